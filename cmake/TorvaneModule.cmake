@@ -1,0 +1,32 @@
+# One static library per core module, built from every .cpp in its folder,
+# so that modules can grow without touching the build files.
+function(torvane_module name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  if(sources)
+    add_library(torvane_${name} STATIC ${sources})
+  else()
+    add_library(torvane_${name} INTERFACE)
+  endif()
+  get_target_property(kind torvane_${name} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(torvane_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(torvane_${name} INTERFACE ${ARGN})
+  else()
+    target_include_directories(torvane_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(torvane_${name} PUBLIC ${ARGN})
+  endif()
+endfunction()
+
+# One test executable per module: tests/<module>/*.cpp, linked with gtest_main.
+function(torvane_tests name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${name} ${sources})
+  target_link_libraries(test_${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_include_directories(test_${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_compile_definitions(test_${name} PRIVATE TORVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

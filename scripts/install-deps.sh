@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need; does nothing when all are there.
+set -euo pipefail
+packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev qt6-base-dev-tools libgl-dev libxml2-utils xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+fi

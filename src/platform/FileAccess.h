@@ -1,0 +1,53 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+// Cause codes of a failed file operation; the report wording lives in FileReports.
+enum FileCause : int {
+    CauseNone = 0,
+    CauseGeneric = 1,
+    CauseFileNotFound = 2,
+    CauseBadPath = 3,
+    CauseTooManyOpenFiles = 4,
+    CauseAccessDenied = 5,
+    CauseInvalidFile = 6,
+    CauseRemoveCurrentDir = 7,
+    CauseDirectoryFull = 8,
+    CauseBadSeek = 9,
+    CauseHardIO = 10,
+    CauseSharingViolation = 11,
+    CauseLockViolation = 12,
+    CauseDiskFull = 13,
+    CauseEndOfFile = 14,
+};
+
+// One failed file operation. `operation` is one of "Open Input", "Read",
+// "Close Input", "Open Output", "Write", "Close Output".
+struct FileFailure {
+    std::string operation;
+    std::string fileName;
+    int cause = CauseNone;
+    long osError = 0;
+};
+
+int causeFromErrno(int err);
+
+bool fileExists(const std::string& path);
+// True when none of the file's write permission bits is set.
+bool isReadOnly(const std::string& path);
+// True when the process may both read and write the file (and it is not read-only).
+bool hasReadWriteAccess(const std::string& path);
+
+// Reads the whole file as bytes. On failure `text` holds what was read so far.
+std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text);
+
+// Writes through a temporary file in the same folder and an atomic rename,
+// keeping an existing file's permissions. A read-only file is refused with
+// CauseAccessDenied at "Open Output", whoever runs the process. When any step
+// fails the old file stays as it was.
+std::optional<FileFailure> writeFileAtomically(const std::string& path, std::string_view text);
+
+} // namespace torvane

@@ -1,0 +1,54 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace torvane {
+
+// Where one index entry points.
+struct LocatorLink {
+    std::string address;      // owner's relative URL, spaces written as "%20"
+    std::string frameTarget;  // IndexTarget, escapes resolved
+    std::string helpTitle;    // the next three as stored (escaped form)
+    std::string helpWindow;
+    std::string helpFrame;
+};
+
+// One "See" line under a heading of the index.
+struct CrossReferenceLink {
+    std::string separator;  // the next three with escapes resolved
+    std::string reference;
+    std::string locator;
+    bool linkToLocator = true;
+    // Empty, or the group page that holds the locator when groups go to separate files.
+    std::string locatorPage;
+    int anchorNumber = 0;  // shared by every cross-reference that points at the same locator
+};
+
+// Group names shared by all writers: 'A'..'Z' letter groups, these two, and
+// kNoGroup for an item whose key is empty.
+inline constexpr char kSymbolsGroup = '*';
+inline constexpr char kNumbersGroup = '0';
+inline constexpr char kNoGroup = 0;
+
+// One line of the index at some level. Nodes are owned by the generator's tree;
+// the links point into the generator's entry and cross-reference copies, so all
+// of it is valid until the generator rebuilds or resets.
+struct IndexNode {
+    std::string text;  // escapes resolved
+    IndexNode* parent = nullptr;
+    std::vector<IndexNode*> children;
+    std::vector<const LocatorLink*> locators;
+    std::vector<const CrossReferenceLink*> crossReferences;
+    int level = 0;         // after adjustment: single-child ancestors do not indent
+    int anchorNumber = 0;  // cross-reference anchor placed here, 0 = none
+    char group = kNoGroup;
+};
+
+// The texts of the unbroken chain of single-child ancestors, each followed by
+// ", ", then the node's own text: a single child is printed on its parent's line.
+std::string nodeHeading(const IndexNode& node);
+
+// "TVXR0007": the name of a cross-reference anchor.
+std::string crossReferenceAnchorName(int anchorNumber);
+
+} // namespace torvane

@@ -1,0 +1,94 @@
+#include "model/TextUtil.h"
+
+#include <algorithm>
+
+namespace torvane {
+
+char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string asciiLower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = asciiLower(c);
+    return lower;
+}
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int compareNoCase(std::string_view a, std::string_view b)
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto la = static_cast<signed char>(asciiLower(a[i]));
+        const auto lb = static_cast<signed char>(asciiLower(b[i]));
+        if (la != lb)
+            return la < lb ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && compareNoCase(a, b) == 0;
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string unescapeField(std::string_view text)
+{
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\') {
+            if (++i == text.size())
+                break;
+        }
+        plain.push_back(text[i]);
+    }
+    return plain;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view trimLeft(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size() && isBlank(text[start]))
+        ++start;
+    return text.substr(start);
+}
+
+std::string_view trimRight(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && isBlank(text[end - 1]))
+        --end;
+    return text.substr(0, end);
+}
+
+std::string_view trim(std::string_view text)
+{
+    return trimRight(trimLeft(text));
+}
+
+}  // namespace torvane

@@ -1,0 +1,36 @@
+#pragma once
+
+// Byte-string helpers shared by every module. Text is handled as bytes in
+// the system's code page; case folding touches ASCII letters only, so the
+// results never depend on the process locale and UTF-8 passes unchanged.
+
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+// 'A'..'Z' become 'a'..'z'; every other byte is returned unchanged.
+char asciiLower(char c);
+std::string asciiLower(std::string_view text);
+
+bool isAsciiLetter(char c);
+bool isAsciiDigit(char c);
+
+// Case-insensitive three-way compare: bytes are lower-cased and compared as
+// signed values; a text that is a prefix of the other orders first.
+// Returns <0, 0 or >0.
+int compareNoCase(std::string_view a, std::string_view b);
+bool equalsNoCase(std::string_view a, std::string_view b);
+bool startsWithNoCase(std::string_view text, std::string_view prefix);
+
+// Resolves the stored (escaped) form of a field: a backslash is dropped and
+// the byte after it kept literally; a lone trailing backslash is dropped.
+std::string unescapeField(std::string_view text);
+
+// Blank, tab, CR and LF.
+bool isBlank(char c);
+std::string_view trimLeft(std::string_view text);
+std::string_view trimRight(std::string_view text);
+std::string_view trim(std::string_view text);
+
+}  // namespace torvane

@@ -1,0 +1,85 @@
+#include "sources/BlockRecords.h"
+
+#include <array>
+
+namespace torvane {
+
+namespace {
+
+// Field order of a stored entry line; the pending values are kept in it.
+constexpr std::array<std::string_view, 7> storedFields{"IndexAs", "SortAs", "HelpAs", "HelpTitle",
+                                                      "IndexTarget", "HelpWindow", "HelpFrame"};
+enum StoredField { IndexAs, SortAs, HelpAs, HelpTitle, IndexTarget, HelpWindow, HelpFrame };
+
+// Order in which an emitted record lists its fields.
+constexpr std::array<StoredField, 7> recordOrder{IndexAs, HelpAs, HelpTitle, SortAs,
+                                                 IndexTarget, HelpWindow, HelpFrame};
+
+class RecordGrouper {
+public:
+    explicit RecordGrouper(NameValueList& out) : out_(out) {}
+
+    void take(const NameValue& pair)
+    {
+        const auto& [key, value] = pair;
+        if (key == "Target" || key == "IndexAs")
+            flush();
+        if (key == "Target") {
+            out_.emplace_back(key, value);
+            targetJustOpened_ = true;
+            return;
+        }
+        for (std::size_t i = 0; i < storedFields.size(); ++i) {
+            if (key == storedFields[i]) {
+                pending_[i] = value;
+                return;
+            }
+        }
+    }
+
+    void flush()
+    {
+        if (pending_[IndexAs].empty() && !targetJustOpened_)
+            return;
+        if (pending_[HelpAs].empty())
+            pending_[HelpAs] = pending_[IndexAs];
+        if (pending_[HelpTitle].empty())
+            pending_[HelpTitle] = "Untitled";
+        for (StoredField field : recordOrder)
+            out_.emplace_back(std::string(storedFields[field]), std::move(pending_[field]));
+        pending_ = {};
+        targetJustOpened_ = false;
+    }
+
+private:
+    NameValueList& out_;
+    std::array<std::string, 7> pending_;
+    bool targetJustOpened_ = false;
+};
+
+} // namespace
+
+NameValueList groupBlockPairs(const NameValueList& pairs)
+{
+    NameValueList records;
+    RecordGrouper grouper(records);
+    for (const NameValue& pair : pairs)
+        grouper.take(pair);
+    grouper.flush();
+    return records;
+}
+
+NameValueList readBlockRecords(std::string_view commentText)
+{
+    const std::size_t start = commentText.find("<!-- HTML Torvane");
+    if (start == std::string_view::npos)
+        return {};
+    std::string_view block = commentText.substr(start);
+    block = block.substr(0, block.find("HTML Torvane -->"));
+    const std::size_t firstTarget = block.find("Target=\"");
+    if (firstTarget == std::string_view::npos)
+        return {};
+    return groupBlockPairs(parsePairs(block.substr(firstTarget)));
+}
+
+} // namespace torvane

@@ -1,0 +1,119 @@
+#pragma once
+#include "sources/InsertionPoints.h"
+#include "sources/PageScanner.h"
+#include "sources/PageSegments.h"
+#include "sources/ParsePairs.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+class FileReports;
+struct FileFailure;
+
+// Error codes of the last failed file operation of a CHtmlFile.
+enum HtmlFileError : int {
+    HtmlFileOk = 0,
+    HtmlFileMissing = 1,    // path empty or no such file; never reported by itself
+    HtmlFileOpenInput = 2,  // "Open Input"
+    HtmlFileOpenOutput = 3, // "Open Output"
+    HtmlFileRead = 4,       // "Read"
+    HtmlFileWrite = 5,      // "Write"
+    HtmlFileClose = 6,      // "Close Input" or "Close Output"
+};
+
+// One local HTML page: read whole, cut into comment and non-comment pieces,
+// scanned for its targets and its index comment block, given new meta tags
+// and a new block, and written back whole. Create one per use and discard it.
+//
+// Loading a page:
+//   CHtmlFile page(reports); page.setPath(p); page.ReadSource();
+//   if (!page.exists())             -> missing
+//   else if (!page.readSucceeded()) -> unreadable
+//   else { page.ScanPage(); use headingText(), titleText(), anchors(), blockRecords() }
+//
+// Saving a page:
+//   page.setPath(p); page.ReadSource();   (missing -> 1, unreadable -> 2)
+//   page.ScanInsertionPoints();
+//   page.PutMetaTags(buildMetaTags(file)); page.PutCommentBlock(buildCommentBlock(file));
+//   page.WriteSource(); result = page.writeSucceeded() ? 0 : page.errorCode();
+//
+// Every file failure is logged by operation name into the FileReports given
+// at construction and kept in errorCode(); nothing throws. Bytes outside the
+// inserted or replaced texts are never changed, and a page is never written
+// cut short: writes go through a temporary file, a page holding a NUL byte
+// or whose last read failed part-way is refused at "Open Output".
+class CHtmlFile {
+public:
+    explicit CHtmlFile(FileReports& reports);
+
+    void setPath(std::string path) { path_ = std::move(path); }
+    const std::string& path() const { return path_; }
+
+    void ReadSource();
+    void WriteSource();
+
+    // Replaces the text as if it had been read (pages built in memory).
+    void setWholeText(std::string text);
+
+    // The full scan: first heading, title, anchors and index block records.
+    void ScanPage();
+
+    // Finds where PutMetaTags and PutCommentBlock replace or insert.
+    void ScanInsertionPoints();
+    // An empty meta text removes existing generator meta tags.
+    void PutMetaTags(std::string_view metaText);
+    void PutCommentBlock(std::string_view blockText);
+
+    bool exists() const { return exists_; }
+    bool readSucceeded() const { return readSucceeded_; }
+    bool isReadOnly() const { return readOnly_; }
+    bool writeSucceeded() const { return writeSucceeded_; }
+    int errorCode() const { return errorCode_; }
+
+    const std::string& headingText() const { return headingText_; }
+    const std::string& titleText() const { return titleText_; }
+    const std::vector<Anchor>& anchors() const { return anchors_; }
+    // Flat (key, value) list: ("Target", name) then seven-pair records.
+    const NameValueList& blockRecords() const { return blockRecords_; }
+
+    const std::string& wholeText() const { return wholeText_; }
+    const std::string& strippedText() const { return strippedText_; }
+    const std::string& commentText() const { return commentText_; }
+    // Even indexes: text outside comments; odd indexes: one comment each.
+    std::size_t segmentCount() const { return segments_.size(); }
+    std::string_view segment(std::size_t index) const;
+    const InsertionPoints& insertionPoints() const { return points_; }
+
+private:
+    void cutIntoSegments();
+    std::vector<Segment> piecesOf(std::size_t kind, const TextSpan& span, std::size_t* offsetInSegment) const;
+    void replacePieces(const std::vector<Segment>& pieces, std::string_view text);
+    void insertIntoHead(std::string_view text);
+    void fail(int code, const FileFailure& failure);
+
+    FileReports& reports_;
+    std::string path_;
+    std::vector<Segment> segments_;
+    std::string strippedText_;
+    std::string strippedSearch_;
+    std::string commentText_;
+    std::string commentSearch_;
+    bool exists_ = false;
+    bool readSucceeded_ = false;
+    bool readOnly_ = false;
+    bool writeSucceeded_ = false;
+    bool partialText_ = false;
+    int errorCode_ = HtmlFileOk;
+    std::string headingText_;
+    std::string titleText_;
+    std::vector<Anchor> anchors_;
+    NameValueList blockRecords_;
+    InsertionPoints points_;
+    std::string wholeText_;
+    std::string wholeSearch_;
+};
+
+} // namespace torvane

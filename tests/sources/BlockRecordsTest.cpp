@@ -1,0 +1,112 @@
+#include "sources/BlockRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace torvane {
+namespace {
+
+const std::string emptyEntryLine =
+    "        IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\",HelpWindow=\"\",HelpFrame=\"\"\r\n";
+
+NameValueList record(std::string indexAs, std::string helpAs, std::string helpTitle, std::string sortAs,
+                     std::string indexTarget = "", std::string helpWindow = "", std::string helpFrame = "")
+{
+    return {{"IndexAs", indexAs},         {"HelpAs", helpAs},         {"HelpTitle", helpTitle},
+            {"SortAs", sortAs},           {"IndexTarget", indexTarget}, {"HelpWindow", helpWindow},
+            {"HelpFrame", helpFrame}};
+}
+
+NameValueList joined(std::initializer_list<NameValueList> parts)
+{
+    NameValueList all;
+    for (const NameValueList& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+const NameValueList targetTop{{"Target", "#"}};
+
+TEST(BlockRecords, ExcludedOwnTargetIsOneEmptyRecord)
+{
+    const std::string comments = "<!-- other --><!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
+                                 "    Target=\"#\"\r\n" +
+                                 emptyEntryLine + "  HTML Torvane -->";
+    EXPECT_EQ(readBlockRecords(comments), joined({targetTop, record("", "", "Untitled", "")}));
+}
+
+TEST(BlockRecords, EntriesFollowTheEmptyRecordOfTheirTarget)
+{
+    const std::string comments =
+        "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
+        "    Target=\"intro\"\r\n"
+        "        IndexAs=\"Apples\",SortAs=\"apples\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"main\","
+        "HelpWindow=\"w\",HelpFrame=\"f\"\r\n"
+        "        IndexAs=\"Say \\\"hi\\\"\",SortAs=\"say\",HelpAs=\"H\",HelpTitle=\"T\",IndexTarget=\"\","
+        "HelpWindow=\"\",HelpFrame=\"\"\r\n"
+        "  HTML Torvane -->";
+    EXPECT_EQ(readBlockRecords(comments),
+              joined({{{"Target", "intro"}},
+                      record("", "", "Untitled", ""),
+                      record("Apples", "Apples", "Untitled", "apples", "main", "w", "f"),
+                      record("Say \\\"hi\\\"", "H", "T", "say")}));
+}
+
+TEST(BlockRecords, ShortEntryLinesOfIndexPagesReadWithEmptyTargets)
+{
+    const std::string comments = "  <!-- HTML Torvane V4.0 - Do not edit this comment block.\n"
+                                 "    Target=\"#\"\n"
+                                 "        IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\"\n"
+                                 "    Target=\"A\"\n"
+                                 "        IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\"\n"
+                                 "  HTML Torvane -->\n";
+    EXPECT_EQ(readBlockRecords(comments), joined({targetTop, record("", "", "Untitled", ""), {{"Target", "A"}},
+                                                  record("", "", "Untitled", "")}));
+}
+
+TEST(BlockRecords, MarkerMustMatchExactly)
+{
+    EXPECT_TRUE(readBlockRecords("<!-- html torvane V4.0\r\n Target=\"#\"\r\n IndexAs=\"x\" html torvane -->").empty());
+    EXPECT_TRUE(readBlockRecords("<!--  HTML Torvane Target=\"#\" IndexAs=\"x\" -->").empty());
+    EXPECT_TRUE(readBlockRecords("").empty());
+}
+
+TEST(BlockRecords, NothingAfterTheEndMarkerIsRead)
+{
+    EXPECT_EQ(readBlockRecords("<!-- HTML Torvane\r\n Target=\"#\" IndexAs=\"in\" HTML Torvane -->"
+                               "<!-- Target=\"late\" IndexAs=\"out\" -->"),
+              joined({targetTop, record("", "", "Untitled", ""), record("in", "in", "Untitled", "")}));
+    EXPECT_TRUE(readBlockRecords("<!-- HTML Torvane HTML Torvane --> Target=\"#\" IndexAs=\"x\" ").empty());
+}
+
+TEST(BlockRecords, UnterminatedBlockReadsToTheEnd)
+{
+    EXPECT_EQ(readBlockRecords("<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n        IndexAs=\"A\",SortAs=\"a\""),
+              joined({targetTop, record("", "", "Untitled", ""), record("A", "A", "Untitled", "a")}));
+}
+
+TEST(BlockRecords, UnknownKeysSkippedAndOpenValueDropped)
+{
+    EXPECT_EQ(readBlockRecords("<!-- HTML Torvane\r\n Target=\"#\" Colour=\"red\" IndexAs=\"A\",Extra=\"1\","
+                               "HelpTitle=\"T\" IndexAs=\"B\",SortAs=\"never closed -->"),
+              joined({targetTop, record("", "", "Untitled", ""), record("A", "A", "T", ""),
+                      record("B", "B", "Untitled", "")}));
+}
+
+TEST(BlockRecords, BlockWithoutTargetYieldsNothing)
+{
+    EXPECT_TRUE(readBlockRecords("<!-- HTML Torvane V4.0\r\n IndexAs=\"orphan\"\r\n HTML Torvane -->").empty());
+}
+
+TEST(BlockRecords, EmptyIndexAsLineAfterEntriesAddsNoRecord)
+{
+    const NameValueList pairs{{"Target", "t"}, {"IndexAs", "A"}, {"IndexAs", ""},
+                              {"Target", "u"}};
+    EXPECT_EQ(groupBlockPairs(pairs), joined({{{"Target", "t"}}, record("", "", "Untitled", ""),
+                                              record("A", "A", "Untitled", ""), {{"Target", "u"}},
+                                              record("", "", "Untitled", "")}));
+}
+
+} // namespace
+} // namespace torvane

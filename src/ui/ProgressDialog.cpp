@@ -1,0 +1,113 @@
+#include "ui/ProgressDialog.h"
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace torvane {
+
+namespace {
+
+QString fromBytes(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+bool progressOffersCancel(std::string_view title)
+{
+    return title != "Save Project Progress";
+}
+
+ProgressDialog::ProgressDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , label_(new QLabel)
+    , bar_(new QProgressBar)
+    , cancel_(new QPushButton(tr("Cancel")))
+{
+    label_->setTextFormat(Qt::PlainText);
+    label_->setMinimumWidth(360);
+    bar_->setTextVisible(false);
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    layout->addWidget(bar_);
+    layout->addWidget(cancel_, 0, Qt::AlignHCenter);
+}
+
+void ProgressDialog::start(const QString& title, int total, bool cancellable)
+{
+    setWindowTitle(title);
+    cancelled_ = false;
+    bar_->setRange(0, total);
+    bar_->setValue(0);
+    label_->clear();
+    cancel_->setVisible(cancellable);
+}
+
+void ProgressDialog::advance(int done, const QString& text)
+{
+    label_->setText(text);
+    bar_->setValue(done);
+}
+
+bool ProgressDialog::cancelVisible() const
+{
+    return !cancel_->isHidden();
+}
+
+QString ProgressDialog::text() const
+{
+    return label_->text();
+}
+
+int ProgressDialog::value() const
+{
+    return bar_->value();
+}
+
+void ProgressDialog::reject()
+{
+    // Escape counts as Cancel where there is one; the window itself stays
+    // until the operation ends.
+    if (cancelVisible())
+        cancelled_ = true;
+}
+
+QtProgress::~QtProgress()
+{
+    delete dialog_;
+}
+
+void QtProgress::begin(std::string_view title, int total)
+{
+    delete dialog_;
+    dialog_ = new ProgressDialog(parent_);
+    dialog_->start(fromBytes(title), total, progressOffersCancel(title));
+    dialog_->show();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::processEvents();
+}
+
+bool QtProgress::step(int done, std::string_view text)
+{
+    if (!dialog_)
+        return true;
+    dialog_->advance(done, fromBytes(text));
+    QApplication::processEvents();
+    return !dialog_->cancelled();
+}
+
+void QtProgress::end()
+{
+    if (!dialog_)
+        return;
+    dialog_->hide();
+    dialog_->deleteLater();
+    dialog_ = nullptr;
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace torvane

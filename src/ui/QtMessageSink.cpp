@@ -1,0 +1,27 @@
+#include "ui/QtMessageSink.h"
+#include <QMessageBox>
+#include <QString>
+
+namespace torvane {
+
+namespace {
+
+QString fromBytes(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void QtMessageSink::showMessage(std::string_view text)
+{
+    QMessageBox::warning(parent_, kMessageTitle, fromBytes(text), QMessageBox::Ok);
+}
+
+bool QtMessageSink::askYesNo(std::string_view text, bool)
+{
+    return QMessageBox::question(parent_, kMessageTitle, fromBytes(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace torvane

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/KeyCompare.h"
+#include "model/ProjectNode.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+class FolderNode;
+class SourceFile;
+
+// A directory of the project: subfolders and files, each keyed by name
+// without regard to letter case. Walks list subfolders before files.
+class DirectoryNode : public ProjectNode {
+public:
+    ~DirectoryNode() override;
+
+    // Finds or creates the folder for a path below this directory; "/" and
+    // "\\" both separate names, empty names are skipped.
+    virtual DirectoryNode& findOrCreateFolder(std::string_view path) = 0;
+
+    FolderNode* findFolder(std::string_view name) const;
+    SourceFile* findFile(std::string_view name) const;
+    // A file directly in this directory.
+    SourceFile& findOrCreateFileHere(std::string_view name);
+
+    // Destroy the child; a folder left empty then removes itself.
+    void removeFolder(FolderNode* child);
+    void removeFile(SourceFile* child);
+
+    bool isEmpty() const { return folders_.empty() && files_.empty(); }
+    std::vector<FolderNode*> folders() const;
+    std::vector<SourceFile*> files() const;
+
+    void forEachChild(const std::function<void(ProjectNode&)>& action) override;
+
+protected:
+    DirectoryNode(std::string label);
+    // Copies the whole subtree below `other`.
+    DirectoryNode(const DirectoryNode& other, ProjectNode* parent);
+
+    // Resolves a relative folder path: its first name is a subfolder (found
+    // or created), the rest is resolved there.
+    DirectoryNode& resolveRelativeFolder(std::string_view relative);
+    // Called when the last child is gone.
+    virtual void onEmptied() {}
+
+private:
+    // Both keyed without regard to letter case.
+    std::map<std::string, std::unique_ptr<FolderNode>, KeyLess> folders_;
+    std::map<std::string, std::unique_ptr<SourceFile>, KeyLess> files_;
+};
+
+// True for the two path separators accepted in project paths.
+bool isPathSeparator(char c);
+
+}  // namespace torvane

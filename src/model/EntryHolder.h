@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/EntryKind.h"
+#include "model/IndexEntry.h"
+#include "model/ProjectNode.h"
+
+#include <cstddef>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace torvane {
+
+// A node that is indexed: a file, a target or an external URL. It always has
+// a default entry (derived from the page or empty) and a set of current
+// entries without duplicates. In default mode the set is exactly the default
+// entry; an excluded holder has no entries and contributes nothing.
+class EntryHolder : public ProjectNode {
+public:
+    ~EntryHolder() override;
+
+    bool isExcluded() const { return excluded_; }
+    bool usesDefault() const { return usesDefault_; }
+    IndexEntry* defaultEntry() const { return defaultEntry_.get(); }
+
+    // Leaves default mode, gives the entry the holder's regular kind and
+    // keeps it unless an equal entry is present (then it is destroyed).
+    IndexEntry* addEntry(std::unique_ptr<IndexEntry> entry) override;
+    // Removes and destroys the entry equal to `entry` (the default entry is
+    // only taken out of the set). An emptied set means: excluded when the
+    // default entry was removed, back to default mode otherwise.
+    void removeEntry(IndexEntry* entry);
+    void setExcluded(bool excluded) override;
+    void setUsesDefault(bool usesDefault);
+    // Installs a better default entry (from the page's heading, title or
+    // anchor text), destroying the old one.
+    void setDefaultEntry(std::unique_ptr<IndexEntry> entry);
+
+    // Current entries in entry order.
+    std::vector<IndexEntry*> entries() const;
+    void listEntries(std::vector<IndexEntry*>& out) const;
+    std::size_t entryCount() const;
+
+    EntryKind regularKind() const { return regularKind_; }
+
+    std::string relativeUrl() const override = 0;
+
+protected:
+    EntryHolder(std::string label, int iconKind, EntryKind defaultKind, EntryKind regularKind,
+                bool startInDefaultMode);
+    // Copies state and records; the copies belong to this holder.
+    EntryHolder(const EntryHolder& other, ProjectNode* parent);
+
+    void visitRecords(NodeVisitor& visitor) override;
+    // Replaces the default entry by an empty one of `kind` outside the set;
+    // regular entries stay.
+    void resetDefaultEntry(EntryKind kind);
+
+private:
+    void clearRegularEntries();
+
+    bool excluded_ = false;
+    bool usesDefault_ = false;
+    std::unique_ptr<IndexEntry> defaultEntry_;
+    // The set holds either the default entry alone (defaultInSet_) or the
+    // regular entries, never both.
+    bool defaultInSet_ = false;
+    std::set<std::unique_ptr<IndexEntry>, IndexEntryOrder> regularEntries_;
+    EntryKind regularKind_;
+};
+
+}  // namespace torvane

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/ExternalUrl.h"
+#include "model/KeyCompare.h"
+#include "model/ProjectNode.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+// The container of the external URLs.
+class ExternalUrlsNode : public ProjectNode {
+public:
+    ExternalUrlsNode();
+    ExternalUrlsNode(const ExternalUrlsNode& other, ProjectNode* parent);
+    ~ExternalUrlsNode() override;
+
+    unsigned kindBit() const override { return NodeKindMask::ExternalUrls; }
+
+    ExternalUrl& findOrCreateUrl(std::string_view url);
+    ExternalUrl* findUrl(std::string_view url) const;
+    void removeUrl(ExternalUrl* url);
+    std::vector<ExternalUrl*> urls() const;
+
+    void forEachChild(const std::function<void(ProjectNode&)>& action) override;
+
+private:
+    std::map<std::string, std::unique_ptr<ExternalUrl>, KeyLess> urls_{
+        KeyLess{KeyCompareMode::CaseInsensitiveThenExact}};
+};
+
+}  // namespace torvane

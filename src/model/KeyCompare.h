@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace torvane {
+
+enum class KeyCompareMode {
+    // Names differing only in letter case are one key (folders, files, locators).
+    CaseInsensitive = 0,
+    // Case-insensitive order; names differing only in case are distinct keys,
+    // ordered byte by byte next to each other (targets, external URLs).
+    CaseInsensitiveThenExact = 1,
+    Exact = 2,
+};
+
+int compareKeys(std::string_view a, std::string_view b, KeyCompareMode mode);
+
+// Comparator for name-keyed maps; transparent so lookups take string_views.
+struct KeyLess {
+    using is_transparent = void;
+    KeyCompareMode mode = KeyCompareMode::CaseInsensitive;
+    bool operator()(std::string_view a, std::string_view b) const { return compareKeys(a, b, mode) < 0; }
+};
+
+}  // namespace torvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/DirectoryNode.h"
+
+namespace torvane {
+
+class SourceFile;
+
+// The project directory. Its label is the directory as a native absolute
+// path ending in "/". Full paths handed in are native; below the project
+// directory "\\" is accepted as a separator as well, so that the stored
+// relative form ("sub\\page.htm") appended to the directory resolves.
+// Paths outside the directory land directly here, under their bare name.
+class LocalFilesNode : public DirectoryNode {
+public:
+    LocalFilesNode();
+    LocalFilesNode(const LocalFilesNode& other, ProjectNode* parent);
+
+    unsigned kindBit() const override { return NodeKindMask::LocalFiles; }
+
+    // Sets the label; a missing trailing "/" is added.
+    void setProjectDirectory(std::string_view directory);
+    const std::string& projectDirectory() const { return label(); }
+
+    std::string fullPath() const override;      // the project directory
+    std::string relativePath() const override;  // ""
+    std::string relativeUrl() const override;   // ""
+
+    // The path is compared with the project directory without regard to
+    // letter case.
+    DirectoryNode& findOrCreateFolder(std::string_view path) override;
+    SourceFile& findOrCreateFile(std::string_view path);
+};
+
+}  // namespace torvane

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "model/NodeKindMask.h"
+#include "model/TreeControl.h"
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+class CrossReference;
+class EntryRecord;
+class IndexEntry;
+class ProjectNode;
+
+// Pictures of the tree items.
+struct NodeIcon {
+    static constexpr int Container = 0;
+    static constexpr int File = 1;
+    static constexpr int MissingFile = 2;
+    static constexpr int UnreadableFile = 3;
+    static constexpr int Target = 4;
+    static constexpr int Url = 5;
+    static constexpr int Locator = 6;
+};
+
+// Receives the nodes and records of a pre-order walk of the tree: a node
+// before its own records, its records before its children.
+class NodeVisitor {
+public:
+    virtual ~NodeVisitor() = default;
+    virtual void visitNode(ProjectNode& node) {}
+    virtual void visitEntry(IndexEntry& entry, ProjectNode& holder) {}
+    virtual void visitCrossReference(CrossReference& reference, ProjectNode& locator) {}
+};
+
+// A node of the project tree. Every node owns its children; it also carries
+// its own display state and shows itself in a TreeControl.
+class ProjectNode {
+public:
+    virtual ~ProjectNode();
+    ProjectNode(const ProjectNode&) = delete;
+    ProjectNode& operator=(const ProjectNode&) = delete;
+
+    // The NodeKindMask bit of this kind of node.
+    virtual unsigned kindBit() const = 0;
+
+    ProjectNode* parent() const { return parent_; }
+    const std::string& label() const { return label_; }
+    void setLabel(std::string label);
+
+    bool isExpanded() const { return expanded_; }
+    bool isSelected() const { return selected_; }
+    // Expanding deselects the children; collapsing collapses them and hands
+    // them this node's selection.
+    virtual void setExpanded(bool expanded);
+    // A collapsed node passes the selection on to its children; an expanded
+    // one changes only itself.
+    virtual void setSelected(bool selected);
+
+    int iconKind() const { return iconKind_; }
+    void setIconKind(int kind);
+
+    TreeItem treeItem() const { return treeItem_; }
+    bool isDisplayDirty() const { return displayDirty_; }
+    void setDisplayDirty() { displayDirty_ = true; }
+    // Inserts this node's item when it has none, updates it when display
+    // state changed, then does the same for the children in key order.
+    // Returns this node's item.
+    virtual TreeItem insertIntoTree(TreeControl& tree, TreeItem parentItem, TreeItem insertAfter);
+    // Drops the item handles of this node and everything below (the control
+    // is being rebuilt).
+    void forgetTreeItems();
+    // Called for the item of a destroyed node; passed up to the root.
+    virtual void releaseTreeItem(TreeItem item);
+
+    // Takes the entry; nodes that hold no entries destroy it. Returns the
+    // entry when kept, null when refused.
+    virtual IndexEntry* addEntry(std::unique_ptr<IndexEntry> entry);
+    // Asks the parent to destroy this node; `this` may be gone afterwards.
+    virtual void removeFromParent();
+    virtual void setExcluded(bool excluded);
+
+    // Native absolute path ("/"-separated); "" for nodes that are no file.
+    virtual std::string fullPath() const;
+    // Path below the project directory in stored form ("sub\\page.htm").
+    virtual std::string relativePath() const;
+    // Link relative to the project directory ("sub/page.htm#anchor").
+    virtual std::string relativeUrl() const;
+    virtual bool isModified() const;
+    virtual void setModified(bool modified);
+
+    // Pre-order walk of this node, its records and everything below.
+    void walk(NodeVisitor& visitor);
+    // Visits the direct children in key order.
+    virtual void forEachChild(const std::function<void(ProjectNode&)>& action) {}
+
+    // Nodes and records matching `mask` (NodeKindMask bits), in walk order.
+    void collect(std::vector<ProjectNode*>& nodes, unsigned mask);
+    void collectEntries(std::vector<IndexEntry*>& entries, unsigned mask);
+    void collectCrossReferences(std::vector<CrossReference*>& references, unsigned mask);
+    void collectRecords(std::vector<EntryRecord*>& records, unsigned mask);
+    // Matching nodes plus matching records.
+    std::size_t count(unsigned mask);
+
+protected:
+    ProjectNode(std::string label, int iconKind);
+    // Copies label and display state; the copy has no item and no parent yet.
+    ProjectNode(const ProjectNode& other, ProjectNode* parent);
+
+    void setParent(ProjectNode* parent) { parent_ = parent; }
+    // A new child of a selected, collapsed node starts selected.
+    void adoptChild(ProjectNode& child);
+    // Visits the node's own records (entries or cross-references).
+    virtual void visitRecords(NodeVisitor& visitor) {}
+    // Passed up to the root, which stops pointing at the node.
+    virtual void forgetDestroyedNode(ProjectNode* node);
+
+private:
+    ProjectNode* parent_ = nullptr;
+    std::string label_;
+    bool expanded_ = false;
+    bool selected_ = false;
+    TreeItem treeItem_ = kNoTreeItem;
+    int iconKind_ = 0;
+    bool displayDirty_ = true;
+};
+
+}  // namespace torvane

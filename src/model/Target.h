@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/EntryHolder.h"
+
+namespace torvane {
+
+class SourceFile;
+
+// A place in a source file: a named anchor or the page's heading/title text.
+class Target : public EntryHolder {
+public:
+    explicit Target(std::string name);
+    Target(const Target& other, SourceFile* file);
+
+    unsigned kindBit() const override { return NodeKindMask::Target; }
+    SourceFile* file() const;
+
+    std::string relativeUrl() const override;
+    // Marks the target's file for rewriting.
+    void setModified(bool modified) override;
+};
+
+}  // namespace torvane

@@ -45,7 +45,8 @@ public:
     // --- Setting up a run ---
     void setProjectDirectory(std::string directory) { projectDirectory_ = std::move(directory); }
     void setOutputNames(IndexOutputNames names) { outputNames_ = std::move(names); }
-    void setStyle(const StyleSettings& style) { style_ = style; }
+    // Boolean options are taken as true or false (0 or 1).
+    void setStyle(const StyleSettings& style);
 
     // Empties the copies and the tree and clears the presence flags.
     void reset();
@@ -53,10 +54,13 @@ public:
     void collect(const ProjectNode& root);
     void addEntry(const IndexEntry& entry);
     void addCrossReference(const CrossReference& crossReference);
-    // Entry copies made without a model (the address is the owner's relative URL).
+    // Copies made without a model (the address is the owner's relative URL).
     void addEntry(std::string_view sortAs, std::string_view indexAs, std::string_view helpAs,
                   std::string_view relativeUrl, std::string_view indexTarget, std::string_view helpTitle,
                   std::string_view helpWindow, std::string_view helpFrame);
+    void addCrossReference(std::string_view heading, std::string_view headingSort, std::string_view separator,
+                           std::string_view reference, std::string_view locator, std::string_view locatorSort,
+                           bool linkToLocator);
     void reserveEntries(std::size_t count) { entries_.reserve(count); }
 
     // Cross-references to the same locator share one anchor number.
@@ -89,6 +93,7 @@ public:
 private:
     struct Item;
     std::vector<Item> makeItems(IndexMode mode) const;
+    void clearTree();
     void placeItem(const Item& item);
     void adjustLevels();
     void findFirstAndLastLetter();

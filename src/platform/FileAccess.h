@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvane {
 
@@ -34,11 +35,15 @@ struct FileFailure {
 };
 
 int causeFromErrno(int err);
+// The failure of `operation` on `path` with the errno value `err`. A missing
+// file whose folder is missing too is worded as a bad path.
+FileFailure failureFromErrno(std::string_view operation, const std::string& path, int err);
 
 bool fileExists(const std::string& path);
 // True when none of the file's write permission bits is set.
 bool isReadOnly(const std::string& path);
-// True when the process may both read and write the file (and it is not read-only).
+// True when the process may both read and write the file (and it is not
+// read-only), and may create the replacement file in its folder.
 bool hasReadWriteAccess(const std::string& path);
 
 // Reads the whole file as bytes. On failure `text` holds what was read so far.
@@ -49,5 +54,27 @@ std::optional<FileFailure> readWholeFile(const std::string& path, std::string& t
 // CauseAccessDenied at "Open Output", whoever runs the process. When any step
 // fails the old file stays as it was.
 std::optional<FileFailure> writeFileAtomically(const std::string& path, std::string_view text);
+
+bool isDirectory(const std::string& path);
+
+// The names (not paths) in one folder, without "." and "..", in the order the
+// system lists them. Symbolic links to folders are left out so that a walk
+// over the tree cannot loop.
+struct DirectoryEntries {
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+};
+// `operation` of the failure is "Open Input".
+std::optional<FileFailure> listDirectory(const std::string& path, DirectoryEntries& entries);
+
+// Removes one file (not a folder). `operation` of the failure is "Delete".
+std::optional<FileFailure> deleteFile(const std::string& path);
+
+// Creates the folder and any missing parents (like mkdir -p); an existing
+// folder is no failure. `operation` of the failure is "Open Output".
+std::optional<FileFailure> makeDirectories(const std::string& path);
+
+// The folder part of a "/" path: "/a/b.htm" -> "/a", "b.htm" -> ".", "/x" -> "/".
+std::string parentFolder(const std::string& path);
 
 } // namespace torvane

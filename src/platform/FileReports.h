@@ -6,6 +6,18 @@
 
 namespace torvane {
 
+// Titles and heading texts of the two reports, for whoever presents them.
+inline constexpr std::string_view kFileErrorsTitle = "Report File Errors";
+inline constexpr std::string_view kFileErrorsHeading =
+    "HTML Torvane was unable to process the following files.\r\n\r\n"
+    "The list includes diagnostic information to help you resolve the problems cited.";
+inline constexpr std::string_view kReadOnlyFilesTitle = "Report Read-Only Files";
+inline constexpr std::string_view kReadOnlyFilesHeading =
+    "WARNING:  You do not have permission to modify the files listed below.\r\n\r\n"
+    "Contact the administrator of the system where these files reside to correct this "
+    "condition, or you won't be able to save any index entries you create for these files.";
+inline constexpr std::string_view kUnknownCauseText = "*** Unknown Cause, Logic Error *** ";
+
 // Shows one report (a warning dialog on the desktop, standard error when unattended).
 class ReportPresenter {
 public:
@@ -17,7 +29,9 @@ public:
 // operation and shown once when it ends.
 class FileReports {
 public:
+    // The fixed wording of a cause code, or kUnknownCauseText outside 0 to 14.
     static std::string causeText(int cause);
+    // "Open Input, name, *** File Not Found *** ,Cause=2, OS Error=2"
     static std::string fileErrorLine(std::string_view operation, const FileFailure& failure);
 
     void logFileError(std::string_view operation, const FileFailure& failure);
@@ -27,6 +41,8 @@ public:
     // Each shows its list when not empty, then empties it.
     void reportFileErrors(ReportPresenter& presenter);
     void reportReadOnlyFiles(ReportPresenter& presenter);
+    // A report's body: every entry followed by CR LF.
+    static std::string reportBody(const std::vector<std::string>& entries);
 
     const std::vector<std::string>& fileErrors() const { return fileErrors_; }
     const std::vector<std::string>& readOnlyFiles() const { return readOnlyFiles_; }

@@ -1,0 +1,146 @@
+#include "platform/FileAccess.h"
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace torvane {
+
+namespace {
+
+constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr size_t kReadChunk = 64 * 1024;
+
+bool statPath(const std::string& path, struct stat& info) { return ::stat(path.c_str(), &info) == 0; }
+
+} // namespace
+
+bool fileExists(const std::string& path)
+{
+    struct stat info;
+    return !path.empty() && statPath(path, info);
+}
+
+bool isDirectory(const std::string& path)
+{
+    struct stat info;
+    return statPath(path, info) && S_ISDIR(info.st_mode);
+}
+
+bool isReadOnly(const std::string& path)
+{
+    struct stat info;
+    return statPath(path, info) && (info.st_mode & kAnyWriteBit) == 0;
+}
+
+bool hasReadWriteAccess(const std::string& path)
+{
+    // Files are replaced through a new file beside them, so the folder must be writable too.
+    return fileExists(path) && !isReadOnly(path) && ::access(path.c_str(), R_OK | W_OK) == 0 &&
+           ::access(parentFolder(path).c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text)
+{
+    text.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return failureFromErrno("Open Input", path, errno);
+
+    struct stat info;
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return failureFromErrno("Open Input", path, EISDIR);
+    }
+
+    // The size is a hint only: the file is read up to its end, however long.
+    size_t used = 0;
+    text.resize(info.st_size > 0 ? static_cast<size_t>(info.st_size) : kReadChunk);
+    for (;;) {
+        if (used == text.size())
+            text.resize(text.size() + kReadChunk);
+        const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int err = errno;
+            text.resize(used);
+            ::close(fd);
+            return failureFromErrno("Read", path, err);
+        }
+        if (got == 0)
+            break;
+        used += static_cast<size_t>(got);
+    }
+    text.resize(used);
+
+    if (::close(fd) != 0)
+        return failureFromErrno("Close Input", path, errno);
+    return std::nullopt;
+}
+
+std::optional<FileFailure> listDirectory(const std::string& path, DirectoryEntries& entries)
+{
+    entries = {};
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir)
+        return failureFromErrno("Open Input", path, errno);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        struct stat info;
+        if (::lstat((path + "/" + name).c_str(), &info) != 0)
+            continue;
+        if (S_ISDIR(info.st_mode))
+            entries.folders.push_back(name);
+        else if (S_ISREG(info.st_mode))
+            entries.files.push_back(name);
+        else if (S_ISLNK(info.st_mode) && statPath(path + "/" + name, info) && S_ISREG(info.st_mode))
+            entries.files.push_back(name);
+    }
+    ::closedir(dir);
+    return std::nullopt;
+}
+
+std::optional<FileFailure> deleteFile(const std::string& path)
+{
+    if (::unlink(path.c_str()) != 0)
+        return failureFromErrno("Delete", path, errno);
+    return std::nullopt;
+}
+
+std::optional<FileFailure> makeDirectories(const std::string& path)
+{
+    size_t pos = 0;
+    while (pos != std::string::npos) {
+        pos = path.find('/', pos + 1);
+        const std::string prefix = path.substr(0, pos);
+        if (prefix.empty() || isDirectory(prefix))
+            continue;
+        if (::mkdir(prefix.c_str(), 0777) == 0 || isDirectory(prefix))
+            continue;
+        // Something other than a folder stands where a folder is needed.
+        return failureFromErrno("Open Output", path, errno == EEXIST ? ENOTDIR : errno);
+    }
+    return std::nullopt;
+}
+
+std::string parentFolder(const std::string& path)
+{
+    size_t end = path.size();
+    while (end > 1 && path[end - 1] == '/')
+        --end;
+    const size_t slash = path.rfind('/', end - 1);
+    if (slash == std::string::npos || end == 0)
+        return ".";
+    size_t folderEnd = slash;
+    while (folderEnd > 0 && path[folderEnd - 1] == '/')
+        --folderEnd;
+    if (folderEnd == 0)
+        return "/";
+    return path.substr(0, folderEnd);
+}
+
+} // namespace torvane

@@ -1,5 +1,9 @@
 #include "generate/IndexGenerator.h"
 #include "generate/EntryLevels.h"
+#include "model/CrossReference.h"
+#include "model/IndexEntry.h"
+#include "model/NodeKindMask.h"
+#include "model/ProjectNode.h"
 #include "model/TextUtil.h"
 #include <algorithm>
 #include <cstdint>
@@ -107,6 +111,30 @@ void IndexGenerator::clearTree()
     symbolsPresent_ = false;
     firstLetter_ = 'A';
     lastLetter_ = 'A';
+}
+
+void IndexGenerator::collect(ProjectNode& root)
+{
+    std::vector<IndexEntry*> entries;
+    root.collectEntries(entries, NodeKindMask::Entries);
+    entries_.reserve(entries_.size() + entries.size());
+    for (const IndexEntry* entry : entries) addEntry(*entry);
+    std::vector<CrossReference*> references;
+    root.collectCrossReferences(references, NodeKindMask::CrossReferences);
+    crossReferences_.reserve(crossReferences_.size() + references.size());
+    for (const CrossReference* reference : references) addCrossReference(*reference);
+}
+
+void IndexGenerator::addEntry(const IndexEntry& entry)
+{
+    addEntry(entry.sortAs(), entry.indexAs(), entry.helpAs(), entry.linkUrl(), entry.indexTarget(),
+             entry.helpTitle(), entry.helpWindow(), entry.helpFrame());
+}
+
+void IndexGenerator::addCrossReference(const CrossReference& reference)
+{
+    addCrossReference(reference.heading(), reference.headingSort(), reference.separator(), reference.reference(),
+                      reference.locator(), reference.locatorSort(), reference.linkToLocator());
 }
 
 void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs, std::string_view helpAs,

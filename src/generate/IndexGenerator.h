@@ -51,7 +51,7 @@ public:
     // Empties the copies and the tree and clears the presence flags.
     void reset();
     // Copies every index entry (walk order), then every cross-reference.
-    void collect(const ProjectNode& root);
+    void collect(ProjectNode& root);
     void addEntry(const IndexEntry& entry);
     void addCrossReference(const CrossReference& crossReference);
     // Copies made without a model (the address is the owner's relative URL).

@@ -1,0 +1,142 @@
+#include "generate/HtmlHelpIndexWriter.h"
+#include "generate/IndexGenerator.h"
+#include "generate/JavaHelpWriter.h"
+#include "platform/FileAccess.h"
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace torvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingMessages : public MessageSink {
+public:
+    void showMessage(std::string_view text) override { shown.emplace_back(text); }
+    bool askYesNo(std::string_view, bool answer) override { return answer; }
+    std::vector<std::string> shown;
+};
+
+std::string readBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string expected(const std::string& name)
+{
+    return readBytes(fs::path(TORVANE_SOURCE_DIR) / "tests/generate/data" / name);
+}
+
+class HelpIndexWriters : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              ("torvane-help-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        generator.setProjectDirectory(dir.string());
+        generator.setOutputNames({"ignored/Produce.htm", "C:\\help\\produce.hhk", "produce.xml", "produce.jhm"});
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void addProduce()
+    {
+        StyleSettings style;
+        style.stylesheetPath = "styles/index.css";
+        style.bodyAttributes = "bgcolor=\"#FFFFFF\"";
+        style.htmlHelpWindow = "MainWin";
+        style.htmlHelpFrame = "Content";
+        generator.setStyle(style);
+        // sortAs, indexAs, helpAs, url, indexTarget, helpTitle, helpWindow, helpFrame
+        generator.addEntry("fruit apples", "Apples (fruit)", "Fruit, Apples", "fruit/apples.htm", "", "Apples", "main", "");
+        generator.addEntry("fruit pears", "Pears", "Fruit, Pears", "fruit/pears.htm#ripe", "", "Ripe pears", "", "right");
+        generator.addEntry("kiwi", "Kiwi", "Kiwi, Gold", "kiwi page.htm", "", "Untitled", "", "");
+        generator.addEntry("42", "42", "42", "answer.htm", "", "Answer", "", "");
+        generator.addEntry("fruit", "Fruit", "Fruit", "fruit/index.htm", "", "Fruit overview", "", "");
+        generator.addEntry("apples", "Apples", "Apples", "Fruit/Apples.htm", "", "Apples", "", "");
+        generator.addEntry("spice", "Spice", "Spice \\\"hot\\\" & <mild> &amp; done", "spice&herbs.htm", "", "Spices", "", "");
+        generator.addEntry("", "Unsorted", "Unsorted", "unsorted.htm", "", "Untitled", "", "");
+        generator.addCrossReference("Fruit", "fruit", ".", "See", "Produce", "produce", true);
+        generator.numberCrossReferenceAnchors();
+        generator.buildTree(IndexMode::Help);
+    }
+
+    fs::path dir;
+    IndexGenerator generator;
+    RecordingMessages messages;
+};
+
+TEST_F(HelpIndexWriters, HtmlHelpIndexNestsKeywordsAndListsSubentryTopics)
+{
+    addProduce();
+    ASSERT_TRUE(writeHtmlHelpIndex(generator, messages));
+    EXPECT_EQ(readBytes(dir / "produce.hhk"), expected("produce.hhk"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(HelpIndexWriters, HtmlHelpIndexWithoutEntriesOrOptionsIsBare)
+{
+    generator.buildTree(IndexMode::Help);
+    ASSERT_TRUE(writeHtmlHelpIndex(generator, messages));
+    EXPECT_EQ(readBytes(dir / "produce.hhk"), expected("empty.hhk"));
+}
+
+TEST_F(HelpIndexWriters, JavaHelpFilesMatchAndAreWellFormed)
+{
+    addProduce();
+    ASSERT_TRUE(writeJavaHelpFiles(generator, messages));
+    EXPECT_EQ(readBytes(dir / "produce.xml"), expected("produce.xml"));
+    EXPECT_EQ(readBytes(dir / "produce.jhm"), expected("produce.jhm"));
+    EXPECT_TRUE(messages.shown.empty());
+    for (const char* name : {"produce.xml", "produce.jhm"}) {
+        fs::path report = dir / "xmllint.txt";
+        std::string command = "xmllint --noout --nonet '" + (dir / name).string() + "' > '" + report.string() + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << name;
+        EXPECT_EQ(readBytes(report), "") << name;
+    }
+}
+
+TEST_F(HelpIndexWriters, UnwritableFilesAreReportedAtOnce)
+{
+    addProduce();
+    fs::path missing = dir / "no such folder";
+    generator.setProjectDirectory(missing.string());
+    EXPECT_FALSE(writeHtmlHelpIndex(generator, messages));
+    EXPECT_FALSE(writeJavaHelpFiles(generator, messages));
+    // A JavaHelp index that cannot be written takes its map with it: one message.
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{
+                                  "Error creating new Html Help index:\n  " + (missing / "produce.hhk").string(),
+                                  "Error creating new JavaHelp index:\n  " + (missing / "produce.xml").string()}));
+}
+
+TEST_F(HelpIndexWriters, JavaHelpMapFailureNamesTheMap)
+{
+    addProduce();
+    fs::create_directories(dir / "produce.jhm");  // a folder where the map should go
+    EXPECT_FALSE(writeJavaHelpFiles(generator, messages));
+    EXPECT_TRUE(fs::is_regular_file(dir / "produce.xml"));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"Error creating new JavaHelp index:\n  " + (dir / "produce.jhm").string()}));
+}
+
+TEST(XmlAttributeValue, EscapesMarkupButKeepsReferences)
+{
+    EXPECT_EQ(xmlAttributeValue("a & b"), "a &amp; b");
+    EXPECT_EQ(xmlAttributeValue("<i>\"x\"</i>"), "&lt;i>&quot;x&quot;&lt;/i>");
+    EXPECT_EQ(xmlAttributeValue("&quot;&amp;&lt;&gt;&apos;"), "&quot;&amp;&lt;&gt;&apos;");
+    EXPECT_EQ(xmlAttributeValue("&#233; &#xE9; &#x; &#12a;"), "&#233; &#xE9; &amp;#x; &amp;#12a;");
+    EXPECT_EQ(xmlAttributeValue("&nbsp; &amp"), "&amp;nbsp; &amp;amp");
+    EXPECT_EQ(xmlAttributeValue("caf\xc3\xa9"), "caf\xc3\xa9");
+}
+
+} // namespace
+} // namespace torvane

@@ -10,7 +10,8 @@ class SourceFile;
 // path ending in "/". Full paths handed in are native; below the project
 // directory "\\" is accepted as a separator as well, so that the stored
 // relative form ("sub\\page.htm") appended to the directory resolves.
-// Paths outside the directory land directly here, under their bare name.
+// Paths outside the directory land directly here, under their bare name;
+// so does every path while no directory is set (empty label).
 class LocalFilesNode : public DirectoryNode {
 public:
     LocalFilesNode();

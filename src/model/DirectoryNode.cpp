@@ -1,0 +1,128 @@
+#include "model/DirectoryNode.h"
+
+#include "model/FolderNode.h"
+#include "model/SourceFile.h"
+
+namespace torvane {
+
+bool isPathSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+DirectoryNode::DirectoryNode(std::string label)
+    : ProjectNode(std::move(label), NodeIcon::Container),
+      folders_(KeyLess{KeyCompareMode::CaseInsensitive}),
+      files_(KeyLess{KeyCompareMode::CaseInsensitive})
+{
+}
+
+DirectoryNode::DirectoryNode(const DirectoryNode& other, ProjectNode* parent)
+    : ProjectNode(other, parent),
+      folders_(KeyLess{KeyCompareMode::CaseInsensitive}),
+      files_(KeyLess{KeyCompareMode::CaseInsensitive})
+{
+    for (const auto& [name, folder] : other.folders_)
+        folders_.emplace_hint(folders_.end(), name, std::make_unique<FolderNode>(*folder, this));
+    for (const auto& [name, file] : other.files_)
+        files_.emplace_hint(files_.end(), name, std::make_unique<SourceFile>(*file, this));
+}
+
+DirectoryNode::~DirectoryNode()
+{
+    // Children go first so that their items are released before this one's.
+    files_.clear();
+    folders_.clear();
+}
+
+FolderNode* DirectoryNode::findFolder(std::string_view name) const
+{
+    auto found = folders_.find(name);
+    return found == folders_.end() ? nullptr : found->second.get();
+}
+
+SourceFile* DirectoryNode::findFile(std::string_view name) const
+{
+    auto found = files_.find(name);
+    return found == files_.end() ? nullptr : found->second.get();
+}
+
+SourceFile& DirectoryNode::findOrCreateFileHere(std::string_view name)
+{
+    auto position = files_.lower_bound(name);
+    if (position != files_.end() && !files_.key_comp()(name, position->first))
+        return *position->second;
+    auto file = std::make_unique<SourceFile>(std::string(name));
+    SourceFile& created = *file;
+    files_.emplace_hint(position, std::string(name), std::move(file));
+    adoptChild(created);
+    return created;
+}
+
+DirectoryNode& DirectoryNode::resolveRelativeFolder(std::string_view relative)
+{
+    std::size_t start = 0;
+    while (start < relative.size() && isPathSeparator(relative[start]))
+        ++start;
+    if (start == relative.size())
+        return *this;
+    std::size_t end = start;
+    while (end < relative.size() && !isPathSeparator(relative[end]))
+        ++end;
+    const std::string_view name = relative.substr(start, end - start);
+
+    FolderNode* folder = findFolder(name);
+    if (!folder) {
+        auto created = std::make_unique<FolderNode>(std::string(name));
+        folder = created.get();
+        folders_.emplace(std::string(name), std::move(created));
+        adoptChild(*folder);
+    }
+    return end == relative.size() ? *folder : folder->findOrCreateFolder(relative.substr(end));
+}
+
+void DirectoryNode::removeFolder(FolderNode* child)
+{
+    auto found = folders_.find(child->label());
+    if (found == folders_.end() || found->second.get() != child)
+        return;
+    folders_.erase(found);
+    if (isEmpty())
+        onEmptied();
+}
+
+void DirectoryNode::removeFile(SourceFile* child)
+{
+    auto found = files_.find(child->label());
+    if (found == files_.end() || found->second.get() != child)
+        return;
+    files_.erase(found);
+    if (isEmpty())
+        onEmptied();
+}
+
+std::vector<FolderNode*> DirectoryNode::folders() const
+{
+    std::vector<FolderNode*> list;
+    for (const auto& [name, folder] : folders_)
+        list.push_back(folder.get());
+    return list;
+}
+
+std::vector<SourceFile*> DirectoryNode::files() const
+{
+    std::vector<SourceFile*> list;
+    for (const auto& [name, file] : files_)
+        list.push_back(file.get());
+    return list;
+}
+
+void DirectoryNode::forEachChild(const std::function<void(ProjectNode&)>& action)
+{
+    for (const auto& [name, folder] : folders_)
+        action(*folder);
+    for (const auto& [name, file] : files_)
+        action(*file);
+}
+
+}  // namespace torvane

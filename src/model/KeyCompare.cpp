@@ -1,0 +1,17 @@
+#include "model/KeyCompare.h"
+
+#include "model/TextUtil.h"
+
+namespace torvane {
+
+int compareKeys(std::string_view a, std::string_view b, KeyCompareMode mode)
+{
+    if (mode != KeyCompareMode::Exact) {
+        const int folded = compareNoCase(a, b);
+        if (folded != 0 || mode == KeyCompareMode::CaseInsensitive)
+            return folded;
+    }
+    return a.compare(b);
+}
+
+}  // namespace torvane

@@ -1,0 +1,244 @@
+#include "model/ProjectNode.h"
+
+#include "model/CrossReference.h"
+#include "model/IndexEntry.h"
+
+namespace torvane {
+
+namespace {
+
+// Collects what a NodeKindMask asks for during a walk.
+class MaskCollector : public NodeVisitor {
+public:
+    explicit MaskCollector(unsigned mask) : mask_(mask) {}
+
+    std::vector<ProjectNode*>* nodes = nullptr;
+    std::vector<IndexEntry*>* entries = nullptr;
+    std::vector<CrossReference*>* references = nullptr;
+    std::vector<EntryRecord*>* records = nullptr;
+    std::size_t counted = 0;
+
+    void visitNode(ProjectNode& node) override
+    {
+        if ((mask_ & node.kindBit()) && passesSelection(node)) {
+            ++counted;
+            if (nodes)
+                nodes->push_back(&node);
+        }
+    }
+
+    void visitEntry(IndexEntry& entry, ProjectNode& holder) override
+    {
+        if ((mask_ & NodeKindMask::Entries) && passesSelection(holder)) {
+            ++counted;
+            if (entries)
+                entries->push_back(&entry);
+            if (records)
+                records->push_back(&entry);
+        }
+    }
+
+    void visitCrossReference(CrossReference& reference, ProjectNode& locator) override
+    {
+        if ((mask_ & NodeKindMask::CrossReferences) && passesSelection(locator)) {
+            ++counted;
+            if (references)
+                references->push_back(&reference);
+            if (records)
+                records->push_back(&reference);
+        }
+    }
+
+private:
+    bool passesSelection(const ProjectNode& node) const
+    {
+        return !(mask_ & NodeKindMask::SelectedOnly) || node.isSelected();
+    }
+
+    unsigned mask_;
+};
+
+}  // namespace
+
+ProjectNode::ProjectNode(std::string label, int iconKind) : label_(std::move(label)), iconKind_(iconKind)
+{
+}
+
+ProjectNode::ProjectNode(const ProjectNode& other, ProjectNode* parent)
+    : parent_(parent),
+      label_(other.label_),
+      expanded_(other.expanded_),
+      selected_(other.selected_),
+      iconKind_(other.iconKind_)
+{
+}
+
+ProjectNode::~ProjectNode()
+{
+    if (parent_) {
+        if (treeItem_ != kNoTreeItem)
+            parent_->releaseTreeItem(treeItem_);
+        parent_->forgetDestroyedNode(this);
+    }
+}
+
+void ProjectNode::setLabel(std::string label)
+{
+    if (label != label_) {
+        label_ = std::move(label);
+        displayDirty_ = true;
+    }
+}
+
+void ProjectNode::setExpanded(bool expanded)
+{
+    if (expanded != expanded_) {
+        expanded_ = expanded;
+        displayDirty_ = true;
+    }
+    forEachChild([this](ProjectNode& child) {
+        if (expanded_) {
+            child.setSelected(false);
+        } else {
+            child.setExpanded(false);
+            child.setSelected(selected_);
+        }
+    });
+}
+
+void ProjectNode::setSelected(bool selected)
+{
+    if (selected != selected_) {
+        selected_ = selected;
+        displayDirty_ = true;
+    }
+    if (!expanded_)
+        forEachChild([selected](ProjectNode& child) { child.setSelected(selected); });
+}
+
+void ProjectNode::setIconKind(int kind)
+{
+    iconKind_ = kind;
+    displayDirty_ = true;
+}
+
+TreeItem ProjectNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, TreeItem insertAfter)
+{
+    const TreeItemLook look{label_, iconKind_, expanded_, selected_};
+    if (treeItem_ == kNoTreeItem)
+        treeItem_ = tree.insertItem(parentItem, insertAfter, look, this);
+    else if (displayDirty_)
+        tree.updateItem(treeItem_, look);
+    displayDirty_ = false;
+
+    TreeItem previous = kNoTreeItem;
+    forEachChild([&](ProjectNode& child) { previous = child.insertIntoTree(tree, treeItem_, previous); });
+    return treeItem_;
+}
+
+void ProjectNode::forgetTreeItems()
+{
+    treeItem_ = kNoTreeItem;
+    displayDirty_ = true;
+    forEachChild([](ProjectNode& child) { child.forgetTreeItems(); });
+}
+
+void ProjectNode::releaseTreeItem(TreeItem item)
+{
+    if (parent_)
+        parent_->releaseTreeItem(item);
+}
+
+void ProjectNode::forgetDestroyedNode(ProjectNode* node)
+{
+    if (parent_)
+        parent_->forgetDestroyedNode(node);
+}
+
+IndexEntry* ProjectNode::addEntry(std::unique_ptr<IndexEntry> entry)
+{
+    return nullptr;
+}
+
+void ProjectNode::removeFromParent()
+{
+}
+
+void ProjectNode::setExcluded(bool excluded)
+{
+}
+
+std::string ProjectNode::fullPath() const
+{
+    return {};
+}
+
+std::string ProjectNode::relativePath() const
+{
+    return {};
+}
+
+std::string ProjectNode::relativeUrl() const
+{
+    return {};
+}
+
+bool ProjectNode::isModified() const
+{
+    return true;
+}
+
+void ProjectNode::setModified(bool modified)
+{
+}
+
+void ProjectNode::adoptChild(ProjectNode& child)
+{
+    child.parent_ = this;
+    if (selected_ && !expanded_)
+        child.setSelected(true);
+}
+
+void ProjectNode::walk(NodeVisitor& visitor)
+{
+    visitor.visitNode(*this);
+    visitRecords(visitor);
+    forEachChild([&visitor](ProjectNode& child) { child.walk(visitor); });
+}
+
+void ProjectNode::collect(std::vector<ProjectNode*>& nodes, unsigned mask)
+{
+    MaskCollector collector(mask & ~(NodeKindMask::Entries | NodeKindMask::CrossReferences));
+    collector.nodes = &nodes;
+    walk(collector);
+}
+
+void ProjectNode::collectEntries(std::vector<IndexEntry*>& entries, unsigned mask)
+{
+    MaskCollector collector(mask & (NodeKindMask::Entries | NodeKindMask::SelectedOnly));
+    collector.entries = &entries;
+    walk(collector);
+}
+
+void ProjectNode::collectCrossReferences(std::vector<CrossReference*>& references, unsigned mask)
+{
+    MaskCollector collector(mask & (NodeKindMask::CrossReferences | NodeKindMask::SelectedOnly));
+    collector.references = &references;
+    walk(collector);
+}
+
+void ProjectNode::collectRecords(std::vector<EntryRecord*>& records, unsigned mask)
+{
+    MaskCollector collector(mask & (NodeKindMask::Entries | NodeKindMask::CrossReferences | NodeKindMask::SelectedOnly));
+    collector.records = &records;
+    walk(collector);
+}
+
+std::size_t ProjectNode::count(unsigned mask)
+{
+    MaskCollector collector(mask);
+    walk(collector);
+    return collector.counted;
+}
+
+}  // namespace torvane

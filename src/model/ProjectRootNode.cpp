@@ -1,0 +1,152 @@
+#include "model/ProjectRootNode.h"
+
+#include "model/IndexEntry.h"
+#include "model/SourceFile.h"
+
+#include <algorithm>
+
+namespace torvane {
+
+namespace {
+
+std::vector<ProjectNode*> displayOrder(ProjectNode& root)
+{
+    std::vector<ProjectNode*> nodes;
+    root.collect(nodes, NodeKindMask::AllNodes);
+    return nodes;
+}
+
+}  // namespace
+
+ProjectRootNode::ProjectRootNode()
+    : ProjectNode("HTML Torvane project", NodeIcon::Container),
+      localFiles_(std::make_unique<LocalFilesNode>()),
+      externalUrls_(std::make_unique<ExternalUrlsNode>()),
+      locators_(std::make_unique<LocatorsNode>(this))
+{
+    adoptChild(*localFiles_);
+    adoptChild(*externalUrls_);
+    adoptChild(*locators_);
+    setExpanded(true);
+}
+
+ProjectRootNode::ProjectRootNode(const ProjectRootNode& other)
+    : ProjectNode(other, nullptr),
+      currentListRow_(other.currentListRow_),
+      localFiles_(std::make_unique<LocalFilesNode>(*other.localFiles_, this)),
+      externalUrls_(std::make_unique<ExternalUrlsNode>(*other.externalUrls_, this)),
+      locators_(std::make_unique<LocatorsNode>(*other.locators_, this))
+{
+    // The walk of a const tree is the same as of a mutable one; collecting
+    // only needs mutable access to hand out node pointers.
+    auto& source = const_cast<ProjectRootNode&>(other);
+    const std::vector<ProjectNode*> sourceOrder = displayOrder(source);
+    const auto position = std::find(sourceOrder.begin(), sourceOrder.end(), other.current_);
+    if (position != sourceOrder.end()) {
+        const std::vector<ProjectNode*> copyOrder = displayOrder(*this);
+        const auto index = static_cast<std::size_t>(position - sourceOrder.begin());
+        if (index < copyOrder.size())
+            current_ = copyOrder[index];
+    }
+}
+
+ProjectRootNode::~ProjectRootNode()
+{
+    // The whole tree goes: nothing needs to be released or forgotten.
+    tearingDown_ = true;
+    locators_.reset();
+    externalUrls_.reset();
+    localFiles_.reset();
+}
+
+void ProjectRootNode::setProjectDirectory(std::string_view directory)
+{
+    localFiles_->setProjectDirectory(directory);
+}
+
+SourceFile& ProjectRootNode::findOrCreateFile(std::string_view fullPath)
+{
+    return localFiles_->findOrCreateFile(fullPath);
+}
+
+ExternalUrl& ProjectRootNode::findOrCreateUrl(std::string_view url)
+{
+    return externalUrls_->findOrCreateUrl(url);
+}
+
+CrossReference* ProjectRootNode::addCrossReference(std::unique_ptr<CrossReference> reference)
+{
+    return locators_->addCrossReference(std::move(reference));
+}
+
+void ProjectRootNode::setCurrentNode(ProjectNode* node)
+{
+    current_ = node ? node : this;
+}
+
+void ProjectRootNode::applyTreeSelection(ProjectNode& clicked, bool shift, bool ctrl)
+{
+    std::vector<EntryRecord*> records;
+    collectRecords(records, NodeKindMask::Entries | NodeKindMask::CrossReferences);
+    for (EntryRecord* record : records)
+        record->setListSelected(false);
+
+    if (ctrl) {
+        clicked.setSelected(!clicked.isSelected());
+    } else if (shift) {
+        const std::vector<ProjectNode*> nodes = displayOrder(*this);
+        const auto isSelected = [](const ProjectNode* node) { return node->isSelected(); };
+        const auto first = std::find_if(nodes.begin(), nodes.end(), isSelected);
+        if (first == nodes.end()) {
+            clicked.setSelected(true);
+        } else {
+            const auto last = std::find_if(nodes.rbegin(), nodes.rend(), isSelected).base() - 1;
+            const auto target = std::find(nodes.begin(), nodes.end(), &clicked);
+            for (ProjectNode* node : nodes)
+                node->setSelected(false);
+            if (target != nodes.end()) {
+                const auto from = target <= first ? target : first;
+                const auto to = target <= first ? last : target;
+                for (auto node = from; node <= to; ++node)
+                    (*node)->setSelected(true);
+            }
+        }
+    } else {
+        for (ProjectNode* node : displayOrder(*this))
+            node->setSelected(false);
+        clicked.setSelected(true);
+    }
+    setCurrentNode(&clicked);
+}
+
+void ProjectRootNode::releaseTreeItem(TreeItem item)
+{
+    if (!tearingDown_)
+        releasedItems_.push_back(item);
+}
+
+void ProjectRootNode::forgetDestroyedNode(ProjectNode* node)
+{
+    if (!tearingDown_ && current_ == node)
+        current_ = this;
+}
+
+TreeItem ProjectRootNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, TreeItem insertAfter)
+{
+    for (TreeItem item : releasedItems_)
+        tree.deleteItem(item);
+    releasedItems_.clear();
+    return ProjectNode::insertIntoTree(tree, parentItem, insertAfter);
+}
+
+void ProjectRootNode::forEachChild(const std::function<void(ProjectNode&)>& action)
+{
+    if (localFiles_)
+        action(*localFiles_);
+    if (externalUrls_)
+        action(*externalUrls_);
+    if (locators_)
+        action(*locators_);
+}
+
+}  // namespace torvane

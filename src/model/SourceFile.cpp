@@ -1,0 +1,111 @@
+#include "model/SourceFile.h"
+
+#include "model/DirectoryNode.h"
+
+namespace torvane {
+
+SourceFile::SourceFile(std::string name)
+    : EntryHolder(std::move(name), NodeIcon::File, EntryKind::FileDefaultEmpty, EntryKind::FileEntry, false)
+{
+}
+
+SourceFile::SourceFile(const SourceFile& other, DirectoryNode* folder)
+    : EntryHolder(other, folder),
+      modified_(other.modified_),
+      missing_(other.missing_),
+      unreadable_(other.unreadable_),
+      loaded_(other.loaded_)
+{
+    for (const auto& [name, target] : other.targets_)
+        targets_.emplace_hint(targets_.end(), name, std::make_unique<Target>(*target, this));
+}
+
+SourceFile::~SourceFile()
+{
+    // Targets go first so that their items are released before the file's.
+    targets_.clear();
+}
+
+DirectoryNode* SourceFile::folder() const
+{
+    return static_cast<DirectoryNode*>(parent());
+}
+
+std::string SourceFile::fullPath() const
+{
+    return (folder() ? folder()->fullPath() : std::string()) + label();
+}
+
+std::string SourceFile::relativePath() const
+{
+    return (folder() ? folder()->relativePath() : std::string()) + label();
+}
+
+std::string SourceFile::relativeUrl() const
+{
+    return (folder() ? folder()->relativeUrl() : std::string()) + label();
+}
+
+void SourceFile::setMissing(bool missing)
+{
+    missing_ = missing;
+    updateIcon();
+}
+
+void SourceFile::setUnreadable(bool unreadable)
+{
+    unreadable_ = unreadable;
+    if (unreadable)
+        resetDefaultEntry(EntryKind::FileDefaultEmpty);
+    updateIcon();
+}
+
+void SourceFile::updateIcon()
+{
+    setIconKind(missing_ ? NodeIcon::MissingFile : unreadable_ ? NodeIcon::UnreadableFile : NodeIcon::File);
+}
+
+Target& SourceFile::findOrCreateTarget(std::string_view name)
+{
+    auto position = targets_.lower_bound(name);
+    if (position != targets_.end() && compareKeys(position->first, name, targets_.key_comp().mode) == 0)
+        return *position->second;
+    auto target = std::make_unique<Target>(std::string(name));
+    Target& created = *target;
+    targets_.emplace_hint(position, std::string(name), std::move(target));
+    adoptChild(created);
+    return created;
+}
+
+Target* SourceFile::findTarget(std::string_view name) const
+{
+    auto found = targets_.find(name);
+    return found == targets_.end() ? nullptr : found->second.get();
+}
+
+std::vector<Target*> SourceFile::targets() const
+{
+    std::vector<Target*> list;
+    listTargets(list);
+    return list;
+}
+
+void SourceFile::listTargets(std::vector<Target*>& out) const
+{
+    for (const auto& [name, target] : targets_)
+        out.push_back(target.get());
+}
+
+void SourceFile::removeFromParent()
+{
+    if (folder())
+        folder()->removeFile(this);
+}
+
+void SourceFile::forEachChild(const std::function<void(ProjectNode&)>& action)
+{
+    for (const auto& [name, target] : targets_)
+        action(*target);
+}
+
+}  // namespace torvane

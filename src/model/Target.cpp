@@ -1,0 +1,32 @@
+#include "model/Target.h"
+
+#include "model/SourceFile.h"
+
+namespace torvane {
+
+Target::Target(std::string name)
+    : EntryHolder(std::move(name), NodeIcon::Target, EntryKind::TargetDefaultEmpty, EntryKind::TargetEntry, true)
+{
+}
+
+Target::Target(const Target& other, SourceFile* file) : EntryHolder(other, file)
+{
+}
+
+SourceFile* Target::file() const
+{
+    return static_cast<SourceFile*>(parent());
+}
+
+std::string Target::relativeUrl() const
+{
+    return (file() ? file()->relativeUrl() : std::string()) + "#" + label();
+}
+
+void Target::setModified(bool modified)
+{
+    if (file())
+        file()->setModified(modified);
+}
+
+}  // namespace torvane

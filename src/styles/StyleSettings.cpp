@@ -145,7 +145,7 @@ void saveDefaults(Profile& profile, const StyleSettings& settings)
             profile.writeInt(field.section, field.profileKey, settings.*(*intField));
         else
             profile.writeString(field.section, field.profileKey, settings.*std::get<TextField>(field.member));
-        if (field.member == decltype(field.member)(&StyleSettings::useClasses))
+        if (field.section == kCss && field.profileKey == "Use Classes")
             profile.deleteKey(kCss, kLegacyIndentMethod);
     }
 }

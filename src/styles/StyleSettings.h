@@ -9,7 +9,9 @@ namespace torvane {
 
 // The 39 index style options. Each member names the key that stores it in the
 // project file (and, unless noted, in the profile). Booleans and enumerations
-// are kept as the integers stored, without range checks.
+// are kept as the integers stored, without range checks. A "... Path Type"
+// is 0 for a path relative to the base folder written with "/" separators,
+// 1 for a path used as entered.
 struct StyleSettings {
     // [Links to Headings]
     int linksAppearance = 0;            // "Appearance": 0 text, 1 graphics
@@ -63,12 +65,6 @@ struct StyleSettings {
     int stylesheetPathType = 0;         // "Stylesheet Path Type"
 
     bool operator==(const StyleSettings&) const = default;
-};
-
-// Path types of the five path options.
-enum StylePathType : int {
-    PathTypeRelative = 0, // relative to the base folder, "/" separators
-    PathTypeAsEntered = 1,
 };
 
 // The user's default settings, read afresh from the profile at every call.

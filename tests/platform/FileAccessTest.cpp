@@ -103,6 +103,20 @@ TEST(AtomicWrite, ReplacesContentAndKeepsPermissions)
     EXPECT_EQ(folder.entryCount(), 1u);
 }
 
+TEST(AtomicWrite, RootKeepsTheOwnerOfTheFile)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root writes files of other owners";
+    TempFolder folder;
+    const std::string path = folder.write("page.htm", "old");
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    EXPECT_FALSE(writeFileAtomically(path, "new"));
+    struct stat info{};
+    ::stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}
+
 TEST(AtomicWrite, NewFileGetsUmaskPermissions)
 {
     TempFolder folder;

@@ -1,0 +1,218 @@
+#include "model/ExternalUrl.h"
+#include "model/ProjectRootNode.h"
+#include "model/SourceFile.h"
+#include "model/Target.h"
+
+#include <gtest/gtest.h>
+
+namespace torvane {
+namespace {
+
+std::unique_ptr<IndexEntry> makeEntry(std::string_view sortAs, std::string_view indexAs = "entry")
+{
+    auto e = std::make_unique<IndexEntry>();
+    e->setTexts(indexAs, indexAs, "Untitled", sortAs);
+    return e;
+}
+
+class EntryHolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root.setProjectDirectory("/proj/");
+        file = &root.findOrCreateFile("/proj/sub/page.htm");
+        file->setDefaultEntry(IndexEntry::fromText("Page Heading", EntryKind::FileDefaultHeading));
+        target = &file->findOrCreateTarget("intro");
+        target->setDefaultEntry(IndexEntry::fromText("Introduction", EntryKind::TargetDefaultText));
+        file->setModified(false);
+    }
+
+    ProjectRootNode root;
+    SourceFile* file = nullptr;
+    Target* target = nullptr;
+};
+
+TEST_F(EntryHolderTest, NewHoldersStartInDefaultMode)
+{
+    Target fresh("a");
+    ASSERT_EQ(fresh.entries().size(), 1u);
+    EXPECT_EQ(fresh.entries()[0], fresh.defaultEntry());
+    EXPECT_EQ(fresh.defaultEntry()->kind(), EntryKind::TargetDefaultEmpty);
+    EXPECT_EQ(fresh.defaultEntry()->owner(), &fresh);
+    EXPECT_TRUE(fresh.defaultEntry()->isDefault());
+    EXPECT_TRUE(fresh.usesDefault());
+    EXPECT_FALSE(fresh.isExcluded());
+
+    ExternalUrl url("http://example.com/");
+    EXPECT_EQ(url.entryCount(), 1u);
+    EXPECT_EQ(url.defaultEntry()->kind(), EntryKind::UrlDefault);
+
+    // A file gets its entry set only from the default installed when read.
+    SourceFile page("p.htm");
+    EXPECT_TRUE(page.usesDefault());
+    EXPECT_EQ(page.entryCount(), 0u);
+    EXPECT_EQ(page.defaultEntry()->kind(), EntryKind::FileDefaultEmpty);
+    page.setDefaultEntry(IndexEntry::fromText("Title", EntryKind::FileDefaultTitle));
+    ASSERT_EQ(page.entryCount(), 1u);
+    EXPECT_EQ(page.entries()[0]->indexAs(), "Title");
+}
+
+TEST_F(EntryHolderTest, AddingLeavesDefaultModeAndRemovingReturnsToIt)
+{
+    IndexEntry* const defaultEntry = target->defaultEntry();
+    IndexEntry* added = target->addEntry(makeEntry("Zeta"));
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->kind(), EntryKind::TargetEntry);
+    EXPECT_EQ(added->owner(), target);
+    EXPECT_FALSE(target->usesDefault());
+    EXPECT_FALSE(target->isExcluded());
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{added});
+    EXPECT_TRUE(file->isModified());
+    EXPECT_EQ(added->linkUrl(), "sub/page.htm#intro");
+
+    IndexEntry* second = target->addEntry(makeEntry("alpha"));
+    EXPECT_EQ(target->entries(), (std::vector<IndexEntry*>{second, added}));
+
+    target->removeEntry(second);
+    target->removeEntry(added);
+    EXPECT_TRUE(target->usesDefault());
+    EXPECT_FALSE(target->isExcluded());
+    EXPECT_EQ(target->defaultEntry(), defaultEntry);
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{defaultEntry});
+}
+
+TEST_F(EntryHolderTest, RemovingTheDefaultEntryExcludes)
+{
+    IndexEntry* const defaultEntry = target->defaultEntry();
+    defaultEntry->removeFromOwner();
+    EXPECT_TRUE(target->isExcluded());
+    EXPECT_FALSE(target->usesDefault());
+    EXPECT_EQ(target->entryCount(), 0u);
+    // The default entry is only taken out of the set, never destroyed here.
+    EXPECT_EQ(target->defaultEntry(), defaultEntry);
+    EXPECT_EQ(defaultEntry->sortKey(), "Introduction");
+    EXPECT_TRUE(file->isModified());
+}
+
+TEST_F(EntryHolderTest, ExclusionBothWays)
+{
+    target->addEntry(makeEntry("one"));
+    target->addEntry(makeEntry("two"));
+    target->setExcluded(true);
+    EXPECT_TRUE(target->isExcluded());
+    EXPECT_FALSE(target->usesDefault());
+    EXPECT_EQ(target->entryCount(), 0u);
+
+    target->setExcluded(false);
+    EXPECT_FALSE(target->isExcluded());
+    EXPECT_TRUE(target->usesDefault());
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{target->defaultEntry()});
+
+    // From default mode the default leaves the set and stays the default.
+    target->setExcluded(true);
+    EXPECT_EQ(target->entryCount(), 0u);
+    EXPECT_EQ(target->defaultEntry()->sortKey(), "Introduction");
+
+    // Adding to an excluded holder clears the exclusion.
+    target->addEntry(makeEntry("back"));
+    EXPECT_FALSE(target->isExcluded());
+    EXPECT_EQ(target->entryCount(), 1u);
+}
+
+TEST_F(EntryHolderTest, DuplicatesAreRefused)
+{
+    ASSERT_NE(target->addEntry(makeEntry("Apple")), nullptr);
+    EXPECT_EQ(target->addEntry(makeEntry("Apple")), nullptr);
+    // Differing only in the case of SortAs is still a duplicate.
+    EXPECT_EQ(target->addEntry(makeEntry("aPPLE")), nullptr);
+    EXPECT_EQ(target->entryCount(), 1u);
+    EXPECT_EQ(target->entries()[0]->sortAs(), "Apple");
+
+    auto framed = makeEntry("Apple");
+    framed->setTargets("main", "", "");
+    EXPECT_NE(target->addEntry(std::move(framed)), nullptr);
+    EXPECT_EQ(target->entryCount(), 2u);
+}
+
+TEST_F(EntryHolderTest, RemovingAnEqualRecordRemovesTheStoredOne)
+{
+    IndexEntry* stored = target->addEntry(makeEntry("kiwi"));
+    target->addEntry(makeEntry("lime"));
+    const auto probe = makeEntry("KIWI");
+    target->removeEntry(probe.get());
+    ASSERT_EQ(target->entryCount(), 1u);
+    EXPECT_NE(target->entries()[0], stored);
+    EXPECT_EQ(target->entries()[0]->sortAs(), "lime");
+}
+
+TEST_F(EntryHolderTest, ReplacingTheDefaultEntry)
+{
+    target->setDefaultEntry(IndexEntry::fromText("Better", EntryKind::TargetDefaultText));
+    ASSERT_EQ(target->entryCount(), 1u);
+    EXPECT_EQ(target->entries()[0]->sortKey(), "Better");
+    EXPECT_EQ(target->defaultEntry()->owner(), target);
+    EXPECT_EQ(target->defaultEntry()->kind(), EntryKind::TargetDefaultText);
+
+    IndexEntry* regular = target->addEntry(makeEntry("own"));
+    target->setDefaultEntry(IndexEntry::fromText("Best", EntryKind::TargetDefaultText));
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{regular});
+    EXPECT_EQ(target->defaultEntry()->sortKey(), "Best");
+}
+
+TEST_F(EntryHolderTest, EnteringDefaultModeDropsRegularEntries)
+{
+    target->addEntry(makeEntry("one"));
+    target->setUsesDefault(true);
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{target->defaultEntry()});
+
+    target->setUsesDefault(false);
+    EXPECT_EQ(target->entryCount(), 0u);
+    EXPECT_TRUE(target->isExcluded());
+}
+
+TEST_F(EntryHolderTest, LoadingStatesOfAFile)
+{
+    file->setMissing(true);
+    EXPECT_EQ(file->iconKind(), NodeIcon::MissingFile);
+    EXPECT_EQ(file->defaultEntry()->sortKey(), "Page Heading");
+    file->setMissing(false);
+    EXPECT_EQ(file->iconKind(), NodeIcon::File);
+
+    IndexEntry* regular = file->addEntry(makeEntry("kept"));
+    file->setUnreadable(true);
+    EXPECT_EQ(file->iconKind(), NodeIcon::UnreadableFile);
+    EXPECT_TRUE(file->usesDefault());
+    EXPECT_EQ(file->defaultEntry()->kind(), EntryKind::FileDefaultEmpty);
+    EXPECT_EQ(file->defaultEntry()->sortKey(), "");
+    EXPECT_EQ(file->entries(), std::vector<IndexEntry*>{regular});
+
+    // The entries of an unreadable file survive the next added entry.
+    IndexEntry* added = file->addEntry(makeEntry("new"));
+    EXPECT_EQ(file->entries(), (std::vector<IndexEntry*>{regular, added}));
+    EXPECT_FALSE(file->isExcluded());
+}
+
+TEST_F(EntryHolderTest, UnreadableFileInDefaultModeLosesDefaultFromSet)
+{
+    file->setUnreadable(true);
+    EXPECT_EQ(file->entryCount(), 0u);
+    EXPECT_TRUE(file->usesDefault());
+    EXPECT_TRUE(file->defaultEntry()->isDefault());
+    // Once the file can be read again its new default is in the set.
+    file->setDefaultEntry(IndexEntry::fromText("Again", EntryKind::FileDefaultTitle));
+    ASSERT_EQ(file->entryCount(), 1u);
+    EXPECT_EQ(file->entries()[0]->sortKey(), "Again");
+}
+
+TEST_F(EntryHolderTest, ModifiedMarksGoToTheFileOnly)
+{
+    ExternalUrl& url = root.findOrCreateUrl("http://x/");
+    url.addEntry(makeEntry("x"));
+    EXPECT_FALSE(file->isModified());
+
+    target->setExcluded(true);
+    EXPECT_TRUE(file->isModified());
+}
+
+}  // namespace
+}  // namespace torvane

@@ -1,0 +1,31 @@
+#pragma once
+#include "generate/IndexGenerator.h"
+#include "platform/AppServices.h"
+#include "styles/StyleSettings.h"
+#include <string>
+
+namespace torvane {
+
+class ProjectNode;
+
+// What Make Index reads from an open project.
+struct MakeIndexInput {
+    ProjectNode& root;
+    const StyleSettings& style;
+    IndexOutputNames outputNames;
+    std::string projectDirectory;
+};
+
+// Turns the project's entries into every output its style switches on: the
+// HTML index, then the HTML Help index, then the JavaHelp index and map. Each
+// file that cannot be written is told at once and the run goes on. With
+// `mayOpenResult` the new HTML index is opened as the "Html Tools" settings
+// say; the unattended run never opens anything. Returns true when every
+// enabled output, include files too, was written.
+bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenResult);
+
+// The page to show after Make Index: the index file, or the first letter's
+// page when groups go to separate files without frames.
+std::string pageToOpen(const IndexGenerator& generator);
+
+} // namespace torvane

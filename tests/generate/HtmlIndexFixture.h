@@ -51,9 +51,11 @@ protected:
     {
         generator.addEntry(sortAs, indexAs, indexAs, url, target, "", "", "");
     }
-    void see(std::string_view heading, std::string_view reference, std::string_view locator, bool link = true)
+    // A cross-reference sorted by its own texts.
+    void see(std::string_view heading, std::string_view separator, std::string_view reference,
+             std::string_view locator, bool link = true)
     {
-        generator.addCrossReference(heading, heading, ",", reference, locator, locator, link);
+        generator.addCrossReference(heading, heading, separator, reference, locator, locator, link);
     }
     // Entries under A, D and F: two links on one heading and a heading with two subentries.
     void addLettersADF()

@@ -94,5 +94,99 @@ TEST_F(HtmlIndexTest, SymbolsAndNumbersPagesWithoutHeadings)
     expectFilesOf("symbols_pages_without_headings");
 }
 
+TEST_F(HtmlIndexTest, ThreeColumnsBreakAtTheFirstGroupAfterEachThird)
+{
+    for (const char* word : {"Ant", "Axe", "Bee", "Cat", "Cow", "Cub", "Dog", "Eel", "Elk"}) {
+        std::string key = word;
+        key[0] = static_cast<char>(key[0] - 'A' + 'a');
+        entry(key, word, key + ".htm");
+    }
+    style.columns = 3;
+    style.longLinesWrap = 1;
+    style.groupsRule = 1;
+    EXPECT_TRUE(make());
+    expectFilesOf("three_columns");
+}
+
+TEST_F(HtmlIndexTest, ReturnImagesAndPlainLinesInTwoColumns)
+{
+    addLettersADF();
+    style.linksPlacement = 1;
+    style.columns = 2;
+    style.returnLink = 2;
+    style.returnPath = "img/";
+    style.useClasses = 0;
+    EXPECT_TRUE(make());
+    expectFilesOf("return_images_plain");
+}
+
+TEST_F(HtmlIndexTest, NonBreakingSpacesIndentLevelsAndSingleChildrenShareTheLine)
+{
+    entry("fig dried", "Fig, Dried", "fd.htm");
+    entry("fruit apples green", "Fruit, Apples, Green", "g.htm");
+    entry("fruit apples red", "Fruit, Apples, Red", "r.htm");
+    entry("fruit pears", "Fruit, Pears", "p.htm");
+    style.useNbsps = 1;
+    style.useClasses = 0;
+    style.includeHeadings = 0;
+    EXPECT_TRUE(make());
+    expectFilesOf("nbsp_levels");
+}
+
+TEST_F(HtmlIndexTest, CrossReferencesAndTheirAnchors)
+{
+    entry("apple", "Apple", "a.htm");
+    see("Apple", ".", "See also", "pears");
+    entry("pears", "pears", "p.htm");
+    see("Cider", ",", "See", "Apple", false);
+    style.useNbsps = 1;
+    EXPECT_TRUE(make());
+    expectFilesOf("cross_references");
+}
+
+TEST_F(HtmlIndexTest, RunInParagraphs)
+{
+    entry("apple", "Apple", "a.htm");
+    entry("apple", "Apple", "b.htm#x");
+    entry("fig dried", "Fig, Dried", "fd.htm");
+    entry("fish", "fish", "fish.htm");
+    entry("fish, cod", "fish, cod", "cod.htm");
+    entry("fish, eel", "fish, eel", "eel.htm");
+    entry("fruit apples", "Fruit, Apples", "f.htm#ap");
+    entry("fruit pears", "Fruit, Pears", "f.htm#pe");
+    see("Eels", ",", "See", "fish, eel");
+    style.multiLevel = 1;
+    style.useNbsps = 1;  // no effect on paragraphs
+    EXPECT_TRUE(make());
+    expectFilesOf("run_in");
+}
+
+TEST_F(HtmlIndexTest, IncludeFilesAroundTheIndex)
+{
+    std::filesystem::create_directories(dir / "inc");
+    writeBytes(dir / "inc/Top.htm", "<P>Top of the index</P>\n<P>Second line</P>");
+    writeBytes(dir / "inc/Bottom.htm", "<P>Bottom</P>\r\n\r\n<P>End</P>\r\n");
+    addLettersADF();
+    style.includeTop = 1;
+    style.includeBottom = 1;
+    style.includePath = "inc/";
+    style.returnLink = 1;
+    EXPECT_TRUE(make());
+    EXPECT_TRUE(messages.messages.empty());
+    expectFilesOf("include_files");
+}
+
+TEST_F(HtmlIndexTest, ImagesInsteadOfText)
+{
+    addLettersADF();
+    style.linksAppearance = 1;
+    style.linksGraphicsPath = "gif/";
+    style.linksVerticalBars = 1;  // images are never separated by bars
+    style.groupsAppearance = 1;
+    style.groupsGraphicsPath = "hd/";
+    EXPECT_TRUE(make());
+    expectFilesOf("images");
+}
+
 } // namespace
 } // namespace torvane::testing

@@ -1,0 +1,209 @@
+#include "document/CProjectDoc.h"
+
+#include "document/ProjectFileReader.h"
+#include "document/ProjectFileWriter.h"
+#include "document/SourcePages.h"
+#include "document/StalePages.h"
+#include "model/SourceFile.h"
+#include "platform/AppOptions.h"
+#include "platform/AppServices.h"
+#include "platform/FileAccess.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace torvane {
+
+CProjectDoc::CProjectDoc(AppServices& services)
+    : services_(services),
+      root_(std::make_unique<ProjectRootNode>()),
+      history_(undoQueueSize(services.profile)),
+      styles_(loadDefaults(services.profile))
+{
+}
+
+CProjectDoc::~CProjectDoc() = default;
+
+void CProjectDoc::resetTree()
+{
+    root_ = std::make_unique<ProjectRootNode>();
+    root_->setProjectDirectory(projectDirectory_);
+}
+
+void CProjectDoc::setProjectPath(const std::string& path)
+{
+    std::filesystem::path full(path);
+    if (!full.is_absolute())
+        full = std::filesystem::absolute(full);
+    pathName_ = full.string();
+    const std::size_t slash = pathName_.rfind('/');
+    projectDirectory_ = pathName_.substr(0, slash + 1);
+    title_ = pathName_.substr(slash + 1);
+    root_->setProjectDirectory(projectDirectory_);
+}
+
+bool CProjectDoc::openProject(const std::string& path)
+{
+    setProjectPath(path);
+    projectFileName_ = title_;
+    history_.clear();
+    resetTree();
+    styles_ = loadDefaults(services_.profile);
+    outputNames_ = OutputNames{};
+
+    std::string text;
+    if (auto failure = readWholeFile(pathName_, text)) {
+        services_.reports.logFileError(*failure);
+        services_.reports.reportFileErrors(services_.presenter);
+        return false;
+    }
+    const std::vector<std::string> lines = splitProjectLines(text);
+    readStyleSections(lines, styles_);
+    LocalFilesSection localFiles = readLocalFilesSection(lines);
+    outputNames_ = localFiles.names;
+    std::vector<std::string> fullPaths;
+    fullPaths.reserve(localFiles.relativePaths.size());
+    for (const std::string& relative : localFiles.relativePaths)
+        fullPaths.push_back(projectDirectory_ + relative);
+    loadFiles(fullPaths);
+    reportLoadProblems();
+    readExternalUrlsSection(lines, *root_);
+    readCrossReferencesSection(lines, *root_);
+
+    modified_ = false;
+    updateHint_ = HintNone;
+    hintOrigin_ = nullptr;
+    return true;
+}
+
+void CProjectDoc::setFileNames(std::string projectFileName, std::string indexName, std::string htmlHelpName,
+                               std::string javaHelpName, std::string javaMapName)
+{
+    projectFileName_ = std::move(projectFileName);
+    outputNames_ = OutputNames{std::move(indexName), std::move(htmlHelpName), std::move(javaHelpName),
+                               std::move(javaMapName)};
+    setProjectPath(projectDirectory_ + projectFileName_);
+    modified_ = true;
+}
+
+SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
+{
+    SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports);
+    modified_ = true;
+    return file;
+}
+
+int CProjectDoc::rewriteSourceFile(SourceFile& file) { return torvane::rewriteSourceFile(file, services_.reports); }
+
+void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths)
+{
+    if (fullPaths.empty())
+        return;
+    Progress& progress = services_.progress;
+    progress.begin("Add Files Progress", static_cast<int>(fullPaths.size()));
+    for (std::size_t index = 0; index < fullPaths.size(); ++index) {
+        if (!progress.step(static_cast<int>(index), fullPaths[index]))
+            break;
+        loadSourceFile(fullPaths[index]);
+    }
+    progress.end();
+}
+
+void CProjectDoc::reportLoadProblems()
+{
+    services_.reports.reportFileErrors(services_.presenter);
+    services_.reports.reportReadOnlyFiles(services_.presenter);
+}
+
+bool CProjectDoc::save()
+{
+    Progress& progress = services_.progress;
+    bool progressShown = false;
+    auto rewriteModified = [&](SourceFile& file, int index, int count) {
+        if (!progressShown) {
+            progress.begin("Save Project Progress", count);
+            progressShown = true;
+        }
+        // A save cannot stop half-way: the project file must list every page.
+        progress.step(index, file.fullPath());
+        if (file.isModified() && rewriteSourceFile(file) == RewriteOk)
+            file.setModified(false);
+    };
+    const std::string text = writeProjectFile(styles_, outputNames_, *root_, rewriteModified);
+    if (progressShown)
+        progress.end();
+    ++saveCount_;
+
+    const auto failure = writeFileAtomically(pathName_, text);
+    if (failure)
+        services_.reports.logFileError(*failure);
+    services_.reports.reportFileErrors(services_.presenter);
+    if (failure)
+        return false;
+    modified_ = false;
+    return true;
+}
+
+void CProjectDoc::setStyles(const StyleSettings& styles)
+{
+    styles_ = styles;
+    modified_ = true;
+}
+
+void CProjectDoc::applyDefaultStyles() { styles_ = loadDefaults(services_.profile); }
+
+void CProjectDoc::saveStylesAsDefault() const { saveDefaults(services_.profile, styles_); }
+
+void CProjectDoc::pushUndo(int code) { history_.push(code, *root_, saveCount_); }
+
+void CProjectDoc::trimUndo() { history_.trim(); }
+
+void CProjectDoc::discardLastUndo() { history_.discardLast(); }
+
+void CProjectDoc::installSnapshot(ProjectAction action, int hint, DocumentView* origin)
+{
+    if (action.saveCount < saveCount_)
+        markPagesDifferingFromDisk(*action.snapshot, *root_);
+    root_ = std::move(action.snapshot);
+    // The tree no longer matches what was saved.
+    modified_ = true;
+    updateAllViews(hint, origin);
+}
+
+void CProjectDoc::undo(DocumentView* origin)
+{
+    std::optional<ProjectAction> action = history_.takeUndo();
+    if (!action)
+        return;
+    history_.pushRedo(action->code, *root_, saveCount_);
+    installSnapshot(std::move(*action), HintUndo, origin);
+}
+
+void CProjectDoc::redo(DocumentView* origin)
+{
+    std::optional<ProjectAction> action = history_.takeRedo();
+    if (!action)
+        return;
+    history_.push(action->code, *root_, saveCount_);
+    installSnapshot(std::move(*action), HintRedo, origin);
+}
+
+void CProjectDoc::addView(DocumentView& view)
+{
+    if (std::find(views_.begin(), views_.end(), &view) == views_.end())
+        views_.push_back(&view);
+}
+
+void CProjectDoc::removeView(DocumentView& view) { std::erase(views_, &view); }
+
+void CProjectDoc::updateAllViews(int hint, DocumentView* origin)
+{
+    updateHint_ = hint;
+    hintOrigin_ = origin;
+    // A view may remove itself while being told.
+    const std::vector<DocumentView*> views = views_;
+    for (DocumentView* view : views)
+        view->documentChanged(*this, hint, origin);
+}
+
+} // namespace torvane

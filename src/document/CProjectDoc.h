@@ -1,0 +1,161 @@
+#pragma once
+#include "document/DocumentView.h"
+#include "document/EntryValues.h"
+#include "document/OutputNames.h"
+#include "document/UndoHistory.h"
+#include "model/ProjectRootNode.h"
+#include "styles/StyleSettings.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+struct AppServices;
+class EntryRecord;
+class IndexEntry;
+class SourceFile;
+
+// The edit dialogs as the document sees them: given the values of the record
+// being edited, they return the new values, or nothing when cancelled.
+using IndexEntryDialog = std::function<std::optional<IndexEntryValues>(const IndexEntryValues& initial)>;
+using CrossReferenceDialog =
+    std::function<std::optional<CrossReferenceValues>(const CrossReferenceValues& initial)>;
+
+// One open project: its tree, file names, style settings and undo history,
+// and the operations that tie the tree to the pages and the project file on
+// disk. Windows, tests and scripts drive it through the same calls; views
+// learn about changes through DocumentView.
+class CProjectDoc {
+public:
+    explicit CProjectDoc(AppServices& services);
+    ~CProjectDoc();
+    CProjectDoc(const CProjectDoc&) = delete;
+    CProjectDoc& operator=(const CProjectDoc&) = delete;
+
+    // --- Project file and pages ---
+
+    // Reads the project file into a fresh tree, loading every listed page,
+    // and reports the pages that failed or are read-only. False when the
+    // project file itself cannot be read (reported as a file error).
+    bool openProject(const std::string& path);
+    // The project file's full path: sets the title and the project directory.
+    void setProjectPath(const std::string& path);
+    // Renames the project file (in the project directory) and the outputs.
+    void setFileNames(std::string projectFileName, std::string indexName, std::string htmlHelpName,
+                      std::string javaHelpName, std::string javaMapName);
+    // Adds one page to the tree, reading it unless it was read before.
+    SourceFile& loadSourceFile(const std::string& fullPath);
+    // 0 on success, 1 missing, 2 unreadable, else the failed write's code.
+    int rewriteSourceFile(SourceFile& file);
+    // Writes the project file, rewriting every modified page on the way, and
+    // reports the file errors. False when the project file could not be
+    // written (the document then stays modified).
+    bool save();
+
+    const std::string& pathName() const { return pathName_; }
+    const std::string& title() const { return title_; }
+    // Native, ending in "/".
+    const std::string& projectDirectory() const { return projectDirectory_; }
+    const std::string& projectFileName() const { return projectFileName_; }
+    const OutputNames& outputNames() const { return outputNames_; }
+    const std::string& indexName() const { return outputNames_.index; }
+    const std::string& htmlHelpName() const { return outputNames_.htmlHelp; }
+    const std::string& javaHelpName() const { return outputNames_.javaHelp; }
+    const std::string& javaMapName() const { return outputNames_.javaMap; }
+
+    ProjectRootNode& root() { return *root_; }
+    const ProjectRootNode& root() const { return *root_; }
+
+    StyleSettings& styles() { return styles_; }
+    const StyleSettings& styles() const { return styles_; }
+    // The style sheet's OK: replaces the settings and marks the project modified.
+    void setStyles(const StyleSettings& styles);
+    // The profile's defaults replace the project's settings (not an undoable
+    // action, and not marked as a change).
+    void applyDefaultStyles();
+    void saveStylesAsDefault() const;
+
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+
+    // --- Undo and redo ---
+
+    void pushUndo(int code);
+    void trimUndo();
+    void discardLastUndo();
+    void undo(DocumentView* origin = nullptr);
+    void redo(DocumentView* origin = nullptr);
+    std::optional<int> undoCode() const { return history_.undoCode(); }
+    std::optional<int> redoCode() const { return history_.redoCode(); }
+    int undoLimit() const { return history_.limit(); }
+    const UndoHistory& history() const { return history_; }
+
+    // --- Views ---
+
+    void addView(DocumentView& view);
+    void removeView(DocumentView& view);
+    int updateHint() const { return updateHint_; }
+    DocumentView* hintOrigin() const { return hintOrigin_; }
+    // Stores the hint and origin and tells every view.
+    void updateAllViews(int hint, DocumentView* origin);
+
+    // --- The ten actions; each is one step of the undo history ---
+
+    // Loads the pages (the user may cancel between them) and reports them.
+    void addFiles(const std::vector<std::string>& fullPaths, DocumentView* origin = nullptr);
+    // Leading blanks are dropped; a blank URL is ignored.
+    void addExternalUrl(std::string_view url, DocumentView* origin = nullptr);
+    // One entry for every selected file, target and URL.
+    void addIndexEntry(const IndexEntryValues& values, DocumentView* origin = nullptr);
+    // Removes the selected files, URLs and locators; the pages stay on disk.
+    void removeSelected(DocumentView* origin = nullptr);
+    // Excludes the selected files, targets and URLs.
+    void excludeSelected(DocumentView* origin = nullptr);
+    // Runs the dialog on the first entry's values and replaces every given
+    // entry by the result. False when cancelled (nothing recorded).
+    bool editIndexEntries(const std::vector<IndexEntry*>& entries, const IndexEntryDialog& dialog,
+                          DocumentView* origin = nullptr);
+    void deleteRecords(const std::vector<EntryRecord*>& records, DocumentView* origin = nullptr);
+    void createCrossReference(const CrossReferenceValues& values, DocumentView* origin = nullptr);
+    bool editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog,
+                            DocumentView* origin = nullptr);
+    // Turns every given default entry with a non-empty sort key into a
+    // regular entry of its holder.
+    void acceptDefaultEntries(const std::vector<EntryRecord*>& records, DocumentView* origin = nullptr);
+
+    // The records marked selected in the list among those of the selected
+    // tree nodes, in walk order: what the list-based actions work on.
+    std::vector<IndexEntry*> listSelectedEntries();
+    std::vector<CrossReference*> listSelectedCrossReferences();
+    std::vector<EntryRecord*> listSelectedRecords();
+
+private:
+    void resetTree();
+    void loadFiles(const std::vector<std::string>& fullPaths);
+    void reportLoadProblems();
+    void finishAction(int hint, DocumentView* origin);
+    void installSnapshot(ProjectAction action, int hint, DocumentView* origin);
+
+    AppServices& services_;
+    int updateHint_ = HintNone;
+    DocumentView* hintOrigin_ = nullptr;
+    std::unique_ptr<ProjectRootNode> root_;
+    UndoHistory history_;
+    std::string pathName_;
+    std::string title_;
+    std::string projectDirectory_;
+    std::string projectFileName_{kDefaultProjectFileName};
+    OutputNames outputNames_;
+    StyleSettings styles_;
+    bool modified_ = false;
+    // Counts saves, so that undo can tell snapshots older than the pages on disk.
+    long saveCount_ = 0;
+    std::vector<DocumentView*> views_;
+};
+
+} // namespace torvane

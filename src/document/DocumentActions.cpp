@@ -1,0 +1,216 @@
+// The ten undoable project actions of CProjectDoc.
+#include "document/CProjectDoc.h"
+
+#include "model/EntryHolder.h"
+#include "model/TextUtil.h"
+
+#include <algorithm>
+
+namespace torvane {
+
+namespace {
+
+constexpr unsigned kSelectedHolders = NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Target |
+                                      NodeKindMask::Url;                                     // 0x80E0
+constexpr unsigned kSelectedRemovable = NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Url |
+                                        NodeKindMask::Locator;                              // 0x82A0
+constexpr unsigned kSelectedNodes = NodeKindMask::SelectedOnly | NodeKindMask::AllNodes;    // 0x8AFF
+
+std::unique_ptr<IndexEntry> entryFrom(const IndexEntryValues& values)
+{
+    auto entry = std::make_unique<IndexEntry>();
+    entry->setTexts(values.indexAs, values.helpAs, values.helpTitle, values.sortAs);
+    entry->setTargets(values.indexTarget, values.helpWindow, values.helpFrame);
+    return entry;
+}
+
+std::unique_ptr<CrossReference> crossReferenceFrom(const CrossReferenceValues& values)
+{
+    auto record = std::make_unique<CrossReference>();
+    record->set(values.heading, values.headingSort, values.separator, values.reference, values.locator,
+                values.locatorSort, values.linkToLocator);
+    return record;
+}
+
+} // namespace
+
+void CProjectDoc::finishAction(int hint, DocumentView* origin)
+{
+    trimUndo();
+    modified_ = true;
+    updateAllViews(hint, origin);
+}
+
+void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentView* origin)
+{
+    pushUndo(ActionAddFiles);
+    loadFiles(fullPaths);
+    finishAction(HintFilesAdded, origin);
+    reportLoadProblems();
+}
+
+void CProjectDoc::addExternalUrl(std::string_view url, DocumentView* origin)
+{
+    url = trimLeft(url);
+    if (url.empty())
+        return;
+    pushUndo(ActionAddExternalUrls);
+    root_->findOrCreateUrl(url);
+    finishAction(HintUrlAdded, origin);
+}
+
+void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* origin)
+{
+    std::vector<ProjectNode*> holders;
+    root_->collect(holders, kSelectedHolders);
+    if (holders.empty())
+        return;
+    pushUndo(ActionAddIndexEntry);
+    for (ProjectNode* holder : holders)
+        holder->addEntry(entryFrom(values));
+    finishAction(HintEntryAdded, origin);
+}
+
+void CProjectDoc::removeSelected(DocumentView* origin)
+{
+    std::vector<ProjectNode*> doomed;
+    root_->collect(doomed, kSelectedRemovable);
+    if (!doomed.empty()) {
+        pushUndo(ActionRemoveFilesUrlsLocators);
+        for (ProjectNode* node : doomed)
+            node->removeFromParent();
+        std::vector<ProjectNode*> stillSelected;
+        root_->collect(stillSelected, kSelectedNodes);
+        if (std::find(stillSelected.begin(), stillSelected.end(), root_->currentNode()) == stillSelected.end()) {
+            root_->applyTreeSelection(*root_, false, false);
+            root_->setCurrentNode(root_.get());
+        }
+        trimUndo();
+        modified_ = true;
+    }
+    updateAllViews(HintRemoved, origin);
+}
+
+void CProjectDoc::excludeSelected(DocumentView* origin)
+{
+    std::vector<ProjectNode*> holders;
+    root_->collect(holders, kSelectedHolders);
+    if (!holders.empty()) {
+        pushUndo(ActionExcludeTargets);
+        for (ProjectNode* holder : holders)
+            holder->setExcluded(true);
+        trimUndo();
+        modified_ = true;
+    }
+    updateAllViews(HintExcluded, origin);
+}
+
+bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& entries, const IndexEntryDialog& dialog,
+                                   DocumentView* origin)
+{
+    if (entries.empty())
+        return false;
+    pushUndo(ActionEditIndexEntries);
+    const std::optional<IndexEntryValues> values = dialog(IndexEntryValues::of(*entries.front()));
+    if (!values) {
+        discardLastUndo();
+        return false;
+    }
+    // All old entries go before any new one comes, so that a new entry is
+    // never refused as equal to an old one that is about to leave.
+    std::vector<ProjectNode*> holders;
+    for (IndexEntry* entry : entries) {
+        holders.push_back(entry->owner());
+        entry->removeFromOwner();
+    }
+    for (ProjectNode* holder : holders) {
+        auto replacement = entryFrom(*values);
+        replacement->setListSelected(true);
+        holder->addEntry(std::move(replacement));
+    }
+    finishAction(HintEntriesEdited, origin);
+    return true;
+}
+
+void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& records, DocumentView* origin)
+{
+    if (records.empty())
+        return;
+    pushUndo(ActionDeleteEntriesAndCrossReferences);
+    for (EntryRecord* record : records)
+        record->removeFromOwner();
+    finishAction(HintRecordsDeleted, origin);
+}
+
+void CProjectDoc::createCrossReference(const CrossReferenceValues& values, DocumentView* origin)
+{
+    pushUndo(ActionCreateCrossReference);
+    root_->addCrossReference(crossReferenceFrom(values));
+    finishAction(HintCrossReferenceCreated, origin);
+}
+
+bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog,
+                                     DocumentView* origin)
+{
+    pushUndo(ActionEditCrossReference);
+    const std::optional<CrossReferenceValues> values = dialog(CrossReferenceValues::of(record));
+    if (!values) {
+        discardLastUndo();
+        return false;
+    }
+    record.removeFromOwner();
+    auto replacement = crossReferenceFrom(*values);
+    replacement->setListSelected(true);
+    root_->addCrossReference(std::move(replacement));
+    finishAction(HintCrossReferenceEdited, origin);
+    return true;
+}
+
+void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records, DocumentView* origin)
+{
+    std::vector<IndexEntry*> defaults;
+    for (EntryRecord* record : records)
+        if (record->isDefault() && !record->sortKey().empty())
+            defaults.push_back(static_cast<IndexEntry*>(record));
+    if (defaults.empty())
+        return;
+    pushUndo(ActionAcceptDefaultEntries);
+    for (IndexEntry* entry : defaults) {
+        auto accepted = std::make_unique<IndexEntry>();
+        accepted->setFromText(entry->sortKey());
+        accepted->setListSelected(true);
+        // The default entry leaves the list; its mark must not come back
+        // with it should the holder return to default mode.
+        entry->setListSelected(false);
+        entry->owner()->addEntry(std::move(accepted));
+    }
+    finishAction(HintDefaultsAccepted, origin);
+}
+
+std::vector<IndexEntry*> CProjectDoc::listSelectedEntries()
+{
+    std::vector<IndexEntry*> entries;
+    root_->collectEntries(entries, NodeKindMask::SelectedOnly | NodeKindMask::Entries);
+    std::erase_if(entries, [](const IndexEntry* entry) { return !entry->isListSelected(); });
+    return entries;
+}
+
+std::vector<CrossReference*> CProjectDoc::listSelectedCrossReferences()
+{
+    std::vector<CrossReference*> records;
+    root_->collectCrossReferences(records, NodeKindMask::SelectedOnly | NodeKindMask::CrossReferences);
+    std::erase_if(records, [](const CrossReference* record) { return !record->isListSelected(); });
+    return records;
+}
+
+std::vector<EntryRecord*> CProjectDoc::listSelectedRecords()
+{
+    std::vector<EntryRecord*> records;
+    for (IndexEntry* entry : listSelectedEntries())
+        records.push_back(entry);
+    for (CrossReference* record : listSelectedCrossReferences())
+        records.push_back(record);
+    return records;
+}
+
+} // namespace torvane

@@ -1,0 +1,214 @@
+#include "document/ProjectFileReader.h"
+
+#include "model/ExternalUrl.h"
+#include "model/ProjectRootNode.h"
+#include "model/TextUtil.h"
+#include "sources/ParsePairs.h"
+
+#include <array>
+#include <memory>
+
+namespace torvane {
+
+namespace {
+
+constexpr std::string_view kLocalFilesHeader = "[Local Files]";
+constexpr std::string_view kExternalUrlsHeader = "[External URLs]";
+constexpr std::string_view kXrefsHeader = "[Xrefs]";
+
+bool startsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// A section's lines as one text, each line followed by a blank, split into pairs.
+NameValueList sectionPairs(std::span<const std::string> lines, std::string_view header)
+{
+    std::string joined;
+    for (std::string_view line : sectionLines(lines, header)) {
+        joined += line;
+        joined += ' ';
+    }
+    return parsePairs(joined);
+}
+
+// The seven values of an index entry, in the order of their stored form.
+struct PendingEntry {
+    std::string indexAs, sortAs, helpAs, helpTitle, indexTarget, helpWindow, helpFrame;
+
+    std::string* field(std::string_view name)
+    {
+        if (name == "IndexAs") return &indexAs;
+        if (name == "SortAs") return &sortAs;
+        if (name == "HelpAs") return &helpAs;
+        if (name == "HelpTitle") return &helpTitle;
+        if (name == "IndexTarget") return &indexTarget;
+        if (name == "HelpWindow") return &helpWindow;
+        if (name == "HelpFrame") return &helpFrame;
+        return nullptr;
+    }
+};
+
+// Files the pending values as an entry of `url`, or excludes the URL when
+// they carry no IndexAs.
+void completeUrlEntry(ExternalUrl* url, const PendingEntry& pending)
+{
+    if (url == nullptr)
+        return;
+    if (pending.indexAs.empty()) {
+        url->setExcluded(true);
+        return;
+    }
+    auto entry = std::make_unique<IndexEntry>();
+    entry->setTexts(pending.indexAs, pending.helpAs.empty() ? pending.indexAs : pending.helpAs,
+                    pending.helpTitle.empty() ? std::string("Untitled") : pending.helpTitle, pending.sortAs);
+    entry->setTargets(pending.indexTarget, pending.helpWindow, pending.helpFrame);
+    url->addEntry(std::move(entry));
+}
+
+struct PendingCrossReference {
+    std::string heading, headingSort, separator, reference, locator, locatorSort;
+
+    std::string* field(std::string_view name)
+    {
+        if (name == "Heading") return &heading;
+        if (name == "HeadingSort") return &headingSort;
+        if (name == "Separator") return &separator;
+        if (name == "Reference") return &reference;
+        if (name == "Locator") return &locator;
+        if (name == "LocatorSort") return &locatorSort;
+        return nullptr;
+    }
+};
+
+void completeCrossReference(ProjectRootNode& root, PendingCrossReference& pending, bool link)
+{
+    const std::string& heading = pending.heading;
+    const std::string headingSort = pending.headingSort.empty() ? heading : pending.headingSort;
+    const std::string separator = pending.separator.empty() ? std::string(".") : pending.separator;
+    const std::string reference = pending.reference.empty() ? std::string("<i>See</i>") : pending.reference;
+    const std::string locator = pending.locator.empty() ? heading : pending.locator;
+    const std::string locatorSort = pending.locatorSort.empty() ? locator : pending.locatorSort;
+    auto record = std::make_unique<CrossReference>();
+    record->set(heading, headingSort, separator, reference, locator, locatorSort, link);
+    root.addCrossReference(std::move(record));
+    pending = PendingCrossReference{};
+}
+
+} // namespace
+
+std::vector<std::string> splitProjectLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        std::size_t lineEnd = end;
+        if (lineEnd > start && text[lineEnd - 1] == '\r')
+            --lineEnd;
+        lines.emplace_back(text.substr(start, lineEnd - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string_view> sectionLines(std::span<const std::string> lines, std::string_view header)
+{
+    std::vector<std::string_view> section;
+    std::size_t index = 0;
+    while (index < lines.size() && trimRight(lines[index]) != header)
+        ++index;
+    if (index == lines.size())
+        return section;
+    for (++index; index < lines.size(); ++index) {
+        std::string_view line = lines[index];
+        if (startsWith(line, "["))
+            break;
+        if (!line.empty())
+            section.push_back(line);
+    }
+    return section;
+}
+
+LocalFilesSection readLocalFilesSection(std::span<const std::string> lines)
+{
+    LocalFilesSection result;
+    OutputNames& names = result.names;
+    names = OutputNames{"", "", "", ""};
+    const std::array<std::pair<std::string_view, std::string*>, 4> outputs = {{
+        {"Index=", &names.index},
+        {"Html Help=", &names.htmlHelp},
+        {"Java Help=", &names.javaHelp},
+        {"Java Map=", &names.javaMap},
+    }};
+    for (std::string_view line : sectionLines(lines, kLocalFilesHeader)) {
+        if (startsWith(line, "File=")) {
+            result.relativePaths.emplace_back(line.substr(5));
+            continue;
+        }
+        for (const auto& [key, name] : outputs) {
+            if (startsWith(line, key)) {
+                *name = std::string(trim(line.substr(key.size())));
+                break;
+            }
+        }
+    }
+    const OutputNames defaults;
+    if (names.index.empty()) names.index = defaults.index;
+    if (names.htmlHelp.empty()) names.htmlHelp = defaults.htmlHelp;
+    if (names.javaHelp.empty()) names.javaHelp = defaults.javaHelp;
+    if (names.javaMap.empty()) names.javaMap = defaults.javaMap;
+    return result;
+}
+
+void readExternalUrlsSection(std::span<const std::string> lines, ProjectRootNode& root)
+{
+    ExternalUrl* current = nullptr;
+    PendingEntry pending;
+    bool urlJustOpened = false;
+    auto completeIfPending = [&] {
+        if (pending.indexAs.empty() && !urlJustOpened)
+            return;
+        completeUrlEntry(current, pending);
+        pending = PendingEntry{};
+        urlJustOpened = false;
+    };
+    for (const auto& [name, value] : sectionPairs(lines, kExternalUrlsHeader)) {
+        if (name == "URL") {
+            completeIfPending();
+            current = &root.findOrCreateUrl(value);
+            urlJustOpened = true;
+        } else if (name == "IndexAs") {
+            completeIfPending();
+            pending.indexAs = value;
+        } else if (std::string* field = pending.field(name)) {
+            *field = value;
+        }
+    }
+    completeIfPending();
+}
+
+void readCrossReferencesSection(std::span<const std::string> lines, ProjectRootNode& root)
+{
+    PendingCrossReference pending;
+    bool link = true;
+    for (const auto& [name, value] : sectionPairs(lines, kXrefsHeader)) {
+        if (name == "Heading") {
+            if (!pending.heading.empty())
+                completeCrossReference(root, pending, link);
+            pending.heading = value;
+        } else if (name == "LinkToLocator") {
+            link = value == "1";
+        } else if (std::string* field = pending.field(name)) {
+            *field = value;
+        }
+    }
+    if (!pending.heading.empty())
+        completeCrossReference(root, pending, link);
+}
+
+} // namespace torvane

@@ -1,0 +1,45 @@
+#pragma once
+#include "document/OutputNames.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+class ProjectRootNode;
+
+// Reading a project file (versions 4.0 and 3.0). The file is taken as a list
+// of lines; the version line, comments, unknown sections and unknown keys are
+// passed over without complaint, and a missing section leaves its part of
+// the project empty.
+
+// Splits at LF; a CR right before the LF belongs to the line end. A CR
+// anywhere else stays in the line.
+std::vector<std::string> splitProjectLines(std::string_view text);
+
+// The non-empty lines of the first section whose header line, without its
+// trailing white space, is exactly `header` ("[Local Files]"); the section
+// ends before the next line that begins with "[". Empty when absent.
+std::vector<std::string_view> sectionLines(std::span<const std::string> lines, std::string_view header);
+
+struct LocalFilesSection {
+    OutputNames names;
+    // "File=" values in file order, unchanged ("sub\\page.htm").
+    std::vector<std::string> relativePaths;
+};
+
+// Output names (trimmed, defaults for empty ones) and the listed files.
+LocalFilesSection readLocalFilesSection(std::span<const std::string> lines);
+
+// Adds the external URLs with their entries. A URL without entry lines is
+// excluded; entry pairs before the first URL have nothing to attach to and
+// are dropped.
+void readExternalUrlsSection(std::span<const std::string> lines, ProjectRootNode& root);
+
+// Adds the cross-references under their locators, filling empty fields with
+// their defaults.
+void readCrossReferencesSection(std::span<const std::string> lines, ProjectRootNode& root);
+
+} // namespace torvane

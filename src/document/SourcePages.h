@@ -1,0 +1,29 @@
+#pragma once
+#include <string_view>
+
+namespace torvane {
+
+class FileReports;
+class ProjectRootNode;
+class SourceFile;
+
+// Results of rewriting one page, besides the failed file operation's code.
+enum RewriteResult : int {
+    RewriteOk = 0,
+    RewriteMissing = 1,
+    RewriteUnreadable = 2,
+};
+
+// Finds or creates the page's node and, unless it was read before, reads the
+// page into it: default entries from the heading, title and anchors, stored
+// entries from the index comment block. A missing page is marked missing, a
+// page that cannot be read unreadable; a read-only one is listed in
+// `reports` and read all the same. The node ends unmodified.
+SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports);
+
+// Puts the node's meta tags and comment block into its page and writes it
+// back. Returns a RewriteResult or the failed write's error code; failures
+// are logged in `reports`. The node's modified mark is left to the caller.
+int rewriteSourceFile(SourceFile& file, FileReports& reports);
+
+} // namespace torvane

@@ -1,0 +1,78 @@
+#include "document/UndoHistory.h"
+
+#include <cstdlib>
+
+namespace torvane {
+
+namespace {
+constexpr int kLargestUndoLimit = 32;
+}
+
+int clampUndoLimit(int stored)
+{
+    // In long so that the most negative int does not overflow.
+    long limit = std::labs(static_cast<long>(stored));
+    if (limit > kLargestUndoLimit)
+        limit = kLargestUndoLimit;
+    if (limit < 1)
+        limit = 1;
+    return static_cast<int>(limit);
+}
+
+void UndoHistory::push(int code, const ProjectRootNode& tree, long saveCount)
+{
+    undo_.push_front(ProjectAction{code, std::make_unique<ProjectRootNode>(tree), saveCount});
+}
+
+void UndoHistory::trim()
+{
+    while (undo_.size() > static_cast<std::size_t>(limit_))
+        undo_.pop_back();
+    redo_.clear();
+}
+
+void UndoHistory::discardLast()
+{
+    if (!undo_.empty())
+        undo_.pop_front();
+}
+
+std::optional<ProjectAction> UndoHistory::takeFront(std::deque<ProjectAction>& queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    ProjectAction front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+
+std::optional<ProjectAction> UndoHistory::takeUndo() { return takeFront(undo_); }
+
+std::optional<ProjectAction> UndoHistory::takeRedo() { return takeFront(redo_); }
+
+void UndoHistory::pushRedo(int code, const ProjectRootNode& tree, long saveCount)
+{
+    redo_.push_front(ProjectAction{code, std::make_unique<ProjectRootNode>(tree), saveCount});
+}
+
+void UndoHistory::clear()
+{
+    undo_.clear();
+    redo_.clear();
+}
+
+std::optional<int> UndoHistory::undoCode() const
+{
+    if (undo_.empty())
+        return std::nullopt;
+    return undo_.front().code;
+}
+
+std::optional<int> UndoHistory::redoCode() const
+{
+    if (redo_.empty())
+        return std::nullopt;
+    return redo_.front().code;
+}
+
+} // namespace torvane

@@ -1,0 +1,52 @@
+#pragma once
+#include "document/ProjectAction.h"
+
+#include <deque>
+#include <memory>
+#include <optional>
+
+namespace torvane {
+
+// "Undo Queue Size" made usable: negative values count as positive, and the
+// result is kept within 1 to 32.
+int clampUndoLimit(int stored);
+
+// The undo and redo queues of one document, most recent action at the front.
+// Each element owns a full copy of the project tree.
+class UndoHistory {
+public:
+    explicit UndoHistory(int limit) : limit_(clampUndoLimit(limit)) {}
+
+    int limit() const { return limit_; }
+
+    void push(int code, const ProjectRootNode& tree, long saveCount);
+    // Drops the oldest undo elements beyond the limit, then the whole redo queue.
+    void trim();
+    // Withdraws the most recent push (a cancelled or empty action).
+    void discardLast();
+
+    // Move the front element out; nothing when the queue is empty. The caller
+    // files the tree it replaces in the other queue (push never trims).
+    std::optional<ProjectAction> takeUndo();
+    std::optional<ProjectAction> takeRedo();
+    void pushRedo(int code, const ProjectRootNode& tree, long saveCount);
+
+    void clear();
+
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    // Codes of the front elements, for the menu texts.
+    std::optional<int> undoCode() const;
+    std::optional<int> redoCode() const;
+    std::size_t undoDepth() const { return undo_.size(); }
+    std::size_t redoDepth() const { return redo_.size(); }
+
+private:
+    static std::optional<ProjectAction> takeFront(std::deque<ProjectAction>& queue);
+
+    int limit_;
+    std::deque<ProjectAction> undo_;
+    std::deque<ProjectAction> redo_;
+};
+
+} // namespace torvane

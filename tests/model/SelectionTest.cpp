@@ -1,0 +1,137 @@
+#include "model/ProjectRootNode.h"
+#include "model/SourceFile.h"
+
+#include <gtest/gtest.h>
+
+namespace torvane {
+namespace {
+
+// A project whose containers are all expanded, so that selection does not
+// spread: root, local files, f1..f3, URLs, u1, locators.
+class SelectionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root.setProjectDirectory("/p/");
+        f1 = &root.findOrCreateFile("/p/f1.htm");
+        f2 = &root.findOrCreateFile("/p/f2.htm");
+        f3 = &root.findOrCreateFile("/p/f3.htm");
+        u1 = &root.findOrCreateUrl("http://u1/");
+        root.localFiles().setExpanded(true);
+        root.externalUrls().setExpanded(true);
+    }
+
+    std::vector<ProjectNode*> selected()
+    {
+        std::vector<ProjectNode*> nodes;
+        root.collect(nodes, NodeKindMask::AllNodes | NodeKindMask::SelectedOnly);
+        return nodes;
+    }
+
+    ProjectRootNode root;
+    SourceFile* f1 = nullptr;
+    SourceFile* f2 = nullptr;
+    SourceFile* f3 = nullptr;
+    ExternalUrl* u1 = nullptr;
+};
+
+TEST_F(SelectionTest, PlainClickSelectsOnlyTheClickedNode)
+{
+    root.applyTreeSelection(*f1, false, false);
+    root.applyTreeSelection(*f3, false, false);
+    EXPECT_EQ(selected(), std::vector<ProjectNode*>{f3});
+    EXPECT_EQ(root.currentNode(), f3);
+}
+
+TEST_F(SelectionTest, CtrlTogglesTheClickedNode)
+{
+    root.applyTreeSelection(*f1, false, false);
+    root.applyTreeSelection(*f3, false, true);
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f1, f3}));
+    root.applyTreeSelection(*f1, false, true);
+    EXPECT_EQ(selected(), std::vector<ProjectNode*>{f3});
+    EXPECT_EQ(root.currentNode(), f1);
+}
+
+TEST_F(SelectionTest, ShiftWithNothingSelectedSelectsTheClickedNode)
+{
+    root.applyTreeSelection(*f2, true, false);
+    EXPECT_EQ(selected(), std::vector<ProjectNode*>{f2});
+    EXPECT_EQ(root.currentNode(), f2);
+}
+
+TEST_F(SelectionTest, ShiftExtendsForwardFromTheFirstSelected)
+{
+    root.applyTreeSelection(*f1, false, false);
+    root.applyTreeSelection(*u1, true, false);
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f1, f2, f3, &root.externalUrls(), u1}));
+}
+
+TEST_F(SelectionTest, ShiftBeforeTheSelectionRunsToTheLastSelected)
+{
+    root.applyTreeSelection(*f2, false, false);
+    root.applyTreeSelection(*u1, false, true);
+    root.applyTreeSelection(*f1, true, false);
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f1, f2, f3, &root.externalUrls(), u1}));
+
+    // Clicking inside the range trims it to first..clicked.
+    root.applyTreeSelection(*f2, true, false);
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f1, f2}));
+}
+
+TEST_F(SelectionTest, ClickClearsListSelectionMarks)
+{
+    IndexEntry* entry = u1->defaultEntry();
+    auto x = std::make_unique<CrossReference>();
+    x->set("h", "h", ".", "see", "l", "l", true);
+    CrossReference* reference = root.addCrossReference(std::move(x));
+    entry->setListSelected(true);
+    reference->setListSelected(true);
+    root.applyTreeSelection(*f1, false, false);
+    EXPECT_FALSE(entry->isListSelected());
+    EXPECT_FALSE(reference->isListSelected());
+}
+
+TEST_F(SelectionTest, CollapsedContainerSpreadsItsSelection)
+{
+    f1->findOrCreateTarget("a");
+    Target& b = f1->findOrCreateTarget("b");
+    root.localFiles().setExpanded(false);
+    root.applyTreeSelection(root.localFiles(), false, false);
+    EXPECT_TRUE(f2->isSelected());
+    EXPECT_TRUE(b.isSelected());
+
+    // Expanding hands nothing down and deselects the children.
+    root.localFiles().setExpanded(true);
+    EXPECT_TRUE(root.localFiles().isSelected());
+    EXPECT_FALSE(f1->isSelected());
+    // f1 is collapsed, so its deselection reached its targets too.
+    EXPECT_FALSE(b.isSelected());
+
+    // Collapsing gives the children the container's selection.
+    f1->setExpanded(true);
+    b.setSelected(true);
+    root.localFiles().setExpanded(false);
+    EXPECT_FALSE(f1->isExpanded());
+    EXPECT_TRUE(f1->isSelected());
+    EXPECT_TRUE(f3->isSelected());
+
+    // An expanded container changes only itself.
+    root.localFiles().setExpanded(true);
+    root.localFiles().setSelected(false);
+    f2->setSelected(true);
+    root.localFiles().setSelected(true);
+    root.localFiles().setSelected(false);
+    EXPECT_TRUE(f2->isSelected());
+}
+
+TEST_F(SelectionTest, DestroyedCurrentNodeFallsBackToTheRoot)
+{
+    root.applyTreeSelection(*f2, false, false);
+    f2->removeFromParent();
+    EXPECT_EQ(root.currentNode(), &root);
+    EXPECT_EQ(selected(), std::vector<ProjectNode*>{});
+}
+
+}  // namespace
+}  // namespace torvane

@@ -57,7 +57,7 @@ void CHtmlFile::ReadSource()
             partialText_ = true;
         }
     }
-    setWholeText(std::move(text));
+    replaceWholeText(std::move(text));
 }
 
 void CHtmlFile::WriteSource()
@@ -81,12 +81,13 @@ void CHtmlFile::WriteSource()
 
 void CHtmlFile::setWholeText(std::string text)
 {
-    wholeText_ = std::move(text);
-    cutIntoSegments();
+    partialText_ = false;
+    replaceWholeText(std::move(text));
 }
 
-void CHtmlFile::cutIntoSegments()
+void CHtmlFile::replaceWholeText(std::string text)
 {
+    wholeText_ = std::move(text);
     wholeSearch_ = makeSearchCopy(wholeText_);
     segments_ = cutSegments(wholeSearch_);
     strippedText_ = joinSegments(wholeText_, segments_, 0);
@@ -153,7 +154,7 @@ void CHtmlFile::replacePieces(const std::vector<Segment>& pieces, std::string_vi
         pos = piece.offset + piece.length;
     }
     result.append(whole.substr(pos));
-    setWholeText(std::move(result));
+    replaceWholeText(std::move(result));
 }
 
 void CHtmlFile::insertIntoHead(std::string_view text)

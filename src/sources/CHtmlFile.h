@@ -55,7 +55,7 @@ public:
     void ReadSource();
     void WriteSource();
 
-    // Replaces the text as if it had been read (pages built in memory).
+    // Replaces the text as if it had been read whole (pages built in memory).
     void setWholeText(std::string text);
 
     // The full scan: first heading, title, anchors and index block records.
@@ -88,7 +88,7 @@ public:
     const InsertionPoints& insertionPoints() const { return points_; }
 
 private:
-    void cutIntoSegments();
+    void replaceWholeText(std::string text);
     std::vector<Segment> piecesOf(std::size_t kind, const TextSpan& span, std::size_t* offsetInSegment) const;
     void replacePieces(const std::vector<Segment>& pieces, std::string_view text);
     void insertIntoHead(std::string_view text);

@@ -155,6 +155,25 @@ TEST_F(HtmlFileTest, PageWithNulByteIsReadWholeAndNeverRewritten)
     EXPECT_EQ(pageOnDisk(), bytes);
 }
 
+TEST_F(HtmlFileTest, TextOfAFailedReadIsNeverWritten)
+{
+    writePage("<p>the user's page</p>");
+    CHtmlFile file(reports_);
+    // Opens fine, then fails at its first read.
+    file.setPath("/proc/self/mem");
+    file.ReadSource();
+    if (file.errorCode() != HtmlFileRead)
+        GTEST_SKIP() << "no file here fails part-way through reading";
+    EXPECT_FALSE(file.readSucceeded());
+    file.setPath(pagePath());
+    file.WriteSource();
+    EXPECT_FALSE(file.writeSucceeded());
+    EXPECT_EQ(file.errorCode(), HtmlFileOpenOutput);
+    ASSERT_EQ(reports_.fileErrors().size(), 2u);
+    EXPECT_EQ(reports_.fileErrors()[1].rfind("Open Output, ", 0), 0u);
+    EXPECT_EQ(pageOnDisk(), "<p>the user's page</p>");
+}
+
 TEST_F(HtmlFileTest, WriteIntoMissingFolderFailsAndIsReported)
 {
     CHtmlFile file(reports_);

@@ -1,0 +1,337 @@
+#include "DocumentTestSupport.h"
+#include "TreeDump.h"
+
+#include "document/ProjectFileWriter.h"
+#include "model/SourceFile.h"
+
+#include <gtest/gtest.h>
+
+namespace torvane::test {
+namespace {
+
+const std::string kCrLfPage = "<html>\r\n<head>\r\n<title>Home</title>\r\n</head>\r\n<body>\r\n"
+                              "<h1>Welcome</h1>\r\n<a name=\"top\">Top</a> <a name=\"blank\"></a>\r\n"
+                              "</body>\r\n</html>\r\n";
+
+std::string projectWithFiles(std::initializer_list<std::string_view> files)
+{
+    std::string text = "HTML Torvane, Version 4.0\r\n\r\n[Local Files]\r\nIndex=Out.htm\r\n";
+    for (std::string_view file : files) {
+        text += "File=";
+        text += file;
+        text += "\r\n";
+    }
+    return text + "\r\n";
+}
+
+SourceFile& onlyFile(CProjectDoc& doc)
+{
+    std::vector<ProjectNode*> files;
+    doc.root().collect(files, NodeKindMask::File);
+    EXPECT_EQ(files.size(), 1u);
+    return static_cast<SourceFile&>(*files.at(0));
+}
+
+TEST(OpenProject, VersionThreeFileGivesEmptyProjectWithProfileStyles)
+{
+    TempDir dir;
+    TestApp app;
+    app.profile.writeInt("Layout", "Columns", 3);
+    const std::string path =
+        dir.write("Old.ipj", versionThreeProjectFile({"Idx.htm", "Help.hhk", "Java.xml", "Java.jhm"}));
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(path));
+
+    EXPECT_EQ(doc.outputNames(), (OutputNames{"Idx.htm", "Help.hhk", "Java.xml", "Java.jhm"}));
+    EXPECT_EQ(doc.projectFileName(), "Old.ipj");
+    EXPECT_EQ(doc.title(), "Old.ipj");
+    EXPECT_EQ(doc.projectDirectory(), dir.path());
+    EXPECT_EQ(doc.root().localFiles().label(), dir.path());
+    EXPECT_EQ(doc.root().count(NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator), 0u);
+    StyleSettings expected;
+    expected.columns = 3;
+    EXPECT_EQ(doc.styles(), expected);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_FALSE(doc.history().canUndo());
+    EXPECT_TRUE(app.presenter.shown.empty());
+}
+
+TEST(OpenProject, PageGivesDefaultsTargetsAndStoredEntries)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("a.htm",
+              "<html><head><title>T</title>\r\n"
+              "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
+              "    Target=\"#\"\r\n"
+              "        IndexAs=\"Apples\",SortAs=\"apples\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
+              "HelpWindow=\"\",HelpFrame=\"\"\r\n"
+              "    Target=\"top\"\r\n"
+              "        IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\",HelpWindow=\"\","
+              "HelpFrame=\"\"\r\n"
+              "    Target=\"gone\"\r\n"
+              "        IndexAs=\"Lost\",SortAs=\"lost\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
+              "HelpWindow=\"\",HelpFrame=\"\"\r\n"
+              "  HTML Torvane -->\r\n"
+              "</head><body><h2>Fruit</h2><a name=\"top\">Top</a><a name=\"blank\"></a></body></html>");
+    dir.write("title.htm", "<title> Only title </title>");
+    dir.write("bare.htm", "<p>nothing</p>");
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"a.htm", "title.htm", "bare.htm"}))));
+
+    SourceFile& page = *doc.root().localFiles().findFile("a.htm");
+    EXPECT_EQ(page.defaultEntry()->indexAs(), "Fruit");
+    EXPECT_EQ(page.defaultEntry()->kind(), EntryKind::FileDefaultHeading);
+    ASSERT_EQ(page.entryCount(), 1u);
+    EXPECT_EQ(page.entries()[0]->indexAs(), "Apples");
+    EXPECT_EQ(page.entries()[0]->helpAs(), "Apples");
+    EXPECT_EQ(page.entries()[0]->helpTitle(), "Untitled");
+    EXPECT_EQ(page.entries()[0]->kind(), EntryKind::FileEntry);
+
+    ASSERT_EQ(page.targetCount(), 2u) << "a stored target the page lacks is not created";
+    Target& top = *page.findTarget("top");
+    EXPECT_TRUE(top.isExcluded());
+    EXPECT_EQ(top.defaultEntry()->indexAs(), "Top");
+    EXPECT_EQ(top.defaultEntry()->kind(), EntryKind::TargetDefaultText);
+    Target& blank = *page.findTarget("blank");
+    EXPECT_TRUE(blank.usesDefault());
+    EXPECT_EQ(blank.defaultEntry()->kind(), EntryKind::TargetDefaultEmpty);
+    EXPECT_EQ(doc.root().count(NodeKindMask::Entries), 4u) << "Apples, blank's default, title.htm's and bare.htm's";
+
+    SourceFile& titled = *doc.root().localFiles().findFile("title.htm");
+    EXPECT_EQ(titled.defaultEntry()->indexAs(), "Only title");
+    EXPECT_EQ(titled.defaultEntry()->kind(), EntryKind::FileDefaultTitle);
+    SourceFile& bare = *doc.root().localFiles().findFile("bare.htm");
+    EXPECT_EQ(bare.defaultEntry()->indexAs(), "");
+    EXPECT_EQ(bare.defaultEntry()->kind(), EntryKind::FileDefaultEmpty);
+    for (SourceFile* file : {&page, &titled, &bare}) {
+        EXPECT_FALSE(file->isModified());
+        EXPECT_TRUE(file->isLoaded());
+    }
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST(OpenProject, ListedTwiceIsReadOnceAndProgressShowsEveryPath)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("sub/a.htm", kCrLfPage);
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"sub\\a.htm", "SUB\\A.htm"}))));
+    EXPECT_EQ(doc.root().count(NodeKindMask::File | NodeKindMask::Folder), 2u);
+    EXPECT_EQ(app.progress.titles, std::vector<std::string>{"Add Files Progress"});
+    EXPECT_EQ(app.progress.totals, std::vector<int>{2});
+    EXPECT_EQ(app.progress.texts, (std::vector<std::string>{dir.file("sub\\a.htm"), dir.file("SUB\\A.htm")}));
+    EXPECT_EQ(app.progress.ended, 1);
+}
+
+TEST(OpenProject, CancelStopsLoadingBetweenPages)
+{
+    TempDir dir;
+    TestApp app;
+    app.progress.cancelAfter = 2;
+    for (const char* name : {"1.htm", "2.htm", "3.htm", "4.htm"})
+        dir.write(name, kCrLfPage);
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"1.htm", "2.htm", "3.htm", "4.htm"}))));
+    EXPECT_EQ(doc.root().count(NodeKindMask::File), 2u);
+}
+
+TEST(OpenProject, MissingPageIsMarkedAndReportedAfterLoading)
+{
+    TempDir dir;
+    TestApp app;
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"nowhere.htm"}))));
+    SourceFile& file = onlyFile(doc);
+    EXPECT_TRUE(file.isMissing());
+    EXPECT_EQ(file.iconKind(), NodeIcon::MissingFile);
+    ASSERT_EQ(app.presenter.shown.size(), 1u);
+    EXPECT_EQ(app.presenter.shown[0].title, "Report File Errors");
+    EXPECT_NE(app.presenter.shown[0].body.find("Open Input, " + dir.file("nowhere.htm") + ", *** File Not Found"),
+              std::string::npos);
+    EXPECT_TRUE(app.reports.fileErrors().empty()) << "the list is emptied by the report";
+
+    // Saving keeps the missing page's line and creates no page.
+    ASSERT_TRUE(doc.save());
+    EXPECT_NE(dir.read("P.ipj").find("File=nowhere.htm\r\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere.htm")));
+}
+
+TEST(OpenProject, ReadOnlyPageIsReadReportedAndNeverWritten)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("ro.htm", kCrLfPage);
+    dir.makeReadOnly("ro.htm");
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"ro.htm"}))));
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report Read-Only Files"});
+    EXPECT_EQ(app.presenter.shown[0].body, dir.file("ro.htm") + "\r\n");
+    SourceFile& file = onlyFile(doc);
+    EXPECT_EQ(file.defaultEntry()->indexAs(), "Welcome");
+
+    file.setExpanded(true);
+    doc.root().applyTreeSelection(file, false, false);
+    doc.addIndexEntry({"Entry", "entry", "Entry", "Untitled", "", "", ""});
+    app.presenter.shown.clear();
+    ASSERT_TRUE(doc.save()) << "the project file itself is written";
+    EXPECT_EQ(dir.read("ro.htm"), kCrLfPage);
+    EXPECT_TRUE(file.isModified()) << "kept for the next save";
+    ASSERT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+    EXPECT_NE(app.presenter.shown[0].body.find("Open Output, " + dir.file("ro.htm")), std::string::npos);
+}
+
+TEST(OpenProject, UnreadableProjectFileFailsWithReport)
+{
+    TempDir dir;
+    TestApp app;
+    CProjectDoc doc(app.services);
+    EXPECT_FALSE(doc.openProject(dir.file("absent.ipj")));
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+    EXPECT_EQ(doc.root().count(NodeKindMask::File), 0u);
+}
+
+TEST(OpenProject, JunkAndMisspelledSectionsGiveAnEmptyProject)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("a.htm", kCrLfPage);
+    using namespace std::string_literals;
+    const std::string junk = "\x01\x02\xff binary\0 junk\r\r\n=\n[\n[local files]\nFile=a.htm\nIndex=Lower.htm\n"
+                             "[LOCAL FILES]\nFile=a.htm\n[External Urls]\nURL=http://x/\n"
+                             "[Layout]\nColumns=abc\nPage Title=\n\0"s;
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("J.ipj", junk)));
+    EXPECT_EQ(doc.root().count(NodeKindMask::AllNodes | NodeKindMask::Entries | NodeKindMask::CrossReferences),
+              4u) << "root and its three containers only";
+    EXPECT_EQ(doc.outputNames(), OutputNames{});
+    EXPECT_EQ(doc.styles().columns, 0) << "a number without digits reads as 0";
+    EXPECT_EQ(doc.styles().pageTitle, "");
+    EXPECT_EQ(dir.read("a.htm"), kCrLfPage);
+}
+
+TEST(OpenProject, OnlyTheFirstOfDuplicateSectionsCounts)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("a.htm", kCrLfPage);
+    dir.write("b.htm", kCrLfPage);
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("D.ipj", "[Local Files]\nFile=a.htm\nIndex=First.htm\n"
+                                                   "[Xrefs]\nHeading=\"One\"\n"
+                                                   "[Local Files]\nFile=b.htm\nIndex=Second.htm\n"
+                                                   "[Xrefs]\nHeading=\"Two\"\n")));
+    ASSERT_EQ(doc.root().count(NodeKindMask::File), 1u);
+    EXPECT_NE(doc.root().localFiles().findFile("a.htm"), nullptr);
+    EXPECT_EQ(doc.indexName(), "First.htm");
+    EXPECT_EQ(doc.root().count(NodeKindMask::CrossReferences), 1u);
+}
+
+TEST(SaveProject, WritesTheVersionFourLayoutByteForByte)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("b.htm", kCrLfPage);
+    dir.write("A.htm", kCrLfPage);
+    dir.write("sub/c.htm", kCrLfPage);
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"b.htm", "sub\\c.htm", "A.htm"}))));
+    doc.addExternalUrl("http://z.example/");
+    doc.addExternalUrl("  http://a.example/");
+    doc.addExternalUrl("http://m.example/");
+    ExternalUrl& a = *doc.root().externalUrls().findUrl("http://a.example/");
+    doc.root().applyTreeSelection(a, false, false);
+    doc.addIndexEntry({"Say \\\"x\\\"", "say", "Say", "Title", "tgt", "win", "frm"});
+    doc.addIndexEntry({"Also", "also", "Also", "Untitled", "", "", ""});
+    doc.root().applyTreeSelection(*doc.root().externalUrls().findUrl("http://z.example/"), false, false);
+    doc.excludeSelected();
+    doc.createCrossReference({"Apples", "apples", ",", "see", "Fruit", "Fruit", true});
+    doc.createCrossReference({"Pears", "pears", ".", "<i>See</i>", "Fruit", "fruit", false});
+    doc.createCrossReference({"Beans", "beans", ".", "See", "Beans", "beans", true});
+    app.progress = RecordingProgress{};
+    ASSERT_TRUE(doc.save());
+
+    std::string expected = "HTML Torvane, Version 4.0\r\n\r\n// This file is sequence and content dependent.\r\n"
+                           "// Do not edit this file.\r\n\r\n";
+    writeStyleSections(expected, doc.styles());
+    expected += "[Local Files]\r\nIndex=Out.htm\r\nHtml Help=Torvane.hhk\r\nJava Help=Torvane.xml\r\n"
+                "Java Map=Torvane.jhm\r\nFile=sub\\c.htm\r\nFile=A.htm\r\nFile=b.htm\r\n\r\n"
+                "[External URLs]\r\n"
+                "URL=http://a.example/\r\n"
+                "IndexAs=\"Also\",SortAs=\"also\",HelpAs=\"Also\",HelpTitle=\"Untitled\",IndexTarget=\"\","
+                "HelpWindow=\"\",HelpFrame=\"\"\r\n"
+                "IndexAs=\"Say \\\"x\\\"\",SortAs=\"say\",HelpAs=\"Say\",HelpTitle=\"Title\",IndexTarget=\"tgt\","
+                "HelpWindow=\"win\",HelpFrame=\"frm\"\r\n"
+                "URL=http://m.example/\r\n"
+                "URL=http://z.example/\r\n"
+                "IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\",HelpWindow=\"\","
+                "HelpFrame=\"\"\r\n\r\n"
+                "[Xrefs]\r\n"
+                "Heading=\"Beans\",HeadingSort=\"beans\",Separator=\".\",Reference=\"See\",Locator=\"Beans\","
+                "LocatorSort=\"beans\",LinkToLocator=\"1\"\r\n"
+                "Heading=\"Apples\",HeadingSort=\"apples\",Separator=\",\",Reference=\"see\",Locator=\"Fruit\","
+                "LocatorSort=\"Fruit\",LinkToLocator=\"1\"\r\n"
+                "Heading=\"Pears\",HeadingSort=\"pears\",Separator=\".\",Reference=\"<i>See</i>\","
+                "Locator=\"Fruit\",LocatorSort=\"fruit\",LinkToLocator=\"0\"\r\n\r\n";
+    EXPECT_EQ(dir.read("P.ipj"), expected);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(app.progress.titles, std::vector<std::string>{"Save Project Progress"});
+    EXPECT_EQ(app.progress.totals, std::vector<int>{3});
+    for (const char* page : {"b.htm", "A.htm", "sub/c.htm"})
+        EXPECT_EQ(dir.read(page), kCrLfPage) << page << " had no change to write";
+
+    // Reading the written file back gives the same project, except that a
+    // URL stored without entry lines comes back excluded.
+    doc.root().applyTreeSelection(*doc.root().externalUrls().findUrl("http://m.example/"), false, false);
+    doc.excludeSelected();
+    const std::string before = TreeDump::of(doc.root());
+    TestApp otherApp;
+    CProjectDoc reopened(otherApp.services);
+    ASSERT_TRUE(reopened.openProject(dir.file("P.ipj")));
+    EXPECT_EQ(TreeDump::of(reopened.root()), before);
+    EXPECT_EQ(reopened.outputNames(), doc.outputNames());
+}
+
+TEST(SaveProject, UnwritableProjectFileIsReportedAndKeepsTheMark)
+{
+    TempDir dir;
+    TestApp app;
+    CProjectDoc doc(app.services);
+    const std::string path = dir.write("P.ipj", projectWithFiles({}));
+    ASSERT_TRUE(doc.openProject(path));
+    doc.addExternalUrl("http://x/");
+    dir.makeReadOnly("P.ipj");
+    EXPECT_FALSE(doc.save());
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+    EXPECT_EQ(dir.read("P.ipj"), projectWithFiles({}));
+}
+
+TEST(SetFileNames, RenamesInTheProjectDirectoryAndMarksModified)
+{
+    TempDir dir;
+    TestApp app;
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({}))));
+    doc.setFileNames("New.ipj", "I.htm", "H.hhk", "J.xml", "M.jhm");
+    EXPECT_EQ(doc.pathName(), dir.file("New.ipj"));
+    EXPECT_EQ(doc.title(), "New.ipj");
+    EXPECT_EQ(doc.projectFileName(), "New.ipj");
+    EXPECT_EQ(doc.outputNames(), (OutputNames{"I.htm", "H.hhk", "J.xml", "M.jhm"}));
+    EXPECT_TRUE(doc.isModified());
+    ASSERT_TRUE(doc.save());
+    EXPECT_NE(dir.read("New.ipj").find("Index=I.htm\r\nHtml Help=H.hhk\r\nJava Help=J.xml\r\nJava Map=M.jhm\r\n"),
+              std::string::npos);
+}
+
+TEST(ProjectFileWriter, VersionThreeLayout)
+{
+    EXPECT_EQ(versionThreeProjectFile(OutputNames{}),
+              "HTML Torvane, Version 3.0\r\n\r\n// This file is sequence and content dependent.\r\n"
+              "// Do not edit this file.\r\n\r\n[Local Files]\r\nIndex=Torvane.htm\r\nHtml Help=Torvane.hhk\r\n"
+              "Java Help=Torvane.xml\r\nJava Map=Torvane.jhm\r\n\r\n");
+}
+
+} // namespace
+} // namespace torvane::test

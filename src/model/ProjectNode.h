@@ -51,7 +51,6 @@ public:
 
     ProjectNode* parent() const { return parent_; }
     const std::string& label() const { return label_; }
-    void setLabel(std::string label);
 
     bool isExpanded() const { return expanded_; }
     bool isSelected() const { return selected_; }
@@ -63,7 +62,6 @@ public:
     virtual void setSelected(bool selected);
 
     int iconKind() const { return iconKind_; }
-    void setIconKind(int kind);
 
     TreeItem treeItem() const { return treeItem_; }
     bool isDisplayDirty() const { return displayDirty_; }
@@ -112,7 +110,10 @@ protected:
     // Copies label and display state; the copy has no item and no parent yet.
     ProjectNode(const ProjectNode& other, ProjectNode* parent);
 
-    void setParent(ProjectNode* parent) { parent_ = parent; }
+    // The label is the key under which the parent keeps the node, so only
+    // nodes outside any keyed map rename themselves.
+    void setLabel(std::string label);
+    void setIconKind(int kind);
     // A new child of a selected, collapsed node starts selected.
     void adoptChild(ProjectNode& child);
     // Visits the node's own records (entries or cross-references).

@@ -1,0 +1,67 @@
+#pragma once
+#include "document/DocumentView.h"
+#include "model/TreeControl.h"
+#include <QTreeWidget>
+#include <vector>
+
+namespace torvane {
+
+class CProjectWnd;
+class ProjectRootNode;
+
+// The left pane: shows the project tree through the nodes' own insert and
+// update calls, and turns clicks and keys into the model's selection.
+// Selection, expansion and the current node live in the model.
+class CProjectTree : public QTreeWidget, public TreeControl, public DocumentView {
+    Q_OBJECT
+public:
+    explicit CProjectTree(CProjectWnd& window);
+
+    // TreeControl
+    TreeItem insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node) override;
+    void updateItem(TreeItem item, const TreeItemLook& look) override;
+    void deleteItem(TreeItem item) override;
+
+    // Brings the items in line with the model after a change described by `hint`.
+    void updateView(int hint);
+    // The window refreshes both views; the document only names this view as origin.
+    void documentChanged(CProjectDoc&, int, DocumentView*) override {}
+
+    int removableCount() const { return removableCount_; }
+    int selectedFileCount() const { return selectedFileCount_; }
+    int targetCount() const { return targetCount_; }
+
+    // Commands carried out on the tree's selection.
+    void removeSelected();
+    void expandAll();
+    void collapseAll();
+
+    static ProjectNode* nodeOf(const QTreeWidgetItem* item);
+    static QTreeWidgetItem* itemOf(TreeItem item) { return reinterpret_cast<QTreeWidgetItem*>(item); }
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    enum class HitPart { Nothing, Label, ExpandButton, RowElsewhere };
+    HitPart hitTest(const QPoint& pos, QTreeWidgetItem** item) const;
+    void applyLook(QTreeWidgetItem* item, const TreeItemLook& look);
+    void onExpansionChanged(QTreeWidgetItem* item, bool expanded);
+    void scrollRootToTop();
+
+    CProjectWnd& window_;
+    const ProjectRootNode* shownRoot_ = nullptr;
+    // Items whose expansion must be applied once their children are in.
+    std::vector<QTreeWidgetItem*> pendingExpansion_;
+    bool updating_ = false;
+    int removableCount_ = 0;
+    int selectedFileCount_ = 0;
+    int targetCount_ = 0;
+};
+
+} // namespace torvane

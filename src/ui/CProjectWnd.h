@@ -1,0 +1,100 @@
+#pragma once
+#include "document/DocumentView.h"
+#include "ui/ProjectCommands.h"
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QMenu;
+class QSplitter;
+
+namespace torvane {
+
+struct AppServices;
+class CProjectList;
+class CProjectTree;
+class CProjectDoc;
+struct MenuItemDef;
+
+// The window of one open project: the tree on the left, the list on the
+// right, the refresh protocol that both views end their operations with,
+// and the project's commands.
+class CProjectWnd : public QWidget, public ProjectCommands, public DocumentView {
+    Q_OBJECT
+public:
+    // Commands whose dialogs live elsewhere, by command id; a command
+    // without one stays disabled.
+    using CommandHooks = std::map<int, std::function<void(CProjectWnd&)>>;
+
+    // Takes the opened document: closing the window closes the project.
+    CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, CommandHooks hooks,
+                QWidget* parent = nullptr);
+    ~CProjectWnd() override;
+
+    CProjectDoc& document() { return *document_; }
+    AppServices& services() { return services_; }
+    CProjectTree* treeView() const { return tree_; }
+    CProjectList* listView() const { return list_; }
+    QWidget* activeView() const { return activeView_; }
+    QSplitter* splitter() const { return splitter_; }
+
+    // Posts a refresh of both views; `origin` gets the focus afterwards.
+    void requestRefresh(int hint, QWidget* origin);
+    // Every change of the document, and every view operation, ends here.
+    void documentChanged(CProjectDoc& document, int hint, DocumentView* origin) override;
+    // Carries out the refreshes posted so far (before a popup menu opens).
+    void flushRefresh();
+    // A view got the focus by other means than a refresh.
+    void viewActivated(QWidget* view);
+    void showTreePopup(const QPoint& globalPos);
+    void showListPopup(const QPoint& globalPos);
+    void runListDoubleClick(bool entryRow);
+    void scrollTreeToTop();
+    // The popup menus as built for the last request (for inspection).
+    QMenu* buildPopup(const std::vector<MenuItemDef>& items);
+
+    // ProjectCommands
+    CommandState commandState() const override;
+    std::optional<std::string> undoActionName() const override;
+    std::optional<std::string> redoActionName() const override;
+    bool canRun(int id) const override;
+    void runCommand(int id) override;
+    std::string projectPath() const override;
+    void focusOtherPane() override;
+
+    bool isEnabled(int id) const;
+
+signals:
+    // The views were refreshed: command states may have changed.
+    void refreshed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct PendingRefresh {
+        int hint;
+        QWidget* origin;
+    };
+    void refresh(int hint, QWidget* origin);
+    DocumentView* activeViewAsOrigin() const;
+    void openFile(int id);
+    void launch(const struct LaunchPlan& plan);
+
+    std::unique_ptr<CProjectDoc> document_;
+    AppServices& services_;
+    CommandHooks hooks_;
+    QSplitter* splitter_;
+    CProjectTree* tree_;
+    CProjectList* list_;
+    QWidget* activeView_;
+    QWidget* hintOrigin_;
+    int updateHint_ = 0;
+    bool splitterReady_ = false;
+    std::deque<PendingRefresh> pending_;
+};
+
+} // namespace torvane

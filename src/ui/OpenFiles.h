@@ -1,0 +1,37 @@
+#pragma once
+#include <functional>
+#include <string>
+
+namespace torvane {
+
+class Profile;
+
+// What an Edit or View command does: show a message, start a program with
+// the file, or open the file with its associated application.
+struct LaunchPlan {
+    enum class Kind { Nothing, Message, Program, Document };
+    Kind kind = Kind::Nothing;
+    std::string message;
+    std::string program;
+    std::string path;
+};
+
+// The editor and browser for the view/edit commands: "Html Tools" values,
+// default "Notepad", trailing white space removed.
+struct HtmlTools {
+    std::string editor;
+    std::string browser;
+};
+HtmlTools readHtmlToolsForLaunching(const Profile& profile);
+
+LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlTools& tools);
+LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlTools& tools);
+
+// The file the output commands open: the HTML index in the project folder,
+// or with one file per letter group the first group file that exists
+// (A to Z, then Numbers, then Symbols), else the plain index file.
+// `projectDirectory` ends with "/".
+std::string outputFilePath(const std::string& projectDirectory, const std::string& indexName, bool separateFiles,
+                           int placement, const std::function<bool(const std::string&)>& exists);
+
+} // namespace torvane

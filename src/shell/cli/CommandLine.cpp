@@ -1,0 +1,79 @@
+#include "shell/cli/CommandLine.h"
+#include "shell/cli/UnattendedRun.h"
+#include "platform/AppOptions.h"
+#include <ostream>
+
+namespace torvane {
+
+namespace {
+
+// One argument holding the switch on its own ("/MakeIndex", "/makeindex  ").
+// A path such as "/home/makeindex" is not one, though its pieces would match.
+bool isMakeIndexSwitchForm(const std::string& argument)
+{
+    return argument.size() > 1 && argument.front() == '/' && argument.find('/', 1) == std::string::npos &&
+           hasMakeIndexSwitch("project " + argument);
+}
+
+const char kUsage[] =
+    "Usage: torvane [PROJECT.ipj]            open the project in the desktop program\n"
+    "       torvane PROJECT.ipj /makeindex   make the project's index files and exit\n"
+    "       torvane --help | --version\n"
+    "\n"
+    "The unattended run writes every index the project's style settings switch on\n"
+    "(HTML index, HTML Help index, JavaHelp index and map) into the project's folder.\n"
+    "Exit status: 0 all written, 1 the project could not be opened or an output failed,\n"
+    "2 a command line that cannot be run.\n";
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments)
+{
+    CommandLine command;
+    bool makeIndex = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") return {CommandLine::Action::Help, {}, {}};
+        if (argument == "--version") return {CommandLine::Action::Version, {}, {}};
+        // The first argument stands where the project file belongs: a switch
+        // there is passed over, as on the desktop's own command line.
+        if (isMakeIndexSwitchForm(argument))
+            makeIndex = makeIndex || i > 0;
+        else if (argument.size() > 1 && argument.front() == '-')
+            return {CommandLine::Action::Invalid, {}, "unknown option " + argument};
+        else if (command.projectPath.empty())
+            command.projectPath = argument;
+    }
+    // Without a project file the switch is ignored and the program starts as usual.
+    if (makeIndex && !command.projectPath.empty()) command.action = CommandLine::Action::MakeIndex;
+    return command;
+}
+
+int runCommandLine(const CommandLine& command, const std::string& version, std::ostream& out, std::ostream& err)
+{
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        out << kUsage;
+        return 0;
+    case CommandLine::Action::Version:
+        out << "HTML Torvane " << version << "\n";
+        return 0;
+    case CommandLine::Action::MakeIndex:
+        return runUnattendedMakeIndex(command.projectPath, err);
+    case CommandLine::Action::Invalid:
+        err << "torvane: " << command.problem << "\n" << kUsage;
+        return 2;
+    case CommandLine::Action::Desktop:
+        break;
+    }
+    return reportNoDesktop(err);
+}
+
+int reportNoDesktop(std::ostream& err)
+{
+    err << "torvane: the desktop program is not built into this executable (it was configured without Qt).\n"
+           "Run 'torvane PROJECT.ipj /makeindex' to make a project's index, or 'torvane --help'.\n";
+    return 2;
+}
+
+} // namespace torvane

@@ -1,0 +1,36 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace torvane {
+
+// What the program was asked to do.
+struct CommandLine {
+    enum class Action {
+        Desktop,    // the interactive program, with `projectPath` opened when given
+        MakeIndex,  // the unattended run: open `projectPath`, make its index, exit
+        Help,
+        Version,
+        Invalid,    // `problem` says why
+    };
+    Action action = Action::Desktop;
+    std::string projectPath;
+    std::string problem;
+};
+
+// Reads the arguments after the program name. The switch "/makeindex" (any
+// letter case, trailing blanks ignored) asks for the unattended run; the
+// first other argument names the project file.
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// Runs every action except Desktop. Messages go to `err` with the texts the
+// dialogs would show. Exit status: 0 when every enabled output was written,
+// 1 when the project cannot be opened or an output failed, 2 for a command
+// line that cannot be run.
+int runCommandLine(const CommandLine& command, const std::string& version, std::ostream& out, std::ostream& err);
+
+// Where a desktop program is not built in.
+int reportNoDesktop(std::ostream& err);
+
+} // namespace torvane

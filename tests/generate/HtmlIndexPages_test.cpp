@@ -188,5 +188,16 @@ TEST_F(HtmlIndexTest, ImagesInsteadOfText)
     expectFilesOf("images");
 }
 
+TEST_F(HtmlIndexTest, AHeadingWithoutSortTextIsFiledWithTheSymbols)
+{
+    entry("apple", "Apple", "a.htm");
+    generator.addCrossReference("Misc", "", ",", "See", "apple", "apple", true);
+    EXPECT_TRUE(make());
+    EXPECT_NE(readBytes(dir / "Index.htm")
+                  .find("  <H3><A NAME=\"Symbols\">Symbols</A></H3>\r\n"
+                        "    <P CLASS=\"index01\">Misc, See <A HREF=\"#TVXR0001\" TARGET=\"_self\">apple</A></P>\r\n"),
+              std::string::npos);
+}
+
 } // namespace
 } // namespace torvane::testing

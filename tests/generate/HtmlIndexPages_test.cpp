@@ -159,6 +159,12 @@ TEST_F(HtmlIndexTest, RunInParagraphs)
     style.useNbsps = 1;  // no effect on paragraphs
     EXPECT_TRUE(make());
     expectFilesOf("run_in");
+
+    style.useClasses = 0;
+    EXPECT_TRUE(make());
+    EXPECT_NE(readBytes(dir / "Index.htm")
+                  .find("</H3>\r\n    <A HREF=\"a.htm\">Apple</A>, \r\n      <A HREF=\"b.htm#x\">Apple</A><BR>\r\n"),
+              std::string::npos);
 }
 
 TEST_F(HtmlIndexTest, IncludeFilesAroundTheIndex)

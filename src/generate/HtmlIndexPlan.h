@@ -45,8 +45,9 @@ struct HtmlIndexPlan {
     // The letter whose heading a link for `letter` leads to; none when
     // empty letters are left out and this one has no entries.
     std::optional<char> linkedLetter(char letter) const;
-    // Whether the Symbols or Numbers group gets a heading of its own.
-    bool hasSymbolsOrNumbersHeading() const { return style.groupsSymbols != 1; }
+    // Whether the Symbols or Numbers group gets a heading of its own. A frame
+    // set always links to them, so there they keep their headings.
+    bool hasSymbolsOrNumbersHeading() const { return style.groupsSymbols != 1 || framed(); }
 };
 
 // "Symbols", "Numbers" or the letter: the anchor and image name of a group.

@@ -35,7 +35,8 @@ TEST_F(HtmlIndexTest, FrameSetWithNavigationAndContentPages)
     entry("fruit apples", "Fruit, Apples", "f.htm#ap");
     entry("fruit pears", "Fruit, Pears", "f.htm#pe");
     style.linksPlacement = 2;
-    style.linksSymbols = 1;  // frames keep the links anyway
+    style.linksSymbols = 1;   // frames keep the links anyway
+    style.groupsSymbols = 1;  // and the headings they lead to
     style.htmlIndexTarget = "main";
     EXPECT_TRUE(make());
     expectFilesOf("frames");

@@ -2,17 +2,30 @@
 
 #include "platform/TextRules.h"
 
+#include <array>
+
 namespace torvane {
+
+namespace {
+
+// Byte-to-byte map of the search copy; a table keeps the loop branch-free.
+constexpr std::array<unsigned char, 256> searchMap = [] {
+    std::array<unsigned char, 256> map{};
+    for (int c = 0; c < 256; ++c)
+        map[c] = static_cast<unsigned char>(c);
+    for (int c = 'A'; c <= 'Z'; ++c)
+        map[c] = static_cast<unsigned char>(c - 'A' + 'a');
+    map['\t'] = map['\r'] = map['\n'] = ' ';
+    return map;
+}();
+
+} // namespace
 
 std::string makeSearchCopy(std::string_view text)
 {
-    std::string copy(text);
-    for (char& c : copy) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        else if (c == '\t' || c == '\r' || c == '\n')
-            c = ' ';
-    }
+    std::string copy(text.size(), ' ');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        copy[i] = static_cast<char>(searchMap[static_cast<unsigned char>(text[i])]);
     return copy;
 }
 

@@ -1,0 +1,360 @@
+#include "UiTestSupport.h"
+#include "model/IndexEntry.h"
+#include "model/ProjectRootNode.h"
+#include "model/SourceFile.h"
+#include "ui/CProjectList.h"
+#include "ui/CProjectTree.h"
+#include "ui/CProjectWnd.h"
+#include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
+#include <QHeaderView>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace torvane {
+namespace {
+
+class ProjectWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto document = std::make_unique<CProjectDoc>(app.services);
+        ASSERT_TRUE(document->openProject(test::writeSampleProject(dir)));
+        window = std::make_unique<CProjectWnd>(std::move(document), app.services, CProjectWnd::CommandHooks{});
+        window->resize(800, 500);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->flushRefresh();
+    }
+
+    ProjectRootNode& root() { return window->document().root(); }
+    CProjectTree& tree() { return *window->treeView(); }
+    CProjectList& list() { return *window->listView(); }
+
+    SourceFile& file(const std::string& relative) { return root().findOrCreateFile(dir.dir() + relative); }
+
+    void run(int id)
+    {
+        ASSERT_TRUE(window->isEnabled(id)) << id;
+        window->runCommand(id);
+        window->flushRefresh();
+    }
+
+    // Clicks the middle of a node's label.
+    void click(ProjectNode& node, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+               Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTreeWidgetItem* item = CProjectTree::itemOf(node.treeItem());
+        ASSERT_NE(item, nullptr) << node.label();
+        const QRect rect = tree().visualItemRect(item);
+        QTest::mouseClick(tree().viewport(), button, modifiers, QPoint(rect.left() + 30, rect.center().y()));
+        window->flushRefresh();
+    }
+
+    void key(QWidget& view, int keyCode, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(&view, static_cast<Qt::Key>(keyCode), modifiers);
+        window->flushRefresh();
+    }
+
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        const QRect rect = list().visualRect(list().model()->index(row, 1));
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, modifiers, rect.center());
+        window->flushRefresh();
+    }
+
+    std::vector<std::string> selectedLabels()
+    {
+        std::vector<ProjectNode*> nodes;
+        root().collect(nodes, NodeKindMask::SelectedOnly | NodeKindMask::AllNodes);
+        std::vector<std::string> labels;
+        for (ProjectNode* node : nodes)
+            labels.push_back(node->label());
+        return labels;
+    }
+
+    std::vector<std::string> rowTexts()
+    {
+        std::vector<std::string> texts;
+        for (const ListRow& row : list().rows())
+            texts.push_back(row.sortKey + "|" + row.linkUrl);
+        return texts;
+    }
+
+    std::vector<bool> rowMarks()
+    {
+        std::vector<bool> marks;
+        for (const ListRow& row : list().rows())
+            marks.push_back(row.record->isListSelected());
+        return marks;
+    }
+
+    test::TempDir dir;
+    test::TestApp app;
+    std::unique_ptr<CProjectWnd> window;
+};
+
+TEST_F(ProjectWindow, OpensWithTheRootSelectedAndCurrentAndTheItemsShown)
+{
+    EXPECT_EQ(root().currentNode(), &root());
+    EXPECT_TRUE(root().isSelected());
+    ASSERT_EQ(tree().topLevelItemCount(), 1);
+    QTreeWidgetItem* top = tree().topLevelItem(0);
+    EXPECT_EQ(top->text(0), "HTML Torvane project");
+    EXPECT_TRUE(top->isSelected());
+    EXPECT_EQ(tree().currentItem(), top);
+    // Expanded root: its three containers are visible, not selected.
+    ASSERT_EQ(top->childCount(), 3);
+    EXPECT_FALSE(top->child(0)->isSelected());
+    EXPECT_EQ(top->child(1)->text(0), "External URLs");
+    EXPECT_TRUE(list().rows().empty());
+    EXPECT_FALSE(window->isEnabled(CmdRemove));
+    EXPECT_FALSE(window->isEnabled(CmdEditSourceFile));
+}
+
+TEST_F(ProjectWindow, ClicksSelectAloneToggleWithCtrlAndExtendWithShift)
+{
+    run(CmdExpandAll);
+    SourceFile& a = file("a.htm");
+    SourceFile& c = file("c.htm");
+    click(a);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm"}));
+    EXPECT_EQ(root().currentNode(), &a);
+    EXPECT_TRUE(CProjectTree::itemOf(a.treeItem())->isSelected());
+    EXPECT_TRUE(window->isEnabled(CmdEditSourceFile));
+
+    click(c, Qt::ControlModifier);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm", "c.htm"}));
+    EXPECT_FALSE(window->isEnabled(CmdEditSourceFile));
+    EXPECT_TRUE(window->isEnabled(CmdRemove));
+    click(c, Qt::ControlModifier);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm"}));
+
+    // Shift-click below: from the first selected node to the clicked one.
+    click(c, Qt::ShiftModifier);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm", "one", "two", "c.htm"}));
+    EXPECT_EQ(root().currentNode(), &c);
+    EXPECT_EQ(tree().currentItem(), CProjectTree::itemOf(c.treeItem()));
+
+    // Right-click on an unselected node leaves it alone selected.
+    ProjectNode& url = root().findOrCreateUrl("http://example.com/");
+    click(url, Qt::ControlModifier, Qt::RightButton);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"http://example.com/"}));
+    for (QWidget* popup : QApplication::topLevelWidgets())
+        if (qobject_cast<QMenu*>(popup))
+            popup->close();
+}
+
+TEST_F(ProjectWindow, ArrowKeysMoveTheSelectionAndShiftExtendsIt)
+{
+    run(CmdExpandAll);
+    SourceFile& a = file("a.htm");
+    click(a);
+    tree().setFocus();
+    key(tree(), Qt::Key_Down);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one"}));
+    key(tree(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(root().currentNode()->label(), "two");
+    key(tree(), Qt::Key_Up);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one"}));
+
+    // Left collapses the current node in model and control.
+    click(a);
+    key(tree(), Qt::Key_Left);
+    EXPECT_FALSE(a.isExpanded());
+    EXPECT_FALSE(CProjectTree::itemOf(a.treeItem())->isExpanded());
+    key(tree(), Qt::Key_Right);
+    EXPECT_TRUE(a.isExpanded());
+    EXPECT_TRUE(CProjectTree::itemOf(a.treeItem())->isExpanded());
+
+    // Tab hands the focus to the list.
+    key(tree(), Qt::Key_Tab);
+    EXPECT_EQ(window->activeView(), window->listView());
+}
+
+TEST_F(ProjectWindow, CollapsedSelectedFolderListsEverythingBelowIt)
+{
+    run(CmdCollapseAll);
+    EXPECT_EQ(root().currentNode(), &root());
+    // The collapsed root hands its selection to everything below.
+    const auto rows = rowTexts();
+    EXPECT_EQ(rows.size(), 8u);
+    EXPECT_NE(std::find(rows.begin(), rows.end(), "Example|http://example.com/"), rows.end());
+    EXPECT_NE(std::find(rows.begin(), rows.end(), "Fruit|"), rows.end());
+    // Sorted by Target URL: the cross-reference's empty URL comes first.
+    EXPECT_EQ(rows.front(), "Fruit|");
+}
+
+TEST_F(ProjectWindow, RemovingTheCurrentFileMakesTheRootCurrent)
+{
+    run(CmdExpandAll);
+    SourceFile& b = file("sub\\b.htm");
+    click(b);
+    EXPECT_EQ(root().currentNode(), &b);
+    key(tree(), Qt::Key_Delete);
+    EXPECT_EQ(root().currentNode(), &root());
+    EXPECT_TRUE(root().isSelected());
+    // The emptied folder went with the file, and so did their items.
+    std::vector<ProjectNode*> folders;
+    root().collect(folders, NodeKindMask::Folder);
+    EXPECT_TRUE(folders.empty());
+    QTreeWidgetItem* localFiles = tree().topLevelItem(0)->child(0);
+    ASSERT_EQ(localFiles->childCount(), 2);
+    EXPECT_EQ(localFiles->child(0)->text(0), "a.htm");
+    EXPECT_EQ(tree().currentItem(), tree().topLevelItem(0));
+}
+
+TEST_F(ProjectWindow, UndoAndRedoTextsFollowTheActions)
+{
+    QMenu* popup = window->buildPopup(treePopupDef());
+    auto textOf = [](QMenu* menu, int id) {
+        for (QAction* action : menu->actions())
+            if (action->data().toInt() == id)
+                return std::make_pair(action->text().toStdString(), action->isEnabled());
+        return std::make_pair(std::string(), false);
+    };
+    EXPECT_EQ(textOf(popup, CmdUndo), std::make_pair(std::string("Undo\tCtrl+Z"), false));
+    delete popup;
+
+    run(CmdExpandAll);
+    click(file("c.htm"));
+    run(CmdExclude);
+    EXPECT_TRUE(file("c.htm").isExcluded());
+    popup = window->buildPopup(treePopupDef());
+    EXPECT_EQ(textOf(popup, CmdUndo), std::make_pair(std::string("Undo Exclude Targets\tCtrl+Z"), true));
+    EXPECT_EQ(textOf(popup, CmdRedo), std::make_pair(std::string("Redo\tCtrl+Y"), false));
+    delete popup;
+
+    run(CmdUndo);
+    EXPECT_FALSE(file("c.htm").isExcluded());
+    popup = window->buildPopup(listPopupDef());
+    EXPECT_EQ(textOf(popup, CmdUndo), std::make_pair(std::string("Undo\tCtrl+Z"), false));
+    EXPECT_EQ(textOf(popup, CmdRedo), std::make_pair(std::string("Redo Exclude Targets\tCtrl+Y"), true));
+    delete popup;
+    // The tree was rebuilt from the restored model, selection marks included.
+    SourceFile& restored = file("c.htm");
+    ASSERT_NE(CProjectTree::itemOf(restored.treeItem()), nullptr);
+    EXPECT_TRUE(CProjectTree::itemOf(restored.treeItem())->isSelected());
+    EXPECT_EQ(tree().currentItem(), CProjectTree::itemOf(restored.treeItem()));
+
+    run(CmdRedo);
+    EXPECT_TRUE(file("c.htm").isExcluded());
+    EXPECT_EQ(*window->undoActionName(), "Exclude Targets");
+}
+
+TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
+{
+    run(CmdExpandAll);
+    click(file("a.htm"), Qt::NoModifier);
+    click(root().findOrCreateFile(dir.dir() + "a.htm").findOrCreateTarget("two"), Qt::ShiftModifier);
+    // a.htm, one, two: three default entries, sorted by Target URL.
+    EXPECT_EQ(rowTexts(), (std::vector<std::string>{"Apples|a.htm", "One|a.htm#one", "2 Two|a.htm#two"}));
+    EXPECT_EQ(list().currentRow(), 0);
+
+    list().sortBy(ColumnIndexEntry);
+    window->flushRefresh();
+    // Digits before letters.
+    EXPECT_EQ(rowTexts(), (std::vector<std::string>{"2 Two|a.htm#two", "Apples|a.htm", "One|a.htm#one"}));
+    list().sortBy(ColumnIndexEntry);
+    window->flushRefresh();
+    EXPECT_FALSE(list().sortAscending());
+    EXPECT_EQ(rowTexts().front(), "One|a.htm#one");
+    QTest::mouseClick(list().header()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(list().header()->sectionViewportPosition(ColumnTargetUrl) + 5, 5));
+    window->flushRefresh();
+    EXPECT_EQ(list().sortColumn(), ColumnTargetUrl);
+    EXPECT_TRUE(list().sortAscending());
+
+    clickRow(2);
+    EXPECT_EQ(rowMarks(), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(window->activeView(), window->listView());
+    // Shift-click above the selection: from the clicked row to the last selected.
+    clickRow(0, Qt::ShiftModifier);
+    EXPECT_EQ(rowMarks(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(window->commandState().selectedEntryCount, 3);
+    EXPECT_FALSE(window->commandState().allSelectedEqual);
+    EXPECT_TRUE(window->isEnabled(CmdAcceptDefaultEntries));
+
+    // Up and Down move the current row only; Ctrl+Space toggles it.
+    key(list(), Qt::Key_Down);
+    EXPECT_EQ(list().currentRow(), 1);
+    key(list(), Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(rowMarks(), (std::vector<bool>{true, false, true}));
+    key(list(), Qt::Key_Space);
+    EXPECT_EQ(rowMarks(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(window->commandState().selectedEntryCount, 1);
+    EXPECT_TRUE(window->commandState().allSelectedEqual);
+}
+
+TEST_F(ProjectWindow, DeleteAcceptAndSelectAssociatedTargets)
+{
+    run(CmdExpandAll);
+    Target& one = file("a.htm").findOrCreateTarget("one");
+    click(one);
+    ASSERT_EQ(rowTexts(), (std::vector<std::string>{"One|a.htm#one"}));
+    clickRow(0);
+    run(CmdAcceptDefaultEntries);
+    ASSERT_EQ(list().rows().size(), 1u);
+    EXPECT_FALSE(list().rows().front().record->isDefault());
+    EXPECT_EQ(static_cast<IndexEntry*>(list().rows().front().record)->indexAs(), "One");
+    EXPECT_EQ(*window->undoActionName(), "Accept Default Index Entries");
+
+    // Deleting the only regular entry brings the default back.
+    key(list(), Qt::Key_Delete);
+    ASSERT_EQ(list().rows().size(), 1u);
+    EXPECT_TRUE(list().rows().front().record->isDefault());
+    EXPECT_EQ(*window->undoActionName(), "Delete Index Entries and Cross-References");
+
+    // From the list back to the tree: the owner is selected and visible.
+    run(CmdCollapseAll);
+    click(root());
+    const auto rows = rowTexts();
+    const auto two = std::find(rows.begin(), rows.end(), "2 Two|a.htm#two");
+    ASSERT_NE(two, rows.end());
+    clickRow(static_cast<int>(two - rows.begin()));
+    const ProjectNode* owner = list().rows()[static_cast<size_t>(two - rows.begin())].record->owner();
+    run(CmdSelectAssociatedTargets);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"two"}));
+    EXPECT_EQ(root().currentNode(), &root());
+    EXPECT_EQ(window->activeView(), window->treeView());
+    for (const ProjectNode* up = owner->parent(); up; up = up->parent())
+        EXPECT_TRUE(CProjectTree::itemOf(up->treeItem())->isExpanded()) << up->label();
+}
+
+TEST_F(ProjectWindow, SourceAndOutputCommandsLaunchOrExplain)
+{
+    run(CmdExpandAll);
+    click(file("a.htm"));
+    run(CmdViewSourceFile);
+    ASSERT_EQ(app.shell.launches.size(), 1u);
+    EXPECT_EQ(app.shell.launches.back(), "Notepad " + dir.dir() + "a.htm");
+
+    app.profile.writeString("Html Tools", "Browser", "");
+    run(CmdViewOutputFile);
+    ASSERT_EQ(app.messages.shown.size(), 1u);
+    EXPECT_EQ(app.messages.shown.back(), "The output file does not exist.\nYou must select a browser.\n");
+    dir.write("Torvane.htm", "<html></html>");
+    run(CmdViewOutputFile);
+    EXPECT_EQ(app.shell.launches.back(), "document " + dir.dir() + "Torvane.htm");
+}
+
+TEST_F(ProjectWindow, HooklessDialogCommandsStayDisabled)
+{
+    for (int id : {CmdAddFiles, CmdAddExternalUrls, CmdCreateCrossReference, CmdProjectStyleSettings, CmdFilenames,
+                   CmdMakeIndex})
+        EXPECT_FALSE(window->isEnabled(id)) << id;
+    bool ran = false;
+    CProjectWnd::CommandHooks hooks{{CmdAddFiles, [&ran](CProjectWnd&) { ran = true; }}};
+    auto document = std::make_unique<CProjectDoc>(app.services);
+    ASSERT_TRUE(document->openProject(dir.dir() + "Sample.ipj"));
+    CProjectWnd hooked(std::move(document), app.services, hooks);
+    EXPECT_TRUE(hooked.isEnabled(CmdAddFiles));
+    hooked.runCommand(CmdAddFiles);
+    EXPECT_TRUE(ran);
+}
+
+} // namespace
+} // namespace torvane

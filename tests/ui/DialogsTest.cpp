@@ -1,0 +1,85 @@
+#include "ui/ProgressDialog.h"
+#include "ui/QtMessageSink.h"
+#include "ui/ReportDialog.h"
+#include <QApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace torvane {
+namespace {
+
+// Runs `inspect` on the modal dialog that the next call opens, then closes it.
+template <typename Dialog, typename Inspect>
+void whenModalOpens(Inspect inspect)
+{
+    QTimer::singleShot(0, [inspect] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        inspect(*dialog);
+        dialog->accept();
+    });
+}
+
+TEST(ReportDialog, ShowsEveryLineUnwrappedAndReadOnly)
+{
+    QtReportPresenter presenter;
+    bool inspected = false;
+    whenModalOpens<ReportDialog>([&inspected](ReportDialog& dialog) {
+        inspected = true;
+        EXPECT_EQ(dialog.windowTitle(), "Report Read-Only Files");
+        EXPECT_EQ(dialog.headingText(), "WARNING:  first\n\nsecond");
+        EXPECT_EQ(dialog.bodyText(), "/p/a.htm\n/p/a very long name.htm\n");
+        auto* body = dialog.findChild<QPlainTextEdit*>();
+        ASSERT_NE(body, nullptr);
+        EXPECT_TRUE(body->isReadOnly());
+        EXPECT_EQ(body->lineWrapMode(), QPlainTextEdit::NoWrap);
+    });
+    presenter.showReport("Report Read-Only Files", "WARNING:  first\r\n\r\nsecond",
+                         "/p/a.htm\r\n/p/a very long name.htm\r\n");
+    EXPECT_TRUE(inspected);
+}
+
+TEST(MessageSink, TitlesItsBoxesHtmlTorvane)
+{
+    QtMessageSink sink;
+    bool inspected = false;
+    whenModalOpens<QMessageBox>([&inspected](QMessageBox& box) {
+        inspected = true;
+        EXPECT_EQ(box.windowTitle(), "HTML Torvane");
+        EXPECT_EQ(box.text(), "You must select an editor.");
+    });
+    sink.showMessage("You must select an editor.");
+    EXPECT_TRUE(inspected);
+}
+
+TEST(Progress, LoadingCanBeCancelledButSavingCannot)
+{
+    QtProgress progress;
+    progress.begin("Save Project Progress", 2);
+    ASSERT_NE(progress.dialog(), nullptr);
+    EXPECT_EQ(progress.dialog()->windowTitle(), "Save Project Progress");
+    EXPECT_FALSE(progress.dialog()->cancelVisible());
+    EXPECT_TRUE(progress.step(1, "/p/a.htm"));
+    EXPECT_EQ(progress.dialog()->text(), "/p/a.htm");
+    EXPECT_EQ(progress.dialog()->value(), 1);
+    progress.end();
+    EXPECT_EQ(progress.dialog(), nullptr);
+
+    progress.begin("Add Files Progress", 5);
+    ProgressDialog* dialog = progress.dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->cancelVisible());
+    EXPECT_TRUE(progress.step(1, "/p/a.htm"));
+    QPushButton* cancel = dialog->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_FALSE(progress.step(2, "/p/b.htm"));
+    progress.end();
+}
+
+} // namespace
+} // namespace torvane

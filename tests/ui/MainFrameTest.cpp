@@ -1,0 +1,194 @@
+#include "UiTestSupport.h"
+#include "ui/CMainFrame.h"
+#include "ui/CProjectWnd.h"
+#include "ui/CommandIds.h"
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace torvane {
+namespace {
+
+QStringList menuTitles(CMainFrame& frame)
+{
+    QStringList titles;
+    for (QAction* action : frame.menuBar()->actions())
+        titles << action->text();
+    return titles;
+}
+
+QMenu* menuNamed(CMainFrame& frame, const QString& title)
+{
+    for (QAction* action : frame.menuBar()->actions())
+        if (action->text() == title)
+            return action->menu();
+    return nullptr;
+}
+
+class MainFrame : public ::testing::Test {
+protected:
+    FrameHooks openingHooks()
+    {
+        FrameHooks hooks;
+        hooks.openProject = [this](const std::string& path) -> QWidget* {
+            auto document = std::make_unique<CProjectDoc>(app.services);
+            if (!document->openProject(path))
+                return nullptr;
+            return new CProjectWnd(std::move(document), app.services, {});
+        };
+        return hooks;
+    }
+
+    test::TempDir dir;
+    test::TestApp app;
+};
+
+TEST_F(MainFrame, FirstStartOpensAtTheDefaultRectangleWithBothBars)
+{
+    CMainFrame frame(app.profile, {});
+    frame.showWithStoredPlacement();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    EXPECT_EQ(frame.geometry(), QRect(30, 30, 580, 420));
+    EXPECT_FALSE(frame.isMaximized());
+    EXPECT_TRUE(frame.toolBar()->isVisible());
+    EXPECT_TRUE(frame.statusBar()->isVisible());
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Ready");
+    EXPECT_EQ(frame.windowTitle(), "HTML Torvane");
+    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
+}
+
+TEST_F(MainFrame, PlacementAndBarsSurviveARestart)
+{
+    {
+        CMainFrame frame(app.profile, {});
+        frame.showWithStoredPlacement();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        frame.setGeometry(40, 50, 700, 500);
+        frame.runCommand(CmdViewToolbar);
+        EXPECT_FALSE(frame.toolBar()->isVisible());
+        frame.close();
+    }
+    EXPECT_EQ(app.profile.values["Torvane Window Size|Rect"], "0040 0050 0740 0550");
+    EXPECT_EQ(app.profile.values["Torvane Window Size|Tool"], "0");
+    EXPECT_EQ(app.profile.values["Torvane Window Size|Status"], "1");
+    EXPECT_EQ(app.profile.values["Torvane Window Size|Max"], "0");
+
+    CMainFrame again(app.profile, {});
+    again.showWithStoredPlacement();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    EXPECT_EQ(again.geometry(), QRect(40, 50, 700, 500));
+    EXPECT_FALSE(again.toolBar()->isVisible());
+    EXPECT_TRUE(again.statusBar()->isVisible());
+}
+
+TEST_F(MainFrame, MaximisedWindowRestartsMaximisedWithItsNormalRectangle)
+{
+    {
+        CMainFrame frame(app.profile, {});
+        frame.showWithStoredPlacement();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        frame.setGeometry(60, 70, 500, 400);
+        frame.showMaximized();
+        QTest::qWait(20);
+        ASSERT_TRUE(frame.isMaximized());
+        frame.savePlacement();
+    }
+    EXPECT_EQ(app.profile.values["Torvane Window Size|Max"], "1");
+    EXPECT_EQ(app.profile.values["Torvane Window Size|Icon"], "0");
+    EXPECT_EQ(app.profile.values["Torvane Window Size|Rect"], "0060 0070 0560 0470");
+
+    CMainFrame again(app.profile, {});
+    again.showWithStoredPlacement();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+    EXPECT_TRUE(again.isMaximized());
+    again.showNormal();
+    QTest::qWait(20);
+    EXPECT_EQ(again.geometry(), QRect(60, 70, 500, 400));
+}
+
+TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
+{
+    const std::string path = test::writeSampleProject(dir);
+    CMainFrame frame(app.profile, openingHooks());
+    frame.showWithStoredPlacement();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    EXPECT_FALSE(frame.isCommandEnabled(CmdFileSave));
+    EXPECT_FALSE(frame.isCommandEnabled(CmdExpandAll));
+
+    ASSERT_TRUE(frame.openProjectFile(path));
+    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&Edit", "&View", "&Actions", "&Preferences", "&Window",
+                                              "&Help"}));
+    EXPECT_EQ(frame.recentFiles().paths(), std::vector<std::string>{path});
+    EXPECT_EQ(app.profile.values["Recent File List|File1"], path);
+    EXPECT_EQ(frame.windowTitle(), "HTML Torvane - Sample.ipj");
+    EXPECT_TRUE(frame.isCommandEnabled(CmdFileSave));
+    EXPECT_TRUE(frame.isCommandEnabled(CmdExpandAll));
+    EXPECT_FALSE(frame.isCommandEnabled(CmdRemove));
+    // The first activation fills the client area less the insets.
+    const QRect area = frame.mdiArea()->viewport()->rect();
+    EXPECT_EQ(frame.mdiArea()->subWindowList().front()->geometry(), QRect(1, 1, area.width() - 4, area.height() - 4));
+
+    // The menu shows the recent file in place of its placeholder, and the
+    // undo item reads from the active project.
+    QMenu* file = menuNamed(frame, "&File");
+    ASSERT_NE(file, nullptr);
+    emit file->aboutToShow();
+    QStringList items;
+    for (QAction* action : file->actions())
+        if (action->isVisible() && !action->isSeparator())
+            items << action->text();
+    EXPECT_EQ(items, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+                                  "&1 " + QString::fromStdString(path), "&Exit                    "}));
+    QMenu* actions = menuNamed(frame, "&Actions");
+    ASSERT_NE(actions, nullptr);
+    emit actions->aboutToShow();
+    for (QAction* action : actions->actions()) {
+        if (action->data().toInt() == CmdUndo) {
+            EXPECT_EQ(action->text(), "Undo\tCtrl+Z");
+            EXPECT_FALSE(action->isEnabled());
+        }
+    }
+
+    frame.mdiArea()->closeAllSubWindows();
+    QTest::qWait(20);
+    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
+    EXPECT_EQ(frame.windowTitle(), "HTML Torvane");
+}
+
+TEST_F(MainFrame, AProjectThatCannotOpenLeavesTheRecentList)
+{
+    const std::string path = test::writeSampleProject(dir);
+    CMainFrame frame(app.profile, openingHooks());
+    ASSERT_TRUE(frame.openProjectFile(path));
+    frame.mdiArea()->closeAllSubWindows();
+    std::filesystem::remove(path);
+    EXPECT_FALSE(frame.openProjectFile(path));
+    EXPECT_TRUE(frame.recentFiles().paths().empty());
+    EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(MainFrame, ToolbarButtonsCarryTipsAndPrompts)
+{
+    CMainFrame frame(app.profile, openingHooks());
+    QStringList tips;
+    for (QAction* action : frame.toolBar()->actions())
+        tips << (action->isSeparator() ? "-" : action->toolTip());
+    EXPECT_EQ(tips, (QStringList{"New", "Open", "Save", "-", "Add Files", "Add External URLs", "Create X-refs", "-",
+                                 "Remove Files/URLs/X-refs", "-", "Exclude Targets", "-", "Add Index Entry", "-",
+                                 "Set Index Styles", "-", "Make Index", "-", "Help Topics"}));
+    for (QAction* action : frame.toolBar()->actions()) {
+        if (action->data().toInt() == CmdExclude) {
+            EXPECT_EQ(action->statusTip(), "Exclude selected targets from the index");
+        }
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace torvane

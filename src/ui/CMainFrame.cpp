@@ -47,6 +47,14 @@ CMainFrame::CMainFrame(Profile& profile, FrameHooks hooks, QWidget* parent)
     updateCommandUi();
 }
 
+CMainFrame::~CMainFrame()
+{
+    // Closing the children while the base class tears down must not reach
+    // this object's members, which are gone by then.
+    disconnect(mdi_, nullptr, this, nullptr);
+    delete mdi_;
+}
+
 void CMainFrame::buildMenus(bool projectMenu)
 {
     if (menusBuilt_ && projectMenu == showingProjectMenu_)

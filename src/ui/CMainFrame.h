@@ -35,6 +35,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(Profile& profile, FrameHooks hooks, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // Restores the stored placement and bar visibility, then shows the window.
     void showWithStoredPlacement();

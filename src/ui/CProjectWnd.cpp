@@ -52,6 +52,8 @@ CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& ser
 CProjectWnd::~CProjectWnd()
 {
     document_->removeView(*this);
+    // The views point into the document's tree: they go first.
+    delete splitter_;
 }
 
 void CProjectWnd::documentChanged(CProjectDoc&, int hint, DocumentView* origin)

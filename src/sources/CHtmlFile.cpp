@@ -88,12 +88,15 @@ void CHtmlFile::setWholeText(std::string text)
 void CHtmlFile::replaceWholeText(std::string text)
 {
     wholeText_ = std::move(text);
-    wholeSearch_ = makeSearchCopy(wholeText_);
-    segments_ = cutSegments(wholeSearch_);
+    // Free the old copies first: large pages are held several times over.
+    strippedText_ = strippedSearch_ = commentText_ = commentSearch_ = std::string();
+    // The whole page's search copy is needed only for cutting.
+    const std::string wholeSearch = makeSearchCopy(wholeText_);
+    segments_ = cutSegments(wholeSearch);
     strippedText_ = joinSegments(wholeText_, segments_, 0);
-    strippedSearch_ = joinSegments(wholeSearch_, segments_, 0);
+    strippedSearch_ = joinSegments(wholeSearch, segments_, 0);
     commentText_ = joinSegments(wholeText_, segments_, 1);
-    commentSearch_ = joinSegments(wholeSearch_, segments_, 1);
+    commentSearch_ = joinSegments(wholeSearch, segments_, 1);
 }
 
 std::string_view CHtmlFile::segment(std::size_t index) const

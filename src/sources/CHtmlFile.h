@@ -113,7 +113,6 @@ private:
     NameValueList blockRecords_;
     InsertionPoints points_;
     std::string wholeText_;
-    std::string wholeSearch_;
 };
 
 } // namespace torvane

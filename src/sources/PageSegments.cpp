@@ -74,7 +74,11 @@ std::vector<Segment> cutSegments(std::string_view search)
 
 std::string joinSegments(std::string_view text, const std::vector<Segment>& segments, std::size_t kind)
 {
+    std::size_t length = 0;
+    for (std::size_t i = kind; i < segments.size(); i += 2)
+        length += segments[i].length;
     std::string joined;
+    joined.reserve(length);
     for (std::size_t i = kind; i < segments.size(); i += 2)
         joined.append(text.substr(segments[i].offset, segments[i].length));
     return joined;

@@ -3,7 +3,6 @@
 #include "ui/CommandTable.h"
 #include "ui/Icons.h"
 #include "ui/ProjectCommands.h"
-#include "ui/ProjectFileName.h"
 #include "ui/WindowPlacement.h"
 #include <QAction>
 #include <QCloseEvent>
@@ -20,6 +19,7 @@ namespace {
 
 constexpr const char* kTitle = "HTML Torvane";
 constexpr const char* kReady = "Ready";
+constexpr const char* kProjectFileFilter = "Project Files (*.IPJ)";
 const char* const kRecentProperty = "torvaneRecentPath";
 
 int commandOf(const QAction* action)
@@ -402,7 +402,7 @@ void CMainFrame::openFromDialog()
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(kProjectFileFilter);
     // Project files are named .IPJ, .ipj or anything in between.
-    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    dialog.setFilter(dialog.filter() & ~QDir::Filters(QDir::CaseSensitive));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     openProjectFile(dialog.selectedFiles().first().toStdString());

@@ -2,7 +2,6 @@
 #include "ui/CommandEnabling.h"
 #include "ui/CommandIds.h"
 #include "ui/OpenFiles.h"
-#include "ui/ProjectFileName.h"
 #include "ui/RecentFiles.h"
 #include "ui/WindowPlacement.h"
 #include <gtest/gtest.h>
@@ -210,15 +209,6 @@ TEST(RecentFiles, KeepsFourNewestFirstInTheProfile)
     const RecentFiles reread(profile);
     EXPECT_EQ(reread.paths(), (std::vector<std::string>{"/c.ipj", "/e.ipj", "/b.ipj"}));
     EXPECT_EQ(profile.values.count("Recent File List|File4"), 0u);
-}
-
-TEST(ProjectFileName, MatchesTheExtensionInAnyCase)
-{
-    EXPECT_TRUE(isProjectFileName("/p/Torvane.IPJ"));
-    EXPECT_TRUE(isProjectFileName("/p/Torvane.ipj"));
-    EXPECT_TRUE(isProjectFileName("/p/x.IpJ"));
-    EXPECT_FALSE(isProjectFileName("/p/x.ipjx"));
-    EXPECT_FALSE(isProjectFileName(".ipj"));
 }
 
 } // namespace

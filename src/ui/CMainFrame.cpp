@@ -1,4 +1,5 @@
 #include "ui/CMainFrame.h"
+#include "ui/CProjectWnd.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
 #include "ui/Icons.h"
@@ -432,6 +433,8 @@ bool CMainFrame::openProjectFile(const std::string& path)
 
 QMdiSubWindow* CMainFrame::addProjectWindow(QWidget* window)
 {
+    if (auto* project = qobject_cast<CProjectWnd*>(window))
+        connect(project, &CProjectWnd::refreshed, this, &CMainFrame::updateCommandUi);
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(nodeImages().front());

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "ui/CMainFrame.h"
+#include "ui/CProjectTree.h"
 #include "ui/CProjectWnd.h"
 #include "ui/CommandIds.h"
 #include <QMdiArea>
@@ -152,6 +153,21 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
             EXPECT_FALSE(action->isEnabled());
         }
     }
+
+    // The toolbar follows the selection made in the project window.
+    QAction* remove = nullptr;
+    for (QAction* action : frame.toolBar()->actions())
+        if (action->data().toInt() == CmdRemove)
+            remove = action;
+    ASSERT_NE(remove, nullptr);
+    EXPECT_FALSE(remove->isEnabled());
+    auto* window = qobject_cast<CProjectWnd*>(frame.mdiArea()->subWindowList().front()->widget());
+    ASSERT_NE(window, nullptr);
+    window->runCommand(CmdCollapseAll);
+    window->document().root().applyTreeSelection(window->document().root(), false, false);
+    window->document().updateAllViews(HintTreeClick, window->treeView());
+    window->flushRefresh();
+    EXPECT_TRUE(remove->isEnabled());
 
     frame.mdiArea()->closeAllSubWindows();
     QTest::qWait(20);

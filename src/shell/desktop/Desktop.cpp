@@ -10,6 +10,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/CProjectWnd.h"
 #include "ui/CommandIds.h"
+#include "ui/HtmlToolsDialog.h"
 #include "ui/Icons.h"
 #include "ui/ProgressDialog.h"
 #include "ui/QtMessageSink.h"
@@ -50,6 +51,10 @@ int runDesktop(int argc, char** argv)
     const CProjectWnd::CommandHooks projectHooks = projectCommandHooks(services);
 
     FrameHooks hooks;
+    hooks.htmlTools = [&profile, &messages](QWidget* parent) {
+        HtmlToolsDialog dialog(profile, messages, parent);
+        dialog.exec();
+    };
     hooks.openProject = [&services, &projectHooks](const std::string& path) -> QWidget* {
         auto document = std::make_unique<CProjectDoc>(services);
         if (!document->openProject(path))

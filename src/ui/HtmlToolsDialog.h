@@ -1,0 +1,52 @@
+#pragma once
+#include <QDialog>
+#include <optional>
+#include <string>
+
+class QButtonGroup;
+class QLineEdit;
+
+namespace torvane {
+
+class MessageSink;
+class Profile;
+
+// The "Html Tools" settings as the dialog shows them.
+struct HtmlToolsSettings {
+    std::string browser;
+    std::string editor = "Notepad";
+    // After Make Index open the index with 0 the browser, 1 the editor, 2 neither.
+    int autoOpen = 0;
+};
+
+HtmlToolsSettings readHtmlToolsSettings(const Profile& profile);
+// Trims both program names; returns the refusal text when the editor is
+// chosen for auto-open but empty.
+std::optional<std::string> checkHtmlToolsSettings(HtmlToolsSettings& settings);
+// Writes "Editor", "Browser" and "Auto-open", in that order.
+void writeHtmlToolsSettings(Profile& profile, const HtmlToolsSettings& settings);
+
+// Chooses the browser and editor and what opens the new index.
+class HtmlToolsDialog : public QDialog {
+    Q_OBJECT
+public:
+    HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidget* parent = nullptr);
+
+    QLineEdit* browserEdit() const { return browser_; }
+    QLineEdit* editorEdit() const { return editor_; }
+    void setAutoOpen(int choice);
+
+public slots:
+    void accept() override;
+
+private:
+    void browse(QLineEdit* edit, const QString& title);
+
+    Profile& profile_;
+    MessageSink& messages_;
+    QLineEdit* browser_;
+    QLineEdit* editor_;
+    QButtonGroup* autoOpen_;
+};
+
+} // namespace torvane

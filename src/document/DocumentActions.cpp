@@ -45,8 +45,10 @@ void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentVi
 {
     pushUndo(ActionAddFiles);
     loadFiles(fullPaths);
-    finishAction(HintFilesAdded, origin);
+    trimUndo();
+    modified_ = true;
     reportLoadProblems();
+    updateAllViews(HintFilesAdded, origin);
 }
 
 void CProjectDoc::addExternalUrl(std::string_view url, DocumentView* origin)

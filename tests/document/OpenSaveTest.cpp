@@ -2,6 +2,7 @@
 #include "TreeDump.h"
 
 #include "document/ProjectFileWriter.h"
+#include "document/SourcePages.h"
 #include "model/SourceFile.h"
 
 #include <gtest/gtest.h>
@@ -180,6 +181,28 @@ TEST(OpenProject, ReadOnlyPageIsReadReportedAndNeverWritten)
     EXPECT_TRUE(file.isModified()) << "kept for the next save";
     ASSERT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
     EXPECT_NE(app.presenter.shown[0].body.find("Open Output, " + dir.file("ro.htm")), std::string::npos);
+}
+
+TEST(OpenProject, PageThatCannotBeReadIsMarkedUnreadable)
+{
+    TempDir dir;
+    TestApp app;
+    std::filesystem::create_directories(dir.file("folder.htm"));
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"folder.htm"}))));
+    SourceFile& file = onlyFile(doc);
+    EXPECT_TRUE(file.isUnreadable());
+    EXPECT_FALSE(file.isMissing());
+    EXPECT_EQ(file.iconKind(), NodeIcon::UnreadableFile);
+    EXPECT_EQ(file.defaultEntry()->kind(), EntryKind::FileDefaultEmpty);
+    ASSERT_FALSE(app.presenter.shown.empty());
+    EXPECT_EQ(app.presenter.shown[0].title, "Report File Errors");
+
+    file.setExpanded(true);
+    doc.root().applyTreeSelection(file, false, false);
+    doc.addIndexEntry({"Entry", "entry", "Entry", "Untitled", "", "", ""});
+    EXPECT_EQ(doc.rewriteSourceFile(file), RewriteUnreadable);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.htm")));
 }
 
 TEST(OpenProject, UnreadableProjectFileFailsWithReport)

@@ -1,0 +1,304 @@
+// Loading and saving a project of 2,000 generated pages, against plain
+// reading (and writing) of the same files in the same run. Each benchmark
+// after the baselines reports its ratio to them as counters, once by wall
+// time and once by CPU time of the timed part ("_cpu"):
+//   x_read        load (and reading the pages through CHtmlFile, with and
+//                 without the scan) against plain reading;
+//   x_read_write  save against plain reading plus writing through the same
+//                 atomic, synced file write that every page save uses;
+//   x_read_ofstream  save against plain reading plus unsynced ofstream writes.
+#include "common/ProjectGenerator.h"
+
+#include "document/CProjectDoc.h"
+#include "model/SourceFile.h"
+#include "platform/AppServices.h"
+#include "platform/FileAccess.h"
+#include "sources/CHtmlFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <map>
+#include <stdexcept>
+
+namespace {
+
+using namespace torvane;
+
+constexpr std::size_t kPageCount = 2000;
+constexpr double kPageScale = 0.2;  // pages of about 6 to 18 KB
+constexpr int kIterations = 3;
+
+class BenchProfile final : public Profile {
+public:
+    int readInt(std::string_view, std::string_view, int defaultValue) const override { return defaultValue; }
+    std::string readString(std::string_view, std::string_view, std::string_view defaultValue) const override
+    {
+        return std::string(defaultValue);
+    }
+    void writeInt(std::string_view, std::string_view, int) override {}
+    void writeString(std::string_view, std::string_view, std::string_view) override {}
+    void deleteKey(std::string_view, std::string_view) override {}
+};
+
+class CountingPresenter final : public ReportPresenter {
+public:
+    void showReport(const std::string&, const std::string&, const std::string&) override { ++reports; }
+    int reports = 0;
+};
+
+class NoMessages final : public MessageSink {
+public:
+    void showMessage(std::string_view) override {}
+    bool askYesNo(std::string_view, bool answer) override { return answer; }
+};
+
+class NoShell final : public ShellLauncher {
+public:
+    void openDocument(const std::string&) override {}
+    void openWithProgram(const std::string&, const std::string&) override {}
+};
+
+struct Services {
+    BenchProfile profile;
+    FileReports reports;
+    CountingPresenter presenter;
+    NoMessages messages;
+    QuietProgress progress;
+    NoShell shell;
+    AppServices app{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
+};
+
+// The generated project, written once per run and removed at exit.
+struct Fixture {
+    std::filesystem::path folder;
+    bench::GeneratedProject project;
+    std::vector<std::string> paths;
+
+    Fixture()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "torvane-project-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a temporary folder");
+        folder = pattern;
+        project = bench::writeProject(folder, kPageCount, 11, kPageScale);
+        for (const bench::GeneratedPage& page : project.pages)
+            paths.push_back(page.fullPath.string());
+        paths.push_back(project.projectFile.string());
+    }
+    ~Fixture()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+};
+
+Fixture& fixture()
+{
+    static Fixture instance;
+    return instance;
+}
+
+double cpuSeconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// Wall and CPU time of the timed parts of a benchmark's iterations; the wall
+// time is also the benchmark's own (manual) time.
+class Stopwatch {
+public:
+    explicit Stopwatch(benchmark::State& state) : state_(state) {}
+
+    template <typename Work>
+    void time(Work&& work)
+    {
+        const auto wallStart = std::chrono::steady_clock::now();
+        const double cpuStart = cpuSeconds();
+        work();
+        cpu_ += cpuSeconds() - cpuStart;
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        wall_ += wall;
+        state_.SetIterationTime(wall);
+    }
+
+    // Files the means under `name` and reports the ratios to `baselines`.
+    void finish(const std::string& name, std::size_t bytes,
+                std::initializer_list<std::pair<const char*, const char*>> baselines = {});
+
+private:
+    struct Means {
+        double wall;
+        double cpu;
+    };
+    static std::map<std::string, Means>& measured()
+    {
+        static std::map<std::string, Means> means;
+        return means;
+    }
+
+    benchmark::State& state_;
+    double wall_ = 0;
+    double cpu_ = 0;
+};
+
+void Stopwatch::finish(const std::string& name, std::size_t bytes,
+                       std::initializer_list<std::pair<const char*, const char*>> baselines)
+{
+    const auto iterations = static_cast<double>(state_.iterations());
+    const Means means{wall_ / iterations, cpu_ / iterations};
+    measured()[name] = means;
+    state_.counters["pages"] = static_cast<double>(kPageCount);
+    state_.counters["cpu_ms"] = means.cpu * 1e3;
+    if (bytes > 0)
+        state_.counters["MB"] = static_cast<double>(bytes) / 1e6;
+    for (const auto& [counter, baseline] : baselines) {
+        const auto found = measured().find(baseline);
+        if (found == measured().end() || found->second.wall <= 0 || found->second.cpu <= 0)
+            continue;
+        state_.counters[counter] = means.wall / found->second.wall;
+        state_.counters[std::string(counter) + "_cpu"] = means.cpu / found->second.cpu;
+    }
+}
+
+// Plain reading (and writing back) of every file, one reused buffer at a time.
+template <typename AfterRead>
+std::size_t readEach(const std::vector<std::string>& paths, AfterRead afterRead)
+{
+    std::size_t bytes = 0;
+    std::string text;
+    for (const std::string& path : paths) {
+        if (readWholeFile(path, text))
+            throw std::runtime_error("cannot read " + path);
+        bytes += text.size();
+        afterRead(path, text);
+        benchmark::DoNotOptimize(text.data());
+    }
+    return bytes;
+}
+
+void BM_PlainRead(benchmark::State& state)
+{
+    const Fixture& f = fixture();
+    Stopwatch watch(state);
+    std::size_t bytes = 0;
+    for (auto _ : state)
+        watch.time([&] { bytes = readEach(f.paths, [](const std::string&, const std::string&) {}); });
+    watch.finish("read", bytes);
+}
+
+// The share of the load that reading (and scanning) the pages takes, without
+// building the project tree.
+void readPages(benchmark::State& state, bool scan, const std::string& name)
+{
+    const Fixture& f = fixture();
+    Stopwatch watch(state);
+    for (auto _ : state) {
+        FileReports reports;
+        watch.time([&] {
+            for (const bench::GeneratedPage& page : f.project.pages) {
+                CHtmlFile html(reports);
+                html.setPath(page.fullPath.string());
+                html.ReadSource();
+                if (scan)
+                    html.ScanPage();
+                benchmark::DoNotOptimize(html.anchors().data());
+            }
+        });
+    }
+    watch.finish(name, 0, {{"x_read", "read"}});
+}
+
+void BM_PagesReadThroughCHtmlFile(benchmark::State& state) { readPages(state, false, "html-read"); }
+
+void BM_PagesReadAndScanned(benchmark::State& state) { readPages(state, true, "html-scan"); }
+
+void BM_ProjectLoad(benchmark::State& state)
+{
+    const Fixture& f = fixture();
+    Stopwatch watch(state);
+    for (auto _ : state) {
+        Services services;
+        CProjectDoc doc(services.app);
+        watch.time([&] {
+            if (!doc.openProject(f.project.projectFile.string()))
+                state.SkipWithError("the project did not open");
+        });
+        if (doc.root().count(NodeKindMask::File) != kPageCount)
+            state.SkipWithError("not every page was loaded");
+    }
+    watch.finish("load", 0, {{"x_read", "read"}});
+}
+
+void BM_PlainReadWrite(benchmark::State& state)
+{
+    const Fixture& f = fixture();
+    Stopwatch watch(state);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        watch.time([&] {
+            bytes = readEach(f.paths, [&](const std::string& path, const std::string& text) {
+                if (writeFileAtomically(path, text))
+                    state.SkipWithError("cannot write a page");
+            });
+        });
+    }
+    watch.finish("read-write", bytes);
+}
+
+void BM_PlainReadOfstreamWrite(benchmark::State& state)
+{
+    const Fixture& f = fixture();
+    Stopwatch watch(state);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        watch.time([&] {
+            bytes = readEach(f.paths, [](const std::string& path, const std::string& text) {
+                std::ofstream(path, std::ios::binary) << text;
+            });
+        });
+    }
+    watch.finish("read-ofstream", bytes);
+}
+
+// Every page marked modified, so that each save rewrites all 2,000 of them.
+void BM_ProjectSave(benchmark::State& state)
+{
+    const Fixture& f = fixture();
+    Services services;
+    CProjectDoc doc(services.app);
+    if (!doc.openProject(f.project.projectFile.string()))
+        state.SkipWithError("the project did not open");
+    std::vector<ProjectNode*> files;
+    doc.root().collect(files, NodeKindMask::File);
+    Stopwatch watch(state);
+    for (auto _ : state) {
+        for (ProjectNode* file : files)
+            file->setModified(true);
+        watch.time([&] {
+            if (!doc.save())
+                state.SkipWithError("the save failed");
+        });
+    }
+    if (services.presenter.reports != 0)
+        state.SkipWithError("the save reported file errors");
+    watch.finish("save", 0, {{"x_read_write", "read-write"}, {"x_read_ofstream", "read-ofstream"}});
+}
+
+#define PROJECT_BENCHMARK(name) \
+    BENCHMARK(name)->Unit(benchmark::kMillisecond)->Iterations(kIterations)->UseManualTime()
+
+PROJECT_BENCHMARK(BM_PlainRead);
+PROJECT_BENCHMARK(BM_PagesReadThroughCHtmlFile);
+PROJECT_BENCHMARK(BM_PagesReadAndScanned);
+PROJECT_BENCHMARK(BM_ProjectLoad);
+PROJECT_BENCHMARK(BM_PlainReadWrite);
+PROJECT_BENCHMARK(BM_PlainReadOfstreamWrite);
+PROJECT_BENCHMARK(BM_ProjectSave);
+
+} // namespace

@@ -202,6 +202,25 @@ TEST_F(HtmlFileTest, SavedPageOnDiskHoldsOnlyTheInsertions)
                             "  HTML Torvane -->\r\n</HEAD>\r\n<body>\r\n</body>\r\n</HTML>\r\n");
 }
 
+TEST_F(HtmlFileTest, BinaryFileKeepsEveryByteBesideTheNewHead)
+{
+    std::string bytes;
+    for (int round = 0; round < 100; ++round)
+        for (int byte = 1; byte < 256; ++byte)
+            bytes.push_back(static_cast<char>(byte));
+    writePage(bytes);
+    CHtmlFile file(reports_);
+    file.setPath(pagePath());
+    file.ReadSource();
+    file.ScanPage();
+    file.ScanInsertionPoints();
+    file.PutMetaTags("<meta M>");
+    file.PutCommentBlock("<!-- HTML Torvane -->");
+    file.WriteSource();
+    EXPECT_TRUE(file.writeSucceeded());
+    EXPECT_EQ(pageOnDisk(), "<head>\r\n  <meta M>\r\n  <!-- HTML Torvane -->\r\n</head>\r\n" + bytes);
+}
+
 // Pages where every start tag lacks its end: each search from each tag
 // would run to the end of the page if positions were not remembered.
 void expectLinearScanOfRepeatedUnit(const std::string& unit, std::size_t segments)

@@ -135,6 +135,9 @@ void CProjectList::insertRows(int hint)
         items.append(item);
     }
     addTopLevelItems(items);
+    // The scroll range must know the new rows before the old position is set.
+    executeDelayedItemsLayout();
+    updateGeometries();
     if (keepScroll)
         verticalScrollBar()->setValue(std::min(scrollValue, verticalScrollBar()->maximum()));
     else

@@ -9,6 +9,8 @@
 #include "ui/CommandTable.h"
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -339,6 +341,70 @@ TEST_F(ProjectWindow, SourceAndOutputCommandsLaunchOrExplain)
     dir.write("Torvane.htm", "<html></html>");
     run(CmdViewOutputFile);
     EXPECT_EQ(app.shell.launches.back(), "document " + dir.dir() + "Torvane.htm");
+}
+
+TEST_F(ProjectWindow, PanesStartAtFortySixtyAndKeepTheirShareWhenWidened)
+{
+    const QList<int> start = window->splitter()->sizes();
+    const int total = start[0] + start[1];
+    EXPECT_NEAR(start[0] * 100.0 / total, 40.0, 1.0);
+    window->splitter()->setSizes({total / 4, total - total / 4});
+    const double share = 0.25;
+    window->resize(1200, 500);
+    QTest::qWait(20);
+    const QList<int> wider = window->splitter()->sizes();
+    EXPECT_GT(wider[0] + wider[1], total);
+    EXPECT_NEAR(static_cast<double>(wider[0]) / (wider[0] + wider[1]), share, 0.01);
+}
+
+TEST_F(ProjectWindow, ExpandButtonChangesTheCurrentNodeButNotTheSelection)
+{
+    run(CmdExpandAll);
+    SourceFile& a = file("a.htm");
+    SourceFile& c = file("c.htm");
+    click(c);
+    QTreeWidgetItem* item = CProjectTree::itemOf(a.treeItem());
+    ASSERT_TRUE(item->isExpanded());
+    const QRect rect = tree().visualItemRect(item);
+    QTest::mouseClick(tree().viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(rect.left() - tree().indentation() / 2, rect.center().y()));
+    window->flushRefresh();
+    EXPECT_FALSE(a.isExpanded());
+    EXPECT_FALSE(item->isExpanded());
+    EXPECT_EQ(root().currentNode(), &a);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"c.htm"}));
+}
+
+TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
+{
+    window->resize(800, 90);
+    QTest::qWait(20);
+    run(CmdCollapseAll);
+    click(root());
+    ASSERT_EQ(list().rows().size(), 8u);
+    QScrollBar* bar = list().verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    const int scrolled = bar->value();
+    const QModelIndex last = list().model()->index(7, 1);
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, list().visualRect(last).center());
+    window->flushRefresh();
+    EXPECT_EQ(bar->value(), scrolled);
+    key(list(), Qt::Key_Delete);
+    EXPECT_GE(bar->value(), scrolled - 1);
+    EXPECT_GT(bar->value(), 0);
+
+    // A tree click that changes the rows starts the list at the top.
+    run(CmdCollapseAll);
+    key(tree(), Qt::Key_Right);
+    click(root().localFiles());
+    click(root().externalUrls(), Qt::ControlModifier);
+    ASSERT_EQ(list().rows().size(), 6u);
+    bar->setValue(bar->maximum());
+    ASSERT_GT(bar->value(), 0);
+    click(root().externalUrls(), Qt::ControlModifier);
+    EXPECT_EQ(list().rows().size(), 5u);
+    EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(ProjectWindow, HooklessDialogCommandsStayDisabled)

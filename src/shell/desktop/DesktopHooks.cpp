@@ -1,0 +1,36 @@
+#include "shell/desktop/DesktopHooks.h"
+#include "document/CProjectDoc.h"
+#include "platform/AppServices.h"
+#include "shell/cli/ProjectIndex.h"
+#include "ui/CommandIds.h"
+#include "ui/HtmlToolsDialog.h"
+#include <memory>
+
+namespace torvane {
+
+CProjectWnd::CommandHooks projectCommandHooks(AppServices& services)
+{
+    CProjectWnd::CommandHooks hooks;
+    hooks[CmdMakeIndex] = [&services](CProjectWnd& window) {
+        makeProjectIndex(window.document(), services, true);
+    };
+    return hooks;
+}
+
+FrameHooks frameHooks(AppServices& services, const CProjectWnd::CommandHooks& projectHooks)
+{
+    FrameHooks hooks;
+    hooks.openProject = [&services, &projectHooks](const std::string& path) -> QWidget* {
+        auto document = std::make_unique<CProjectDoc>(services);
+        if (!document->openProject(path))
+            return nullptr;
+        return new CProjectWnd(std::move(document), services, projectHooks);
+    };
+    hooks.htmlTools = [&services](QWidget* parent) {
+        HtmlToolsDialog dialog(services.profile, services.messages, parent);
+        dialog.exec();
+    };
+    return hooks;
+}
+
+} // namespace torvane

@@ -1,0 +1,16 @@
+#pragma once
+#include "ui/CMainFrame.h"
+#include "ui/CProjectWnd.h"
+
+namespace torvane {
+
+struct AppServices;
+
+// The commands of a project window that run outside the views: Make Index.
+CProjectWnd::CommandHooks projectCommandHooks(AppServices& services);
+
+// The frame's commands available in this program: opening projects (each in
+// its own window with `projectHooks`) and the HTML Tools dialog.
+FrameHooks frameHooks(AppServices& services, const CProjectWnd::CommandHooks& projectHooks);
+
+} // namespace torvane

@@ -120,11 +120,11 @@ void drawArrowHead(QPainter& p, const QPointF& tip, const QPointF& from, const Q
 {
     const QLineF back(tip, from);
     QLineF left = back;
-    left.setLength(3);
-    left.setAngle(back.angle() + 35);
+    left.setLength(4);
+    left.setAngle(back.angle() + 40);
     QLineF right = back;
-    right.setLength(3);
-    right.setAngle(back.angle() - 35);
+    right.setLength(4);
+    right.setAngle(back.angle() - 40);
     p.setPen(Qt::NoPen);
     p.setBrush(color);
     p.drawPolygon(QPolygonF{tip, left.p2(), right.p2()});
@@ -136,8 +136,8 @@ void drawChasingArrows(QPainter& p, const QRectF& box, const QColor& color)
     const QRectF circle = box.adjusted(1.5, 1.5, -1.5, -1.5);
     p.setPen(QPen(color, 1.5));
     p.setBrush(Qt::NoBrush);
-    p.drawArc(circle, 20 * 16, 140 * 16);
-    p.drawArc(circle, 200 * 16, 140 * 16);
+    p.drawArc(circle, 30 * 16, 120 * 16);
+    p.drawArc(circle, 210 * 16, 120 * 16);
     const QPointF c = circle.center();
     const qreal rx = circle.width() / 2;
     const qreal ry = circle.height() / 2;
@@ -145,8 +145,8 @@ void drawChasingArrows(QPainter& p, const QRectF& box, const QColor& color)
         const qreal a = degrees * 3.14159265 / 180;
         return QPointF(c.x() + rx * std::cos(a), c.y() - ry * std::sin(a));
     };
-    drawArrowHead(p, at(160), at(140), color);
-    drawArrowHead(p, at(340), at(320), color);
+    drawArrowHead(p, at(165), at(130), color);
+    drawArrowHead(p, at(345), at(310), color);
 }
 
 void drawLetters(QPainter& p, const QRectF& box, const QString& text, const QColor& color, int pixelSize, bool bold)
@@ -157,6 +157,22 @@ void drawLetters(QPainter& p, const QRectF& box, const QString& text, const QCol
     p.setFont(font);
     p.setPen(color);
     p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+// Letters squeezed sideways, when needed, to fit the box's width.
+void drawFittedLetters(QPainter& p, const QRectF& box, const QString& text, const QColor& color, int pixelSize)
+{
+    QFont font("Sans");
+    font.setPixelSize(pixelSize);
+    p.save();
+    p.setFont(font);
+    p.setPen(color);
+    const qreal width = p.fontMetrics().horizontalAdvance(text);
+    const qreal squeeze = width > box.width() ? box.width() / width : 1.0;
+    p.translate(box.left(), box.top());
+    p.scale(squeeze, 1.0);
+    p.drawText(QRectF(0, 0, box.width() / squeeze, box.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.restore();
 }
 
 void drawMark(QPainter& p, const QRectF& box, const QString& mark)
@@ -313,13 +329,13 @@ const std::vector<QPixmap>& entryImages()
 {
     auto anchorWith = [](const std::function<void(QPainter&)>& extra) {
         return canvas(20, 14, [extra](QPainter& p) {
-            drawAnchor(p, QRectF(2, 1, 8, 12), kTeal);
+            drawAnchor(p, QRectF(0.5, 1, 8, 12), kTeal);
             extra(p);
         });
     };
     auto pageWith = [](const std::function<void(QPainter&)>& extra) {
         return canvas(20, 14, [extra](QPainter& p) {
-            drawPage(p, QRectF(2.5, 1.5, 7, 11));
+            drawPage(p, QRectF(1.5, 1.5, 6, 11));
             extra(p);
         });
     };
@@ -332,7 +348,7 @@ const std::vector<QPixmap>& entryImages()
     auto burst = [](QPainter& p) { drawBurst(p, QPointF(15, 7), 4.5); };
     auto key = [](QPainter& p) { drawKey(p, QRectF(11, 3, 9, 8), kOlive); };
     auto tag = [](const QString& text) {
-        return [text](QPainter& p) { drawLetters(p, QRectF(10, 0, 10, 14), text, kGrey, 6, false); };
+        return [text](QPainter& p) { drawFittedLetters(p, QRectF(8.5, 0, 11.5, 14), text, kGrey, 8); };
     };
     static const std::vector<QPixmap> images{
         anchorWith(burst),

@@ -26,7 +26,13 @@ public:
             bytes_ += c;
         return *this;
     }
+    CrLfText& spaces(std::size_t count)
+    {
+        bytes_.append(count, ' ');
+        return *this;
+    }
     const std::string& bytes() const { return bytes_; }
+    std::string take() { return std::move(bytes_); }
     void reserve(std::size_t size) { bytes_.reserve(size); }
 
 private:

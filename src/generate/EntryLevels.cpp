@@ -14,20 +14,28 @@ std::string_view trimSpaces(std::string_view text)
 
 } // namespace
 
-std::vector<std::string> splitLevels(std::string_view display)
+void appendLevelPieces(std::string_view display, std::vector<std::string_view>& pieces)
 {
-    std::vector<std::string> levels;
     std::size_t start = 0;
     std::size_t backslashes = 0;
     for (std::size_t i = 0; i < display.size(); ++i) {
         char c = display[i];
         if (c == ',' && backslashes % 2 == 0) {
-            levels.push_back(unescapeField(trimSpaces(display.substr(start, i - start))));
+            pieces.push_back(trimSpaces(display.substr(start, i - start)));
             start = i + 1;
         }
         backslashes = c == '\\' ? backslashes + 1 : 0;
     }
-    if (start < display.size()) levels.push_back(unescapeField(trimSpaces(display.substr(start))));
+    if (start < display.size()) pieces.push_back(trimSpaces(display.substr(start)));
+}
+
+std::vector<std::string> splitLevels(std::string_view display)
+{
+    std::vector<std::string_view> pieces;
+    appendLevelPieces(display, pieces);
+    std::vector<std::string> levels;
+    levels.reserve(pieces.size());
+    for (std::string_view piece : pieces) levels.push_back(unescapeField(piece));
     return levels;
 }
 

@@ -5,9 +5,12 @@
 
 namespace torvane {
 
-// The levels of an entry text ("Fruit, Apples"): cut at unescaped commas, each
-// piece trimmed of spaces, then its escapes resolved. A display ending in a
-// comma has no empty last level; an empty display has no level at all.
+// The levels of an entry text ("Fruit, Apples"): cut at unescaped commas and
+// trimmed of spaces, still in escaped form. A display ending in a comma has no
+// empty last level; an empty display has no level at all. Appends to `pieces`.
+void appendLevelPieces(std::string_view display, std::vector<std::string_view>& pieces);
+
+// The same levels with their escapes resolved.
 std::vector<std::string> splitLevels(std::string_view display);
 
 } // namespace torvane

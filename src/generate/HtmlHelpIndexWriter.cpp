@@ -39,21 +39,19 @@ public:
             out_ << "  </UL>\n";
         }
         out_ << "</BODY>\n" << "</HTML>\n";
-        return out_.bytes();
+        return out_.take();
     }
 
 private:
-    void indent(int width)
-    {
-        for (int i = 0; i < width; ++i) out_ << ' ';
-    }
+    void indent(int width) { out_.spaces(static_cast<std::size_t>(width)); }
 
     void openObject(const IndexNode& node, int depth)
     {
         indent(2 * depth + 4);
         out_ << "<LI> <OBJECT type=\"text/sitemap\">\n";
         indent(2 * depth + 6);
-        out_ << "<param name=\"Name\" value=\"" << nodeHeading(node) << "\">\n";
+        std::string joined;
+        out_ << "<param name=\"Name\" value=\"" << nodeHeadingView(node, joined) << "\">\n";
     }
 
     void closeObject(int depth)

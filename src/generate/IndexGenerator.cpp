@@ -50,6 +50,19 @@ int compareIgnoringAsciiCase(std::string_view a, std::string_view b)
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
+void lowerInPlace(std::string& text)
+{
+    for (char& c : text) c = asciiLower(c);
+}
+
+std::uint64_t sortPrefixOf(std::int8_t itemClass, std::string_view key)
+{
+    std::uint64_t prefix = static_cast<std::uint64_t>(itemClass) << 56;
+    for (std::size_t i = 0; i < 7 && i < key.size(); ++i)
+        prefix |= static_cast<std::uint64_t>(static_cast<unsigned char>(key[i])) << (48 - 8 * i);
+    return prefix;
+}
+
 std::string spacesAsPercent20(std::string_view url)
 {
     std::string address;
@@ -74,6 +87,9 @@ int asBool(int value) { return value != 0 ? 1 : 0; }
 } // namespace
 
 struct IndexGenerator::Item {
+    // The class in the top byte, then the key's first seven bytes: orders
+    // most pairs without reaching for the key's text.
+    std::uint64_t sortPrefix;
     std::string_view key;
     std::string_view display;
     std::string_view address;  // compared lowercased; empty for cross-reference items
@@ -142,7 +158,8 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
                               std::string_view helpTitle, std::string_view helpWindow, std::string_view helpFrame)
 {
     EntryCopy& copy = entries_.emplace_back();
-    copy.sortKey = asciiLower(unescapeField(sortAs));
+    copy.sortKey = unescapeField(sortAs);
+    lowerInPlace(copy.sortKey);
     copy.indexAs = indexAs;
     copy.helpAs = helpAs;
     copy.link.address = spacesAsPercent20(relativeUrl);
@@ -159,8 +176,10 @@ void IndexGenerator::addCrossReference(std::string_view heading, std::string_vie
 {
     CrossReferenceCopy& copy = crossReferences_.emplace_back();
     copy.heading = unescapeField(heading);
-    copy.headingKey = asciiLower(unescapeField(headingSort));
-    copy.locatorKey = asciiLower(unescapeField(locatorSort));
+    copy.headingKey = unescapeField(headingSort);
+    lowerInPlace(copy.headingKey);
+    copy.locatorKey = unescapeField(locatorSort);
+    lowerInPlace(copy.locatorKey);
     copy.link.separator = unescapeField(separator);
     copy.link.reference = unescapeField(reference);
     copy.link.locator = unescapeField(locator);
@@ -199,17 +218,20 @@ std::vector<IndexGenerator::Item> IndexGenerator::makeItems(IndexMode mode) cons
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const EntryCopy& copy = entries_[i];
         if (copy.sortKey.empty()) continue;
-        items.push_back({copy.sortKey, mode == IndexMode::Html ? copy.indexAs : copy.helpAs, copy.link.address,
+        items.push_back({sortPrefixOf(classOfKey(copy.sortKey), copy.sortKey), copy.sortKey,
+                         mode == IndexMode::Html ? copy.indexAs : copy.helpAs, copy.link.address,
                          static_cast<std::uint32_t>(i), classOfKey(copy.sortKey), KindEntry,
                          groupOfKey(copy.sortKey)});
     }
     for (std::size_t i = 0; i < crossReferences_.size(); ++i) {
         const CrossReferenceCopy& copy = crossReferences_[i];
         auto source = static_cast<std::uint32_t>(i);
-        items.push_back({copy.headingKey, copy.heading, {}, source, classOfKey(copy.headingKey),
-                         KindCrossReferenceHeading, groupOfKey(copy.headingKey)});
-        items.push_back({copy.locatorKey, copy.locatorKey, {}, source, classOfKey(copy.locatorKey),
-                         KindLocatorAnchor, groupOfKey(copy.locatorKey)});
+        items.push_back({sortPrefixOf(classOfKey(copy.headingKey), copy.headingKey), copy.headingKey,
+                         copy.heading, {}, source, classOfKey(copy.headingKey), KindCrossReferenceHeading,
+                         groupOfKey(copy.headingKey)});
+        items.push_back({sortPrefixOf(classOfKey(copy.locatorKey), copy.locatorKey), copy.locatorKey,
+                         copy.locatorKey, {}, source, classOfKey(copy.locatorKey), KindLocatorAnchor,
+                         groupOfKey(copy.locatorKey)});
     }
     return items;
 }
@@ -219,7 +241,7 @@ void IndexGenerator::buildTree(IndexMode mode)
     clearTree();
     std::vector<Item> items = makeItems(mode);
     std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        if (a.itemClass != b.itemClass) return a.itemClass < b.itemClass;
+        if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
         if (int c = a.key.compare(b.key)) return c < 0;
         if (int c = compareIgnoringAsciiCase(a.display, b.display)) return c < 0;
         if (a.kind != b.kind) return a.kind < b.kind;
@@ -254,18 +276,22 @@ IndexNode& IndexGenerator::newNode(IndexNode* parent, std::string text, char gro
 void IndexGenerator::placeItem(const Item& item)
 {
     markPresent(item.itemClass, item.group);
-    std::vector<std::string> levels = splitLevels(item.display);
-    if (levels.empty()) return;
+    levelPieces_.clear();
+    appendLevelPieces(item.display, levelPieces_);
 
     // Merging looks only at the last node of a level: equal neighbours in sort order share a node.
     IndexNode* node = nullptr;
-    for (std::string& level : levels) {
+    for (std::string_view piece : levelPieces_) {
+        std::string resolved;
+        std::string_view text = piece;
+        if (piece.find('\\') != std::string_view::npos) text = resolved = unescapeField(piece);
         std::vector<IndexNode*>& siblings = node ? node->children : topLevel_;
-        if (!siblings.empty() && siblings.back()->text == level)
+        if (!siblings.empty() && siblings.back()->text == text)
             node = siblings.back();
         else
-            node = &newNode(node, std::move(level), item.group);
+            node = &newNode(node, std::string(text), item.group);
     }
+    if (!node) return;
 
     switch (item.kind) {
     case KindEntry:

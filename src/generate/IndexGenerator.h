@@ -107,6 +107,7 @@ private:
     std::vector<EntryCopy> entries_;
     std::vector<CrossReferenceCopy> crossReferences_;
 
+    std::vector<std::string_view> levelPieces_;  // scratch of placeItem
     std::deque<IndexNode> nodes_;  // owns every node; a deque keeps their addresses
     std::vector<IndexNode*> topLevel_;
     std::array<bool, 26> letterPresent_{};

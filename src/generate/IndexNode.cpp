@@ -24,6 +24,13 @@ std::string nodeHeading(const IndexNode& node)
     return heading;
 }
 
+std::string_view nodeHeadingView(const IndexNode& node, std::string& joined)
+{
+    if (!node.parent || node.parent->children.size() != 1) return node.text;
+    joined = nodeHeading(node);
+    return joined;
+}
+
 std::string crossReferenceAnchorName(int anchorNumber)
 {
     char name[32];

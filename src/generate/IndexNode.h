@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvane {
@@ -47,6 +48,9 @@ struct IndexNode {
 // The texts of the unbroken chain of single-child ancestors, each followed by
 // ", ", then the node's own text: a single child is printed on its parent's line.
 std::string nodeHeading(const IndexNode& node);
+// The same, without a copy when the heading is the node's own text; `joined`
+// holds the text otherwise.
+std::string_view nodeHeadingView(const IndexNode& node, std::string& joined);
 
 // "TVXR0007": the name of a cross-reference anchor.
 std::string crossReferenceAnchorName(int anchorNumber);

@@ -2,7 +2,10 @@
 #include "generate/CrLfText.h"
 #include "generate/IndexGenerator.h"
 #include "platform/FileAccess.h"
-#include <set>
+#include "model/TextUtil.h"
+#include <algorithm>
+#include <deque>
+#include <unordered_set>
 
 namespace torvane {
 
@@ -32,6 +35,21 @@ std::size_t referenceLength(std::string_view text)
 
 const char kXmlDeclaration[] = "<?xml version='1.0' encoding='ISO-8859-1' ?>\n";
 
+// Most texts need no escaping: they are copied without a detour.
+void writeAttribute(CrLfText& out, std::string_view text)
+{
+    bool plain = std::none_of(text.begin(), text.end(), [](char c) { return c == '&' || c == '<' || c == '"'; });
+    if (plain)
+        out << text;
+    else
+        out << xmlAttributeValue(text);
+}
+
+bool hasAsciiUpper(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
 std::string javaHelpIndexText(const IndexGenerator& generator)
 {
     CrLfText out;
@@ -40,52 +58,74 @@ std::string javaHelpIndexText(const IndexGenerator& generator)
         << "  \"http://java.sun.com/products/javahelp/index_1_0.dtd\">\n"
         << "<index version=\"1.0\">\n";
     auto writeItem = [&out](const IndexNode& node, auto& self) -> void {
-        std::string indent(2 + 2 * node.level, ' ');
-        std::string text = xmlAttributeValue(nodeHeading(node));
-        for (const LocatorLink* link : node.locators)
-            out << indent << "<indexitem text=\"" << text << "\" target=\"" << xmlAttributeValue(link->address)
-                << "\"></indexitem>\n";
+        std::size_t indent = 2 + 2 * static_cast<std::size_t>(node.level);
+        std::string joined;
+        std::string_view text = nodeHeadingView(node, joined);
+        for (const LocatorLink* link : node.locators) {
+            out.spaces(indent) << "<indexitem text=\"";
+            writeAttribute(out, text);
+            out << "\" target=\"";
+            writeAttribute(out, link->address);
+            out << "\"></indexitem>\n";
+        }
         bool branches = node.children.size() > 1;
-        if (branches) out << indent << "<indexitem text=\"" << text << "\">\n";
+        if (branches) {
+            out.spaces(indent) << "<indexitem text=\"";
+            writeAttribute(out, text);
+            out << "\">\n";
+        }
         for (const IndexNode* child : node.children) self(*child, self);
-        if (branches) out << indent << "</indexitem>\n";
+        if (branches) out.spaces(indent) << "</indexitem>\n";
     };
     for (const IndexNode* node : generator.topLevelNodes()) writeItem(*node, writeItem);
     out << "</index>\n";
-    return out.bytes();
+    return out.take();
 }
-
-struct IgnoringAsciiCase {
-    static char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-    bool operator()(std::string_view a, std::string_view b) const
-    {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
-        });
-    }
-};
 
 std::string javaHelpMapText(const IndexGenerator& generator)
 {
-    // The first spelling met of an address wins over later ones differing in case only.
-    std::set<std::string_view, IgnoringAsciiCase> addresses;
-    auto gather = [&addresses](const IndexNode& node, auto& self) -> void {
-        for (const LocatorLink* link : node.locators) addresses.insert(link->address);
+    // Addresses equal but for letter case are one ID; the spelling met first
+    // in the tree wins. Folded copies are made only for addresses that need
+    // one, in a deque so that the views into them stay valid.
+    struct Address {
+        std::string_view folded;
+        std::string_view spelling;
+    };
+    std::vector<Address> distinct;
+    std::deque<std::string> foldedCopies;
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(generator.entries().size());
+    auto gather = [&](const IndexNode& node, auto& self) -> void {
+        for (const LocatorLink* link : node.locators) {
+            std::string_view folded = link->address;
+            if (hasAsciiUpper(folded)) {
+                std::string copy = asciiLower(folded);
+                if (seen.contains(copy)) continue;
+                folded = foldedCopies.emplace_back(std::move(copy));
+            }
+            if (!seen.insert(folded).second) continue;
+            distinct.push_back({folded, link->address});
+        }
         for (const IndexNode* child : node.children) self(*child, self);
     };
     for (const IndexNode* node : generator.topLevelNodes()) gather(*node, gather);
+    std::sort(distinct.begin(), distinct.end(),
+              [](const Address& a, const Address& b) { return a.folded < b.folded; });
 
     CrLfText out;
     out << kXmlDeclaration << "<!DOCTYPE map PUBLIC\n"
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Map Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/map_1_0.dtd\">\n"
         << "<map version=\"1.0\">\n";
-    for (std::string_view address : addresses) {
-        std::string value = xmlAttributeValue(address);
-        out << "  <mapID target=\"" << value << "\" url=\"" << value << "\"/>\n";
+    for (const Address& address : distinct) {
+        out << "  <mapID target=\"";
+        writeAttribute(out, address.spelling);
+        out << "\" url=\"";
+        writeAttribute(out, address.spelling);
+        out << "\"/>\n";
     }
     out << "</map>\n";
-    return out.bytes();
+    return out.take();
 }
 
 bool writeOrReport(const std::string& path, const std::string& text, MessageSink& messages)

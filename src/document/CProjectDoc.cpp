@@ -33,8 +33,12 @@ void CProjectDoc::resetTree()
 void CProjectDoc::setProjectPath(const std::string& path)
 {
     std::filesystem::path full(path);
-    if (!full.is_absolute())
-        full = std::filesystem::absolute(full);
+    std::error_code failed;
+    if (!full.is_absolute()) {
+        std::filesystem::path absolute = std::filesystem::absolute(full, failed);
+        if (!failed)
+            full = std::move(absolute);
+    }
     pathName_ = full.string();
     const std::size_t slash = pathName_.rfind('/');
     projectDirectory_ = pathName_.substr(0, slash + 1);

@@ -5,6 +5,7 @@
 #include "model/TextUtil.h"
 
 #include <algorithm>
+#include <set>
 
 namespace torvane {
 
@@ -30,6 +31,19 @@ std::unique_ptr<CrossReference> crossReferenceFrom(const CrossReferenceValues& v
     record->set(values.heading, values.headingSort, values.separator, values.reference, values.locator,
                 values.locatorSort, values.linkToLocator);
     return record;
+}
+
+// The records in their given order, each once: a record handed in twice
+// must not be removed twice.
+template <typename Record>
+std::vector<Record*> withoutRepeats(const std::vector<Record*>& records)
+{
+    std::vector<Record*> unique;
+    std::set<const Record*> seen;
+    for (Record* record : records)
+        if (seen.insert(record).second)
+            unique.push_back(record);
+    return unique;
 }
 
 } // namespace
@@ -107,9 +121,10 @@ void CProjectDoc::excludeSelected(DocumentView* origin)
     updateAllViews(HintExcluded, origin);
 }
 
-bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& entries, const IndexEntryDialog& dialog,
+bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, const IndexEntryDialog& dialog,
                                    DocumentView* origin)
 {
+    const std::vector<IndexEntry*> entries = withoutRepeats(selected);
     if (entries.empty())
         return false;
     pushUndo(ActionEditIndexEntries);
@@ -134,12 +149,12 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& entries, cons
     return true;
 }
 
-void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& records, DocumentView* origin)
+void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& selected, DocumentView* origin)
 {
-    if (records.empty())
+    if (selected.empty())
         return;
     pushUndo(ActionDeleteEntriesAndCrossReferences);
-    for (EntryRecord* record : records)
+    for (EntryRecord* record : withoutRepeats(selected))
         record->removeFromOwner();
     finishAction(HintRecordsDeleted, origin);
 }
@@ -171,7 +186,7 @@ bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenc
 void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records, DocumentView* origin)
 {
     std::vector<IndexEntry*> defaults;
-    for (EntryRecord* record : records)
+    for (EntryRecord* record : withoutRepeats(records))
         if (record->isDefault() && !record->sortKey().empty())
             defaults.push_back(static_cast<IndexEntry*>(record));
     if (defaults.empty())

@@ -198,6 +198,11 @@ TEST_F(ActionsTest, DeletingEntriesFallsBackToDefaultOrExcludes)
     Target& one = *page("a.htm").findTarget("one");
     select(one);
     doc.addIndexEntry(kApple);
+    doc.addIndexEntry(kPear);
+    one.entries()[0]->setListSelected(true);
+    const std::vector<EntryRecord*> twice{one.entries()[0], one.entries()[0]};
+    doc.deleteRecords(twice);
+    ASSERT_EQ(one.entryCount(), 1u) << "a record handed in twice is removed once";
     one.entries()[0]->setListSelected(true);
     doc.deleteRecords(doc.listSelectedRecords(), &view);
     EXPECT_TRUE(one.usesDefault()) << "the last regular entry gone, the default comes back";

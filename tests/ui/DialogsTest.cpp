@@ -1,3 +1,4 @@
+#include "UiTestSupport.h"
 #include "ui/ProgressDialog.h"
 #include "ui/QtMessageSink.h"
 #include "ui/ReportDialog.h"
@@ -12,24 +13,13 @@
 namespace torvane {
 namespace {
 
-// Runs `inspect` on the modal dialog that the next call opens, then closes it.
-template <typename Dialog, typename Inspect>
-void whenModalOpens(Inspect inspect)
-{
-    QTimer::singleShot(0, [inspect] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        inspect(*dialog);
-        dialog->accept();
-    });
-}
-
 TEST(ReportDialog, ShowsEveryLineUnwrappedAndReadOnly)
 {
     QtReportPresenter presenter;
     bool inspected = false;
-    whenModalOpens<ReportDialog>([&inspected](ReportDialog& dialog) {
+    test::whenModalOpens<ReportDialog>([&inspected](ReportDialog& dialog) {
         inspected = true;
+        dialog.accept();
         EXPECT_EQ(dialog.windowTitle(), "Report Read-Only Files");
         EXPECT_EQ(dialog.headingText(), "WARNING:  first\n\nsecond");
         EXPECT_EQ(dialog.bodyText(), "/p/a.htm\n/p/a very long name.htm\n");
@@ -47,8 +37,9 @@ TEST(MessageSink, TitlesItsBoxesHtmlTorvane)
 {
     QtMessageSink sink;
     bool inspected = false;
-    whenModalOpens<QMessageBox>([&inspected](QMessageBox& box) {
+    test::whenModalOpens<QMessageBox>([&inspected](QMessageBox& box) {
         inspected = true;
+        box.accept();
         EXPECT_EQ(box.windowTitle(), "HTML Torvane");
         EXPECT_EQ(box.text(), "You must select an editor.");
     });

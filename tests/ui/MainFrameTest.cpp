@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "ui/CMainFrame.h"
+#include "ui/CProjectList.h"
 #include "ui/CProjectTree.h"
 #include "ui/CProjectWnd.h"
 #include "ui/CommandIds.h"
@@ -173,6 +174,38 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     QTest::qWait(20);
     EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
     EXPECT_EQ(frame.windowTitle(), "HTML Torvane");
+}
+
+TEST_F(MainFrame, AcceleratorsReachTheActiveProject)
+{
+    const std::string path = test::writeSampleProject(dir);
+    CMainFrame frame(app.profile, openingHooks());
+    frame.showWithStoredPlacement();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(frame.openProjectFile(path));
+    auto* window = qobject_cast<CProjectWnd*>(frame.mdiArea()->subWindowList().front()->widget());
+    ASSERT_NE(window, nullptr);
+    window->runCommand(CmdCollapseAll);
+    window->flushRefresh();
+    window->document().root().applyTreeSelection(window->document().root(), false, false);
+    window->runCommand(CmdExclude);
+    window->flushRefresh();
+    ASSERT_EQ(window->undoActionName(), std::optional<std::string>("Exclude Targets"));
+
+    QTest::keyClick(window->treeView(), Qt::Key_Z, Qt::ControlModifier);
+    window->flushRefresh();
+    EXPECT_EQ(window->undoActionName(), std::nullopt);
+    EXPECT_EQ(window->redoActionName(), std::optional<std::string>("Exclude Targets"));
+    QTest::keyClick(window->treeView(), Qt::Key_Y, Qt::ControlModifier);
+    window->flushRefresh();
+    EXPECT_EQ(window->undoActionName(), std::optional<std::string>("Exclude Targets"));
+
+    // F6 moves the focus to the other pane.
+    QTest::keyClick(window->treeView(), Qt::Key_F6);
+    window->flushRefresh();
+    EXPECT_EQ(window->activeView(), static_cast<QWidget*>(window->listView()));
+    window->document().setModified(false);
 }
 
 TEST_F(MainFrame, AProjectThatCannotOpenLeavesTheRecentList)

@@ -9,6 +9,8 @@
 #include "ui/CommandTable.h"
 #include <QHeaderView>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
@@ -405,6 +407,28 @@ TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
     click(root().externalUrls(), Qt::ControlModifier);
     EXPECT_EQ(list().rows().size(), 5u);
     EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(ProjectWindow, ClosingAChangedProjectAsksToSave)
+{
+    EXPECT_TRUE(window->close());
+    window->show();
+    run(CmdExpandAll);
+    click(file("c.htm"));
+    run(CmdExclude);
+    ASSERT_TRUE(window->document().isModified());
+
+    std::string asked;
+    test::whenModalOpens<QMessageBox>([&asked](QMessageBox& box) {
+        asked = box.windowTitle().toStdString() + ": " + box.text().toStdString();
+        box.button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(asked, "Torvane: Save changes to Sample.ipj?");
+
+    test::whenModalOpens<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(window->document().isModified());
 }
 
 TEST_F(ProjectWindow, HooklessDialogCommandsStayDisabled)

@@ -1,6 +1,9 @@
 #pragma once
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
+#include <QApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +12,18 @@
 #include <vector>
 
 namespace torvane::test {
+
+// Runs `answer` on the modal dialog that the next call opens; `answer` must
+// close it.
+template <typename Dialog, typename Answer>
+void whenModalOpens(Answer answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
 
 class MapProfile final : public Profile {
 public:

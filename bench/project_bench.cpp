@@ -29,7 +29,7 @@ namespace {
 using namespace torvane;
 
 constexpr std::size_t kPageCount = 2000;
-constexpr double kPageScale = 0.2;  // pages of about 6 to 18 KB
+constexpr double kPageScale = 0.2;  // pages of 16 KB on average
 constexpr int kIterations = 3;
 
 class BenchProfile final : public Profile {

@@ -29,7 +29,13 @@ using CrossReferenceDialog =
 // One open project: its tree, file names, style settings and undo history,
 // and the operations that tie the tree to the pages and the project file on
 // disk. Windows, tests and scripts drive it through the same calls; views
-// learn about changes through DocumentView.
+// learn about changes through DocumentView (addView).
+//
+// In short: root() is the tree (a new object after undo and redo, so views
+// rebuild on HintUndo and HintRedo), pathName() the project file's full path,
+// undoCode() and redoCode() the front actions for the menu texts (actionName
+// gives their names), and the ten actions below include the view-started
+// ones (removeSelected, excludeSelected, deleteRecords, acceptDefaultEntries).
 class CProjectDoc {
 public:
     explicit CProjectDoc(AppServices& services);

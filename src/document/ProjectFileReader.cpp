@@ -147,7 +147,10 @@ LocalFilesSection readLocalFilesSection(std::span<const std::string> lines)
     }};
     for (std::string_view line : sectionLines(lines, kLocalFilesHeader)) {
         if (startsWith(line, "File=")) {
-            result.relativePaths.emplace_back(line.substr(5));
+            // A path that ends in a separator, or is empty, names no page.
+            const std::string_view path = line.substr(5);
+            if (!path.empty() && path.back() != '\\' && path.back() != '/')
+                result.relativePaths.emplace_back(path);
             continue;
         }
         for (const auto& [key, name] : outputs) {

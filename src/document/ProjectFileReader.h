@@ -26,7 +26,8 @@ std::vector<std::string_view> sectionLines(std::span<const std::string> lines, s
 
 struct LocalFilesSection {
     OutputNames names;
-    // "File=" values in file order, unchanged ("sub\\page.htm").
+    // "File=" values in file order, unchanged ("sub\\page.htm"); values
+    // that name no file (empty, or ending in a separator) are left out.
     std::vector<std::string> relativePaths;
 };
 

@@ -95,6 +95,15 @@ void appendCrossReferences(std::string& out, ProjectRootNode& root)
     out += kCrLf;
 }
 
+std::string headAndOutputNames(std::string_view version, const OutputNames& names)
+{
+    std::string out;
+    appendHeader(out, version);
+    appendOutputNames(out, names);
+    out += kCrLf;
+    return out;
+}
+
 } // namespace
 
 std::string writeProjectFile(const StyleSettings& styles, const OutputNames& names, ProjectRootNode& root,
@@ -111,13 +120,8 @@ std::string writeProjectFile(const StyleSettings& styles, const OutputNames& nam
     return out;
 }
 
-std::string versionThreeProjectFile(const OutputNames& names)
-{
-    std::string out;
-    appendHeader(out, "3.0");
-    appendOutputNames(out, names);
-    out += kCrLf;
-    return out;
-}
+std::string versionThreeProjectFile(const OutputNames& names) { return headAndOutputNames("3.0", names); }
+
+std::string renamedProjectStub(const OutputNames& names) { return headAndOutputNames("4.0", names); }
 
 } // namespace torvane

@@ -26,4 +26,8 @@ std::string writeProjectFile(const StyleSettings& styles, const OutputNames& nam
 // names, without styles, files, URLs or cross-references.
 std::string versionThreeProjectFile(const OutputNames& names);
 
+// What a renamed project file holds until the next save: the same, under the
+// version 4.0 header.
+std::string renamedProjectStub(const OutputNames& names);
+
 } // namespace torvane

@@ -42,6 +42,8 @@ TEST(LocalFilesSection, OutputNamesTrimmedOrDefaultedAndPathsKeptAsWritten)
                             " File=indented.htm\n"
                             "file=lower.htm\n"
                             "File=sub\\Page.htm \n"
+                            "File=\n"
+                            "File=sub\\\n"
                             "junk line without equals\n"
                             "File=a.htm\n");
     const LocalFilesSection section = readLocalFilesSection(file);

@@ -205,6 +205,25 @@ TEST(OpenProject, PageThatCannotBeReadIsMarkedUnreadable)
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.htm")));
 }
 
+TEST(SaveProject, PageHoldingANulByteIsNotCutShort)
+{
+    using namespace std::string_literals;
+    TempDir dir;
+    TestApp app;
+    const std::string page = "<html><head><title>Nul</title></head><body>before\0after</body></html>"s;
+    dir.write("nul.htm", page);
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"nul.htm"}))));
+    SourceFile& file = onlyFile(doc);
+    file.setExpanded(true);
+    doc.root().applyTreeSelection(file, false, false);
+    doc.addIndexEntry({"Entry", "entry", "Entry", "Untitled", "", "", ""});
+    ASSERT_TRUE(doc.save());
+    EXPECT_EQ(dir.read("nul.htm"), page);
+    EXPECT_TRUE(file.isModified());
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+}
+
 TEST(OpenProject, UnreadableProjectFileFailsWithReport)
 {
     TempDir dir;

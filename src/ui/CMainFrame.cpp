@@ -3,15 +3,18 @@
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
 #include "ui/Icons.h"
+#include "ui/LockKeys.h"
 #include "ui/ProjectCommands.h"
 #include "ui/WindowPlacement.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace torvane {
@@ -218,6 +221,26 @@ void CMainFrame::buildStatusBar()
             bar->showMessage(kReady);
     });
     bar->showMessage(kReady);
+    // The three lock indicators, greyed while their lock is off.
+    const std::pair<const char*, const char*> locks[] = {
+        {"CAP", "capslock"}, {"NUM", "numlock"}, {"SCRL", "scrolllock"}};
+    std::vector<std::pair<QLabel*, std::string>> indicators;
+    for (const auto& [text, led] : locks) {
+        auto* label = new QLabel(text);
+        label->setObjectName(text);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance("SCRL") + 8);
+        bar->addPermanentWidget(label);
+        indicators.emplace_back(label, led);
+    }
+    auto refresh = [indicators] {
+        for (const auto& [label, led] : indicators)
+            label->setEnabled(isLockOn(kLedFolder, led));
+    };
+    refresh();
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, refresh);
+    timer->start(500);
 }
 
 void CMainFrame::showWithStoredPlacement()
@@ -437,7 +460,7 @@ QMdiSubWindow* CMainFrame::addProjectWindow(QWidget* window)
         connect(project, &CProjectWnd::refreshed, this, &CMainFrame::updateCommandUi);
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(nodeImages().front());
+    sub->setWindowIcon(applicationIcon());
     // The first activation fills the client area, inset by one pixel at the
     // top left and three at the bottom right.
     const QRect area = mdi_->viewport()->rect();

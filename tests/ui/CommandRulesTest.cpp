@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 #include "ui/CommandEnabling.h"
 #include "ui/CommandIds.h"
+#include "ui/LockKeys.h"
 #include "ui/OpenFiles.h"
 #include "ui/RecentFiles.h"
 #include "ui/WindowPlacement.h"
@@ -209,6 +210,19 @@ TEST(RecentFiles, KeepsFourNewestFirstInTheProfile)
     const RecentFiles reread(profile);
     EXPECT_EQ(reread.paths(), (std::vector<std::string>{"/c.ipj", "/e.ipj", "/b.ipj"}));
     EXPECT_EQ(profile.values.count("Recent File List|File4"), 0u);
+}
+
+TEST(LockKeys, AnyKeyboardWithTheLedLitCounts)
+{
+    test::TempDir leds;
+    leds.write("input3::capslock/brightness", "0\n");
+    leds.write("input7::capslock/brightness", "1\n");
+    leds.write("input3::numlock/brightness", "0\n");
+    leds.write("input3::scrolllock/trigger", "none\n");
+    EXPECT_TRUE(isLockOn(leds.dir(), "capslock"));
+    EXPECT_FALSE(isLockOn(leds.dir(), "numlock"));
+    EXPECT_FALSE(isLockOn(leds.dir(), "scrolllock"));
+    EXPECT_FALSE(isLockOn(leds.dir() + "missing", "capslock"));
 }
 
 } // namespace

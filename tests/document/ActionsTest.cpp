@@ -73,6 +73,7 @@ TEST_F(ActionsTest, AddFilesLoadsRecordsAndReportsEvenForKnownFiles)
     EXPECT_TRUE(doc.isModified());
 
     const std::string before = TreeDump::of(doc.root(), true);
+    dir.write("a.htm", "<h1>Changed on disk</h1><a name=\"new\">New</a>");
     doc.addFiles({dir.file("a.htm")});
     EXPECT_EQ(TreeDump::of(doc.root(), true), before) << "a known file is not read again";
     EXPECT_EQ(doc.history().undoDepth(), 2u);

@@ -112,7 +112,7 @@ TEST(OpenProject, PageGivesDefaultsTargetsAndStoredEntries)
     EXPECT_FALSE(doc.isModified());
 }
 
-TEST(OpenProject, ListedTwiceIsReadOnceAndProgressShowsEveryPath)
+TEST(OpenProject, ListedTwiceInOtherCaseGivesOneNodeAndProgressShowsEveryPath)
 {
     TempDir dir;
     TestApp app;

@@ -68,7 +68,6 @@ void CProjectWnd::documentChanged(CProjectDoc&, int hint, DocumentView* origin)
 
 void CProjectWnd::requestRefresh(int hint, QWidget* origin)
 {
-    updateHint_ = hint;
     hintOrigin_ = origin;
     pending_.push_back({hint, origin});
     QTimer::singleShot(0, this, [this] { flushRefresh(); });
@@ -99,7 +98,10 @@ void CProjectWnd::viewActivated(QWidget* view)
 {
     if (view == hintOrigin_)
         return;
-    requestRefresh(updateHint_, view);
+    if (view == tree_)
+        document_->updateAllViews(document_->updateHint(), tree_);
+    else if (view == list_)
+        document_->updateAllViews(document_->updateHint(), list_);
 }
 
 DocumentView* CProjectWnd::activeViewAsOrigin() const

@@ -92,7 +92,6 @@ private:
     CProjectList* list_;
     QWidget* activeView_;
     QWidget* hintOrigin_;
-    int updateHint_ = 0;
     bool splitterReady_ = false;
     std::deque<PendingRefresh> pending_;
 };

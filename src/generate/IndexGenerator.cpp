@@ -113,6 +113,7 @@ void IndexGenerator::reset()
 {
     entries_.clear();
     entries_.shrink_to_fit();
+    entriesInSortOrder_ = false;
     crossReferences_.clear();
     crossReferences_.shrink_to_fit();
     clearTree();
@@ -134,7 +135,16 @@ void IndexGenerator::collect(ProjectNode& root)
     std::vector<IndexEntry*> entries;
     root.collectEntries(entries, NodeKindMask::Entries);
     entries_.reserve(entries_.size() + entries.size());
-    for (const IndexEntry* entry : entries) addEntry(*entry);
+    // The entries of one holder come together: its address is made once.
+    const ProjectNode* owner = nullptr;
+    std::string address;
+    for (const IndexEntry* entry : entries) {
+        if (entry->owner() != owner || !owner) {
+            owner = entry->owner();
+            address = spacesAsPercent20(entry->linkUrl());
+        }
+        appendEntry(*entry, address);
+    }
     std::vector<CrossReference*> references;
     root.collectCrossReferences(references, NodeKindMask::CrossReferences);
     crossReferences_.reserve(crossReferences_.size() + references.size());
@@ -143,8 +153,13 @@ void IndexGenerator::collect(ProjectNode& root)
 
 void IndexGenerator::addEntry(const IndexEntry& entry)
 {
-    addEntry(entry.sortAs(), entry.indexAs(), entry.helpAs(), entry.linkUrl(), entry.indexTarget(),
-             entry.helpTitle(), entry.helpWindow(), entry.helpFrame());
+    appendEntry(entry, spacesAsPercent20(entry.linkUrl()));
+}
+
+void IndexGenerator::appendEntry(const IndexEntry& entry, const std::string& address)
+{
+    appendEntry(entry.sortAs(), entry.indexAs(), entry.helpAs(), address, entry.indexTarget(), entry.helpTitle(),
+                entry.helpWindow(), entry.helpFrame());
 }
 
 void IndexGenerator::addCrossReference(const CrossReference& reference)
@@ -157,12 +172,21 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
                               std::string_view relativeUrl, std::string_view indexTarget,
                               std::string_view helpTitle, std::string_view helpWindow, std::string_view helpFrame)
 {
+    appendEntry(sortAs, indexAs, helpAs, spacesAsPercent20(relativeUrl), indexTarget, helpTitle, helpWindow,
+                helpFrame);
+}
+
+void IndexGenerator::appendEntry(std::string_view sortAs, std::string_view indexAs, std::string_view helpAs,
+                                 std::string address, std::string_view indexTarget, std::string_view helpTitle,
+                                 std::string_view helpWindow, std::string_view helpFrame)
+{
+    entriesInSortOrder_ = false;
     EntryCopy& copy = entries_.emplace_back();
     copy.sortKey = unescapeField(sortAs);
     lowerInPlace(copy.sortKey);
     copy.indexAs = indexAs;
     copy.helpAs = helpAs;
-    copy.link.address = spacesAsPercent20(relativeUrl);
+    copy.link.address = std::move(address);
     copy.link.frameTarget = unescapeField(indexTarget);
     copy.link.helpTitle = helpTitle;
     copy.link.helpWindow = helpWindow;
@@ -247,9 +271,34 @@ void IndexGenerator::buildTree(IndexMode mode)
         if (a.kind != b.kind) return a.kind < b.kind;
         return compareIgnoringAsciiCase(a.address, b.address) < 0;
     });
+    layOutEntriesInOrder(items, mode);
     for (const Item& item : items) placeItem(item);
     adjustLevels();
     findFirstAndLastLetter();
+}
+
+void IndexGenerator::layOutEntriesInOrder(std::vector<Item>& items, IndexMode mode)
+{
+    if (entriesInSortOrder_) return;
+    // Copies made afresh in sort order keep the tree's and the writers' walks
+    // over memory in address order, which matters far more than the copying
+    // for a large index.
+    std::vector<EntryCopy> ordered;
+    ordered.reserve(entries_.size());
+    std::vector<bool> placed(entries_.size(), false);
+    for (Item& item : items) {
+        if (item.kind != KindEntry) continue;
+        placed[item.source] = true;
+        const EntryCopy& copy = ordered.emplace_back(entries_[item.source]);
+        item.source = static_cast<std::uint32_t>(ordered.size() - 1);
+        item.key = copy.sortKey;
+        item.display = mode == IndexMode::Html ? copy.indexAs : copy.helpAs;
+        item.address = copy.link.address;
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (!placed[i]) ordered.push_back(std::move(entries_[i]));
+    entries_ = std::move(ordered);
+    entriesInSortOrder_ = true;
 }
 
 void IndexGenerator::markPresent(int itemClass, char group)

@@ -87,13 +87,20 @@ public:
     char firstLetter() const { return firstLetter_; }
     char lastLetter() const { return lastLetter_; }
 
+    // The first tree built puts the entry copies into its sort order.
     const std::vector<EntryCopy>& entries() const { return entries_; }
     const std::vector<CrossReferenceCopy>& crossReferences() const { return crossReferences_; }
 
 private:
     struct Item;
     std::vector<Item> makeItems(IndexMode mode) const;
+    void appendEntry(const IndexEntry& entry, const std::string& address);
+    // `address` is already in link form.
+    void appendEntry(std::string_view sortAs, std::string_view indexAs, std::string_view helpAs, std::string address,
+                     std::string_view indexTarget, std::string_view helpTitle, std::string_view helpWindow,
+                     std::string_view helpFrame);
     void clearTree();
+    void layOutEntriesInOrder(std::vector<Item>& items, IndexMode mode);
     void placeItem(const Item& item);
     void adjustLevels();
     void findFirstAndLastLetter();
@@ -105,6 +112,7 @@ private:
     std::string projectDirectory_;
 
     std::vector<EntryCopy> entries_;
+    bool entriesInSortOrder_ = false;
     std::vector<CrossReferenceCopy> crossReferences_;
 
     std::vector<std::string_view> levelPieces_;  // scratch of placeItem

@@ -33,6 +33,21 @@ std::unique_ptr<CrossReference> crossReferenceFrom(const CrossReferenceValues& v
     return record;
 }
 
+// The stored form of a plain text: a sort key holds the text with escapes
+// resolved, so an accepted entry must escape its backslashes and double
+// quotes again, or the saved block would end the value early.
+std::string escapedField(std::string_view plain)
+{
+    std::string stored;
+    stored.reserve(plain.size());
+    for (char c : plain) {
+        if (c == '\\' || c == '"')
+            stored += '\\';
+        stored += c;
+    }
+    return stored;
+}
+
 // The records in their given order, each once: a record handed in twice
 // must not be removed twice.
 template <typename Record>
@@ -194,7 +209,7 @@ void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records,
     pushUndo(ActionAcceptDefaultEntries);
     for (IndexEntry* entry : defaults) {
         auto accepted = std::make_unique<IndexEntry>();
-        accepted->setFromText(entry->sortKey());
+        accepted->setFromText(escapedField(entry->sortKey()));
         accepted->setListSelected(true);
         // The default entry leaves the list; its mark must not come back
         // with it should the holder return to default mode.

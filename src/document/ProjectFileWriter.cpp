@@ -52,11 +52,22 @@ void appendFiles(std::string& out, ProjectRootNode& root, const SourceFileVisit&
     }
 }
 
+// A URL holding a blank is written in double quotes, which the reader takes
+// whole; written bare, it would be cut at the blank.
+void appendUrlLine(std::string& out, std::string_view url)
+{
+    const bool quoted = url.find(' ') != std::string_view::npos && url.find('"') == std::string_view::npos;
+    if (quoted)
+        appendLine(out, "URL=\"", std::string(url) + "\"");
+    else
+        appendLine(out, "URL=", url);
+}
+
 void appendExternalUrls(std::string& out, ProjectRootNode& root)
 {
     appendLine(out, "[External URLs]");
     for (ExternalUrl* url : root.externalUrls().urls()) {
-        appendLine(out, "URL=", url->label());
+        appendUrlLine(out, url->label());
         if (url->isExcluded()) {
             appendLine(out, emptyEntryFields);
         } else if (!url->usesDefault()) {

@@ -200,5 +200,34 @@ TEST(RoundTrip, UndoAcrossASaveRewritesThePagesAgain)
     EXPECT_EQ(file(again, "index.htm").entries()[0]->indexAs(), "Home page");
 }
 
+TEST(RoundTrip, QuotesAndBlanksInAcceptedEntriesAndUrlsSurvive)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("q.htm", "<p><a name=\"q\">Say \"hi\" \\ now</a></p>");
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=q.htm\r\n")));
+    SourceFile& page = doc.root().findOrCreateFile(dir.file("q.htm"));
+    Target& target = *page.findTarget("q");
+    ASSERT_EQ(target.defaultEntry()->sortKey(), "Say \"hi\"  now");
+    doc.acceptDefaultEntries({target.defaultEntry()});
+    ASSERT_EQ(target.entryCount(), 1u);
+    EXPECT_EQ(target.entries()[0]->indexAs(), "Say \\\"hi\\\"  now");
+    EXPECT_EQ(target.entries()[0]->sortKey(), "Say \"hi\"  now");
+
+    const std::string url = "file:///C:/My Documents/a b.htm ";
+    doc.addExternalUrl(url);
+    selectOnly(doc.root(), *doc.root().externalUrls().findUrl(url));
+    doc.addIndexEntry({"Local", "local", "Local", "Untitled", "", "", ""});
+    ASSERT_TRUE(doc.save());
+    EXPECT_NE(dir.read("P.ipj").find("URL=\"" + url + "\"\r\n"), std::string::npos);
+
+    TestApp otherApp;
+    CProjectDoc reopened(otherApp.services);
+    ASSERT_TRUE(reopened.openProject(dir.file("P.ipj")));
+    EXPECT_EQ(TreeDump::of(reopened.root()), TreeDump::of(doc.root()));
+    ASSERT_NE(reopened.root().externalUrls().findUrl(url), nullptr);
+}
+
 } // namespace
 } // namespace torvane::test

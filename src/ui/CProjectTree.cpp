@@ -51,7 +51,10 @@ CProjectTree::CProjectTree(CProjectWnd& window)
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { onExpansionChanged(item, true); });
     connect(this, &QTreeWidget::itemCollapsed, this,
             [this](QTreeWidgetItem* item) { onExpansionChanged(item, false); });
-    connect(this, &QTreeWidget::currentItemChanged, this, [](QTreeWidgetItem*, QTreeWidgetItem* previous) {
+    // While the view rebuilds, the previous item's node may already be gone.
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem*, QTreeWidgetItem* previous) {
+        if (updating_)
+            return;
         if (ProjectNode* node = nodeOf(previous))
             node->setDisplayDirty();
     });

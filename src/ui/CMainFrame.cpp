@@ -329,26 +329,7 @@ bool CMainFrame::isCommandEnabled(int id) const
         state = project->commandState();
     if (!torvane::isCommandEnabled(id, state))
         return false;
-    if (!project)
-        return true;
-    switch (id) {
-    case CmdFileNew:
-    case CmdFileOpen:
-    case CmdExit:
-    case CmdViewToolbar:
-    case CmdViewStatusBar:
-    case CmdDefaultStyleSettings:
-    case CmdHtmlTools:
-    case CmdHelpTopics:
-    case CmdTutorial:
-    case CmdAbout:
-    case CmdCascade:
-    case CmdTile:
-    case CmdArrangeIcons:
-        return true;
-    default:
-        return project->canRun(id);
-    }
+    return !project || isFrameCommand(id) || project->canRun(id);
 }
 
 QString CMainFrame::commandText(int id, const QString& resourceText) const

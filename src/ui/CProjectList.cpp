@@ -5,6 +5,7 @@
 #include "ui/CProjectTree.h"
 #include "ui/CProjectWnd.h"
 #include "ui/Icons.h"
+#include "ui/QtText.h"
 #include "document/CProjectDoc.h"
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -40,11 +41,6 @@ bool keepsScrollPosition(int hint)
     default:
         return false;
     }
-}
-
-QString fromBytes(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace

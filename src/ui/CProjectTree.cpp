@@ -3,6 +3,7 @@
 #include "ui/CProjectList.h"
 #include "ui/CProjectWnd.h"
 #include "ui/Icons.h"
+#include "ui/QtText.h"
 #include "document/CProjectDoc.h"
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -69,7 +70,7 @@ ProjectNode* CProjectTree::nodeOf(const QTreeWidgetItem* item)
 
 void CProjectTree::applyLook(QTreeWidgetItem* item, const TreeItemLook& look)
 {
-    item->setText(0, QString::fromUtf8(look.text.data(), static_cast<qsizetype>(look.text.size())));
+    item->setText(0, fromBytes(look.text));
     const auto& images = nodeImages();
     if (look.image >= 0 && look.image < static_cast<int>(images.size()))
         item->setIcon(0, QIcon(images[static_cast<size_t>(look.image)]));

@@ -3,7 +3,7 @@
 
 namespace torvane {
 
-bool isCommandEnabled(int id, const CommandState& s)
+bool isFrameCommand(int id)
 {
     switch (id) {
     case CmdFileNew:
@@ -17,10 +17,20 @@ bool isCommandEnabled(int id, const CommandState& s)
     case CmdHelpTopics:
     case CmdTutorial:
     case CmdAbout:
+    case CmdCascade:
+    case CmdTile:
+    case CmdArrangeIcons:
         return true;
     default:
-        break;
+        return false;
     }
+}
+
+bool isCommandEnabled(int id, const CommandState& s)
+{
+    const bool arrangesWindows = id == CmdCascade || id == CmdTile || id == CmdArrangeIcons;
+    if (isFrameCommand(id) && !arrangesWindows)
+        return true;
     if (!s.projectOpen)
         return false;
     switch (id) {

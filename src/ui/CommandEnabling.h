@@ -29,6 +29,9 @@ struct CommandState {
     bool anyOutputOn = false;
 };
 
+// Commands the main frame carries out itself, with or without a project.
+bool isFrameCommand(int id);
+
 // True when the command may run now. Commands that do not depend on a
 // project (New, Open, Exit, the bars, help, preferences) are always enabled.
 bool isCommandEnabled(int id, const CommandState& state);

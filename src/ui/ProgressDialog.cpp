@@ -1,4 +1,5 @@
 #include "ui/ProgressDialog.h"
+#include "ui/QtText.h"
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -6,15 +7,6 @@
 #include <QVBoxLayout>
 
 namespace torvane {
-
-namespace {
-
-QString fromBytes(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 bool progressOffersCancel(std::string_view title)
 {

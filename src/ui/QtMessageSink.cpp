@@ -1,17 +1,9 @@
 #include "ui/QtMessageSink.h"
+#include "ui/QtText.h"
 #include <QMessageBox>
 #include <QString>
 
 namespace torvane {
-
-namespace {
-
-QString fromBytes(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 void QtMessageSink::showMessage(std::string_view text)
 {

@@ -31,9 +31,7 @@ public:
         bytes_.append(count, ' ');
         return *this;
     }
-    const std::string& bytes() const { return bytes_; }
     std::string take() { return std::move(bytes_); }
-    void reserve(std::size_t size) { bytes_.reserve(size); }
 
 private:
     std::string bytes_;

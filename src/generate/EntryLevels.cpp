@@ -1,5 +1,4 @@
 #include "generate/EntryLevels.h"
-#include "model/TextUtil.h"
 
 namespace torvane {
 
@@ -27,16 +26,6 @@ void appendLevelPieces(std::string_view display, std::vector<std::string_view>& 
         backslashes = c == '\\' ? backslashes + 1 : 0;
     }
     if (start < display.size()) pieces.push_back(trimSpaces(display.substr(start)));
-}
-
-std::vector<std::string> splitLevels(std::string_view display)
-{
-    std::vector<std::string_view> pieces;
-    appendLevelPieces(display, pieces);
-    std::vector<std::string> levels;
-    levels.reserve(pieces.size());
-    for (std::string_view piece : pieces) levels.push_back(unescapeField(piece));
-    return levels;
 }
 
 } // namespace torvane

@@ -1,5 +1,4 @@
 #pragma once
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -9,8 +8,5 @@ namespace torvane {
 // trimmed of spaces, still in escaped form. A display ending in a comma has no
 // empty last level; an empty display has no level at all. Appends to `pieces`.
 void appendLevelPieces(std::string_view display, std::vector<std::string_view>& pieces);
-
-// The same levels with their escapes resolved.
-std::vector<std::string> splitLevels(std::string_view display);
 
 } // namespace torvane

@@ -61,7 +61,6 @@ public:
     void addCrossReference(std::string_view heading, std::string_view headingSort, std::string_view separator,
                            std::string_view reference, std::string_view locator, std::string_view locatorSort,
                            bool linkToLocator);
-    void reserveEntries(std::size_t count) { entries_.reserve(count); }
 
     // Cross-references to the same locator share one anchor number.
     void numberCrossReferenceAnchors();

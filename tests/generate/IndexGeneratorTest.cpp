@@ -298,15 +298,31 @@ TEST(IndexGeneratorStyle, BooleanOptionsAreTakenAsTrueOrFalse)
 
 TEST(EntryLevels, SplitsAtUnescapedCommasAndTrimsSpaces)
 {
-    using Levels = std::vector<std::string>;
-    EXPECT_EQ(splitLevels("Fruit, Apples"), (Levels{"Fruit", "Apples"}));
-    EXPECT_EQ(splitLevels("Fruit\\, Apples"), (Levels{"Fruit, Apples"}));
-    EXPECT_EQ(splitLevels("Path\\\\, Apples"), (Levels{"Path\\", "Apples"}));
-    EXPECT_EQ(splitLevels("a,,b"), (Levels{"a", "", "b"}));
-    EXPECT_EQ(splitLevels("a,b,"), (Levels{"a", "b"}));
-    EXPECT_EQ(splitLevels("  tabs\tstay  "), (Levels{"tabs\tstay"}));
-    EXPECT_EQ(splitLevels(""), (Levels{}));
-    EXPECT_EQ(splitLevels(","), (Levels{""}));
+    using Levels = std::vector<std::string_view>;
+    auto levels = [](std::string_view display) {
+        Levels pieces;
+        appendLevelPieces(display, pieces);
+        return pieces;
+    };
+    EXPECT_EQ(levels("Fruit, Apples"), (Levels{"Fruit", "Apples"}));
+    EXPECT_EQ(levels("Fruit\\, Apples"), (Levels{"Fruit\\, Apples"}));
+    EXPECT_EQ(levels("Path\\\\, Apples"), (Levels{"Path\\\\", "Apples"}));
+    EXPECT_EQ(levels("a,,b"), (Levels{"a", "", "b"}));
+    EXPECT_EQ(levels("a,b,"), (Levels{"a", "b"}));
+    EXPECT_EQ(levels("  tabs\tstay  "), (Levels{"tabs\tstay"}));
+    EXPECT_EQ(levels(""), (Levels{}));
+    EXPECT_EQ(levels(","), (Levels{""}));
+}
+
+TEST(IndexGeneratorTree, LevelTextsHaveTheirEscapesResolved)
+{
+    IndexGenerator generator;
+    add(generator, {"path", "C:\\\\, Temp\\ , \\\"x\\\"", "", "p.htm"});
+    generator.buildTree(IndexMode::Html);
+    const IndexNode& top = *generator.topLevelNodes().at(0);
+    EXPECT_EQ(top.text, "C:\\");
+    EXPECT_EQ(top.children.at(0)->text, "Temp");
+    EXPECT_EQ(top.children.at(0)->children.at(0)->text, "\"x\"");
 }
 
 } // namespace

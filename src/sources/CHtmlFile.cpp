@@ -3,7 +3,6 @@
 #include "platform/FileAccess.h"
 #include "platform/FileReports.h"
 #include "sources/BlockRecords.h"
-#include "sources/SearchText.h"
 
 #include <algorithm>
 
@@ -89,14 +88,10 @@ void CHtmlFile::replaceWholeText(std::string text)
 {
     wholeText_ = std::move(text);
     // Free the old copies first: large pages are held several times over.
-    strippedText_ = strippedSearch_ = commentText_ = commentSearch_ = std::string();
-    // The whole page's search copy is needed only for cutting.
-    const std::string wholeSearch = makeSearchCopy(wholeText_);
-    segments_ = cutSegments(wholeSearch);
+    strippedText_ = commentText_ = std::string();
+    segments_ = cutSegments(wholeText_);
     strippedText_ = joinSegments(wholeText_, segments_, 0);
-    strippedSearch_ = joinSegments(wholeSearch, segments_, 0);
     commentText_ = joinSegments(wholeText_, segments_, 1);
-    commentSearch_ = joinSegments(wholeSearch, segments_, 1);
 }
 
 std::string_view CHtmlFile::segment(std::size_t index) const
@@ -107,15 +102,15 @@ std::string_view CHtmlFile::segment(std::size_t index) const
 
 void CHtmlFile::ScanPage()
 {
-    headingText_ = findFirstHeading(strippedText_, strippedSearch_);
-    titleText_ = findTitle(strippedText_, strippedSearch_);
-    anchors_ = findAnchors(strippedText_, strippedSearch_);
+    headingText_ = findFirstHeading(strippedText_);
+    titleText_ = findTitle(strippedText_);
+    anchors_ = findAnchors(strippedText_);
     blockRecords_ = readBlockRecords(commentText_);
 }
 
 void CHtmlFile::ScanInsertionPoints()
 {
-    points_ = findInsertionPoints(strippedSearch_, commentSearch_);
+    points_ = findInsertionPoints(strippedText_, commentText_);
 }
 
 // The parts of the whole text that a span of the stripped text (kind 0) or

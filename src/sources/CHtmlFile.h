@@ -98,9 +98,7 @@ private:
     std::string path_;
     std::vector<Segment> segments_;
     std::string strippedText_;
-    std::string strippedSearch_;
     std::string commentText_;
-    std::string commentSearch_;
     bool exists_ = false;
     bool readSucceeded_ = false;
     bool readOnly_ = false;

@@ -21,8 +21,8 @@ struct InsertionPoints {
     TextSpan doctype;            // document type declaration; only without an html tag
 };
 
-// Searches the search copies of a page's stripped text and comment text.
-// Letter case, tabs and line ends do not matter. Linear in the texts' size.
-InsertionPoints findInsertionPoints(std::string_view strippedSearch, std::string_view commentSearch);
+// Searches a page's stripped text and comment text as their search copies:
+// letter case, tabs and line ends do not matter. Linear in the texts' size.
+InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_view commentText);
 
 } // namespace torvane

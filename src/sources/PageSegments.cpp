@@ -22,15 +22,15 @@ std::size_t through(ForwardFinder& finder, std::size_t from, std::size_t pattern
 
 } // namespace
 
-std::vector<Segment> cutSegments(std::string_view search)
+std::vector<Segment> cutSegments(std::string_view text)
 {
     std::vector<Segment> segments;
-    const std::size_t n = search.size();
-    ForwardFinder openings(search, commentStart);
-    ForwardFinder closings(search, commentEnd);
-    ForwardFinder elements(search, elementStart);
-    ForwardFinder elementEnds(search, elementEnd);
-    ForwardFinder tagEnds(search, ">");
+    const std::size_t n = text.size();
+    ForwardFinder openings(text, commentStart);
+    ForwardFinder closings(text, commentEnd);
+    ForwardFinder elements(text, elementStart);
+    ForwardFinder elementEnds(text, elementEnd);
+    ForwardFinder tagEnds(text, ">");
 
     std::size_t pos = 0;
     while (pos < n) {

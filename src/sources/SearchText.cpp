@@ -2,31 +2,62 @@
 
 #include "platform/TextRules.h"
 
-#include <array>
+#include <cstring>
 
 namespace torvane {
 
 namespace {
 
-// Byte-to-byte map of the search copy; a table keeps the loop branch-free.
-constexpr std::array<unsigned char, 256> searchMap = [] {
-    std::array<unsigned char, 256> map{};
-    for (int c = 0; c < 256; ++c)
-        map[c] = static_cast<unsigned char>(c);
-    for (int c = 'A'; c <= 'Z'; ++c)
-        map[c] = static_cast<unsigned char>(c - 'A' + 'a');
-    map['\t'] = map['\r'] = map['\n'] = ' ';
-    return map;
-}();
+// True when `c` is the only byte whose search byte is `c`, so that a plain
+// byte search finds exactly its places in the search copy.
+bool standsOnlyForItself(char c)
+{
+    return searchByte(c) == c && c != ' ' && !(c >= 'a' && c <= 'z');
+}
+
+bool matchesAt(std::string_view text, std::size_t at, std::string_view pattern)
+{
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (searchByte(text[at + i]) != pattern[i])
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
 std::string makeSearchCopy(std::string_view text)
 {
-    std::string copy(text.size(), ' ');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        copy[i] = static_cast<char>(searchMap[static_cast<unsigned char>(text[i])]);
+    std::string copy(text);
+    for (char& c : copy)
+        c = searchByte(c);
     return copy;
+}
+
+std::size_t findInSearchCopy(std::string_view text, std::string_view pattern, std::size_t from)
+{
+    if (from > text.size() || pattern.size() > text.size() - from)
+        return std::string_view::npos;
+    if (pattern.empty())
+        return from;
+    const std::size_t lastStart = text.size() - pattern.size();
+    const char first = pattern.front();
+    // Markup patterns start with '<' or another byte that stands only for
+    // itself: memchr then skips straight to the candidates.
+    const bool byteSearch = standsOnlyForItself(first);
+    for (std::size_t at = from; at <= lastStart; ++at) {
+        if (byteSearch) {
+            const void* hit = std::memchr(text.data() + at, first, lastStart + 1 - at);
+            if (hit == nullptr)
+                break;
+            at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+        } else if (searchByte(text[at]) != first) {
+            continue;
+        }
+        if (matchesAt(text, at, pattern))
+            return at;
+    }
+    return std::string_view::npos;
 }
 
 std::size_t ForwardFinder::find(std::size_t from)
@@ -34,7 +65,7 @@ std::size_t ForwardFinder::find(std::size_t from)
     const bool answerStillValid = lastFrom_ != std::string_view::npos && lastFrom_ <= from &&
                                   (lastFound_ == std::string_view::npos || lastFound_ >= from);
     if (!answerStillValid) {
-        lastFound_ = text_.find(pattern_, from);
+        lastFound_ = findInSearchCopy(text_, pattern_, from);
         lastFrom_ = from;
     }
     return lastFound_;

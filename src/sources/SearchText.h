@@ -1,18 +1,39 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace torvane {
 
-// The copy in which markup is sought: ASCII letters lowercased, every tab,
-// CR and LF turned into a space. It has the text's length, so a position
-// found in it is a position in the text.
+// Markup is sought in a text's search copy: ASCII letters lowercased, every
+// tab, CR and LF turned into a space. The copy has the text's length, so a
+// position found in it is a position in the text. The functions below search
+// the copy without making it.
+
+// Byte-to-byte map of the search copy; a table keeps the search loops branch-free.
+inline constexpr std::array<char, 256> searchBytes = [] {
+    std::array<char, 256> map{};
+    for (int c = 0; c < 256; ++c)
+        map[c] = static_cast<char>(c);
+    for (int c = 'A'; c <= 'Z'; ++c)
+        map[c] = static_cast<char>(c - 'A' + 'a');
+    map['\t'] = map['\r'] = map['\n'] = ' ';
+    return map;
+}();
+
+// The byte that stands for `c` in the search copy.
+inline char searchByte(char c) { return searchBytes[static_cast<unsigned char>(c)]; }
+
+// The search copy itself, made byte by byte.
 std::string makeSearchCopy(std::string_view text);
 
-// Finds one pattern repeatedly with ever-growing start positions. It keeps
-// the last answer, so scanning a whole text costs one pass per pattern even
-// when the pattern is missing from some point on.
+// What makeSearchCopy(text).find(pattern, from) gives.
+std::size_t findInSearchCopy(std::string_view text, std::string_view pattern, std::size_t from = 0);
+
+// Finds one pattern in a text's search copy repeatedly with ever-growing start
+// positions. It keeps the last answer, so scanning a whole text costs one pass
+// per pattern even when the pattern is missing from some point on.
 class ForwardFinder {
 public:
     ForwardFinder(std::string_view text, std::string_view pattern) : text_(text), pattern_(pattern) {}

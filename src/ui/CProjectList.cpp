@@ -171,7 +171,7 @@ void CProjectList::sortBy(int column)
 void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const int r = index.row();
-    if (r < 0 || r >= static_cast<int>(rows_.size()))
+    if (r < 0 || r >= static_cast<int>(rows_.size()) || window_.hasPendingRefresh())
         return;
     const ListRow& row = rows_[static_cast<size_t>(r)];
     const QRect rect = option.rect;
@@ -221,6 +221,7 @@ void CProjectList::selectRow(int row, Qt::KeyboardModifiers modifiers)
 
 void CProjectList::mousePressEvent(QMouseEvent* event)
 {
+    window_.flushRefresh();
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
         QTreeWidget::mousePressEvent(event);
         return;
@@ -238,6 +239,7 @@ void CProjectList::mousePressEvent(QMouseEvent* event)
 
 void CProjectList::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    window_.flushRefresh();
     const int row = rowAt(event->position().toPoint());
     if (row < 0 || event->button() != Qt::LeftButton)
         return;
@@ -258,6 +260,7 @@ bool CProjectList::event(QEvent* event)
 
 void CProjectList::keyPressEvent(QKeyEvent* event)
 {
+    window_.flushRefresh();
     const int count = static_cast<int>(rows_.size());
     const int current = currentRow();
     switch (event->key()) {

@@ -162,6 +162,7 @@ CProjectTree::HitPart CProjectTree::hitTest(const QPoint& pos, QTreeWidgetItem**
 
 void CProjectTree::mousePressEvent(QMouseEvent* event)
 {
+    window_.flushRefresh();
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
         QTreeWidget::mousePressEvent(event);
         return;
@@ -201,6 +202,7 @@ void CProjectTree::mousePressEvent(QMouseEvent* event)
 
 void CProjectTree::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    window_.flushRefresh();
     QTreeWidgetItem* item = nullptr;
     if (hitTest(event->position().toPoint(), &item) == HitPart::Label && item->childCount() > 0 &&
         event->button() == Qt::LeftButton)
@@ -233,6 +235,7 @@ bool CProjectTree::event(QEvent* event)
 
 void CProjectTree::keyPressEvent(QKeyEvent* event)
 {
+    window_.flushRefresh();
     ProjectRootNode& root = window_.document().root();
     ProjectNode* current = root.currentNode();
     QTreeWidgetItem* currentItem = itemOf(current->treeItem());

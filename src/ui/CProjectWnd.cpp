@@ -189,6 +189,7 @@ bool CProjectWnd::isEnabled(int id) const
 
 void CProjectWnd::runCommand(int id)
 {
+    flushRefresh();
     if (auto hook = hooks_.find(id); hook != hooks_.end()) {
         hook->second(*this);
         return;

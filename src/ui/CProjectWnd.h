@@ -44,8 +44,10 @@ public:
     void requestRefresh(int hint, QWidget* origin);
     // Every change of the document, and every view operation, ends here.
     void documentChanged(CProjectDoc& document, int hint, DocumentView* origin) override;
-    // Carries out the refreshes posted so far (before a popup menu opens).
+    // Carries out the refreshes posted so far. Input and commands do so
+    // first: until then the views may point at records already freed.
     void flushRefresh();
+    bool hasPendingRefresh() const { return !pending_.empty(); }
     // A view got the focus by other means than a refresh.
     void viewActivated(QWidget* view);
     void showTreePopup(const QPoint& globalPos);

@@ -409,6 +409,33 @@ TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
     EXPECT_EQ(bar->value(), 0);
 }
 
+TEST_F(ProjectWindow, InputBeforeThePostedRefreshSeesTheNewModel)
+{
+    run(CmdCollapseAll);
+    click(root());
+    clickRow(0, Qt::NoModifier);
+    clickRow(static_cast<int>(list().rows().size()) - 1, Qt::ShiftModifier);
+    // Delete frees every shown record; painting and clicking come before the
+    // posted refresh.
+    window->document().deleteRecords(list().selectedRecords(), window->listView());
+    ASSERT_TRUE(window->hasPendingRefresh());
+    list().grab();
+    const QRect first = list().visualRect(list().model()->index(0, 1));
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
+    window->flushRefresh();
+    ASSERT_FALSE(list().rows().empty());
+    for (const ListRow& row : list().rows())
+        EXPECT_TRUE(row.record->isDefault());
+    EXPECT_TRUE(list().rows().front().record->isListSelected());
+
+    window->runCommand(CmdUndo);
+    ASSERT_TRUE(window->hasPendingRefresh());
+    tree().grab();
+    list().grab();
+    key(tree(), Qt::Key_Down);
+    EXPECT_FALSE(window->hasPendingRefresh());
+}
+
 TEST_F(ProjectWindow, ClosingAChangedProjectAsksToSave)
 {
     EXPECT_TRUE(window->close());

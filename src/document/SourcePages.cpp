@@ -84,7 +84,7 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     CHtmlFile page(reports);
     page.setPath(path);
     page.ReadSource();
-    if (page.exists() && (page.isReadOnly() || !hasReadWriteAccess(path)))
+    if (page.exists() && (page.isReadOnly() || !mayReadAndReplace(path)))
         reports.logReadOnlyFile(path);
 
     if (!page.exists()) {

@@ -36,27 +36,45 @@ bool isReadOnly(const std::string& path)
 
 bool hasReadWriteAccess(const std::string& path)
 {
+    struct stat info;
+    return statPath(path, info) && (info.st_mode & kAnyWriteBit) != 0 && mayReadAndReplace(path);
+}
+
+bool mayReadAndReplace(const std::string& path)
+{
     // Files are replaced through a new file beside them, so the folder must be writable too.
-    return fileExists(path) && !isReadOnly(path) && ::access(path.c_str(), R_OK | W_OK) == 0 &&
-           ::access(parentFolder(path).c_str(), W_OK | X_OK) == 0;
+    return ::access(path.c_str(), R_OK | W_OK) == 0 && ::access(parentFolder(path).c_str(), W_OK | X_OK) == 0;
 }
 
 std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text)
 {
-    text.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return failureFromErrno("Open Input", path, errno);
+    FileState state;
+    return readWholeFile(path, text, state);
+}
 
+std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text, FileState& state)
+{
+    text.clear();
     struct stat info;
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        state.exists = !path.empty() && statPath(path, info);
+        state.readOnly = state.exists && (info.st_mode & kAnyWriteBit) == 0;
+        return failureFromErrno("Open Input", path, err);
+    }
+    const bool statusKnown = ::fstat(fd, &info) == 0;
+    state.exists = true;
+    state.readOnly = statusKnown && (info.st_mode & kAnyWriteBit) == 0;
+    if (statusKnown && S_ISDIR(info.st_mode)) {
         ::close(fd);
         return failureFromErrno("Open Input", path, EISDIR);
     }
 
     // The size is a hint only: the file is read up to its end, however long.
+    // One byte more than the size leaves room for the read that meets the end.
     size_t used = 0;
-    text.resize(info.st_size > 0 ? static_cast<size_t>(info.st_size) : kReadChunk);
+    text.resize(statusKnown && info.st_size > 0 ? static_cast<size_t>(info.st_size) + 1 : kReadChunk);
     for (;;) {
         if (used == text.size())
             text.resize(text.size() + kReadChunk);

@@ -45,9 +45,21 @@ bool isReadOnly(const std::string& path);
 // True when the process may both read and write the file (and it is not
 // read-only), and may create the replacement file in its folder.
 bool hasReadWriteAccess(const std::string& path);
+// The permission part of hasReadWriteAccess alone, for a file already known
+// to exist and not to be read-only.
+bool mayReadAndReplace(const std::string& path);
 
 // Reads the whole file as bytes. On failure `text` holds what was read so far.
 std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text);
+
+// What reading a file found out about it besides its bytes.
+struct FileState {
+    bool exists = false;
+    bool readOnly = false; // as isReadOnly
+};
+// readWholeFile that also gives the file's state, taken from the opened file
+// (from its path when it cannot be opened): no separate status queries.
+std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text, FileState& state);
 
 // Writes through a temporary file in the same folder and an atomic rename,
 // keeping an existing file's permissions. A read-only file is refused with

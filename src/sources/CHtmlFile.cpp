@@ -35,13 +35,13 @@ void CHtmlFile::fail(int code, const FileFailure& failure)
 
 void CHtmlFile::ReadSource()
 {
-    exists_ = !path_.empty() && fileExists(path_);
+    std::string text;
+    FileState state;
+    const std::optional<FileFailure> failure = readWholeFile(path_, text, state);
+    exists_ = state.exists;
     if (!exists_)
         errorCode_ = HtmlFileMissing;
-    readOnly_ = exists_ && torvane::isReadOnly(path_);
-
-    std::string text;
-    const std::optional<FileFailure> failure = readWholeFile(path_, text);
+    readOnly_ = state.readOnly;
     partialText_ = false;
     readSucceeded_ = true;
     if (failure) {

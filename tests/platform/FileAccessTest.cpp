@@ -92,6 +92,31 @@ TEST(FileAttributes, ReadOnlyMeansNoWriteBitAtAll)
     EXPECT_FALSE(hasReadWriteAccess(folder.file("missing")));
 }
 
+TEST(FileAttributes, ReadingTellsExistenceAndReadOnlyAsTheSeparateQueries)
+{
+    TempFolder folder;
+    const std::string path = folder.write("page.htm", "x");
+    const std::string missing = folder.file("missing.htm");
+    for (const mode_t mode : {0644, 0464, 0444}) {
+        ::chmod(path.c_str(), mode);
+        for (const std::string& each : {path, missing, folder.path(), std::string()}) {
+            std::string text;
+            FileState state;
+            readWholeFile(each, text, state);
+            EXPECT_EQ(state.exists, fileExists(each)) << each;
+            EXPECT_EQ(state.readOnly, isReadOnly(each)) << each << " " << mode;
+        }
+    }
+    if (::geteuid() != 0) {
+        ::chmod(path.c_str(), 0200); // exists, cannot be opened for reading
+        std::string text;
+        FileState state;
+        EXPECT_TRUE(readWholeFile(path, text, state));
+        EXPECT_TRUE(state.exists);
+        EXPECT_FALSE(state.readOnly);
+    }
+}
+
 TEST(AtomicWrite, ReplacesContentAndKeepsPermissions)
 {
     TempFolder folder;

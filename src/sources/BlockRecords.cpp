@@ -19,24 +19,26 @@ class RecordGrouper {
 public:
     explicit RecordGrouper(NameValueList& out) : out_(out) {}
 
-    void take(const NameValue& pair)
+    // Takes the pair's value; unknown keys are skipped.
+    void take(NameValue& pair)
     {
-        const auto& [key, value] = pair;
+        auto& [key, value] = pair;
         if (key == "Target" || key == "IndexAs")
             flush();
         if (key == "Target") {
-            out_.emplace_back(key, value);
+            out_.emplace_back(key, std::move(value));
             targetJustOpened_ = true;
             return;
         }
         for (std::size_t i = 0; i < storedFields.size(); ++i) {
             if (key == storedFields[i]) {
-                pending_[i] = value;
+                pending_[i] = std::move(value);
                 return;
             }
         }
     }
 
+    // Emits the pending record; an entry line with an empty IndexAs yields none.
     void flush()
     {
         if (pending_[IndexAs].empty() && !targetJustOpened_)
@@ -59,16 +61,6 @@ private:
 
 } // namespace
 
-NameValueList groupBlockPairs(const NameValueList& pairs)
-{
-    NameValueList records;
-    RecordGrouper grouper(records);
-    for (const NameValue& pair : pairs)
-        grouper.take(pair);
-    grouper.flush();
-    return records;
-}
-
 NameValueList readBlockRecords(std::string_view commentText)
 {
     const std::size_t start = commentText.find("<!-- HTML Torvane");
@@ -79,7 +71,13 @@ NameValueList readBlockRecords(std::string_view commentText)
     const std::size_t firstTarget = block.find("Target=\"");
     if (firstTarget == std::string_view::npos)
         return {};
-    return groupBlockPairs(parsePairs(block.substr(firstTarget)));
+    NameValueList records;
+    RecordGrouper grouper(records);
+    PairReader reader(block.substr(firstTarget));
+    for (NameValue pair; reader.next(pair);)
+        grouper.take(pair);
+    grouper.flush();
+    return records;
 }
 
 } // namespace torvane

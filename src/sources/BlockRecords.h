@@ -17,11 +17,8 @@ namespace torvane {
 // Finds the block ("<!-- HTML Torvane" ... "HTML Torvane -->", markers matched
 // exactly) in a page's comment text and reads it. No block, or no
 // `Target="` in it, gives an empty list; a missing end marker reads to the
-// end of the text.
+// end of the text. Unknown keys are skipped, and an entry line with an empty
+// IndexAs yields no record of its own.
 NameValueList readBlockRecords(std::string_view commentText);
-
-// Groups tokenized pairs into the records described above; unknown keys are
-// skipped, and an entry line with an empty IndexAs yields no record of its own.
-NameValueList groupBlockPairs(const NameValueList& pairs);
 
 } // namespace torvane

@@ -6,57 +6,59 @@ namespace {
 
 char lineEndAsSpace(char c) { return (c == '\r' || c == '\n') ? ' ' : c; }
 
-std::string copyWithLineEndsAsSpaces(std::string_view text)
+void assignWithLineEndsAsSpaces(std::string& target, std::string_view text)
 {
-    std::string copy(text);
-    for (char& c : copy)
+    target.assign(text);
+    for (char& c : target)
         c = lineEndAsSpace(c);
-    return copy;
 }
 
 bool isPairSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
 
 } // namespace
 
+bool PairReader::next(NameValue& pair)
+{
+    const std::string_view text = text_;
+    const std::size_t n = text.size();
+    std::size_t i = pos_;
+    while (i < n && isPairSeparator(lineEndAsSpace(text[i])))
+        ++i;
+    pos_ = n;
+    if (i >= n)
+        return false;
+    const std::size_t equals = text.find('=', i);
+    if (equals == std::string_view::npos)
+        return false;
+    std::size_t start = equals + 1;
+    char delimiter = ' ';
+    if (start < n && text[start] == '"') {
+        delimiter = '"';
+        ++start;
+    }
+    for (std::size_t end = start; end < n;) {
+        const char c = lineEndAsSpace(text[end]);
+        if (c == '\\') {
+            end += 2;
+        } else if (c == delimiter) {
+            assignWithLineEndsAsSpaces(pair.first, text.substr(i, equals - i));
+            assignWithLineEndsAsSpaces(pair.second, text.substr(start, end - start));
+            pos_ = end + 1;
+            return true;
+        } else {
+            ++end;
+        }
+    }
+    return false;
+}
+
 NameValueList parsePairs(std::string_view text)
 {
     NameValueList pairs;
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (true) {
-        while (i < n && isPairSeparator(lineEndAsSpace(text[i])))
-            ++i;
-        if (i >= n)
-            break;
-        const std::size_t equals = text.find('=', i);
-        if (equals == std::string_view::npos)
-            break;
-        std::size_t start = equals + 1;
-        char delimiter = ' ';
-        if (start < n && text[start] == '"') {
-            delimiter = '"';
-            ++start;
-        }
-        std::size_t end = start;
-        bool closed = false;
-        while (end < n) {
-            const char c = lineEndAsSpace(text[end]);
-            if (c == '\\') {
-                end += 2;
-                continue;
-            }
-            if (c == delimiter) {
-                closed = true;
-                break;
-            }
-            ++end;
-        }
-        if (!closed)
-            break;
-        pairs.emplace_back(copyWithLineEndsAsSpaces(text.substr(i, equals - i)),
-                           copyWithLineEndsAsSpaces(text.substr(start, end - start)));
-        i = end + 1;
-    }
+    PairReader reader(text);
+    NameValue pair;
+    while (reader.next(pair))
+        pairs.push_back(pair);
     return pairs;
 }
 

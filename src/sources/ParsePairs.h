@@ -23,4 +23,17 @@ using NameValueList = std::vector<NameValue>;
 //   and so is a trailing name without "=".
 NameValueList parsePairs(std::string_view text);
 
+// The same pairs, one at a time.
+class PairReader {
+public:
+    explicit PairReader(std::string_view text) : text_(text) {}
+
+    // Fills `pair` with the next pair; false when none is left.
+    bool next(NameValue& pair);
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
 } // namespace torvane

@@ -101,9 +101,8 @@ TEST(BlockRecords, BlockWithoutTargetYieldsNothing)
 
 TEST(BlockRecords, EmptyIndexAsLineAfterEntriesAddsNoRecord)
 {
-    const NameValueList pairs{{"Target", "t"}, {"IndexAs", "A"}, {"IndexAs", ""},
-                              {"Target", "u"}};
-    EXPECT_EQ(groupBlockPairs(pairs), joined({{{"Target", "t"}}, record("", "", "Untitled", ""),
+    const std::string comments = "<!-- HTML Torvane Target=\"t\" IndexAs=\"A\" IndexAs=\"\" Target=\"u\" HTML Torvane -->";
+    EXPECT_EQ(readBlockRecords(comments), joined({{{"Target", "t"}}, record("", "", "Untitled", ""),
                                               record("A", "A", "Untitled", ""), {{"Target", "u"}},
                                               record("", "", "Untitled", "")}));
 }

@@ -335,8 +335,8 @@ void CProjectWnd::resizeEvent(QResizeEvent* event)
     const int cx = splitter_->width() - splitter_->handleWidth();
     if (cx < 1)
         return;
-    if (!property("torvanePanesSized").toBool()) {
-        setProperty("torvanePanesSized", true);
+    if (!panesSized_) {
+        panesSized_ = true;
         splitter_->setSizes({cx * 40 / 100, cx * 60 / 100});
         return;
     }

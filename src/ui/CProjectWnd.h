@@ -95,6 +95,8 @@ private:
     QWidget* activeView_;
     QWidget* hintOrigin_;
     bool splitterReady_ = false;
+    // The first size known gives the panes 40 and 60 per cent.
+    bool panesSized_ = false;
     std::deque<PendingRefresh> pending_;
 };
 

@@ -17,11 +17,11 @@ namespace {
 void installFileDefault(SourceFile& file, const CHtmlFile& page)
 {
     if (!page.headingText().empty())
-        file.setDefaultEntry(IndexEntry::fromText(page.headingText(), EntryKind::FileDefaultHeading));
+        file.setDefaultEntry(page.headingText(), EntryKind::FileDefaultHeading);
     else if (!page.titleText().empty())
-        file.setDefaultEntry(IndexEntry::fromText(page.titleText(), EntryKind::FileDefaultTitle));
+        file.setDefaultEntry(page.titleText(), EntryKind::FileDefaultTitle);
     else
-        file.setDefaultEntry(IndexEntry::fromText("", EntryKind::FileDefaultEmpty));
+        file.setDefaultEntry("", EntryKind::FileDefaultEmpty);
 }
 
 void installTargets(SourceFile& file, const CHtmlFile& page)
@@ -29,7 +29,7 @@ void installTargets(SourceFile& file, const CHtmlFile& page)
     for (const Anchor& anchor : page.anchors()) {
         Target& target = file.findOrCreateTarget(anchor.name);
         const EntryKind kind = anchor.text.empty() ? EntryKind::TargetDefaultEmpty : EntryKind::TargetDefaultText;
-        target.setDefaultEntry(IndexEntry::fromText(anchor.text, kind));
+        target.setDefaultEntry(anchor.text, kind);
     }
 }
 

@@ -98,13 +98,23 @@ void EntryHolder::setUsesDefault(bool usesDefault)
 
 void EntryHolder::setDefaultEntry(std::unique_ptr<IndexEntry> entry)
 {
-    defaultInSet_ = false;
     defaultEntry_ = std::move(entry);
     defaultEntry_->setOwner(this);
+    placeNewDefaultEntry();
+}
+
+void EntryHolder::setDefaultEntry(std::string_view text, EntryKind kind)
+{
+    defaultEntry_->setFromText(text);
+    defaultEntry_->setKind(kind);
+    placeNewDefaultEntry();
+}
+
+void EntryHolder::placeNewDefaultEntry()
+{
     // Regular entries can only be present in default mode after the file
     // became unreadable; they are kept rather than mixed with the default.
-    if (usesDefault_ && regularEntries_.empty())
-        defaultInSet_ = true;
+    defaultInSet_ = usesDefault_ && regularEntries_.empty();
     setModified(true);
 }
 

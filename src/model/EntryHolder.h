@@ -35,6 +35,9 @@ public:
     // Installs a better default entry (from the page's heading, title or
     // anchor text), destroying the old one.
     void setDefaultEntry(std::unique_ptr<IndexEntry> entry);
+    // The same with IndexEntry::fromText(text, kind), made in the old default
+    // entry object instead of a new one.
+    void setDefaultEntry(std::string_view text, EntryKind kind);
 
     // Current entries in entry order.
     std::vector<IndexEntry*> entries() const;
@@ -58,6 +61,7 @@ protected:
 
 private:
     void clearRegularEntries();
+    void placeNewDefaultEntry();
 
     bool excluded_ = false;
     bool usesDefault_ = false;

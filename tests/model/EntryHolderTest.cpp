@@ -159,6 +159,29 @@ TEST_F(EntryHolderTest, ReplacingTheDefaultEntry)
     EXPECT_EQ(target->defaultEntry()->sortKey(), "Best");
 }
 
+TEST_F(EntryHolderTest, DefaultFromTextKeepsItsObjectAndAgreesWithANewEntry)
+{
+    IndexEntry* const object = target->defaultEntry();
+    target->setDefaultEntry("Better \\\"b\\\"", EntryKind::TargetDefaultText);
+    EXPECT_EQ(target->defaultEntry(), object);
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{object});
+    const auto fresh = IndexEntry::fromText("Better \\\"b\\\"", EntryKind::TargetDefaultText);
+    EXPECT_FALSE(object->lessThan(*fresh) || fresh->lessThan(*object));
+    EXPECT_EQ(object->sortKey(), fresh->sortKey());
+    EXPECT_EQ(object->sortKeyLower(), fresh->sortKeyLower());
+    EXPECT_EQ(object->groupClass(), fresh->groupClass());
+    EXPECT_EQ(object->kind(), EntryKind::TargetDefaultText);
+    EXPECT_EQ(object->owner(), target);
+    EXPECT_TRUE(file->isModified());
+
+    // With regular entries present the new default stays out of the set.
+    IndexEntry* regular = file->addEntry(makeEntry("own"));
+    file->setUnreadable(true);
+    file->setDefaultEntry("Again", EntryKind::FileDefaultTitle);
+    EXPECT_EQ(file->entries(), std::vector<IndexEntry*>{regular});
+    EXPECT_EQ(file->defaultEntry()->indexAs(), "Again");
+}
+
 TEST_F(EntryHolderTest, EnteringDefaultModeDropsRegularEntries)
 {
     target->addEntry(makeEntry("one"));

@@ -15,6 +15,23 @@ bool standsOnlyForItself(char c)
     return searchByte(c) == c && c != ' ' && !(c >= 'a' && c <= 'z');
 }
 
+// The byte of the pattern that memchr seeks to find the places where the
+// pattern may start, or npos to try every place. It must stand only for
+// itself; '<' and '>', found in every tag, are the last choice.
+std::size_t keyByteOf(std::string_view pattern)
+{
+    std::size_t key = std::string_view::npos;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (!standsOnlyForItself(pattern[i]))
+            continue;
+        if (pattern[i] != '<' && pattern[i] != '>')
+            return i;
+        if (key == std::string_view::npos)
+            key = i;
+    }
+    return key;
+}
+
 bool matchesAt(std::string_view text, std::size_t at, std::string_view pattern)
 {
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -38,21 +55,14 @@ std::size_t findInSearchCopy(std::string_view text, std::string_view pattern, st
 {
     if (from > text.size() || pattern.size() > text.size() - from)
         return std::string_view::npos;
-    if (pattern.empty())
-        return from;
     const std::size_t lastStart = text.size() - pattern.size();
-    const char first = pattern.front();
-    // Markup patterns start with '<' or another byte that stands only for
-    // itself: memchr then skips straight to the candidates.
-    const bool byteSearch = standsOnlyForItself(first);
+    const std::size_t key = keyByteOf(pattern);
     for (std::size_t at = from; at <= lastStart; ++at) {
-        if (byteSearch) {
-            const void* hit = std::memchr(text.data() + at, first, lastStart + 1 - at);
+        if (key != std::string_view::npos) {
+            const void* hit = std::memchr(text.data() + at + key, pattern[key], lastStart + 1 - at);
             if (hit == nullptr)
                 break;
-            at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
-        } else if (searchByte(text[at]) != first) {
-            continue;
+            at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) - key;
         }
         if (matchesAt(text, at, pattern))
             return at;

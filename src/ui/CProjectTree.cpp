@@ -2,6 +2,7 @@
 #include "model/ProjectRootNode.h"
 #include "ui/CProjectList.h"
 #include "ui/CProjectWnd.h"
+#include "ui/CommandIds.h"
 #include "ui/Icons.h"
 #include "ui/QtText.h"
 #include "document/CProjectDoc.h"
@@ -17,6 +18,20 @@ namespace torvane {
 namespace {
 
 constexpr int kNodeRole = Qt::UserRole + 1;
+
+// The add commands with modeless dialogs, in the order their dialogs are
+// destroyed with the view, and the hint of each one's notification.
+constexpr int kDialogCommands[] = {CmdAddFiles, CmdAddExternalUrls, CmdAddIndexEntry, CmdCreateCrossReference};
+constexpr int kDialogHints[] = {HintFilesAdded, HintUrlAdded, HintEntryAdded, HintCrossReferenceCreated};
+
+int dialogSlot(int commandId)
+{
+    for (int slot = 0; slot < 4; ++slot) {
+        if (kDialogCommands[slot] == commandId)
+            return slot;
+    }
+    return -1;
+}
 
 bool shiftHeld(Qt::KeyboardModifiers modifiers)
 {
@@ -59,6 +74,42 @@ CProjectTree::CProjectTree(CProjectWnd& window)
         if (ProjectNode* node = nodeOf(previous))
             node->setDisplayDirty();
     });
+}
+
+CProjectTree::~CProjectTree()
+{
+    for (QPointer<QWidget>& dialog : dialogs_) {
+        if (dialog) {
+            disconnect(dialog, nullptr, this, nullptr);
+            delete dialog;
+        }
+    }
+}
+
+QWidget* CProjectTree::modelessDialog(int commandId) const
+{
+    const int slot = dialogSlot(commandId);
+    return slot < 0 ? nullptr : dialogs_[slot].data();
+}
+
+void CProjectTree::adoptModelessDialog(int commandId, QWidget* dialog)
+{
+    const int slot = dialogSlot(commandId);
+    if (slot < 0 || !dialog)
+        return;
+    dialog->setParent(this, dialog->windowFlags() | Qt::Dialog);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialogs_[slot] = dialog;
+    // Closing the dialog is its last notification: the views refresh with
+    // the command enabled again.
+    const int hint = kDialogHints[slot];
+    connect(dialog, &QObject::destroyed, this, [this, hint] { window_.document().updateAllViews(hint, this); });
+    dialog->adjustSize();
+    const QRect owner = window()->geometry();
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(owner.center());
+    dialog->move(frame.topLeft());
+    dialog->show();
 }
 
 ProjectNode* CProjectTree::nodeOf(const QTreeWidgetItem* item)

@@ -1,6 +1,7 @@
 #pragma once
 #include "document/DocumentView.h"
 #include "model/TreeControl.h"
+#include <QPointer>
 #include <QTreeWidget>
 #include <vector>
 
@@ -16,6 +17,7 @@ class CProjectTree : public QTreeWidget, public TreeControl, public DocumentView
     Q_OBJECT
 public:
     explicit CProjectTree(CProjectWnd& window);
+    ~CProjectTree() override;
 
     // TreeControl
     TreeItem insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node) override;
@@ -35,6 +37,12 @@ public:
     void removeSelected();
     void expandAll();
     void collapseAll();
+
+    // The open modeless dialog of an add command, null when there is none.
+    QWidget* modelessDialog(int commandId) const;
+    // Takes a new modeless dialog of an add command: it is centred on its
+    // owner and shown, and its command stays disabled until it is closed.
+    void adoptModelessDialog(int commandId, QWidget* dialog);
 
     static ProjectNode* nodeOf(const QTreeWidgetItem* item);
     static QTreeWidgetItem* itemOf(TreeItem item) { return reinterpret_cast<QTreeWidgetItem*>(item); }
@@ -62,6 +70,8 @@ private:
     int removableCount_ = 0;
     int selectedFileCount_ = 0;
     int targetCount_ = 0;
+    // Add Files, Add External URLs, Add Index Entry, Create Cross-Reference.
+    QPointer<QWidget> dialogs_[4];
 };
 
 } // namespace torvane

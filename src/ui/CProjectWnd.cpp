@@ -20,7 +20,7 @@
 
 namespace torvane {
 
-CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, CommandHooks hooks,
+CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks,
                          QWidget* parent)
     : QWidget(parent)
     , document_(std::move(document))
@@ -90,6 +90,7 @@ void CProjectWnd::refresh(int hint, QWidget* origin)
     list_->updateView(hint);
     if (isVisible())
         origin->setFocus(Qt::OtherFocusReason);
+    returnFocusToDialog(hint);
     list_->viewport()->update();
     emit refreshed();
 }
@@ -102,6 +103,32 @@ void CProjectWnd::viewActivated(QWidget* view)
         document_->updateAllViews(document_->updateHint(), tree_);
     else if (view == list_)
         document_->updateAllViews(document_->updateHint(), list_);
+}
+
+void CProjectWnd::returnFocusToDialog(int hint)
+{
+    // After an add the user goes on adding in the dialog that is still open.
+    int command = CmdNone;
+    switch (hint) {
+    case HintFilesAdded:
+        command = CmdAddFiles;
+        break;
+    case HintUrlAdded:
+        command = CmdAddExternalUrls;
+        break;
+    case HintEntryAdded:
+        command = CmdAddIndexEntry;
+        break;
+    case HintCrossReferenceCreated:
+        command = CmdCreateCrossReference;
+        break;
+    default:
+        return;
+    }
+    if (QWidget* dialog = tree_->modelessDialog(command)) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }
 
 DocumentView* CProjectWnd::activeViewAsOrigin() const
@@ -136,6 +163,10 @@ CommandState CProjectWnd::commandState() const
     state.allSelectedEqual = counts.allSelectedEqual;
     state.selectedDefaultCount = counts.selectedDefaultCount;
     state.selectedCrossRefCount = counts.selectedCrossRefCount;
+    state.addFilesOpen = tree_->modelessDialog(CmdAddFiles) != nullptr;
+    state.addUrlsOpen = tree_->modelessDialog(CmdAddExternalUrls) != nullptr;
+    state.addEntryOpen = tree_->modelessDialog(CmdAddIndexEntry) != nullptr;
+    state.crossRefOpen = tree_->modelessDialog(CmdCreateCrossReference) != nullptr;
     state.undoAvailable = document_->undoCode().has_value();
     state.redoAvailable = document_->redoCode().has_value();
     const StyleSettings& styles = document_->styles();
@@ -176,7 +207,7 @@ bool CProjectWnd::canRun(int id) const
     case CmdProjectStyleSettings:
     case CmdFilenames:
     case CmdMakeIndex:
-        return hooks_.count(id) > 0;
+        return hooks_.commands.count(id) > 0 || hooks_.modelessDialogs.count(id) > 0;
     default:
         return true;
     }
@@ -190,8 +221,13 @@ bool CProjectWnd::isEnabled(int id) const
 void CProjectWnd::runCommand(int id)
 {
     flushRefresh();
-    if (auto hook = hooks_.find(id); hook != hooks_.end()) {
+    if (auto hook = hooks_.commands.find(id); hook != hooks_.commands.end()) {
         hook->second(*this);
+        return;
+    }
+    if (auto maker = hooks_.modelessDialogs.find(id); maker != hooks_.modelessDialogs.end()) {
+        if (!tree_->modelessDialog(id))
+            tree_->adoptModelessDialog(id, maker->second(*this));
         return;
     }
     switch (id) {

@@ -24,12 +24,18 @@ struct MenuItemDef;
 class CProjectWnd : public QWidget, public ProjectCommands, public DocumentView {
     Q_OBJECT
 public:
-    // Commands whose dialogs live elsewhere, by command id; a command
-    // without one stays disabled.
-    using CommandHooks = std::map<int, std::function<void(CProjectWnd&)>>;
+    // What this window cannot do by itself, by command id; a command left
+    // without its hook stays disabled.
+    struct Hooks {
+        // Commands carried out elsewhere: Make Index and the modal dialogs.
+        std::map<int, std::function<void(CProjectWnd&)>> commands;
+        // Makers of the modeless dialogs (Add Files, Add External URLs, Add
+        // Index Entry, Create Cross-Reference); the tree view owns what they make.
+        std::map<int, std::function<QWidget*(CProjectWnd&)>> modelessDialogs;
+    };
 
     // Takes the opened document: closing the window closes the project.
-    CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, CommandHooks hooks,
+    CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks,
                 QWidget* parent = nullptr);
     ~CProjectWnd() override;
 
@@ -82,13 +88,14 @@ private:
         QWidget* origin;
     };
     void refresh(int hint, QWidget* origin);
+    void returnFocusToDialog(int hint);
     DocumentView* activeViewAsOrigin() const;
     void openFile(int id);
     void launch(const struct LaunchPlan& plan);
 
     std::unique_ptr<CProjectDoc> document_;
     AppServices& services_;
-    CommandHooks hooks_;
+    Hooks hooks_;
     QSplitter* splitter_;
     CProjectTree* tree_;
     CProjectList* list_;

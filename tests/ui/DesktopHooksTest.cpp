@@ -14,7 +14,7 @@ TEST(DesktopHooks, MakeIndexFromTheWindowWritesAndOpensTheIndex)
     test::TempDir dir;
     test::TestApp app;
     const std::string path = test::writeSampleProject(dir);
-    const CProjectWnd::CommandHooks projectHooks = projectCommandHooks(app.services);
+    const CProjectWnd::Hooks projectHooks = projectCommandHooks(app.services);
     CMainFrame frame(app.profile, frameHooks(app.services, projectHooks));
     ASSERT_TRUE(frame.openProjectFile(path));
     EXPECT_TRUE(frame.isCommandEnabled(CmdMakeIndex));
@@ -34,7 +34,7 @@ TEST(DesktopHooks, MakeIndexFromTheWindowWritesAndOpensTheIndex)
 TEST(DesktopHooks, AMissingProjectOpensNoWindow)
 {
     test::TestApp app;
-    const CProjectWnd::CommandHooks projectHooks = projectCommandHooks(app.services);
+    const CProjectWnd::Hooks projectHooks = projectCommandHooks(app.services);
     CMainFrame frame(app.profile, frameHooks(app.services, projectHooks));
     EXPECT_FALSE(frame.openProjectFile("/nonexistent/folder/Missing.ipj"));
     EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());

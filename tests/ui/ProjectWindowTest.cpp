@@ -8,7 +8,9 @@
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
 #include <QHeaderView>
+#include <QDialog>
 #include <QMenu>
+#include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -25,7 +27,7 @@ protected:
     {
         auto document = std::make_unique<CProjectDoc>(app.services);
         ASSERT_TRUE(document->openProject(test::writeSampleProject(dir)));
-        window = std::make_unique<CProjectWnd>(std::move(document), app.services, CProjectWnd::CommandHooks{});
+        window = std::make_unique<CProjectWnd>(std::move(document), app.services, CProjectWnd::Hooks{});
         window->resize(800, 500);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -458,18 +460,66 @@ TEST_F(ProjectWindow, ClosingAChangedProjectAsksToSave)
     EXPECT_TRUE(window->document().isModified());
 }
 
+TEST_F(ProjectWindow, ModelessAddDialogsBelongToTheTreeAndGetTheFocusBack)
+{
+    CProjectWnd::Hooks hooks;
+    int made = 0;
+    hooks.modelessDialogs[CmdAddExternalUrls] = [&made](CProjectWnd&) {
+        ++made;
+        return new QDialog;
+    };
+    auto document = std::make_unique<CProjectDoc>(app.services);
+    ASSERT_TRUE(document->openProject(dir.dir() + "Sample.ipj"));
+    auto hooked = std::make_unique<CProjectWnd>(std::move(document), app.services, hooks);
+    hooked->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(hooked.get()));
+    EXPECT_TRUE(hooked->isEnabled(CmdAddExternalUrls));
+    EXPECT_FALSE(hooked->isEnabled(CmdAddFiles));
+
+    hooked->runCommand(CmdAddExternalUrls);
+    QPointer<QWidget> dialog = hooked->treeView()->modelessDialog(CmdAddExternalUrls);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->parentWidget(), hooked->treeView());
+    EXPECT_FALSE(hooked->isEnabled(CmdAddExternalUrls));
+    hooked->runCommand(CmdAddExternalUrls);
+    EXPECT_EQ(made, 1);
+
+    // An add from the dialog refreshes the views and hands the focus back.
+    hooked->activateWindow();
+    hooked->document().addExternalUrl("http://new.example/", hooked->treeView());
+    hooked->flushRefresh();
+    EXPECT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == dialog; }));
+
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_TRUE(hooked->hasPendingRefresh());
+    hooked->flushRefresh();
+    EXPECT_TRUE(hooked->isEnabled(CmdAddExternalUrls));
+
+    // Closing the window takes an open dialog with it.
+    hooked->runCommand(CmdAddExternalUrls);
+    dialog = hooked->treeView()->modelessDialog(CmdAddExternalUrls);
+    ASSERT_NE(dialog, nullptr);
+    hooked->document().setModified(false);
+    hooked.reset();
+    EXPECT_TRUE(dialog.isNull());
+}
+
 TEST_F(ProjectWindow, HooklessDialogCommandsStayDisabled)
 {
     for (int id : {CmdAddFiles, CmdAddExternalUrls, CmdCreateCrossReference, CmdProjectStyleSettings, CmdFilenames,
                    CmdMakeIndex})
         EXPECT_FALSE(window->isEnabled(id)) << id;
     bool ran = false;
-    CProjectWnd::CommandHooks hooks{{CmdAddFiles, [&ran](CProjectWnd&) { ran = true; }}};
+    CProjectWnd::Hooks hooks;
+    hooks.commands[CmdFilenames] = [&ran](CProjectWnd&) { ran = true; };
     auto document = std::make_unique<CProjectDoc>(app.services);
     ASSERT_TRUE(document->openProject(dir.dir() + "Sample.ipj"));
     CProjectWnd hooked(std::move(document), app.services, hooks);
-    EXPECT_TRUE(hooked.isEnabled(CmdAddFiles));
-    hooked.runCommand(CmdAddFiles);
+    EXPECT_TRUE(hooked.isEnabled(CmdFilenames));
+    hooked.runCommand(CmdFilenames);
     EXPECT_TRUE(ran);
 }
 

@@ -29,7 +29,7 @@ int runDesktop(int argc, char** argv)
     QtProgress progress;
     PosixShellLauncher shell;
     AppServices services{profile, reports, presenter, messages, progress, shell, normaliseValidExtensions(profile)};
-    const CProjectWnd::CommandHooks projectHooks = projectCommandHooks(services);
+    const CProjectWnd::Hooks projectHooks = projectCommandHooks(services);
 
     CMainFrame frame(profile, frameHooks(services, projectHooks));
     presenter.setParent(&frame);

@@ -8,16 +8,16 @@
 
 namespace torvane {
 
-CProjectWnd::CommandHooks projectCommandHooks(AppServices& services)
+CProjectWnd::Hooks projectCommandHooks(AppServices& services)
 {
-    CProjectWnd::CommandHooks hooks;
-    hooks[CmdMakeIndex] = [&services](CProjectWnd& window) {
+    CProjectWnd::Hooks hooks;
+    hooks.commands[CmdMakeIndex] = [&services](CProjectWnd& window) {
         makeProjectIndex(window.document(), services, true);
     };
     return hooks;
 }
 
-FrameHooks frameHooks(AppServices& services, const CProjectWnd::CommandHooks& projectHooks)
+FrameHooks frameHooks(AppServices& services, const CProjectWnd::Hooks& projectHooks)
 {
     FrameHooks hooks;
     hooks.openProject = [&services, &projectHooks](const std::string& path) -> QWidget* {

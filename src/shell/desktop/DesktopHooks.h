@@ -7,10 +7,10 @@ namespace torvane {
 struct AppServices;
 
 // The commands of a project window that run outside the views: Make Index.
-CProjectWnd::CommandHooks projectCommandHooks(AppServices& services);
+CProjectWnd::Hooks projectCommandHooks(AppServices& services);
 
 // The frame's commands available in this program: opening projects (each in
 // its own window with `projectHooks`) and the HTML Tools dialog.
-FrameHooks frameHooks(AppServices& services, const CProjectWnd::CommandHooks& projectHooks);
+FrameHooks frameHooks(AppServices& services, const CProjectWnd::Hooks& projectHooks);
 
 } // namespace torvane

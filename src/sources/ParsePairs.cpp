@@ -6,6 +6,10 @@ namespace {
 
 char lineEndAsSpace(char c) { return (c == '\r' || c == '\n') ? ' ' : c; }
 
+bool isPairSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+
+} // namespace
+
 void assignWithLineEndsAsSpaces(std::string& target, std::string_view text)
 {
     target.assign(text);
@@ -13,11 +17,7 @@ void assignWithLineEndsAsSpaces(std::string& target, std::string_view text)
         c = lineEndAsSpace(c);
 }
 
-bool isPairSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
-
-} // namespace
-
-bool PairReader::next(NameValue& pair)
+bool PairReader::next(std::string_view& name, std::string_view& value)
 {
     const std::string_view text = text_;
     const std::size_t n = text.size();
@@ -41,8 +41,8 @@ bool PairReader::next(NameValue& pair)
         if (c == '\\') {
             end += 2;
         } else if (c == delimiter) {
-            assignWithLineEndsAsSpaces(pair.first, text.substr(i, equals - i));
-            assignWithLineEndsAsSpaces(pair.second, text.substr(start, end - start));
+            name = text.substr(i, equals - i);
+            value = text.substr(start, end - start);
             pos_ = end + 1;
             return true;
         } else {
@@ -56,9 +56,13 @@ NameValueList parsePairs(std::string_view text)
 {
     NameValueList pairs;
     PairReader reader(text);
-    NameValue pair;
-    while (reader.next(pair))
-        pairs.push_back(pair);
+    std::string_view name;
+    std::string_view value;
+    while (reader.next(name, value)) {
+        NameValue& pair = pairs.emplace_back();
+        assignWithLineEndsAsSpaces(pair.first, name);
+        assignWithLineEndsAsSpaces(pair.second, value);
+    }
     return pairs;
 }
 

@@ -23,13 +23,17 @@ using NameValueList = std::vector<NameValue>;
 //   and so is a trailing name without "=".
 NameValueList parsePairs(std::string_view text);
 
-// The same pairs, one at a time.
+// Sets `target` to `text` with every CR and LF turned into a space.
+void assignWithLineEndsAsSpaces(std::string& target, std::string_view text);
+
+// The same pairs, one at a time, as they stand in the text: the caller turns
+// their line ends into spaces (assignWithLineEndsAsSpaces).
 class PairReader {
 public:
     explicit PairReader(std::string_view text) : text_(text) {}
 
-    // Fills `pair` with the next pair; false when none is left.
-    bool next(NameValue& pair);
+    // Sets `name` and `value` to the next pair; false when none is left.
+    bool next(std::string_view& name, std::string_view& value);
 
 private:
     std::string_view text_;

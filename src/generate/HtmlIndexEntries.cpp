@@ -70,7 +70,7 @@ void EntryLineWriter::crossReferenceText(const CrossReferenceLink& reference, co
 
 void EntryLineWriter::locatorLink(const LocatorLink& locator, const std::string& text)
 {
-    const std::string& target = locator.frameTarget.empty() ? style_.htmlIndexTarget : locator.frameTarget;
+    const std::string_view target = locator.frameTarget.empty() ? std::string_view(style_.htmlIndexTarget) : locator.frameTarget;
     out_ += "<A HREF=\"";
     out_ += locator.address;
     out_ += '"';

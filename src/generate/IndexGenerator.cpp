@@ -6,6 +6,7 @@
 #include "model/ProjectNode.h"
 #include "model/TextUtil.h"
 #include <algorithm>
+#include <compare>
 #include <cstdint>
 #include <numeric>
 
@@ -55,13 +56,25 @@ void lowerInPlace(std::string& text)
     for (char& c : text) c = asciiLower(c);
 }
 
-std::uint64_t sortPrefixOf(std::int8_t itemClass, std::string_view key)
-{
-    std::uint64_t prefix = static_cast<std::uint64_t>(itemClass) << 56;
-    for (std::size_t i = 0; i < 7 && i < key.size(); ++i)
-        prefix |= static_cast<std::uint64_t>(static_cast<unsigned char>(key[i])) << (48 - 8 * i);
-    return prefix;
-}
+// The class in the top byte, then the key's first fifteen bytes, zero-padded:
+// orders most pairs without reaching for the key's text.
+struct SortPrefix {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+
+    SortPrefix(std::int8_t itemClass, std::string_view key)
+    {
+        high = static_cast<std::uint64_t>(itemClass) << 56;
+        for (std::size_t i = 0; i < 15 && i < key.size(); ++i) {
+            const auto byte = static_cast<std::uint64_t>(static_cast<unsigned char>(key[i]));
+            if (i < 7)
+                high |= byte << (48 - 8 * i);
+            else
+                low |= byte << (56 - 8 * (i - 7));
+        }
+    }
+    auto operator<=>(const SortPrefix&) const = default;
+};
 
 std::string spacesAsPercent20(std::string_view url)
 {
@@ -87,17 +100,13 @@ int asBool(int value) { return value != 0 ? 1 : 0; }
 } // namespace
 
 struct IndexGenerator::Item {
-    // The class in the top byte, then the key's first seven bytes: orders
-    // most pairs without reaching for the key's text.
-    std::uint64_t sortPrefix;
-    std::string_view key;
-    std::string_view display;
-    std::string_view address;  // compared lowercased; empty for cross-reference items
-    std::uint32_t source;      // index into the entry or the cross-reference copies
-    std::int8_t itemClass;
+    SortPrefix sortPrefix;
+    std::uint32_t source;  // index into the entry or the cross-reference copies
     std::int8_t kind;
-    char group;
 };
+
+IndexGenerator::IndexGenerator() = default;
+IndexGenerator::~IndexGenerator() = default;
 
 void IndexGenerator::setStyle(const StyleSettings& style)
 {
@@ -113,21 +122,38 @@ void IndexGenerator::reset()
 {
     entries_.clear();
     entries_.shrink_to_fit();
-    entriesInSortOrder_ = false;
     crossReferences_.clear();
     crossReferences_.shrink_to_fit();
+    ownedTexts_.clear();
+    entryTexts_.clear();
+    entryTexts_.shrink_to_fit();
+    items_.clear();
+    items_.shrink_to_fit();
+    itemsSorted_ = false;
     clearTree();
 }
 
 void IndexGenerator::clearTree()
 {
     nodes_.clear();
+    nodeTexts_.clear();
     topLevel_.clear();
     letterPresent_.fill(false);
     numbersPresent_ = false;
     symbolsPresent_ = false;
     firstLetter_ = 'A';
     lastLetter_ = 'A';
+}
+
+std::string_view IndexGenerator::keep(std::string text)
+{
+    return ownedTexts_.emplace_back(std::move(text));
+}
+
+std::string_view IndexGenerator::resolved(std::string_view text)
+{
+    if (text.find('\\') == std::string_view::npos) return text;
+    return keep(unescapeField(text));
 }
 
 void IndexGenerator::collect(ProjectNode& root)
@@ -137,11 +163,11 @@ void IndexGenerator::collect(ProjectNode& root)
     entries_.reserve(entries_.size() + entries.size());
     // The entries of one holder come together: its address is made once.
     const ProjectNode* owner = nullptr;
-    std::string address;
+    std::string_view address;
     for (const IndexEntry* entry : entries) {
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
-            address = spacesAsPercent20(entry->linkUrl());
+            address = keep(spacesAsPercent20(entry->linkUrl()));
         }
         appendEntry(*entry, address);
     }
@@ -153,13 +179,16 @@ void IndexGenerator::collect(ProjectNode& root)
 
 void IndexGenerator::addEntry(const IndexEntry& entry)
 {
-    appendEntry(entry, spacesAsPercent20(entry.linkUrl()));
+    appendEntry(entry, keep(spacesAsPercent20(entry.linkUrl())));
 }
 
-void IndexGenerator::appendEntry(const IndexEntry& entry, const std::string& address)
+void IndexGenerator::appendEntry(const IndexEntry& entry, std::string_view address)
 {
-    appendEntry(entry.sortAs(), entry.indexAs(), entry.helpAs(), address, entry.indexTarget(), entry.helpTitle(),
-                entry.helpWindow(), entry.helpFrame());
+    itemsSorted_ = false;
+    // The entry's own lowercased sort key is SortAs resolved and lowercased.
+    entries_.push_back({entry.sortKeyLower(), entry.indexAs(), entry.helpAs(),
+                        {address, resolved(entry.indexTarget()), entry.helpTitle(), entry.helpWindow(),
+                         entry.helpFrame()}});
 }
 
 void IndexGenerator::addCrossReference(const CrossReference& reference)
@@ -172,25 +201,12 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
                               std::string_view relativeUrl, std::string_view indexTarget,
                               std::string_view helpTitle, std::string_view helpWindow, std::string_view helpFrame)
 {
-    appendEntry(sortAs, indexAs, helpAs, spacesAsPercent20(relativeUrl), indexTarget, helpTitle, helpWindow,
-                helpFrame);
-}
-
-void IndexGenerator::appendEntry(std::string_view sortAs, std::string_view indexAs, std::string_view helpAs,
-                                 std::string address, std::string_view indexTarget, std::string_view helpTitle,
-                                 std::string_view helpWindow, std::string_view helpFrame)
-{
-    entriesInSortOrder_ = false;
-    EntryCopy& copy = entries_.emplace_back();
-    copy.sortKey = unescapeField(sortAs);
-    lowerInPlace(copy.sortKey);
-    copy.indexAs = indexAs;
-    copy.helpAs = helpAs;
-    copy.link.address = std::move(address);
-    copy.link.frameTarget = unescapeField(indexTarget);
-    copy.link.helpTitle = helpTitle;
-    copy.link.helpWindow = helpWindow;
-    copy.link.helpFrame = helpFrame;
+    itemsSorted_ = false;
+    std::string sortKey = unescapeField(sortAs);
+    lowerInPlace(sortKey);
+    entries_.push_back({keep(std::move(sortKey)), keep(std::string(indexAs)), keep(std::string(helpAs)),
+                        {keep(spacesAsPercent20(relativeUrl)), keep(unescapeField(indexTarget)),
+                         keep(std::string(helpTitle)), keep(std::string(helpWindow)), keep(std::string(helpFrame))}});
 }
 
 void IndexGenerator::addCrossReference(std::string_view heading, std::string_view headingSort,
@@ -198,6 +214,7 @@ void IndexGenerator::addCrossReference(std::string_view heading, std::string_vie
                                        std::string_view locator, std::string_view locatorSort,
                                        bool linkToLocator)
 {
+    itemsSorted_ = false;
     CrossReferenceCopy& copy = crossReferences_.emplace_back();
     copy.heading = unescapeField(heading);
     copy.headingKey = unescapeField(headingSort);
@@ -235,70 +252,115 @@ void IndexGenerator::numberCrossReferenceAnchors()
     }
 }
 
-std::vector<IndexGenerator::Item> IndexGenerator::makeItems(IndexMode mode) const
+std::string_view IndexGenerator::keyOf(const Item& item) const
 {
-    std::vector<Item> items;
-    items.reserve(entries_.size() + 2 * crossReferences_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const EntryCopy& copy = entries_[i];
-        if (copy.sortKey.empty()) continue;
-        items.push_back({sortPrefixOf(classOfKey(copy.sortKey), copy.sortKey), copy.sortKey,
-                         mode == IndexMode::Html ? copy.indexAs : copy.helpAs, copy.link.address,
-                         static_cast<std::uint32_t>(i), classOfKey(copy.sortKey), KindEntry,
-                         groupOfKey(copy.sortKey)});
+    switch (item.kind) {
+    case KindEntry: return entries_[item.source].sortKey;
+    case KindCrossReferenceHeading: return crossReferences_[item.source].headingKey;
+    default: return crossReferences_[item.source].locatorKey;
     }
+}
+
+std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) const
+{
+    switch (item.kind) {
+    case KindEntry: {
+        const EntryCopy& copy = entries_[item.source];
+        return mode == IndexMode::Html ? copy.indexAs : copy.helpAs;
+    }
+    case KindCrossReferenceHeading: return crossReferences_[item.source].heading;
+    default: return crossReferences_[item.source].locatorKey;
+    }
+}
+
+bool IndexGenerator::itemBefore(const Item& a, const Item& b, IndexMode mode) const
+{
+    if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
+    if (int c = keyOf(a).compare(keyOf(b))) return c < 0;
+    if (int c = compareIgnoringAsciiCase(displayOf(a, mode), displayOf(b, mode))) return c < 0;
+    if (a.kind != b.kind) return a.kind < b.kind;
+    if (a.kind != KindEntry) return false;
+    return compareIgnoringAsciiCase(entries_[a.source].link.address, entries_[b.source].link.address) < 0;
+}
+
+void IndexGenerator::makeItems()
+{
+    items_.clear();
+    items_.reserve(entries_.size() + 2 * crossReferences_.size());
+    auto add = [this](std::string_view key, std::size_t source, ItemKind kind) {
+        items_.push_back({SortPrefix(classOfKey(key), key), static_cast<std::uint32_t>(source), kind});
+    };
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (!entries_[i].sortKey.empty()) add(entries_[i].sortKey, i, KindEntry);
     for (std::size_t i = 0; i < crossReferences_.size(); ++i) {
-        const CrossReferenceCopy& copy = crossReferences_[i];
-        auto source = static_cast<std::uint32_t>(i);
-        items.push_back({sortPrefixOf(classOfKey(copy.headingKey), copy.headingKey), copy.headingKey,
-                         copy.heading, {}, source, classOfKey(copy.headingKey), KindCrossReferenceHeading,
-                         groupOfKey(copy.headingKey)});
-        items.push_back({sortPrefixOf(classOfKey(copy.locatorKey), copy.locatorKey), copy.locatorKey,
-                         copy.locatorKey, {}, source, classOfKey(copy.locatorKey), KindLocatorAnchor,
-                         groupOfKey(copy.locatorKey)});
+        add(crossReferences_[i].headingKey, i, KindCrossReferenceHeading);
+        add(crossReferences_[i].locatorKey, i, KindLocatorAnchor);
     }
-    return items;
+}
+
+void IndexGenerator::sortItems(IndexMode mode)
+{
+    auto before = [this, mode](const Item& a, const Item& b) { return itemBefore(a, b, mode); };
+    if (!itemsSorted_) {
+        makeItems();
+        std::sort(items_.begin(), items_.end(), before);
+        layOutEntriesInOrder();
+    } else if (mode != sortedMode_) {
+        // Key and class come first in both modes: only runs of equal keys can change order.
+        for (auto run = items_.begin(); run != items_.end();) {
+            auto end = run + 1;
+            while (end != items_.end() && end->sortPrefix == run->sortPrefix && keyOf(*end) == keyOf(*run)) ++end;
+            if (end - run > 1) std::sort(run, end, before);
+            run = end;
+        }
+    }
+    itemsSorted_ = true;
+    sortedMode_ = mode;
 }
 
 void IndexGenerator::buildTree(IndexMode mode)
 {
     clearTree();
-    std::vector<Item> items = makeItems(mode);
-    std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
-        if (int c = a.key.compare(b.key)) return c < 0;
-        if (int c = compareIgnoringAsciiCase(a.display, b.display)) return c < 0;
-        if (a.kind != b.kind) return a.kind < b.kind;
-        return compareIgnoringAsciiCase(a.address, b.address) < 0;
-    });
-    layOutEntriesInOrder(items, mode);
-    for (const Item& item : items) placeItem(item);
+    sortItems(mode);
+    for (const Item& item : items_) placeItem(item, mode);
     adjustLevels();
     findFirstAndLastLetter();
 }
 
-void IndexGenerator::layOutEntriesInOrder(std::vector<Item>& items, IndexMode mode)
+void IndexGenerator::layOutEntriesInOrder()
 {
-    if (entriesInSortOrder_) return;
-    // Copies made afresh in sort order keep the tree's and the writers' walks
-    // over memory in address order, which matters far more than the copying
-    // for a large index.
+    // Copies and texts laid out afresh in sort order keep the tree's and the
+    // writers' walks over memory in address order, which matters far more
+    // than the copying for a large index.
+    auto fieldsOf = [](EntryCopy& copy) {
+        return std::array<std::string_view*, 8>{&copy.sortKey,         &copy.indexAs,         &copy.helpAs,
+                                                &copy.link.address,    &copy.link.frameTarget, &copy.link.helpTitle,
+                                                &copy.link.helpWindow, &copy.link.helpFrame};
+    };
+    std::size_t size = 0;
+    for (EntryCopy& copy : entries_)
+        for (const std::string_view* field : fieldsOf(copy)) size += field->size();
+    std::vector<char> texts;
+    texts.reserve(size);
+
     std::vector<EntryCopy> ordered;
     ordered.reserve(entries_.size());
     std::vector<bool> placed(entries_.size(), false);
-    for (Item& item : items) {
+    for (Item& item : items_) {
         if (item.kind != KindEntry) continue;
         placed[item.source] = true;
-        const EntryCopy& copy = ordered.emplace_back(entries_[item.source]);
+        EntryCopy& copy = ordered.emplace_back(entries_[item.source]);
         item.source = static_cast<std::uint32_t>(ordered.size() - 1);
-        item.key = copy.sortKey;
-        item.display = mode == IndexMode::Html ? copy.indexAs : copy.helpAs;
-        item.address = copy.link.address;
+        for (std::string_view* field : fieldsOf(copy)) {
+            const std::size_t at = texts.size();
+            texts.insert(texts.end(), field->begin(), field->end());
+            *field = std::string_view(texts.data() + at, field->size());
+        }
     }
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (!placed[i]) ordered.push_back(std::move(entries_[i]));
+        if (!placed[i]) ordered.push_back(entries_[i]);
     entries_ = std::move(ordered);
-    entriesInSortOrder_ = true;
+    entryTexts_ = std::move(texts);
 }
 
 void IndexGenerator::markPresent(int itemClass, char group)
@@ -311,10 +373,10 @@ void IndexGenerator::markPresent(int itemClass, char group)
         symbolsPresent_ = true;
 }
 
-IndexNode& IndexGenerator::newNode(IndexNode* parent, std::string text, char group)
+IndexNode& IndexGenerator::newNode(IndexNode* parent, std::string_view text, char group)
 {
     IndexNode& node = nodes_.emplace_back();
-    node.text = std::move(text);
+    node.text = text;
     node.parent = parent;
     node.group = group;
     node.level = parent ? parent->level + 1 : 0;
@@ -322,23 +384,25 @@ IndexNode& IndexGenerator::newNode(IndexNode* parent, std::string text, char gro
     return node;
 }
 
-void IndexGenerator::placeItem(const Item& item)
+void IndexGenerator::placeItem(const Item& item, IndexMode mode)
 {
-    markPresent(item.itemClass, item.group);
+    const std::string_view key = keyOf(item);
+    const char group = groupOfKey(key);
+    markPresent(classOfKey(key), group);
     levelPieces_.clear();
-    appendLevelPieces(item.display, levelPieces_);
+    appendLevelPieces(displayOf(item, mode), levelPieces_);
 
     // Merging looks only at the last node of a level: equal neighbours in sort order share a node.
     IndexNode* node = nullptr;
     for (std::string_view piece : levelPieces_) {
-        std::string resolved;
         std::string_view text = piece;
-        if (piece.find('\\') != std::string_view::npos) text = resolved = unescapeField(piece);
+        const bool escaped = piece.find('\\') != std::string_view::npos;
+        if (escaped) text = resolvedPiece_ = unescapeField(piece);
         std::vector<IndexNode*>& siblings = node ? node->children : topLevel_;
         if (!siblings.empty() && siblings.back()->text == text)
             node = siblings.back();
         else
-            node = &newNode(node, std::string(text), item.group);
+            node = &newNode(node, escaped ? std::string_view(nodeTexts_.emplace_back(text)) : text, group);
     }
     if (!node) return;
 

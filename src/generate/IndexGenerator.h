@@ -29,10 +29,12 @@ enum class IndexMode { Html, Help };
 // cross-references, and the sorted, grouped tree that every writer walks.
 class IndexGenerator {
 public:
+    // Views, like the texts of its link: the generator's own texts, or the
+    // collected entry's until the first tree is built.
     struct EntryCopy {
-        std::string sortKey;  // SortAs, escapes resolved, lowercased
-        std::string indexAs;  // as stored
-        std::string helpAs;   // as stored
+        std::string_view sortKey;  // SortAs, escapes resolved, lowercased
+        std::string_view indexAs;  // as stored
+        std::string_view helpAs;   // as stored
         LocatorLink link;
     };
     struct CrossReferenceCopy {
@@ -48,9 +50,17 @@ public:
     // Boolean options are taken as true or false (0 or 1).
     void setStyle(const StyleSettings& style);
 
+    IndexGenerator();
+    ~IndexGenerator();
+    // The copies and the tree point into the generator's own texts.
+    IndexGenerator(const IndexGenerator&) = delete;
+    IndexGenerator& operator=(const IndexGenerator&) = delete;
+
     // Empties the copies and the tree and clears the presence flags.
     void reset();
-    // Copies every index entry (walk order), then every cross-reference.
+    // Copies every index entry (walk order), then every cross-reference. The
+    // entries' texts are read in place until the first tree is built: the
+    // project must not change in between.
     void collect(ProjectNode& root);
     void addEntry(const IndexEntry& entry);
     void addCrossReference(const CrossReference& crossReference);
@@ -65,6 +75,9 @@ public:
     // Cross-references to the same locator share one anchor number.
     void numberCrossReferenceAnchors();
     // Sorts all items and rebuilds the tree; the previous tree is discarded.
+    // The first build after copies were added also lays the entry copies and
+    // their texts out in sort order; a build in the other mode only reorders
+    // items of equal keys, the display being the first rule that differs.
     void buildTree(IndexMode mode);
 
     // --- What the writers read ---
@@ -92,29 +105,38 @@ public:
 
 private:
     struct Item;
-    std::vector<Item> makeItems(IndexMode mode) const;
-    void appendEntry(const IndexEntry& entry, const std::string& address);
-    // `address` is already in link form.
-    void appendEntry(std::string_view sortAs, std::string_view indexAs, std::string_view helpAs, std::string address,
-                     std::string_view indexTarget, std::string_view helpTitle, std::string_view helpWindow,
-                     std::string_view helpFrame);
+    void sortItems(IndexMode mode);
+    void makeItems();
+    bool itemBefore(const Item& a, const Item& b, IndexMode mode) const;
+    std::string_view keyOf(const Item& item) const;
+    std::string_view displayOf(const Item& item, IndexMode mode) const;
+    void appendEntry(const IndexEntry& entry, std::string_view address);
+    std::string_view keep(std::string text);
+    std::string_view resolved(std::string_view text);
     void clearTree();
-    void layOutEntriesInOrder(std::vector<Item>& items, IndexMode mode);
-    void placeItem(const Item& item);
+    void layOutEntriesInOrder();
+    void placeItem(const Item& item, IndexMode mode);
     void adjustLevels();
     void findFirstAndLastLetter();
     void markPresent(int itemClass, char group);
-    IndexNode& newNode(IndexNode* parent, std::string text, char group);
+    IndexNode& newNode(IndexNode* parent, std::string_view text, char group);
 
     StyleSettings style_;
     IndexOutputNames outputNames_;
     std::string projectDirectory_;
 
     std::vector<EntryCopy> entries_;
-    bool entriesInSortOrder_ = false;
     std::vector<CrossReferenceCopy> crossReferences_;
+    std::deque<std::string> ownedTexts_;  // texts made for the copies; a deque keeps their addresses
+    std::vector<char> entryTexts_;        // the entry copies' texts, laid out in sort order
+
+    std::vector<Item> items_;  // sorted, in `sortedMode_`, while `itemsSorted_`
+    bool itemsSorted_ = false;
+    IndexMode sortedMode_ = IndexMode::Html;
 
     std::vector<std::string_view> levelPieces_;  // scratch of placeItem
+    std::string resolvedPiece_;                  // scratch of placeItem
+    std::deque<std::string> nodeTexts_;          // node texts whose escapes were resolved
     std::deque<IndexNode> nodes_;  // owns every node; a deque keeps their addresses
     std::vector<IndexNode*> topLevel_;
     std::array<bool, 26> letterPresent_{};

@@ -5,13 +5,14 @@
 
 namespace torvane {
 
-// Where one index entry points.
+// Where one index entry points. The texts belong to the generator (or, until
+// its first tree is built, to the project's entries it collected).
 struct LocatorLink {
-    std::string address;      // owner's relative URL, spaces written as "%20"
-    std::string frameTarget;  // IndexTarget, escapes resolved
-    std::string helpTitle;    // the next three as stored (escaped form)
-    std::string helpWindow;
-    std::string helpFrame;
+    std::string_view address;      // owner's relative URL, spaces written as "%20"
+    std::string_view frameTarget;  // IndexTarget, escapes resolved
+    std::string_view helpTitle;    // the next three as stored (escaped form)
+    std::string_view helpWindow;
+    std::string_view helpFrame;
 };
 
 // One "See" line under a heading of the index.
@@ -35,7 +36,7 @@ inline constexpr char kNoGroup = 0;
 // the links point into the generator's entry and cross-reference copies, so all
 // of it is valid until the generator rebuilds or resets.
 struct IndexNode {
-    std::string text;  // escapes resolved
+    std::string_view text;  // escapes resolved
     IndexNode* parent = nullptr;
     std::vector<IndexNode*> children;
     std::vector<const LocatorLink*> locators;

@@ -17,14 +17,14 @@ void add(IndexGenerator& generator, const Entry& e)
 std::vector<std::string> topTexts(const IndexGenerator& generator)
 {
     std::vector<std::string> texts;
-    for (const IndexNode* node : generator.topLevelNodes()) texts.push_back(node->text);
+    for (const IndexNode* node : generator.topLevelNodes()) texts.emplace_back(node->text);
     return texts;
 }
 
 std::vector<std::string> addresses(const IndexNode& node)
 {
     std::vector<std::string> result;
-    for (const LocatorLink* link : node.locators) result.push_back(link->address);
+    for (const LocatorLink* link : node.locators) result.emplace_back(link->address);
     return result;
 }
 
@@ -47,6 +47,30 @@ TEST(IndexGeneratorSort, KeysEqualIgnoringCaseAreOrderedByDisplayThenKindThenAdd
     EXPECT_EQ(first.crossReferences.size(), 1u);
     EXPECT_EQ(addresses(first), (std::vector<std::string>{"a.htm", "B.htm"}));
     EXPECT_EQ(addresses(*generator.topLevelNodes()[1]), (std::vector<std::string>{"c.htm"}));
+}
+
+TEST(IndexGeneratorSort, EachModeOrdersEqualKeysByItsOwnDisplay)
+{
+    IndexGenerator generator;
+    add(generator, {"same key", "Beta", "alpha", "1.htm"});
+    add(generator, {"same key", "Alpha", "beta", "2.htm"});
+    add(generator, {"a key that is longer than any prefix, b", "Ant", "Ant", "3.htm"});
+    add(generator, {"a key that is longer than any prefix, a", "Bee", "Bee", "4.htm"});
+
+    // The second build starts from the first one's order.
+    generator.buildTree(IndexMode::Html);
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Bee", "Ant", "Alpha", "Beta"}));
+    generator.buildTree(IndexMode::Help);
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Bee", "Ant", "alpha", "beta"}));
+    EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string>{"1.htm"}));
+    generator.buildTree(IndexMode::Html);
+    EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string>{"2.htm"}));
+
+    // A copy added later is sorted in with the others.
+    add(generator, {"same key", "Aardvark", "aardvark", "5.htm"});
+    generator.buildTree(IndexMode::Help);
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Bee", "Ant", "aardvark", "alpha", "beta"}));
+    EXPECT_EQ(generator.entries().size(), 5u);
 }
 
 TEST(IndexGeneratorSort, ClassesOrderSymbolsThenNumbersThenLetters)

@@ -48,9 +48,10 @@ public:
             pending_[HelpAs] = pending_[IndexAs];
         if (pending_[HelpTitle].empty())
             pending_[HelpTitle] = "Untitled";
-        for (StoredField field : recordOrder)
+        for (StoredField field : recordOrder) {
             out_.emplace_back(std::string(storedFields[field]), std::move(pending_[field]));
-        pending_ = {};
+            pending_[field].clear();
+        }
         targetJustOpened_ = false;
     }
 

@@ -31,6 +31,8 @@ int compareNoCase(std::string_view a, std::string_view b)
 {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
+        if (a[i] == b[i])
+            continue;
         const auto la = static_cast<signed char>(asciiLower(a[i]));
         const auto lb = static_cast<signed char>(asciiLower(b[i]));
         if (la != lb)
@@ -55,13 +57,15 @@ std::string unescapeField(std::string_view text)
 {
     std::string plain;
     plain.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\') {
-            if (++i == text.size())
-                break;
-        }
-        plain.push_back(text[i]);
+    std::size_t runStart = 0;
+    for (std::size_t slash = text.find('\\'); slash != std::string_view::npos; slash = text.find('\\', runStart)) {
+        plain.append(text.substr(runStart, slash - runStart));
+        if (slash + 1 == text.size())
+            return plain;
+        plain.push_back(text[slash + 1]);
+        runStart = slash + 2;
     }
+    plain.append(text.substr(runStart));
     return plain;
 }
 

@@ -32,6 +32,8 @@ TEST(TextUtil, UnescapeDropsEscapingBackslashes)
     EXPECT_EQ(unescapeField("\\\\\\x"), "\\x");
     EXPECT_EQ(unescapeField("end\\"), "end");
     EXPECT_EQ(unescapeField("plain"), "plain");
+    EXPECT_EQ(unescapeField("\\"), "");
+    EXPECT_EQ(unescapeField("\\a\\b c\\\\"), "ab c\\");
 }
 
 TEST(TextUtil, TrimRemovesBlanksTabsAndLineEnds)

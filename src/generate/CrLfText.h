@@ -31,6 +31,7 @@ public:
         bytes_.append(count, ' ');
         return *this;
     }
+    void reserve(std::size_t bytes) { bytes_.reserve(bytes); }
     std::string take() { return std::move(bytes_); }
 
 private:

@@ -15,6 +15,7 @@ public:
     std::string text()
     {
         const StyleSettings& style = generator_.style();
+        out_.reserve(generator_.outputSizeHint());
         out_ << "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n" << "<HTML>\n" << "<HEAD>\n";
         if (!style.stylesheetPath.empty())
             out_ << "  <LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"" << style.stylesheetPath << "\">\n";

@@ -85,6 +85,7 @@ bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroup
     bool ok = true;
     const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
     std::string out;
+    out.reserve(plan.pageSizeHint + top.size());
     appendPageOpening(out, plan, targetsOf(plan, page), top);
     appendPageBody(out, plan, page);
     const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";

@@ -127,6 +127,7 @@ void IndexGenerator::reset()
     ownedTexts_.clear();
     entryTexts_.clear();
     entryTexts_.shrink_to_fit();
+    textBytes_ = 0;
     items_.clear();
     items_.shrink_to_fit();
     itemsSorted_ = false;
@@ -342,6 +343,10 @@ void IndexGenerator::layOutEntriesInOrder()
         for (const std::string_view* field : fieldsOf(copy)) size += field->size();
     std::vector<char> texts;
     texts.reserve(size);
+    textBytes_ = size;
+    for (const CrossReferenceCopy& copy : crossReferences_)
+        textBytes_ += copy.heading.size() + copy.link.separator.size() + copy.link.reference.size() +
+                      copy.link.locator.size() + copy.link.locatorPage.size();
 
     std::vector<EntryCopy> ordered;
     ordered.reserve(entries_.size());
@@ -440,6 +445,14 @@ void IndexGenerator::findFirstAndLastLetter()
     }
     firstLetter_ = first ? first : 'A';
     lastLetter_ = last ? last : 'A';
+}
+
+std::size_t IndexGenerator::outputSizeHint() const
+{
+    // Every text at most twice (a heading in its lines and its parent's), in
+    // lines of markup of a few hundred bytes per entry and cross-reference.
+    constexpr std::size_t kMarkupPerRecord = 256;
+    return 2 * (textBytes_ + kMarkupPerRecord * (entries_.size() + crossReferences_.size())) + 4096;
 }
 
 bool IndexGenerator::isGroupPresent(char group) const

@@ -93,6 +93,9 @@ public:
     std::string groupPageName(char group) const;
 
     const std::vector<IndexNode*>& topLevelNodes() const { return topLevel_; }
+    // Room for any one output of the tree built last, to reserve up front:
+    // space reserved but never written costs no memory, growing costs copies.
+    std::size_t outputSizeHint() const;
     // group: 'A'..'Z', kNumbersGroup or kSymbolsGroup.
     bool isGroupPresent(char group) const;
     // First and last letter group among the top-level nodes; 'A' when there is none.
@@ -129,6 +132,7 @@ private:
     std::vector<CrossReferenceCopy> crossReferences_;
     std::deque<std::string> ownedTexts_;  // texts made for the copies; a deque keeps their addresses
     std::vector<char> entryTexts_;        // the entry copies' texts, laid out in sort order
+    std::size_t textBytes_ = 0;           // the entry and cross-reference copies' texts
 
     std::vector<Item> items_;  // sorted, in `sortedMode_`, while `itemsSorted_`
     bool itemsSorted_ = false;

@@ -53,6 +53,7 @@ bool hasAsciiUpper(std::string_view text)
 std::string javaHelpIndexText(const IndexGenerator& generator)
 {
     CrLfText out;
+    out.reserve(generator.outputSizeHint());
     out << kXmlDeclaration << "<!DOCTYPE index PUBLIC\n"
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Index Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/index_1_0.dtd\">\n"
@@ -113,6 +114,7 @@ std::string javaHelpMapText(const IndexGenerator& generator)
               [](const Address& a, const Address& b) { return a.folded < b.folded; });
 
     CrLfText out;
+    out.reserve(generator.outputSizeHint());
     out << kXmlDeclaration << "<!DOCTYPE map PUBLIC\n"
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Map Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/map_1_0.dtd\">\n"

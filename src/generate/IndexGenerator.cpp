@@ -101,6 +101,7 @@ int asBool(int value) { return value != 0 ? 1 : 0; }
 
 struct IndexGenerator::Item {
     SortPrefix sortPrefix;
+    std::string_view key;  // held here: ties are compared without a detour through the copy
     std::uint32_t source;  // index into the entry or the cross-reference copies
     std::int8_t kind;
 };
@@ -253,15 +254,6 @@ void IndexGenerator::numberCrossReferenceAnchors()
     }
 }
 
-std::string_view IndexGenerator::keyOf(const Item& item) const
-{
-    switch (item.kind) {
-    case KindEntry: return entries_[item.source].sortKey;
-    case KindCrossReferenceHeading: return crossReferences_[item.source].headingKey;
-    default: return crossReferences_[item.source].locatorKey;
-    }
-}
-
 std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) const
 {
     switch (item.kind) {
@@ -277,7 +269,7 @@ std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) con
 bool IndexGenerator::itemBefore(const Item& a, const Item& b, IndexMode mode) const
 {
     if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
-    if (int c = keyOf(a).compare(keyOf(b))) return c < 0;
+    if (int c = a.key.compare(b.key)) return c < 0;
     if (int c = compareIgnoringAsciiCase(displayOf(a, mode), displayOf(b, mode))) return c < 0;
     if (a.kind != b.kind) return a.kind < b.kind;
     if (a.kind != KindEntry) return false;
@@ -289,7 +281,7 @@ void IndexGenerator::makeItems()
     items_.clear();
     items_.reserve(entries_.size() + 2 * crossReferences_.size());
     auto add = [this](std::string_view key, std::size_t source, ItemKind kind) {
-        items_.push_back({SortPrefix(classOfKey(key), key), static_cast<std::uint32_t>(source), kind});
+        items_.push_back({SortPrefix(classOfKey(key), key), key, static_cast<std::uint32_t>(source), kind});
     };
     for (std::size_t i = 0; i < entries_.size(); ++i)
         if (!entries_[i].sortKey.empty()) add(entries_[i].sortKey, i, KindEntry);
@@ -310,7 +302,7 @@ void IndexGenerator::sortItems(IndexMode mode)
         // Key and class come first in both modes: only runs of equal keys can change order.
         for (auto run = items_.begin(); run != items_.end();) {
             auto end = run + 1;
-            while (end != items_.end() && end->sortPrefix == run->sortPrefix && keyOf(*end) == keyOf(*run)) ++end;
+            while (end != items_.end() && end->sortPrefix == run->sortPrefix && end->key == run->key) ++end;
             if (end - run > 1) std::sort(run, end, before);
             run = end;
         }
@@ -361,6 +353,7 @@ void IndexGenerator::layOutEntriesInOrder()
             texts.insert(texts.end(), field->begin(), field->end());
             *field = std::string_view(texts.data() + at, field->size());
         }
+        item.key = copy.sortKey;
     }
     for (std::size_t i = 0; i < entries_.size(); ++i)
         if (!placed[i]) ordered.push_back(entries_[i]);
@@ -391,7 +384,7 @@ IndexNode& IndexGenerator::newNode(IndexNode* parent, std::string_view text, cha
 
 void IndexGenerator::placeItem(const Item& item, IndexMode mode)
 {
-    const std::string_view key = keyOf(item);
+    const std::string_view key = item.key;
     const char group = groupOfKey(key);
     markPresent(classOfKey(key), group);
     levelPieces_.clear();

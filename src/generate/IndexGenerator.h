@@ -111,7 +111,6 @@ private:
     void sortItems(IndexMode mode);
     void makeItems();
     bool itemBefore(const Item& a, const Item& b, IndexMode mode) const;
-    std::string_view keyOf(const Item& item) const;
     std::string_view displayOf(const Item& item, IndexMode mode) const;
     void appendEntry(const IndexEntry& entry, std::string_view address);
     std::string_view keep(std::string text);

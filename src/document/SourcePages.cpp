@@ -35,39 +35,31 @@ void installTargets(SourceFile& file, const CHtmlFile& page)
 
 // Applies the block's records: "Target" picks the holder ("#" is the page
 // itself; a name the page lacks picks nothing, so its records are dropped),
-// and every "HelpFrame" closes a record.
+// and every record after it is seven pairs in the fixed order IndexAs,
+// HelpAs, HelpTitle, SortAs, IndexTarget, HelpWindow, HelpFrame.
 void applyBlockRecords(SourceFile& file, const NameValueList& records)
 {
+    constexpr std::size_t recordPairs = 7;
     EntryHolder* current = nullptr;
-    std::string indexAs, helpAs, helpTitle, sortAs, indexTarget, helpWindow, helpFrame;
-    for (const auto& [key, value] : records) {
-        if (key == "Target") {
-            current = value == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(value);
-        } else if (key == "IndexAs") {
-            indexAs = value;
-        } else if (key == "HelpAs") {
-            helpAs = value;
-        } else if (key == "HelpTitle") {
-            helpTitle = value;
-        } else if (key == "SortAs") {
-            sortAs = value;
-        } else if (key == "IndexTarget") {
-            indexTarget = value;
-        } else if (key == "HelpWindow") {
-            helpWindow = value;
-        } else if (key == "HelpFrame") {
-            helpFrame = value;
-            if (current == nullptr)
-                continue;
-            if (indexAs.empty()) {
-                current->setExcluded(true);
-                continue;
-            }
+    for (std::size_t i = 0; i < records.size();) {
+        if (records[i].first == "Target") {
+            const std::string& name = records[i].second;
+            current = name == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
+            ++i;
+            continue;
+        }
+        if (records.size() - i < recordPairs)
+            break;
+        const auto field = [&](std::size_t index) -> const std::string& { return records[i + index].second; };
+        if (current != nullptr && field(0).empty()) {
+            current->setExcluded(true);
+        } else if (current != nullptr) {
             auto entry = std::make_unique<IndexEntry>();
-            entry->setTexts(indexAs, helpAs, helpTitle, sortAs);
-            entry->setTargets(indexTarget, helpWindow, helpFrame);
+            entry->setTexts(field(0), field(1), field(2), field(3));
+            entry->setTargets(field(4), field(5), field(6));
             current->addEntry(std::move(entry));
         }
+        i += recordPairs;
     }
 }
 

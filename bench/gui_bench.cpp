@@ -1,0 +1,432 @@
+// The desktop project window on a generated project of 20,000 pages
+// (bench/common, seed 11, scale 0.2: pages of 16 KB with about 46 anchors,
+// 60 % of them with an index block): opening it behind the progress window,
+// cancelling an open, and the two actions a user repeats most, Exclude on
+// one selected target and Delete on one selected list row, each timed up to
+// the end of the refresh of both views. An untimed Undo brings the project
+// back between iterations. BM_SnapshotCopy times the undo snapshot alone.
+//
+// TORVANE_GUI_BENCH_PAGES changes the page count (for profiling runs);
+// TORVANE_BENCH_DIR names the folder for the generated pages (default: the
+// temporary folder).
+#include "common/ProjectGenerator.h"
+
+#include "document/CProjectDoc.h"
+#include "document/ProjectAction.h"
+#include "model/ProjectRootNode.h"
+#include "model/SourceFile.h"
+#include "platform/AppServices.h"
+#include "ui/CProjectList.h"
+#include "ui/CProjectTree.h"
+#include "ui/CProjectWnd.h"
+#include "ui/CommandIds.h"
+#include "ui/ProgressDialog.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+using namespace torvane;
+using Clock = std::chrono::steady_clock;
+
+constexpr double kPageScale = 0.2;
+constexpr std::uint64_t kSeed = 11;
+// Pages loaded before the Cancel button is clicked in the cancelled open.
+constexpr int kCancelAfter = 1000;
+
+std::size_t pageCount()
+{
+    if (const char* chosen = std::getenv("TORVANE_GUI_BENCH_PAGES"))
+        return static_cast<std::size_t>(std::strtoul(chosen, nullptr, 10));
+    return 20000;
+}
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double cpuMilliseconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+class BenchProfile final : public Profile {
+public:
+    int readInt(std::string_view, std::string_view, int defaultValue) const override { return defaultValue; }
+    std::string readString(std::string_view, std::string_view, std::string_view defaultValue) const override
+    {
+        return std::string(defaultValue);
+    }
+    void writeInt(std::string_view, std::string_view, int) override {}
+    void writeString(std::string_view, std::string_view, std::string_view) override {}
+    void deleteKey(std::string_view, std::string_view) override {}
+};
+
+class CountingPresenter final : public ReportPresenter {
+public:
+    void showReport(const std::string&, const std::string&, const std::string&) override { ++reports; }
+    int reports = 0;
+};
+
+class NoMessages final : public MessageSink {
+public:
+    void showMessage(std::string_view) override {}
+    bool askYesNo(std::string_view, bool answer) override { return answer; }
+};
+
+class NoShell final : public ShellLauncher {
+public:
+    void openDocument(const std::string&) override {}
+    void openWithProgram(const std::string&, const std::string&) override {}
+};
+
+// The desktop's progress window, watched: counts the steps, measures the
+// longest time between two of them (while the window cannot answer), and
+// can click Cancel once a given number of pages has been announced.
+class WatchedProgress final : public Progress {
+public:
+    void begin(std::string_view title, int total) override
+    {
+        steps = 0;
+        longestGapMs = 0;
+        last_ = Clock::now();
+        window.begin(title, total);
+    }
+
+    bool step(int done, std::string_view text) override
+    {
+        ++steps;
+        longestGapMs = std::max(longestGapMs, millisecondsSince(last_));
+        if (cancelAfter > 0 && steps > cancelAfter && window.dialog()) {
+            if (auto* cancel = window.dialog()->findChild<QPushButton*>())
+                cancel->click();
+        }
+        const bool goOn = window.step(done, text);
+        last_ = Clock::now();
+        return goOn;
+    }
+
+    void end() override
+    {
+        longestGapMs = std::max(longestGapMs, millisecondsSince(last_));
+        window.end();
+    }
+
+    QtProgress window;
+    int cancelAfter = 0;
+    int steps = 0;
+    double longestGapMs = 0;
+
+private:
+    Clock::time_point last_;
+};
+
+struct Services {
+    BenchProfile profile;
+    FileReports reports;
+    CountingPresenter presenter;
+    NoMessages messages;
+    WatchedProgress progress;
+    NoShell shell;
+    AppServices app{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
+};
+
+// The generated project, written once per run and removed at exit.
+struct GeneratedFolder {
+    std::filesystem::path folder;
+    bench::GeneratedProject project;
+
+    GeneratedFolder()
+    {
+        const char* chosen = std::getenv("TORVANE_BENCH_DIR");
+        const std::filesystem::path base = chosen ? chosen : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "torvane-gui-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a folder under " + base.string());
+        folder = pattern;
+        const auto start = Clock::now();
+        project = bench::writeProject(folder, pageCount(), kSeed, kPageScale);
+        std::uintmax_t bytes = 0;
+        for (const bench::GeneratedPage& page : project.pages)
+            bytes += std::filesystem::file_size(page.fullPath);
+        std::cerr << "generated " << project.pages.size() << " pages, " << bytes / 1'000'000 << " MB in "
+                  << millisecondsSince(start) / 1e3 << " s under " << folder << "\n";
+    }
+    ~GeneratedFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+};
+
+GeneratedFolder& generated()
+{
+    static GeneratedFolder instance;
+    return instance;
+}
+
+// Runs the posted refresh of the views and the repaint that follows it.
+void settle(CProjectWnd& window)
+{
+    while (window.hasPendingRefresh())
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// A project opened into a shown window, as the desktop program does it.
+struct OpenWindow {
+    Services services;
+    std::unique_ptr<CProjectWnd> window;
+    double loadMs = 0;
+    double windowMs = 0;
+
+    explicit OpenWindow(int cancelAfter = 0)
+    {
+        services.progress.cancelAfter = cancelAfter;
+        auto document = std::make_unique<CProjectDoc>(services.app);
+        const auto start = Clock::now();
+        if (!document->openProject(generated().project.projectFile.string()))
+            throw std::runtime_error("the project did not open");
+        loadMs = millisecondsSince(start);
+        const auto shown = Clock::now();
+        window = std::make_unique<CProjectWnd>(std::move(document), services.app, CProjectWnd::Hooks{});
+        window->resize(1000, 700);
+        window->show();
+        settle(*window);
+        windowMs = millisecondsSince(shown);
+    }
+
+    CProjectDoc& document() { return window->document(); }
+    ProjectRootNode& root() { return document().root(); }
+};
+
+// The window the Exclude and Delete benchmarks share; main closes it while
+// the application object still exists.
+std::unique_ptr<OpenWindow> sharedWindow;
+
+OpenWindow& shared()
+{
+    if (!sharedWindow)
+        sharedWindow = std::make_unique<OpenWindow>();
+    return *sharedWindow;
+}
+
+// A file from the middle of the project that holds a regular entry on one
+// of its targets (a page with an index block).
+SourceFile* fileWithRegularEntry(ProjectRootNode& root)
+{
+    std::vector<ProjectNode*> files;
+    root.collect(files, NodeKindMask::File);
+    for (std::size_t i = files.size() / 2; i < files.size(); ++i) {
+        auto* file = static_cast<SourceFile*>(files[i]);
+        for (Target* target : file->targets())
+            if (!target->usesDefault() && target->entryCount() > 0)
+                return file;
+    }
+    return nullptr;
+}
+
+// Opens the folders above `node` the way a user reaches it, then clicks it;
+// the node itself stays collapsed, so that it stands for everything below it.
+void clickInTree(OpenWindow& open, ProjectNode& node)
+{
+    std::vector<ProjectNode*> above;
+    for (ProjectNode* up = node.parent(); up; up = up->parent())
+        above.push_back(up);
+    for (auto up = above.rbegin(); up != above.rend(); ++up)
+        (*up)->setExpanded(true);
+    node.setExpanded(false);
+    open.root().applyTreeSelection(node, false, false);
+    open.document().updateAllViews(HintTreeClick, open.window->treeView());
+    settle(*open.window);
+}
+
+// Times `command` with the refresh after it, then undoes it untimed.
+void timeCommandWithUndo(benchmark::State& state, OpenWindow& open, int command, int expectedAction)
+{
+    CProjectWnd& window = *open.window;
+    if (!window.isEnabled(command)) {
+        state.SkipWithError("the command is not enabled");
+        return;
+    }
+    double cpuMs = 0;
+    double commandMs = 0;
+    double refreshMs = 0;
+    double undoMs = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const double cpuStart = cpuMilliseconds();
+        window.runCommand(command);
+        const auto commandEnd = Clock::now();
+        commandMs += std::chrono::duration<double, std::milli>(commandEnd - start).count();
+        settle(window);
+        refreshMs += millisecondsSince(commandEnd);
+        cpuMs += cpuMilliseconds() - cpuStart;
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+
+        if (open.document().undoCode() != expectedAction || open.document().history().undoDepth() != 1) {
+            state.SkipWithError("the command did not make its undo step");
+            break;
+        }
+        const auto undoStart = Clock::now();
+        window.runCommand(CmdUndo);
+        settle(window);
+        undoMs += millisecondsSince(undoStart);
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["cpu_ms"] = cpuMs / iterations;
+    // The command alone (snapshot, change, trimming the history) and the
+    // refresh of the views after it.
+    state.counters["command_ms"] = commandMs / iterations;
+    state.counters["refresh_ms"] = refreshMs / iterations;
+    state.counters["undo_ms"] = undoMs / iterations;
+    state.counters["pages"] = static_cast<double>(pageCount());
+}
+
+void BM_OpenProject(benchmark::State& state)
+{
+    double loadMs = 0;
+    double windowMs = 0;
+    double gapMs = 0;
+    double stepsPerPage = 0;
+    for (auto _ : state) {
+        OpenWindow open;
+        loadMs += open.loadMs;
+        windowMs += open.windowMs;
+        gapMs = std::max(gapMs, open.services.progress.longestGapMs);
+        const std::size_t files = open.root().count(NodeKindMask::File);
+        if (files != pageCount())
+            state.SkipWithError("not every page was loaded");
+        stepsPerPage = static_cast<double>(open.services.progress.steps) / static_cast<double>(files);
+        state.SetIterationTime((open.loadMs + open.windowMs) / 1e3);
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["load_ms"] = loadMs / iterations;
+    state.counters["window_ms"] = windowMs / iterations;
+    state.counters["longest_step_gap_ms"] = gapMs;
+    state.counters["steps_per_page"] = stepsPerPage;
+    state.counters["pages"] = static_cast<double>(pageCount());
+}
+
+void BM_OpenCancelled(benchmark::State& state)
+{
+    double pagesLoaded = 0;
+    for (auto _ : state) {
+        OpenWindow open(kCancelAfter);
+        pagesLoaded = static_cast<double>(open.root().count(NodeKindMask::File));
+        if (pagesLoaded != kCancelAfter)
+            state.SkipWithError("Cancel did not stop the load after the pages announced");
+        state.SetIterationTime((open.loadMs + open.windowMs) / 1e3);
+    }
+    state.counters["pages_loaded"] = pagesLoaded;
+    state.counters["pages"] = static_cast<double>(pageCount());
+}
+
+void BM_SnapshotCopy(benchmark::State& state)
+{
+    ProjectRootNode& root = shared().root();
+    double freeMs = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        auto copy = std::make_unique<ProjectRootNode>(root);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        benchmark::DoNotOptimize(copy.get());
+        const auto freeStart = Clock::now();
+        copy.reset();
+        freeMs += millisecondsSince(freeStart);
+    }
+    state.counters["free_ms"] = freeMs / static_cast<double>(state.iterations());
+    state.counters["nodes"] = static_cast<double>(root.count(NodeKindMask::AllNodes));
+}
+
+// Both views brought up to date when nothing changed: the walks every
+// refresh makes, whatever the change.
+void BM_RefreshUnchanged(benchmark::State& state)
+{
+    OpenWindow& open = shared();
+    CProjectWnd& window = *open.window;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        window.treeView()->updateView(HintTreeClick);
+        window.listView()->updateView(HintTreeClick);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+    }
+}
+
+void BM_ExcludeRefresh(benchmark::State& state)
+{
+    OpenWindow& open = shared();
+    SourceFile* file = fileWithRegularEntry(open.root());
+    if (!file || file->targetCount() < 2) {
+        state.SkipWithError("no page with targets");
+        return;
+    }
+    clickInTree(open, *file->targets()[1]);
+    timeCommandWithUndo(state, open, CmdExclude, ActionExcludeTargets);
+}
+
+void BM_DeleteRefresh(benchmark::State& state)
+{
+    OpenWindow& open = shared();
+    SourceFile* file = fileWithRegularEntry(open.root());
+    if (!file) {
+        state.SkipWithError("no page with an index block");
+        return;
+    }
+    // The page collapsed and selected: the list shows its entries and its
+    // targets'; one regular entry is marked there.
+    clickInTree(open, *file);
+    CProjectList& list = *open.window->listView();
+    EntryRecord* marked = nullptr;
+    for (const ListRow& row : list.rows()) {
+        if (row.isEntry && !row.record->isDefault()) {
+            marked = row.record;
+            break;
+        }
+    }
+    if (!marked) {
+        state.SkipWithError("the list shows no regular entry");
+        return;
+    }
+    marked->setListSelected(true);
+    open.document().updateAllViews(HintListClick, &list);
+    settle(*open.window);
+    state.counters["list_rows"] = static_cast<double>(list.rows().size());
+    timeCommandWithUndo(state, open, CmdDeleteEntries, ActionDeleteEntriesAndCrossReferences);
+}
+
+BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
+BENCHMARK(BM_OpenCancelled)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
+BENCHMARK(BM_SnapshotCopy)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+BENCHMARK(BM_ExcludeRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+BENCHMARK(BM_DeleteRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    sharedWindow.reset();
+    return 0;
+}

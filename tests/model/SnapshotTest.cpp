@@ -98,6 +98,16 @@ TEST_F(SnapshotTest, CurrentNodeIsCarriedOver)
     root.setCurrentNode(&root);
     ProjectRootNode rootCurrent(root);
     EXPECT_EQ(rootCurrent.currentNode(), &rootCurrent);
+
+    // Deep in the tree, after a sibling that sorts before it.
+    root.setCurrentNode(page->findTarget("b"));
+    ProjectRootNode targetCurrent(root);
+    EXPECT_EQ(targetCurrent.currentNode(), targetCurrent.findOrCreateFile("/p/sub/page.htm").findTarget("b"));
+
+    // A node of another tree has no place in this one.
+    root.setCurrentNode(&copy.findOrCreateUrl("http://u/"));
+    ProjectRootNode foreignCurrent(root);
+    EXPECT_EQ(foreignCurrent.currentNode(), &foreignCurrent);
 }
 
 TEST_F(SnapshotTest, CopiesAreIndependent)

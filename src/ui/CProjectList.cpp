@@ -20,6 +20,25 @@ namespace {
 
 constexpr int kIconColumnWidth = 25;
 
+// The records of the selected holders and locators, entries apart from
+// cross-references, both in walk order: one walk instead of one per kind.
+class ShownRecords : public NodeVisitor {
+public:
+    void visitEntry(IndexEntry& entry, ProjectNode& holder) override
+    {
+        if (holder.isSelected())
+            entries.push_back(&entry);
+    }
+    void visitCrossReference(CrossReference& reference, ProjectNode& locator) override
+    {
+        if (locator.isSelected())
+            references.push_back(&reference);
+    }
+
+    std::vector<IndexEntry*> entries;
+    std::vector<CrossReference*> references;
+};
+
 // After these the list stays scrolled where it was; after the others it
 // starts at the top.
 bool keepsScrollPosition(int hint)
@@ -78,10 +97,10 @@ void CProjectList::setCurrentRow(int row)
 bool CProjectList::collectShown()
 {
     ProjectRootNode& root = window_.document().root();
-    std::vector<IndexEntry*> entries;
-    root.collectEntries(entries, NodeKindMask::SelectedOnly | NodeKindMask::Entries);
-    std::vector<CrossReference*> references;
-    root.collectCrossReferences(references, NodeKindMask::SelectedOnly | NodeKindMask::CrossReferences);
+    ShownRecords shown;
+    root.walk(shown);
+    std::vector<IndexEntry*>& entries = shown.entries;
+    std::vector<CrossReference*>& references = shown.references;
     bool same = entries == shownEntries_ && references == shownCrossReferences_;
     // A record freed and another made at the same address must not keep the
     // old row's texts: compare what the rows show as well.

@@ -188,11 +188,27 @@ void CProjectTree::updateView(int hint)
     updating_ = false;
     viewport()->update();
 
-    removableCount_ = static_cast<int>(root.count(NodeKindMask::SelectedOnly | NodeKindMask::File |
-                                                  NodeKindMask::Url | NodeKindMask::Locator));
-    selectedFileCount_ = static_cast<int>(root.count(NodeKindMask::SelectedOnly | NodeKindMask::File));
-    targetCount_ = static_cast<int>(root.count(NodeKindMask::SelectedOnly | NodeKindMask::File |
-                                               NodeKindMask::Target | NodeKindMask::Url));
+    countSelection(root);
+}
+
+void CProjectTree::countSelection(ProjectRootNode& root)
+{
+    // One walk for the three counts: the tree may hold a million nodes.
+    std::vector<ProjectNode*> selected;
+    root.collect(selected, NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Target |
+                               NodeKindMask::Url | NodeKindMask::Locator);
+    removableCount_ = 0;
+    selectedFileCount_ = 0;
+    targetCount_ = 0;
+    for (const ProjectNode* node : selected) {
+        const unsigned kind = node->kindBit();
+        if (kind & (NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator))
+            ++removableCount_;
+        if (kind == NodeKindMask::File)
+            ++selectedFileCount_;
+        if (kind & (NodeKindMask::File | NodeKindMask::Target | NodeKindMask::Url))
+            ++targetCount_;
+    }
 }
 
 CProjectTree::HitPart CProjectTree::hitTest(const QPoint& pos, QTreeWidgetItem** hit) const

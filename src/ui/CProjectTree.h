@@ -60,6 +60,8 @@ private:
     HitPart hitTest(const QPoint& pos, QTreeWidgetItem** item) const;
     void applyLook(QTreeWidgetItem* item, const TreeItemLook& look);
     void onExpansionChanged(QTreeWidgetItem* item, bool expanded);
+    // The selection counts the command rules read.
+    void countSelection(ProjectRootNode& root);
     void scrollRootToTop();
 
     CProjectWnd& window_;

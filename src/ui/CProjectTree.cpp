@@ -119,16 +119,34 @@ ProjectNode* CProjectTree::nodeOf(const QTreeWidgetItem* item)
     return static_cast<ProjectNode*>(item->data(0, kNodeRole).value<void*>());
 }
 
+namespace {
+
+// One icon per picture, shared by every item that shows it.
+const QIcon* nodeIcon(int image)
+{
+    static const std::vector<QIcon> icons = [] {
+        std::vector<QIcon> made;
+        for (const QPixmap& picture : nodeImages())
+            made.emplace_back(picture);
+        return made;
+    }();
+    return image >= 0 && image < static_cast<int>(icons.size()) ? &icons[static_cast<size_t>(image)] : nullptr;
+}
+
+} // namespace
+
 void CProjectTree::applyLook(QTreeWidgetItem* item, const TreeItemLook& look)
 {
     item->setText(0, fromBytes(look.text));
-    const auto& images = nodeImages();
-    if (look.image >= 0 && look.image < static_cast<int>(images.size()))
-        item->setIcon(0, QIcon(images[static_cast<size_t>(look.image)]));
-    item->setSelected(look.selected);
+    if (const QIcon* icon = nodeIcon(look.image))
+        item->setIcon(0, *icon);
+    // Each change goes through the control's selection and layout: a
+    // project of a million items can only afford the real changes.
+    if (item->isSelected() != look.selected)
+        item->setSelected(look.selected);
     if (look.expanded)
         pendingExpansion_.push_back(item);
-    else
+    else if (item->isExpanded())
         item->setExpanded(false);
 }
 
@@ -141,8 +159,13 @@ TreeItem CProjectTree::insertItem(TreeItem parent, TreeItem insertAfter, const T
         const int index = after ? indexOfTopLevelItem(after) + 1 : 0;
         insertTopLevelItem(index, item);
     } else {
+        // Children mostly come in key order, each after the last one: no
+        // search through the siblings then.
         QTreeWidgetItem* parentItem = itemOf(parent);
-        const int index = after ? parentItem->indexOfChild(after) + 1 : 0;
+        const int count = parentItem->childCount();
+        int index = 0;
+        if (after)
+            index = count > 0 && parentItem->child(count - 1) == after ? count : parentItem->indexOfChild(after) + 1;
         parentItem->insertChild(index, item);
     }
     applyLook(item, look);

@@ -125,9 +125,8 @@ void IndexGenerator::reset()
     entries_.shrink_to_fit();
     crossReferences_.clear();
     crossReferences_.shrink_to_fit();
-    ownedTexts_.clear();
     entryTexts_.clear();
-    entryTexts_.shrink_to_fit();
+    collectedKeys_.clear();
     textBytes_ = 0;
     items_.clear();
     items_.shrink_to_fit();
@@ -147,15 +146,10 @@ void IndexGenerator::clearTree()
     lastLetter_ = 'A';
 }
 
-std::string_view IndexGenerator::keep(std::string text)
-{
-    return ownedTexts_.emplace_back(std::move(text));
-}
-
 std::string_view IndexGenerator::resolved(std::string_view text)
 {
-    if (text.find('\\') == std::string_view::npos) return text;
-    return keep(unescapeField(text));
+    if (text.find('\\') == std::string_view::npos) return entryTexts_.copy(text);
+    return entryTexts_.copy(unescapeField(text));
 }
 
 void IndexGenerator::collect(ProjectNode& root)
@@ -169,7 +163,7 @@ void IndexGenerator::collect(ProjectNode& root)
     for (const IndexEntry* entry : entries) {
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
-            address = keep(spacesAsPercent20(entry->linkUrl()));
+            address = entryTexts_.copy(spacesAsPercent20(entry->linkUrl()));
         }
         appendEntry(*entry, address);
     }
@@ -181,16 +175,17 @@ void IndexGenerator::collect(ProjectNode& root)
 
 void IndexGenerator::addEntry(const IndexEntry& entry)
 {
-    appendEntry(entry, keep(spacesAsPercent20(entry.linkUrl())));
+    appendEntry(entry, entryTexts_.copy(spacesAsPercent20(entry.linkUrl())));
 }
 
 void IndexGenerator::appendEntry(const IndexEntry& entry, std::string_view address)
 {
     itemsSorted_ = false;
-    // The entry's own lowercased sort key is SortAs resolved and lowercased.
-    entries_.push_back({entry.sortKeyLower(), entry.indexAs(), entry.helpAs(),
-                        {address, resolved(entry.indexTarget()), entry.helpTitle(), entry.helpWindow(),
-                         entry.helpFrame()}});
+    // The entry's lowercased sort key is its SortAs resolved and lowercased.
+    entries_.push_back({collectedKeys_.copy(entry.sortKeyLower()), entryTexts_.copy(entry.indexAs()),
+                        entryTexts_.copy(entry.helpAs()),
+                        {address, resolved(entry.indexTarget()), entryTexts_.copy(entry.helpTitle()),
+                         entryTexts_.copy(entry.helpWindow()), entryTexts_.copy(entry.helpFrame())}});
 }
 
 void IndexGenerator::addCrossReference(const CrossReference& reference)
@@ -206,9 +201,9 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
     itemsSorted_ = false;
     std::string sortKey = unescapeField(sortAs);
     lowerInPlace(sortKey);
-    entries_.push_back({keep(std::move(sortKey)), keep(std::string(indexAs)), keep(std::string(helpAs)),
-                        {keep(spacesAsPercent20(relativeUrl)), keep(unescapeField(indexTarget)),
-                         keep(std::string(helpTitle)), keep(std::string(helpWindow)), keep(std::string(helpFrame))}});
+    entries_.push_back({collectedKeys_.copy(sortKey), entryTexts_.copy(indexAs), entryTexts_.copy(helpAs),
+                        {entryTexts_.copy(spacesAsPercent20(relativeUrl)), resolved(indexTarget),
+                         entryTexts_.copy(helpTitle), entryTexts_.copy(helpWindow), entryTexts_.copy(helpFrame)}});
 }
 
 void IndexGenerator::addCrossReference(std::string_view heading, std::string_view headingSort,
@@ -266,10 +261,9 @@ std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) con
     }
 }
 
-bool IndexGenerator::itemBefore(const Item& a, const Item& b, IndexMode mode) const
+// The rules after the key, for items of equal keys.
+bool IndexGenerator::tieBefore(const Item& a, const Item& b, IndexMode mode) const
 {
-    if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
-    if (int c = a.key.compare(b.key)) return c < 0;
     if (int c = compareIgnoringAsciiCase(displayOf(a, mode), displayOf(b, mode))) return c < 0;
     if (a.kind != b.kind) return a.kind < b.kind;
     if (a.kind != KindEntry) return false;
@@ -293,22 +287,31 @@ void IndexGenerator::makeItems()
 
 void IndexGenerator::sortItems(IndexMode mode)
 {
-    auto before = [this, mode](const Item& a, const Item& b) { return itemBefore(a, b, mode); };
+    if (itemsSorted_ && mode == sortedMode_) return;
     if (!itemsSorted_) {
+        // Class and key first, in both modes; the other rules only order
+        // items of equal keys, done run by run once the copies lie in order.
         makeItems();
-        std::sort(items_.begin(), items_.end(), before);
+        std::sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
+            if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
+            return a.key < b.key;
+        });
         layOutEntriesInOrder();
-    } else if (mode != sortedMode_) {
-        // Key and class come first in both modes: only runs of equal keys can change order.
-        for (auto run = items_.begin(); run != items_.end();) {
-            auto end = run + 1;
-            while (end != items_.end() && end->sortPrefix == run->sortPrefix && end->key == run->key) ++end;
-            if (end - run > 1) std::sort(run, end, before);
-            run = end;
-        }
     }
+    sortEqualKeys(mode);
     itemsSorted_ = true;
     sortedMode_ = mode;
+}
+
+void IndexGenerator::sortEqualKeys(IndexMode mode)
+{
+    auto before = [this, mode](const Item& a, const Item& b) { return tieBefore(a, b, mode); };
+    for (auto run = items_.begin(); run != items_.end();) {
+        auto end = run + 1;
+        while (end != items_.end() && end->sortPrefix == run->sortPrefix && end->key == run->key) ++end;
+        if (end - run > 1) std::sort(run, end, before);
+        run = end;
+    }
 }
 
 void IndexGenerator::buildTree(IndexMode mode)
@@ -325,40 +328,43 @@ void IndexGenerator::layOutEntriesInOrder()
     // Copies and texts laid out afresh in sort order keep the tree's and the
     // writers' walks over memory in address order, which matters far more
     // than the copying for a large index.
-    auto fieldsOf = [](EntryCopy& copy) {
-        return std::array<std::string_view*, 8>{&copy.sortKey,         &copy.indexAs,         &copy.helpAs,
-                                                &copy.link.address,    &copy.link.frameTarget, &copy.link.helpTitle,
-                                                &copy.link.helpWindow, &copy.link.helpFrame};
+    TextArena texts;
+    textBytes_ = 0;
+    auto relocate = [this, &texts](EntryCopy& copy) {
+        for (std::string_view* field : {&copy.sortKey, &copy.indexAs, &copy.helpAs, &copy.link.address,
+                                        &copy.link.frameTarget, &copy.link.helpTitle, &copy.link.helpWindow,
+                                        &copy.link.helpFrame}) {
+            *field = texts.copy(*field);
+            textBytes_ += field->size();
+        }
     };
-    std::size_t size = 0;
-    for (EntryCopy& copy : entries_)
-        for (const std::string_view* field : fieldsOf(copy)) size += field->size();
-    std::vector<char> texts;
-    texts.reserve(size);
-    textBytes_ = size;
-    for (const CrossReferenceCopy& copy : crossReferences_)
-        textBytes_ += copy.heading.size() + copy.link.separator.size() + copy.link.reference.size() +
-                      copy.link.locator.size() + copy.link.locatorPage.size();
-
     std::vector<EntryCopy> ordered;
     ordered.reserve(entries_.size());
     std::vector<bool> placed(entries_.size(), false);
-    for (Item& item : items_) {
+    // The copies are read at random: each is asked for ahead of its turn, its
+    // texts once the copy itself has arrived.
+    constexpr std::size_t kCopyAhead = 16, kTextsAhead = 8;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (i + kCopyAhead < items_.size() && items_[i + kCopyAhead].kind == KindEntry)
+            __builtin_prefetch(&entries_[items_[i + kCopyAhead].source]);
+        if (i + kTextsAhead < items_.size() && items_[i + kTextsAhead].kind == KindEntry)
+            __builtin_prefetch(entries_[items_[i + kTextsAhead].source].indexAs.data());
+        Item& item = items_[i];
         if (item.kind != KindEntry) continue;
         placed[item.source] = true;
         EntryCopy& copy = ordered.emplace_back(entries_[item.source]);
+        relocate(copy);
         item.source = static_cast<std::uint32_t>(ordered.size() - 1);
-        for (std::string_view* field : fieldsOf(copy)) {
-            const std::size_t at = texts.size();
-            texts.insert(texts.end(), field->begin(), field->end());
-            *field = std::string_view(texts.data() + at, field->size());
-        }
         item.key = copy.sortKey;
     }
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (!placed[i]) ordered.push_back(entries_[i]);
+        if (!placed[i]) relocate(ordered.emplace_back(entries_[i]));
     entries_ = std::move(ordered);
     entryTexts_ = std::move(texts);
+    collectedKeys_.clear();
+    for (const CrossReferenceCopy& copy : crossReferences_)
+        textBytes_ += copy.heading.size() + copy.link.separator.size() + copy.link.reference.size() +
+                      copy.link.locator.size() + copy.link.locatorPage.size();
 }
 
 void IndexGenerator::markPresent(int itemClass, char group)
@@ -400,7 +406,7 @@ void IndexGenerator::placeItem(const Item& item, IndexMode mode)
         if (!siblings.empty() && siblings.back()->text == text)
             node = siblings.back();
         else
-            node = &newNode(node, escaped ? std::string_view(nodeTexts_.emplace_back(text)) : text, group);
+            node = &newNode(node, escaped ? nodeTexts_.copy(text) : text, group);
     }
     if (!node) return;
 

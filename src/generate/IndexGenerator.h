@@ -1,5 +1,6 @@
 #pragma once
 #include "generate/IndexNode.h"
+#include "generate/TextArena.h"
 #include "styles/StyleSettings.h"
 #include <array>
 #include <deque>
@@ -29,8 +30,7 @@ enum class IndexMode { Html, Help };
 // cross-references, and the sorted, grouped tree that every writer walks.
 class IndexGenerator {
 public:
-    // Views, like the texts of its link: the generator's own texts, or the
-    // collected entry's until the first tree is built.
+    // Views, like the texts of its link, into the generator's own texts.
     struct EntryCopy {
         std::string_view sortKey;  // SortAs, escapes resolved, lowercased
         std::string_view indexAs;  // as stored
@@ -58,9 +58,7 @@ public:
 
     // Empties the copies and the tree and clears the presence flags.
     void reset();
-    // Copies every index entry (walk order), then every cross-reference. The
-    // entries' texts are read in place until the first tree is built: the
-    // project must not change in between.
+    // Copies every index entry (walk order), then every cross-reference.
     void collect(ProjectNode& root);
     void addEntry(const IndexEntry& entry);
     void addCrossReference(const CrossReference& crossReference);
@@ -110,10 +108,10 @@ private:
     struct Item;
     void sortItems(IndexMode mode);
     void makeItems();
-    bool itemBefore(const Item& a, const Item& b, IndexMode mode) const;
+    void sortEqualKeys(IndexMode mode);
+    bool tieBefore(const Item& a, const Item& b, IndexMode mode) const;
     std::string_view displayOf(const Item& item, IndexMode mode) const;
     void appendEntry(const IndexEntry& entry, std::string_view address);
-    std::string_view keep(std::string text);
     std::string_view resolved(std::string_view text);
     void clearTree();
     void layOutEntriesInOrder();
@@ -129,9 +127,11 @@ private:
 
     std::vector<EntryCopy> entries_;
     std::vector<CrossReferenceCopy> crossReferences_;
-    std::deque<std::string> ownedTexts_;  // texts made for the copies; a deque keeps their addresses
-    std::vector<char> entryTexts_;        // the entry copies' texts, laid out in sort order
-    std::size_t textBytes_ = 0;           // the entry and cross-reference copies' texts
+    // The entry copies' texts: in walk order when collected, then in sort
+    // order; their sort keys apart until then, for the sort to reach.
+    TextArena entryTexts_;
+    TextArena collectedKeys_;
+    std::size_t textBytes_ = 0;  // the entry and cross-reference copies' texts
 
     std::vector<Item> items_;  // sorted, in `sortedMode_`, while `itemsSorted_`
     bool itemsSorted_ = false;
@@ -139,7 +139,7 @@ private:
 
     std::vector<std::string_view> levelPieces_;  // scratch of placeItem
     std::string resolvedPiece_;                  // scratch of placeItem
-    std::deque<std::string> nodeTexts_;          // node texts whose escapes were resolved
+    TextArena nodeTexts_;                        // node texts whose escapes were resolved
     std::deque<IndexNode> nodes_;  // owns every node; a deque keeps their addresses
     std::vector<IndexNode*> topLevel_;
     std::array<bool, 26> letterPresent_{};

@@ -128,6 +128,7 @@ void IndexGenerator::reset()
     entryTexts_.clear();
     collectedKeys_.clear();
     textBytes_ = 0;
+    holderCount_ = 0;
     items_.clear();
     items_.shrink_to_fit();
     itemsSorted_ = false;
@@ -164,8 +165,9 @@ void IndexGenerator::collect(ProjectNode& root)
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
             address = entryTexts_.copy(spacesAsPercent20(entry->linkUrl()));
+            ++holderCount_;
         }
-        appendEntry(*entry, address);
+        appendEntry(*entry, address, holderCount_ - 1);
     }
     std::vector<CrossReference*> references;
     root.collectCrossReferences(references, NodeKindMask::CrossReferences);
@@ -175,17 +177,17 @@ void IndexGenerator::collect(ProjectNode& root)
 
 void IndexGenerator::addEntry(const IndexEntry& entry)
 {
-    appendEntry(entry, entryTexts_.copy(spacesAsPercent20(entry.linkUrl())));
+    appendEntry(entry, entryTexts_.copy(spacesAsPercent20(entry.linkUrl())), holderCount_++);
 }
 
-void IndexGenerator::appendEntry(const IndexEntry& entry, std::string_view address)
+void IndexGenerator::appendEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber)
 {
     itemsSorted_ = false;
     // The entry's lowercased sort key is its SortAs resolved and lowercased.
     entries_.push_back({collectedKeys_.copy(entry.sortKeyLower()), entryTexts_.copy(entry.indexAs()),
                         entryTexts_.copy(entry.helpAs()),
                         {address, resolved(entry.indexTarget()), entryTexts_.copy(entry.helpTitle()),
-                         entryTexts_.copy(entry.helpWindow()), entryTexts_.copy(entry.helpFrame())}});
+                         entryTexts_.copy(entry.helpWindow()), entryTexts_.copy(entry.helpFrame()), holderNumber}});
 }
 
 void IndexGenerator::addCrossReference(const CrossReference& reference)
@@ -203,7 +205,8 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
     lowerInPlace(sortKey);
     entries_.push_back({collectedKeys_.copy(sortKey), entryTexts_.copy(indexAs), entryTexts_.copy(helpAs),
                         {entryTexts_.copy(spacesAsPercent20(relativeUrl)), resolved(indexTarget),
-                         entryTexts_.copy(helpTitle), entryTexts_.copy(helpWindow), entryTexts_.copy(helpFrame)}});
+                         entryTexts_.copy(helpTitle), entryTexts_.copy(helpWindow), entryTexts_.copy(helpFrame),
+                         holderCount_++}});
 }
 
 void IndexGenerator::addCrossReference(std::string_view heading, std::string_view headingSort,

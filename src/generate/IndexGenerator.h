@@ -102,6 +102,8 @@ public:
 
     // The first tree built puts the entry copies into its sort order.
     const std::vector<EntryCopy>& entries() const { return entries_; }
+    // Holder numbers of the links are below this.
+    std::uint32_t holderCount() const { return holderCount_; }
     const std::vector<CrossReferenceCopy>& crossReferences() const { return crossReferences_; }
 
 private:
@@ -111,7 +113,7 @@ private:
     void sortEqualKeys(IndexMode mode);
     bool tieBefore(const Item& a, const Item& b, IndexMode mode) const;
     std::string_view displayOf(const Item& item, IndexMode mode) const;
-    void appendEntry(const IndexEntry& entry, std::string_view address);
+    void appendEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber);
     std::string_view resolved(std::string_view text);
     void clearTree();
     void layOutEntriesInOrder();
@@ -132,6 +134,7 @@ private:
     TextArena entryTexts_;
     TextArena collectedKeys_;
     std::size_t textBytes_ = 0;  // the entry and cross-reference copies' texts
+    std::uint32_t holderCount_ = 0;
 
     std::vector<Item> items_;  // sorted, in `sortedMode_`, while `itemsSorted_`
     bool itemsSorted_ = false;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,9 @@ struct LocatorLink {
     std::string_view helpTitle;    // the next three as stored (escaped form)
     std::string_view helpWindow;
     std::string_view helpFrame;
+    // Shared by the links of one holder's entries (and so one address); other
+    // links may still have equal addresses.
+    std::uint32_t holderNumber = 0;
 };
 
 // One "See" line under a heading of the index.

@@ -5,7 +5,6 @@
 #include "model/TextUtil.h"
 #include <algorithm>
 #include <deque>
-#include <unordered_set>
 
 namespace torvane {
 
@@ -86,32 +85,35 @@ std::string javaHelpIndexText(const IndexGenerator& generator)
 std::string javaHelpMapText(const IndexGenerator& generator)
 {
     // Addresses equal but for letter case are one ID; the spelling met first
-    // in the tree wins. Folded copies are made only for addresses that need
-    // one, in a deque so that the views into them stay valid.
+    // in the tree wins. A holder's links share one address, so only the first
+    // link of each holder is a candidate. Folded copies are made only for
+    // addresses that need one, in a deque so that the views into them stay valid.
     struct Address {
         std::string_view folded;
         std::string_view spelling;
+        std::size_t metAt;
     };
-    std::vector<Address> distinct;
+    std::vector<Address> candidates;
     std::deque<std::string> foldedCopies;
-    std::unordered_set<std::string_view> seen;
-    seen.reserve(generator.entries().size());
+    std::vector<bool> holderMet(generator.holderCount(), false);
     auto gather = [&](const IndexNode& node, auto& self) -> void {
         for (const LocatorLink* link : node.locators) {
+            if (holderMet[link->holderNumber]) continue;
+            holderMet[link->holderNumber] = true;
             std::string_view folded = link->address;
-            if (hasAsciiUpper(folded)) {
-                std::string copy = asciiLower(folded);
-                if (seen.contains(copy)) continue;
-                folded = foldedCopies.emplace_back(std::move(copy));
-            }
-            if (!seen.insert(folded).second) continue;
-            distinct.push_back({folded, link->address});
+            if (hasAsciiUpper(folded)) folded = foldedCopies.emplace_back(asciiLower(folded));
+            candidates.push_back({folded, link->address, candidates.size()});
         }
         for (const IndexNode* child : node.children) self(*child, self);
     };
     for (const IndexNode* node : generator.topLevelNodes()) gather(*node, gather);
-    std::sort(distinct.begin(), distinct.end(),
-              [](const Address& a, const Address& b) { return a.folded < b.folded; });
+    std::sort(candidates.begin(), candidates.end(), [](const Address& a, const Address& b) {
+        if (int c = a.folded.compare(b.folded)) return c < 0;
+        return a.metAt < b.metAt;
+    });
+    candidates.erase(std::unique(candidates.begin(), candidates.end(),
+                                 [](const Address& a, const Address& b) { return a.folded == b.folded; }),
+                     candidates.end());
 
     CrLfText out;
     out.reserve(generator.outputSizeHint());
@@ -119,7 +121,7 @@ std::string javaHelpMapText(const IndexGenerator& generator)
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Map Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/map_1_0.dtd\">\n"
         << "<map version=\"1.0\">\n";
-    for (const Address& address : distinct) {
+    for (const Address& address : candidates) {
         out << "  <mapID target=\"";
         writeAttribute(out, address.spelling);
         out << "\" url=\"";

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace torvane {
 
@@ -164,14 +165,18 @@ void CProjectDoc::trimUndo() { history_.trim(); }
 
 void CProjectDoc::discardLastUndo() { history_.discardLast(); }
 
-void CProjectDoc::installSnapshot(ProjectAction action, int hint, DocumentView* origin)
+std::unique_ptr<ProjectRootNode> CProjectDoc::installSnapshot(ProjectAction action)
 {
     if (action.saveCount < saveCount_)
         markPagesDifferingFromDisk(*action.snapshot, *root_);
-    root_ = std::move(action.snapshot);
+    std::unique_ptr<ProjectRootNode> replaced = std::exchange(root_, std::move(action.snapshot));
+    // The replaced tree goes to the other queue as it is, in place of a copy
+    // that would be all it leaves behind; like a copy it is shown nowhere.
+    replaced->forgetTreeItems();
+    replaced->clearReleasedTreeItems();
     // The tree no longer matches what was saved.
     modified_ = true;
-    updateAllViews(hint, origin);
+    return replaced;
 }
 
 void CProjectDoc::undo(DocumentView* origin)
@@ -179,8 +184,9 @@ void CProjectDoc::undo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeUndo();
     if (!action)
         return;
-    history_.pushRedo(action->code, *root_, saveCount_);
-    installSnapshot(std::move(*action), HintUndo, origin);
+    const int code = action->code;
+    history_.pushRedo(ProjectAction{code, installSnapshot(std::move(*action)), saveCount_});
+    updateAllViews(HintUndo, origin);
 }
 
 void CProjectDoc::redo(DocumentView* origin)
@@ -188,8 +194,9 @@ void CProjectDoc::redo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeRedo();
     if (!action)
         return;
-    history_.push(action->code, *root_, saveCount_);
-    installSnapshot(std::move(*action), HintRedo, origin);
+    const int code = action->code;
+    history_.push(ProjectAction{code, installSnapshot(std::move(*action)), saveCount_});
+    updateAllViews(HintRedo, origin);
 }
 
 void CProjectDoc::addView(DocumentView& view)

@@ -145,7 +145,8 @@ private:
     void loadFiles(const std::vector<std::string>& fullPaths);
     void reportLoadProblems();
     void finishAction(int hint, DocumentView* origin);
-    void installSnapshot(ProjectAction action, int hint, DocumentView* origin);
+    // Makes the action's tree the document's; returns the tree it replaced.
+    std::unique_ptr<ProjectRootNode> installSnapshot(ProjectAction action);
 
     AppServices& services_;
     int updateHint_ = HintNone;

@@ -21,8 +21,10 @@ int clampUndoLimit(int stored)
 
 void UndoHistory::push(int code, const ProjectRootNode& tree, long saveCount)
 {
-    undo_.push_front(ProjectAction{code, std::make_unique<ProjectRootNode>(tree), saveCount});
+    push(ProjectAction{code, std::make_unique<ProjectRootNode>(tree), saveCount});
 }
+
+void UndoHistory::push(ProjectAction action) { undo_.push_front(std::move(action)); }
 
 void UndoHistory::trim()
 {
@@ -50,10 +52,7 @@ std::optional<ProjectAction> UndoHistory::takeUndo() { return takeFront(undo_); 
 
 std::optional<ProjectAction> UndoHistory::takeRedo() { return takeFront(redo_); }
 
-void UndoHistory::pushRedo(int code, const ProjectRootNode& tree, long saveCount)
-{
-    redo_.push_front(ProjectAction{code, std::make_unique<ProjectRootNode>(tree), saveCount});
-}
+void UndoHistory::pushRedo(ProjectAction action) { redo_.push_front(std::move(action)); }
 
 void UndoHistory::clear()
 {

@@ -20,6 +20,8 @@ public:
     int limit() const { return limit_; }
 
     void push(int code, const ProjectRootNode& tree, long saveCount);
+    // Files an element whose tree is already a snapshot of its own.
+    void push(ProjectAction action);
     // Drops the oldest undo elements beyond the limit, then the whole redo queue.
     void trim();
     // Withdraws the most recent push (a cancelled or empty action).
@@ -29,7 +31,7 @@ public:
     // files the tree it replaces in the other queue (push never trims).
     std::optional<ProjectAction> takeUndo();
     std::optional<ProjectAction> takeRedo();
-    void pushRedo(int code, const ProjectRootNode& tree, long saveCount);
+    void pushRedo(ProjectAction action);
 
     void clear();
 

@@ -96,5 +96,42 @@ TEST(UndoQueue, OpeningAProjectEmptiesBothQueues)
     EXPECT_EQ(doc.root().count(NodeKindMask::Url), 0u) << "the new project starts from an empty tree";
 }
 
+// Hands out a new item for every insert; the tests only look at the handles.
+class HandleTree final : public TreeControl {
+public:
+    TreeItem insertItem(TreeItem, TreeItem, const TreeItemLook&, ProjectNode*) override { return ++last; }
+    void updateItem(TreeItem, const TreeItemLook&) override {}
+    void deleteItem(TreeItem) override {}
+    TreeItem last = kNoTreeItem;
+};
+
+TEST(UndoQueue, TreesPutBackByUndoAndRedoAreShownNowhere)
+{
+    TestApp app;
+    CProjectDoc doc(app.services);
+    doc.addExternalUrl("http://one/");
+    doc.addExternalUrl("http://two/");
+    HandleTree control;
+    doc.root().insertIntoTree(control, kNoTreeItem, kNoTreeItem);
+    doc.root().applyTreeSelection(doc.root().findOrCreateUrl("http://two/"), false, false);
+    doc.removeSelected();
+    ASSERT_EQ(doc.root().releasedTreeItems().size(), 1u);
+
+    // The shown tree, with the item of the removed URL still to be deleted,
+    // goes to the redo queue and comes back.
+    doc.undo();
+    EXPECT_EQ(doc.root().count(NodeKindMask::Url), 2u);
+    doc.redo();
+    EXPECT_EQ(doc.root().count(NodeKindMask::Url), 1u);
+    EXPECT_TRUE(doc.root().releasedTreeItems().empty()) << "those items went with the view that held them";
+    std::vector<ProjectNode*> nodes;
+    doc.root().collect(nodes, NodeKindMask::AllNodes);
+    for (const ProjectNode* node : nodes) {
+        EXPECT_EQ(node->treeItem(), kNoTreeItem) << node->label();
+        EXPECT_TRUE(node->isDisplayDirty()) << node->label();
+    }
+    EXPECT_EQ(doc.root().currentNode(), &doc.root()) << "the removed URL's place went back to the root";
+}
+
 } // namespace
 } // namespace torvane::test

@@ -348,10 +348,17 @@ void IndexGenerator::layOutEntriesInOrder()
     // texts once the copy itself has arrived.
     constexpr std::size_t kCopyAhead = 16, kTextsAhead = 8;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (i + kCopyAhead < items_.size() && items_[i + kCopyAhead].kind == KindEntry)
-            __builtin_prefetch(&entries_[items_[i + kCopyAhead].source]);
-        if (i + kTextsAhead < items_.size() && items_[i + kTextsAhead].kind == KindEntry)
-            __builtin_prefetch(entries_[items_[i + kTextsAhead].source].indexAs.data());
+        if (i + kCopyAhead < items_.size() && items_[i + kCopyAhead].kind == KindEntry) {
+            const EntryCopy* ahead = &entries_[items_[i + kCopyAhead].source];
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(&ahead->link.helpFrame);
+        }
+        if (i + kTextsAhead < items_.size() && items_[i + kTextsAhead].kind == KindEntry) {
+            const EntryCopy& ahead = entries_[items_[i + kTextsAhead].source];
+            __builtin_prefetch(ahead.indexAs.data());
+            __builtin_prefetch(ahead.link.helpTitle.data());
+            __builtin_prefetch(ahead.link.address.data());
+        }
         Item& item = items_[i];
         if (item.kind != KindEntry) continue;
         placed[item.source] = true;

@@ -51,9 +51,11 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
         if (records.size() - i < recordPairs)
             break;
         const auto field = [&](std::size_t index) -> const std::string& { return records[i + index].second; };
-        if (current != nullptr && field(0).empty()) {
+        if (current == nullptr) {
+            // The records of a target the page lacks are dropped.
+        } else if (field(0).empty()) {
             current->setExcluded(true);
-        } else if (current != nullptr) {
+        } else {
             auto entry = std::make_unique<IndexEntry>();
             entry->setTexts(field(0), field(1), field(2), field(3));
             entry->setTargets(field(4), field(5), field(6));

@@ -4,7 +4,6 @@
 #include "platform/FileAccess.h"
 #include "model/TextUtil.h"
 #include <algorithm>
-#include <deque>
 
 namespace torvane {
 
@@ -44,11 +43,6 @@ void writeAttribute(CrLfText& out, std::string_view text)
         out << xmlAttributeValue(text);
 }
 
-bool hasAsciiUpper(std::string_view text)
-{
-    return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 std::string javaHelpIndexText(const IndexGenerator& generator)
 {
     CrLfText out;
@@ -86,33 +80,33 @@ std::string javaHelpMapText(const IndexGenerator& generator)
 {
     // Addresses equal but for letter case are one ID; the spelling met first
     // in the tree wins. A holder's links share one address, so only the first
-    // link of each holder is a candidate. Folded copies are made only for
-    // addresses that need one, in a deque so that the views into them stay valid.
+    // link of each holder is a candidate. The lowercased candidates lie side
+    // by side, where the sort finds them quickly.
     struct Address {
-        std::string_view folded;
+        std::size_t foldedAt;
         std::string_view spelling;
         std::size_t metAt;
     };
     std::vector<Address> candidates;
-    std::deque<std::string> foldedCopies;
+    std::string folded;
     std::vector<bool> holderMet(generator.holderCount(), false);
     auto gather = [&](const IndexNode& node, auto& self) -> void {
         for (const LocatorLink* link : node.locators) {
             if (holderMet[link->holderNumber]) continue;
             holderMet[link->holderNumber] = true;
-            std::string_view folded = link->address;
-            if (hasAsciiUpper(folded)) folded = foldedCopies.emplace_back(asciiLower(folded));
-            candidates.push_back({folded, link->address, candidates.size()});
+            candidates.push_back({folded.size(), link->address, candidates.size()});
+            for (char c : link->address) folded += asciiLower(c);
         }
         for (const IndexNode* child : node.children) self(*child, self);
     };
     for (const IndexNode* node : generator.topLevelNodes()) gather(*node, gather);
-    std::sort(candidates.begin(), candidates.end(), [](const Address& a, const Address& b) {
-        if (int c = a.folded.compare(b.folded)) return c < 0;
+    auto foldedOf = [&folded](const Address& a) { return std::string_view(folded).substr(a.foldedAt, a.spelling.size()); };
+    std::sort(candidates.begin(), candidates.end(), [&](const Address& a, const Address& b) {
+        if (int c = foldedOf(a).compare(foldedOf(b))) return c < 0;
         return a.metAt < b.metAt;
     });
     candidates.erase(std::unique(candidates.begin(), candidates.end(),
-                                 [](const Address& a, const Address& b) { return a.folded == b.folded; }),
+                                 [&](const Address& a, const Address& b) { return foldedOf(a) == foldedOf(b); }),
                      candidates.end());
 
     CrLfText out;

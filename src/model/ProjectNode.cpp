@@ -82,11 +82,23 @@ ProjectNode::~ProjectNode()
     }
 }
 
+void ProjectNode::markDisplayDirty()
+{
+    displayDirty_ = true;
+    markShowingPending();
+}
+
+void ProjectNode::markShowingPending()
+{
+    for (ProjectNode* node = this; node && !node->showingPending_; node = node->parent_)
+        node->showingPending_ = true;
+}
+
 void ProjectNode::setLabel(std::string label)
 {
     if (label != label_) {
         label_ = std::move(label);
-        displayDirty_ = true;
+        markDisplayDirty();
     }
 }
 
@@ -94,7 +106,7 @@ void ProjectNode::setExpanded(bool expanded)
 {
     if (expanded != expanded_) {
         expanded_ = expanded;
-        displayDirty_ = true;
+        markDisplayDirty();
     }
     forEachChild([this](ProjectNode& child) {
         if (expanded_) {
@@ -110,7 +122,7 @@ void ProjectNode::setSelected(bool selected)
 {
     if (selected != selected_) {
         selected_ = selected;
-        displayDirty_ = true;
+        markDisplayDirty();
     }
     if (!expanded_)
         forEachChild([selected](ProjectNode& child) { child.setSelected(selected); });
@@ -119,11 +131,13 @@ void ProjectNode::setSelected(bool selected)
 void ProjectNode::setIconKind(int kind)
 {
     iconKind_ = kind;
-    displayDirty_ = true;
+    markDisplayDirty();
 }
 
 TreeItem ProjectNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, TreeItem insertAfter)
 {
+    if (!showingPending_ && treeItem_ != kNoTreeItem)
+        return treeItem_;
     const TreeItemLook look{label_, iconKind_, expanded_, selected_};
     if (treeItem_ == kNoTreeItem)
         treeItem_ = tree.insertItem(parentItem, insertAfter, look, this);
@@ -131,15 +145,24 @@ TreeItem ProjectNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, Tre
         tree.updateItem(treeItem_, look);
     displayDirty_ = false;
 
-    TreeItem previous = kNoTreeItem;
-    forEachChild([&](ProjectNode& child) { previous = child.insertIntoTree(tree, treeItem_, previous); });
+    // One captured reference keeps the callable within std::function's own
+    // storage: no allocation per node of a tree that may hold a million.
+    struct Placement {
+        TreeControl& tree;
+        TreeItem parent;
+        TreeItem previous;
+    } placement{tree, treeItem_, kNoTreeItem};
+    forEachChild([&placement](ProjectNode& child) {
+        placement.previous = child.insertIntoTree(placement.tree, placement.parent, placement.previous);
+    });
+    showingPending_ = false;
     return treeItem_;
 }
 
 void ProjectNode::forgetTreeItems()
 {
     treeItem_ = kNoTreeItem;
-    displayDirty_ = true;
+    markDisplayDirty();
     forEachChild([](ProjectNode& child) { child.forgetTreeItems(); });
 }
 
@@ -195,6 +218,8 @@ void ProjectNode::setModified(bool modified)
 void ProjectNode::adoptChild(ProjectNode& child)
 {
     child.parent_ = this;
+    // The new child has no item yet: everything above it has something to show.
+    markShowingPending();
     if (selected_ && !expanded_)
         child.setSelected(true);
 }

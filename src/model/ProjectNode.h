@@ -65,9 +65,10 @@ public:
 
     TreeItem treeItem() const { return treeItem_; }
     bool isDisplayDirty() const { return displayDirty_; }
-    void setDisplayDirty() { displayDirty_ = true; }
+    void setDisplayDirty() { markDisplayDirty(); }
     // Inserts this node's item when it has none, updates it when display
     // state changed, then does the same for the children in key order.
+    // Subtrees where nothing changed since they were shown are passed over.
     // Returns this node's item.
     virtual TreeItem insertIntoTree(TreeControl& tree, TreeItem parentItem, TreeItem insertAfter);
     // Drops the item handles of this node and everything below (the control
@@ -122,6 +123,11 @@ protected:
     virtual void forgetDestroyedNode(ProjectNode* node);
 
 private:
+    // Sets displayDirty and tells the ancestors that something below them
+    // is to be shown again.
+    void markDisplayDirty();
+    void markShowingPending();
+
     ProjectNode* parent_ = nullptr;
     std::string label_;
     bool expanded_ = false;
@@ -129,6 +135,10 @@ private:
     TreeItem treeItem_ = kNoTreeItem;
     int iconKind_ = 0;
     bool displayDirty_ = true;
+    // This node or one below it lacks its item or is display-dirty. Set on a
+    // node means set on all its ancestors, so a clear node's subtree needs
+    // nothing from insertIntoTree.
+    bool showingPending_ = true;
 };
 
 }  // namespace torvane

@@ -101,6 +101,35 @@ TEST_F(TreeDisplayTest, OnlyChangedNodesAreUpdated)
     EXPECT_EQ(tree.items.at(added.treeItem()).after, kNoTreeItem);
 }
 
+TEST_F(TreeDisplayTest, ChangesDeepInAShownTreeReachTheControl)
+{
+    SourceFile& last = root.findOrCreateFile("/p/sub/zed.htm");
+    root.insertIntoTree(tree, kNoTreeItem, kNoTreeItem);
+    const int inserts = tree.inserts;
+    Target& a = *page->findTarget("a");
+
+    // New nodes go after their shown siblings, which are left alone.
+    Target& b = page->findOrCreateTarget("b");
+    SourceFile& middle = root.findOrCreateFile("/p/sub/page2.htm");
+    root.insertIntoTree(tree, kNoTreeItem, kNoTreeItem);
+    EXPECT_EQ(tree.inserts, inserts + 2);
+    EXPECT_EQ(tree.updates, 0);
+    EXPECT_EQ(tree.items.at(b.treeItem()).after, a.treeItem());
+    EXPECT_EQ(tree.items.at(middle.treeItem()).after, page->treeItem());
+
+    // A changed leaf below clean containers, and one marked by the view.
+    b.setSelected(true);
+    last.setDisplayDirty();
+    root.insertIntoTree(tree, kNoTreeItem, kNoTreeItem);
+    EXPECT_EQ(tree.updates, 2);
+    EXPECT_TRUE(tree.items.at(b.treeItem()).selected);
+    EXPECT_FALSE(tree.items.at(a.treeItem()).selected);
+
+    root.insertIntoTree(tree, kNoTreeItem, kNoTreeItem);
+    EXPECT_EQ(tree.updates, 2) << "nothing changed since";
+    EXPECT_EQ(tree.inserts, inserts + 2);
+}
+
 TEST_F(TreeDisplayTest, RemovedNodesReleaseTheirItemsChildrenFirst)
 {
     const TreeItem targetItem = page->findTarget("a")->treeItem();

@@ -138,6 +138,11 @@ void IndexGenerator::reset()
 void IndexGenerator::clearTree()
 {
     nodes_.clear();
+    nodeLinks_.clear();
+    lastTopLevel_ = kNone;
+    childList_.clear();
+    locatorList_.clear();
+    crossReferenceList_.clear();
     nodeTexts_.clear();
     topLevel_.clear();
     letterPresent_.fill(false);
@@ -321,7 +326,9 @@ void IndexGenerator::buildTree(IndexMode mode)
 {
     clearTree();
     sortItems(mode);
-    for (const Item& item : items_) placeItem(item, mode);
+    std::vector<std::uint32_t> reached(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i) reached[i] = placeItem(items_[i], mode);
+    linkTree(reached);
     adjustLevels();
     findFirstAndLastLetter();
 }
@@ -387,18 +394,26 @@ void IndexGenerator::markPresent(int itemClass, char group)
         symbolsPresent_ = true;
 }
 
-IndexNode& IndexGenerator::newNode(IndexNode* parent, std::string_view text, char group)
+std::uint32_t IndexGenerator::newNode(std::uint32_t parent, std::string_view text, char group)
 {
+    const auto number = static_cast<std::uint32_t>(nodes_.size());
     IndexNode& node = nodes_.emplace_back();
     node.text = text;
-    node.parent = parent;
     node.group = group;
-    node.level = parent ? parent->level + 1 : 0;
-    (parent ? parent->children : topLevel_).push_back(&node);
-    return node;
+    node.level = parent == kNone ? 0 : nodes_[parent].level + 1;
+    nodeLinks_.push_back({parent, kNone});
+    if (parent == kNone) {
+        topLevel_.push_back(&node);
+        lastTopLevel_ = number;
+    } else {
+        nodeLinks_[parent].lastChild = number;
+        ++nodeLinks_[parent].children;
+    }
+    return number;
 }
 
-void IndexGenerator::placeItem(const Item& item, IndexMode mode)
+// Returns the number of the node the item reached, kNone when it was dropped.
+std::uint32_t IndexGenerator::placeItem(const Item& item, IndexMode mode)
 {
     const std::string_view key = item.key;
     const char group = groupOfKey(key);
@@ -407,29 +422,73 @@ void IndexGenerator::placeItem(const Item& item, IndexMode mode)
     appendLevelPieces(displayOf(item, mode), levelPieces_);
 
     // Merging looks only at the last node of a level: equal neighbours in sort order share a node.
-    IndexNode* node = nullptr;
+    std::uint32_t node = kNone;
     for (std::string_view piece : levelPieces_) {
         std::string_view text = piece;
         const bool escaped = piece.find('\\') != std::string_view::npos;
         if (escaped) text = resolvedPiece_ = unescapeField(piece);
-        std::vector<IndexNode*>& siblings = node ? node->children : topLevel_;
-        if (!siblings.empty() && siblings.back()->text == text)
-            node = siblings.back();
+        const std::uint32_t last = node == kNone ? lastTopLevel_ : nodeLinks_[node].lastChild;
+        if (last != kNone && nodes_[last].text == text)
+            node = last;
         else
-            node = &newNode(node, escaped ? nodeTexts_.copy(text) : text, group);
+            node = newNode(node, escaped ? nodeTexts_.copy(text) : text, group);
     }
-    if (!node) return;
+    if (node == kNone) return kNone;
 
     switch (item.kind) {
     case KindEntry:
-        node->locators.push_back(&entries_[item.source].link);
+        ++nodeLinks_[node].locators;
         break;
     case KindCrossReferenceHeading:
-        node->crossReferences.push_back(&crossReferences_[item.source].link);
+        ++nodeLinks_[node].crossReferences;
         break;
     default:
-        node->anchorNumber = crossReferences_[item.source].link.anchorNumber;
+        nodes_[node].anchorNumber = crossReferences_[item.source].link.anchorNumber;
         break;
+    }
+    return node;
+}
+
+// Gives every node its parent and its spans of children and links, each
+// node's share laid out in one list in creation order.
+void IndexGenerator::linkTree(const std::vector<std::uint32_t>& reached)
+{
+    std::size_t children = 0, locators = 0, references = 0;
+    for (const NodeLinks& links : nodeLinks_) {
+        children += links.children;
+        locators += links.locators;
+        references += links.crossReferences;
+    }
+    childList_.resize(children);
+    locatorList_.resize(locators);
+    crossReferenceList_.resize(references);
+    children = locators = references = 0;
+    for (std::size_t n = 0; n < nodes_.size(); ++n) {
+        IndexNode& node = nodes_[n];
+        NodeLinks& links = nodeLinks_[n];
+        node.children = {childList_.data() + children, links.children};
+        node.locators = {locatorList_.data() + locators, links.locators};
+        node.crossReferences = {crossReferenceList_.data() + references, links.crossReferences};
+        children += links.children;
+        locators += links.locators;
+        references += links.crossReferences;
+        // The counts now count what is filled in.
+        links.children = links.locators = links.crossReferences = 0;
+        if (links.parent == kNone) continue;
+        node.parent = &nodes_[links.parent];
+        NodeLinks& parentLinks = nodeLinks_[links.parent];
+        childList_[node.parent->children.data() - childList_.data() + parentLinks.children++] = &node;
+    }
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (reached[i] == kNone) continue;
+        IndexNode& node = nodes_[reached[i]];
+        NodeLinks& links = nodeLinks_[reached[i]];
+        const Item& item = items_[i];
+        if (item.kind == KindEntry)
+            locatorList_[node.locators.data() - locatorList_.data() + links.locators++] = &entries_[item.source].link;
+        else if (item.kind == KindCrossReferenceHeading)
+            crossReferenceList_[node.crossReferences.data() - crossReferenceList_.data() +
+                                links.crossReferences++] = &crossReferences_[item.source].link;
     }
 }
 

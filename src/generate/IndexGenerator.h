@@ -3,6 +3,7 @@
 #include "generate/TextArena.h"
 #include "styles/StyleSettings.h"
 #include <array>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -117,11 +118,12 @@ private:
     std::string_view resolved(std::string_view text);
     void clearTree();
     void layOutEntriesInOrder();
-    void placeItem(const Item& item, IndexMode mode);
+    std::uint32_t placeItem(const Item& item, IndexMode mode);
+    void linkTree(const std::vector<std::uint32_t>& reached);
     void adjustLevels();
     void findFirstAndLastLetter();
     void markPresent(int itemClass, char group);
-    IndexNode& newNode(IndexNode* parent, std::string_view text, char group);
+    std::uint32_t newNode(std::uint32_t parent, std::string_view text, char group);
 
     StyleSettings style_;
     IndexOutputNames outputNames_;
@@ -144,6 +146,22 @@ private:
     std::string resolvedPiece_;                  // scratch of placeItem
     TextArena nodeTexts_;                        // node texts whose escapes were resolved
     std::deque<IndexNode> nodes_;  // owns every node; a deque keeps their addresses
+    // While the tree is built, by node number (creation order): the parent
+    // and the last child (kNone when there is none), and the counts of links.
+    struct NodeLinks {
+        std::uint32_t parent;
+        std::uint32_t lastChild;
+        std::uint32_t children = 0;
+        std::uint32_t locators = 0;
+        std::uint32_t crossReferences = 0;
+    };
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+    std::vector<NodeLinks> nodeLinks_;
+    std::uint32_t lastTopLevel_ = kNone;
+    // What the nodes' spans show, each node's share in one piece.
+    std::vector<IndexNode*> childList_;
+    std::vector<const LocatorLink*> locatorList_;
+    std::vector<const CrossReferenceLink*> crossReferenceList_;
     std::vector<IndexNode*> topLevel_;
     std::array<bool, 26> letterPresent_{};
     bool numbersPresent_ = false;

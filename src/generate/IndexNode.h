@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,9 +43,9 @@ inline constexpr char kNoGroup = 0;
 struct IndexNode {
     std::string_view text;  // escapes resolved
     IndexNode* parent = nullptr;
-    std::vector<IndexNode*> children;
-    std::vector<const LocatorLink*> locators;
-    std::vector<const CrossReferenceLink*> crossReferences;
+    std::span<IndexNode* const> children;
+    std::span<const LocatorLink* const> locators;
+    std::span<const CrossReferenceLink* const> crossReferences;
     int level = 0;         // after adjustment: single-child ancestors do not indent
     int anchorNumber = 0;  // cross-reference anchor placed here, 0 = none
     char group = kNoGroup;

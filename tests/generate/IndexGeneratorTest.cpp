@@ -148,7 +148,8 @@ TEST(IndexGeneratorTree, CommasMakeLevelsAndNeighboursMerge)
     // A chain of single children stays at its top node's level and is named by the joined texts.
     const IndexNode& kiwi = *generator.topLevelNodes()[2];
     ASSERT_EQ(kiwi.children.size(), 1u);
-    const IndexNode& sun = *kiwi.children[0]->children.at(0);
+    ASSERT_EQ(kiwi.children[0]->children.size(), 1u);
+    const IndexNode& sun = *kiwi.children[0]->children[0];
     EXPECT_EQ(kiwi.children[0]->level, 0);
     EXPECT_EQ(sun.level, 0);
     EXPECT_EQ(nodeHeading(sun), "Kiwi, Gold, Sun");
@@ -163,9 +164,12 @@ TEST(IndexGeneratorTree, LevelsDropOnlyForSingleChildAncestors)
     add(generator, {"a3", "A, B, C2, D", "", "3.htm"});
     generator.buildTree(IndexMode::Html);
     const IndexNode& a = *generator.topLevelNodes().at(0);
-    const IndexNode& b = *a.children.at(0);
-    const IndexNode& c2 = *b.children.at(1);
-    const IndexNode& d = *c2.children.at(0);
+    ASSERT_EQ(a.children.size(), 1u);
+    const IndexNode& b = *a.children[0];
+    ASSERT_EQ(b.children.size(), 2u);
+    const IndexNode& c2 = *b.children[1];
+    ASSERT_EQ(c2.children.size(), 1u);
+    const IndexNode& d = *c2.children[0];
     EXPECT_EQ(b.level, 0);   // A has one child
     EXPECT_EQ(c2.level, 1);  // below B, which branches
     EXPECT_EQ(d.level, 1);   // C2 has one child
@@ -345,8 +349,10 @@ TEST(IndexGeneratorTree, LevelTextsHaveTheirEscapesResolved)
     generator.buildTree(IndexMode::Html);
     const IndexNode& top = *generator.topLevelNodes().at(0);
     EXPECT_EQ(top.text, "C:\\");
-    EXPECT_EQ(top.children.at(0)->text, "Temp");
-    EXPECT_EQ(top.children.at(0)->children.at(0)->text, "\"x\"");
+    ASSERT_EQ(top.children.size(), 1u);
+    EXPECT_EQ(top.children[0]->text, "Temp");
+    ASSERT_EQ(top.children[0]->children.size(), 1u);
+    EXPECT_EQ(top.children[0]->children[0]->text, "\"x\"");
 }
 
 } // namespace

@@ -38,6 +38,11 @@ public:
         }
     }
 
+    bool visitsRecords() const override
+    {
+        return (mask_ & (NodeKindMask::Entries | NodeKindMask::CrossReferences)) != 0;
+    }
+
     void visitCrossReference(CrossReference& reference, ProjectNode& locator) override
     {
         if ((mask_ & NodeKindMask::CrossReferences) && passesSelection(locator)) {
@@ -227,7 +232,8 @@ void ProjectNode::adoptChild(ProjectNode& child)
 void ProjectNode::walk(NodeVisitor& visitor)
 {
     visitor.visitNode(*this);
-    visitRecords(visitor);
+    if (visitor.visitsRecords())
+        visitRecords(visitor);
     forEachChild([&visitor](ProjectNode& child) { child.walk(visitor); });
 }
 

@@ -36,6 +36,8 @@ public:
     virtual void visitNode(ProjectNode& node) {}
     virtual void visitEntry(IndexEntry& entry, ProjectNode& holder) {}
     virtual void visitCrossReference(CrossReference& reference, ProjectNode& locator) {}
+    // False spares the walk the records of every holder and locator.
+    virtual bool visitsRecords() const { return true; }
 };
 
 // A node of the project tree. Every node owns its children; it also carries

@@ -38,8 +38,8 @@ public:
     int runIn(const IndexNode& node, int state, bool topLevel);
 
 private:
-    void crossReferenceText(const CrossReferenceLink& reference, const std::string& heading);
-    void locatorLink(const LocatorLink& locator, const std::string& text);
+    void crossReferenceText(const CrossReferenceLink& reference, std::string_view heading);
+    void locatorLink(const LocatorLink& locator, std::string_view text);
     void hangingPrefix(const IndexNode& node, PendingAnchor& anchor);
     void hangingEnd() { out_ += style_.useClasses ? "</P>\r\n" : "<BR>\r\n"; }
     void runInSeparator(int state);
@@ -48,7 +48,7 @@ private:
     const StyleSettings& style_;
 };
 
-void EntryLineWriter::crossReferenceText(const CrossReferenceLink& reference, const std::string& heading)
+void EntryLineWriter::crossReferenceText(const CrossReferenceLink& reference, std::string_view heading)
 {
     out_ += heading;
     out_ += reference.separator;
@@ -68,7 +68,7 @@ void EntryLineWriter::crossReferenceText(const CrossReferenceLink& reference, co
     out_ += "</A>";
 }
 
-void EntryLineWriter::locatorLink(const LocatorLink& locator, const std::string& text)
+void EntryLineWriter::locatorLink(const LocatorLink& locator, std::string_view text)
 {
     const std::string_view target = locator.frameTarget.empty() ? std::string_view(style_.htmlIndexTarget) : locator.frameTarget;
     out_ += "<A HREF=\"";
@@ -104,7 +104,8 @@ void EntryLineWriter::hangingPrefix(const IndexNode& node, PendingAnchor& anchor
 void EntryLineWriter::hanging(const IndexNode& node)
 {
     PendingAnchor anchor(node);
-    const std::string heading = nodeHeading(node);
+    std::string joined;
+    const std::string_view heading = nodeHeadingView(node, joined);
     for (const CrossReferenceLink* reference : node.crossReferences) {
         hangingPrefix(node, anchor);
         crossReferenceText(*reference, heading);
@@ -134,7 +135,8 @@ void EntryLineWriter::runInSeparator(int state)
 int EntryLineWriter::runIn(const IndexNode& node, int state, bool topLevel)
 {
     PendingAnchor anchor(node);
-    const std::string heading = nodeHeading(node);
+    std::string joined;
+    const std::string_view heading = nodeHeadingView(node, joined);
     if (topLevel) {
         out_ += style_.useClasses ? "    <P CLASS=\"index01\">" : "    ";
         anchor.writeTo(out_);

@@ -11,15 +11,15 @@ std::string nodeHeading(const IndexNode& node)
         top = top->parent;
         length += top->text.size() + 2;
     }
-    std::string heading;
-    heading.reserve(length);
-    // Written from the outermost single-child ancestor down to the node.
-    std::vector<const IndexNode*> chain;
-    for (const IndexNode* n = &node; n != top; n = n->parent) chain.push_back(n);
-    heading += top->text;
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        heading += ", ";
-        heading += (*it)->text;
+    // Filled from the node up to the outermost single-child ancestor, back to front.
+    std::string heading(length, ' ');
+    std::size_t end = length;
+    for (const IndexNode* n = &node;; n = n->parent) {
+        end -= n->text.size();
+        heading.replace(end, n->text.size(), n->text);
+        if (n == top) break;
+        end -= 2;
+        heading.replace(end, 2, ", ");
     }
     return heading;
 }

@@ -63,6 +63,15 @@ private:
     unsigned mask_;
 };
 
+// A query for selected nodes only needs to go where selected nodes are.
+void runQuery(ProjectNode& node, MaskCollector& collector, unsigned mask)
+{
+    if (mask & NodeKindMask::SelectedOnly)
+        node.walkSelected(collector);
+    else
+        node.walk(collector);
+}
+
 }  // namespace
 
 ProjectNode::ProjectNode(std::string label, int iconKind) : label_(std::move(label)), iconKind_(iconKind)
@@ -99,6 +108,12 @@ void ProjectNode::markShowingPending()
         node->showingPending_ = true;
 }
 
+void ProjectNode::markMayHoldSelection()
+{
+    for (ProjectNode* node = this; node && !node->mayHoldSelection_; node = node->parent_)
+        node->mayHoldSelection_ = true;
+}
+
 void ProjectNode::setLabel(std::string label)
 {
     if (label != label_) {
@@ -129,6 +144,8 @@ void ProjectNode::setSelected(bool selected)
         selected_ = selected;
         markDisplayDirty();
     }
+    if (selected_)
+        markMayHoldSelection();
     if (!expanded_)
         forEachChild([selected](ProjectNode& child) { child.setSelected(selected); });
 }
@@ -225,6 +242,8 @@ void ProjectNode::adoptChild(ProjectNode& child)
     child.parent_ = this;
     // The new child has no item yet: everything above it has something to show.
     markShowingPending();
+    if (child.mayHoldSelection_)
+        markMayHoldSelection();
     if (selected_ && !expanded_)
         child.setSelected(true);
 }
@@ -237,38 +256,56 @@ void ProjectNode::walk(NodeVisitor& visitor)
     forEachChild([&visitor](ProjectNode& child) { child.walk(visitor); });
 }
 
+bool ProjectNode::walkSelected(NodeVisitor& visitor)
+{
+    if (!mayHoldSelection_)
+        return false;
+    bool found = selected_;
+    if (selected_) {
+        visitor.visitNode(*this);
+        if (visitor.visitsRecords())
+            visitRecords(visitor);
+    }
+    forEachChild([&visitor, &found](ProjectNode& child) {
+        if (child.walkSelected(visitor))
+            found = true;
+    });
+    mayHoldSelection_ = found;
+    return found;
+}
+
 void ProjectNode::collect(std::vector<ProjectNode*>& nodes, unsigned mask)
 {
     MaskCollector collector(mask & ~(NodeKindMask::Entries | NodeKindMask::CrossReferences));
     collector.nodes = &nodes;
-    walk(collector);
+    runQuery(*this, collector, mask);
 }
 
 void ProjectNode::collectEntries(std::vector<IndexEntry*>& entries, unsigned mask)
 {
     MaskCollector collector(mask & (NodeKindMask::Entries | NodeKindMask::SelectedOnly));
     collector.entries = &entries;
-    walk(collector);
+    runQuery(*this, collector, mask);
 }
 
 void ProjectNode::collectCrossReferences(std::vector<CrossReference*>& references, unsigned mask)
 {
     MaskCollector collector(mask & (NodeKindMask::CrossReferences | NodeKindMask::SelectedOnly));
     collector.references = &references;
-    walk(collector);
+    runQuery(*this, collector, mask);
 }
 
 void ProjectNode::collectRecords(std::vector<EntryRecord*>& records, unsigned mask)
 {
     MaskCollector collector(mask & (NodeKindMask::Entries | NodeKindMask::CrossReferences | NodeKindMask::SelectedOnly));
     collector.records = &records;
-    walk(collector);
+    runQuery(*this, collector, mask);
 }
 
 std::size_t ProjectNode::count(unsigned mask)
 {
     MaskCollector collector(mask);
-    walk(collector);
+    runQuery(*this, collector, mask);
     return collector.counted;
 }
 

@@ -97,6 +97,10 @@ public:
 
     // Pre-order walk of this node, its records and everything below.
     void walk(NodeVisitor& visitor);
+    // The same walk restricted to the selected nodes and their records;
+    // subtrees known to hold no selected node are passed over. Returns
+    // whether a selected node was found.
+    bool walkSelected(NodeVisitor& visitor);
     // Visits the direct children in key order.
     virtual void forEachChild(const std::function<void(ProjectNode&)>& action) {}
 
@@ -129,6 +133,7 @@ private:
     // is to be shown again.
     void markDisplayDirty();
     void markShowingPending();
+    void markMayHoldSelection();
 
     ProjectNode* parent_ = nullptr;
     std::string label_;
@@ -141,6 +146,10 @@ private:
     // node means set on all its ancestors, so a clear node's subtree needs
     // nothing from insertIntoTree.
     bool showingPending_ = true;
+    // False only when nothing in this subtree is selected. Set on a node
+    // means set on all its ancestors; walkSelected clears it where it finds
+    // no selection.
+    bool mayHoldSelection_ = true;
 };
 
 }  // namespace torvane

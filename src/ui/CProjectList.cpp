@@ -98,7 +98,7 @@ bool CProjectList::collectShown()
 {
     ProjectRootNode& root = window_.document().root();
     ShownRecords shown;
-    root.walk(shown);
+    root.walkSelected(shown);
     std::vector<IndexEntry*>& entries = shown.entries;
     std::vector<CrossReference*>& references = shown.references;
     bool same = entries == shownEntries_ && references == shownCrossReferences_;

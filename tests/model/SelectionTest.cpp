@@ -125,6 +125,38 @@ TEST_F(SelectionTest, CollapsedContainerSpreadsItsSelection)
     EXPECT_TRUE(f2->isSelected());
 }
 
+TEST_F(SelectionTest, QueriesOfTheSelectionSeeEveryLaterSelection)
+{
+    Target& a = f2->findOrCreateTarget("a");
+    Target& b = f2->findOrCreateTarget("b");
+    EXPECT_TRUE(selected().empty());
+
+    // Below subtrees that an earlier query found without selection, among
+    // them a node made since.
+    ExternalUrl& u2 = root.findOrCreateUrl("http://u2/");
+    u2.setSelected(true);
+    EXPECT_EQ(selected(), std::vector<ProjectNode*>{&u2});
+    u2.setSelected(false);
+    b.setSelected(true);
+    EXPECT_EQ(selected(), std::vector<ProjectNode*>{&b});
+    b.setSelected(false);
+    EXPECT_TRUE(selected().empty());
+
+    // Spread from a collapsed file to its targets, with their entries.
+    f2->setSelected(true);
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f2, &a, &b}));
+    std::vector<IndexEntry*> entries;
+    root.collectEntries(entries, NodeKindMask::Entries | NodeKindMask::SelectedOnly);
+    EXPECT_EQ(entries, (std::vector<IndexEntry*>{a.defaultEntry(), b.defaultEntry()}));
+    EXPECT_EQ(root.count(NodeKindMask::Target | NodeKindMask::SelectedOnly), 2u);
+
+    // A copy and a node created selected.
+    ProjectRootNode copy(root);
+    EXPECT_EQ(copy.count(NodeKindMask::AllNodes | NodeKindMask::SelectedOnly), 3u);
+    Target& c = f2->findOrCreateTarget("c");
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f2, &a, &b, &c}));
+}
+
 TEST_F(SelectionTest, DestroyedCurrentNodeFallsBackToTheRoot)
 {
     root.applyTreeSelection(*f2, false, false);

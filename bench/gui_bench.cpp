@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -42,14 +43,17 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double kPageScale = 0.2;
 constexpr std::uint64_t kSeed = 11;
-// Pages loaded before the Cancel button is clicked in the cancelled open.
-constexpr int kCancelAfter = 1000;
-
 std::size_t pageCount()
 {
     if (const char* chosen = std::getenv("TORVANE_GUI_BENCH_PAGES"))
         return static_cast<std::size_t>(std::strtoul(chosen, nullptr, 10));
     return 20000;
+}
+
+// Pages loaded before the Cancel button is clicked in the cancelled open.
+int cancelAfter()
+{
+    return static_cast<int>(std::min<std::size_t>(1000, pageCount() / 2));
 }
 
 double millisecondsSince(Clock::time_point start)
@@ -326,9 +330,9 @@ void BM_OpenCancelled(benchmark::State& state)
 {
     double pagesLoaded = 0;
     for (auto _ : state) {
-        OpenWindow open(kCancelAfter);
+        OpenWindow open(cancelAfter());
         pagesLoaded = static_cast<double>(open.root().count(NodeKindMask::File));
-        if (pagesLoaded != kCancelAfter)
+        if (pagesLoaded != cancelAfter())
             state.SkipWithError("Cancel did not stop the load after the pages announced");
         state.SetIterationTime((open.loadMs + open.windowMs) / 1e3);
     }

@@ -72,5 +72,45 @@ TEST(Progress, LoadingCanBeCancelledButSavingCannot)
     progress.end();
 }
 
+// The progress window of an open, whose Cancel button is clicked when the
+// page numbered `clickAt` (from 1) is announced.
+class ClickingProgress final : public Progress {
+public:
+    explicit ClickingProgress(int clickAt) : clickAt_(clickAt) {}
+    void begin(std::string_view title, int total) override { window.begin(title, total); }
+    bool step(int done, std::string_view text) override
+    {
+        if (++steps == clickAt_) {
+            QPushButton* cancel = window.dialog()->findChild<QPushButton*>();
+            EXPECT_NE(cancel, nullptr);
+            if (cancel)
+                QTest::mouseClick(cancel, Qt::LeftButton);
+        }
+        return window.step(done, text);
+    }
+    void end() override { window.end(); }
+
+    QtProgress window;
+    int steps = 0;
+
+private:
+    int clickAt_;
+};
+
+TEST(Progress, CancelInTheWindowStopsOpeningAProjectBetweenPages)
+{
+    test::TempDir dir;
+    const std::string project = test::writeSampleProject(dir);
+    test::TestApp app;
+    ClickingProgress progress(2);
+    AppServices services{app.profile, app.reports, app.presenter, app.messages, progress, app.shell, {".htm"}};
+    CProjectDoc document(services);
+    ASSERT_TRUE(document.openProject(project));
+    EXPECT_EQ(progress.steps, 2) << "no page is announced after Cancel";
+    EXPECT_EQ(document.root().count(NodeKindMask::File), 1u) << "only the page before Cancel was loaded";
+    EXPECT_EQ(document.root().count(NodeKindMask::Url), 1u) << "the rest of the project file is still read";
+    EXPECT_EQ(progress.window.dialog(), nullptr) << "the window goes when the load stops";
+}
+
 } // namespace
 } // namespace torvane

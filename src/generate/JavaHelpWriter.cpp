@@ -94,8 +94,10 @@ std::string javaHelpMapText(const IndexGenerator& generator)
         for (const LocatorLink* link : node.locators) {
             if (holderMet[link->holderNumber]) continue;
             holderMet[link->holderNumber] = true;
-            candidates.push_back({folded.size(), link->address, candidates.size()});
-            for (char c : link->address) folded += asciiLower(c);
+            const std::size_t start = folded.size();
+            folded += link->address;
+            for (std::size_t i = start; i < folded.size(); ++i) folded[i] = asciiLower(folded[i]);
+            candidates.push_back({start, link->address, candidates.size()});
         }
         for (const IndexNode* child : node.children) self(*child, self);
     };

@@ -83,7 +83,9 @@ ProjectNode::ProjectNode(const ProjectNode& other, ProjectNode* parent)
       label_(other.label_),
       expanded_(other.expanded_),
       selected_(other.selected_),
-      iconKind_(other.iconKind_)
+      iconKind_(other.iconKind_),
+      // The copy holds the same selection, so what is known of it holds too.
+      mayHoldSelection_(other.mayHoldSelection_)
 {
 }
 

@@ -76,9 +76,11 @@ protected:
     {
         for (const std::string& file : writtenFiles()) {
             std::map<std::string, int> seen;
-            for (const std::string& name : attributeValues(readBytes(dir / file), "name"))
-                if (name != "GENERATOR" && name != "Torvane-nav" && name != "Torvane-content")
+            for (const std::string& name : attributeValues(readBytes(dir / file), "name")) {
+                if (name != "GENERATOR" && name != "Torvane-nav" && name != "Torvane-content") {
                     EXPECT_EQ(++seen[name], 1) << setting << ": " << file << " names " << name << " twice";
+                }
+            }
         }
     }
 };

@@ -2,7 +2,7 @@
 #include "document/CProjectDoc.h"
 
 #include "model/EntryHolder.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 #include <algorithm>
 #include <set>

@@ -2,7 +2,7 @@
 
 #include "model/ExternalUrl.h"
 #include "model/ProjectRootNode.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 #include "sources/ParsePairs.h"
 
 #include <array>

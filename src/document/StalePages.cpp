@@ -2,7 +2,7 @@
 
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 #include "sources/CommentBlock.h"
 
 #include <map>

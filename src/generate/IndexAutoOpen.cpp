@@ -1,13 +1,13 @@
 #include "generate/IndexAutoOpen.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 
 AutoOpenSettings readAutoOpenSettings(const Profile& profile)
 {
     AutoOpenSettings settings;
-    settings.editor = std::string(trimTrailingSpace(profile.readString("Html Tools", "Editor", "Notepad")));
-    settings.browser = std::string(trimTrailingSpace(profile.readString("Html Tools", "Browser", "")));
+    settings.editor = std::string(trimRight(profile.readString("Html Tools", "Editor", "Notepad")));
+    settings.browser = std::string(trimRight(profile.readString("Html Tools", "Browser", "")));
     settings.autoOpen = profile.readInt("Html Tools", "Auto-open", 0);
     return settings;
 }

@@ -4,7 +4,7 @@
 #include "model/IndexEntry.h"
 #include "model/NodeKindMask.h"
 #include "model/ProjectNode.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 #include <algorithm>
 #include <compare>
 #include <cstdint>

@@ -2,7 +2,7 @@
 #include "generate/CrLfText.h"
 #include "generate/IndexGenerator.h"
 #include "platform/FileAccess.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 #include <algorithm>
 
 namespace torvane {

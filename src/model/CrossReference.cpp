@@ -1,7 +1,7 @@
 #include "model/CrossReference.h"
 
 #include "model/LocatorNode.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 

@@ -1,7 +1,7 @@
 #include "model/EntryRecord.h"
 
 #include "model/ProjectNode.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 

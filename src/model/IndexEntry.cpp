@@ -1,7 +1,7 @@
 #include "model/IndexEntry.h"
 
 #include "model/EntryHolder.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 

@@ -1,6 +1,6 @@
 #include "model/KeyCompare.h"
 
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 

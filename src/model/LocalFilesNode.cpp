@@ -1,7 +1,7 @@
 #include "model/LocalFilesNode.h"
 
 #include "model/SourceFile.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 

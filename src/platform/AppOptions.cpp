@@ -1,17 +1,17 @@
 #include "platform/AppOptions.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 
 std::vector<std::string> parseValidExtensions(std::string_view stored)
 {
-    std::string_view rest = trimSpace(stored);
+    std::string_view rest = trim(stored);
     if (rest.empty())
         rest = kDefaultValidExtensions;
     std::vector<std::string> extensions;
     while (!rest.empty()) {
         const size_t semicolon = rest.find(';');
-        const std::string_view piece = trimSpace(rest.substr(0, semicolon));
+        const std::string_view piece = trim(rest.substr(0, semicolon));
         if (!piece.empty())
             extensions.push_back("." + std::string(piece));
         rest = semicolon == std::string_view::npos ? std::string_view() : rest.substr(semicolon + 1);
@@ -63,7 +63,7 @@ bool hasMakeIndexSwitch(std::string_view commandLine)
             firstPiece = false;
             continue;
         }
-        if (toAsciiLower(trimTrailingSpace(piece)) == "makeindex")
+        if (asciiLower(trimRight(piece)) == "makeindex")
             return true;
     }
     return false;

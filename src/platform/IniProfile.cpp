@@ -1,7 +1,7 @@
 #include "platform/IniProfile.h"
 #include "platform/FileAccess.h"
 #include "platform/IniText.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>

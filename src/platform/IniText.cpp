@@ -1,5 +1,5 @@
 #include "platform/IniText.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 
@@ -9,11 +9,11 @@ bool isComment(std::string_view trimmed) { return trimmed.starts_with(';') || tr
 
 std::optional<std::string_view> sectionName(std::string_view line)
 {
-    const std::string_view trimmed = trimSpace(line);
+    const std::string_view trimmed = trim(line);
     if (!trimmed.starts_with('['))
         return std::nullopt;
     const size_t close = trimmed.find(']');
-    return trimSpace(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    return trim(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
 }
 
 struct KeyLine {
@@ -23,20 +23,20 @@ struct KeyLine {
 
 std::optional<KeyLine> splitKeyLine(std::string_view line)
 {
-    const std::string_view trimmed = trimSpace(line);
+    const std::string_view trimmed = trim(line);
     if (trimmed.empty() || isComment(trimmed) || trimmed.starts_with('['))
         return std::nullopt;
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return KeyLine{trimSpace(line.substr(0, equals)), line.substr(equals + 1)};
+    return KeyLine{trim(line.substr(0, equals)), line.substr(equals + 1)};
 }
 
 // Values are stored trimmed; one pair of enclosing double quotes protects
 // blanks at either end (and a value that itself starts and ends with quotes).
 std::string decodeValue(std::string_view stored)
 {
-    std::string_view value = trimSpace(stored);
+    std::string_view value = trim(stored);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
     return std::string(value);
@@ -50,7 +50,7 @@ std::string encodeValue(std::string_view value)
         if (c == '\r' || c == '\n')
             c = ' ';
     }
-    const bool needsQuotes = !line.empty() && (isAsciiSpace(line.front()) || isAsciiSpace(line.back()) ||
+    const bool needsQuotes = !line.empty() && (isBlank(line.front()) || isBlank(line.back()) ||
                                                (line.size() >= 2 && line.front() == '"' && line.back() == '"'));
     return needsQuotes ? '"' + line + '"' : line;
 }
@@ -80,7 +80,7 @@ std::optional<IniText::Range> IniText::sectionRange(std::string_view section) co
 {
     for (size_t i = 0; i < lines_.size(); ++i) {
         const auto name = sectionName(lines_[i]);
-        if (!name || !equalsIgnoringAsciiCase(*name, section))
+        if (!name || !equalsNoCase(*name, section))
             continue;
         size_t end = i + 1;
         while (end < lines_.size() && !sectionName(lines_[end]))
@@ -94,7 +94,7 @@ std::optional<size_t> IniText::keyLine(const Range& range, std::string_view key)
 {
     for (size_t i = range.header + 1; i < range.end; ++i) {
         const auto line = splitKeyLine(lines_[i]);
-        if (line && equalsIgnoringAsciiCase(line->key, key))
+        if (line && equalsNoCase(line->key, key))
             return i;
     }
     return std::nullopt;
@@ -115,7 +115,7 @@ void IniText::set(std::string_view section, std::string_view key, std::string_vi
 {
     const auto range = sectionRange(section);
     if (!range) {
-        if (!lines_.empty() && !trimSpace(lines_.back()).empty())
+        if (!lines_.empty() && !trim(lines_.back()).empty())
             lines_.emplace_back();
         lines_.push_back("[" + std::string(section) + "]");
         lines_.push_back(std::string(key) + "=" + encodeValue(value));
@@ -129,7 +129,7 @@ void IniText::set(std::string_view section, std::string_view key, std::string_vi
     }
     // A new key goes after the section's last non-blank line, before any gap.
     size_t insertAt = range->end;
-    while (insertAt > range->header + 1 && trimSpace(lines_[insertAt - 1]).empty())
+    while (insertAt > range->header + 1 && trim(lines_[insertAt - 1]).empty())
         --insertAt;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + encodeValue(value));
 }

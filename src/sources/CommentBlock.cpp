@@ -4,7 +4,7 @@
 #include "model/IndexEntry.h"
 #include "model/SourceFile.h"
 #include "model/Target.h"
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 #include <algorithm>
 

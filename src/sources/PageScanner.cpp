@@ -1,6 +1,6 @@
 #include "sources/PageScanner.h"
 
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 #include "sources/SearchText.h"
 
 #include <array>
@@ -89,7 +89,7 @@ std::vector<Anchor> findAnchors(std::string_view text)
         const std::size_t valueEnd = tag.find('"', valueStart);
         if (valueEnd == npos)
             continue;
-        const std::string_view name = trimSpace(tag.substr(valueStart, valueEnd - valueStart));
+        const std::string_view name = trim(tag.substr(valueStart, valueEnd - valueStart));
         if (name.empty())
             continue;
 

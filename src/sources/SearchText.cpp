@@ -1,6 +1,6 @@
 #include "sources/SearchText.h"
 
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 
 #include <cstring>
 
@@ -83,7 +83,7 @@ std::size_t ForwardFinder::find(std::size_t from)
 
 std::string cleanUpText(std::string_view text)
 {
-    std::string cleaned(trimSpace(text));
+    std::string cleaned(trim(text));
     for (char& c : cleaned) {
         if (c == '\r' || c == '\n')
             c = ' ';

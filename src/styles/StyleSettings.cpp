@@ -1,5 +1,5 @@
 #include "styles/StyleSettings.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 #include <array>
 #include <variant>
 
@@ -91,7 +91,7 @@ void forEachSectionLine(std::span<const std::string> lines, std::string_view sec
 {
     const std::string header = "[" + std::string(section) + "]";
     size_t i = 0;
-    while (i < lines.size() && trimTrailingSpace(lines[i]) != header)
+    while (i < lines.size() && trimRight(lines[i]) != header)
         ++i;
     for (++i; i < lines.size(); ++i) {
         const std::string& line = lines[i];

@@ -1,7 +1,7 @@
 #include "ui/HtmlToolsDialog.h"
 #include "platform/Messages.h"
 #include "platform/Profile.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -34,8 +34,8 @@ HtmlToolsSettings readHtmlToolsSettings(const Profile& profile)
 
 std::optional<std::string> checkHtmlToolsSettings(HtmlToolsSettings& settings)
 {
-    settings.browser = std::string(trimSpace(settings.browser));
-    settings.editor = std::string(trimSpace(settings.editor));
+    settings.browser = std::string(trim(settings.browser));
+    settings.editor = std::string(trim(settings.editor));
     if (settings.autoOpen == 1 && settings.editor.empty())
         return std::string("Please correct the following errors:\n\nEditor not selected for Auto-open\n");
     return std::nullopt;

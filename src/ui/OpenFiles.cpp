@@ -1,6 +1,6 @@
 #include "ui/OpenFiles.h"
 #include "platform/Profile.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 
@@ -35,8 +35,8 @@ LaunchPlan launch(const std::string& program, const std::string& path)
 HtmlTools readHtmlToolsForLaunching(const Profile& profile)
 {
     HtmlTools tools;
-    tools.editor = std::string(trimTrailingSpace(profile.readString(kToolsSection, "Editor", "Notepad")));
-    tools.browser = std::string(trimTrailingSpace(profile.readString(kToolsSection, "Browser", "Notepad")));
+    tools.editor = std::string(trimRight(profile.readString(kToolsSection, "Editor", "Notepad")));
+    tools.browser = std::string(trimRight(profile.readString(kToolsSection, "Browser", "Notepad")));
     return tools;
 }
 

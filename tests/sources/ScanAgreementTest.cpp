@@ -2,7 +2,7 @@
 // copy. This checks, on many small random pages, that it finds exactly what
 // the plain consume-from-the-front procedure finds.
 #include "platform/FileReports.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 #include "sources/CHtmlFile.h"
 #include "sources/SearchText.h"
 
@@ -133,7 +133,7 @@ std::vector<Anchor> consumeAnchors(Working w)
         const std::size_t valueEnd = tag.find('"', valueStart);
         if (valueEnd == npos)
             continue;
-        const std::string anchorName(trimSpace(tag.substr(valueStart, valueEnd - valueStart)));
+        const std::string anchorName(trim(tag.substr(valueStart, valueEnd - valueStart)));
         if (anchorName.empty())
             continue;
         const std::size_t end = w.search.find("</a>");

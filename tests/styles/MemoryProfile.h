@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Profile.h"
-#include "platform/TextRules.h"
+#include "platform/TextUtil.h"
 #include <map>
 #include <string>
 #include <vector>
@@ -39,7 +39,7 @@ public:
 
     static std::string keyOf(std::string_view section, std::string_view key)
     {
-        return "[" + toAsciiLower(section) + "]" + toAsciiLower(key);
+        return "[" + asciiLower(section) + "]" + asciiLower(key);
     }
 
     std::map<std::string, std::string> values;

@@ -1,6 +1,8 @@
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace torvane {
 
@@ -71,7 +73,7 @@ std::string unescapeField(std::string_view text)
 
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
 std::string_view trimLeft(std::string_view text)
@@ -93,6 +95,26 @@ std::string_view trimRight(std::string_view text)
 std::string_view trim(std::string_view text)
 {
     return trimRight(trimLeft(text));
+}
+
+int parseLeadingInt(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
+    std::int64_t value = 0;
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > limit)
+            value = limit;
+    }
+    return static_cast<int>(negative ? -value : value);
 }
 
 }  // namespace torvane

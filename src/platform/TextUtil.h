@@ -27,10 +27,14 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix);
 // the byte after it kept literally; a lone trailing backslash is dropped.
 std::string unescapeField(std::string_view text);
 
-// Blank, tab, CR and LF.
+// Blank, tab, CR, LF, vertical tab and form feed.
 bool isBlank(char c);
 std::string_view trimLeft(std::string_view text);
 std::string_view trimRight(std::string_view text);
 std::string_view trim(std::string_view text);
+
+// The value of the leading decimal number: optional leading blanks, an
+// optional sign, then digits; no digits gives 0. Out-of-range values clamp.
+int parseLeadingInt(std::string_view text);
 
 }  // namespace torvane

@@ -1,4 +1,4 @@
-#include "model/TextUtil.h"
+#include "platform/TextUtil.h"
 
 #include <gtest/gtest.h>
 

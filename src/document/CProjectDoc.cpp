@@ -93,7 +93,13 @@ void CProjectDoc::setFileNames(std::string projectFileName, std::string indexNam
 
 SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
 {
-    SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports);
+    ReplaceAccess access;
+    return loadSourceFile(fullPath, access);
+}
+
+SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAccess& access)
+{
+    SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports, access);
     modified_ = true;
     return file;
 }
@@ -106,10 +112,11 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths)
         return;
     Progress& progress = services_.progress;
     progress.begin("Add Files Progress", static_cast<int>(fullPaths.size()));
+    ReplaceAccess access;
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
         if (!progress.step(static_cast<int>(index), fullPaths[index]))
             break;
-        loadSourceFile(fullPaths[index]);
+        loadSourceFile(fullPaths[index], access);
     }
     progress.end();
 }

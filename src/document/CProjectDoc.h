@@ -18,6 +18,7 @@ namespace torvane {
 struct AppServices;
 class EntryRecord;
 class IndexEntry;
+class ReplaceAccess;
 class SourceFile;
 
 // The edit dialogs as the document sees them: given the values of the record
@@ -143,6 +144,7 @@ public:
 private:
     void resetTree();
     void loadFiles(const std::vector<std::string>& fullPaths);
+    SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access);
     void reportLoadProblems();
     void finishAction(int hint, DocumentView* origin);
     // Makes the action's tree the document's; returns the tree it replaced.

@@ -67,7 +67,8 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
 
 } // namespace
 
-SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports)
+SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
+                           ReplaceAccess& access)
 {
     SourceFile& file = root.findOrCreateFile(fullPath);
     if (file.isLoaded())
@@ -78,7 +79,7 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     CHtmlFile page(reports);
     page.setPath(path);
     page.ReadSource();
-    if (page.exists() && (page.isReadOnly() || !mayReadAndReplace(path)))
+    if (page.exists() && (page.isReadOnly() || !access.mayReadAndReplace(path)))
         reports.logReadOnlyFile(path);
 
     if (!page.exists()) {

@@ -5,6 +5,7 @@ namespace torvane {
 
 class FileReports;
 class ProjectRootNode;
+class ReplaceAccess;
 class SourceFile;
 
 // Results of rewriting one page, besides the failed file operation's code.
@@ -18,8 +19,10 @@ enum RewriteResult : int {
 // page into it: default entries from the heading, title and anchors, stored
 // entries from the index comment block. A missing page is marked missing, a
 // page that cannot be read unreadable; a read-only one is listed in
-// `reports` and read all the same. The node ends unmodified.
-SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports);
+// `reports` and read all the same; `access` answers whether it may be
+// replaced. The node ends unmodified.
+SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
+                           ReplaceAccess& access);
 
 // Puts the node's meta tags and comment block into its page and writes it
 // back. Returns a RewriteResult or the failed write's error code; failures

@@ -14,6 +14,10 @@ constexpr size_t kReadChunk = 64 * 1024;
 
 bool statPath(const std::string& path, struct stat& info) { return ::stat(path.c_str(), &info) == 0; }
 
+bool mayReadAndWrite(const std::string& path) { return ::access(path.c_str(), R_OK | W_OK) == 0; }
+
+bool mayCreateFilesIn(const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+
 } // namespace
 
 bool fileExists(const std::string& path)
@@ -40,10 +44,20 @@ bool hasReadWriteAccess(const std::string& path)
     return statPath(path, info) && (info.st_mode & kAnyWriteBit) != 0 && mayReadAndReplace(path);
 }
 
+// Files are replaced through a new file beside them, so the folder must be writable too.
 bool mayReadAndReplace(const std::string& path)
 {
-    // Files are replaced through a new file beside them, so the folder must be writable too.
-    return ::access(path.c_str(), R_OK | W_OK) == 0 && ::access(parentFolder(path).c_str(), W_OK | X_OK) == 0;
+    return mayReadAndWrite(path) && mayCreateFilesIn(parentFolder(path));
+}
+
+bool ReplaceAccess::mayReadAndReplace(const std::string& path)
+{
+    if (!mayReadAndWrite(path))
+        return false;
+    const auto [folder, added] = folderWritable_.try_emplace(parentFolder(path));
+    if (added)
+        folder->second = mayCreateFilesIn(folder->first);
+    return folder->second;
 }
 
 std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text)

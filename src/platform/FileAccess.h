@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace torvane {
@@ -48,6 +49,16 @@ bool hasReadWriteAccess(const std::string& path);
 // The permission part of hasReadWriteAccess alone, for a file already known
 // to exist and not to be read-only.
 bool mayReadAndReplace(const std::string& path);
+
+// mayReadAndReplace for the many pages of one load: whether new files may be
+// made in a folder is asked once per folder.
+class ReplaceAccess {
+public:
+    bool mayReadAndReplace(const std::string& path);
+
+private:
+    std::unordered_map<std::string, bool> folderWritable_;
+};
 
 // Reads the whole file as bytes. On failure `text` holds what was read so far.
 std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text);

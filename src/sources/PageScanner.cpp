@@ -12,26 +12,22 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-constexpr std::array<std::string_view, 6> headingStarts{"<h1", "<h2", "<h3", "<h4", "<h5", "<h6"};
 constexpr std::array<std::string_view, 6> headingEnds{"</h1", "</h2", "</h3", "</h4", "</h5", "</h6"};
+
+bool isHeadingLevel(char c) { return c >= '1' && c <= '6'; }
 
 } // namespace
 
 std::string findFirstHeading(std::string_view text)
 {
-    std::size_t first = npos;
-    std::size_t level = 0;
-    for (std::size_t n = 0; n < headingStarts.size(); ++n) {
-        // Only an earlier heading can win, so later levels look no further.
-        const std::string_view searchArea = text.substr(0, first == npos ? npos : first + 3);
-        const std::size_t found = findInSearchCopy(searchArea, headingStarts[n]);
-        if (found < first) {
-            first = found;
-            level = n;
-        }
-    }
+    // One search for "<h" stops at the first heading of any level, where a
+    // search per level would run through the page for each missing level.
+    std::size_t first = findInSearchCopy(text, "<h");
+    while (first != npos && (first + 2 >= text.size() || !isHeadingLevel(text[first + 2])))
+        first = findInSearchCopy(text, "<h", first + 2);
     if (first == npos)
         return {};
+    const auto level = static_cast<std::size_t>(text[first + 2] - '1');
     const std::size_t tagEnd = findInSearchCopy(text, ">", first);
     if (tagEnd == npos)
         return {};

@@ -4,6 +4,8 @@
 #include "model/IndexEntry.h"
 #include "model/NodeKindMask.h"
 #include "model/ProjectNode.h"
+#include "model/SourceFile.h"
+#include "model/Target.h"
 #include "platform/TextUtil.h"
 #include <algorithm>
 #include <compare>
@@ -158,31 +160,72 @@ std::string_view IndexGenerator::resolved(std::string_view text)
     return entryTexts_.copy(unescapeField(text));
 }
 
+std::string_view IndexGenerator::copiedAddress(std::string_view url)
+{
+    if (url.find(' ') == std::string_view::npos) return entryTexts_.copy(url);
+    return entryTexts_.copy(spacesAsPercent20(url));
+}
+
+namespace {
+
+// The entries and the cross-references, each in walk order, from one walk.
+class RecordGatherer : public NodeVisitor {
+public:
+    std::vector<const IndexEntry*> entries;
+    std::vector<const CrossReference*> references;
+
+    void visitEntry(IndexEntry& entry, ProjectNode&) override { entries.push_back(&entry); }
+    void visitCrossReference(CrossReference& reference, ProjectNode&) override { references.push_back(&reference); }
+};
+
+// Holder addresses, each page's part made once for all of its targets (they
+// come one after another in walk order).
+class HolderUrls {
+public:
+    std::string of(const ProjectNode& holder)
+    {
+        if (holder.kindBit() != NodeKindMask::Target) return holder.relativeUrl();
+        const auto& target = static_cast<const Target&>(holder);
+        const SourceFile* file = target.file();
+        if (!file) return target.relativeUrl();
+        if (file != file_) {
+            file_ = file;
+            fileUrl_ = file->relativeUrl();
+        }
+        return target.relativeUrlInFile(fileUrl_);
+    }
+
+private:
+    const SourceFile* file_ = nullptr;
+    std::string fileUrl_;
+};
+
+} // namespace
+
 void IndexGenerator::collect(ProjectNode& root)
 {
-    std::vector<IndexEntry*> entries;
-    root.collectEntries(entries, NodeKindMask::Entries);
-    entries_.reserve(entries_.size() + entries.size());
+    RecordGatherer records;
+    root.walk(records);
+    entries_.reserve(entries_.size() + records.entries.size());
     // The entries of one holder come together: its address is made once.
+    HolderUrls urls;
     const ProjectNode* owner = nullptr;
     std::string_view address;
-    for (const IndexEntry* entry : entries) {
+    for (const IndexEntry* entry : records.entries) {
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
-            address = entryTexts_.copy(spacesAsPercent20(entry->linkUrl()));
+            address = copiedAddress(owner ? urls.of(*owner) : std::string());
             ++holderCount_;
         }
         appendEntry(*entry, address, holderCount_ - 1);
     }
-    std::vector<CrossReference*> references;
-    root.collectCrossReferences(references, NodeKindMask::CrossReferences);
-    crossReferences_.reserve(crossReferences_.size() + references.size());
-    for (const CrossReference* reference : references) addCrossReference(*reference);
+    crossReferences_.reserve(crossReferences_.size() + records.references.size());
+    for (const CrossReference* reference : records.references) addCrossReference(*reference);
 }
 
 void IndexGenerator::addEntry(const IndexEntry& entry)
 {
-    appendEntry(entry, entryTexts_.copy(spacesAsPercent20(entry.linkUrl())), holderCount_++);
+    appendEntry(entry, copiedAddress(entry.linkUrl()), holderCount_++);
 }
 
 void IndexGenerator::appendEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber)
@@ -209,7 +252,7 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
     std::string sortKey = unescapeField(sortAs);
     lowerInPlace(sortKey);
     entries_.push_back({collectedKeys_.copy(sortKey), entryTexts_.copy(indexAs), entryTexts_.copy(helpAs),
-                        {entryTexts_.copy(spacesAsPercent20(relativeUrl)), resolved(indexTarget),
+                        {copiedAddress(relativeUrl), resolved(indexTarget),
                          entryTexts_.copy(helpTitle), entryTexts_.copy(helpWindow), entryTexts_.copy(helpFrame),
                          holderCount_++}});
 }

@@ -116,6 +116,8 @@ private:
     std::string_view displayOf(const Item& item, IndexMode mode) const;
     void appendEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber);
     std::string_view resolved(std::string_view text);
+    // The link as written into the outputs: spaces as "%20".
+    std::string_view copiedAddress(std::string_view url);
     void clearTree();
     void layOutEntriesInOrder();
     std::uint32_t placeItem(const Item& item, IndexMode mode);

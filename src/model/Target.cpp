@@ -20,7 +20,17 @@ SourceFile* Target::file() const
 
 std::string Target::relativeUrl() const
 {
-    return (file() ? file()->relativeUrl() : std::string()) + "#" + label();
+    return relativeUrlInFile(file() ? file()->relativeUrl() : std::string());
+}
+
+std::string Target::relativeUrlInFile(std::string_view fileUrl) const
+{
+    std::string url;
+    url.reserve(fileUrl.size() + 1 + label().size());
+    url += fileUrl;
+    url += '#';
+    url += label();
+    return url;
 }
 
 void Target::setModified(bool modified)

@@ -2,6 +2,9 @@
 
 #include "model/EntryHolder.h"
 
+#include <string>
+#include <string_view>
+
 namespace torvane {
 
 class SourceFile;
@@ -16,6 +19,9 @@ public:
     SourceFile* file() const;
 
     std::string relativeUrl() const override;
+    // The same, given its file's relativeUrl(): a caller going through many
+    // targets of one file builds the file's part once.
+    std::string relativeUrlInFile(std::string_view fileUrl) const;
     // Marks the target's file for rewriting.
     void setModified(bool modified) override;
 };

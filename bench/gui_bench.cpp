@@ -16,6 +16,7 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "platform/AppServices.h"
+#include "shell/desktop/FreedMemory.h"
 #include "ui/CProjectList.h"
 #include "ui/CProjectTree.h"
 #include "ui/CProjectWnd.h"
@@ -435,6 +436,8 @@ BENCHMARK(BM_DeleteRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseM
 
 int main(int argc, char** argv)
 {
+    // As the desktop program starts.
+    coalesceFreedBlocksAtOnce();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -6,6 +6,7 @@
 #include "platform/PosixShellLauncher.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/desktop/DesktopHooks.h"
+#include "shell/desktop/FreedMemory.h"
 #include "ui/Icons.h"
 #include "ui/ProgressDialog.h"
 #include "ui/QtMessageSink.h"
@@ -18,6 +19,7 @@ namespace torvane {
 
 int runDesktop(int argc, char** argv)
 {
+    coalesceFreedBlocksAtOnce();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Torvane");
     QApplication::setWindowIcon(applicationIcon());

@@ -2,6 +2,8 @@
 
 #include "model/DirectoryNode.h"
 
+#include <iterator>
+
 namespace torvane {
 
 SourceFile::SourceFile(std::string name)
@@ -67,7 +69,11 @@ void SourceFile::updateIcon()
 
 Target& SourceFile::findOrCreateTarget(std::string_view name)
 {
-    auto position = targets_.lower_bound(name);
+    // Pages mostly name their anchors in increasing order, and then one
+    // comparison with the last target places the new one.
+    auto position = targets_.end();
+    if (!targets_.empty() && !targets_.key_comp()(std::prev(position)->first, name))
+        position = targets_.lower_bound(name);
     if (position != targets_.end() && compareKeys(position->first, name, targets_.key_comp().mode) == 0)
         return *position->second;
     auto target = std::make_unique<Target>(std::string(name));

@@ -128,6 +128,21 @@ TEST_F(ProjectTreeTest, TargetsDifferingInCaseAreNeighbours)
     EXPECT_EQ(names, (std::vector<std::string>{"alpha", "Intro", "intro", "zeta"}));
 }
 
+TEST_F(ProjectTreeTest, TargetsArrivingInOrderAreFoundAgain)
+{
+    SourceFile& page = root.findOrCreateFile("/home/ann/Docs/q.htm");
+    Target& first = page.findOrCreateTarget("s1");
+    Target& last = page.findOrCreateTarget("s2");
+    EXPECT_EQ(&page.findOrCreateTarget("s2"), &last);
+    EXPECT_EQ(&page.findOrCreateTarget("s1"), &first);
+    page.findOrCreateTarget("S2");
+    page.findOrCreateTarget("s3");
+    std::vector<std::string> names;
+    for (Target* t : page.targets())
+        names.push_back(t->label());
+    EXPECT_EQ(names, (std::vector<std::string>{"s1", "S2", "s2", "s3"}));
+}
+
 TEST_F(ProjectTreeTest, UrlsDifferingInCaseAreDistinct)
 {
     ExternalUrl& a = root.findOrCreateUrl("http://A.example/");

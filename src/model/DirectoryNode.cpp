@@ -125,4 +125,12 @@ void DirectoryNode::forEachChild(const std::function<void(ProjectNode&)>& action
         action(*file);
 }
 
+void DirectoryNode::walkChildren(NodeVisitor& visitor)
+{
+    for (const auto& [name, folder] : folders_)
+        folder->walk(visitor);
+    for (const auto& [name, file] : files_)
+        file->walk(visitor);
+}
+
 }  // namespace torvane

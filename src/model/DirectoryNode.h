@@ -49,6 +49,7 @@ protected:
     DirectoryNode& resolveRelativeFolder(std::string_view relative);
     // Called when the last child is gone.
     virtual void onEmptied() {}
+    void walkChildren(NodeVisitor& visitor) override;
 
 private:
     // Both keyed without regard to letter case.

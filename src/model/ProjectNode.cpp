@@ -255,6 +255,11 @@ void ProjectNode::walk(NodeVisitor& visitor)
     visitor.visitNode(*this);
     if (visitor.visitsRecords())
         visitRecords(visitor);
+    walkChildren(visitor);
+}
+
+void ProjectNode::walkChildren(NodeVisitor& visitor)
+{
     forEachChild([&visitor](ProjectNode& child) { child.walk(visitor); });
 }
 

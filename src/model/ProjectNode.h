@@ -125,6 +125,9 @@ protected:
     void adoptChild(ProjectNode& child);
     // Visits the node's own records (entries or cross-references).
     virtual void visitRecords(NodeVisitor& visitor) {}
+    // Walks the direct children in key order. Nodes that may have many
+    // children loop over them directly instead of through forEachChild.
+    virtual void walkChildren(NodeVisitor& visitor);
     // Passed up to the root, which stops pointing at the node.
     virtual void forgetDestroyedNode(ProjectNode* node);
 

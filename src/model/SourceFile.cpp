@@ -114,4 +114,10 @@ void SourceFile::forEachChild(const std::function<void(ProjectNode&)>& action)
         action(*target);
 }
 
+void SourceFile::walkChildren(NodeVisitor& visitor)
+{
+    for (const auto& [name, target] : targets_)
+        target->walk(visitor);
+}
+
 }  // namespace torvane

@@ -48,6 +48,9 @@ public:
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
 
+protected:
+    void walkChildren(NodeVisitor& visitor) override;
+
 private:
     void updateIcon();
 

@@ -24,6 +24,10 @@ public:
     std::string relativeUrlInFile(std::string_view fileUrl) const;
     // Marks the target's file for rewriting.
     void setModified(bool modified) override;
+
+protected:
+    // Targets have no children.
+    void walkChildren(NodeVisitor&) override {}
 };
 
 }  // namespace torvane

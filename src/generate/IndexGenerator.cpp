@@ -211,7 +211,22 @@ void IndexGenerator::collect(ProjectNode& root)
     HolderUrls urls;
     const ProjectNode* owner = nullptr;
     std::string_view address;
-    for (const IndexEntry* entry : records.entries) {
+    // The entries lie scattered in memory: each is fetched ahead, then the
+    // texts it points to once it has arrived.
+    constexpr std::size_t kEntryAhead = 16, kTextsAhead = 8;
+    const std::vector<const IndexEntry*>& list = records.entries;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i + kEntryAhead < list.size()) {
+            const char* ahead = reinterpret_cast<const char*>(list[i + kEntryAhead]);
+            for (std::size_t line = 0; line < sizeof(IndexEntry); line += 64) __builtin_prefetch(ahead + line);
+        }
+        if (i + kTextsAhead < list.size()) {
+            const IndexEntry& ahead = *list[i + kTextsAhead];
+            __builtin_prefetch(ahead.sortKeyLower().data());
+            __builtin_prefetch(ahead.indexAs().data());
+            __builtin_prefetch(ahead.helpAs().data());
+        }
+        const IndexEntry* entry = list[i];
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
             address = copiedAddress(owner ? urls.of(*owner) : std::string());

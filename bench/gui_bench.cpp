@@ -9,6 +9,7 @@
 // TORVANE_GUI_BENCH_PAGES changes the page count (for profiling runs);
 // TORVANE_BENCH_DIR names the folder for the generated pages (default: the
 // temporary folder).
+#include "common/DefaultsProfile.h"
 #include "common/ProjectGenerator.h"
 
 #include "document/CProjectDoc.h"
@@ -68,18 +69,6 @@ double cpuMilliseconds()
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
-
-class BenchProfile final : public Profile {
-public:
-    int readInt(std::string_view, std::string_view, int defaultValue) const override { return defaultValue; }
-    std::string readString(std::string_view, std::string_view, std::string_view defaultValue) const override
-    {
-        return std::string(defaultValue);
-    }
-    void writeInt(std::string_view, std::string_view, int) override {}
-    void writeString(std::string_view, std::string_view, std::string_view) override {}
-    void deleteKey(std::string_view, std::string_view) override {}
-};
 
 class CountingPresenter final : public ReportPresenter {
 public:
@@ -141,7 +130,7 @@ private:
 };
 
 struct Services {
-    BenchProfile profile;
+    bench::DefaultsProfile profile;
     FileReports reports;
     CountingPresenter presenter;
     NoMessages messages;

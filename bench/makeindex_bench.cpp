@@ -3,6 +3,7 @@
 // run. The counters give the ratio (wall clock and CPU time) and the memory
 // per entry. Outputs go to $TORVANE_BENCH_DIR, else /dev/shm when it exists
 // (so that the disk's flush speed is not measured), else the temporary folder.
+#include "common/DefaultsProfile.h"
 #include "generate/MakeIndex.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
@@ -46,18 +47,6 @@ std::string word(std::mt19937& random)
     for (int i = length(random); i > 0; --i) w += kSyllables[syllable(random)];
     return w;
 }
-
-class NullProfile : public Profile {
-public:
-    int readInt(std::string_view, std::string_view, int value) const override { return value; }
-    std::string readString(std::string_view, std::string_view, std::string_view value) const override
-    {
-        return std::string(value);
-    }
-    void writeInt(std::string_view, std::string_view, int) override {}
-    void writeString(std::string_view, std::string_view, std::string_view) override {}
-    void deleteKey(std::string_view, std::string_view) override {}
-};
 
 class SilentReports : public ReportPresenter {
 public:
@@ -156,7 +145,7 @@ double seconds(std::chrono::steady_clock::duration d) { return std::chrono::dura
 void BM_MakeIndexMillionEntries(benchmark::State& state)
 {
     static GeneratedProject project;
-    NullProfile profile;
+    bench::DefaultsProfile profile;
     FileReports reports;
     SilentReports presenter;
     PrintedMessages messages;

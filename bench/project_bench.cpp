@@ -7,6 +7,7 @@
 //   x_read_write  save against plain reading plus writing through the same
 //                 atomic, synced file write that every page save uses;
 //   x_read_ofstream  save against plain reading plus unsynced ofstream writes.
+#include "common/DefaultsProfile.h"
 #include "common/ProjectGenerator.h"
 
 #include "document/CProjectDoc.h"
@@ -32,18 +33,6 @@ constexpr std::size_t kPageCount = 2000;
 constexpr double kPageScale = 0.2;  // pages of 16 KB on average
 constexpr int kIterations = 3;
 
-class BenchProfile final : public Profile {
-public:
-    int readInt(std::string_view, std::string_view, int defaultValue) const override { return defaultValue; }
-    std::string readString(std::string_view, std::string_view, std::string_view defaultValue) const override
-    {
-        return std::string(defaultValue);
-    }
-    void writeInt(std::string_view, std::string_view, int) override {}
-    void writeString(std::string_view, std::string_view, std::string_view) override {}
-    void deleteKey(std::string_view, std::string_view) override {}
-};
-
 class CountingPresenter final : public ReportPresenter {
 public:
     void showReport(const std::string&, const std::string&, const std::string&) override { ++reports; }
@@ -63,7 +52,7 @@ public:
 };
 
 struct Services {
-    BenchProfile profile;
+    bench::DefaultsProfile profile;
     FileReports reports;
     CountingPresenter presenter;
     NoMessages messages;

@@ -1,4 +1,5 @@
 #pragma once
+#include "support/MapProfile.h"
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
 
@@ -13,38 +14,6 @@
 #include <vector>
 
 namespace torvane::test {
-
-class MapProfile final : public Profile {
-public:
-    int readInt(std::string_view section, std::string_view key, int defaultValue) const override
-    {
-        auto found = values.find(keyOf(section, key));
-        return found == values.end() ? defaultValue : std::atoi(found->second.c_str());
-    }
-    std::string readString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const override
-    {
-        auto found = values.find(keyOf(section, key));
-        return found == values.end() ? std::string(defaultValue) : found->second;
-    }
-    void writeInt(std::string_view section, std::string_view key, int value) override
-    {
-        values[keyOf(section, key)] = std::to_string(value);
-    }
-    void writeString(std::string_view section, std::string_view key, std::string_view value) override
-    {
-        values[keyOf(section, key)] = std::string(value);
-    }
-    void deleteKey(std::string_view section, std::string_view key) override { values.erase(keyOf(section, key)); }
-
-    std::map<std::string, std::string> values;
-
-private:
-    static std::string keyOf(std::string_view section, std::string_view key)
-    {
-        return std::string(section) + "|" + std::string(key);
-    }
-};
 
 struct ShownReport {
     std::string title;

@@ -4,6 +4,7 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "model/Target.h"
+#include "support/MapProfile.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
@@ -15,33 +16,6 @@ namespace torvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-class MapProfile : public Profile {
-public:
-    int readInt(std::string_view section, std::string_view key, int defaultValue) const override
-    {
-        auto it = values.find(std::string(section) + "/" + std::string(key));
-        return it == values.end() ? defaultValue : std::stoi(it->second);
-    }
-    std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const override
-    {
-        auto it = values.find(std::string(section) + "/" + std::string(key));
-        return it == values.end() ? std::string(defaultValue) : it->second;
-    }
-    void writeInt(std::string_view section, std::string_view key, int value) override
-    {
-        values[std::string(section) + "/" + std::string(key)] = std::to_string(value);
-    }
-    void writeString(std::string_view section, std::string_view key, std::string_view value) override
-    {
-        values[std::string(section) + "/" + std::string(key)] = std::string(value);
-    }
-    void deleteKey(std::string_view section, std::string_view key) override
-    {
-        values.erase(std::string(section) + "/" + std::string(key));
-    }
-    std::map<std::string, std::string> values;
-};
 
 class RecordingShell : public ShellLauncher {
 public:
@@ -120,7 +94,7 @@ protected:
     fs::path dir;
     ProjectRootNode root;
     StyleSettings style;
-    MapProfile profile;
+    test::MapProfile profile;
     FileReports reports;
     NoReports presenter;
     RecordingMessages messages;
@@ -217,7 +191,7 @@ TEST_F(MakeIndexRun, SeparateFilesOpenTheFirstLettersPageUnlessFramed)
 
 TEST(IndexAutoOpen, SettingsChooseBrowserEditorOrNothing)
 {
-    MapProfile profile;
+    test::MapProfile profile;
     RecordingShell shell;
     AutoOpenSettings defaults = readAutoOpenSettings(profile);
     EXPECT_EQ(defaults.browser, "");

@@ -4,7 +4,7 @@
 // cancelling an open, and the two actions a user repeats most, Exclude on
 // one selected target and Delete on one selected list row, each timed up to
 // the end of the refresh of both views. An untimed Undo brings the project
-// back between iterations. BM_SnapshotCopy times the undo snapshot alone.
+// back between iterations.
 //
 // TORVANE_GUI_BENCH_PAGES changes the page count (for profiling runs);
 // TORVANE_BENCH_DIR names the folder for the generated pages (default: the
@@ -293,7 +293,7 @@ void timeCommandWithUndo(benchmark::State& state, OpenWindow& open, int command,
     }
     const auto iterations = static_cast<double>(state.iterations());
     state.counters["cpu_ms"] = cpuMs / iterations;
-    // The command alone (snapshot, change, trimming the history), the
+    // The command alone (keeping the prior state, change, trimming history), the
     // refresh of the views after it, and the control's layout and repaint.
     state.counters["command_ms"] = commandMs / iterations;
     state.counters["refresh_ms"] = refreshMs / iterations;
@@ -339,23 +339,6 @@ void BM_OpenCancelled(benchmark::State& state)
     }
     state.counters["pages_loaded"] = pagesLoaded;
     state.counters["pages"] = static_cast<double>(pageCount());
-}
-
-void BM_SnapshotCopy(benchmark::State& state)
-{
-    ProjectRootNode& root = shared().root();
-    double freeMs = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        auto copy = std::make_unique<ProjectRootNode>(root);
-        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
-        benchmark::DoNotOptimize(copy.get());
-        const auto freeStart = Clock::now();
-        copy.reset();
-        freeMs += millisecondsSince(freeStart);
-    }
-    state.counters["free_ms"] = freeMs / static_cast<double>(state.iterations());
-    state.counters["nodes"] = static_cast<double>(root.count(NodeKindMask::AllNodes));
 }
 
 // Both views brought up to date when nothing changed: the walks every
@@ -416,7 +399,6 @@ void BM_DeleteRefresh(benchmark::State& state)
 
 BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
 BENCHMARK(BM_OpenCancelled)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
-BENCHMARK(BM_SnapshotCopy)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 BENCHMARK(BM_ExcludeRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 BENCHMARK(BM_DeleteRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();

@@ -5,6 +5,7 @@
 #include "document/SourcePages.h"
 #include "document/StalePages.h"
 #include "model/SourceFile.h"
+#include "model/TreeSlot.h"
 #include "platform/AppOptions.h"
 #include "platform/AppServices.h"
 #include "platform/FileAccess.h"
@@ -70,7 +71,7 @@ bool CProjectDoc::openProject(const std::string& path)
     fullPaths.reserve(localFiles.relativePaths.size());
     for (const std::string& relative : localFiles.relativePaths)
         fullPaths.push_back(projectDirectory_ + relative);
-    loadFiles(fullPaths);
+    loadFiles(fullPaths, false);
     reportLoadProblems();
     readExternalUrlsSection(lines, *root_);
     readCrossReferencesSection(lines, *root_);
@@ -106,7 +107,7 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAcce
 
 int CProjectDoc::rewriteSourceFile(SourceFile& file) { return torvane::rewriteSourceFile(file, services_.reports); }
 
-void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths)
+void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, bool undoable)
 {
     if (fullPaths.empty())
         return;
@@ -116,7 +117,11 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths)
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
         if (!progress.step(static_cast<int>(index), fullPaths[index]))
             break;
-        loadSourceFile(fullPaths[index], access);
+        const SourceFile* known = undoable ? root_->localFiles().findFileAt(fullPaths[index]) : nullptr;
+        SourceFile& file = loadSourceFile(fullPaths[index], access);
+        // A page already in the tree was read before and stays as it is.
+        if (undoable && !known)
+            keepAbsence(file);
     }
     progress.end();
 }
@@ -166,24 +171,64 @@ void CProjectDoc::applyDefaultStyles() { styles_ = loadDefaults(services_.profil
 
 void CProjectDoc::saveStylesAsDefault() const { saveDefaults(services_.profile, styles_); }
 
-void CProjectDoc::pushUndo(int code) { history_.push(code, *root_, saveCount_); }
-
-void CProjectDoc::trimUndo() { history_.trim(); }
-
-void CProjectDoc::discardLastUndo() { history_.discardLast(); }
-
-std::unique_ptr<ProjectRootNode> CProjectDoc::installSnapshot(ProjectAction action)
+void CProjectDoc::pushUndo(int code)
 {
-    if (action.saveCount < saveCount_)
-        markPagesDifferingFromDisk(*action.snapshot, *root_);
-    std::unique_ptr<ProjectRootNode> replaced = std::exchange(root_, std::move(action.snapshot));
-    // The replaced tree goes to the other queue as it is, in place of a copy
-    // that would be all it leaves behind; like a copy it is shown nowhere.
-    replaced->forgetTreeItems();
-    replaced->clearReleasedTreeItems();
+    keptHolders_.clear();
+    history_.push(ProjectAction{code, {}, saveCount_});
+}
+
+void CProjectDoc::keepPriorState(ProjectNode& node)
+{
+    if (ProjectNode* holder = slotHolder(node))
+        if (!keptHolders_.contains(holder))
+            keepPlace(*holder, copyOfHolder(*holder));
+}
+
+void CProjectDoc::keepAbsence(ProjectNode& created)
+{
+    if (ProjectNode* holder = slotHolder(created))
+        if (!keptHolders_.contains(holder))
+            keepPlace(*holder, nullptr);
+}
+
+void CProjectDoc::keepPlace(ProjectNode& holder, std::unique_ptr<ProjectNode> state)
+{
+    ProjectAction* action = history_.newestUndo();
+    if (!action)
+        return;
+    keptHolders_.insert(&holder);
+    action->places.push_back(PlaceState{slotOf(holder), std::move(state)});
+}
+
+void CProjectDoc::trimUndo()
+{
+    keptHolders_.clear();
+    history_.trim();
+}
+
+void CProjectDoc::discardLastUndo()
+{
+    keptHolders_.clear();
+    history_.discardLast();
+}
+
+void CProjectDoc::exchangePlaces(ProjectAction& action)
+{
+    const bool olderThanDisk = action.saveCount < saveCount_;
+    // Each place is kept once per action, so the order only matters for
+    // symmetry: the reverse of the order the action changed them in.
+    for (auto place = action.places.rbegin(); place != action.places.rend(); ++place) {
+        ProjectNode* restored = place->node.get();
+        std::unique_ptr<ProjectNode> replaced = exchangeAtSlot(*root_, place->slot, std::move(place->node));
+        if (olderThanDisk && restored && restored->kindBit() == NodeKindMask::File)
+            markIfDifferingFromDisk(static_cast<SourceFile&>(*restored),
+                                    static_cast<const SourceFile*>(replaced.get()));
+        place->node = std::move(replaced);
+    }
+    std::reverse(action.places.begin(), action.places.end());
+    action.saveCount = saveCount_;
     // The tree no longer matches what was saved.
     modified_ = true;
-    return replaced;
 }
 
 void CProjectDoc::undo(DocumentView* origin)
@@ -191,8 +236,8 @@ void CProjectDoc::undo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeUndo();
     if (!action)
         return;
-    const int code = action->code;
-    history_.pushRedo(ProjectAction{code, installSnapshot(std::move(*action)), saveCount_});
+    exchangePlaces(*action);
+    history_.pushRedo(std::move(*action));
     updateAllViews(HintUndo, origin);
 }
 
@@ -201,8 +246,8 @@ void CProjectDoc::redo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeRedo();
     if (!action)
         return;
-    const int code = action->code;
-    history_.push(ProjectAction{code, installSnapshot(std::move(*action)), saveCount_});
+    exchangePlaces(*action);
+    history_.push(std::move(*action));
     updateAllViews(HintRedo, origin);
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace torvane {
@@ -32,7 +33,7 @@ using CrossReferenceDialog =
 // disk. Windows, tests and scripts drive it through the same calls; views
 // learn about changes through DocumentView (addView).
 //
-// In short: root() is the tree (a new object after undo and redo, so views
+// In short: root() is the tree (undo and redo put whole pages back, so views
 // rebuild on HintUndo and HintRedo), pathName() the project file's full path,
 // undoCode() and redoCode() the front actions for the menu texts (actionName
 // gives their names), and the ten actions below include the view-started
@@ -92,7 +93,14 @@ public:
 
     // --- Undo and redo ---
 
+    // Starts an undo element; the action then keeps the prior state of each
+    // place before changing it.
     void pushUndo(int code);
+    // The page (a target's page), URL or cross-references holding `node`,
+    // as they are now; once per action.
+    void keepPriorState(ProjectNode& node);
+    // Records that `created` (a page or URL) was not there before the action.
+    void keepAbsence(ProjectNode& created);
     void trimUndo();
     void discardLastUndo();
     void undo(DocumentView* origin = nullptr);
@@ -143,18 +151,23 @@ public:
 
 private:
     void resetTree();
-    void loadFiles(const std::vector<std::string>& fullPaths);
+    // With `undoable`, each page new to the tree is recorded for undo.
+    void loadFiles(const std::vector<std::string>& fullPaths, bool undoable);
     SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access);
     void reportLoadProblems();
     void finishAction(int hint, DocumentView* origin);
-    // Makes the action's tree the document's; returns the tree it replaced.
-    std::unique_ptr<ProjectRootNode> installSnapshot(ProjectAction action);
+    // Puts the element's places into the tree and the states they replace
+    // into the element, ready for the other queue.
+    void exchangePlaces(ProjectAction& action);
+    void keepPlace(ProjectNode& holder, std::unique_ptr<ProjectNode> state);
 
     AppServices& services_;
     int updateHint_ = HintNone;
     DocumentView* hintOrigin_ = nullptr;
     std::unique_ptr<ProjectRootNode> root_;
     UndoHistory history_;
+    // The places the running action has kept already.
+    std::unordered_set<const ProjectNode*> keptHolders_;
     std::string pathName_;
     std::string title_;
     std::string projectDirectory_;

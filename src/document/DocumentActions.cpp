@@ -2,6 +2,7 @@
 #include "document/CProjectDoc.h"
 
 #include "model/EntryHolder.h"
+#include "model/ExternalUrl.h"
 #include "platform/TextUtil.h"
 
 #include <algorithm>
@@ -73,7 +74,7 @@ void CProjectDoc::finishAction(int hint, DocumentView* origin)
 void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentView* origin)
 {
     pushUndo(ActionAddFiles);
-    loadFiles(fullPaths);
+    loadFiles(fullPaths, true);
     trimUndo();
     modified_ = true;
     reportLoadProblems();
@@ -86,7 +87,10 @@ void CProjectDoc::addExternalUrl(std::string_view url, DocumentView* origin)
     if (url.empty())
         return;
     pushUndo(ActionAddExternalUrls);
-    root_->findOrCreateUrl(url);
+    const bool known = root_->externalUrls().findUrl(url) != nullptr;
+    ExternalUrl& added = root_->findOrCreateUrl(url);
+    if (!known)
+        keepAbsence(added);
     finishAction(HintUrlAdded, origin);
 }
 
@@ -97,8 +101,10 @@ void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* or
     if (holders.empty())
         return;
     pushUndo(ActionAddIndexEntry);
-    for (ProjectNode* holder : holders)
+    for (ProjectNode* holder : holders) {
+        keepPriorState(*holder);
         holder->addEntry(entryFrom(values));
+    }
     finishAction(HintEntryAdded, origin);
 }
 
@@ -108,6 +114,8 @@ void CProjectDoc::removeSelected(DocumentView* origin)
     root_->collect(doomed, kSelectedRemovable);
     if (!doomed.empty()) {
         pushUndo(ActionRemoveFilesUrlsLocators);
+        for (ProjectNode* node : doomed)
+            keepPriorState(*node);
         for (ProjectNode* node : doomed)
             node->removeFromParent();
         std::vector<ProjectNode*> stillSelected;
@@ -128,8 +136,10 @@ void CProjectDoc::excludeSelected(DocumentView* origin)
     root_->collect(holders, kSelectedHolders);
     if (!holders.empty()) {
         pushUndo(ActionExcludeTargets);
-        for (ProjectNode* holder : holders)
+        for (ProjectNode* holder : holders) {
+            keepPriorState(*holder);
             holder->setExcluded(true);
+        }
         trimUndo();
         modified_ = true;
     }
@@ -151,6 +161,9 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, con
     // All old entries go before any new one comes, so that a new entry is
     // never refused as equal to an old one that is about to leave.
     std::vector<ProjectNode*> holders;
+    for (IndexEntry* entry : entries)
+        if (ProjectNode* owner = entry->owner())
+            keepPriorState(*owner);
     for (IndexEntry* entry : entries) {
         holders.push_back(entry->owner());
         entry->removeFromOwner();
@@ -169,7 +182,11 @@ void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& selected, Docum
     if (selected.empty())
         return;
     pushUndo(ActionDeleteEntriesAndCrossReferences);
-    for (EntryRecord* record : withoutRepeats(selected))
+    const std::vector<EntryRecord*> records = withoutRepeats(selected);
+    for (EntryRecord* record : records)
+        if (ProjectNode* owner = record->owner())
+            keepPriorState(*owner);
+    for (EntryRecord* record : records)
         record->removeFromOwner();
     finishAction(HintRecordsDeleted, origin);
 }
@@ -177,6 +194,7 @@ void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& selected, Docum
 void CProjectDoc::createCrossReference(const CrossReferenceValues& values, DocumentView* origin)
 {
     pushUndo(ActionCreateCrossReference);
+    keepPriorState(root_->locators());
     root_->addCrossReference(crossReferenceFrom(values));
     finishAction(HintCrossReferenceCreated, origin);
 }
@@ -190,6 +208,7 @@ bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenc
         discardLastUndo();
         return false;
     }
+    keepPriorState(root_->locators());
     record.removeFromOwner();
     auto replacement = crossReferenceFrom(*values);
     replacement->setListSelected(true);
@@ -208,6 +227,7 @@ void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records,
         return;
     pushUndo(ActionAcceptDefaultEntries);
     for (IndexEntry* entry : defaults) {
+        keepPriorState(*entry->owner());
         auto accepted = std::make_unique<IndexEntry>();
         accepted->setFromText(escapedField(entry->sortKey()));
         accepted->setListSelected(true);

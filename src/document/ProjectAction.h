@@ -1,8 +1,10 @@
 #pragma once
-#include "model/ProjectRootNode.h"
+#include "model/ProjectNode.h"
+#include "model/TreeSlot.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace torvane {
 
@@ -23,13 +25,22 @@ enum ActionCode : int {
 // The menu name of an action code; "Invalid Action Code" for any other code.
 std::string actionName(int code);
 
-// One element of the undo or redo queue: the action and the whole tree as it
-// was before it (undo queue) or after it (redo queue). `saveCount` is the
-// document's save counter when the snapshot was taken, so that a snapshot
-// older than the last save can be told apart.
+// A place of the tree and what filled it (null: nothing) in the state that
+// an undo or redo element brings back.
+struct PlaceState {
+    TreeSlot slot;
+    std::unique_ptr<ProjectNode> node;
+};
+
+// One element of the undo or redo queue: the action and every place of the
+// tree it changed, as it was before it (undo queue) or after it (redo
+// queue). Only those places are kept, so that an action on a large project
+// costs what it touches. `saveCount` is the document's save counter when the
+// places were kept, so that a state older than the last save can be told
+// apart.
 struct ProjectAction {
     int code = 0;
-    std::unique_ptr<ProjectRootNode> snapshot;
+    std::vector<PlaceState> places;
     long saveCount = 0;
 };
 

@@ -2,15 +2,14 @@
 
 namespace torvane {
 
-class ProjectRootNode;
+class SourceFile;
 
-// A tree put back by undo or redo after a save may disagree with pages that
-// the save rewrote, while its pages carry the marks of before the save. The
-// tree that is being replaced is the one the disk agrees with (for its
-// unmodified pages), so every page of `restored` whose block or meta tags
-// would differ from that tree's, or that the current tree no longer has or
-// has modified, is marked modified for the next save. Missing pages are left
-// alone: there is nothing on disk to correct.
-void markPagesDifferingFromDisk(ProjectRootNode& restored, ProjectRootNode& current);
+// A page put back by undo or redo after a save may disagree with what the
+// save wrote, while it carries the marks of before the save. The page it
+// replaces (null when the project did not hold it) is the one the disk agrees
+// with, when unmodified; so `restored` is marked modified for the next save
+// unless its block and meta tags are what that page would write. A missing
+// page is left alone: there is nothing on disk to correct.
+void markIfDifferingFromDisk(SourceFile& restored, const SourceFile* replaced);
 
 } // namespace torvane

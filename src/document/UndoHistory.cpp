@@ -19,11 +19,6 @@ int clampUndoLimit(int stored)
     return static_cast<int>(limit);
 }
 
-void UndoHistory::push(int code, const ProjectRootNode& tree, long saveCount)
-{
-    push(ProjectAction{code, std::make_unique<ProjectRootNode>(tree), saveCount});
-}
-
 void UndoHistory::push(ProjectAction action) { undo_.push_front(std::move(action)); }
 
 void UndoHistory::trim()

@@ -12,23 +12,23 @@ namespace torvane {
 int clampUndoLimit(int stored);
 
 // The undo and redo queues of one document, most recent action at the front.
-// Each element owns a full copy of the project tree.
 class UndoHistory {
 public:
     explicit UndoHistory(int limit) : limit_(clampUndoLimit(limit)) {}
 
     int limit() const { return limit_; }
 
-    void push(int code, const ProjectRootNode& tree, long saveCount);
-    // Files an element whose tree is already a snapshot of its own.
     void push(ProjectAction action);
+    // The most recent undo element, which a running action fills with the
+    // places it is about to change; null when the queue is empty.
+    ProjectAction* newestUndo() { return undo_.empty() ? nullptr : &undo_.front(); }
     // Drops the oldest undo elements beyond the limit, then the whole redo queue.
     void trim();
     // Withdraws the most recent push (a cancelled or empty action).
     void discardLast();
 
     // Move the front element out; nothing when the queue is empty. The caller
-    // files the tree it replaces in the other queue (push never trims).
+    // files the places it replaces in the other queue (push never trims).
     std::optional<ProjectAction> takeUndo();
     std::optional<ProjectAction> takeRedo();
     void pushRedo(ProjectAction action);

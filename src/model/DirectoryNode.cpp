@@ -10,22 +10,30 @@ bool isPathSeparator(char c)
     return c == '/' || c == '\\';
 }
 
+namespace {
+
+// The first name of a relative path, separators skipped; `rest` is left
+// holding what follows it. Empty when no name is left.
+std::string_view nextPathName(std::string_view& rest)
+{
+    std::size_t start = 0;
+    while (start < rest.size() && isPathSeparator(rest[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < rest.size() && !isPathSeparator(rest[end]))
+        ++end;
+    const std::string_view name = rest.substr(start, end - start);
+    rest.remove_prefix(end);
+    return name;
+}
+
+}  // namespace
+
 DirectoryNode::DirectoryNode(std::string label)
     : ProjectNode(std::move(label), NodeIcon::Container),
       folders_(KeyLess{KeyCompareMode::CaseInsensitive}),
       files_(KeyLess{KeyCompareMode::CaseInsensitive})
 {
-}
-
-DirectoryNode::DirectoryNode(const DirectoryNode& other, ProjectNode* parent)
-    : ProjectNode(other, parent),
-      folders_(KeyLess{KeyCompareMode::CaseInsensitive}),
-      files_(KeyLess{KeyCompareMode::CaseInsensitive})
-{
-    for (const auto& [name, folder] : other.folders_)
-        folders_.emplace_hint(folders_.end(), name, std::make_unique<FolderNode>(*folder, this));
-    for (const auto& [name, file] : other.files_)
-        files_.emplace_hint(files_.end(), name, std::make_unique<SourceFile>(*file, this));
 }
 
 DirectoryNode::~DirectoryNode()
@@ -61,24 +69,26 @@ SourceFile& DirectoryNode::findOrCreateFileHere(std::string_view name)
 
 DirectoryNode& DirectoryNode::resolveRelativeFolder(std::string_view relative)
 {
-    std::size_t start = 0;
-    while (start < relative.size() && isPathSeparator(relative[start]))
-        ++start;
-    if (start == relative.size())
-        return *this;
-    std::size_t end = start;
-    while (end < relative.size() && !isPathSeparator(relative[end]))
-        ++end;
-    const std::string_view name = relative.substr(start, end - start);
-
-    FolderNode* folder = findFolder(name);
-    if (!folder) {
-        auto created = std::make_unique<FolderNode>(std::string(name));
-        folder = created.get();
-        folders_.emplace(std::string(name), std::move(created));
-        adoptChild(*folder);
+    DirectoryNode* at = this;
+    for (std::string_view name = nextPathName(relative); !name.empty(); name = nextPathName(relative)) {
+        FolderNode* folder = at->findFolder(name);
+        if (!folder) {
+            auto created = std::make_unique<FolderNode>(std::string(name));
+            folder = created.get();
+            at->folders_.emplace(std::string(name), std::move(created));
+            at->adoptChild(*folder);
+        }
+        at = folder;
     }
-    return end == relative.size() ? *folder : folder->findOrCreateFolder(relative.substr(end));
+    return *at;
+}
+
+DirectoryNode* DirectoryNode::findRelativeFolder(std::string_view relative)
+{
+    DirectoryNode* at = this;
+    for (std::string_view name = nextPathName(relative); at && !name.empty(); name = nextPathName(relative))
+        at = at->findFolder(name);
+    return at;
 }
 
 void DirectoryNode::removeFolder(FolderNode* child)
@@ -99,6 +109,24 @@ void DirectoryNode::removeFile(SourceFile* child)
     files_.erase(found);
     if (isEmpty())
         onEmptied();
+}
+
+std::unique_ptr<SourceFile> DirectoryNode::exchangeFile(std::string_view name, std::unique_ptr<SourceFile> incoming)
+{
+    std::unique_ptr<SourceFile> outgoing;
+    if (auto found = files_.find(name); found != files_.end()) {
+        outgoing = std::move(found->second);
+        files_.erase(found);
+        outgoing->detach();
+    }
+    if (incoming) {
+        SourceFile& placed = *incoming;
+        files_.emplace(placed.label(), std::move(incoming));
+        adoptReplacement(placed, outgoing.get());
+    }
+    if (isEmpty())
+        onEmptied();
+    return outgoing;
 }
 
 std::vector<FolderNode*> DirectoryNode::folders() const

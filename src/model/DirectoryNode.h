@@ -29,9 +29,19 @@ public:
     // A file directly in this directory.
     SourceFile& findOrCreateFileHere(std::string_view name);
 
+    // Resolves a relative folder path: its first name is a subfolder (found
+    // or created), the rest is resolved there.
+    DirectoryNode& resolveRelativeFolder(std::string_view relative);
+    // The same without creating anything; null when a folder is missing.
+    DirectoryNode* findRelativeFolder(std::string_view relative);
+
     // Destroy the child; a folder left empty then removes itself.
     void removeFolder(FolderNode* child);
     void removeFile(SourceFile* child);
+    // Puts `incoming` (may be null) in place of the file named `name` and
+    // returns that file detached (null when there was none). A folder left
+    // empty then removes itself.
+    std::unique_ptr<SourceFile> exchangeFile(std::string_view name, std::unique_ptr<SourceFile> incoming);
 
     bool isEmpty() const { return folders_.empty() && files_.empty(); }
     std::vector<FolderNode*> folders() const;
@@ -41,12 +51,7 @@ public:
 
 protected:
     DirectoryNode(std::string label);
-    // Copies the whole subtree below `other`.
-    DirectoryNode(const DirectoryNode& other, ProjectNode* parent);
 
-    // Resolves a relative folder path: its first name is a subfolder (found
-    // or created), the rest is resolved there.
-    DirectoryNode& resolveRelativeFolder(std::string_view relative);
     // Called when the last child is gone.
     virtual void onEmptied() {}
     void walkChildren(NodeVisitor& visitor) override;

@@ -6,12 +6,6 @@ ExternalUrlsNode::ExternalUrlsNode() : ProjectNode("External URLs", NodeIcon::Co
 {
 }
 
-ExternalUrlsNode::ExternalUrlsNode(const ExternalUrlsNode& other, ProjectNode* parent) : ProjectNode(other, parent)
-{
-    for (const auto& [key, url] : other.urls_)
-        urls_.emplace_hint(urls_.end(), key, std::make_unique<ExternalUrl>(*url, this));
-}
-
 ExternalUrlsNode::~ExternalUrlsNode()
 {
     urls_.clear();
@@ -40,6 +34,22 @@ void ExternalUrlsNode::removeUrl(ExternalUrl* url)
     auto found = urls_.find(url->label());
     if (found != urls_.end() && found->second.get() == url)
         urls_.erase(found);
+}
+
+std::unique_ptr<ExternalUrl> ExternalUrlsNode::exchangeUrl(std::string_view url, std::unique_ptr<ExternalUrl> incoming)
+{
+    std::unique_ptr<ExternalUrl> outgoing;
+    if (auto found = urls_.find(url); found != urls_.end()) {
+        outgoing = std::move(found->second);
+        urls_.erase(found);
+        outgoing->detach();
+    }
+    if (incoming) {
+        ExternalUrl& placed = *incoming;
+        urls_.emplace(placed.label(), std::move(incoming));
+        adoptReplacement(placed, outgoing.get());
+    }
+    return outgoing;
 }
 
 std::vector<ExternalUrl*> ExternalUrlsNode::urls() const

@@ -16,7 +16,6 @@ namespace torvane {
 class ExternalUrlsNode : public ProjectNode {
 public:
     ExternalUrlsNode();
-    ExternalUrlsNode(const ExternalUrlsNode& other, ProjectNode* parent);
     ~ExternalUrlsNode() override;
 
     unsigned kindBit() const override { return NodeKindMask::ExternalUrls; }
@@ -24,6 +23,9 @@ public:
     ExternalUrl& findOrCreateUrl(std::string_view url);
     ExternalUrl* findUrl(std::string_view url) const;
     void removeUrl(ExternalUrl* url);
+    // Puts `incoming` (may be null) in place of the URL keyed `url` and
+    // returns that URL detached (null when there was none).
+    std::unique_ptr<ExternalUrl> exchangeUrl(std::string_view url, std::unique_ptr<ExternalUrl> incoming);
     std::vector<ExternalUrl*> urls() const;
 
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;

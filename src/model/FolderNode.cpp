@@ -6,10 +6,6 @@ FolderNode::FolderNode(std::string name) : DirectoryNode(std::move(name))
 {
 }
 
-FolderNode::FolderNode(const FolderNode& other, DirectoryNode* parent) : DirectoryNode(other, parent)
-{
-}
-
 std::string FolderNode::fullPath() const
 {
     return (parent() ? parent()->fullPath() : std::string()) + label() + "/";

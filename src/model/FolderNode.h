@@ -8,7 +8,6 @@ namespace torvane {
 class FolderNode : public DirectoryNode {
 public:
     explicit FolderNode(std::string name);
-    FolderNode(const FolderNode& other, DirectoryNode* parent);
 
     unsigned kindBit() const override { return NodeKindMask::Folder; }
 

@@ -2,6 +2,8 @@
 
 #include "model/DirectoryNode.h"
 
+#include <optional>
+
 namespace torvane {
 
 class SourceFile;
@@ -15,7 +17,6 @@ class SourceFile;
 class LocalFilesNode : public DirectoryNode {
 public:
     LocalFilesNode();
-    LocalFilesNode(const LocalFilesNode& other, ProjectNode* parent);
 
     unsigned kindBit() const override { return NodeKindMask::LocalFiles; }
 
@@ -31,6 +32,13 @@ public:
     // letter case.
     DirectoryNode& findOrCreateFolder(std::string_view path) override;
     SourceFile& findOrCreateFile(std::string_view path);
+    // The file that findOrCreateFile would return, when it is there already.
+    SourceFile* findFileAt(std::string_view path);
+
+private:
+    // The part of `path` below the project directory; nothing when the path
+    // does not lead below it.
+    std::optional<std::string_view> belowProjectDirectory(std::string_view path) const;
 };
 
 }  // namespace torvane

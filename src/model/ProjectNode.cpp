@@ -3,6 +3,9 @@
 #include "model/CrossReference.h"
 #include "model/IndexEntry.h"
 
+#include <string_view>
+#include <unordered_map>
+
 namespace torvane {
 
 namespace {
@@ -196,6 +199,39 @@ void ProjectNode::releaseTreeItem(TreeItem item)
         parent_->releaseTreeItem(item);
 }
 
+void ProjectNode::detach()
+{
+    releaseTreeItems();
+    parent_ = nullptr;
+}
+
+void ProjectNode::releaseTreeItems()
+{
+    forEachChild([](ProjectNode& child) { child.releaseTreeItems(); });
+    if (treeItem_ != kNoTreeItem && parent_)
+        parent_->releaseTreeItem(treeItem_);
+    treeItem_ = kNoTreeItem;
+    displayDirty_ = true;
+    showingPending_ = true;
+}
+
+void ProjectNode::takeDisplayStateFrom(ProjectNode& other)
+{
+    expanded_ = other.expanded_;
+    selected_ = other.selected_;
+    displayDirty_ = true;
+    // What is selected below is no longer known; a walk finds out.
+    mayHoldSelection_ = true;
+    std::unordered_map<std::string_view, ProjectNode*> others;
+    other.forEachChild([&others](ProjectNode& child) { others.emplace(child.label(), &child); });
+    if (others.empty())
+        return;
+    forEachChild([&others](ProjectNode& child) {
+        if (auto same = others.find(child.label()); same != others.end())
+            child.takeDisplayStateFrom(*same->second);
+    });
+}
+
 void ProjectNode::forgetDestroyedNode(ProjectNode* node)
 {
     if (parent_)
@@ -248,6 +284,16 @@ void ProjectNode::adoptChild(ProjectNode& child)
         markMayHoldSelection();
     if (selected_ && !expanded_)
         child.setSelected(true);
+}
+
+void ProjectNode::adoptReplacement(ProjectNode& incoming, ProjectNode* outgoing)
+{
+    if (outgoing)
+        incoming.takeDisplayStateFrom(*outgoing);
+    adoptChild(incoming);
+    // A node coming back to an empty place under a collapsed parent shares
+    // the parent's selection; below a collapsed node all share its own.
+    incoming.setSelected(outgoing || expanded_ ? incoming.selected_ : selected_);
 }
 
 void ProjectNode::walk(NodeVisitor& visitor)

@@ -79,6 +79,13 @@ public:
     // Called for the item of a destroyed node; passed up to the root.
     virtual void releaseTreeItem(TreeItem item);
 
+    // Takes this subtree out of the tree it is shown in: every item in it is
+    // released, children before parents, and the node has no parent any more.
+    void detach();
+    // Takes over expansion and selection from `other` (the same place in
+    // another state of the tree) and, matched by label, from its nodes below.
+    void takeDisplayStateFrom(ProjectNode& other);
+
     // Takes the entry; nodes that hold no entries destroy it. Returns the
     // entry when kept, null when refused.
     virtual IndexEntry* addEntry(std::unique_ptr<IndexEntry> entry);
@@ -123,6 +130,9 @@ protected:
     void setIconKind(int kind);
     // A new child of a selected, collapsed node starts selected.
     void adoptChild(ProjectNode& child);
+    // Adopts a subtree put back in place of `outgoing` (null when the place
+    // was empty). It keeps the display state of the node it replaces.
+    void adoptReplacement(ProjectNode& incoming, ProjectNode* outgoing);
     // Visits the node's own records (entries or cross-references).
     virtual void visitRecords(NodeVisitor& visitor) {}
     // Walks the direct children in key order. Nodes that may have many
@@ -132,6 +142,7 @@ protected:
     virtual void forgetDestroyedNode(ProjectNode* node);
 
 private:
+    void releaseTreeItems();
     // Sets displayDirty and tells the ancestors that something below them
     // is to be shown again.
     void markDisplayDirty();

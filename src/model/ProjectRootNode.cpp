@@ -4,7 +4,7 @@
 #include "model/SourceFile.h"
 
 #include <algorithm>
-#include <optional>
+#include <utility>
 
 namespace torvane {
 
@@ -15,49 +15,6 @@ std::vector<ProjectNode*> displayOrder(ProjectNode& root)
     std::vector<ProjectNode*> nodes;
     root.collect(nodes, NodeKindMask::AllNodes);
     return nodes;
-}
-
-// The place of `node` below `root` as the child position taken at each level;
-// nothing when the node is not in that tree. Two trees of the same shape have
-// the node at the same display position at the end of the same path, which
-// spares walking whole trees to carry the current node into a copy.
-std::optional<std::vector<std::size_t>> pathTo(ProjectNode& root, ProjectNode& node)
-{
-    std::vector<std::size_t> path;
-    for (ProjectNode* at = &node; at != &root; at = at->parent()) {
-        ProjectNode* parent = at->parent();
-        if (!parent)
-            return std::nullopt;
-        std::size_t index = 0;
-        std::optional<std::size_t> position;
-        parent->forEachChild([&](ProjectNode& child) {
-            if (&child == at)
-                position = index;
-            ++index;
-        });
-        if (!position)
-            return std::nullopt;
-        path.push_back(*position);
-    }
-    std::reverse(path.begin(), path.end());
-    return path;
-}
-
-ProjectNode* nodeAt(ProjectNode& root, const std::vector<std::size_t>& path)
-{
-    ProjectNode* at = &root;
-    for (std::size_t position : path) {
-        ProjectNode* child = nullptr;
-        std::size_t index = 0;
-        at->forEachChild([&](ProjectNode& candidate) {
-            if (index++ == position)
-                child = &candidate;
-        });
-        if (!child)
-            return nullptr;
-        at = child;
-    }
-    return at;
 }
 
 }  // namespace
@@ -72,22 +29,6 @@ ProjectRootNode::ProjectRootNode()
     adoptChild(*externalUrls_);
     adoptChild(*locators_);
     setExpanded(true);
-}
-
-ProjectRootNode::ProjectRootNode(const ProjectRootNode& other)
-    : ProjectNode(other, nullptr),
-      currentListRow_(other.currentListRow_),
-      localFiles_(std::make_unique<LocalFilesNode>(*other.localFiles_, this)),
-      externalUrls_(std::make_unique<ExternalUrlsNode>(*other.externalUrls_, this)),
-      locators_(std::make_unique<LocatorsNode>(*other.locators_, this))
-{
-    // Visiting the children of a const tree only needs mutable access to hand
-    // out node pointers.
-    auto& source = const_cast<ProjectRootNode&>(other);
-    if (const auto path = pathTo(source, *other.current_)) {
-        if (ProjectNode* same = nodeAt(*this, *path))
-            current_ = same;
-    }
 }
 
 ProjectRootNode::~ProjectRootNode()
@@ -117,6 +58,14 @@ ExternalUrl& ProjectRootNode::findOrCreateUrl(std::string_view url)
 CrossReference* ProjectRootNode::addCrossReference(std::unique_ptr<CrossReference> reference)
 {
     return locators_->addCrossReference(std::move(reference));
+}
+
+std::unique_ptr<LocatorsNode> ProjectRootNode::exchangeLocators(std::unique_ptr<LocatorsNode> incoming)
+{
+    std::unique_ptr<LocatorsNode> outgoing = std::exchange(locators_, std::move(incoming));
+    outgoing->detach();
+    adoptReplacement(*locators_, outgoing.get());
+    return outgoing;
 }
 
 void ProjectRootNode::setCurrentNode(ProjectNode* node)

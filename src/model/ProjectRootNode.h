@@ -22,10 +22,6 @@ class ExternalUrl;
 class ProjectRootNode : public ProjectNode {
 public:
     ProjectRootNode();
-    // Deep copy of the whole tree with all records (an undo snapshot). The
-    // copy's current node is the node at the current node's display
-    // position; the copy has no tree items.
-    ProjectRootNode(const ProjectRootNode& other);
     ~ProjectRootNode() override;
 
     unsigned kindBit() const override { return NodeKindMask::Root; }
@@ -42,6 +38,8 @@ public:
     SourceFile& findOrCreateFile(std::string_view fullPath);
     ExternalUrl& findOrCreateUrl(std::string_view url);
     CrossReference* addCrossReference(std::unique_ptr<CrossReference> reference);
+    // Puts `incoming` in place of the locators and returns them detached.
+    std::unique_ptr<LocatorsNode> exchangeLocators(std::unique_ptr<LocatorsNode> incoming);
 
     // The node with the tree's caret; never null (the root when nothing
     // else). A destroyed current node is replaced by the root.

@@ -189,7 +189,7 @@ void CProjectTree::updateView(int hint)
     ProjectRootNode& root = window_.document().root();
     updating_ = true;
     setUpdatesEnabled(false);
-    // After Undo and Redo the document holds another tree object: start over.
+    // Undo and Redo put whole pages back: start over, as after opening.
     if (hint == HintUndo || hint == HintRedo || shownRoot_ != &root) {
         root.forgetTreeItems();
         clear();

@@ -1,6 +1,7 @@
 #include "DocumentTestSupport.h"
 
 #include "document/ProjectAction.h"
+#include "model/ExternalUrl.h"
 
 #include <limits>
 
@@ -105,32 +106,62 @@ public:
     TreeItem last = kNoTreeItem;
 };
 
-TEST(UndoQueue, TreesPutBackByUndoAndRedoAreShownNowhere)
+TEST(UndoQueue, UndoAndRedoTouchOnlyTheItemsOfThePlacesTheyChange)
 {
     TestApp app;
     CProjectDoc doc(app.services);
     doc.addExternalUrl("http://one/");
     doc.addExternalUrl("http://two/");
     HandleTree control;
-    doc.root().insertIntoTree(control, kNoTreeItem, kNoTreeItem);
-    doc.root().applyTreeSelection(doc.root().findOrCreateUrl("http://two/"), false, false);
+    ProjectRootNode& root = doc.root();
+    root.insertIntoTree(control, kNoTreeItem, kNoTreeItem);
+    const TreeItem oneItem = root.findOrCreateUrl("http://one/").treeItem();
+    const TreeItem twoItem = root.findOrCreateUrl("http://two/").treeItem();
+    root.applyTreeSelection(root.findOrCreateUrl("http://two/"), false, false);
     doc.removeSelected();
-    ASSERT_EQ(doc.root().releasedTreeItems().size(), 1u);
+    ASSERT_EQ(root.releasedTreeItems(), std::vector<TreeItem>{twoItem});
 
-    // The shown tree, with the item of the removed URL still to be deleted,
-    // goes to the redo queue and comes back.
+    // The URL comes back without an item; the removed item still waits for
+    // the view to delete it, and nothing else is touched.
     doc.undo();
-    EXPECT_EQ(doc.root().count(NodeKindMask::Url), 2u);
+    ExternalUrl* two = root.externalUrls().findUrl("http://two/");
+    ASSERT_NE(two, nullptr);
+    EXPECT_EQ(two->treeItem(), kNoTreeItem);
+    EXPECT_TRUE(two->isDisplayDirty());
+    EXPECT_EQ(root.findOrCreateUrl("http://one/").treeItem(), oneItem);
+    EXPECT_EQ(root.releasedTreeItems(), std::vector<TreeItem>{twoItem});
+    root.insertIntoTree(control, kNoTreeItem, kNoTreeItem);
+    EXPECT_TRUE(root.releasedTreeItems().empty());
+    const TreeItem shownAgain = two->treeItem();
+    EXPECT_NE(shownAgain, kNoTreeItem);
+
+    // Redo takes it out again and hands its new item to the view.
     doc.redo();
-    EXPECT_EQ(doc.root().count(NodeKindMask::Url), 1u);
-    EXPECT_TRUE(doc.root().releasedTreeItems().empty()) << "those items went with the view that held them";
-    std::vector<ProjectNode*> nodes;
-    doc.root().collect(nodes, NodeKindMask::AllNodes);
-    for (const ProjectNode* node : nodes) {
-        EXPECT_EQ(node->treeItem(), kNoTreeItem) << node->label();
-        EXPECT_TRUE(node->isDisplayDirty()) << node->label();
-    }
-    EXPECT_EQ(doc.root().currentNode(), &doc.root()) << "the removed URL's place went back to the root";
+    EXPECT_EQ(root.count(NodeKindMask::Url), 1u);
+    EXPECT_EQ(root.releasedTreeItems(), std::vector<TreeItem>{shownAgain});
+    EXPECT_EQ(root.currentNode(), &root) << "the removed URL's place went back to the root";
+}
+
+TEST(UndoQueue, TheCaretFollowsAPagePutBackByUndo)
+{
+    TestApp app;
+    CProjectDoc doc(app.services);
+    doc.addExternalUrl("http://one/");
+    ProjectRootNode& root = doc.root();
+    root.applyTreeSelection(root.findOrCreateUrl("http://one/"), false, false);
+    doc.excludeSelected();
+    ExternalUrl* excluded = root.externalUrls().findUrl("http://one/");
+    ASSERT_TRUE(excluded->isExcluded());
+
+    doc.undo();
+    ExternalUrl* restored = root.externalUrls().findUrl("http://one/");
+    EXPECT_NE(restored, excluded);
+    EXPECT_FALSE(restored->isExcluded());
+    EXPECT_EQ(root.currentNode(), restored);
+    EXPECT_TRUE(restored->isSelected());
+    doc.redo();
+    EXPECT_EQ(root.currentNode(), root.externalUrls().findUrl("http://one/"));
+    EXPECT_TRUE(root.externalUrls().findUrl("http://one/")->isExcluded());
 }
 
 } // namespace

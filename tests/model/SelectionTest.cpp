@@ -151,7 +151,7 @@ TEST_F(SelectionTest, QueriesOfTheSelectionSeeEveryLaterSelection)
     EXPECT_EQ(root.count(NodeKindMask::Target | NodeKindMask::SelectedOnly), 2u);
 
     // A copy and a node created selected.
-    ProjectRootNode copy(root);
+    SourceFile copy(*f2, nullptr);
     EXPECT_EQ(copy.count(NodeKindMask::AllNodes | NodeKindMask::SelectedOnly), 3u);
     Target& c = f2->findOrCreateTarget("c");
     EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f2, &a, &b, &c}));

@@ -70,35 +70,47 @@ void ProgressDialog::reject()
 
 QtProgress::~QtProgress()
 {
-    delete dialog_;
+    for (const QPointer<ProgressDialog>& dialog : dialogs_) {
+        delete dialog.data();
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+ProgressDialog* QtProgress::dialog() const
+{
+    return dialogs_.empty() ? nullptr : dialogs_.back().data();
 }
 
 void QtProgress::begin(std::string_view title, int total)
 {
-    delete dialog_;
-    dialog_ = new ProgressDialog(parent_);
-    dialog_->start(fromBytes(title), total, progressOffersCancel(title));
-    dialog_->show();
+    auto* dialog = new ProgressDialog(parent_);
+    dialog->start(fromBytes(title), total, progressOffersCancel(title));
+    dialogs_.emplace_back(dialog);
+    dialog->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
 }
 
 bool QtProgress::step(int done, std::string_view text)
 {
-    if (!dialog_)
+    ProgressDialog* current = dialog();
+    if (!current)
         return true;
-    dialog_->advance(done, fromBytes(text));
+    current->advance(done, fromBytes(text));
     QApplication::processEvents();
-    return !dialog_->cancelled();
+    // The window may have gone with its parent while events ran.
+    return !(dialog() == current && current->cancelled());
 }
 
 void QtProgress::end()
 {
-    if (!dialog_)
+    if (dialogs_.empty())
         return;
-    dialog_->hide();
-    dialog_->deleteLater();
-    dialog_ = nullptr;
+    if (ProgressDialog* current = dialogs_.back()) {
+        current->hide();
+        current->deleteLater();
+    }
+    dialogs_.pop_back();
     QApplication::restoreOverrideCursor();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QProgressBar;
@@ -38,7 +39,9 @@ private:
 };
 
 // The desktop's Progress: lets pending window events through at every step so
-// that Cancel can be pressed and windows repaint.
+// that Cancel can be pressed and windows repaint. Because of that, another
+// operation may begin while one runs (Save pressed during a load): it gets a
+// window of its own, and the outer window takes over again when it ends.
 class QtProgress final : public Progress {
 public:
     explicit QtProgress(QWidget* parent = nullptr) : parent_(parent) {}
@@ -49,11 +52,14 @@ public:
     bool step(int done, std::string_view text) override;
     void end() override;
 
-    ProgressDialog* dialog() const { return dialog_; }
+    // The window of the innermost running operation.
+    ProgressDialog* dialog() const;
 
 private:
     QWidget* parent_;
-    QPointer<ProgressDialog> dialog_;
+    // One entry per begin not yet ended; an entry turns null when its
+    // window's parent was destroyed under it.
+    std::vector<QPointer<ProgressDialog>> dialogs_;
 };
 
 } // namespace torvane

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +71,65 @@ TEST(Progress, LoadingCanBeCancelledButSavingCannot)
     QTest::mouseClick(cancel, Qt::LeftButton);
     EXPECT_FALSE(progress.step(2, "/p/b.htm"));
     progress.end();
+}
+
+void clickCancel(ProgressDialog* dialog)
+{
+    ASSERT_NE(dialog, nullptr);
+    QPushButton* cancel = dialog->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+}
+
+TEST(Progress, AnOperationBegunDuringAnotherHasItsOwnWindowAndHandsTheOuterOneBack)
+{
+    QtProgress progress;
+    progress.begin("Add Files Progress", 3);
+    const QPointer<ProgressDialog> outer = progress.dialog();
+    ASSERT_NE(outer, nullptr);
+    EXPECT_TRUE(progress.step(1, "/p/a.htm"));
+
+    progress.begin("Save Project Progress", 2);
+    ProgressDialog* inner = progress.dialog();
+    EXPECT_NE(inner, outer.data());
+    ASSERT_NE(outer, nullptr) << "the outer window stays";
+    EXPECT_TRUE(outer->isVisible());
+    // Cancel on the outer window while the save runs: the save goes on, the
+    // outer operation stops at its next step.
+    clickCancel(outer);
+    EXPECT_TRUE(progress.step(1, "/p/b.htm"));
+    EXPECT_EQ(inner->text(), "/p/b.htm");
+    EXPECT_EQ(outer->text(), "/p/a.htm");
+    progress.end();
+
+    EXPECT_EQ(progress.dialog(), outer.data());
+    EXPECT_NE(QApplication::overrideCursor(), nullptr) << "still busy with the outer operation";
+    EXPECT_FALSE(progress.step(2, "/p/c.htm"));
+    progress.end();
+    EXPECT_EQ(progress.dialog(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    progress.end();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "an extra end restores nothing";
+
+    // A fresh outer operation is not cancelled by an inner one's Cancel.
+    progress.begin("Add Files Progress", 2);
+    progress.begin("Add Files Progress", 2);
+    clickCancel(progress.dialog());
+    EXPECT_FALSE(progress.step(1, "/p/a.htm"));
+    progress.end();
+    EXPECT_TRUE(progress.step(1, "/p/a.htm"));
+    progress.end();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(Progress, GoingAwayMidOperationRestoresTheCursor)
+{
+    {
+        QtProgress progress;
+        progress.begin("Add Files Progress", 2);
+        progress.begin("Save Project Progress", 2);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // The progress window of an open, whose Cancel button is clicked when the

@@ -13,9 +13,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <filesystem>
 
 namespace torvane {
 
@@ -29,6 +31,22 @@ const char* const kRecentProperty = "torvaneRecentPath";
 int commandOf(const QAction* action)
 {
     return action->data().toInt();
+}
+
+// The full form a document keeps of its path, so that a path typed relative
+// to the working folder finds the window already open and enters the recent
+// list only once.
+std::string fullPath(const std::string& path)
+{
+    std::error_code failed;
+    std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return failed ? path : full.string();
+}
+
+bool isSameFile(const std::string& a, const std::string& b)
+{
+    std::error_code failed;
+    return a == b || std::filesystem::equivalent(a, b, failed);
 }
 
 } // namespace
@@ -280,12 +298,18 @@ void CMainFrame::savePlacement()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    savePlacement();
-    mdi_->closeAllSubWindows();
-    if (!mdi_->subWindowList().isEmpty()) {
-        event->ignore();
-        return;
+    // A Cancel in any save question stops here: the windows after it are
+    // neither asked nor closed, and the program stays. Guarded pointers, as a
+    // window closed earlier may be deleted while a later question waits.
+    const QList<QMdiSubWindow*> open = mdi_->subWindowList();
+    const QList<QPointer<QMdiSubWindow>> windows(open.begin(), open.end());
+    for (const QPointer<QMdiSubWindow>& window : windows) {
+        if (window && !window->close()) {
+            event->ignore();
+            return;
+        }
     }
+    savePlacement();
     event->accept();
 }
 
@@ -413,15 +437,16 @@ void CMainFrame::openFromDialog()
     openProjectFile(dialog.selectedFiles().first().toStdString());
 }
 
-bool CMainFrame::openProjectFile(const std::string& path)
+bool CMainFrame::openProjectFile(const std::string& typedPath)
 {
     if (!hooks_.openProject)
         return false;
+    const std::string path = fullPath(typedPath);
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
         auto* project = dynamic_cast<ProjectCommands*>(window->widget());
-        if (project && project->projectPath() == path) {
+        if (project && isSameFile(project->projectPath(), path)) {
             mdi_->setActiveSubWindow(window);
-            recent_.add(path);
+            recent_.add(project->projectPath());
             return true;
         }
     }

@@ -42,8 +42,10 @@ public:
     // Writes placement and bar visibility to the profile.
     void savePlacement();
 
-    // Opens a project in a new window and records it among the recent files.
-    bool openProjectFile(const std::string& path);
+    // Opens a project in a new window, or brings forward the window that has
+    // it open already, and records its full path among the recent files. A
+    // relative path is taken from the working folder.
+    bool openProjectFile(const std::string& typedPath);
     // Puts an already opened project window into the client area.
     QMdiSubWindow* addProjectWindow(QWidget* window);
 

@@ -7,10 +7,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
+#include <filesystem>
 
 namespace torvane {
 namespace {
@@ -31,6 +35,50 @@ QMenu* menuNamed(CMainFrame& frame, const QString& title)
     return nullptr;
 }
 
+// Makes a folder the working folder for the life of the object.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::string& path)
+        : previous_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(path);
+    }
+    ~WorkingFolder() { std::filesystem::current_path(previous_); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
+// Answers every save question while it lives: Cancel to the first
+// `cancels` of them, No to the rest.
+class SaveQuestionAnswers {
+public:
+    explicit SaveQuestionAnswers(int cancels)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this, cancels] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            asked.push_back(box->text().toStdString());
+            const bool cancel = static_cast<int>(asked.size()) <= cancels;
+            box->button(cancel ? QMessageBox::Cancel : QMessageBox::No)->click();
+        });
+        timer_.start(0);
+    }
+
+    std::vector<std::string> asked;
+
+private:
+    QTimer timer_;
+};
+
+QWidget* projectWindowOf(QMdiSubWindow* window)
+{
+    return window ? window->widget() : nullptr;
+}
+
 class MainFrame : public ::testing::Test {
 protected:
     FrameHooks openingHooks()
@@ -43,6 +91,14 @@ protected:
             return new CProjectWnd(std::move(document), app.services, {});
         };
         return hooks;
+    }
+
+    // Sample.ipj and a copy of it, Other.ipj, both in `dir`: their full paths.
+    std::pair<std::string, std::string> writeTwoProjects()
+    {
+        const std::string sample = test::writeSampleProject(dir);
+        std::filesystem::copy_file(sample, dir.dir() + "Other.ipj");
+        return {sample, dir.dir() + "Other.ipj"};
     }
 
     test::TempDir dir;
@@ -218,6 +274,62 @@ TEST_F(MainFrame, AProjectThatCannotOpenLeavesTheRecentList)
     EXPECT_FALSE(frame.openProjectFile(path));
     EXPECT_TRUE(frame.recentFiles().paths().empty());
     EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(MainFrame, ARelativePathOpensOnceAndIsRememberedInFull)
+{
+    const auto [sample, other] = writeTwoProjects();
+    CMainFrame frame(app.profile, openingHooks());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+
+    WorkingFolder working(dir.dir());
+    ASSERT_TRUE(frame.openProjectFile("Sample.ipj"));
+    auto* sampleWindow = qobject_cast<CProjectWnd*>(projectWindowOf(frame.mdiArea()->currentSubWindow()));
+    ASSERT_NE(sampleWindow, nullptr);
+    EXPECT_EQ(sampleWindow->projectPath(), sample);
+    EXPECT_EQ(frame.recentFiles().paths(), std::vector<std::string>{sample});
+    EXPECT_EQ(app.profile.values["Recent File List|File1"], sample);
+
+    // Asked again, by any spelling, the open window comes forward.
+    for (const std::string& again : {std::string("Sample.ipj"), std::string("./Sample.ipj"), sample}) {
+        ASSERT_TRUE(frame.openProjectFile(other));
+        ASSERT_NE(projectWindowOf(frame.mdiArea()->currentSubWindow()), static_cast<QWidget*>(sampleWindow));
+        EXPECT_TRUE(frame.openProjectFile(again)) << again;
+        EXPECT_EQ(projectWindowOf(frame.mdiArea()->currentSubWindow()), static_cast<QWidget*>(sampleWindow)) << again;
+        EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2) << again;
+        EXPECT_EQ(frame.recentFiles().paths(), (std::vector<std::string>{sample, other})) << again;
+    }
+}
+
+TEST_F(MainFrame, CancelInOneSaveQuestionKeepsTheProgramAndTheLaterProjectsOpen)
+{
+    const auto [sample, other] = writeTwoProjects();
+    CMainFrame frame(app.profile, openingHooks());
+    frame.showWithStoredPlacement();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    for (const std::string& path : {sample, other}) {
+        ASSERT_TRUE(frame.openProjectFile(path));
+        auto* window = qobject_cast<CProjectWnd*>(projectWindowOf(frame.mdiArea()->currentSubWindow()));
+        ASSERT_NE(window, nullptr);
+        window->document().setModified(true);
+    }
+
+    {
+        SaveQuestionAnswers answers(1);
+        EXPECT_FALSE(frame.close());
+        EXPECT_EQ(answers.asked, std::vector<std::string>{"Save changes to Sample.ipj?"});
+    }
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(app.profile.values.count("Torvane Window Size|Rect"), 0u) << "placement is kept only on a real exit";
+
+    SaveQuestionAnswers answers(0);
+    EXPECT_TRUE(frame.close());
+    EXPECT_EQ(answers.asked,
+              (std::vector<std::string>{"Save changes to Sample.ipj?", "Save changes to Other.ipj?"}));
+    EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(app.profile.values.count("Torvane Window Size|Rect"), 1u);
 }
 
 TEST_F(MainFrame, ToolbarButtonsCarryTipsAndPrompts)

@@ -76,6 +76,8 @@ CProjectList::CProjectList(CProjectWnd& window)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setIconSize(QSize(20, 14));
+    // The scroll position is then the index of the top row.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
@@ -136,8 +138,7 @@ void CProjectList::rebuildRows()
 
 void CProjectList::insertRows(int hint)
 {
-    const bool keepScroll = keepsScrollPosition(hint);
-    const int scrollValue = verticalScrollBar()->value();
+    const int topRow = verticalScrollBar()->value();
     clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows_.size()));
@@ -153,10 +154,10 @@ void CProjectList::insertRows(int hint)
     // The scroll range must know the new rows before the old position is set.
     executeDelayedItemsLayout();
     updateGeometries();
-    if (keepScroll)
-        verticalScrollBar()->setValue(std::min(scrollValue, verticalScrollBar()->maximum()));
-    else
-        verticalScrollBar()->setValue(0);
+    // The old top row comes back only while it still exists; the scroll bar
+    // keeps it within range.
+    const bool keepTop = keepsScrollPosition(hint) && topRow < static_cast<int>(rows_.size());
+    verticalScrollBar()->setValue(keepTop ? topRow : 0);
 }
 
 void CProjectList::updateView(int hint)

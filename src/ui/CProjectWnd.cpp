@@ -334,6 +334,7 @@ QMenu* CProjectWnd::buildPopup(const std::vector<MenuItemDef>& items)
             text = QString::fromStdString(redoItemText(redoActionName()));
         QAction* action = menu->addAction(text);
         action->setData(item.id);
+        action->setStatusTip(QString::fromStdString(commandPrompt(item.id).status));
         action->setEnabled(isEnabled(item.id));
         const int id = item.id;
         connect(action, &QAction::triggered, this, [this, id] {

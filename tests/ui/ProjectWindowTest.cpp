@@ -71,6 +71,17 @@ protected:
         window->flushRefresh();
     }
 
+    // Lists every record of the project in a window of the given height;
+    // returns the list's scroll bar.
+    QScrollBar* listEveryRecord(int windowHeight)
+    {
+        window->resize(800, windowHeight);
+        QTest::qWait(20);
+        run(CmdCollapseAll);
+        click(root());
+        return list().verticalScrollBar();
+    }
+
     std::vector<std::string> selectedLabels()
     {
         std::vector<ProjectNode*> nodes;
@@ -251,6 +262,30 @@ TEST_F(ProjectWindow, UndoAndRedoTextsFollowTheActions)
     EXPECT_EQ(*window->undoActionName(), "Exclude Targets");
 }
 
+TEST_F(ProjectWindow, PopupItemsShowTheStatusPromptsOfTheirCommands)
+{
+    for (const std::vector<MenuItemDef>* items : {&treePopupDef(), &listPopupDef()}) {
+        QMenu* popup = window->buildPopup(*items);
+        int prompted = 0;
+        for (QAction* action : popup->actions()) {
+            if (action->isSeparator())
+                continue;
+            const int id = action->data().toInt();
+            EXPECT_EQ(action->statusTip().toStdString(), commandPrompt(id).status) << id;
+            prompted += !action->statusTip().isEmpty();
+        }
+        EXPECT_GT(prompted, 0);
+        delete popup;
+    }
+    QMenu* popup = window->buildPopup(treePopupDef());
+    QString excludeTip;
+    for (QAction* action : popup->actions())
+        if (!action->isSeparator() && action->data().toInt() == CmdExclude)
+            excludeTip = action->statusTip();
+    EXPECT_EQ(excludeTip, "Exclude selected targets from the index");
+    delete popup;
+}
+
 TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
 {
     run(CmdExpandAll);
@@ -381,12 +416,8 @@ TEST_F(ProjectWindow, ExpandButtonChangesTheCurrentNodeButNotTheSelection)
 
 TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
 {
-    window->resize(800, 90);
-    QTest::qWait(20);
-    run(CmdCollapseAll);
-    click(root());
+    QScrollBar* bar = listEveryRecord(90);
     ASSERT_EQ(list().rows().size(), 8u);
-    QScrollBar* bar = list().verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum());
     const int scrolled = bar->value();
@@ -408,6 +439,24 @@ TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
     ASSERT_GT(bar->value(), 0);
     click(root().externalUrls(), Qt::ControlModifier);
     EXPECT_EQ(list().rows().size(), 5u);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(ProjectWindow, ADeleteThatLeavesNoRowAtTheOldTopStartsTheListAtTheTop)
+{
+    QScrollBar* bar = listEveryRecord(70);
+    ASSERT_EQ(list().rows().size(), 8u);
+    ASSERT_LE(bar->pageStep(), 3);
+    // Rows 3 to 7, clicked while each is in view.
+    bar->setValue(3);
+    clickRow(3);
+    bar->setValue(bar->maximum());
+    clickRow(7, Qt::ShiftModifier);
+    const int top = bar->value();
+    key(list(), Qt::Key_Delete);
+    // What is left could still scroll, but has no row at the old top.
+    ASSERT_LE(static_cast<int>(list().rows().size()), top);
+    ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), 0);
 }
 

@@ -184,13 +184,15 @@ void CProjectTree::deleteItem(TreeItem item)
     delete doomed;
 }
 
-void CProjectTree::updateView(int hint)
+void CProjectTree::updateView(int)
 {
     ProjectRootNode& root = window_.document().root();
     updating_ = true;
     setUpdatesEnabled(false);
-    // Undo and Redo put whole pages back: start over, as after opening.
-    if (hint == HintUndo || hint == HintRedo || shownRoot_ != &root) {
+    // Only a newly opened project is a tree of its own; undo and redo put
+    // pages back in place, releasing the items of those they take out, so
+    // they update like any other change instead of rebuilding every item.
+    if (shownRoot_ != &root) {
         root.forgetTreeItems();
         clear();
         root.clearReleasedTreeItems();

@@ -237,6 +237,7 @@ TEST_F(ProjectWindow, UndoAndRedoTextsFollowTheActions)
     delete popup;
 
     run(CmdExpandAll);
+    QTreeWidgetItem* otherItem = CProjectTree::itemOf(file("a.htm").treeItem());
     click(file("c.htm"));
     run(CmdExclude);
     EXPECT_TRUE(file("c.htm").isExcluded());
@@ -251,11 +252,15 @@ TEST_F(ProjectWindow, UndoAndRedoTextsFollowTheActions)
     EXPECT_EQ(textOf(popup, CmdUndo), std::make_pair(std::string("Undo\tCtrl+Z"), false));
     EXPECT_EQ(textOf(popup, CmdRedo), std::make_pair(std::string("Redo Exclude Targets\tCtrl+Y"), true));
     delete popup;
-    // The tree was rebuilt from the restored model, selection marks included.
+    // The restored page has a new item, selected and current like the one it
+    // replaces; the items of the pages undo did not touch are still there.
     SourceFile& restored = file("c.htm");
-    ASSERT_NE(CProjectTree::itemOf(restored.treeItem()), nullptr);
-    EXPECT_TRUE(CProjectTree::itemOf(restored.treeItem())->isSelected());
-    EXPECT_EQ(tree().currentItem(), CProjectTree::itemOf(restored.treeItem()));
+    QTreeWidgetItem* restoredItem = CProjectTree::itemOf(restored.treeItem());
+    ASSERT_NE(restoredItem, nullptr);
+    EXPECT_TRUE(restoredItem->isSelected());
+    EXPECT_EQ(tree().currentItem(), restoredItem);
+    EXPECT_EQ(CProjectTree::itemOf(file("a.htm").treeItem()), otherItem);
+    EXPECT_EQ(restoredItem->parent()->childCount(), 2 + 1) << "the folder, a.htm and c.htm; no item left behind";
 
     run(CmdRedo);
     EXPECT_TRUE(file("c.htm").isExcluded());

@@ -11,7 +11,7 @@ namespace torvane {
 namespace {
 
 #if defined(__GLIBC__)
-// Frees many small blocks at once, as dropping an undo snapshot does, and
+// Frees many small blocks at once, as dropping a large undo step does, and
 // answers how many bytes wait unmerged in the allocator's fast lists.
 size_t bytesWaitingAfterManySmallFrees()
 {

@@ -175,7 +175,7 @@ private:
     OutputNames outputNames_;
     StyleSettings styles_;
     bool modified_ = false;
-    // Counts saves, so that undo can tell snapshots older than the pages on disk.
+    // Counts saves, so that undo can tell kept states older than the pages on disk.
     long saveCount_ = 0;
     std::vector<DocumentView*> views_;
 };

@@ -144,7 +144,12 @@ void appendPageBody(std::string& out, const HtmlIndexPlan& plan, PageGroups page
         if (separate) places.push_back({out.size(), false});
         appendEntryLines(out, *node, plan.style);
     }
-    if (!anyNode) return;
+    if (!anyNode) {
+        // An index without entries still gets the heading its letter links lead to.
+        if (plan.topLevel.empty() && page.holds(plan, plan.firstLetter))
+            appendGroupHeading(out, plan, plan.firstLetter);
+        return;
+    }
     if (returnLinks && (plan.style.linksPlacement != 1 || plan.columns() > 1)) appendReturnLine(out, plan.style);
 
     insertAll(out, tableMarkup(out, bodyStart, places, plan));

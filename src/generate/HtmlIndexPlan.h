@@ -47,8 +47,13 @@ struct HtmlIndexPlan {
     // empty letters are left out and this one has no entries.
     std::optional<char> linkedLetter(char letter) const;
     // Whether the Symbols or Numbers group gets a heading of its own. A frame
-    // set always links to them, so there they keep their headings.
-    bool hasSymbolsOrNumbersHeading() const { return style.groupsSymbols != 1 || framed(); }
+    // set always links to them, and so does the links bar of a page that
+    // holds them unless told to leave them out: there they keep their
+    // headings, or those links would lead nowhere.
+    bool hasSymbolsOrNumbersHeading() const
+    {
+        return style.groupsSymbols != 1 || framed() || (style.linksSymbols == 0 && !separateFiles());
+    }
 };
 
 // "Symbols", "Numbers" or the letter: the anchor and image name of a group.

@@ -3,13 +3,13 @@
 namespace torvane::testing {
 namespace {
 
-TEST_F(HtmlIndexTest, NoEntriesGiveAPageWithoutTable)
+TEST_F(HtmlIndexTest, NoEntriesGiveAPageWithAnEmptyHeadingForItsLetterLinks)
 {
     EXPECT_TRUE(make());
     expectFilesOf("no_entries");
 }
 
-TEST_F(HtmlIndexTest, NoEntriesOnGroupPagesWriteNoGroupPage)
+TEST_F(HtmlIndexTest, NoEntriesOnGroupPagesWriteThePageTheFrameSetNames)
 {
     style.linksPlacement = 2;
     style.separateFiles = 1;

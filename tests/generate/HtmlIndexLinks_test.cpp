@@ -115,23 +115,50 @@ TEST_F(HtmlIndexLinksTest, EveryLinkLeadsToAFileAndAnchorInEveryLayout)
     for (int placement : {0, 1, 2})
         for (int separate : {0, 1})
             for (int emptyHeadings : {0, 1, 2})
-                for (int multiLevel : {0, 1}) {
+                for (int multiLevel : {0, 1})
+                    for (int symbolsHeadings : {0, 1}) {
                     const std::string setting = "placement " + std::to_string(placement) + ", separate " +
                                                 std::to_string(separate) + ", empty headings " +
                                                 std::to_string(emptyHeadings) + ", multilevel " +
-                                                std::to_string(multiLevel);
+                                                std::to_string(multiLevel) + ", symbols headings omitted " +
+                                                std::to_string(symbolsHeadings);
                     style.linksPlacement = placement;
                     style.separateFiles = separate;
                     style.emptyHeadings = emptyHeadings;
                     style.multiLevel = multiLevel;
                     style.useNbsps = multiLevel;
-                    style.groupsSymbols = placement == 2;  // frames keep the headings their links need
+                    // The bar links to Symbols and Numbers, so their headings must stay.
+                    style.groupsSymbols = symbolsHeadings;
                     collect();
                     ASSERT_TRUE(make()) << setting;
                     // Links bar, return links, entries and the three cross-references at least.
                     EXPECT_GT(followAllLinks(setting), 20) << setting;
                     expectUniqueAnchors(setting);
                 }
+}
+
+TEST_F(HtmlIndexLinksTest, AnIndexWithoutEntriesStillLeadsEveryLinkSomewhere)
+{
+    for (int placement : {0, 1, 2})
+        for (int separate : {0, 1})
+            for (int emptyHeadings : {0, 1, 2}) {
+                const std::string setting = "placement " + std::to_string(placement) + ", separate " +
+                                            std::to_string(separate) + ", empty headings " +
+                                            std::to_string(emptyHeadings);
+                style.linksPlacement = placement;
+                style.separateFiles = separate;
+                style.emptyHeadings = emptyHeadings;
+                generator.setStyle(style);
+                generator.reset();
+                ASSERT_TRUE(make()) << setting;
+                // With empty letters left out there is nothing to link to.
+                const int followed = followAllLinks(setting);
+                if (emptyHeadings == 2)
+                    EXPECT_LE(followed, 2) << setting;
+                else
+                    EXPECT_GE(followed, 26) << setting;
+                expectUniqueAnchors(setting);
+            }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "generate/IndexGenerator.h"
 #include "platform/FileAccess.h"
 #include <string>
+#include <string_view>
 
 namespace torvane {
 
@@ -27,10 +28,8 @@ public:
         out_ << ">\n";
         if (!style.htmlHelpWindow.empty() || !style.htmlHelpFrame.empty()) {
             out_ << " <OBJECT type=\"text/site properties\">\n";
-            if (!style.htmlHelpFrame.empty())
-                out_ << "  <param name=\"FrameName\" value=\"" << style.htmlHelpFrame << "\">\n";
-            if (!style.htmlHelpWindow.empty())
-                out_ << "  <param name=\"WindowName\" value=\"" << style.htmlHelpWindow << "\">\n";
+            if (!style.htmlHelpFrame.empty()) param(2, "FrameName", style.htmlHelpFrame);
+            if (!style.htmlHelpWindow.empty()) param(2, "WindowName", style.htmlHelpWindow);
             out_ << " </OBJECT>\n";
         }
         const std::vector<IndexNode*>& top = generator_.topLevelNodes();
@@ -46,13 +45,23 @@ public:
 private:
     void indent(int width) { out_.spaces(static_cast<std::size_t>(width)); }
 
+    void param(int indentWidth, std::string_view name, std::string_view value)
+    {
+        indent(indentWidth);
+        out_ << "<param name=\"" << name << "\" value=\"";
+        // A quote in a text would end the value early; references such as
+        // &amp; are written as they come, so only quotes are escaped.
+        for (std::size_t quote; (quote = value.find('"')) != std::string_view::npos; value.remove_prefix(quote + 1))
+            out_ << value.substr(0, quote) << "&quot;";
+        out_ << value << "\">\n";
+    }
+
     void openObject(const IndexNode& node, int depth)
     {
         indent(2 * depth + 4);
         out_ << "<LI> <OBJECT type=\"text/sitemap\">\n";
-        indent(2 * depth + 6);
         std::string joined;
-        out_ << "<param name=\"Name\" value=\"" << nodeHeadingView(node, joined) << "\">\n";
+        param(2 * depth + 6, "Name", nodeHeadingView(node, joined));
     }
 
     void closeObject(int depth)
@@ -64,18 +73,10 @@ private:
     void writeLocators(const IndexNode& node, int depth)
     {
         for (const LocatorLink* link : node.locators) {
-            indent(2 * depth + 6);
-            out_ << "<param name=\"Name\" value=\"" << link->helpTitle << "\">\n";
-            indent(2 * depth + 6);
-            out_ << "<param name=\"Local\" value=\"" << link->address << "\">\n";
-            if (!link->helpFrame.empty()) {
-                indent(2 * depth + 6);
-                out_ << "<param name=\"FrameName\" value=\"" << link->helpFrame << "\">\n";
-            }
-            if (!link->helpWindow.empty()) {
-                indent(2 * depth + 6);
-                out_ << "<param name=\"WindowName\" value=\"" << link->helpWindow << "\">\n";
-            }
+            param(2 * depth + 6, "Name", link->helpTitle);
+            param(2 * depth + 6, "Local", link->address);
+            if (!link->helpFrame.empty()) param(2 * depth + 6, "FrameName", link->helpFrame);
+            if (!link->helpWindow.empty()) param(2 * depth + 6, "WindowName", link->helpWindow);
         }
     }
 
@@ -93,10 +94,8 @@ private:
         for (;;) {
             if (!current->crossReferences.empty()) {
                 openObject(*current, depth);
-                for (const CrossReferenceLink* link : current->crossReferences) {
-                    indent(2 * depth + 6);
-                    out_ << "<param name=\"See Also\" value=\"" << link->locator << "\">\n";
-                }
+                for (const CrossReferenceLink* link : current->crossReferences)
+                    param(2 * depth + 6, "See Also", link->locator);
                 closeObject(depth);
             }
             if (!current->locators.empty() || current->children.size() > 1) {

@@ -279,8 +279,10 @@ TEST_F(EntryDialogTest, RefusedAddKeepsTheTrimmedFieldsAndAddsNothing)
     dialog->indexAsEdit()->setText("  a\"b ");
     dialog->helpAsEdit()->setText("");
     dialog->sortAsEdit()->setText(" \\x");
+    dialog->sortAsEdit()->setFocus();
     QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
     EXPECT_EQ(added, 0);
+    EXPECT_EQ(dialog->focusWidget(), dialog->indexAsEdit());
     ASSERT_EQ(app.messages.shown.size(), 1u);
     EXPECT_EQ(app.messages.shown.front(), kHeading + kRequired + kQuote + kBackslash);
     EXPECT_EQ(dialog->indexAsEdit()->text(), "a\"b");
@@ -430,8 +432,20 @@ TEST_F(EntryDialogHooksTest, AddPutsOneEntryOnEverySelectedTargetPerAdd)
     EXPECT_FALSE(window->isEnabled(CmdAddIndexEntry));
 
     QTest::keyClicks(dialog->indexAsEdit(), "Numbers");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
     QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
     window->flushRefresh();
+    // The refresh hands the focus back to the dialog; whenever the dialog is
+    // activated the first field gets the focus with its text selected.
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == dialog; }));
+    dialog->sortAsEdit()->setFocus();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == dialog; }));
+    EXPECT_EQ(dialog->focusWidget(), dialog->indexAsEdit());
+    EXPECT_EQ(dialog->indexAsEdit()->selectedText(), "Numbers");
     for (Target* holder : {&one, &three}) {
         ASSERT_EQ(holder->entryCount(), 1u) << holder->label();
         EXPECT_EQ(holder->entries().front()->indexAs(), "Numbers");

@@ -1,0 +1,29 @@
+#include "shell/desktop/StyleSheetHooks.h"
+#include "document/CProjectDoc.h"
+#include "platform/AppServices.h"
+#include "ui/CommandIds.h"
+#include "ui/StyleSheetDialog.h"
+#include <QCoreApplication>
+
+namespace torvane {
+
+void installStyleSheetHooks(CProjectWnd::Hooks& hooks, FrameHooks& frame, AppServices& services)
+{
+    hooks.commands[CmdProjectStyleSettings] = [&services](CProjectWnd& window) {
+        CProjectDoc& document = window.document();
+        CIndexStyleDlg sheet(document.styles(), {true, document.projectDirectory(), services.messages}, &window);
+        if (sheet.exec() != QDialog::Accepted)
+            return;
+        document.setStyles(sheet.settings());
+        // The output types decide whether Make Index can run.
+        emit window.refreshed();
+    };
+    frame.defaultStyleSettings = [&services](QWidget* parent) {
+        const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+        CIndexStyleDlg sheet(loadDefaults(services.profile), {false, programFolder, services.messages}, parent);
+        if (sheet.exec() == QDialog::Accepted)
+            saveDefaults(services.profile, sheet.settings());
+    };
+}
+
+} // namespace torvane

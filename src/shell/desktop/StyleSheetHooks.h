@@ -1,0 +1,13 @@
+#pragma once
+#include "ui/CMainFrame.h"
+#include "ui/CProjectWnd.h"
+
+namespace torvane {
+
+struct AppServices;
+
+// "Project Style Settings..." edits the project's settings; "Default Style
+// Settings..." edits the user's defaults in the profile.
+void installStyleSheetHooks(CProjectWnd::Hooks& hooks, FrameHooks& frame, AppServices& services);
+
+} // namespace torvane

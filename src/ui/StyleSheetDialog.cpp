@@ -1,0 +1,94 @@
+#include "ui/StyleSheetDialog.h"
+#include "ui/StyleCssPage.h"
+#include "ui/StyleEnhancementsPage.h"
+#include "ui/StyleGroupHeadingsPage.h"
+#include "ui/StyleHeadingLinksPage.h"
+#include "ui/StyleIndexTypesPage.h"
+#include "ui/StyleLayoutPage.h"
+#include <QDialogButtonBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace torvane {
+
+namespace {
+
+constexpr const char* kTabLabels[] = {"Links to Headings", "Group Headings",  " Layout    ",
+                                      "Enhanced Content",  "Index Types",     "CSS"};
+
+} // namespace
+
+CIndexStyleDlg::CIndexStyleDlg(const StyleSettings& settings, StyleSheetEnvironment environment, QWidget* parent)
+    : QDialog(parent)
+    , environment_(std::move(environment))
+    , settings_(settings)
+    , tabs_(new QTabWidget(this))
+{
+    setWindowTitle(environment_.projectMode ? "Project Style Settings" : "Default Style Settings");
+    for (const char* label : kTabLabels) {
+        auto* holder = new QWidget;
+        new QVBoxLayout(holder);
+        tabs_->addTab(holder, label);
+    }
+    buildPage(0);
+    connect(tabs_, &QTabWidget::currentChanged, this, &CIndexStyleDlg::showTab);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CIndexStyleDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+}
+
+void CIndexStyleDlg::accept()
+{
+    if (!pages_[static_cast<size_t>(current_)]->leave())
+        return;
+    QDialog::accept();
+}
+
+void CIndexStyleDlg::showTab(int index)
+{
+    if (returning_)
+        return;
+    if (!pages_[static_cast<size_t>(current_)]->leave()) {
+        returning_ = true;
+        tabs_->setCurrentIndex(current_);
+        returning_ = false;
+        return;
+    }
+    current_ = index;
+    if (!pages_[static_cast<size_t>(index)])
+        buildPage(index);
+}
+
+void CIndexStyleDlg::buildPage(int index)
+{
+    QWidget* holder = tabs_->widget(index);
+    StylePage* page = nullptr;
+    switch (static_cast<StylePageId>(index)) {
+    case StylePageId::HeadingLinks:
+        page = new CStyleHeadingLinksTab(environment_, settings_, holder);
+        break;
+    case StylePageId::GroupHeadings:
+        page = new CStyleGroupHeadingsTab(environment_, settings_, holder);
+        break;
+    case StylePageId::Layout:
+        page = new CStyleLayoutTab(environment_, settings_, holder);
+        break;
+    case StylePageId::Enhancements:
+        page = new CStyleEnhancementsTab(environment_, settings_, holder);
+        break;
+    case StylePageId::IndexTypes:
+        page = new CStyleIndexTypesTab(environment_, settings_, holder);
+        break;
+    case StylePageId::Css:
+        page = new CStyleCssTab(environment_, settings_, holder);
+        break;
+    }
+    holder->layout()->addWidget(page);
+    pages_[static_cast<size_t>(index)] = page;
+}
+
+} // namespace torvane

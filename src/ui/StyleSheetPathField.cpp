@@ -1,0 +1,58 @@
+#include "ui/StyleSheetPathField.h"
+#include "platform/Messages.h"
+#include "ui/QtText.h"
+#include "ui/StyleSheetEnvironment.h"
+#include "ui/StyleSheetRules.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace torvane {
+
+StylePathField::StylePathField(const StyleSheetEnvironment& environment, StyleSettings& record, const Spec& spec,
+                               QWidget* parent)
+    : QObject(parent)
+    , environment_(environment)
+    , record_(record)
+    , spec_(spec)
+    , parent_(parent)
+    , edit_(new QLineEdit(parent))
+    , browse_(new QPushButton("Browse...", parent))
+{
+    if (*spec.label)
+        label_ = new QLabel(spec.label, parent);
+    // Only the user's typing decides the type; a browsed value keeps its own.
+    connect(edit_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { record_.*spec_.pathType = typedPathType(text.toStdString()); });
+    connect(browse_, &QPushButton::clicked, this, &StylePathField::browse);
+}
+
+void StylePathField::setEnabled(bool enabled)
+{
+    if (label_)
+        label_->setEnabled(enabled);
+    edit_->setEnabled(enabled);
+    browse_->setEnabled(enabled);
+}
+
+void StylePathField::browse()
+{
+    const bool folder = spec_.kind == Kind::Folder;
+    const std::string current = edit_->text().toStdString();
+    const int currentType = record_.*spec_.pathType;
+    const std::string& base = environment_.baseFolder;
+    const std::string start = folder ? browseStartFolder(current, currentType, base)
+                                     : browseStartFileFolder(current, currentType, base);
+    const auto& choose = folder ? environment_.choosers.folder : environment_.choosers.styleSheetFile;
+    const std::optional<std::string> chosen = choose(parent_, spec_.browseTitle, start);
+    if (!chosen)
+        return;
+    const BrowsedLocation stored = folder ? storeBrowsedFolder(*chosen, base, environment_.projectMode)
+                                          : storeBrowsedFile(*chosen, base, environment_.projectMode);
+    record_.*spec_.pathType = stored.pathType;
+    if (stored.outsideProject)
+        environment_.messages.showMessage(outsideProjectMessage(spec_.noun));
+    edit_->setText(fromBytes(stored.path));
+}
+
+} // namespace torvane

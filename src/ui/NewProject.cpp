@@ -3,9 +3,31 @@
 #include "ui/CMainFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/FilenamesDialog.h"
+#include "ui/ProjectCommands.h"
 #include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <filesystem>
 
 namespace torvane {
+
+namespace {
+
+// A window still open on the file being replaced would be brought forward in
+// place of the new project, so it is closed first (asking to save as usual).
+// False when the user keeps it open.
+bool closeWindowOf(CMainFrame& frame, const std::string& path)
+{
+    for (QMdiSubWindow* window : frame.mdiArea()->subWindowList()) {
+        auto* project = dynamic_cast<ProjectCommands*>(window->widget());
+        std::error_code failed;
+        if (project && std::filesystem::equivalent(project->projectPath(), path, failed))
+            return window->close();
+    }
+    return true;
+}
+
+} // namespace
 
 std::optional<std::string> chooseProjectFolder(QWidget* parent)
 {
@@ -34,7 +56,8 @@ bool createNewProject(CMainFrame& frame, AppServices& services, std::string fold
     // Written fresh, the file holds no style sections: the project opens with
     // the default styles, whatever a replaced file of that name held.
     const std::string path = folder + names->project;
-    if (!writeProjectFileStub(path, "3.0", names->outputs(), services) || !frame.openProjectFile(path))
+    if (!closeWindowOf(frame, path) || !writeProjectFileStub(path, "3.0", names->outputs(), services) ||
+        !frame.openProjectFile(path))
         return false;
     if (frame.isCommandEnabled(CmdAddFiles))
         frame.runCommand(CmdAddFiles);

@@ -5,6 +5,7 @@
 #include "ui/FilenamesDialogRules.h"
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <deque>
@@ -229,7 +230,7 @@ protected:
                 questions.push_back(box.text().toStdString());
                 ++next;
                 answerNext();
-                box.done(step.answer);
+                box.button(step.answer)->click();
             });
             return;
         }
@@ -328,7 +329,7 @@ TEST_F(SetFilenames, UnwritableNewProjectFileKeepsTheOldNames)
     std::filesystem::permissions(dir.dir() + "Locked.ipj", std::filesystem::perms::owner_read);
     test::whenModalOpens<FilenamesDialog>([](FilenamesDialog& dialog) {
         dialog.projectEdit()->setText("Locked.ipj");
-        test::whenModalOpens<QMessageBox>([](QMessageBox& box) { box.done(QMessageBox::Yes); });
+        test::whenModalOpens<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
         dialog.accept();
     });
     window->runCommand(CmdFilenames);

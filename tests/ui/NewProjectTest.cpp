@@ -53,7 +53,7 @@ protected:
         test::whenModalOpens<QMessageBox>([this, button](QMessageBox& box) {
             questions.push_back(box.text().toStdString());
             EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::No));
-            box.done(button);
+            box.button(button)->click();
         });
     }
 
@@ -113,7 +113,7 @@ TEST_F(NewProject, CancellingTheQuestionOrTheNamesLeavesTheDiskUntouched)
 
     test::whenModalOpens<QMessageBox>([](QMessageBox& box) {
         test::whenModalOpens<FilenamesDialog>([](FilenamesDialog& dialog) { dialog.reject(); });
-        box.done(QMessageBox::No);
+        box.button(QMessageBox::No)->click();
     });
     EXPECT_FALSE(createNewProject(*frame, app.services, dir.dir()));
 
@@ -141,11 +141,11 @@ TEST_F(NewProject, NoLetsTheUserTypeNamesAndTakenOnesAreAskedAgain)
                     second.projectEdit()->setText("Free");
                     second.accept();
                 });
-                again.done(QMessageBox::No);
+                again.button(QMessageBox::No)->click();
             });
             dialog.accept();
         });
-        box.done(QMessageBox::No);
+        box.button(QMessageBox::No)->click();
     });
     ASSERT_TRUE(createNewProject(*frame, app.services, dir.dir()));
     // The second dialog shows the names typed in the first.
@@ -157,6 +157,37 @@ TEST_F(NewProject, NoLetsTheUserTypeNamesAndTakenOnesAreAskedAgain)
     ASSERT_NE(projectWindow(), nullptr);
     EXPECT_EQ(projectWindow()->document().pathName(), dir.dir() + "Free.ipj");
     EXPECT_EQ(projectWindow()->document().indexName(), "Book.htm");
+}
+
+TEST_F(NewProject, AWindowOpenOnTheReplacedFileMakesWayForTheNewProject)
+{
+    ASSERT_TRUE(createNewProject(*frame, app.services, dir.dir()));
+    projectWindow()->document().addExternalUrl("http://example.com/");
+    const auto urls = [this] {
+        int count = 0;
+        projectWindow()->document().root().externalUrls().forEachChild([&](ProjectNode&) { ++count; });
+        return count;
+    };
+    ASSERT_EQ(urls(), 1);
+
+    // Keeping the old window open (Cancel at its save question) creates nothing.
+    const auto overwriteThenAnswerSave = [](QMessageBox::StandardButton save) {
+        test::whenModalOpens<QMessageBox>([save](QMessageBox& overwrite) {
+            test::whenModalOpens<QMessageBox>(
+                [save](QMessageBox& saveQuestion) { saveQuestion.button(save)->click(); });
+            overwrite.button(QMessageBox::Yes)->click();
+        });
+    };
+    overwriteThenAnswerSave(QMessageBox::Cancel);
+    EXPECT_FALSE(createNewProject(*frame, app.services, dir.dir()));
+    EXPECT_EQ(urls(), 1);
+
+    overwriteThenAnswerSave(QMessageBox::No);
+    ASSERT_TRUE(createNewProject(*frame, app.services, dir.dir()));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(windowCount(), 1);
+    EXPECT_EQ(urls(), 0);
+    EXPECT_EQ(addFilesOpened, 2);
 }
 
 TEST_F(NewProject, UnwritableProjectFileOpensNothingAndIsReported)

@@ -234,6 +234,7 @@ TEST_F(NewProject, RenamingAProjectEntersItAmongTheRecentFiles)
     EXPECT_EQ(frame->recentFiles().paths(),
               (std::vector<std::string>{dir.dir() + "Second.ipj", dir.dir() + "Torvane.ipj"}));
     EXPECT_EQ(windowCount(), 1);
+    EXPECT_EQ(frame->mdiArea()->activeSubWindow()->windowTitle(), "Second.ipj");
     EXPECT_TRUE(projectWindow()->document().isModified());
 }
 

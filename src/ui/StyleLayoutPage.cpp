@@ -1,6 +1,7 @@
 #include "ui/StyleLayoutPage.h"
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,8 +18,8 @@ QLabel* layoutPicture(const char* text, QWidget* parent)
 {
     auto* picture = new QLabel(text, parent);
     picture->setFrameShape(QFrame::Box);
-    picture->setFont(QFont("Monospace"));
-    picture->setEnabled(false);
+    picture->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    picture->setMinimumSize(picture->sizeHint());
     return picture;
 }
 

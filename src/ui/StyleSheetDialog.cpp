@@ -30,6 +30,8 @@ CIndexStyleDlg::CIndexStyleDlg(const StyleSettings& settings, StyleSheetEnvironm
         new QVBoxLayout(holder);
         tabs_->addTab(holder, label);
     }
+    // Every tab label stays in view.
+    tabs_->setUsesScrollButtons(false);
     buildPage(0);
     connect(tabs_, &QTabWidget::currentChanged, this, &CIndexStyleDlg::showTab);
 
@@ -89,6 +91,11 @@ void CIndexStyleDlg::buildPage(int index)
     }
     holder->layout()->addWidget(page);
     pages_[static_cast<size_t>(index)] = page;
+    // A page built later may need more room than the sheet has; only a
+    // shown page counts in the sheet's size.
+    page->show();
+    if (layout())
+        resize(size().expandedTo(sizeHint()));
 }
 
 } // namespace torvane

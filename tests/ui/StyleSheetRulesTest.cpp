@@ -133,39 +133,5 @@ TEST(StyleSheetRules, OutsideTheProjectMessageNamesTheFiles)
               "directory.");
 }
 
-TEST(StyleSheetRules, EnablingFollowsTheChosenOptions)
-{
-    const HeadingLinksEnabling text = headingLinksEnabling(0, 0);
-    EXPECT_FALSE(text.imageFolder);
-    EXPECT_TRUE(text.verticalBars);
-    EXPECT_TRUE(text.headingsRule);
-    const HeadingLinksEnabling framed = headingLinksEnabling(1, 2);
-    EXPECT_TRUE(framed.imageFolder);
-    EXPECT_FALSE(framed.verticalBars);
-    EXPECT_FALSE(framed.headingsRule);
-
-    const GroupHeadingsEnabling off = groupHeadingsEnabling(false, 1, false, false);
-    EXPECT_FALSE(off.appearance);
-    EXPECT_FALSE(off.imageFolder);
-    EXPECT_TRUE(off.groupsRule);
-    EXPECT_TRUE(off.separateFiles);
-    const GroupHeadingsEnabling graphics = groupHeadingsEnabling(true, 1, true, false);
-    EXPECT_TRUE(graphics.appearance);
-    EXPECT_TRUE(graphics.imageFolder);
-    EXPECT_TRUE(graphics.groupsRule);
-    EXPECT_FALSE(graphics.separateFiles);
-    EXPECT_FALSE(groupHeadingsEnabling(true, 0, false, true).imageFolder);
-    EXPECT_FALSE(groupHeadingsEnabling(true, 0, false, true).groupsRule);
-
-    EXPECT_FALSE(enhancementsEnabling(false, false, 0).includeFolder);
-    EXPECT_TRUE(enhancementsEnabling(false, true, 0).includeFolder);
-    const EnhancementsEnabling none = enhancementsEnabling(true, false, 0);
-    EXPECT_FALSE(none.returnText || none.returnFolder);
-    const EnhancementsEnabling withText = enhancementsEnabling(true, false, 1);
-    EXPECT_TRUE(withText.returnText && !withText.returnFolder);
-    const EnhancementsEnabling image = enhancementsEnabling(true, false, 2);
-    EXPECT_TRUE(!image.returnText && image.returnFolder);
-}
-
 } // namespace
 } // namespace torvane

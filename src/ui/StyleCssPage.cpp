@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace torvane {
@@ -15,9 +14,7 @@ CStyleCssTab::CStyleCssTab(const StyleSheetEnvironment& environment, StyleSettin
     stylesheetPath_ = addPath("Stylesheet Path", {&StyleSettings::stylesheetPath, &StyleSettings::stylesheetPathType,
                                                   StylePathField::Kind::StyleSheetFile, "Select Style Sheet",
                                                   "the style sheet file"});
-    auto* sheetRow = new QHBoxLayout(sheetBox);
-    sheetRow->addWidget(stylesheetPath_->edit());
-    sheetRow->addWidget(stylesheetPath_->browseButton());
+    sheetBox->setLayout(stylesheetPath_->makeRow());
 
     auto* bodyBox = new QGroupBox("Body Attributes", this);
     (new QVBoxLayout(bodyBox))->addWidget(addText("Body Attributes", &StyleSettings::bodyAttributes));

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,10 +24,7 @@ CStyleEnhancementsTab::CStyleEnhancementsTab(const StyleSheetEnvironment& enviro
     matterLayout->addWidget(includeTop_);
     matterLayout->addWidget(includeBottom_);
     matterLayout->addWidget(new QLabel("Use \"Include\" Files in:", this));
-    auto* includeRow = new QHBoxLayout;
-    includeRow->addWidget(includePath_->edit());
-    includeRow->addWidget(includePath_->browseButton());
-    matterLayout->addLayout(includeRow);
+    matterLayout->addLayout(includePath_->makeRow());
 
     auto* returnBox = new QGroupBox("Return to Top", this);
     auto* returnLayout = new QGridLayout(returnBox);

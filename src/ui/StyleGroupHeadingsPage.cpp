@@ -3,9 +3,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace torvane {
@@ -25,11 +22,7 @@ CStyleGroupHeadingsTab::CStyleGroupHeadingsTab(const StyleSheetEnvironment& envi
                             {&StyleSettings::groupsGraphicsPath, &StyleSettings::groupsGraphicsPathType,
                              StylePathField::Kind::Folder, "Select Group Headings Graphics Directory",
                              "the image files", "Use Images in:"});
-    auto* pathRow = new QHBoxLayout;
-    pathRow->addWidget(graphicsPath_->label());
-    pathRow->addWidget(graphicsPath_->edit());
-    pathRow->addWidget(graphicsPath_->browseButton());
-    appearanceLayout->addLayout(pathRow);
+    appearanceLayout->addLayout(graphicsPath_->makeRow());
 
     auto* emptyBox = new QGroupBox("Empty Headings", this);
     addRadios({"Merge with Previous Nonempty", "Merge with Next Nonempty", "Omit Empty Letter Headings"},

@@ -3,9 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace torvane {
@@ -33,11 +31,7 @@ CStyleHeadingLinksTab::CStyleHeadingLinksTab(const StyleSheetEnvironment& enviro
                              StylePathField::Kind::Folder, "Select Links to Headings Graphics Directory",
                              "the image files", "Use Images in:"});
     graphicsPath_->edit()->setMaxLength(kMaxGraphicsPath);
-    auto* pathRow = new QHBoxLayout;
-    pathRow->addWidget(graphicsPath_->label());
-    pathRow->addWidget(graphicsPath_->edit());
-    pathRow->addWidget(graphicsPath_->browseButton());
-    appearanceLayout->addLayout(pathRow);
+    appearanceLayout->addLayout(graphicsPath_->makeRow());
 
     auto* placementBox = new QGroupBox("Placement", this);
     placement_ = addRadios({"At the Top Only", "At the Top and Bottom", "In a Separate Frame (Top)"}, "Placement",

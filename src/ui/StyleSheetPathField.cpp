@@ -3,6 +3,7 @@
 #include "ui/QtText.h"
 #include "ui/StyleSheetEnvironment.h"
 #include "ui/StyleSheetRules.h"
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +26,16 @@ StylePathField::StylePathField(const StyleSheetEnvironment& environment, StyleSe
     connect(edit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { record_.*spec_.pathType = typedPathType(text.toStdString()); });
     connect(browse_, &QPushButton::clicked, this, &StylePathField::browse);
+}
+
+QHBoxLayout* StylePathField::makeRow() const
+{
+    auto* row = new QHBoxLayout;
+    if (label_)
+        row->addWidget(label_);
+    row->addWidget(edit_);
+    row->addWidget(browse_);
+    return row;
 }
 
 void StylePathField::setEnabled(bool enabled)

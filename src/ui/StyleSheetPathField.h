@@ -3,6 +3,7 @@
 #include <QObject>
 #include <string>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,6 +35,8 @@ public:
     QLabel* label() const { return label_; }
     QLineEdit* edit() const { return edit_; }
     QPushButton* browseButton() const { return browse_; }
+    // The label if any, the edit box and the button, side by side.
+    QHBoxLayout* makeRow() const;
     void setEnabled(bool enabled);
     void browse();
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <deque>
@@ -374,6 +375,8 @@ TEST(StyleSheetHooks, ProjectSettingsChangeTheProjectOnOkOnly)
     CProjectWnd window(std::move(document), app.services, hooks);
     const StyleSettings before = window.document().styles();
     ASSERT_TRUE(window.canRun(CmdProjectStyleSettings));
+    // The frame brings Make Index up to date with the output types.
+    QSignalSpy commandsChanged(&window, &CProjectWnd::refreshed);
 
     test::whenModalOpens<CIndexStyleDlg>([](CIndexStyleDlg& sheet) {
         sheet.tabs()->setCurrentIndex(2);
@@ -383,10 +386,12 @@ TEST(StyleSheetHooks, ProjectSettingsChangeTheProjectOnOkOnly)
     window.runCommand(CmdProjectStyleSettings);
     EXPECT_FALSE(window.document().isModified());
     EXPECT_EQ(window.document().styles(), before);
+    EXPECT_EQ(commandsChanged.count(), 0);
 
     test::whenModalOpens<CIndexStyleDlg>([](CIndexStyleDlg& sheet) { sheet.accept(); });
     window.runCommand(CmdProjectStyleSettings);
     EXPECT_TRUE(window.document().isModified());
+    EXPECT_EQ(commandsChanged.count(), 1);
     EXPECT_EQ(window.document().styles(), before);
 
     test::whenModalOpens<CIndexStyleDlg>([](CIndexStyleDlg& sheet) {

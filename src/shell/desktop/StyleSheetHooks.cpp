@@ -7,7 +7,7 @@
 
 namespace torvane {
 
-void installStyleSheetHooks(CProjectWnd::Hooks& hooks, FrameHooks& frame, AppServices& services)
+void installProjectStyleSheetHook(CProjectWnd::Hooks& hooks, AppServices& services)
 {
     hooks.commands[CmdProjectStyleSettings] = [&services](CProjectWnd& window) {
         CProjectDoc& document = window.document();
@@ -18,12 +18,22 @@ void installStyleSheetHooks(CProjectWnd::Hooks& hooks, FrameHooks& frame, AppSer
         // The output types decide whether Make Index can run.
         emit window.refreshed();
     };
+}
+
+void installDefaultStyleSheetHook(FrameHooks& frame, AppServices& services)
+{
     frame.defaultStyleSettings = [&services](QWidget* parent) {
         const std::string programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
         CIndexStyleDlg sheet(loadDefaults(services.profile), {false, programFolder, services.messages}, parent);
         if (sheet.exec() == QDialog::Accepted)
             saveDefaults(services.profile, sheet.settings());
     };
+}
+
+void installStyleSheetHooks(CProjectWnd::Hooks& hooks, FrameHooks& frame, AppServices& services)
+{
+    installProjectStyleSheetHook(hooks, services);
+    installDefaultStyleSheetHook(frame, services);
 }
 
 } // namespace torvane

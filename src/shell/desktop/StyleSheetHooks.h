@@ -6,8 +6,11 @@ namespace torvane {
 
 struct AppServices;
 
-// "Project Style Settings..." edits the project's settings; "Default Style
-// Settings..." edits the user's defaults in the profile.
+// "Project Style Settings..." edits the project's settings.
+void installProjectStyleSheetHook(CProjectWnd::Hooks& hooks, AppServices& services);
+// "Default Style Settings..." edits the user's defaults in the profile.
+void installDefaultStyleSheetHook(FrameHooks& frame, AppServices& services);
+// Both of the above.
 void installStyleSheetHooks(CProjectWnd::Hooks& hooks, FrameHooks& frame, AppServices& services);
 
 } // namespace torvane

@@ -150,8 +150,11 @@ TEST_F(AddFilesDialogWidget, ShowsTheProjectDirectoryAndAddsEveryPageAtOnce)
 
 TEST_F(AddFilesDialogWidget, KeysAndClicksChooseWithTheProjectTreeRules)
 {
-    key(Qt::Key_Right);
     QTreeWidgetItem* top = dialog->tree()->topLevelItem(0);
+    const QRect topRect = dialog->tree()->visualItemRect(top);
+    QTest::mouseClick(dialog->tree()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(topRect.left() - dialog->tree()->indentation() / 2, topRect.center().y()));
+    dialog->tree()->refreshNow();
     EXPECT_TRUE(top->isExpanded());
     EXPECT_TRUE(dialog->model().localFiles().isExpanded());
 

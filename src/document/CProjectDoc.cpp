@@ -134,6 +134,8 @@ void CProjectDoc::reportLoadProblems()
 
 bool CProjectDoc::save()
 {
+    if (addingFiles_)
+        return false;
     Progress& progress = services_.progress;
     bool progressShown = false;
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
@@ -233,6 +235,8 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
 
 void CProjectDoc::undo(DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     std::optional<ProjectAction> action = history_.takeUndo();
     if (!action)
         return;
@@ -243,6 +247,8 @@ void CProjectDoc::undo(DocumentView* origin)
 
 void CProjectDoc::redo(DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     std::optional<ProjectAction> action = history_.takeRedo();
     if (!action)
         return;

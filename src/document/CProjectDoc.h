@@ -88,6 +88,11 @@ public:
     void applyDefaultStyles();
     void saveStylesAsDefault() const;
 
+    // While Add Files reads its pages the progress window lets input through;
+    // until that action is recorded whole, every other action, undo, redo
+    // and save is refused (and the window shows them disabled).
+    bool isAddingFiles() const { return addingFiles_; }
+
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
@@ -175,6 +180,7 @@ private:
     OutputNames outputNames_;
     StyleSettings styles_;
     bool modified_ = false;
+    bool addingFiles_ = false;
     // Counts saves, so that undo can tell kept states older than the pages on disk.
     long saveCount_ = 0;
     std::vector<DocumentView*> views_;

@@ -73,8 +73,12 @@ void CProjectDoc::finishAction(int hint, DocumentView* origin)
 
 void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     pushUndo(ActionAddFiles);
+    addingFiles_ = true;
     loadFiles(fullPaths, true);
+    addingFiles_ = false;
     trimUndo();
     modified_ = true;
     reportLoadProblems();
@@ -83,6 +87,8 @@ void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentVi
 
 void CProjectDoc::addExternalUrl(std::string_view url, DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     url = trimLeft(url);
     if (url.empty())
         return;
@@ -96,6 +102,8 @@ void CProjectDoc::addExternalUrl(std::string_view url, DocumentView* origin)
 
 void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     std::vector<ProjectNode*> holders;
     root_->collect(holders, kSelectedHolders);
     if (holders.empty())
@@ -110,6 +118,8 @@ void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* or
 
 void CProjectDoc::removeSelected(DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     std::vector<ProjectNode*> doomed;
     root_->collect(doomed, kSelectedRemovable);
     if (!doomed.empty()) {
@@ -132,6 +142,8 @@ void CProjectDoc::removeSelected(DocumentView* origin)
 
 void CProjectDoc::excludeSelected(DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     std::vector<ProjectNode*> holders;
     root_->collect(holders, kSelectedHolders);
     if (!holders.empty()) {
@@ -150,7 +162,7 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, con
                                    DocumentView* origin)
 {
     const std::vector<IndexEntry*> entries = withoutRepeats(selected);
-    if (entries.empty())
+    if (entries.empty() || addingFiles_)
         return false;
     pushUndo(ActionEditIndexEntries);
     const std::optional<IndexEntryValues> values = dialog(IndexEntryValues::of(*entries.front()));
@@ -179,6 +191,8 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, con
 
 void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& selected, DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     if (selected.empty())
         return;
     pushUndo(ActionDeleteEntriesAndCrossReferences);
@@ -193,6 +207,8 @@ void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& selected, Docum
 
 void CProjectDoc::createCrossReference(const CrossReferenceValues& values, DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     pushUndo(ActionCreateCrossReference);
     keepPriorState(root_->locators());
     root_->addCrossReference(crossReferenceFrom(values));
@@ -202,6 +218,8 @@ void CProjectDoc::createCrossReference(const CrossReferenceValues& values, Docum
 bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog,
                                      DocumentView* origin)
 {
+    if (addingFiles_)
+        return false;
     pushUndo(ActionEditCrossReference);
     const std::optional<CrossReferenceValues> values = dialog(CrossReferenceValues::of(record));
     if (!values) {
@@ -219,6 +237,8 @@ bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenc
 
 void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records, DocumentView* origin)
 {
+    if (addingFiles_)
+        return;
     std::vector<IndexEntry*> defaults;
     for (EntryRecord* record : withoutRepeats(records))
         if (record->isDefault() && !record->sortKey().empty())

@@ -215,6 +215,8 @@ bool CProjectWnd::canRun(int id) const
 
 bool CProjectWnd::isEnabled(int id) const
 {
+    if (document_->isAddingFiles())
+        return false;
     return torvane::isCommandEnabled(id, commandState()) && canRun(id);
 }
 

@@ -93,6 +93,41 @@ TEST_F(ActionsTest, CancelledAddFilesKeepsWhatWasAddedAsOneAction)
     EXPECT_EQ(dir.read("n1.htm"), kPage);
 }
 
+TEST_F(ActionsTest, NothingElseChangesTheProjectWhileFilesAreAdded)
+{
+    for (const char* name : {"n1.htm", "n2.htm", "n3.htm"})
+        dir.write(name, kPage);
+    doc.addExternalUrl("http://before/");
+    const std::size_t filesBefore = doc.root().count(NodeKindMask::File);
+    app.progress = RecordingProgress{};
+    int refusedSaves = 0;
+    app.progress.duringStep = [&] {
+        EXPECT_TRUE(doc.isAddingFiles());
+        doc.undo();
+        doc.redo();
+        doc.addExternalUrl("http://during/");
+        doc.root().applyTreeSelection(doc.root(), false, false);
+        doc.removeSelected();
+        doc.createCrossReference({"H", "h", ".", "See", "L", "l", true});
+        doc.addFiles({dir.file("n3.htm")});
+        refusedSaves += doc.save() ? 0 : 1;
+    };
+    doc.addFiles({dir.file("n1.htm"), dir.file("n2.htm")});
+    app.progress.duringStep = nullptr;
+    EXPECT_FALSE(doc.isAddingFiles());
+    EXPECT_EQ(refusedSaves, 2);
+    EXPECT_EQ(doc.root().count(NodeKindMask::File), filesBefore + 2);
+    EXPECT_EQ(doc.root().count(NodeKindMask::Url), 1u);
+    EXPECT_EQ(doc.root().count(NodeKindMask::CrossReferences), 0u);
+    EXPECT_EQ(doc.history().undoDepth(), 2u);
+
+    // The add is one whole step, and the one before it is intact.
+    doc.undo();
+    EXPECT_EQ(doc.root().count(NodeKindMask::File), filesBefore);
+    doc.undo();
+    EXPECT_EQ(doc.root().count(NodeKindMask::Url), 0u);
+}
+
 TEST_F(ActionsTest, ExternalUrlsAreKeyedWithLetterCase)
 {
     doc.addExternalUrl("http://x.example/A");

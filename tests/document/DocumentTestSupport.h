@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include "support/MapProfile.h"
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
@@ -44,11 +45,15 @@ public:
     bool step(int, std::string_view text) override
     {
         texts.emplace_back(text);
+        if (duringStep)
+            duringStep();
         return cancelAfter < 0 || static_cast<int>(texts.size()) <= cancelAfter;
     }
     void end() override { ++ended; }
 
     int cancelAfter = -1;
+    // What the user does while the progress window lets input through.
+    std::function<void()> duringStep;
     std::vector<std::string> titles;
     std::vector<int> totals;
     std::vector<std::string> texts;

@@ -9,7 +9,7 @@
 namespace torvane {
 namespace {
 
-TEST(DesktopHooks, MakeIndexFromTheWindowWritesAndOpensTheIndex)
+TEST(DesktopHooks, DialogsArePluggedInAndMakeIndexWritesAndOpensTheIndex)
 {
     test::TempDir dir;
     test::TestApp app;
@@ -19,9 +19,12 @@ TEST(DesktopHooks, MakeIndexFromTheWindowWritesAndOpensTheIndex)
     ASSERT_TRUE(frame.openProjectFile(path));
     EXPECT_TRUE(frame.isCommandEnabled(CmdMakeIndex));
     EXPECT_TRUE(frame.isCommandEnabled(CmdHtmlTools));
-    // Dialogs of other parts of the program are not available here.
-    EXPECT_FALSE(frame.isCommandEnabled(CmdFileNew));
-    EXPECT_FALSE(frame.isCommandEnabled(CmdAddFiles));
+    // Every dialog the program brings is plugged in.
+    for (int id : {CmdFileNew, CmdAbout, CmdDefaultStyleSettings, CmdAddFiles, CmdAddExternalUrls, CmdFilenames,
+                   CmdProjectStyleSettings, CmdCreateCrossReference})
+        EXPECT_TRUE(frame.isCommandEnabled(id)) << id;
+    // Help files are not part of the program.
+    EXPECT_FALSE(frame.isCommandEnabled(CmdHelpTopics));
 
     frame.runCommand(CmdMakeIndex);
     EXPECT_TRUE(std::filesystem::exists(dir.dir() + "Torvane.htm"));

@@ -371,7 +371,8 @@ TEST(StyleSheetHooks, ProjectSettingsChangeTheProjectOnOkOnly)
     ASSERT_TRUE(document->openProject(test::writeSampleProject(dir)));
     CProjectWnd::Hooks hooks;
     FrameHooks frame;
-    installStyleSheetHooks(hooks, frame, app.services);
+    installProjectStyleSheetHook(hooks, app.services);
+    installDefaultStyleSheetHook(frame, app.services);
     CProjectWnd window(std::move(document), app.services, hooks);
     const StyleSettings before = window.document().styles();
     ASSERT_TRUE(window.canRun(CmdProjectStyleSettings));
@@ -409,7 +410,8 @@ TEST(StyleSheetHooks, DefaultSettingsAreReadFromAndSavedToTheProfile)
     test::TestApp app;
     CProjectWnd::Hooks hooks;
     FrameHooks frame;
-    installStyleSheetHooks(hooks, frame, app.services);
+    installProjectStyleSheetHook(hooks, app.services);
+    installDefaultStyleSheetHook(frame, app.services);
     ASSERT_TRUE(frame.defaultStyleSettings);
     app.profile.writeString("Layout", "Page Title", "Contents");
     app.profile.writeInt("CSS", "Indent Method", 0);

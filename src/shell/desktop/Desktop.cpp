@@ -11,6 +11,7 @@
 #include "ui/ProgressDialog.h"
 #include "ui/QtMessageSink.h"
 #include "ui/ReportDialog.h"
+#include "ui/TutorialPrompt.h"
 #include <QApplication>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ int runDesktop(int argc, char** argv)
     coalesceFreedBlocksAtOnce();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Torvane");
+    QApplication::setApplicationVersion(TORVANE_VERSION);
     QApplication::setWindowIcon(applicationIcon());
 
     IniProfile profile(defaultProfilePath());
@@ -43,6 +45,7 @@ int runDesktop(int argc, char** argv)
     const CommandLine command = parseCommandLine(arguments);
     if (!command.projectPath.empty() && !frame.openProjectFile(command.projectPath))
         return 1;
+    offerTutorialAtStartUp(profile, tutorialOpener(programHelpFolder(), shell, profile), &frame);
     return QApplication::exec();
 }
 

@@ -2,6 +2,11 @@
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
 #include "shell/cli/ProjectIndex.h"
+#include "shell/desktop/AddDialogHooks.h"
+#include "shell/desktop/CrossReferenceHooks.h"
+#include "shell/desktop/EntryDialogHooks.h"
+#include "shell/desktop/FileDialogHooks.h"
+#include "shell/desktop/StyleSheetHooks.h"
 #include "ui/CommandIds.h"
 #include "ui/HtmlToolsDialog.h"
 #include <memory>
@@ -14,6 +19,11 @@ CProjectWnd::Hooks projectCommandHooks(AppServices& services)
     hooks.commands[CmdMakeIndex] = [&services](CProjectWnd& window) {
         makeProjectIndex(window.document(), services, true);
     };
+    installAddDialogHooks(hooks, services);
+    installEntryDialogHooks(hooks, services);
+    installCrossReferenceHooks(hooks, services);
+    installFilenamesHook(hooks, services);
+    installProjectStyleSheetHook(hooks, services);
     return hooks;
 }
 
@@ -30,6 +40,8 @@ FrameHooks frameHooks(AppServices& services, const CProjectWnd::Hooks& projectHo
         HtmlToolsDialog dialog(services.profile, services.messages, parent);
         dialog.exec();
     };
+    installFileDialogFrameHooks(hooks, services);
+    installDefaultStyleSheetHook(hooks, services);
     return hooks;
 }
 

@@ -30,10 +30,4 @@ void installDefaultStyleSheetHook(FrameHooks& frame, AppServices& services)
     };
 }
 
-void installStyleSheetHooks(CProjectWnd::Hooks& hooks, FrameHooks& frame, AppServices& services)
-{
-    installProjectStyleSheetHook(hooks, services);
-    installDefaultStyleSheetHook(frame, services);
-}
-
 } // namespace torvane

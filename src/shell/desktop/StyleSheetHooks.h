@@ -10,7 +10,5 @@ struct AppServices;
 void installProjectStyleSheetHook(CProjectWnd::Hooks& hooks, AppServices& services);
 // "Default Style Settings..." edits the user's defaults in the profile.
 void installDefaultStyleSheetHook(FrameHooks& frame, AppServices& services);
-// Both of the above.
-void installStyleSheetHooks(CProjectWnd::Hooks& hooks, FrameHooks& frame, AppServices& services);
 
 } // namespace torvane

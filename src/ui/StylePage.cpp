@@ -63,11 +63,11 @@ QLineEdit* StylePage::addText(const char* key, std::string StyleSettings::*field
     return edit;
 }
 
-StylePathField* StylePage::addPath(const char* key, const StylePathField::Spec& spec)
+StylePathField* StylePage::addPath(const char* key, const StylePathField::Setup& setup)
 {
-    auto* field = new StylePathField(environment_, record_, spec, this);
+    auto* field = new StylePathField(environment_, record_, setup, this);
     field->edit()->setObjectName(key);
-    bindings_.text(field->edit(), spec.path);
+    bindings_.text(field->edit(), setup.path);
     return field;
 }
 

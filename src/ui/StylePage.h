@@ -36,7 +36,7 @@ protected:
     QButtonGroup* addRadios(const QStringList& labels, const char* key, int StyleSettings::*field,
                             QBoxLayout* layout, int firstValue = 0);
     QLineEdit* addText(const char* key, std::string StyleSettings::*field);
-    StylePathField* addPath(const char* key, const StylePathField::Spec& spec);
+    StylePathField* addPath(const char* key, const StylePathField::Setup& setup);
     // Shows the record and applies the enabling rules: call once the
     // controls exist.
     void showRecord();

@@ -10,21 +10,21 @@
 
 namespace torvane {
 
-StylePathField::StylePathField(const StyleSheetEnvironment& environment, StyleSettings& record, const Spec& spec,
+StylePathField::StylePathField(const StyleSheetEnvironment& environment, StyleSettings& record, const Setup& setup,
                                QWidget* parent)
     : QObject(parent)
     , environment_(environment)
     , record_(record)
-    , spec_(spec)
+    , setup_(setup)
     , parent_(parent)
     , edit_(new QLineEdit(parent))
     , browse_(new QPushButton("Browse...", parent))
 {
-    if (*spec.label)
-        label_ = new QLabel(spec.label, parent);
+    if (*setup.label)
+        label_ = new QLabel(setup.label, parent);
     // Only the user's typing decides the type; a browsed value keeps its own.
     connect(edit_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { record_.*spec_.pathType = typedPathType(text.toStdString()); });
+            [this](const QString& text) { record_.*setup_.pathType = typedPathType(text.toStdString()); });
     connect(browse_, &QPushButton::clicked, this, &StylePathField::browse);
 }
 
@@ -48,21 +48,21 @@ void StylePathField::setEnabled(bool enabled)
 
 void StylePathField::browse()
 {
-    const bool folder = spec_.kind == Kind::Folder;
+    const bool folder = setup_.kind == Kind::Folder;
     const std::string current = edit_->text().toStdString();
-    const int currentType = record_.*spec_.pathType;
+    const int currentType = record_.*setup_.pathType;
     const std::string& base = environment_.baseFolder;
     const std::string start = folder ? browseStartFolder(current, currentType, base)
                                      : browseStartFileFolder(current, currentType, base);
     const auto& choose = folder ? environment_.choosers.folder : environment_.choosers.styleSheetFile;
-    const std::optional<std::string> chosen = choose(parent_, spec_.browseTitle, start);
+    const std::optional<std::string> chosen = choose(parent_, setup_.browseTitle, start);
     if (!chosen)
         return;
     const BrowsedLocation stored = folder ? storeBrowsedFolder(*chosen, base, environment_.projectMode)
                                           : storeBrowsedFile(*chosen, base, environment_.projectMode);
-    record_.*spec_.pathType = stored.pathType;
+    record_.*setup_.pathType = stored.pathType;
     if (stored.outsideProject)
-        environment_.messages.showMessage(outsideProjectMessage(spec_.noun));
+        environment_.messages.showMessage(outsideProjectMessage(setup_.noun));
     edit_->setText(fromBytes(stored.path));
 }
 

@@ -18,7 +18,7 @@ class StylePathField : public QObject {
     Q_OBJECT
 public:
     enum class Kind { Folder, StyleSheetFile };
-    struct Spec {
+    struct Setup {
         std::string StyleSettings::*path;
         int StyleSettings::*pathType;
         Kind kind;
@@ -29,7 +29,7 @@ public:
         const char* label = "";
     };
 
-    StylePathField(const StyleSheetEnvironment& environment, StyleSettings& record, const Spec& spec,
+    StylePathField(const StyleSheetEnvironment& environment, StyleSettings& record, const Setup& setup,
                    QWidget* parent);
 
     QLabel* label() const { return label_; }
@@ -43,7 +43,7 @@ public:
 private:
     const StyleSheetEnvironment& environment_;
     StyleSettings& record_;
-    Spec spec_;
+    Setup setup_;
     QWidget* parent_;
     QLabel* label_ = nullptr;
     QLineEdit* edit_;

@@ -228,13 +228,8 @@ protected:
     {
         CProjectWnd::Hooks hooks;
         installAddDialogHooks(hooks, services);
-        auto document = std::make_unique<CProjectDoc>(services);
-        ASSERT_TRUE(document->openProject(projectFile));
-        window = std::make_unique<CProjectWnd>(std::move(document), services, hooks);
-        window->resize(700, 400);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->flushRefresh();
+        window = test::showProjectWindow(services, projectFile, hooks);
+        ASSERT_NE(window, nullptr);
         // Opening loads the project's pages through the same progress.
         progress.titles.clear();
     }

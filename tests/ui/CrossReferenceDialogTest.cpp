@@ -217,13 +217,8 @@ protected:
     {
         CProjectWnd::Hooks hooks;
         installCrossReferenceHooks(hooks, app.services);
-        auto document = std::make_unique<CProjectDoc>(app.services);
-        ASSERT_TRUE(document->openProject(test::writeSampleProject(dir)));
-        window = std::make_unique<CProjectWnd>(std::move(document), app.services, hooks);
-        window->resize(800, 500);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->flushRefresh();
+        window = test::showProjectWindow(app.services, test::writeSampleProject(dir), hooks);
+        ASSERT_NE(window, nullptr);
     }
 
     CProjectDoc& document() { return window->document(); }

@@ -380,13 +380,8 @@ protected:
     {
         CProjectWnd::Hooks hooks;
         installEntryDialogHooks(hooks, app.services);
-        auto document = std::make_unique<CProjectDoc>(app.services);
-        ASSERT_TRUE(document->openProject(test::writeSampleProject(dir)));
-        window = std::make_unique<CProjectWnd>(std::move(document), app.services, hooks);
-        window->resize(800, 500);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->flushRefresh();
+        window = test::showProjectWindow(app.services, test::writeSampleProject(dir), hooks);
+        ASSERT_NE(window, nullptr);
         window->runCommand(CmdExpandAll);
         window->flushRefresh();
     }

@@ -25,13 +25,8 @@ class ProjectWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto document = std::make_unique<CProjectDoc>(app.services);
-        ASSERT_TRUE(document->openProject(test::writeSampleProject(dir)));
-        window = std::make_unique<CProjectWnd>(std::move(document), app.services, CProjectWnd::Hooks{});
-        window->resize(800, 500);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->flushRefresh();
+        window = test::showProjectWindow(app.services, test::writeSampleProject(dir));
+        ASSERT_NE(window, nullptr);
     }
 
     ProjectRootNode& root() { return window->document().root(); }

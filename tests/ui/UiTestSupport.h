@@ -2,7 +2,9 @@
 #include "support/MapProfile.h"
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
+#include "ui/CProjectWnd.h"
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -106,6 +108,24 @@ inline std::string writeSampleProject(const TempDir& dir)
                             "IndexTarget=\"\",HelpWindow=\"\",HelpFrame=\"\"\r\n\r\n"
                             "[Xrefs]\r\nHeading=\"Fruit\",Locator=\"Apples\"\r\n\r\n");
     return dir.dir() + "Sample.ipj";
+}
+
+// A project window on `projectFile` with `hooks`, shown and refreshed; null
+// (with a test failure) when the project does not open.
+inline std::unique_ptr<CProjectWnd> showProjectWindow(AppServices& services, const std::string& projectFile,
+                                                      CProjectWnd::Hooks hooks = {})
+{
+    auto document = std::make_unique<CProjectDoc>(services);
+    if (!document->openProject(projectFile)) {
+        ADD_FAILURE() << "cannot open " << projectFile;
+        return nullptr;
+    }
+    auto window = std::make_unique<CProjectWnd>(std::move(document), services, std::move(hooks));
+    window->resize(800, 500);
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->flushRefresh();
+    return window;
 }
 
 } // namespace torvane::test

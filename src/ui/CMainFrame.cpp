@@ -466,6 +466,11 @@ QMdiSubWindow* CMainFrame::addProjectWindow(QWidget* window)
         connect(project, &CProjectWnd::refreshed, this, &CMainFrame::updateCommandUi);
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A renamed project (Filenames) renames the frame while it is the active one.
+    connect(sub, &QWidget::windowTitleChanged, this, [this, sub](const QString& title) {
+        if (mdi_->activeSubWindow() == sub)
+            setWindowTitle(QStringLiteral("%1 - %2").arg(kTitle, title));
+    });
     sub->setWindowIcon(applicationIcon());
     // The first activation fills the client area, inset by one pixel at the
     // top left and three at the bottom right.

@@ -226,6 +226,10 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     window->flushRefresh();
     EXPECT_TRUE(remove->isEnabled());
 
+    // A project given new names renames the frame at once.
+    window->setWindowTitle("Renamed.ipj");
+    EXPECT_EQ(frame.windowTitle(), "HTML Torvane - Renamed.ipj");
+
     frame.mdiArea()->closeAllSubWindows();
     QTest::qWait(20);
     EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));

@@ -3,21 +3,16 @@
 #include "ui/CProjectList.h"
 #include "ui/CProjectWnd.h"
 #include "ui/CommandIds.h"
-#include "ui/Icons.h"
-#include "ui/QtText.h"
 #include "document/CProjectDoc.h"
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <algorithm>
 
 namespace torvane {
 
 namespace {
-
-constexpr int kNodeRole = Qt::UserRole + 1;
 
 // The add commands with modeless dialogs, in the order their dialogs are
 // destroyed with the view, and the hint of each one's notification.
@@ -48,25 +43,7 @@ bool ctrlHeld(Qt::KeyboardModifiers modifiers)
 CProjectTree::CProjectTree(CProjectWnd& window)
     : window_(window)
 {
-    setHeaderHidden(true);
-    setColumnCount(1);
-    setRootIsDecorated(true);
-    setItemsExpandable(true);
     setExpandsOnDoubleClick(true);
-    setDragDropMode(QAbstractItemView::NoDragDrop);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The control never selects by itself: every mark comes from the model.
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setIconSize(QSize(20, 15));
-    // Selection stays visible when the focus is in the other pane.
-    QPalette shown = palette();
-    shown.setColor(QPalette::Inactive, QPalette::Highlight, shown.color(QPalette::Active, QPalette::Highlight));
-    shown.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   shown.color(QPalette::Active, QPalette::HighlightedText));
-    setPalette(shown);
-    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { onExpansionChanged(item, true); });
-    connect(this, &QTreeWidget::itemCollapsed, this,
-            [this](QTreeWidgetItem* item) { onExpansionChanged(item, false); });
     // While the view rebuilds, the previous item's node may already be gone.
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem*, QTreeWidgetItem* previous) {
         if (updating_)
@@ -112,78 +89,6 @@ void CProjectTree::adoptModelessDialog(int commandId, QWidget* dialog)
     dialog->show();
 }
 
-ProjectNode* CProjectTree::nodeOf(const QTreeWidgetItem* item)
-{
-    if (!item)
-        return nullptr;
-    return static_cast<ProjectNode*>(item->data(0, kNodeRole).value<void*>());
-}
-
-namespace {
-
-// One icon per picture, shared by every item that shows it.
-const QIcon* nodeIcon(int image)
-{
-    static const std::vector<QIcon> icons = [] {
-        std::vector<QIcon> made;
-        for (const QPixmap& picture : nodeImages())
-            made.emplace_back(picture);
-        return made;
-    }();
-    return image >= 0 && image < static_cast<int>(icons.size()) ? &icons[static_cast<size_t>(image)] : nullptr;
-}
-
-} // namespace
-
-void CProjectTree::applyLook(QTreeWidgetItem* item, const TreeItemLook& look)
-{
-    item->setText(0, fromBytes(look.text));
-    if (const QIcon* icon = nodeIcon(look.image))
-        item->setIcon(0, *icon);
-    // Each change goes through the control's selection and layout: a
-    // project of a million items can only afford the real changes.
-    if (item->isSelected() != look.selected)
-        item->setSelected(look.selected);
-    if (look.expanded)
-        pendingExpansion_.push_back(item);
-    else if (item->isExpanded())
-        item->setExpanded(false);
-}
-
-TreeItem CProjectTree::insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node)
-{
-    auto* item = new QTreeWidgetItem;
-    item->setData(0, kNodeRole, QVariant::fromValue(static_cast<void*>(node)));
-    QTreeWidgetItem* after = itemOf(insertAfter);
-    if (parent == kNoTreeItem) {
-        const int index = after ? indexOfTopLevelItem(after) + 1 : 0;
-        insertTopLevelItem(index, item);
-    } else {
-        // Children mostly come in key order, each after the last one: no
-        // search through the siblings then.
-        QTreeWidgetItem* parentItem = itemOf(parent);
-        const int count = parentItem->childCount();
-        int index = 0;
-        if (after)
-            index = count > 0 && parentItem->child(count - 1) == after ? count : parentItem->indexOfChild(after) + 1;
-        parentItem->insertChild(index, item);
-    }
-    applyLook(item, look);
-    return reinterpret_cast<TreeItem>(item);
-}
-
-void CProjectTree::updateItem(TreeItem item, const TreeItemLook& look)
-{
-    applyLook(itemOf(item), look);
-}
-
-void CProjectTree::deleteItem(TreeItem item)
-{
-    QTreeWidgetItem* doomed = itemOf(item);
-    std::erase(pendingExpansion_, doomed);
-    delete doomed;
-}
-
 void CProjectTree::updateView(int)
 {
     ProjectRootNode& root = window_.document().root();
@@ -198,17 +103,10 @@ void CProjectTree::updateView(int)
         root.clearReleasedTreeItems();
         shownRoot_ = &root;
     }
-    pendingExpansion_.clear();
-    root.insertIntoTree(*this, kNoTreeItem, kNoTreeItem);
-    for (QTreeWidgetItem* item : pendingExpansion_)
-        item->setExpanded(true);
-    pendingExpansion_.clear();
-
-    ProjectNode* current = root.currentNode();
-    if (QTreeWidgetItem* caret = itemOf(current->treeItem())) {
-        selectionModel()->setCurrentIndex(indexFromItem(caret), QItemSelectionModel::NoUpdate);
+    showNodes(root);
+    const ProjectNode* current = root.currentNode();
+    if (QTreeWidgetItem* caret = moveCurrentItemTo(*current))
         caret->setSelected(current->isSelected());
-    }
     setUpdatesEnabled(true);
     updating_ = false;
     viewport()->update();
@@ -243,10 +141,8 @@ CProjectTree::HitPart CProjectTree::hitTest(const QPoint& pos, QTreeWidgetItem**
     if (!item)
         return HitPart::Nothing;
     const QRect rect = visualItemRect(item);
-    if (pos.x() < rect.left()) {
-        const bool onButton = pos.x() >= rect.left() - indentation() && item->childCount() > 0;
-        return onButton ? HitPart::ExpandButton : HitPart::RowElsewhere;
-    }
+    if (pos.x() < rect.left())
+        return isOnExpandButton(pos, item) ? HitPart::ExpandButton : HitPart::RowElsewhere;
     const int labelRight =
         rect.left() + iconSize().width() + 8 + fontMetrics().horizontalAdvance(item->text(0)) + 4;
     return pos.x() <= labelRight ? HitPart::Label : HitPart::RowElsewhere;
@@ -301,14 +197,8 @@ void CProjectTree::mouseDoubleClickEvent(QMouseEvent* event)
         item->setExpanded(!item->isExpanded());
 }
 
-void CProjectTree::onExpansionChanged(QTreeWidgetItem* item, bool expanded)
+void CProjectTree::nodeExpansionChanged()
 {
-    if (updating_)
-        return;
-    ProjectNode* node = nodeOf(item);
-    if (!node || node->isExpanded() == expanded)
-        return;
-    node->setExpanded(expanded);
     window_.document().updateAllViews(HintTreeExpandCollapse, this);
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 #include "document/DocumentView.h"
-#include "model/TreeControl.h"
+#include "ui/NodeTreeWidget.h"
 #include <QPointer>
-#include <QTreeWidget>
-#include <vector>
 
 namespace torvane {
 
@@ -13,16 +11,11 @@ class ProjectRootNode;
 // The left pane: shows the project tree through the nodes' own insert and
 // update calls, and turns clicks and keys into the model's selection.
 // Selection, expansion and the current node live in the model.
-class CProjectTree : public QTreeWidget, public TreeControl, public DocumentView {
+class CProjectTree : public NodeTreeWidget, public DocumentView {
     Q_OBJECT
 public:
     explicit CProjectTree(CProjectWnd& window);
     ~CProjectTree() override;
-
-    // TreeControl
-    TreeItem insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node) override;
-    void updateItem(TreeItem item, const TreeItemLook& look) override;
-    void deleteItem(TreeItem item) override;
 
     // Brings the items in line with the model after a change described by `hint`.
     void updateView(int hint);
@@ -44,9 +37,6 @@ public:
     // owner and shown, and its command stays disabled until it is closed.
     void adoptModelessDialog(int commandId, QWidget* dialog);
 
-    static ProjectNode* nodeOf(const QTreeWidgetItem* item);
-    static QTreeWidgetItem* itemOf(TreeItem item) { return reinterpret_cast<QTreeWidgetItem*>(item); }
-
 protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,21 +44,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void nodeExpansionChanged() override;
 
 private:
     enum class HitPart { Nothing, Label, ExpandButton, RowElsewhere };
     HitPart hitTest(const QPoint& pos, QTreeWidgetItem** item) const;
-    void applyLook(QTreeWidgetItem* item, const TreeItemLook& look);
-    void onExpansionChanged(QTreeWidgetItem* item, bool expanded);
     // The selection counts the command rules read.
     void countSelection(ProjectRootNode& root);
     void scrollRootToTop();
 
     CProjectWnd& window_;
     const ProjectRootNode* shownRoot_ = nullptr;
-    // Items whose expansion must be applied once their children are in.
-    std::vector<QTreeWidgetItem*> pendingExpansion_;
-    bool updating_ = false;
     int removableCount_ = 0;
     int selectedFileCount_ = 0;
     int targetCount_ = 0;

@@ -1,13 +1,12 @@
 #include "ui/CrossReferenceDialog.h"
 #include "platform/Messages.h"
+#include "ui/ButtonRowLayout.h"
 #include "ui/QtText.h"
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace torvane {
 
@@ -65,13 +64,7 @@ CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, AddHandler o
     grid->addWidget(clearOnAdd_, 4, 3);
 
     add_->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(add_);
-    buttons->addWidget(close_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layOutAboveButtonRow(*this, grid, {add_, close_});
 
     connect(add_, &QPushButton::clicked, this, &CCrossReferenceDialog::accept);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,14 +1,13 @@
 #include "ui/IndexEntryDialog.h"
 #include "platform/Messages.h"
+#include "ui/ButtonRowLayout.h"
 #include "ui/IndexEntryEditText.h"
 #include "ui/IndexEntryTargetsDialog.h"
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace torvane {
 
@@ -49,13 +48,7 @@ EntryDialog::EntryDialog(EntryDialogMode mode, const OutputFlags& outputs, const
     sortAs_ = newField(grid, 5, 0, "Sort as", 2);
     grid->addWidget(clearOnAdd_, 7, 0);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(add_);
-    buttons->addWidget(close_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layOutAboveButtonRow(*this, grid, {add_, close_});
 
     autoCopy_->setChecked(true);
     setWindowTitle(adding ? "Add Index Entry to Selected Targets" : "Edit Selected Index Entries");

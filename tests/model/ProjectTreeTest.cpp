@@ -2,17 +2,14 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 
+#include "MakeEntry.h"
+
 #include <gtest/gtest.h>
 
 namespace torvane {
 namespace {
 
-std::unique_ptr<IndexEntry> makeEntry(std::string_view sortAs)
-{
-    auto e = std::make_unique<IndexEntry>();
-    e->setTexts(sortAs, sortAs, "Untitled", sortAs);
-    return e;
-}
+using test::makeEntry;
 
 std::unique_ptr<CrossReference> makeReference(std::string_view heading, std::string_view locatorSort)
 {

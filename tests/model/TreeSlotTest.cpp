@@ -4,17 +4,14 @@
 #include "model/SourceFile.h"
 #include "model/TreeSlot.h"
 
+#include "MakeEntry.h"
+
 #include <gtest/gtest.h>
 
 namespace torvane {
 namespace {
 
-std::unique_ptr<IndexEntry> makeEntry(std::string_view sortAs)
-{
-    auto e = std::make_unique<IndexEntry>();
-    e->setTexts(sortAs, sortAs, "Untitled", sortAs);
-    return e;
-}
+using test::makeEntry;
 
 // Hands out a new item for every insert and records deletions.
 class HandleTree final : public TreeControl {

@@ -1,3 +1,4 @@
+#include "FieldMessages.h"
 #include "UiTestSupport.h"
 #include "model/IndexEntry.h"
 #include "model/ProjectRootNode.h"
@@ -22,12 +23,11 @@
 namespace torvane {
 namespace {
 
-const std::string kHeading = "Please correct the following errors:\n";
-const std::string kRequired = "\n  Required field missing.\n";
-const std::string kMarker = "\n  Field may not contain \"<!-- HTML Torvane\" or \"HTML Torvane -->\"\n";
-const std::string kQuote = "\n  To include a quotation mark (\"), precede it with a backslash, like this:\n      \\\"\n";
-const std::string kBackslash =
-    "\n  A backslash (\\) must precede a comma, a quotation mark, or another backslash:\n      \\, \\\" or \\\\\n";
+using test::kBackslash;
+using test::kHeading;
+using test::kMarker;
+using test::kQuote;
+using test::kRequired;
 
 IndexEntryValues typed(std::string indexAs, std::string helpAs, std::string helpTitle, std::string sortAs)
 {

@@ -1,4 +1,5 @@
 #include "ui/FilenamesDialogCommand.h"
+#include "document/ProjectFileWriter.h"
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
 #include "platform/TextUtil.h"
@@ -32,7 +33,7 @@ void runSetFilenames(CProjectWnd& window, AppServices& services)
     // Renamed, the project must exist on disk at once under its new name. When
     // that fails the project keeps its old names, so it still has a file.
     if (asciiLower(names->project) != asciiLower(before.project) &&
-        !writeProjectFileStub(directory + names->project, "4.0", names->outputs(), services))
+        !writeProjectFileStub(directory + names->project, renamedProjectStub(names->outputs()), services))
         return;
     document.setFileNames(names->project, names->index, names->htmlHelp, names->javaHelp, names->javaMap);
     window.setWindowTitle(fromBytes(document.title()));

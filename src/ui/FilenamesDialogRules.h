@@ -65,12 +65,9 @@ struct OverwriteGuard {
 std::optional<ProjectFileNames> settleOverwrites(ProjectFileNames names, const OverwriteGuard& guard,
                                                  const std::optional<ProjectFileNames>& refill);
 
-// The short project file written before the first save: its head and the
-// output names, with no pages. `version` is "4.0" or "3.0".
-std::string projectFileStub(std::string_view version, const OutputNames& outputs);
-// Writes the stub at `path`, replacing any file there; a failure is reported
-// to the user and gives false.
-bool writeProjectFileStub(const std::string& path, std::string_view version, const OutputNames& outputs,
-                          AppServices& services);
+// Writes `text`, the short project file written before the first save, at
+// `path`, replacing any file there; a failure is reported to the user and
+// gives false.
+bool writeProjectFileStub(const std::string& path, const std::string& text, AppServices& services);
 
 } // namespace torvane

@@ -1,7 +1,7 @@
 #include "ui/CrossReferenceDialog.h"
 #include "platform/Messages.h"
 #include "ui/ButtonRowLayout.h"
-#include "ui/QtText.h"
+#include "ui/EditBytes.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -85,7 +85,7 @@ void CCrossReferenceDialog::showValues(const CrossReferenceValues& values)
     CrossReferenceValues shown = values;
     const auto texts = textsOf(shown);
     for (int which = 0; which < CrossReferenceFieldCount; ++which)
-        field(which)->setText(fromBytes(*texts[static_cast<size_t>(which)]));
+        showBytes(*field(which), *texts[static_cast<size_t>(which)]);
     link_->setChecked(values.linkToLocator);
     applyLinkRule();
 }
@@ -95,7 +95,7 @@ CrossReferenceValues CCrossReferenceDialog::valuesShown() const
     CrossReferenceValues values;
     const auto texts = textsOf(values);
     for (int which = 0; which < CrossReferenceFieldCount; ++which)
-        *texts[static_cast<size_t>(which)] = field(which)->text().toStdString();
+        *texts[static_cast<size_t>(which)] = textBytes(*field(which));
     values.linkToLocator = link_->isChecked();
     return values;
 }

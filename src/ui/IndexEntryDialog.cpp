@@ -1,7 +1,7 @@
 #include "ui/IndexEntryDialog.h"
 #include "platform/Messages.h"
 #include "ui/ButtonRowLayout.h"
-#include "ui/IndexEntryEditText.h"
+#include "ui/EditBytes.h"
 #include "ui/IndexEntryTargetsDialog.h"
 #include <QCheckBox>
 #include <QEvent>

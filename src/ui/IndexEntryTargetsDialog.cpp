@@ -1,6 +1,6 @@
 #include "ui/IndexEntryTargetsDialog.h"
 #include "platform/Messages.h"
-#include "ui/IndexEntryEditText.h"
+#include "ui/EditBytes.h"
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -13,7 +13,8 @@ namespace {
 
 QLineEdit* addField(QFormLayout* form, const char* label, const std::string& text, bool enabled)
 {
-    auto* edit = new QLineEdit(fromBytes(text));
+    auto* edit = new QLineEdit;
+    showBytes(*edit, text);
     auto* caption = new QLabel(label);
     caption->setBuddy(edit);
     caption->setEnabled(enabled);

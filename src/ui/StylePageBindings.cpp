@@ -1,5 +1,5 @@
 #include "ui/StylePageBindings.h"
-#include "ui/QtText.h"
+#include "ui/EditBytes.h"
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,7 +32,7 @@ void StylePageBindings::load(const StyleSettings& values) const
         radios.group->setExclusive(true);
     }
     for (const Text& text : texts_)
-        text.edit->setText(fromBytes(values.*text.field));
+        showBytes(*text.edit, values.*text.field);
 }
 
 void StylePageBindings::store(StyleSettings& values) const
@@ -44,7 +44,7 @@ void StylePageBindings::store(StyleSettings& values) const
             values.*radios.field = chosen + radios.firstValue;
     }
     for (const Text& text : texts_)
-        values.*text.field = text.edit->text().toStdString();
+        values.*text.field = textBytes(*text.edit);
 }
 
 } // namespace torvane

@@ -1,0 +1,24 @@
+#pragma once
+#include "ui/QtText.h"
+#include <QByteArray>
+#include <QLineEdit>
+#include <QVariant>
+#include <string>
+
+namespace torvane {
+
+// Edit fields keep the bytes they were filled with, so that a field the user
+// left alone hands back exactly those bytes whatever their encoding.
+inline void showBytes(QLineEdit& edit, const std::string& text)
+{
+    edit.setProperty("torvaneBytes", QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    edit.setText(fromBytes(text));
+}
+
+inline std::string textBytes(const QLineEdit& edit)
+{
+    const QByteArray original = edit.property("torvaneBytes").toByteArray();
+    return toBytes(edit.text(), std::string_view(original.constData(), static_cast<std::size_t>(original.size())));
+}
+
+} // namespace torvane

@@ -104,11 +104,11 @@ void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* or
 {
     if (addingFiles_)
         return;
+    // With nothing selected the step is still recorded, changing nothing,
+    // so that every Add of the dialog is one step of the history.
+    pushUndo(ActionAddIndexEntry);
     std::vector<ProjectNode*> holders;
     root_->collect(holders, kSelectedHolders);
-    if (holders.empty())
-        return;
-    pushUndo(ActionAddIndexEntry);
     for (ProjectNode* holder : holders) {
         keepPriorState(*holder);
         holder->addEntry(entryFrom(values));

@@ -159,8 +159,11 @@ TEST_F(ActionsTest, AddIndexEntryGoesToEverySelectedHolderOnce)
     select(doc.root().localFiles());
     doc.root().localFiles().setSelected(false);
     const std::size_t depth = doc.history().undoDepth();
+    const std::size_t entries = doc.root().count(NodeKindMask::Entries);
     doc.addIndexEntry(kPear);
-    EXPECT_EQ(doc.history().undoDepth(), depth) << "nothing selected: nothing recorded";
+    EXPECT_EQ(doc.history().undoDepth(), depth + 1) << "nothing selected: a step that changes nothing";
+    EXPECT_EQ(doc.undoCode(), ActionAddIndexEntry);
+    EXPECT_EQ(doc.root().count(NodeKindMask::Entries), entries);
 }
 
 TEST_F(ActionsTest, RemovingTheCurrentFileSelectsTheRootAndDropsEmptiedFolders)

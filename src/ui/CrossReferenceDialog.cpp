@@ -3,6 +3,7 @@
 #include "ui/ButtonRowLayout.h"
 #include "ui/EditBytes.h"
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,10 +112,13 @@ void CCrossReferenceDialog::applyLinkRule()
     field(FieldLocatorSort)->setEnabled(link_->isChecked());
 }
 
-void CCrossReferenceDialog::showEvent(QShowEvent* event)
+// Whenever the dialog gets the focus, typing starts in the heading.
+bool CCrossReferenceDialog::event(QEvent* event)
 {
-    QDialog::showEvent(event);
-    field(FieldHeading)->setFocus(Qt::OtherFocusReason);
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        field(FieldHeading)->setFocus(Qt::OtherFocusReason);
+    return handled;
 }
 
 void CCrossReferenceDialog::accept()

@@ -43,7 +43,7 @@ public slots:
     void accept() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     CCrossReferenceDialog(MessageSink& messages, AddHandler onAdd, const CrossReferenceValues& initial,

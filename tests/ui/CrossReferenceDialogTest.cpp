@@ -282,6 +282,14 @@ TEST_F(CrossReferenceHooks, CreateAddsUndoableRecordsUnderOneLocatorUntilClosed)
     EXPECT_TRUE(document().isModified());
     EXPECT_EQ(window->undoActionName(), "Create Cross-Reference");
 
+    // Coming back to the dialog, typing starts in the heading again.
+    dialog->field(FieldLocatorSort)->setFocus();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == dialog; }));
+    EXPECT_EQ(dialog->focusWidget(), dialog->field(FieldHeading));
+
     // The same seven values again leave the locator as it was.
     add(*dialog, "Stone fruit", "cherries");
     EXPECT_EQ(cherries->crossReferenceCount(), 2u);

@@ -34,6 +34,12 @@ TEST(EditBytes, TextThatIsNotUtf8ComesBackByteForByte)
     EXPECT_EQ(textBytes(edit), kCodePage);
     edit.setText(edit.text() + "s");
     EXPECT_EQ(textBytes(edit), "caf\xE9s");
+
+    // A limit on typing keeps a longer stored value whole.
+    QLineEdit limited;
+    limited.setMaxLength(4);
+    showBytes(limited, "images/long/");
+    EXPECT_EQ(textBytes(limited), "images/long/");
 }
 
 TEST(EditBytes, ConfirmingAnEditDialogLeavesCodePageTextAlone)

@@ -113,17 +113,7 @@ void DirectoryNode::removeFile(SourceFile* child)
 
 std::unique_ptr<SourceFile> DirectoryNode::exchangeFile(std::string_view name, std::unique_ptr<SourceFile> incoming)
 {
-    std::unique_ptr<SourceFile> outgoing;
-    if (auto found = files_.find(name); found != files_.end()) {
-        outgoing = std::move(found->second);
-        files_.erase(found);
-        outgoing->detach();
-    }
-    if (incoming) {
-        SourceFile& placed = *incoming;
-        files_.emplace(placed.label(), std::move(incoming));
-        adoptReplacement(placed, outgoing.get());
-    }
+    std::unique_ptr<SourceFile> outgoing = exchangeChild(files_, name, std::move(incoming));
     if (isEmpty())
         onEmptied();
     return outgoing;

@@ -38,18 +38,7 @@ void ExternalUrlsNode::removeUrl(ExternalUrl* url)
 
 std::unique_ptr<ExternalUrl> ExternalUrlsNode::exchangeUrl(std::string_view url, std::unique_ptr<ExternalUrl> incoming)
 {
-    std::unique_ptr<ExternalUrl> outgoing;
-    if (auto found = urls_.find(url); found != urls_.end()) {
-        outgoing = std::move(found->second);
-        urls_.erase(found);
-        outgoing->detach();
-    }
-    if (incoming) {
-        ExternalUrl& placed = *incoming;
-        urls_.emplace(placed.label(), std::move(incoming));
-        adoptReplacement(placed, outgoing.get());
-    }
-    return outgoing;
+    return exchangeChild(urls_, url, std::move(incoming));
 }
 
 std::vector<ExternalUrl*> ExternalUrlsNode::urls() const

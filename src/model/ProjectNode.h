@@ -130,6 +130,25 @@ protected:
     void setIconKind(int kind);
     // A new child of a selected, collapsed node starts selected.
     void adoptChild(ProjectNode& child);
+    // Puts `incoming` (may be null) in place of the child keyed `key` in
+    // `children` and returns that child detached (null when there was none).
+    // The incoming node keeps the display state of the node it replaces.
+    template <typename Children, typename Node = typename Children::mapped_type::element_type>
+    std::unique_ptr<Node> exchangeChild(Children& children, std::string_view key, std::unique_ptr<Node> incoming)
+    {
+        std::unique_ptr<Node> outgoing;
+        if (auto found = children.find(key); found != children.end()) {
+            outgoing = std::move(found->second);
+            children.erase(found);
+            outgoing->detach();
+        }
+        if (incoming) {
+            Node& placed = *incoming;
+            children.emplace(placed.label(), std::move(incoming));
+            adoptReplacement(placed, outgoing.get());
+        }
+        return outgoing;
+    }
     // Adopts a subtree put back in place of `outgoing` (null when the place
     // was empty). It keeps the display state of the node it replaces.
     void adoptReplacement(ProjectNode& incoming, ProjectNode* outgoing);

@@ -2,6 +2,7 @@
 
 #include "model/CrossReference.h"
 #include "model/IndexEntry.h"
+#include "platform/TextUtil.h"
 
 namespace torvane {
 
@@ -15,6 +16,21 @@ CrossReferenceValues CrossReferenceValues::of(const CrossReference& record)
 {
     return {record.heading(), record.headingSort(), record.separator(),    record.reference(),
             record.locator(), record.locatorSort(), record.linkToLocator()};
+}
+
+std::optional<std::string> urlToAdd(std::string_view typed)
+{
+    std::string kept;
+    kept.reserve(typed.size());
+    for (const char c : typed) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F)
+            kept.push_back(c);
+    }
+    const std::string_view url = trimLeft(kept);
+    if (url.empty())
+        return std::nullopt;
+    return std::string(url);
 }
 
 } // namespace torvane

@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace torvane {
 
@@ -34,5 +36,10 @@ struct CrossReferenceValues {
     static CrossReferenceValues of(const CrossReference& record);
     bool operator==(const CrossReferenceValues&) const = default;
 };
+
+// The URL that Add External URLs takes from the typed text: leading white
+// space goes, and so does every control character (a line break inside a URL
+// would split its line of the project file). Nothing when no text is left.
+std::optional<std::string> urlToAdd(std::string_view typed);
 
 } // namespace torvane

@@ -1,5 +1,5 @@
 #include "ui/AddUrlsDialog.h"
-#include "platform/TextUtil.h"
+#include "document/EntryValues.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -7,20 +7,6 @@
 #include <QPushButton>
 
 namespace torvane {
-
-std::optional<std::string> urlToAdd(std::string_view typed)
-{
-    std::string kept;
-    for (const char c : typed) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte != 0x7F)
-            kept.push_back(c);
-    }
-    const std::string_view url = trimLeft(kept);
-    if (url.empty())
-        return std::nullopt;
-    return std::string(url);
-}
 
 AddUrlsDialog::AddUrlsDialog(AddUrl addUrl, QWidget* parent)
     : QDialog(parent), addUrl_(std::move(addUrl))

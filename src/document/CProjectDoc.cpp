@@ -179,27 +179,17 @@ void CProjectDoc::pushUndo(int code)
     history_.push(ProjectAction{code, {}, saveCount_});
 }
 
-void CProjectDoc::keepPriorState(ProjectNode& node)
-{
-    if (ProjectNode* holder = slotHolder(node))
-        if (!keptHolders_.contains(holder))
-            keepPlace(*holder, copyOfHolder(*holder));
-}
+void CProjectDoc::keepPriorState(ProjectNode& node) { keepPlace(node, true); }
 
-void CProjectDoc::keepAbsence(ProjectNode& created)
-{
-    if (ProjectNode* holder = slotHolder(created))
-        if (!keptHolders_.contains(holder))
-            keepPlace(*holder, nullptr);
-}
+void CProjectDoc::keepAbsence(ProjectNode& created) { keepPlace(created, false); }
 
-void CProjectDoc::keepPlace(ProjectNode& holder, std::unique_ptr<ProjectNode> state)
+void CProjectDoc::keepPlace(ProjectNode& node, bool present)
 {
+    ProjectNode* holder = slotHolder(node);
     ProjectAction* action = history_.newestUndo();
-    if (!action)
+    if (!holder || !action || !keptHolders_.insert(holder).second)
         return;
-    keptHolders_.insert(&holder);
-    action->places.push_back(PlaceState{slotOf(holder), std::move(state)});
+    action->places.push_back(PlaceState{slotOf(*holder), present ? copyOfHolder(*holder) : nullptr});
 }
 
 void CProjectDoc::trimUndo()

@@ -33,8 +33,8 @@ using CrossReferenceDialog =
 // disk. Windows, tests and scripts drive it through the same calls; views
 // learn about changes through DocumentView (addView).
 //
-// In short: root() is the tree (undo and redo put whole pages back, so views
-// rebuild on HintUndo and HintRedo), pathName() the project file's full path,
+// In short: root() is the tree (undo and redo put whole pages back in place
+// and release the items of those they take out), pathName() the project file's full path,
 // undoCode() and redoCode() the front actions for the menu texts (actionName
 // gives their names), and the ten actions below include the view-started
 // ones (removeSelected, excludeSelected, deleteRecords, acceptDefaultEntries).
@@ -128,8 +128,8 @@ public:
 
     // Loads the pages (the user may cancel between them) and reports them.
     void addFiles(const std::vector<std::string>& fullPaths, DocumentView* origin = nullptr);
-    // Leading blanks are dropped; a blank URL is ignored.
-    void addExternalUrl(std::string_view url, DocumentView* origin = nullptr);
+    // Leading blanks and control characters are dropped; a blank URL is ignored.
+    void addExternalUrl(std::string_view typed, DocumentView* origin = nullptr);
     // One entry for every selected file, target and URL.
     void addIndexEntry(const IndexEntryValues& values, DocumentView* origin = nullptr);
     // Removes the selected files, URLs and locators; the pages stay on disk.
@@ -164,7 +164,9 @@ private:
     // Puts the element's places into the tree and the states they replace
     // into the element, ready for the other queue.
     void exchangePlaces(ProjectAction& action);
-    void keepPlace(ProjectNode& holder, std::unique_ptr<ProjectNode> state);
+    // Files the place holding `node` in the running action, once: as it is
+    // now when `present`, else as empty.
+    void keepPlace(ProjectNode& node, bool present);
 
     AppServices& services_;
     int updateHint_ = HintNone;

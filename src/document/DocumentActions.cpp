@@ -3,7 +3,6 @@
 
 #include "model/EntryHolder.h"
 #include "model/ExternalUrl.h"
-#include "platform/TextUtil.h"
 
 #include <algorithm>
 #include <set>
@@ -85,16 +84,16 @@ void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentVi
     updateAllViews(HintFilesAdded, origin);
 }
 
-void CProjectDoc::addExternalUrl(std::string_view url, DocumentView* origin)
+void CProjectDoc::addExternalUrl(std::string_view typed, DocumentView* origin)
 {
     if (addingFiles_)
         return;
-    url = trimLeft(url);
-    if (url.empty())
+    const std::optional<std::string> url = urlToAdd(typed);
+    if (!url)
         return;
     pushUndo(ActionAddExternalUrls);
-    const bool known = root_->externalUrls().findUrl(url) != nullptr;
-    ExternalUrl& added = root_->findOrCreateUrl(url);
+    const bool known = root_->externalUrls().findUrl(*url) != nullptr;
+    ExternalUrl& added = root_->findOrCreateUrl(*url);
     if (!known)
         keepAbsence(added);
     finishAction(HintUrlAdded, origin);
@@ -191,9 +190,7 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, con
 
 void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& selected, DocumentView* origin)
 {
-    if (addingFiles_)
-        return;
-    if (selected.empty())
+    if (selected.empty() || addingFiles_)
         return;
     pushUndo(ActionDeleteEntriesAndCrossReferences);
     const std::vector<EntryRecord*> records = withoutRepeats(selected);

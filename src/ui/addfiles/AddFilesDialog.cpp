@@ -1,4 +1,5 @@
 #include "ui/addfiles/AddFilesDialog.h"
+#include "document/PagesBelow.h"
 #include "ui/addfiles/AddFilesListing.h"
 #include "ui/addfiles/AddFilesTree.h"
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "ui/crossrefs/CrossReferenceFields.h"
+#include "document/CrossReferenceRules.h"
+#include "document/EntryFieldRules.h"
 #include "platform/TextUtil.h"
-#include "ui/entries/IndexEntryFields.h"
 
 namespace torvane {
 

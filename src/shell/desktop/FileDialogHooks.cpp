@@ -4,7 +4,6 @@
 #include "ui/CommandIds.h"
 #include "ui/FilenamesDialogCommand.h"
 #include "ui/NewProject.h"
-#include "ui/TutorialPrompt.h"
 #include <QCoreApplication>
 
 namespace torvane {
@@ -27,8 +26,6 @@ void installFileDialogFrameHooks(FrameHooks& hooks, AppServices& services)
         AboutDialog dialog(QCoreApplication::applicationVersion().toStdString(), parent);
         dialog.exec();
     };
-    if (std::function<void()> open = tutorialOpener(programHelpFolder(), services.shell, services.profile))
-        hooks.tutorial = [open](QWidget*) { open(); };
 }
 
 } // namespace torvane

@@ -276,6 +276,77 @@ TEST(IndexGeneratorCrossReferences, LocatorPageNamesTheOtherGroupsFileWithSepara
     EXPECT_EQ(onePage.crossReferences()[0].link.locatorPage, "");
 }
 
+TEST(IndexGeneratorCrossReferences, LocatorsTheTreeMergesShareTheAnchorItCarries)
+{
+    IndexGenerator generator;
+    generator.addCrossReference("Pomme", "pomme", ".", "See", "Apple", "Apple", true);
+    generator.addCrossReference("Malus", "malus", ".", "See", "apple", "apple", true);
+    generator.addCrossReference("Fruit", "fruit", ".", "See", "Apple", "Apple", true);
+    add(generator, {"apple", "apple", "", "a.htm"});
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Html);
+
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"apple", "Fruit", "Malus", "Pomme"}));
+    const int anchor = generator.topLevelNodes()[0]->anchorNumber;
+    EXPECT_NE(anchor, 0);
+    for (const IndexGenerator::CrossReferenceCopy& copy : generator.crossReferences()) {
+        EXPECT_EQ(copy.link.anchorNumber, anchor) << copy.heading;
+        EXPECT_TRUE(copy.link.linkToLocator) << copy.heading;
+    }
+}
+
+TEST(IndexGeneratorCrossReferences, LocatorWithoutAPlaceInTheTreeIsNotALink)
+{
+    IndexGenerator generator;
+    generator.addCrossReference("Nothing", "nothing", ".", "See", "(blank)", "", true);
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Html);
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Nothing"}));
+    EXPECT_FALSE(generator.crossReferences()[0].link.linkToLocator);
+}
+
+TEST(IndexGeneratorCrossReferences, HeadingEscapesAreResolvedOnce)
+{
+    IndexGenerator generator;
+    generator.addCrossReference("Smith\\, John", "smith\\, john", ".", "See", "Authors", "authors", true);
+    generator.addCrossReference("Smith, Jane", "smith, jane", ".", "See", "Authors", "authors", true);
+    generator.addCrossReference("C:\\\\dir", "c:\\\\dir", ".", "See", "Folders", "folders", true);
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Html);
+
+    ASSERT_EQ(topTexts(generator),
+              (std::vector<std::string>{"authors", "C:\\dir", "folders", "Smith", "Smith, John"}));
+    const IndexNode& smith = *generator.topLevelNodes()[3];
+    ASSERT_EQ(smith.children.size(), 1u);
+    EXPECT_EQ(smith.children[0]->text, "Jane");
+    EXPECT_EQ(generator.topLevelNodes()[4]->crossReferences.size(), 1u);
+}
+
+TEST(IndexGeneratorSort, EqualItemsKeepTheProjectOrderInBothModes)
+{
+    IndexGenerator generator;
+    std::vector<std::string> locators;
+    for (int i = 0; i < 20; ++i) {
+        const std::string locator = "Topic " + std::to_string((i * 7) % 20);
+        locators.push_back(locator);
+        generator.addCrossReference("Fruit", "fruit", ".", "See", locator, locator, true);
+    }
+    for (int i = 0; i < 20; ++i) add(generator, {"pear", "Pear", "Pear", "same.htm"});
+    generator.addEntry("pear", "Pear", "Pear", "same.htm", "", "Last", "", "");
+    generator.numberCrossReferenceAnchors();
+    for (IndexMode mode : {IndexMode::Html, IndexMode::Help}) {
+        generator.buildTree(mode);
+        const IndexNode& fruit = *generator.topLevelNodes()[0];
+        ASSERT_EQ(fruit.text, "Fruit");
+        std::vector<std::string> shown;
+        for (const CrossReferenceLink* link : fruit.crossReferences) shown.push_back(link->locator);
+        EXPECT_EQ(shown, locators);
+        const IndexNode& pear = *generator.topLevelNodes()[1];
+        ASSERT_EQ(pear.locators.size(), 21u);
+        EXPECT_EQ(pear.locators.back()->helpTitle, "Last");
+    }
+}
+
 TEST(IndexGeneratorCopies, FieldsAreResolvedWhereThePlainTextIsShown)
 {
     IndexGenerator generator;

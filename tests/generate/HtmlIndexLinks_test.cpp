@@ -170,11 +170,7 @@ TEST_F(HtmlIndexLinksTest, EveryLinkLeadsToAFileAndAnchorInEveryLayout)
         [this] {
             entry("#hash", "#hash", "s.htm");
             entry("3d", "3D", "n.htm");
-            entry("apple", "Apple", "a.htm");
-            entry("apple", "Apple", "b.htm#x");
-            entry("dog", "Dog", "d.htm");
-            entry("fruit apples", "Fruit, Apples", "f.htm#ap");
-            entry("fruit pears", "Fruit, Pears", "f.htm#pe");
+            addLettersADF();
             entry("zebra", "zebra", "sub/page two.htm#t");
             see("Dogs", ",", "See", "dog");
             see("Zebras", ",", "See also", "apple");

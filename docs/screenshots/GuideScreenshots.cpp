@@ -14,7 +14,7 @@
 #include "ui/CProjectWnd.h"
 #include "ui/CommandIds.h"
 #include "ui/CrossReferenceDialog.h"
-#include "ui/CrossReferenceFields.h"
+#include "document/CrossReferenceRules.h"
 #include "ui/FilenamesDialog.h"
 #include "ui/HtmlToolsDialog.h"
 #include "ui/IndexEntryDialog.h"

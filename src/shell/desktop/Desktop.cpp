@@ -7,11 +7,11 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/desktop/DesktopHooks.h"
 #include "shell/desktop/FreedMemory.h"
-#include "ui/Icons.h"
-#include "ui/ProgressDialog.h"
-#include "ui/QtMessageSink.h"
-#include "ui/ReportDialog.h"
-#include "ui/TutorialPrompt.h"
+#include "ui/common/Icons.h"
+#include "ui/common/ProgressDialog.h"
+#include "ui/common/QtMessageSink.h"
+#include "ui/common/ReportDialog.h"
+#include "ui/frame/TutorialPromptDialog.h"
 #include <QApplication>
 #include <string>
 #include <vector>

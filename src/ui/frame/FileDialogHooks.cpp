@@ -3,7 +3,6 @@
 #include "platform/AppServices.h"
 #include "ui/frame/AboutDialog.h"
 #include "ui/frame/NewProject.h"
-#include "ui/frame/TutorialPromptDialog.h"
 #include <QCoreApplication>
 
 namespace torvane {
@@ -21,8 +20,6 @@ void installFileDialogFrameHooks(FrameHooks& hooks, AppServices& services)
         AboutDialog dialog(QCoreApplication::applicationVersion().toStdString(), parent);
         dialog.exec();
     };
-    if (std::function<void()> open = tutorialOpener(programHelpFolder(), services.shell, services.profile))
-        hooks.tutorial = [open](QWidget*) { open(); };
 }
 
 } // namespace torvane

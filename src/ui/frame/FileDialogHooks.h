@@ -5,8 +5,8 @@ namespace torvane {
 
 struct AppServices;
 
-// File New (in the frame whose command runs it, through its openProject hook),
-// About, and Tutorial when a tutorial lies beside the program.
+// File New (in the frame whose command runs it, through its openProject hook)
+// and About.
 void installFileDialogFrameHooks(FrameHooks& hooks, AppServices& services);
 
 } // namespace torvane

@@ -2,7 +2,6 @@
 #include "generate/HtmlIndexBody.h"
 #include "generate/HtmlIndexChrome.h"
 #include "generate/IndexGenerator.h"
-#include "generate/OutputCollisions.h"
 #include "generate/OwnOutputs.h"
 #include "platform/FileAccess.h"
 #include <set>
@@ -18,7 +17,7 @@ const char* const kLetterGroups = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // HTML Torvane wrote as an index file is removed.
 void removeEarlierFiles(const HtmlIndexPlan& plan, const std::set<std::string>& written)
 {
-    for (const std::string& name : htmlIndexFileNames(plan.indexFileName())) {
+    for (const std::string& name : htmlIndexFileNames(plan.base, plan.extension)) {
         if (written.count(name)) continue;
         const std::string path = plan.pathOf(name);
         if (fileExists(path) && mayReplaceOutput(path)) deleteFile(path);
@@ -118,8 +117,8 @@ bool writeHtmlIndexPages(const HtmlIndexPlan& plan, MessageSink& messages, std::
     groups += kLetterGroups;
     for (char group : groups)
         if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages, written);
-    // Without entries the frame set and the letter links still name the first letter's page.
-    if (plan.topLevel.empty())
+    // Without letter entries the frame set and the letter links still name the first letter's page.
+    if (!plan.anyLetterPresent())
         ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages, written);
     return ok;
 }

@@ -1,5 +1,6 @@
 #include "generate/OutputCollisions.h"
 
+#include "generate/HtmlIndexPlan.h"
 #include "model/LocalFilesNode.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
@@ -21,6 +22,15 @@ struct NoCaseLess {
     bool operator()(const std::string& a, const std::string& b) const { return compareNoCase(a, b) < 0; }
 };
 
+// The files the HTML index named `indexName` may consist of.
+std::vector<std::string> htmlIndexFiles(std::string_view indexName)
+{
+    const std::string_view name = bareName(indexName);
+    const std::size_t dot = name.find_last_of('.');
+    const std::string_view extension = dot == std::string_view::npos ? std::string_view() : name.substr(dot);
+    return htmlIndexFileNames(std::string(name.substr(0, dot)), std::string(extension));
+}
+
 std::string_view outputTitle(IndexOutput output)
 {
     switch (output) {
@@ -34,19 +44,6 @@ std::string_view outputTitle(IndexOutput output)
 }
 
 } // namespace
-
-std::vector<std::string> htmlIndexFileNames(std::string_view indexName)
-{
-    const std::string_view name = bareName(indexName);
-    const std::size_t dot = name.find_last_of('.');
-    const std::string base(name.substr(0, dot));
-    const std::string extension(dot == std::string_view::npos ? std::string_view() : name.substr(dot));
-    std::vector<std::string> names = {base + extension, base + "-content" + extension, base + "-nav" + extension,
-                                      base + "-Symbols" + extension, base + "-Numbers" + extension};
-    for (char letter = 'A'; letter <= 'Z'; ++letter)
-        names.push_back(base + "-" + letter + extension);
-    return names;
-}
 
 std::vector<FileNameCollision> fileNameCollisions(const IndexOutputNames& outputs, std::string_view projectFileName,
                                                   const ProjectRootNode& root)
@@ -71,7 +68,7 @@ std::vector<FileNameCollision> fileNameCollisions(const IndexOutputNames& output
     };
     if (!project.empty())
         check(IndexOutput::ProjectFile, project);
-    for (const std::string& name : htmlIndexFileNames(outputs.htmlIndex))
+    for (const std::string& name : htmlIndexFiles(outputs.htmlIndex))
         check(IndexOutput::HtmlIndex, name);
     check(IndexOutput::HtmlHelp, std::string(bareName(outputs.htmlHelp)));
     check(IndexOutput::JavaHelp, std::string(bareName(outputs.javaHelp)));

@@ -9,12 +9,6 @@ namespace torvane {
 
 class ProjectRootNode;
 
-// The files of the HTML index named `indexName` (folder part ignored): the
-// index itself, its frame content and navigation pages and the page of every
-// letter group; Make Index writes some of them and removes the others as
-// left from an earlier run.
-std::vector<std::string> htmlIndexFileNames(std::string_view indexName);
-
 enum class IndexOutput { HtmlIndex, HtmlHelp, JavaHelp, JavaMap, ProjectFile };
 
 // A file name of the project that would replace or remove a file it must

@@ -50,19 +50,6 @@ TEST_F(FileNameCollisions, AProjectFileNamedLikeAPageAndCleanNamesAreTold)
     EXPECT_TRUE(fileNameCollisions({"guide-B.htm", "x.hhk", "x.xml", "x.jhm"}, "x.ipj", root).empty());
 }
 
-TEST(HtmlIndexFileNames, NameTheIndexItsFramePagesAndEveryGroupPage)
-{
-    const std::vector<std::string> names = htmlIndexFileNames("sub\\Book.html");
-    ASSERT_EQ(names.size(), 31u);
-    EXPECT_EQ(names[0], "Book.html");
-    EXPECT_EQ(names[1], "Book-content.html");
-    EXPECT_EQ(names[2], "Book-nav.html");
-    EXPECT_EQ(names[3], "Book-Symbols.html");
-    EXPECT_EQ(names[4], "Book-Numbers.html");
-    EXPECT_EQ(names[30], "Book-Z.html");
-    EXPECT_EQ(htmlIndexFileNames("Index")[5], "Index-A");
-}
-
 TEST(OwnOutputs, RecognisedByTheirMarksWhateverTheLetterCase)
 {
     EXPECT_TRUE(looksLikeOwnOutput(""));

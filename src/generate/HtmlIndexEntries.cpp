@@ -5,17 +5,6 @@ namespace torvane {
 
 namespace {
 
-// A page name may hold bytes that would end the attribute or open a tag.
-void appendAttributeValue(std::string& out, std::string_view value)
-{
-    for (char c : value) {
-        if (c == '"') out += "&quot;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else out += c;
-    }
-}
-
 // A node's cross-reference anchor goes out once, at the first place its
 // layout offers; a node that offers none gets it after its subtree.
 class PendingAnchor {
@@ -83,7 +72,7 @@ void EntryLineWriter::locatorLink(const LocatorLink& locator, std::string_view t
 {
     const std::string_view target = locator.frameTarget.empty() ? std::string_view(style_.htmlIndexTarget) : locator.frameTarget;
     out_ += "<A HREF=\"";
-    appendAttributeValue(out_, locator.address);
+    out_ += locator.address;
     out_ += '"';
     if (!target.empty()) {
         out_ += " TARGET=\"";

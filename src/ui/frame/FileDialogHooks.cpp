@@ -4,7 +4,6 @@
 #include "ui/commands/CommandIds.h"
 #include "ui/filenames/FilenamesDialogCommand.h"
 #include "ui/frame/NewProject.h"
-#include "ui/frame/TutorialPromptDialog.h"
 #include <QCoreApplication>
 
 namespace torvane {
@@ -27,8 +26,6 @@ void installFileDialogFrameHooks(FrameHooks& hooks, AppServices& services)
         AboutDialog dialog(QCoreApplication::applicationVersion().toStdString(), parent);
         dialog.exec();
     };
-    if (std::function<void()> open = tutorialOpener(programHelpFolder(), services.shell, services.profile))
-        hooks.tutorial = [open](QWidget*) { open(); };
 }
 
 } // namespace torvane

@@ -9,8 +9,8 @@ struct AppServices;
 // Filenames on every project window.
 void installFilenamesHook(CProjectWnd::Hooks& hooks, AppServices& services);
 
-// File New (in the frame whose command runs it, through its openProject hook),
-// About, and Tutorial when a tutorial lies beside the program.
+// File New (in the frame whose command runs it, through its openProject hook)
+// and About.
 void installFileDialogFrameHooks(FrameHooks& hooks, AppServices& services);
 
 } // namespace torvane

@@ -1,9 +1,8 @@
 #include "ui/frame/TutorialPromptDialog.h"
 #include "platform/AppOptions.h"
-#include "platform/FileAccess.h"
-#include "platform/ShellLauncher.h"
+#include "platform/UserGuide.h"
+#include "ui/help/GuideHelp.h"
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -41,19 +40,12 @@ bool TutorialPromptDialog::doNotShowAgain() const
     return doNotShowAgain_->isChecked();
 }
 
-std::string programHelpFolder()
+std::function<void()> tutorialOpener(const GuideViewer& guide, Profile& profile)
 {
-    const QByteArray folder = QCoreApplication::applicationDirPath().toUtf8();
-    return std::string(folder.constData(), static_cast<std::size_t>(folder.size())) + "/";
-}
-
-std::function<void()> tutorialOpener(const std::string& helpFolder, ShellLauncher& shell, Profile& profile)
-{
-    const std::string path = helpFolder + kTutorialFileName;
-    if (!fileExists(path))
+    if (!guide.available())
         return {};
-    return [path, &shell, &profile] {
-        shell.openDocument(path);
+    return [&guide, &profile] {
+        guide.open(kGuideTutorialPage);
         clearPromptTutorial(profile);
     };
 }

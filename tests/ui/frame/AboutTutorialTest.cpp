@@ -3,6 +3,7 @@
 #include "ui/frame/FileDialogHooks.h"
 #include "ui/frame/AboutDialog.h"
 #include "ui/frame/TutorialPromptDialog.h"
+#include "ui/help/GuideHelp.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -78,13 +79,13 @@ protected:
 
     test::TempDir dir;
     test::TestApp app;
+    const GuideViewer guide{dir.dir(), app.shell, app.profile};
     std::function<void()> opener;
 };
 
 TEST_F(TutorialOffer, TickedSkipStopsTheOfferAndOpensNothing)
 {
-    dir.write(kTutorialFileName, "tutorial");
-    opener = tutorialOpener(dir.dir(), app.shell, app.profile);
+    opener = tutorialOpener(guide, app.profile);
     ASSERT_TRUE(opener);
     offer(false, false);
     EXPECT_TRUE(shouldPromptTutorial(app.profile));
@@ -98,25 +99,28 @@ TEST_F(TutorialOffer, TickedSkipStopsTheOfferAndOpensNothing)
 
 TEST_F(TutorialOffer, RunningTheTutorialOpensItAndStopsTheOffer)
 {
-    dir.write(kTutorialFileName, "tutorial");
-    opener = tutorialOpener(dir.dir(), app.shell, app.profile);
+    opener = tutorialOpener(guide, app.profile);
     offer(false, true);
-    EXPECT_EQ(app.shell.launches, std::vector<std::string>{"document " + dir.dir() + "Tutorial.hlp"});
+    EXPECT_EQ(app.shell.launches, std::vector<std::string>{"document file://" + dir.dir() + "tutorial.htm"});
     EXPECT_FALSE(shouldPromptTutorial(app.profile));
 }
 
-TEST_F(TutorialOffer, NoTutorialBesideTheProgramMeansNoOffer)
+TEST_F(TutorialOffer, NoGuideMeansNoOfferAndNoHelp)
 {
-    EXPECT_FALSE(tutorialOpener(dir.dir(), app.shell, app.profile));
-    EXPECT_FALSE(offerShowsPrompt({}));
+    const GuideViewer none("", app.shell, app.profile);
+    EXPECT_FALSE(tutorialOpener(none, app.profile));
+    EXPECT_FALSE(offerShowsPrompt(tutorialOpener(none, app.profile)));
     EXPECT_TRUE(shouldPromptTutorial(app.profile));
 
     FrameHooks hooks;
     installFileDialogFrameHooks(hooks, app.services);
     EXPECT_TRUE(hooks.about);
     EXPECT_TRUE(hooks.newProject);
-    EXPECT_EQ(static_cast<bool>(hooks.tutorial),
-              std::filesystem::exists(programHelpFolder() + kTutorialFileName));
+    installGuideHooks(hooks, none, app.profile);
+    EXPECT_FALSE(hooks.tutorial);
+    EXPECT_FALSE(hooks.helpTopics);
+    none.open("index.htm");
+    EXPECT_TRUE(app.shell.launches.empty());
 }
 
 TEST(TutorialPromptDialog, EscapeSkipsButKeepsTheTick)

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <utility>
 
 namespace torvane {
@@ -64,6 +65,11 @@ bool CProjectDoc::openProject(const std::string& path)
         return false;
     }
     const std::vector<std::string> lines = splitProjectLines(text);
+    if (!text.empty() && !holdsProjectLines(lines)) {
+        services_.reports.logFileError(FileFailure{"Read", pathName_, CauseInvalidFile, 0});
+        services_.reports.reportFileErrors(services_.presenter);
+        return false;
+    }
     readStyleSections(lines, styles_);
     LocalFilesSection localFiles = readLocalFilesSection(lines);
     outputNames_ = localFiles.names;
@@ -138,6 +144,8 @@ bool CProjectDoc::save()
         return false;
     Progress& progress = services_.progress;
     bool progressShown = false;
+    // Where a killed save may have left temporaries: every folder written to.
+    std::set<std::string> foldersWritten = {parentFolder(pathName_)};
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
         if (!progressShown) {
             progress.begin("Save Project Progress", count);
@@ -145,7 +153,10 @@ bool CProjectDoc::save()
         }
         // A save cannot stop half-way: the project file must list every page.
         progress.step(index, file.fullPath());
-        if (file.isModified() && rewriteSourceFile(file) == RewriteOk)
+        if (!file.isModified())
+            return;
+        foldersWritten.insert(parentFolder(file.fullPath()));
+        if (rewriteSourceFile(file) == RewriteOk)
             file.setModified(false);
     };
     const std::string text = writeProjectFile(styles_, outputNames_, *root_, rewriteModified);
@@ -156,6 +167,8 @@ bool CProjectDoc::save()
     const auto failure = writeFileAtomically(pathName_, text);
     if (failure)
         services_.reports.logFileError(*failure);
+    for (const std::string& folder : foldersWritten)
+        removeStaleTemporaries(folder);
     services_.reports.reportFileErrors(services_.presenter);
     if (failure)
         return false;

@@ -1,8 +1,10 @@
 // The ten undoable project actions of CProjectDoc.
 #include "document/CProjectDoc.h"
+#include "document/StorablePaths.h"
 
 #include "model/EntryHolder.h"
 #include "model/ExternalUrl.h"
+#include "platform/AppServices.h"
 
 #include <algorithm>
 #include <set>
@@ -74,13 +76,18 @@ void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentVi
 {
     if (addingFiles_)
         return;
+    std::vector<std::string> storable, refused;
+    for (const std::string& path : fullPaths)
+        (projectFileCanHold(projectDirectory_, path) ? storable : refused).push_back(path);
     pushUndo(ActionAddFiles);
     addingFiles_ = true;
-    loadFiles(fullPaths, true);
+    loadFiles(storable, true);
     addingFiles_ = false;
     trimUndo();
     modified_ = true;
     reportLoadProblems();
+    if (!refused.empty())
+        services_.messages.showMessage(unstorablePagesMessage(refused));
     updateAllViews(HintFilesAdded, origin);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/FileAccess.h"
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
@@ -11,6 +13,23 @@ namespace torvane {
 namespace {
 
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// Temporary files are named this prefix and six letters or digits (mkstemp's).
+constexpr std::string_view kTemporaryPrefix = ".torvane-";
+constexpr std::size_t kTemporaryNameLength = kTemporaryPrefix.size() + 6;
+// A save writes and renames its temporary within moments; one this old was
+// left by a process that was killed.
+constexpr time_t kStaleAfterSeconds = 10 * 60;
+
+bool isTemporaryName(std::string_view name)
+{
+    if (name.size() != kTemporaryNameLength || name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix)
+        return false;
+    for (char c : name.substr(kTemporaryPrefix.size()))
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
 
 // Writing through a symbolic link replaces the file it points to, not the link.
 std::string resolveLink(const std::string& path)
@@ -108,7 +127,7 @@ std::optional<FileFailure> writeFileAtomically(const std::string& requested, std
         return failureFromErrno("Open Output", requested, errno);
     }
 
-    TemporaryFile temp(parentFolder(path) + "/.torvane-XXXXXX");
+    TemporaryFile temp(parentFolder(path) + "/" + std::string(kTemporaryPrefix) + "XXXXXX");
     if (!temp.create())
         return failureFromErrno("Open Output", requested, errno);
     if (::fchmod(temp.fd(), existed ? (old.st_mode & 07777) : modeForNewFile()) != 0)
@@ -125,6 +144,26 @@ std::optional<FileFailure> writeFileAtomically(const std::string& requested, std
     if (!temp.replace(path))
         return failureFromErrno("Close Output", requested, errno);
     return std::nullopt;
+}
+
+int removeStaleTemporaries(const std::string& folder)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    const time_t now = ::time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const std::string path = folder + "/" + entry->d_name;
+        struct stat info;
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && now - info.st_mtime > kStaleAfterSeconds &&
+            ::unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 } // namespace torvane

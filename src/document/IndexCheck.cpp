@@ -4,6 +4,7 @@
 #include "document/LinkSyntax.h"
 #include "document/ProjectLookup.h"
 #include "model/ExternalUrl.h"
+#include "model/LocatorNode.h"
 #include "model/SourceFile.h"
 #include "platform/TextUtil.h"
 #include <map>
@@ -111,6 +112,19 @@ IndexCheckReport checkIndex(CProjectDoc& document)
     checkCrossReferences(root, report.findings);
     checkOutputNames(document, report.findings);
     return report;
+}
+
+ProjectNode* findingNode(ProjectRootNode& root, const IndexFinding& finding)
+{
+    if (!finding.locator.empty())
+        return root.locators().findLocator(finding.locator);
+    if (finding.page.empty())
+        return finding.target.empty() ? nullptr : findUrl(root, finding.target);
+    SourceFile* page = findPage(root, finding.page);
+    if (!page || finding.target.empty() || finding.target == "#")
+        return page;
+    ProjectNode* anchor = page->findTarget(finding.target);
+    return anchor ? anchor : page;
 }
 
 } // namespace torvane

@@ -46,6 +46,21 @@ bool IndexCheckReport::hasErrors(bool strict) const
     return false;
 }
 
+std::string coverageText(const IndexCheckReport& report)
+{
+    const std::size_t share = report.pagesChecked == 0 ? 100 : report.pagesWithEntries * 100 / report.pagesChecked;
+    return std::to_string(report.pagesWithEntries) + " of " + std::to_string(report.pagesChecked) +
+           " pages have entries (" + std::to_string(share) + "%)";
+}
+
+std::string countsText(const IndexCheckReport& report, bool strict)
+{
+    std::size_t errors = 0;
+    for (const IndexFinding& finding : report.findings)
+        errors += strict || finding.severity == FindingSeverity::Error ? 1 : 0;
+    return std::to_string(errors) + " errors, " + std::to_string(report.findings.size() - errors) + " warnings";
+}
+
 std::string findingPlace(const IndexFinding& finding, std::string_view projectName)
 {
     if (finding.page.empty())

@@ -1,6 +1,8 @@
 #include "DocumentTestSupport.h"
 #include "document/IndexCheck.h"
 #include "document/LinkSyntax.h"
+#include "document/ProjectLookup.h"
+#include "model/SourceFile.h"
 #include "support/FixtureProject.h"
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -107,6 +109,36 @@ TEST_F(IndexCheckTest, ExcludedPagesAreDealtWithAndDefaultEntriesAreNoCoverage)
     EXPECT_EQ(report.pagesWithEntries, 1u);
     EXPECT_FALSE(report.hasErrors(false));
     EXPECT_TRUE(report.hasErrors(true));
+}
+
+TEST_F(IndexCheckTest, FindingsLeadBackToTheirNodes)
+{
+    fixture.write("sub/a.htm", pageText("Apples", {"red"}));
+    fixture.writeProject({"sub\\a.htm"}, "URL=https://example.org/\r\n", "Heading=\"Fruit\",Locator=\"Plums\"\r\n");
+    CProjectDoc document(app.services);
+    ASSERT_TRUE(document.openProject(fixture.projectFile()));
+    ProjectRootNode& root = document.root();
+    const auto at = [](std::string page, std::string target) {
+        IndexFinding finding;
+        finding.page = std::move(page);
+        finding.target = std::move(target);
+        return finding;
+    };
+    SourceFile* page = findPage(root, "sub/a.htm");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(findingNode(root, at("sub/a.htm", "#")), page);
+    EXPECT_EQ(findingNode(root, at("sub/a.htm", "red")), page->findTarget("red"));
+    // An anchor that is gone leads to its page.
+    EXPECT_EQ(findingNode(root, at("sub/a.htm", "blue")), page);
+    EXPECT_EQ(findingNode(root, at("", "https://example.org/")), findUrl(root, "https://example.org/"));
+    EXPECT_EQ(findingNode(root, at("gone.htm", "#")), nullptr);
+    EXPECT_EQ(findingNode(root, at("", "")), nullptr);
+
+    const IndexCheckReport report = checkIndex(document);
+    ASSERT_EQ(report.findings.back().kind, finding::kDeadCrossReference);
+    ProjectNode* locator = findingNode(root, report.findings.back());
+    ASSERT_TRUE(locator);
+    EXPECT_EQ(locator->label(), "Plums");
 }
 
 TEST(LinkSyntax, UrlsNeedAValidSchemeHostAndEncoding)

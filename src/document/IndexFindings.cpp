@@ -18,7 +18,8 @@ const std::vector<FindingKind>& findingKinds()
          "entries at one level that differ only in letter case, blanks or punctuation"},
         {finding::kEmptySortKey, Warning, "an entry whose sort key is empty (it is left out of the index)"},
         {finding::kPageWithoutEntries, Warning, "a page with no entry of its own and none on its anchors"},
-        {finding::kOutputHitsPage, Warning, "an index output name that is the name of a listed page"},
+        {finding::kOutputHitsPage, Warning,
+         "an index output (or a page of the HTML index) named like a listed page or the project file"},
     };
     return kinds;
 }

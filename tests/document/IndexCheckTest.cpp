@@ -62,20 +62,20 @@ TEST_F(IndexCheckTest, EachProblemIsNamedAtItsPlace)
     fixture.write("b.htm", pageText("Plain"));
     fixture.write("c.htm", pageText("Other", {}, "    Target=\"#\"\r\n" + storedEntry("activity ", "activity!")));
     std::filesystem::create_directories(fixture.path("folder.htm"));
-    fixture.writeProject({"a.htm", "b.htm", "c.htm", "folder.htm", "gone.htm"},
+    fixture.writeProject({"a.htm", "b.htm", "c.htm", "folder.htm", "gone.htm", "A.htm"},
                          "URL=https:/example.org\r\n" + storedEntry("Broken", "broken"),
                          "Heading=\"Fruit\",Locator=\"Vegetables\"\r\n", "b.htm");
     const IndexCheckReport report = check();
     EXPECT_THAT(kindsAt(report),
                 ElementsAre("b.htm page-without-entries", "folder.htm page-unreadable", "gone.htm page-missing",
-                            "a.htm#red empty-sort-key", "a.htm#red bad-index-target", "c.htm likely-duplicate",
+                            "A.htm case-clash", "a.htm#red empty-sort-key", "a.htm#red bad-index-target", "c.htm likely-duplicate",
                             "https:/example.org bad-url", "P xref-no-entry", "b.htm output-hits-page"));
     EXPECT_EQ(report.pagesChecked, 3u);
     EXPECT_EQ(report.pagesWithEntries, 2u);
-    EXPECT_EQ(report.findings[5].entry, "activity ");
-    EXPECT_EQ(report.findings[5].message,
+    EXPECT_EQ(report.findings[6].entry, "activity ");
+    EXPECT_EQ(report.findings[6].message,
               "\"activity\" and \"Activity\" differ only in letter case, blanks or punctuation at the same level");
-    EXPECT_EQ(report.findings[7].entry, "Fruit");
+    EXPECT_EQ(report.findings[8].entry, "Fruit");
     EXPECT_TRUE(report.hasErrors(false));
 }
 
@@ -109,6 +109,15 @@ TEST_F(IndexCheckTest, ExcludedPagesAreDealtWithAndDefaultEntriesAreNoCoverage)
     EXPECT_EQ(report.pagesWithEntries, 1u);
     EXPECT_FALSE(report.hasErrors(false));
     EXPECT_TRUE(report.hasErrors(true));
+}
+
+TEST_F(IndexCheckTest, AnOutputNamedLikeTheProjectFileIsToldForTheProject)
+{
+    fixture.write("a.htm", pageText("Apples", {}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples")));
+    fixture.writeProject({"a.htm"}, "", "", "fixture.IPJ");
+    const IndexCheckReport report = check();
+    EXPECT_THAT(kindsAt(report), ElementsAre("P output-hits-page"));
+    EXPECT_EQ(report.findings[0].message, "The HTML index would overwrite fixture.IPJ, the project file.");
 }
 
 TEST_F(IndexCheckTest, FindingsLeadBackToTheirNodes)

@@ -2,6 +2,7 @@
 #include "generate/HtmlIndexBody.h"
 #include "generate/HtmlIndexChrome.h"
 #include "generate/IndexGenerator.h"
+#include "generate/OutputFile.h"
 #include "platform/FileAccess.h"
 #include <filesystem>
 #include <system_error>
@@ -22,13 +23,25 @@ void removeEarlierFiles(const HtmlIndexPlan& plan)
     }
 }
 
-bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
+// `writeText` hands the file's text to the drain it is given.
+template <typename WriteText>
+bool streamFile(const HtmlIndexPlan& plan, const std::string& fileName, WriteText writeText,
                std::string_view failureMessage, MessageSink& messages)
 {
     const std::string path = plan.pathOf(fileName);
-    if (!writeFileAtomically(path, text).has_value()) return true;
+    OutputFile file;
+    if (file.open(path)) {
+        writeText(static_cast<TextDrain&>(file));
+        if (file.commit()) return true;
+    }
     messages.showMessage(std::string(failureMessage) + path);
     return false;
+}
+
+bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, const std::string& text,
+               std::string_view failureMessage, MessageSink& messages)
+{
+    return streamFile(plan, fileName, [&text](TextDrain& file) { file.take(text); }, failureMessage, messages);
 }
 
 // The lines of an include file, each ended CR LF; empty when it cannot be read.
@@ -81,13 +94,15 @@ bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroup
 {
     bool ok = true;
     const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
-    std::string out;
-    out.reserve(plan.pageSizeHint + top.size());
-    appendPageOpening(out, plan, targetsOf(plan, page), top);
-    appendPageBody(out, plan, page);
     const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";
-    appendPageClosing(out, plan, bottom);
-    return writeFile(plan, fileName, out, "Error creating new index:\n  ", messages) && ok;
+    const auto writeText = [&](TextDrain& file) {
+        std::string out;
+        appendPageOpening(out, plan, targetsOf(plan, page), top);
+        writePageBody(out, plan, page, file);
+        appendPageClosing(out, plan, bottom);
+        file.take(out);
+    };
+    return streamFile(plan, fileName, writeText, "Error creating new index:\n  ", messages) && ok;
 }
 
 } // namespace

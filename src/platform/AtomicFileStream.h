@@ -9,8 +9,9 @@ namespace torvane {
 // A file written in pieces through a temporary file in its folder, put in
 // place by one atomic rename, so that a reader (or a crash) meets either the
 // old file or the whole new one. Keeps an existing file's permissions and
-// refuses a read-only one, as writeFileAtomically does. Destroyed before it
-// is committed, it removes its temporary file and leaves the old file alone.
+// refuses a read-only one (and a pipe or device), as writeFileAtomically
+// does. Destroyed before it is committed, it removes its temporary file and
+// leaves the old file alone.
 class AtomicFileStream {
 public:
     AtomicFileStream() = default;

@@ -72,6 +72,9 @@ std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
     if (existed) {
         if (S_ISDIR(old.st_mode))
             return failure_ = failureFromErrno("Open Output", requested, EISDIR);
+        // A pipe or device would be replaced by a plain file.
+        if (!S_ISREG(old.st_mode))
+            return failure_ = FileFailure{"Open Output", requested, CauseInvalidFile, 0};
         // Refused even where the process could write it anyway (as root).
         if ((old.st_mode & kAnyWriteBit) == 0)
             return failure_ = FileFailure{"Open Output", requested, CauseAccessDenied, EACCES};

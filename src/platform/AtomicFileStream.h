@@ -30,8 +30,12 @@ public:
     std::optional<FileFailure> sync();
     std::optional<FileFailure> replace();
     std::optional<FileFailure> commit();
+    // Closes the temporary file unsynced, for a caller that syncs the whole
+    // file system before it calls replace().
+    std::optional<FileFailure> closeUnsynced();
 
-    // The target as resolved (a symbolic link's file).
+    // The path as given, and the target as resolved (a symbolic link's file).
+    const std::string& requestedPath() const { return requested_; }
     const std::string& targetPath() const { return path_; }
 
 private:

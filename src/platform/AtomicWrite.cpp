@@ -112,6 +112,13 @@ std::optional<FileFailure> AtomicFileStream::sync()
         return failure_;
     if (::fsync(fd_) != 0)
         return failure_ = failureFromErrno("Write", requested_, errno);
+    return closeUnsynced();
+}
+
+std::optional<FileFailure> AtomicFileStream::closeUnsynced()
+{
+    if (failure_)
+        return failure_;
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0)
         return failure_ = failureFromErrno("Close Output", requested_, errno);

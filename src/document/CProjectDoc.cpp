@@ -8,6 +8,7 @@
 #include "model/TreeSlot.h"
 #include "platform/AppOptions.h"
 #include "platform/AppServices.h"
+#include "platform/DeferredReplacements.h"
 #include "platform/FileAccess.h"
 
 #include <algorithm>
@@ -144,6 +145,10 @@ bool CProjectDoc::save()
         return false;
     Progress& progress = services_.progress;
     bool progressShown = false;
+    // The pages go to temporary files first and are put in place together,
+    // with one wait for the disk instead of one per page.
+    DeferredReplacements pages;
+    std::vector<SourceFile*> pagesWritten;
     // Where a killed save may have left temporaries: every folder written to.
     std::set<std::string> foldersWritten = {parentFolder(pathName_)};
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
@@ -156,10 +161,16 @@ bool CProjectDoc::save()
         if (!file.isModified())
             return;
         foldersWritten.insert(parentFolder(file.fullPath()));
-        if (rewriteSourceFile(file) == RewriteOk)
+        if (torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
             file.setModified(false);
+            pagesWritten.push_back(&file);
+        }
     };
     const std::string text = writeProjectFile(styles_, outputNames_, *root_, rewriteModified);
+    for (const DeferredReplacements::Failed& failed : pages.finish()) {
+        pagesWritten[failed.index]->setModified(true);
+        services_.reports.logFileError(failed.failure);
+    }
     if (progressShown)
         progress.end();
     ++saveCount_;

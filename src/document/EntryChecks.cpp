@@ -150,6 +150,7 @@ void checkCrossReferences(ProjectRootNode& root, std::vector<IndexFinding>& find
         finding.kind = finding::kDeadCrossReference;
         finding.severity = severityOf(finding.kind);
         finding.entry = reference->heading();
+        finding.locator = reference->locatorSort();
         finding.message = "cross-reference from " + quoted(reference->heading()) + " to " +
                           quoted(reference->locator()) + " leads nowhere: no entry or heading sorts as " +
                           quoted(locator);

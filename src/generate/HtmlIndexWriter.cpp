@@ -1,66 +1,14 @@
 #include "generate/HtmlIndexWriter.h"
 #include "generate/HtmlIndexBody.h"
 #include "generate/HtmlIndexChrome.h"
+#include "generate/HtmlIndexFiles.h"
 #include "generate/IndexGenerator.h"
 #include "platform/FileAccess.h"
-#include <filesystem>
-#include <system_error>
 #include <tuple>
 
 namespace torvane {
 
 namespace {
-
-const char* const kLetterGroups = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-
-// Files of an earlier run that this run may not write again.
-void removeEarlierFiles(const HtmlIndexPlan& plan)
-{
-    std::vector<std::string> names = {plan.indexFileName(), plan.contentFileName(), plan.navigationFileName(),
-                                      plan.groupPageName(kSymbolsGroup), plan.groupPageName(kNumbersGroup)};
-    for (const char* letter = kLetterGroups; *letter; ++letter) names.push_back(plan.groupPageName(*letter));
-    for (const std::string& name : names) {
-        std::error_code ignored;
-        std::filesystem::remove(plan.pathOf(name), ignored);
-    }
-}
-
-bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
-               std::string_view failureMessage, MessageSink& messages)
-{
-    const std::string path = plan.pathOf(fileName);
-    if (!writeFileAtomically(path, text).has_value()) return true;
-    messages.showMessage(std::string(failureMessage) + path);
-    return false;
-}
-
-// The lines of an include file, each ended CR LF; empty when it cannot be read.
-std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok,
-                            MessageSink& messages)
-{
-    std::string path = plan.style.includePathType == 0 ? plan.directory : std::string();
-    path += plan.style.includePath;
-    path += fileName;
-    std::string content;
-    if (readWholeFile(path, content)) {
-        messages.showMessage("Failed to open include file.\n\nFile: " + path);
-        ok = false;
-        return {};
-    }
-    std::string text;
-    text.reserve(content.size() + content.size() / 16);
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        const std::size_t next = end == std::string::npos ? content.size() : end + 1;
-        if (end == std::string::npos) end = content.size();
-        if (end > start && content[end - 1] == '\r') --end;
-        text.append(content, start, end - start);
-        text += kHtmlEol;
-        start = next;
-    }
-    return text;
-}
 
 PageTargets targetsOf(const HtmlIndexPlan& plan, PageGroups page)
 {
@@ -114,7 +62,7 @@ bool writeHtmlIndex(const HtmlIndexPlan& plan, MessageSink& messages)
         return writePage(plan, plan.framed() ? plan.contentFileName() : plan.indexFileName(), {}, messages) && ok;
 
     std::string groups = {kSymbolsGroup, kNumbersGroup};
-    groups += kLetterGroups;
+    groups += kBasicLetters;
     for (char group : groups)
         if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages);
     // Without entries the frame set and the letter links still name the first letter's page.

@@ -20,6 +20,9 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     generator.setProjectDirectory(input.projectDirectory);
     generator.setOutputNames(input.outputNames);
     generator.setStyle(input.style);
+    // The run goes on in byte order: an index in the wrong order beats none.
+    if (!generator.collationProblem().empty())
+        services.messages.showMessage(generator.collationProblem() + "\nThe index is sorted by byte order.");
     generator.reset();
     generator.collect(input.root);
     AutoOpenSettings openWith = readAutoOpenSettings(services.profile);

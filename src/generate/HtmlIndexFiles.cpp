@@ -1,0 +1,56 @@
+#include "generate/HtmlIndexFiles.h"
+#include "generate/HtmlIndexChrome.h"
+#include "platform/FileAccess.h"
+#include <filesystem>
+#include <system_error>
+
+namespace torvane {
+
+void removeEarlierFiles(const HtmlIndexPlan& plan)
+{
+    std::vector<std::string> names = {plan.indexFileName(), plan.contentFileName(), plan.navigationFileName(),
+                                      plan.groupPageName(kSymbolsGroup), plan.groupPageName(kNumbersGroup)};
+    for (const char* letter = kBasicLetters; *letter; ++letter) names.push_back(plan.groupPageName(*letter));
+    for (const std::string& name : names) {
+        std::error_code ignored;
+        std::filesystem::remove(plan.pathOf(name), ignored);
+    }
+}
+
+bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
+               std::string_view failureMessage, MessageSink& messages)
+{
+    const std::string path = plan.pathOf(fileName);
+    if (!writeFileAtomically(path, text).has_value()) return true;
+    messages.showMessage(std::string(failureMessage) + path);
+    return false;
+}
+
+std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok,
+                            MessageSink& messages)
+{
+    std::string path = plan.style.includePathType == 0 ? plan.directory : std::string();
+    path += plan.style.includePath;
+    path += fileName;
+    std::string content;
+    if (readWholeFile(path, content)) {
+        messages.showMessage("Failed to open include file.\n\nFile: " + path);
+        ok = false;
+        return {};
+    }
+    std::string text;
+    text.reserve(content.size() + content.size() / 16);
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        const std::size_t next = end == std::string::npos ? content.size() : end + 1;
+        if (end == std::string::npos) end = content.size();
+        if (end > start && content[end - 1] == '\r') --end;
+        text.append(content, start, end - start);
+        text += kHtmlEol;
+        start = next;
+    }
+    return text;
+}
+
+} // namespace torvane

@@ -1,0 +1,25 @@
+#pragma once
+#include "generate/HtmlIndexPlan.h"
+#include "platform/Messages.h"
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+// The files shared by every layout of the HTML index.
+
+inline constexpr const char* kBasicLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+// Files of an earlier run that this run may not write again.
+void removeEarlierFiles(const HtmlIndexPlan& plan);
+
+// Writes one page whole; tells `failureMessage` and the path when it cannot.
+bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
+               std::string_view failureMessage, MessageSink& messages);
+
+// The lines of an include file, each ended CR LF; empty, and `ok` cleared
+// after telling so, when it cannot be read.
+std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok,
+                            MessageSink& messages);
+
+} // namespace torvane

@@ -3,13 +3,14 @@
 #include "generate/HtmlIndexWriter.h"
 #include "generate/IndexAutoOpen.h"
 #include "generate/JavaHelpWriter.h"
+#include "generate/ModernIndexWriter.h"
 
 namespace torvane {
 
 std::string pageToOpen(const IndexGenerator& generator)
 {
     const StyleSettings& style = generator.style();
-    if (style.separateFiles && style.linksPlacement != 2)
+    if (style.separateFiles && style.linksPlacement != 2 && style.extensions.indexLayout != 1)
         return generator.outputPath(generator.groupPageName(generator.firstLetter()));
     return generator.outputPath(generator.outputNames().htmlIndex);
 }
@@ -32,7 +33,8 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     generator.numberCrossReferenceAnchors();
     if (style.htmlIndex) {
         generator.buildTree(IndexMode::Html);
-        allWritten &= writeHtmlIndex(generator, services.messages);
+        allWritten &= style.extensions.indexLayout == 1 ? writeModernHtmlIndex(generator, services.messages)
+                                                        : writeHtmlIndex(generator, services.messages);
         if (mayOpenResult) autoOpenIndex(pageToOpen(generator), openWith, services.shell);
     }
     if (style.htmlHelp || style.javaHelp) generator.buildTree(IndexMode::Help);

@@ -1,4 +1,5 @@
 #include "ui/AddFilesDialog.h"
+#include "document/PagesBelow.h"
 #include "ui/AddFilesListing.h"
 #include "ui/AddFilesTree.h"
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
+#include "document/CrossReferenceRules.h"
 #include "document/EntryValues.h"
-#include "ui/CrossReferenceFields.h"
 #include <QDialog>
 #include <array>
 #include <functional>

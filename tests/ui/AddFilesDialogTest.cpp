@@ -5,6 +5,7 @@
 #include "model/SourceFile.h"
 #include "shell/desktop/AddDialogHooks.h"
 #include "ui/AddFilesDialog.h"
+#include "document/PagesBelow.h"
 #include "ui/AddFilesListing.h"
 #include "ui/AddFilesTree.h"
 #include "ui/CProjectTree.h"
@@ -26,36 +27,6 @@ std::vector<std::string> sorted(std::vector<std::string> paths)
 {
     std::sort(paths.begin(), paths.end());
     return paths;
-}
-
-TEST(AddFilesListing, TakesOnlyNamesEndingInAValidExtension)
-{
-    EXPECT_TRUE(hasValidExtension("PAGE.HTM", kHtmlExtensions));
-    EXPECT_TRUE(hasValidExtension("x.y.html", kHtmlExtensions));
-    EXPECT_TRUE(hasValidExtension("page.html", {".HTML"}));
-    EXPECT_FALSE(hasValidExtension("page.txt", kHtmlExtensions));
-    EXPECT_FALSE(hasValidExtension("page.htm.bak", kHtmlExtensions));
-    EXPECT_FALSE(hasValidExtension("htm", kHtmlExtensions));
-    EXPECT_FALSE(hasValidExtension("page.", kHtmlExtensions));
-    EXPECT_FALSE(hasValidExtension("page.htmx", kHtmlExtensions));
-    EXPECT_FALSE(hasValidExtension("page.htm", {}));
-}
-
-TEST(AddFilesListing, FindsPagesAtEveryDepthAndNothingElse)
-{
-    test::TempDir dir;
-    dir.write("PAGE.HTM", "x");
-    dir.write("page.txt", "x");
-    dir.write("notes/only.txt", "x");
-    dir.write("deep/er/x.html", "x");
-    std::filesystem::create_directories(dir.dir() + "empty");
-    // A link back up must not make the scan go round for ever.
-    std::filesystem::create_directory_symlink(dir.dir(), dir.dir() + "deep/loop");
-
-    const std::vector<std::string> pages = findPagesBelow(dir.dir(), kHtmlExtensions);
-    EXPECT_EQ(sorted(pages), (std::vector<std::string>{dir.dir() + "PAGE.HTM", dir.dir() + "deep/er/x.html"}));
-    EXPECT_TRUE(findPagesBelow(dir.dir() + "missing/", kHtmlExtensions).empty());
-    EXPECT_TRUE(findPagesBelow("", kHtmlExtensions).empty());
 }
 
 TEST(AddFilesListing, ModelStartsWithEveryPageChosenAndNoEmptyFolders)

@@ -1,4 +1,4 @@
-#include "FieldMessages.h"
+#include "support/FieldMessages.h"
 #include "UiTestSupport.h"
 #include "model/CrossReference.h"
 #include "model/LocatorsNode.h"
@@ -22,50 +22,6 @@ using test::kHeading;
 using test::kMarker;
 using test::kQuote;
 using test::kRequired;
-
-CrossReferenceValues filled()
-{
-    return {"Fruit", "Fruit", ".", "<i>See</i>", "Apples", "Apples", true};
-}
-
-// The message and the field that gets the focus, "" when the values pass.
-std::pair<std::string, int> refusalOf(CrossReferenceValues values)
-{
-    const std::optional<FieldRefusal> refusal = checkCrossReference(values);
-    return refusal ? std::pair(refusal->message, refusal->field) : std::pair(std::string(), -1);
-}
-
-TEST(CrossReferenceFields, CheckTrimsAndRequiresAllButTheSeparator)
-{
-    CrossReferenceValues values = {"  Fruit ", "\tFruit", "  ", " <i>See</i>", "Apples  ", " apples ", false};
-    EXPECT_FALSE(checkCrossReference(values).has_value());
-    EXPECT_EQ(values, (CrossReferenceValues{"Fruit", "Fruit", "", "<i>See</i>", "Apples", "apples", false}));
-
-    // The locator's sort text is required even when the locator is no link.
-    values.locatorSort = " ";
-    EXPECT_EQ(refusalOf(values), std::pair(kHeading + kRequired, int(FieldLocatorSort)));
-
-    // Required comes before the quote part; the focus goes to the first field in error.
-    values = filled();
-    values.heading = "Say \"hi";
-    values.locator = "";
-    EXPECT_EQ(refusalOf(values), std::pair(kHeading + kRequired + kQuote, int(FieldHeading)));
-
-    values = filled();
-    values.reference = "HTML Torvane -->";
-    values.separator = "\\";
-    EXPECT_EQ(refusalOf(values), std::pair(kHeading + kMarker + kBackslash, int(FieldSeparator)));
-}
-
-TEST(CrossReferenceFields, NormalisingTouchesAllSixTextsAndFreshValuesAreTheDefaults)
-{
-    CrossReferenceValues values = {"a ,b", "c,d", ",", "e ,f", "g,h", "i , j", true};
-    normaliseCrossReferenceCommas(values);
-    EXPECT_EQ(values, (CrossReferenceValues{"a, b", "c, d", ",", "e, f", "g, h", "i, j", true}));
-
-    EXPECT_EQ(freshCrossReference(), (CrossReferenceValues{"", "", ".", "<i>See</i>", "", "", true}));
-    EXPECT_FALSE(freshCrossReference(false).linkToLocator);
-}
 
 std::string text(const CCrossReferenceDialog& dialog, int which)
 {

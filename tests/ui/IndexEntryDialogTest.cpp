@@ -1,4 +1,4 @@
-#include "FieldMessages.h"
+#include "support/FieldMessages.h"
 #include "UiTestSupport.h"
 #include "model/IndexEntry.h"
 #include "model/ProjectRootNode.h"
@@ -28,117 +28,7 @@ using test::kHeading;
 using test::kMarker;
 using test::kQuote;
 using test::kRequired;
-
-IndexEntryValues typed(std::string indexAs, std::string helpAs, std::string helpTitle, std::string sortAs)
-{
-    IndexEntryValues values;
-    values.indexAs = std::move(indexAs);
-    values.helpAs = std::move(helpAs);
-    values.helpTitle = std::move(helpTitle);
-    values.sortAs = std::move(sortAs);
-    return values;
-}
-
-std::string messageFor(IndexEntryValues values)
-{
-    const FieldProblems problems = checkEntryTexts(values);
-    return problems.any() ? problemMessage(problems) : std::string();
-}
-
-TEST(IndexEntryFields, BackslashesMayOnlyEscapeCommasQuotesAndBackslashes)
-{
-    EXPECT_TRUE(hasStrayBackslash("\\"));
-    EXPECT_TRUE(hasStrayBackslash("a\\b"));
-    EXPECT_TRUE(hasStrayBackslash("a\\\\\\"));
-    EXPECT_FALSE(hasStrayBackslash("\\,"));
-    EXPECT_FALSE(hasStrayBackslash("\\\\b"));
-    EXPECT_FALSE(hasStrayBackslash("say \\\"hi\\\""));
-    // The pair is skipped whole: the second backslash does not escape the b.
-    EXPECT_TRUE(hasStrayBackslash("\\\\\\b"));
-
-    EXPECT_TRUE(hasBareQuote("a\"b"));
-    EXPECT_FALSE(hasBareQuote("a\\\"b"));
-    // An escaped backslash leaves the quote after it bare.
-    EXPECT_TRUE(hasBareQuote("a\\\\\"b"));
-    EXPECT_FALSE(hasBareQuote("a\\\\\\\"b"));
-
-    EXPECT_TRUE(hasBlockMarker("x <!-- HTML Torvane y"));
-    EXPECT_TRUE(hasBlockMarker("HTML Torvane -->"));
-    EXPECT_FALSE(hasBlockMarker("<!-- html torvane"));
-}
-
-TEST(IndexEntryFields, MessageListsEachKindOfProblemOnceInItsOrder)
-{
-    FieldProblems all;
-    all.required = all.marker = all.quote = all.backslash = true;
-    EXPECT_EQ(problemMessage(all), kHeading + kRequired + kMarker + kQuote + kBackslash);
-
-    EXPECT_EQ(messageFor(typed("", "", "", "")), kHeading + kRequired);
-    EXPECT_EQ(messageFor(typed("a\"", "b\"", "\\", "<!-- HTML Torvane")), kHeading + kMarker + kQuote + kBackslash);
-    // Help and sort text are required once there is a formatted entry.
-    EXPECT_EQ(messageFor(typed("apples", "", "", "apples")), kHeading + kRequired);
-    EXPECT_EQ(messageFor(typed("apples", "apples", "", "")), kHeading + kRequired);
-    EXPECT_EQ(messageFor(typed("apples", "apples", "", "apples")), "");
-    EXPECT_EQ(messageFor(typed("apples", "apples", "", "\\")), kHeading + kBackslash);
-    EXPECT_EQ(messageFor(typed("apples", "apples", "", "\\,")), "");
-    // Blanks alone are an empty field.
-    EXPECT_EQ(messageFor(typed("  \t", "x", "", "x")), kHeading + kRequired);
-}
-
-TEST(IndexEntryFields, ChecksTrimTheFieldsInPlace)
-{
-    IndexEntryValues values = typed("  apples ", " help\t", "  ", " sort ");
-    values.indexTarget = " frame ";
-    EXPECT_FALSE(checkEntryTexts(values).any());
-    EXPECT_EQ(values.indexAs, "apples");
-    EXPECT_EQ(values.helpAs, "help");
-    EXPECT_EQ(values.helpTitle, "");
-    EXPECT_EQ(values.sortAs, "sort");
-    EXPECT_EQ(values.indexTarget, " frame ");
-
-    values.helpWindow = " \"w\" ";
-    values.helpFrame = "<!-- HTML Torvane";
-    const FieldProblems problems = checkEntryTargets(values);
-    EXPECT_EQ(values.indexTarget, "frame");
-    EXPECT_EQ(values.helpWindow, "\"w\"");
-    EXPECT_FALSE(problems.required);
-    EXPECT_EQ(problemMessage(problems), kHeading + kMarker + kQuote);
-
-    IndexEntryValues noTargets;
-    EXPECT_FALSE(checkEntryTargets(noTargets).any());
-}
-
-TEST(IndexEntryFields, CommasGetExactlyOneBlankAfterThem)
-{
-    EXPECT_EQ(normaliseCommas("apples ,pears"), "apples, pears");
-    EXPECT_EQ(normaliseCommas("apples   ,    pears"), "apples, pears");
-    EXPECT_EQ(normaliseCommas("a,b,c"), "a, b, c");
-    EXPECT_EQ(normaliseCommas("apples\\,  pears"), "apples\\,  pears");
-    EXPECT_EQ(normaliseCommas("apples,"), "apples,");
-    EXPECT_EQ(normaliseCommas("apples ,  "), "apples,");
-    // An escaped backslash does not escape the comma after it.
-    EXPECT_EQ(normaliseCommas("a\\\\,b"), "a\\\\, b");
-    EXPECT_EQ(normaliseCommas(""), "");
-}
-
-TEST(IndexEntryFields, HelpTextsTurnEscapedQuotesIntoEntities)
-{
-    EXPECT_EQ(convertHelpEscapes("Say \\\"Hi\\\""), "Say &quot;Hi&quot;");
-    EXPECT_EQ(convertHelpEscapes("a\\\\b\\,c"), "a\\\\b\\,c");
-    EXPECT_EQ(convertHelpEscapes("a\\\\\\\"b"), "a\\\\&quot;b");
-    EXPECT_EQ(convertHelpEscapes("bare\"quote\\"), "barequote");
-
-    IndexEntryValues values = typed("Say \\\"Hi\\\" ,there", "Say \\\"Hi\\\"", "", "say ,hi");
-    finishEntryTexts(values);
-    EXPECT_EQ(values.indexAs, "Say \\\"Hi\\\", there");
-    EXPECT_EQ(values.helpAs, "Say &quot;Hi&quot;");
-    EXPECT_EQ(values.helpTitle, "Untitled");
-    EXPECT_EQ(values.sortAs, "say, hi");
-
-    values.helpTitle = "Say \\\"Hi\\\"";
-    finishEntryTexts(values);
-    EXPECT_EQ(values.helpTitle, "Say &quot;Hi&quot;");
-}
+using test::typedEntry;
 
 TEST(IndexEntryFields, AutoCopyFollowsTheOutputsMade)
 {
@@ -232,7 +122,7 @@ TEST_F(EntryDialogTest, AddModeStartsEmptyWithUntitledAndAutoCopy)
 
 TEST_F(EntryDialogTest, EditModeKeepsTheStoredTextsAndSelectsTheFirstField)
 {
-    IndexEntryValues initial = typed("Apples", "apple help", "", "apples sort");
+    IndexEntryValues initial = typedEntry("Apples", "apple help", "", "apples sort");
     initial.helpWindow = "main";
     auto dialog = open(EntryDialogMode::Edit, {true, true, false}, initial);
     EXPECT_EQ(dialog->windowTitle(), "Edit Selected Index Entries");
@@ -300,7 +190,7 @@ TEST_F(EntryDialogTest, EachAddHandsOverTheFinishedValuesAndMayClear)
     dialog->helpTitleEdit()->clear();
     QTest::keyClick(dialog->indexAsEdit(), Qt::Key_Return);
     ASSERT_EQ(added.size(), 1u);
-    EXPECT_EQ(added[0], typed("fruit, apples", "fruit, apples", "Untitled", "fruit, apples"));
+    EXPECT_EQ(added[0], typedEntry("fruit, apples", "fruit, apples", "Untitled", "fruit, apples"));
     // The dialog stays open and shows what was stored.
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->indexAsEdit()->text(), "fruit, apples");
@@ -330,7 +220,7 @@ TEST_F(EntryDialogTest, CloseAndEscapeEndTheAddDialog)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watched.isNull());
 
-    auto edit = open(EntryDialogMode::Edit, {true, true, true}, typed("a", "a", "t", "a"));
+    auto edit = open(EntryDialogMode::Edit, {true, true, true}, typedEntry("a", "a", "t", "a"));
     QTest::mouseClick(edit->closeButton(), Qt::LeftButton);
     EXPECT_EQ(edit->result(), QDialog::Rejected);
     EXPECT_FALSE(edit->isClosing());
@@ -470,7 +360,7 @@ TEST_F(EntryDialogHooksTest, DoubleClickEditsEqualEntriesOfTwoTargets)
     Target& three = target("sub/b.htm", "three");
     click(one);
     click(three, Qt::ControlModifier);
-    window->document().addIndexEntry(typed("Shared", "Shared", "Untitled", "shared"), window->treeView());
+    window->document().addIndexEntry(typedEntry("Shared", "Shared", "Untitled", "shared"), window->treeView());
     window->flushRefresh();
     CProjectList& list = *window->listView();
     ASSERT_EQ(list.rows().size(), 2u);

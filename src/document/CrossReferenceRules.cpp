@@ -1,6 +1,6 @@
-#include "ui/CrossReferenceFields.h"
+#include "document/CrossReferenceRules.h"
+#include "document/EntryFieldRules.h"
 #include "platform/TextUtil.h"
-#include "ui/IndexEntryFields.h"
 
 namespace torvane {
 

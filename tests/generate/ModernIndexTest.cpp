@@ -18,6 +18,16 @@ protected:
         generator.addEntry(sortAs, indexAs, indexAs, url, "", title, "", "");
     }
 
+    // A heading with two linked pages, one with two subentries, and a "See" line.
+    void addApplesFruitAndPomme()
+    {
+        titled("apple", "Apple", "a.htm", "Apples at home");
+        titled("apple", "Apple", "b.htm#x", "Baking");
+        titled("fruit pears", "Fruit, Pears", "f.htm#pe", "Untitled");
+        titled("fruit apples", "Fruit, Apples", "f.htm#ap", "Untitled");
+        see("Pomme", ".", "<i>See</i>", "Apple");
+    }
+
     std::string makeModern()
     {
         style.extensions.indexLayout = 1;
@@ -63,12 +73,8 @@ TEST_F(ModernIndexTest, PageIsWellFormedAccessibleAndEveryLinkResolves)
         testing::writeBytes(dir / page, "<p>page</p>");
         inputs.insert(page);
     }
-    titled("apple", "Apple", "a.htm", "Apples at home");
-    titled("apple", "Apple", "b.htm#x", "Baking");
-    titled("fruit pears", "Fruit, Pears", "f.htm#pe", "Untitled");
-    titled("fruit apples", "Fruit, Apples", "f.htm#ap", "Untitled");
+    addApplesFruitAndPomme();
     titled("3d", "3D", "s.htm", "Shapes");
-    see("Pomme", ".", "<i>See</i>", "Apple");
     style.returnLink = 1;
     style.columns = 3;
     const std::string page = makeModern();
@@ -107,12 +113,8 @@ TEST_F(ModernIndexTest, PageIsWellFormedAccessibleAndEveryLinkResolves)
 
 TEST_F(ModernIndexTest, RepeatedLinksNamePagesAndHeadingsShowOnce)
 {
-    titled("apple", "Apple", "a.htm", "Apples at home");
-    titled("apple", "Apple", "b.htm#x", "Baking");
+    addApplesFruitAndPomme();
     titled("fruit", "Fruit", "f.htm", "Fruit");
-    titled("fruit pears", "Fruit, Pears", "f.htm#pe", "Untitled");
-    titled("fruit apples", "Fruit, Apples", "f.htm#ap", "Untitled");
-    see("Pomme", ".", "<i>See</i>", "Apple");
     const std::string page = makeModern();
 
     // The "See" line's target, lowercased, is a place of its own right before the heading.

@@ -8,10 +8,7 @@ namespace torvane {
 
 void removeEarlierFiles(const HtmlIndexPlan& plan)
 {
-    std::vector<std::string> names = {plan.indexFileName(), plan.contentFileName(), plan.navigationFileName(),
-                                      plan.groupPageName(kSymbolsGroup), plan.groupPageName(kNumbersGroup)};
-    for (const char* letter = kBasicLetters; *letter; ++letter) names.push_back(plan.groupPageName(*letter));
-    for (const std::string& name : names) {
+    for (const std::string& name : htmlIndexFileNames(plan.base, plan.extension)) {
         std::error_code ignored;
         std::filesystem::remove(plan.pathOf(name), ignored);
     }

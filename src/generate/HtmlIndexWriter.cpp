@@ -65,8 +65,9 @@ bool writeHtmlIndex(const HtmlIndexPlan& plan, MessageSink& messages)
     groups += kBasicLetters;
     for (char group : groups)
         if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages);
-    // Without entries the frame set and the letter links still name the first letter's page.
-    if (plan.topLevel.empty()) ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages);
+    // Without letter entries the frame set and the letter links still name the first letter's page.
+    if (!plan.anyLetterPresent())
+        ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages);
     return ok;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/addfiles/AddDialogHooks.h"
 #include "ui/crossrefs/CrossReferenceHooks.h"
 #include "ui/entries/EntryDialogHooks.h"
+#include "ui/filenames/FilenamesHook.h"
 #include "ui/frame/FileDialogHooks.h"
 #include "ui/stylesheet/StyleSheetHooks.h"
 #include "ui/commands/CommandIds.h"

@@ -1,23 +1,28 @@
 #include "generate/HtmlIndexFiles.h"
 #include "generate/HtmlIndexChrome.h"
+#include "generate/OwnOutputs.h"
 #include "platform/FileAccess.h"
-#include <filesystem>
-#include <system_error>
 
 namespace torvane {
 
-void removeEarlierFiles(const HtmlIndexPlan& plan)
+void removeEarlierFiles(const HtmlIndexPlan& plan, const std::set<std::string>& written)
 {
     for (const std::string& name : htmlIndexFileNames(plan.base, plan.extension)) {
-        std::error_code ignored;
-        std::filesystem::remove(plan.pathOf(name), ignored);
+        if (written.count(name)) continue;
+        const std::string path = plan.pathOf(name);
+        if (fileExists(path) && mayReplaceOutput(path)) deleteFile(path);
     }
 }
 
 bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
-               std::string_view failureMessage, MessageSink& messages)
+               std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
 {
     const std::string path = plan.pathOf(fileName);
+    written.insert(fileName);
+    if (!mayReplaceOutput(path)) {
+        messages.showMessage(std::string(failureMessage) + path + std::string(kNotOwnOutputReason));
+        return false;
+    }
     if (!writeFileAtomically(path, text).has_value()) return true;
     messages.showMessage(std::string(failureMessage) + path);
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 #include "generate/HtmlIndexPlan.h"
 #include "platform/Messages.h"
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -10,12 +11,14 @@ namespace torvane {
 
 inline constexpr const char* kBasicLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-// Files of an earlier run that this run may not write again.
-void removeEarlierFiles(const HtmlIndexPlan& plan);
+// Files of an earlier run that this run did not write again; only what
+// HTML Torvane wrote as an index file is removed.
+void removeEarlierFiles(const HtmlIndexPlan& plan, const std::set<std::string>& written);
 
-// Writes one page whole; tells `failureMessage` and the path when it cannot.
+// Writes one page whole, replacing only an earlier index file, and notes its
+// name in `written`; tells `failureMessage` and the path when it cannot.
 bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
-               std::string_view failureMessage, MessageSink& messages);
+               std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written);
 
 // The lines of an include file, each ended CR LF; empty, and `ok` cleared
 // after telling so, when it cannot be read.

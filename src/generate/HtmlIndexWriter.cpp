@@ -3,7 +3,9 @@
 #include "generate/HtmlIndexChrome.h"
 #include "generate/HtmlIndexFiles.h"
 #include "generate/IndexGenerator.h"
+#include "generate/OwnOutputs.h"
 #include "platform/FileAccess.h"
+#include <set>
 #include <tuple>
 
 namespace torvane {
@@ -28,7 +30,8 @@ PageTargets targetsOf(const HtmlIndexPlan& plan, PageGroups page)
     return targets;
 }
 
-bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroups page, MessageSink& messages)
+bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroups page, MessageSink& messages,
+               std::set<std::string>& written)
 {
     bool ok = true;
     const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
@@ -38,7 +41,31 @@ bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroup
     appendPageBody(out, plan, page);
     const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";
     appendPageClosing(out, plan, bottom);
-    return writeFile(plan, fileName, out, "Error creating new index:\n  ", messages) && ok;
+    return writeFile(plan, fileName, out, "Error creating new index:\n  ", messages, written) && ok;
+}
+
+bool writeHtmlIndexPages(const HtmlIndexPlan& plan, MessageSink& messages, std::set<std::string>& written)
+{
+    bool ok = true;
+    if (plan.framed()) {
+        ok &= writeFile(plan, plan.indexFileName(), framesetText(plan),
+                        "Error creating new Html Index frameset:\n  ", messages, written);
+        ok &= writeFile(plan, plan.navigationFileName(), navigationPageText(plan),
+                        "Error creating new Html Index navigation:\n  ", messages, written);
+    }
+    if (!plan.separateFiles())
+        return writePage(plan, plan.framed() ? plan.contentFileName() : plan.indexFileName(), {}, messages,
+                         written) &&
+               ok;
+
+    std::string groups = {kSymbolsGroup, kNumbersGroup};
+    groups += kBasicLetters;
+    for (char group : groups)
+        if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages, written);
+    // Without letter entries the frame set and the letter links still name the first letter's page.
+    if (!plan.anyLetterPresent())
+        ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages, written);
+    return ok;
 }
 
 } // namespace
@@ -50,24 +77,9 @@ bool writeHtmlIndex(const IndexGenerator& generator, MessageSink& messages)
 
 bool writeHtmlIndex(const HtmlIndexPlan& plan, MessageSink& messages)
 {
-    removeEarlierFiles(plan);
-    bool ok = true;
-    if (plan.framed()) {
-        ok &= writeFile(plan, plan.indexFileName(), framesetText(plan),
-                        "Error creating new Html Index frameset:\n  ", messages);
-        ok &= writeFile(plan, plan.navigationFileName(), navigationPageText(plan),
-                        "Error creating new Html Index navigation:\n  ", messages);
-    }
-    if (!plan.separateFiles())
-        return writePage(plan, plan.framed() ? plan.contentFileName() : plan.indexFileName(), {}, messages) && ok;
-
-    std::string groups = {kSymbolsGroup, kNumbersGroup};
-    groups += kBasicLetters;
-    for (char group : groups)
-        if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages);
-    // Without letter entries the frame set and the letter links still name the first letter's page.
-    if (!plan.anyLetterPresent())
-        ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages);
+    std::set<std::string> written;
+    const bool ok = writeHtmlIndexPages(plan, messages, written);
+    removeEarlierFiles(plan, written);
     return ok;
 }
 

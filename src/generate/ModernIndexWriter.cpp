@@ -7,6 +7,7 @@
 #include "generate/ModernIndexAssets.h"
 #include "generate/ModernIndexEntries.h"
 #include "platform/TextUtil.h"
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -239,12 +240,14 @@ private:
 bool writeModernHtmlIndex(const IndexGenerator& generator, MessageSink& messages)
 {
     const HtmlIndexPlan plan = HtmlIndexPlan::fromGenerator(generator);
-    removeEarlierFiles(plan);
     bool ok = true;
     const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
     const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";
     const std::string page = ModernPage(generator, plan).text(top, bottom);
-    return writeFile(plan, plan.indexFileName(), page, "Error creating new index:\n  ", messages) && ok;
+    std::set<std::string> written;
+    ok &= writeFile(plan, plan.indexFileName(), page, "Error creating new index:\n  ", messages, written);
+    removeEarlierFiles(plan, written);
+    return ok;
 }
 
 } // namespace torvane

@@ -34,16 +34,6 @@ std::int8_t classOfKey(std::string_view key)
     return ClassSymbols;
 }
 
-char groupOfKey(std::string_view key)
-{
-    if (key.empty()) return kNoGroup;
-    switch (classOfKey(key)) {
-    case ClassLetters: return asciiUpper(key.front());
-    case ClassNumbers: return kNumbersGroup;
-    default: return kSymbolsGroup;
-    }
-}
-
 // Byte order of the lowercased texts, a prefix first.
 int compareIgnoringAsciiCase(std::string_view a, std::string_view b)
 {

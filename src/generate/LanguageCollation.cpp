@@ -1,5 +1,7 @@
 #include "generate/LanguageCollation.h"
 
+#include <algorithm>
+
 #include <unicode/alphaindex.h>
 #include <unicode/locid.h>
 #include <unicode/ucol.h>
@@ -35,6 +37,27 @@ bool isBasicLetter(const std::string& label)
 }
 
 } // namespace
+
+std::vector<CollationLanguage> collationLanguages()
+{
+    std::vector<CollationLanguage> languages;
+    const int32_t count = ucol_countAvailable();
+    for (int32_t i = 0; i < count; ++i) {
+        const char* localeId = ucol_getAvailable(i);
+        UErrorCode status = U_ZERO_ERROR;
+        char tag[ULOC_FULLNAME_CAPACITY] = {};
+        uloc_toLanguageTag(localeId, tag, sizeof tag, true, &status);
+        if (U_FAILURE(status)) continue;
+        icu::UnicodeString display;
+        icu::Locale(localeId).getDisplayName(icu::Locale::getEnglish(), display);
+        std::string name;
+        display.toUTF8String(name);
+        languages.push_back({tag, std::move(name)});
+    }
+    std::sort(languages.begin(), languages.end(),
+              [](const CollationLanguage& a, const CollationLanguage& b) { return a.name < b.name; });
+    return languages;
+}
 
 struct LanguageCollation::Icu {
     UCollator* collator = nullptr;

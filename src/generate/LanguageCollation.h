@@ -8,6 +8,16 @@
 
 namespace torvane {
 
+// A language ICU can sort by: its BCP 47 tag and its name in English.
+struct CollationLanguage {
+    std::string tag;
+    std::string name;
+    bool operator==(const CollationLanguage&) const = default;
+};
+
+// Every language with a collation of its own, by name.
+std::vector<CollationLanguage> collationLanguages();
+
 // Sorting and letter groups the way one language reads, through ICU. Texts
 // are taken as UTF-8, or as Latin-1 when they are not valid UTF-8.
 class LanguageCollation {

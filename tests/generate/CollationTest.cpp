@@ -1,6 +1,7 @@
 #include "HtmlIndexFixture.h"
 #include "generate/HtmlHelpIndexWriter.h"
 #include "generate/JavaHelpWriter.h"
+#include "generate/LanguageCollation.h"
 #include <gtest/gtest.h>
 
 namespace torvane {
@@ -183,6 +184,26 @@ TEST_F(CollationTest, EveryOutputHasTheSameOrder)
         const auto at = positions(testing::readBytes(dir / name), {"apa", "zebra", "ångest", "öl"});
         EXPECT_TRUE(std::is_sorted(at.begin(), at.end())) << name;
         EXPECT_EQ(std::count(at.begin(), at.end(), std::string::npos), 0) << name;
+    }
+}
+
+} // namespace
+} // namespace torvane
+
+namespace torvane {
+namespace {
+
+TEST(CollationLanguages, NamedInEnglishSortedByNameAndEachUsable)
+{
+    const std::vector<CollationLanguage> languages = collationLanguages();
+    for (const CollationLanguage& expected : {CollationLanguage{"de", "German"}, CollationLanguage{"sv", "Swedish"},
+                                              CollationLanguage{"cs", "Czech"}, CollationLanguage{"fr", "French"}})
+        EXPECT_NE(std::find(languages.begin(), languages.end(), expected), languages.end()) << expected.tag;
+    EXPECT_TRUE(std::is_sorted(languages.begin(), languages.end(),
+                               [](const auto& a, const auto& b) { return a.name < b.name; }));
+    for (const CollationLanguage& language : languages) {
+        std::string problem;
+        EXPECT_NE(LanguageCollation::forLanguage(language.tag, problem), nullptr) << language.tag << ": " << problem;
     }
 }
 

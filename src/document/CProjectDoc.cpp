@@ -8,6 +8,7 @@
 #include "model/TreeSlot.h"
 #include "platform/AppOptions.h"
 #include "platform/AppServices.h"
+#include "platform/DeferredReplacements.h"
 #include "platform/FileAccess.h"
 
 #include <algorithm>
@@ -139,6 +140,10 @@ bool CProjectDoc::save()
         return false;
     Progress& progress = services_.progress;
     bool progressShown = false;
+    // The pages go to temporary files first and are put in place together,
+    // with one wait for the disk instead of one per page.
+    DeferredReplacements pages;
+    std::vector<SourceFile*> pagesWritten;
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
         if (!progressShown) {
             progress.begin("Save Project Progress", count);
@@ -146,10 +151,16 @@ bool CProjectDoc::save()
         }
         // A save cannot stop half-way: the project file must list every page.
         progress.step(index, file.fullPath());
-        if (file.isModified() && rewriteSourceFile(file) == RewriteOk)
+        if (file.isModified() && torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
             file.setModified(false);
+            pagesWritten.push_back(&file);
+        }
     };
     const std::string text = writeProjectFile(styles_, outputNames_, *root_, rewriteModified);
+    for (const DeferredReplacements::Failed& failed : pages.finish()) {
+        pagesWritten[failed.index]->setModified(true);
+        services_.reports.logFileError(failed.failure);
+    }
     if (progressShown)
         progress.end();
     ++saveCount_;

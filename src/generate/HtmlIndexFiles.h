@@ -7,9 +7,8 @@
 
 namespace torvane {
 
-// The files shared by every layout of the HTML index.
-
-inline constexpr const char* kBasicLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+// The file handling every layout of the HTML index shares (kept beside the
+// classic pages' writer).
 
 // Files of an earlier run that this run did not write again; only what
 // HTML Torvane wrote as an index file is removed.
@@ -17,7 +16,7 @@ void removeEarlierFiles(const HtmlIndexPlan& plan, const std::set<std::string>& 
 
 // Writes one page whole, replacing only an earlier index file, and notes its
 // name in `written`; tells `failureMessage` and the path when it cannot.
-bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
+bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, const std::string& text,
                std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written);
 
 // The lines of an include file, each ended CR LF; empty, and `ok` cleared

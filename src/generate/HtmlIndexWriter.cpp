@@ -3,12 +3,84 @@
 #include "generate/HtmlIndexChrome.h"
 #include "generate/HtmlIndexFiles.h"
 #include "generate/IndexGenerator.h"
+#include "generate/OutputFile.h"
 #include "generate/OwnOutputs.h"
 #include "platform/FileAccess.h"
 #include <set>
 #include <tuple>
 
 namespace torvane {
+
+namespace {
+const char* const kLetterGroups = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+} // namespace
+
+// Files of an earlier run that this run did not write again; only what
+// HTML Torvane wrote as an index file is removed.
+void removeEarlierFiles(const HtmlIndexPlan& plan, const std::set<std::string>& written)
+{
+    for (const std::string& name : htmlIndexFileNames(plan.base, plan.extension)) {
+        if (written.count(name)) continue;
+        const std::string path = plan.pathOf(name);
+        if (fileExists(path) && mayReplaceOutput(path)) deleteFile(path);
+    }
+}
+
+// Each page replaces its earlier version atomically, and only an earlier index
+// file. `writeText` hands the file's text to the drain it is given.
+template <typename WriteText>
+bool streamFile(const HtmlIndexPlan& plan, const std::string& fileName, WriteText writeText,
+                std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
+{
+    const std::string path = plan.pathOf(fileName);
+    written.insert(fileName);
+    if (!mayReplaceOutput(path)) {
+        messages.showMessage(std::string(failureMessage) + path + std::string(kNotOwnOutputReason));
+        return false;
+    }
+    OutputFile file;
+    if (file.open(path)) {
+        writeText(static_cast<TextDrain&>(file));
+        if (file.commit()) return true;
+    }
+    messages.showMessage(std::string(failureMessage) + path);
+    return false;
+}
+
+bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, const std::string& text,
+               std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
+{
+    return streamFile(plan, fileName, [&text](TextDrain& file) { file.take(text); }, failureMessage, messages,
+                      written);
+}
+
+// The lines of an include file, each ended CR LF; empty when it cannot be read.
+std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok,
+                            MessageSink& messages)
+{
+    std::string path = plan.style.includePathType == 0 ? plan.directory : std::string();
+    path += plan.style.includePath;
+    path += fileName;
+    std::string content;
+    if (readWholeFile(path, content)) {
+        messages.showMessage("Failed to open include file.\n\nFile: " + path);
+        ok = false;
+        return {};
+    }
+    std::string text;
+    text.reserve(content.size() + content.size() / 16);
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        const std::size_t next = end == std::string::npos ? content.size() : end + 1;
+        if (end == std::string::npos) end = content.size();
+        if (end > start && content[end - 1] == '\r') --end;
+        text.append(content, start, end - start);
+        text += kHtmlEol;
+        start = next;
+    }
+    return text;
+}
 
 namespace {
 
@@ -35,13 +107,15 @@ bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroup
 {
     bool ok = true;
     const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
-    std::string out;
-    out.reserve(plan.pageSizeHint + top.size());
-    appendPageOpening(out, plan, targetsOf(plan, page), top);
-    appendPageBody(out, plan, page);
     const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";
-    appendPageClosing(out, plan, bottom);
-    return writeFile(plan, fileName, out, "Error creating new index:\n  ", messages, written) && ok;
+    const auto writeText = [&](TextDrain& file) {
+        std::string out;
+        appendPageOpening(out, plan, targetsOf(plan, page), top);
+        writePageBody(out, plan, page, file);
+        appendPageClosing(out, plan, bottom);
+        file.take(out);
+    };
+    return streamFile(plan, fileName, writeText, "Error creating new index:\n  ", messages, written) && ok;
 }
 
 bool writeHtmlIndexPages(const HtmlIndexPlan& plan, MessageSink& messages, std::set<std::string>& written)
@@ -59,7 +133,7 @@ bool writeHtmlIndexPages(const HtmlIndexPlan& plan, MessageSink& messages, std::
                ok;
 
     std::string groups = {kSymbolsGroup, kNumbersGroup};
-    groups += kBasicLetters;
+    groups += kLetterGroups;
     for (char group : groups)
         if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages, written);
     // Without letter entries the frame set and the letter links still name the first letter's page.

@@ -87,6 +87,11 @@ std::string groupLabel(const IndexGenerator& generator, GroupKey key)
     return key.group == kNumbersGroup ? "Numbers" : "Symbols";
 }
 
+struct StringDrain : TextDrain {
+    std::string text;
+    void take(std::string_view lines) override { text += lines; }
+};
+
 class ModernPage {
 public:
     ModernPage(const IndexGenerator& generator, const HtmlIndexPlan& plan) : generator_(generator), plan_(plan) {}
@@ -94,7 +99,6 @@ public:
     std::string text(std::string_view topInclude, std::string_view bottomInclude)
     {
         std::string body;
-        body.reserve(plan_.pageSizeHint);
         appendGroups(body);
         std::string page = "<!DOCTYPE html>\n<html";
         if (!plan_.style.extensions.collation.empty()) page += " lang=\"" + plan_.style.extensions.collation + "\"";
@@ -125,10 +129,12 @@ public:
         page += crLfAsLf(bottomInclude);
         page += modernIndexScript();
         page += "</body>\n</html>\n";
-        CrLfText out;
-        out.reserve(page.size() + page.size() / 16);
+        StringDrain crLf;
+        crLf.text.reserve(page.size() + page.size() / 16);
+        CrLfText out(crLf);
         out << page;
-        return out.take();
+        out.flush();
+        return std::move(crLf.text);
     }
 
 private:

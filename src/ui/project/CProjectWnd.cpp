@@ -207,6 +207,7 @@ bool CProjectWnd::canRun(int id) const
     case CmdProjectStyleSettings:
     case CmdFilenames:
     case CmdMakeIndex:
+    case CmdCheckIndex:
         return hooks_.commands.count(id) > 0 || hooks_.modelessDialogs.count(id) > 0;
     default:
         return true;

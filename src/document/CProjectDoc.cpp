@@ -1,5 +1,6 @@
 #include "document/CProjectDoc.h"
 
+#include "document/ActionScope.h"
 #include "document/ProjectFileReader.h"
 #include "document/ProjectFileWriter.h"
 #include "document/SourcePages.h"
@@ -29,6 +30,7 @@ CProjectDoc::~CProjectDoc() = default;
 
 void CProjectDoc::resetTree()
 {
+    announceChange();
     root_ = std::make_unique<ProjectRootNode>();
     root_->setProjectDirectory(projectDirectory_);
 }
@@ -73,7 +75,7 @@ bool CProjectDoc::openProject(const std::string& path)
     fullPaths.reserve(localFiles.relativePaths.size());
     for (const std::string& relative : localFiles.relativePaths)
         fullPaths.push_back(projectDirectory_ + relative);
-    loadFiles(fullPaths, false);
+    loadFiles(fullPaths, nullptr);
     reportLoadProblems();
     readExternalUrlsSection(lines, *root_);
     readCrossReferencesSection(lines, *root_);
@@ -109,7 +111,7 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAcce
 
 int CProjectDoc::rewriteSourceFile(SourceFile& file) { return torvane::rewriteSourceFile(file, services_.reports); }
 
-void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, bool undoable)
+void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action)
 {
     if (fullPaths.empty())
         return;
@@ -119,11 +121,11 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, bool undo
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
         if (!progress.step(static_cast<int>(index), fullPaths[index]))
             break;
-        const SourceFile* known = undoable ? root_->localFiles().findFileAt(fullPaths[index]) : nullptr;
+        const SourceFile* known = action ? root_->localFiles().findFileAt(fullPaths[index]) : nullptr;
         SourceFile& file = loadSourceFile(fullPaths[index], access);
         // A page already in the tree was read before and stays as it is.
-        if (undoable && !known)
-            keepAbsence(file);
+        if (action && !known)
+            action->keepAbsence(file);
     }
     progress.end();
 }
@@ -197,10 +199,6 @@ void CProjectDoc::pushUndo(int code)
     history_.push(ProjectAction{code, {}, saveCount_});
 }
 
-void CProjectDoc::keepPriorState(ProjectNode& node) { keepPlace(node, true); }
-
-void CProjectDoc::keepAbsence(ProjectNode& created) { keepPlace(created, false); }
-
 void CProjectDoc::keepPlace(ProjectNode& node, bool present)
 {
     ProjectNode* holder = slotHolder(node);
@@ -248,6 +246,7 @@ void CProjectDoc::undo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeUndo();
     if (!action)
         return;
+    announceChange();
     exchangePlaces(*action);
     history_.pushRedo(std::move(*action));
     updateAllViews(HintUndo, origin);
@@ -260,6 +259,7 @@ void CProjectDoc::redo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeRedo();
     if (!action)
         return;
+    announceChange();
     exchangePlaces(*action);
     history_.push(std::move(*action));
     updateAllViews(HintRedo, origin);
@@ -272,6 +272,13 @@ void CProjectDoc::addView(DocumentView& view)
 }
 
 void CProjectDoc::removeView(DocumentView& view) { std::erase(views_, &view); }
+
+void CProjectDoc::announceChange()
+{
+    const std::vector<DocumentView*> views = views_;
+    for (DocumentView* view : views)
+        view->documentChanging(*this);
+}
 
 void CProjectDoc::updateAllViews(int hint, DocumentView* origin)
 {

@@ -1,5 +1,6 @@
 #include "document/CProjectDoc.h"
 
+#include "document/ActionScope.h"
 #include "document/ProjectFileReader.h"
 #include "document/ProjectFileWriter.h"
 #include "document/SourcePages.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <utility>
 
 namespace torvane {
@@ -29,6 +31,7 @@ CProjectDoc::~CProjectDoc() = default;
 
 void CProjectDoc::resetTree()
 {
+    announceChange();
     root_ = std::make_unique<ProjectRootNode>();
     root_->setProjectDirectory(projectDirectory_);
 }
@@ -65,6 +68,11 @@ bool CProjectDoc::openProject(const std::string& path)
         return false;
     }
     const std::vector<std::string> lines = splitProjectLines(text);
+    if (!text.empty() && !holdsProjectLines(lines)) {
+        services_.reports.logFileError(FileFailure{"Read", pathName_, CauseInvalidFile, 0});
+        services_.reports.reportFileErrors(services_.presenter);
+        return false;
+    }
     readStyleSections(lines, styles_);
     LocalFilesSection localFiles = readLocalFilesSection(lines);
     outputNames_ = localFiles.names;
@@ -72,7 +80,7 @@ bool CProjectDoc::openProject(const std::string& path)
     fullPaths.reserve(localFiles.relativePaths.size());
     for (const std::string& relative : localFiles.relativePaths)
         fullPaths.push_back(projectDirectory_ + relative);
-    loadFiles(fullPaths, false);
+    loadFiles(fullPaths, nullptr);
     reportLoadProblems();
     readExternalUrlsSection(lines, *root_);
     readCrossReferencesSection(lines, *root_);
@@ -108,7 +116,7 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAcce
 
 int CProjectDoc::rewriteSourceFile(SourceFile& file) { return torvane::rewriteSourceFile(file, services_.reports); }
 
-void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, bool undoable)
+void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action)
 {
     if (fullPaths.empty())
         return;
@@ -118,11 +126,11 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, bool undo
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
         if (!progress.step(static_cast<int>(index), fullPaths[index]))
             break;
-        const SourceFile* known = undoable ? root_->localFiles().findFileAt(fullPaths[index]) : nullptr;
+        const SourceFile* known = action ? root_->localFiles().findFileAt(fullPaths[index]) : nullptr;
         SourceFile& file = loadSourceFile(fullPaths[index], access);
         // A page already in the tree was read before and stays as it is.
-        if (undoable && !known)
-            keepAbsence(file);
+        if (action && !known)
+            action->keepAbsence(file);
     }
     progress.end();
 }
@@ -143,6 +151,8 @@ bool CProjectDoc::save()
     // with one wait for the disk instead of one per page.
     DeferredReplacements pages;
     std::vector<SourceFile*> pagesWritten;
+    // Where a killed save may have left temporaries: every folder written to.
+    std::set<std::string> foldersWritten = {parentFolder(pathName_)};
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
         if (!progressShown) {
             progress.begin("Save Project Progress", count);
@@ -150,7 +160,10 @@ bool CProjectDoc::save()
         }
         // A save cannot stop half-way: the project file must list every page.
         progress.step(index, file.fullPath());
-        if (file.isModified() && torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
+        if (!file.isModified())
+            return;
+        foldersWritten.insert(parentFolder(file.fullPath()));
+        if (torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
             file.setModified(false);
             pagesWritten.push_back(&file);
         }
@@ -167,6 +180,8 @@ bool CProjectDoc::save()
     const auto failure = writeFileAtomically(pathName_, text);
     if (failure)
         services_.reports.logFileError(*failure);
+    for (const std::string& folder : foldersWritten)
+        removeStaleTemporaries(folder);
     services_.reports.reportFileErrors(services_.presenter);
     if (failure)
         return false;
@@ -189,10 +204,6 @@ void CProjectDoc::pushUndo(int code)
     keptHolders_.clear();
     history_.push(ProjectAction{code, {}, saveCount_});
 }
-
-void CProjectDoc::keepPriorState(ProjectNode& node) { keepPlace(node, true); }
-
-void CProjectDoc::keepAbsence(ProjectNode& created) { keepPlace(created, false); }
 
 void CProjectDoc::keepPlace(ProjectNode& node, bool present)
 {
@@ -241,6 +252,7 @@ void CProjectDoc::undo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeUndo();
     if (!action)
         return;
+    announceChange();
     exchangePlaces(*action);
     history_.pushRedo(std::move(*action));
     updateAllViews(HintUndo, origin);
@@ -253,6 +265,7 @@ void CProjectDoc::redo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeRedo();
     if (!action)
         return;
+    announceChange();
     exchangePlaces(*action);
     history_.push(std::move(*action));
     updateAllViews(HintRedo, origin);
@@ -265,6 +278,13 @@ void CProjectDoc::addView(DocumentView& view)
 }
 
 void CProjectDoc::removeView(DocumentView& view) { std::erase(views_, &view); }
+
+void CProjectDoc::announceChange()
+{
+    const std::vector<DocumentView*> views = views_;
+    for (DocumentView* view : views)
+        view->documentChanging(*this);
+}
 
 void CProjectDoc::updateAllViews(int hint, DocumentView* origin)
 {

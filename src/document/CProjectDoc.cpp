@@ -130,7 +130,10 @@ void CProjectDoc::reportLoadProblems()
 {
     services_.reports.reportFileErrors(services_.presenter);
     services_.reports.reportReadOnlyFiles(services_.presenter);
+    services_.reports.reportPageProblems(services_.presenter);
 }
+
+std::vector<PageFinding> CProjectDoc::pageFindings() { return torvane::pageFindings(*root_); }
 
 bool CProjectDoc::save()
 {
@@ -157,6 +160,7 @@ bool CProjectDoc::save()
     if (failure)
         services_.reports.logFileError(*failure);
     services_.reports.reportFileErrors(services_.presenter);
+    services_.reports.reportPageProblems(services_.presenter);
     if (failure)
         return false;
     modified_ = false;

@@ -2,6 +2,7 @@
 #include "document/DocumentView.h"
 #include "document/EntryValues.h"
 #include "document/OutputNames.h"
+#include "document/PageFindings.h"
 #include "document/UndoHistory.h"
 #include "model/ProjectRootNode.h"
 #include "styles/StyleSettings.h"
@@ -64,6 +65,10 @@ public:
     // reports the file errors. False when the project file could not be
     // written (the document then stays modified).
     bool save();
+    // What the user should know about the pages' index blocks: entries kept
+    // for targets a page no longer has, and damaged blocks that the next
+    // save repairs.
+    std::vector<PageFinding> pageFindings();
 
     const std::string& pathName() const { return pathName_; }
     const std::string& title() const { return title_; }

@@ -1,11 +1,13 @@
 #include "document/SourcePages.h"
 
+#include "document/PageFindings.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "platform/FileAccess.h"
 #include "platform/FileReports.h"
 #include "sources/CHtmlFile.h"
 #include "sources/CommentBlock.h"
+#include "sources/StoredValues.h"
 
 #include <memory>
 #include <string>
@@ -33,36 +35,66 @@ void installTargets(SourceFile& file, const CHtmlFile& page)
     }
 }
 
+std::unique_ptr<IndexEntry> entryOfRecord(const NameValueList& records, std::size_t first)
+{
+    const auto field = [&](std::size_t index) { return decodeBlockValue(records[first + index].second); };
+    auto entry = std::make_unique<IndexEntry>();
+    entry->setTexts(field(0), field(1), field(2), field(3));
+    entry->setTargets(field(4), field(5), field(6));
+    return entry;
+}
+
 // Applies the block's records: "Target" picks the holder ("#" is the page
-// itself; a name the page lacks picks nothing, so its records are dropped),
-// and every record after it is seven pairs in the fixed order IndexAs,
-// HelpAs, HelpTitle, SortAs, IndexTarget, HelpWindow, HelpFrame.
+// itself), and every record after it is seven pairs in the fixed order
+// IndexAs, HelpAs, HelpTitle, SortAs, IndexTarget, HelpWindow, HelpFrame.
+// The records of a name the page lacks are kept aside under that name.
 void applyBlockRecords(SourceFile& file, const NameValueList& records)
 {
     constexpr std::size_t recordPairs = 7;
     EntryHolder* current = nullptr;
+    KeptTarget kept;
+    bool keeping = false;
+    const auto keepPending = [&] {
+        if (keeping)
+            file.keepTarget(std::move(kept));
+        keeping = false;
+    };
     for (std::size_t i = 0; i < records.size();) {
         if (records[i].first == "Target") {
-            const std::string& name = records[i].second;
-            current = name == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
+            keepPending();
+            const std::string& stored = records[i].second;
+            const std::string name = decodeTargetName(stored);
+            current = stored == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
+            keeping = current == nullptr;
+            if (keeping)
+                kept = KeptTarget{name, {}};
             ++i;
             continue;
         }
         if (records.size() - i < recordPairs)
             break;
-        const auto field = [&](std::size_t index) -> const std::string& { return records[i + index].second; };
-        if (current == nullptr) {
-            // The records of a target the page lacks are dropped.
-        } else if (field(0).empty()) {
+        const bool excluding = records[i].second.empty();
+        if (keeping && !excluding)
+            kept.entries.push_back(*entryOfRecord(records, i));
+        else if (current && excluding)
             current->setExcluded(true);
-        } else {
-            auto entry = std::make_unique<IndexEntry>();
-            entry->setTexts(field(0), field(1), field(2), field(3));
-            entry->setTargets(field(4), field(5), field(6));
-            current->addEntry(std::move(entry));
-        }
+        else if (current)
+            current->addEntry(entryOfRecord(records, i));
         i += recordPairs;
     }
+    keepPending();
+}
+
+// What the user must know about a page just read: UTF-16 text, a damaged
+// block, entries kept for targets the page no longer has.
+void reportPageProblems(SourceFile& file, const CHtmlFile& page, FileReports& reports)
+{
+    if (page.isUtf16())
+        reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
+    std::vector<PageFinding> findings;
+    addPageFindings(file, findings);
+    for (const PageFinding& finding : findings)
+        reports.logPageProblem(findingLine(finding));
 }
 
 } // namespace
@@ -91,6 +123,8 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
         installFileDefault(file, page);
         installTargets(file, page);
         applyBlockRecords(file, page.blockRecords());
+        file.setBlockDamage(page.blockDamage());
+        reportPageProblems(file, page, reports);
     }
     file.setModified(false);
     return file;
@@ -109,11 +143,17 @@ int rewriteSourceFile(SourceFile& file, FileReports& reports)
         file.setUnreadable(true);
         return RewriteUnreadable;
     }
+    if (page.isUtf16())
+        reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
+    const bool xml = page.isXhtml();
     page.ScanInsertionPoints();
-    page.PutMetaTags(buildMetaTags(file));
-    page.PutCommentBlock(buildCommentBlock(file));
+    page.PutMetaTags(buildMetaTags(file, xml));
+    page.PutCommentBlock(buildCommentBlock(file, xml));
     page.WriteSource();
-    return page.writeSucceeded() ? RewriteOk : page.errorCode();
+    if (!page.writeSucceeded())
+        return page.errorCode();
+    file.setBlockDamage({});
+    return RewriteOk;
 }
 
 } // namespace torvane

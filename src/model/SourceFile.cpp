@@ -16,7 +16,9 @@ SourceFile::SourceFile(const SourceFile& other, DirectoryNode* folder)
       modified_(other.modified_),
       missing_(other.missing_),
       unreadable_(other.unreadable_),
-      loaded_(other.loaded_)
+      loaded_(other.loaded_),
+      keptTargets_(other.keptTargets_),
+      blockDamage_(other.blockDamage_)
 {
     for (const auto& [name, target] : other.targets_)
         targets_.emplace_hint(targets_.end(), name, std::make_unique<Target>(*target, this));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/EntryHolder.h"
+#include "model/IndexEntry.h"
 #include "model/KeyCompare.h"
 #include "model/Target.h"
 
@@ -13,6 +14,16 @@
 namespace torvane {
 
 class DirectoryNode;
+
+// Entries that a page's index block holds for a target the page no longer
+// has (its anchor was renamed or removed). They are kept and written back
+// under the old name until the user drops them, so that nothing is lost
+// while the user has not seen them.
+struct KeptTarget {
+    std::string name;
+    // Empty when the block listed the target as excluded.
+    std::vector<IndexEntry> entries;
+};
 
 // A local HTML page of the project, with its targets.
 class SourceFile : public EntryHolder {
@@ -45,6 +56,16 @@ public:
     void listTargets(std::vector<Target*>& out) const;
     std::size_t targetCount() const { return targets_.size(); }
 
+    const std::vector<KeptTarget>& keptTargets() const { return keptTargets_; }
+    void keepTarget(KeptTarget kept) { keptTargets_.push_back(std::move(kept)); }
+    void dropKeptTargets() { keptTargets_.clear(); }
+
+    // What was wrong with the page's index block when it was read (several
+    // blocks, no end marker, markers in other letter case), or empty. The
+    // next save writes one sound block.
+    const std::string& blockDamage() const { return blockDamage_; }
+    void setBlockDamage(std::string damage) { blockDamage_ = std::move(damage); }
+
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
 
@@ -58,6 +79,8 @@ private:
     bool missing_ = false;
     bool unreadable_ = false;
     bool loaded_ = false;
+    std::vector<KeptTarget> keptTargets_;
+    std::string blockDamage_;
     std::map<std::string, std::unique_ptr<Target>, KeyLess> targets_{
         KeyLess{KeyCompareMode::CaseInsensitiveThenExact}};
 };

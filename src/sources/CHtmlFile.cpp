@@ -2,7 +2,9 @@
 
 #include "platform/FileAccess.h"
 #include "platform/FileReports.h"
+#include "platform/TextUtil.h"
 #include "sources/BlockRecords.h"
+#include "sources/SearchText.h"
 
 #include <algorithm>
 
@@ -92,6 +94,23 @@ void CHtmlFile::replaceWholeText(std::string text)
     segments_ = cutSegments(wholeText_);
     strippedText_ = joinSegments(wholeText_, segments_, 0);
     commentText_ = joinSegments(wholeText_, segments_, 1);
+    commentEnds_ = commentEnds(segments_);
+}
+
+bool CHtmlFile::startsWithByteOrderMark() const { return wholeText_.starts_with(utf8ByteOrderMark); }
+
+bool CHtmlFile::isUtf16() const
+{
+    return wholeText_.starts_with("\xFF\xFE") || wholeText_.starts_with("\xFE\xFF");
+}
+
+bool CHtmlFile::isXhtml() const
+{
+    std::string_view text(wholeText_);
+    if (startsWithByteOrderMark())
+        text.remove_prefix(utf8ByteOrderMark.size());
+    return startsWithSearchCopy(trimLeft(text), "<?xml") ||
+           findInSearchCopy(strippedText_, "xmlns=\"http://www.w3.org/1999/xhtml\"") != std::string::npos;
 }
 
 std::string_view CHtmlFile::segment(std::size_t index) const
@@ -105,12 +124,13 @@ void CHtmlFile::ScanPage()
     headingText_ = findFirstHeading(strippedText_);
     titleText_ = findTitle(strippedText_);
     anchors_ = findAnchors(strippedText_);
-    blockRecords_ = readBlockRecords(commentText_);
+    blockRecords_ = readBlockRecords(commentText_, commentEnds_);
+    blockDamage_ = torvane::blockDamage(commentText_, commentEnds_);
 }
 
 void CHtmlFile::ScanInsertionPoints()
 {
-    points_ = findInsertionPoints(strippedText_, commentText_);
+    points_ = findInsertionPoints(strippedText_, commentText_, commentEnds_);
 }
 
 // The parts of the whole text that a span of the stripped text (kind 0) or
@@ -155,23 +175,85 @@ void CHtmlFile::replacePieces(const std::vector<Segment>& pieces, std::string_vi
     replaceWholeText(std::move(result));
 }
 
+// Where a head element made for a page without "</head>" goes: after the
+// html tag, else after the doctype, else at the very start (after a byte
+// order mark). A charset declaration that is within the first 1,024 bytes,
+// where browsers look for it, is not pushed out of reach: the head then
+// follows it.
+std::size_t CHtmlFile::newHeadOffset(bool& afterTag) const
+{
+    std::size_t offset = startsWithByteOrderMark() ? utf8ByteOrderMark.size() : 0;
+    afterTag = false;
+    if (points_.htmlTag.found() || points_.doctype.found()) {
+        const TextSpan& tag = points_.htmlTag.found() ? points_.htmlTag : points_.doctype;
+        const Segment last = piecesOf(0, tag, nullptr).back();
+        offset = last.offset + last.length;
+        afterTag = true;
+    }
+    if (points_.charset.found()) {
+        const Segment charset = piecesOf(0, points_.charset, nullptr).back();
+        const std::size_t charsetEnd = charset.offset + charset.length;
+        if (charsetEnd > offset && charsetEnd <= charsetReach) {
+            offset = charsetEnd;
+            afterTag = true;
+        }
+    }
+    return offset;
+}
+
 void CHtmlFile::insertIntoHead(std::string_view text)
 {
     const std::string_view crlf = "\r\n";
     std::string inserted;
     std::size_t offset = 0;
+    bool afterTag = false;
     if (points_.headEnd.found()) {
         offset = piecesOf(0, points_.headEnd, nullptr).front().offset;
         inserted.append("  ").append(text).append(crlf);
-    } else if (points_.htmlTag.found() || points_.doctype.found()) {
-        const TextSpan& tag = points_.htmlTag.found() ? points_.htmlTag : points_.doctype;
-        const Segment last = piecesOf(0, tag, nullptr).back();
-        offset = last.offset + last.length;
+    } else if (offset = newHeadOffset(afterTag); afterTag) {
         inserted.append("\r\n<head>\r\n  ").append(text).append("\r\n</head>");
     } else {
         inserted.append("<head>\r\n  ").append(text).append("\r\n</head>\r\n");
     }
     replacePieces({{offset, 0}}, inserted);
+}
+
+// Takes out the further blocks of a damaged page, each with the blanks
+// before it and the line end after it when it stands on a line of its own.
+void CHtmlFile::removeExtraBlocks()
+{
+    if (points_.extraBlocks.empty())
+        return;
+    const std::string_view whole(wholeText_);
+    std::vector<Segment> doomed;
+    for (const TextSpan& span : points_.extraBlocks) {
+        for (Segment piece : piecesOf(1, span, nullptr)) {
+            std::size_t from = piece.offset;
+            while (from > 0 && (whole[from - 1] == ' ' || whole[from - 1] == '\t'))
+                --from;
+            std::size_t to = piece.offset + piece.length;
+            const bool ownLine = from == 0 || whole[from - 1] == '\n';
+            if (ownLine && whole.substr(to).starts_with("\r\n"))
+                to += 2;
+            else if (ownLine && whole.substr(to).starts_with("\n"))
+                to += 1;
+            else
+                from = piece.offset, to = piece.offset + piece.length;
+            if (!doomed.empty() && from < doomed.back().offset + doomed.back().length)
+                from = doomed.back().offset + doomed.back().length;
+            if (to > from)
+                doomed.push_back({from, to - from});
+        }
+    }
+    std::string result;
+    result.reserve(wholeText_.size());
+    std::size_t pos = 0;
+    for (const Segment& piece : doomed) {
+        result.append(whole.substr(pos, piece.offset - pos));
+        pos = piece.offset + piece.length;
+    }
+    result.append(whole.substr(pos));
+    replaceWholeText(std::move(result));
 }
 
 void CHtmlFile::PutMetaTags(std::string_view metaText)
@@ -202,6 +284,10 @@ void CHtmlFile::PutCommentBlock(std::string_view blockText)
     else
         insertIntoHead(blockText);
     ScanInsertionPoints();
+    if (!points_.extraBlocks.empty()) {
+        removeExtraBlocks();
+        ScanInsertionPoints();
+    }
 }
 
 } // namespace torvane

@@ -11,6 +11,10 @@
 namespace torvane {
 
 class FileReports;
+
+inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+// Browsers look for a page's charset declaration in its first 1,024 bytes.
+inline constexpr std::size_t charsetReach = 1024;
 struct FileFailure;
 
 // Error codes of the last failed file operation of a CHtmlFile.
@@ -78,6 +82,14 @@ public:
     const std::vector<Anchor>& anchors() const { return anchors_; }
     // Flat (key, value) list: ("Target", name) then seven-pair records.
     const NameValueList& blockRecords() const { return blockRecords_; }
+    // What was wrong with the index block when the page was scanned, or empty.
+    const std::string& blockDamage() const { return blockDamage_; }
+
+    // Pages in XHTML (an XML declaration or the XHTML namespace) are given
+    // closed tags and comments without "--".
+    bool isXhtml() const;
+    // A page in UTF-16 (by its byte order mark) cannot be read or written.
+    bool isUtf16() const;
 
     const std::string& wholeText() const { return wholeText_; }
     const std::string& strippedText() const { return strippedText_; }
@@ -92,6 +104,9 @@ private:
     std::vector<Segment> piecesOf(std::size_t kind, const TextSpan& span, std::size_t* offsetInSegment) const;
     void replacePieces(const std::vector<Segment>& pieces, std::string_view text);
     void insertIntoHead(std::string_view text);
+    std::size_t newHeadOffset(bool& afterTag) const;
+    void removeExtraBlocks();
+    bool startsWithByteOrderMark() const;
     void fail(int code, const FileFailure& failure);
 
     FileReports& reports_;
@@ -109,6 +124,8 @@ private:
     std::string titleText_;
     std::vector<Anchor> anchors_;
     NameValueList blockRecords_;
+    std::string blockDamage_;
+    std::vector<std::size_t> commentEnds_;
     InsertionPoints points_;
     std::string wholeText_;
 };

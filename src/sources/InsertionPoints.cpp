@@ -1,6 +1,9 @@
 #include "sources/InsertionPoints.h"
 
+#include "sources/BlockRecords.h"
 #include "sources/SearchText.h"
+
+#include <string>
 
 namespace torvane {
 
@@ -10,14 +13,21 @@ constexpr std::size_t npos = std::string_view::npos;
 
 TextSpan spanOf(std::size_t start, std::size_t end) { return {static_cast<std::ptrdiff_t>(start), end - start}; }
 
-// The generator tag as written, directly followed by the next meta tag.
+// The generator tag as written, directly followed by the next meta tag; in
+// XHTML pages the tags are written closed.
 TextSpan findWrittenMetaPair(std::string_view text)
 {
     constexpr std::string_view pair = "<meta name=\"indexgenerator\" content=\"html torvane\"><meta ";
-    const std::size_t start = findInSearchCopy(text, pair);
+    constexpr std::string_view closedPair = "<meta name=\"indexgenerator\" content=\"html torvane\"/><meta ";
+    std::size_t start = findInSearchCopy(text, pair);
+    std::size_t length = pair.size();
+    if (start == npos) {
+        start = findInSearchCopy(text, closedPair);
+        length = closedPair.size();
+    }
     if (start == npos)
         return {};
-    const std::size_t tagEnd = findInSearchCopy(text, ">", start + pair.size());
+    const std::size_t tagEnd = findInSearchCopy(text, ">", start + length);
     if (tagEnd == npos)
         return {};
     return spanOf(start, tagEnd + 1);
@@ -40,18 +50,6 @@ TextSpan findGeneratorTag(std::string_view text)
     }
 }
 
-TextSpan findBlock(std::string_view commentText)
-{
-    constexpr std::string_view endMarker = "html torvane -->";
-    const std::size_t start = findInSearchCopy(commentText, "<!-- html torvane");
-    if (start == npos)
-        return {};
-    const std::size_t end = findInSearchCopy(commentText, endMarker, start);
-    if (end == npos)
-        return {};
-    return spanOf(start, end + endMarker.size());
-}
-
 // A start tag whose name is followed by a space or ">", through its ">".
 TextSpan findStartTag(std::string_view text, std::string_view opening)
 {
@@ -67,21 +65,70 @@ TextSpan findStartTag(std::string_view text, std::string_view opening)
     return {};
 }
 
+// The first meta tag that declares the page's character set.
+TextSpan findCharsetTag(std::string_view text)
+{
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t start = findInSearchCopy(text, "<meta", from);
+        if (start == npos)
+            return {};
+        const std::size_t tagEnd = findInSearchCopy(text, ">", start);
+        if (tagEnd == npos)
+            return {};
+        if (findInSearchCopy(text.substr(start, tagEnd + 1 - start), "charset") != npos)
+            return spanOf(start, tagEnd + 1);
+        from = tagEnd + 1;
+    }
+}
+
+// The generator meta tags inside one comment, by `search`; the comments are
+// taken one at a time, with every index block blanked out.
+template <typename Search>
+TextSpan findInComments(std::string_view masked, const std::vector<std::size_t>& commentEnds, Search search)
+{
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i <= commentEnds.size(); ++i) {
+        const std::size_t end = i < commentEnds.size() ? commentEnds[i] : masked.size();
+        if (end > begin) {
+            const TextSpan found = search(masked.substr(begin, end - begin));
+            if (found.found())
+                return {found.position + static_cast<std::ptrdiff_t>(begin), found.length};
+        }
+        begin = end;
+    }
+    return {};
+}
+
 } // namespace
 
-InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_view commentText)
+InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_view commentText,
+                                    const std::vector<std::size_t>& commentEnds)
 {
     InsertionPoints points;
+    const std::vector<BlockPlace> blocks = findBlocks(commentText, commentEnds);
+    for (const BlockPlace& place : blocks) {
+        if (!place.replaceable)
+            continue;
+        const TextSpan span = spanOf(place.start, place.end);
+        if (!points.block.found())
+            points.block = span;
+        else
+            points.extraBlocks.push_back(span);
+    }
+
     points.meta = findWrittenMetaPair(strippedText);
     if (!points.meta.found())
         points.meta = findGeneratorTag(strippedText);
     if (!points.meta.found()) {
-        points.meta = findWrittenMetaPair(commentText);
+        std::string masked(commentText);
+        for (const BlockPlace& place : blocks)
+            masked.replace(place.start, place.end - place.start, place.end - place.start, ' ');
+        points.meta = findInComments(masked, commentEnds, findWrittenMetaPair);
         if (!points.meta.found())
-            points.meta = findGeneratorTag(commentText);
+            points.meta = findInComments(masked, commentEnds, findGeneratorTag);
         points.metaInComments = points.meta.found();
     }
-    points.block = findBlock(commentText);
     if (points.meta.found() && points.block.found())
         return points;
 
@@ -89,6 +136,7 @@ InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_v
         points.headEnd = spanOf(headEnd, headEnd + 7);
         return points;
     }
+    points.charset = findCharsetTag(strippedText);
     points.htmlTag = findStartTag(strippedText, "<html");
     if (!points.htmlTag.found())
         points.doctype = findStartTag(strippedText, "<!doctype");

@@ -65,9 +65,10 @@ TEST(BlockRecords, ShortEntryLinesOfIndexPagesReadWithEmptyTargets)
                                                   record("", "", "Untitled", "")}));
 }
 
-TEST(BlockRecords, MarkerMustMatchExactly)
+TEST(BlockRecords, MarkersInAnyLetterCaseButNotOtherSpacing)
 {
-    EXPECT_TRUE(readBlockRecords("<!-- html torvane V4.0\r\n Target=\"#\"\r\n IndexAs=\"x\" html torvane -->").empty());
+    EXPECT_EQ(readBlockRecords("<!-- html torvane V4.0\r\n Target=\"#\"\r\n IndexAs=\"x\" html torvane -->"),
+              joined({targetTop, record("", "", "Untitled", ""), record("x", "x", "Untitled", "")}));
     EXPECT_TRUE(readBlockRecords("<!--  HTML Torvane Target=\"#\" IndexAs=\"x\" -->").empty());
     EXPECT_TRUE(readBlockRecords("").empty());
 }

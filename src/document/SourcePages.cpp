@@ -37,7 +37,7 @@ void installTargets(SourceFile& file, const CHtmlFile& page)
 
 std::unique_ptr<IndexEntry> entryOfRecord(const NameValueList& records, std::size_t first)
 {
-    const auto field = [&](std::size_t index) { return decodeBlockValue(records[first + index].second); };
+    const auto field = [&](std::size_t index) { return storableForm(decodeBlockValue(records[first + index].second)); };
     auto entry = std::make_unique<IndexEntry>();
     entry->setTexts(field(0), field(1), field(2), field(3));
     entry->setTargets(field(4), field(5), field(6));
@@ -67,7 +67,7 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
             current = stored == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
             keeping = current == nullptr;
             if (keeping)
-                kept = KeptTarget{name, {}};
+                kept = KeptTarget{storableForm(name, true), {}};
             ++i;
             continue;
         }
@@ -75,7 +75,7 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
             break;
         const bool excluding = records[i].second.empty();
         if (keeping && !excluding)
-            kept.entries.push_back(*entryOfRecord(records, i));
+            kept.entries.insert(*entryOfRecord(records, i));
         else if (current && excluding)
             current->setExcluded(true);
         else if (current)
@@ -99,6 +99,23 @@ void reportPageProblems(SourceFile& file, const CHtmlFile& page, FileReports& re
 
 } // namespace
 
+void takePageInto(SourceFile& file, CHtmlFile& page)
+{
+    page.ScanPage();
+    installFileDefault(file, page);
+    installTargets(file, page);
+    applyBlockRecords(file, page.blockRecords());
+    file.setBlockDamage(page.blockDamage());
+}
+
+void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page)
+{
+    const bool xml = page.isXhtml();
+    page.ScanInsertionPoints();
+    page.PutMetaTags(buildMetaTags(file, xml));
+    page.PutCommentBlock(buildCommentBlock(file, xml));
+}
+
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
                            ReplaceAccess& access)
 {
@@ -119,11 +136,7 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     } else if (!page.readSucceeded()) {
         file.setUnreadable(true);
     } else {
-        page.ScanPage();
-        installFileDefault(file, page);
-        installTargets(file, page);
-        applyBlockRecords(file, page.blockRecords());
-        file.setBlockDamage(page.blockDamage());
+        takePageInto(file, page);
         reportPageProblems(file, page, reports);
     }
     file.setModified(false);
@@ -145,10 +158,7 @@ int rewriteSourceFile(SourceFile& file, FileReports& reports)
     }
     if (page.isUtf16())
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
-    const bool xml = page.isXhtml();
-    page.ScanInsertionPoints();
-    page.PutMetaTags(buildMetaTags(file, xml));
-    page.PutCommentBlock(buildCommentBlock(file, xml));
+    putEntriesIntoPage(file, page);
     page.WriteSource();
     if (!page.writeSucceeded())
         return page.errorCode();

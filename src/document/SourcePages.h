@@ -3,6 +3,7 @@
 
 namespace torvane {
 
+class CHtmlFile;
 class FileReports;
 class ProjectRootNode;
 class ReplaceAccess;
@@ -23,6 +24,14 @@ enum RewriteResult : int {
 // replaced. The node ends unmodified.
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
                            ReplaceAccess& access);
+
+// Scans a page already read and takes its targets and stored entries into
+// the node (the in-memory half of loadSourceFile).
+void takePageInto(SourceFile& file, CHtmlFile& page);
+
+// Puts the node's meta tags and comment block into the page's text (the
+// in-memory half of rewriteSourceFile).
+void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page);
 
 // Puts the node's meta tags and comment block into its page and writes it
 // back. Returns a RewriteResult or the failed write's error code; failures

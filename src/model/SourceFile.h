@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +21,13 @@ class DirectoryNode;
 // under the old name until the user drops them, so that nothing is lost
 // while the user has not seen them.
 struct KeptTarget {
+    struct Order {
+        bool operator()(const IndexEntry& a, const IndexEntry& b) const { return a.lessThan(b); }
+    };
     std::string name;
-    // Empty when the block listed the target as excluded.
-    std::vector<IndexEntry> entries;
+    // In entry order, without duplicates; empty when the block listed the
+    // target as excluded.
+    std::set<IndexEntry, Order> entries;
 };
 
 // A local HTML page of the project, with its targets.
@@ -57,7 +62,9 @@ public:
     std::size_t targetCount() const { return targets_.size(); }
 
     const std::vector<KeptTarget>& keptTargets() const { return keptTargets_; }
-    void keepTarget(KeptTarget kept) { keptTargets_.push_back(std::move(kept)); }
+    // Kept in target order; a name kept before takes the new entries it
+    // lacks, so that a page holding two blocks lists the name once.
+    void keepTarget(KeptTarget kept);
     void dropKeptTargets() { keptTargets_.clear(); }
 
     // What was wrong with the page's index block when it was read (several

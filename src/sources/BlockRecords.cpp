@@ -82,16 +82,20 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
         }
         const auto segment = std::upper_bound(commentEnds.begin(), commentEnds.end(), start);
         const std::size_t segmentEnd = segment == commentEnds.end() ? commentText.size() : *segment;
+        const std::size_t segmentStart = segment == commentEnds.begin() ? 0 : *(segment - 1);
         const std::size_t next = findInSearchCopy(commentText, blockStartMarker, start + 1);
         if (endMarker != npos && endMarker < next && endMarker + blockEndMarker.size() <= segmentEnd) {
             blocks.push_back({start, endMarker, endMarker + blockEndMarker.size(), true});
             start = findInSearchCopy(commentText, blockStartMarker, endMarker + blockEndMarker.size());
         } else {
             // A block that lost its end marker stops where its comment ends or the next block starts.
+            // Without its end marker a block can only be replaced as the whole
+            // of its own closed comment: otherwise the new block would take the
+            // closing of a comment that the user opened, or the rest of the page.
             const std::size_t stop = std::min(next, segmentEnd);
-            const bool unclosed = stop == commentText.size() && !commentText.ends_with("-->") &&
-                                  !endsWithSearchCopy(commentText, "</comment>");
-            blocks.push_back({start, stop, stop, false, !unclosed});
+            const bool ownClosedComment =
+                start == segmentStart && stop == segmentEnd && commentText.substr(0, stop).ends_with("-->");
+            blocks.push_back({start, stop, stop, false, ownClosedComment});
             start = next;
         }
     }
@@ -101,6 +105,10 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
 std::string blockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
     const std::vector<BlockPlace> blocks = findBlocks(commentText, commentEnds);
+    for (const BlockPlace& place : blocks)
+        if (!place.replaceable)
+            return "An index comment block has lost its end marker inside another comment; it is left as it is "
+                   "and its entries are not read.";
     if (blocks.size() > 1)
         return "The page holds " + std::to_string(blocks.size()) + " index comment blocks; their entries are read together.";
     if (blocks.empty())
@@ -128,6 +136,9 @@ NameValueList readBlockRecords(std::string_view commentText, const std::vector<s
     records.reserve(size / 8);
     RecordGrouper grouper(records);
     for (const BlockPlace& place : places) {
+        // A block that can never be replaced would undo every later save.
+        if (!place.replaceable)
+            continue;
         const std::string_view block = place.content(commentText);
         const std::size_t firstTarget = block.find("Target=\"");
         if (firstTarget == std::string_view::npos)

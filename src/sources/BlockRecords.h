@@ -30,8 +30,9 @@ struct BlockPlace {
     std::size_t contentEnd = 0;
     std::size_t end = 0;
     bool hasEndMarker = false;
-    // False for a block that lost its end marker inside a comment that never
-    // closes: replacing it would take the rest of the page with it.
+    // False for a block that lost its end marker and is not the whole of a
+    // closed comment: replacing it would take the closing of a comment the
+    // user opened, or the rest of the page.
     bool replaceable = true;
     std::string_view content(std::string_view commentText) const
     {
@@ -50,7 +51,9 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
 std::string blockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
 
 // Reads every block of a page's comment text, in order, as one: a page that
-// was given a second block keeps the entries of both. A block without
+// was given a second block keeps the entries of both. A block that is not
+// replaceable is left unread: a save leaves it in place, and its records
+// would otherwise come back over every later change. A block without
 // `Target="` in it gives nothing. Unknown keys are skipped, and an entry line
 // with an empty IndexAs yields no record of its own. Target names are given
 // as stored, line breaks included.

@@ -17,6 +17,13 @@ inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 inline constexpr std::size_t charsetReach = 1024;
 struct FileFailure;
 
+// One change of a page's text: `length` bytes at `offset` give way to `text`.
+struct PageSplice {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+    std::string text;
+};
+
 // Error codes of the last failed file operation of a CHtmlFile.
 enum HtmlFileError : int {
     HtmlFileOk = 0,
@@ -98,11 +105,16 @@ public:
     std::size_t segmentCount() const { return segments_.size(); }
     std::string_view segment(std::size_t index) const;
     const InsertionPoints& insertionPoints() const { return points_; }
+    // Every change made to the text since it was read, in batches: the
+    // offsets of a batch refer to the text before it, its ranges ascend and
+    // never overlap.
+    const std::vector<std::vector<PageSplice>>& spliceLog() const { return spliceLog_; }
 
 private:
     void replaceWholeText(std::string text);
     std::vector<Segment> piecesOf(std::size_t kind, const TextSpan& span, std::size_t* offsetInSegment) const;
     void replacePieces(const std::vector<Segment>& pieces, std::string_view text);
+    void applySplices(std::vector<PageSplice> splices);
     void insertIntoHead(std::string_view text);
     std::size_t newHeadOffset(bool& afterTag) const;
     void removeExtraBlocks();
@@ -126,6 +138,8 @@ private:
     NameValueList blockRecords_;
     std::string blockDamage_;
     std::vector<std::size_t> commentEnds_;
+    std::vector<TextSpan> rawTextSpans_; // script and style elements, in the stripped text
+    std::vector<std::vector<PageSplice>> spliceLog_;
     InsertionPoints points_;
     std::string wholeText_;
 };

@@ -79,10 +79,17 @@ std::string buildCommentBlock(const SourceFile& file, bool xml)
 {
     std::string block = "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n";
     appendHolder(block, "#", file, xml);
-    for (const Target* target : file.targets())
+    // Kept targets stand where the target would, so the block reads the same once its anchor is back.
+    const KeyLess less{KeyCompareMode::CaseInsensitiveThenExact};
+    const std::vector<KeptTarget>& kept = file.keptTargets();
+    auto nextKept = kept.begin();
+    for (const Target* target : file.targets()) {
+        for (; nextKept != kept.end() && less(nextKept->name, target->label()); ++nextKept)
+            appendKeptTarget(block, *nextKept, xml);
         appendHolder(block, encodeTargetName(target->label(), xml), *target, xml);
-    for (const KeptTarget& kept : file.keptTargets())
-        appendKeptTarget(block, kept, xml);
+    }
+    for (; nextKept != kept.end(); ++nextKept)
+        appendKeptTarget(block, *nextKept, xml);
     block.append("  HTML Torvane -->");
     return block;
 }

@@ -14,23 +14,24 @@ constexpr std::size_t npos = std::string_view::npos;
 TextSpan spanOf(std::size_t start, std::size_t end) { return {static_cast<std::ptrdiff_t>(start), end - start}; }
 
 // The generator tag as written, directly followed by the next meta tag; in
-// XHTML pages the tags are written closed.
+// XHTML pages the tags are written closed. The pair is written on one line:
+// a "match" whose ">" lies past a line end is a tag cut short by a comment,
+// and running on to the next ">" would take in the user's text.
 TextSpan findWrittenMetaPair(std::string_view text)
 {
-    constexpr std::string_view pair = "<meta name=\"indexgenerator\" content=\"html torvane\"><meta ";
-    constexpr std::string_view closedPair = "<meta name=\"indexgenerator\" content=\"html torvane\"/><meta ";
-    std::size_t start = findInSearchCopy(text, pair);
-    std::size_t length = pair.size();
-    if (start == npos) {
-        start = findInSearchCopy(text, closedPair);
-        length = closedPair.size();
+    for (const std::string_view pair : {std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"><meta "),
+                                        std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"/><meta ")}) {
+        for (std::size_t start = findInSearchCopy(text, pair); start != npos;
+             start = findInSearchCopy(text, pair, start + 1)) {
+            const std::size_t tagEnd = findInSearchCopy(text, ">", start + pair.size());
+            if (tagEnd == npos)
+                break;
+            const std::string_view tag = text.substr(start, tagEnd + 1 - start);
+            if (tag.find_first_of("\r\n") == npos)
+                return spanOf(start, tagEnd + 1);
+        }
     }
-    if (start == npos)
-        return {};
-    const std::size_t tagEnd = findInSearchCopy(text, ">", start + length);
-    if (tagEnd == npos)
-        return {};
-    return spanOf(start, tagEnd + 1);
+    return {};
 }
 
 // The first meta tag naming the system as generator in any other form.
@@ -123,7 +124,8 @@ InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_v
     if (!points.meta.found()) {
         std::string masked(commentText);
         for (const BlockPlace& place : blocks)
-            masked.replace(place.start, place.end - place.start, place.end - place.start, ' ');
+            if (place.replaceable)
+                masked.replace(place.start, place.end - place.start, place.end - place.start, ' ');
         points.meta = findInComments(masked, commentEnds, findWrittenMetaPair);
         if (!points.meta.found())
             points.meta = findInComments(masked, commentEnds, findGeneratorTag);

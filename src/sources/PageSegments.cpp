@@ -53,8 +53,12 @@ public:
             return npos;
         ForwardFinder& ends = start == script ? scriptEnds_ : styleEnds_;
         const std::size_t end = ends.find(start);
+        contentStart_ = start;
         return end == npos ? text_.size() : end;
     }
+
+    // Where the element found last starts (its content, for masking, starts with its tag).
+    std::size_t lastContentStart() const { return contentStart_; }
 
 private:
     std::size_t nextStartTag(ForwardFinder& finder, std::size_t from, std::size_t nameLength)
@@ -70,6 +74,7 @@ private:
     ForwardFinder styles_;
     ForwardFinder scriptEnds_;
     ForwardFinder styleEnds_;
+    std::size_t contentStart_ = 0;
 };
 
 // Whether the comment at `start` is a conditional comment ("<!--[if ...]>"
@@ -82,7 +87,7 @@ bool isConditionalComment(std::string_view text, std::size_t start)
 
 } // namespace
 
-std::vector<Segment> cutSegments(std::string_view text)
+std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* rawTextContents)
 {
     std::vector<Segment> segments;
     const std::size_t n = text.size();
@@ -102,6 +107,8 @@ std::vector<Segment> cutSegments(std::string_view text)
         const std::size_t element = elements.find(from);
         const std::size_t start = opening < element ? opening : element;
         if (const std::size_t rawEnd = rawText.contentEndBefore(from, start); rawEnd != npos) {
+            if (rawTextContents)
+                rawTextContents->push_back({rawText.lastContentStart(), rawEnd - rawText.lastContentStart()});
             from = rawEnd;
             continue;
         }

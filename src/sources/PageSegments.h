@@ -21,7 +21,9 @@ struct Segment {
 // conditional comment ("<!--[if" or "<!--<![endif]") at its first "-->", and
 // no comment starts inside a script or style element.
 // Markup is matched as in the page's search copy. Linear in the page's length.
-std::vector<Segment> cutSegments(std::string_view text);
+// `rawTextContents`, when given, receives each script and style element from
+// its start tag up to its end tag, in order.
+std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* rawTextContents = nullptr);
 
 // Where each comment ends in the comment text (the odd segments joined).
 std::vector<std::size_t> commentEnds(const std::vector<Segment>& segments);

@@ -153,11 +153,6 @@ bool startsWithSearchCopy(std::string_view text, std::string_view pattern)
     return true;
 }
 
-bool endsWithSearchCopy(std::string_view text, std::string_view pattern)
-{
-    return text.size() >= pattern.size() && startsWithSearchCopy(text.substr(text.size() - pattern.size()), pattern);
-}
-
 std::string cleanUpText(std::string_view text)
 {
     std::string cleaned(trim(text));

@@ -74,6 +74,26 @@ std::string decodeTargetName(std::string_view stored)
     return decodeBlockValue(stored);
 }
 
+std::string storableForm(std::string_view value, bool name)
+{
+    std::string stored;
+    stored.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '\\') {
+            if (i + 1 < value.size())
+                stored.append(value.substr(i++, 2));
+            else if (name)
+                stored.push_back(c);
+        } else {
+            if (c == '"')
+                stored.push_back('\\');
+            stored.push_back(c);
+        }
+    }
+    return stored;
+}
+
 std::string keywordAttributeText(std::string_view keywords)
 {
     std::string text;

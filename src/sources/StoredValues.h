@@ -26,6 +26,12 @@ std::string decodeBlockValue(std::string_view stored);
 std::string encodeTargetName(std::string_view name, bool xml);
 std::string decodeTargetName(std::string_view stored);
 
+// A value read from a damaged or hand-edited block made storable with the
+// same meaning: a double quote without its backslash gets one, and a lone
+// backslash at the end (which means nothing) goes, unless `name` (a target
+// name, whose trailing backslash encodeTargetName keeps).
+std::string storableForm(std::string_view value, bool name = false);
+
 // Keywords as an attribute value: "<" and ">" as character references, so
 // that no keyword can end the tag or open another.
 std::string keywordAttributeText(std::string_view keywords);

@@ -135,14 +135,16 @@ public:
     void addFiles(const std::vector<std::string>& fullPaths, DocumentView* origin = nullptr);
     // Leading blanks and control characters are dropped; a blank URL is ignored.
     void addExternalUrl(std::string_view typed, DocumentView* origin = nullptr);
-    // One entry for every selected file, target and URL.
+    // One entry for every selected file, target and URL. Values that a page
+    // could not give back (unstorableProblem) are refused with a message.
     void addIndexEntry(const IndexEntryValues& values, DocumentView* origin = nullptr);
     // Removes the selected files, URLs and locators; the pages stay on disk.
     void removeSelected(DocumentView* origin = nullptr);
     // Excludes the selected files, targets and URLs.
     void excludeSelected(DocumentView* origin = nullptr);
     // Runs the dialog on the first entry's values and replaces every given
-    // entry by the result. False when cancelled (nothing recorded).
+    // entry by the result. False when cancelled or when the result cannot be
+    // stored (refused with a message); nothing is recorded then.
     bool editIndexEntries(const std::vector<IndexEntry*>& entries, const IndexEntryDialog& dialog,
                           DocumentView* origin = nullptr);
     void deleteRecords(const std::vector<EntryRecord*>& records, DocumentView* origin = nullptr);

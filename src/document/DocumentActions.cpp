@@ -3,6 +3,7 @@
 
 #include "model/EntryHolder.h"
 #include "model/ExternalUrl.h"
+#include "platform/AppServices.h"
 
 #include <algorithm>
 #include <set>
@@ -103,6 +104,10 @@ void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* or
 {
     if (addingFiles_)
         return;
+    if (const std::string_view problem = unstorableProblem(values); !problem.empty()) {
+        services_.messages.showMessage(problem);
+        return;
+    }
     // With nothing selected the step is still recorded, changing nothing,
     // so that every Add of the dialog is one step of the history.
     pushUndo(ActionAddIndexEntry);
@@ -165,7 +170,10 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, con
         return false;
     pushUndo(ActionEditIndexEntries);
     const std::optional<IndexEntryValues> values = dialog(IndexEntryValues::of(*entries.front()));
-    if (!values) {
+    const std::string_view problem = values ? unstorableProblem(*values) : std::string_view();
+    if (!problem.empty())
+        services_.messages.showMessage(problem);
+    if (!values || !problem.empty()) {
         discardLastUndo();
         return false;
     }
@@ -246,7 +254,8 @@ void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records,
     for (IndexEntry* entry : defaults) {
         keepPriorState(*entry->owner());
         auto accepted = std::make_unique<IndexEntry>();
-        accepted->setFromText(escapedField(entry->sortKey()));
+        // The page's own text, escaped: its backslashes are text, not escapes.
+        accepted->setFromText(escapedField(entry->sortAs()));
         accepted->setListSelected(true);
         // The default entry leaves the list; its mark must not come back
         // with it should the holder return to default mode.

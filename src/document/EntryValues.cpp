@@ -3,6 +3,7 @@
 #include "model/CrossReference.h"
 #include "model/IndexEntry.h"
 #include "platform/TextUtil.h"
+#include "sources/StoredValues.h"
 
 namespace torvane {
 
@@ -10,6 +11,15 @@ IndexEntryValues IndexEntryValues::of(const IndexEntry& entry)
 {
     return {entry.indexAs(),     entry.sortAs(),     entry.helpAs(),   entry.helpTitle(),
             entry.indexTarget(), entry.helpWindow(), entry.helpFrame()};
+}
+
+std::string_view unstorableProblem(const IndexEntryValues& values)
+{
+    for (const std::string* field : {&values.indexAs, &values.sortAs, &values.helpAs, &values.helpTitle,
+                                     &values.indexTarget, &values.helpWindow, &values.helpFrame})
+        if (const std::string_view problem = storedValueProblem(*field); !problem.empty())
+            return problem;
+    return {};
 }
 
 CrossReferenceValues CrossReferenceValues::of(const CrossReference& record)

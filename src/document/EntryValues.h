@@ -23,6 +23,10 @@ struct IndexEntryValues {
     bool operator==(const IndexEntryValues&) const = default;
 };
 
+// Why a page's index block could not give these values back as they are
+// (the first problem found), or an empty text.
+std::string_view unstorableProblem(const IndexEntryValues& values);
+
 // The seven fields of a cross-reference.
 struct CrossReferenceValues {
     std::string heading;

@@ -76,8 +76,12 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
         const bool excluding = records[i].second.empty();
         if (keeping && !excluding)
             kept.entries.insert(*entryOfRecord(records, i));
-        else if (current && excluding)
-            current->setExcluded(true);
+        else if (current && excluding) {
+            // Every listing of a target opens with this record; a target
+            // listed again (a page given a second block) keeps what it has.
+            if (current->usesDefault() || current->isExcluded())
+                current->setExcluded(true);
+        }
         else if (current)
             current->addEntry(entryOfRecord(records, i));
         i += recordPairs;
@@ -110,10 +114,15 @@ void takePageInto(SourceFile& file, CHtmlFile& page)
 
 void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page)
 {
-    const bool xml = page.isXhtml();
     page.ScanInsertionPoints();
-    page.PutMetaTags(buildMetaTags(file, xml));
+    const bool xml = page.isXhtml();
+    const std::string meta = buildMetaTags(file, xml);
+    page.PutMetaTags(meta);
     page.PutCommentBlock(buildCommentBlock(file, xml));
+    // Repairing a damaged block can leave tags put into a comment inside a
+    // block region, where no later save looks: then they go into the head.
+    if (!meta.empty() && page.metaPointText() != meta)
+        page.PutMetaTags(meta);
 }
 
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,

@@ -92,10 +92,11 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
             // Without its end marker a block can only be replaced as the whole
             // of its own closed comment: otherwise the new block would take the
             // closing of a comment that the user opened, or the rest of the page.
+            // A block that another one follows in the same comment is replaced
+            // up to it, and the next is then replaced or taken out in turn.
             const std::size_t stop = std::min(next, segmentEnd);
-            const bool ownClosedComment =
-                start == segmentStart && stop == segmentEnd && commentText.substr(0, stop).ends_with("-->");
-            blocks.push_back({start, stop, stop, false, ownClosedComment});
+            const bool closedHere = stop == segmentEnd ? commentText.substr(0, stop).ends_with("-->") : true;
+            blocks.push_back({start, stop, stop, false, start == segmentStart && closedHere});
             start = next;
         }
     }

@@ -126,11 +126,9 @@ bool CHtmlFile::isXhtml() const
     if (startsWithByteOrderMark())
         text.remove_prefix(utf8ByteOrderMark.size());
     // Meta tags written before keep their form, so that a save never flips it.
-    const std::size_t written = findInSearchCopy(strippedText_, "<meta name=\"indexgenerator\" content=\"html torvane\"");
-    if (written != std::string::npos) {
-        const std::size_t after = written + 50;
-        return after < strippedText_.size() && strippedText_[after] == '/';
-    }
+    constexpr std::string_view written = "<meta name=\"indexgenerator\" content=\"html torvane\"";
+    if (const std::string tags = metaPointText(); startsWithSearchCopy(tags, written))
+        return tags.size() > written.size() && tags[written.size()] == '/';
     if (startsWithSearchCopy(trimLeft(text), "<?xml"))
         return true;
     // The namespace counts on the html tag only, never in text a save replaces.
@@ -331,6 +329,15 @@ void CHtmlFile::PutMetaTags(std::string_view metaText)
         insertIntoHead(metaText);
     }
     ScanInsertionPoints();
+}
+
+std::string CHtmlFile::metaPointText() const
+{
+    std::string text;
+    if (points_.meta.found())
+        for (const Segment& piece : piecesOf(points_.metaInComments ? 1 : 0, points_.meta, nullptr))
+            text.append(wholeText_, piece.offset, piece.length);
+    return text;
 }
 
 void CHtmlFile::PutCommentBlock(std::string_view blockText)

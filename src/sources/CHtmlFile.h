@@ -93,7 +93,8 @@ public:
     const std::string& blockDamage() const { return blockDamage_; }
 
     // Pages in XHTML (an XML declaration or the XHTML namespace) are given
-    // closed tags and comments without "--".
+    // closed tags and comments without "--"; meta tags found at the meta
+    // point (ScanInsertionPoints) decide by their own form.
     bool isXhtml() const;
     // A page in UTF-16 (by its byte order mark) cannot be read or written.
     bool isUtf16() const;
@@ -105,6 +106,8 @@ public:
     std::size_t segmentCount() const { return segments_.size(); }
     std::string_view segment(std::size_t index) const;
     const InsertionPoints& insertionPoints() const { return points_; }
+    // The text at the generator meta point, or empty when there is none.
+    std::string metaPointText() const;
     // Every change made to the text since it was read, in batches: the
     // offsets of a batch refer to the text before it, its ranges ascend and
     // never overlap.

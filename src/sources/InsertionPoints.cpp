@@ -124,8 +124,7 @@ InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_v
     if (!points.meta.found()) {
         std::string masked(commentText);
         for (const BlockPlace& place : blocks)
-            if (place.replaceable)
-                masked.replace(place.start, place.end - place.start, place.end - place.start, ' ');
+            masked.replace(place.start, place.end - place.start, place.end - place.start, ' ');
         points.meta = findInComments(masked, commentEnds, findWrittenMetaPair);
         if (!points.meta.found())
             points.meta = findInComments(masked, commentEnds, findGeneratorTag);

@@ -114,7 +114,8 @@ TEST(PageRoundTrip, RandomPagesKeepTheirTextAndEntries)
     std::mt19937 random(20261207);
     for (int i = 0; i < 20000; ++i) {
         const std::string page = randomPage(random);
-        const std::string problem = checkPageRoundTrip(page, randomFields(random));
+        const EntryFields fields = randomFields(random);
+        const std::string problem = checkPageRoundTrip(page, fields);
         ASSERT_EQ(problem, "") << "page:\n" << page;
     }
 }

@@ -96,6 +96,9 @@ std::optional<FileFailure> writeFileAtomically(const std::string& requested, std
     if (existed) {
         if (S_ISDIR(old.st_mode))
             return failureFromErrno("Open Output", requested, EISDIR);
+        // A pipe or device would be replaced by a plain file.
+        if (!S_ISREG(old.st_mode))
+            return FileFailure{"Open Output", requested, CauseInvalidFile, 0};
         // Refused even where the process could write it anyway (as root).
         if ((old.st_mode & kAnyWriteBit) == 0)
             return FileFailure{"Open Output", requested, CauseAccessDenied, EACCES};

@@ -133,7 +133,9 @@ public:
 
     // Loads the pages (the user may cancel between them) and reports them.
     void addFiles(const std::vector<std::string>& fullPaths, DocumentView* origin = nullptr);
-    // Leading blanks and control characters are dropped; a blank URL is ignored.
+    // Leading blanks and control characters are dropped; a blank URL is
+    // ignored, one the project file could not give back (urlStoreProblem)
+    // refused with a message.
     void addExternalUrl(std::string_view typed, DocumentView* origin = nullptr);
     // One entry for every selected file, target and URL. Values that a page
     // could not give back (unstorableProblem) are refused with a message.

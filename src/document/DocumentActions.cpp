@@ -92,6 +92,10 @@ void CProjectDoc::addExternalUrl(std::string_view typed, DocumentView* origin)
     const std::optional<std::string> url = urlToAdd(typed);
     if (!url)
         return;
+    if (const std::string_view problem = urlStoreProblem(*url); !problem.empty()) {
+        services_.messages.showMessage(problem);
+        return;
+    }
     pushUndo(ActionAddExternalUrls);
     const bool known = root_->externalUrls().findUrl(*url) != nullptr;
     ExternalUrl& added = root_->findOrCreateUrl(*url);

@@ -43,4 +43,24 @@ std::optional<std::string> urlToAdd(std::string_view typed)
     return std::string(url);
 }
 
+std::string_view urlStoreProblem(std::string_view url)
+{
+    std::size_t trailing = 0;
+    while (trailing < url.size() && url[url.size() - 1 - trailing] == '\\')
+        ++trailing;
+    if (trailing % 2 == 1)
+        return kUrlEndsInBackslash;
+    if (url.starts_with('"'))
+        return kUrlStartsWithQuote;
+    if (url.find(' ') == std::string_view::npos)
+        return {};
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        if (url[i] == '\\')
+            ++i;
+        else if (url[i] == '"')
+            return kUrlHasBlankAndQuote;
+    }
+    return {};
+}
+
 } // namespace torvane

@@ -34,8 +34,6 @@ std::string findingLine(const PageFinding& finding)
     if (finding.kind == PageFindingKind::DamagedBlock)
         return finding.page + ": " + finding.detail;
     std::string line = finding.page + ": entries of the missing target \"" + finding.oldTarget + "\": ";
-    if (finding.entries.empty())
-        line += "(excluded)";
     for (std::size_t i = 0; i < finding.entries.size(); ++i)
         line += (i ? "; " : "") + finding.entries[i];
     return line;

@@ -47,15 +47,17 @@ std::unique_ptr<IndexEntry> entryOfRecord(const NameValueList& records, std::siz
 // Applies the block's records: "Target" picks the holder ("#" is the page
 // itself), and every record after it is seven pairs in the fixed order
 // IndexAs, HelpAs, HelpTitle, SortAs, IndexTarget, HelpWindow, HelpFrame.
-// The records of a name the page lacks are kept aside under that name.
+// The entries of a name the page lacks are kept aside under that name.
 void applyBlockRecords(SourceFile& file, const NameValueList& records)
 {
     constexpr std::size_t recordPairs = 7;
     EntryHolder* current = nullptr;
     KeptTarget kept;
     bool keeping = false;
+    // A vanished target listed only as excluded holds nothing to lose (index
+    // pages list every letter so), and is dropped as before.
     const auto keepPending = [&] {
-        if (keeping)
+        if (keeping && !kept.entries.empty())
             file.keepTarget(std::move(kept));
         keeping = false;
     };

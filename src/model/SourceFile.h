@@ -25,8 +25,7 @@ struct KeptTarget {
         bool operator()(const IndexEntry& a, const IndexEntry& b) const { return a.lessThan(b); }
     };
     std::string name;
-    // In entry order, without duplicates; empty when the block listed the
-    // target as excluded.
+    // In entry order, without duplicates; never empty.
     std::set<IndexEntry, Order> entries;
 };
 

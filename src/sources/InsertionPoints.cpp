@@ -34,22 +34,25 @@ TextSpan findWrittenMetaPair(std::string_view text)
     return {};
 }
 
-// The first meta tag naming the system as generator in any other form.
-TextSpan findGeneratorTag(std::string_view text)
+// The first tag opening with `opening` whose text holds `needle`, through its ">".
+TextSpan findTagHolding(std::string_view text, std::string_view opening, std::string_view needle)
 {
     std::size_t from = 0;
     while (true) {
-        const std::size_t start = findInSearchCopy(text, "<meta ", from);
+        const std::size_t start = findInSearchCopy(text, opening, from);
         if (start == npos)
             return {};
         const std::size_t tagEnd = findInSearchCopy(text, ">", start);
         if (tagEnd == npos)
             return {};
-        if (findInSearchCopy(text.substr(start, tagEnd + 1 - start), "generator=\"html torvane\"") != npos)
+        if (findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
             return spanOf(start, tagEnd + 1);
         from = tagEnd + 1;
     }
 }
+
+// The first meta tag naming the system as generator in any other form.
+TextSpan findGeneratorTag(std::string_view text) { return findTagHolding(text, "<meta ", "generator=\"html torvane\""); }
 
 // A start tag whose name is followed by a space or ">", through its ">".
 TextSpan findStartTag(std::string_view text, std::string_view opening)
@@ -64,23 +67,6 @@ TextSpan findStartTag(std::string_view text, std::string_view opening)
         start = findInSearchCopy(text, opening, start + 1);
     }
     return {};
-}
-
-// The first meta tag that declares the page's character set.
-TextSpan findCharsetTag(std::string_view text)
-{
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t start = findInSearchCopy(text, "<meta", from);
-        if (start == npos)
-            return {};
-        const std::size_t tagEnd = findInSearchCopy(text, ">", start);
-        if (tagEnd == npos)
-            return {};
-        if (findInSearchCopy(text.substr(start, tagEnd + 1 - start), "charset") != npos)
-            return spanOf(start, tagEnd + 1);
-        from = tagEnd + 1;
-    }
 }
 
 // The generator meta tags inside one comment, by `search`; the comments are
@@ -137,7 +123,7 @@ InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_v
         points.headEnd = spanOf(headEnd, headEnd + 7);
         return points;
     }
-    points.charset = findCharsetTag(strippedText);
+    points.charset = findTagHolding(strippedText, "<meta", "charset");
     points.htmlTag = findStartTag(strippedText, "<html");
     if (!points.htmlTag.found())
         points.doctype = findStartTag(strippedText, "<!doctype");

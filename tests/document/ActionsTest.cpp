@@ -345,6 +345,21 @@ TEST_F(ActionsTest, ValuesNoPageCouldGiveBackAreRefusedWithAMessage)
     EXPECT_EQ(app.messages.messages.back(), kValueHasDashEscape);
 }
 
+TEST_F(ActionsTest, UrlsTheProjectFileCouldNotGiveBackAreRefused)
+{
+    const std::size_t depth = doc.history().undoDepth();
+    for (const std::string url : {"http://x/dir\\", "http://x/a b\"c", "\"http://x"})
+        doc.addExternalUrl(url);
+    EXPECT_EQ(doc.root().externalUrls().urls().size(), 0u);
+    EXPECT_EQ(app.messages.messages, (std::vector<std::string>{std::string(kUrlEndsInBackslash),
+                                                               std::string(kUrlHasBlankAndQuote),
+                                                               std::string(kUrlStartsWithQuote)}));
+    EXPECT_EQ(doc.history().undoDepth(), depth);
+    for (const std::string url : {"http://x/dir\\\\", "http://x/a b\\\"c", "http://x/q\"c"})
+        doc.addExternalUrl(url);
+    EXPECT_EQ(doc.root().externalUrls().urls().size(), 3u);
+}
+
 TEST(ActionNames, TableAndInvalidCodes)
 {
     EXPECT_EQ(actionName(0), "Add Files");

@@ -7,7 +7,6 @@
 #include "model/Target.h"
 #include "platform/TextUtil.h"
 #include <algorithm>
-#include <map>
 #include <set>
 
 namespace torvane {
@@ -34,35 +33,53 @@ std::string comparable(std::string_view level)
 
 // Finds level texts that an index would show as separate lines although a
 // reader takes them for one: same parent line, same letters and digits.
+// The levels are gathered first and sorted once, as a sorted array stays
+// fast where a tree of that many keys would not.
 class DuplicateLevels {
 public:
-    void add(const IndexEntry& entry, std::vector<IndexFinding>& findings)
+    void add(const IndexEntry& entry)
     {
         pieces_.clear();
         appendLevelPieces(entry.indexAs(), pieces_);
         std::string parent;
         for (std::string_view piece : pieces_) {
-            std::string key = comparable(piece);
-            if (!key.empty()) {
-                key = parent + '\x1f' + key;
-                const auto [first, isNew] = firstSeen_.try_emplace(key, std::string(piece));
-                if (!isNew && first->second != piece && reported_.insert(key + '\x1f' + std::string(piece)).second) {
-                    IndexFinding finding = findingAt(finding::kLikelyDuplicate, *entry.owner());
-                    finding.entry = entry.indexAs();
-                    finding.message = quoted(piece) + " and " + quoted(first->second) +
-                                      " differ only in letter case, blanks or punctuation at the same level";
-                    findings.push_back(std::move(finding));
-                }
-            }
+            const std::string key = comparable(piece);
+            if (!key.empty())
+                levels_.push_back({parent + '\x1f' + key, piece, &entry});
             parent += piece;
             parent += '\x1f';
         }
     }
 
+    // One finding per spelling that differs from the first one met (in walk order).
+    void report(std::vector<IndexFinding>& findings)
+    {
+        std::stable_sort(levels_.begin(), levels_.end(),
+                         [](const Level& a, const Level& b) { return a.key < b.key; });
+        for (auto group = levels_.begin(); group != levels_.end();) {
+            const auto end = std::find_if(group, levels_.end(), [&](const Level& l) { return l.key != group->key; });
+            std::set<std::string_view> told{group->text};
+            for (auto level = group + 1; level != end; ++level) {
+                if (!told.insert(level->text).second)
+                    continue;
+                IndexFinding finding = findingAt(finding::kLikelyDuplicate, *level->entry->owner());
+                finding.entry = level->entry->indexAs();
+                finding.message = quoted(level->text) + " and " + quoted(group->text) +
+                                  " differ only in letter case, blanks or punctuation at the same level";
+                findings.push_back(std::move(finding));
+            }
+            group = end;
+        }
+    }
+
 private:
+    struct Level {
+        std::string key;
+        std::string_view text;
+        const IndexEntry* entry;
+    };
     std::vector<std::string_view> pieces_;
-    std::map<std::string, std::string> firstSeen_;
-    std::set<std::string> reported_;
+    std::vector<Level> levels_;
 };
 
 void checkOwnFields(const IndexEntry& entry, std::vector<IndexFinding>& findings)
@@ -122,8 +139,9 @@ void checkEntries(ProjectRootNode& root, std::vector<IndexFinding>& findings)
     for (const IndexEntry* entry : entries) {
         checkOwnFields(*entry, findings);
         if (!entry->sortKey().empty())
-            duplicates.add(*entry, findings);
+            duplicates.add(*entry);
     }
+    duplicates.report(findings);
 }
 
 void checkCrossReferences(ProjectRootNode& root, std::vector<IndexFinding>& findings)
@@ -150,6 +168,7 @@ void checkCrossReferences(ProjectRootNode& root, std::vector<IndexFinding>& find
         finding.kind = finding::kDeadCrossReference;
         finding.severity = severityOf(finding.kind);
         finding.entry = reference->heading();
+        finding.locator = reference->locatorSort();
         finding.message = "cross-reference from " + quoted(reference->heading()) + " to " +
                           quoted(reference->locator()) + " leads nowhere: no entry or heading sorts as " +
                           quoted(locator);

@@ -2,11 +2,17 @@
 #include "document/CProjectDoc.h"
 #include "document/EntryChecks.h"
 #include "document/LinkSyntax.h"
+#include "document/ProjectFileReader.h"
 #include "document/ProjectLookup.h"
+#include "generate/OutputCollisions.h"
 #include "model/ExternalUrl.h"
+#include "model/LocatorNode.h"
 #include "model/SourceFile.h"
+#include "platform/FileAccess.h"
 #include "platform/TextUtil.h"
+#include <algorithm>
 #include <map>
+#include <set>
 
 namespace torvane {
 
@@ -34,7 +40,6 @@ public:
 
     void check(const SourceFile& page)
     {
-        checkCaseOfPath(page);
         if (page.isMissing())
             add(page, finding::kMissingPage, "the page does not exist");
         else if (page.isUnreadable())
@@ -44,15 +49,6 @@ public:
     }
 
 private:
-    void checkCaseOfPath(const SourceFile& page)
-    {
-        const std::string path = page.relativeUrl();
-        const auto [first, isNew] = pathsByCase_.try_emplace(asciiLower(path), path);
-        if (!isNew && first->second != path)
-            add(page, finding::kCaseClash, "the project also lists " + first->second +
-                                               ", whose path differs only in letter case");
-    }
-
     // An excluded page counts as dealt with; the others make the coverage.
     void checkCoverage(const SourceFile& page)
     {
@@ -71,8 +67,38 @@ private:
     }
 
     IndexCheckReport& report_;
-    std::map<std::string, std::string> pathsByCase_;
 };
+
+// Pages listed under paths that differ only in letter case: two files on a
+// system that tells case apart. The tree may hold them as one page, so the
+// project file's own lines are read as well.
+void checkCaseClashes(CProjectDoc& document, std::vector<IndexFinding>& findings)
+{
+    std::vector<std::string> paths;
+    for (const SourceFile* page : listedPages(document.root()))
+        paths.push_back(page->relativeUrl());
+    std::string text;
+    if (!readWholeFile(document.pathName(), text)) {
+        for (std::string& path : readLocalFilesSection(splitProjectLines(text)).relativePaths) {
+            std::replace(path.begin(), path.end(), '\\', '/');
+            paths.push_back(std::move(path));
+        }
+    }
+    std::map<std::string, std::string> firstSpelling;
+    std::set<std::string> told;
+    for (const std::string& path : paths) {
+        const auto [first, isNew] = firstSpelling.try_emplace(asciiLower(path), path);
+        if (isNew || first->second == path || !told.insert(path).second)
+            continue;
+        IndexFinding finding;
+        finding.kind = finding::kCaseClash;
+        finding.severity = severityOf(finding.kind);
+        finding.page = path;
+        finding.target = "#";
+        finding.message = "the project also lists " + first->second + ", whose path differs only in letter case";
+        findings.push_back(std::move(finding));
+    }
+}
 
 void checkUrls(ProjectRootNode& root, std::vector<IndexFinding>& findings)
 {
@@ -88,12 +114,16 @@ void checkUrls(ProjectRootNode& root, std::vector<IndexFinding>& findings)
 void checkOutputNames(CProjectDoc& document, std::vector<IndexFinding>& findings)
 {
     const OutputNames& names = document.outputNames();
-    for (const std::string* name : {&names.index, &names.htmlHelp, &names.javaHelp, &names.javaMap}) {
-        if (SourceFile* page = findPage(document.root(), *name)) {
-            IndexFinding finding = findingAt(finding::kOutputHitsPage, *page);
-            finding.message = "the index output " + *name + " would be written over this listed page";
-            findings.push_back(std::move(finding));
-        }
+    const IndexOutputNames outputs{names.index, names.htmlHelp, names.javaHelp, names.javaMap};
+    for (const FileNameCollision& collision :
+         fileNameCollisions(outputs, document.projectFileName(), document.root())) {
+        IndexFinding finding;
+        if (SourceFile* page = findPage(document.root(), collision.fileName))
+            finding = findingAt(finding::kOutputHitsPage, *page);
+        finding.kind = finding::kOutputHitsPage;
+        finding.severity = severityOf(finding.kind);
+        finding.message = collision.message;
+        findings.push_back(std::move(finding));
     }
 }
 
@@ -106,11 +136,25 @@ IndexCheckReport checkIndex(CProjectDoc& document)
     PageChecks pageChecks(report);
     for (const SourceFile* page : listedPages(root))
         pageChecks.check(*page);
+    checkCaseClashes(document, report.findings);
     checkEntries(root, report.findings);
     checkUrls(root, report.findings);
     checkCrossReferences(root, report.findings);
     checkOutputNames(document, report.findings);
     return report;
+}
+
+ProjectNode* findingNode(ProjectRootNode& root, const IndexFinding& finding)
+{
+    if (!finding.locator.empty())
+        return root.locators().findLocator(finding.locator);
+    if (finding.page.empty())
+        return finding.target.empty() ? nullptr : findUrl(root, finding.target);
+    SourceFile* page = findPage(root, finding.page);
+    if (!page || finding.target.empty() || finding.target == "#")
+        return page;
+    ProjectNode* anchor = page->findTarget(finding.target);
+    return anchor ? anchor : page;
 }
 
 } // namespace torvane

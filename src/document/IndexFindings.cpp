@@ -18,7 +18,8 @@ const std::vector<FindingKind>& findingKinds()
          "entries at one level that differ only in letter case, blanks or punctuation"},
         {finding::kEmptySortKey, Warning, "an entry whose sort key is empty (it is left out of the index)"},
         {finding::kPageWithoutEntries, Warning, "a page with no entry of its own and none on its anchors"},
-        {finding::kOutputHitsPage, Warning, "an index output name that is the name of a listed page"},
+        {finding::kOutputHitsPage, Warning,
+         "an index output (or a page of the HTML index) named like a listed page or the project file"},
     };
     return kinds;
 }
@@ -44,6 +45,21 @@ bool IndexCheckReport::hasErrors(bool strict) const
             return true;
     }
     return false;
+}
+
+std::string coverageText(const IndexCheckReport& report)
+{
+    const std::size_t share = report.pagesChecked == 0 ? 100 : report.pagesWithEntries * 100 / report.pagesChecked;
+    return std::to_string(report.pagesWithEntries) + " of " + std::to_string(report.pagesChecked) +
+           " pages have entries (" + std::to_string(share) + "%)";
+}
+
+std::string countsText(const IndexCheckReport& report, bool strict)
+{
+    std::size_t errors = 0;
+    for (const IndexFinding& finding : report.findings)
+        errors += strict || finding.severity == FindingSeverity::Error ? 1 : 0;
+    return std::to_string(errors) + " errors, " + std::to_string(report.findings.size() - errors) + " warnings";
 }
 
 std::string findingPlace(const IndexFinding& finding, std::string_view projectName)

@@ -18,6 +18,8 @@ struct IndexFinding {
     std::string target;
     std::string entry;
     std::string message;
+    // The sort text of the locator a cross-reference finding is filed under.
+    std::string locator;
 
     bool operator==(const IndexFinding&) const = default;
 };
@@ -56,6 +58,11 @@ struct IndexCheckReport {
 
     bool hasErrors(bool strict) const;
 };
+
+// "N of M pages have entries (P%)".
+std::string coverageText(const IndexCheckReport& report);
+// "E errors, W warnings", counting warnings as errors when `strict`.
+std::string countsText(const IndexCheckReport& report, bool strict);
 
 // The place of a finding as one line shows it: "page#anchor", the URL, or
 // `projectName` for findings of the project as a whole.

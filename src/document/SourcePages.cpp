@@ -154,7 +154,7 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     return file;
 }
 
-int rewriteSourceFile(SourceFile& file, FileReports& reports)
+int rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)
 {
     CHtmlFile page(reports);
     page.setPath(file.fullPath());
@@ -170,7 +170,7 @@ int rewriteSourceFile(SourceFile& file, FileReports& reports)
     if (page.isUtf16())
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
     putEntriesIntoPage(file, page);
-    page.WriteSource();
+    page.WriteSource(later);
     if (!page.writeSucceeded())
         return page.errorCode();
     file.setBlockDamage({});

@@ -4,6 +4,7 @@
 namespace torvane {
 
 class CHtmlFile;
+class DeferredReplacements;
 class FileReports;
 class ProjectRootNode;
 class ReplaceAccess;
@@ -34,8 +35,9 @@ void takePageInto(SourceFile& file, CHtmlFile& page);
 void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page);
 
 // Puts the node's meta tags and comment block into its page and writes it
-// back. Returns a RewriteResult or the failed write's error code; failures
-// are logged in `reports`. The node's modified mark is left to the caller.
-int rewriteSourceFile(SourceFile& file, FileReports& reports);
+// back, or with `later` into a temporary file put in place when `later`
+// finishes. Returns a RewriteResult or the failed write's error code;
+// failures are logged in `reports`. The node's modified mark is left to the caller.
+int rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later = nullptr);
 
 } // namespace torvane

@@ -2,6 +2,7 @@
 #include "generate/HtmlIndexBody.h"
 #include "generate/HtmlIndexChrome.h"
 #include "generate/IndexGenerator.h"
+#include "generate/OutputFile.h"
 #include "generate/OwnOutputs.h"
 #include "platform/FileAccess.h"
 #include <set>
@@ -24,9 +25,11 @@ void removeEarlierFiles(const HtmlIndexPlan& plan, const std::set<std::string>& 
     }
 }
 
-// Each page replaces its earlier version atomically, and only an earlier index file.
-bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
-               std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
+// Each page replaces its earlier version atomically, and only an earlier index
+// file. `writeText` hands the file's text to the drain it is given.
+template <typename WriteText>
+bool streamFile(const HtmlIndexPlan& plan, const std::string& fileName, WriteText writeText,
+                std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
 {
     const std::string path = plan.pathOf(fileName);
     written.insert(fileName);
@@ -34,9 +37,20 @@ bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::stri
         messages.showMessage(std::string(failureMessage) + path + std::string(kNotOwnOutputReason));
         return false;
     }
-    if (!writeFileAtomically(path, text).has_value()) return true;
+    OutputFile file;
+    if (file.open(path)) {
+        writeText(static_cast<TextDrain&>(file));
+        if (file.commit()) return true;
+    }
     messages.showMessage(std::string(failureMessage) + path);
     return false;
+}
+
+bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, const std::string& text,
+               std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
+{
+    return streamFile(plan, fileName, [&text](TextDrain& file) { file.take(text); }, failureMessage, messages,
+                      written);
 }
 
 // The lines of an include file, each ended CR LF; empty when it cannot be read.
@@ -90,13 +104,15 @@ bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroup
 {
     bool ok = true;
     const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
-    std::string out;
-    out.reserve(plan.pageSizeHint + top.size());
-    appendPageOpening(out, plan, targetsOf(plan, page), top);
-    appendPageBody(out, plan, page);
     const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";
-    appendPageClosing(out, plan, bottom);
-    return writeFile(plan, fileName, out, "Error creating new index:\n  ", messages, written) && ok;
+    const auto writeText = [&](TextDrain& file) {
+        std::string out;
+        appendPageOpening(out, plan, targetsOf(plan, page), top);
+        writePageBody(out, plan, page, file);
+        appendPageClosing(out, plan, bottom);
+        file.take(out);
+    };
+    return streamFile(plan, fileName, writeText, "Error creating new index:\n  ", messages, written) && ok;
 }
 
 bool writeHtmlIndexPages(const HtmlIndexPlan& plan, MessageSink& messages, std::set<std::string>& written)

@@ -1,6 +1,8 @@
 #include "DocumentTestSupport.h"
 #include "document/IndexCheck.h"
 #include "document/LinkSyntax.h"
+#include "document/ProjectLookup.h"
+#include "model/SourceFile.h"
 #include "support/FixtureProject.h"
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -60,20 +62,20 @@ TEST_F(IndexCheckTest, EachProblemIsNamedAtItsPlace)
     fixture.write("b.htm", pageText("Plain"));
     fixture.write("c.htm", pageText("Other", {}, "    Target=\"#\"\r\n" + storedEntry("activity ", "activity!")));
     std::filesystem::create_directories(fixture.path("folder.htm"));
-    fixture.writeProject({"a.htm", "b.htm", "c.htm", "folder.htm", "gone.htm"},
+    fixture.writeProject({"a.htm", "b.htm", "c.htm", "folder.htm", "gone.htm", "A.htm"},
                          "URL=https:/example.org\r\n" + storedEntry("Broken", "broken"),
                          "Heading=\"Fruit\",Locator=\"Vegetables\"\r\n", "b.htm");
     const IndexCheckReport report = check();
     EXPECT_THAT(kindsAt(report),
                 ElementsAre("b.htm page-without-entries", "folder.htm page-unreadable", "gone.htm page-missing",
-                            "a.htm#red empty-sort-key", "a.htm#red bad-index-target", "c.htm likely-duplicate",
+                            "A.htm case-clash", "a.htm#red empty-sort-key", "a.htm#red bad-index-target", "c.htm likely-duplicate",
                             "https:/example.org bad-url", "P xref-no-entry", "b.htm output-hits-page"));
     EXPECT_EQ(report.pagesChecked, 3u);
     EXPECT_EQ(report.pagesWithEntries, 2u);
-    EXPECT_EQ(report.findings[5].entry, "activity ");
-    EXPECT_EQ(report.findings[5].message,
+    EXPECT_EQ(report.findings[6].entry, "activity ");
+    EXPECT_EQ(report.findings[6].message,
               "\"activity\" and \"Activity\" differ only in letter case, blanks or punctuation at the same level");
-    EXPECT_EQ(report.findings[7].entry, "Fruit");
+    EXPECT_EQ(report.findings[8].entry, "Fruit");
     EXPECT_TRUE(report.hasErrors(false));
 }
 
@@ -107,6 +109,45 @@ TEST_F(IndexCheckTest, ExcludedPagesAreDealtWithAndDefaultEntriesAreNoCoverage)
     EXPECT_EQ(report.pagesWithEntries, 1u);
     EXPECT_FALSE(report.hasErrors(false));
     EXPECT_TRUE(report.hasErrors(true));
+}
+
+TEST_F(IndexCheckTest, AnOutputNamedLikeTheProjectFileIsToldForTheProject)
+{
+    fixture.write("a.htm", pageText("Apples", {}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples")));
+    fixture.writeProject({"a.htm"}, "", "", "fixture.IPJ");
+    const IndexCheckReport report = check();
+    EXPECT_THAT(kindsAt(report), ElementsAre("P output-hits-page"));
+    EXPECT_EQ(report.findings[0].message, "The HTML index would overwrite fixture.IPJ, the project file.");
+}
+
+TEST_F(IndexCheckTest, FindingsLeadBackToTheirNodes)
+{
+    fixture.write("sub/a.htm", pageText("Apples", {"red"}));
+    fixture.writeProject({"sub\\a.htm"}, "URL=https://example.org/\r\n", "Heading=\"Fruit\",Locator=\"Plums\"\r\n");
+    CProjectDoc document(app.services);
+    ASSERT_TRUE(document.openProject(fixture.projectFile()));
+    ProjectRootNode& root = document.root();
+    const auto at = [](std::string page, std::string target) {
+        IndexFinding finding;
+        finding.page = std::move(page);
+        finding.target = std::move(target);
+        return finding;
+    };
+    SourceFile* page = findPage(root, "sub/a.htm");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(findingNode(root, at("sub/a.htm", "#")), page);
+    EXPECT_EQ(findingNode(root, at("sub/a.htm", "red")), page->findTarget("red"));
+    // An anchor that is gone leads to its page.
+    EXPECT_EQ(findingNode(root, at("sub/a.htm", "blue")), page);
+    EXPECT_EQ(findingNode(root, at("", "https://example.org/")), findUrl(root, "https://example.org/"));
+    EXPECT_EQ(findingNode(root, at("gone.htm", "#")), nullptr);
+    EXPECT_EQ(findingNode(root, at("", "")), nullptr);
+
+    const IndexCheckReport report = checkIndex(document);
+    ASSERT_EQ(report.findings.back().kind, finding::kDeadCrossReference);
+    ProjectNode* locator = findingNode(root, report.findings.back());
+    ASSERT_TRUE(locator);
+    EXPECT_EQ(locator->label(), "Plums");
 }
 
 TEST(LinkSyntax, UrlsNeedAValidSchemeHostAndEncoding)

@@ -33,7 +33,7 @@ protected:
         fixture.write("b.htm", pageText("Bare"));
         fixture.write("c.htm", pageText("Other", {}, "    Target=\"#\"\r\n" + storedEntry("activity", "activity 2")));
         fixture.write("dir.htm/inside", "");
-        fixture.writeProject({"a.htm", "b.htm", "c.htm", "dir.htm", "gone.htm"},
+        fixture.writeProject({"a.htm", "b.htm", "c.htm", "C.htm", "dir.htm", "gone.htm"},
                              "URL=https:/example.org\r\n" + storedEntry("Example", "example"),
                              "Heading=\"Fruit\",Locator=\"Vegetables\"\r\n", "b.htm");
     }
@@ -51,6 +51,7 @@ TEST_F(CheckExport, CheckNamesEachFindingOnItsLineAndFailsOnErrors)
               "b.htm: page-without-entries: the page has no entry of its own and none on its anchors\n"
               "dir.htm: page-unreadable: the page cannot be read\n"
               "gone.htm: page-missing: the page does not exist\n"
+              "C.htm: case-clash: the project also lists c.htm, whose path differs only in letter case\n"
               "a.htm#red: empty-sort-key: entry \"Unsorted\" has an empty sort key and is left out of the index\n"
               "a.htm#red: bad-index-target: entry \"Framed\" opens in \"two words\", which is not a valid frame or "
               "window name\n"
@@ -59,9 +60,9 @@ TEST_F(CheckExport, CheckNamesEachFindingOnItsLineAndFailsOnErrors)
               "https:/example.org: bad-url: \"https:/example.org\" is not a valid URL\n"
               "Fixture.ipj: xref-no-entry: cross-reference from \"Fruit\" to \"Vegetables\" leads nowhere: no entry "
               "or heading sorts as \"vegetables\"\n"
-              "b.htm: output-hits-page: the index output b.htm would be written over this listed page\n"
+              "b.htm: output-hits-page: The HTML index would overwrite b.htm, a page of the project.\n"
               "coverage: 2 of 3 pages have entries (66%)\n"
-              "5 errors, 4 warnings\n");
+              "6 errors, 4 warnings\n");
     // The pages are reported as findings, not once more as load reports.
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(fixture.read("a.htm"), page);
@@ -83,7 +84,7 @@ TEST_F(CheckExport, CheckInJsonGivesOneObjectPerFinding)
                         "\"entry\": \"Fruit\""),
               std::string::npos);
     EXPECT_EQ(json.substr(json.size() - 4), "}\n]\n");
-    EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 9 + 2);
+    EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 10 + 2);
 }
 
 TEST_F(CheckExport, WarningsFailOnlyWhenStrictAndACleanProjectGivesNothing)

@@ -121,6 +121,14 @@ TEST_F(Subcommands, AddEntryTakesTheDialogsDefaultsAndRefusesWhatItWould)
     EXPECT_EQ(project(), listed);
 }
 
+TEST_F(Subcommands, AnEditWhosePageCannotBeWrittenFails)
+{
+    fixture.writeProject({"a.htm", "gone.htm"});
+    EXPECT_EQ(on("add-entry", {"gone.htm", "Gone"}), 1);
+    EXPECT_NE(err.str().find("Open Input, " + fixture.path("gone.htm")), std::string::npos);
+    EXPECT_NE(err.str().find("torvane: the project was not saved completely"), std::string::npos);
+}
+
 TEST_F(Subcommands, ExcludeAndRemoveWorkOnTheNamedPlacesOnly)
 {
     EXPECT_EQ(on("exclude", {"a.htm#red", "https://example.org/"}), 0) << err.str();

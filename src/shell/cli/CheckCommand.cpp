@@ -30,16 +30,9 @@ void writeJson(const IndexCheckReport& report, bool strict, std::ostream& out)
 
 void writeLines(const IndexCheckReport& report, bool strict, const std::string& projectName, std::ostream& out)
 {
-    std::size_t errors = 0;
-    for (const IndexFinding& finding : report.findings) {
+    for (const IndexFinding& finding : report.findings)
         out << findingPlace(finding, projectName) << ": " << finding.kind << ": " << finding.message << "\n";
-        errors += shownSeverity(finding, strict) == FindingSeverity::Error ? 1 : 0;
-    }
-    const std::size_t share =
-        report.pagesChecked == 0 ? 100 : report.pagesWithEntries * 100 / report.pagesChecked;
-    out << "coverage: " << report.pagesWithEntries << " of " << report.pagesChecked
-        << " pages have entries (" << share << "%)\n"
-        << errors << " errors, " << report.findings.size() - errors << " warnings\n";
+    out << "coverage: " << coverageText(report) << "\n" << countsText(report, strict) << "\n";
 }
 
 int runCheck(const SubcommandCall& call)

@@ -3,6 +3,7 @@
 #include "platform/AppServices.h"
 #include "shell/cli/ProjectIndex.h"
 #include "ui/addfiles/AddDialogHooks.h"
+#include "ui/check/CheckIndexHook.h"
 #include "ui/crossrefs/CrossReferenceHooks.h"
 #include "ui/entries/EntryDialogHooks.h"
 #include "ui/filenames/FilenamesHook.h"
@@ -24,6 +25,7 @@ CProjectWnd::Hooks projectCommandHooks(AppServices& services)
     installEntryDialogHooks(hooks, services);
     installCrossReferenceHooks(hooks, services);
     installFilenamesHook(hooks, services);
+    installCheckIndexHook(hooks);
     installProjectStyleSheetHook(hooks, services);
     return hooks;
 }

@@ -140,7 +140,10 @@ void CProjectDoc::reportLoadProblems()
 {
     services_.reports.reportFileErrors(services_.presenter);
     services_.reports.reportReadOnlyFiles(services_.presenter);
+    services_.reports.reportPageProblems(services_.presenter);
 }
+
+std::vector<PageFinding> CProjectDoc::pageFindings() { return torvane::pageFindings(*root_); }
 
 bool CProjectDoc::save()
 {
@@ -184,6 +187,7 @@ bool CProjectDoc::save()
     for (const std::string& folder : foldersWritten)
         removeStaleTemporaries(folder);
     services_.reports.reportFileErrors(services_.presenter);
+    services_.reports.reportPageProblems(services_.presenter);
     if (failure)
         return false;
     modified_ = false;

@@ -1,14 +1,18 @@
 #include "platform/DeferredReplacements.h"
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
 #include <set>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace torvane {
 
 namespace {
+
+constexpr std::size_t kRenameThreads = 4;
 
 // Runs `use` on an open descriptor of the folder; false when it cannot be opened.
 template <typename Use>
@@ -20,6 +24,31 @@ bool withFolder(const std::string& folder, Use use)
     const bool done = use(fd);
     ::close(fd);
     return done;
+}
+
+// Syncs the file system of each folder once; gives each folder the error of
+// its sync (0 when it succeeded).
+std::map<std::string, int> syncFileSystems(const std::set<std::string>& folders)
+{
+    std::map<dev_t, int> syncErrors;
+    std::map<std::string, int> folderErrors;
+    for (const std::string& folder : folders) {
+        int error = 0;
+        const bool opened = withFolder(folder, [&](int fd) {
+            struct stat info;
+            if (::fstat(fd, &info) != 0) {
+                error = errno;
+                return true;
+            }
+            auto [known, fresh] = syncErrors.try_emplace(info.st_dev, 0);
+            if (fresh && ::syncfs(fd) != 0)
+                known->second = errno;
+            error = known->second;
+            return true;
+        });
+        folderErrors[folder] = opened ? error : errno;
+    }
+    return folderErrors;
 }
 
 } // namespace
@@ -44,39 +73,34 @@ std::vector<DeferredReplacements::Failed> DeferredReplacements::finish()
     for (const AtomicFileStream& file : files_)
         folders.insert(parentFolder(file.targetPath()));
 
-    // One sync per file system brings every temporary file to the disk
-    // before any of them replaces its page.
-    std::map<dev_t, int> syncErrors;  // 0 when the sync succeeded
-    std::map<std::string, int> folderErrors;
-    for (const std::string& folder : folders) {
-        int error = 0;
-        const bool opened = withFolder(folder, [&](int fd) {
-            struct stat info;
-            if (::fstat(fd, &info) != 0) {
-                error = errno;
-                return true;
-            }
-            auto [known, fresh] = syncErrors.try_emplace(info.st_dev, 0);
-            if (fresh && ::syncfs(fd) != 0)
-                known->second = errno;
-            error = known->second;
-            return true;
-        });
-        folderErrors[folder] = opened ? error : errno;
-    }
-
-    for (std::size_t i = 0; i < files_.size(); ++i) {
-        AtomicFileStream& file = files_[i];
-        if (const int error = folderErrors[parentFolder(file.targetPath())]) {
-            failed.push_back({i, failureFromErrno("Write", file.requestedPath(), error)});
-            continue;
+    // Every temporary file reaches the disk before any of them replaces its page.
+    const std::map<std::string, int> folderErrors = syncFileSystems(folders);
+    std::vector<std::optional<FileFailure>> failures(files_.size());
+    // A rename over a page mostly waits for the file system's journal, and
+    // waits overlap: a few threads take every few-th file. Each keeps its
+    // own results, so the outcome does not depend on their timing.
+    const auto replaceEvery = [&](std::size_t first, std::size_t step) {
+        for (std::size_t i = first; i < files_.size(); i += step) {
+            AtomicFileStream& file = files_[i];
+            if (const int error = folderErrors.at(parentFolder(file.targetPath())))
+                failures[i] = failureFromErrno("Write", file.requestedPath(), error);
+            else
+                failures[i] = file.replace();
         }
-        if (std::optional<FileFailure> failure = file.replace())
-            failed.push_back({i, std::move(*failure)});
-    }
-    // The renames last once their folders are synced.
-    for (const std::string& folder : folders)
-        withFolder(folder, [](int fd) { return ::fsync(fd) == 0; });
+    };
+    const std::size_t threads = std::min<std::size_t>(kRenameThreads, (files_.size() + 63) / 64);
+    std::vector<std::thread> helpers;
+    for (std::size_t t = 1; t < threads; ++t)
+        helpers.emplace_back(replaceEvery, t, threads);
+    replaceEvery(0, std::max<std::size_t>(threads, 1));
+    for (std::thread& helper : helpers)
+        helper.join();
+    for (std::size_t i = 0; i < failures.size(); ++i)
+        if (failures[i])
+            failed.push_back({i, std::move(*failures[i])});
+    // The renames last once their file systems are synced again: one journal
+    // commit, where a sync per folder would wait for one each.
+    syncFileSystems(folders);
     files_.clear();
     return failed;
 }

@@ -31,8 +31,8 @@ std::string_view nextPathName(std::string_view& rest)
 
 DirectoryNode::DirectoryNode(std::string label)
     : ProjectNode(std::move(label), NodeIcon::Container),
-      folders_(KeyLess{KeyCompareMode::CaseInsensitive}),
-      files_(KeyLess{KeyCompareMode::CaseInsensitive})
+      folders_(KeyLess{KeyCompareMode::CaseInsensitiveThenExact}),
+      files_(KeyLess{KeyCompareMode::CaseInsensitiveThenExact})
 {
 }
 

@@ -26,6 +26,8 @@ struct NodeIcon {
     static constexpr int Target = 4;
     static constexpr int Url = 5;
     static constexpr int Locator = 6;
+    // A page that lies outside the project folder (through ".." or a link).
+    static constexpr int OutsideFile = 7;
 };
 
 // Receives the nodes and records of a pre-order walk of the tree: a node

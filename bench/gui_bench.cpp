@@ -21,11 +21,11 @@
 #include "model/SourceFile.h"
 #include "platform/AppServices.h"
 #include "shell/desktop/FreedMemory.h"
-#include "ui/CProjectList.h"
-#include "ui/CProjectTree.h"
-#include "ui/CProjectWnd.h"
-#include "ui/CommandIds.h"
-#include "ui/ProgressDialog.h"
+#include "ui/project/CProjectList.h"
+#include "ui/project/CProjectTree.h"
+#include "ui/project/CProjectWnd.h"
+#include "ui/commands/CommandIds.h"
+#include "ui/common/ProgressDialog.h"
 
 #include <benchmark/benchmark.h>
 

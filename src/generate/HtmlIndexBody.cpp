@@ -144,11 +144,16 @@ void appendPageBody(std::string& out, const HtmlIndexPlan& plan, PageGroups page
         if (separate) places.push_back({out.size(), false});
         appendEntryLines(out, *node, plan.style);
     }
+    // An index without letter entries still gets the heading its letter links lead to.
+    const bool emptyLetterGroup = !plan.anyLetterPresent() && page.holds(plan, plan.firstLetter);
     if (!anyNode) {
-        // An index without entries still gets the heading its letter links lead to.
-        if (plan.topLevel.empty() && page.holds(plan, plan.firstLetter))
-            appendGroupHeading(out, plan, plan.firstLetter);
+        if (emptyLetterGroup) appendGroupHeading(out, plan, plan.firstLetter);
         return;
+    }
+    if (emptyLetterGroup) {
+        if (returnLinks) appendReturnLine(out, plan.style);
+        places.push_back({out.size(), true});
+        appendGroupHeading(out, plan, plan.firstLetter);
     }
     if (returnLinks && (plan.style.linksPlacement != 1 || plan.columns() > 1)) appendReturnLine(out, plan.style);
 

@@ -1,4 +1,5 @@
 #include "generate/HtmlIndexChrome.h"
+#include "generate/UrlEncoding.h"
 
 namespace torvane {
 
@@ -27,9 +28,9 @@ void appendLink(std::string& out, const HtmlIndexPlan& plan, char shown, char po
     first = false;
     out += "<A HREF=\"";
     if (plan.separateFiles()) {
-        out += plan.groupPageName(pointedTo);
+        out += percentEncodedPath(plan.groupPageName(pointedTo));
     } else {
-        if (plan.framed()) out += plan.contentFileName();
+        if (plan.framed()) out += percentEncodedPath(plan.contentFileName());
         out += '#';
         out += groupName(pointedTo);
     }
@@ -201,8 +202,9 @@ std::string framesetText(const HtmlIndexPlan& plan)
     out += ">\r\n\r\n<html>\r\n<head>\r\n  <title>";
     out += plan.style.pageTitle;
     out += "</title>\r\n</head>\r\n<frameset rows=\"120,*\">\r\n";
-    out += "  <frame name=\"Torvane-nav\" frameborder=\"1\" src=\"" + plan.navigationFileName() + "\">\r\n";
-    out += "  <frame name=\"Torvane-content\" frameborder=\"1\" src=\"" + content + "\">\r\n";
+    out += "  <frame name=\"Torvane-nav\" frameborder=\"1\" src=\"" + percentEncodedPath(plan.navigationFileName()) +
+           "\">\r\n";
+    out += "  <frame name=\"Torvane-content\" frameborder=\"1\" src=\"" + percentEncodedPath(content) + "\">\r\n";
     out += "  <noframes>\r\n";
     out += "    <p>This index uses frames, but your browser does not support them.</p>\r\n";
     out += "  </noframes>\r\n</frameset>\r\n\r\n</html>\r\n";

@@ -1,5 +1,6 @@
 #include "generate/HtmlIndexPlan.h"
 #include "generate/IndexGenerator.h"
+#include <algorithm>
 
 namespace torvane {
 
@@ -34,6 +35,11 @@ bool HtmlIndexPlan::isPresent(char group) const
     if (group == kSymbolsGroup) return symbolsPresent;
     if (group == kNumbersGroup) return numbersPresent;
     return isLetterGroup(group) && letterPresent[group - 'A'];
+}
+
+bool HtmlIndexPlan::anyLetterPresent() const
+{
+    return std::find(letterPresent.begin(), letterPresent.end(), true) != letterPresent.end();
 }
 
 std::string HtmlIndexPlan::groupPageName(char group) const
@@ -74,6 +80,14 @@ std::optional<char> HtmlIndexPlan::linkedLetter(char letter) const
     default:
         return std::nullopt;
     }
+}
+
+std::vector<std::string> htmlIndexFileNames(const std::string& base, const std::string& extension)
+{
+    std::vector<std::string> names = {base + extension, base + "-content" + extension, base + "-nav" + extension};
+    for (char group : std::string{kSymbolsGroup, kNumbersGroup} + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
+        names.push_back(base + "-" + groupName(group) + extension);
+    return names;
 }
 
 std::string groupName(char group)

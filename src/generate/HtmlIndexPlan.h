@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace torvane {
 
@@ -30,6 +31,7 @@ struct HtmlIndexPlan {
     static HtmlIndexPlan fromGenerator(const IndexGenerator& generator);
 
     bool isPresent(char group) const;
+    bool anyLetterPresent() const;
     // The columns of the body table; a stored value below 1 means one column.
     int columns() const { return style.columns < 1 ? 1 : style.columns; }
     bool framed() const { return style.linksPlacement == 2; }
@@ -55,6 +57,10 @@ struct HtmlIndexPlan {
         return style.groupsSymbols != 1 || framed() || (style.linksSymbols == 0 && !separateFiles());
     }
 };
+
+// Every file an HTML index of this name may consist of: the index or frame
+// set, the content and navigation pages, and the pages of all groups.
+std::vector<std::string> htmlIndexFileNames(const std::string& base, const std::string& extension);
 
 // "Symbols", "Numbers" or the letter: the anchor and image name of a group.
 std::string groupName(char group);

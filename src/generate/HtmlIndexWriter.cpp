@@ -16,10 +16,7 @@ const char* const kLetterGroups = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // Files of an earlier run that this run may not write again.
 void removeEarlierFiles(const HtmlIndexPlan& plan)
 {
-    std::vector<std::string> names = {plan.indexFileName(), plan.contentFileName(), plan.navigationFileName(),
-                                      plan.groupPageName(kSymbolsGroup), plan.groupPageName(kNumbersGroup)};
-    for (const char* letter = kLetterGroups; *letter; ++letter) names.push_back(plan.groupPageName(*letter));
-    for (const std::string& name : names) {
+    for (const std::string& name : htmlIndexFileNames(plan.base, plan.extension)) {
         std::error_code ignored;
         std::filesystem::remove(plan.pathOf(name), ignored);
     }
@@ -117,8 +114,9 @@ bool writeHtmlIndex(const HtmlIndexPlan& plan, MessageSink& messages)
     groups += kLetterGroups;
     for (char group : groups)
         if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages);
-    // Without entries the frame set and the letter links still name the first letter's page.
-    if (plan.topLevel.empty()) ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages);
+    // Without letter entries the frame set and the letter links still name the first letter's page.
+    if (!plan.anyLetterPresent())
+        ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages);
     return ok;
 }
 

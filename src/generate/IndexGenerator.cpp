@@ -1,5 +1,7 @@
 #include "generate/IndexGenerator.h"
 #include "generate/EntryLevels.h"
+#include "generate/HtmlIndexPlan.h"
+#include "generate/UrlEncoding.h"
 #include "model/CrossReference.h"
 #include "model/IndexEntry.h"
 #include "model/NodeKindMask.h"
@@ -78,19 +80,6 @@ struct SortPrefix {
     auto operator<=>(const SortPrefix&) const = default;
 };
 
-std::string spacesAsPercent20(std::string_view url)
-{
-    std::string address;
-    address.reserve(url.size());
-    for (char c : url) {
-        if (c == ' ')
-            address += "%20";
-        else
-            address += c;
-    }
-    return address;
-}
-
 std::string_view bareFileName(std::string_view name)
 {
     std::size_t slash = name.find_last_of("/\\");
@@ -160,10 +149,11 @@ std::string_view IndexGenerator::resolved(std::string_view text)
     return entryTexts_.copy(unescapeField(text));
 }
 
-std::string_view IndexGenerator::copiedAddress(std::string_view url)
+std::string_view IndexGenerator::copiedAddress(std::string_view relativeUrl)
 {
-    if (url.find(' ') == std::string_view::npos) return entryTexts_.copy(url);
-    return entryTexts_.copy(spacesAsPercent20(url));
+    const std::size_t hash = relativeUrl.find('#');
+    if (hash == std::string_view::npos) return entryTexts_.copy(pageAddress(relativeUrl, {}, false));
+    return entryTexts_.copy(pageAddress(relativeUrl.substr(0, hash), relativeUrl.substr(hash + 1), true));
 }
 
 namespace {
@@ -178,26 +168,57 @@ public:
     void visitCrossReference(CrossReference& reference, ProjectNode&) override { references.push_back(&reference); }
 };
 
-// Holder addresses, each page's part made once for all of its targets (they
-// come one after another in walk order).
-class HolderUrls {
+// Holder addresses as the outputs write them, each page's part made once for
+// all of its targets (they come one after another in walk order).
+class HolderAddresses {
 public:
+    // `ownPages`: relative URLs of the pages this run writes itself.
+    explicit HolderAddresses(std::vector<std::string> ownPages = {}) : ownPages_(std::move(ownPages)) {}
+
     std::string of(const ProjectNode& holder)
     {
-        if (holder.kindBit() != NodeKindMask::Target) return holder.relativeUrl();
-        const auto& target = static_cast<const Target&>(holder);
-        const SourceFile* file = target.file();
-        if (!file) return target.relativeUrl();
-        if (file != file_) {
-            file_ = file;
-            fileUrl_ = file->relativeUrl();
+        switch (holder.kindBit()) {
+        case NodeKindMask::Target: {
+            const auto& target = static_cast<const Target&>(holder);
+            selectFile(target.file());
+            return pageAddress(fileUrl_, target.label(), true);
         }
-        return target.relativeUrlInFile(fileUrl_);
+        case NodeKindMask::Url: return externalAddress(holder.relativeUrl());
+        default: return pageAddress(holder.relativeUrl(), {}, false);
+        }
+    }
+
+    // Whether the holder lies in a page this run writes (an index page of an
+    // earlier run, a frame set or its navigation page listed in the project):
+    // what it holds describes the index itself.
+    bool isOwnPage(const ProjectNode& holder)
+    {
+        switch (holder.kindBit()) {
+        case NodeKindMask::Target: selectFile(static_cast<const Target&>(holder).file()); return fileIsOwn_;
+        case NodeKindMask::File: return isOwnUrl(holder.relativeUrl());
+        default: return false;
+        }
     }
 
 private:
+    void selectFile(const SourceFile* file)
+    {
+        if (file == file_ && fileKnown_) return;
+        file_ = file;
+        fileKnown_ = true;
+        fileUrl_ = file ? file->relativeUrl() : std::string();
+        fileIsOwn_ = file && isOwnUrl(fileUrl_);
+    }
+    bool isOwnUrl(const std::string& url) const
+    {
+        return std::find(ownPages_.begin(), ownPages_.end(), url) != ownPages_.end();
+    }
+
+    std::vector<std::string> ownPages_;
     const SourceFile* file_ = nullptr;
+    bool fileKnown_ = false;
     std::string fileUrl_;
+    bool fileIsOwn_ = false;
 };
 
 } // namespace
@@ -208,8 +229,9 @@ void IndexGenerator::collect(ProjectNode& root)
     root.walk(records);
     entries_.reserve(entries_.size() + records.entries.size());
     // The entries of one holder come together: its address is made once.
-    HolderUrls urls;
+    HolderAddresses addresses(htmlIndexFileNames(htmlIndexBase(), htmlIndexExtension()));
     const ProjectNode* owner = nullptr;
+    bool ownPage = false;
     std::string_view address;
     // The entries lie scattered in memory: each is fetched ahead, then the
     // texts it points to once it has arrived.
@@ -229,10 +251,11 @@ void IndexGenerator::collect(ProjectNode& root)
         const IndexEntry* entry = list[i];
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
-            address = copiedAddress(owner ? urls.of(*owner) : std::string());
+            ownPage = owner && addresses.isOwnPage(*owner);
+            address = entryTexts_.copy(owner && !ownPage ? addresses.of(*owner) : std::string());
             ++holderCount_;
         }
-        appendEntry(*entry, address, holderCount_ - 1);
+        if (!ownPage) appendEntry(*entry, address, holderCount_ - 1);
     }
     crossReferences_.reserve(crossReferences_.size() + records.references.size());
     for (const CrossReference* reference : records.references) addCrossReference(*reference);
@@ -240,7 +263,8 @@ void IndexGenerator::collect(ProjectNode& root)
 
 void IndexGenerator::addEntry(const IndexEntry& entry)
 {
-    appendEntry(entry, copiedAddress(entry.linkUrl()), holderCount_++);
+    const ProjectNode* owner = entry.owner();
+    appendEntry(entry, entryTexts_.copy(owner ? HolderAddresses().of(*owner) : std::string()), holderCount_++);
 }
 
 void IndexGenerator::appendEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber)
@@ -249,8 +273,8 @@ void IndexGenerator::appendEntry(const IndexEntry& entry, std::string_view addre
     // The entry's lowercased sort key is its SortAs resolved and lowercased.
     entries_.push_back({collectedKeys_.copy(entry.sortKeyLower()), entryTexts_.copy(entry.indexAs()),
                         entryTexts_.copy(entry.helpAs()),
-                        {address, resolved(entry.indexTarget()), entryTexts_.copy(entry.helpTitle()),
-                         entryTexts_.copy(entry.helpWindow()), entryTexts_.copy(entry.helpFrame()), holderNumber}});
+                        {address, resolved(entry.indexTarget()), resolved(entry.helpTitle()),
+                         resolved(entry.helpWindow()), resolved(entry.helpFrame()), holderNumber}});
 }
 
 void IndexGenerator::addCrossReference(const CrossReference& reference)
@@ -268,7 +292,7 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
     lowerInPlace(sortKey);
     entries_.push_back({collectedKeys_.copy(sortKey), entryTexts_.copy(indexAs), entryTexts_.copy(helpAs),
                         {copiedAddress(relativeUrl), resolved(indexTarget),
-                         entryTexts_.copy(helpTitle), entryTexts_.copy(helpWindow), entryTexts_.copy(helpFrame),
+                         resolved(helpTitle), resolved(helpWindow), resolved(helpFrame),
                          holderCount_++}});
 }
 
@@ -279,18 +303,17 @@ void IndexGenerator::addCrossReference(std::string_view heading, std::string_vie
 {
     itemsSorted_ = false;
     CrossReferenceCopy& copy = crossReferences_.emplace_back();
-    copy.heading = unescapeField(heading);
+    copy.heading = heading;
     copy.headingKey = unescapeField(headingSort);
     lowerInPlace(copy.headingKey);
     copy.locatorKey = unescapeField(locatorSort);
     lowerInPlace(copy.locatorKey);
+    copy.locatorText = locatorSort;
+    lowerInPlace(copy.locatorText);
     copy.link.separator = unescapeField(separator);
     copy.link.reference = unescapeField(reference);
     copy.link.locator = unescapeField(locator);
     copy.link.linkToLocator = linkToLocator;
-    char locatorGroup = groupOfKey(copy.locatorKey);
-    if (style_.separateFiles && locatorGroup != groupOfKey(copy.headingKey))
-        copy.link.locatorPage = groupPageName(locatorGroup);
 }
 
 void IndexGenerator::numberCrossReferenceAnchors()
@@ -301,13 +324,17 @@ void IndexGenerator::numberCrossReferenceAnchors()
         const CrossReferenceCopy& x = crossReferences_[a];
         const CrossReferenceCopy& y = crossReferences_[b];
         if (int c = x.locatorKey.compare(y.locatorKey)) return c < 0;
-        return x.link.locator < y.link.locator;
+        if (int c = x.link.locator.compare(y.link.locator)) return c < 0;
+        return x.locatorText < y.locatorText;
     });
     int counter = 0;
     const CrossReferenceCopy* previous = nullptr;
     for (std::size_t i : order) {
         CrossReferenceCopy& copy = crossReferences_[i];
-        bool sameLocator = previous ? previous->locatorKey == copy.locatorKey && previous->link.locator == copy.link.locator
+        // Locators whose escapes differ ("a\,b", "a,b") lie at different places of the tree.
+        bool sameLocator = previous ? previous->locatorKey == copy.locatorKey &&
+                                          previous->link.locator == copy.link.locator &&
+                                          previous->locatorText == copy.locatorText
                                     : copy.locatorKey.empty() && copy.link.locator.empty();
         if (!sameLocator) ++counter;
         copy.link.anchorNumber = counter;
@@ -323,7 +350,7 @@ std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) con
         return mode == IndexMode::Html ? copy.indexAs : copy.helpAs;
     }
     case KindCrossReferenceHeading: return crossReferences_[item.source].heading;
-    default: return crossReferences_[item.source].locatorKey;
+    default: return crossReferences_[item.source].locatorText;
     }
 }
 
@@ -332,8 +359,11 @@ bool IndexGenerator::tieBefore(const Item& a, const Item& b, IndexMode mode) con
 {
     if (int c = compareIgnoringAsciiCase(displayOf(a, mode), displayOf(b, mode))) return c < 0;
     if (a.kind != b.kind) return a.kind < b.kind;
-    if (a.kind != KindEntry) return false;
-    return compareIgnoringAsciiCase(entries_[a.source].link.address, entries_[b.source].link.address) < 0;
+    if (a.kind == KindEntry)
+        if (int c = compareIgnoringAsciiCase(entries_[a.source].link.address, entries_[b.source].link.address))
+            return c < 0;
+    // Items equal by every rule keep the project's order, the same in every output.
+    return a.source < b.source;
 }
 
 void IndexGenerator::makeItems()
@@ -358,9 +388,13 @@ void IndexGenerator::sortItems(IndexMode mode)
         // Class and key first, in both modes; the other rules only order
         // items of equal keys, done run by run once the copies lie in order.
         makeItems();
+        // Items of equal keys in the order they were made: the copies laid
+        // out from this order keep the project's order among equal entries.
         std::sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
             if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
-            return a.key < b.key;
+            if (int c = a.key.compare(b.key)) return c < 0;
+            if (a.kind != b.kind) return a.kind < b.kind;
+            return a.source < b.source;
         });
         layOutEntriesInOrder();
     }
@@ -387,6 +421,7 @@ void IndexGenerator::buildTree(IndexMode mode)
     std::vector<std::uint32_t> reached(items_.size());
     for (std::size_t i = 0; i < items_.size(); ++i) reached[i] = placeItem(items_[i], mode);
     linkTree(reached);
+    linkCrossReferencesToAnchors(reached);
     adjustLevels();
     findFirstAndLastLetter();
 }
@@ -500,11 +535,49 @@ std::uint32_t IndexGenerator::placeItem(const Item& item, IndexMode mode)
     case KindCrossReferenceHeading:
         ++nodeLinks_[node].crossReferences;
         break;
-    default:
-        nodes_[node].anchorNumber = crossReferences_[item.source].link.anchorNumber;
+    default: {
+        // Locators that differ only in ways the tree does not tell apart
+        // (letter case, blanks around a comma) meet at one node: they share
+        // its anchor, or a link would lead to an anchor never written.
+        int& number = crossReferences_[item.source].link.anchorNumber;
+        if (nodes_[node].anchorNumber == 0)
+            nodes_[node].anchorNumber = number;
+        else
+            number = nodes_[node].anchorNumber;
         break;
     }
+    }
     return node;
+}
+
+// Each "See" link leads to the page where its locator's anchor was placed;
+// a locator that reached no node has no anchor, and is not made a link.
+void IndexGenerator::linkCrossReferencesToAnchors(const std::vector<std::uint32_t>& reached)
+{
+    std::vector<std::uint32_t> headingNode(crossReferences_.size(), kNone);
+    std::vector<std::uint32_t> locatorNode(crossReferences_.size(), kNone);
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (items_[i].kind == KindCrossReferenceHeading) headingNode[items_[i].source] = reached[i];
+        if (items_[i].kind == KindLocatorAnchor) locatorNode[items_[i].source] = reached[i];
+    }
+    for (std::size_t i = 0; i < crossReferences_.size(); ++i) {
+        CrossReferenceLink& link = crossReferences_[i].link;
+        link.locatorPage.clear();
+        if (locatorNode[i] == kNone) {
+            link.linkToLocator = false;
+            continue;
+        }
+        if (!style_.separateFiles || headingNode[i] == kNone) continue;
+        const char locatorGroup = pageGroupOfNode(locatorNode[i]);
+        if (locatorGroup != pageGroupOfNode(headingNode[i])) link.locatorPage = percentEncodedPath(groupPageName(locatorGroup));
+    }
+}
+
+// The group page a node is written on: that of its top-level node.
+char IndexGenerator::pageGroupOfNode(std::uint32_t node) const
+{
+    while (nodeLinks_[node].parent != kNone) node = nodeLinks_[node].parent;
+    return pageGroupOf(nodes_[node]);
 }
 
 // Gives every node its parent and its spans of children and links, each

@@ -39,9 +39,10 @@ public:
         LocatorLink link;
     };
     struct CrossReferenceCopy {
-        std::string heading;     // escapes resolved
+        std::string heading;     // as stored: escapes are resolved once, level by level
         std::string headingKey;  // HeadingSort, escapes resolved, lowercased
         std::string locatorKey;  // LocatorSort, escapes resolved, lowercased
+        std::string locatorText; // LocatorSort as stored, lowercased: the anchor's place in the tree
         CrossReferenceLink link;
     };
 
@@ -63,7 +64,8 @@ public:
     void collect(ProjectNode& root);
     void addEntry(const IndexEntry& entry);
     void addCrossReference(const CrossReference& crossReference);
-    // Copies made without a model (the address is the owner's relative URL).
+    // Copies made without a model (the address is made from a page's relative
+    // URL, whose first "#" starts the anchor name).
     void addEntry(std::string_view sortAs, std::string_view indexAs, std::string_view helpAs,
                   std::string_view relativeUrl, std::string_view indexTarget, std::string_view helpTitle,
                   std::string_view helpWindow, std::string_view helpFrame);
@@ -116,12 +118,14 @@ private:
     std::string_view displayOf(const Item& item, IndexMode mode) const;
     void appendEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber);
     std::string_view resolved(std::string_view text);
-    // The link as written into the outputs: spaces as "%20".
-    std::string_view copiedAddress(std::string_view url);
+    // A page's relative URL (anchor after the first "#") as the outputs write it.
+    std::string_view copiedAddress(std::string_view relativeUrl);
     void clearTree();
     void layOutEntriesInOrder();
     std::uint32_t placeItem(const Item& item, IndexMode mode);
     void linkTree(const std::vector<std::uint32_t>& reached);
+    void linkCrossReferencesToAnchors(const std::vector<std::uint32_t>& reached);
+    char pageGroupOfNode(std::uint32_t node) const;
     void adjustLevels();
     void findFirstAndLastLetter();
     void markPresent(int itemClass, char group);

@@ -31,7 +31,60 @@ std::size_t referenceLength(std::string_view text)
     return semicolon + 1;
 }
 
-const char kXmlDeclaration[] = "<?xml version='1.0' encoding='ISO-8859-1' ?>\n";
+// Length of the UTF-8 sequence starting at text[0], or 0 when it is not a
+// well-formed one (overlong forms, surrogates and values past U+10FFFF are not).
+std::size_t utf8SequenceLength(std::string_view text)
+{
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    else return 0;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
+// Whether the bytes are well-formed UTF-8, and whether any is above ASCII.
+struct Utf8Scan {
+    bool wellFormed = true;
+    bool beyondAscii = false;
+};
+
+Utf8Scan scanUtf8(std::string_view text)
+{
+    Utf8Scan scan;
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = utf8SequenceLength(text.substr(i));
+        if (length == 0) return {false, true};
+        scan.beyondAscii = true;
+        i += length;
+    }
+    return scan;
+}
+
+std::string withDeclaration(const std::string& body, bool utf8)
+{
+    const std::string_view declaration = utf8 ? "<?xml version='1.0' encoding='UTF-8' ?>\r\n"
+                                              : "<?xml version='1.0' encoding='ISO-8859-1' ?>\r\n";
+    std::string text;
+    text.reserve(declaration.size() + body.size());
+    text += declaration;
+    text += body;
+    return text;
+}
 
 // Most texts need no escaping: they are copied without a detour.
 void writeAttribute(CrLfText& out, std::string_view text)
@@ -43,11 +96,12 @@ void writeAttribute(CrLfText& out, std::string_view text)
         out << xmlAttributeValue(text);
 }
 
-std::string javaHelpIndexText(const IndexGenerator& generator)
+// The index without its XML declaration.
+std::string javaHelpIndexBody(const IndexGenerator& generator)
 {
     CrLfText out;
     out.reserve(generator.outputSizeHint());
-    out << kXmlDeclaration << "<!DOCTYPE index PUBLIC\n"
+    out << "<!DOCTYPE index PUBLIC\n"
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Index Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/index_1_0.dtd\">\n"
         << "<index version=\"1.0\">\n";
@@ -76,12 +130,14 @@ std::string javaHelpIndexText(const IndexGenerator& generator)
     return out.take();
 }
 
-std::string javaHelpMapText(const IndexGenerator& generator)
+// The map without its XML declaration.
+std::string javaHelpMapBody(const IndexGenerator& generator)
 {
-    // Addresses equal but for letter case are one ID; the spelling met first
-    // in the tree wins. A holder's links share one address, so only the first
-    // link of each holder is a candidate. The lowercased candidates lie side
-    // by side, where the sort finds them quickly.
+    // Every address is an ID of its own: IDs, like anchor names, tell letter
+    // case apart, and each index item's target must be in the map. The lines
+    // are ordered without regard to case. A holder's links share one address,
+    // so only the first link of each holder is a candidate. The lowercased
+    // candidates lie side by side, where the sort finds them quickly.
     struct Address {
         std::size_t foldedAt;
         std::string_view spelling;
@@ -105,15 +161,15 @@ std::string javaHelpMapText(const IndexGenerator& generator)
     auto foldedOf = [&folded](const Address& a) { return std::string_view(folded).substr(a.foldedAt, a.spelling.size()); };
     std::sort(candidates.begin(), candidates.end(), [&](const Address& a, const Address& b) {
         if (int c = foldedOf(a).compare(foldedOf(b))) return c < 0;
-        return a.metAt < b.metAt;
+        return a.spelling < b.spelling;
     });
     candidates.erase(std::unique(candidates.begin(), candidates.end(),
-                                 [&](const Address& a, const Address& b) { return foldedOf(a) == foldedOf(b); }),
+                                 [](const Address& a, const Address& b) { return a.spelling == b.spelling; }),
                      candidates.end());
 
     CrLfText out;
     out.reserve(generator.outputSizeHint());
-    out << kXmlDeclaration << "<!DOCTYPE map PUBLIC\n"
+    out << "<!DOCTYPE map PUBLIC\n"
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Map Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/map_1_0.dtd\">\n"
         << "<map version=\"1.0\">\n";
@@ -165,8 +221,14 @@ std::string xmlAttributeValue(std::string_view text)
 bool writeJavaHelpFiles(const IndexGenerator& generator, MessageSink& messages)
 {
     const IndexOutputNames& names = generator.outputNames();
-    if (!writeOrReport(generator.outputPath(names.javaHelp), javaHelpIndexText(generator), messages)) return false;
-    return writeOrReport(generator.outputPath(names.javaMap), javaHelpMapText(generator), messages);
+    const std::string index = javaHelpIndexBody(generator);
+    const std::string map = javaHelpMapBody(generator);
+    // Both files declare the encoding their texts are in: UTF-8 when that is
+    // what they hold, otherwise ISO-8859-1, where every byte is a character.
+    const Utf8Scan indexScan = scanUtf8(index), mapScan = scanUtf8(map);
+    const bool utf8 = indexScan.wellFormed && mapScan.wellFormed && (indexScan.beyondAscii || mapScan.beyondAscii);
+    if (!writeOrReport(generator.outputPath(names.javaHelp), withDeclaration(index, utf8), messages)) return false;
+    return writeOrReport(generator.outputPath(names.javaMap), withDeclaration(map, utf8), messages);
 }
 
 } // namespace torvane

@@ -3,6 +3,7 @@
 #include "generate/JavaHelpWriter.h"
 #include "platform/FileAccess.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
 #include <filesystem>
@@ -126,6 +127,70 @@ TEST_F(HelpIndexWriters, JavaHelpMapFailureNamesTheMap)
     EXPECT_TRUE(fs::is_regular_file(dir / "produce.xml"));
     EXPECT_EQ(messages.shown,
               (std::vector<std::string>{"Error creating new JavaHelp index:\n  " + (dir / "produce.jhm").string()}));
+}
+
+// What an XML reader makes of an attribute, in UTF-8.
+std::string xpathValue(const fs::path& file, const std::string& expression)
+{
+    const fs::path out = file.parent_path() / "xpath.txt";
+    const std::string command =
+        "xmllint --nonet --xpath '" + expression + "' '" + file.string() + "' > '" + out.string() + "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << readBytes(out);
+    return readBytes(out);
+}
+
+TEST_F(HelpIndexWriters, JavaHelpFilesDeclareTheEncodingOfTheirTexts)
+{
+    struct Case {
+        std::string helpAs;
+        std::string declared;
+        std::string read;  // as UTF-8
+    };
+    for (const Case& c : {Case{"Caf\xc3\xa9 cr\xc3\xa8me", "UTF-8", "Caf\xc3\xa9 cr\xc3\xa8me"},
+                          Case{"Caf\xe9", "ISO-8859-1", "Caf\xc3\xa9"},
+                          Case{"Cafe", "ISO-8859-1", "Cafe"}}) {
+        SCOPED_TRACE(c.helpAs);
+        generator.reset();
+        generator.addEntry("cafe", "Cafe", c.helpAs, "caf\xc3\xa9.htm", "", "Untitled", "", "");
+        generator.buildTree(IndexMode::Help);
+        ASSERT_TRUE(writeJavaHelpFiles(generator, messages));
+        for (const char* name : {"produce.xml", "produce.jhm"})
+            EXPECT_EQ(readBytes(dir / name).substr(0, 60).find("encoding='" + c.declared + "'"), 20u) << name;
+        EXPECT_EQ(xpathValue(dir / "produce.xml", "string(//indexitem/@text)"), c.read + "\n");
+    }
+}
+
+TEST_F(HelpIndexWriters, EveryJavaHelpTargetIsAnIdOfTheMapWhateverItsCase)
+{
+    generator.addEntry("intro", "Intro", "Intro", "page.htm#Intro", "", "Untitled", "", "");
+    generator.addEntry("intro lower", "intro", "intro", "page.htm#intro", "", "Untitled", "", "");
+    generator.addEntry("page", "Page", "Page", "Page.htm", "", "Untitled", "", "");
+    generator.addEntry("page again", "Page again", "Page again", "page.htm", "", "Untitled", "", "");
+    generator.addEntry("page twice", "Page twice", "Page twice", "page.htm", "", "Untitled", "", "");
+    generator.buildTree(IndexMode::Help);
+    ASSERT_TRUE(writeJavaHelpFiles(generator, messages));
+    const std::string map = readBytes(dir / "produce.jhm");
+    const std::string index = readBytes(dir / "produce.xml");
+    int ids = 0;
+    for (const char* id : {"page.htm#Intro", "page.htm#intro", "Page.htm", "page.htm"}) {
+        const std::string line = std::string("<mapID target=\"") + id + "\" url=\"" + id + "\"/>";
+        EXPECT_NE(map.find(line), std::string::npos) << id;
+        EXPECT_EQ(map.find(line), map.rfind(line)) << id << " is given twice";
+        EXPECT_NE(index.find(std::string("target=\"") + id + "\""), std::string::npos) << id;
+        ++ids;
+    }
+    EXPECT_EQ(static_cast<int>(std::count(map.begin(), map.end(), '\n')), 5 + ids + 1);
+}
+
+TEST_F(HelpIndexWriters, HtmlHelpIndexWritesTopicTextsNotTheirStoredForm)
+{
+    generator.addEntry("q", "Q", "Q", "q.htm", "", "Title \\\"q\\\" \\\\ end", "Main\\\\Win", "Frame\\\"1\\\"");
+    generator.buildTree(IndexMode::Help);
+    ASSERT_TRUE(writeHtmlHelpIndex(generator, messages));
+    const std::string hhk = readBytes(dir / "produce.hhk");
+    EXPECT_NE(hhk.find("<param name=\"Name\" value=\"Title &quot;q&quot; \\ end\">"), std::string::npos) << hhk;
+    EXPECT_NE(hhk.find("<param name=\"WindowName\" value=\"Main\\Win\">"), std::string::npos) << hhk;
+    EXPECT_NE(hhk.find("<param name=\"FrameName\" value=\"Frame&quot;1&quot;\">"), std::string::npos) << hhk;
 }
 
 TEST(XmlAttributeValue, EscapesMarkupButKeepsReferences)

@@ -81,7 +81,7 @@ TEST_F(HtmlIndexTest, OutputNameKeepsOnlyItsFileNameAndExtension)
     style.separateFiles = 1;
     EXPECT_TRUE(make("pages/Book Index.html"));
     EXPECT_EQ(writtenFiles(), (std::set<std::string>{"Book Index-A.html"}));
-    EXPECT_NE(readBytes(dir / "Book Index-A.html").find("<A HREF=\"Book Index-A.html\">Z</A>"), std::string::npos);
+    EXPECT_NE(readBytes(dir / "Book Index-A.html").find("<A HREF=\"Book%20Index-A.html\">Z</A>"), std::string::npos);
 }
 
 TEST_F(HtmlIndexTest, ZeroColumnsAreLaidOutAsOne)

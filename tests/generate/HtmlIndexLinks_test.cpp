@@ -1,4 +1,8 @@
 #include "HtmlIndexFixture.h"
+#include "model/ProjectRootNode.h"
+#include "model/SourceFile.h"
+#include "model/Target.h"
+#include <functional>
 #include <map>
 
 namespace torvane::testing {
@@ -24,11 +28,31 @@ std::vector<std::string> attributeValues(const std::string& page, const std::str
     return values;
 }
 
-std::string decoded(std::string url)
+int hexValue(char c)
 {
-    for (std::size_t at; (at = url.find("%20")) != std::string::npos;) url.replace(at, 3, " ");
-    return url;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
 }
+
+// Every "%XX" as its byte; a "%" not followed by two hex digits stays.
+std::string decoded(const std::string& url)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        if (url[i] == '%' && i + 2 < url.size() && hexValue(url[i + 1]) >= 0 && hexValue(url[i + 2]) >= 0) {
+            bytes += static_cast<char>(hexValue(url[i + 1]) * 16 + hexValue(url[i + 2]));
+            i += 2;
+        } else {
+            bytes += url[i];
+        }
+    }
+    return bytes;
+}
+
+// A browser cuts a link at the first "#", "?" or blank, whatever the file is called.
+bool cutByBrowser(const std::string& file) { return file.find_first_of("#? ") != std::string::npos; }
 
 class HtmlIndexLinksTest : public HtmlIndexTest {
 protected:
@@ -51,24 +75,71 @@ protected:
                 for (const std::string& frame : attributeValues(text, "src")) targets.push_back(frame);
             for (const std::string& target : targets) {
                 const std::size_t hash = target.find('#');
-                const std::string file = hash == 0 ? from : decoded(target.substr(0, hash));
+                const std::string link = target.substr(0, hash);
+                const std::string file = hash == 0 ? from : decoded(link);
                 SCOPED_TRACE(setting + ": " + from + " -> " + target);
                 ++followed;
+                EXPECT_FALSE(cutByBrowser(link)) << "the link does not reach the whole file name";
                 if (!std::filesystem::is_regular_file(dir / file)) {
                     ADD_FAILURE() << "no such file";
                     continue;
                 }
                 if (hash != std::string::npos && hash + 1 < target.size()) {
+                    // Browsers look for the anchor as written, then decoded.
                     const std::string anchor = target.substr(hash + 1);
                     const std::string page = readBytes(dir / file);
                     const auto names = attributeValues(page, "name");
                     const auto ids = attributeValues(page, "id");
-                    EXPECT_TRUE(std::count(names.begin(), names.end(), anchor) +
-                                    std::count(ids.begin(), ids.end(), anchor) > 0);
+                    auto found = [&](const std::string& name) {
+                        return std::count(names.begin(), names.end(), name) + std::count(ids.begin(), ids.end(), name) > 0;
+                    };
+                    EXPECT_TRUE(found(anchor) || found(decoded(anchor)));
                 }
             }
         }
         return followed;
+    }
+
+    void addModelEntry(EntryHolder& holder, const std::string& text)
+    {
+        auto record = std::make_unique<IndexEntry>();
+        record->setTexts(text, text, "Untitled", text);
+        holder.addEntry(std::move(record));
+    }
+
+    // Makes the index from the records `collect` adds in every layout the
+    // generator offers, and follows every link of it.
+    void forEveryLayout(const std::function<void()>& collect, int minimumLinks,
+                        const std::string& indexName = "Index.htm")
+    {
+        style.returnLink = 1;
+        for (int placement : {0, 1, 2})
+            for (int separate : {0, 1})
+                for (int emptyHeadings : {0, 1, 2})
+                    for (int multiLevel : {0, 1})
+                        for (int symbolsHeadings : {0, 1}) {
+                            const std::string setting =
+                                "placement " + std::to_string(placement) + ", separate " + std::to_string(separate) +
+                                ", empty headings " + std::to_string(emptyHeadings) + ", multilevel " +
+                                std::to_string(multiLevel) + ", symbols headings omitted " +
+                                std::to_string(symbolsHeadings);
+                            style.linksPlacement = placement;
+                            style.separateFiles = separate;
+                            style.emptyHeadings = emptyHeadings;
+                            style.multiLevel = multiLevel;
+                            style.useNbsps = multiLevel;
+                            style.useClasses = symbolsHeadings;
+                            // The bar links to Symbols and Numbers, so their headings must stay.
+                            style.groupsSymbols = symbolsHeadings;
+                            generator.setStyle(style);
+                            generator.reset();
+                            for (const std::string& file : writtenFiles()) std::filesystem::remove(dir / file);
+                            collect();
+                            ASSERT_TRUE(make(indexName)) << setting;
+                            ASSERT_TRUE(messages.messages.empty()) << setting << ": " << messages.messages.front();
+                            EXPECT_GT(followAllLinks(setting), minimumLinks) << setting;
+                            expectUniqueAnchors(setting);
+                        }
     }
 
     // An anchor name given twice on one page makes links to it ambiguous.
@@ -94,47 +165,64 @@ TEST_F(HtmlIndexLinksTest, EveryLinkLeadsToAFileAndAnchorInEveryLayout)
     page("s.htm", "<html></html>");
     page("n.htm", "<html></html>");
     page("sub/page two.htm", "<html><body><a name=\"t\">T</a></body></html>");
-    // Cross-references learn their locator's page when copied, so the style comes first.
-    const auto collect = [this] {
-        generator.setStyle(style);
-        generator.reset();
-        entry("#hash", "#hash", "s.htm");
-        entry("3d", "3D", "n.htm");
-        entry("apple", "Apple", "a.htm");
-        entry("apple", "Apple", "b.htm#x");
-        entry("dog", "Dog", "d.htm");
-        entry("fruit apples", "Fruit, Apples", "f.htm#ap");
-        entry("fruit pears", "Fruit, Pears", "f.htm#pe");
-        entry("zebra", "zebra", "sub/page two.htm#t");
-        see("Dogs", ",", "See", "dog");
-        see("Zebras", ",", "See also", "apple");
-        see("3-D", ",", "See", "zebra");
-    };
-    style.returnLink = 1;
+    // Cross-references learn their locator's page when the tree is built.
+    forEveryLayout(
+        [this] {
+            entry("#hash", "#hash", "s.htm");
+            entry("3d", "3D", "n.htm");
+            addLettersADF();
+            entry("zebra", "zebra", "sub/page two.htm#t");
+            see("Dogs", ",", "See", "dog");
+            see("Zebras", ",", "See also", "apple");
+            see("3-D", ",", "See", "zebra");
+            // Locators that differ in letter case only, or in an escaped comma, or
+            // in blanks the tree trims: the tree has one place for each group of them.
+            generator.addCrossReference("Pomme", "Pomme", ".", "See", "Apple", "Apple", true);
+            generator.addCrossReference("Malus", "Malus", ".", "See", "apple", "apple", true);
+            generator.addCrossReference("Smith\\, John", "smith\\, john", ".", "See", "J. Smith", "j\\, smith", true);
+            generator.addCrossReference("Smithy", "smithy", ".", "See", "J. Smith", "j, smith", true);
+            generator.addCrossReference("Jay", "jay", ".", "See", "j smith", "j ,smith", true);
+        },
+        25);
+}
 
-    for (int placement : {0, 1, 2})
-        for (int separate : {0, 1})
-            for (int emptyHeadings : {0, 1, 2})
-                for (int multiLevel : {0, 1})
-                    for (int symbolsHeadings : {0, 1}) {
-                    const std::string setting = "placement " + std::to_string(placement) + ", separate " +
-                                                std::to_string(separate) + ", empty headings " +
-                                                std::to_string(emptyHeadings) + ", multilevel " +
-                                                std::to_string(multiLevel) + ", symbols headings omitted " +
-                                                std::to_string(symbolsHeadings);
-                    style.linksPlacement = placement;
-                    style.separateFiles = separate;
-                    style.emptyHeadings = emptyHeadings;
-                    style.multiLevel = multiLevel;
-                    style.useNbsps = multiLevel;
-                    // The bar links to Symbols and Numbers, so their headings must stay.
-                    style.groupsSymbols = symbolsHeadings;
-                    collect();
-                    ASSERT_TRUE(make()) << setting;
-                    // Links bar, return links, entries and the three cross-references at least.
-                    EXPECT_GT(followAllLinks(setting), 20) << setting;
-                    expectUniqueAnchors(setting);
-                }
+// Entries only under Symbols and Numbers: the letter links and the frame set
+// still lead to a page with the letters' heading.
+TEST_F(HtmlIndexLinksTest, EveryLinkLeadsSomewhereWithoutLetterEntries)
+{
+    page("s.htm", "<html></html>");
+    page("n.htm", "<html></html>");
+    forEveryLayout(
+        [this] {
+            entry("#hash", "#hash", "s.htm");
+            entry("3d", "3D", "n.htm");
+            see("4-D", ",", "See", "#hash");
+        },
+        4);
+}
+
+// Page names that a link must encode to reach: "#", "?", "%", blanks and
+// bytes beyond ASCII, in folders and in the index's own name.
+TEST_F(HtmlIndexLinksTest, PageNamesWithUrlCharactersAreReached)
+{
+    const std::vector<std::string> names = {"C#.htm", "what?.htm", "100%.htm", "two words.htm",
+                                            "caf\xc3\xa9.htm", "d\xc3\xa9j\xc3\xa0 vu/#1 %41.htm"};
+    for (const std::string& name : names)
+        page(name, "<html><body><a name=\"t\xc3\xa9 x\"></a><a name=\"50%\"></a></body></html>");
+    forEveryLayout(
+        [this, &names] {
+            ProjectRootNode root;
+            root.setProjectDirectory(dir.string() + "/");
+            for (const std::string& name : names) {
+                SourceFile& file = root.findOrCreateFile((dir / name).string());
+                addModelEntry(file, "Page " + name);
+                addModelEntry(file.findOrCreateTarget("t\xc3\xa9 x"), "Accent " + name);
+                addModelEntry(file.findOrCreateTarget("50%"), "Percent " + name);
+            }
+            generator.collect(root);
+            see("Zed", ",", "See", "Page C#.htm");
+        },
+        20, "Index #2 50% \xc3\xa9.htm");
 }
 
 TEST_F(HtmlIndexLinksTest, AnIndexWithoutEntriesStillLeadsEveryLinkSomewhere)

@@ -59,5 +59,50 @@ TEST(IndexGeneratorCollect, EveryEntryLinksToItsOwnHolder)
     EXPECT_EQ(generator.crossReferences()[0].heading, "Setup");
 }
 
+// The index's own pages of an earlier run (a frame set and its navigation
+// page are read like any page, "Index" and all) describe the index, not the documents.
+TEST(IndexGeneratorCollect, TheIndexOwnPagesListedInTheProjectContributeNothing)
+{
+    ProjectRootNode root;
+    root.setProjectDirectory("/p/");
+    for (const char* page : {"/p/Book.htm", "/p/Book-nav.htm", "/p/Book-content.htm", "/p/Book-K.htm",
+                             "/p/Book-Symbols.htm", "/p/sub/Book-nav.htm", "/p/guide.htm"}) {
+        SourceFile& file = root.findOrCreateFile(page);
+        addEntry(file, page);
+        addEntry(file.findOrCreateTarget("A"), std::string(page) + "#A");
+    }
+    IndexGenerator generator;
+    generator.setOutputNames({"Book.htm", "Book.hhk", "Book.xml", "Book.jhm"});
+    generator.collect(root);
+
+    std::set<std::string> collected;
+    for (const IndexGenerator::EntryCopy& copy : generator.entries()) collected.emplace(copy.indexAs);
+    EXPECT_EQ(collected, (std::set<std::string>{"/p/sub/Book-nav.htm", "/p/sub/Book-nav.htm#A", "/p/guide.htm",
+                                                "/p/guide.htm#A"}));
+}
+
+// Every byte of a page's name that a link would take as something else is
+// encoded; an external URL keeps its own syntax.
+TEST(IndexGeneratorCollect, AddressesEncodeWhatALinkNeeds)
+{
+    ProjectRootNode root;
+    root.setProjectDirectory("/p/");
+    addEntry(root.findOrCreateFile("/p/C#.htm"), "Sharp");
+    addEntry(root.findOrCreateFile("/p/why?/100% \"sure\" <b>.htm").findOrCreateTarget("50% #1?"), "Sure");
+    addEntry(root.findOrCreateFile("/p/caf\xc3\xa9.htm").findOrCreateTarget("\xc3\xa9t\xc3\xa9"), "Cafe");
+    addEntry(root.findOrCreateUrl("http://x.example/a%20b?q=1#top"), "Web");
+
+    IndexGenerator generator;
+    generator.collect(root);
+    std::map<std::string, std::string> links;
+    for (const IndexGenerator::EntryCopy& copy : generator.entries())
+        links[std::string(copy.indexAs)] = std::string(copy.link.address);
+    EXPECT_EQ(links, (std::map<std::string, std::string>{
+                         {"Sharp", "C%23.htm"},
+                         {"Sure", "why%3F/100%25%20%22sure%22%20%3Cb%3E.htm#50%%20#1?"},
+                         {"Cafe", "caf%C3%A9.htm#%C3%A9t%C3%A9"},
+                         {"Web", "http://x.example/a%20b?q=1#top"}}));
+}
+
 } // namespace
 } // namespace torvane

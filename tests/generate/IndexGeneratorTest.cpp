@@ -235,17 +235,15 @@ TEST(IndexGeneratorCrossReferences, SameLocatorSharesAnAnchor)
     generator.buildTree(IndexMode::Html);
     // Each locator gets a node of its own (lowercased text) carrying its anchor,
     // right before the lines that follow it in sort order.
-    // The locator's text is its resolved key, so a comma escaped in LocatorSort cuts it.
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"automobiles", "Automobiles", "automobiles", "Autos",
-                                                             "bicycles", "Bikes", "Cars", "Motor cars"}));
+    // The locator's escapes are resolved once, like a heading's: an escaped comma keeps one level.
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"automobiles", "Automobiles", "automobiles, vintage",
+                                                             "Autos", "bicycles", "Bikes", "Cars", "Motor cars"}));
     const auto& top = generator.topLevelNodes();
     EXPECT_EQ(top[0]->anchorNumber, 1);
     EXPECT_TRUE(top[0]->locators.empty());
     EXPECT_EQ(top[1]->anchorNumber, 0);
-    EXPECT_EQ(top[2]->anchorNumber, 0);
-    ASSERT_EQ(top[2]->children.size(), 1u);
-    EXPECT_EQ(top[2]->children[0]->text, "vintage");
-    EXPECT_EQ(top[2]->children[0]->anchorNumber, 2);
+    EXPECT_TRUE(top[2]->children.empty());
+    EXPECT_EQ(top[2]->anchorNumber, 2);
     EXPECT_EQ(top[4]->anchorNumber, 3);
     ASSERT_EQ(top[3]->crossReferences.size(), 1u);
     EXPECT_EQ(top[3]->crossReferences[0]->anchorNumber, 1);
@@ -263,14 +261,90 @@ TEST(IndexGeneratorCrossReferences, LocatorPageNamesTheOtherGroupsFileWithSepara
     generator.addCrossReference("Cabs", "cabs", ".", "See", "Cars", "cars", true);
     generator.addCrossReference("4WD", "4wd", ".", "See", "Jeeps", "jeeps", true);
     generator.addCrossReference("Hash", "#", ".", "See", "9 lives", "9 lives", true);
-    EXPECT_EQ(generator.crossReferences()[0].link.locatorPage, "My Index-A.html");
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Html);
+    // A link names the page as a URL: the blank encoded.
+    EXPECT_EQ(generator.crossReferences()[0].link.locatorPage, "My%20Index-A.html");
     EXPECT_EQ(generator.crossReferences()[1].link.locatorPage, "");
-    EXPECT_EQ(generator.crossReferences()[2].link.locatorPage, "My Index-J.html");
-    EXPECT_EQ(generator.crossReferences()[3].link.locatorPage, "My Index-Numbers.html");
+    EXPECT_EQ(generator.crossReferences()[2].link.locatorPage, "My%20Index-J.html");
+    EXPECT_EQ(generator.crossReferences()[3].link.locatorPage, "My%20Index-Numbers.html");
 
     IndexGenerator onePage;
     onePage.addCrossReference("Cars", "cars", ".", "See", "Automobiles", "automobiles", true);
+    onePage.numberCrossReferenceAnchors();
+    onePage.buildTree(IndexMode::Html);
     EXPECT_EQ(onePage.crossReferences()[0].link.locatorPage, "");
+}
+
+TEST(IndexGeneratorCrossReferences, LocatorsTheTreeMergesShareTheAnchorItCarries)
+{
+    IndexGenerator generator;
+    generator.addCrossReference("Pomme", "pomme", ".", "See", "Apple", "Apple", true);
+    generator.addCrossReference("Malus", "malus", ".", "See", "apple", "apple", true);
+    generator.addCrossReference("Fruit", "fruit", ".", "See", "Apple", "Apple", true);
+    add(generator, {"apple", "apple", "", "a.htm"});
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Html);
+
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"apple", "Fruit", "Malus", "Pomme"}));
+    const int anchor = generator.topLevelNodes()[0]->anchorNumber;
+    EXPECT_NE(anchor, 0);
+    for (const IndexGenerator::CrossReferenceCopy& copy : generator.crossReferences()) {
+        EXPECT_EQ(copy.link.anchorNumber, anchor) << copy.heading;
+        EXPECT_TRUE(copy.link.linkToLocator) << copy.heading;
+    }
+}
+
+TEST(IndexGeneratorCrossReferences, LocatorWithoutAPlaceInTheTreeIsNotALink)
+{
+    IndexGenerator generator;
+    generator.addCrossReference("Nothing", "nothing", ".", "See", "(blank)", "", true);
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Html);
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Nothing"}));
+    EXPECT_FALSE(generator.crossReferences()[0].link.linkToLocator);
+}
+
+TEST(IndexGeneratorCrossReferences, HeadingEscapesAreResolvedOnce)
+{
+    IndexGenerator generator;
+    generator.addCrossReference("Smith\\, John", "smith\\, john", ".", "See", "Authors", "authors", true);
+    generator.addCrossReference("Smith, Jane", "smith, jane", ".", "See", "Authors", "authors", true);
+    generator.addCrossReference("C:\\\\dir", "c:\\\\dir", ".", "See", "Folders", "folders", true);
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Html);
+
+    ASSERT_EQ(topTexts(generator),
+              (std::vector<std::string>{"authors", "C:\\dir", "folders", "Smith", "Smith, John"}));
+    const IndexNode& smith = *generator.topLevelNodes()[3];
+    ASSERT_EQ(smith.children.size(), 1u);
+    EXPECT_EQ(smith.children[0]->text, "Jane");
+    EXPECT_EQ(generator.topLevelNodes()[4]->crossReferences.size(), 1u);
+}
+
+TEST(IndexGeneratorSort, EqualItemsKeepTheProjectOrderInBothModes)
+{
+    IndexGenerator generator;
+    std::vector<std::string> locators;
+    for (int i = 0; i < 20; ++i) {
+        const std::string locator = "Topic " + std::to_string((i * 7) % 20);
+        locators.push_back(locator);
+        generator.addCrossReference("Fruit", "fruit", ".", "See", locator, locator, true);
+    }
+    for (int i = 0; i < 20; ++i) add(generator, {"pear", "Pear", "Pear", "same.htm"});
+    generator.addEntry("pear", "Pear", "Pear", "same.htm", "", "Last", "", "");
+    generator.numberCrossReferenceAnchors();
+    for (IndexMode mode : {IndexMode::Html, IndexMode::Help}) {
+        generator.buildTree(mode);
+        const IndexNode& fruit = *generator.topLevelNodes()[0];
+        ASSERT_EQ(fruit.text, "Fruit");
+        std::vector<std::string> shown;
+        for (const CrossReferenceLink* link : fruit.crossReferences) shown.push_back(link->locator);
+        EXPECT_EQ(shown, locators);
+        const IndexNode& pear = *generator.topLevelNodes()[1];
+        ASSERT_EQ(pear.locators.size(), 21u);
+        EXPECT_EQ(pear.locators.back()->helpTitle, "Last");
+    }
 }
 
 TEST(IndexGeneratorCopies, FieldsAreResolvedWhereThePlainTextIsShown)
@@ -283,7 +357,7 @@ TEST(IndexGeneratorCopies, FieldsAreResolvedWhereThePlainTextIsShown)
     EXPECT_EQ(copy.indexAs, "\\\"Quoted\\\"");
     EXPECT_EQ(copy.link.address, "sub%20dir/my%20page.htm#a%20b");
     EXPECT_EQ(copy.link.frameTarget, "main\\frame");
-    EXPECT_EQ(copy.link.helpTitle, "Title \\\"x\\\"");
+    EXPECT_EQ(copy.link.helpTitle, "Title \"x\"");
     generator.buildTree(IndexMode::Html);
     EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"\"Quoted\""}));
 

@@ -7,11 +7,12 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/desktop/DesktopHooks.h"
 #include "shell/desktop/FreedMemory.h"
-#include "ui/Icons.h"
-#include "ui/ProgressDialog.h"
-#include "ui/QtMessageSink.h"
-#include "ui/ReportDialog.h"
-#include "ui/TutorialPrompt.h"
+#include "ui/common/Icons.h"
+#include "ui/common/ProgressDialog.h"
+#include "ui/common/QtMessageSink.h"
+#include "ui/common/ReportDialog.h"
+#include "ui/frame/TutorialPromptDialog.h"
+#include "ui/help/GuideHelp.h"
 #include <QApplication>
 #include <string>
 #include <vector>
@@ -34,8 +35,13 @@ int runDesktop(int argc, char** argv)
     PosixShellLauncher shell;
     AppServices services{profile, reports, presenter, messages, progress, shell, normaliseValidExtensions(profile)};
     const CProjectWnd::Hooks projectHooks = projectCommandHooks(services);
+    const GuideViewer guide(programGuideFolder(), shell, profile);
+    FrameHooks hooks = frameHooks(services, projectHooks);
+    installGuideHooks(hooks, guide, profile);
+    DialogHelpKey dialogHelp(guide);
+    app.installEventFilter(&dialogHelp);
 
-    CMainFrame frame(profile, frameHooks(services, projectHooks));
+    CMainFrame frame(profile, std::move(hooks));
     presenter.setParent(&frame);
     messages.setParent(&frame);
     progress.setParent(&frame);
@@ -45,7 +51,7 @@ int runDesktop(int argc, char** argv)
     const CommandLine command = parseCommandLine(arguments);
     if (!command.projectPath.empty() && !frame.openProjectFile(command.projectPath))
         return 1;
-    offerTutorialAtStartUp(profile, tutorialOpener(programHelpFolder(), shell, profile), &frame);
+    offerTutorialAtStartUp(profile, tutorialOpener(guide, profile), &frame);
     return QApplication::exec();
 }
 

@@ -2,13 +2,13 @@
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
 #include "shell/cli/ProjectIndex.h"
-#include "shell/desktop/AddDialogHooks.h"
-#include "shell/desktop/CrossReferenceHooks.h"
-#include "shell/desktop/EntryDialogHooks.h"
-#include "shell/desktop/FileDialogHooks.h"
-#include "shell/desktop/StyleSheetHooks.h"
-#include "ui/CommandIds.h"
-#include "ui/HtmlToolsDialog.h"
+#include "ui/addfiles/AddDialogHooks.h"
+#include "ui/crossrefs/CrossReferenceHooks.h"
+#include "ui/entries/EntryDialogHooks.h"
+#include "ui/frame/FileDialogHooks.h"
+#include "ui/stylesheet/StyleSheetHooks.h"
+#include "ui/commands/CommandIds.h"
+#include "ui/htmltools/HtmlToolsDialog.h"
 #include <memory>
 
 namespace torvane {

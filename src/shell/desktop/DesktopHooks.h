@@ -1,6 +1,6 @@
 #pragma once
-#include "ui/CMainFrame.h"
-#include "ui/CProjectWnd.h"
+#include "ui/frame/CMainFrame.h"
+#include "ui/project/CProjectWnd.h"
 
 namespace torvane {
 

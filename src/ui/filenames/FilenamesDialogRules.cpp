@@ -1,0 +1,125 @@
+#include "ui/filenames/FilenamesDialogRules.h"
+#include "document/CProjectDoc.h"
+#include "platform/AppServices.h"
+#include "platform/FileAccess.h"
+#include "platform/TextUtil.h"
+#include <array>
+
+namespace torvane {
+
+namespace {
+
+// The names in the order they are reported and asked about.
+std::array<const std::string*, 5> inReportOrder(const ProjectFileNames& names)
+{
+    return {&names.project, &names.index, &names.htmlHelp, &names.javaHelp, &names.javaMap};
+}
+
+bool hasPathComponents(std::string_view name)
+{
+    const bool drive = name.size() >= 2 && name[1] == ':';
+    return drive || name.find_first_of("/\\") != std::string_view::npos;
+}
+
+} // namespace
+
+ProjectFileNames fileNamesOf(const CProjectDoc& document)
+{
+    const OutputNames& outputs = document.outputNames();
+    return {document.projectFileName(), outputs.index, outputs.htmlHelp, outputs.javaHelp, outputs.javaMap};
+}
+
+std::optional<std::string> completeFileName(std::string_view typed, std::string_view defaultExtension)
+{
+    const std::string_view name = trim(typed);
+    if (hasPathComponents(name))
+        return std::nullopt;
+    std::string completed(name);
+    if (name.find('.') == std::string_view::npos)
+        completed += defaultExtension;
+    return completed;
+}
+
+std::optional<std::string> completeFileNames(ProjectFileNames& names)
+{
+    // Checked from the bottom field up, as the dialog has always done.
+    const std::array<std::pair<std::string*, std::string_view>, 5> fields = {{
+        {&names.javaMap, ".jhm"},
+        {&names.javaHelp, ".xml"},
+        {&names.htmlHelp, ".hhk"},
+        {&names.index, ".htm"},
+        {&names.project, ".ipj"},
+    }};
+    std::array<std::string, 5> completed;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        std::optional<std::string> name = completeFileName(*fields[i].first, fields[i].second);
+        if (!name)
+            return std::string(kPathComponentsError);
+        completed[i] = std::move(*name);
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        *fields[i].first = std::move(completed[i]);
+    return std::nullopt;
+}
+
+std::vector<std::string> existingFileNames(const std::string& directory, const ProjectFileNames& names,
+                                           const ProjectFileNames* before)
+{
+    const auto now = inReportOrder(names);
+    std::vector<std::string> existing;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (before && asciiLower(*now[i]) == asciiLower(*inReportOrder(*before)[i]))
+            continue;
+        if (fileExists(directory + *now[i]))
+            existing.push_back(*now[i]);
+    }
+    return existing;
+}
+
+std::string overwriteQuestion(const std::vector<std::string>& existing, std::string_view cancelLine)
+{
+    std::string text;
+    for (const std::string& name : existing)
+        text += name + " already exists in the main directory.\n";
+    text += "\n";
+    text += existing.size() == 1 ? "Would you like to overwrite this file?\n"
+                                 : "Would you like to overwrite these files?\n";
+    text += "  Yes\tOverwrite files\n";
+    text += "  No\tSpecify new file names\n";
+    text += cancelLine;
+    return text;
+}
+
+std::optional<ProjectFileNames> settleOverwrites(ProjectFileNames names, const OverwriteGuard& guard,
+                                                 const std::optional<ProjectFileNames>& refill)
+{
+    for (;;) {
+        const std::vector<std::string> existing = guard.existing(names);
+        if (existing.empty())
+            return names;
+        switch (guard.ask(overwriteQuestion(existing, guard.cancelLine))) {
+        case OverwriteAnswer::Yes:
+            return names;
+        case OverwriteAnswer::Cancel:
+            return std::nullopt;
+        case OverwriteAnswer::No:
+            break;
+        }
+        std::optional<ProjectFileNames> typed = guard.editNames(refill ? *refill : names);
+        if (!typed)
+            return std::nullopt;
+        names = std::move(*typed);
+    }
+}
+
+bool writeProjectFileStub(const std::string& path, const std::string& text, AppServices& services)
+{
+    const std::optional<FileFailure> failure = writeFileAtomically(path, text);
+    if (!failure)
+        return true;
+    services.reports.logFileError(*failure);
+    services.reports.reportFileErrors(services.presenter);
+    return false;
+}
+
+} // namespace torvane

@@ -1,0 +1,516 @@
+#include "ui/frame/CMainFrame.h"
+#include "ui/project/CProjectWnd.h"
+#include "ui/commands/CommandIds.h"
+#include "ui/commands/CommandTable.h"
+#include "ui/common/Icons.h"
+#include "ui/frame/LockKeys.h"
+#include "ui/commands/ProjectCommands.h"
+#include "ui/frame/WindowPlacement.h"
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <filesystem>
+
+namespace torvane {
+
+namespace {
+
+constexpr const char* kTitle = "HTML Torvane";
+constexpr const char* kReady = "Ready";
+constexpr const char* kProjectFileFilter = "Project Files (*.IPJ)";
+const char* const kRecentProperty = "torvaneRecentPath";
+
+int commandOf(const QAction* action)
+{
+    return action->data().toInt();
+}
+
+// The full form a document keeps of its path, so that a path typed relative
+// to the working folder finds the window already open and enters the recent
+// list only once.
+std::string fullPath(const std::string& path)
+{
+    std::error_code failed;
+    std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return failed ? path : full.string();
+}
+
+bool isSameFile(const std::string& a, const std::string& b)
+{
+    std::error_code failed;
+    return a == b || std::filesystem::equivalent(a, b, failed);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(Profile& profile, FrameHooks hooks, QWidget* parent)
+    : QMainWindow(parent)
+    , profile_(profile)
+    , hooks_(std::move(hooks))
+    , recent_(profile)
+    , mdi_(new QMdiArea)
+{
+    setWindowTitle(kTitle);
+    setWindowIcon(applicationIcon());
+    setCentralWidget(mdi_);
+    buildMenus(false);
+    buildToolbar();
+    buildStatusBar();
+    buildAccelerators();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
+    updateCommandUi();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Closing the children while the base class tears down must not reach
+    // this object's members, which are gone by then.
+    disconnect(mdi_, nullptr, this, nullptr);
+    delete mdi_;
+}
+
+void CMainFrame::buildMenus(bool projectMenu)
+{
+    if (menusBuilt_ && projectMenu == showingProjectMenu_)
+        return;
+    menusBuilt_ = true;
+    showingProjectMenu_ = projectMenu;
+    menuBar()->clear();
+    for (const MenuPopupDef& popup : projectMenu ? projectMenuDef() : frameMenuDef())
+        menuBar()->addMenu(buildMenu(popup.title, popup.items));
+}
+
+QMenu* CMainFrame::buildMenu(const char* title, const std::vector<MenuItemDef>& items)
+{
+    auto* menu = new QMenu(QString::fromUtf8(title), menuBar());
+    for (const MenuItemDef& item : items) {
+        if (item.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+        action->setData(item.id);
+        action->setStatusTip(QString::fromStdString(commandPrompt(item.id).status));
+        if (item.id == CmdViewToolbar || item.id == CmdViewStatusBar)
+            action->setCheckable(true);
+        const int id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] {
+            if (isCommandEnabled(id))
+                runCommand(id);
+        });
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { prepareMenu(menu); });
+    return menu;
+}
+
+void CMainFrame::prepareMenu(QMenu* menu)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || action->property(kRecentProperty).isValid())
+            continue;
+        const int id = commandOf(action);
+        if (id == CmdViewToolbar)
+            action->setChecked(toolbar_->isVisibleTo(this));
+        if (id == CmdViewStatusBar)
+            action->setChecked(statusBar()->isVisibleTo(this));
+        if (id == CmdUndo || id == CmdRedo)
+            action->setText(commandText(id, action->text()));
+        action->setEnabled(isCommandEnabled(id));
+    }
+    fillRecentFiles(menu);
+    fillWindowList(menu);
+}
+
+void CMainFrame::fillRecentFiles(QMenu* menu)
+{
+    QAction* placeholder = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->property(kRecentProperty).isValid())
+            menu->removeAction(action), action->deleteLater();
+        else if (!action->isSeparator() && commandOf(action) == CmdRecentFile)
+            placeholder = action;
+    }
+    if (!placeholder)
+        return;
+    const auto& paths = recent_.paths();
+    placeholder->setVisible(paths.empty());
+    placeholder->setEnabled(false);
+    for (size_t i = 0; i < paths.size(); ++i) {
+        const std::string path = paths[i];
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromStdString(path)), menu);
+        action->setProperty(kRecentProperty, QString::fromStdString(path));
+        action->setStatusTip(QString::fromStdString(commandPrompt(CmdRecentFile).status));
+        action->setEnabled(static_cast<bool>(hooks_.openProject));
+        connect(action, &QAction::triggered, this, [this, path] { openProjectFile(path); });
+        menu->insertAction(placeholder, action);
+    }
+}
+
+void CMainFrame::fillWindowList(QMenu* menu)
+{
+    const QList<QAction*> items = menu->actions();
+    const bool isWindowMenu = std::any_of(items.begin(), items.end(), [](QAction* a) {
+        return !a->isSeparator() && commandOf(a) == CmdCascade;
+    });
+    if (!isWindowMenu)
+        return;
+    for (QAction* action : menu->actions()) {
+        if (action->property("torvaneWindow").isValid())
+            menu->removeAction(action), action->deleteLater();
+    }
+    const auto windows = mdi_->subWindowList();
+    if (!windows.isEmpty()) {
+        auto* separator = menu->addSeparator();
+        separator->setProperty("torvaneWindow", true);
+    }
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        auto* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        action->setProperty("torvaneWindow", true);
+        action->setCheckable(true);
+        action->setChecked(window == mdi_->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, window] { mdi_->setActiveSubWindow(window); });
+    }
+}
+
+void CMainFrame::buildToolbar()
+{
+    toolbar_ = addToolBar(tr("Toolbar"));
+    toolbar_->setObjectName("toolbar");
+    toolbar_->setIconSize(QSize(16, 15));
+    toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : toolbarDef()) {
+        if (id == 0) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        const CommandPrompt prompt = commandPrompt(id);
+        QAction* action = toolbar_->addAction(toolbarIcon(id), QString::fromStdString(prompt.tooltip));
+        action->setData(id);
+        action->setToolTip(QString::fromStdString(prompt.tooltip));
+        action->setStatusTip(QString::fromStdString(prompt.status));
+        connect(action, &QAction::triggered, this, [this, id] {
+            if (isCommandEnabled(id))
+                runCommand(id);
+        });
+        toolbarActions_[id] = action;
+    }
+}
+
+void CMainFrame::buildAccelerators()
+{
+    const std::pair<int, QKeySequence> keys[] = {
+        {CmdFileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},  {CmdFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {CmdFileSave, QKeySequence(Qt::CTRL | Qt::Key_S)}, {CmdUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {CmdRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},     {CmdHelpTopics, QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [id, sequence] : keys) {
+        auto* action = new QAction(this);
+        action->setShortcut(sequence);
+        action->setShortcutContext(Qt::WindowShortcut);
+        const int command = id;
+        connect(action, &QAction::triggered, this, [this, command] {
+            if (isCommandEnabled(command))
+                runCommand(command);
+        });
+        addAction(action);
+    }
+    for (bool forward : {true, false}) {
+        auto* action = new QAction(this);
+        action->setShortcut(forward ? QKeySequence(Qt::Key_F6) : QKeySequence(Qt::SHIFT | Qt::Key_F6));
+        connect(action, &QAction::triggered, this, [this, forward] { focusNextPane(forward); });
+        addAction(action);
+    }
+}
+
+void CMainFrame::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->showMessage(kReady);
+    });
+    bar->showMessage(kReady);
+    // The three lock indicators, greyed while their lock is off.
+    const std::pair<const char*, const char*> locks[] = {
+        {"CAP", "capslock"}, {"NUM", "numlock"}, {"SCRL", "scrolllock"}};
+    std::vector<std::pair<QLabel*, std::string>> indicators;
+    for (const auto& [text, led] : locks) {
+        auto* label = new QLabel(text);
+        label->setObjectName(text);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance("SCRL") + 8);
+        bar->addPermanentWidget(label);
+        indicators.emplace_back(label, led);
+    }
+    auto refresh = [indicators] {
+        for (const auto& [label, led] : indicators)
+            label->setEnabled(isLockOn(kLedFolder, led));
+    };
+    refresh();
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, refresh);
+    timer->start(500);
+}
+
+void CMainFrame::showWithStoredPlacement()
+{
+    const WindowPlacement placement = readWindowPlacement(profile_);
+    toolbar_->setVisible(placement.toolbarVisible);
+    statusBar()->setVisible(placement.statusBarVisible);
+    setGeometry(placement.left, placement.top, placement.right - placement.left, placement.bottom - placement.top);
+    if (placement.minimized) {
+        setWindowState(placement.maximized ? (Qt::WindowMinimized | Qt::WindowMaximized) : Qt::WindowMinimized);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+    } else if (placement.maximized) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void CMainFrame::savePlacement()
+{
+    WindowPlacement placement;
+    const QRect normal = (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) ? normalGeometry() : geometry();
+    if (normal.isValid()) {
+        placement.left = normal.left();
+        placement.top = normal.top();
+        placement.right = normal.left() + normal.width();
+        placement.bottom = normal.top() + normal.height();
+    }
+    placement.minimized = windowState().testFlag(Qt::WindowMinimized);
+    placement.maximized = windowState().testFlag(Qt::WindowMaximized);
+    placement.toolbarVisible = toolbar_->isVisibleTo(this);
+    placement.statusBarVisible = statusBar()->isVisibleTo(this);
+    writeWindowPlacement(profile_, placement);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // A Cancel in any save question stops here: the windows after it are
+    // neither asked nor closed, and the program stays. Guarded pointers, as a
+    // window closed earlier may be deleted while a later question waits.
+    const QList<QMdiSubWindow*> open = mdi_->subWindowList();
+    const QList<QPointer<QMdiSubWindow>> windows(open.begin(), open.end());
+    for (const QPointer<QMdiSubWindow>& window : windows) {
+        if (window && !window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    savePlacement();
+    event->accept();
+}
+
+ProjectCommands* CMainFrame::activeProject() const
+{
+    QMdiSubWindow* window = mdi_->activeSubWindow();
+    if (!window && !mdi_->subWindowList().isEmpty())
+        window = mdi_->currentSubWindow();
+    return window ? dynamic_cast<ProjectCommands*>(window->widget()) : nullptr;
+}
+
+bool CMainFrame::hookAvailable(int id) const
+{
+    switch (id) {
+    case CmdFileNew:
+        return static_cast<bool>(hooks_.newProject);
+    case CmdFileOpen:
+        return static_cast<bool>(hooks_.openProject);
+    case CmdDefaultStyleSettings:
+        return static_cast<bool>(hooks_.defaultStyleSettings);
+    case CmdHtmlTools:
+        return static_cast<bool>(hooks_.htmlTools);
+    case CmdHelpTopics:
+        return static_cast<bool>(hooks_.helpTopics);
+    case CmdTutorial:
+        return static_cast<bool>(hooks_.tutorial);
+    case CmdAbout:
+        return static_cast<bool>(hooks_.about);
+    default:
+        return true;
+    }
+}
+
+bool CMainFrame::isCommandEnabled(int id) const
+{
+    if (!hookAvailable(id))
+        return false;
+    ProjectCommands* project = activeProject();
+    CommandState state;
+    if (project)
+        state = project->commandState();
+    if (!torvane::isCommandEnabled(id, state))
+        return false;
+    return !project || isFrameCommand(id) || project->canRun(id);
+}
+
+QString CMainFrame::commandText(int id, const QString& resourceText) const
+{
+    ProjectCommands* project = activeProject();
+    if (!project)
+        return resourceText;
+    if (id == CmdUndo)
+        return QString::fromStdString(undoItemText(project->undoActionName()));
+    if (id == CmdRedo)
+        return QString::fromStdString(redoItemText(project->redoActionName()));
+    return resourceText;
+}
+
+void CMainFrame::runCommand(int id)
+{
+    switch (id) {
+    case CmdFileNew:
+        hooks_.newProject(this);
+        return;
+    case CmdFileOpen:
+        openFromDialog();
+        return;
+    case CmdExit:
+        close();
+        return;
+    case CmdViewToolbar:
+        toolbar_->setVisible(!toolbar_->isVisibleTo(this));
+        return;
+    case CmdViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisibleTo(this));
+        return;
+    case CmdDefaultStyleSettings:
+        hooks_.defaultStyleSettings(this);
+        return;
+    case CmdHtmlTools:
+        hooks_.htmlTools(this);
+        return;
+    case CmdHelpTopics:
+        hooks_.helpTopics(this);
+        return;
+    case CmdTutorial:
+        hooks_.tutorial(this);
+        return;
+    case CmdAbout:
+        hooks_.about(this);
+        return;
+    case CmdCascade:
+        mdi_->cascadeSubWindows();
+        return;
+    case CmdTile:
+        mdi_->tileSubWindows();
+        return;
+    case CmdArrangeIcons:
+        arrangeMinimized();
+        return;
+    default:
+        break;
+    }
+    if (ProjectCommands* project = activeProject())
+        project->runCommand(id);
+    updateCommandUi();
+}
+
+void CMainFrame::updateCommandUi()
+{
+    for (const auto& [id, action] : toolbarActions_)
+        action->setEnabled(isCommandEnabled(id));
+}
+
+void CMainFrame::openFromDialog()
+{
+    QFileDialog dialog(this, tr("Open"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(kProjectFileFilter);
+    // Project files are named .IPJ, .ipj or anything in between.
+    dialog.setFilter(dialog.filter() & ~QDir::Filters(QDir::CaseSensitive));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    openProjectFile(dialog.selectedFiles().first().toStdString());
+}
+
+bool CMainFrame::openProjectFile(const std::string& typedPath)
+{
+    if (!hooks_.openProject)
+        return false;
+    const std::string path = fullPath(typedPath);
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        auto* project = dynamic_cast<ProjectCommands*>(window->widget());
+        if (project && isSameFile(project->projectPath(), path)) {
+            mdi_->setActiveSubWindow(window);
+            recent_.add(project->projectPath());
+            return true;
+        }
+    }
+    QWidget* window = hooks_.openProject(path);
+    if (!window) {
+        recent_.remove(path);
+        return false;
+    }
+    addProjectWindow(window);
+    recent_.add(path);
+    return true;
+}
+
+QMdiSubWindow* CMainFrame::addProjectWindow(QWidget* window)
+{
+    if (auto* project = qobject_cast<CProjectWnd*>(window))
+        connect(project, &CProjectWnd::refreshed, this, &CMainFrame::updateCommandUi);
+    QMdiSubWindow* sub = mdi_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A renamed project (Filenames) renames the frame while it is the active one.
+    connect(sub, &QWidget::windowTitleChanged, this, [this, sub](const QString& title) {
+        if (mdi_->activeSubWindow() == sub)
+            setWindowTitle(QStringLiteral("%1 - %2").arg(kTitle, title));
+    });
+    sub->setWindowIcon(applicationIcon());
+    // The first activation fills the client area, inset by one pixel at the
+    // top left and three at the bottom right.
+    const QRect area = mdi_->viewport()->rect();
+    sub->setGeometry(1, 1, std::max(1, area.width() - 4), std::max(1, area.height() - 4));
+    sub->show();
+    mdi_->setActiveSubWindow(sub);
+    onSubWindowActivated(sub);
+    return sub;
+}
+
+void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
+{
+    const bool anyProject = window != nullptr || !mdi_->subWindowList().isEmpty();
+    buildMenus(anyProject);
+    if (window)
+        setWindowTitle(QStringLiteral("%1 - %2").arg(kTitle, window->windowTitle()));
+    else if (!anyProject)
+        setWindowTitle(kTitle);
+    updateCommandUi();
+}
+
+void CMainFrame::arrangeMinimized()
+{
+    const QRect area = mdi_->viewport()->rect();
+    int x = 0;
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        window->move(x, area.height() - size.height());
+        x += size.width();
+    }
+}
+
+void CMainFrame::focusNextPane(bool)
+{
+    // With two panes, forwards and backwards both reach the other one.
+    if (ProjectCommands* project = activeProject())
+        project->focusOtherPane();
+}
+
+} // namespace torvane

@@ -1,0 +1,92 @@
+#pragma once
+#include "ui/frame/RecentFiles.h"
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace torvane {
+
+class Profile;
+class ProjectCommands;
+
+// Commands whose dialogs or viewers live elsewhere; an unset one leaves its
+// command disabled.
+struct FrameHooks {
+    std::function<void(QWidget* parent)> newProject;
+    std::function<void(QWidget* parent)> defaultStyleSettings;
+    std::function<void(QWidget* parent)> htmlTools;
+    std::function<void(QWidget* parent)> helpTopics;
+    std::function<void(QWidget* parent)> tutorial;
+    std::function<void(QWidget* parent)> about;
+    // Opens a project file and returns its window, or null when it could not
+    // be opened (the failure has been reported). The window must implement
+    // ProjectCommands.
+    std::function<QWidget*(const std::string& path)> openProject;
+};
+
+// The program's multiple-document main window.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(Profile& profile, FrameHooks hooks, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Restores the stored placement and bar visibility, then shows the window.
+    void showWithStoredPlacement();
+    // Writes placement and bar visibility to the profile.
+    void savePlacement();
+
+    // Opens a project in a new window, or brings forward the window that has
+    // it open already, and records its full path among the recent files. A
+    // relative path is taken from the working folder.
+    bool openProjectFile(const std::string& typedPath);
+    // Puts an already opened project window into the client area.
+    QMdiSubWindow* addProjectWindow(QWidget* window);
+
+    bool isCommandEnabled(int id) const;
+    void runCommand(int id);
+    // The text the item of a command shows now (Undo and Redo change theirs).
+    QString commandText(int id, const QString& resourceText) const;
+
+    QMdiArea* mdiArea() const { return mdi_; }
+    QToolBar* toolBar() const { return toolbar_; }
+    ProjectCommands* activeProject() const;
+    const RecentFiles& recentFiles() const { return recent_; }
+    // Brings the toolbar's enabled states up to date (after every refresh).
+    void updateCommandUi();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus(bool projectMenu);
+    QMenu* buildMenu(const char* title, const std::vector<struct MenuItemDef>& items);
+    void prepareMenu(QMenu* menu);
+    void fillRecentFiles(QMenu* menu);
+    void fillWindowList(QMenu* menu);
+    void buildToolbar();
+    void buildAccelerators();
+    void buildStatusBar();
+    void onSubWindowActivated(QMdiSubWindow* window);
+    void openFromDialog();
+    void arrangeMinimized();
+    void focusNextPane(bool forward);
+    bool hookAvailable(int id) const;
+
+    Profile& profile_;
+    FrameHooks hooks_;
+    RecentFiles recent_;
+    QMdiArea* mdi_;
+    QToolBar* toolbar_ = nullptr;
+    std::map<int, QAction*> toolbarActions_;
+    bool showingProjectMenu_ = false;
+    bool menusBuilt_ = false;
+};
+
+} // namespace torvane

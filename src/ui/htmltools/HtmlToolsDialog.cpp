@@ -1,0 +1,127 @@
+#include "ui/htmltools/HtmlToolsDialog.h"
+#include "platform/Messages.h"
+#include "platform/Profile.h"
+#include "platform/TextUtil.h"
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace torvane {
+
+namespace {
+
+constexpr std::string_view kSection = "Html Tools";
+
+} // namespace
+
+HtmlToolsSettings readHtmlToolsSettings(const Profile& profile)
+{
+    HtmlToolsSettings settings;
+    settings.browser = profile.readString(kSection, "Browser", "");
+    settings.editor = profile.readString(kSection, "Editor", "Notepad");
+    settings.autoOpen = profile.readInt(kSection, "Auto-open", 0);
+    return settings;
+}
+
+std::optional<std::string> checkHtmlToolsSettings(HtmlToolsSettings& settings)
+{
+    settings.browser = std::string(trim(settings.browser));
+    settings.editor = std::string(trim(settings.editor));
+    if (settings.autoOpen == 1 && settings.editor.empty())
+        return std::string("Please correct the following errors:\n\nEditor not selected for Auto-open\n");
+    return std::nullopt;
+}
+
+void writeHtmlToolsSettings(Profile& profile, const HtmlToolsSettings& settings)
+{
+    profile.writeString(kSection, "Editor", settings.editor);
+    profile.writeString(kSection, "Browser", settings.browser);
+    profile.writeInt(kSection, "Auto-open", settings.autoOpen);
+}
+
+HtmlToolsDialog::HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidget* parent)
+    : QDialog(parent)
+    , profile_(profile)
+    , messages_(messages)
+    , browser_(new QLineEdit)
+    , editor_(new QLineEdit)
+    , autoOpen_(new QButtonGroup(this))
+{
+    setWindowTitle("HTML Tools");
+    const HtmlToolsSettings settings = readHtmlToolsSettings(profile_);
+    browser_->setText(QString::fromStdString(settings.browser));
+    editor_->setText(QString::fromStdString(settings.editor));
+
+    auto* browseBrowser = new QPushButton("Browse...");
+    auto* browseEditor = new QPushButton("Browse...");
+    connect(browseBrowser, &QPushButton::clicked, this, [this] { browse(browser_, "Select HTML Browser"); });
+    connect(browseEditor, &QPushButton::clicked, this, [this] { browse(editor_, "Select HTML Editor"); });
+    auto* programs = new QGridLayout;
+    programs->addWidget(new QLabel("Browser (Viewer)"), 0, 0);
+    programs->addWidget(browser_, 1, 0);
+    programs->addWidget(browseBrowser, 1, 1);
+    programs->addWidget(new QLabel("Editor"), 2, 0);
+    programs->addWidget(editor_, 3, 0);
+    programs->addWidget(browseEditor, 3, 1);
+
+    auto* group = new QGroupBox("Auto-open Output Index With");
+    auto* choices = new QHBoxLayout(group);
+    const char* names[] = {"Browser", "Editor", "Neither"};
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = new QRadioButton(names[i]);
+        autoOpen_->addButton(radio, i);
+        choices->addWidget(radio);
+    }
+    setAutoOpen(settings.autoOpen);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &HtmlToolsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(programs);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+    resize(420, sizeHint().height());
+}
+
+void HtmlToolsDialog::setAutoOpen(int choice)
+{
+    if (QAbstractButton* button = autoOpen_->button(choice))
+        button->setChecked(true);
+}
+
+void HtmlToolsDialog::browse(QLineEdit* edit, const QString& title)
+{
+    QFileDialog dialog(this, title, QFileInfo(edit->text()).absolutePath());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({"Program Files (*.exe)", "All Files (*.*)"});
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        edit->setText(dialog.selectedFiles().first());
+}
+
+void HtmlToolsDialog::accept()
+{
+    HtmlToolsSettings settings;
+    settings.browser = browser_->text().toStdString();
+    settings.editor = editor_->text().toStdString();
+    settings.autoOpen = autoOpen_->checkedId();
+    if (const auto problem = checkHtmlToolsSettings(settings)) {
+        messages_.showMessage(*problem);
+        editor_->setFocus();
+        return;
+    }
+    writeHtmlToolsSettings(profile_, settings);
+    QDialog::accept();
+}
+
+} // namespace torvane

@@ -1,0 +1,408 @@
+#include "ui/project/CProjectList.h"
+#include "model/CrossReference.h"
+#include "model/IndexEntry.h"
+#include "model/ProjectRootNode.h"
+#include "ui/project/CProjectTree.h"
+#include "ui/project/CProjectWnd.h"
+#include "ui/common/Icons.h"
+#include "ui/common/QtText.h"
+#include "document/CProjectDoc.h"
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace torvane {
+
+namespace {
+
+constexpr int kIconColumnWidth = 25;
+
+// The records of the selected holders and locators, entries apart from
+// cross-references, both in walk order: one walk instead of one per kind.
+class ShownRecords : public NodeVisitor {
+public:
+    void visitEntry(IndexEntry& entry, ProjectNode& holder) override
+    {
+        if (holder.isSelected())
+            entries.push_back(&entry);
+    }
+    void visitCrossReference(CrossReference& reference, ProjectNode& locator) override
+    {
+        if (locator.isSelected())
+            references.push_back(&reference);
+    }
+
+    std::vector<IndexEntry*> entries;
+    std::vector<CrossReference*> references;
+};
+
+// After these the list stays scrolled where it was; after the others it
+// starts at the top.
+bool keepsScrollPosition(int hint)
+{
+    switch (hint) {
+    case HintListClick:
+    case HintListClickOutside:
+    case HintListKeyboard:
+    case HintRecordsDeleted:
+    case HintEntriesEdited:
+    case HintUndo:
+    case HintRedo:
+    case HintSelectAssociated:
+    case HintCrossReferenceCreated:
+    case HintFocusMoved:
+    case HintCrossReferenceEdited:
+    case HintDefaultsAccepted:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CProjectList::CProjectList(CProjectWnd& window)
+    : window_(window)
+{
+    setColumnCount(3);
+    setHeaderLabels({QString(), tr("Index Entry"), tr("Target URL")});
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setIconSize(QSize(20, 14));
+    // The scroll position is then the index of the top row.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    header()->setSortIndicatorShown(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &CProjectList::sortBy);
+}
+
+int CProjectList::currentRow() const
+{
+    const int row = window_.document().root().currentListRow();
+    return row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
+}
+
+void CProjectList::setCurrentRow(int row)
+{
+    window_.document().root().setCurrentListRow(row);
+}
+
+bool CProjectList::collectShown()
+{
+    ProjectRootNode& root = window_.document().root();
+    ShownRecords shown;
+    root.walkSelected(shown);
+    std::vector<IndexEntry*>& entries = shown.entries;
+    std::vector<CrossReference*>& references = shown.references;
+    bool same = entries == shownEntries_ && references == shownCrossReferences_;
+    // A record freed and another made at the same address must not keep the
+    // old row's texts: compare what the rows show as well.
+    if (same) {
+        for (const ListRow& row : rows_) {
+            const EntryRecord& record = *row.record;
+            if (row.kind != static_cast<int>(record.kind()) || row.sortKey != record.sortKey() ||
+                row.linkUrl != record.linkUrl()) {
+                same = false;
+                break;
+            }
+        }
+    }
+    if (same)
+        return false;
+    shownEntries_ = std::move(entries);
+    shownCrossReferences_ = std::move(references);
+    return true;
+}
+
+void CProjectList::rebuildRows()
+{
+    rows_.clear();
+    rows_.reserve(shownEntries_.size() + shownCrossReferences_.size());
+    for (IndexEntry* entry : shownEntries_)
+        rows_.push_back(makeListRow(*entry, true));
+    for (CrossReference* reference : shownCrossReferences_)
+        rows_.push_back(makeListRow(*reference, false));
+    sortRows(rows_, sortColumn_, sortAscending_);
+    setCurrentRow(rows_.empty() ? -1 : 0);
+    rowsToInsert_ = true;
+}
+
+void CProjectList::insertRows(int hint)
+{
+    const int topRow = verticalScrollBar()->value();
+    clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows_.size()));
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        ListRow& row = rows_[i];
+        auto* item = new QTreeWidgetItem;
+        item->setText(ColumnIndexEntry, fromBytes(row.sortKey));
+        item->setText(ColumnTargetUrl, fromBytes(row.linkUrl));
+        row.record->setListItem(static_cast<int>(i));
+        items.append(item);
+    }
+    addTopLevelItems(items);
+    // The scroll range must know the new rows before the old position is set.
+    executeDelayedItemsLayout();
+    updateGeometries();
+    // The old top row comes back only while it still exists; the scroll bar
+    // keeps it within range.
+    const bool keepTop = keepsScrollPosition(hint) && topRow < static_cast<int>(rows_.size());
+    verticalScrollBar()->setValue(keepTop ? topRow : 0);
+}
+
+void CProjectList::updateView(int hint)
+{
+    setUpdatesEnabled(false);
+    if (collectShown())
+        rebuildRows();
+    if (rowsToInsert_) {
+        rowsToInsert_ = false;
+        insertRows(hint);
+    }
+    setUpdatesEnabled(true);
+    viewport()->update();
+    counts_ = countListSelection(rows_);
+}
+
+void CProjectList::sortBy(int column)
+{
+    if (column == sortColumn_) {
+        sortAscending_ = !sortAscending_;
+    } else {
+        sortColumn_ = column;
+        sortAscending_ = true;
+    }
+    sortRows(rows_, sortColumn_, sortAscending_);
+    setCurrentRow(rows_.empty() ? -1 : 0);
+    rowsToInsert_ = true;
+    window_.document().updateAllViews(HintListSorted, this);
+}
+
+void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const int r = index.row();
+    if (r < 0 || r >= static_cast<int>(rows_.size()) || window_.hasPendingRefresh())
+        return;
+    const ListRow& row = rows_[static_cast<size_t>(r)];
+    const QRect rect = option.rect;
+    const int x0 = header()->sectionViewportPosition(ColumnIcon);
+    const int x1 = header()->sectionViewportPosition(ColumnIndexEntry);
+    const int w1 = header()->sectionSize(ColumnIndexEntry);
+    const int x2 = header()->sectionViewportPosition(ColumnTargetUrl);
+    const int w2 = header()->sectionSize(ColumnTargetUrl);
+
+    const auto& images = entryImages();
+    if (row.iconIndex >= 0 && row.iconIndex < static_cast<int>(images.size()))
+        painter->drawPixmap(x0 + 2, rect.top(), images[static_cast<size_t>(row.iconIndex)]);
+
+    const QRect area(x1, rect.top(), x2 + w2 - x1, rect.height());
+    QColor textColor = Qt::black;
+    if (row.record->isListSelected()) {
+        const bool active = window_.activeView() == this;
+        const QColor fill = active ? activeSelectionColor() : inactiveSelectionColor();
+        painter->fillRect(area, fill);
+        painter->setPen(fill);
+        painter->drawRect(area.adjusted(0, 0, -1, -1));
+        textColor = active ? Qt::white : Qt::black;
+    }
+    if (r == currentRow() && hasFocus()) {
+        QPen dotted(Qt::black, 1, Qt::DotLine);
+        painter->setPen(dotted);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(area.adjusted(0, 0, -1, -1));
+    }
+    painter->setPen(textColor);
+    painter->setFont(option.font);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+    painter->drawText(QRect(x1 + 2, rect.top(), std::max(0, w1 - 7), rect.height()), flags, fromBytes(row.sortKey));
+    painter->drawText(QRect(x2 + 2, rect.top(), std::max(0, w2 - 7), rect.height()), flags, fromBytes(row.linkUrl));
+}
+
+int CProjectList::rowAt(const QPoint& pos) const
+{
+    const QModelIndex index = indexAt(pos);
+    return index.isValid() ? index.row() : -1;
+}
+
+void CProjectList::selectRow(int row, Qt::KeyboardModifiers modifiers)
+{
+    applyListSelection(rows_, row, modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier));
+}
+
+void CProjectList::mousePressEvent(QMouseEvent* event)
+{
+    window_.flushRefresh();
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
+        QTreeWidget::mousePressEvent(event);
+        return;
+    }
+    const int row = rowAt(event->position().toPoint());
+    int hint = HintListClickOutside;
+    if (row >= 0) {
+        selectRow(row, event->modifiers());
+        setCurrentRow(row);
+        hint = HintListClick;
+    }
+    setFocus(Qt::MouseFocusReason);
+    window_.document().updateAllViews(hint, this);
+}
+
+void CProjectList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    window_.flushRefresh();
+    const int row = rowAt(event->position().toPoint());
+    if (row < 0 || event->button() != Qt::LeftButton)
+        return;
+    window_.runListDoubleClick(rows_[static_cast<size_t>(row)].isEntry);
+}
+
+bool CProjectList::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QTreeWidget::event(event);
+}
+
+void CProjectList::keyPressEvent(QKeyEvent* event)
+{
+    window_.flushRefresh();
+    const int count = static_cast<int>(rows_.size());
+    const int current = currentRow();
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        window_.document().updateAllViews(HintFocusMoved, window_.treeView());
+        break;
+    case Qt::Key_Space:
+        if (count > 0 && current >= 0) {
+            selectRow(current, event->modifiers());
+            window_.document().updateAllViews(HintListKeyboard, this);
+        }
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const bool up = event->key() == Qt::Key_Up;
+        if (count >= 2 && current >= 0 && (up ? current > 0 : current < count - 1)) {
+            const int next = up ? current - 1 : current + 1;
+            setCurrentRow(next);
+            scrollTo(model()->index(next, 0));
+            window_.document().updateAllViews(HintListKeyboard, this);
+        }
+        break;
+    }
+    case Qt::Key_PageUp:
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Delete:
+        deleteSelected();
+        break;
+    default:
+        break;
+    }
+    event->accept();
+}
+
+void CProjectList::contextMenuEvent(QContextMenuEvent* event)
+{
+    window_.showListPopup(event->globalPos());
+}
+
+void CProjectList::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    window_.viewActivated(this);
+}
+
+void CProjectList::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    const int width = viewport()->width();
+    if (!columnsSized_) {
+        // Both text columns share what is left beside the picture column.
+        columnsSized_ = true;
+        const int textWidth = (width * 50 - 1250) / 100;
+        setColumnWidth(ColumnIcon, kIconColumnWidth);
+        setColumnWidth(ColumnIndexEntry, textWidth);
+        setColumnWidth(ColumnTargetUrl, textWidth);
+        return;
+    }
+    const int c0 = columnWidth(ColumnIcon);
+    const int c1 = columnWidth(ColumnIndexEntry);
+    const int c2 = columnWidth(ColumnTargetUrl);
+    const int total = c0 + c1 + c2;
+    if (c0 >= width || total - c0 <= 0)
+        return;
+    setColumnWidth(ColumnIndexEntry, c1 * (width - c0) / (total - c0));
+    setColumnWidth(ColumnTargetUrl, c2 * (width - c0) / (total - c0));
+}
+
+std::vector<EntryRecord*> CProjectList::selectedRecords() const
+{
+    std::vector<EntryRecord*> records;
+    for (const ListRow& row : rows_) {
+        if (row.record->isListSelected())
+            records.push_back(row.record);
+    }
+    return records;
+}
+
+void CProjectList::deleteSelected()
+{
+    if (counts_.selectedEntryCount <= 0 && counts_.selectedCrossRefCount <= 0)
+        return;
+    window_.document().deleteRecords(selectedRecords(), this);
+}
+
+void CProjectList::acceptSelectedDefaults()
+{
+    if (counts_.selectedDefaultCount <= 0)
+        return;
+    window_.document().acceptDefaultEntries(selectedRecords(), this);
+}
+
+void CProjectList::selectAssociatedTargets()
+{
+    if (counts_.selectedEntryCount <= 0 && counts_.selectedCrossRefCount <= 0)
+        return;
+    std::vector<ProjectNode*> owners;
+    for (EntryRecord* record : selectedRecords()) {
+        if (record->owner())
+            owners.push_back(record->owner());
+    }
+    ProjectRootNode& root = window_.document().root();
+    root.setCurrentNode(&root);
+    root.setExpanded(false);
+    root.setSelected(false);
+    for (ProjectNode* owner : owners) {
+        std::vector<ProjectNode*> ancestors;
+        for (ProjectNode* up = owner->parent(); up; up = up->parent())
+            ancestors.push_back(up);
+        for (ProjectNode* ancestor : ancestors)
+            ancestor->setExpanded(true);
+        owner->setExpanded(true);
+    }
+    for (ProjectNode* owner : owners)
+        owner->setSelected(true);
+    window_.scrollTreeToTop();
+    window_.document().updateAllViews(HintSelectAssociated, window_.treeView());
+}
+
+} // namespace torvane

@@ -1,0 +1,406 @@
+#include "ui/project/CProjectWnd.h"
+#include "model/ProjectRootNode.h"
+#include "platform/AppServices.h"
+#include "platform/FileAccess.h"
+#include "styles/StyleSettings.h"
+#include "ui/project/CProjectList.h"
+#include "ui/project/CProjectTree.h"
+#include "ui/commands/CommandIds.h"
+#include "ui/commands/CommandTable.h"
+#include "ui/htmltools/OpenFiles.h"
+#include "document/CProjectDoc.h"
+#include "document/ProjectAction.h"
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTimer>
+
+namespace torvane {
+
+CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks,
+                         QWidget* parent)
+    : QWidget(parent)
+    , document_(std::move(document))
+    , services_(services)
+    , hooks_(std::move(hooks))
+    , splitter_(new QSplitter(Qt::Horizontal))
+    , tree_(new CProjectTree(*this))
+    , list_(new CProjectList(*this))
+    , activeView_(tree_)
+    , hintOrigin_(tree_)
+{
+    setWindowTitle(QString::fromStdString(document_->title()));
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(list_);
+    splitter_->setChildrenCollapsible(false);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+
+    document_->addView(*this);
+    ProjectRootNode& root = document_->root();
+    root.setSelected(true);
+    root.setCurrentNode(&root);
+    root.setCurrentListRow(-1);
+    refresh(HintNone, tree_);
+    splitterReady_ = true;
+}
+
+CProjectWnd::~CProjectWnd()
+{
+    document_->removeView(*this);
+    // The views point into the document's tree: they go first.
+    delete splitter_;
+}
+
+void CProjectWnd::documentChanged(CProjectDoc&, int hint, DocumentView* origin)
+{
+    QWidget* view = activeView_;
+    if (origin == tree_)
+        view = tree_;
+    else if (origin == list_)
+        view = list_;
+    requestRefresh(hint, view);
+}
+
+void CProjectWnd::requestRefresh(int hint, QWidget* origin)
+{
+    hintOrigin_ = origin;
+    pending_.push_back({hint, origin});
+    QTimer::singleShot(0, this, [this] { flushRefresh(); });
+}
+
+void CProjectWnd::flushRefresh()
+{
+    while (!pending_.empty()) {
+        const PendingRefresh next = pending_.front();
+        pending_.pop_front();
+        refresh(next.hint, next.origin);
+    }
+}
+
+void CProjectWnd::refresh(int hint, QWidget* origin)
+{
+    activeView_ = origin;
+    hintOrigin_ = origin;
+    tree_->updateView(hint);
+    list_->updateView(hint);
+    if (isVisible())
+        origin->setFocus(Qt::OtherFocusReason);
+    returnFocusToDialog(hint);
+    list_->viewport()->update();
+    emit refreshed();
+}
+
+void CProjectWnd::viewActivated(QWidget* view)
+{
+    if (view == hintOrigin_)
+        return;
+    if (view == tree_)
+        document_->updateAllViews(document_->updateHint(), tree_);
+    else if (view == list_)
+        document_->updateAllViews(document_->updateHint(), list_);
+}
+
+void CProjectWnd::returnFocusToDialog(int hint)
+{
+    // After an add the user goes on adding in the dialog that is still open.
+    int command = CmdNone;
+    switch (hint) {
+    case HintFilesAdded:
+        command = CmdAddFiles;
+        break;
+    case HintUrlAdded:
+        command = CmdAddExternalUrls;
+        break;
+    case HintEntryAdded:
+        command = CmdAddIndexEntry;
+        break;
+    case HintCrossReferenceCreated:
+        command = CmdCreateCrossReference;
+        break;
+    default:
+        return;
+    }
+    if (QWidget* dialog = tree_->modelessDialog(command)) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
+DocumentView* CProjectWnd::activeViewAsOrigin() const
+{
+    if (activeView_ == list_)
+        return list_;
+    return tree_;
+}
+
+void CProjectWnd::scrollTreeToTop()
+{
+    tree_->verticalScrollBar()->setValue(tree_->verticalScrollBar()->minimum());
+}
+
+void CProjectWnd::focusOtherPane()
+{
+    if (activeView_ == tree_)
+        document_->updateAllViews(HintFocusMoved, list_);
+    else
+        document_->updateAllViews(HintFocusMoved, tree_);
+}
+
+CommandState CProjectWnd::commandState() const
+{
+    CommandState state;
+    state.projectOpen = true;
+    state.removableCount = tree_->removableCount();
+    state.selectedFileCount = tree_->selectedFileCount();
+    state.targetCount = tree_->targetCount();
+    const ListCounts& counts = list_->counts();
+    state.selectedEntryCount = counts.selectedEntryCount;
+    state.allSelectedEqual = counts.allSelectedEqual;
+    state.selectedDefaultCount = counts.selectedDefaultCount;
+    state.selectedCrossRefCount = counts.selectedCrossRefCount;
+    state.addFilesOpen = tree_->modelessDialog(CmdAddFiles) != nullptr;
+    state.addUrlsOpen = tree_->modelessDialog(CmdAddExternalUrls) != nullptr;
+    state.addEntryOpen = tree_->modelessDialog(CmdAddIndexEntry) != nullptr;
+    state.crossRefOpen = tree_->modelessDialog(CmdCreateCrossReference) != nullptr;
+    state.undoAvailable = document_->undoCode().has_value();
+    state.redoAvailable = document_->redoCode().has_value();
+    const StyleSettings& styles = document_->styles();
+    state.anyOutputOn = styles.htmlIndex != 0 || styles.htmlHelp != 0 || styles.javaHelp != 0;
+    return state;
+}
+
+namespace {
+
+std::optional<std::string> nameOf(std::optional<int> code)
+{
+    if (!code)
+        return std::nullopt;
+    return actionName(*code);
+}
+
+} // namespace
+
+std::optional<std::string> CProjectWnd::undoActionName() const
+{
+    return nameOf(document_->undoCode());
+}
+
+std::optional<std::string> CProjectWnd::redoActionName() const
+{
+    return nameOf(document_->redoCode());
+}
+
+bool CProjectWnd::canRun(int id) const
+{
+    switch (id) {
+    case CmdAddFiles:
+    case CmdAddExternalUrls:
+    case CmdAddIndexEntry:
+    case CmdEditIndexEntries:
+    case CmdCreateCrossReference:
+    case CmdEditCrossReference:
+    case CmdProjectStyleSettings:
+    case CmdFilenames:
+    case CmdMakeIndex:
+        return hooks_.commands.count(id) > 0 || hooks_.modelessDialogs.count(id) > 0;
+    default:
+        return true;
+    }
+}
+
+bool CProjectWnd::isEnabled(int id) const
+{
+    if (document_->isAddingFiles())
+        return false;
+    return torvane::isCommandEnabled(id, commandState()) && canRun(id);
+}
+
+void CProjectWnd::runCommand(int id)
+{
+    flushRefresh();
+    if (auto hook = hooks_.commands.find(id); hook != hooks_.commands.end()) {
+        hook->second(*this);
+        return;
+    }
+    if (auto maker = hooks_.modelessDialogs.find(id); maker != hooks_.modelessDialogs.end()) {
+        if (!tree_->modelessDialog(id))
+            tree_->adoptModelessDialog(id, maker->second(*this));
+        return;
+    }
+    switch (id) {
+    case CmdFileSave:
+        document_->save();
+        break;
+    case CmdRemove:
+        tree_->removeSelected();
+        break;
+    case CmdExclude:
+        document_->excludeSelected(tree_);
+        break;
+    case CmdExpandAll:
+        tree_->expandAll();
+        break;
+    case CmdCollapseAll:
+        tree_->collapseAll();
+        break;
+    case CmdDeleteEntries:
+        list_->deleteSelected();
+        break;
+    case CmdAcceptDefaultEntries:
+        list_->acceptSelectedDefaults();
+        break;
+    case CmdSelectAssociatedTargets:
+        list_->selectAssociatedTargets();
+        break;
+    case CmdUndo:
+        document_->undo(activeViewAsOrigin());
+        break;
+    case CmdRedo:
+        document_->redo(activeViewAsOrigin());
+        break;
+    case CmdEditSourceFile:
+    case CmdViewSourceFile:
+    case CmdEditOutputFile:
+    case CmdViewOutputFile:
+        openFile(id);
+        break;
+    case CmdSaveStylesAsDefault:
+        document_->saveStylesAsDefault();
+        break;
+    case CmdApplyDefaultStyles:
+        document_->applyDefaultStyles();
+        break;
+    default:
+        break;
+    }
+}
+
+void CProjectWnd::openFile(int id)
+{
+    const HtmlTools tools = readHtmlToolsForLaunching(services_.profile);
+    const bool edit = id == CmdEditSourceFile || id == CmdEditOutputFile;
+    if (id == CmdEditSourceFile || id == CmdViewSourceFile) {
+        std::vector<ProjectNode*> files;
+        document_->root().collect(files, NodeKindMask::SelectedOnly | NodeKindMask::File);
+        if (files.size() != 1)
+            return;
+        launch(planSourceFileLaunch(edit, files.front()->fullPath(), tools));
+        return;
+    }
+    const StyleSettings& styles = document_->styles();
+    const std::string path = outputFilePath(document_->projectDirectory(), document_->indexName(),
+                                            styles.separateFiles != 0, styles.linksPlacement, fileExists);
+    launch(planOutputFileLaunch(edit, path, fileExists(path), tools));
+}
+
+void CProjectWnd::launch(const LaunchPlan& plan)
+{
+    switch (plan.kind) {
+    case LaunchPlan::Kind::Message:
+        services_.messages.showMessage(plan.message);
+        break;
+    case LaunchPlan::Kind::Program:
+        services_.shell.openWithProgram(plan.program, plan.path);
+        break;
+    case LaunchPlan::Kind::Document:
+        services_.shell.openDocument(plan.path);
+        break;
+    case LaunchPlan::Kind::Nothing:
+        break;
+    }
+}
+
+std::string CProjectWnd::projectPath() const
+{
+    return document_->pathName();
+}
+
+QMenu* CProjectWnd::buildPopup(const std::vector<MenuItemDef>& items)
+{
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const MenuItemDef& item : items) {
+        if (item.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QString text = QString::fromUtf8(item.text);
+        if (item.id == CmdUndo)
+            text = QString::fromStdString(undoItemText(undoActionName()));
+        else if (item.id == CmdRedo)
+            text = QString::fromStdString(redoItemText(redoActionName()));
+        QAction* action = menu->addAction(text);
+        action->setData(item.id);
+        action->setStatusTip(QString::fromStdString(commandPrompt(item.id).status));
+        action->setEnabled(isEnabled(item.id));
+        const int id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] {
+            if (isEnabled(id))
+                runCommand(id);
+            emit refreshed();
+        });
+    }
+    return menu;
+}
+
+void CProjectWnd::showTreePopup(const QPoint& globalPos)
+{
+    flushRefresh();
+    buildPopup(treePopupDef())->popup(globalPos);
+}
+
+void CProjectWnd::showListPopup(const QPoint& globalPos)
+{
+    flushRefresh();
+    buildPopup(listPopupDef())->popup(globalPos);
+}
+
+void CProjectWnd::runListDoubleClick(bool entryRow)
+{
+    const int id = entryRow ? CmdEditIndexEntries : CmdEditCrossReference;
+    if (isEnabled(id))
+        runCommand(id);
+}
+
+void CProjectWnd::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QList<int> sizes = splitter_->sizes();
+    const int cx = splitter_->width() - splitter_->handleWidth();
+    if (cx < 1)
+        return;
+    if (!panesSized_) {
+        panesSized_ = true;
+        splitter_->setSizes({cx * 40 / 100, cx * 60 / 100});
+        return;
+    }
+    if (!splitterReady_ || sizes.size() != 2)
+        return;
+    const int total = sizes[0] + sizes[1];
+    if (total < 1)
+        return;
+    splitter_->setSizes({cx * sizes[0] / total, cx * sizes[1] / total});
+}
+
+void CProjectWnd::closeEvent(QCloseEvent* event)
+{
+    if (!document_->isModified()) {
+        event->accept();
+        return;
+    }
+    const auto answer = QMessageBox::question(
+        this, "Torvane", QStringLiteral("Save changes to %1?").arg(QString::fromStdString(document_->title())),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !document_->save())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace torvane

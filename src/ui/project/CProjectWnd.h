@@ -1,0 +1,110 @@
+#pragma once
+#include "document/DocumentView.h"
+#include "ui/commands/ProjectCommands.h"
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QMenu;
+class QSplitter;
+
+namespace torvane {
+
+struct AppServices;
+class CProjectList;
+class CProjectTree;
+class CProjectDoc;
+struct MenuItemDef;
+
+// The window of one open project: the tree on the left, the list on the
+// right, the refresh protocol that both views end their operations with,
+// and the project's commands.
+class CProjectWnd : public QWidget, public ProjectCommands, public DocumentView {
+    Q_OBJECT
+public:
+    // What this window cannot do by itself, by command id; a command left
+    // without its hook stays disabled.
+    struct Hooks {
+        // Commands carried out elsewhere: Make Index and the modal dialogs.
+        std::map<int, std::function<void(CProjectWnd&)>> commands;
+        // Makers of the modeless dialogs (Add Files, Add External URLs, Add
+        // Index Entry, Create Cross-Reference); the tree view owns what they make.
+        std::map<int, std::function<QWidget*(CProjectWnd&)>> modelessDialogs;
+    };
+
+    // Takes the opened document: closing the window closes the project.
+    CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks,
+                QWidget* parent = nullptr);
+    ~CProjectWnd() override;
+
+    CProjectDoc& document() { return *document_; }
+    AppServices& services() { return services_; }
+    CProjectTree* treeView() const { return tree_; }
+    CProjectList* listView() const { return list_; }
+    QWidget* activeView() const { return activeView_; }
+    QSplitter* splitter() const { return splitter_; }
+
+    // Posts a refresh of both views; `origin` gets the focus afterwards.
+    void requestRefresh(int hint, QWidget* origin);
+    // Every change of the document, and every view operation, ends here.
+    void documentChanged(CProjectDoc& document, int hint, DocumentView* origin) override;
+    // Carries out the refreshes posted so far. Input and commands do so
+    // first: until then the views may point at records already freed.
+    void flushRefresh();
+    bool hasPendingRefresh() const { return !pending_.empty(); }
+    // A view got the focus by other means than a refresh.
+    void viewActivated(QWidget* view);
+    void showTreePopup(const QPoint& globalPos);
+    void showListPopup(const QPoint& globalPos);
+    void runListDoubleClick(bool entryRow);
+    void scrollTreeToTop();
+    // The popup menus as built for the last request (for inspection).
+    QMenu* buildPopup(const std::vector<MenuItemDef>& items);
+
+    // ProjectCommands
+    CommandState commandState() const override;
+    std::optional<std::string> undoActionName() const override;
+    std::optional<std::string> redoActionName() const override;
+    bool canRun(int id) const override;
+    void runCommand(int id) override;
+    std::string projectPath() const override;
+    void focusOtherPane() override;
+
+    bool isEnabled(int id) const;
+
+signals:
+    // The views were refreshed: command states may have changed.
+    void refreshed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct PendingRefresh {
+        int hint;
+        QWidget* origin;
+    };
+    void refresh(int hint, QWidget* origin);
+    void returnFocusToDialog(int hint);
+    DocumentView* activeViewAsOrigin() const;
+    void openFile(int id);
+    void launch(const struct LaunchPlan& plan);
+
+    std::unique_ptr<CProjectDoc> document_;
+    AppServices& services_;
+    Hooks hooks_;
+    QSplitter* splitter_;
+    CProjectTree* tree_;
+    CProjectList* list_;
+    QWidget* activeView_;
+    QWidget* hintOrigin_;
+    bool splitterReady_ = false;
+    // The first size known gives the panes 40 and 60 per cent.
+    bool panesSized_ = false;
+    std::deque<PendingRefresh> pending_;
+};
+
+} // namespace torvane

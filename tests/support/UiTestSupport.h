@@ -1,0 +1,131 @@
+#pragma once
+#include "support/MapProfile.h"
+#include "document/CProjectDoc.h"
+#include "platform/AppServices.h"
+#include "ui/project/CProjectWnd.h"
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace torvane::test {
+
+// Runs `answer` on the modal dialog that the next call opens; `answer` must
+// close it.
+template <typename Dialog, typename Answer>
+void whenModalOpens(Answer answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
+
+class QuietPresenter final : public ReportPresenter {
+public:
+    void showReport(const std::string& title, const std::string&, const std::string&) override
+    {
+        titles.push_back(title);
+    }
+    std::vector<std::string> titles;
+};
+
+class RecordingMessages final : public MessageSink {
+public:
+    void showMessage(std::string_view text) override { shown.emplace_back(text); }
+    bool askYesNo(std::string_view, bool unattendedAnswer) override { return unattendedAnswer; }
+    std::vector<std::string> shown;
+};
+
+class RecordingShell final : public ShellLauncher {
+public:
+    void openDocument(const std::string& path) override { launches.push_back("document " + path); }
+    void openWithProgram(const std::string& program, const std::string& path) override
+    {
+        launches.push_back(program + " " + path);
+    }
+    std::vector<std::string> launches;
+};
+
+struct TestApp {
+    MapProfile profile;
+    FileReports reports;
+    QuietPresenter presenter;
+    RecordingMessages messages;
+    QuietProgress progress;
+    RecordingShell shell;
+    AppServices services{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
+};
+
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "torvane-ui-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("no temporary folder");
+        path_ = pattern;
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // Native path ending in "/".
+    std::string dir() const { return path_.string() + "/"; }
+    void write(const std::string& relative, const std::string& text) const
+    {
+        const auto file = path_ / relative;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << text;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A small project on disk: a.htm with two anchors, sub/b.htm with one,
+// c.htm with only a title, one external URL and one cross-reference.
+inline std::string writeSampleProject(const TempDir& dir)
+{
+    dir.write("a.htm", "<html><head><title>Alpha</title></head><body><h1>Apples</h1>"
+                       "<a name=\"one\">One</a> <a name=\"two\">2 Two</a></body></html>");
+    dir.write("sub/b.htm", "<html><head><title>Beta</title></head><body><h1>Bananas</h1>"
+                           "<a name=\"three\">Three</a></body></html>");
+    dir.write("c.htm", "<html><head><title>Cherries</title></head><body><p>text</p></body></html>");
+    dir.write("Sample.ipj", "HTML Torvane, Version 4.0\r\n\r\n"
+                            "[Local Files]\r\nIndex=Torvane.htm\r\nHtml Help=Torvane.hhk\r\n"
+                            "Java Help=Torvane.xml\r\nJava Map=Torvane.jhm\r\n"
+                            "File=a.htm\r\nFile=sub\\b.htm\r\nFile=c.htm\r\n\r\n"
+                            "[External URLs]\r\nURL=http://example.com/\r\n"
+                            "IndexAs=\"Example\",SortAs=\"Example\",HelpAs=\"Example\",HelpTitle=\"Untitled\","
+                            "IndexTarget=\"\",HelpWindow=\"\",HelpFrame=\"\"\r\n\r\n"
+                            "[Xrefs]\r\nHeading=\"Fruit\",Locator=\"Apples\"\r\n\r\n");
+    return dir.dir() + "Sample.ipj";
+}
+
+// A project window on `projectFile` with `hooks`, shown and refreshed; null
+// (with a test failure) when the project does not open.
+inline std::unique_ptr<CProjectWnd> showProjectWindow(AppServices& services, const std::string& projectFile,
+                                                      CProjectWnd::Hooks hooks = {})
+{
+    auto document = std::make_unique<CProjectDoc>(services);
+    if (!document->openProject(projectFile)) {
+        ADD_FAILURE() << "cannot open " << projectFile;
+        return nullptr;
+    }
+    auto window = std::make_unique<CProjectWnd>(std::move(document), services, std::move(hooks));
+    window->resize(800, 500);
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->flushRefresh();
+    return window;
+}
+
+} // namespace torvane::test

@@ -1,0 +1,576 @@
+#include "support/UiTestSupport.h"
+#include "model/IndexEntry.h"
+#include "model/ProjectRootNode.h"
+#include "model/SourceFile.h"
+#include "ui/project/CProjectList.h"
+#include "ui/project/CProjectTree.h"
+#include "ui/project/CProjectWnd.h"
+#include "ui/commands/CommandIds.h"
+#include "ui/commands/CommandTable.h"
+#include <QHeaderView>
+#include <QDialog>
+#include <QMenu>
+#include <QPointer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace torvane {
+namespace {
+
+class ProjectWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = test::showProjectWindow(app.services, test::writeSampleProject(dir));
+        ASSERT_NE(window, nullptr);
+    }
+
+    ProjectRootNode& root() { return window->document().root(); }
+    CProjectTree& tree() { return *window->treeView(); }
+    CProjectList& list() { return *window->listView(); }
+
+    SourceFile& file(const std::string& relative) { return root().findOrCreateFile(dir.dir() + relative); }
+
+    void run(int id)
+    {
+        ASSERT_TRUE(window->isEnabled(id)) << id;
+        window->runCommand(id);
+        window->flushRefresh();
+    }
+
+    // Clicks the middle of a node's label.
+    void click(ProjectNode& node, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+               Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTreeWidgetItem* item = CProjectTree::itemOf(node.treeItem());
+        ASSERT_NE(item, nullptr) << node.label();
+        const QRect rect = tree().visualItemRect(item);
+        QTest::mouseClick(tree().viewport(), button, modifiers, QPoint(rect.left() + 30, rect.center().y()));
+        window->flushRefresh();
+    }
+
+    void key(QWidget& view, int keyCode, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(&view, static_cast<Qt::Key>(keyCode), modifiers);
+        window->flushRefresh();
+    }
+
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        const QRect rect = list().visualRect(list().model()->index(row, 1));
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, modifiers, rect.center());
+        window->flushRefresh();
+    }
+
+    // Lists every record of the project in a window of the given height;
+    // returns the list's scroll bar.
+    QScrollBar* listEveryRecord(int windowHeight)
+    {
+        window->resize(800, windowHeight);
+        QTest::qWait(20);
+        run(CmdCollapseAll);
+        click(root());
+        return list().verticalScrollBar();
+    }
+
+    std::vector<std::string> selectedLabels()
+    {
+        std::vector<ProjectNode*> nodes;
+        root().collect(nodes, NodeKindMask::SelectedOnly | NodeKindMask::AllNodes);
+        std::vector<std::string> labels;
+        for (ProjectNode* node : nodes)
+            labels.push_back(node->label());
+        return labels;
+    }
+
+    std::vector<std::string> rowTexts()
+    {
+        std::vector<std::string> texts;
+        for (const ListRow& row : list().rows())
+            texts.push_back(row.sortKey + "|" + row.linkUrl);
+        return texts;
+    }
+
+    std::vector<bool> rowMarks()
+    {
+        std::vector<bool> marks;
+        for (const ListRow& row : list().rows())
+            marks.push_back(row.record->isListSelected());
+        return marks;
+    }
+
+    test::TempDir dir;
+    test::TestApp app;
+    std::unique_ptr<CProjectWnd> window;
+};
+
+TEST_F(ProjectWindow, OpensWithTheRootSelectedAndCurrentAndTheItemsShown)
+{
+    EXPECT_EQ(root().currentNode(), &root());
+    EXPECT_TRUE(root().isSelected());
+    ASSERT_EQ(tree().topLevelItemCount(), 1);
+    QTreeWidgetItem* top = tree().topLevelItem(0);
+    EXPECT_EQ(top->text(0), "HTML Torvane project");
+    EXPECT_TRUE(top->isSelected());
+    EXPECT_EQ(tree().currentItem(), top);
+    // Expanded root: its three containers are visible, not selected.
+    ASSERT_EQ(top->childCount(), 3);
+    EXPECT_FALSE(top->child(0)->isSelected());
+    EXPECT_EQ(top->child(1)->text(0), "External URLs");
+    EXPECT_TRUE(list().rows().empty());
+    EXPECT_FALSE(window->isEnabled(CmdRemove));
+    EXPECT_FALSE(window->isEnabled(CmdEditSourceFile));
+}
+
+TEST_F(ProjectWindow, ClicksSelectAloneToggleWithCtrlAndExtendWithShift)
+{
+    run(CmdExpandAll);
+    SourceFile& a = file("a.htm");
+    SourceFile& c = file("c.htm");
+    click(a);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm"}));
+    EXPECT_EQ(root().currentNode(), &a);
+    EXPECT_TRUE(CProjectTree::itemOf(a.treeItem())->isSelected());
+    EXPECT_TRUE(window->isEnabled(CmdEditSourceFile));
+
+    click(c, Qt::ControlModifier);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm", "c.htm"}));
+    EXPECT_FALSE(window->isEnabled(CmdEditSourceFile));
+    EXPECT_TRUE(window->isEnabled(CmdRemove));
+    click(c, Qt::ControlModifier);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm"}));
+
+    // Shift-click below: from the first selected node to the clicked one.
+    click(c, Qt::ShiftModifier);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm", "one", "two", "c.htm"}));
+    EXPECT_EQ(root().currentNode(), &c);
+    EXPECT_EQ(tree().currentItem(), CProjectTree::itemOf(c.treeItem()));
+
+    // Right-click on an unselected node leaves it alone selected.
+    ProjectNode& url = root().findOrCreateUrl("http://example.com/");
+    click(url, Qt::ControlModifier, Qt::RightButton);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"http://example.com/"}));
+    for (QWidget* popup : QApplication::topLevelWidgets())
+        if (qobject_cast<QMenu*>(popup))
+            popup->close();
+}
+
+TEST_F(ProjectWindow, ArrowKeysMoveTheSelectionAndShiftExtendsIt)
+{
+    run(CmdExpandAll);
+    SourceFile& a = file("a.htm");
+    click(a);
+    tree().setFocus();
+    key(tree(), Qt::Key_Down);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one"}));
+    key(tree(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(root().currentNode()->label(), "two");
+    key(tree(), Qt::Key_Up);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one"}));
+
+    // Left collapses the current node in model and control.
+    click(a);
+    key(tree(), Qt::Key_Left);
+    EXPECT_FALSE(a.isExpanded());
+    EXPECT_FALSE(CProjectTree::itemOf(a.treeItem())->isExpanded());
+    key(tree(), Qt::Key_Right);
+    EXPECT_TRUE(a.isExpanded());
+    EXPECT_TRUE(CProjectTree::itemOf(a.treeItem())->isExpanded());
+
+    // Tab hands the focus to the list.
+    key(tree(), Qt::Key_Tab);
+    EXPECT_EQ(window->activeView(), window->listView());
+}
+
+TEST_F(ProjectWindow, CollapsedSelectedFolderListsEverythingBelowIt)
+{
+    run(CmdCollapseAll);
+    EXPECT_EQ(root().currentNode(), &root());
+    // The collapsed root hands its selection to everything below.
+    const auto rows = rowTexts();
+    EXPECT_EQ(rows.size(), 8u);
+    EXPECT_NE(std::find(rows.begin(), rows.end(), "Example|http://example.com/"), rows.end());
+    EXPECT_NE(std::find(rows.begin(), rows.end(), "Fruit|"), rows.end());
+    // Sorted by Target URL: the cross-reference's empty URL comes first.
+    EXPECT_EQ(rows.front(), "Fruit|");
+}
+
+TEST_F(ProjectWindow, RemovingTheCurrentFileMakesTheRootCurrent)
+{
+    run(CmdExpandAll);
+    SourceFile& b = file("sub\\b.htm");
+    click(b);
+    EXPECT_EQ(root().currentNode(), &b);
+    key(tree(), Qt::Key_Delete);
+    EXPECT_EQ(root().currentNode(), &root());
+    EXPECT_TRUE(root().isSelected());
+    // The emptied folder went with the file, and so did their items.
+    std::vector<ProjectNode*> folders;
+    root().collect(folders, NodeKindMask::Folder);
+    EXPECT_TRUE(folders.empty());
+    QTreeWidgetItem* localFiles = tree().topLevelItem(0)->child(0);
+    ASSERT_EQ(localFiles->childCount(), 2);
+    EXPECT_EQ(localFiles->child(0)->text(0), "a.htm");
+    EXPECT_EQ(tree().currentItem(), tree().topLevelItem(0));
+}
+
+TEST_F(ProjectWindow, UndoAndRedoTextsFollowTheActions)
+{
+    QMenu* popup = window->buildPopup(treePopupDef());
+    auto textOf = [](QMenu* menu, int id) {
+        for (QAction* action : menu->actions())
+            if (action->data().toInt() == id)
+                return std::make_pair(action->text().toStdString(), action->isEnabled());
+        return std::make_pair(std::string(), false);
+    };
+    EXPECT_EQ(textOf(popup, CmdUndo), std::make_pair(std::string("Undo\tCtrl+Z"), false));
+    delete popup;
+
+    run(CmdExpandAll);
+    QTreeWidgetItem* otherItem = CProjectTree::itemOf(file("a.htm").treeItem());
+    click(file("c.htm"));
+    run(CmdExclude);
+    EXPECT_TRUE(file("c.htm").isExcluded());
+    popup = window->buildPopup(treePopupDef());
+    EXPECT_EQ(textOf(popup, CmdUndo), std::make_pair(std::string("Undo Exclude Targets\tCtrl+Z"), true));
+    EXPECT_EQ(textOf(popup, CmdRedo), std::make_pair(std::string("Redo\tCtrl+Y"), false));
+    delete popup;
+
+    run(CmdUndo);
+    EXPECT_FALSE(file("c.htm").isExcluded());
+    popup = window->buildPopup(listPopupDef());
+    EXPECT_EQ(textOf(popup, CmdUndo), std::make_pair(std::string("Undo\tCtrl+Z"), false));
+    EXPECT_EQ(textOf(popup, CmdRedo), std::make_pair(std::string("Redo Exclude Targets\tCtrl+Y"), true));
+    delete popup;
+    // The restored page has a new item, selected and current like the one it
+    // replaces; the items of the pages undo did not touch are still there.
+    SourceFile& restored = file("c.htm");
+    QTreeWidgetItem* restoredItem = CProjectTree::itemOf(restored.treeItem());
+    ASSERT_NE(restoredItem, nullptr);
+    EXPECT_TRUE(restoredItem->isSelected());
+    EXPECT_EQ(tree().currentItem(), restoredItem);
+    EXPECT_EQ(CProjectTree::itemOf(file("a.htm").treeItem()), otherItem);
+    EXPECT_EQ(restoredItem->parent()->childCount(), 2 + 1) << "the folder, a.htm and c.htm; no item left behind";
+
+    run(CmdRedo);
+    EXPECT_TRUE(file("c.htm").isExcluded());
+    EXPECT_EQ(*window->undoActionName(), "Exclude Targets");
+}
+
+TEST_F(ProjectWindow, PopupItemsShowTheStatusPromptsOfTheirCommands)
+{
+    for (const std::vector<MenuItemDef>* items : {&treePopupDef(), &listPopupDef()}) {
+        QMenu* popup = window->buildPopup(*items);
+        int prompted = 0;
+        for (QAction* action : popup->actions()) {
+            if (action->isSeparator())
+                continue;
+            const int id = action->data().toInt();
+            EXPECT_EQ(action->statusTip().toStdString(), commandPrompt(id).status) << id;
+            prompted += !action->statusTip().isEmpty();
+        }
+        EXPECT_GT(prompted, 0);
+        delete popup;
+    }
+    QMenu* popup = window->buildPopup(treePopupDef());
+    QString excludeTip;
+    for (QAction* action : popup->actions())
+        if (!action->isSeparator() && action->data().toInt() == CmdExclude)
+            excludeTip = action->statusTip();
+    EXPECT_EQ(excludeTip, "Exclude selected targets from the index");
+    delete popup;
+}
+
+TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
+{
+    run(CmdExpandAll);
+    click(file("a.htm"), Qt::NoModifier);
+    click(root().findOrCreateFile(dir.dir() + "a.htm").findOrCreateTarget("two"), Qt::ShiftModifier);
+    // a.htm, one, two: three default entries, sorted by Target URL.
+    EXPECT_EQ(rowTexts(), (std::vector<std::string>{"Apples|a.htm", "One|a.htm#one", "2 Two|a.htm#two"}));
+    EXPECT_EQ(list().currentRow(), 0);
+
+    list().sortBy(ColumnIndexEntry);
+    window->flushRefresh();
+    // Digits before letters.
+    EXPECT_EQ(rowTexts(), (std::vector<std::string>{"2 Two|a.htm#two", "Apples|a.htm", "One|a.htm#one"}));
+    list().sortBy(ColumnIndexEntry);
+    window->flushRefresh();
+    EXPECT_FALSE(list().sortAscending());
+    EXPECT_EQ(rowTexts().front(), "One|a.htm#one");
+    QTest::mouseClick(list().header()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(list().header()->sectionViewportPosition(ColumnTargetUrl) + 5, 5));
+    window->flushRefresh();
+    EXPECT_EQ(list().sortColumn(), ColumnTargetUrl);
+    EXPECT_TRUE(list().sortAscending());
+
+    clickRow(2);
+    EXPECT_EQ(rowMarks(), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(window->activeView(), window->listView());
+    // Shift-click above the selection: from the clicked row to the last selected.
+    clickRow(0, Qt::ShiftModifier);
+    EXPECT_EQ(rowMarks(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(window->commandState().selectedEntryCount, 3);
+    EXPECT_FALSE(window->commandState().allSelectedEqual);
+    EXPECT_TRUE(window->isEnabled(CmdAcceptDefaultEntries));
+
+    // Up and Down move the current row only; Ctrl+Space toggles it.
+    key(list(), Qt::Key_Down);
+    EXPECT_EQ(list().currentRow(), 1);
+    key(list(), Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(rowMarks(), (std::vector<bool>{true, false, true}));
+    key(list(), Qt::Key_Space);
+    EXPECT_EQ(rowMarks(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(window->commandState().selectedEntryCount, 1);
+    EXPECT_TRUE(window->commandState().allSelectedEqual);
+}
+
+TEST_F(ProjectWindow, DeleteAcceptAndSelectAssociatedTargets)
+{
+    run(CmdExpandAll);
+    Target& one = file("a.htm").findOrCreateTarget("one");
+    click(one);
+    ASSERT_EQ(rowTexts(), (std::vector<std::string>{"One|a.htm#one"}));
+    clickRow(0);
+    run(CmdAcceptDefaultEntries);
+    ASSERT_EQ(list().rows().size(), 1u);
+    EXPECT_FALSE(list().rows().front().record->isDefault());
+    EXPECT_EQ(static_cast<IndexEntry*>(list().rows().front().record)->indexAs(), "One");
+    EXPECT_EQ(*window->undoActionName(), "Accept Default Index Entries");
+
+    // Deleting the only regular entry brings the default back.
+    key(list(), Qt::Key_Delete);
+    ASSERT_EQ(list().rows().size(), 1u);
+    EXPECT_TRUE(list().rows().front().record->isDefault());
+    EXPECT_EQ(*window->undoActionName(), "Delete Index Entries and Cross-References");
+
+    // From the list back to the tree: the owner is selected and visible.
+    run(CmdCollapseAll);
+    click(root());
+    const auto rows = rowTexts();
+    const auto two = std::find(rows.begin(), rows.end(), "2 Two|a.htm#two");
+    ASSERT_NE(two, rows.end());
+    clickRow(static_cast<int>(two - rows.begin()));
+    const ProjectNode* owner = list().rows()[static_cast<size_t>(two - rows.begin())].record->owner();
+    run(CmdSelectAssociatedTargets);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"two"}));
+    EXPECT_EQ(root().currentNode(), &root());
+    EXPECT_EQ(window->activeView(), window->treeView());
+    for (const ProjectNode* up = owner->parent(); up; up = up->parent())
+        EXPECT_TRUE(CProjectTree::itemOf(up->treeItem())->isExpanded()) << up->label();
+}
+
+TEST_F(ProjectWindow, SourceAndOutputCommandsLaunchOrExplain)
+{
+    run(CmdExpandAll);
+    click(file("a.htm"));
+    run(CmdViewSourceFile);
+    ASSERT_EQ(app.shell.launches.size(), 1u);
+    EXPECT_EQ(app.shell.launches.back(), "Notepad " + dir.dir() + "a.htm");
+
+    app.profile.writeString("Html Tools", "Browser", "");
+    run(CmdViewOutputFile);
+    ASSERT_EQ(app.messages.shown.size(), 1u);
+    EXPECT_EQ(app.messages.shown.back(), "The output file does not exist.\nYou must select a browser.\n");
+    dir.write("Torvane.htm", "<html></html>");
+    run(CmdViewOutputFile);
+    EXPECT_EQ(app.shell.launches.back(), "document " + dir.dir() + "Torvane.htm");
+}
+
+TEST_F(ProjectWindow, PanesStartAtFortySixtyAndKeepTheirShareWhenWidened)
+{
+    const QList<int> start = window->splitter()->sizes();
+    const int total = start[0] + start[1];
+    EXPECT_NEAR(start[0] * 100.0 / total, 40.0, 1.0);
+    window->splitter()->setSizes({total / 4, total - total / 4});
+    const double share = 0.25;
+    window->resize(1200, 500);
+    QTest::qWait(20);
+    const QList<int> wider = window->splitter()->sizes();
+    EXPECT_GT(wider[0] + wider[1], total);
+    EXPECT_NEAR(static_cast<double>(wider[0]) / (wider[0] + wider[1]), share, 0.01);
+}
+
+TEST_F(ProjectWindow, ExpandButtonChangesTheCurrentNodeButNotTheSelection)
+{
+    run(CmdExpandAll);
+    SourceFile& a = file("a.htm");
+    SourceFile& c = file("c.htm");
+    click(c);
+    QTreeWidgetItem* item = CProjectTree::itemOf(a.treeItem());
+    ASSERT_TRUE(item->isExpanded());
+    const QRect rect = tree().visualItemRect(item);
+    QTest::mouseClick(tree().viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(rect.left() - tree().indentation() / 2, rect.center().y()));
+    window->flushRefresh();
+    EXPECT_FALSE(a.isExpanded());
+    EXPECT_FALSE(item->isExpanded());
+    EXPECT_EQ(root().currentNode(), &a);
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"c.htm"}));
+}
+
+TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
+{
+    QScrollBar* bar = listEveryRecord(90);
+    ASSERT_EQ(list().rows().size(), 8u);
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    const int scrolled = bar->value();
+    const QModelIndex last = list().model()->index(7, 1);
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, list().visualRect(last).center());
+    window->flushRefresh();
+    EXPECT_EQ(bar->value(), scrolled);
+    key(list(), Qt::Key_Delete);
+    EXPECT_GE(bar->value(), scrolled - 1);
+    EXPECT_GT(bar->value(), 0);
+
+    // A tree click that changes the rows starts the list at the top.
+    run(CmdCollapseAll);
+    key(tree(), Qt::Key_Right);
+    click(root().localFiles());
+    click(root().externalUrls(), Qt::ControlModifier);
+    ASSERT_EQ(list().rows().size(), 6u);
+    bar->setValue(bar->maximum());
+    ASSERT_GT(bar->value(), 0);
+    click(root().externalUrls(), Qt::ControlModifier);
+    EXPECT_EQ(list().rows().size(), 5u);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(ProjectWindow, ADeleteThatLeavesNoRowAtTheOldTopStartsTheListAtTheTop)
+{
+    QScrollBar* bar = listEveryRecord(70);
+    ASSERT_EQ(list().rows().size(), 8u);
+    ASSERT_LE(bar->pageStep(), 3);
+    // Rows 3 to 7, clicked while each is in view.
+    bar->setValue(3);
+    clickRow(3);
+    bar->setValue(bar->maximum());
+    clickRow(7, Qt::ShiftModifier);
+    const int top = bar->value();
+    key(list(), Qt::Key_Delete);
+    // What is left could still scroll, but has no row at the old top.
+    ASSERT_LE(static_cast<int>(list().rows().size()), top);
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(ProjectWindow, InputBeforeThePostedRefreshSeesTheNewModel)
+{
+    run(CmdCollapseAll);
+    click(root());
+    clickRow(0, Qt::NoModifier);
+    clickRow(static_cast<int>(list().rows().size()) - 1, Qt::ShiftModifier);
+    // Delete frees every shown record; painting and clicking come before the
+    // posted refresh.
+    window->document().deleteRecords(list().selectedRecords(), window->listView());
+    ASSERT_TRUE(window->hasPendingRefresh());
+    list().grab();
+    const QRect first = list().visualRect(list().model()->index(0, 1));
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
+    window->flushRefresh();
+    ASSERT_FALSE(list().rows().empty());
+    for (const ListRow& row : list().rows())
+        EXPECT_TRUE(row.record->isDefault());
+    EXPECT_TRUE(list().rows().front().record->isListSelected());
+
+    window->runCommand(CmdUndo);
+    ASSERT_TRUE(window->hasPendingRefresh());
+    tree().grab();
+    list().grab();
+    key(tree(), Qt::Key_Down);
+    EXPECT_FALSE(window->hasPendingRefresh());
+}
+
+TEST_F(ProjectWindow, ClosingAChangedProjectAsksToSave)
+{
+    EXPECT_TRUE(window->close());
+    window->show();
+    run(CmdExpandAll);
+    click(file("c.htm"));
+    run(CmdExclude);
+    ASSERT_TRUE(window->document().isModified());
+
+    std::string asked;
+    test::whenModalOpens<QMessageBox>([&asked](QMessageBox& box) {
+        asked = box.windowTitle().toStdString() + ": " + box.text().toStdString();
+        box.button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(asked, "Torvane: Save changes to Sample.ipj?");
+
+    test::whenModalOpens<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(window->document().isModified());
+}
+
+TEST_F(ProjectWindow, ModelessAddDialogsBelongToTheTreeAndGetTheFocusBack)
+{
+    CProjectWnd::Hooks hooks;
+    int made = 0;
+    hooks.modelessDialogs[CmdAddExternalUrls] = [&made](CProjectWnd&) {
+        ++made;
+        return new QDialog;
+    };
+    auto document = std::make_unique<CProjectDoc>(app.services);
+    ASSERT_TRUE(document->openProject(dir.dir() + "Sample.ipj"));
+    auto hooked = std::make_unique<CProjectWnd>(std::move(document), app.services, hooks);
+    hooked->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(hooked.get()));
+    EXPECT_TRUE(hooked->isEnabled(CmdAddExternalUrls));
+    EXPECT_FALSE(hooked->isEnabled(CmdAddFiles));
+
+    hooked->runCommand(CmdAddExternalUrls);
+    QPointer<QWidget> dialog = hooked->treeView()->modelessDialog(CmdAddExternalUrls);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->parentWidget(), hooked->treeView());
+    EXPECT_FALSE(hooked->isEnabled(CmdAddExternalUrls));
+    hooked->runCommand(CmdAddExternalUrls);
+    EXPECT_EQ(made, 1);
+
+    // An add from the dialog refreshes the views and hands the focus back.
+    hooked->activateWindow();
+    hooked->document().addExternalUrl("http://new.example/", hooked->treeView());
+    hooked->flushRefresh();
+    EXPECT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == dialog; }));
+
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_TRUE(hooked->hasPendingRefresh());
+    hooked->flushRefresh();
+    EXPECT_TRUE(hooked->isEnabled(CmdAddExternalUrls));
+
+    // Closing the window takes an open dialog with it.
+    hooked->runCommand(CmdAddExternalUrls);
+    dialog = hooked->treeView()->modelessDialog(CmdAddExternalUrls);
+    ASSERT_NE(dialog, nullptr);
+    hooked->document().setModified(false);
+    hooked.reset();
+    EXPECT_TRUE(dialog.isNull());
+}
+
+TEST_F(ProjectWindow, HooklessDialogCommandsStayDisabled)
+{
+    for (int id : {CmdAddFiles, CmdAddExternalUrls, CmdCreateCrossReference, CmdProjectStyleSettings, CmdFilenames,
+                   CmdMakeIndex})
+        EXPECT_FALSE(window->isEnabled(id)) << id;
+    bool ran = false;
+    CProjectWnd::Hooks hooks;
+    hooks.commands[CmdFilenames] = [&ran](CProjectWnd&) { ran = true; };
+    auto document = std::make_unique<CProjectDoc>(app.services);
+    ASSERT_TRUE(document->openProject(dir.dir() + "Sample.ipj"));
+    CProjectWnd hooked(std::move(document), app.services, hooks);
+    EXPECT_TRUE(hooked.isEnabled(CmdFilenames));
+    hooked.runCommand(CmdFilenames);
+    EXPECT_TRUE(ran);
+}
+
+} // namespace
+} // namespace torvane

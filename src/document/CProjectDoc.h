@@ -161,6 +161,9 @@ private:
     SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access);
     void reportLoadProblems();
     void finishAction(int hint, DocumentView* origin);
+    // Keeps an edited cross-reference in view: its locator selected, the
+    // record marked in the list.
+    void showEditedCrossReference(CrossReference& edited);
     // Puts the element's places into the tree and the states they replace
     // into the element, ready for the other queue.
     void exchangePlaces(ProjectAction& action);

@@ -2,13 +2,45 @@
 #include "model/ProjectNode.h"
 #include "ui/common/Icons.h"
 #include "ui/common/QtText.h"
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace torvane {
 
 namespace {
 
-constexpr int kNodeRole = Qt::UserRole + 1;
+// An item that knows its node and its selection mark; neither goes through
+// the item model, so setting them signals nothing.
+class NodeItem final : public QTreeWidgetItem {
+public:
+    explicit NodeItem(ProjectNode* node) : node_(node) {}
+    ProjectNode* node() const { return node_; }
+    bool marked = false;
+
+private:
+    ProjectNode* node_;
+};
+
+const NodeItem* asNodeItem(const QTreeWidgetItem* item)
+{
+    return dynamic_cast<const NodeItem*>(item);
+}
+
+// Draws an item as selected exactly when its mark is set.
+class MarkDelegate final : public QStyledItemDelegate {
+public:
+    explicit MarkDelegate(NodeTreeWidget& tree) : QStyledItemDelegate(&tree), tree_(tree) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state.setFlag(QStyle::State_Selected, tree_.isMarked(index));
+    }
+
+private:
+    NodeTreeWidget& tree_;
+};
 
 // One icon per picture, shared by every item that shows it.
 const QIcon* nodeIcon(int image)
@@ -35,6 +67,9 @@ NodeTreeWidget::NodeTreeWidget(QWidget* parent)
     // The control never selects by itself: every mark comes from the model.
     setSelectionMode(QAbstractItemView::NoSelection);
     setIconSize(QSize(20, 15));
+    // Rows of one height let the view lay out a million items by counting.
+    setUniformRowHeights(true);
+    setItemDelegate(new MarkDelegate(*this));
     // The selection stays visible while the focus is elsewhere.
     QPalette shown = palette();
     shown.setColor(QPalette::Inactive, QPalette::Highlight, shown.color(QPalette::Active, QPalette::Highlight));
@@ -48,31 +83,61 @@ NodeTreeWidget::NodeTreeWidget(QWidget* parent)
 
 ProjectNode* NodeTreeWidget::nodeOf(const QTreeWidgetItem* item)
 {
-    if (!item)
-        return nullptr;
-    return static_cast<ProjectNode*>(item->data(0, kNodeRole).value<void*>());
+    const NodeItem* shown = asNodeItem(item);
+    return shown ? shown->node() : nullptr;
+}
+
+bool NodeTreeWidget::isMarked(const QTreeWidgetItem* item)
+{
+    const NodeItem* shown = asNodeItem(item);
+    return shown && shown->marked;
+}
+
+bool NodeTreeWidget::isMarked(const QModelIndex& index) const
+{
+    return isMarked(itemFromIndex(index));
+}
+
+void NodeTreeWidget::setMarked(QTreeWidgetItem* item, bool marked)
+{
+    if (auto* shown = const_cast<NodeItem*>(asNodeItem(item)))
+        shown->marked = marked;
+}
+
+void NodeTreeWidget::deferLayout()
+{
+    scheduleDelayedItemsLayout();
+}
+
+void NodeTreeWidget::setItemExpanded(QTreeWidgetItem* item, bool expanded)
+{
+    if (item->isExpanded() == expanded)
+        return;
+    deferLayout();
+    item->setExpanded(expanded);
 }
 
 void NodeTreeWidget::applyLook(QTreeWidgetItem* item, const TreeItemLook& look)
 {
-    item->setText(0, fromBytes(look.text));
-    if (const QIcon* icon = nodeIcon(look.image))
-        item->setIcon(0, *icon);
-    // Each change goes through the control's selection and layout: a
-    // project of a million items can only afford the real changes.
-    if (item->isSelected() != look.selected)
-        item->setSelected(look.selected);
+    // Only what changed goes to the item: every text or picture set is a
+    // signal through the item model.
+    if (look.textOrImageChanged) {
+        item->setText(0, fromBytes(look.text));
+        if (const QIcon* icon = nodeIcon(look.image))
+            item->setIcon(0, *icon);
+    }
+    setMarked(item, look.selected);
     if (look.expanded)
         pendingExpansion_.push_back(item);
-    else if (item->isExpanded())
-        item->setExpanded(false);
+    else
+        setItemExpanded(item, false);
 }
 
 TreeItem NodeTreeWidget::insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look,
                                     ProjectNode* node)
 {
-    auto* item = new QTreeWidgetItem;
-    item->setData(0, kNodeRole, QVariant::fromValue(static_cast<void*>(node)));
+    deferLayout();
+    auto* item = new NodeItem(node);
     QTreeWidgetItem* after = itemOf(insertAfter);
     if (parent == kNoTreeItem) {
         const int index = after ? indexOfTopLevelItem(after) + 1 : 0;
@@ -99,6 +164,7 @@ void NodeTreeWidget::updateItem(TreeItem item, const TreeItemLook& look)
 void NodeTreeWidget::deleteItem(TreeItem item)
 {
     QTreeWidgetItem* doomed = itemOf(item);
+    deferLayout();
     std::erase(pendingExpansion_, doomed);
     delete doomed;
 }
@@ -108,7 +174,7 @@ void NodeTreeWidget::showNodes(ProjectNode& top)
     pendingExpansion_.clear();
     top.insertIntoTree(*this, kNoTreeItem, kNoTreeItem);
     for (QTreeWidgetItem* item : pendingExpansion_)
-        item->setExpanded(true);
+        setItemExpanded(item, true);
     pendingExpansion_.clear();
 }
 

@@ -4,6 +4,7 @@
 #include "model/ProjectRootNode.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
+#include "ui/project/ListRowsModel.h"
 #include "ui/common/Icons.h"
 #include "ui/common/QtText.h"
 #include "document/CProjectDoc.h"
@@ -66,9 +67,9 @@ bool keepsScrollPosition(int hint)
 
 CProjectList::CProjectList(CProjectWnd& window)
     : window_(window)
+    , model_(new ListRowsModel(rows_, this))
 {
-    setColumnCount(3);
-    setHeaderLabels({QString(), tr("Index Entry"), tr("Target URL")});
+    setModel(model_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -139,18 +140,9 @@ void CProjectList::rebuildRows()
 void CProjectList::insertRows(int hint)
 {
     const int topRow = verticalScrollBar()->value();
-    clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows_.size()));
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        ListRow& row = rows_[i];
-        auto* item = new QTreeWidgetItem;
-        item->setText(ColumnIndexEntry, fromBytes(row.sortKey));
-        item->setText(ColumnTargetUrl, fromBytes(row.linkUrl));
-        row.record->setListItem(static_cast<int>(i));
-        items.append(item);
-    }
-    addTopLevelItems(items);
+    for (size_t i = 0; i < rows_.size(); ++i)
+        rows_[i].record->setListItem(static_cast<int>(i));
+    model_->reset();
     // The scroll range must know the new rows before the old position is set.
     executeDelayedItemsLayout();
     updateGeometries();
@@ -243,7 +235,7 @@ void CProjectList::mousePressEvent(QMouseEvent* event)
 {
     window_.flushRefresh();
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
-        QTreeWidget::mousePressEvent(event);
+        QTreeView::mousePressEvent(event);
         return;
     }
     const int row = rowAt(event->position().toPoint());
@@ -275,7 +267,7 @@ bool CProjectList::event(QEvent* event)
             return true;
         }
     }
-    return QTreeWidget::event(event);
+    return QTreeView::event(event);
 }
 
 void CProjectList::keyPressEvent(QKeyEvent* event)
@@ -327,13 +319,13 @@ void CProjectList::contextMenuEvent(QContextMenuEvent* event)
 
 void CProjectList::focusInEvent(QFocusEvent* event)
 {
-    QTreeWidget::focusInEvent(event);
+    QTreeView::focusInEvent(event);
     window_.viewActivated(this);
 }
 
 void CProjectList::resizeEvent(QResizeEvent* event)
 {
-    QTreeWidget::resizeEvent(event);
+    QTreeView::resizeEvent(event);
     const int width = viewport()->width();
     if (!columnsSized_) {
         // Both text columns share what is left beside the picture column.

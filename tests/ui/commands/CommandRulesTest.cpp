@@ -1,3 +1,4 @@
+#include "platform/PosixShellLauncher.h"
 #include "support/UiTestSupport.h"
 #include "ui/commands/CommandEnabling.h"
 #include "ui/commands/CommandIds.h"
@@ -128,16 +129,23 @@ TEST(OpenFiles, LaunchPlansAndTheirMessages)
     EXPECT_EQ(tools.editor, "Notepad");
     EXPECT_EQ(tools.browser, "Notepad");
 
+    // The stored default names no program here: the desktop's opener runs.
     LaunchPlan plan = planSourceFileLaunch(false, "/p/a.htm", tools);
+    EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
+    EXPECT_EQ(plan.path, "/p/a.htm");
+    profile.writeString("Html Tools", "Editor", "notepad.EXE");
+    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsForLaunching(profile)).kind,
+              LaunchPlan::Kind::Document);
+    profile.writeString("Html Tools", "Editor", "gedit ");
+    plan = planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsForLaunching(profile));
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Program);
-    EXPECT_EQ(plan.program, "Notepad");
+    EXPECT_EQ(plan.program, "gedit");
 
     profile.writeString("Html Tools", "Editor", "  ");
     profile.writeString("Html Tools", "Browser", "");
     tools = readHtmlToolsForLaunching(profile);
     plan = planSourceFileLaunch(true, "/p/a.htm", tools);
-    EXPECT_EQ(plan.kind, LaunchPlan::Kind::Message);
-    EXPECT_EQ(plan.message, "You must select an editor.");
+    EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document) << "an empty editor opens the page too";
     plan = planSourceFileLaunch(false, "/p/a.htm", tools);
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
 
@@ -147,9 +155,19 @@ TEST(OpenFiles, LaunchPlansAndTheirMessages)
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
     EXPECT_EQ(plan.path, "/p/Torvane.htm");
     plan = planOutputFileLaunch(true, "/p/Torvane.htm", true, tools);
-    EXPECT_EQ(plan.message, "You must select an editor.\n");
+    EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
     plan = planOutputFileLaunch(true, "/p/Torvane.htm", false, tools);
-    EXPECT_EQ(plan.message, "The output file does not exist.\nYou must select an editor.\n");
+    EXPECT_EQ(plan.message, "The output file does not exist.\n");
+}
+
+TEST(OpenFiles, ProgramsAreFoundOnThePathOrByTheirOwnPath)
+{
+    EXPECT_TRUE(canStartProgram("sh"));
+    EXPECT_TRUE(canStartProgram("/bin/sh"));
+    EXPECT_FALSE(canStartProgram("no-such-program-torvane"));
+    EXPECT_FALSE(canStartProgram("/nonexistent/bin/sh"));
+    EXPECT_FALSE(canStartProgram(""));
+    EXPECT_EQ(cannotStartMessage("vi2").rfind("The program \"vi2\" cannot be started.", 0), 0u);
 }
 
 TEST(WindowPlacement, RectTextKeepsTheSignInsideFourCharacters)

@@ -9,21 +9,30 @@ namespace torvane {
 
 namespace {
 
-// An item that knows its node and its selection mark; neither goes through
-// the item model, so setting them signals nothing.
+// An item that knows its node, its selection mark and whether the view
+// shows it open; none of them goes through the item model, so setting and
+// reading them costs nothing (asking the view would look the item up).
 class NodeItem final : public QTreeWidgetItem {
 public:
-    explicit NodeItem(ProjectNode* node) : node_(node) {}
+    explicit NodeItem(ProjectNode* node) : QTreeWidgetItem(kNodeItemType), node_(node) {}
     ProjectNode* node() const { return node_; }
     bool marked = false;
+    bool open = false;
+
+    static constexpr int kNodeItemType = QTreeWidgetItem::UserType + 1;
 
 private:
     ProjectNode* node_;
 };
 
+NodeItem* asNodeItem(QTreeWidgetItem* item)
+{
+    return item && item->type() == NodeItem::kNodeItemType ? static_cast<NodeItem*>(item) : nullptr;
+}
+
 const NodeItem* asNodeItem(const QTreeWidgetItem* item)
 {
-    return dynamic_cast<const NodeItem*>(item);
+    return asNodeItem(const_cast<QTreeWidgetItem*>(item));
 }
 
 // Draws an item as selected exactly when its mark is set.
@@ -100,7 +109,7 @@ bool NodeTreeWidget::isMarked(const QModelIndex& index) const
 
 void NodeTreeWidget::setMarked(QTreeWidgetItem* item, bool marked)
 {
-    if (auto* shown = const_cast<NodeItem*>(asNodeItem(item)))
+    if (NodeItem* shown = asNodeItem(item))
         shown->marked = marked;
 }
 
@@ -111,9 +120,11 @@ void NodeTreeWidget::deferLayout()
 
 void NodeTreeWidget::setItemExpanded(QTreeWidgetItem* item, bool expanded)
 {
-    if (item->isExpanded() == expanded)
+    NodeItem* shown = asNodeItem(item);
+    if (!shown || shown->open == expanded)
         return;
     deferLayout();
+    shown->open = expanded;
     item->setExpanded(expanded);
 }
 
@@ -194,6 +205,8 @@ bool NodeTreeWidget::isOnExpandButton(const QPoint& pos, const QTreeWidgetItem* 
 
 void NodeTreeWidget::onExpansionChanged(QTreeWidgetItem* item, bool expanded)
 {
+    if (NodeItem* shown = asNodeItem(item))
+        shown->open = expanded;
     if (updating_)
         return;
     ProjectNode* node = nodeOf(item);

@@ -82,7 +82,9 @@ CProjectList::CProjectList(CProjectWnd& window)
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
-    header()->setSortIndicatorShown(false);
+    // The arrow only shows the order; the clicks are handled here.
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(sortColumn_, Qt::AscendingOrder);
     connect(header(), &QHeaderView::sectionClicked, this, &CProjectList::sortBy);
 }
 
@@ -174,6 +176,7 @@ void CProjectList::sortBy(int column)
         sortColumn_ = column;
         sortAscending_ = true;
     }
+    header()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     sortRows(rows_, sortColumn_, sortAscending_);
     setCurrentRow(rows_.empty() ? -1 : 0);
     rowsToInsert_ = true;
@@ -216,8 +219,14 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     painter->setPen(textColor);
     painter->setFont(option.font);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-    painter->drawText(QRect(x1 + 2, rect.top(), std::max(0, w1 - 7), rect.height()), flags, fromBytes(row.sortKey));
-    painter->drawText(QRect(x2 + 2, rect.top(), std::max(0, w2 - 7), rect.height()), flags, fromBytes(row.linkUrl));
+    // A text cut by its column ends in an ellipsis, so that it shows it goes on.
+    const auto drawClipped = [&](int x, int width, const std::string& text) {
+        const int room = std::max(0, width - 7);
+        const QString shown = painter->fontMetrics().elidedText(fromBytes(text), Qt::ElideRight, room);
+        painter->drawText(QRect(x + 2, rect.top(), room, rect.height()), flags, shown);
+    };
+    drawClipped(x1, w1, row.sortKey);
+    drawClipped(x2, w2, row.linkUrl);
 }
 
 int CProjectList::rowAt(const QPoint& pos) const

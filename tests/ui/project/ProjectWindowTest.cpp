@@ -353,12 +353,16 @@ TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"Apples|a.htm", "One|a.htm#one", "2 Two|a.htm#two"}));
     EXPECT_EQ(list().currentRow(), 0);
 
+    EXPECT_EQ(list().header()->sortIndicatorSection(), ColumnTargetUrl);
     list().sortBy(ColumnIndexEntry);
     window->flushRefresh();
     // Digits before letters.
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"2 Two|a.htm#two", "Apples|a.htm", "One|a.htm#one"}));
+    EXPECT_EQ(list().header()->sortIndicatorSection(), ColumnIndexEntry);
+    EXPECT_EQ(list().header()->sortIndicatorOrder(), Qt::AscendingOrder);
     list().sortBy(ColumnIndexEntry);
     window->flushRefresh();
+    EXPECT_EQ(list().header()->sortIndicatorOrder(), Qt::DescendingOrder) << "the arrow follows the order";
     EXPECT_FALSE(list().sortAscending());
     EXPECT_EQ(rowTexts().front(), "One|a.htm#one");
     QTest::mouseClick(list().header()->viewport(), Qt::LeftButton, Qt::NoModifier,

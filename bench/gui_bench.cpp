@@ -25,7 +25,7 @@
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/commands/CommandIds.h"
-#include "ui/common/ProgressDialog.h"
+#include "ui/common/QtProgress.h"
 
 #include <benchmark/benchmark.h>
 

@@ -19,9 +19,10 @@
 #include "ui/htmltools/HtmlToolsDialog.h"
 #include "ui/entries/EntryDialog.h"
 #include "ui/entries/EntryTargetsDialog.h"
-#include "ui/common/ProgressDialog.h"
+#include "ui/common/QtProgress.h"
 #include "ui/common/QtMessageSink.h"
 #include "ui/common/ReportDialog.h"
+#include "ui/common/QtReportPresenter.h"
 #include "ui/stylesheet/CIndexStyleDlg.h"
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 #include "document/CProjectDoc.h"
 
+#include "document/ActionScope.h"
 #include "document/ProjectFileReader.h"
 #include "document/ProjectFileWriter.h"
 #include "document/SourcePages.h"
@@ -8,6 +9,7 @@
 #include "model/TreeSlot.h"
 #include "platform/AppOptions.h"
 #include "platform/AppServices.h"
+#include "platform/DeferredReplacements.h"
 #include "platform/FileAccess.h"
 
 #include <algorithm>
@@ -28,6 +30,7 @@ CProjectDoc::~CProjectDoc() = default;
 
 void CProjectDoc::resetTree()
 {
+    announceChange();
     root_ = std::make_unique<ProjectRootNode>();
     root_->setProjectDirectory(projectDirectory_);
 }
@@ -71,7 +74,7 @@ bool CProjectDoc::openProject(const std::string& path)
     fullPaths.reserve(localFiles.relativePaths.size());
     for (const std::string& relative : localFiles.relativePaths)
         fullPaths.push_back(projectDirectory_ + relative);
-    loadFiles(fullPaths, false);
+    loadFiles(fullPaths, nullptr);
     reportLoadProblems();
     readExternalUrlsSection(lines, *root_);
     readCrossReferencesSection(lines, *root_);
@@ -107,7 +110,7 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAcce
 
 int CProjectDoc::rewriteSourceFile(SourceFile& file) { return torvane::rewriteSourceFile(file, services_.reports); }
 
-void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, bool undoable)
+void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action)
 {
     if (fullPaths.empty())
         return;
@@ -117,11 +120,11 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, bool undo
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
         if (!progress.step(static_cast<int>(index), fullPaths[index]))
             break;
-        const SourceFile* known = undoable ? root_->localFiles().findFileAt(fullPaths[index]) : nullptr;
+        const SourceFile* known = action ? root_->localFiles().findFileAt(fullPaths[index]) : nullptr;
         SourceFile& file = loadSourceFile(fullPaths[index], access);
         // A page already in the tree was read before and stays as it is.
-        if (undoable && !known)
-            keepAbsence(file);
+        if (action && !known)
+            action->keepAbsence(file);
     }
     progress.end();
 }
@@ -138,6 +141,10 @@ bool CProjectDoc::save()
         return false;
     Progress& progress = services_.progress;
     bool progressShown = false;
+    // The pages go to temporary files first and are put in place together,
+    // with one wait for the disk instead of one per page.
+    DeferredReplacements pages;
+    std::vector<SourceFile*> pagesWritten;
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
         if (!progressShown) {
             progress.begin("Save Project Progress", count);
@@ -145,10 +152,16 @@ bool CProjectDoc::save()
         }
         // A save cannot stop half-way: the project file must list every page.
         progress.step(index, file.fullPath());
-        if (file.isModified() && rewriteSourceFile(file) == RewriteOk)
+        if (file.isModified() && torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
             file.setModified(false);
+            pagesWritten.push_back(&file);
+        }
     };
     const std::string text = writeProjectFile(styles_, outputNames_, *root_, rewriteModified);
+    for (const DeferredReplacements::Failed& failed : pages.finish()) {
+        pagesWritten[failed.index]->setModified(true);
+        services_.reports.logFileError(failed.failure);
+    }
     if (progressShown)
         progress.end();
     ++saveCount_;
@@ -178,10 +191,6 @@ void CProjectDoc::pushUndo(int code)
     keptHolders_.clear();
     history_.push(ProjectAction{code, {}, saveCount_, recordDisplayState(*root_)});
 }
-
-void CProjectDoc::keepPriorState(ProjectNode& node) { keepPlace(node, true); }
-
-void CProjectDoc::keepAbsence(ProjectNode& created) { keepPlace(created, false); }
 
 void CProjectDoc::keepPlace(ProjectNode& node, bool present)
 {
@@ -234,6 +243,7 @@ void CProjectDoc::undo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeUndo();
     if (!action)
         return;
+    announceChange();
     exchangePlaces(*action);
     history_.pushRedo(std::move(*action));
     updateAllViews(HintUndo, origin);
@@ -246,6 +256,7 @@ void CProjectDoc::redo(DocumentView* origin)
     std::optional<ProjectAction> action = history_.takeRedo();
     if (!action)
         return;
+    announceChange();
     exchangePlaces(*action);
     history_.push(std::move(*action));
     updateAllViews(HintRedo, origin);
@@ -258,6 +269,13 @@ void CProjectDoc::addView(DocumentView& view)
 }
 
 void CProjectDoc::removeView(DocumentView& view) { std::erase(views_, &view); }
+
+void CProjectDoc::announceChange()
+{
+    const std::vector<DocumentView*> views = views_;
+    for (DocumentView* view : views)
+        view->documentChanging(*this);
+}
 
 void CProjectDoc::updateAllViews(int hint, DocumentView* origin)
 {

@@ -16,6 +16,7 @@
 
 namespace torvane {
 
+class ActionScope;
 struct AppServices;
 class EntryRecord;
 class IndexEntry;
@@ -98,16 +99,6 @@ public:
 
     // --- Undo and redo ---
 
-    // Starts an undo element; the action then keeps the prior state of each
-    // place before changing it.
-    void pushUndo(int code);
-    // The page (a target's page), URL or cross-references holding `node`,
-    // as they are now; once per action.
-    void keepPriorState(ProjectNode& node);
-    // Records that `created` (a page or URL) was not there before the action.
-    void keepAbsence(ProjectNode& created);
-    void trimUndo();
-    void discardLastUndo();
     void undo(DocumentView* origin = nullptr);
     void redo(DocumentView* origin = nullptr);
     std::optional<int> undoCode() const { return history_.undoCode(); }
@@ -155,12 +146,24 @@ public:
     std::vector<EntryRecord*> listSelectedRecords();
 
 private:
+    // Every action opens, fills and closes its undo step through one.
+    friend class ActionScope;
+
+    void pushUndo(int code);
+    void trimUndo();
+    void discardLastUndo();
+    bool keptAnyPlace() const { return !keptHolders_.empty(); }
+    // Tells every view that records and nodes are about to be freed or
+    // replaced, so that none keeps pointing at them.
+    void announceChange();
+
     void resetTree();
-    // With `undoable`, each page new to the tree is recorded for undo.
-    void loadFiles(const std::vector<std::string>& fullPaths, bool undoable);
+    // With `action`, each page new to the tree is recorded in it for undo.
+    void loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action);
     SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access);
     void reportLoadProblems();
-    void finishAction(int hint, DocumentView* origin);
+    // Commits the action, marks the project modified and tells the views.
+    void finishAction(ActionScope& action, int hint, DocumentView* origin);
     // Keeps an edited cross-reference in view: its locator selected, the
     // record marked in the list.
     void showEditedCrossReference(CrossReference& edited);

@@ -23,10 +23,7 @@ std::optional<FieldRefusal> checkCrossReference(CrossReferenceValues& values)
         checkStoredField(text, problems);
         if (problems.any() && first < 0)
             first = field;
-        all.required = all.required || problems.required;
-        all.marker = all.marker || problems.marker;
-        all.quote = all.quote || problems.quote;
-        all.backslash = all.backslash || problems.backslash;
+        all.add(problems);
     }
     if (!all.any())
         return std::nullopt;

@@ -1,6 +1,7 @@
 // The ten undoable project actions of CProjectDoc.
 #include "document/CProjectDoc.h"
 
+#include "document/ActionScope.h"
 #include "model/EntryHolder.h"
 #include "model/ExternalUrl.h"
 
@@ -63,9 +64,9 @@ std::vector<Record*> withoutRepeats(const std::vector<Record*>& records)
 
 } // namespace
 
-void CProjectDoc::finishAction(int hint, DocumentView* origin)
+void CProjectDoc::finishAction(ActionScope& action, int hint, DocumentView* origin)
 {
-    trimUndo();
+    action.commit();
     modified_ = true;
     updateAllViews(hint, origin);
 }
@@ -74,11 +75,13 @@ void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentVi
 {
     if (addingFiles_)
         return;
-    pushUndo(ActionAddFiles);
-    addingFiles_ = true;
-    loadFiles(fullPaths, true);
-    addingFiles_ = false;
-    trimUndo();
+    {
+        ActionScope action(*this, ActionAddFiles);
+        addingFiles_ = true;
+        loadFiles(fullPaths, &action);
+        addingFiles_ = false;
+        action.commit();
+    }
     modified_ = true;
     reportLoadProblems();
     updateAllViews(HintFilesAdded, origin);
@@ -91,12 +94,12 @@ void CProjectDoc::addExternalUrl(std::string_view typed, DocumentView* origin)
     const std::optional<std::string> url = urlToAdd(typed);
     if (!url)
         return;
-    pushUndo(ActionAddExternalUrls);
+    ActionScope action(*this, ActionAddExternalUrls);
     const bool known = root_->externalUrls().findUrl(*url) != nullptr;
     ExternalUrl& added = root_->findOrCreateUrl(*url);
     if (!known)
-        keepAbsence(added);
-    finishAction(HintUrlAdded, origin);
+        action.keepAbsence(added);
+    finishAction(action, HintUrlAdded, origin);
 }
 
 void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* origin)
@@ -105,14 +108,14 @@ void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* or
         return;
     // With nothing selected the step is still recorded, changing nothing,
     // so that every Add of the dialog is one step of the history.
-    pushUndo(ActionAddIndexEntry);
+    ActionScope action(*this, ActionAddIndexEntry);
     std::vector<ProjectNode*> holders;
     root_->collect(holders, kSelectedHolders);
     for (ProjectNode* holder : holders) {
-        keepPriorState(*holder);
+        action.keepPriorState(*holder);
         holder->addEntry(entryFrom(values));
     }
-    finishAction(HintEntryAdded, origin);
+    finishAction(action, HintEntryAdded, origin);
 }
 
 void CProjectDoc::removeSelected(DocumentView* origin)
@@ -122,9 +125,9 @@ void CProjectDoc::removeSelected(DocumentView* origin)
     std::vector<ProjectNode*> doomed;
     root_->collect(doomed, kSelectedRemovable);
     if (!doomed.empty()) {
-        pushUndo(ActionRemoveFilesUrlsLocators);
+        ActionScope action(*this, ActionRemoveFilesUrlsLocators);
         for (ProjectNode* node : doomed)
-            keepPriorState(*node);
+            action.keepPriorState(*node);
         for (ProjectNode* node : doomed)
             node->removeFromParent();
         std::vector<ProjectNode*> stillSelected;
@@ -133,7 +136,7 @@ void CProjectDoc::removeSelected(DocumentView* origin)
             root_->applyTreeSelection(*root_, false, false);
             root_->setCurrentNode(root_.get());
         }
-        trimUndo();
+        action.commit();
         modified_ = true;
     }
     updateAllViews(HintRemoved, origin);
@@ -146,12 +149,12 @@ void CProjectDoc::excludeSelected(DocumentView* origin)
     std::vector<ProjectNode*> holders;
     root_->collect(holders, kSelectedHolders);
     if (!holders.empty()) {
-        pushUndo(ActionExcludeTargets);
+        ActionScope action(*this, ActionExcludeTargets);
         for (ProjectNode* holder : holders) {
-            keepPriorState(*holder);
+            action.keepPriorState(*holder);
             holder->setExcluded(true);
         }
-        trimUndo();
+        action.commit();
         modified_ = true;
     }
     updateAllViews(HintExcluded, origin);
@@ -163,18 +166,16 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, con
     const std::vector<IndexEntry*> entries = withoutRepeats(selected);
     if (entries.empty() || addingFiles_)
         return false;
-    pushUndo(ActionEditIndexEntries);
     const std::optional<IndexEntryValues> values = dialog(IndexEntryValues::of(*entries.front()));
-    if (!values) {
-        discardLastUndo();
+    if (!values)
         return false;
-    }
+    ActionScope action(*this, ActionEditIndexEntries);
     // All old entries go before any new one comes, so that a new entry is
     // never refused as equal to an old one that is about to leave.
     std::vector<ProjectNode*> holders;
     for (IndexEntry* entry : entries)
         if (ProjectNode* owner = entry->owner())
-            keepPriorState(*owner);
+            action.keepPriorState(*owner);
     for (IndexEntry* entry : entries) {
         holders.push_back(entry->owner());
         entry->removeFromOwner();
@@ -184,7 +185,7 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, con
         replacement->setListSelected(true);
         holder->addEntry(std::move(replacement));
     }
-    finishAction(HintEntriesEdited, origin);
+    finishAction(action, HintEntriesEdited, origin);
     return true;
 }
 
@@ -192,24 +193,24 @@ void CProjectDoc::deleteRecords(const std::vector<EntryRecord*>& selected, Docum
 {
     if (selected.empty() || addingFiles_)
         return;
-    pushUndo(ActionDeleteEntriesAndCrossReferences);
+    ActionScope action(*this, ActionDeleteEntriesAndCrossReferences);
     const std::vector<EntryRecord*> records = withoutRepeats(selected);
     for (EntryRecord* record : records)
         if (ProjectNode* owner = record->owner())
-            keepPriorState(*owner);
+            action.keepPriorState(*owner);
     for (EntryRecord* record : records)
         record->removeFromOwner();
-    finishAction(HintRecordsDeleted, origin);
+    finishAction(action, HintRecordsDeleted, origin);
 }
 
 void CProjectDoc::createCrossReference(const CrossReferenceValues& values, DocumentView* origin)
 {
     if (addingFiles_)
         return;
-    pushUndo(ActionCreateCrossReference);
-    keepPriorState(root_->locators());
+    ActionScope action(*this, ActionCreateCrossReference);
+    action.keepPriorState(root_->locators());
     root_->addCrossReference(crossReferenceFrom(values));
-    finishAction(HintCrossReferenceCreated, origin);
+    finishAction(action, HintCrossReferenceCreated, origin);
 }
 
 void CProjectDoc::showEditedCrossReference(CrossReference& edited)
@@ -231,18 +232,16 @@ bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenc
 {
     if (addingFiles_)
         return false;
-    pushUndo(ActionEditCrossReference);
     const std::optional<CrossReferenceValues> values = dialog(CrossReferenceValues::of(record));
-    if (!values) {
-        discardLastUndo();
+    if (!values)
         return false;
-    }
-    keepPriorState(root_->locators());
+    ActionScope action(*this, ActionEditCrossReference);
+    action.keepPriorState(root_->locators());
     record.removeFromOwner();
     CrossReference* edited = root_->addCrossReference(crossReferenceFrom(*values));
     if (edited)
         showEditedCrossReference(*edited);
-    finishAction(HintCrossReferenceEdited, origin);
+    finishAction(action, HintCrossReferenceEdited, origin);
     return true;
 }
 
@@ -256,9 +255,9 @@ void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records,
             defaults.push_back(static_cast<IndexEntry*>(record));
     if (defaults.empty())
         return;
-    pushUndo(ActionAcceptDefaultEntries);
+    ActionScope action(*this, ActionAcceptDefaultEntries);
     for (IndexEntry* entry : defaults) {
-        keepPriorState(*entry->owner());
+        action.keepPriorState(*entry->owner());
         auto accepted = std::make_unique<IndexEntry>();
         accepted->setFromText(escapedField(entry->sortKey()));
         accepted->setListSelected(true);
@@ -267,7 +266,7 @@ void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records,
         entry->setListSelected(false);
         entry->owner()->addEntry(std::move(accepted));
     }
-    finishAction(HintDefaultsAccepted, origin);
+    finishAction(action, HintDefaultsAccepted, origin);
 }
 
 std::vector<IndexEntry*> CProjectDoc::listSelectedEntries()

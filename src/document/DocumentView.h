@@ -35,10 +35,14 @@ enum UpdateHint : int {
 
 // A view of a project document (the tree or the list of a project window,
 // or anything else that shows the model). The document calls it after every
-// change with the change's hint and the view where the change started.
+// change with the change's hint and the view where the change started, and
+// before any change that may free or replace records and nodes: from then on
+// the view must not use what it points at in the tree until it is told of
+// the change.
 class DocumentView {
 public:
     virtual ~DocumentView() = default;
+    virtual void documentChanging(CProjectDoc&) {}
     virtual void documentChanged(CProjectDoc& document, int hint, DocumentView* origin) = 0;
 };
 

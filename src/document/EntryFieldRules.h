@@ -16,6 +16,13 @@ struct FieldProblems {
     bool backslash = false;
 
     bool any() const { return required || marker || quote || backslash; }
+    void add(const FieldProblems& other)
+    {
+        required = required || other.required;
+        marker = marker || other.marker;
+        quote = quote || other.quote;
+        backslash = backslash || other.backslash;
+    }
 };
 
 // A backslash that escapes neither a comma, a double quote nor a backslash.

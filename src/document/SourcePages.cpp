@@ -96,7 +96,7 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     return file;
 }
 
-int rewriteSourceFile(SourceFile& file, FileReports& reports)
+int rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)
 {
     CHtmlFile page(reports);
     page.setPath(file.fullPath());
@@ -112,7 +112,7 @@ int rewriteSourceFile(SourceFile& file, FileReports& reports)
     page.ScanInsertionPoints();
     page.PutMetaTags(buildMetaTags(file));
     page.PutCommentBlock(buildCommentBlock(file));
-    page.WriteSource();
+    page.WriteSource(later);
     return page.writeSucceeded() ? RewriteOk : page.errorCode();
 }
 

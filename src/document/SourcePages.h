@@ -3,6 +3,7 @@
 
 namespace torvane {
 
+class DeferredReplacements;
 class FileReports;
 class ProjectRootNode;
 class ReplaceAccess;
@@ -25,8 +26,9 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
                            ReplaceAccess& access);
 
 // Puts the node's meta tags and comment block into its page and writes it
-// back. Returns a RewriteResult or the failed write's error code; failures
-// are logged in `reports`. The node's modified mark is left to the caller.
-int rewriteSourceFile(SourceFile& file, FileReports& reports);
+// back, or with `later` into a temporary file put in place when `later`
+// finishes. Returns a RewriteResult or the failed write's error code;
+// failures are logged in `reports`. The node's modified mark is left to the caller.
+int rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later = nullptr);
 
 } // namespace torvane

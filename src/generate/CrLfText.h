@@ -4,10 +4,22 @@
 
 namespace torvane {
 
+// Where a streamed index text goes, one buffer of whole lines at a time.
+class TextDrain {
+public:
+    virtual ~TextDrain() = default;
+    virtual void take(std::string_view lines) = 0;
+};
+
 // Text of an index file: every "\n" appended is stored as CR LF, the way a
-// file opened in text mode on the index's home platform receives it.
+// file opened in text mode on the index's home platform receives it. The
+// text is held in one small buffer that goes to the drain whenever it has
+// grown past a threshold at the end of a line, so a hand-over never splits
+// a line (nor, lines being ended by ASCII, a multi-byte character).
 class CrLfText {
 public:
+    explicit CrLfText(TextDrain& drain) : drain_(drain) { bytes_.reserve(kThreshold + 1024); }
+
     CrLfText& operator<<(std::string_view text)
     {
         for (std::size_t newline; (newline = text.find('\n')) != std::string_view::npos;
@@ -16,6 +28,7 @@ public:
             bytes_ += "\r\n";
         }
         bytes_ += text;
+        drainWholeLines();
         return *this;
     }
     CrLfText& operator<<(char c)
@@ -24,6 +37,7 @@ public:
             bytes_ += "\r\n";
         else
             bytes_ += c;
+        drainWholeLines();
         return *this;
     }
     CrLfText& spaces(std::size_t count)
@@ -31,10 +45,22 @@ public:
         bytes_.append(count, ' ');
         return *this;
     }
-    void reserve(std::size_t bytes) { bytes_.reserve(bytes); }
-    std::string take() { return std::move(bytes_); }
+    // Hands over what is left; call once at the end of the text.
+    void flush()
+    {
+        if (!bytes_.empty()) drain_.take(bytes_);
+        bytes_.clear();
+    }
 
 private:
+    static constexpr std::size_t kThreshold = 64 * 1024;
+
+    void drainWholeLines()
+    {
+        if (bytes_.size() >= kThreshold && bytes_.back() == '\n') flush();
+    }
+
+    TextDrain& drain_;
     std::string bytes_;
 };
 

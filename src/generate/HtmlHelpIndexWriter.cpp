@@ -1,7 +1,7 @@
 #include "generate/HtmlHelpIndexWriter.h"
 #include "generate/CrLfText.h"
 #include "generate/IndexGenerator.h"
-#include "platform/FileAccess.h"
+#include "generate/OutputFile.h"
 #include <string>
 #include <string_view>
 
@@ -11,12 +11,11 @@ namespace {
 
 class HtmlHelpIndex {
 public:
-    explicit HtmlHelpIndex(const IndexGenerator& generator) : generator_(generator) {}
+    HtmlHelpIndex(const IndexGenerator& generator, TextDrain& drain) : generator_(generator), out_(drain) {}
 
-    std::string text()
+    void write()
     {
         const StyleSettings& style = generator_.style();
-        out_.reserve(generator_.outputSizeHint());
         out_ << "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n" << "<HTML>\n" << "<HEAD>\n";
         if (!style.stylesheetPath.empty())
             out_ << "  <LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"" << style.stylesheetPath << "\">\n";
@@ -39,7 +38,7 @@ public:
             out_ << "  </UL>\n";
         }
         out_ << "</BODY>\n" << "</HTML>\n";
-        return out_.take();
+        out_.flush();
     }
 
 private:
@@ -126,11 +125,13 @@ private:
 bool writeHtmlHelpIndex(const IndexGenerator& generator, MessageSink& messages)
 {
     std::string path = generator.outputPath(generator.outputNames().htmlHelp);
-    if (writeFileAtomically(path, HtmlHelpIndex(generator).text())) {
-        messages.showMessage("Error creating new Html Help index:\n  " + path);
-        return false;
+    OutputFile file;
+    if (file.open(path)) {
+        HtmlHelpIndex(generator, file).write();
+        if (file.commit()) return true;
     }
-    return true;
+    messages.showMessage("Error creating new Html Help index:\n  " + path);
+    return false;
 }
 
 } // namespace torvane

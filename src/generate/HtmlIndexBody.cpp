@@ -2,27 +2,17 @@
 #include "generate/HtmlIndexChrome.h"
 #include "generate/HtmlIndexEntries.h"
 #include <algorithm>
-#include <cstring>
+#include <string_view>
 
 namespace torvane {
 
 namespace {
 
-// Places in the body where a column may break: before a group (its heading,
-// or on a group page the entries below it) and before a top-level node.
-struct BreakPlace {
-    std::size_t offset;
-    bool groupStart;
-};
+constexpr std::size_t kSpillSize = 64 * 1024;
 
-struct Insertion {
-    std::size_t offset;
-    std::string text;
-};
-
-std::size_t countLines(const std::string& text, std::size_t from, std::size_t to)
+std::size_t countLines(std::string_view text)
 {
-    return static_cast<std::size_t>(std::count(text.begin() + from, text.begin() + to, '\n'));
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 std::string cellStart(const HtmlIndexPlan& plan)
@@ -33,69 +23,126 @@ std::string cellStart(const HtmlIndexPlan& plan)
     return text;
 }
 
-// The table markup that goes at each break place. A column ends at the
-// first break place after each further share of the counted lines; a
-// group counts one line, or two when return links separate the groups.
-std::vector<Insertion> tableMarkup(const std::string& out, std::size_t bodyStart,
-                                   const std::vector<BreakPlace>& places, const HtmlIndexPlan& plan)
+// The body's text in the order it goes out, with the places where a column
+// may break: before a group (its heading, or on a group page the entries
+// below it) and before a top-level node. `pass` sees each place before the
+// text that follows it, and may take the text out of `out` after each node.
+// Returns whether the page holds any node.
+template <typename Pass>
+bool walkBody(std::string& out, const HtmlIndexPlan& plan, PageGroups page, Pass& pass)
 {
-    const std::size_t groupWeight = plan.style.returnLink != 0 ? 2 : 1;
-    const auto groups = static_cast<std::size_t>(
-        std::count_if(places.begin(), places.end(), [](const BreakPlace& p) { return p.groupStart; }));
-    const std::size_t total = countLines(out, bodyStart, out.size()) + groups * groupWeight;
-    const auto columns = static_cast<std::size_t>(plan.columns());
-    const std::string cell = cellStart(plan);
-    const std::string columnBreak = "\r\n  </TD>\r\n" + cell;
+    const bool returnLinks = plan.style.returnLink != 0;
+    const bool separate = plan.separateFiles();
+    bool anyNode = false;
+    char previousGroup = 0;
+    for (const IndexNode* node : plan.topLevel) {
+        const char group = pageGroupOf(*node);
+        if (!page.holds(plan, group)) continue;
+        if (!anyNode || group != previousGroup) {
+            if (anyNode && returnLinks) appendReturnLine(out, plan.style);
+            if (!separate) pass.place(out, true);
+            appendGroupHeading(out, plan, group);
+            if (separate) pass.place(out, true);
+            previousGroup = group;
+        }
+        anyNode = true;
+        if (separate) pass.place(out, false);
+        appendEntryLines(out, *node, plan.style);
+        pass.spill(out);
+    }
+    // An index without letter entries still gets the heading its letter links lead to.
+    const bool emptyLetterGroup = !plan.anyLetterPresent() && page.holds(plan, plan.firstLetter);
+    if (!anyNode) {
+        if (emptyLetterGroup) appendGroupHeading(out, plan, plan.firstLetter);
+        return false;
+    }
+    if (emptyLetterGroup) {
+        if (returnLinks) appendReturnLine(out, plan.style);
+        pass.place(out, true);
+        appendGroupHeading(out, plan, plan.firstLetter);
+    }
+    if (returnLinks && (plan.style.linksPlacement != 1 || plan.columns() > 1)) appendReturnLine(out, plan.style);
+    return true;
+}
 
-    std::vector<Insertion> insertions;
-    std::size_t position = bodyStart, written = 0, limit = total;
-    bool breakPending = false, firstGroup = true, tableOpen = false;
-    for (const BreakPlace& place : places) {
-        const std::size_t lines = countLines(out, position, place.offset);
-        position = place.offset;
-        written += lines;
-        if (lines > 0 && limit / columns < written) breakPending = true;
+// First pass: the lines before each break place, and in all.
+class LineCount {
+public:
+    void place(std::string& out, bool groupStart)
+    {
+        spill(out, 0);
+        linesBefore_.push_back(lines_);
+        lines_ = 0;
+        groups_ += groupStart ? 1 : 0;
+    }
+    void spill(std::string& out, std::size_t above = kSpillSize)
+    {
+        if (out.size() < above) return;
+        lines_ += countLines(out);
+        total_ += countLines(out);
+        out.clear();
+    }
+    const std::vector<std::size_t>& linesBefore() const { return linesBefore_; }
+    std::size_t lines() const { return total_; }
+    std::size_t groups() const { return groups_; }
 
-        std::string text;
-        const bool breakHere = breakPending && (place.groupStart || plan.separateFiles());
-        if (place.groupStart && !tableOpen) {
-            text += "\r\n  <TABLE WIDTH=\"100%\" BORDER=\"0\" COLS=\"" + std::to_string(plan.columns()) +
-                    "\" RULES=\"NONE\">\r\n  <TR>\r\n" + cell;
-            tableOpen = true;
+private:
+    std::vector<std::size_t> linesBefore_;
+    std::size_t lines_ = 0, total_ = 0, groups_ = 0;
+};
+
+// Second pass: the table markup put in at each break place. A column ends at
+// the first break place after each further share of the counted lines; a
+// group counts one line, or two when return links separate the groups.
+class TableLayout {
+public:
+    TableLayout(const HtmlIndexPlan& plan, const LineCount& count, TextDrain& drain)
+        : plan_(plan), linesBefore_(count.linesBefore()), drain_(drain),
+          groupWeight_(plan.style.returnLink != 0 ? 2 : 1), total_(count.lines() + count.groups() * groupWeight_),
+          columns_(static_cast<std::size_t>(plan.columns())), limit_(total_), cell_(cellStart(plan))
+    {
+    }
+
+    void place(std::string& out, bool groupStart)
+    {
+        const std::size_t lines = linesBefore_[next_++];
+        written_ += lines;
+        if (lines > 0 && limit_ / columns_ < written_) breakPending_ = true;
+        const bool breakHere = breakPending_ && (groupStart || plan_.separateFiles());
+        if (groupStart && !tableOpen_) {
+            out += "\r\n  <TABLE WIDTH=\"100%\" BORDER=\"0\" COLS=\"" + std::to_string(plan_.columns()) +
+                   "\" RULES=\"NONE\">\r\n  <TR>\r\n" + cell_;
+            tableOpen_ = true;
         }
         if (breakHere) {
-            text += columnBreak;
-            limit += total;
-            breakPending = false;
-        } else if (place.groupStart && !firstGroup && plan.style.groupsRule) {
-            text += "  <HR SIZE=\"2\">\r\n";
+            out += "\r\n  </TD>\r\n";
+            out += cell_;
+            limit_ += total_;
+            breakPending_ = false;
+        } else if (groupStart && !firstGroup_ && plan_.style.groupsRule) {
+            out += "  <HR SIZE=\"2\">\r\n";
         }
-        if (place.groupStart) {
-            firstGroup = false;
-            written += groupWeight;
+        if (groupStart) {
+            firstGroup_ = false;
+            written_ += groupWeight_;
         }
-        if (!text.empty()) insertions.push_back({place.offset, std::move(text)});
     }
-    return insertions;
-}
+    void spill(std::string& out)
+    {
+        if (out.size() < kSpillSize) return;
+        drain_.take(out);
+        out.clear();
+    }
 
-// Moves every byte at most once: the body is shifted back from its end.
-void insertAll(std::string& out, const std::vector<Insertion>& insertions)
-{
-    std::size_t extra = 0;
-    for (const Insertion& insertion : insertions) extra += insertion.text.size();
-    std::size_t sourceEnd = out.size();
-    out.resize(out.size() + extra);
-    std::size_t targetEnd = out.size();
-    char* data = out.data();
-    for (auto it = insertions.rbegin(); it != insertions.rend(); ++it) {
-        const std::size_t length = sourceEnd - it->offset;
-        std::memmove(data + targetEnd - length, data + it->offset, length);
-        targetEnd -= length + it->text.size();
-        std::memcpy(data + targetEnd, it->text.data(), it->text.size());
-        sourceEnd = it->offset;
-    }
-}
+private:
+    const HtmlIndexPlan& plan_;
+    const std::vector<std::size_t>& linesBefore_;
+    TextDrain& drain_;
+    const std::size_t groupWeight_, total_, columns_;
+    std::size_t limit_, next_ = 0, written_ = 0;
+    const std::string cell_;
+    bool breakPending_ = false, firstGroup_ = true, tableOpen_ = false;
+};
 
 void collectAnchors(const IndexNode& node, std::vector<int>& numbers)
 {
@@ -122,42 +169,20 @@ std::vector<int> anchorNumbersOnPage(const HtmlIndexPlan& plan, PageGroups page)
     return numbers;
 }
 
-void appendPageBody(std::string& out, const HtmlIndexPlan& plan, PageGroups page)
+void writePageBody(std::string& out, const HtmlIndexPlan& plan, PageGroups page, TextDrain& drain)
 {
-    const std::size_t bodyStart = out.size();
-    const bool returnLinks = plan.style.returnLink != 0;
-    const bool separate = plan.separateFiles();
-    std::vector<BreakPlace> places;
-    bool anyNode = false;
-    char previousGroup = 0;
-    for (const IndexNode* node : plan.topLevel) {
-        const char group = pageGroupOf(*node);
-        if (!page.holds(plan, group)) continue;
-        if (!anyNode || group != previousGroup) {
-            if (anyNode && returnLinks) appendReturnLine(out, plan.style);
-            if (!separate) places.push_back({out.size(), true});
-            appendGroupHeading(out, plan, group);
-            if (separate) places.push_back({out.size(), true});
-            previousGroup = group;
-        }
-        anyNode = true;
-        if (separate) places.push_back({out.size(), false});
-        appendEntryLines(out, *node, plan.style);
-    }
-    // An index without letter entries still gets the heading its letter links lead to.
-    const bool emptyLetterGroup = !plan.anyLetterPresent() && page.holds(plan, plan.firstLetter);
-    if (!anyNode) {
-        if (emptyLetterGroup) appendGroupHeading(out, plan, plan.firstLetter);
+    // The table's columns need the count of all lines before its first
+    // line goes out: the body is made twice, once to count, once to write.
+    LineCount count;
+    std::string scratch;
+    if (!walkBody(scratch, plan, page, count)) {
+        out += scratch;
         return;
     }
-    if (emptyLetterGroup) {
-        if (returnLinks) appendReturnLine(out, plan.style);
-        places.push_back({out.size(), true});
-        appendGroupHeading(out, plan, plan.firstLetter);
-    }
-    if (returnLinks && (plan.style.linksPlacement != 1 || plan.columns() > 1)) appendReturnLine(out, plan.style);
-
-    insertAll(out, tableMarkup(out, bodyStart, places, plan));
+    count.spill(scratch, 0);
+    scratch = {};
+    TableLayout layout(plan, count, drain);
+    walkBody(out, plan, page, layout);
     out += "\r\n  </TD>\r\n  </TR>\r\n  </TABLE>\r\n\r\n";
 }
 

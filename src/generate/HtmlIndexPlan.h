@@ -26,7 +26,6 @@ struct HtmlIndexPlan {
     std::string directory;  // the project directory, ending in "/"
     std::string base;       // the index file name without its extension
     std::string extension;  // with its dot, or empty
-    std::size_t pageSizeHint = 0;  // room to reserve for one page
 
     static HtmlIndexPlan fromGenerator(const IndexGenerator& generator);
 

@@ -2,9 +2,10 @@
 #include "generate/HtmlIndexBody.h"
 #include "generate/HtmlIndexChrome.h"
 #include "generate/IndexGenerator.h"
+#include "generate/OutputFile.h"
+#include "generate/OwnOutputs.h"
 #include "platform/FileAccess.h"
-#include <filesystem>
-#include <system_error>
+#include <set>
 #include <tuple>
 
 namespace torvane {
@@ -13,22 +14,43 @@ namespace {
 
 const char* const kLetterGroups = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-// Files of an earlier run that this run may not write again.
-void removeEarlierFiles(const HtmlIndexPlan& plan)
+// Files of an earlier run that this run did not write again; only what
+// HTML Torvane wrote as an index file is removed.
+void removeEarlierFiles(const HtmlIndexPlan& plan, const std::set<std::string>& written)
 {
     for (const std::string& name : htmlIndexFileNames(plan.base, plan.extension)) {
-        std::error_code ignored;
-        std::filesystem::remove(plan.pathOf(name), ignored);
+        if (written.count(name)) continue;
+        const std::string path = plan.pathOf(name);
+        if (fileExists(path) && mayReplaceOutput(path)) deleteFile(path);
     }
 }
 
-bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, std::string_view text,
-               std::string_view failureMessage, MessageSink& messages)
+// Each page replaces its earlier version atomically, and only an earlier index
+// file. `writeText` hands the file's text to the drain it is given.
+template <typename WriteText>
+bool streamFile(const HtmlIndexPlan& plan, const std::string& fileName, WriteText writeText,
+                std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
 {
     const std::string path = plan.pathOf(fileName);
-    if (!writeFileAtomically(path, text).has_value()) return true;
+    written.insert(fileName);
+    if (!mayReplaceOutput(path)) {
+        messages.showMessage(std::string(failureMessage) + path + std::string(kNotOwnOutputReason));
+        return false;
+    }
+    OutputFile file;
+    if (file.open(path)) {
+        writeText(static_cast<TextDrain&>(file));
+        if (file.commit()) return true;
+    }
     messages.showMessage(std::string(failureMessage) + path);
     return false;
+}
+
+bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, const std::string& text,
+               std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
+{
+    return streamFile(plan, fileName, [&text](TextDrain& file) { file.take(text); }, failureMessage, messages,
+                      written);
 }
 
 // The lines of an include file, each ended CR LF; empty when it cannot be read.
@@ -77,17 +99,44 @@ PageTargets targetsOf(const HtmlIndexPlan& plan, PageGroups page)
     return targets;
 }
 
-bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroups page, MessageSink& messages)
+bool writePage(const HtmlIndexPlan& plan, const std::string& fileName, PageGroups page, MessageSink& messages,
+               std::set<std::string>& written)
 {
     bool ok = true;
     const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
-    std::string out;
-    out.reserve(plan.pageSizeHint + top.size());
-    appendPageOpening(out, plan, targetsOf(plan, page), top);
-    appendPageBody(out, plan, page);
     const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";
-    appendPageClosing(out, plan, bottom);
-    return writeFile(plan, fileName, out, "Error creating new index:\n  ", messages) && ok;
+    const auto writeText = [&](TextDrain& file) {
+        std::string out;
+        appendPageOpening(out, plan, targetsOf(plan, page), top);
+        writePageBody(out, plan, page, file);
+        appendPageClosing(out, plan, bottom);
+        file.take(out);
+    };
+    return streamFile(plan, fileName, writeText, "Error creating new index:\n  ", messages, written) && ok;
+}
+
+bool writeHtmlIndexPages(const HtmlIndexPlan& plan, MessageSink& messages, std::set<std::string>& written)
+{
+    bool ok = true;
+    if (plan.framed()) {
+        ok &= writeFile(plan, plan.indexFileName(), framesetText(plan),
+                        "Error creating new Html Index frameset:\n  ", messages, written);
+        ok &= writeFile(plan, plan.navigationFileName(), navigationPageText(plan),
+                        "Error creating new Html Index navigation:\n  ", messages, written);
+    }
+    if (!plan.separateFiles())
+        return writePage(plan, plan.framed() ? plan.contentFileName() : plan.indexFileName(), {}, messages,
+                         written) &&
+               ok;
+
+    std::string groups = {kSymbolsGroup, kNumbersGroup};
+    groups += kLetterGroups;
+    for (char group : groups)
+        if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages, written);
+    // Without letter entries the frame set and the letter links still name the first letter's page.
+    if (!plan.anyLetterPresent())
+        ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages, written);
+    return ok;
 }
 
 } // namespace
@@ -99,24 +148,9 @@ bool writeHtmlIndex(const IndexGenerator& generator, MessageSink& messages)
 
 bool writeHtmlIndex(const HtmlIndexPlan& plan, MessageSink& messages)
 {
-    removeEarlierFiles(plan);
-    bool ok = true;
-    if (plan.framed()) {
-        ok &= writeFile(plan, plan.indexFileName(), framesetText(plan),
-                        "Error creating new Html Index frameset:\n  ", messages);
-        ok &= writeFile(plan, plan.navigationFileName(), navigationPageText(plan),
-                        "Error creating new Html Index navigation:\n  ", messages);
-    }
-    if (!plan.separateFiles())
-        return writePage(plan, plan.framed() ? plan.contentFileName() : plan.indexFileName(), {}, messages) && ok;
-
-    std::string groups = {kSymbolsGroup, kNumbersGroup};
-    groups += kLetterGroups;
-    for (char group : groups)
-        if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages);
-    // Without letter entries the frame set and the letter links still name the first letter's page.
-    if (!plan.anyLetterPresent())
-        ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages);
+    std::set<std::string> written;
+    const bool ok = writeHtmlIndexPages(plan, messages, written);
+    removeEarlierFiles(plan, written);
     return ok;
 }
 

@@ -118,7 +118,6 @@ void IndexGenerator::reset()
     crossReferences_.shrink_to_fit();
     entryTexts_.clear();
     collectedKeys_.clear();
-    textBytes_ = 0;
     holderCount_ = 0;
     items_.clear();
     items_.shrink_to_fit();
@@ -432,14 +431,11 @@ void IndexGenerator::layOutEntriesInOrder()
     // writers' walks over memory in address order, which matters far more
     // than the copying for a large index.
     TextArena texts;
-    textBytes_ = 0;
-    auto relocate = [this, &texts](EntryCopy& copy) {
+    auto relocate = [&texts](EntryCopy& copy) {
         for (std::string_view* field : {&copy.sortKey, &copy.indexAs, &copy.helpAs, &copy.link.address,
                                         &copy.link.frameTarget, &copy.link.helpTitle, &copy.link.helpWindow,
-                                        &copy.link.helpFrame}) {
+                                        &copy.link.helpFrame})
             *field = texts.copy(*field);
-            textBytes_ += field->size();
-        }
     };
     std::vector<EntryCopy> ordered;
     ordered.reserve(entries_.size());
@@ -472,9 +468,6 @@ void IndexGenerator::layOutEntriesInOrder()
     entries_ = std::move(ordered);
     entryTexts_ = std::move(texts);
     collectedKeys_.clear();
-    for (const CrossReferenceCopy& copy : crossReferences_)
-        textBytes_ += copy.heading.size() + copy.link.separator.size() + copy.link.reference.size() +
-                      copy.link.locator.size() + copy.link.locatorPage.size();
 }
 
 void IndexGenerator::markPresent(int itemClass, char group)
@@ -644,14 +637,6 @@ void IndexGenerator::findFirstAndLastLetter()
     }
     firstLetter_ = first ? first : 'A';
     lastLetter_ = last ? last : 'A';
-}
-
-std::size_t IndexGenerator::outputSizeHint() const
-{
-    // Every text at most twice (a heading in its lines and its parent's), in
-    // lines of markup of a few hundred bytes per entry and cross-reference.
-    constexpr std::size_t kMarkupPerRecord = 256;
-    return 2 * (textBytes_ + kMarkupPerRecord * (entries_.size() + crossReferences_.size())) + 4096;
 }
 
 bool IndexGenerator::isGroupPresent(char group) const

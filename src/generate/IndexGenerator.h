@@ -94,9 +94,6 @@ public:
     std::string groupPageName(char group) const;
 
     const std::vector<IndexNode*>& topLevelNodes() const { return topLevel_; }
-    // Room for any one output of the tree built last, to reserve up front:
-    // space reserved but never written costs no memory, growing costs copies.
-    std::size_t outputSizeHint() const;
     // group: 'A'..'Z', kNumbersGroup or kSymbolsGroup.
     bool isGroupPresent(char group) const;
     // First and last letter group among the top-level nodes; 'A' when there is none.
@@ -141,7 +138,6 @@ private:
     // order; their sort keys apart until then, for the sort to reach.
     TextArena entryTexts_;
     TextArena collectedKeys_;
-    std::size_t textBytes_ = 0;  // the entry and cross-reference copies' texts
     std::uint32_t holderCount_ = 0;
 
     std::vector<Item> items_;  // sorted, in `sortedMode_`, while `itemsSorted_`

@@ -26,9 +26,10 @@ struct CrossReferenceLink {
     std::string reference;
     std::string locator;
     bool linkToLocator = true;
-    // Empty, or the group page that holds the locator when groups go to separate files.
+    // Empty, or (as a link writes it) the group page that holds the locator's
+    // anchor when groups go to separate files. Both are settled by the tree.
     std::string locatorPage;
-    int anchorNumber = 0;  // shared by every cross-reference that points at the same locator
+    int anchorNumber = 0;  // shared by every cross-reference whose locator reaches the same node
 };
 
 // Group names shared by all writers: 'A'..'Z' letter groups, these two, and

@@ -1,9 +1,10 @@
 #include "generate/JavaHelpWriter.h"
 #include "generate/CrLfText.h"
 #include "generate/IndexGenerator.h"
-#include "platform/FileAccess.h"
+#include "generate/OutputFile.h"
 #include "platform/TextUtil.h"
 #include <algorithm>
+#include <vector>
 
 namespace torvane {
 
@@ -75,16 +76,22 @@ Utf8Scan scanUtf8(std::string_view text)
     return scan;
 }
 
-std::string withDeclaration(const std::string& body, bool utf8)
-{
-    const std::string_view declaration = utf8 ? "<?xml version='1.0' encoding='UTF-8' ?>\r\n"
-                                              : "<?xml version='1.0' encoding='ISO-8859-1' ?>\r\n";
-    std::string text;
-    text.reserve(declaration.size() + body.size());
-    text += declaration;
-    text += body;
-    return text;
-}
+// Whether the texts handed to it, taken together, are well-formed UTF-8 with
+// some byte above ASCII. Hand-overs end with a line, so none splits a character.
+class Utf8Check : public TextDrain {
+public:
+    void take(std::string_view lines) override
+    {
+        if (!scan_.wellFormed) return;
+        const Utf8Scan part = scanUtf8(lines);
+        scan_.wellFormed = part.wellFormed;
+        scan_.beyondAscii |= part.beyondAscii;
+    }
+    bool utf8() const { return scan_.wellFormed && scan_.beyondAscii; }
+
+private:
+    Utf8Scan scan_;
+};
 
 // Most texts need no escaping: they are copied without a detour.
 void writeAttribute(CrLfText& out, std::string_view text)
@@ -97,10 +104,8 @@ void writeAttribute(CrLfText& out, std::string_view text)
 }
 
 // The index without its XML declaration.
-std::string javaHelpIndexBody(const IndexGenerator& generator)
+void writeIndexBody(const IndexGenerator& generator, CrLfText& out)
 {
-    CrLfText out;
-    out.reserve(generator.outputSizeHint());
     out << "<!DOCTYPE index PUBLIC\n"
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Index Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/index_1_0.dtd\">\n"
@@ -127,11 +132,11 @@ std::string javaHelpIndexBody(const IndexGenerator& generator)
     };
     for (const IndexNode* node : generator.topLevelNodes()) writeItem(*node, writeItem);
     out << "</index>\n";
-    return out.take();
+    out.flush();
 }
 
-// The map without its XML declaration.
-std::string javaHelpMapBody(const IndexGenerator& generator)
+// The addresses the map lists, in its order.
+std::vector<std::string_view> mapAddresses(const IndexGenerator& generator)
 {
     // Every address is an ID of its own: IDs, like anchor names, tell letter
     // case apart, and each index item's target must be in the map. The lines
@@ -163,30 +168,42 @@ std::string javaHelpMapBody(const IndexGenerator& generator)
         if (int c = foldedOf(a).compare(foldedOf(b))) return c < 0;
         return a.spelling < b.spelling;
     });
-    candidates.erase(std::unique(candidates.begin(), candidates.end(),
-                                 [](const Address& a, const Address& b) { return a.spelling == b.spelling; }),
-                     candidates.end());
+    std::vector<std::string_view> addresses;
+    addresses.reserve(candidates.size());
+    for (const Address& address : candidates)
+        if (addresses.empty() || addresses.back() != address.spelling) addresses.push_back(address.spelling);
+    return addresses;
+}
 
-    CrLfText out;
-    out.reserve(generator.outputSizeHint());
+// The map without its XML declaration.
+void writeMapBody(const std::vector<std::string_view>& addresses, CrLfText& out)
+{
     out << "<!DOCTYPE map PUBLIC\n"
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Map Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/map_1_0.dtd\">\n"
         << "<map version=\"1.0\">\n";
-    for (const Address& address : candidates) {
+    for (std::string_view address : addresses) {
         out << "  <mapID target=\"";
-        writeAttribute(out, address.spelling);
+        writeAttribute(out, address);
         out << "\" url=\"";
-        writeAttribute(out, address.spelling);
+        writeAttribute(out, address);
         out << "\"/>\n";
     }
     out << "</map>\n";
-    return out.take();
+    out.flush();
 }
 
-bool writeOrReport(const std::string& path, const std::string& text, MessageSink& messages)
+template <typename WriteBody>
+bool writeOrReport(const std::string& path, std::string_view declaration, WriteBody writeBody,
+                   MessageSink& messages)
 {
-    if (!writeFileAtomically(path, text)) return true;
+    OutputFile file;
+    if (file.open(path)) {
+        CrLfText out(file);
+        out << declaration;
+        writeBody(out);
+        if (file.commit()) return true;
+    }
     messages.showMessage("Error creating new JavaHelp index:\n  " + path);
     return false;
 }
@@ -221,14 +238,21 @@ std::string xmlAttributeValue(std::string_view text)
 bool writeJavaHelpFiles(const IndexGenerator& generator, MessageSink& messages)
 {
     const IndexOutputNames& names = generator.outputNames();
-    const std::string index = javaHelpIndexBody(generator);
-    const std::string map = javaHelpMapBody(generator);
+    const std::vector<std::string_view> addresses = mapAddresses(generator);
+    const auto writeIndex = [&generator](CrLfText& out) { writeIndexBody(generator, out); };
+    const auto writeMap = [&addresses](CrLfText& out) { writeMapBody(addresses, out); };
     // Both files declare the encoding their texts are in: UTF-8 when that is
     // what they hold, otherwise ISO-8859-1, where every byte is a character.
-    const Utf8Scan indexScan = scanUtf8(index), mapScan = scanUtf8(map);
-    const bool utf8 = indexScan.wellFormed && mapScan.wellFormed && (indexScan.beyondAscii || mapScan.beyondAscii);
-    if (!writeOrReport(generator.outputPath(names.javaHelp), withDeclaration(index, utf8), messages)) return false;
-    return writeOrReport(generator.outputPath(names.javaMap), withDeclaration(map, utf8), messages);
+    // The texts are made once to be checked and again to be written, so that
+    // neither is ever held whole.
+    Utf8Check check;
+    CrLfText checked(check);
+    writeIndex(checked);
+    writeMap(checked);
+    const std::string_view declaration = check.utf8() ? "<?xml version='1.0' encoding='UTF-8' ?>\n"
+                                                      : "<?xml version='1.0' encoding='ISO-8859-1' ?>\n";
+    if (!writeOrReport(generator.outputPath(names.javaHelp), declaration, writeIndex, messages)) return false;
+    return writeOrReport(generator.outputPath(names.javaMap), declaration, writeMap, messages);
 }
 
 } // namespace torvane

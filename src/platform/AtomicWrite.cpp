@@ -1,10 +1,11 @@
-#include "platform/FileAccess.h"
+#include "platform/AtomicFileStream.h"
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace torvane {
 
@@ -29,47 +30,6 @@ mode_t modeForNewFile()
     return 0666 & ~mask;
 }
 
-// The temporary file until it has replaced the target; removed if that never happens.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::string name) : name_(std::move(name)) {}
-    ~TemporaryFile()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!name_.empty())
-            ::unlink(name_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    bool create()
-    {
-        fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
-        if (fd_ < 0)
-            name_.clear();
-        return fd_ >= 0;
-    }
-    int fd() const { return fd_; }
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-    bool replace(const std::string& target)
-    {
-        if (::rename(name_.c_str(), target.c_str()) != 0)
-            return false;
-        name_.clear();
-        return true;
-    }
-
-private:
-    std::string name_;
-    int fd_ = -1;
-};
-
 bool writeAll(int fd, std::string_view text)
 {
     while (!text.empty()) {
@@ -88,40 +48,108 @@ bool writeAll(int fd, std::string_view text)
 
 } // namespace
 
-std::optional<FileFailure> writeFileAtomically(const std::string& requested, std::string_view text)
+AtomicFileStream::~AtomicFileStream()
 {
-    const std::string path = resolveLink(requested);
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+}
+
+AtomicFileStream::AtomicFileStream(AtomicFileStream&& other) noexcept
+    : requested_(std::move(other.requested_)), path_(std::move(other.path_)),
+      temporary_(std::exchange(other.temporary_, {})), fd_(std::exchange(other.fd_, -1)),
+      failure_(std::move(other.failure_))
+{
+}
+
+std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
+{
+    requested_ = requested;
+    path_ = resolveLink(requested);
     struct stat old;
-    const bool existed = ::stat(path.c_str(), &old) == 0;
+    const bool existed = ::stat(path_.c_str(), &old) == 0;
     if (existed) {
         if (S_ISDIR(old.st_mode))
-            return failureFromErrno("Open Output", requested, EISDIR);
+            return failure_ = failureFromErrno("Open Output", requested, EISDIR);
+        // A pipe or device would be replaced by a plain file.
+        if (!S_ISREG(old.st_mode))
+            return failure_ = FileFailure{"Open Output", requested, CauseInvalidFile, 0};
         // Refused even where the process could write it anyway (as root).
         if ((old.st_mode & kAnyWriteBit) == 0)
-            return FileFailure{"Open Output", requested, CauseAccessDenied, EACCES};
-        if (::access(path.c_str(), W_OK) != 0)
-            return failureFromErrno("Open Output", requested, errno);
+            return failure_ = FileFailure{"Open Output", requested, CauseAccessDenied, EACCES};
+        if (::access(path_.c_str(), W_OK) != 0)
+            return failure_ = failureFromErrno("Open Output", requested, errno);
     } else if (errno != ENOENT) {
-        return failureFromErrno("Open Output", requested, errno);
+        return failure_ = failureFromErrno("Open Output", requested, errno);
     }
 
-    TemporaryFile temp(parentFolder(path) + "/.torvane-XXXXXX");
-    if (!temp.create())
-        return failureFromErrno("Open Output", requested, errno);
-    if (::fchmod(temp.fd(), existed ? (old.st_mode & 07777) : modeForNewFile()) != 0)
-        return failureFromErrno("Open Output", requested, errno);
+    temporary_ = parentFolder(path_) + "/.torvane-XXXXXX";
+    fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        temporary_.clear();
+        return failure_ = failureFromErrno("Open Output", requested, errno);
+    }
+    if (::fchmod(fd_, existed ? (old.st_mode & 07777) : modeForNewFile()) != 0)
+        return failure_ = failureFromErrno("Open Output", requested, errno);
     // Root keeps the owner of someone else's file; where the file system has
     // no owners (FAT) the write goes on without them.
-    if (existed && ::geteuid() == 0 && ::fchown(temp.fd(), old.st_uid, old.st_gid) != 0) {
+    if (existed && ::geteuid() == 0 && ::fchown(fd_, old.st_uid, old.st_gid) != 0) {
     }
-
-    if (!writeAll(temp.fd(), text) || ::fsync(temp.fd()) != 0)
-        return failureFromErrno("Write", requested, errno);
-    if (!temp.close())
-        return failureFromErrno("Close Output", requested, errno);
-    if (!temp.replace(path))
-        return failureFromErrno("Close Output", requested, errno);
     return std::nullopt;
+}
+
+std::optional<FileFailure> AtomicFileStream::write(std::string_view bytes)
+{
+    if (!failure_ && !writeAll(fd_, bytes))
+        failure_ = failureFromErrno("Write", requested_, errno);
+    return failure_;
+}
+
+std::optional<FileFailure> AtomicFileStream::sync()
+{
+    if (failure_)
+        return failure_;
+    if (::fsync(fd_) != 0)
+        return failure_ = failureFromErrno("Write", requested_, errno);
+    return closeUnsynced();
+}
+
+std::optional<FileFailure> AtomicFileStream::closeUnsynced()
+{
+    if (failure_)
+        return failure_;
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0)
+        return failure_ = failureFromErrno("Close Output", requested_, errno);
+    return std::nullopt;
+}
+
+std::optional<FileFailure> AtomicFileStream::replace()
+{
+    if (failure_)
+        return failure_;
+    if (::rename(temporary_.c_str(), path_.c_str()) != 0)
+        return failure_ = failureFromErrno("Close Output", requested_, errno);
+    temporary_.clear();
+    return std::nullopt;
+}
+
+std::optional<FileFailure> AtomicFileStream::commit()
+{
+    if (auto failure = sync())
+        return failure;
+    return replace();
+}
+
+std::optional<FileFailure> writeFileAtomically(const std::string& requested, std::string_view text)
+{
+    AtomicFileStream file;
+    if (auto failure = file.open(requested))
+        return failure;
+    if (auto failure = file.write(text))
+        return failure;
+    return file.commit();
 }
 
 } // namespace torvane

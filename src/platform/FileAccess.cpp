@@ -1,4 +1,5 @@
 #include "platform/FileAccess.h"
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,7 +11,6 @@ namespace torvane {
 namespace {
 
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
-constexpr size_t kReadChunk = 64 * 1024;
 
 bool statPath(const std::string& path, struct stat& info) { return ::stat(path.c_str(), &info) == 0; }
 
@@ -30,6 +30,12 @@ bool isDirectory(const std::string& path)
 {
     struct stat info;
     return statPath(path, info) && S_ISDIR(info.st_mode);
+}
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat info;
+    return statPath(path, info) && S_ISREG(info.st_mode);
 }
 
 bool isReadOnly(const std::string& path)
@@ -66,33 +72,46 @@ std::optional<FileFailure> readWholeFile(const std::string& path, std::string& t
     return readWholeFile(path, text, state);
 }
 
-std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text, FileState& state)
+namespace {
+
+// Opens a regular file for reading. A pipe, device or socket is refused
+// before anything is read from it (the open itself must not wait for a
+// writer), and so is a folder.
+int openRegularFile(const std::string& path, struct stat& info, FileState& state,
+                    std::optional<FileFailure>& failure)
 {
-    text.clear();
-    struct stat info;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
         state.exists = !path.empty() && statPath(path, info);
         state.readOnly = state.exists && (info.st_mode & kAnyWriteBit) == 0;
-        return failureFromErrno("Open Input", path, err);
+        failure = failureFromErrno("Open Input", path, err);
+        return -1;
     }
-    const bool statusKnown = ::fstat(fd, &info) == 0;
     state.exists = true;
-    state.readOnly = statusKnown && (info.st_mode & kAnyWriteBit) == 0;
-    if (statusKnown && S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        failure = failureFromErrno("Open Input", path, errno);
         ::close(fd);
-        return failureFromErrno("Open Input", path, EISDIR);
+        return -1;
     }
+    state.readOnly = (info.st_mode & kAnyWriteBit) == 0;
+    if (!S_ISREG(info.st_mode)) {
+        failure = S_ISDIR(info.st_mode) ? failureFromErrno("Open Input", path, EISDIR)
+                                        : FileFailure{"Open Input", path, CauseInvalidFile, 0};
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
 
-    // The size is a hint only: the file is read up to its end, however long.
-    // One byte more than the size leaves room for the read that meets the end.
+// Reads up to `limit` bytes: a file that grows while it is read is taken at
+// the size it had.
+std::optional<FileFailure> readUpTo(int fd, const std::string& path, std::size_t limit, std::string& text)
+{
+    text.resize(limit);
     size_t used = 0;
-    text.resize(statusKnown && info.st_size > 0 ? static_cast<size_t>(info.st_size) + 1 : kReadChunk);
-    for (;;) {
-        if (used == text.size())
-            text.resize(text.size() + kReadChunk);
-        const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
+    while (used < limit) {
+        const ssize_t got = ::read(fd, text.data() + used, limit - used);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -106,10 +125,34 @@ std::optional<FileFailure> readWholeFile(const std::string& path, std::string& t
         used += static_cast<size_t>(got);
     }
     text.resize(used);
-
     if (::close(fd) != 0)
         return failureFromErrno("Close Input", path, errno);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text, FileState& state)
+{
+    text.clear();
+    struct stat info;
+    std::optional<FileFailure> failure;
+    const int fd = openRegularFile(path, info, state, failure);
+    if (fd < 0)
+        return failure;
+    return readUpTo(fd, path, static_cast<size_t>(info.st_size), text);
+}
+
+std::optional<FileFailure> readFileStart(const std::string& path, std::size_t limit, std::string& text)
+{
+    text.clear();
+    struct stat info;
+    FileState state;
+    std::optional<FileFailure> failure;
+    const int fd = openRegularFile(path, info, state, failure);
+    if (fd < 0)
+        return failure;
+    return readUpTo(fd, path, std::min(limit, static_cast<size_t>(info.st_size)), text);
 }
 
 std::optional<FileFailure> listDirectory(const std::string& path, DirectoryEntries& entries)

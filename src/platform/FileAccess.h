@@ -70,7 +70,11 @@ struct FileState {
 };
 // readWholeFile that also gives the file's state, taken from the opened file
 // (from its path when it cannot be opened): no separate status queries.
+// Only regular files are read, and only as many bytes as the file's size:
+// a pipe, device or folder fails at "Open Input" without a wait.
 std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text, FileState& state);
+// The first `limit` bytes of a regular file (all of a shorter one).
+std::optional<FileFailure> readFileStart(const std::string& path, std::size_t limit, std::string& text);
 
 // Writes through a temporary file in the same folder and an atomic rename,
 // keeping an existing file's permissions. A read-only file is refused with
@@ -79,6 +83,8 @@ std::optional<FileFailure> readWholeFile(const std::string& path, std::string& t
 std::optional<FileFailure> writeFileAtomically(const std::string& path, std::string_view text);
 
 bool isDirectory(const std::string& path);
+// True for a regular file, also when reached through symbolic links.
+bool isRegularFile(const std::string& path);
 
 // The names (not paths) in one folder, without "." and "..", in the order the
 // system lists them. Symbolic links to folders are left out so that a walk

@@ -27,6 +27,10 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix);
 // the byte after it kept literally; a lone trailing backslash is dropped.
 std::string unescapeField(std::string_view text);
 
+// Whether `text` is well-formed UTF-8 (text that is not is shown one
+// character per byte, as a single-byte code page).
+bool isUtf8(std::string_view text);
+
 // Blank, tab, CR, LF, vertical tab and form feed.
 bool isBlank(char c);
 std::string_view trimLeft(std::string_view text);

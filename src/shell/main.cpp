@@ -1,4 +1,5 @@
 #include "shell/cli/CommandLine.h"
+#include "shell/cli/TerminalProgress.h"
 #include <iostream>
 #include <string>
 #include <vector>
@@ -19,5 +20,6 @@ int main(int argc, char** argv)
         return torvane::reportNoDesktop(std::cerr);
 #endif
     }
-    return torvane::runCommandLine(command, TORVANE_VERSION, std::cout, std::cerr);
+    return torvane::runCommandLine(command, TORVANE_VERSION, std::cout, std::cerr,
+                                   torvane::standardErrorIsTerminal());
 }

@@ -1,5 +1,6 @@
 #include "sources/CHtmlFile.h"
 
+#include "platform/DeferredReplacements.h"
 #include "platform/FileAccess.h"
 #include "platform/FileReports.h"
 #include "sources/BlockRecords.h"
@@ -59,7 +60,7 @@ void CHtmlFile::ReadSource()
     replaceWholeText(std::move(text));
 }
 
-void CHtmlFile::WriteSource()
+void CHtmlFile::WriteSource(DeferredReplacements* later)
 {
     exists_ = !path_.empty() && fileExists(path_);
     if (!exists_)
@@ -72,7 +73,8 @@ void CHtmlFile::WriteSource()
         fail(HtmlFileOpenOutput, FileFailure{"Open Output", path_, CauseInvalidFile, 0});
         return;
     }
-    const std::optional<FileFailure> failure = writeFileAtomically(path_, wholeText_);
+    const std::optional<FileFailure> failure =
+        later ? later->write(path_, wholeText_) : writeFileAtomically(path_, wholeText_);
     writeSucceeded_ = !failure;
     if (failure)
         fail(codeOfOperation(failure->operation), *failure);

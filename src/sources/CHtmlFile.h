@@ -10,6 +10,7 @@
 
 namespace torvane {
 
+class DeferredReplacements;
 class FileReports;
 struct FileFailure;
 
@@ -53,7 +54,9 @@ public:
     const std::string& path() const { return path_; }
 
     void ReadSource();
-    void WriteSource();
+    // With `later`, the page goes to a temporary file and is put in place when
+    // `later` finishes; a failure then is the caller's to report.
+    void WriteSource(DeferredReplacements* later = nullptr);
 
     // Replaces the text as if it had been read whole (pages built in memory).
     void setWholeText(std::string text);

@@ -193,6 +193,55 @@ TEST_F(HelpIndexWriters, HtmlHelpIndexWritesTopicTextsNotTheirStoredForm)
     EXPECT_NE(hhk.find("<param name=\"FrameName\" value=\"Frame&quot;1&quot;\">"), std::string::npos) << hhk;
 }
 
+std::size_t occurrences(const std::string& text, const std::string& pattern)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(pattern); at != std::string::npos; at = text.find(pattern, at + 1)) ++count;
+    return count;
+}
+
+bool everyLineEndsCrLf(const std::string& text)
+{
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
+        if (at == 0 || text[at - 1] != '\r') return false;
+    return !text.empty() && text.back() == '\n';
+}
+
+// Outputs of many buffers' worth: whole, line for line, and declared by what
+// their last text holds, which the writers meet only at the very end.
+TEST_F(HelpIndexWriters, LargeOutputsAreWholeAndDeclareTheirLastTexts)
+{
+    constexpr int kEntries = 20000;
+    for (const char* last : {"zz caf\xc3\xa9", "zz caf\xe9"}) {
+        SCOPED_TRACE(last);
+        generator.reset();
+        for (int i = 0; i < kEntries; ++i) {
+            const std::string text = "entry " + std::to_string(100000 + i) + " with a longer heading";
+            generator.addEntry(text, text, text, "page" + std::to_string(i) + ".htm#a", "", "Title", "", "");
+        }
+        generator.addEntry("zz", last, last, "last.htm", "", "Last", "", "");
+        generator.buildTree(IndexMode::Help);
+        ASSERT_TRUE(writeHtmlHelpIndex(generator, messages));
+        ASSERT_TRUE(writeJavaHelpFiles(generator, messages));
+        const std::string hhk = readBytes(dir / "produce.hhk");
+        const std::string index = readBytes(dir / "produce.xml");
+        const std::string map = readBytes(dir / "produce.jhm");
+        EXPECT_GT(hhk.size(), 4'000'000u);
+        EXPECT_EQ(occurrences(hhk, "<param name=\"Local\""), kEntries + 1u);
+        EXPECT_EQ(occurrences(index, "<indexitem text="), kEntries + 1u);
+        EXPECT_EQ(occurrences(map, "<mapID target="), kEntries + 1u);
+        EXPECT_NE(index.find(std::string("text=\"") + last + "\""), std::string::npos);
+        EXPECT_EQ(hhk.substr(hhk.size() - 18), "</BODY>\r\n</HTML>\r\n");
+        EXPECT_EQ(index.substr(index.size() - 10), "</index>\r\n");
+        EXPECT_EQ(map.substr(map.size() - 8), "</map>\r\n");
+        const std::string declared = last[6] == '\xc3' ? "UTF-8" : "ISO-8859-1";
+        for (const std::string* text : {&hhk, &index, &map}) EXPECT_TRUE(everyLineEndsCrLf(*text));
+        for (const std::string* text : {&index, &map})
+            EXPECT_EQ(text->substr(0, 60).find("encoding='" + declared + "'"), 20u);
+        EXPECT_TRUE(messages.shown.empty());
+    }
+}
+
 TEST(XmlAttributeValue, EscapesMarkupButKeepsReferences)
 {
     EXPECT_EQ(xmlAttributeValue("a & b"), "a &amp; b");

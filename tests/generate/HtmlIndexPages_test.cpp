@@ -48,8 +48,9 @@ TEST_F(HtmlIndexTest, FrameSetWithOnePagePerGroupBreaksColumnsBetweenNodes)
     entry("fig", "Fig", "fig.htm");
     entry("fish", "Fish", "fish.htm");
     // Pages of an earlier run that this one does not write again.
-    writeBytes(dir / "Index-Q.htm", "old");
-    writeBytes(dir / "Index-content.htm", "old");
+    const std::string earlier = "<HTML>\r\n<HEAD>\r\n  <META NAME=\"GENERATOR\" CONTENT=\"HTML Torvane (tm)\">\r\n";
+    writeBytes(dir / "Index-Q.htm", earlier);
+    writeBytes(dir / "Index-content.htm", earlier);
     style.linksPlacement = 2;
     style.separateFiles = 1;
     style.columns = 2;
@@ -107,6 +108,51 @@ TEST_F(HtmlIndexTest, ThreeColumnsBreakAtTheFirstGroupAfterEachThird)
     style.groupsRule = 1;
     EXPECT_TRUE(make());
     expectFilesOf("three_columns");
+}
+
+// Where each column break of a page falls, as the text that follows it.
+std::vector<std::string> textsAfterBreaks(const std::string& page)
+{
+    const std::string columnBreak = "</TD>\r\n  <TD NOWRAP WIDTH=";
+    std::vector<std::string> after;
+    for (std::size_t at = page.find(columnBreak); at != std::string::npos; at = page.find(columnBreak, at + 1)) {
+        const std::size_t next = page.find("\r\n\r\n", at) + 4;
+        after.push_back(page.substr(next, page.find("\r\n", next) - next));
+    }
+    return after;
+}
+
+// Pages of many buffers' worth break where the counted lines say, although
+// the lines are counted in one pass and written in another.
+TEST_F(HtmlIndexTest, LargePagesBreakTheirColumnsAtTheCountedShare)
+{
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        for (int i = 1000; i < 1300; ++i) {
+            const std::string text = std::string(1, letter) + "ntry " + std::to_string(i);
+            std::string key = text;
+            key[0] = static_cast<char>(key[0] - 'A' + 'a');
+            entry(key, text, "page" + std::to_string(i) + ".htm#" + std::string(1, letter));
+        }
+    style.columns = 2;
+    ASSERT_TRUE(make());
+    const std::string page = readBytes(dir / "Index.htm");
+    ASSERT_GT(page.size(), 500'000u);
+    // 26 groups of one heading and 300 lines, each group counting one more:
+    // the first column ends once more than 13 groups' lines are written.
+    EXPECT_EQ(textsAfterBreaks(page), (std::vector<std::string>{"  <H3><A NAME=\"O\">O</A></H3>"}));
+    EXPECT_EQ(page.substr(page.size() - 18), "</BODY>\r\n</HTML>\r\n");
+
+    // On a letter's own page the columns break between entries: 3,002 lines
+    // counted (the heading, 3,000 entries, the group's own), a third is 1,000.
+    generator.reset();
+    for (int i = 1000; i < 4000; ++i)
+        entry("kentry " + std::to_string(i), "Kentry " + std::to_string(i), "k.htm");
+    style.columns = 3;
+    style.separateFiles = 1;
+    ASSERT_TRUE(make());
+    EXPECT_EQ(textsAfterBreaks(readBytes(dir / "Index-K.htm")),
+              (std::vector<std::string>{"    <P CLASS=\"index01\"><A HREF=\"k.htm\">Kentry 1999</A></P>",
+                                        "    <P CLASS=\"index01\"><A HREF=\"k.htm\">Kentry 3000</A></P>"}));
 }
 
 TEST_F(HtmlIndexTest, ReturnImagesAndPlainLinesInTwoColumns)

@@ -1,5 +1,6 @@
 #include "generate/IndexAutoOpen.h"
 #include "generate/MakeIndex.h"
+#include "generate/OwnOutputs.h"
 #include "model/ExternalUrl.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
@@ -87,13 +88,14 @@ protected:
     bool run(bool mayOpen)
     {
         AppServices services{profile, reports, presenter, messages, progress, shell, {}};
-        return makeIndex({root, style, {"Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"}, dir.string() + "/"},
-                         services, mayOpen);
+        return makeIndex({root, style, names, dir.string() + "/", projectFile}, services, mayOpen);
     }
 
     fs::path dir;
     ProjectRootNode root;
     StyleSettings style;
+    IndexOutputNames names{"Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"};
+    std::string projectFile = "Manual.ipj";
     test::MapProfile profile;
     FileReports reports;
     NoReports presenter;
@@ -210,6 +212,106 @@ TEST(IndexAutoOpen, SettingsChooseBrowserEditorOrNothing)
     autoOpenIndex("/p/Index.htm", readAutoOpenSettings(profile), shell);
 
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"document /p/Index.htm", "vim /p/Index.htm"}));
+}
+
+// --- Make Index never takes a page, the project file or someone else's file ---
+
+class MakeIndexSafety : public MakeIndexRun {
+protected:
+    // A real page of the project, directly in the project directory.
+    std::string listPage(const std::string& name)
+    {
+        const std::string text = "<html><body><h1>" + name + "</h1></body></html>";
+        std::ofstream(dir / name, std::ios::binary) << text;
+        root.findOrCreateFile((dir / name).string());
+        return text;
+    }
+    void writeFile(const std::string& name, const std::string& text)
+    {
+        std::ofstream(dir / name, std::ios::binary) << text;
+    }
+};
+
+TEST_F(MakeIndexSafety, CompanionPagesNamedLikeListedPagesAreNeitherRemovedNorWritten)
+{
+    style.htmlIndex = 1;
+    style.javaHelp = 1;
+    names.htmlIndex = "guide.htm";
+    const std::string letterPage = listPage("guide-A.htm");
+    const std::string navigation = listPage("guide-nav.htm");
+    EXPECT_FALSE(run(false));
+    EXPECT_EQ(readBytes(dir / "guide-A.htm"), letterPage);
+    EXPECT_EQ(readBytes(dir / "guide-nav.htm"), navigation);
+    EXPECT_FALSE(fs::exists(dir / "guide.htm"));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(messages.shown[1].find("The HTML index would overwrite guide-A.htm, a page of the project."),
+              std::string::npos)
+        << messages.shown[1];
+    // The other outputs are still written.
+    EXPECT_TRUE(fs::exists(dir / "Manual.xml"));
+}
+
+TEST_F(MakeIndexSafety, OutputsNamedLikeAListedPageOrTheProjectFileLeaveThemAlone)
+{
+    style.htmlIndex = 1;
+    style.htmlHelp = 1;
+    names.htmlIndex = "in.htm";
+    names.htmlHelp = "manual.IPJ";
+    const std::string page = listPage("in.htm");
+    writeFile("Manual.ipj", "HTML Torvane, Version 4.0\r\n");
+    EXPECT_FALSE(run(false));
+    EXPECT_EQ(readBytes(dir / "in.htm"), page);
+    EXPECT_EQ(readBytes(dir / "Manual.ipj"), "HTML Torvane, Version 4.0\r\n");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(messages.shown[1].find("The HTML Help index would overwrite manual.IPJ, the project file."),
+              std::string::npos)
+        << messages.shown[1];
+}
+
+TEST_F(MakeIndexSafety, FilesOfOtherOriginAreNeitherRemovedNorOverwritten)
+{
+    style.htmlIndex = 1;
+    style.separateFiles = 1;
+    style.javaHelp = 1;
+    // Pages with the names of companion files that this run does not write
+    // (no entry under B or Q): the earlier run's index page goes, the user's page stays.
+    writeFile("Manual-B.htm", "<html><body>my notes</body></html>");
+    writeFile("Manual-Q.htm", "<HTML>\r\n<HEAD>\r\n  <META NAME=\"GENERATOR\" CONTENT=\"HTML Torvane (tm)\">\r\n");
+    // And files in the way of pages and help files that this run does write.
+    writeFile("Manual-I.htm", "<html><body>installation notes</body></html>");
+    writeFile("Manual.jhm", "<?xml version=\"1.0\"?><map>my own map</map>");
+    EXPECT_FALSE(run(false));
+    EXPECT_EQ(readBytes(dir / "Manual-B.htm"), "<html><body>my notes</body></html>");
+    EXPECT_FALSE(fs::exists(dir / "Manual-Q.htm"));
+    EXPECT_EQ(readBytes(dir / "Manual-I.htm"), "<html><body>installation notes</body></html>");
+    EXPECT_EQ(readBytes(dir / "Manual.jhm"), "<?xml version=\"1.0\"?><map>my own map</map>");
+    EXPECT_FALSE(fs::exists(dir / "Manual.xml"));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{
+                  "Error creating new index:\n  " + (dir / "Manual-I.htm").string() + std::string(kNotOwnOutputReason),
+                  "Error creating new JavaHelp index:\n  " + (dir / "Manual.jhm").string() +
+                      std::string(kNotOwnOutputReason)}));
+    // A second run over its own outputs replaces them without a word.
+    fs::remove(dir / "Manual-I.htm");
+    fs::remove(dir / "Manual.jhm");
+    messages.shown.clear();
+    EXPECT_TRUE(run(false));
+    EXPECT_TRUE(run(false));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MakeIndexSafety, TheEarlierIndexStaysUntilItsReplacementIsWritten)
+{
+    style.htmlIndex = 1;
+    ASSERT_TRUE(run(false));
+    const std::string earlier = readBytes(dir / "Manual.htm");
+    // A replacement that cannot be written must not cost the earlier index.
+    fs::permissions(dir / "Manual.htm", fs::perms::owner_read | fs::perms::group_read);
+    root.findOrCreateUrl("https://example.com/new").addEntry(entry("New", "new", "New", "New"));
+    EXPECT_FALSE(run(false));
+    EXPECT_EQ(readBytes(dir / "Manual.htm"), earlier);
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{"Error creating new index:\n  " +
+                                                        (dir / "Manual.htm").string()}));
 }
 
 } // namespace

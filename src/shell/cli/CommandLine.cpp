@@ -1,6 +1,7 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/UnattendedRun.h"
 #include "platform/AppOptions.h"
+#include "shell/cli/Subcommand.h"
 #include <ostream>
 
 namespace torvane {
@@ -15,32 +16,53 @@ bool isMakeIndexSwitchForm(const std::string& argument)
            hasMakeIndexSwitch("project " + argument);
 }
 
-const char kUsage[] =
+const char kUsageStart[] =
     "Usage: torvane [PROJECT.ipj]            open the project in the desktop program\n"
     "       torvane PROJECT.ipj /makeindex   make the project's index files and exit\n"
-    "       torvane --help | --version\n"
+    "       torvane --help | --version\n";
+const char kUsageEnd[] =
     "\n"
     "The unattended run writes every index the project's style settings switch on\n"
     "(HTML index, HTML Help index, JavaHelp index and map) into the project's folder.\n"
     "Exit status: 0 all written, 1 the project could not be opened or an output failed,\n"
-    "2 a command line that cannot be run.\n";
+    "2 a command line that cannot be run.\n"
+    "The subcommands work without a display; 'torvane NAME --help' tells more of each.\n";
+
+CommandLine actionOnly(CommandLine::Action action, std::string problem = {})
+{
+    CommandLine command;
+    command.action = action;
+    command.problem = std::move(problem);
+    return command;
+}
+
+void printUsage(std::ostream& stream)
+{
+    stream << kUsageStart << subcommandSummary() << kUsageEnd;
+}
 
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine command;
+    if (!arguments.empty() && findSubcommand(arguments.front())) {
+        command.action = CommandLine::Action::Subcommand;
+        command.subcommand = arguments.front();
+        command.arguments.assign(arguments.begin() + 1, arguments.end());
+        return command;
+    }
     bool makeIndex = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") return {CommandLine::Action::Help, {}, {}};
-        if (argument == "--version") return {CommandLine::Action::Version, {}, {}};
+        if (argument == "--help" || argument == "-h") return actionOnly(CommandLine::Action::Help);
+        if (argument == "--version") return actionOnly(CommandLine::Action::Version);
         // The first argument stands where the project file belongs: a switch
         // there is passed over, as on the desktop's own command line.
         if (isMakeIndexSwitchForm(argument))
             makeIndex = makeIndex || i > 0;
         else if (argument.size() > 1 && argument.front() == '-')
-            return {CommandLine::Action::Invalid, {}, "unknown option " + argument};
+            return actionOnly(CommandLine::Action::Invalid, "unknown option " + argument);
         else if (command.projectPath.empty())
             command.projectPath = argument;
     }
@@ -49,11 +71,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     return command;
 }
 
-int runCommandLine(const CommandLine& command, const std::string& version, std::ostream& out, std::ostream& err)
+int runCommandLine(const CommandLine& command, const std::string& version, std::ostream& out, std::ostream& err,
+                   bool errIsTerminal)
 {
     switch (command.action) {
     case CommandLine::Action::Help:
-        out << kUsage;
+        printUsage(out);
         return 0;
     case CommandLine::Action::Version:
         out << "HTML Torvane " << version << "\n";
@@ -61,8 +84,11 @@ int runCommandLine(const CommandLine& command, const std::string& version, std::
     case CommandLine::Action::MakeIndex:
         return runUnattendedMakeIndex(command.projectPath, err);
     case CommandLine::Action::Invalid:
-        err << "torvane: " << command.problem << "\n" << kUsage;
+        err << "torvane: " << command.problem << "\n";
+        printUsage(err);
         return 2;
+    case CommandLine::Action::Subcommand:
+        return runSubcommand(*findSubcommand(command.subcommand), command.arguments, out, err, errIsTerminal);
     case CommandLine::Action::Desktop:
         break;
     }

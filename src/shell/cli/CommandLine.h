@@ -13,22 +13,28 @@ struct CommandLine {
         Help,
         Version,
         Invalid,    // `problem` says why
+        Subcommand, // "torvane NAME ...": `subcommand` with `arguments`, on the core alone
     };
     Action action = Action::Desktop;
     std::string projectPath;
     std::string problem;
+    std::string subcommand;
+    std::vector<std::string> arguments;
 };
 
-// Reads the arguments after the program name. The switch "/makeindex" (any
-// letter case, trailing blanks ignored) asks for the unattended run; the
-// first other argument names the project file.
+// Reads the arguments after the program name. A first argument that names
+// a subcommand ("check", "export", ...) runs it with the rest. Otherwise the
+// switch "/makeindex" (any letter case, trailing blanks ignored) asks for
+// the unattended run; the first other argument names the project file.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // Runs every action except Desktop. Messages go to `err` with the texts the
 // dialogs would show. Exit status: 0 when every enabled output was written,
 // 1 when the project cannot be opened or an output failed, 2 for a command
 // line that cannot be run.
-int runCommandLine(const CommandLine& command, const std::string& version, std::ostream& out, std::ostream& err);
+// `errIsTerminal` lets subcommands show their progress on `err`.
+int runCommandLine(const CommandLine& command, const std::string& version, std::ostream& out, std::ostream& err,
+                   bool errIsTerminal = false);
 
 // Where a desktop program is not built in.
 int reportNoDesktop(std::ostream& err);

@@ -9,7 +9,7 @@ bool makeProjectIndex(CProjectDoc& document, AppServices& services, bool mayOpen
     const OutputNames& names = document.outputNames();
     MakeIndexInput input{document.root(), document.styles(),
                          {names.index, names.htmlHelp, names.javaHelp, names.javaMap},
-                         document.projectDirectory()};
+                         document.projectDirectory(), document.projectFileName()};
     return makeIndex(input, services, mayOpenResult);
 }
 

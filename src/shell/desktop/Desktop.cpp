@@ -8,9 +8,9 @@
 #include "shell/desktop/DesktopHooks.h"
 #include "shell/desktop/FreedMemory.h"
 #include "ui/common/Icons.h"
-#include "ui/common/ProgressDialog.h"
+#include "ui/common/QtProgress.h"
 #include "ui/common/QtMessageSink.h"
-#include "ui/common/ReportDialog.h"
+#include "ui/common/QtReportPresenter.h"
 #include "ui/frame/TutorialPromptDialog.h"
 #include "ui/help/GuideHelp.h"
 #include <QApplication>

@@ -3,8 +3,10 @@
 #include "platform/AppServices.h"
 #include "shell/cli/ProjectIndex.h"
 #include "ui/addfiles/AddDialogHooks.h"
+#include "ui/check/CheckIndexHook.h"
 #include "ui/crossrefs/CrossReferenceHooks.h"
 #include "ui/entries/EntryDialogHooks.h"
+#include "ui/filenames/FilenamesHook.h"
 #include "ui/frame/FileDialogHooks.h"
 #include "ui/stylesheet/StyleSheetHooks.h"
 #include "ui/commands/CommandIds.h"
@@ -23,6 +25,7 @@ CProjectWnd::Hooks projectCommandHooks(AppServices& services)
     installEntryDialogHooks(hooks, services);
     installCrossReferenceHooks(hooks, services);
     installFilenamesHook(hooks, services);
+    installCheckIndexHook(hooks);
     installProjectStyleSheetHook(hooks, services);
     return hooks;
 }

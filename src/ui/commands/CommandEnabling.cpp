@@ -65,6 +65,7 @@ bool isCommandEnabled(int id, const CommandState& s)
     case CmdViewSourceFile:
         return s.selectedFileCount == 1;
     case CmdFileSave:
+    case CmdCheckIndex:
     case CmdProjectStyleSettings:
     case CmdSaveStylesAsDefault:
     case CmdApplyDefaultStyles:

@@ -33,6 +33,7 @@ enum CommandId : int {
     CmdCreateCrossReference = 32815,
     CmdEditCrossReference = 32816,
     CmdAcceptDefaultEntries = 32817,
+    CmdCheckIndex = 32830,
     CmdFileNew = 57600,
     CmdFileOpen = 57601,
     CmdFileSave = 57603,

@@ -5,7 +5,7 @@
 
 namespace torvane {
 
-// Pictures drawn at run time for this program.
+// The program's pictures, kept as SVG files in its resources (Icons.qrc).
 
 // Toolbar button picture of a command (16 by 15); a null icon for commands
 // without a button.

@@ -1,18 +1,11 @@
 #pragma once
-#include "platform/Progress.h"
 #include <QDialog>
-#include <QPointer>
-#include <string_view>
-#include <vector>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
 namespace torvane {
-
-// Only loading and adding files can be cancelled; a save always runs to its end.
-bool progressOffersCancel(std::string_view title);
 
 // A modeless progress window: the current file above a bar, and a Cancel
 // button when the operation may be stopped between files.
@@ -36,30 +29,6 @@ private:
     QProgressBar* bar_;
     QPushButton* cancel_;
     bool cancelled_ = false;
-};
-
-// The desktop's Progress: lets pending window events through at every step so
-// that Cancel can be pressed and windows repaint. Because of that, another
-// operation may begin while one runs (Save pressed during a load): it gets a
-// window of its own, and the outer window takes over again when it ends.
-class QtProgress final : public Progress {
-public:
-    explicit QtProgress(QWidget* parent = nullptr) : parent_(parent) {}
-    ~QtProgress() override;
-    void setParent(QWidget* parent) { parent_ = parent; }
-
-    void begin(std::string_view title, int total) override;
-    bool step(int done, std::string_view text) override;
-    void end() override;
-
-    // The window of the innermost running operation.
-    ProgressDialog* dialog() const;
-
-private:
-    QWidget* parent_;
-    // One entry per begin not yet ended; an entry turns null when its
-    // window's parent was destroyed under it.
-    std::vector<QPointer<ProgressDialog>> dialogs_;
 };
 
 } // namespace torvane

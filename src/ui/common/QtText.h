@@ -1,25 +1,9 @@
 #pragma once
+#include "platform/TextUtil.h"
 #include <QString>
 #include <string_view>
 
 namespace torvane {
-
-// Whether `text` is well-formed UTF-8.
-inline bool isUtf8(std::string_view text)
-{
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || at + length > text.size())
-            return false;
-        for (std::size_t next = 1; next < length; ++next)
-            if ((static_cast<unsigned char>(text[at + next]) & 0xC0) != 0x80)
-                return false;
-        at += length;
-    }
-    return true;
-}
 
 // The program's byte strings shown in widgets. UTF-8 passes through; bytes
 // that are not UTF-8 (a page written in a single-byte code page) are shown

@@ -1,5 +1,4 @@
 #pragma once
-#include "platform/FileReports.h"
 #include <QDialog>
 
 class QLabel;
@@ -23,17 +22,6 @@ protected:
 private:
     QLabel* heading_;
     QPlainTextEdit* body_;
-};
-
-// Shows each report modally over the given window.
-class QtReportPresenter final : public ReportPresenter {
-public:
-    explicit QtReportPresenter(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
-    void showReport(const std::string& title, const std::string& heading, const std::string& body) override;
-
-private:
-    QWidget* parent_;
 };
 
 } // namespace torvane

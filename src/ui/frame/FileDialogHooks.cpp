@@ -1,17 +1,11 @@
 #include "ui/frame/FileDialogHooks.h"
+#include "ui/frame/CMainFrame.h"
 #include "platform/AppServices.h"
 #include "ui/frame/AboutDialog.h"
-#include "ui/commands/CommandIds.h"
-#include "ui/filenames/FilenamesDialogCommand.h"
 #include "ui/frame/NewProject.h"
 #include <QCoreApplication>
 
 namespace torvane {
-
-void installFilenamesHook(CProjectWnd::Hooks& hooks, AppServices& services)
-{
-    hooks.commands[CmdFilenames] = [&services](CProjectWnd& window) { runSetFilenames(window, services); };
-}
 
 void installFileDialogFrameHooks(FrameHooks& hooks, AppServices& services)
 {

@@ -106,24 +106,43 @@ bool CProjectList::collectShown()
     root.walkSelected(shown);
     std::vector<IndexEntry*>& entries = shown.entries;
     std::vector<CrossReference*>& references = shown.references;
+    // The old lists' addresses are compared, never followed: their records
+    // may be gone.
     bool same = entries == shownEntries_ && references == shownCrossReferences_;
-    // A record freed and another made at the same address must not keep the
-    // old row's texts: compare what the rows show as well.
-    if (same) {
-        for (const ListRow& row : rows_) {
-            const EntryRecord& record = *row.record;
-            if (row.kind != static_cast<int>(record.kind()) || row.sortKey != record.sortKey() ||
-                row.linkUrl != record.linkUrl()) {
-                same = false;
-                break;
-            }
-        }
-    }
-    if (same)
-        return false;
     shownEntries_ = std::move(entries);
     shownCrossReferences_ = std::move(references);
+    if (same && recordsDropped_)
+        same = relinkRows();
+    recordsDropped_ = false;
+    return !same;
+}
+
+bool CProjectList::relinkRows()
+{
+    // A record freed and another made at the same address must not keep the
+    // old row's texts: compare what the rows show as well.
+    const std::size_t entryCount = shownEntries_.size();
+    for (ListRow& row : rows_) {
+        EntryRecord* record = row.shownIndex < entryCount
+                                  ? static_cast<EntryRecord*>(shownEntries_[row.shownIndex])
+                                  : static_cast<EntryRecord*>(shownCrossReferences_[row.shownIndex - entryCount]);
+        if (row.kind != static_cast<int>(record->kind()) || row.sortKey != record->sortKey() ||
+            row.linkUrl != record->linkUrl())
+            return false;
+        row.record = record;
+    }
     return true;
+}
+
+void CProjectList::dropRecords()
+{
+    for (ListRow& row : rows_) {
+        if (!row.record)
+            continue;
+        row.shownSelected = row.record->isListSelected();
+        row.record = nullptr;
+    }
+    recordsDropped_ = true;
 }
 
 void CProjectList::rebuildRows()
@@ -134,6 +153,8 @@ void CProjectList::rebuildRows()
         rows_.push_back(makeListRow(*entry, true));
     for (CrossReference* reference : shownCrossReferences_)
         rows_.push_back(makeListRow(*reference, false));
+    for (std::size_t index = 0; index < rows_.size(); ++index)
+        rows_[index].shownIndex = index;
     sortRows(rows_, sortColumn_, sortAscending_);
     setCurrentRow(rows_.empty() ? -1 : 0);
     rowsToInsert_ = true;
@@ -186,7 +207,7 @@ void CProjectList::sortBy(int column)
 void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const int r = index.row();
-    if (r < 0 || r >= static_cast<int>(rows_.size()) || window_.hasPendingRefresh())
+    if (r < 0 || r >= static_cast<int>(rows_.size()))
         return;
     const ListRow& row = rows_[static_cast<size_t>(r)];
     const QRect rect = option.rect;
@@ -202,7 +223,7 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
 
     const QRect area(x1, rect.top(), x2 + w2 - x1, rect.height());
     QColor textColor = Qt::black;
-    if (row.record->isListSelected()) {
+    if (row.record ? row.record->isListSelected() : row.shownSelected) {
         const bool active = window_.activeView() == this;
         const QColor fill = active ? activeSelectionColor() : inactiveSelectionColor();
         painter->fillRect(area, fill);
@@ -237,12 +258,14 @@ int CProjectList::rowAt(const QPoint& pos) const
 
 void CProjectList::selectRow(int row, Qt::KeyboardModifiers modifiers)
 {
+    // Until the rows have their records again a click selects nothing.
+    if (recordsDropped_)
+        return;
     applyListSelection(rows_, row, modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier));
 }
 
 void CProjectList::mousePressEvent(QMouseEvent* event)
 {
-    window_.flushRefresh();
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
         QTreeView::mousePressEvent(event);
         return;
@@ -260,7 +283,6 @@ void CProjectList::mousePressEvent(QMouseEvent* event)
 
 void CProjectList::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    window_.flushRefresh();
     const int row = rowAt(event->position().toPoint());
     if (row < 0 || event->button() != Qt::LeftButton)
         return;
@@ -281,7 +303,6 @@ bool CProjectList::event(QEvent* event)
 
 void CProjectList::keyPressEvent(QKeyEvent* event)
 {
-    window_.flushRefresh();
     const int count = static_cast<int>(rows_.size());
     const int current = currentRow();
     switch (event->key()) {
@@ -359,7 +380,7 @@ std::vector<EntryRecord*> CProjectList::selectedRecords() const
 {
     std::vector<EntryRecord*> records;
     for (const ListRow& row : rows_) {
-        if (row.record->isListSelected())
+        if (row.record && row.record->isListSelected())
             records.push_back(row.record);
     }
     return records;

@@ -21,6 +21,9 @@ public:
     explicit CProjectList(CProjectWnd& window);
 
     void updateView(int hint);
+    // The document is about to free or replace records: the rows let go of
+    // theirs at once and find them again when the view is next updated.
+    void dropRecords();
     // The window refreshes both views; the document only names this view as origin.
     void documentChanged(CProjectDoc&, int, DocumentView*) override {}
 
@@ -55,6 +58,9 @@ protected:
 
 private:
     bool collectShown();
+    // After dropRecords: gives each row its record back from the shown
+    // lists. False when any row's record now shows something else.
+    bool relinkRows();
     void rebuildRows();
     void insertRows(int hint);
     void setCurrentRow(int row);
@@ -70,6 +76,7 @@ private:
     std::vector<ListRow> rows_;
     ListRowsModel* model_;
     bool rowsToInsert_ = false;
+    bool recordsDropped_ = false;
     bool columnsSized_ = false;
 };
 

@@ -91,6 +91,26 @@ void CProjectTree::adoptModelessDialog(int commandId, QWidget* dialog)
     dialog->show();
 }
 
+void CProjectTree::dropReleasedItems()
+{
+    ProjectRootNode& root = window_.document().root();
+    if (shownRoot_ == &root && root.releasedTreeItems().empty())
+        return;
+    updating_ = true;
+    setUpdatesEnabled(false);
+    if (shownRoot_ != &root) {
+        // A new tree: every item stood for a node of the one that went.
+        clear();
+        shownRoot_ = nullptr;
+    } else {
+        for (TreeItem item : root.releasedTreeItems())
+            deleteItem(item);
+        root.clearReleasedTreeItems();
+    }
+    setUpdatesEnabled(true);
+    updating_ = false;
+}
+
 void CProjectTree::updateView(int)
 {
     ProjectRootNode& root = window_.document().root();
@@ -152,7 +172,6 @@ CProjectTree::HitPart CProjectTree::hitTest(const QPoint& pos, QTreeWidgetItem**
 
 void CProjectTree::mousePressEvent(QMouseEvent* event)
 {
-    window_.flushRefresh();
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
         QTreeWidget::mousePressEvent(event);
         return;
@@ -192,7 +211,6 @@ void CProjectTree::mousePressEvent(QMouseEvent* event)
 
 void CProjectTree::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    window_.flushRefresh();
     QTreeWidgetItem* item = nullptr;
     if (hitTest(event->position().toPoint(), &item) == HitPart::Label && item->childCount() > 0 &&
         event->button() == Qt::LeftButton)
@@ -219,7 +237,6 @@ bool CProjectTree::event(QEvent* event)
 
 void CProjectTree::keyPressEvent(QKeyEvent* event)
 {
-    window_.flushRefresh();
     ProjectRootNode& root = window_.document().root();
     ProjectNode* current = root.currentNode();
     QTreeWidgetItem* currentItem = itemOf(current->treeItem());

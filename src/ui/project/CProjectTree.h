@@ -19,6 +19,9 @@ public:
 
     // Brings the items in line with the model after a change described by `hint`.
     void updateView(int hint);
+    // Deletes at once the items of nodes that left the tree (all of them
+    // when the document has a new tree), so that no item names a freed node.
+    void dropReleasedItems();
     // The window refreshes both views; the document only names this view as origin.
     void documentChanged(CProjectDoc&, int, DocumentView*) override {}
 

@@ -57,8 +57,14 @@ CProjectWnd::~CProjectWnd()
     delete splitter_;
 }
 
+void CProjectWnd::documentChanging(CProjectDoc&)
+{
+    list_->dropRecords();
+}
+
 void CProjectWnd::documentChanged(CProjectDoc&, int hint, DocumentView* origin)
 {
+    tree_->dropReleasedItems();
     QWidget* view = activeView_;
     if (origin == tree_)
         view = tree_;
@@ -208,6 +214,7 @@ bool CProjectWnd::canRun(int id) const
     case CmdProjectStyleSettings:
     case CmdFilenames:
     case CmdMakeIndex:
+    case CmdCheckIndex:
         return hooks_.commands.count(id) > 0 || hooks_.modelessDialogs.count(id) > 0;
     default:
         return true;
@@ -223,7 +230,6 @@ bool CProjectWnd::isEnabled(int id) const
 
 void CProjectWnd::runCommand(int id)
 {
-    flushRefresh();
     if (auto hook = hooks_.commands.find(id); hook != hooks_.commands.end()) {
         hook->second(*this);
         return;
@@ -354,13 +360,11 @@ QMenu* CProjectWnd::buildPopup(const std::vector<MenuItemDef>& items)
 
 void CProjectWnd::showTreePopup(const QPoint& globalPos)
 {
-    flushRefresh();
     buildPopup(treePopupDef())->popup(globalPos);
 }
 
 void CProjectWnd::showListPopup(const QPoint& globalPos)
 {
-    flushRefresh();
     buildPopup(listPopupDef())->popup(globalPos);
 }
 

@@ -20,7 +20,8 @@ struct MenuItemDef;
 
 // The window of one open project: the tree on the left, the list on the
 // right, the refresh protocol that both views end their operations with,
-// and the project's commands.
+// and the project's commands. When the document changes, the views let go
+// of what they point at in it at once; only their rebuild is posted.
 class CProjectWnd : public QWidget, public ProjectCommands, public DocumentView {
     Q_OBJECT
 public:
@@ -48,10 +49,11 @@ public:
 
     // Posts a refresh of both views; `origin` gets the focus afterwards.
     void requestRefresh(int hint, QWidget* origin);
+    void documentChanging(CProjectDoc& document) override;
     // Every change of the document, and every view operation, ends here.
     void documentChanged(CProjectDoc& document, int hint, DocumentView* origin) override;
-    // Carries out the refreshes posted so far. Input and commands do so
-    // first: until then the views may point at records already freed.
+    // Carries out the refreshes posted so far, for callers that do not wait
+    // for the event loop.
     void flushRefresh();
     bool hasPendingRefresh() const { return !pending_.empty(); }
     // A view got the focus by other means than a refresh.

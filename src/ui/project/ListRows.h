@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,13 @@ struct ListRow {
     std::string linkUrl;
     std::string linkUrlLower;
     bool isEntry = true;
+    // Null from the moment the document warns that records may go until the
+    // rows are matched with the records again.
     EntryRecord* record = nullptr;
+    // The record's list-selection mark when it was let go, shown meanwhile.
+    bool shownSelected = false;
+    // Where the record stood among the shown entries, then cross-references.
+    std::size_t shownIndex = 0;
 };
 
 // Sort columns: the picture, "Index Entry", "Target URL".

@@ -1,7 +1,8 @@
 #include "support/UiTestSupport.h"
-#include "ui/common/ProgressDialog.h"
+#include "ui/common/QtProgress.h"
 #include "ui/common/QtMessageSink.h"
 #include "ui/common/ReportDialog.h"
+#include "ui/common/QtReportPresenter.h"
 #include <QApplication>
 #include <QMessageBox>
 #include <QPlainTextEdit>

@@ -1,5 +1,5 @@
 #include "support/UiTestSupport.h"
-#include "ui/frame/FileDialogHooks.h"
+#include "ui/filenames/FilenamesHook.h"
 #include "document/ProjectFileWriter.h"
 #include "ui/commands/CommandIds.h"
 #include "ui/filenames/FilenamesDialog.h"

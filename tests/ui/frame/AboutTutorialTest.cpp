@@ -2,6 +2,7 @@
 #include "platform/AppOptions.h"
 #include "ui/frame/FileDialogHooks.h"
 #include "ui/frame/AboutDialog.h"
+#include "ui/frame/VersionDetailsDialog.h"
 #include "ui/frame/TutorialPromptDialog.h"
 #include "ui/help/GuideHelp.h"
 #include <QCheckBox>

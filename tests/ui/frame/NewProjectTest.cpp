@@ -1,5 +1,6 @@
 #include "support/UiTestSupport.h"
 #include "shell/desktop/DesktopHooks.h"
+#include "ui/filenames/FilenamesHook.h"
 #include "ui/frame/FileDialogHooks.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/commands/CommandIds.h"

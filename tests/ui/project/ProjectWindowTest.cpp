@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
+#include <QTreeWidgetItemIterator>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace torvane {
@@ -533,7 +535,7 @@ TEST_F(ProjectWindow, ADeleteThatLeavesNoRowAtTheOldTopStartsTheListAtTheTop)
     EXPECT_EQ(bar->value(), 0);
 }
 
-TEST_F(ProjectWindow, InputBeforeThePostedRefreshSeesTheNewModel)
+TEST_F(ProjectWindow, ViewsLetGoOfFreedRecordsAndNodesBeforeThePostedRefresh)
 {
     run(CmdCollapseAll);
     click(root());
@@ -543,20 +545,38 @@ TEST_F(ProjectWindow, InputBeforeThePostedRefreshSeesTheNewModel)
     // posted refresh.
     window->document().deleteRecords(list().selectedRecords(), window->listView());
     ASSERT_TRUE(window->hasPendingRefresh());
+    for (const ListRow& row : list().rows())
+        EXPECT_EQ(row.record, nullptr);
+    EXPECT_TRUE(list().selectedRecords().empty());
     list().grab();
-    const QRect first = list().visualRect(list().model()->index(0, 1));
-    QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
+    clickRow(0, Qt::NoModifier);
     window->flushRefresh();
     ASSERT_FALSE(list().rows().empty());
     for (const ListRow& row : list().rows())
         EXPECT_TRUE(row.record->isDefault());
+    EXPECT_FALSE(list().rows().front().record->isListSelected()) << "a click on a let-go row selects nothing";
+    clickRow(0, Qt::NoModifier);
     EXPECT_TRUE(list().rows().front().record->isListSelected());
 
+    // Undo puts other pages in place of the shown ones: before its refresh
+    // every item left in the tree still names a node of the tree.
+    run(CmdExpandAll);
     window->runCommand(CmdUndo);
     ASSERT_TRUE(window->hasPendingRefresh());
+    std::vector<ProjectNode*> nodes;
+    root().collect(nodes, NodeKindMask::AllNodes);
+    nodes.push_back(&root());
+    const std::set<const ProjectNode*> live(nodes.begin(), nodes.end());
+    int items = 0;
+    for (QTreeWidgetItemIterator it(&tree()); *it; ++it, ++items) {
+        const ProjectNode* node = NodeTreeWidget::nodeOf(*it);
+        ASSERT_TRUE(live.count(node)) << (*it)->text(0).toStdString();
+        EXPECT_EQ(NodeTreeWidget::itemOf(node->treeItem()), *it);
+    }
+    EXPECT_GT(items, 1);
     tree().grab();
-    list().grab();
     key(tree(), Qt::Key_Down);
+    window->flushRefresh();
     EXPECT_FALSE(window->hasPendingRefresh());
 }
 

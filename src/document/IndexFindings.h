@@ -1,0 +1,71 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+enum class FindingSeverity { Error, Warning };
+
+// One problem of a project's index, named where a writer would look: the
+// page (path below the project folder, "/" separators) and its target ("#"
+// for the page itself, or the anchor); a URL is the target of a finding
+// without a page. `entry` is the entry text (or heading) involved.
+struct IndexFinding {
+    std::string kind;
+    FindingSeverity severity = FindingSeverity::Error;
+    std::string page;
+    std::string target;
+    std::string entry;
+    std::string message;
+    // The sort text of the locator a cross-reference finding is filed under.
+    std::string locator;
+
+    bool operator==(const IndexFinding&) const = default;
+};
+
+// The kinds of finding. Their identifiers are stable: scripts match them.
+struct FindingKind {
+    const char* id;
+    FindingSeverity severity;
+    const char* meaning;
+};
+const std::vector<FindingKind>& findingKinds();
+FindingSeverity severityOf(std::string_view kind);
+const char* severityName(FindingSeverity severity);
+
+namespace finding {
+inline constexpr const char* kDeadCrossReference = "xref-no-entry";
+inline constexpr const char* kMissingPage = "page-missing";
+inline constexpr const char* kUnreadablePage = "page-unreadable";
+inline constexpr const char* kOrphanedEntries = "orphaned-entries";
+inline constexpr const char* kDamagedBlock = "damaged-block";
+inline constexpr const char* kCaseClash = "case-clash";
+inline constexpr const char* kBadUrl = "bad-url";
+inline constexpr const char* kBadIndexTarget = "bad-index-target";
+inline constexpr const char* kLikelyDuplicate = "likely-duplicate";
+inline constexpr const char* kEmptySortKey = "empty-sort-key";
+inline constexpr const char* kPageWithoutEntries = "page-without-entries";
+inline constexpr const char* kOutputHitsPage = "output-hits-page";
+} // namespace finding
+
+// What a check of the whole project found, with the share of its readable
+// pages that carry an entry of their own or on one of their anchors.
+struct IndexCheckReport {
+    std::vector<IndexFinding> findings;
+    std::size_t pagesChecked = 0;
+    std::size_t pagesWithEntries = 0;
+
+    bool hasErrors(bool strict) const;
+};
+
+// "N of M pages have entries (P%)".
+std::string coverageText(const IndexCheckReport& report);
+// "E errors, W warnings", counting warnings as errors when `strict`.
+std::string countsText(const IndexCheckReport& report, bool strict);
+
+// The place of a finding as one line shows it: "page#anchor", the URL, or
+// `projectName` for findings of the project as a whole.
+std::string findingPlace(const IndexFinding& finding, std::string_view projectName);
+
+} // namespace torvane

@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+class EntryHolder;
+class ExternalUrl;
+class ProjectNode;
+class ProjectRootNode;
+class SourceFile;
+
+// Finding the pages, anchors and URLs of a project by the names a user
+// writes: a page by its path below the project folder (either separator),
+// an anchor as "page#name", a URL as listed.
+
+// Every listed page and URL, in tree order.
+std::vector<SourceFile*> listedPages(ProjectRootNode& root);
+std::vector<ExternalUrl*> listedUrls(ProjectRootNode& root);
+
+// The listed page; a path that differs from the listed one only in letter
+// case finds it too when no page matches exactly.
+SourceFile* findPage(ProjectRootNode& root, std::string_view relativePath);
+// The listed URL, matched exactly.
+ExternalUrl* findUrl(ProjectRootNode& root, std::string_view url);
+// A listed URL, a page ("#" is the page itself) or an anchor of a page;
+// null when the project lists no such place.
+EntryHolder* findTarget(ProjectRootNode& root, std::string_view text);
+
+// Selects exactly `nodes` in the tree (a page without its anchors), so that
+// the document's selection-based actions work on them.
+void selectOnly(ProjectRootNode& root, const std::vector<ProjectNode*>& nodes);
+
+} // namespace torvane

@@ -1,0 +1,79 @@
+#include "generate/OutputCollisions.h"
+
+#include "generate/HtmlIndexPlan.h"
+#include "model/LocalFilesNode.h"
+#include "model/ProjectRootNode.h"
+#include "model/SourceFile.h"
+#include "platform/TextUtil.h"
+
+#include <set>
+
+namespace torvane {
+
+namespace {
+
+std::string_view bareName(std::string_view name)
+{
+    const std::size_t slash = name.find_last_of("/\\");
+    return slash == std::string_view::npos ? name : name.substr(slash + 1);
+}
+
+struct NoCaseLess {
+    bool operator()(const std::string& a, const std::string& b) const { return compareNoCase(a, b) < 0; }
+};
+
+// The files the HTML index named `indexName` may consist of.
+std::vector<std::string> htmlIndexFiles(std::string_view indexName)
+{
+    const std::string_view name = bareName(indexName);
+    const std::size_t dot = name.find_last_of('.');
+    const std::string_view extension = dot == std::string_view::npos ? std::string_view() : name.substr(dot);
+    return htmlIndexFileNames(std::string(name.substr(0, dot)), std::string(extension));
+}
+
+std::string_view outputTitle(IndexOutput output)
+{
+    switch (output) {
+    case IndexOutput::HtmlIndex: return "The HTML index";
+    case IndexOutput::HtmlHelp: return "The HTML Help index";
+    case IndexOutput::JavaHelp: return "The JavaHelp index";
+    case IndexOutput::JavaMap: return "The JavaHelp map";
+    case IndexOutput::ProjectFile: return "The project file";
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<FileNameCollision> fileNameCollisions(const IndexOutputNames& outputs, std::string_view projectFileName,
+                                                  const ProjectRootNode& root)
+{
+    // Only pages directly in the project directory share the outputs' folder
+    // (a page from outside it is kept there under its bare name as well).
+    std::set<std::string, NoCaseLess> pages;
+    for (const SourceFile* file : root.localFiles().files())
+        pages.insert(file->label());
+    const std::string project(bareName(projectFileName));
+
+    std::vector<FileNameCollision> found;
+    auto check = [&](IndexOutput output, const std::string& fileName) {
+        if (pages.count(fileName))
+            found.push_back({output, fileName,
+                             std::string(outputTitle(output)) + " would overwrite " + fileName +
+                                 ", a page of the project."});
+        else if (output != IndexOutput::ProjectFile && !project.empty() && equalsNoCase(fileName, project))
+            found.push_back({output, fileName,
+                             std::string(outputTitle(output)) + " would overwrite " + fileName +
+                                 ", the project file."});
+    };
+    if (!project.empty())
+        check(IndexOutput::ProjectFile, project);
+    for (const std::string& name : htmlIndexFiles(outputs.htmlIndex))
+        check(IndexOutput::HtmlIndex, name);
+    check(IndexOutput::HtmlHelp, std::string(bareName(outputs.htmlHelp)));
+    check(IndexOutput::JavaHelp, std::string(bareName(outputs.javaHelp)));
+    check(IndexOutput::JavaMap, std::string(bareName(outputs.javaMap)));
+    return found;
+}
+
+} // namespace torvane

@@ -1,0 +1,49 @@
+#pragma once
+#include "platform/FileAccess.h"
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+// A file written in pieces through a temporary file in its folder, put in
+// place by one atomic rename, so that a reader (or a crash) meets either the
+// old file or the whole new one. Keeps an existing file's permissions and
+// refuses a read-only one (and a pipe or device), as writeFileAtomically
+// does. Destroyed before it is committed, it removes its temporary file and
+// leaves the old file alone.
+class AtomicFileStream {
+public:
+    AtomicFileStream() = default;
+    ~AtomicFileStream();
+    AtomicFileStream(const AtomicFileStream&) = delete;
+    AtomicFileStream& operator=(const AtomicFileStream&) = delete;
+    AtomicFileStream(AtomicFileStream&& other) noexcept;
+    AtomicFileStream& operator=(AtomicFileStream&&) = delete;
+
+    std::optional<FileFailure> open(const std::string& path);
+    // Failures after the first are not tried again: the first is returned.
+    std::optional<FileFailure> write(std::string_view bytes);
+
+    // The two halves of commit, for a caller that syncs many files before
+    // renaming any: the bytes reach the disk, then the file replaces its target.
+    std::optional<FileFailure> sync();
+    std::optional<FileFailure> replace();
+    std::optional<FileFailure> commit();
+    // Closes the temporary file unsynced, for a caller that syncs the whole
+    // file system before it calls replace().
+    std::optional<FileFailure> closeUnsynced();
+
+    // The path as given, and the target as resolved (a symbolic link's file).
+    const std::string& requestedPath() const { return requested_; }
+    const std::string& targetPath() const { return path_; }
+
+private:
+    std::string requested_;
+    std::string path_;
+    std::string temporary_;
+    int fd_ = -1;
+    std::optional<FileFailure> failure_;
+};
+
+} // namespace torvane

@@ -1,0 +1,49 @@
+#include "shell/cli/CliProject.h"
+#include "platform/AppOptions.h"
+#include "shell/cli/CliOptions.h"
+#include <filesystem>
+#include <ostream>
+
+namespace torvane {
+
+void CliReportPresenter::showReport(const std::string& title, const std::string& heading, const std::string& body)
+{
+    fileErrorsShown_ = fileErrorsShown_ || title == kFileErrorsTitle;
+    if (!quiet_)
+        stderrPresenter_.showReport(title, heading, body);
+}
+
+CliProject::CliProject(std::ostream& err, bool showProgress, bool quietReports)
+    : err_(err),
+      profile_(defaultProfilePath()),
+      presenter_(err, quietReports),
+      messages_(err),
+      progress_(err, showProgress),
+      services_{profile_, reports_, presenter_, messages_, progress_, shell_,
+                parseValidExtensions(
+                    profile_.readString(kOptionsSection, kValidExtensionsKey, kDefaultValidExtensions))},
+      document_(std::make_unique<CProjectDoc>(services_))
+{
+}
+
+bool CliProject::open(const std::string& path)
+{
+    std::error_code ignored;
+    const std::filesystem::path fullPath = std::filesystem::absolute(path, ignored).lexically_normal();
+    return document_->openProject(fullPath.string());
+}
+
+bool CliProject::save()
+{
+    presenter_.forgetShown();
+    const bool written = document_->save();
+    return written && !presenter_.fileErrorsShown();
+}
+
+int refuseProject(std::ostream& err, const std::string& path)
+{
+    err << "torvane: cannot open the project " << path << "\n";
+    return ExitUnusable;
+}
+
+} // namespace torvane

@@ -1,0 +1,64 @@
+#pragma once
+#include "document/CProjectDoc.h"
+#include "platform/AppServices.h"
+#include "platform/ConsoleOutput.h"
+#include "platform/IniProfile.h"
+#include "platform/PosixShellLauncher.h"
+#include "shell/cli/TerminalProgress.h"
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+namespace torvane {
+
+// Tells the reports on standard error, and remembers whether a save failed
+// on a page.
+class CliReportPresenter final : public ReportPresenter {
+public:
+    CliReportPresenter(std::ostream& err, bool quiet) : stderrPresenter_(err), quiet_(quiet) {}
+    void showReport(const std::string& title, const std::string& heading, const std::string& body) override;
+    bool fileErrorsShown() const { return fileErrorsShown_; }
+    void forgetShown() { fileErrorsShown_ = false; }
+
+private:
+    StderrReportPresenter stderrPresenter_;
+    bool quiet_;
+    bool fileErrorsShown_ = false;
+};
+
+// One project opened for a subcommand, with what the document borrows from
+// the application: the user's profile, reports and messages on standard
+// error, progress on the terminal.
+class CliProject {
+public:
+    // `quietReports` keeps the load reports off standard error (a check
+    // reports those pages itself).
+    CliProject(std::ostream& err, bool showProgress, bool quietReports = false);
+    CliProject(const CliProject&) = delete;
+    CliProject& operator=(const CliProject&) = delete;
+
+    // False when the project file cannot be read (its file error is reported).
+    bool open(const std::string& path);
+    // Writes the project file and the changed pages; false when any failed.
+    bool save();
+
+    CProjectDoc& document() { return *document_; }
+    AppServices& services() { return services_; }
+    std::ostream& err() { return err_; }
+
+private:
+    std::ostream& err_;
+    IniProfile profile_;
+    FileReports reports_;
+    CliReportPresenter presenter_;
+    StderrMessageSink messages_;
+    TerminalProgress progress_;
+    PosixShellLauncher shell_;
+    AppServices services_;
+    std::unique_ptr<CProjectDoc> document_;
+};
+
+// Tells that the project cannot be opened; returns the exit status for it.
+int refuseProject(std::ostream& err, const std::string& path);
+
+} // namespace torvane

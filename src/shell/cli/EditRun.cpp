@@ -1,0 +1,63 @@
+#include "shell/cli/EditRun.h"
+#include "document/CProjectDoc.h"
+#include "document/ProjectLookup.h"
+#include "model/EntryHolder.h"
+#include "shell/cli/CliProject.h"
+#include <ostream>
+
+namespace torvane {
+
+int runEdit(const SubcommandCall& call, const ProjectEdit& edit)
+{
+    const std::string& path = call.arguments.positionals[0];
+    CliProject project(call.err, call.showProgress);
+    if (!project.open(path))
+        return refuseProject(call.err, path);
+    if (!edit(project))
+        return ExitFailed;
+    if (!project.save()) {
+        call.err << "torvane: the project was not saved completely\n";
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+std::optional<std::vector<ProjectNode*>> findListedTargets(CProjectDoc& document,
+                                                           const std::vector<std::string>& texts,
+                                                           bool anchorsAllowed, std::ostream& err)
+{
+    std::vector<ProjectNode*> targets;
+    bool allFound = true;
+    for (const std::string& text : texts) {
+        EntryHolder* target = findTarget(document.root(), text);
+        if (!target) {
+            err << "torvane: " << text << " is not a page, anchor or URL of the project\n";
+            allFound = false;
+        } else if (!anchorsAllowed && target->kindBit() == NodeKindMask::Target) {
+            err << "torvane: " << text << " is an anchor; only pages and URLs can be removed\n";
+            allFound = false;
+        } else {
+            targets.push_back(target);
+        }
+    }
+    if (!allFound)
+        return std::nullopt;
+    return targets;
+}
+
+int runSelectionEdit(const SubcommandCall& call, bool anchorsAllowed, void (CProjectDoc::*action)(DocumentView*))
+{
+    return runEdit(call, [&](CliProject& project) {
+        CProjectDoc& document = project.document();
+        const std::vector<std::string>& arguments = call.arguments.positionals;
+        const auto targets =
+            findListedTargets(document, {arguments.begin() + 1, arguments.end()}, anchorsAllowed, project.err());
+        if (!targets)
+            return false;
+        selectOnly(document.root(), *targets);
+        (document.*action)(nullptr);
+        return true;
+    });
+}
+
+} // namespace torvane

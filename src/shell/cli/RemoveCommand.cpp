@@ -1,0 +1,30 @@
+#include "document/CProjectDoc.h"
+#include "shell/cli/EditRun.h"
+#include "shell/cli/SubcommandList.h"
+
+namespace torvane {
+
+namespace {
+
+int runRemove(const SubcommandCall& call)
+{
+    return runSelectionEdit(call, false, &CProjectDoc::removeSelected);
+}
+
+} // namespace
+
+Subcommand removeCommand()
+{
+    return {"remove",
+            "remove PROJECT.ipj PAGE-OR-URL...",
+            "Removes each listed page or external URL from the project, as Remove Files,\n"
+            "URLs, and Locators does, and saves the project. The pages themselves stay on\n"
+            "disk unchanged. Nothing is changed when any argument is not a listed page or\n"
+            "URL (exit 1).\n",
+            {},
+            2,
+            kAnyNumber,
+            runRemove};
+}
+
+} // namespace torvane

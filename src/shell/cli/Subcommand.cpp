@@ -1,0 +1,68 @@
+#include "shell/cli/Subcommand.h"
+#include "shell/cli/SubcommandList.h"
+#include <ostream>
+
+namespace torvane {
+
+namespace {
+
+const char kCommonHelp[] =
+    "\nEvery subcommand also takes --quiet (no progress line on a terminal) and --help.\n"
+    "Messages and refusals go to standard error. Exit status: 0 success, 1 the work\n"
+    "failed or was refused (for check: errors found), 2 a command line that cannot be\n"
+    "run or a project that cannot be opened.\n";
+
+} // namespace
+
+const std::vector<Subcommand>& subcommands()
+{
+    static const std::vector<Subcommand> all{makeIndexCommand(), checkCommand(),   exportCommand(),
+                                             addEntryCommand(),  excludeCommand(), removeCommand(),
+                                             addFilesCommand(),  addUrlCommand(),  addXrefCommand()};
+    return all;
+}
+
+const Subcommand* findSubcommand(std::string_view name)
+{
+    for (const Subcommand& command : subcommands()) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+int refuseCommandLine(const Subcommand& command, std::string_view problem, std::ostream& err)
+{
+    err << "torvane " << command.name << ": " << problem << "\n"
+        << "Usage: torvane " << command.synopsis << "\n"
+        << "Run 'torvane " << command.name << " --help' for more.\n";
+    return ExitUnusable;
+}
+
+int runSubcommand(const Subcommand& command, const std::vector<std::string>& arguments, std::ostream& out,
+                  std::ostream& err, bool errIsTerminal)
+{
+    CliArguments parsed;
+    if (const std::optional<std::string> problem = parseArguments(arguments, command.options, parsed))
+        return refuseCommandLine(command, *problem, err);
+    if (parsed.has("--help")) {
+        out << "Usage: torvane " << command.synopsis << "\n\n" << command.help << kCommonHelp;
+        return ExitOk;
+    }
+    const std::size_t count = parsed.positionals.size();
+    if (count < command.minArguments)
+        return refuseCommandLine(command, count == 0 ? "no project file given" : "too few arguments", err);
+    if (count > command.maxArguments)
+        return refuseCommandLine(command, "too many arguments", err);
+    return command.run({parsed, out, err, errIsTerminal && !parsed.has("--quiet")});
+}
+
+std::string subcommandSummary()
+{
+    std::string summary;
+    for (const Subcommand& command : subcommands())
+        summary += "       torvane " + std::string(command.synopsis) + "\n";
+    return summary;
+}
+
+} // namespace torvane

@@ -1,0 +1,198 @@
+#include "shell/cli/CommandLine.h"
+#include "shell/cli/Subcommand.h"
+#include "support/FixtureProject.h"
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <sstream>
+
+namespace torvane {
+namespace {
+
+using test::pageText;
+using test::storedEntry;
+
+// A small project: a.htm with the anchor "red", sub/b.htm, one URL and one
+// cross-reference; each test runs subcommands on it with its own profile.
+class Subcommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv("TORVANE_PROFILE", fixture.path("profile.ini").c_str(), 1);
+        fixture.write("a.htm", pageText("Apples", {"red"}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples")));
+        fixture.write("sub/b.htm", pageText("Pears"));
+        fixture.writeProject({"a.htm", "sub\\b.htm"}, "URL=https://example.org/\r\n" + storedEntry("Example", "example"),
+                             "Heading=\"Fruit\",Locator=\"Apples\"\r\n");
+    }
+    void TearDown() override { ::unsetenv("TORVANE_PROFILE"); }
+
+    int run(std::vector<std::string> arguments)
+    {
+        out.str("");
+        err.str("");
+        return runCommandLine(parseCommandLine(arguments), "test", out, err);
+    }
+    // Runs NAME on the fixture's project with the arguments that follow.
+    int on(const std::string& name, std::vector<std::string> arguments = {})
+    {
+        arguments.insert(arguments.begin(), {name, fixture.projectFile()});
+        return run(arguments);
+    }
+    std::string project() const { return fixture.read("Fixture.ipj"); }
+
+    test::FixtureProject fixture;
+    std::ostringstream out, err;
+};
+
+TEST_F(Subcommands, TheFirstArgumentNamesTheSubcommand)
+{
+    const CommandLine check = parseCommandLine({"check", "P.ipj", "--json"});
+    EXPECT_EQ(check.action, CommandLine::Action::Subcommand);
+    EXPECT_EQ(check.subcommand, "check");
+    EXPECT_EQ(check.arguments, (std::vector<std::string>{"P.ipj", "--json"}));
+    // Elsewhere the word is a project file's name, as before.
+    EXPECT_EQ(parseCommandLine({"P.ipj", "check"}).action, CommandLine::Action::Desktop);
+    EXPECT_EQ(parseCommandLine({"P.ipj", "/makeindex"}).action, CommandLine::Action::MakeIndex);
+
+    EXPECT_EQ(run({"--help"}), 0);
+    for (const Subcommand& command : subcommands())
+        EXPECT_NE(out.str().find("torvane " + std::string(command.synopsis)), std::string::npos) << command.name;
+}
+
+TEST_F(Subcommands, EachHasItsHelpAndRefusesCommandLinesItCannotRun)
+{
+    for (const Subcommand& command : subcommands()) {
+        const std::string name(command.name);
+        EXPECT_EQ(run({name, "--help"}), 0) << name;
+        EXPECT_EQ(out.str().rfind("Usage: torvane " + name, 0), 0u) << name;
+        EXPECT_NE(out.str().find("Exit status"), std::string::npos) << name;
+
+        EXPECT_EQ(run({name}), 2) << name;
+        EXPECT_NE(err.str().find("no project file given"), std::string::npos) << name;
+        EXPECT_EQ(run({name, fixture.projectFile(), "--no-such-option"}), 2) << name;
+        EXPECT_NE(err.str().find("unknown option --no-such-option"), std::string::npos) << name;
+        // A project that cannot be opened, with the arguments the subcommand needs.
+        std::vector<std::string> unopenable{name, fixture.path("none.ipj"), "a.htm", "Entry"};
+        unopenable.resize(command.minArguments + 1);
+        EXPECT_EQ(run(unopenable), 2) << name;
+        EXPECT_NE(err.str().find("cannot open the project"), std::string::npos) << name;
+    }
+    EXPECT_EQ(on("check", {"extra"}), 2);
+    EXPECT_NE(err.str().find("too many arguments"), std::string::npos);
+    EXPECT_EQ(on("add-entry", {"a.htm"}), 2);
+    EXPECT_EQ(on("export", {"--format", "xml"}), 2);
+    EXPECT_NE(err.str().find("unknown format xml"), std::string::npos);
+}
+
+TEST_F(Subcommands, MakeIndexWritesTheIndexAndTellsAFailure)
+{
+    EXPECT_EQ(on("make-index"), 0) << err.str();
+    EXPECT_NE(fixture.read("Fixture.htm").find("Apples"), std::string::npos);
+    EXPECT_EQ(err.str(), "");
+
+    std::filesystem::remove(fixture.path("Fixture.htm"));
+    fixture.write("Fixture.htm/keeps-the-folder", "");
+    EXPECT_EQ(on("make-index"), 1);
+    EXPECT_NE(err.str().find("Error creating new index"), std::string::npos);
+}
+
+TEST_F(Subcommands, AddEntryTakesTheDialogsDefaultsAndRefusesWhatItWould)
+{
+    EXPECT_EQ(on("add-entry", {"sub\\b.htm", "Pears ,green", "--help-title", "Say \\\"hi\\\""}), 0) << err.str();
+    EXPECT_NE(fixture.read("sub/b.htm").find("    Target=\"#\"\r\n" +
+                                             std::string("        IndexAs=\"Pears, green\",SortAs=\"Pears, green\","
+                                                         "HelpAs=\"Pears, green\",HelpTitle=\"Say &quot;hi&quot;\"")),
+              std::string::npos);
+    EXPECT_EQ(on("add-entry", {"a.htm#red", "Red", "--sort-as", "red", "--index-target", "_blank"}), 0);
+    EXPECT_NE(fixture.read("a.htm").find("Target=\"red\"\r\n        IndexAs=\"Red\",SortAs=\"red\""), std::string::npos);
+    EXPECT_EQ(on("add-entry", {"https://example.org/", "Sample"}), 0);
+    EXPECT_NE(project().find("IndexAs=\"Sample\""), std::string::npos);
+
+    const std::string page = fixture.read("a.htm");
+    const std::string listed = project();
+    EXPECT_EQ(on("add-entry", {"a.htm#blue", "Blue"}), 1);
+    EXPECT_NE(err.str().find("a.htm#blue is not a page, anchor or URL of the project"), std::string::npos);
+    EXPECT_EQ(on("add-entry", {"a.htm", "Say \"hi"}), 1);
+    EXPECT_NE(err.str().find("To include a quotation mark"), std::string::npos);
+    EXPECT_EQ(on("add-entry", {"a.htm", "Fine", "--help-frame", "<!-- HTML Torvane"}), 1);
+    EXPECT_NE(err.str().find("Field may not contain"), std::string::npos);
+    EXPECT_EQ(on("add-entry", {"a.htm", "   "}), 1);
+    EXPECT_NE(err.str().find("Required field missing."), std::string::npos);
+    EXPECT_EQ(fixture.read("a.htm"), page);
+    EXPECT_EQ(project(), listed);
+}
+
+TEST_F(Subcommands, AnEditWhosePageCannotBeWrittenFails)
+{
+    fixture.writeProject({"a.htm", "gone.htm"});
+    EXPECT_EQ(on("add-entry", {"gone.htm", "Gone"}), 1);
+    EXPECT_NE(err.str().find("Open Input, " + fixture.path("gone.htm")), std::string::npos);
+    EXPECT_NE(err.str().find("torvane: the project was not saved completely"), std::string::npos);
+}
+
+TEST_F(Subcommands, ExcludeAndRemoveWorkOnTheNamedPlacesOnly)
+{
+    EXPECT_EQ(on("exclude", {"a.htm#red", "https://example.org/"}), 0) << err.str();
+    EXPECT_NE(fixture.read("a.htm").find("Target=\"red\"\r\n        IndexAs=\"\""), std::string::npos);
+    // The page itself keeps its entry.
+    EXPECT_NE(fixture.read("a.htm").find("IndexAs=\"Apples\""), std::string::npos);
+    EXPECT_NE(project().find("URL=https://example.org/\r\nIndexAs=\"\""), std::string::npos);
+
+    EXPECT_EQ(on("exclude", {"nothing.htm"}), 1);
+    EXPECT_EQ(on("remove", {"a.htm#red"}), 1);
+    EXPECT_NE(err.str().find("only pages and URLs can be removed"), std::string::npos);
+    EXPECT_EQ(on("remove", {"sub/b.htm", "missing.htm"}), 1);
+    EXPECT_NE(project().find("File=sub\\b.htm"), std::string::npos);
+
+    const std::string page = fixture.read("sub/b.htm");
+    EXPECT_EQ(on("remove", {"sub/b.htm", "https://example.org/"}), 0) << err.str();
+    EXPECT_EQ(project().find("File=sub\\b.htm"), std::string::npos);
+    EXPECT_EQ(project().find("URL="), std::string::npos);
+    EXPECT_NE(project().find("File=a.htm"), std::string::npos);
+    EXPECT_EQ(fixture.read("sub/b.htm"), page);
+}
+
+TEST_F(Subcommands, AddFilesTakesPagesAndFoldersBelowTheProjectFolder)
+{
+    fixture.write("new/one.htm", pageText("One"));
+    fixture.write("new/deep/two.html", pageText("Two"));
+    fixture.write("new/notes.txt", "not a page");
+    fixture.write("three.htm", pageText("Three"));
+    EXPECT_EQ(on("add-files", {"new", fixture.path("three.htm"), "a.htm"}), 0) << err.str();
+    for (const char* line : {"File=new\\one.htm", "File=new\\deep\\two.html", "File=three.htm", "File=a.htm"})
+        EXPECT_NE(project().find(line), std::string::npos) << line;
+    EXPECT_EQ(project().find("notes.txt"), std::string::npos);
+
+    const std::string listed = project();
+    EXPECT_EQ(on("add-files", {"new/notes.txt"}), 1);
+    EXPECT_NE(err.str().find("does not have a valid extension"), std::string::npos);
+    EXPECT_EQ(on("add-files", {"../elsewhere.htm"}), 1);
+    EXPECT_NE(err.str().find("is not below the project folder"), std::string::npos);
+    EXPECT_EQ(on("add-files", {"four.htm"}), 1);
+    EXPECT_NE(err.str().find("four.htm does not exist"), std::string::npos);
+    std::filesystem::create_directories(fixture.path("empty"));
+    EXPECT_EQ(on("add-files", {"three.htm", "empty"}), 1);
+    EXPECT_NE(err.str().find("holds no page"), std::string::npos);
+    EXPECT_EQ(project(), listed);
+}
+
+TEST_F(Subcommands, AddUrlAndAddXrefActAsTheirDialogs)
+{
+    EXPECT_EQ(on("add-url", {"  https://example.com/a", "https://example.org/"}), 0) << err.str();
+    EXPECT_NE(project().find("URL=https://example.com/a\r\n"), std::string::npos);
+    EXPECT_EQ(on("add-url", {"https://example.net/", " \t"}), 1);
+    EXPECT_EQ(project().find("example.net"), std::string::npos);
+
+    EXPECT_EQ(on("add-xref", {"Pomes ,apples", "Apples", "--no-link"}), 0) << err.str();
+    EXPECT_NE(project().find("Heading=\"Pomes, apples\",HeadingSort=\"Pomes, apples\",Separator=\".\","
+                             "Reference=\"<i>See</i>\",Locator=\"Apples\",LocatorSort=\"Apples\",LinkToLocator=\"0\""),
+              std::string::npos);
+    const std::string listed = project();
+    EXPECT_EQ(on("add-xref", {"Orchard", " "}), 1);
+    EXPECT_NE(err.str().find("Required field missing."), std::string::npos);
+    EXPECT_EQ(on("add-xref", {"Orchard", "Trees", "--separator", "\\"}), 1);
+    EXPECT_NE(err.str().find("A backslash"), std::string::npos);
+    EXPECT_EQ(project(), listed);
+}
+
+} // namespace
+} // namespace torvane

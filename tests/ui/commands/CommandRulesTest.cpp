@@ -188,6 +188,26 @@ TEST(WindowPlacement, RectTextKeepsTheSignInsideFourCharacters)
     EXPECT_FALSE(parsePlacementRect("0030 0030"));
 }
 
+TEST(WindowPlacement, AFirstStartTakesSevenTenthsOfTheScreenCentred)
+{
+    test::MapProfile profile;
+    WindowPlacement placement = readWindowPlacement(profile);
+    EXPECT_FALSE(placement.stored);
+    placeOnFirstStart(placement, 0, 40, 2000, 1000);
+    EXPECT_EQ(placement.right - placement.left, 1400);
+    EXPECT_EQ(placement.bottom - placement.top, 700);
+    EXPECT_EQ(placement.left, 300);
+    EXPECT_EQ(placement.top, 40 + 150);
+    // A small screen keeps the default size.
+    WindowPlacement small;
+    placeOnFirstStart(small, 0, 0, 640, 480);
+    EXPECT_EQ(small.right - small.left, 580);
+    EXPECT_EQ(small.bottom - small.top, 420);
+    // What the profile keeps is not a first start.
+    writeWindowPlacement(profile, placement);
+    EXPECT_TRUE(readWindowPlacement(profile).stored);
+}
+
 TEST(WindowPlacement, DefaultsAndProfileRoundTrip)
 {
     test::MapProfile profile;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <utility>
 
 namespace torvane {
@@ -67,6 +68,11 @@ bool CProjectDoc::openProject(const std::string& path)
         return false;
     }
     const std::vector<std::string> lines = splitProjectLines(text);
+    if (!text.empty() && !holdsProjectLines(lines)) {
+        services_.reports.logFileError(FileFailure{"Read", pathName_, CauseInvalidFile, 0});
+        services_.reports.reportFileErrors(services_.presenter);
+        return false;
+    }
     readStyleSections(lines, styles_);
     LocalFilesSection localFiles = readLocalFilesSection(lines);
     outputNames_ = localFiles.names;
@@ -145,6 +151,8 @@ bool CProjectDoc::save()
     // with one wait for the disk instead of one per page.
     DeferredReplacements pages;
     std::vector<SourceFile*> pagesWritten;
+    // Where a killed save may have left temporaries: every folder written to.
+    std::set<std::string> foldersWritten = {parentFolder(pathName_)};
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
         if (!progressShown) {
             progress.begin("Save Project Progress", count);
@@ -152,7 +160,10 @@ bool CProjectDoc::save()
         }
         // A save cannot stop half-way: the project file must list every page.
         progress.step(index, file.fullPath());
-        if (file.isModified() && torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
+        if (!file.isModified())
+            return;
+        foldersWritten.insert(parentFolder(file.fullPath()));
+        if (torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
             file.setModified(false);
             pagesWritten.push_back(&file);
         }
@@ -169,6 +180,8 @@ bool CProjectDoc::save()
     const auto failure = writeFileAtomically(pathName_, text);
     if (failure)
         services_.reports.logFileError(*failure);
+    for (const std::string& folder : foldersWritten)
+        removeStaleTemporaries(folder);
     services_.reports.reportFileErrors(services_.presenter);
     if (failure)
         return false;

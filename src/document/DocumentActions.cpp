@@ -1,9 +1,11 @@
 // The ten undoable project actions of CProjectDoc.
 #include "document/CProjectDoc.h"
+#include "document/StorablePaths.h"
 
 #include "document/ActionScope.h"
 #include "model/EntryHolder.h"
 #include "model/ExternalUrl.h"
+#include "platform/AppServices.h"
 
 #include <algorithm>
 #include <set>
@@ -75,15 +77,20 @@ void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentVi
 {
     if (addingFiles_)
         return;
+    std::vector<std::string> storable, refused;
+    for (const std::string& path : fullPaths)
+        (projectFileCanHold(projectDirectory_, path) ? storable : refused).push_back(path);
     {
         ActionScope action(*this, ActionAddFiles);
         addingFiles_ = true;
-        loadFiles(fullPaths, &action);
+        loadFiles(storable, &action);
         addingFiles_ = false;
         action.commit();
     }
     modified_ = true;
     reportLoadProblems();
+    if (!refused.empty())
+        services_.messages.showMessage(unstorablePagesMessage(refused));
     updateAllViews(HintFilesAdded, origin);
 }
 

@@ -15,6 +15,7 @@ namespace {
 constexpr std::string_view kLocalFilesHeader = "[Local Files]";
 constexpr std::string_view kExternalUrlsHeader = "[External URLs]";
 constexpr std::string_view kXrefsHeader = "[Xrefs]";
+constexpr std::string_view kVersionLinePrefix = "HTML Torvane, Version ";
 
 bool startsWith(std::string_view text, std::string_view prefix)
 {
@@ -102,18 +103,25 @@ std::vector<std::string> splitProjectLines(std::string_view text)
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
             lines.emplace_back(text.substr(start));
             break;
         }
-        std::size_t lineEnd = end;
-        if (lineEnd > start && text[lineEnd - 1] == '\r')
-            --lineEnd;
-        lines.emplace_back(text.substr(start, lineEnd - start));
-        start = end + 1;
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
+}
+
+bool holdsProjectLines(std::span<const std::string> lines)
+{
+    for (const std::string& line : lines) {
+        const std::string_view kept = trimRight(line);
+        if (startsWith(kept, kVersionLinePrefix) || (startsWith(kept, "[") && kept.back() == ']'))
+            return true;
+    }
+    return false;
 }
 
 std::vector<std::string_view> sectionLines(std::span<const std::string> lines, std::string_view header)

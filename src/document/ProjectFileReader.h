@@ -15,9 +15,13 @@ class ProjectRootNode;
 // passed over without complaint, and a missing section leaves its part of
 // the project empty.
 
-// Splits at LF; a CR right before the LF belongs to the line end. A CR
-// anywhere else stays in the line.
+// Splits at CR LF, LF and a lone CR (files saved by editors that end lines
+// with CR alone).
 std::vector<std::string> splitProjectLines(std::string_view text);
+
+// Whether the lines show a project file at all: a version line or a section
+// line. A text without either would open as an empty project.
+bool holdsProjectLines(std::span<const std::string> lines);
 
 // The non-empty lines of the first section whose header line, without its
 // trailing white space, is exactly `header` ("[Local Files]"); the section

@@ -1,4 +1,5 @@
 #include "platform/AtomicFileStream.h"
+#include "platform/TemporaryNames.h"
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -84,7 +85,7 @@ std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
         return failure_ = failureFromErrno("Open Output", requested, errno);
     }
 
-    temporary_ = parentFolder(path_) + "/.torvane-XXXXXX";
+    temporary_ = parentFolder(path_) + "/" + std::string(kTemporaryPrefix) + std::string(kTemporaryPattern);
     fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
     if (fd_ < 0) {
         temporary_.clear();

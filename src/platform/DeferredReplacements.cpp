@@ -22,6 +22,31 @@ bool withFolder(const std::string& folder, Use use)
     return done;
 }
 
+// Syncs the file system of each folder once; gives each folder the error of
+// its sync (0 when it succeeded).
+std::map<std::string, int> syncFileSystems(const std::set<std::string>& folders)
+{
+    std::map<dev_t, int> syncErrors;
+    std::map<std::string, int> folderErrors;
+    for (const std::string& folder : folders) {
+        int error = 0;
+        const bool opened = withFolder(folder, [&](int fd) {
+            struct stat info;
+            if (::fstat(fd, &info) != 0) {
+                error = errno;
+                return true;
+            }
+            auto [known, fresh] = syncErrors.try_emplace(info.st_dev, 0);
+            if (fresh && ::syncfs(fd) != 0)
+                known->second = errno;
+            error = known->second;
+            return true;
+        });
+        folderErrors[folder] = opened ? error : errno;
+    }
+    return folderErrors;
+}
+
 } // namespace
 
 std::optional<FileFailure> DeferredReplacements::write(const std::string& path, std::string_view text)
@@ -44,27 +69,8 @@ std::vector<DeferredReplacements::Failed> DeferredReplacements::finish()
     for (const AtomicFileStream& file : files_)
         folders.insert(parentFolder(file.targetPath()));
 
-    // One sync per file system brings every temporary file to the disk
-    // before any of them replaces its page.
-    std::map<dev_t, int> syncErrors;  // 0 when the sync succeeded
-    std::map<std::string, int> folderErrors;
-    for (const std::string& folder : folders) {
-        int error = 0;
-        const bool opened = withFolder(folder, [&](int fd) {
-            struct stat info;
-            if (::fstat(fd, &info) != 0) {
-                error = errno;
-                return true;
-            }
-            auto [known, fresh] = syncErrors.try_emplace(info.st_dev, 0);
-            if (fresh && ::syncfs(fd) != 0)
-                known->second = errno;
-            error = known->second;
-            return true;
-        });
-        folderErrors[folder] = opened ? error : errno;
-    }
-
+    // Every temporary file reaches the disk before any of them replaces its page.
+    std::map<std::string, int> folderErrors = syncFileSystems(folders);
     for (std::size_t i = 0; i < files_.size(); ++i) {
         AtomicFileStream& file = files_[i];
         if (const int error = folderErrors[parentFolder(file.targetPath())]) {
@@ -74,9 +80,9 @@ std::vector<DeferredReplacements::Failed> DeferredReplacements::finish()
         if (std::optional<FileFailure> failure = file.replace())
             failed.push_back({i, std::move(*failure)});
     }
-    // The renames last once their folders are synced.
-    for (const std::string& folder : folders)
-        withFolder(folder, [](int fd) { return ::fsync(fd) == 0; });
+    // The renames last once their file systems are synced again: one journal
+    // commit, where a sync per folder would wait for one each.
+    syncFileSystems(folders);
     files_.clear();
     return failed;
 }

@@ -11,9 +11,9 @@ namespace torvane {
 // The files of one save. Each is written to a temporary file beside it at
 // once; finish() brings them all to the disk with one sync per file system,
 // then puts each in place by a rename, and makes the renames last with one
-// sync per folder. A save of many pages so waits for the disk a few times,
-// not once per page, and after a crash at any moment each file is still
-// wholly old or wholly new (a temporary file may be left behind).
+// more sync per file system. A save of many pages so waits for the disk
+// twice, not once per page, and after a crash at any moment each file is
+// still wholly old or wholly new (a temporary file may be left behind).
 class DeferredReplacements {
 public:
     // The failure of writing the temporary file; the file is then left out.

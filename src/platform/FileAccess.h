@@ -82,6 +82,12 @@ std::optional<FileFailure> readFileStart(const std::string& path, std::size_t li
 // fails the old file stays as it was.
 std::optional<FileFailure> writeFileAtomically(const std::string& path, std::string_view text);
 
+// Removes the temporary files that writeFileAtomically left in `folder`
+// when its process was killed: only files of its own naming, and only once
+// they are old enough that no running save can still own them. Returns how
+// many were removed.
+int removeStaleTemporaries(const std::string& folder);
+
 bool isDirectory(const std::string& path);
 // True for a regular file, also when reached through symbolic links.
 bool isRegularFile(const std::string& path);

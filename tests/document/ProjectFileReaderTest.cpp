@@ -13,9 +13,9 @@ namespace {
 
 std::vector<std::string> lines(std::string_view text) { return splitProjectLines(text); }
 
-TEST(ProjectLines, SplitsAtLfAndCrLfAndKeepsOtherCrs)
+TEST(ProjectLines, SplitsAtCrLfLfAndALoneCr)
 {
-    EXPECT_EQ(lines("a\r\nb\nc\rd\r\n\r\ne"), (std::vector<std::string>{"a", "b", "c\rd", "", "e"}));
+    EXPECT_EQ(lines("a\r\nb\nc\rd\r\n\r\ne"), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
     EXPECT_EQ(lines(""), std::vector<std::string>{});
     EXPECT_EQ(lines("last\r\n"), std::vector<std::string>{"last"});
 }

@@ -11,9 +11,11 @@
 
 namespace torvane {
 
-FilenamesDialog::FilenamesDialog(const ProjectFileNames& initial, MessageSink& messages, QWidget* parent)
+FilenamesDialog::FilenamesDialog(const ProjectFileNames& initial, MessageSink& messages, QWidget* parent,
+                                 const ProjectRootNode* project)
     : QDialog(parent)
     , messages_(messages)
+    , project_(project)
     , names_(initial)
 {
     setWindowTitle("Set Filenames");
@@ -48,7 +50,10 @@ void FilenamesDialog::accept()
         const QByteArray bytes = edits_[i]->text().toUtf8();
         targets[i]->assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
-    if (std::optional<std::string> error = completeFileNames(typed)) {
+    std::optional<std::string> error = completeFileNames(typed);
+    if (!error && project_)
+        error = projectNameErrors(typed, *project_);
+    if (error) {
         messages_.showMessage(*error);
         projectEdit()->setFocus();
         return;
@@ -58,9 +63,9 @@ void FilenamesDialog::accept()
 }
 
 std::optional<ProjectFileNames> runFilenamesDialog(const ProjectFileNames& initial, MessageSink& messages,
-                                                   QWidget* parent)
+                                                   QWidget* parent, const ProjectRootNode* project)
 {
-    FilenamesDialog dialog(initial, messages, parent);
+    FilenamesDialog dialog(initial, messages, parent, project);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.names();

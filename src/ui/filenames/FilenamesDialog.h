@@ -15,7 +15,10 @@ class MessageSink;
 class FilenamesDialog : public QDialog {
     Q_OBJECT
 public:
-    FilenamesDialog(const ProjectFileNames& initial, MessageSink& messages, QWidget* parent = nullptr);
+    // With `project`, names that would overwrite its pages or its project
+    // file are refused as well.
+    FilenamesDialog(const ProjectFileNames& initial, MessageSink& messages, QWidget* parent = nullptr,
+                    const ProjectRootNode* project = nullptr);
 
     QLineEdit* projectEdit() const { return edits_[0]; }
     QLineEdit* indexEdit() const { return edits_[1]; }
@@ -30,13 +33,14 @@ public slots:
 
 private:
     MessageSink& messages_;
+    const ProjectRootNode* project_;
     std::array<QLineEdit*, 5> edits_{};
     ProjectFileNames names_;
 };
 
 // Runs the dialog modally; nothing when cancelled.
 std::optional<ProjectFileNames> runFilenamesDialog(const ProjectFileNames& initial, MessageSink& messages,
-                                                   QWidget* parent);
+                                                   QWidget* parent, const ProjectRootNode* project = nullptr);
 
 // The overwrite question: Yes, No (the default) and Cancel; Escape cancels.
 OverwriteAnswer askOverwrite(const std::string& question, QWidget* parent);

@@ -16,7 +16,7 @@ void runSetFilenames(CProjectWnd& window, AppServices& services)
     const ProjectFileNames before = fileNamesOf(document);
     const std::string directory = document.projectDirectory();
     auto editNames = [&](const ProjectFileNames& initial) {
-        return runFilenamesDialog(initial, services.messages, &window);
+        return runFilenamesDialog(initial, services.messages, &window, &document.root());
     };
     std::optional<ProjectFileNames> typed = editNames(before);
     if (!typed)

@@ -1,5 +1,6 @@
 #include "ui/filenames/FilenamesDialogRules.h"
 #include "document/CProjectDoc.h"
+#include "generate/OutputCollisions.h"
 #include "platform/AppServices.h"
 #include "platform/FileAccess.h"
 #include "platform/TextUtil.h"
@@ -60,6 +61,22 @@ std::optional<std::string> completeFileNames(ProjectFileNames& names)
     for (std::size_t i = 0; i < fields.size(); ++i)
         *fields[i].first = std::move(completed[i]);
     return std::nullopt;
+}
+
+std::optional<std::string> projectNameErrors(const ProjectFileNames& names, const ProjectRootNode& project)
+{
+    std::string problems;
+    for (const std::string* name : inReportOrder(names))
+        if (name->find_first_of("\r\n") != std::string::npos) {
+            problems += kLineBreakError;
+            break;
+        }
+    for (const FileNameCollision& collision :
+         fileNameCollisions({names.index, names.htmlHelp, names.javaHelp, names.javaMap}, names.project, project))
+        problems += "\n  " + collision.message + "\n";
+    if (problems.empty())
+        return std::nullopt;
+    return "Please correct the following errors:\n" + problems;
 }
 
 std::vector<std::string> existingFileNames(const std::string& directory, const ProjectFileNames& names,

@@ -10,6 +10,7 @@ namespace torvane {
 
 struct AppServices;
 class CProjectDoc;
+class ProjectRootNode;
 
 // The five file names of a project, each without a folder, all in the
 // project directory.
@@ -35,6 +36,15 @@ std::optional<std::string> completeFileName(std::string_view typed, std::string_
 // Completes all five names in place; the error text when any carries a path
 // (the names are then left as typed).
 std::optional<std::string> completeFileNames(ProjectFileNames& names);
+
+inline constexpr std::string_view kLineBreakError = "\n  File names may not contain line breaks.\n";
+
+// The errors of completed names that the project cannot take: a line break
+// (a project file line would read back as two), or a name under which Make
+// Index or the project file would overwrite a page that `project` lists or
+// the project file. Worded like the path-components error; nothing when the
+// names are fine.
+std::optional<std::string> projectNameErrors(const ProjectFileNames& names, const ProjectRootNode& project);
 
 // The names, in the order project file, HTML index, HTML Help, JavaHelp,
 // JavaHelp map, that name a file existing in `directory` (ending in "/").

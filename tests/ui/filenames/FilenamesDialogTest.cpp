@@ -4,6 +4,7 @@
 #include "ui/commands/CommandIds.h"
 #include "ui/filenames/FilenamesDialog.h"
 #include "ui/filenames/FilenamesDialogRules.h"
+#include "model/ProjectRootNode.h"
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -178,6 +179,42 @@ TEST(FilenamesDialog, AcceptsCompletedNamesAndRefusesPaths)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.names(),
               (ProjectFileNames{"Torvane.ipj", "Index.htm", "Torvane.hhk", "Java.xml", "Torvane.jhm"}));
+}
+
+TEST(FilenamesRules, NamesThatWouldOverwriteAPageOrTheProjectFileAreErrors)
+{
+    ProjectRootNode project;
+    project.setProjectDirectory("/p/");
+    project.findOrCreateFile("/p/guide-A.htm");
+    project.findOrCreateFile("/p/in.htm");
+    EXPECT_EQ(projectNameErrors({"P.ipj", "x.htm", "x.hhk", "x.xml", "x.jhm"}, project), std::nullopt);
+    EXPECT_EQ(projectNameErrors({"P.ipj", "guide.htm", "x.hhk", "P.ipj", "x.jhm"}, project),
+              "Please correct the following errors:\n"
+              "\n  The HTML index would overwrite guide-A.htm, a page of the project.\n"
+              "\n  The JavaHelp index would overwrite P.ipj, the project file.\n");
+    EXPECT_EQ(projectNameErrors({"in.htm", "x.htm", "x.hhk", "x\nq.xml", "x.jhm"}, project),
+              "Please correct the following errors:\n" + std::string(kLineBreakError) +
+                  "\n  The project file would overwrite in.htm, a page of the project.\n");
+}
+
+TEST(FilenamesDialog, RefusesNamesOfTheProjectsPagesAndKeepsTheDialogOpen)
+{
+    test::RecordingMessages messages;
+    ProjectRootNode project;
+    project.setProjectDirectory("/p/");
+    project.findOrCreateFile("/p/in.htm");
+    FilenamesDialog dialog(ProjectFileNames{}, messages, nullptr, &project);
+    dialog.show();
+    dialog.indexEdit()->setText("IN");
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Please correct the following errors:\n\n  The HTML index "
+                                                       "would overwrite IN.htm, a page of the project.\n"});
+    EXPECT_EQ(dialog.focusWidget(), dialog.projectEdit());
+    dialog.indexEdit()->setText("Index");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 // The Filenames command on a project window, answered through its dialogs.

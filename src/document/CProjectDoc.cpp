@@ -74,6 +74,7 @@ bool CProjectDoc::openProject(const std::string& path)
         return false;
     }
     readStyleSections(lines, styles_);
+    readExtensionsSection(lines, styles_.extensions);
     LocalFilesSection localFiles = readLocalFilesSection(lines);
     outputNames_ = localFiles.names;
     std::vector<std::string> fullPaths;
@@ -195,7 +196,13 @@ void CProjectDoc::setStyles(const StyleSettings& styles)
     modified_ = true;
 }
 
-void CProjectDoc::applyDefaultStyles() { styles_ = loadDefaults(services_.profile); }
+void CProjectDoc::applyDefaultStyles()
+{
+    // The defaults hold no extensions: the project's own stay.
+    TorvaneExtensions extensions = std::move(styles_.extensions);
+    styles_ = loadDefaults(services_.profile);
+    styles_.extensions = std::move(extensions);
+}
 
 void CProjectDoc::saveStylesAsDefault() const { saveDefaults(services_.profile, styles_); }
 

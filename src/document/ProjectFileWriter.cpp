@@ -128,6 +128,7 @@ std::string writeProjectFile(const StyleSettings& styles, const OutputNames& nam
     out += kCrLf;
     appendExternalUrls(out, root);
     appendCrossReferences(out, root);
+    writeExtensionsSection(out, styles.extensions);
     return out;
 }
 

@@ -18,7 +18,7 @@ struct StyleSettings;
 using SourceFileVisit = std::function<void(SourceFile& file, int index, int count)>;
 
 // The whole version 4.0 layout: header, the six style sections, local files,
-// external URLs and cross-references.
+// external URLs, cross-references and, when kept, the extensions section.
 std::string writeProjectFile(const StyleSettings& styles, const OutputNames& names, ProjectRootNode& root,
                              const SourceFileVisit& beforeFileLine);
 

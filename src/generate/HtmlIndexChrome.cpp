@@ -159,6 +159,7 @@ void appendIndexCommentBlock(std::string& out, const PageTargets& targets)
     if (targets.firstLetter)
         for (char letter = targets.firstLetter; letter <= targets.lastLetter; ++letter)
             appendTargetLine(out, std::string(1, letter));
+    for (const std::string& name : targets.otherNames) appendTargetLine(out, name);
     for (int number : targets.anchorNumbers) appendTargetLine(out, crossReferenceAnchorName(number));
     out += "  HTML Torvane -->\r\n";
 }

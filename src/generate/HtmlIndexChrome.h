@@ -29,6 +29,7 @@ struct PageTargets {
     char firstLetter = 0;  // 0: no letters on the page
     char lastLetter = 0;
     std::vector<int> anchorNumbers;  // ascending, no repeats
+    std::vector<std::string> otherNames;  // listed after the letters
 };
 
 // The block that marks an index page as holding no entries of its own.

@@ -1,6 +1,7 @@
 #include "generate/HtmlIndexWriter.h"
 #include "generate/HtmlIndexBody.h"
 #include "generate/HtmlIndexChrome.h"
+#include "generate/HtmlIndexFiles.h"
 #include "generate/IndexGenerator.h"
 #include "generate/OutputFile.h"
 #include "generate/OwnOutputs.h"
@@ -11,8 +12,8 @@
 namespace torvane {
 
 namespace {
-
 const char* const kLetterGroups = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+} // namespace
 
 // Files of an earlier run that this run did not write again; only what
 // HTML Torvane wrote as an index file is removed.
@@ -80,6 +81,8 @@ std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName
     }
     return text;
 }
+
+namespace {
 
 PageTargets targetsOf(const HtmlIndexPlan& plan, PageGroups page)
 {

@@ -1,6 +1,7 @@
 #include "generate/IndexGenerator.h"
 #include "generate/EntryLevels.h"
 #include "generate/HtmlIndexPlan.h"
+#include "generate/LanguageCollation.h"
 #include "generate/UrlEncoding.h"
 #include "model/CrossReference.h"
 #include "model/IndexEntry.h"
@@ -31,16 +32,6 @@ std::int8_t classOfKey(std::string_view key)
     if (isAsciiLetter(key.front())) return ClassLetters;
     if (isAsciiDigit(key.front())) return ClassNumbers;
     return ClassSymbols;
-}
-
-char groupOfKey(std::string_view key)
-{
-    if (key.empty()) return kNoGroup;
-    switch (classOfKey(key)) {
-    case ClassLetters: return asciiUpper(key.front());
-    case ClassNumbers: return kNumbersGroup;
-    default: return kSymbolsGroup;
-    }
 }
 
 // Byte order of the lowercased texts, a prefix first.
@@ -92,17 +83,32 @@ int asBool(int value) { return value != 0 ? 1 : 0; }
 
 struct IndexGenerator::Item {
     SortPrefix sortPrefix;
-    std::string_view key;  // held here: ties are compared without a detour through the copy
+    // Held here: ties are compared without a detour through the copy. With a
+    // language set, the text's collation key instead.
+    std::string_view key;
     std::uint32_t source;  // index into the entry or the cross-reference copies
     std::int8_t kind;
+    std::int8_t itemClass;
+    std::uint16_t letter;  // the letter group's place in `letterGroups()`, or kNoLetter
 };
 
-IndexGenerator::IndexGenerator() = default;
+IndexGenerator::IndexGenerator()
+    : letterGroups_(basicLetterGroups()), letterGroupPresent_(letterGroups_.size(), false)
+{
+}
 IndexGenerator::~IndexGenerator() = default;
 
 void IndexGenerator::setStyle(const StyleSettings& style)
 {
     style_ = style;
+    itemsSorted_ = false;  // the order may follow another language now
+    collation_.reset();
+    collationProblem_.clear();
+    letterGroups_ = basicLetterGroups();
+    if (!style_.extensions.collation.empty()) {
+        collation_ = LanguageCollation::forLanguage(style_.extensions.collation, collationProblem_);
+        if (collation_) letterGroups_ = collation_->letterGroups();
+    }
     for (int* option : {&style_.linksVerticalBars, &style_.headingsRule, &style_.groupsRule,
                         &style_.includeHeadings, &style_.separateFiles, &style_.longLinesWrap,
                         &style_.includeTop, &style_.includeBottom, &style_.htmlIndex, &style_.htmlHelp,
@@ -121,6 +127,7 @@ void IndexGenerator::reset()
     holderCount_ = 0;
     items_.clear();
     items_.shrink_to_fit();
+    collationKeys_.clear();
     itemsSorted_ = false;
     clearTree();
 }
@@ -136,6 +143,7 @@ void IndexGenerator::clearTree()
     nodeTexts_.clear();
     topLevel_.clear();
     letterPresent_.fill(false);
+    letterGroupPresent_.assign(letterGroups_.size(), false);
     numbersPresent_ = false;
     symbolsPresent_ = false;
     firstLetter_ = 'A';
@@ -369,8 +377,17 @@ void IndexGenerator::makeItems()
 {
     items_.clear();
     items_.reserve(entries_.size() + 2 * crossReferences_.size());
-    auto add = [this](std::string_view key, std::size_t source, ItemKind kind) {
-        items_.push_back({SortPrefix(classOfKey(key), key), key, static_cast<std::uint32_t>(source), kind});
+    collationKeys_.clear();
+    std::string collationKey;
+    auto add = [this, &collationKey](std::string_view key, std::size_t source, ItemKind kind) {
+        Filing filing = fileKey(key);
+        if (collation_) {
+            // One collation key per item, made before the sort and compared byte by byte.
+            collation_->sortKey(key, collationKey);
+            key = collationKeys_.copy(collationKey);
+        }
+        items_.push_back({SortPrefix(filing.itemClass, key), key, static_cast<std::uint32_t>(source), kind,
+                          filing.itemClass, filing.letter});
     };
     for (std::size_t i = 0; i < entries_.size(); ++i)
         if (!entries_[i].sortKey.empty()) add(entries_[i].sortKey, i, KindEntry);
@@ -461,7 +478,7 @@ void IndexGenerator::layOutEntriesInOrder()
         EntryCopy& copy = ordered.emplace_back(entries_[item.source]);
         relocate(copy);
         item.source = static_cast<std::uint32_t>(ordered.size() - 1);
-        item.key = copy.sortKey;
+        if (!collation_) item.key = copy.sortKey;
     }
     for (std::size_t i = 0; i < entries_.size(); ++i)
         if (!placed[i]) relocate(ordered.emplace_back(entries_[i]));
@@ -470,22 +487,57 @@ void IndexGenerator::layOutEntriesInOrder()
     collectedKeys_.clear();
 }
 
-void IndexGenerator::markPresent(int itemClass, char group)
+IndexGenerator::Filing IndexGenerator::fileKey(std::string_view key)
 {
-    if (itemClass == ClassLetters)
+    if (key.empty()) return {ClassSymbols, kNoLetter};
+    if (collation_) {
+        LanguageCollation::Filing filing = collation_->file(key);
+        return {filing.itemClass, filing.letter};
+    }
+    const std::int8_t itemClass = classOfKey(key);
+    return {itemClass, static_cast<std::uint16_t>(itemClass == ClassLetters ? asciiUpper(key.front()) - 'A' : 0)};
+}
+
+char IndexGenerator::groupOf(const Item& item) const
+{
+    if (item.letter == kNoLetter) return kNoGroup;
+    switch (item.itemClass) {
+    case ClassLetters: return collation_ ? collation_->basicLetterOf(item.letter) : char('A' + item.letter);
+    case ClassNumbers: return kNumbersGroup;
+    default: return kSymbolsGroup;
+    }
+}
+
+// Equal texts share a line; with Merge Case Variants so do texts that differ only in case.
+bool IndexGenerator::sameLine(std::string_view nodeText, std::string_view text)
+{
+    if (nodeText == text) return true;
+    if (!style_.extensions.mergeCaseVariants || nodeText.size() == 0) return false;
+    return collation_ ? collation_->sameIgnoringCase(nodeText, text) : equalsNoCase(nodeText, text);
+}
+
+void IndexGenerator::markPresent(const Item& item, char group)
+{
+    if (item.letter == kNoLetter) {
+        symbolsPresent_ = true;
+        return;
+    }
+    if (item.itemClass == ClassLetters) {
         letterPresent_[group - 'A'] = true;
-    else if (itemClass == ClassNumbers)
+        letterGroupPresent_[item.letter] = true;
+    } else if (item.itemClass == ClassNumbers)
         numbersPresent_ = true;
     else
         symbolsPresent_ = true;
 }
 
-std::uint32_t IndexGenerator::newNode(std::uint32_t parent, std::string_view text, char group)
+std::uint32_t IndexGenerator::newNode(std::uint32_t parent, std::string_view text, const Item& item, char group)
 {
     const auto number = static_cast<std::uint32_t>(nodes_.size());
     IndexNode& node = nodes_.emplace_back();
     node.text = text;
     node.group = group;
+    node.letterGroup = item.itemClass == ClassLetters ? item.letter : kNoLetter;
     node.level = parent == kNone ? 0 : nodes_[parent].level + 1;
     nodeLinks_.push_back({parent, kNone});
     if (parent == kNone) {
@@ -501,9 +553,8 @@ std::uint32_t IndexGenerator::newNode(std::uint32_t parent, std::string_view tex
 // Returns the number of the node the item reached, kNone when it was dropped.
 std::uint32_t IndexGenerator::placeItem(const Item& item, IndexMode mode)
 {
-    const std::string_view key = item.key;
-    const char group = groupOfKey(key);
-    markPresent(classOfKey(key), group);
+    const char group = groupOf(item);
+    markPresent(item, group);
     levelPieces_.clear();
     appendLevelPieces(displayOf(item, mode), levelPieces_);
 
@@ -514,10 +565,10 @@ std::uint32_t IndexGenerator::placeItem(const Item& item, IndexMode mode)
         const bool escaped = piece.find('\\') != std::string_view::npos;
         if (escaped) text = resolvedPiece_ = unescapeField(piece);
         const std::uint32_t last = node == kNone ? lastTopLevel_ : nodeLinks_[node].lastChild;
-        if (last != kNone && nodes_[last].text == text)
+        if (last != kNone && sameLine(nodes_[last].text, text))
             node = last;
         else
-            node = newNode(node, escaped ? nodeTexts_.copy(text) : text, group);
+            node = newNode(node, escaped ? nodeTexts_.copy(text) : text, item, group);
     }
     if (node == kNone) return kNone;
 
@@ -637,6 +688,18 @@ void IndexGenerator::findFirstAndLastLetter()
     }
     firstLetter_ = first ? first : 'A';
     lastLetter_ = last ? last : 'A';
+}
+
+std::vector<std::string> IndexGenerator::basicLetterGroups()
+{
+    std::vector<std::string> letters;
+    for (char c = 'A'; c <= 'Z'; ++c) letters.emplace_back(1, c);
+    return letters;
+}
+
+bool IndexGenerator::isLetterGroupPresent(std::uint16_t letter) const
+{
+    return letter < letterGroupPresent_.size() && letterGroupPresent_[letter];
 }
 
 bool IndexGenerator::isGroupPresent(char group) const

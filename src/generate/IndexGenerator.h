@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 namespace torvane {
 
 class IndexEntry;
+class LanguageCollation;
 class CrossReference;
 class ProjectNode;
 
@@ -96,6 +98,13 @@ public:
     const std::vector<IndexNode*>& topLevelNodes() const { return topLevel_; }
     // group: 'A'..'Z', kNumbersGroup or kSymbolsGroup.
     bool isGroupPresent(char group) const;
+    // The letter groups in alphabet order: "A" to "Z", or those of the
+    // collation's language ("CH" in Czech, "Å" after "Z" in Swedish). A
+    // node's `letterGroup` is a place in this list.
+    const std::vector<std::string>& letterGroups() const { return letterGroups_; }
+    bool isLetterGroupPresent(std::uint16_t letter) const;
+    // Why the configured collation could not be used (the order is then by bytes).
+    const std::string& collationProblem() const { return collationProblem_; }
     // First and last letter group among the top-level nodes; 'A' when there is none.
     char firstLetter() const { return firstLetter_; }
     char lastLetter() const { return lastLetter_; }
@@ -108,6 +117,14 @@ public:
 
 private:
     struct Item;
+    struct Filing {
+        std::int8_t itemClass;
+        std::uint16_t letter;
+    };
+    Filing fileKey(std::string_view key);
+    char groupOf(const Item& item) const;
+    bool sameLine(std::string_view nodeText, std::string_view text);
+    static std::vector<std::string> basicLetterGroups();
     void sortItems(IndexMode mode);
     void makeItems();
     void sortEqualKeys(IndexMode mode);
@@ -125,10 +142,14 @@ private:
     char pageGroupOfNode(std::uint32_t node) const;
     void adjustLevels();
     void findFirstAndLastLetter();
-    void markPresent(int itemClass, char group);
-    std::uint32_t newNode(std::uint32_t parent, std::string_view text, char group);
+    void markPresent(const Item& item, char group);
+    std::uint32_t newNode(std::uint32_t parent, std::string_view text, const Item& item, char group);
 
     StyleSettings style_;
+    std::unique_ptr<LanguageCollation> collation_;  // none: byte order
+    std::string collationProblem_;
+    std::vector<std::string> letterGroups_;
+    TextArena collationKeys_;
     IndexOutputNames outputNames_;
     std::string projectDirectory_;
 
@@ -166,6 +187,7 @@ private:
     std::vector<const CrossReferenceLink*> crossReferenceList_;
     std::vector<IndexNode*> topLevel_;
     std::array<bool, 26> letterPresent_{};
+    std::vector<bool> letterGroupPresent_;  // by place in `letterGroups_`
     bool numbersPresent_ = false;
     bool symbolsPresent_ = false;
     char firstLetter_ = 'A';

@@ -37,6 +37,8 @@ struct CrossReferenceLink {
 inline constexpr char kSymbolsGroup = '*';
 inline constexpr char kNumbersGroup = '0';
 inline constexpr char kNoGroup = 0;
+// A node's `letterGroup` when its group is not a letter.
+inline constexpr std::uint16_t kNoLetter = UINT16_MAX;
 
 // One line of the index at some level. Nodes are owned by the generator's tree;
 // the links point into the generator's entry and cross-reference copies, so all
@@ -50,6 +52,9 @@ struct IndexNode {
     int level = 0;         // after adjustment: single-child ancestors do not indent
     int anchorNumber = 0;  // cross-reference anchor placed here, 0 = none
     char group = kNoGroup;
+    // Its place among the generator's letter groups (kNoLetter outside them):
+    // finer than `group` when a language has letters beyond A to Z.
+    std::uint16_t letterGroup = kNoLetter;
 };
 
 // The texts of the unbroken chain of single-child ancestors, each followed by

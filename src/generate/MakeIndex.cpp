@@ -3,6 +3,7 @@
 #include "generate/HtmlIndexWriter.h"
 #include "generate/IndexAutoOpen.h"
 #include "generate/JavaHelpWriter.h"
+#include "generate/ModernIndexWriter.h"
 #include "generate/OutputCollisions.h"
 #include "generate/OwnOutputs.h"
 #include "model/ProjectRootNode.h"
@@ -12,7 +13,7 @@ namespace torvane {
 std::string pageToOpen(const IndexGenerator& generator)
 {
     const StyleSettings& style = generator.style();
-    if (style.separateFiles && style.linksPlacement != 2)
+    if (style.separateFiles && style.linksPlacement != 2 && style.extensions.indexLayout != 1)
         return generator.outputPath(generator.groupPageName(generator.firstLetter()));
     return generator.outputPath(generator.outputNames().htmlIndex);
 }
@@ -50,6 +51,9 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     generator.setProjectDirectory(input.projectDirectory);
     generator.setOutputNames(input.outputNames);
     generator.setStyle(input.style);
+    // The run goes on in byte order: an index in the wrong order beats none.
+    if (!generator.collationProblem().empty())
+        services.messages.showMessage(generator.collationProblem() + "\nThe index is sorted by byte order.");
     generator.reset();
     generator.collect(input.root);
     AutoOpenSettings openWith = readAutoOpenSettings(services.profile);
@@ -66,7 +70,8 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
             allWritten = false;
         } else {
             generator.buildTree(IndexMode::Html);
-            allWritten &= writeHtmlIndex(generator, messages);
+            allWritten &= style.extensions.indexLayout == 1 ? writeModernHtmlIndex(generator, messages)
+                                                            : writeHtmlIndex(generator, messages);
             if (mayOpenResult) autoOpenIndex(pageToOpen(generator), openWith, services.shell);
         }
     }

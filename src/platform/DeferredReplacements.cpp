@@ -1,14 +1,18 @@
 #include "platform/DeferredReplacements.h"
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
 #include <set>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace torvane {
 
 namespace {
+
+constexpr std::size_t kRenameThreads = 4;
 
 // Runs `use` on an open descriptor of the folder; false when it cannot be opened.
 template <typename Use>
@@ -70,16 +74,30 @@ std::vector<DeferredReplacements::Failed> DeferredReplacements::finish()
         folders.insert(parentFolder(file.targetPath()));
 
     // Every temporary file reaches the disk before any of them replaces its page.
-    std::map<std::string, int> folderErrors = syncFileSystems(folders);
-    for (std::size_t i = 0; i < files_.size(); ++i) {
-        AtomicFileStream& file = files_[i];
-        if (const int error = folderErrors[parentFolder(file.targetPath())]) {
-            failed.push_back({i, failureFromErrno("Write", file.requestedPath(), error)});
-            continue;
+    const std::map<std::string, int> folderErrors = syncFileSystems(folders);
+    std::vector<std::optional<FileFailure>> failures(files_.size());
+    // A rename over a page mostly waits for the file system's journal, and
+    // waits overlap: a few threads take every few-th file. Each keeps its
+    // own results, so the outcome does not depend on their timing.
+    const auto replaceEvery = [&](std::size_t first, std::size_t step) {
+        for (std::size_t i = first; i < files_.size(); i += step) {
+            AtomicFileStream& file = files_[i];
+            if (const int error = folderErrors.at(parentFolder(file.targetPath())))
+                failures[i] = failureFromErrno("Write", file.requestedPath(), error);
+            else
+                failures[i] = file.replace();
         }
-        if (std::optional<FileFailure> failure = file.replace())
-            failed.push_back({i, std::move(*failure)});
-    }
+    };
+    const std::size_t threads = std::min<std::size_t>(kRenameThreads, (files_.size() + 63) / 64);
+    std::vector<std::thread> helpers;
+    for (std::size_t t = 1; t < threads; ++t)
+        helpers.emplace_back(replaceEvery, t, threads);
+    replaceEvery(0, std::max<std::size_t>(threads, 1));
+    for (std::thread& helper : helpers)
+        helper.join();
+    for (std::size_t i = 0; i < failures.size(); ++i)
+        if (failures[i])
+            failed.push_back({i, std::move(*failures[i])});
     // The renames last once their file systems are synced again: one journal
     // commit, where a sync per folder would wait for one each.
     syncFileSystems(folders);

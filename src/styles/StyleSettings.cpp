@@ -1,5 +1,6 @@
 #include "styles/StyleSettings.h"
 #include "platform/TextUtil.h"
+#include "styles/ProjectSections.h"
 #include <array>
 #include <variant>
 
@@ -85,33 +86,14 @@ void applyLegacyIndentMethod(int indentMethod, StyleSettings& settings)
     }
 }
 
-// The section's lines after its first header, up to the next line opening a section.
-template <typename Visit>
-void forEachSectionLine(std::span<const std::string> lines, std::string_view section, Visit visit)
-{
-    const std::string header = "[" + std::string(section) + "]";
-    size_t i = 0;
-    while (i < lines.size() && trimRight(lines[i]) != header)
-        ++i;
-    for (++i; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        if (line.empty())
-            continue;
-        if (line.front() == '[')
-            break;
-        visit(line);
-    }
-}
-
 void readSectionLine(std::string_view section, std::string_view line, StyleSettings& settings)
 {
     for (const StyleField& field : kFields) {
         if (field.section != section)
             continue;
-        if (line.size() <= field.fileKey.size() || !line.starts_with(field.fileKey) ||
-            line[field.fileKey.size()] != '=')
+        std::string_view value;
+        if (!takeKeyValue(line, field.fileKey, value))
             continue;
-        const std::string_view value = line.substr(field.fileKey.size() + 1);
         if (const auto* intField = std::get_if<IntField>(&field.member))
             settings.*(*intField) = parseLeadingInt(value);
         else

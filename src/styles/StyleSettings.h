@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Profile.h"
+#include "styles/TorvaneExtensions.h"
 #include <span>
 #include <string>
 #include <string_view>
@@ -63,6 +64,10 @@ struct StyleSettings {
     std::string bodyAttributes;         // "Body Attributes"
     std::string stylesheetPath;         // "Stylesheet Path"
     int stylesheetPathType = 0;         // "Stylesheet Path Type"
+
+    // Held beside the 39: the profile does not store them, and the project
+    // file keeps them in a section of their own.
+    TorvaneExtensions extensions;
 
     bool operator==(const StyleSettings&) const = default;
 };

@@ -381,3 +381,31 @@ TEST(ProjectFileWriter, FirstAndRenamedFileLayouts)
 
 } // namespace
 } // namespace torvane::test
+
+namespace torvane::test {
+namespace {
+
+TEST(SaveProject, ExtensionsSectionComesBackAsReadAndOutlivesTheDefaultStyles)
+{
+    TempDir dir;
+    TestApp app;
+    const std::string section = "[Torvane Extensions]\r\nCollation=de\r\nIndex Layout=1\r\nMerge Case Variants=0\r\n\r\n";
+    CProjectDoc first(app.services);
+    ASSERT_TRUE(first.openProject(dir.write("P.ipj", projectWithFiles({}))));
+    ASSERT_TRUE(first.save());
+    const std::string saved = dir.read("P.ipj");
+    EXPECT_EQ(saved.find("[Torvane Extensions]"), std::string::npos);
+
+    dir.write("P.ipj", saved + section);
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.file("P.ipj")));
+    EXPECT_EQ(doc.styles().extensions.collation, "de");
+    EXPECT_EQ(doc.styles().extensions.indexLayout, 1);
+    doc.applyDefaultStyles();
+    EXPECT_EQ(doc.styles().extensions.collation, "de");
+    ASSERT_TRUE(doc.save());
+    EXPECT_EQ(dir.read("P.ipj"), saved + section);
+}
+
+} // namespace
+} // namespace torvane::test

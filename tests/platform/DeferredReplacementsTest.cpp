@@ -64,5 +64,33 @@ TEST(DeferredReplacements, FailuresNameTheirWriteAndLeaveThePageAsItWas)
     EXPECT_EQ(folder.entryCount(), 4u);  // no temporary file is left
 }
 
+// Enough pages for the renames to be spread over several threads: the
+// failures still come in the order of the writes, the rest all replaced.
+TEST(DeferredReplacements, ManyPagesReportFailuresInTheirOrder)
+{
+    TempFolder folder;
+    DeferredReplacements pages;
+    std::vector<std::string> paths;
+    for (int i = 0; i < 300; ++i) {
+        paths.push_back(folder.write("p" + std::to_string(i) + ".htm", "old"));
+        ASSERT_FALSE(pages.write(paths.back(), "new " + std::to_string(i)));
+    }
+    for (int turned : {250, 5}) {
+        std::filesystem::remove(paths[turned]);
+        std::filesystem::create_directories(paths[turned] + "/inside");
+    }
+    const std::vector<DeferredReplacements::Failed> failed = pages.finish();
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0].index, 5u);
+    EXPECT_EQ(failed[0].failure.fileName, paths[5]);
+    EXPECT_EQ(failed[1].index, 250u);
+    for (int i = 0; i < 300; ++i) {
+        if (i == 5 || i == 250)
+            continue;
+        EXPECT_EQ(TempFolder::contents(paths[i]), "new " + std::to_string(i));
+    }
+    EXPECT_EQ(folder.entryCount(), 300u);
+}
+
 } // namespace
 } // namespace torvane

@@ -1,6 +1,7 @@
 #include "ui/stylesheet/CIndexStyleDlg.h"
 #include "ui/stylesheet/CStyleCssTab.h"
 #include "ui/stylesheet/CStyleEnhancementsTab.h"
+#include "ui/stylesheet/CStyleExtensionsTab.h"
 #include "ui/stylesheet/CStyleGroupHeadingsTab.h"
 #include "ui/stylesheet/CStyleHeadingLinksTab.h"
 #include "ui/stylesheet/CStyleIndexTypesTab.h"
@@ -13,8 +14,11 @@ namespace torvane {
 
 namespace {
 
-constexpr const char* kTabLabels[] = {"Links to Headings", "Group Headings",  " Layout    ",
-                                      "Enhanced Content",  "Index Types",     "CSS"};
+constexpr const char* kTabLabels[] = {"Links to Headings", "Group Headings", " Layout    ",
+                                      "Enhanced Content",  "Index Types",    "CSS",
+                                      "Language and Page"};
+// The defaults in the profile hold no extensions: their page is the project's alone.
+constexpr int kDefaultModeTabs = 6;
 
 } // namespace
 
@@ -25,10 +29,11 @@ CIndexStyleDlg::CIndexStyleDlg(const StyleSettings& settings, StyleSheetEnvironm
     , tabs_(new QTabWidget(this))
 {
     setWindowTitle(environment_.projectMode ? "Project Style Settings" : "Default Style Settings");
-    for (const char* label : kTabLabels) {
+    const int tabCount = environment_.projectMode ? static_cast<int>(std::size(kTabLabels)) : kDefaultModeTabs;
+    for (int tab = 0; tab < tabCount; ++tab) {
         auto* holder = new QWidget;
         new QVBoxLayout(holder);
-        tabs_->addTab(holder, label);
+        tabs_->addTab(holder, kTabLabels[tab]);
     }
     // Every tab label stays in view.
     tabs_->setUsesScrollButtons(false);
@@ -87,6 +92,9 @@ void CIndexStyleDlg::buildPage(int index)
         break;
     case StylePageId::Css:
         page = new CStyleCssTab(environment_, settings_, holder);
+        break;
+    case StylePageId::Extensions:
+        page = new CStyleExtensionsTab(environment_, settings_, holder);
         break;
     }
     holder->layout()->addWidget(page);

@@ -22,6 +22,7 @@ bool StylePage::leave()
 {
     StyleSettings values = record_;
     bindings_.store(values);
+    storeOwnControls(values);
     if (const auto problem = checkStylePage(id_, values)) {
         environment_.messages.showMessage(*problem);
         return false;
@@ -74,6 +75,7 @@ StylePathField* StylePage::addPath(const char* key, const StylePathField::Setup&
 void StylePage::showRecord()
 {
     bindings_.load(record_);
+    loadOwnControls(record_);
     applyEnabling();
 }
 

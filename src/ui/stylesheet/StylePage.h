@@ -41,6 +41,10 @@ protected:
     // controls exist.
     void showRecord();
     virtual void applyEnabling() {}
+    // Controls for options outside the 39 (the project's extensions) show
+    // and take their values here.
+    virtual void loadOwnControls(const StyleSettings&) {}
+    virtual void storeOwnControls(StyleSettings&) const {}
 
     const StyleSheetEnvironment& environment_;
     StyleSettings& record_;

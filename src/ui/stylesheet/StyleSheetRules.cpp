@@ -72,6 +72,7 @@ void normaliseStylePage(StylePageId page, StyleSettings& values)
         break;
     case StylePageId::Layout:
     case StylePageId::IndexTypes:
+    case StylePageId::Extensions:
         break;
     }
 }

@@ -6,8 +6,9 @@
 
 namespace torvane {
 
-// The six pages of the style sheet, in tab order.
-enum class StylePageId { HeadingLinks, GroupHeadings, Layout, Enhancements, IndexTypes, Css };
+// The pages of the style sheet, in tab order; the last one, for the
+// project's extensions, only in project mode.
+enum class StylePageId { HeadingLinks, GroupHeadings, Layout, Enhancements, IndexTypes, Css, Extensions };
 
 // The refusal a page's values meet when the page is left, if any.
 std::optional<std::string> checkStylePage(StylePageId page, const StyleSettings& values);

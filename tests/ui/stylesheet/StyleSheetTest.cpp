@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,7 +71,7 @@ QAbstractButton* button(QWidget* page, const QString& text)
 
 QLineEdit* edit(QWidget* page, const char* key) { return page->findChild<QLineEdit*>(key); }
 
-TEST(StyleSheet, ShowsSixPagesBuiltWhenFirstShown)
+TEST(StyleSheet, ShowsItsPagesBuiltWhenFirstShown)
 {
     Sheet project(StyleSettings{});
     EXPECT_EQ(project.dialog->windowTitle(), "Project Style Settings");
@@ -78,13 +79,51 @@ TEST(StyleSheet, ShowsSixPagesBuiltWhenFirstShown)
     for (int i = 0; i < project.dialog->tabs()->count(); ++i)
         labels << project.dialog->tabs()->tabText(i);
     EXPECT_EQ(labels, QStringList({"Links to Headings", "Group Headings", " Layout    ", "Enhanced Content",
-                                   "Index Types", "CSS"}));
+                                   "Index Types", "CSS", "Language and Page"}));
     EXPECT_NE(project.dialog->page(0), nullptr);
     EXPECT_EQ(project.dialog->page(3), nullptr);
     EXPECT_NE(project.show(3), nullptr);
 
+    // The defaults in the profile hold no extensions, so they get no page for them.
     Sheet defaults(StyleSettings{}, false);
     EXPECT_EQ(defaults.dialog->windowTitle(), "Default Style Settings");
+    EXPECT_EQ(defaults.dialog->tabs()->count(), 6);
+}
+
+TEST(StyleSheet, LanguageAndPageEditsTheProjectExtensions)
+{
+    StyleSettings settings;
+    settings.extensions.collation = "sv";
+    Sheet sheet(settings);
+    StylePage* page = sheet.show(6);
+    ASSERT_NE(page, nullptr);
+    auto* language = page->findChild<QComboBox*>("Collation");
+    auto* merge = page->findChild<QCheckBox*>("Merge Case Variants");
+    auto* layout = page->findChild<QButtonGroup*>("Index Layout");
+    ASSERT_TRUE(language && merge && layout);
+    EXPECT_EQ(language->currentData().toString(), "sv");
+    EXPECT_EQ(language->currentText(), "Swedish (sv)");
+    EXPECT_EQ(language->itemText(0), "Byte Order (classic)");
+    EXPECT_EQ(layout->checkedId(), 0);
+    EXPECT_FALSE(merge->isChecked());
+
+    language->setCurrentIndex(language->findData("cs"));
+    merge->setChecked(true);
+    layout->button(1)->click();
+    const StyleSettings chosen = sheet.ok();
+    EXPECT_EQ(chosen.extensions.collation, "cs");
+    EXPECT_EQ(chosen.extensions.mergeCaseVariants, 1);
+    EXPECT_EQ(chosen.extensions.indexLayout, 1);
+    StyleSettings others = chosen;
+    others.extensions = settings.extensions;
+    EXPECT_EQ(others, settings) << "no classic option changed";
+
+    // A tag written into the file by hand, and not in the list, is kept.
+    settings.extensions.collation = "de-u-co-phonebk";
+    Sheet handWritten(settings);
+    auto* kept = handWritten.show(6)->findChild<QComboBox*>("Collation");
+    EXPECT_EQ(kept->currentData().toString(), "de-u-co-phonebk");
+    EXPECT_EQ(handWritten.ok().extensions.collation, "de-u-co-phonebk");
 }
 
 // Each control changes its own option and no other.

@@ -1,0 +1,114 @@
+#include "generate/ModernIndexAssets.h"
+
+namespace torvane {
+
+std::string_view modernIndexStyle()
+{
+    return R"css(<style>
+:root { color-scheme: light dark; --tv-bg: #ffffff; --tv-fg: #1b1b1f; --tv-muted: #5f6368;
+  --tv-faint: #b9bcc2; --tv-link: #0b57d0; --tv-rule: #dadce0; --tv-hover: #eef2fb; }
+@media (prefers-color-scheme: dark) {
+  :root { --tv-bg: #131416; --tv-fg: #e6e6e9; --tv-muted: #a8abb2; --tv-faint: #4d5057;
+    --tv-link: #8ab4f8; --tv-rule: #34363b; --tv-hover: #1f2530; }
+}
+[hidden] { display: none !important; }
+body { margin: 0 auto; max-width: 76rem; padding: 0 1.5rem 3rem; background: var(--tv-bg); color: var(--tv-fg);
+  font: 16px/1.45 system-ui, -apple-system, "Segoe UI", Roboto, "Noto Sans", sans-serif; }
+a { color: var(--tv-link); text-underline-offset: .15em; }
+a:focus-visible, input:focus-visible { outline: 2px solid var(--tv-link); outline-offset: 2px; }
+.tv-header { position: sticky; top: 0; z-index: 1; background: var(--tv-bg); padding: .75rem 0 .6rem;
+  border-bottom: 1px solid var(--tv-rule); }
+.tv-header h1 { margin: 0 0 .4rem; font-size: 1.75rem; line-height: 1.2; }
+.tv-letters ul { display: flex; flex-wrap: wrap; gap: .1rem; margin: 0; padding: 0; list-style: none; }
+.tv-letters a, .tv-letters span { display: inline-block; min-width: 1.7em; padding: .15em .3em; border-radius: .3em;
+  text-align: center; text-decoration: none; font-weight: 600; }
+.tv-letters a:hover { background: var(--tv-hover); }
+.tv-letters .tv-empty { color: var(--tv-faint); font-weight: 400; }
+.tv-filter { display: flex; flex-wrap: wrap; align-items: center; gap: .3rem .7rem; margin-top: .55rem; }
+.tv-filter input { width: min(22rem, 100%); padding: .35em .6em; border: 1px solid var(--tv-rule); border-radius: .4em;
+  background: var(--tv-bg); color: var(--tv-fg); font: inherit; }
+.tv-filter output { color: var(--tv-muted); font-size: .9rem; }
+.tv-index { columns: var(--tv-columns, 1) 17rem; column-gap: 2.5rem; }
+.tv-group h2 { margin: 1.1rem 0 .3rem; padding-bottom: .1rem; border-bottom: 1px solid var(--tv-rule);
+  font-size: 1.2rem; break-after: avoid; }
+.tv-group ul { margin: 0; padding: 0; list-style: none; }
+.tv-group ul ul { padding-left: 1.1em; }
+.tv-group li { margin: .12em 0; padding-left: 1.1em; text-indent: -1.1em; }
+.tv-group > ul > li { break-inside: avoid; }
+.tv-group h2, .tv-group li { scroll-margin-top: 9rem; }
+.tv-see { color: var(--tv-muted); }
+.tv-see-word { font-style: italic; }
+.tv-anchor { height: 0; margin: 0; }
+.tv-top { margin: .3rem 0 0; font-size: .85rem; }
+.tv-none { margin: 1.5rem 0; color: var(--tv-muted); font-style: italic; }
+@media (max-width: 40rem) {
+  body { padding: 0 .8rem 2rem; }
+  .tv-header h1 { font-size: 1.4rem; }
+  .tv-index { columns: 1; }
+}
+@media print {
+  body { max-width: none; padding: 0; background: #fff; color: #000; font-size: 10pt; }
+  .tv-header { position: static; border: 0; }
+  .tv-letters, .tv-filter, .tv-top, .tv-none { display: none !important; }
+  .tv-index { columns: 2; }
+  a { color: inherit; text-decoration: none; }
+  .tv-group h2 { border-color: #999; }
+}
+</style>
+)css";
+}
+
+std::string_view modernIndexScript()
+{
+    return R"js(<script>
+(function () {
+  "use strict";
+  var box = document.getElementById("tv-filter-box"), input = document.getElementById("tv-filter");
+  var status = document.getElementById("tv-filter-status"), none = document.getElementById("tv-none");
+  var index = document.getElementById("tv-index");
+  if (!box || !input || !index) return;
+  var items = Array.prototype.slice.call(index.querySelectorAll("li"));
+  var groups = Array.prototype.slice.call(index.querySelectorAll(".tv-group"));
+  var place = new Map();
+  items.forEach(function (li, i) { place.set(li, i); });
+  function fold(text) {
+    return text.normalize("NFD").replace(/[\u0300-\u036f]/g, "").toLowerCase();
+  }
+  // A line's own words: its text without its subentries.
+  var own = items.map(function (li) {
+    var text = "";
+    for (var child = li.firstChild; child; child = child.nextSibling)
+      if (child.nodeName !== "UL") text += child.textContent;
+    return fold(text.replace(/\s+/g, " ").trim());
+  });
+  var parent = items.map(function (li) {
+    var above = li.parentNode.closest("li");
+    return above && place.has(above) ? place.get(above) : -1;
+  });
+  function apply() {
+    var query = fold(input.value.trim()), shown = [], matches = 0, i;
+    for (i = 0; i < items.length; i++) {
+      var hit = query !== "" && own[i] !== "" && own[i].indexOf(query) >= 0;
+      if (hit) matches++;
+      // Subentries of a match stay, and so do the headings above it.
+      shown[i] = query === "" || hit || (parent[i] >= 0 && shown[parent[i]] && own[i] !== "");
+    }
+    for (i = items.length - 1; i >= 0; i--)
+      if (shown[i] && parent[i] >= 0) shown[parent[i]] = true;
+    for (i = 0; i < items.length; i++) items[i].hidden = !shown[i];
+    groups.forEach(function (group) { group.hidden = !group.querySelector("li:not([hidden])"); });
+    none.hidden = query === "" || matches > 0;
+    status.textContent = query === "" ? "" : matches === 1 ? "1 matching entry" : matches + " matching entries";
+  }
+  input.addEventListener("input", apply);
+  input.addEventListener("keydown", function (event) {
+    if (event.key === "Escape") { input.value = ""; apply(); }
+  });
+  box.hidden = false;
+  if (input.value) apply();
+})();
+</script>
+)js";
+}
+
+} // namespace torvane

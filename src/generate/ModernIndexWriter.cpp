@@ -1,0 +1,259 @@
+#include "generate/ModernIndexWriter.h"
+#include "generate/CrLfText.h"
+#include "generate/HtmlIndexBody.h"
+#include "generate/HtmlIndexChrome.h"
+#include "generate/HtmlIndexFiles.h"
+#include "generate/IndexGenerator.h"
+#include "generate/ModernIndexAssets.h"
+#include "generate/ModernIndexEntries.h"
+#include "platform/TextUtil.h"
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+namespace {
+
+// One group of the page: Symbols, Numbers or a letter of the alphabet.
+struct GroupKey {
+    char group = kNoGroup;
+    std::uint16_t letter = kNoLetter;
+    bool operator==(const GroupKey&) const = default;
+};
+
+GroupKey groupKeyOf(const IndexNode& node)
+{
+    if (node.letterGroup != kNoLetter) return {kNoGroup, node.letterGroup};
+    return {pageGroupOf(node), kNoLetter};
+}
+
+// Decodes one UTF-8 sequence at `at`; 0 when the bytes are not UTF-8.
+char32_t nextCodePoint(std::string_view text, std::size_t& at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    if (length == 0 || at + length > text.size()) return 0;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next >> 6) != 2) return 0;
+        c = (c << 6) | (next & 0x3F);
+    }
+    at += static_cast<std::size_t>(length);
+    return c;
+}
+
+bool isUtf8(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();)
+        if (nextCodePoint(text, at) == 0) return false;
+    return true;
+}
+
+// A letter's name as character references, right in any encoding of the page.
+std::string labelText(std::string_view label)
+{
+    std::string text;
+    for (std::size_t at = 0; at < label.size();) {
+        const char32_t c = nextCodePoint(label, at);
+        if (c == 0) break;
+        if (c < 0x80)
+            text += static_cast<char>(c);
+        else
+            text += "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
+    }
+    return text;
+}
+
+// Letters keep their classic anchor names; others get one in plain ASCII.
+std::string letterId(const std::vector<std::string>& letters, std::uint16_t letter)
+{
+    const std::string& label = letters[letter];
+    for (char c : label)
+        if (!isAsciiLetter(c)) return "letter-" + std::to_string(letter);
+    return label;
+}
+
+std::string groupId(const IndexGenerator& generator, GroupKey key)
+{
+    if (key.letter != kNoLetter) return letterId(generator.letterGroups(), key.letter);
+    return key.group == kNumbersGroup ? "Numbers" : "Symbols";
+}
+
+std::string groupLabel(const IndexGenerator& generator, GroupKey key)
+{
+    if (key.letter != kNoLetter) return labelText(generator.letterGroups()[key.letter]);
+    return key.group == kNumbersGroup ? "Numbers" : "Symbols";
+}
+
+struct StringDrain : TextDrain {
+    std::string text;
+    void take(std::string_view lines) override { text += lines; }
+};
+
+class ModernPage {
+public:
+    ModernPage(const IndexGenerator& generator, const HtmlIndexPlan& plan) : generator_(generator), plan_(plan) {}
+
+    std::string text(std::string_view topInclude, std::string_view bottomInclude)
+    {
+        std::string body;
+        appendGroups(body);
+        std::string page = "<!DOCTYPE html>\n<html";
+        if (!plan_.style.extensions.collation.empty()) page += " lang=\"" + plan_.style.extensions.collation + "\"";
+        page += ">\n<head>\n";
+        page += isUtf8(body) && isUtf8(plan_.style.pageTitle) && isUtf8(plan_.style.pageHeading)
+                    ? "  <meta charset=\"utf-8\">\n"
+                    : "  <meta charset=\"windows-1252\">\n";
+        page += "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                "  <meta name=\"generator\" content=\"HTML Torvane (tm)\">\n"
+                "  <title>" + plan_.style.pageTitle + "</title>\n";
+        page += modernIndexStyle();
+        // The project's own style sheet comes last, so that it may change the look.
+        if (!plan_.style.stylesheetPath.empty())
+            page += "  <link rel=\"stylesheet\" href=\"" + plan_.style.stylesheetPath + "\">\n";
+        std::string block;
+        appendIndexCommentBlock(block, targets());
+        page += crLfAsLf(block);
+        page += "</head>\n<body>\n";
+        page += crLfAsLf(topInclude);
+        appendHeader(page);
+        page += "<main>\n  <section id=\"tv-index\" class=\"tv-index\" role=\"doc-index\" aria-label=\"";
+        page += plan_.style.pageHeading.empty() ? std::string("Index") : plan_.style.pageHeading;
+        page += "\" style=\"--tv-columns: " + std::to_string(plan_.columns()) + "\">\n";
+        page += body;
+        page += "  </section>\n"
+                "  <p id=\"tv-none\" class=\"tv-none\" role=\"status\" hidden>No entries match the filter.</p>\n"
+                "</main>\n";
+        page += crLfAsLf(bottomInclude);
+        page += modernIndexScript();
+        page += "</body>\n</html>\n";
+        StringDrain crLf;
+        crLf.text.reserve(page.size() + page.size() / 16);
+        CrLfText out(crLf);
+        out << page;
+        out.flush();
+        return std::move(crLf.text);
+    }
+
+private:
+    static std::string crLfAsLf(std::string_view text)
+    {
+        std::string lf;
+        for (char c : text)
+            if (c != '\r') lf += c;
+        return lf;
+    }
+
+    std::vector<GroupKey> presentGroups() const
+    {
+        std::vector<GroupKey> groups;
+        for (const IndexNode* node : plan_.topLevel)
+            if (groups.empty() || !(groups.back() == groupKeyOf(*node))) groups.push_back(groupKeyOf(*node));
+        return groups;
+    }
+
+    PageTargets targets() const
+    {
+        PageTargets targets;
+        for (GroupKey key : presentGroups()) {
+            if (key.letter != kNoLetter)
+                targets.otherNames.push_back(groupId(generator_, key));
+            else if (key.group == kNumbersGroup)
+                targets.numbers = true;
+            else
+                targets.symbols = true;
+        }
+        targets.anchorNumbers = anchorNumbersOnPage(plan_, {});
+        return targets;
+    }
+
+    void appendBarLink(std::string& out, GroupKey key, bool present) const
+    {
+        out += "      <li>";
+        if (present)
+            out += "<a href=\"#" + groupId(generator_, key) + "\">" + groupLabel(generator_, key) + "</a>";
+        else
+            out += "<span class=\"tv-empty\" aria-disabled=\"true\">" + groupLabel(generator_, key) + "</span>";
+        out += "</li>\n";
+    }
+
+    void appendHeader(std::string& out) const
+    {
+        out += "<header id=\"HTMLTorvaneTop\" class=\"tv-header\">\n  <h1>" + plan_.style.pageHeading + "</h1>\n";
+        out += "  <nav class=\"tv-letters\" aria-label=\"Index letters\">\n    <ul>\n";
+        if (plan_.style.linksSymbols == 0) {
+            if (plan_.symbolsPresent) appendBarLink(out, {kSymbolsGroup, kNoLetter}, true);
+            if (plan_.numbersPresent) appendBarLink(out, {kNumbersGroup, kNoLetter}, true);
+        }
+        const auto letters = static_cast<std::uint16_t>(generator_.letterGroups().size());
+        for (std::uint16_t letter = 0; letter < letters; ++letter)
+            appendBarLink(out, {kNoGroup, letter}, generator_.isLetterGroupPresent(letter));
+        out += "    </ul>\n  </nav>\n";
+        out += "  <div id=\"tv-filter-box\" class=\"tv-filter\" role=\"search\" hidden>\n"
+               "    <label for=\"tv-filter\">Filter entries</label>\n"
+               "    <input id=\"tv-filter\" type=\"search\" autocomplete=\"off\" spellcheck=\"false\" "
+               "aria-controls=\"tv-index\" aria-describedby=\"tv-filter-status\">\n"
+               "    <output id=\"tv-filter-status\" aria-live=\"polite\"></output>\n"
+               "  </div>\n</header>\n";
+    }
+
+    void appendReturnLink(std::string& out) const
+    {
+        const StyleSettings& style = plan_.style;
+        if (style.returnLink == 0) return;
+        out += "      <p class=\"tv-top\"><a href=\"#HTMLTorvaneTop\">";
+        if (style.returnLink == 1)
+            out += style.returnText;
+        else
+            out += "<img src=\"" + style.returnPath + "Return.gif\" alt=\"Return to Top\">";
+        out += "</a></p>\n";
+    }
+
+    void appendGroups(std::string& out) const
+    {
+        bool open = false;
+        GroupKey current;
+        for (const IndexNode* node : plan_.topLevel) {
+            const GroupKey key = groupKeyOf(*node);
+            if (!open || !(key == current)) {
+                if (open) closeGroup(out);
+                const std::string id = groupId(generator_, key);
+                out += "    <section class=\"tv-group\" aria-labelledby=\"" + id + "\">\n";
+                out += "      <h2 id=\"" + id + "\">" + groupLabel(generator_, key) + "</h2>\n      <ul>\n";
+                open = true;
+                current = key;
+            }
+            appendModernEntry(out, *node, plan_.style, 2);
+        }
+        if (open) closeGroup(out);
+    }
+
+    void closeGroup(std::string& out) const
+    {
+        out += "      </ul>\n";
+        appendReturnLink(out);
+        out += "    </section>\n";
+    }
+
+    const IndexGenerator& generator_;
+    const HtmlIndexPlan& plan_;
+};
+
+} // namespace
+
+bool writeModernHtmlIndex(const IndexGenerator& generator, MessageSink& messages)
+{
+    const HtmlIndexPlan plan = HtmlIndexPlan::fromGenerator(generator);
+    bool ok = true;
+    const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
+    const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";
+    const std::string page = ModernPage(generator, plan).text(top, bottom);
+    std::set<std::string> written;
+    ok &= writeFile(plan, plan.indexFileName(), page, "Error creating new index:\n  ", messages, written);
+    removeEarlierFiles(plan, written);
+    return ok;
+}
+
+} // namespace torvane

@@ -1,0 +1,41 @@
+#include "styles/TorvaneExtensions.h"
+#include "platform/TextUtil.h"
+#include "styles/ProjectSections.h"
+
+namespace torvane {
+
+namespace {
+
+constexpr std::string_view kSection = "Torvane Extensions";
+constexpr std::string_view kCollation = "Collation";
+constexpr std::string_view kIndexLayout = "Index Layout";
+constexpr std::string_view kMergeCaseVariants = "Merge Case Variants";
+
+} // namespace
+
+void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions& extensions)
+{
+    const bool found = forEachSectionLine(lines, kSection, [&](std::string_view line) {
+        std::string_view value;
+        if (takeKeyValue(line, kCollation, value))
+            extensions.collation = std::string(trim(value));
+        else if (takeKeyValue(line, kIndexLayout, value))
+            extensions.indexLayout = parseLeadingInt(value);
+        else if (takeKeyValue(line, kMergeCaseVariants, value))
+            extensions.mergeCaseVariants = parseLeadingInt(value);
+    });
+    extensions.sectionRead = extensions.sectionRead || found;
+}
+
+void writeExtensionsSection(std::string& out, const TorvaneExtensions& extensions)
+{
+    if (extensions.atDefaults() && !extensions.sectionRead)
+        return;
+    out += "[Torvane Extensions]\r\n";
+    out += "Collation=" + extensions.collation + "\r\n";
+    out += "Index Layout=" + std::to_string(extensions.indexLayout) + "\r\n";
+    out += "Merge Case Variants=" + std::to_string(extensions.mergeCaseVariants) + "\r\n";
+    out += "\r\n";
+}
+
+} // namespace torvane

@@ -1,0 +1,30 @@
+#pragma once
+#include <span>
+#include <string>
+
+namespace torvane {
+
+// Options beyond the classic style settings, kept in a section of the
+// project file that older readers pass over. At their defaults every output
+// is exactly what the classic options alone give.
+struct TorvaneExtensions {
+    // A BCP 47 language tag ("de", "sv", "cs"); empty sorts by bytes.
+    std::string collation;
+    int indexLayout = 0;        // 0 classic pages, 1 one modern HTML5 page
+    int mergeCaseVariants = 0;  // 1: lines that differ only in letter case become one
+    // The file read held the section: it is written back even at defaults,
+    // so that saving changes nothing the user did not change.
+    bool sectionRead = false;
+
+    bool atDefaults() const { return collation.empty() && indexLayout == 0 && mergeCaseVariants == 0; }
+    bool operator==(const TorvaneExtensions&) const = default;
+};
+
+// Reads "[Torvane Extensions]" from a project file given as its list of
+// lines; keys the file lacks keep their value.
+void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions& extensions);
+// Appends the section (CR LF lines, then an empty line) unless the options
+// are at their defaults and the file read did not hold it.
+void writeExtensionsSection(std::string& out, const TorvaneExtensions& extensions);
+
+} // namespace torvane

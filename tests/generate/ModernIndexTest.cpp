@@ -1,0 +1,175 @@
+#include "HtmlIndexFixture.h"
+#include "generate/ModernIndexWriter.h"
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <regex>
+#include <set>
+
+namespace torvane {
+namespace {
+
+using testing::HtmlIndexTest;
+using testing::readBytes;
+
+class ModernIndexTest : public HtmlIndexTest {
+protected:
+    void titled(std::string_view sortAs, std::string_view indexAs, std::string_view url, std::string_view title)
+    {
+        generator.addEntry(sortAs, indexAs, indexAs, url, "", title, "", "");
+    }
+
+    // A heading with two linked pages, one with two subentries, and a "See" line.
+    void addApplesFruitAndPomme()
+    {
+        titled("apple", "Apple", "a.htm", "Apples at home");
+        titled("apple", "Apple", "b.htm#x", "Baking");
+        titled("fruit pears", "Fruit, Pears", "f.htm#pe", "Untitled");
+        titled("fruit apples", "Fruit, Apples", "f.htm#ap", "Untitled");
+        see("Pomme", ".", "<i>See</i>", "Apple");
+    }
+
+    std::string makeModern()
+    {
+        style.extensions.indexLayout = 1;
+        generator.setProjectDirectory(dir.string());
+        generator.setOutputNames({"Index.htm", "Index.hhk", "Index.xml", "Index.jhm"});
+        generator.setStyle(style);
+        generator.numberCrossReferenceAnchors();
+        generator.buildTree(IndexMode::Html);
+        EXPECT_TRUE(writeModernHtmlIndex(generator, messages));
+        return readBytes(dir / "Index.htm");
+    }
+
+    // Complaints of xmllint's HTML parser, except that it does not know the
+    // element names HTML5 added.
+    std::vector<std::string> lintErrors() const
+    {
+        const auto report = dir / "lint.txt";
+        const std::string command =
+            "xmllint --html --noout '" + (dir / "Index.htm").string() + "' > '" + report.string() + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        const std::regex html5Tag("Tag (header|nav|main|section|output) invalid");
+        std::vector<std::string> errors;
+        std::istringstream lines(readBytes(report));
+        for (std::string line; std::getline(lines, line);)
+            if (line.find("error") != std::string::npos && !std::regex_search(line, html5Tag))
+                errors.push_back(line);
+        return errors;
+    }
+
+    std::set<std::string> valuesOf(const std::string& page, const std::string& attribute) const
+    {
+        std::set<std::string> values;
+        const std::regex pattern(" " + attribute + "=\"([^\"]*)\"");
+        for (auto it = std::sregex_iterator(page.begin(), page.end(), pattern); it != std::sregex_iterator(); ++it)
+            values.insert((*it)[1]);
+        return values;
+    }
+};
+
+TEST_F(ModernIndexTest, PageIsWellFormedAccessibleAndEveryLinkResolves)
+{
+    for (const char* page : {"a.htm", "b.htm", "f.htm", "s.htm"}) {
+        testing::writeBytes(dir / page, "<p>page</p>");
+        inputs.insert(page);
+    }
+    addApplesFruitAndPomme();
+    titled("3d", "3D", "s.htm", "Shapes");
+    style.returnLink = 1;
+    style.columns = 3;
+    const std::string page = makeModern();
+
+    EXPECT_TRUE(lintErrors().empty()) << ::testing::PrintToString(lintErrors());
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n  <meta charset=\"utf-8\">", 0), 0u);
+    EXPECT_NE(page.find("<nav class=\"tv-letters\" aria-label=\"Index letters\">"), std::string::npos);
+    EXPECT_NE(page.find("role=\"doc-index\""), std::string::npos);
+    EXPECT_NE(page.find("role=\"search\""), std::string::npos);
+    EXPECT_NE(page.find("<input id=\"tv-filter\" type=\"search\""), std::string::npos);
+    EXPECT_NE(page.find("No entries match the filter."), std::string::npos);
+    EXPECT_NE(page.find("--tv-columns: 3"), std::string::npos);
+    EXPECT_NE(page.find("prefers-color-scheme: dark"), std::string::npos);
+    EXPECT_NE(page.find("@media print"), std::string::npos);
+    EXPECT_EQ(page.find("src=\""), std::string::npos) << "no external script or image";
+    // Every line ends CR LF.
+    EXPECT_EQ(std::count(page.begin(), page.end(), '\n'), std::count(page.begin(), page.end(), '\r'));
+
+    const std::set<std::string> ids = valuesOf(page, "id");
+    for (const std::string& href : valuesOf(page, "href")) {
+        const std::size_t hash = href.find('#');
+        const std::string file = href.substr(0, hash);
+        if (!file.empty()) {
+            EXPECT_TRUE(std::filesystem::exists(dir / file)) << href;
+        } else {
+            EXPECT_TRUE(ids.count(href.substr(hash + 1))) << href;
+        }
+    }
+    // Groups that have entries are links; letters without any are greyed text.
+    EXPECT_NE(page.find("<li><a href=\"#A\">A</a></li>"), std::string::npos);
+    EXPECT_NE(page.find("<li><a href=\"#Numbers\">Numbers</a></li>"), std::string::npos);
+    EXPECT_NE(page.find("<span class=\"tv-empty\" aria-disabled=\"true\">B</span>"), std::string::npos);
+    EXPECT_EQ(page.find("href=\"#B\""), std::string::npos);
+    EXPECT_EQ(page.find("<h2 id=\"B\""), std::string::npos);
+}
+
+TEST_F(ModernIndexTest, RepeatedLinksNamePagesAndHeadingsShowOnce)
+{
+    addApplesFruitAndPomme();
+    titled("fruit", "Fruit", "f.htm", "Fruit");
+    const std::string page = makeModern();
+
+    // The "See" line's target, lowercased, is a place of its own right before the heading.
+    EXPECT_NE(page.find("<li id=\"TVXR0001\" class=\"tv-anchor\"></li>\r\n"
+                        "        <li><span class=\"tv-term\">Apple</span> <span class=\"tv-pages\">"
+                        "<a href=\"a.htm\">Apples at home</a>, <a href=\"b.htm#x\">Baking</a></span></li>"),
+              std::string::npos);
+    // A heading with a link of its own and subentries: the link once, the children below it.
+    EXPECT_NE(page.find("<li><a href=\"f.htm\">Fruit</a>\r\n"), std::string::npos);
+    EXPECT_NE(page.find("<li><a href=\"f.htm#ap\">Apples</a></li>"), std::string::npos);
+    EXPECT_EQ(page.find(">Fruit, Apples<"), std::string::npos);
+    EXPECT_NE(page.find("<li><span class=\"tv-term\">Pomme</span><span class=\"tv-see\">. "
+                        "<span class=\"tv-see-word\"><i>See</i></span> <a href=\"#TVXR0001\">Apple</a></span></li>"),
+              std::string::npos);
+}
+
+TEST_F(ModernIndexTest, LanguageLettersAndTheIndexBlock)
+{
+    entry("öl", "Öl", "o.htm");
+    entry("ångest", "Ångest", "a.htm");
+    entry("zebra", "Zebra", "z.htm");
+    style.extensions.collation = "sv";
+    const std::string page = makeModern();
+
+    EXPECT_TRUE(lintErrors().empty()) << ::testing::PrintToString(lintErrors());
+    EXPECT_NE(page.find("<html lang=\"sv\">"), std::string::npos);
+    // Å, Ä and Ö after Z, named by character references; Ä has no entries.
+    const std::size_t z = page.find("<li><a href=\"#Z\">Z</a></li>");
+    const std::size_t aRing = page.find("<a href=\"#letter-26\">&#197;</a>");
+    const std::size_t aUmlaut = page.find("<span class=\"tv-empty\" aria-disabled=\"true\">&#196;</span>");
+    const std::size_t oUmlaut = page.find("<a href=\"#letter-28\">&#214;</a>");
+    EXPECT_LT(z, aRing);
+    EXPECT_LT(aRing, aUmlaut);
+    EXPECT_LT(aUmlaut, oUmlaut);
+    EXPECT_NE(oUmlaut, std::string::npos);
+    EXPECT_LT(page.find("<h2 id=\"Z\">"), page.find("<h2 id=\"letter-26\">&#197;</h2>"));
+
+    // The block marks the page's targets and offers no entries of its own.
+    const std::size_t start = page.find("<!-- HTML Torvane V4.0 - Do not edit this comment block.");
+    const std::size_t end = page.find("HTML Torvane -->", start);
+    ASSERT_NE(end, std::string::npos);
+    const std::string block = page.substr(start, end - start);
+    for (const char* target : {"Target=\"HTMLTorvaneTop\"", "Target=\"Z\"", "Target=\"letter-26\"",
+                               "Target=\"letter-28\""})
+        EXPECT_NE(block.find(target), std::string::npos) << target;
+    EXPECT_EQ(block.find("IndexAs=\"\\S"), std::string::npos);
+    EXPECT_EQ(block.find("IndexAs=\"Z"), std::string::npos);
+}
+
+TEST_F(ModernIndexTest, LatinOneTextsGiveAPageDeclaredSo)
+{
+    entry("\xe4pfel", "\xc4pfel", "a.htm");
+    const std::string page = makeModern();
+    EXPECT_NE(page.find("<meta charset=\"windows-1252\">"), std::string::npos);
+}
+
+} // namespace
+} // namespace torvane

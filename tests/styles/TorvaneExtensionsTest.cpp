@@ -1,0 +1,57 @@
+#include "styles/TorvaneExtensions.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torvane {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(TorvaneExtensionsSection, ReadsItsKeysAndIgnoresOtherSections)
+{
+    TorvaneExtensions extensions;
+    readExtensionsSection(Lines{"[CSS]", "Collation=xx", "[Torvane Extensions]  ", "", "Collation= sv ",
+                                "Index Layout=1", "Merge Case Variants=1", "Unknown=3", "[Xrefs]",
+                                "Index Layout=7"},
+                          extensions);
+    EXPECT_EQ(extensions.collation, "sv");
+    EXPECT_EQ(extensions.indexLayout, 1);
+    EXPECT_EQ(extensions.mergeCaseVariants, 1);
+    EXPECT_TRUE(extensions.sectionRead);
+}
+
+TEST(TorvaneExtensionsSection, AFileWithoutTheSectionChangesNothingAndWritesNothing)
+{
+    TorvaneExtensions extensions;
+    readExtensionsSection(Lines{"[Layout]", "Page Title=Index", "[torvane extensions]", "Index Layout=1"},
+                          extensions);
+    EXPECT_EQ(extensions, TorvaneExtensions{});
+    std::string out = "before";
+    writeExtensionsSection(out, extensions);
+    EXPECT_EQ(out, "before");
+}
+
+TEST(TorvaneExtensionsSection, WrittenWhenSetOrWhenTheFileHeldIt)
+{
+    TorvaneExtensions extensions;
+    extensions.collation = "cs";
+    std::string out;
+    writeExtensionsSection(out, extensions);
+    EXPECT_EQ(out, "[Torvane Extensions]\r\nCollation=cs\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n\r\n");
+
+    // Read back, then reset to the defaults: the section stays, as the file had it.
+    Lines lines;
+    for (std::size_t start = 0, end; (end = out.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(out.substr(start, end - start));
+    TorvaneExtensions read;
+    readExtensionsSection(lines, read);
+    EXPECT_EQ(read.collation, "cs");
+    read.collation.clear();
+    std::string again;
+    writeExtensionsSection(again, read);
+    EXPECT_EQ(again, "[Torvane Extensions]\r\nCollation=\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n\r\n");
+}
+
+} // namespace
+} // namespace torvane

@@ -145,4 +145,10 @@ void SourceFile::walkChildren(NodeVisitor& visitor)
         target->walk(visitor);
 }
 
+ProjectNode* SourceFile::findChild(std::string_view label)
+{
+    ProjectNode* target = findTarget(label);
+    return target && target->label() == label ? target : nullptr;
+}
+
 }  // namespace torvane

@@ -78,6 +78,7 @@ public:
 
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
+    ProjectNode* findChild(std::string_view label) override;
 
 protected:
     void walkChildren(NodeVisitor& visitor) override;

@@ -2,6 +2,7 @@
 
 #include "document/ActionScope.h"
 #include "document/ProjectFileReader.h"
+#include "document/PageLocations.h"
 #include "document/ProjectFileWriter.h"
 #include "document/SourcePages.h"
 #include "document/StalePages.h"
@@ -124,16 +125,35 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
     Progress& progress = services_.progress;
     progress.begin("Add Files Progress", static_cast<int>(fullPaths.size()), true);
     ReplaceAccess access;
+    PageLocations locations(projectDirectory_, *root_);
+    std::string sameFiles, outside;
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
         if (!progress.step(static_cast<int>(index), fullPaths[index]))
             break;
-        const SourceFile* known = action ? root_->localFiles().findFileAt(fullPaths[index]) : nullptr;
-        SourceFile& file = loadSourceFile(fullPaths[index], access);
+        const std::string path = locations.spelledAsOnDisk(fullPaths[index]);
+        // One file under a second name would be two pages overwriting each other's entries.
+        if (const SourceFile* first = locations.sameFileElsewhere(path)) {
+            sameFiles += path + "\n    the same file as " + first->fullPath() + "\n";
+            continue;
+        }
+        const SourceFile* known = root_->localFiles().findFileAt(path);
+        SourceFile& file = loadSourceFile(path, access);
+        if (!known) {
+            locations.add(file);
+            if (locations.isOutsideProject(file.fullPath())) {
+                file.setOutsideProject(true);
+                outside += file.fullPath() + "\n";
+            }
+        }
         // A page already in the tree was read before and stays as it is.
         if (action && !known)
             action->keepAbsence(file);
     }
     progress.end();
+    if (!sameFiles.empty())
+        services_.messages.showMessage(std::string(kSameFileMessage) + sameFiles);
+    if (!outside.empty())
+        services_.messages.showMessage(std::string(kOutsidePagesMessage) + outside);
 }
 
 void CProjectDoc::reportLoadProblems()
@@ -155,6 +175,7 @@ bool CProjectDoc::save()
     // with one wait for the disk instead of one per page.
     DeferredReplacements pages;
     std::vector<SourceFile*> pagesWritten;
+    const bool writeOutside = services_.profile.readInt(kOptionsSection, kWriteOutsideProjectKey, 0) == 1;
     // Where a killed save may have left temporaries: every folder written to.
     std::set<std::string> foldersWritten = {parentFolder(pathName_)};
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
@@ -166,6 +187,10 @@ bool CProjectDoc::save()
         progress.step(index, file.fullPath());
         if (!file.isModified())
             return;
+        if (file.isOutsideProject() && !writeOutside) {
+            services_.reports.logFileError(FileFailure{"Open Output", file.fullPath(), CauseAccessDenied, 0});
+            return;
+        }
         foldersWritten.insert(parentFolder(file.fullPath()));
         if (torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
             file.setModified(false);
@@ -213,7 +238,7 @@ void CProjectDoc::saveStylesAsDefault() const { saveDefaults(services_.profile, 
 void CProjectDoc::pushUndo(int code)
 {
     keptHolders_.clear();
-    history_.push(ProjectAction{code, {}, saveCount_});
+    history_.push(ProjectAction{code, {}, saveCount_, recordDisplayState(*root_)});
 }
 
 void CProjectDoc::keepPlace(ProjectNode& node, bool present)
@@ -240,6 +265,8 @@ void CProjectDoc::discardLastUndo()
 void CProjectDoc::exchangePlaces(ProjectAction& action)
 {
     const bool olderThanDisk = action.saveCount < saveCount_;
+    // What the other queue's element shows again: the tree as it is now.
+    TreeDisplayState shown = recordDisplayState(*root_);
     // Each place is kept once per action, so the order only matters for
     // symmetry: the reverse of the order the action changed them in.
     for (auto place = action.places.rbegin(); place != action.places.rend(); ++place) {
@@ -252,6 +279,8 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
     }
     std::reverse(action.places.begin(), action.places.end());
     action.saveCount = saveCount_;
+    restoreDisplayState(*root_, action.display);
+    action.display = std::move(shown);
     // The tree no longer matches what was saved.
     modified_ = true;
 }

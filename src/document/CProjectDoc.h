@@ -173,6 +173,9 @@ private:
     void reportLoadProblems();
     // Commits the action, marks the project modified and tells the views.
     void finishAction(ActionScope& action, int hint, DocumentView* origin);
+    // Keeps an edited cross-reference in view: its locator selected, the
+    // record marked in the list.
+    void showEditedCrossReference(CrossReference& edited);
     // Puts the element's places into the tree and the states they replace
     // into the element, ready for the other queue.
     void exchangePlaces(ProjectAction& action);

@@ -231,6 +231,20 @@ void CProjectDoc::createCrossReference(const CrossReferenceValues& values, Docum
     finishAction(action, HintCrossReferenceCreated, origin);
 }
 
+void CProjectDoc::showEditedCrossReference(CrossReference& edited)
+{
+    // A changed locator text moves the record to another locator node, which
+    // the list shows only once it is selected: select it alone, visible.
+    ProjectNode* locator = edited.owner();
+    if (locator && !locator->isSelected()) {
+        for (ProjectNode* up = locator->parent(); up; up = up->parent())
+            if (!up->isExpanded())
+                up->setExpanded(true);
+        root_->applyTreeSelection(*locator, false, false);
+    }
+    edited.setListSelected(true);
+}
+
 bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog,
                                      DocumentView* origin)
 {
@@ -242,9 +256,9 @@ bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenc
     ActionScope action(*this, ActionEditCrossReference);
     action.keepPriorState(root_->locators());
     record.removeFromOwner();
-    auto replacement = crossReferenceFrom(*values);
-    replacement->setListSelected(true);
-    root_->addCrossReference(std::move(replacement));
+    CrossReference* edited = root_->addCrossReference(crossReferenceFrom(*values));
+    if (edited)
+        showEditedCrossReference(*edited);
     finishAction(action, HintCrossReferenceEdited, origin);
     return true;
 }

@@ -31,8 +31,8 @@ std::string_view nextPathName(std::string_view& rest)
 
 DirectoryNode::DirectoryNode(std::string label)
     : ProjectNode(std::move(label), NodeIcon::Container),
-      folders_(KeyLess{KeyCompareMode::CaseInsensitive}),
-      files_(KeyLess{KeyCompareMode::CaseInsensitive})
+      folders_(KeyLess{KeyCompareMode::CaseInsensitiveThenExact}),
+      files_(KeyLess{KeyCompareMode::CaseInsensitiveThenExact})
 {
 }
 
@@ -149,6 +149,15 @@ void DirectoryNode::walkChildren(NodeVisitor& visitor)
         folder->walk(visitor);
     for (const auto& [name, file] : files_)
         file->walk(visitor);
+}
+
+ProjectNode* DirectoryNode::findChild(std::string_view label)
+{
+    if (ProjectNode* folder = findFolder(label); folder && folder->label() == label)
+        return folder;
+    if (ProjectNode* file = findFile(label); file && file->label() == label)
+        return file;
+    return nullptr;
 }
 
 }  // namespace torvane

@@ -14,8 +14,9 @@ namespace torvane {
 class FolderNode;
 class SourceFile;
 
-// A directory of the project: subfolders and files, each keyed by name
-// without regard to letter case. Walks list subfolders before files.
+// A directory of the project: subfolders and files, each keyed by name in
+// case-insensitive order; names that differ only in letter case are two
+// files, as they are on most file systems. Walks list subfolders before files.
 class DirectoryNode : public ProjectNode {
 public:
     ~DirectoryNode() override;
@@ -49,6 +50,8 @@ public:
 
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
 
+    ProjectNode* findChild(std::string_view label) override;
+
 protected:
     DirectoryNode(std::string label);
 
@@ -57,7 +60,7 @@ protected:
     void walkChildren(NodeVisitor& visitor) override;
 
 private:
-    // Both keyed without regard to letter case.
+    // Both ordered without regard to letter case, names differing in case kept apart.
     std::map<std::string, std::unique_ptr<FolderNode>, KeyLess> folders_;
     std::map<std::string, std::unique_ptr<SourceFile>, KeyLess> files_;
 };

@@ -17,6 +17,7 @@ SourceFile::SourceFile(const SourceFile& other, DirectoryNode* folder)
       modified_(other.modified_),
       missing_(other.missing_),
       unreadable_(other.unreadable_),
+      outsideProject_(other.outsideProject_),
       loaded_(other.loaded_),
       keptTargets_(other.keptTargets_),
       blockDamage_(other.blockDamage_)
@@ -65,9 +66,18 @@ void SourceFile::setUnreadable(bool unreadable)
     updateIcon();
 }
 
+void SourceFile::setOutsideProject(bool outside)
+{
+    outsideProject_ = outside;
+    updateIcon();
+}
+
 void SourceFile::updateIcon()
 {
-    setIconKind(missing_ ? NodeIcon::MissingFile : unreadable_ ? NodeIcon::UnreadableFile : NodeIcon::File);
+    setIconKind(missing_          ? NodeIcon::MissingFile
+                : unreadable_     ? NodeIcon::UnreadableFile
+                : outsideProject_ ? NodeIcon::OutsideFile
+                                  : NodeIcon::File);
 }
 
 Target& SourceFile::findOrCreateTarget(std::string_view name)
@@ -133,6 +143,12 @@ void SourceFile::walkChildren(NodeVisitor& visitor)
 {
     for (const auto& [name, target] : targets_)
         target->walk(visitor);
+}
+
+ProjectNode* SourceFile::findChild(std::string_view label)
+{
+    ProjectNode* target = findTarget(label);
+    return target && target->label() == label ? target : nullptr;
 }
 
 }  // namespace torvane

@@ -50,6 +50,10 @@ public:
     bool isUnreadable() const { return unreadable_; }
     // Also resets the default entry to an empty one outside the entry set.
     void setUnreadable(bool unreadable);
+    // The page resolves to a file outside the project folder; saves leave it
+    // alone unless the user allows writing there.
+    bool isOutsideProject() const { return outsideProject_; }
+    void setOutsideProject(bool outside);
     bool isLoaded() const { return loaded_; }
     void setLoaded(bool loaded) { loaded_ = loaded; }
 
@@ -74,6 +78,7 @@ public:
 
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
+    ProjectNode* findChild(std::string_view label) override;
 
 protected:
     void walkChildren(NodeVisitor& visitor) override;
@@ -84,6 +89,7 @@ private:
     bool modified_ = false;
     bool missing_ = false;
     bool unreadable_ = false;
+    bool outsideProject_ = false;
     bool loaded_ = false;
     std::vector<KeptTarget> keptTargets_;
     std::string blockDamage_;

@@ -1,6 +1,7 @@
 #include "platform/FileAccess.h"
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,6 +31,24 @@ bool isDirectory(const std::string& path)
 {
     struct stat info;
     return statPath(path, info) && S_ISDIR(info.st_mode);
+}
+
+std::optional<FileIdentity> fileIdentity(const std::string& path)
+{
+    struct stat info;
+    if (!statPath(path, info))
+        return std::nullopt;
+    return FileIdentity{static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
+}
+
+std::string resolvedPath(const std::string& path)
+{
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
 }
 
 bool isRegularFile(const std::string& path)

@@ -89,6 +89,19 @@ std::optional<FileFailure> writeFileAtomically(const std::string& path, std::str
 int removeStaleTemporaries(const std::string& folder);
 
 bool isDirectory(const std::string& path);
+
+// What makes a file the same file under any name: its device and inode.
+struct FileIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+// The identity of the file a path leads to (through links); nothing when
+// there is no such file.
+std::optional<FileIdentity> fileIdentity(const std::string& path);
+// The absolute path with every link, "." and ".." resolved; empty when the
+// path leads nowhere.
+std::string resolvedPath(const std::string& path);
 // True for a regular file, also when reached through symbolic links.
 bool isRegularFile(const std::string& path);
 

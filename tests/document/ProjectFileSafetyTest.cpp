@@ -1,5 +1,6 @@
 #include "DocumentTestSupport.h"
 
+#include "document/PageLocations.h"
 #include "document/StorablePaths.h"
 #include "model/SourceFile.h"
 
@@ -124,6 +125,110 @@ TEST(StaleTemporaries, TheNextSaveRemovesOnlyOldFilesOfItsOwnNaming)
     for (const char* kept : {".torvane-notes", ".torvane-ab_123", "sub/torvane-Old123", ".torvane-Now123",
                              "other/.torvane-Old456"})
         EXPECT_TRUE(fs::exists(dir.file(kept))) << kept;
+}
+
+// --- Which file a listed name really is ---
+
+std::vector<SourceFile*> pagesOf(CProjectDoc& doc)
+{
+    std::vector<ProjectNode*> files;
+    doc.root().collect(files, NodeKindMask::File);
+    std::vector<SourceFile*> pages;
+    for (ProjectNode* file : files)
+        pages.push_back(static_cast<SourceFile*>(file));
+    return pages;
+}
+
+TEST(FileNames, NamesDifferingOnlyInCaseAreTwoPagesThroughSaveAndReopen)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("Page.htm", "<h1>Upper</h1>");
+    dir.write("page.htm", "<h1>lower</h1>");
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=Page.htm\r\nFile=page.htm\r\n")));
+    ASSERT_EQ(listedPaths(doc), (std::vector<std::string>{"Page.htm", "page.htm"}));
+    const std::vector<SourceFile*> pages = pagesOf(doc);
+    EXPECT_EQ(pages[0]->defaultEntry()->indexAs(), "Upper");
+    EXPECT_EQ(pages[1]->defaultEntry()->indexAs(), "lower");
+    ASSERT_TRUE(doc.save());
+    EXPECT_NE(dir.read("P.ipj").find("File=Page.htm\r\nFile=page.htm\r\n"), std::string::npos);
+}
+
+TEST(FileNames, AProjectWrittenWhereCaseDidNotMatterFindsItsPages)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("sub/page.htm", "<h1>Found</h1>");
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=SUB\\Page.HTM\r\nFile=sub\\page.htm\r\n")));
+    ASSERT_EQ(listedPaths(doc), std::vector<std::string>{"sub\\page.htm"});
+    EXPECT_FALSE(pagesOf(doc)[0]->isMissing());
+    EXPECT_EQ(pagesOf(doc)[0]->defaultEntry()->indexAs(), "Found");
+    EXPECT_TRUE(app.presenter.shown.empty());
+}
+
+TEST(FileNames, OneFileUnderTwoNamesIsOnePageAndTheOtherNameIsTold)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    TestApp app;
+    dir.write("a.htm", "<h1>A</h1>");
+    fs::create_symlink("a.htm", dir.file("link.htm"));
+    fs::create_hard_link(dir.file("a.htm"), dir.file("hard.htm"));
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=a.htm\r\nFile=link.htm\r\n")));
+    EXPECT_EQ(listedPaths(doc), std::vector<std::string>{"a.htm"});
+    ASSERT_EQ(app.messages.messages.size(), 1u);
+    EXPECT_EQ(app.messages.messages[0], std::string(kSameFileMessage) + dir.file("link.htm") +
+                                            "\n    the same file as " + dir.file("a.htm") + "\n");
+
+    doc.addFiles({dir.file("hard.htm"), dir.file("a.htm")});
+    EXPECT_EQ(listedPaths(doc), std::vector<std::string>{"a.htm"});
+    EXPECT_EQ(app.messages.messages.size(), 2u);
+}
+
+TEST(FileNames, PagesOutsideTheProjectFolderAreShownMarkedAndNotWritten)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    TestApp app;
+    const std::string outsidePage = "<html><head></head><body><h1>Elsewhere</h1></body></html>";
+    dir.write("elsewhere.htm", outsidePage);
+    dir.write("linked.htm", outsidePage);
+    dir.write("proj/inside.htm", kPage);
+    fs::create_symlink(dir.file("linked.htm"), dir.file("proj/link.htm"));
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(
+        dir.write("proj/P.ipj", "[Local Files]\r\nFile=inside.htm\r\nFile=link.htm\r\nFile=..\\elsewhere.htm\r\n")));
+    std::vector<std::string> outside;
+    for (SourceFile* page : pagesOf(doc)) {
+        EXPECT_EQ(page->isOutsideProject(), page->label() != "inside.htm") << page->fullPath();
+        EXPECT_EQ(page->iconKind(), page->isOutsideProject() ? NodeIcon::OutsideFile : NodeIcon::File);
+        if (page->isOutsideProject())
+            outside.push_back(page->fullPath());
+        page->setModified(true);
+    }
+    ASSERT_EQ(outside.size(), 2u);
+    ASSERT_EQ(app.messages.messages.size(), 1u);
+    EXPECT_EQ(app.messages.messages[0], std::string(kOutsidePagesMessage) + dir.file("proj/link.htm") + "\n" +
+                                            dir.file("proj/../elsewhere.htm") + "\n");
+
+    EXPECT_TRUE(doc.save());
+    EXPECT_EQ(dir.read("elsewhere.htm"), outsidePage);
+    EXPECT_EQ(dir.read("linked.htm"), outsidePage);
+    EXPECT_TRUE(fs::is_symlink(dir.file("proj/link.htm")));
+    EXPECT_NE(dir.read("proj/inside.htm"), kPage) << "pages inside are saved";
+    ASSERT_FALSE(app.presenter.shown.empty());
+    EXPECT_NE(app.presenter.shown.back().body.find("Open Output, " + dir.file("proj/link.htm") +
+                                                   ", *** Access Denied *** ,Cause=5, OS Error=0"),
+              std::string::npos);
+    EXPECT_TRUE(pagesOf(doc)[0]->isModified() || pagesOf(doc)[1]->isModified());
+
+    // The user's explicit leave lets the save write there.
+    app.profile.writeInt("Torvane Options", std::string(kWriteOutsideProjectKey), 1);
+    EXPECT_TRUE(doc.save());
+    EXPECT_NE(dir.read("elsewhere.htm"), outsidePage);
 }
 
 } // namespace

@@ -79,15 +79,25 @@ TEST_F(ProjectTreeTest, StoredRelativePathsResolveToTheSameNode)
     EXPECT_EQ(&root.findOrCreateFile("/home/ann/Docs/" + page.relativePath()), &page);
 }
 
-TEST_F(ProjectTreeTest, NamesDifferingInCaseAreOneFolderAndFile)
+// Two files on a file system that tells letter case apart stay two pages.
+TEST_F(ProjectTreeTest, NamesDifferingInCaseAreTwoFoldersAndFilesNextToEachOther)
 {
     SourceFile& first = root.findOrCreateFile("/home/ann/Docs/Sub\\Page.htm");
     SourceFile& second = root.findOrCreateFile("/home/ann/Docs/sub\\page.htm");
-    EXPECT_EQ(&first, &second);
-    ASSERT_EQ(root.localFiles().folders().size(), 1u);
+    EXPECT_NE(&first, &second);
+    EXPECT_EQ(&root.findOrCreateFile("/home/ann/Docs/Sub/Page.htm"), &first);
+    ASSERT_EQ(root.localFiles().folders().size(), 2u);
     EXPECT_EQ(root.localFiles().folders()[0]->label(), "Sub");
+    EXPECT_EQ(root.localFiles().folders()[1]->label(), "sub");
     EXPECT_EQ(first.label(), "Page.htm");
-    EXPECT_EQ(root.count(NodeKindMask::File), 1u);
+    EXPECT_EQ(second.label(), "page.htm");
+    root.findOrCreateFile("/home/ann/Docs/B.htm");
+    root.findOrCreateFile("/home/ann/Docs/a.htm");
+    root.findOrCreateFile("/home/ann/Docs/A.htm");
+    std::vector<std::string> order;
+    for (const SourceFile* file : root.localFiles().files())
+        order.push_back(file->label());
+    EXPECT_EQ(order, (std::vector<std::string>{"A.htm", "a.htm", "B.htm"}));
 }
 
 TEST_F(ProjectTreeTest, ProjectDirectoryMatchesWithoutRegardToCase)

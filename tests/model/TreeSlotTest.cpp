@@ -66,7 +66,8 @@ TEST_F(TreeSlotTest, PlacesAreNamedByKeysAndFoundAgain)
     EXPECT_EQ(slotOf(root.locators()).kind, TreeSlot::Kind::Locators);
 
     EXPECT_EQ(placedPage(), page);
-    EXPECT_EQ(root.localFiles().findFileAt("/P/SUB/deep/PAGE.htm"), page) << "keys ignore letter case";
+    EXPECT_EQ(root.localFiles().findFileAt("/P/sub/deep/page.htm"), page) << "the project folder ignores case";
+    EXPECT_EQ(root.localFiles().findFileAt("/p/SUB/deep/PAGE.htm"), nullptr) << "names below it do not";
     EXPECT_EQ(root.localFiles().findFileAt("/p/sub/other.htm"), nullptr);
     EXPECT_EQ(root.localFiles().findFileAt("/p/none/page.htm"), nullptr);
     EXPECT_EQ(root.count(NodeKindMask::Folder), 2u) << "looking up creates nothing";

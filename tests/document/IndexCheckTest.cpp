@@ -60,9 +60,9 @@ TEST_F(IndexCheckTest, EachProblemIsNamedAtItsPlace)
                                         storedEntry("Bad target", "bad target", "my frame") +
                                         storedEntry("No sort", "") + "    Target=\"renamed\"\r\n" +
                                         storedEntry("Old one", "old one") + storedEntry("Old two", "old two")));
-    // A block that lost its end marker (its comment closes).
+    // A block that lost its end marker.
     fixture.write("d.htm", "<html><head><!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n" +
-                               storedEntry("Dee", "dee") + " --></head><body><h1>D</h1></body></html>");
+                               storedEntry("Dee", "dee") + "</head><body><h1>D</h1></body></html>");
     fixture.write("b.htm", pageText("Plain"));
     fixture.write("c.htm", pageText("Other", {}, "    Target=\"#\"\r\n" + storedEntry("activity ", "activity!")));
     std::filesystem::create_directories(fixture.path("folder.htm"));

@@ -32,7 +32,7 @@ protected:
                                             storedEntry("Framed", "framed", "two words") + storedEntry("Unsorted", "") +
                                             "    Target=\"blue\"\r\n" + storedEntry("Blue", "blue")));
         fixture.write("d.htm", "<html><head><!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n" +
-                                   storedEntry("Dee", "dee") + " --></head><body><h1>D</h1></body></html>");
+                                   storedEntry("Dee", "dee") + "</head><body><h1>D</h1></body></html>");
         fixture.write("b.htm", pageText("Bare"));
         fixture.write("c.htm", pageText("Other", {}, "    Target=\"#\"\r\n" + storedEntry("activity", "activity 2")));
         fixture.write("dir.htm/inside", "");

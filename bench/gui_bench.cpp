@@ -93,12 +93,12 @@ public:
 // can click Cancel once a given number of pages has been announced.
 class WatchedProgress final : public Progress {
 public:
-    void begin(std::string_view title, int total) override
+    void begin(std::string_view title, int total, bool cancellable) override
     {
         steps = 0;
         longestGapMs = 0;
         last_ = Clock::now();
-        window.begin(title, total);
+        window.begin(title, total, cancellable);
     }
 
     bool step(int done, std::string_view text) override

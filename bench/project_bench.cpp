@@ -252,7 +252,8 @@ void BM_PlainReadWrite(benchmark::State& state)
     watch.finish("read-write", bytes);
 }
 
-void BM_PlainReadOfstreamWrite(benchmark::State& state)
+// Unsynced ofstream writes, with or without one sync of the file system at the end.
+void plainReadOfstreamWrite(benchmark::State& state, const char* name, bool syncAtEnd)
 {
     const Fixture& f = fixture();
     Stopwatch watch(state);
@@ -262,29 +263,20 @@ void BM_PlainReadOfstreamWrite(benchmark::State& state)
             bytes = readEach(f.paths, [](const std::string& path, const std::string& text) {
                 std::ofstream(path, std::ios::binary) << text;
             });
-        });
-    }
-    watch.finish("read-ofstream", bytes);
-}
-
-void BM_PlainReadWriteOneSync(benchmark::State& state)
-{
-    const Fixture& f = fixture();
-    Stopwatch watch(state);
-    std::size_t bytes = 0;
-    for (auto _ : state) {
-        watch.time([&] {
-            bytes = readEach(f.paths, [](const std::string& path, const std::string& text) {
-                std::ofstream(path, std::ios::binary) << text;
-            });
+            if (!syncAtEnd)
+                return;
             const int folder = ::open(f.folder.c_str(), O_RDONLY | O_DIRECTORY);
             if (folder < 0 || ::syncfs(folder) != 0)
                 state.SkipWithError("cannot sync the file system");
             ::close(folder);
         });
     }
-    watch.finish("read-write-one-sync", bytes);
+    watch.finish(name, bytes);
 }
+
+void BM_PlainReadOfstreamWrite(benchmark::State& state) { plainReadOfstreamWrite(state, "read-ofstream", false); }
+
+void BM_PlainReadWriteOneSync(benchmark::State& state) { plainReadOfstreamWrite(state, "read-write-one-sync", true); }
 
 // Every page marked modified, so that each save rewrites all of them.
 void BM_ProjectSave(benchmark::State& state)

@@ -136,11 +136,15 @@ int run(const fs::path& example, const fs::path& out)
     HtmlToolsDialog tools(profile, messages);
     save(tools, out, "html-tools");
 
-    CIndexStyleDlg styles(StyleSettings{}, StyleSheetEnvironment{true, folder, messages});
+    // The example's style sheet, so that the CSS page lets the last page be shown.
+    StyleSettings styleSettings;
+    styleSettings.stylesheetPath = "styles/index.css";
+    CIndexStyleDlg styles(styleSettings, StyleSheetEnvironment{true, folder, messages});
     styles.setWindowTitle("Project Style Settings");
     const char* pages[] = {"style-links-to-headings", "style-group-headings", "style-layout",
-                           "style-enhanced-content",  "style-index-types",    "style-css"};
-    for (int page = 0; page < 6; ++page) {
+                           "style-enhanced-content",  "style-index-types",    "style-css",
+                           "style-language-and-page"};
+    for (int page = 0; page < static_cast<int>(std::size(pages)); ++page) {
         styles.tabs()->setCurrentIndex(page);
         save(styles, out, pages[page]);
     }

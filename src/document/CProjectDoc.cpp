@@ -123,7 +123,7 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
     if (fullPaths.empty())
         return;
     Progress& progress = services_.progress;
-    progress.begin("Add Files Progress", static_cast<int>(fullPaths.size()));
+    progress.begin("Add Files Progress", static_cast<int>(fullPaths.size()), true);
     ReplaceAccess access;
     PageLocations locations(projectDirectory_, *root_);
     std::string sameFiles, outside;
@@ -177,7 +177,7 @@ bool CProjectDoc::save()
     std::set<std::string> foldersWritten = {parentFolder(pathName_)};
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
         if (!progressShown) {
-            progress.begin("Save Project Progress", count);
+            progress.begin("Save Project Progress", count, false);
             progressShown = true;
         }
         // A save cannot stop half-way: the project file must list every page.

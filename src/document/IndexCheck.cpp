@@ -4,6 +4,7 @@
 #include "document/LinkSyntax.h"
 #include "document/ProjectFileReader.h"
 #include "document/ProjectLookup.h"
+#include "document/StoredBlockChecks.h"
 #include "generate/OutputCollisions.h"
 #include "model/ExternalUrl.h"
 #include "model/LocatorNode.h"
@@ -44,14 +45,17 @@ public:
             add(page, finding::kMissingPage, "the page does not exist");
         else if (page.isUnreadable())
             add(page, finding::kUnreadablePage, "the page cannot be read");
-        else if (!page.isExcluded())
-            checkCoverage(page);
+        else
+            checkReadablePage(page);
     }
 
 private:
     // An excluded page counts as dealt with; the others make the coverage.
-    void checkCoverage(const SourceFile& page)
+    void checkReadablePage(const SourceFile& page)
     {
+        checkStoredBlock(page, report_.findings);
+        if (page.isExcluded())
+            return;
         ++report_.pagesChecked;
         if (pageHasEntries(page))
             ++report_.pagesWithEntries;

@@ -3,11 +3,13 @@
 
 namespace torvane {
 
-// Progress of a long operation with a Cancel button.
+// Progress of a long operation.
 class Progress {
 public:
     virtual ~Progress() = default;
-    virtual void begin(std::string_view title, int total) = 0;
+    // With `cancellable` the user may stop the operation between steps (a
+    // Cancel button); without it the operation always runs to its end.
+    virtual void begin(std::string_view title, int total, bool cancellable) = 0;
     // Returns false once the user has asked to cancel.
     virtual bool step(int done, std::string_view text) = 0;
     virtual void end() = 0;
@@ -16,7 +18,7 @@ public:
 // For the command line and tests: shows nothing, never cancels.
 class QuietProgress final : public Progress {
 public:
-    void begin(std::string_view, int) override {}
+    void begin(std::string_view, int, bool) override {}
     bool step(int, std::string_view) override { return true; }
     void end() override {}
 };

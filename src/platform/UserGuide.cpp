@@ -54,8 +54,9 @@ constexpr std::array<std::pair<std::string_view, int>, 18> kWindowTitles{{
     {"Report Read-Only Files", HelpReportReadOnlyFiles},
 }};
 
-constexpr std::array<std::string_view, 6> kStyleSheetPages{
-    "links-to-headings", "group-headings", "layout", "enhanced-content", "index-types", "css",
+constexpr std::array<std::string_view, 7> kStyleSheetPages{
+    "links-to-headings", "group-headings", "layout",           "enhanced-content",
+    "index-types",       "css",            "language-and-page",
 };
 
 bool holdsGuide(const std::filesystem::path& folder)

@@ -44,7 +44,7 @@ std::string guideTopic(int helpContext);
 // HelpContents for any other window (the main window, a project window).
 int helpContextOfWindow(std::string_view windowTitle);
 
-// The section of the style settings page for the tab in front (0 to 5).
+// The section of the style settings page for the tab in front (0 to 6).
 std::string styleSheetTopic(int pageIndex);
 
 // Where the guide lies: installed, `installedDocFolder` (relative to the

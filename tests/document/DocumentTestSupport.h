@@ -41,7 +41,12 @@ public:
 // `cancelAfter` steps when set.
 class RecordingProgress final : public Progress {
 public:
-    void begin(std::string_view title, int total) override { titles.emplace_back(title); totals.push_back(total); }
+    void begin(std::string_view title, int total, bool cancellable) override
+    {
+        titles.emplace_back(title);
+        totals.push_back(total);
+        cancellables.push_back(cancellable);
+    }
     bool step(int, std::string_view text) override
     {
         texts.emplace_back(text);
@@ -56,6 +61,7 @@ public:
     std::function<void()> duringStep;
     std::vector<std::string> titles;
     std::vector<int> totals;
+    std::vector<bool> cancellables;
     std::vector<std::string> texts;
     int ended = 0;
 };

@@ -58,24 +58,32 @@ TEST_F(IndexCheckTest, EachProblemIsNamedAtItsPlace)
     fixture.write("a.htm", pageText("Apples", {"red"},
                                     "    Target=\"red\"\r\n" + storedEntry("Activity", "activity") +
                                         storedEntry("Bad target", "bad target", "my frame") +
-                                        storedEntry("No sort", "")));
+                                        storedEntry("No sort", "") + "    Target=\"renamed\"\r\n" +
+                                        storedEntry("Old one", "old one") + storedEntry("Old two", "old two")));
+    // A block that lost its end marker.
+    fixture.write("d.htm", "<html><head><!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n" +
+                               storedEntry("Dee", "dee") + "</head><body><h1>D</h1></body></html>");
     fixture.write("b.htm", pageText("Plain"));
     fixture.write("c.htm", pageText("Other", {}, "    Target=\"#\"\r\n" + storedEntry("activity ", "activity!")));
     std::filesystem::create_directories(fixture.path("folder.htm"));
-    fixture.writeProject({"a.htm", "b.htm", "c.htm", "folder.htm", "gone.htm", "A.htm"},
+    fixture.writeProject({"a.htm", "b.htm", "c.htm", "d.htm", "folder.htm", "gone.htm", "A.htm"},
                          "URL=https:/example.org\r\n" + storedEntry("Broken", "broken"),
                          "Heading=\"Fruit\",Locator=\"Vegetables\"\r\n", "b.htm");
     const IndexCheckReport report = check();
     EXPECT_THAT(kindsAt(report),
-                ElementsAre("b.htm page-without-entries", "folder.htm page-unreadable", "gone.htm page-missing",
-                            "A.htm case-clash", "a.htm#red empty-sort-key", "a.htm#red bad-index-target", "c.htm likely-duplicate",
+                ElementsAre("a.htm#renamed orphaned-entries", "b.htm page-without-entries", "d.htm damaged-block",
+                            "folder.htm page-unreadable", "gone.htm page-missing", "A.htm case-clash", "a.htm#red empty-sort-key", "a.htm#red bad-index-target", "c.htm likely-duplicate",
                             "https:/example.org bad-url", "P xref-no-entry", "b.htm output-hits-page"));
-    EXPECT_EQ(report.pagesChecked, 3u);
-    EXPECT_EQ(report.pagesWithEntries, 2u);
-    EXPECT_EQ(report.findings[6].entry, "activity ");
-    EXPECT_EQ(report.findings[6].message,
+    EXPECT_EQ(report.pagesChecked, 4u);
+    EXPECT_EQ(report.pagesWithEntries, 3u);
+    EXPECT_EQ(report.findings[0].entry, "Old one");
+    EXPECT_EQ(report.findings[0].message,
+              "the page has no anchor \"renamed\" any more; its stored entries: \"Old one\", \"Old two\"");
+    EXPECT_EQ(report.findings[2].message, "the index comment block has no end marker");
+    EXPECT_EQ(report.findings[8].entry, "activity ");
+    EXPECT_EQ(report.findings[8].message,
               "\"activity\" and \"Activity\" differ only in letter case, blanks or punctuation at the same level");
-    EXPECT_EQ(report.findings[8].entry, "Fruit");
+    EXPECT_EQ(report.findings[10].entry, "Fruit");
     EXPECT_TRUE(report.hasErrors(false));
 }
 
@@ -109,6 +117,20 @@ TEST_F(IndexCheckTest, ExcludedPagesAreDealtWithAndDefaultEntriesAreNoCoverage)
     EXPECT_EQ(report.pagesWithEntries, 1u);
     EXPECT_FALSE(report.hasErrors(false));
     EXPECT_TRUE(report.hasErrors(true));
+}
+
+TEST_F(IndexCheckTest, BlocksAreDamagedWhenDoubledUnclosedOrInOtherLetterCase)
+{
+    const std::string block = "    Target=\"#\"\r\n" + storedEntry("Kept", "kept");
+    fixture.write("twice.htm", pageText("Twice", {}, block) + "<!-- HTML Torvane V4.0\r\n" + block + "HTML Torvane -->");
+    fixture.write("lower.htm", "<html><head><!-- html torvane V4.0\r\n" + block + "html torvane --></head></html>");
+    fixture.write("sound.htm", pageText("Sound", {"x"}, block + "    Target=\"x\"\r\n" + storedEntry("", "")));
+    fixture.writeProject({"twice.htm", "lower.htm", "sound.htm"});
+    const IndexCheckReport report = check();
+    ASSERT_THAT(kindsAt(report), ElementsAre("lower.htm damaged-block", "lower.htm page-without-entries",
+                                             "twice.htm damaged-block"));
+    EXPECT_EQ(report.findings[0].message, "the index comment block's markers are in other letter case");
+    EXPECT_EQ(report.findings[2].message, "the page holds 2 index comment blocks");
 }
 
 TEST_F(IndexCheckTest, AnOutputNamedLikeTheProjectFileIsToldForTheProject)

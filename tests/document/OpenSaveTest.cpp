@@ -121,6 +121,7 @@ TEST(OpenProject, ListedTwiceInOtherCaseGivesOneNodeAndProgressShowsEveryPath)
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"sub\\a.htm", "SUB\\A.htm"}))));
     EXPECT_EQ(doc.root().count(NodeKindMask::File | NodeKindMask::Folder), 2u);
     EXPECT_EQ(app.progress.titles, std::vector<std::string>{"Add Files Progress"});
+    EXPECT_EQ(app.progress.cancellables, std::vector<bool>{true}) << "loading may be stopped between pages";
     EXPECT_EQ(app.progress.totals, std::vector<int>{2});
     EXPECT_EQ(app.progress.texts, (std::vector<std::string>{dir.file("sub\\a.htm"), dir.file("SUB\\A.htm")}));
     EXPECT_EQ(app.progress.ended, 1);
@@ -319,6 +320,7 @@ TEST(SaveProject, WritesTheVersionFourLayoutByteForByte)
     EXPECT_EQ(dir.read("P.ipj"), expected);
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(app.progress.titles, std::vector<std::string>{"Save Project Progress"});
+    EXPECT_EQ(app.progress.cancellables, std::vector<bool>{false}) << "a save always runs to its end";
     EXPECT_EQ(app.progress.totals, std::vector<int>{3});
     for (const char* page : {"b.htm", "A.htm", "sub/c.htm"})
         EXPECT_EQ(dir.read(page), kCrLfPage) << page << " had no change to write";

@@ -59,12 +59,13 @@ TEST(UserGuide, DialogContextNumbersKeepTheirTopics)
 
 TEST(UserGuide, EachStyleSheetTabHasItsSection)
 {
-    for (int page = 0; page < 6; ++page) {
+    for (int page = 0; page < 7; ++page) {
         EXPECT_NE(styleSheetTopic(page).find('#'), std::string::npos) << page;
         EXPECT_TRUE(topicExists(styleSheetTopic(page))) << page;
     }
     EXPECT_EQ(styleSheetTopic(2), "style-settings.htm#layout");
-    EXPECT_EQ(styleSheetTopic(6), "style-settings.htm");
+    EXPECT_EQ(styleSheetTopic(6), "style-settings.htm#language-and-page");
+    EXPECT_EQ(styleSheetTopic(7), "style-settings.htm");
     EXPECT_EQ(styleSheetTopic(-1), "style-settings.htm");
 }
 

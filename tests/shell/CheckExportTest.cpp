@@ -29,11 +29,14 @@ protected:
     {
         fixture.write("a.htm", pageText("Apples", {"red"},
                                         "    Target=\"red\"\r\n" + storedEntry("Activity", "activity") +
-                                            storedEntry("Framed", "framed", "two words") + storedEntry("Unsorted", "")));
+                                            storedEntry("Framed", "framed", "two words") + storedEntry("Unsorted", "") +
+                                            "    Target=\"blue\"\r\n" + storedEntry("Blue", "blue")));
+        fixture.write("d.htm", "<html><head><!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n" +
+                                   storedEntry("Dee", "dee") + "</head><body><h1>D</h1></body></html>");
         fixture.write("b.htm", pageText("Bare"));
         fixture.write("c.htm", pageText("Other", {}, "    Target=\"#\"\r\n" + storedEntry("activity", "activity 2")));
         fixture.write("dir.htm/inside", "");
-        fixture.writeProject({"a.htm", "b.htm", "c.htm", "C.htm", "dir.htm", "gone.htm"},
+        fixture.writeProject({"a.htm", "b.htm", "c.htm", "C.htm", "d.htm", "dir.htm", "gone.htm"},
                              "URL=https:/example.org\r\n" + storedEntry("Example", "example"),
                              "Heading=\"Fruit\",Locator=\"Vegetables\"\r\n", "b.htm");
     }
@@ -48,7 +51,9 @@ TEST_F(CheckExport, CheckNamesEachFindingOnItsLineAndFailsOnErrors)
     const std::string page = fixture.read("a.htm");
     EXPECT_EQ(on("check"), 1);
     EXPECT_EQ(out.str(),
+              "a.htm#blue: orphaned-entries: the page has no anchor \"blue\" any more; its stored entries: \"Blue\"\n"
               "b.htm: page-without-entries: the page has no entry of its own and none on its anchors\n"
+              "d.htm: damaged-block: the index comment block has no end marker\n"
               "dir.htm: page-unreadable: the page cannot be read\n"
               "gone.htm: page-missing: the page does not exist\n"
               "C.htm: case-clash: the project also lists c.htm, whose path differs only in letter case\n"
@@ -61,8 +66,8 @@ TEST_F(CheckExport, CheckNamesEachFindingOnItsLineAndFailsOnErrors)
               "Fixture.ipj: xref-no-entry: cross-reference from \"Fruit\" to \"Vegetables\" leads nowhere: no entry "
               "or heading sorts as \"vegetables\"\n"
               "b.htm: output-hits-page: The HTML index would overwrite b.htm, a page of the project.\n"
-              "coverage: 2 of 3 pages have entries (66%)\n"
-              "6 errors, 4 warnings\n");
+              "coverage: 3 of 4 pages have entries (75%)\n"
+              "8 errors, 4 warnings\n");
     // The pages are reported as findings, not once more as load reports.
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(fixture.read("a.htm"), page);
@@ -73,8 +78,8 @@ TEST_F(CheckExport, CheckInJsonGivesOneObjectPerFinding)
     writeFaultyProject();
     EXPECT_EQ(on("check", {"--json"}), 1);
     const std::string json = out.str();
-    EXPECT_EQ(json.rfind("[\n  {\"kind\": \"page-without-entries\", \"severity\": \"warning\", \"page\": \"b.htm\", "
-                         "\"target\": \"#\", \"entry\": \"\", \"message\": ",
+    EXPECT_EQ(json.rfind("[\n  {\"kind\": \"orphaned-entries\", \"severity\": \"error\", \"page\": \"a.htm\", "
+                         "\"target\": \"blue\", \"entry\": \"Blue\", \"message\": ",
                          0),
               0u);
     EXPECT_NE(json.find("{\"kind\": \"bad-url\", \"severity\": \"error\", \"page\": \"\", \"target\": "
@@ -84,7 +89,7 @@ TEST_F(CheckExport, CheckInJsonGivesOneObjectPerFinding)
                         "\"entry\": \"Fruit\""),
               std::string::npos);
     EXPECT_EQ(json.substr(json.size() - 4), "}\n]\n");
-    EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 10 + 2);
+    EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 12 + 2);
 }
 
 TEST_F(CheckExport, WarningsFailOnlyWhenStrictAndACleanProjectGivesNothing)

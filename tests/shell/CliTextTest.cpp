@@ -52,7 +52,7 @@ TEST(TerminalProgress, OneRewrittenLineOnlyWhenEnabled)
 {
     std::ostringstream shown;
     TerminalProgress progress(shown, true);
-    progress.begin("Save Project Progress", 2);
+    progress.begin("Save Project Progress", 2, false);
     EXPECT_TRUE(progress.step(0, "/docs/a.htm"));
     progress.end();
     const std::string text = shown.str();
@@ -63,7 +63,7 @@ TEST(TerminalProgress, OneRewrittenLineOnlyWhenEnabled)
 
     std::ostringstream longPath;
     TerminalProgress narrow(longPath, true);
-    narrow.begin("Add Files Progress", 1);
+    narrow.begin("Add Files Progress", 1, true);
     narrow.step(0, std::string(200, 'x') + "/end.htm");
     EXPECT_NE(longPath.str().find("...xxx"), std::string::npos);
     EXPECT_NE(longPath.str().find("/end.htm"), std::string::npos);
@@ -71,7 +71,7 @@ TEST(TerminalProgress, OneRewrittenLineOnlyWhenEnabled)
 
     std::ostringstream hidden;
     TerminalProgress quiet(hidden, false);
-    quiet.begin("Add Files Progress", 3);
+    quiet.begin("Add Files Progress", 3, true);
     EXPECT_TRUE(quiet.step(0, "a"));
     quiet.end();
     EXPECT_EQ(hidden.str(), "");

@@ -13,7 +13,7 @@ int runMakeIndex(const SubcommandCall& call)
     if (!project.open(path))
         return refuseProject(call.err, path);
     Progress& progress = project.services().progress;
-    progress.begin("Make Index", 0);
+    progress.begin("Make Index", 0, true);
     const bool written = makeProjectIndex(project.document(), project.services(), false);
     progress.end();
     return written ? ExitOk : ExitFailed;

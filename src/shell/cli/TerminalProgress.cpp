@@ -13,7 +13,7 @@ constexpr std::chrono::milliseconds kRedrawInterval{100};
 
 } // namespace
 
-void TerminalProgress::begin(std::string_view title, int total)
+void TerminalProgress::begin(std::string_view title, int total, bool)
 {
     title_ = title;
     total_ = total;

@@ -12,7 +12,7 @@ namespace torvane {
 class TerminalProgress final : public Progress {
 public:
     TerminalProgress(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
-    void begin(std::string_view title, int total) override;
+    void begin(std::string_view title, int total, bool cancellable) override;
     bool step(int done, std::string_view text) override;
     void end() override;
 

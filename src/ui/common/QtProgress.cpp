@@ -4,11 +4,6 @@
 
 namespace torvane {
 
-bool progressOffersCancel(std::string_view title)
-{
-    return title != "Save Project Progress";
-}
-
 QtProgress::~QtProgress()
 {
     for (const QPointer<ProgressDialog>& dialog : dialogs_) {
@@ -22,10 +17,10 @@ ProgressDialog* QtProgress::dialog() const
     return dialogs_.empty() ? nullptr : dialogs_.back().data();
 }
 
-void QtProgress::begin(std::string_view title, int total)
+void QtProgress::begin(std::string_view title, int total, bool cancellable)
 {
     auto* dialog = new ProgressDialog(parent_);
-    dialog->start(fromBytes(title), total, progressOffersCancel(title));
+    dialog->start(fromBytes(title), total, cancellable);
     dialogs_.emplace_back(dialog);
     dialog->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -7,9 +7,6 @@
 
 namespace torvane {
 
-// Only loading and adding files can be cancelled; a save always runs to its end.
-bool progressOffersCancel(std::string_view title);
-
 // The desktop's Progress: lets pending window events through at every step so
 // that Cancel can be pressed and windows repaint. Because of that, another
 // operation may begin while one runs (Save pressed during a load): it gets a
@@ -20,7 +17,7 @@ public:
     ~QtProgress() override;
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    void begin(std::string_view title, int total) override;
+    void begin(std::string_view title, int total, bool cancellable) override;
     bool step(int done, std::string_view text) override;
     void end() override;
 

@@ -169,7 +169,7 @@ TEST_F(AddFilesDialogWidget, EscapeCloses)
 // Counts the steps and can cancel, or act, at a given one.
 class ScriptedProgress final : public Progress {
 public:
-    void begin(std::string_view title, int total) override
+    void begin(std::string_view title, int total, bool cancellable) override
     {
         titles.emplace_back(title);
         this->total = total;

@@ -52,7 +52,7 @@ TEST(MessageSink, TitlesItsBoxesHtmlTorvane)
 TEST(Progress, LoadingCanBeCancelledButSavingCannot)
 {
     QtProgress progress;
-    progress.begin("Save Project Progress", 2);
+    progress.begin("Save Project Progress", 2, false);
     ASSERT_NE(progress.dialog(), nullptr);
     EXPECT_EQ(progress.dialog()->windowTitle(), "Save Project Progress");
     EXPECT_FALSE(progress.dialog()->cancelVisible());
@@ -62,7 +62,7 @@ TEST(Progress, LoadingCanBeCancelledButSavingCannot)
     progress.end();
     EXPECT_EQ(progress.dialog(), nullptr);
 
-    progress.begin("Add Files Progress", 5);
+    progress.begin("Add Files Progress", 5, true);
     ProgressDialog* dialog = progress.dialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->cancelVisible());
@@ -85,12 +85,12 @@ void clickCancel(ProgressDialog* dialog)
 TEST(Progress, AnOperationBegunDuringAnotherHasItsOwnWindowAndHandsTheOuterOneBack)
 {
     QtProgress progress;
-    progress.begin("Add Files Progress", 3);
+    progress.begin("Add Files Progress", 3, true);
     const QPointer<ProgressDialog> outer = progress.dialog();
     ASSERT_NE(outer, nullptr);
     EXPECT_TRUE(progress.step(1, "/p/a.htm"));
 
-    progress.begin("Save Project Progress", 2);
+    progress.begin("Save Project Progress", 2, false);
     ProgressDialog* inner = progress.dialog();
     EXPECT_NE(inner, outer.data());
     ASSERT_NE(outer, nullptr) << "the outer window stays";
@@ -113,8 +113,8 @@ TEST(Progress, AnOperationBegunDuringAnotherHasItsOwnWindowAndHandsTheOuterOneBa
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "an extra end restores nothing";
 
     // A fresh outer operation is not cancelled by an inner one's Cancel.
-    progress.begin("Add Files Progress", 2);
-    progress.begin("Add Files Progress", 2);
+    progress.begin("Add Files Progress", 2, true);
+    progress.begin("Add Files Progress", 2, true);
     clickCancel(progress.dialog());
     EXPECT_FALSE(progress.step(1, "/p/a.htm"));
     progress.end();
@@ -127,8 +127,8 @@ TEST(Progress, GoingAwayMidOperationRestoresTheCursor)
 {
     {
         QtProgress progress;
-        progress.begin("Add Files Progress", 2);
-        progress.begin("Save Project Progress", 2);
+        progress.begin("Add Files Progress", 2, true);
+        progress.begin("Save Project Progress", 2, false);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -138,7 +138,7 @@ TEST(Progress, GoingAwayMidOperationRestoresTheCursor)
 class ClickingProgress final : public Progress {
 public:
     explicit ClickingProgress(int clickAt) : clickAt_(clickAt) {}
-    void begin(std::string_view title, int total) override { window.begin(title, total); }
+    void begin(std::string_view title, int total, bool cancellable) override { window.begin(title, total, cancellable); }
     bool step(int done, std::string_view text) override
     {
         if (++steps == clickAt_) {

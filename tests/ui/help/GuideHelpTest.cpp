@@ -76,6 +76,10 @@ TEST_F(GuideHelp, F1InADialogOpensItsSection)
     styles.tabs()->setCurrentIndex(2);
     QTest::keyClick(styles.tabs()->currentWidget(), Qt::Key_F1);
     EXPECT_EQ(launched(), "document " + url("style-settings.htm#layout"));
+    // The project's last tab, beyond the classic six, has its own section too.
+    styles.tabs()->setCurrentIndex(styles.tabs()->count() - 1);
+    QTest::keyClick(styles.tabs()->currentWidget(), Qt::Key_F1);
+    EXPECT_EQ(launched(), "document " + url("style-settings.htm#language-and-page"));
 
     // Outside dialogs F1 stays the windows' own Help Topics key.
     QWidget plain;

@@ -4,7 +4,9 @@
 // cancelling an open, and the two actions a user repeats most, Exclude on
 // one selected target and Delete on one selected list row, each timed up to
 // the end of the refresh of both views. An untimed Undo brings the project
-// back between iterations.
+// back between iterations. The selection cases click the tree as a user
+// does: the collapsed project folder (every page selected), then a URL,
+// then Collapse All, then Undo of a step recorded with one target selected.
 //
 // TORVANE_GUI_BENCH_PAGES changes the page count (for profiling runs);
 // TORVANE_BENCH_DIR names the folder for the generated pages (default: the
@@ -14,6 +16,7 @@
 
 #include "document/CProjectDoc.h"
 #include "document/ProjectAction.h"
+#include "model/ExternalUrl.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "platform/AppServices.h"
@@ -28,6 +31,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTest>
 
 #include <algorithm>
 #include <chrono>
@@ -302,6 +306,86 @@ void timeCommandWithUndo(benchmark::State& state, OpenWindow& open, int command,
     state.counters["pages"] = static_cast<double>(pageCount());
 }
 
+// A left click on the label of `node`'s item, scrolled into view first.
+void clickLabel(OpenWindow& open, ProjectNode& node)
+{
+    CProjectTree& tree = *open.window->treeView();
+    auto* item = NodeTreeWidget::itemOf(node.treeItem());
+    tree.scrollToItem(item);
+    const QRect rect = tree.visualItemRect(item);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(rect.left() + tree.iconSize().width() / 2, rect.center().y()));
+}
+
+// Times what `step` does up to the end of the refresh and repaint after it.
+template <typename Step>
+double timedStep(OpenWindow& open, Step step)
+{
+    const auto start = Clock::now();
+    step();
+    settle(*open.window);
+    return millisecondsSince(start);
+}
+
+// The four selection changes of a user on a large project, each timed with
+// its refresh: the collapsed project folder clicked (everything below it
+// selected, the list shows every entry), a URL clicked (all that deselected),
+// Collapse All, and Undo of an Exclude recorded with one target selected.
+void BM_SelectionChanges(benchmark::State& state)
+{
+    OpenWindow& open = shared();
+    ProjectRootNode& root = open.root();
+    if (root.externalUrls().urls().empty()) {
+        state.SkipWithError("no URL");
+        return;
+    }
+    ExternalUrl& url = *root.externalUrls().urls().front();
+    CProjectWnd& window = *open.window;
+    std::vector<double> folderMs, urlMs, collapseMs, undoMs;
+    std::size_t listRows = 0;
+    for (auto _ : state) {
+        // Untimed: the step to undo, then the project folder collapsed
+        // with the URLs shown, as a user leaves them. Undo replaced the page
+        // of the previous round.
+        SourceFile* file = fileWithRegularEntry(root);
+        if (!file || file->targetCount() < 2) {
+            state.SkipWithError("no page with targets");
+            break;
+        }
+        clickInTree(open, *file->targets()[1]);
+        window.runCommand(CmdExclude);
+        settle(window);
+        LocalFilesNode& folder = root.localFiles();
+        folder.setExpanded(false);
+        root.externalUrls().setExpanded(true);
+        open.document().updateAllViews(HintTreeExpandCollapse, open.window->treeView());
+        settle(window);
+
+        folderMs.push_back(timedStep(open, [&] { clickLabel(open, folder); }));
+        listRows = window.listView()->rows().size();
+        urlMs.push_back(timedStep(open, [&] { clickLabel(open, url); }));
+        collapseMs.push_back(timedStep(open, [&] { window.runCommand(CmdCollapseAll); }));
+        undoMs.push_back(timedStep(open, [&] { window.runCommand(CmdUndo); }));
+        if (open.document().history().undoDepth() != 0) {
+            state.SkipWithError("the Exclude was not undone");
+            break;
+        }
+        state.SetIterationTime((folderMs.back() + urlMs.back() + collapseMs.back() + undoMs.back()) / 1e3);
+    }
+    const auto median = [](std::vector<double> values) {
+        if (values.empty())
+            return 0.0;
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    state.counters["folder_ms"] = median(folderMs);
+    state.counters["url_ms"] = median(urlMs);
+    state.counters["collapse_all_ms"] = median(collapseMs);
+    state.counters["undo_ms"] = median(undoMs);
+    state.counters["list_rows_folder"] = static_cast<double>(listRows);
+    state.counters["pages"] = static_cast<double>(pageCount());
+}
+
 void BM_OpenProject(benchmark::State& state)
 {
     double loadMs = 0;
@@ -402,6 +486,7 @@ BENCHMARK(BM_OpenCancelled)->Unit(benchmark::kMillisecond)->Iterations(1)->UseMa
 BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 BENCHMARK(BM_ExcludeRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 BENCHMARK(BM_DeleteRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+BENCHMARK(BM_SelectionChanges)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 
 } // namespace
 

@@ -160,7 +160,10 @@ void CProjectDoc::reportLoadProblems()
 {
     services_.reports.reportFileErrors(services_.presenter);
     services_.reports.reportReadOnlyFiles(services_.presenter);
+    services_.reports.reportPageProblems(services_.presenter);
 }
+
+std::vector<PageFinding> CProjectDoc::pageFindings() { return torvane::pageFindings(*root_); }
 
 bool CProjectDoc::save()
 {
@@ -209,6 +212,7 @@ bool CProjectDoc::save()
     for (const std::string& folder : foldersWritten)
         removeStaleTemporaries(folder);
     services_.reports.reportFileErrors(services_.presenter);
+    services_.reports.reportPageProblems(services_.presenter);
     if (failure)
         return false;
     modified_ = false;
@@ -234,7 +238,7 @@ void CProjectDoc::saveStylesAsDefault() const { saveDefaults(services_.profile, 
 void CProjectDoc::pushUndo(int code)
 {
     keptHolders_.clear();
-    history_.push(ProjectAction{code, {}, saveCount_});
+    history_.push(ProjectAction{code, {}, saveCount_, recordDisplayState(*root_)});
 }
 
 void CProjectDoc::keepPlace(ProjectNode& node, bool present)
@@ -261,6 +265,8 @@ void CProjectDoc::discardLastUndo()
 void CProjectDoc::exchangePlaces(ProjectAction& action)
 {
     const bool olderThanDisk = action.saveCount < saveCount_;
+    // What the other queue's element shows again: the tree as it is now.
+    TreeDisplayState shown = recordDisplayState(*root_);
     // Each place is kept once per action, so the order only matters for
     // symmetry: the reverse of the order the action changed them in.
     for (auto place = action.places.rbegin(); place != action.places.rend(); ++place) {
@@ -273,6 +279,8 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
     }
     std::reverse(action.places.begin(), action.places.end());
     action.saveCount = saveCount_;
+    restoreDisplayState(*root_, action.display);
+    action.display = std::move(shown);
     // The tree no longer matches what was saved.
     modified_ = true;
 }

@@ -2,6 +2,7 @@
 #include "document/DocumentView.h"
 #include "document/EntryValues.h"
 #include "document/OutputNames.h"
+#include "document/PageFindings.h"
 #include "document/UndoHistory.h"
 #include "model/ProjectRootNode.h"
 #include "styles/StyleSettings.h"
@@ -65,6 +66,10 @@ public:
     // reports the file errors. False when the project file could not be
     // written (the document then stays modified).
     bool save();
+    // What the user should know about the pages' index blocks: entries kept
+    // for targets a page no longer has, and damaged blocks that the next
+    // save repairs.
+    std::vector<PageFinding> pageFindings();
 
     const std::string& pathName() const { return pathName_; }
     const std::string& title() const { return title_; }
@@ -119,16 +124,20 @@ public:
 
     // Loads the pages (the user may cancel between them) and reports them.
     void addFiles(const std::vector<std::string>& fullPaths, DocumentView* origin = nullptr);
-    // Leading blanks and control characters are dropped; a blank URL is ignored.
+    // Leading blanks and control characters are dropped; a blank URL is
+    // ignored, one the project file could not give back (urlStoreProblem)
+    // refused with a message.
     void addExternalUrl(std::string_view typed, DocumentView* origin = nullptr);
-    // One entry for every selected file, target and URL.
+    // One entry for every selected file, target and URL. Values that a page
+    // could not give back (unstorableProblem) are refused with a message.
     void addIndexEntry(const IndexEntryValues& values, DocumentView* origin = nullptr);
     // Removes the selected files, URLs and locators; the pages stay on disk.
     void removeSelected(DocumentView* origin = nullptr);
     // Excludes the selected files, targets and URLs.
     void excludeSelected(DocumentView* origin = nullptr);
     // Runs the dialog on the first entry's values and replaces every given
-    // entry by the result. False when cancelled (nothing recorded).
+    // entry by the result. False when cancelled or when the result cannot be
+    // stored (refused with a message); nothing is recorded then.
     bool editIndexEntries(const std::vector<IndexEntry*>& entries, const IndexEntryDialog& dialog,
                           DocumentView* origin = nullptr);
     void deleteRecords(const std::vector<EntryRecord*>& records, DocumentView* origin = nullptr);
@@ -164,6 +173,9 @@ private:
     void reportLoadProblems();
     // Commits the action, marks the project modified and tells the views.
     void finishAction(ActionScope& action, int hint, DocumentView* origin);
+    // Keeps an edited cross-reference in view: its locator selected, the
+    // record marked in the list.
+    void showEditedCrossReference(CrossReference& edited);
     // Puts the element's places into the tree and the states they replace
     // into the element, ready for the other queue.
     void exchangePlaces(ProjectAction& action);

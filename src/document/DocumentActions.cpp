@@ -101,6 +101,10 @@ void CProjectDoc::addExternalUrl(std::string_view typed, DocumentView* origin)
     const std::optional<std::string> url = urlToAdd(typed);
     if (!url)
         return;
+    if (const std::string_view problem = urlStoreProblem(*url); !problem.empty()) {
+        services_.messages.showMessage(problem);
+        return;
+    }
     ActionScope action(*this, ActionAddExternalUrls);
     const bool known = root_->externalUrls().findUrl(*url) != nullptr;
     ExternalUrl& added = root_->findOrCreateUrl(*url);
@@ -113,6 +117,10 @@ void CProjectDoc::addIndexEntry(const IndexEntryValues& values, DocumentView* or
 {
     if (addingFiles_)
         return;
+    if (const std::string_view problem = unstorableProblem(values); !problem.empty()) {
+        services_.messages.showMessage(problem);
+        return;
+    }
     // With nothing selected the step is still recorded, changing nothing,
     // so that every Add of the dialog is one step of the history.
     ActionScope action(*this, ActionAddIndexEntry);
@@ -174,7 +182,10 @@ bool CProjectDoc::editIndexEntries(const std::vector<IndexEntry*>& selected, con
     if (entries.empty() || addingFiles_)
         return false;
     const std::optional<IndexEntryValues> values = dialog(IndexEntryValues::of(*entries.front()));
-    if (!values)
+    const std::string_view problem = values ? unstorableProblem(*values) : std::string_view();
+    if (!problem.empty())
+        services_.messages.showMessage(problem);
+    if (!values || !problem.empty())
         return false;
     ActionScope action(*this, ActionEditIndexEntries);
     // All old entries go before any new one comes, so that a new entry is
@@ -220,6 +231,20 @@ void CProjectDoc::createCrossReference(const CrossReferenceValues& values, Docum
     finishAction(action, HintCrossReferenceCreated, origin);
 }
 
+void CProjectDoc::showEditedCrossReference(CrossReference& edited)
+{
+    // A changed locator text moves the record to another locator node, which
+    // the list shows only once it is selected: select it alone, visible.
+    ProjectNode* locator = edited.owner();
+    if (locator && !locator->isSelected()) {
+        for (ProjectNode* up = locator->parent(); up; up = up->parent())
+            if (!up->isExpanded())
+                up->setExpanded(true);
+        root_->applyTreeSelection(*locator, false, false);
+    }
+    edited.setListSelected(true);
+}
+
 bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog,
                                      DocumentView* origin)
 {
@@ -231,9 +256,9 @@ bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenc
     ActionScope action(*this, ActionEditCrossReference);
     action.keepPriorState(root_->locators());
     record.removeFromOwner();
-    auto replacement = crossReferenceFrom(*values);
-    replacement->setListSelected(true);
-    root_->addCrossReference(std::move(replacement));
+    CrossReference* edited = root_->addCrossReference(crossReferenceFrom(*values));
+    if (edited)
+        showEditedCrossReference(*edited);
     finishAction(action, HintCrossReferenceEdited, origin);
     return true;
 }
@@ -252,7 +277,8 @@ void CProjectDoc::acceptDefaultEntries(const std::vector<EntryRecord*>& records,
     for (IndexEntry* entry : defaults) {
         action.keepPriorState(*entry->owner());
         auto accepted = std::make_unique<IndexEntry>();
-        accepted->setFromText(escapedField(entry->sortKey()));
+        // The page's own text, escaped: its backslashes are text, not escapes.
+        accepted->setFromText(escapedField(entry->sortAs()));
         accepted->setListSelected(true);
         // The default entry leaves the list; its mark must not come back
         // with it should the holder return to default mode.

@@ -1,5 +1,7 @@
 #include "document/EntryFieldRules.h"
+
 #include "platform/TextUtil.h"
+#include "sources/StoredValues.h"
 
 namespace torvane {
 
@@ -46,6 +48,7 @@ void checkStoredField(std::string_view text, FieldProblems& problems)
     problems.backslash = problems.backslash || hasStrayBackslash(text);
     problems.quote = problems.quote || hasBareQuote(text);
     problems.marker = problems.marker || hasBlockMarker(text);
+    problems.lineBreak = problems.lineBreak || text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 std::string problemMessage(const FieldProblems& problems)
@@ -60,6 +63,8 @@ std::string problemMessage(const FieldProblems& problems)
     if (problems.backslash)
         message += "\n  A backslash (\\) must precede a comma, a quotation mark, or another backslash:\n"
                    "      \\, \\\" or \\\\\n";
+    if (problems.lineBreak)
+        message += "\n  " + std::string(kValueHasLineBreak) + "\n";
     return message;
 }
 

@@ -14,14 +14,17 @@ struct FieldProblems {
     bool marker = false;
     bool quote = false;
     bool backslash = false;
+    // A line break or NUL byte: no page's index block can give it back.
+    bool lineBreak = false;
 
-    bool any() const { return required || marker || quote || backslash; }
+    bool any() const { return required || marker || quote || backslash || lineBreak; }
     void add(const FieldProblems& other)
     {
         required = required || other.required;
         marker = marker || other.marker;
         quote = quote || other.quote;
         backslash = backslash || other.backslash;
+        lineBreak = lineBreak || other.lineBreak;
     }
 };
 
@@ -31,7 +34,7 @@ bool hasStrayBackslash(std::string_view text);
 bool hasBareQuote(std::string_view text);
 // Text that would end or open the comment block the entries are kept in.
 bool hasBlockMarker(std::string_view text);
-// Runs the three checks on a non-empty field.
+// Runs the checks on a non-empty field.
 void checkStoredField(std::string_view text, FieldProblems& problems);
 // The text of the message box that lists the problems.
 std::string problemMessage(const FieldProblems& problems);

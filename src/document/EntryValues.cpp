@@ -3,6 +3,7 @@
 #include "model/CrossReference.h"
 #include "model/IndexEntry.h"
 #include "platform/TextUtil.h"
+#include "sources/StoredValues.h"
 
 namespace torvane {
 
@@ -10,6 +11,15 @@ IndexEntryValues IndexEntryValues::of(const IndexEntry& entry)
 {
     return {entry.indexAs(),     entry.sortAs(),     entry.helpAs(),   entry.helpTitle(),
             entry.indexTarget(), entry.helpWindow(), entry.helpFrame()};
+}
+
+std::string_view unstorableProblem(const IndexEntryValues& values)
+{
+    for (const std::string* field : {&values.indexAs, &values.sortAs, &values.helpAs, &values.helpTitle,
+                                     &values.indexTarget, &values.helpWindow, &values.helpFrame})
+        if (const std::string_view problem = storedValueProblem(*field); !problem.empty())
+            return problem;
+    return {};
 }
 
 CrossReferenceValues CrossReferenceValues::of(const CrossReference& record)
@@ -31,6 +41,26 @@ std::optional<std::string> urlToAdd(std::string_view typed)
     if (url.empty())
         return std::nullopt;
     return std::string(url);
+}
+
+std::string_view urlStoreProblem(std::string_view url)
+{
+    std::size_t trailing = 0;
+    while (trailing < url.size() && url[url.size() - 1 - trailing] == '\\')
+        ++trailing;
+    if (trailing % 2 == 1)
+        return kUrlEndsInBackslash;
+    if (url.starts_with('"'))
+        return kUrlStartsWithQuote;
+    if (url.find(' ') == std::string_view::npos)
+        return {};
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        if (url[i] == '\\')
+            ++i;
+        else if (url[i] == '"')
+            return kUrlHasBlankAndQuote;
+    }
+    return {};
 }
 
 } // namespace torvane

@@ -1,5 +1,6 @@
 #pragma once
 #include "model/ProjectNode.h"
+#include "model/TreeDisplayState.h"
 #include "model/TreeSlot.h"
 
 #include <memory>
@@ -37,11 +38,13 @@ struct PlaceState {
 // queue). Only those places are kept, so that an action on a large project
 // costs what it touches. `saveCount` is the document's save counter when the
 // places were kept, so that a state older than the last save can be told
-// apart.
+// apart. `display` is the expansion, selection and current node of the
+// tree in that same state, which undo and redo show again.
 struct ProjectAction {
     int code = 0;
     std::vector<PlaceState> places;
     long saveCount = 0;
+    TreeDisplayState display;
 };
 
 } // namespace torvane

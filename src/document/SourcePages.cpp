@@ -1,11 +1,13 @@
 #include "document/SourcePages.h"
 
+#include "document/PageFindings.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "platform/FileAccess.h"
 #include "platform/FileReports.h"
 #include "sources/CHtmlFile.h"
 #include "sources/CommentBlock.h"
+#include "sources/StoredValues.h"
 
 #include <memory>
 #include <string>
@@ -33,39 +35,97 @@ void installTargets(SourceFile& file, const CHtmlFile& page)
     }
 }
 
+std::unique_ptr<IndexEntry> entryOfRecord(const NameValueList& records, std::size_t first)
+{
+    const auto field = [&](std::size_t index) { return storableForm(decodeBlockValue(records[first + index].second)); };
+    auto entry = std::make_unique<IndexEntry>();
+    entry->setTexts(field(0), field(1), field(2), field(3));
+    entry->setTargets(field(4), field(5), field(6));
+    return entry;
+}
+
 // Applies the block's records: "Target" picks the holder ("#" is the page
-// itself; a name the page lacks picks nothing, so its records are dropped),
-// and every record after it is seven pairs in the fixed order IndexAs,
-// HelpAs, HelpTitle, SortAs, IndexTarget, HelpWindow, HelpFrame.
+// itself), and every record after it is seven pairs in the fixed order
+// IndexAs, HelpAs, HelpTitle, SortAs, IndexTarget, HelpWindow, HelpFrame.
+// The entries of a name the page lacks are kept aside under that name.
 void applyBlockRecords(SourceFile& file, const NameValueList& records)
 {
     constexpr std::size_t recordPairs = 7;
     EntryHolder* current = nullptr;
+    KeptTarget kept;
+    bool keeping = false;
+    // A vanished target listed only as excluded holds nothing to lose (index
+    // pages list every letter so), and is dropped as before.
+    const auto keepPending = [&] {
+        if (keeping && !kept.entries.empty())
+            file.keepTarget(std::move(kept));
+        keeping = false;
+    };
     for (std::size_t i = 0; i < records.size();) {
         if (records[i].first == "Target") {
-            const std::string& name = records[i].second;
-            current = name == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
+            keepPending();
+            const std::string& stored = records[i].second;
+            const std::string name = decodeTargetName(stored);
+            current = stored == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
+            keeping = current == nullptr;
+            if (keeping)
+                kept = KeptTarget{storableForm(name, true), {}};
             ++i;
             continue;
         }
         if (records.size() - i < recordPairs)
             break;
-        const auto field = [&](std::size_t index) -> const std::string& { return records[i + index].second; };
-        if (current == nullptr) {
-            // The records of a target the page lacks are dropped.
-        } else if (field(0).empty()) {
-            current->setExcluded(true);
-        } else {
-            auto entry = std::make_unique<IndexEntry>();
-            entry->setTexts(field(0), field(1), field(2), field(3));
-            entry->setTargets(field(4), field(5), field(6));
-            current->addEntry(std::move(entry));
+        const bool excluding = records[i].second.empty();
+        if (keeping && !excluding)
+            kept.entries.insert(*entryOfRecord(records, i));
+        else if (current && excluding) {
+            // Every listing of a target opens with this record; a target
+            // listed again (a page given a second block) keeps what it has.
+            if (current->usesDefault() || current->isExcluded())
+                current->setExcluded(true);
         }
+        else if (current)
+            current->addEntry(entryOfRecord(records, i));
         i += recordPairs;
     }
+    keepPending();
+}
+
+// What the user must know about a page just read: UTF-16 text, a damaged
+// block, entries kept for targets the page no longer has.
+void reportPageProblems(SourceFile& file, const CHtmlFile& page, FileReports& reports)
+{
+    if (page.isUtf16())
+        reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
+    std::vector<PageFinding> findings;
+    addPageFindings(file, findings);
+    for (const PageFinding& finding : findings)
+        reports.logPageProblem(findingLine(finding));
 }
 
 } // namespace
+
+void takePageInto(SourceFile& file, CHtmlFile& page)
+{
+    page.ScanPage();
+    installFileDefault(file, page);
+    installTargets(file, page);
+    applyBlockRecords(file, page.blockRecords());
+    file.setBlockDamage(page.blockDamage());
+}
+
+void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page)
+{
+    page.ScanInsertionPoints();
+    const bool xml = page.isXhtml();
+    const std::string meta = buildMetaTags(file, xml);
+    page.PutMetaTags(meta);
+    page.PutCommentBlock(buildCommentBlock(file, xml));
+    // Repairing a damaged block can leave tags put into a comment inside a
+    // block region, where no later save looks: then they go into the head.
+    if (!meta.empty() && page.metaPointText() != meta)
+        page.PutMetaTags(meta);
+}
 
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
                            ReplaceAccess& access)
@@ -87,10 +147,8 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     } else if (!page.readSucceeded()) {
         file.setUnreadable(true);
     } else {
-        page.ScanPage();
-        installFileDefault(file, page);
-        installTargets(file, page);
-        applyBlockRecords(file, page.blockRecords());
+        takePageInto(file, page);
+        reportPageProblems(file, page, reports);
     }
     file.setModified(false);
     return file;
@@ -109,11 +167,14 @@ int rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacemen
         file.setUnreadable(true);
         return RewriteUnreadable;
     }
-    page.ScanInsertionPoints();
-    page.PutMetaTags(buildMetaTags(file));
-    page.PutCommentBlock(buildCommentBlock(file));
+    if (page.isUtf16())
+        reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
+    putEntriesIntoPage(file, page);
     page.WriteSource(later);
-    return page.writeSucceeded() ? RewriteOk : page.errorCode();
+    if (!page.writeSucceeded())
+        return page.errorCode();
+    file.setBlockDamage({});
+    return RewriteOk;
 }
 
 } // namespace torvane

@@ -3,6 +3,7 @@
 
 namespace torvane {
 
+class CHtmlFile;
 class DeferredReplacements;
 class FileReports;
 class ProjectRootNode;
@@ -24,6 +25,14 @@ enum RewriteResult : int {
 // replaced. The node ends unmodified.
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
                            ReplaceAccess& access);
+
+// Scans a page already read and takes its targets and stored entries into
+// the node (the in-memory half of loadSourceFile).
+void takePageInto(SourceFile& file, CHtmlFile& page);
+
+// Puts the node's meta tags and comment block into the page's text (the
+// in-memory half of rewriteSourceFile).
+void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page);
 
 // Puts the node's meta tags and comment block into its page and writes it
 // back, or with `later` into a temporary file put in place when `later`

@@ -151,4 +151,13 @@ void DirectoryNode::walkChildren(NodeVisitor& visitor)
         file->walk(visitor);
 }
 
+ProjectNode* DirectoryNode::findChild(std::string_view label)
+{
+    if (ProjectNode* folder = findFolder(label); folder && folder->label() == label)
+        return folder;
+    if (ProjectNode* file = findFile(label); file && file->label() == label)
+        return file;
+    return nullptr;
+}
+
 }  // namespace torvane

@@ -50,6 +50,8 @@ public:
 
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
 
+    ProjectNode* findChild(std::string_view label) override;
+
 protected:
     DirectoryNode(std::string label);
 

@@ -55,4 +55,10 @@ void ExternalUrlsNode::forEachChild(const std::function<void(ProjectNode&)>& act
         action(*url);
 }
 
+ProjectNode* ExternalUrlsNode::findChild(std::string_view label)
+{
+    ProjectNode* url = findUrl(label);
+    return url && url->label() == label ? url : nullptr;
+}
+
 }  // namespace torvane

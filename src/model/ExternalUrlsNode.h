@@ -30,6 +30,8 @@ public:
 
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
 
+    ProjectNode* findChild(std::string_view label) override;
+
 private:
     std::map<std::string, std::unique_ptr<ExternalUrl>, KeyLess> urls_{
         KeyLess{KeyCompareMode::CaseInsensitiveThenExact}};

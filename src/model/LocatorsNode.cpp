@@ -63,4 +63,10 @@ void LocatorsNode::forEachChild(const std::function<void(ProjectNode&)>& action)
         action(*locator);
 }
 
+ProjectNode* LocatorsNode::findChild(std::string_view label)
+{
+    ProjectNode* locator = findLocator(label);
+    return locator && locator->label() == label ? locator : ProjectNode::findChild(label);
+}
+
 }  // namespace torvane

@@ -35,6 +35,8 @@ public:
 
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
 
+    ProjectNode* findChild(std::string_view label) override;
+
 private:
     ProjectRootNode* root_;
     std::map<std::string, std::unique_ptr<LocatorNode>, KeyLess> locators_{KeyLess{KeyCompareMode::CaseInsensitive}};

@@ -123,6 +123,7 @@ void ProjectNode::setLabel(std::string label)
 {
     if (label != label_) {
         label_ = std::move(label);
+        lookChanged_ = true;
         markDisplayDirty();
     }
 }
@@ -155,8 +156,64 @@ void ProjectNode::setSelected(bool selected)
         forEachChild([selected](ProjectNode& child) { child.setSelected(selected); });
 }
 
+ProjectNode* ProjectNode::findChild(std::string_view label)
+{
+    ProjectNode* found = nullptr;
+    forEachChild([&found, label](ProjectNode& child) {
+        if (!found && child.label() == label)
+            found = &child;
+    });
+    return found;
+}
+
+void ProjectNode::unmarkRecords(bool selectedOnly)
+{
+    struct Unmark : NodeVisitor {
+        void visitEntry(IndexEntry& entry, ProjectNode&) override { entry.setListSelected(false); }
+        void visitCrossReference(CrossReference& reference, ProjectNode&) override
+        {
+            reference.setListSelected(false);
+        }
+    } unmark;
+    if (selectedOnly)
+        walkSelected(unmark);
+    else
+        walk(unmark);
+}
+
+void ProjectNode::deselectAll()
+{
+    if (!mayHoldSelection_)
+        return;
+    if (selected_) {
+        selected_ = false;
+        markDisplayDirty();
+    }
+    forEachChild([](ProjectNode& child) { child.deselectAll(); });
+    mayHoldSelection_ = false;
+}
+
+void ProjectNode::collapseAll(bool selected)
+{
+    if (!expanded_) {
+        if (selected_ != selected)
+            setSelected(selected);
+        return;
+    }
+    expanded_ = false;
+    markDisplayDirty();
+    if (selected_ != selected) {
+        selected_ = selected;
+        if (selected)
+            markMayHoldSelection();
+    }
+    forEachChild([selected](ProjectNode& child) { child.collapseAll(selected); });
+}
+
 void ProjectNode::setIconKind(int kind)
 {
+    if (kind != iconKind_)
+        lookChanged_ = true;
     iconKind_ = kind;
     markDisplayDirty();
 }
@@ -165,12 +222,13 @@ TreeItem ProjectNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, Tre
 {
     if (!showingPending_ && treeItem_ != kNoTreeItem)
         return treeItem_;
-    const TreeItemLook look{label_, iconKind_, expanded_, selected_};
+    const TreeItemLook look{label_, iconKind_, expanded_, selected_, lookChanged_};
     if (treeItem_ == kNoTreeItem)
         treeItem_ = tree.insertItem(parentItem, insertAfter, look, this);
     else if (displayDirty_)
         tree.updateItem(treeItem_, look);
     displayDirty_ = false;
+    lookChanged_ = false;
 
     // One captured reference keeps the callable within std::function's own
     // storage: no allocation per node of a tree that may hold a million.
@@ -288,6 +346,10 @@ void ProjectNode::adoptChild(ProjectNode& child)
 
 void ProjectNode::adoptReplacement(ProjectNode& incoming, ProjectNode* outgoing)
 {
+    // List marks belong to the records of selected holders only, which lets
+    // a tree click clear them without visiting the whole tree; a state put
+    // back starts with none.
+    incoming.unmarkRecords(false);
     if (outgoing)
         incoming.takeDisplayStateFrom(*outgoing);
     adoptChild(incoming);

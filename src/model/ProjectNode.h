@@ -58,12 +58,24 @@ public:
 
     bool isExpanded() const { return expanded_; }
     bool isSelected() const { return selected_; }
+    // False only when nothing in this subtree is selected.
+    bool mayHoldSelection() const { return mayHoldSelection_; }
     // Expanding deselects the children; collapsing collapses them and hands
     // them this node's selection.
     virtual void setExpanded(bool expanded);
     // A collapsed node passes the selection on to its children; an expanded
     // one changes only itself.
     virtual void setSelected(bool selected);
+    // Clears the list marks of the records in this subtree, or only of those
+    // of its selected nodes.
+    void unmarkRecords(bool selectedOnly);
+    // Deselects every node of this subtree, visiting only the parts that may
+    // hold a selection.
+    void deselectAll();
+    // Collapses every node of this subtree and gives each `selected`,
+    // visiting only expanded nodes and collapsed ones whose selection differs
+    // (below a collapsed node all share its state already).
+    void collapseAll(bool selected);
 
     int iconKind() const { return iconKind_; }
 
@@ -112,6 +124,8 @@ public:
     bool walkSelected(NodeVisitor& visitor);
     // Visits the direct children in key order.
     virtual void forEachChild(const std::function<void(ProjectNode&)>& action) {}
+    // The direct child with this label; null when there is none.
+    virtual ProjectNode* findChild(std::string_view label);
 
     // Nodes and records matching `mask` (NodeKindMask bits), in walk order.
     void collect(std::vector<ProjectNode*>& nodes, unsigned mask);
@@ -177,6 +191,8 @@ private:
     TreeItem treeItem_ = kNoTreeItem;
     int iconKind_ = 0;
     bool displayDirty_ = true;
+    // The label or the picture changed since the item was last updated.
+    bool lookChanged_ = true;
     // This node or one below it lacks its item or is display-dirty. Set on a
     // node means set on all its ancestors, so a clear node's subtree needs
     // nothing from insertIntoTree.

@@ -75,10 +75,8 @@ void ProjectRootNode::setCurrentNode(ProjectNode* node)
 
 void ProjectRootNode::applyTreeSelection(ProjectNode& clicked, bool shift, bool ctrl)
 {
-    std::vector<EntryRecord*> records;
-    collectRecords(records, NodeKindMask::Entries | NodeKindMask::CrossReferences);
-    for (EntryRecord* record : records)
-        record->setListSelected(false);
+    // List marks are set only on the records of selected holders.
+    unmarkRecords(true);
 
     if (ctrl) {
         clicked.setSelected(!clicked.isSelected());
@@ -91,8 +89,7 @@ void ProjectRootNode::applyTreeSelection(ProjectNode& clicked, bool shift, bool 
         } else {
             const auto last = std::find_if(nodes.rbegin(), nodes.rend(), isSelected).base() - 1;
             const auto target = std::find(nodes.begin(), nodes.end(), &clicked);
-            for (ProjectNode* node : nodes)
-                node->setSelected(false);
+            deselectAll();
             if (target != nodes.end()) {
                 const auto from = target <= first ? target : first;
                 const auto to = target <= first ? last : target;
@@ -101,8 +98,8 @@ void ProjectRootNode::applyTreeSelection(ProjectNode& clicked, bool shift, bool 
             }
         }
     } else {
-        for (ProjectNode* node : displayOrder(*this))
-            node->setSelected(false);
+        // Only what was selected is visited: a click costs what it changes.
+        deselectAll();
         clicked.setSelected(true);
     }
     setCurrentNode(&clicked);

@@ -2,6 +2,7 @@
 
 #include "model/DirectoryNode.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace torvane {
@@ -17,7 +18,9 @@ SourceFile::SourceFile(const SourceFile& other, DirectoryNode* folder)
       missing_(other.missing_),
       unreadable_(other.unreadable_),
       outsideProject_(other.outsideProject_),
-      loaded_(other.loaded_)
+      loaded_(other.loaded_),
+      keptTargets_(other.keptTargets_),
+      blockDamage_(other.blockDamage_)
 {
     for (const auto& [name, target] : other.targets_)
         targets_.emplace_hint(targets_.end(), name, std::make_unique<Target>(*target, this));
@@ -93,6 +96,18 @@ Target& SourceFile::findOrCreateTarget(std::string_view name)
     return created;
 }
 
+void SourceFile::keepTarget(KeptTarget kept)
+{
+    // Kept in the order of the page's own targets, entries in entry order, so
+    // that the block reads the same once the anchor is back.
+    const KeyLess less{KeyCompareMode::CaseInsensitiveThenExact};
+    auto found = std::lower_bound(keptTargets_.begin(), keptTargets_.end(), kept.name,
+                                  [&](const KeptTarget& item, const std::string& name) { return less(item.name, name); });
+    if (found == keptTargets_.end() || found->name != kept.name)
+        found = keptTargets_.insert(found, KeptTarget{kept.name, {}});
+    found->entries.merge(kept.entries);
+}
+
 Target* SourceFile::findTarget(std::string_view name) const
 {
     auto found = targets_.find(name);
@@ -128,6 +143,12 @@ void SourceFile::walkChildren(NodeVisitor& visitor)
 {
     for (const auto& [name, target] : targets_)
         target->walk(visitor);
+}
+
+ProjectNode* SourceFile::findChild(std::string_view label)
+{
+    ProjectNode* target = findTarget(label);
+    return target && target->label() == label ? target : nullptr;
 }
 
 }  // namespace torvane

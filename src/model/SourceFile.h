@@ -1,11 +1,13 @@
 #pragma once
 
 #include "model/EntryHolder.h"
+#include "model/IndexEntry.h"
 #include "model/KeyCompare.h"
 #include "model/Target.h"
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +15,19 @@
 namespace torvane {
 
 class DirectoryNode;
+
+// Entries that a page's index block holds for a target the page no longer
+// has (its anchor was renamed or removed). They are kept and written back
+// under the old name until the user drops them, so that nothing is lost
+// while the user has not seen them.
+struct KeptTarget {
+    struct Order {
+        bool operator()(const IndexEntry& a, const IndexEntry& b) const { return a.lessThan(b); }
+    };
+    std::string name;
+    // In entry order, without duplicates; never empty.
+    std::set<IndexEntry, Order> entries;
+};
 
 // A local HTML page of the project, with its targets.
 class SourceFile : public EntryHolder {
@@ -49,8 +64,21 @@ public:
     void listTargets(std::vector<Target*>& out) const;
     std::size_t targetCount() const { return targets_.size(); }
 
+    const std::vector<KeptTarget>& keptTargets() const { return keptTargets_; }
+    // Kept in target order; a name kept before takes the new entries it
+    // lacks, so that a page holding two blocks lists the name once.
+    void keepTarget(KeptTarget kept);
+    void dropKeptTargets() { keptTargets_.clear(); }
+
+    // What was wrong with the page's index block when it was read (several
+    // blocks, no end marker, markers in other letter case), or empty. The
+    // next save writes one sound block.
+    const std::string& blockDamage() const { return blockDamage_; }
+    void setBlockDamage(std::string damage) { blockDamage_ = std::move(damage); }
+
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
+    ProjectNode* findChild(std::string_view label) override;
 
 protected:
     void walkChildren(NodeVisitor& visitor) override;
@@ -63,6 +91,8 @@ private:
     bool unreadable_ = false;
     bool outsideProject_ = false;
     bool loaded_ = false;
+    std::vector<KeptTarget> keptTargets_;
+    std::string blockDamage_;
     std::map<std::string, std::unique_ptr<Target>, KeyLess> targets_{
         KeyLess{KeyCompareMode::CaseInsensitiveThenExact}};
 };

@@ -18,6 +18,9 @@ struct TreeItemLook {
     int image = 0;  // used as normal and selected image
     bool expanded = false;
     bool selected = false;
+    // Text or picture changed since the item was last updated; otherwise
+    // only the marks may have, which a control can set without redrawing.
+    bool textOrImageChanged = true;
 };
 
 // The tree control through which project nodes show themselves. The GUI

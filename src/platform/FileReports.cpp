@@ -76,6 +76,11 @@ void FileReports::reportFileErrors(ReportPresenter& presenter)
     showAndEmpty(fileErrors_, presenter, kFileErrorsTitle, kFileErrorsHeading);
 }
 
+void FileReports::reportPageProblems(ReportPresenter& presenter)
+{
+    showAndEmpty(pageProblems_, presenter, kPageProblemsTitle, kPageProblemsHeading);
+}
+
 void FileReports::reportReadOnlyFiles(ReportPresenter& presenter)
 {
     showAndEmpty(readOnlyFiles_, presenter, kReadOnlyFilesTitle, kReadOnlyFilesHeading);
@@ -85,6 +90,7 @@ void FileReports::clear()
 {
     fileErrors_.clear();
     readOnlyFiles_.clear();
+    pageProblems_.clear();
 }
 
 } // namespace torvane

@@ -16,6 +16,12 @@ inline constexpr std::string_view kReadOnlyFilesHeading =
     "WARNING:  You do not have permission to modify the files listed below.\r\n\r\n"
     "Contact the administrator of the system where these files reside to correct this "
     "condition, or you won't be able to save any index entries you create for these files.";
+inline constexpr std::string_view kPageProblemsTitle = "Report Page Problems";
+inline constexpr std::string_view kPageProblemsHeading =
+    "The pages below need your attention.\r\n\r\n"
+    "Entries of a target that a page no longer has are kept in the page under the old target name "
+    "until you remove them; a damaged index comment block is written again whole, with every entry read, "
+    "at the next save.";
 inline constexpr std::string_view kUnknownCauseText = "*** Unknown Cause, Logic Error *** ";
 
 // Shows one report (a warning dialog on the desktop, standard error when unattended).
@@ -37,20 +43,24 @@ public:
     void logFileError(std::string_view operation, const FileFailure& failure);
     void logFileError(const FileFailure& failure) { logFileError(failure.operation, failure); }
     void logReadOnlyFile(std::string_view path);
+    void logPageProblem(std::string line) { pageProblems_.push_back(std::move(line)); }
 
     // Each shows its list when not empty, then empties it.
     void reportFileErrors(ReportPresenter& presenter);
     void reportReadOnlyFiles(ReportPresenter& presenter);
+    void reportPageProblems(ReportPresenter& presenter);
     // A report's body: every entry followed by CR LF.
     static std::string reportBody(const std::vector<std::string>& entries);
 
     const std::vector<std::string>& fileErrors() const { return fileErrors_; }
     const std::vector<std::string>& readOnlyFiles() const { return readOnlyFiles_; }
+    const std::vector<std::string>& pageProblems() const { return pageProblems_; }
     void clear();
 
 private:
     std::vector<std::string> fileErrors_;
     std::vector<std::string> readOnlyFiles_;
+    std::vector<std::string> pageProblems_;
 };
 
 } // namespace torvane

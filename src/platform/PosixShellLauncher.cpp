@@ -1,5 +1,7 @@
 #include "platform/PosixShellLauncher.h"
+#include "platform/TextUtil.h"
 #include <cerrno>
+#include <cstdlib>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,11 +40,41 @@ bool spawnDetached(const std::vector<std::string>& arguments)
     return waited == middle && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+bool meansDesktopOpener(std::string_view program)
+{
+    const std::string name = asciiLower(trim(program));
+    return name.empty() || name == "notepad" || name == "notepad.exe";
+}
+
+bool canStartProgram(const std::string& program)
+{
+    if (program.empty())
+        return false;
+    if (program.find('/') != std::string::npos)
+        return ::access(program.c_str(), X_OK) == 0;
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path ? path : "/usr/bin:/bin";
+    while (true) {
+        const auto colon = folders.find(':');
+        std::string folder(folders.substr(0, colon));
+        if (folder.empty())
+            folder = ".";
+        if (::access((folder + "/" + program).c_str(), X_OK) == 0)
+            return true;
+        if (colon == std::string_view::npos)
+            return false;
+        folders.remove_prefix(colon + 1);
+    }
+}
+
 void PosixShellLauncher::openDocument(const std::string& path) { spawnDetached({"xdg-open", path}); }
 
 void PosixShellLauncher::openWithProgram(const std::string& program, const std::string& path)
 {
-    spawnDetached({program, path});
+    if (meansDesktopOpener(program))
+        openDocument(path);
+    else
+        spawnDetached({program, path});
 }
 
 } // namespace torvane

@@ -1,10 +1,15 @@
 #include "sources/BlockRecords.h"
 
+#include "sources/SearchText.h"
+
+#include <algorithm>
 #include <array>
 
 namespace torvane {
 
 namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
 
 // Field order of a stored entry line; the pending values are kept in it.
 constexpr std::array<std::string_view, 7> storedFields{"IndexAs", "SortAs", "HelpAs", "HelpTitle",
@@ -27,7 +32,8 @@ public:
         if (key == "Target" || key == "IndexAs")
             flush();
         if (key == "Target") {
-            assignWithLineEndsAsSpaces(out_.emplace_back("Target", std::string()).second, value);
+            // Anchor names may hold line breaks; they are kept so that the name matches.
+            out_.emplace_back("Target", std::string(value));
             targetJustOpened_ = true;
             return;
         }
@@ -63,26 +69,87 @@ private:
 
 } // namespace
 
-NameValueList readBlockRecords(std::string_view commentText)
+std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
-    const std::size_t start = commentText.find("<!-- HTML Torvane");
-    if (start == std::string_view::npos)
+    std::vector<BlockPlace> blocks;
+    std::size_t start = findInSearchCopy(commentText, blockStartMarker);
+    std::size_t endMarker = npos;
+    bool endKnown = false;
+    while (start != npos) {
+        if (!endKnown || (endMarker != npos && endMarker < start)) {
+            endMarker = findInSearchCopy(commentText, blockEndMarker, start);
+            endKnown = true;
+        }
+        const auto segment = std::upper_bound(commentEnds.begin(), commentEnds.end(), start);
+        const std::size_t segmentEnd = segment == commentEnds.end() ? commentText.size() : *segment;
+        const std::size_t segmentStart = segment == commentEnds.begin() ? 0 : *(segment - 1);
+        const std::size_t next = findInSearchCopy(commentText, blockStartMarker, start + 1);
+        if (endMarker != npos && endMarker < next && endMarker + blockEndMarker.size() <= segmentEnd) {
+            blocks.push_back({start, endMarker, endMarker + blockEndMarker.size(), true});
+            start = findInSearchCopy(commentText, blockStartMarker, endMarker + blockEndMarker.size());
+        } else {
+            // A block that lost its end marker stops where its comment ends or the next block starts.
+            // Without its end marker a block can only be replaced as the whole
+            // of its own closed comment: otherwise the new block would take the
+            // closing of a comment that the user opened, or the rest of the page.
+            // A block that another one follows in the same comment is replaced
+            // up to it, and the next is then replaced or taken out in turn.
+            const std::size_t stop = std::min(next, segmentEnd);
+            const bool closedHere = stop == segmentEnd ? commentText.substr(0, stop).ends_with("-->") : true;
+            blocks.push_back({start, stop, stop, false, start == segmentStart && closedHere});
+            start = next;
+        }
+    }
+    return blocks;
+}
+
+std::string blockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
+{
+    const std::vector<BlockPlace> blocks = findBlocks(commentText, commentEnds);
+    for (const BlockPlace& place : blocks)
+        if (!place.replaceable)
+            return "An index comment block has lost its end marker inside another comment; it is left as it is "
+                   "and its entries are not read.";
+    if (blocks.size() > 1)
+        return "The page holds " + std::to_string(blocks.size()) + " index comment blocks; their entries are read together.";
+    if (blocks.empty())
         return {};
-    std::string_view block = commentText.substr(start);
-    block = block.substr(0, block.find("HTML Torvane -->"));
-    const std::size_t firstTarget = block.find("Target=\"");
-    if (firstTarget == std::string_view::npos)
-        return {};
+    const BlockPlace& place = blocks.front();
+    const std::string_view block = place.content(commentText);
+    if (!place.hasEndMarker)
+        return "The index comment block has no end marker.";
+    if (!block.starts_with("<!-- HTML Torvane") || commentText.substr(place.contentEnd, blockEndMarker.size()) != "HTML Torvane -->")
+        return "The markers of the index comment block are not in their usual letter case.";
+    if (findInSearchCopy(block.substr(4), "<!--") != npos || findInSearchCopy(block, "-->") != npos)
+        return "A value in the index comment block holds a comment marker.";
+    return {};
+}
+
+NameValueList readBlockRecords(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
+{
+    const std::vector<BlockPlace> places = findBlocks(commentText, commentEnds);
+    std::size_t size = 0;
+    for (const BlockPlace& place : places)
+        size += place.contentEnd - place.start;
     NameValueList records;
     // A stored target with one entry line takes about 130 bytes and gives 15
     // pairs; room for them up front saves moving every pair as the list grows.
-    records.reserve(block.size() / 8);
+    records.reserve(size / 8);
     RecordGrouper grouper(records);
-    PairReader reader(block.substr(firstTarget));
-    std::string_view key;
-    std::string_view value;
-    while (reader.next(key, value))
-        grouper.take(key, value);
+    for (const BlockPlace& place : places) {
+        // A block that can never be replaced would undo every later save.
+        if (!place.replaceable)
+            continue;
+        const std::string_view block = place.content(commentText);
+        const std::size_t firstTarget = block.find("Target=\"");
+        if (firstTarget == std::string_view::npos)
+            continue;
+        PairReader reader(block.substr(firstTarget));
+        std::string_view key;
+        std::string_view value;
+        while (reader.next(key, value))
+            grouper.take(key, value);
+    }
     grouper.flush();
     return records;
 }

@@ -1,7 +1,9 @@
 #pragma once
 #include "sources/ParsePairs.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvane {
 
@@ -14,11 +16,47 @@ namespace torvane {
 // HelpAs defaults to IndexAs and HelpTitle to "Untitled". Values keep their
 // backslash escapes.
 
-// Finds the block ("<!-- HTML Torvane" ... "HTML Torvane -->", markers matched
-// exactly) in a page's comment text and reads it. No block, or no
-// `Target="` in it, gives an empty list; a missing end marker reads to the
-// end of the text. Unknown keys are skipped, and an entry line with an empty
-// IndexAs yields no record of its own.
-NameValueList readBlockRecords(std::string_view commentText);
+// The markers, as sought in a search copy (any letter case; a tab or line
+// end counts as a blank).
+inline constexpr std::string_view blockStartMarker = "<!-- html torvane";
+inline constexpr std::string_view blockEndMarker = "html torvane -->";
+
+// Where one block lies in a page's comment text: its content runs from the
+// start marker up to its end marker, the whole block through the end marker.
+// A block that lost its end marker ends where its comment ends or the next
+// block starts.
+struct BlockPlace {
+    std::size_t start = 0;
+    std::size_t contentEnd = 0;
+    std::size_t end = 0;
+    bool hasEndMarker = false;
+    // False for a block that lost its end marker and is not the whole of a
+    // closed comment: replacing it would take the closing of a comment the
+    // user opened, or the rest of the page.
+    bool replaceable = true;
+    std::string_view content(std::string_view commentText) const
+    {
+        return commentText.substr(start, contentEnd - start);
+    }
+};
+
+// Every block of a page's comment text, in order. `commentEnds` gives where
+// each comment ends in that text (ascending); without it the whole text
+// counts as one comment.
+std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
+
+// What is wrong with the blocks of a page's comment text (several blocks, a
+// missing end marker, markers in other letter case, a comment marker inside
+// a value), or an empty text when nothing is.
+std::string blockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
+
+// Reads every block of a page's comment text, in order, as one: a page that
+// was given a second block keeps the entries of both. A block that is not
+// replaceable is left unread: a save leaves it in place, and its records
+// would otherwise come back over every later change. A block without
+// `Target="` in it gives nothing. Unknown keys are skipped, and an entry line
+// with an empty IndexAs yields no record of its own. Target names are given
+// as stored, line breaks included.
+NameValueList readBlockRecords(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
 
 } // namespace torvane

@@ -3,7 +3,9 @@
 #include "platform/DeferredReplacements.h"
 #include "platform/FileAccess.h"
 #include "platform/FileReports.h"
+#include "platform/TextUtil.h"
 #include "sources/BlockRecords.h"
+#include "sources/SearchText.h"
 
 #include <algorithm>
 
@@ -44,6 +46,7 @@ void CHtmlFile::ReadSource()
         errorCode_ = HtmlFileMissing;
     readOnly_ = state.readOnly;
     partialText_ = false;
+    spliceLog_.clear();
     readSucceeded_ = true;
     if (failure) {
         const int code = codeOfOperation(failure->operation);
@@ -83,6 +86,7 @@ void CHtmlFile::WriteSource(DeferredReplacements* later)
 void CHtmlFile::setWholeText(std::string text)
 {
     partialText_ = false;
+    spliceLog_.clear();
     replaceWholeText(std::move(text));
 }
 
@@ -91,9 +95,54 @@ void CHtmlFile::replaceWholeText(std::string text)
     wholeText_ = std::move(text);
     // Free the old copies first: large pages are held several times over.
     strippedText_ = commentText_ = std::string();
-    segments_ = cutSegments(wholeText_);
+    std::vector<Segment> rawText;
+    segments_ = cutSegments(wholeText_, &rawText);
     strippedText_ = joinSegments(wholeText_, segments_, 0);
     commentText_ = joinSegments(wholeText_, segments_, 1);
+    commentEnds_ = commentEnds(segments_);
+    rawTextSpans_.clear();
+    // Script and style contents lie in the text outside comments: move them to its offsets.
+    std::size_t running = 0;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < segments_.size() && next < rawText.size(); i += 2) {
+        const Segment& piece = segments_[i];
+        while (next < rawText.size() && rawText[next].offset < piece.offset + piece.length) {
+            const std::size_t start = running + rawText[next].offset - piece.offset;
+            rawTextSpans_.push_back({static_cast<std::ptrdiff_t>(start), rawText[next].length});
+            ++next;
+        }
+        running += piece.length;
+    }
+}
+
+bool CHtmlFile::startsWithByteOrderMark() const { return wholeText_.starts_with(utf8ByteOrderMark); }
+
+bool CHtmlFile::isUtf16() const
+{
+    return wholeText_.starts_with("\xFF\xFE") || wholeText_.starts_with("\xFE\xFF");
+}
+
+bool CHtmlFile::isXhtml() const
+{
+    std::string_view text(wholeText_);
+    if (startsWithByteOrderMark())
+        text.remove_prefix(utf8ByteOrderMark.size());
+    // Meta tags written before keep their form, so that a save never flips it.
+    constexpr std::string_view written = "<meta name=\"indexgenerator\" content=\"html torvane\"";
+    if (const std::string tags = metaPointText(); startsWithSearchCopy(tags, written))
+        return tags.size() > written.size() && tags[written.size()] == '/';
+    if (startsWithSearchCopy(trimLeft(text), "<?xml"))
+        return true;
+    // The namespace counts on the html tag only, never in text a save replaces.
+    std::size_t tag = findInSearchCopy(strippedText_, "<html");
+    while (tag != std::string::npos && tag + 5 < strippedText_.size() && searchByte(strippedText_[tag + 5]) != ' ' &&
+           strippedText_[tag + 5] != '>')
+        tag = findInSearchCopy(strippedText_, "<html", tag + 1);
+    if (tag == std::string::npos)
+        return false;
+    const std::size_t tagEnd = findInSearchCopy(strippedText_, ">", tag);
+    const std::string_view html = std::string_view(strippedText_).substr(tag, tagEnd == std::string::npos ? tagEnd : tagEnd - tag);
+    return findInSearchCopy(html, "xmlns=\"http://www.w3.org/1999/xhtml\"") != std::string::npos;
 }
 
 std::string_view CHtmlFile::segment(std::size_t index) const
@@ -107,12 +156,21 @@ void CHtmlFile::ScanPage()
     headingText_ = findFirstHeading(strippedText_);
     titleText_ = findTitle(strippedText_);
     anchors_ = findAnchors(strippedText_);
-    blockRecords_ = readBlockRecords(commentText_);
+    blockRecords_ = readBlockRecords(commentText_, commentEnds_);
+    blockDamage_ = torvane::blockDamage(commentText_, commentEnds_);
 }
 
 void CHtmlFile::ScanInsertionPoints()
 {
-    points_ = findInsertionPoints(strippedText_, commentText_);
+    if (rawTextSpans_.empty()) {
+        points_ = findInsertionPoints(strippedText_, commentText_, commentEnds_);
+        return;
+    }
+    // Markup inside a script or style element is no place to put anything.
+    std::string masked = strippedText_;
+    for (const TextSpan& span : rawTextSpans_)
+        masked.replace(static_cast<std::size_t>(span.position), span.length, span.length, ' ');
+    points_ = findInsertionPoints(masked, commentText_, commentEnds_);
 }
 
 // The parts of the whole text that a span of the stripped text (kind 0) or
@@ -143,18 +201,71 @@ void CHtmlFile::replacePieces(const std::vector<Segment>& pieces, std::string_vi
 {
     if (pieces.empty())
         return;
+    std::vector<PageSplice> splices;
+    for (const Segment& piece : pieces)
+        splices.push_back({piece.offset, piece.length, splices.empty() ? std::string(text) : std::string()});
+    applySplices(std::move(splices));
+}
+
+void CHtmlFile::applySplices(std::vector<PageSplice> splices)
+{
+    std::sort(splices.begin(), splices.end(),
+              [](const PageSplice& a, const PageSplice& b) { return a.offset < b.offset; });
+    // Two ranges over the same bytes would cut into the user's text: the later one is left out.
+    std::vector<PageSplice> kept;
+    for (PageSplice& splice : splices) {
+        const bool overlaps = !kept.empty() && splice.offset < kept.back().offset + kept.back().length;
+        if (!overlaps && splice.offset + splice.length <= wholeText_.size())
+            kept.push_back(std::move(splice));
+    }
     std::string result;
-    result.reserve(wholeText_.size() + text.size());
+    std::size_t added = 0;
+    for (const PageSplice& splice : kept)
+        added += splice.text.size();
+    result.reserve(wholeText_.size() + added);
     const std::string_view whole(wholeText_);
-    result.append(whole.substr(0, pieces.front().offset));
-    result.append(text);
-    std::size_t pos = pieces.front().offset;
-    for (const Segment& piece : pieces) {
-        result.append(whole.substr(pos, piece.offset - pos));
-        pos = piece.offset + piece.length;
+    std::size_t pos = 0;
+    for (const PageSplice& splice : kept) {
+        result.append(whole.substr(pos, splice.offset - pos)).append(splice.text);
+        pos = splice.offset + splice.length;
     }
     result.append(whole.substr(pos));
+    spliceLog_.push_back(std::move(kept));
     replaceWholeText(std::move(result));
+}
+
+// Where a head element made for a page without "</head>" goes: after the
+// html tag, else after the doctype, else at the very start (after a byte
+// order mark and an XML declaration). A charset declaration that is within the first 1,024 bytes,
+// where browsers look for it, is not pushed out of reach: the head then
+// follows it.
+std::size_t CHtmlFile::newHeadOffset(bool& afterTag) const
+{
+    std::size_t offset = startsWithByteOrderMark() ? utf8ByteOrderMark.size() : 0;
+    afterTag = false;
+    // An XML declaration must stay the first thing in the file.
+    if (startsWithSearchCopy(std::string_view(wholeText_).substr(offset), "<?xml")) {
+        const std::size_t declarationEnd = wholeText_.find('>', offset);
+        if (declarationEnd != std::string::npos) {
+            offset = declarationEnd + 1;
+            afterTag = true;
+        }
+    }
+    if (points_.htmlTag.found() || points_.doctype.found()) {
+        const TextSpan& tag = points_.htmlTag.found() ? points_.htmlTag : points_.doctype;
+        const Segment last = piecesOf(0, tag, nullptr).back();
+        offset = last.offset + last.length;
+        afterTag = true;
+    }
+    if (points_.charset.found()) {
+        const Segment charset = piecesOf(0, points_.charset, nullptr).back();
+        const std::size_t charsetEnd = charset.offset + charset.length;
+        if (charsetEnd > offset && charsetEnd <= charsetReach) {
+            offset = charsetEnd;
+            afterTag = true;
+        }
+    }
+    return offset;
 }
 
 void CHtmlFile::insertIntoHead(std::string_view text)
@@ -162,18 +273,43 @@ void CHtmlFile::insertIntoHead(std::string_view text)
     const std::string_view crlf = "\r\n";
     std::string inserted;
     std::size_t offset = 0;
+    bool afterTag = false;
     if (points_.headEnd.found()) {
         offset = piecesOf(0, points_.headEnd, nullptr).front().offset;
         inserted.append("  ").append(text).append(crlf);
-    } else if (points_.htmlTag.found() || points_.doctype.found()) {
-        const TextSpan& tag = points_.htmlTag.found() ? points_.htmlTag : points_.doctype;
-        const Segment last = piecesOf(0, tag, nullptr).back();
-        offset = last.offset + last.length;
+    } else if (offset = newHeadOffset(afterTag); afterTag) {
         inserted.append("\r\n<head>\r\n  ").append(text).append("\r\n</head>");
     } else {
         inserted.append("<head>\r\n  ").append(text).append("\r\n</head>\r\n");
     }
     replacePieces({{offset, 0}}, inserted);
+}
+
+// Takes out the further blocks of a damaged page, each with the blanks
+// before it and the line end after it when it stands on a line of its own.
+void CHtmlFile::removeExtraBlocks()
+{
+    if (points_.extraBlocks.empty())
+        return;
+    const std::string_view whole(wholeText_);
+    std::vector<PageSplice> doomed;
+    for (const TextSpan& span : points_.extraBlocks) {
+        for (Segment piece : piecesOf(1, span, nullptr)) {
+            std::size_t from = piece.offset;
+            while (from > 0 && (whole[from - 1] == ' ' || whole[from - 1] == '\t'))
+                --from;
+            std::size_t to = piece.offset + piece.length;
+            const bool ownLine = from == 0 || whole[from - 1] == '\n';
+            if (ownLine && whole.substr(to).starts_with("\r\n"))
+                to += 2;
+            else if (ownLine && whole.substr(to).starts_with("\n"))
+                to += 1;
+            else
+                from = piece.offset, to = piece.offset + piece.length;
+            doomed.push_back({from, to - from, {}});
+        }
+    }
+    applySplices(std::move(doomed));
 }
 
 void CHtmlFile::PutMetaTags(std::string_view metaText)
@@ -197,6 +333,15 @@ void CHtmlFile::PutMetaTags(std::string_view metaText)
     ScanInsertionPoints();
 }
 
+std::string CHtmlFile::metaPointText() const
+{
+    std::string text;
+    if (points_.meta.found())
+        for (const Segment& piece : piecesOf(points_.metaInComments ? 1 : 0, points_.meta, nullptr))
+            text.append(wholeText_, piece.offset, piece.length);
+    return text;
+}
+
 void CHtmlFile::PutCommentBlock(std::string_view blockText)
 {
     if (points_.block.found())
@@ -204,6 +349,12 @@ void CHtmlFile::PutCommentBlock(std::string_view blockText)
     else
         insertIntoHead(blockText);
     ScanInsertionPoints();
+    // Taking a block out can show another that a broken comment hid; each
+    // round takes text away, so this ends.
+    while (!points_.extraBlocks.empty()) {
+        removeExtraBlocks();
+        ScanInsertionPoints();
+    }
 }
 
 } // namespace torvane

@@ -12,7 +12,18 @@ namespace torvane {
 
 class DeferredReplacements;
 class FileReports;
+
+inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+// Browsers look for a page's charset declaration in its first 1,024 bytes.
+inline constexpr std::size_t charsetReach = 1024;
 struct FileFailure;
+
+// One change of a page's text: `length` bytes at `offset` give way to `text`.
+struct PageSplice {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+    std::string text;
+};
 
 // Error codes of the last failed file operation of a CHtmlFile.
 enum HtmlFileError : int {
@@ -81,6 +92,15 @@ public:
     const std::vector<Anchor>& anchors() const { return anchors_; }
     // Flat (key, value) list: ("Target", name) then seven-pair records.
     const NameValueList& blockRecords() const { return blockRecords_; }
+    // What was wrong with the index block when the page was scanned, or empty.
+    const std::string& blockDamage() const { return blockDamage_; }
+
+    // Pages in XHTML (an XML declaration or the XHTML namespace) are given
+    // closed tags and comments without "--"; meta tags found at the meta
+    // point (ScanInsertionPoints) decide by their own form.
+    bool isXhtml() const;
+    // A page in UTF-16 (by its byte order mark) cannot be read or written.
+    bool isUtf16() const;
 
     const std::string& wholeText() const { return wholeText_; }
     const std::string& strippedText() const { return strippedText_; }
@@ -89,12 +109,22 @@ public:
     std::size_t segmentCount() const { return segments_.size(); }
     std::string_view segment(std::size_t index) const;
     const InsertionPoints& insertionPoints() const { return points_; }
+    // The text at the generator meta point, or empty when there is none.
+    std::string metaPointText() const;
+    // Every change made to the text since it was read, in batches: the
+    // offsets of a batch refer to the text before it, its ranges ascend and
+    // never overlap.
+    const std::vector<std::vector<PageSplice>>& spliceLog() const { return spliceLog_; }
 
 private:
     void replaceWholeText(std::string text);
     std::vector<Segment> piecesOf(std::size_t kind, const TextSpan& span, std::size_t* offsetInSegment) const;
     void replacePieces(const std::vector<Segment>& pieces, std::string_view text);
+    void applySplices(std::vector<PageSplice> splices);
     void insertIntoHead(std::string_view text);
+    std::size_t newHeadOffset(bool& afterTag) const;
+    void removeExtraBlocks();
+    bool startsWithByteOrderMark() const;
     void fail(int code, const FileFailure& failure);
 
     FileReports& reports_;
@@ -112,6 +142,10 @@ private:
     std::string titleText_;
     std::vector<Anchor> anchors_;
     NameValueList blockRecords_;
+    std::string blockDamage_;
+    std::vector<std::size_t> commentEnds_;
+    std::vector<TextSpan> rawTextSpans_; // script and style elements, in the stripped text
+    std::vector<std::vector<PageSplice>> spliceLog_;
     InsertionPoints points_;
     std::string wholeText_;
 };

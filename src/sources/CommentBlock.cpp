@@ -5,6 +5,7 @@
 #include "model/SourceFile.h"
 #include "model/Target.h"
 #include "platform/TextUtil.h"
+#include "sources/StoredValues.h"
 
 #include <algorithm>
 
@@ -14,50 +15,84 @@ namespace {
 
 constexpr std::string_view crlf = "\r\n";
 
-void appendField(std::string& out, std::string_view name, std::string_view value, bool last = false)
+void appendField(std::string& out, std::string_view name, std::string_view value, FieldForm form,
+                 bool last = false)
 {
-    out.append(name).append("=\"").append(value).append(last ? "\"" : "\",");
+    out.append(name).append("=\"");
+    if (form == FieldForm::ProjectFile)
+        out.append(value);
+    else
+        out.append(encodeBlockValue(value, form == FieldForm::XhtmlBlock));
+    out.append(last ? "\"" : "\",");
 }
 
-void appendHolder(std::string& block, std::string_view name, const EntryHolder& holder)
+void appendTargetLine(std::string& block, std::string_view storedName)
+{
+    block.append("    Target=\"").append(storedName).append("\"").append(crlf);
+}
+
+void appendEntryLine(std::string& block, const IndexEntry& entry, bool xml)
+{
+    block.append("        ")
+        .append(storedEntryFields(entry, xml ? FieldForm::XhtmlBlock : FieldForm::PageBlock))
+        .append(crlf);
+}
+
+void appendHolder(std::string& block, std::string_view storedName, const EntryHolder& holder, bool xml)
 {
     if (!holder.isExcluded() && holder.usesDefault())
         return;
-    block.append("    Target=\"").append(name).append("\"").append(crlf);
+    appendTargetLine(block, storedName);
     if (holder.isExcluded()) {
         block.append("        ").append(emptyEntryFields).append(crlf);
         return;
     }
     for (const IndexEntry* entry : holder.entries())
-        block.append("        ").append(storedEntryFields(*entry)).append(crlf);
+        appendEntryLine(block, *entry, xml);
+}
+
+void appendKeptTarget(std::string& block, const KeptTarget& kept, bool xml)
+{
+    appendTargetLine(block, encodeTargetName(kept.name, xml));
+    for (const IndexEntry& entry : kept.entries)
+        appendEntryLine(block, entry, xml);
 }
 
 } // namespace
 
-std::string storedEntryFields(const IndexEntry& entry)
+std::string storedEntryFields(const IndexEntry& entry, FieldForm form)
 {
     std::string fields;
-    appendField(fields, "IndexAs", entry.indexAs());
-    appendField(fields, "SortAs", entry.sortAs());
-    appendField(fields, "HelpAs", entry.helpAs());
-    appendField(fields, "HelpTitle", entry.helpTitle());
-    appendField(fields, "IndexTarget", entry.indexTarget());
-    appendField(fields, "HelpWindow", entry.helpWindow());
-    appendField(fields, "HelpFrame", entry.helpFrame(), true);
+    appendField(fields, "IndexAs", entry.indexAs(), form);
+    appendField(fields, "SortAs", entry.sortAs(), form);
+    appendField(fields, "HelpAs", entry.helpAs(), form);
+    appendField(fields, "HelpTitle", entry.helpTitle(), form);
+    appendField(fields, "IndexTarget", entry.indexTarget(), form);
+    appendField(fields, "HelpWindow", entry.helpWindow(), form);
+    appendField(fields, "HelpFrame", entry.helpFrame(), form, true);
     return fields;
 }
 
-std::string buildCommentBlock(const SourceFile& file)
+std::string buildCommentBlock(const SourceFile& file, bool xml)
 {
     std::string block = "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n";
-    appendHolder(block, "#", file);
-    for (const Target* target : file.targets())
-        appendHolder(block, target->label(), *target);
+    appendHolder(block, "#", file, xml);
+    // Kept targets stand where the target would, so the block reads the same once its anchor is back.
+    const KeyLess less{KeyCompareMode::CaseInsensitiveThenExact};
+    const std::vector<KeptTarget>& kept = file.keptTargets();
+    auto nextKept = kept.begin();
+    for (const Target* target : file.targets()) {
+        for (; nextKept != kept.end() && less(nextKept->name, target->label()); ++nextKept)
+            appendKeptTarget(block, *nextKept, xml);
+        appendHolder(block, encodeTargetName(target->label(), xml), *target, xml);
+    }
+    for (; nextKept != kept.end(); ++nextKept)
+        appendKeptTarget(block, *nextKept, xml);
     block.append("  HTML Torvane -->");
     return block;
 }
 
-std::string buildMetaTags(const SourceFile& file)
+std::string buildMetaTags(const SourceFile& file, bool xml)
 {
     if (file.isExcluded() || file.usesDefault())
         return {};
@@ -71,8 +106,9 @@ std::string buildMetaTags(const SourceFile& file)
         keywords.append(word);
         first = false;
     }
-    return "<Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\"><Meta Name=\"Keywords\" Content=\"" + keywords +
-           "\">";
+    const std::string_view tagEnd = xml ? "\"/>" : "\">";
+    return std::string("<Meta Name=\"IndexGenerator\" Content=\"HTML Torvane").append(tagEnd) +
+           "<Meta Name=\"Keywords\" Content=\"" + keywordAttributeText(keywords) + std::string(tagEnd);
 }
 
 } // namespace torvane

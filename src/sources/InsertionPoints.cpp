@@ -1,6 +1,9 @@
 #include "sources/InsertionPoints.h"
 
+#include "sources/BlockRecords.h"
 #include "sources/SearchText.h"
+
+#include <string>
 
 namespace torvane {
 
@@ -10,47 +13,46 @@ constexpr std::size_t npos = std::string_view::npos;
 
 TextSpan spanOf(std::size_t start, std::size_t end) { return {static_cast<std::ptrdiff_t>(start), end - start}; }
 
-// The generator tag as written, directly followed by the next meta tag.
+// The generator tag as written, directly followed by the next meta tag; in
+// XHTML pages the tags are written closed. The pair is written on one line:
+// a "match" whose ">" lies past a line end is a tag cut short by a comment,
+// and running on to the next ">" would take in the user's text.
 TextSpan findWrittenMetaPair(std::string_view text)
 {
-    constexpr std::string_view pair = "<meta name=\"indexgenerator\" content=\"html torvane\"><meta ";
-    const std::size_t start = findInSearchCopy(text, pair);
-    if (start == npos)
-        return {};
-    const std::size_t tagEnd = findInSearchCopy(text, ">", start + pair.size());
-    if (tagEnd == npos)
-        return {};
-    return spanOf(start, tagEnd + 1);
+    for (const std::string_view pair : {std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"><meta "),
+                                        std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"/><meta ")}) {
+        for (std::size_t start = findInSearchCopy(text, pair); start != npos;
+             start = findInSearchCopy(text, pair, start + 1)) {
+            const std::size_t tagEnd = findInSearchCopy(text, ">", start + pair.size());
+            if (tagEnd == npos)
+                break;
+            const std::string_view tag = text.substr(start, tagEnd + 1 - start);
+            if (tag.find_first_of("\r\n") == npos)
+                return spanOf(start, tagEnd + 1);
+        }
+    }
+    return {};
 }
 
-// The first meta tag naming the system as generator in any other form.
-TextSpan findGeneratorTag(std::string_view text)
+// The first tag opening with `opening` whose text holds `needle`, through its ">".
+TextSpan findTagHolding(std::string_view text, std::string_view opening, std::string_view needle)
 {
     std::size_t from = 0;
     while (true) {
-        const std::size_t start = findInSearchCopy(text, "<meta ", from);
+        const std::size_t start = findInSearchCopy(text, opening, from);
         if (start == npos)
             return {};
         const std::size_t tagEnd = findInSearchCopy(text, ">", start);
         if (tagEnd == npos)
             return {};
-        if (findInSearchCopy(text.substr(start, tagEnd + 1 - start), "generator=\"html torvane\"") != npos)
+        if (findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
             return spanOf(start, tagEnd + 1);
         from = tagEnd + 1;
     }
 }
 
-TextSpan findBlock(std::string_view commentText)
-{
-    constexpr std::string_view endMarker = "html torvane -->";
-    const std::size_t start = findInSearchCopy(commentText, "<!-- html torvane");
-    if (start == npos)
-        return {};
-    const std::size_t end = findInSearchCopy(commentText, endMarker, start);
-    if (end == npos)
-        return {};
-    return spanOf(start, end + endMarker.size());
-}
+// The first meta tag naming the system as generator in any other form.
+TextSpan findGeneratorTag(std::string_view text) { return findTagHolding(text, "<meta ", "generator=\"html torvane\""); }
 
 // A start tag whose name is followed by a space or ">", through its ">".
 TextSpan findStartTag(std::string_view text, std::string_view opening)
@@ -67,21 +69,53 @@ TextSpan findStartTag(std::string_view text, std::string_view opening)
     return {};
 }
 
+// The generator meta tags inside one comment, by `search`; the comments are
+// taken one at a time, with every index block blanked out.
+template <typename Search>
+TextSpan findInComments(std::string_view masked, const std::vector<std::size_t>& commentEnds, Search search)
+{
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i <= commentEnds.size(); ++i) {
+        const std::size_t end = i < commentEnds.size() ? commentEnds[i] : masked.size();
+        if (end > begin) {
+            const TextSpan found = search(masked.substr(begin, end - begin));
+            if (found.found())
+                return {found.position + static_cast<std::ptrdiff_t>(begin), found.length};
+        }
+        begin = end;
+    }
+    return {};
+}
+
 } // namespace
 
-InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_view commentText)
+InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_view commentText,
+                                    const std::vector<std::size_t>& commentEnds)
 {
     InsertionPoints points;
+    const std::vector<BlockPlace> blocks = findBlocks(commentText, commentEnds);
+    for (const BlockPlace& place : blocks) {
+        if (!place.replaceable)
+            continue;
+        const TextSpan span = spanOf(place.start, place.end);
+        if (!points.block.found())
+            points.block = span;
+        else
+            points.extraBlocks.push_back(span);
+    }
+
     points.meta = findWrittenMetaPair(strippedText);
     if (!points.meta.found())
         points.meta = findGeneratorTag(strippedText);
     if (!points.meta.found()) {
-        points.meta = findWrittenMetaPair(commentText);
+        std::string masked(commentText);
+        for (const BlockPlace& place : blocks)
+            masked.replace(place.start, place.end - place.start, place.end - place.start, ' ');
+        points.meta = findInComments(masked, commentEnds, findWrittenMetaPair);
         if (!points.meta.found())
-            points.meta = findGeneratorTag(commentText);
+            points.meta = findInComments(masked, commentEnds, findGeneratorTag);
         points.metaInComments = points.meta.found();
     }
-    points.block = findBlock(commentText);
     if (points.meta.found() && points.block.found())
         return points;
 
@@ -89,6 +123,7 @@ InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_v
         points.headEnd = spanOf(headEnd, headEnd + 7);
         return points;
     }
+    points.charset = findTagHolding(strippedText, "<meta", "charset");
     points.htmlTag = findStartTag(strippedText, "<html");
     if (!points.htmlTag.found())
         points.doctype = findStartTag(strippedText, "<!doctype");

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace torvane {
 
@@ -16,13 +17,19 @@ struct InsertionPoints {
     TextSpan meta;              // existing generator meta tag(s)
     bool metaInComments = false; // meta lies in the comment text, not the stripped text
     TextSpan block;              // existing index comment block, in the comment text
+    std::vector<TextSpan> extraBlocks; // further blocks, in the comment text: removed on save
     TextSpan headEnd;            // "</head>"; sought only when meta or block is missing
     TextSpan htmlTag;            // `html` start tag; sought only without a head end
     TextSpan doctype;            // document type declaration; only without an html tag
+    TextSpan charset;            // meta tag declaring the charset; sought only without a head end
 };
 
 // Searches a page's stripped text and comment text as their search copies:
 // letter case, tabs and line ends do not matter. Linear in the texts' size.
-InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_view commentText);
+// `commentEnds` gives where each comment ends in the comment text: generator
+// meta tags in comments are sought one comment at a time and never inside an
+// index block, so that no two places overlap.
+InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_view commentText,
+                                    const std::vector<std::size_t>& commentEnds = {});
 
 } // namespace torvane

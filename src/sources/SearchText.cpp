@@ -143,6 +143,16 @@ std::size_t ForwardFinder::find(std::size_t from)
     return lastFound_;
 }
 
+bool startsWithSearchCopy(std::string_view text, std::string_view pattern)
+{
+    if (text.size() < pattern.size())
+        return false;
+    for (std::size_t i = 0; i < pattern.size(); ++i)
+        if (searchByte(text[i]) != pattern[i])
+            return false;
+    return true;
+}
+
 std::string cleanUpText(std::string_view text)
 {
     std::string cleaned(trim(text));

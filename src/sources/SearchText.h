@@ -25,6 +25,9 @@ inline constexpr std::array<char, 256> searchBytes = [] {
 // The byte that stands for `c` in the search copy.
 inline char searchByte(char c) { return searchBytes[static_cast<unsigned char>(c)]; }
 
+// Whether the search copy of `text` begins with `pattern`.
+bool startsWithSearchCopy(std::string_view text, std::string_view pattern);
+
 // The search copy itself, made byte by byte.
 std::string makeSearchCopy(std::string_view text);
 

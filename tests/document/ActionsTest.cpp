@@ -4,6 +4,7 @@
 #include "document/ProjectAction.h"
 #include "model/FolderNode.h"
 #include "model/SourceFile.h"
+#include "sources/StoredValues.h"
 
 #include <gtest/gtest.h>
 
@@ -306,6 +307,57 @@ TEST_F(ActionsTest, AcceptingADefaultEntryMakesItRegular)
     const std::size_t depth = doc.history().undoDepth();
     doc.acceptDefaultEntries({empty.defaultEntry()});
     EXPECT_EQ(doc.history().undoDepth(), depth) << "nothing to accept records nothing";
+}
+
+TEST_F(ActionsTest, AcceptedPageTextKeepsItsBackslashesAndQuotes)
+{
+    dir.write("path.htm", "<html><head></head><body><a name=\"p\">C:\\Program Files\\ \"x\"</a></body></html>");
+    SourceFile& file = doc.loadSourceFile(dir.file("path.htm"));
+    Target& target = *file.findTarget("p");
+    doc.acceptDefaultEntries({target.defaultEntry()});
+    ASSERT_EQ(target.entryCount(), 1u);
+    EXPECT_EQ(target.entries()[0]->indexAs(), "C:\\\\Program Files\\\\ \\\"x\\\"");
+    EXPECT_EQ(target.entries()[0]->sortKey(), "C:\\Program Files\\ \"x\"");
+}
+
+TEST_F(ActionsTest, ValuesNoPageCouldGiveBackAreRefusedWithAMessage)
+{
+    select(page("a.htm"));
+    const std::size_t depth = doc.history().undoDepth();
+    for (const IndexEntryValues& values : {IndexEntryValues{"Two\nlines", "two", "Two", "Untitled", "", "", ""},
+                                           IndexEntryValues{"Apple", "apple", "Apple", "Untitled", "ends\\", "", ""},
+                                           IndexEntryValues{"Bare \" quote", "b", "B", "Untitled", "", "", ""}}) {
+        doc.addIndexEntry(values);
+        EXPECT_TRUE(page("a.htm").usesDefault());
+    }
+    EXPECT_EQ(app.messages.messages,
+              (std::vector<std::string>{std::string(kValueHasLineBreak), std::string(kValueEndsInBackslash),
+                                        std::string(kValueHasBareQuote)}));
+    EXPECT_EQ(doc.history().undoDepth(), depth);
+
+    doc.addIndexEntry(kApple);
+    ASSERT_EQ(page("a.htm").entryCount(), 1u);
+    const auto broken = [](const IndexEntryValues&) {
+        return std::optional<IndexEntryValues>(IndexEntryValues{"a-\\-b", "a", "A", "Untitled", "", "", ""});
+    };
+    EXPECT_FALSE(doc.editIndexEntries({page("a.htm").entries()[0]}, broken));
+    EXPECT_EQ(page("a.htm").entries()[0]->indexAs(), "Apple");
+    EXPECT_EQ(app.messages.messages.back(), kValueHasDashEscape);
+}
+
+TEST_F(ActionsTest, UrlsTheProjectFileCouldNotGiveBackAreRefused)
+{
+    const std::size_t depth = doc.history().undoDepth();
+    for (const std::string url : {"http://x/dir\\", "http://x/a b\"c", "\"http://x"})
+        doc.addExternalUrl(url);
+    EXPECT_EQ(doc.root().externalUrls().urls().size(), 0u);
+    EXPECT_EQ(app.messages.messages, (std::vector<std::string>{std::string(kUrlEndsInBackslash),
+                                                               std::string(kUrlHasBlankAndQuote),
+                                                               std::string(kUrlStartsWithQuote)}));
+    EXPECT_EQ(doc.history().undoDepth(), depth);
+    for (const std::string url : {"http://x/dir\\\\", "http://x/a b\\\"c", "http://x/q\"c"})
+        doc.addExternalUrl(url);
+    EXPECT_EQ(doc.root().externalUrls().urls().size(), 3u);
 }
 
 TEST(ActionNames, TableAndInvalidCodes)

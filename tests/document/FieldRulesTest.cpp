@@ -1,5 +1,6 @@
 #include "document/CrossReferenceRules.h"
 #include "document/EntryFieldRules.h"
+#include "sources/StoredValues.h"
 #include "support/FieldMessages.h"
 #include <gtest/gtest.h>
 
@@ -57,6 +58,8 @@ TEST(EntryFieldRules, MessageListsEachKindOfProblemOnceInItsOrder)
     EXPECT_EQ(messageFor(typedEntry("apples", "apples", "", "\\,")), "");
     // Blanks alone are an empty field.
     EXPECT_EQ(messageFor(typedEntry("  \t", "x", "", "x")), kHeading + kRequired);
+    // A pasted line break inside a field could not be given back by the page.
+    EXPECT_EQ(messageFor(typedEntry("two\nlines", "x", "", "x")), kHeading + "\n  " + std::string(kValueHasLineBreak) + "\n");
 }
 
 TEST(EntryFieldRules, ChecksTrimTheFieldsInPlace)

@@ -112,6 +112,36 @@ TEST(OpenProject, PageGivesDefaultsTargetsAndStoredEntries)
     EXPECT_FALSE(doc.isModified());
 }
 
+TEST(OpenProject, VanishedTargetsAndUtf16PagesAreReportedAfterLoading)
+{
+    TempDir dir;
+    TestApp app;
+    dir.write("a.htm", "<html><head>\r\n<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
+                       "    Target=\"gone\"\r\n"
+                       "        IndexAs=\"Lost\",SortAs=\"lost\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
+                       "HelpWindow=\"\",HelpFrame=\"\"\r\n"
+                       "  HTML Torvane -->\r\n</head><body></body></html>");
+    dir.write("wide.htm", std::string("\xFF\xFE<\0h\0", 6));
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"a.htm", "wide.htm"}))));
+    ASSERT_EQ(app.reportTitles(), std::vector<std::string>{"Report Page Problems"});
+    EXPECT_EQ(app.presenter.shown[0].body, dir.file("a.htm") + ": entries of the missing target \"gone\": Lost\r\n" +
+                                               dir.file("wide.htm") + ": " + std::string(kUtf16Problem) + "\r\n");
+    const std::vector<PageFinding> findings = doc.pageFindings();
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].page, dir.file("a.htm"));
+    EXPECT_EQ(findings[0].oldTarget, "gone");
+    EXPECT_EQ(findings[0].entries, std::vector<std::string>{"Lost"});
+
+    // Saving another change keeps the entries in the page.
+    SourceFile& page = *doc.root().localFiles().findFile("a.htm");
+    page.setExpanded(true);
+    doc.root().applyTreeSelection(page, false, false);
+    doc.addIndexEntry({"Entry", "entry", "Entry", "Untitled", "", "", ""});
+    ASSERT_TRUE(doc.save());
+    EXPECT_NE(dir.read("a.htm").find("    Target=\"gone\"\r\n        IndexAs=\"Lost\""), std::string::npos);
+}
+
 TEST(OpenProject, ListedTwiceInOtherCaseGivesOneNodeAndProgressShowsEveryPath)
 {
     TempDir dir;

@@ -1,5 +1,8 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
+#include "model/Target.h"
+#include "model/TreeDisplayState.h"
+#include "model/IndexEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +88,10 @@ TEST_F(SelectionTest, ClickClearsListSelectionMarks)
     auto x = std::make_unique<CrossReference>();
     x->set("h", "h", ".", "see", "l", "l", true);
     CrossReference* reference = root.addCrossReference(std::move(x));
+    // The list marks only records of selected holders and locators.
+    root.locators().setExpanded(true);
+    root.applyTreeSelection(*u1, false, false);
+    root.applyTreeSelection(*reference->owner(), false, true);
     entry->setListSelected(true);
     reference->setListSelected(true);
     root.applyTreeSelection(*f1, false, false);
@@ -163,6 +170,75 @@ TEST_F(SelectionTest, DestroyedCurrentNodeFallsBackToTheRoot)
     f2->removeFromParent();
     EXPECT_EQ(root.currentNode(), &root);
     EXPECT_EQ(selected(), std::vector<ProjectNode*>{});
+}
+
+TEST_F(SelectionTest, APlainClickClearsTheWholeSelectionAndTheListMarksOfItsRecords)
+{
+    // A collapsed, selected folder stands for everything below it.
+    Target& anchor = f2->findOrCreateTarget("a");
+    IndexEntry* entry = anchor.addEntry(std::make_unique<IndexEntry>());
+    ASSERT_NE(entry, nullptr);
+    root.localFiles().setExpanded(false);
+    root.applyTreeSelection(root.localFiles(), false, false);
+    EXPECT_TRUE(anchor.isSelected());
+    entry->setListSelected(true);
+
+    root.applyTreeSelection(*u1, false, false);
+    EXPECT_EQ(selected(), std::vector<ProjectNode*>{u1});
+    EXPECT_FALSE(entry->isListSelected());
+    // Ctrl and Shift clear the list marks as well.
+    root.applyTreeSelection(*u1, false, false);
+    root.applyTreeSelection(root.localFiles(), false, true);
+    entry->setListSelected(true);
+    root.applyTreeSelection(*u1, true, false);
+    EXPECT_FALSE(entry->isListSelected());
+}
+
+TEST_F(SelectionTest, CollapseAllGivesEveryNodeTheSelectionAskedFor)
+{
+    Target& anchor = f1->findOrCreateTarget("a");
+    f1->setExpanded(true);
+    root.applyTreeSelection(anchor, false, false);
+    root.collapseAll(true);
+    std::vector<ProjectNode*> all;
+    root.collect(all, NodeKindMask::AllNodes);
+    for (ProjectNode* node : all) {
+        EXPECT_FALSE(node->isExpanded()) << node->label();
+        EXPECT_TRUE(node->isSelected()) << node->label();
+    }
+    root.collapseAll(false);
+    EXPECT_TRUE(selected().empty());
+}
+
+TEST_F(SelectionTest, DisplayStateComesBackOnATreeOfOtherNodes)
+{
+    Target& anchor = f2->findOrCreateTarget("a");
+    f2->setExpanded(true);
+    root.applyTreeSelection(anchor, false, false);
+    root.applyTreeSelection(*u1, false, true);
+    const TreeDisplayState recorded = recordDisplayState(root);
+    // Only what is shown is kept: the expanded containers and the two marks.
+    EXPECT_EQ(recorded.selected.size(), 2u);
+    EXPECT_EQ(recorded.current, (TreeDisplayState::Path{"External URLs", "http://u1/"}));
+
+    root.collapseAll(true);
+    root.setCurrentNode(&root);
+    restoreDisplayState(root, recorded);
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{&anchor, u1}));
+    EXPECT_TRUE(root.isExpanded());
+    EXPECT_TRUE(root.localFiles().isExpanded());
+    EXPECT_TRUE(f2->isExpanded());
+    EXPECT_FALSE(f1->isExpanded());
+    EXPECT_EQ(root.currentNode(), u1);
+
+    // A recorded node that is gone is passed over; the root becomes current.
+    ProjectRootNode other;
+    other.setProjectDirectory("/p/");
+    SourceFile& page = other.findOrCreateFile("/p/f2.htm");
+    restoreDisplayState(other, recorded);
+    EXPECT_TRUE(page.isExpanded());
+    EXPECT_FALSE(other.isSelected());
+    EXPECT_EQ(other.currentNode(), &other);
 }
 
 }  // namespace

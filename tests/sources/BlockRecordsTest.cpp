@@ -65,9 +65,10 @@ TEST(BlockRecords, ShortEntryLinesOfIndexPagesReadWithEmptyTargets)
                                                   record("", "", "Untitled", "")}));
 }
 
-TEST(BlockRecords, MarkerMustMatchExactly)
+TEST(BlockRecords, MarkersInAnyLetterCaseButNotOtherSpacing)
 {
-    EXPECT_TRUE(readBlockRecords("<!-- html torvane V4.0\r\n Target=\"#\"\r\n IndexAs=\"x\" html torvane -->").empty());
+    EXPECT_EQ(readBlockRecords("<!-- html torvane V4.0\r\n Target=\"#\"\r\n IndexAs=\"x\" html torvane -->"),
+              joined({targetTop, record("", "", "Untitled", ""), record("x", "x", "Untitled", "")}));
     EXPECT_TRUE(readBlockRecords("<!--  HTML Torvane Target=\"#\" IndexAs=\"x\" -->").empty());
     EXPECT_TRUE(readBlockRecords("").empty());
 }
@@ -80,10 +81,16 @@ TEST(BlockRecords, NothingAfterTheEndMarkerIsRead)
     EXPECT_TRUE(readBlockRecords("<!-- HTML Torvane HTML Torvane --> Target=\"#\" IndexAs=\"x\" ").empty());
 }
 
-TEST(BlockRecords, UnterminatedBlockReadsToTheEnd)
+TEST(BlockRecords, BlockWithoutEndMarkerIsReadOnlyAsTheWholeOfItsClosedComment)
 {
-    EXPECT_EQ(readBlockRecords("<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n        IndexAs=\"A\",SortAs=\"a\""),
+    const std::string lost = "<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n        IndexAs=\"A\",SortAs=\"a\"";
+    EXPECT_EQ(readBlockRecords(lost + " -->"),
               joined({targetTop, record("", "", "Untitled", ""), record("A", "A", "Untitled", "a")}));
+    EXPECT_TRUE(readBlockRecords(lost).empty()) << "a comment that never closes holds the rest of the page";
+    const std::string nested = "<!-- note " + lost + " -->";
+    EXPECT_TRUE(readBlockRecords(nested, {nested.size()}).empty()) << "inside the user's own comment";
+    EXPECT_NE(blockDamage(nested, {nested.size()}).find("left as it is"), std::string::npos);
+    EXPECT_EQ(blockDamage(lost + " -->"), "The index comment block has no end marker.");
 }
 
 TEST(BlockRecords, UnknownKeysSkippedAndOpenValueDropped)

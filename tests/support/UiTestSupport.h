@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,15 @@ public:
 class RecordingMessages final : public MessageSink {
 public:
     void showMessage(std::string_view text) override { shown.emplace_back(text); }
-    bool askYesNo(std::string_view, bool unattendedAnswer) override { return unattendedAnswer; }
+    bool askYesNo(std::string_view text, bool unattendedAnswer) override
+    {
+        asked.emplace_back(text);
+        return answer.value_or(unattendedAnswer);
+    }
     std::vector<std::string> shown;
+    std::vector<std::string> asked;
+    // The user's answer to every question; unset answers as an unattended run would.
+    std::optional<bool> answer;
 };
 
 class RecordingShell final : public ShellLauncher {

@@ -2,13 +2,54 @@
 #include "model/ProjectNode.h"
 #include "ui/common/Icons.h"
 #include "ui/common/QtText.h"
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace torvane {
 
 namespace {
 
-constexpr int kNodeRole = Qt::UserRole + 1;
+// An item that knows its node, its selection mark and whether the view
+// shows it open; none of them goes through the item model, so setting and
+// reading them costs nothing (asking the view would look the item up).
+class NodeItem final : public QTreeWidgetItem {
+public:
+    explicit NodeItem(ProjectNode* node) : QTreeWidgetItem(kNodeItemType), node_(node) {}
+    ProjectNode* node() const { return node_; }
+    bool marked = false;
+    bool open = false;
+
+    static constexpr int kNodeItemType = QTreeWidgetItem::UserType + 1;
+
+private:
+    ProjectNode* node_;
+};
+
+NodeItem* asNodeItem(QTreeWidgetItem* item)
+{
+    return item && item->type() == NodeItem::kNodeItemType ? static_cast<NodeItem*>(item) : nullptr;
+}
+
+const NodeItem* asNodeItem(const QTreeWidgetItem* item)
+{
+    return asNodeItem(const_cast<QTreeWidgetItem*>(item));
+}
+
+// Draws an item as selected exactly when its mark is set.
+class MarkDelegate final : public QStyledItemDelegate {
+public:
+    explicit MarkDelegate(NodeTreeWidget& tree) : QStyledItemDelegate(&tree), tree_(tree) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state.setFlag(QStyle::State_Selected, tree_.isMarked(index));
+    }
+
+private:
+    NodeTreeWidget& tree_;
+};
 
 // One icon per picture, shared by every item that shows it.
 const QIcon* nodeIcon(int image)
@@ -35,6 +76,9 @@ NodeTreeWidget::NodeTreeWidget(QWidget* parent)
     // The control never selects by itself: every mark comes from the model.
     setSelectionMode(QAbstractItemView::NoSelection);
     setIconSize(QSize(20, 15));
+    // Rows of one height let the view lay out a million items by counting.
+    setUniformRowHeights(true);
+    setItemDelegate(new MarkDelegate(*this));
     // The selection stays visible while the focus is elsewhere.
     QPalette shown = palette();
     shown.setColor(QPalette::Inactive, QPalette::Highlight, shown.color(QPalette::Active, QPalette::Highlight));
@@ -48,31 +92,63 @@ NodeTreeWidget::NodeTreeWidget(QWidget* parent)
 
 ProjectNode* NodeTreeWidget::nodeOf(const QTreeWidgetItem* item)
 {
-    if (!item)
-        return nullptr;
-    return static_cast<ProjectNode*>(item->data(0, kNodeRole).value<void*>());
+    const NodeItem* shown = asNodeItem(item);
+    return shown ? shown->node() : nullptr;
+}
+
+bool NodeTreeWidget::isMarked(const QTreeWidgetItem* item)
+{
+    const NodeItem* shown = asNodeItem(item);
+    return shown && shown->marked;
+}
+
+bool NodeTreeWidget::isMarked(const QModelIndex& index) const
+{
+    return isMarked(itemFromIndex(index));
+}
+
+void NodeTreeWidget::setMarked(QTreeWidgetItem* item, bool marked)
+{
+    if (NodeItem* shown = asNodeItem(item))
+        shown->marked = marked;
+}
+
+void NodeTreeWidget::deferLayout()
+{
+    scheduleDelayedItemsLayout();
+}
+
+void NodeTreeWidget::setItemExpanded(QTreeWidgetItem* item, bool expanded)
+{
+    NodeItem* shown = asNodeItem(item);
+    if (!shown || shown->open == expanded)
+        return;
+    deferLayout();
+    shown->open = expanded;
+    item->setExpanded(expanded);
 }
 
 void NodeTreeWidget::applyLook(QTreeWidgetItem* item, const TreeItemLook& look)
 {
-    item->setText(0, fromBytes(look.text));
-    if (const QIcon* icon = nodeIcon(look.image))
-        item->setIcon(0, *icon);
-    // Each change goes through the control's selection and layout: a
-    // project of a million items can only afford the real changes.
-    if (item->isSelected() != look.selected)
-        item->setSelected(look.selected);
+    // Only what changed goes to the item: every text or picture set is a
+    // signal through the item model.
+    if (look.textOrImageChanged) {
+        item->setText(0, fromBytes(look.text));
+        if (const QIcon* icon = nodeIcon(look.image))
+            item->setIcon(0, *icon);
+    }
+    setMarked(item, look.selected);
     if (look.expanded)
         pendingExpansion_.push_back(item);
-    else if (item->isExpanded())
-        item->setExpanded(false);
+    else
+        setItemExpanded(item, false);
 }
 
 TreeItem NodeTreeWidget::insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look,
                                     ProjectNode* node)
 {
-    auto* item = new QTreeWidgetItem;
-    item->setData(0, kNodeRole, QVariant::fromValue(static_cast<void*>(node)));
+    deferLayout();
+    auto* item = new NodeItem(node);
     QTreeWidgetItem* after = itemOf(insertAfter);
     if (parent == kNoTreeItem) {
         const int index = after ? indexOfTopLevelItem(after) + 1 : 0;
@@ -99,6 +175,7 @@ void NodeTreeWidget::updateItem(TreeItem item, const TreeItemLook& look)
 void NodeTreeWidget::deleteItem(TreeItem item)
 {
     QTreeWidgetItem* doomed = itemOf(item);
+    deferLayout();
     std::erase(pendingExpansion_, doomed);
     delete doomed;
 }
@@ -108,7 +185,7 @@ void NodeTreeWidget::showNodes(ProjectNode& top)
     pendingExpansion_.clear();
     top.insertIntoTree(*this, kNoTreeItem, kNoTreeItem);
     for (QTreeWidgetItem* item : pendingExpansion_)
-        item->setExpanded(true);
+        setItemExpanded(item, true);
     pendingExpansion_.clear();
 }
 
@@ -128,6 +205,8 @@ bool NodeTreeWidget::isOnExpandButton(const QPoint& pos, const QTreeWidgetItem* 
 
 void NodeTreeWidget::onExpansionChanged(QTreeWidgetItem* item, bool expanded)
 {
+    if (NodeItem* shown = asNodeItem(item))
+        shown->open = expanded;
     if (updating_)
         return;
     ProjectNode* node = nodeOf(item);

@@ -8,6 +8,11 @@ namespace torvane {
 // A tree widget that project nodes show themselves in through their own
 // insert and update calls. Selection and expansion marks come only from the
 // nodes; subclasses turn the user's input into changes of the model.
+//
+// The selection marks are the items' own flags, drawn by the view, not Qt's
+// selection model: that model merges ranges on every change, so marking a
+// large subtree item by item grew with the square of its size. Expansion
+// changes of one update share a single layout pass.
 class NodeTreeWidget : public QTreeWidget, public TreeControl {
     Q_OBJECT
 public:
@@ -20,6 +25,9 @@ public:
 
     static ProjectNode* nodeOf(const QTreeWidgetItem* item);
     static QTreeWidgetItem* itemOf(TreeItem item) { return reinterpret_cast<QTreeWidgetItem*>(item); }
+    // Whether the item shows as selected.
+    static bool isMarked(const QTreeWidgetItem* item);
+    bool isMarked(const QModelIndex& index) const;
 
 protected:
     // Lets `top` and everything below it insert or update their items, then
@@ -36,9 +44,17 @@ protected:
     // then echoes of the model, not input.
     bool updating_ = false;
 
+    // Shows or hides the selection mark of an item; drawn with the next paint.
+    static void setMarked(QTreeWidgetItem* item, bool marked);
+    // Opens or closes an item as part of a batch laid out once, at the next paint.
+    void setItemExpanded(QTreeWidgetItem* item, bool expanded);
+
 private:
     void applyLook(QTreeWidgetItem* item, const TreeItemLook& look);
     void onExpansionChanged(QTreeWidgetItem* item, bool expanded);
+    // Asks for one layout of the whole view before the first change of the
+    // item structure in a batch; Qt then only records each change.
+    void deferLayout();
 
     // Items whose expansion must wait until their children are in.
     std::vector<QTreeWidgetItem*> pendingExpansion_;

@@ -1,4 +1,5 @@
 #include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/common/QtMessageSink.h"
 #include "platform/Messages.h"
 #include "ui/common/ButtonRowLayout.h"
 #include "ui/common/EditBytes.h"
@@ -129,7 +130,7 @@ void CCrossReferenceDialog::accept()
     // first keeps a trimmed heading from overwriting its own sort text.
     showValues(read);
     if (refusal) {
-        messages_.showMessage(refusal->message);
+        showMessageOver(*this, messages_, refusal->message);
         field(refusal->field)->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -1,4 +1,5 @@
 #include "ui/entries/EntryDialog.h"
+#include "ui/common/QtMessageSink.h"
 #include "platform/Messages.h"
 #include "ui/common/ButtonRowLayout.h"
 #include "ui/common/EditBytes.h"
@@ -132,7 +133,7 @@ bool EntryDialog::readFields()
     showBytes(*helpAs_, read.helpAs);
     showBytes(*indexAs_, read.indexAs);
     if (problems.any()) {
-        messages_.showMessage(problemMessage(problems));
+        showMessageOver(*this, messages_, problemMessage(problems));
         indexAs_->setFocus(Qt::OtherFocusReason);
         return false;
     }

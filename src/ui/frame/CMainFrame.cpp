@@ -6,6 +6,8 @@
 #include "ui/frame/LockKeys.h"
 #include "ui/commands/ProjectCommands.h"
 #include "ui/frame/WindowPlacement.h"
+#include <QGuiApplication>
+#include <QScreen>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -263,7 +265,13 @@ void CMainFrame::buildStatusBar()
 
 void CMainFrame::showWithStoredPlacement()
 {
-    const WindowPlacement placement = readWindowPlacement(profile_);
+    WindowPlacement placement = readWindowPlacement(profile_);
+    if (!placement.stored) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            placeOnFirstStart(placement, area.left(), area.top(), area.width(), area.height());
+        }
+    }
     toolbar_->setVisible(placement.toolbarVisible);
     statusBar()->setVisible(placement.statusBarVisible);
     setGeometry(placement.left, placement.top, placement.right - placement.left, placement.bottom - placement.top);

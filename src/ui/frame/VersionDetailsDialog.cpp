@@ -1,6 +1,8 @@
 #include "ui/frame/VersionDetailsDialog.h"
 #include "ui/common/QtText.h"
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -31,10 +33,14 @@ VersionDetailsDialog::VersionDetailsDialog(std::string_view productVersion, QWid
     : QDialog(parent)
     , program_(new QLabel(fromBytes(programVersionText(productVersion))))
     , toolkit_(new QLabel(QString::fromLatin1(qVersion())))
+    , programName_(new QLabel(QFileInfo(QCoreApplication::applicationFilePath()).fileName()))
 {
+    // The running executable's own name; a Windows name would name nothing here.
+    if (programName_->text().isEmpty())
+        programName_->setText("Torvane");
     setWindowTitle("Version Details");
     auto* rows = new QGridLayout;
-    rows->addWidget(new QLabel("Torvane.exe"), 0, 0);
+    rows->addWidget(programName_, 0, 0);
     rows->addWidget(program_, 0, 1);
     rows->addWidget(new QLabel("Qt"), 1, 0);
     rows->addWidget(toolkit_, 1, 1);

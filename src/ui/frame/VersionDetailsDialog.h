@@ -22,10 +22,12 @@ public:
 
     QLabel* programVersionLabel() const { return program_; }
     QLabel* toolkitVersionLabel() const { return toolkit_; }
+    QLabel* programNameLabel() const { return programName_; }
 
 private:
     QLabel* program_;
     QLabel* toolkit_;
+    QLabel* programName_;
 };
 
 } // namespace torvane

@@ -1,5 +1,6 @@
 #include "ui/frame/WindowPlacement.h"
 #include "platform/Profile.h"
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -45,13 +46,25 @@ std::optional<WindowPlacement> parsePlacementRect(std::string_view text)
     return placement;
 }
 
+void placeOnFirstStart(WindowPlacement& placement, int areaLeft, int areaTop, int areaWidth, int areaHeight)
+{
+    const int width = std::max(placement.right - placement.left, areaWidth * 7 / 10);
+    const int height = std::max(placement.bottom - placement.top, areaHeight * 7 / 10);
+    placement.left = areaLeft + std::max(0, (areaWidth - width) / 2);
+    placement.top = areaTop + std::max(0, (areaHeight - height) / 2);
+    placement.right = placement.left + width;
+    placement.bottom = placement.top + height;
+}
+
 WindowPlacement readWindowPlacement(const Profile& profile)
 {
     WindowPlacement placement;
     const std::string rect = profile.readString(kSection, "Rect", "");
     if (!rect.empty()) {
-        if (const auto stored = parsePlacementRect(rect))
+        if (const auto stored = parsePlacementRect(rect)) {
             placement = *stored;
+            placement.stored = true;
+        }
     }
     placement.minimized = profile.readInt(kSection, "Icon", 0) != 0;
     placement.maximized = profile.readInt(kSection, "Max", 0) != 0;

@@ -20,7 +20,13 @@ struct WindowPlacement {
     bool maximized = false;
     bool toolbarVisible = true;
     bool statusBarVisible = true;
+    // The rectangle came from the profile, not from the defaults above.
+    bool stored = false;
 };
+
+// The rectangle of a first start on a screen whose free area is the given
+// one: seven tenths of it each way, centred, never smaller than the default.
+void placeOnFirstStart(WindowPlacement& placement, int areaLeft, int areaTop, int areaWidth, int areaHeight);
 
 // "%04d %04d %04d %04d": the sign of a negative number counts among the four
 // characters, so -4 is written "-004".

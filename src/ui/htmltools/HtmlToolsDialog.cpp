@@ -2,6 +2,7 @@
 #include "platform/Messages.h"
 #include "platform/Profile.h"
 #include "platform/TextUtil.h"
+#include "ui/htmltools/OpenFiles.h"
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -54,12 +55,23 @@ HtmlToolsDialog::HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidge
     , messages_(messages)
     , browser_(new QLineEdit)
     , editor_(new QLineEdit)
+    , browserUsed_(new QLabel)
+    , editorUsed_(new QLabel)
     , autoOpen_(new QButtonGroup(this))
 {
     setWindowTitle("HTML Tools");
     const HtmlToolsSettings settings = readHtmlToolsSettings(profile_);
     browser_->setText(QString::fromStdString(settings.browser));
     editor_->setText(QString::fromStdString(settings.editor));
+
+    const auto showUsed = [](QLabel* label, const QString& setting) {
+        label->setText(QString::fromStdString(effectiveProgramText(setting.toStdString())));
+    };
+    for (auto [edit, used] : {std::pair{browser_, browserUsed_}, std::pair{editor_, editorUsed_}}) {
+        used->setEnabled(false);
+        showUsed(used, edit->text());
+        connect(edit, &QLineEdit::textChanged, used, [used, showUsed](const QString& text) { showUsed(used, text); });
+    }
 
     auto* browseBrowser = new QPushButton("Browse...");
     auto* browseEditor = new QPushButton("Browse...");
@@ -69,9 +81,11 @@ HtmlToolsDialog::HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidge
     programs->addWidget(new QLabel("Browser (Viewer)"), 0, 0);
     programs->addWidget(browser_, 1, 0);
     programs->addWidget(browseBrowser, 1, 1);
-    programs->addWidget(new QLabel("Editor"), 2, 0);
-    programs->addWidget(editor_, 3, 0);
-    programs->addWidget(browseEditor, 3, 1);
+    programs->addWidget(browserUsed_, 2, 0);
+    programs->addWidget(new QLabel("Editor"), 3, 0);
+    programs->addWidget(editor_, 4, 0);
+    programs->addWidget(browseEditor, 4, 1);
+    programs->addWidget(editorUsed_, 5, 0);
 
     auto* group = new QGroupBox("Auto-open Output Index With");
     auto* choices = new QHBoxLayout(group);

@@ -4,6 +4,7 @@
 #include <string>
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 
 namespace torvane {
@@ -34,6 +35,9 @@ public:
 
     QLineEdit* browserEdit() const { return browser_; }
     QLineEdit* editorEdit() const { return editor_; }
+    // What each setting starts, kept up to date while the user types.
+    QLabel* browserUsedLabel() const { return browserUsed_; }
+    QLabel* editorUsedLabel() const { return editorUsed_; }
     void setAutoOpen(int choice);
 
 public slots:
@@ -46,6 +50,8 @@ private:
     MessageSink& messages_;
     QLineEdit* browser_;
     QLineEdit* editor_;
+    QLabel* browserUsed_;
+    QLabel* editorUsed_;
     QButtonGroup* autoOpen_;
 };
 

@@ -1,4 +1,5 @@
 #include "ui/htmltools/OpenFiles.h"
+#include "platform/PosixShellLauncher.h"
 #include "platform/Profile.h"
 #include "platform/TextUtil.h"
 
@@ -21,7 +22,7 @@ LaunchPlan launch(const std::string& program, const std::string& path)
 {
     LaunchPlan plan;
     plan.path = path;
-    if (program.empty()) {
+    if (meansDesktopOpener(program)) {
         plan.kind = LaunchPlan::Kind::Document;
     } else {
         plan.kind = LaunchPlan::Kind::Program;
@@ -40,14 +41,25 @@ HtmlTools readHtmlToolsForLaunching(const Profile& profile)
     return tools;
 }
 
+std::string effectiveProgramText(std::string_view setting)
+{
+    if (meansDesktopOpener(setting))
+        return "Used: the desktop's own application for HTML files (xdg-open)";
+    const std::string program(trim(setting));
+    if (canStartProgram(program))
+        return "Used: " + program;
+    return "Not found, cannot be started: " + program;
+}
+
+std::string cannotStartMessage(const std::string& program)
+{
+    return "The program \"" + program + "\" cannot be started.\n\nChoose another one, or none for the "
+           "desktop's own application, under Preferences > HTML Tools.";
+}
+
 LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlTools& tools)
 {
-    if (edit) {
-        if (tools.editor.empty())
-            return message("You must select an editor.");
-        return launch(tools.editor, path);
-    }
-    return launch(tools.browser, path);
+    return launch(edit ? tools.editor : tools.browser, path);
 }
 
 LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlTools& tools)
@@ -55,9 +67,7 @@ LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists,
     std::string text;
     if (!exists)
         text += "The output file does not exist.\n";
-    if (edit && tools.editor.empty())
-        text += "You must select an editor.\n";
-    else if (!edit && tools.browser.empty() && !exists)
+    if (!edit && tools.browser.empty() && !exists)
         text += "You must select a browser.\n";
     if (!text.empty())
         return message(text);

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace torvane {
 
@@ -24,8 +25,17 @@ struct HtmlTools {
 };
 HtmlTools readHtmlToolsForLaunching(const Profile& profile);
 
+// An empty editor or browser, or the default "Notepad", opens the file with
+// the desktop's own application for its type: this system has no Notepad.
 LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlTools& tools);
 LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlTools& tools);
+
+// What an editor or browser setting starts here, as the HTML Tools dialog
+// shows it below the field.
+std::string effectiveProgramText(std::string_view setting);
+
+// What the user is told when the chosen program does not start.
+std::string cannotStartMessage(const std::string& program);
 
 // The file the output commands open: the HTML index in the project folder,
 // or with one file per letter group the first group file that exists

@@ -4,6 +4,7 @@
 #include "model/ProjectRootNode.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
+#include "ui/project/ListRowsModel.h"
 #include "ui/common/Icons.h"
 #include "ui/common/QtText.h"
 #include "document/CProjectDoc.h"
@@ -66,9 +67,9 @@ bool keepsScrollPosition(int hint)
 
 CProjectList::CProjectList(CProjectWnd& window)
     : window_(window)
+    , model_(new ListRowsModel(rows_, this))
 {
-    setColumnCount(3);
-    setHeaderLabels({QString(), tr("Index Entry"), tr("Target URL")});
+    setModel(model_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -81,7 +82,9 @@ CProjectList::CProjectList(CProjectWnd& window)
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
-    header()->setSortIndicatorShown(false);
+    // The arrow only shows the order; the clicks are handled here.
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(sortColumn_, Qt::AscendingOrder);
     connect(header(), &QHeaderView::sectionClicked, this, &CProjectList::sortBy);
 }
 
@@ -160,18 +163,9 @@ void CProjectList::rebuildRows()
 void CProjectList::insertRows(int hint)
 {
     const int topRow = verticalScrollBar()->value();
-    clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows_.size()));
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        ListRow& row = rows_[i];
-        auto* item = new QTreeWidgetItem;
-        item->setText(ColumnIndexEntry, fromBytes(row.sortKey));
-        item->setText(ColumnTargetUrl, fromBytes(row.linkUrl));
-        row.record->setListItem(static_cast<int>(i));
-        items.append(item);
-    }
-    addTopLevelItems(items);
+    for (size_t i = 0; i < rows_.size(); ++i)
+        rows_[i].record->setListItem(static_cast<int>(i));
+    model_->reset();
     // The scroll range must know the new rows before the old position is set.
     executeDelayedItemsLayout();
     updateGeometries();
@@ -203,6 +197,7 @@ void CProjectList::sortBy(int column)
         sortColumn_ = column;
         sortAscending_ = true;
     }
+    header()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     sortRows(rows_, sortColumn_, sortAscending_);
     setCurrentRow(rows_.empty() ? -1 : 0);
     rowsToInsert_ = true;
@@ -245,8 +240,14 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     painter->setPen(textColor);
     painter->setFont(option.font);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-    painter->drawText(QRect(x1 + 2, rect.top(), std::max(0, w1 - 7), rect.height()), flags, fromBytes(row.sortKey));
-    painter->drawText(QRect(x2 + 2, rect.top(), std::max(0, w2 - 7), rect.height()), flags, fromBytes(row.linkUrl));
+    // A text cut by its column ends in an ellipsis, so that it shows it goes on.
+    const auto drawClipped = [&](int x, int width, const std::string& text) {
+        const int room = std::max(0, width - 7);
+        const QString shown = painter->fontMetrics().elidedText(fromBytes(text), Qt::ElideRight, room);
+        painter->drawText(QRect(x + 2, rect.top(), room, rect.height()), flags, shown);
+    };
+    drawClipped(x1, w1, row.sortKey);
+    drawClipped(x2, w2, row.linkUrl);
 }
 
 int CProjectList::rowAt(const QPoint& pos) const
@@ -266,7 +267,7 @@ void CProjectList::selectRow(int row, Qt::KeyboardModifiers modifiers)
 void CProjectList::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
-        QTreeWidget::mousePressEvent(event);
+        QTreeView::mousePressEvent(event);
         return;
     }
     const int row = rowAt(event->position().toPoint());
@@ -297,7 +298,7 @@ bool CProjectList::event(QEvent* event)
             return true;
         }
     }
-    return QTreeWidget::event(event);
+    return QTreeView::event(event);
 }
 
 void CProjectList::keyPressEvent(QKeyEvent* event)
@@ -348,13 +349,13 @@ void CProjectList::contextMenuEvent(QContextMenuEvent* event)
 
 void CProjectList::focusInEvent(QFocusEvent* event)
 {
-    QTreeWidget::focusInEvent(event);
+    QTreeView::focusInEvent(event);
     window_.viewActivated(this);
 }
 
 void CProjectList::resizeEvent(QResizeEvent* event)
 {
-    QTreeWidget::resizeEvent(event);
+    QTreeView::resizeEvent(event);
     const int width = viewport()->width();
     if (!columnsSized_) {
         // Both text columns share what is left beside the picture column.

@@ -1,7 +1,7 @@
 #pragma once
 #include "document/DocumentView.h"
 #include "ui/project/ListRows.h"
-#include <QTreeWidget>
+#include <QTreeView>
 #include <vector>
 
 namespace torvane {
@@ -10,11 +10,12 @@ class CProjectWnd;
 class CrossReference;
 class EntryRecord;
 class IndexEntry;
+class ListRowsModel;
 
 // The right pane: the index entries of the selected files, targets and URLs
 // and the cross-references of the selected locators. Rows are drawn here so
 // that the selection shown is the records' own list-selection mark.
-class CProjectList : public QTreeWidget, public DocumentView {
+class CProjectList : public QTreeView, public DocumentView {
     Q_OBJECT
 public:
     explicit CProjectList(CProjectWnd& window);
@@ -73,6 +74,7 @@ private:
     int sortColumn_ = ColumnTargetUrl;
     bool sortAscending_ = true;
     std::vector<ListRow> rows_;
+    ListRowsModel* model_;
     bool rowsToInsert_ = false;
     bool recordsDropped_ = false;
     bool columnsSized_ = false;

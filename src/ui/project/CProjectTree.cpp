@@ -2,6 +2,8 @@
 #include "model/ProjectRootNode.h"
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectWnd.h"
+#include "ui/project/RemovalQuestion.h"
+#include "platform/AppServices.h"
 #include "ui/commands/CommandIds.h"
 #include "document/CProjectDoc.h"
 #include <QContextMenuEvent>
@@ -126,7 +128,7 @@ void CProjectTree::updateView(int)
     showNodes(root);
     const ProjectNode* current = root.currentNode();
     if (QTreeWidgetItem* caret = moveCurrentItemTo(*current))
-        caret->setSelected(current->isSelected());
+        setMarked(caret, current->isSelected());
     setUpdatesEnabled(true);
     updating_ = false;
     viewport()->update();
@@ -296,6 +298,18 @@ void CProjectTree::focusInEvent(QFocusEvent* event)
 
 void CProjectTree::removeSelected()
 {
+    ProjectRootNode& root = window_.document().root();
+    const RemovalCounts removing = selectedRemovable(root);
+    // The project's totals matter only when a few items might be all of it.
+    const RemovalCounts inProject =
+        removing.total() > 0 && removing.total() <= kRemovalHandful ? projectRemovable(root) : RemovalCounts{};
+    if (const auto question = removalQuestion(removing, inProject)) {
+        // No (Enter) keeps them; the views refresh as after any Remove.
+        if (!window_.services().messages.askYesNo(*question, false)) {
+            window_.document().updateAllViews(HintRemoved, this);
+            return;
+        }
+    }
     window_.document().removeSelected(this);
 }
 
@@ -315,10 +329,8 @@ void CProjectTree::collapseAll()
 {
     ProjectRootNode& root = window_.document().root();
     root.setCurrentNode(&root);
-    std::vector<ProjectNode*> nodes;
-    root.collect(nodes, NodeKindMask::AllNodes);
-    for (ProjectNode* node : nodes)
-        node->setExpanded(false);
+    // Every node ends collapsed with the root's selection, which comes first.
+    root.collapseAll(root.isSelected());
     scrollRootToTop();
     window_.document().updateAllViews(HintCollapseAll, this);
 }

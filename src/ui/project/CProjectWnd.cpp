@@ -2,6 +2,7 @@
 #include "model/ProjectRootNode.h"
 #include "platform/AppServices.h"
 #include "platform/FileAccess.h"
+#include "platform/PosixShellLauncher.h"
 #include "styles/StyleSettings.h"
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectTree.h"
@@ -311,7 +312,10 @@ void CProjectWnd::launch(const LaunchPlan& plan)
         services_.messages.showMessage(plan.message);
         break;
     case LaunchPlan::Kind::Program:
-        services_.shell.openWithProgram(plan.program, plan.path);
+        if (canStartProgram(plan.program))
+            services_.shell.openWithProgram(plan.program, plan.path);
+        else
+            services_.messages.showMessage(cannotStartMessage(plan.program));
         break;
     case LaunchPlan::Kind::Document:
         services_.shell.openDocument(plan.path);

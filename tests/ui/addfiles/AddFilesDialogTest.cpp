@@ -104,7 +104,7 @@ TEST_F(AddFilesDialogWidget, ShowsTheProjectDirectoryAndAddsEveryPageAtOnce)
     ASSERT_EQ(dialog->tree()->topLevelItemCount(), 1);
     QTreeWidgetItem* top = dialog->tree()->topLevelItem(0);
     EXPECT_EQ(top->text(0).toStdString(), dir.dir());
-    EXPECT_TRUE(top->isSelected());
+    EXPECT_TRUE(AddFilesTree::isMarked(top));
     EXPECT_EQ(dialog->tree()->currentItem(), top);
     EXPECT_EQ(top->childCount(), 3);
 
@@ -139,8 +139,8 @@ TEST_F(AddFilesDialogWidget, KeysAndClicksChooseWithTheProjectTreeRules)
 
     click(node("b.htm"));
     EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.dir() + "b.htm"}));
-    EXPECT_TRUE(AddFilesTree::itemOf(node("b.htm").treeItem())->isSelected());
-    EXPECT_FALSE(AddFilesTree::itemOf(node("a.htm").treeItem())->isSelected());
+    EXPECT_TRUE(AddFilesTree::isMarked(AddFilesTree::itemOf(node("b.htm").treeItem())));
+    EXPECT_FALSE(AddFilesTree::isMarked(AddFilesTree::itemOf(node("a.htm").treeItem())));
     click(node("a.htm"), Qt::ControlModifier);
     EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.dir() + "a.htm", dir.dir() + "b.htm"}));
     click(node("b.htm"), Qt::ControlModifier);

@@ -1,3 +1,4 @@
+#include "platform/PosixShellLauncher.h"
 #include "support/UiTestSupport.h"
 #include "ui/commands/CommandEnabling.h"
 #include "ui/commands/CommandIds.h"
@@ -128,16 +129,23 @@ TEST(OpenFiles, LaunchPlansAndTheirMessages)
     EXPECT_EQ(tools.editor, "Notepad");
     EXPECT_EQ(tools.browser, "Notepad");
 
+    // The stored default names no program here: the desktop's opener runs.
     LaunchPlan plan = planSourceFileLaunch(false, "/p/a.htm", tools);
+    EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
+    EXPECT_EQ(plan.path, "/p/a.htm");
+    profile.writeString("Html Tools", "Editor", "notepad.EXE");
+    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsForLaunching(profile)).kind,
+              LaunchPlan::Kind::Document);
+    profile.writeString("Html Tools", "Editor", "gedit ");
+    plan = planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsForLaunching(profile));
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Program);
-    EXPECT_EQ(plan.program, "Notepad");
+    EXPECT_EQ(plan.program, "gedit");
 
     profile.writeString("Html Tools", "Editor", "  ");
     profile.writeString("Html Tools", "Browser", "");
     tools = readHtmlToolsForLaunching(profile);
     plan = planSourceFileLaunch(true, "/p/a.htm", tools);
-    EXPECT_EQ(plan.kind, LaunchPlan::Kind::Message);
-    EXPECT_EQ(plan.message, "You must select an editor.");
+    EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document) << "an empty editor opens the page too";
     plan = planSourceFileLaunch(false, "/p/a.htm", tools);
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
 
@@ -147,9 +155,19 @@ TEST(OpenFiles, LaunchPlansAndTheirMessages)
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
     EXPECT_EQ(plan.path, "/p/Torvane.htm");
     plan = planOutputFileLaunch(true, "/p/Torvane.htm", true, tools);
-    EXPECT_EQ(plan.message, "You must select an editor.\n");
+    EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
     plan = planOutputFileLaunch(true, "/p/Torvane.htm", false, tools);
-    EXPECT_EQ(plan.message, "The output file does not exist.\nYou must select an editor.\n");
+    EXPECT_EQ(plan.message, "The output file does not exist.\n");
+}
+
+TEST(OpenFiles, ProgramsAreFoundOnThePathOrByTheirOwnPath)
+{
+    EXPECT_TRUE(canStartProgram("sh"));
+    EXPECT_TRUE(canStartProgram("/bin/sh"));
+    EXPECT_FALSE(canStartProgram("no-such-program-torvane"));
+    EXPECT_FALSE(canStartProgram("/nonexistent/bin/sh"));
+    EXPECT_FALSE(canStartProgram(""));
+    EXPECT_EQ(cannotStartMessage("vi2").rfind("The program \"vi2\" cannot be started.", 0), 0u);
 }
 
 TEST(WindowPlacement, RectTextKeepsTheSignInsideFourCharacters)
@@ -168,6 +186,26 @@ TEST(WindowPlacement, RectTextKeepsTheSignInsideFourCharacters)
     EXPECT_EQ(wide->left, 12345);
     EXPECT_EQ(wide->right, 20000);
     EXPECT_FALSE(parsePlacementRect("0030 0030"));
+}
+
+TEST(WindowPlacement, AFirstStartTakesSevenTenthsOfTheScreenCentred)
+{
+    test::MapProfile profile;
+    WindowPlacement placement = readWindowPlacement(profile);
+    EXPECT_FALSE(placement.stored);
+    placeOnFirstStart(placement, 0, 40, 2000, 1000);
+    EXPECT_EQ(placement.right - placement.left, 1400);
+    EXPECT_EQ(placement.bottom - placement.top, 700);
+    EXPECT_EQ(placement.left, 300);
+    EXPECT_EQ(placement.top, 40 + 150);
+    // A small screen keeps the default size.
+    WindowPlacement small;
+    placeOnFirstStart(small, 0, 0, 640, 480);
+    EXPECT_EQ(small.right - small.left, 580);
+    EXPECT_EQ(small.bottom - small.top, 420);
+    // What the profile keeps is not a first start.
+    writeWindowPlacement(profile, placement);
+    EXPECT_TRUE(readWindowPlacement(profile).stored);
 }
 
 TEST(WindowPlacement, DefaultsAndProfileRoundTrip)

@@ -314,5 +314,47 @@ TEST_F(CrossReferenceHooks, EditReplacesTheSelectedRecordAndCancelRecordsNothing
     EXPECT_EQ(window->undoActionName(), "Edit Cross-Reference");
 }
 
+TEST_F(CrossReferenceHooks, AnEditedLocatorStaysSelectedAndUndoSelectsTheOldOneAgain)
+{
+    window->runCommand(CmdExpandAll);
+    window->flushRefresh();
+    CProjectTree& tree = *window->treeView();
+    const auto clickNode = [&](ProjectNode& node) {
+        const QRect rect = tree.visualItemRect(CProjectTree::itemOf(node.treeItem()));
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(rect.left() + 30, rect.center().y()));
+        window->flushRefresh();
+    };
+    clickNode(*locators().findLocator("Apples"));
+    CProjectList& list = *window->listView();
+    ASSERT_EQ(list.rows().size(), 1u);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, list.visualRect(list.model()->index(0, 1)).center());
+    window->flushRefresh();
+
+    test::whenModalOpens<CCrossReferenceDialog>([](CCrossReferenceDialog& dialog) {
+        dialog.field(FieldLocator)->setText("Pears");
+        dialog.addButton()->click();
+    });
+    window->runCommand(CmdEditCrossReference);
+    window->flushRefresh();
+    LocatorNode* pears = locators().findLocator("Pears");
+    ASSERT_NE(pears, nullptr);
+    EXPECT_TRUE(pears->isSelected());
+    EXPECT_TRUE(CProjectTree::isMarked(CProjectTree::itemOf(pears->treeItem())));
+    EXPECT_EQ(document().root().currentNode(), pears);
+    ASSERT_EQ(list.rows().size(), 1u) << "the edited record stays in view";
+    EXPECT_EQ(list.counts().selectedCrossRefCount, 1);
+
+    window->runCommand(CmdUndo);
+    window->flushRefresh();
+    LocatorNode* apples = locators().findLocator("Apples");
+    ASSERT_NE(apples, nullptr);
+    EXPECT_EQ(locators().findLocator("Pears"), nullptr);
+    EXPECT_TRUE(apples->isSelected());
+    EXPECT_EQ(document().root().currentNode(), apples);
+    EXPECT_FALSE(document().root().isSelected());
+    EXPECT_FALSE(CProjectTree::isMarked(CProjectTree::itemOf(document().root().treeItem())));
+    EXPECT_EQ(list.rows().size(), 1u);
+}
+
 } // namespace
 } // namespace torvane

@@ -40,6 +40,7 @@ TEST(AboutDialog, VersionButtonShowsTheDetails)
         title = details.windowTitle().toStdString();
         shown = details.programVersionLabel()->text().toStdString();
         EXPECT_EQ(details.toolkitVersionLabel()->text(), qVersion());
+        EXPECT_EQ(details.programNameLabel()->text(), "test_ui") << "the executable that runs";
         details.accept();
     });
     QTest::mouseClick(version, Qt::LeftButton);

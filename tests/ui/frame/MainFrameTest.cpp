@@ -4,6 +4,8 @@
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/commands/CommandIds.h"
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -110,7 +112,12 @@ TEST_F(MainFrame, FirstStartOpensAtTheDefaultRectangleWithBothBars)
     CMainFrame frame(app.profile, {});
     frame.showWithStoredPlacement();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    EXPECT_EQ(frame.geometry(), QRect(30, 30, 580, 420));
+    // Seven tenths of the screen, centred, and at least the stored default size.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect shown = frame.geometry();
+    EXPECT_EQ(shown.width(), std::max(580, area.width() * 7 / 10));
+    EXPECT_EQ(shown.height(), std::max(420, area.height() * 7 / 10));
+    EXPECT_NEAR(shown.center().x(), area.center().x(), 2);
     EXPECT_FALSE(frame.isMaximized());
     EXPECT_TRUE(frame.toolBar()->isVisible());
     EXPECT_TRUE(frame.statusBar()->isVisible());

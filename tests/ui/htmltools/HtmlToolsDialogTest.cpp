@@ -1,5 +1,6 @@
 #include "support/UiTestSupport.h"
 #include "ui/htmltools/HtmlToolsDialog.h"
+#include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -49,6 +50,20 @@ TEST(HtmlToolsDialog, EditorForAutoOpenCannotBeEmpty)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(profile.values["Html Tools|Editor"], "");
     EXPECT_EQ(profile.values["Html Tools|Auto-open"], "2");
+}
+
+TEST(HtmlToolsDialog, ShowsWhatEachSettingStarts)
+{
+    test::MapProfile profile;
+    test::RecordingMessages messages;
+    HtmlToolsDialog dialog(profile, messages);
+    const QString opener = "Used: the desktop's own application for HTML files (xdg-open)";
+    EXPECT_EQ(dialog.browserUsedLabel()->text(), opener) << "an empty browser";
+    EXPECT_EQ(dialog.editorUsedLabel()->text(), opener) << "the default Notepad";
+    dialog.editorEdit()->setText("sh");
+    EXPECT_EQ(dialog.editorUsedLabel()->text(), "Used: sh");
+    dialog.browserEdit()->setText("/nonexistent/browser");
+    EXPECT_EQ(dialog.browserUsedLabel()->text(), "Not found, cannot be started: /nonexistent/browser");
 }
 
 } // namespace

@@ -117,11 +117,11 @@ TEST_F(ProjectWindow, OpensWithTheRootSelectedAndCurrentAndTheItemsShown)
     ASSERT_EQ(tree().topLevelItemCount(), 1);
     QTreeWidgetItem* top = tree().topLevelItem(0);
     EXPECT_EQ(top->text(0), "HTML Torvane project");
-    EXPECT_TRUE(top->isSelected());
+    EXPECT_TRUE(CProjectTree::isMarked(top));
     EXPECT_EQ(tree().currentItem(), top);
     // Expanded root: its three containers are visible, not selected.
     ASSERT_EQ(top->childCount(), 3);
-    EXPECT_FALSE(top->child(0)->isSelected());
+    EXPECT_FALSE(CProjectTree::isMarked(top->child(0)));
     EXPECT_EQ(top->child(1)->text(0), "External URLs");
     EXPECT_TRUE(list().rows().empty());
     EXPECT_FALSE(window->isEnabled(CmdRemove));
@@ -136,7 +136,7 @@ TEST_F(ProjectWindow, ClicksSelectAloneToggleWithCtrlAndExtendWithShift)
     click(a);
     EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm"}));
     EXPECT_EQ(root().currentNode(), &a);
-    EXPECT_TRUE(CProjectTree::itemOf(a.treeItem())->isSelected());
+    EXPECT_TRUE(CProjectTree::isMarked(CProjectTree::itemOf(a.treeItem())));
     EXPECT_TRUE(window->isEnabled(CmdEditSourceFile));
 
     click(c, Qt::ControlModifier);
@@ -221,6 +221,64 @@ TEST_F(ProjectWindow, RemovingTheCurrentFileMakesTheRootCurrent)
     EXPECT_EQ(tree().currentItem(), tree().topLevelItem(0));
 }
 
+TEST_F(ProjectWindow, RemovingTheWholeProjectAsksFirstAndNoKeepsEverything)
+{
+    // Collapsed, the selected root stands for every page, the URL and the
+    // locator.
+    run(CmdCollapseAll);
+    key(tree(), Qt::Key_Delete);
+    ASSERT_EQ(app.messages.asked.size(), 1u);
+    EXPECT_EQ(app.messages.asked[0].rfind("This removes everything from the project: 3 pages, 1 URL and 1 "
+                                          "cross-reference locator.",
+                                          0),
+              0u)
+        << app.messages.asked[0];
+    EXPECT_EQ(root().count(NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator), 5u);
+    EXPECT_FALSE(window->isEnabled(CmdUndo)) << "nothing was removed, so nothing to undo";
+
+    app.messages.answer = true;
+    key(tree(), Qt::Key_Delete);
+    EXPECT_EQ(app.messages.asked.size(), 2u);
+    EXPECT_EQ(root().count(NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator), 0u);
+
+    // One page of several goes without a question.
+    run(CmdUndo);
+    run(CmdExpandAll);
+    click(file("a.htm"));
+    key(tree(), Qt::Key_Delete);
+    EXPECT_EQ(app.messages.asked.size(), 2u);
+    EXPECT_EQ(root().count(NodeKindMask::File), 2u);
+}
+
+TEST_F(ProjectWindow, UndoShowsTheSelectionAndExpansionRecordedWithTheStep)
+{
+    run(CmdExpandAll);
+    SourceFile& b = file("sub\\b.htm");
+    click(b);
+    run(CmdCollapseAll);
+    run(CmdExpandAll);
+    click(b);
+    key(tree(), Qt::Key_Delete);
+    EXPECT_TRUE(root().isSelected()) << "the removal leaves the root selected";
+    run(CmdCollapseAll);
+
+    run(CmdUndo);
+    SourceFile& restored = file("sub\\b.htm");
+    EXPECT_EQ(selectedLabels(), std::vector<std::string>{"b.htm"});
+    EXPECT_EQ(root().currentNode(), &restored);
+    EXPECT_FALSE(CProjectTree::isMarked(tree().topLevelItem(0))) << "the root is not shown selected";
+    EXPECT_TRUE(CProjectTree::isMarked(CProjectTree::itemOf(restored.treeItem())));
+    EXPECT_EQ(tree().currentItem(), CProjectTree::itemOf(restored.treeItem()));
+    // Expanded as when the page was removed, though Collapse All came since.
+    EXPECT_TRUE(root().localFiles().isExpanded());
+    EXPECT_TRUE(tree().topLevelItem(0)->child(0)->isExpanded());
+
+    // Redo shows the tree as it was before the undo: all collapsed, root alone.
+    run(CmdRedo);
+    EXPECT_FALSE(root().localFiles().isExpanded());
+    EXPECT_EQ(root().currentNode(), &root());
+}
+
 TEST_F(ProjectWindow, UndoAndRedoTextsFollowTheActions)
 {
     QMenu* popup = window->buildPopup(treePopupDef());
@@ -254,7 +312,7 @@ TEST_F(ProjectWindow, UndoAndRedoTextsFollowTheActions)
     SourceFile& restored = file("c.htm");
     QTreeWidgetItem* restoredItem = CProjectTree::itemOf(restored.treeItem());
     ASSERT_NE(restoredItem, nullptr);
-    EXPECT_TRUE(restoredItem->isSelected());
+    EXPECT_TRUE(CProjectTree::isMarked(restoredItem));
     EXPECT_EQ(tree().currentItem(), restoredItem);
     EXPECT_EQ(CProjectTree::itemOf(file("a.htm").treeItem()), otherItem);
     EXPECT_EQ(restoredItem->parent()->childCount(), 2 + 1) << "the folder, a.htm and c.htm; no item left behind";
@@ -297,12 +355,16 @@ TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"Apples|a.htm", "One|a.htm#one", "2 Two|a.htm#two"}));
     EXPECT_EQ(list().currentRow(), 0);
 
+    EXPECT_EQ(list().header()->sortIndicatorSection(), ColumnTargetUrl);
     list().sortBy(ColumnIndexEntry);
     window->flushRefresh();
     // Digits before letters.
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"2 Two|a.htm#two", "Apples|a.htm", "One|a.htm#one"}));
+    EXPECT_EQ(list().header()->sortIndicatorSection(), ColumnIndexEntry);
+    EXPECT_EQ(list().header()->sortIndicatorOrder(), Qt::AscendingOrder);
     list().sortBy(ColumnIndexEntry);
     window->flushRefresh();
+    EXPECT_EQ(list().header()->sortIndicatorOrder(), Qt::DescendingOrder) << "the arrow follows the order";
     EXPECT_FALSE(list().sortAscending());
     EXPECT_EQ(rowTexts().front(), "One|a.htm#one");
     QTest::mouseClick(list().header()->viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -371,9 +433,20 @@ TEST_F(ProjectWindow, SourceAndOutputCommandsLaunchOrExplain)
 {
     run(CmdExpandAll);
     click(file("a.htm"));
+    // The default "Notepad" means the desktop's own opener.
     run(CmdViewSourceFile);
     ASSERT_EQ(app.shell.launches.size(), 1u);
-    EXPECT_EQ(app.shell.launches.back(), "Notepad " + dir.dir() + "a.htm");
+    EXPECT_EQ(app.shell.launches.back(), "document " + dir.dir() + "a.htm");
+    app.profile.writeString("Html Tools", "Editor", "sh");
+    run(CmdEditSourceFile);
+    EXPECT_EQ(app.shell.launches.back(), "sh " + dir.dir() + "a.htm");
+    // A program that does not start is named, and nothing is launched.
+    app.profile.writeString("Html Tools", "Editor", "no-such-editor-here");
+    run(CmdEditSourceFile);
+    EXPECT_EQ(app.shell.launches.size(), 2u);
+    ASSERT_EQ(app.messages.shown.size(), 1u);
+    EXPECT_EQ(app.messages.shown.back().rfind("The program \"no-such-editor-here\" cannot be started.", 0), 0u);
+    app.messages.shown.clear();
 
     app.profile.writeString("Html Tools", "Browser", "");
     run(CmdViewOutputFile);

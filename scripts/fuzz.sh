@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang++ in build-fuzz and runs each for a set
 # time (default 60 seconds each): scripts/fuzz.sh [seconds] [target...]
-# Targets: page_scanner block_reader page_round_trip. Findings (crashing
+# Targets: page_scanner block_reader page_round_trip project_reader. Findings (crashing
 # inputs) are left in build-fuzz/findings; the corpora grow in build-fuzz/corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(page_scanner block_reader page_round_trip)
+[ ${#targets[@]} -eq 0 ] && targets=(page_scanner block_reader page_round_trip project_reader)
 
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DTORVANE_FUZZ=ON -DTORVANE_GUI=OFF -DTORVANE_TESTS=OFF -DTORVANE_BENCH=OFF >/dev/null
@@ -19,8 +19,10 @@ for target in "${targets[@]}"; do
   corpus="build-fuzz/corpus/$target"
   findings="build-fuzz/findings/$target"
   mkdir -p "$corpus" "$findings"
-  # The example pages seed the page targets.
-  if [ "$target" != block_reader ]; then
+  # The example pages seed the page targets, the project files the project reader.
+  if [ "$target" = project_reader ]; then
+    find examples tests -name '*.ipj' -exec cp -n {} "$corpus/" \;
+  elif [ "$target" != block_reader ]; then
     find examples -name '*.htm' -exec cp -n {} "$corpus/" \;
   fi
   echo "== $target: ${seconds}s"

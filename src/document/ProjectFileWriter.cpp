@@ -3,6 +3,7 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "sources/CommentBlock.h"
+#include "sources/StoredValues.h"
 #include "styles/StyleSettings.h"
 
 #include <string_view>
@@ -78,20 +79,18 @@ void appendExternalUrls(std::string& out, ProjectRootNode& root)
     out += kCrLf;
 }
 
+// Each value as the reader will take it back: a bare quote gets its backslash.
 void appendCrossReference(std::string& out, const CrossReference& record)
 {
-    out += "Heading=\"";
-    out += record.heading();
-    out += "\",HeadingSort=\"";
-    out += record.headingSort();
-    out += "\",Separator=\"";
-    out += record.separator();
-    out += "\",Reference=\"";
-    out += record.reference();
-    out += "\",Locator=\"";
-    out += record.locator();
-    out += "\",LocatorSort=\"";
-    out += record.locatorSort();
+    const std::pair<std::string_view, std::string_view> fields[] = {
+        {"Heading=\"", record.heading()},       {"\",HeadingSort=\"", record.headingSort()},
+        {"\",Separator=\"", record.separator()}, {"\",Reference=\"", record.reference()},
+        {"\",Locator=\"", record.locator()},     {"\",LocatorSort=\"", record.locatorSort()},
+    };
+    for (const auto& [key, value] : fields) {
+        out += key;
+        out += storableForm(value);
+    }
     out += "\",LinkToLocator=\"";
     out += record.linkToLocator() ? "1" : "0";
     appendLine(out, "\"");

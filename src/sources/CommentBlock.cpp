@@ -19,8 +19,9 @@ void appendField(std::string& out, std::string_view name, std::string_view value
                  bool last = false)
 {
     out.append(name).append("=\"");
+    // A hand-edited or typed quote without its backslash would end the value early.
     if (form == FieldForm::ProjectFile)
-        out.append(value);
+        out.append(storableForm(value));
     else
         out.append(encodeBlockValue(value, form == FieldForm::XhtmlBlock));
     out.append(last ? "\"" : "\",");

@@ -2,6 +2,7 @@
 
 #include "document/PageLocations.h"
 #include "document/StorablePaths.h"
+#include "model/ExternalUrl.h"
 #include "model/SourceFile.h"
 
 #include <gtest/gtest.h>
@@ -229,6 +230,31 @@ TEST(FileNames, PagesOutsideTheProjectFolderAreShownMarkedAndNotWritten)
     app.profile.writeInt("Torvane Options", std::string(kWriteOutsideProjectKey), 1);
     EXPECT_TRUE(doc.save());
     EXPECT_NE(dir.read("elsewhere.htm"), outsidePage);
+}
+
+// --- Values holding a double quote ---
+
+TEST(ProjectValues, BareQuotesOfHandEditedValuesReadBackWholeAfterASave)
+{
+    TempDir dir;
+    TestApp app;
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[External URLs]\r\nURL=http://x.org/\r\n"
+                                                   "IndexAs=a\"b SortAs=ab\r\n[Xrefs]\r\n"
+                                                   "Heading=say\"hi Reference=see\"also\r\n")));
+    ASSERT_TRUE(doc.save());
+    const std::string saved = dir.read("P.ipj");
+    EXPECT_NE(saved.find("IndexAs=\"a\\\"b\",SortAs=\"ab\""), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Heading=\"say\\\"hi\",HeadingSort=\"say\\\"hi\""), std::string::npos) << saved;
+
+    CProjectDoc reopened(app.services);
+    ASSERT_TRUE(reopened.openProject(dir.file("P.ipj")));
+    ASSERT_TRUE(reopened.save());
+    EXPECT_EQ(dir.read("P.ipj"), saved) << "a second save writes the same bytes";
+    const ExternalUrl* url = reopened.root().externalUrls().findUrl("http://x.org/");
+    ASSERT_NE(url, nullptr);
+    ASSERT_EQ(url->entries().size(), 1u);
+    EXPECT_EQ((*url->entries().begin())->indexAs(), "a\\\"b");
 }
 
 } // namespace

@@ -146,6 +146,10 @@ void ProjectNode::setExpanded(bool expanded)
 
 void ProjectNode::setSelected(bool selected)
 {
+    // Deselecting a subtree that holds no selection changes nothing; without
+    // this, expanding a folder would visit everything below its children.
+    if (!selected && !mayHoldSelection_)
+        return;
     if (selected != selected_) {
         selected_ = selected;
         markDisplayDirty();

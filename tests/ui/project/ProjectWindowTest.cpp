@@ -517,6 +517,36 @@ TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
     EXPECT_EQ(bar->value(), 0);
 }
 
+TEST_F(ProjectWindow, DeleteReachesAnAnchorsEntryListedUnderTheCollapsedRoot)
+{
+    run(CmdCollapseAll);
+    click(root());
+    const auto rows = rowTexts();
+    const auto two = std::find(rows.begin(), rows.end(), "2 Two|a.htm#two");
+    ASSERT_NE(two, rows.end());
+    clickRow(static_cast<int>(two - rows.begin()));
+    key(list(), Qt::Key_Delete);
+    const auto after = rowTexts();
+    EXPECT_EQ(std::find(after.begin(), after.end(), "2 Two|a.htm#two"), after.end());
+    ASSERT_TRUE(window->undoActionName());
+    EXPECT_EQ(*window->undoActionName(), "Delete Index Entries and Cross-References");
+}
+
+TEST_F(ProjectWindow, DeleteReachesAnAnchorsEntryListedUnderItsCollapsedPage)
+{
+    run(CmdExpandAll);
+    click(file("a.htm"));
+    key(tree(), Qt::Key_Left);
+    ASSERT_FALSE(file("a.htm").isExpanded());
+    const auto rows = rowTexts();
+    const auto two = std::find(rows.begin(), rows.end(), "2 Two|a.htm#two");
+    ASSERT_NE(two, rows.end());
+    clickRow(static_cast<int>(two - rows.begin()));
+    key(list(), Qt::Key_Delete);
+    const auto after = rowTexts();
+    EXPECT_EQ(std::find(after.begin(), after.end(), "2 Two|a.htm#two"), after.end());
+}
+
 TEST_F(ProjectWindow, ADeleteThatLeavesNoRowAtTheOldTopStartsTheListAtTheTop)
 {
     QScrollBar* bar = listEveryRecord(70);

@@ -44,7 +44,9 @@ std::vector<VanishedTarget> vanishedTargets(const SourceFile& page, std::string_
 {
     std::vector<VanishedTarget> vanished;
     VanishedTarget* current = nullptr;
-    for (const auto& [name, value] : readBlockRecords(text)) {
+    for (const auto& record : readBlockRecords(text)) {
+        const std::string& name = record.first;
+        const std::string& value = record.second;
         if (name == "Target") {
             current = nullptr;
             if (value == "#" || page.findTarget(value))

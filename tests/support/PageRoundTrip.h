@@ -122,7 +122,7 @@ inline std::string checkPageRoundTrip(const std::string& original, const EntryFi
     // A save may bring back what a broken comment hid, but must hide nothing
     // and put nothing into a plain heading or title (one that spans markup,
     // such as the whole head of a page with a stray "<h1", takes in the new
-    // meta tags as the spec's scan reads it).
+    // meta tags as the page scan reads it).
     const auto lost = [](const std::string& before, const std::string& after) {
         return !before.empty() && before.find('<') == std::string::npos && before != after;
     };

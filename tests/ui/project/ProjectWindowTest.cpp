@@ -517,34 +517,33 @@ TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
     EXPECT_EQ(bar->value(), 0);
 }
 
-TEST_F(ProjectWindow, DeleteReachesAnAnchorsEntryListedUnderTheCollapsedRoot)
+// An anchor's entry listed under a collapsed page or the collapsed root is
+// deleted by clicking its row and pressing Delete.
+TEST_F(ProjectWindow, DeleteReachesAnAnchorsEntryListedUnderACollapsedOwner)
 {
+    const std::string entry = "2 Two|a.htm#two";
+    const auto deleteListed = [&] {
+        const auto rows = rowTexts();
+        const auto found = std::find(rows.begin(), rows.end(), entry);
+        ASSERT_NE(found, rows.end());
+        clickRow(static_cast<int>(found - rows.begin()));
+        key(list(), Qt::Key_Delete);
+        const auto after = rowTexts();
+        EXPECT_EQ(std::find(after.begin(), after.end(), entry), after.end());
+        ASSERT_TRUE(window->undoActionName());
+        EXPECT_EQ(*window->undoActionName(), "Delete Index Entries and Cross-References");
+    };
+
     run(CmdCollapseAll);
     click(root());
-    const auto rows = rowTexts();
-    const auto two = std::find(rows.begin(), rows.end(), "2 Two|a.htm#two");
-    ASSERT_NE(two, rows.end());
-    clickRow(static_cast<int>(two - rows.begin()));
-    key(list(), Qt::Key_Delete);
-    const auto after = rowTexts();
-    EXPECT_EQ(std::find(after.begin(), after.end(), "2 Two|a.htm#two"), after.end());
-    ASSERT_TRUE(window->undoActionName());
-    EXPECT_EQ(*window->undoActionName(), "Delete Index Entries and Cross-References");
-}
+    deleteListed();
+    run(CmdUndo);
 
-TEST_F(ProjectWindow, DeleteReachesAnAnchorsEntryListedUnderItsCollapsedPage)
-{
     run(CmdExpandAll);
     click(file("a.htm"));
     key(tree(), Qt::Key_Left);
     ASSERT_FALSE(file("a.htm").isExpanded());
-    const auto rows = rowTexts();
-    const auto two = std::find(rows.begin(), rows.end(), "2 Two|a.htm#two");
-    ASSERT_NE(two, rows.end());
-    clickRow(static_cast<int>(two - rows.begin()));
-    key(list(), Qt::Key_Delete);
-    const auto after = rowTexts();
-    EXPECT_EQ(std::find(after.begin(), after.end(), "2 Two|a.htm#two"), after.end());
+    deleteListed();
 }
 
 TEST_F(ProjectWindow, ADeleteThatLeavesNoRowAtTheOldTopStartsTheListAtTheTop)

@@ -1,7 +1,7 @@
 #pragma once
 #include "document/DocumentView.h"
 #include "document/EntryValues.h"
-#include "document/OutputNames.h"
+#include "generate/OutputNames.h"
 #include "document/PageFindings.h"
 #include "document/UndoHistory.h"
 #include "model/ProjectRootNode.h"

@@ -117,10 +117,8 @@ void checkUrls(ProjectRootNode& root, std::vector<IndexFinding>& findings)
 
 void checkOutputNames(CProjectDoc& document, std::vector<IndexFinding>& findings)
 {
-    const OutputNames& names = document.outputNames();
-    const IndexOutputNames outputs{names.index, names.htmlHelp, names.javaHelp, names.javaMap};
     for (const FileNameCollision& collision :
-         fileNameCollisions(outputs, document.projectFileName(), document.root())) {
+         fileNameCollisions(document.outputNames(), document.projectFileName(), document.root())) {
         IndexFinding finding;
         if (SourceFile* page = findPage(document.root(), collision.fileName))
             finding = findingAt(finding::kOutputHitsPage, *page);

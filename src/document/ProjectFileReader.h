@@ -1,5 +1,5 @@
 #pragma once
-#include "document/OutputNames.h"
+#include "generate/OutputNames.h"
 
 #include <span>
 #include <string>

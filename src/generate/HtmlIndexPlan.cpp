@@ -23,7 +23,7 @@ HtmlIndexPlan HtmlIndexPlan::fromGenerator(const IndexGenerator& generator)
     plan.lastLetter = generator.lastLetter();
     plan.base = generator.htmlIndexBase();
     plan.extension = generator.htmlIndexExtension();
-    const std::string path = generator.outputPath(generator.outputNames().htmlIndex);
+    const std::string path = generator.outputPath(generator.outputNames().index);
     const std::string fileName = plan.indexFileName();
     plan.directory = path.size() >= fileName.size() ? path.substr(0, path.size() - fileName.size()) : "";
     return plan;

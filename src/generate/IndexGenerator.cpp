@@ -720,13 +720,13 @@ std::string IndexGenerator::outputPath(std::string_view configuredName) const
 
 std::string IndexGenerator::htmlIndexBase() const
 {
-    std::string_view name = bareFileName(outputNames_.htmlIndex);
+    std::string_view name = bareFileName(outputNames_.index);
     return std::string(name.substr(0, name.find_last_of('.')));
 }
 
 std::string IndexGenerator::htmlIndexExtension() const
 {
-    std::string_view name = bareFileName(outputNames_.htmlIndex);
+    std::string_view name = bareFileName(outputNames_.index);
     std::size_t dot = name.find_last_of('.');
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }

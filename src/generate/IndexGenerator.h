@@ -1,5 +1,6 @@
 #pragma once
 #include "generate/IndexNode.h"
+#include "generate/OutputNames.h"
 #include "generate/TextArena.h"
 #include "styles/StyleSettings.h"
 #include <array>
@@ -16,15 +17,6 @@ class IndexEntry;
 class LanguageCollation;
 class CrossReference;
 class ProjectNode;
-
-// The four output file names of a project, as configured (only their bare
-// names count: every output lands in the project directory).
-struct IndexOutputNames {
-    std::string htmlIndex;
-    std::string htmlHelp;
-    std::string javaHelp;
-    std::string javaMap;
-};
 
 // Which entry text the tree shows: IndexAs for the HTML index, HelpAs for the help indexes.
 enum class IndexMode { Html, Help };
@@ -50,7 +42,7 @@ public:
 
     // --- Setting up a run ---
     void setProjectDirectory(std::string directory) { projectDirectory_ = std::move(directory); }
-    void setOutputNames(IndexOutputNames names) { outputNames_ = std::move(names); }
+    void setOutputNames(OutputNames names) { outputNames_ = std::move(names); }
     // Boolean options are taken as true or false (0 or 1).
     void setStyle(const StyleSettings& style);
 
@@ -85,7 +77,7 @@ public:
 
     // --- What the writers read ---
     const StyleSettings& style() const { return style_; }
-    const IndexOutputNames& outputNames() const { return outputNames_; }
+    const OutputNames& outputNames() const { return outputNames_; }
     const std::string& projectDirectory() const { return projectDirectory_; }
     // The configured name's file name (directory part dropped) in the project directory.
     std::string outputPath(std::string_view configuredName) const;
@@ -150,7 +142,7 @@ private:
     std::string collationProblem_;
     std::vector<std::string> letterGroups_;
     TextArena collationKeys_;
-    IndexOutputNames outputNames_;
+    OutputNames outputNames_;
     std::string projectDirectory_;
 
     std::vector<EntryCopy> entries_;

@@ -237,7 +237,7 @@ std::string xmlAttributeValue(std::string_view text)
 
 bool writeJavaHelpFiles(const IndexGenerator& generator, MessageSink& messages)
 {
-    const IndexOutputNames& names = generator.outputNames();
+    const OutputNames& names = generator.outputNames();
     const std::vector<std::string_view> addresses = mapAddresses(generator);
     const auto writeIndex = [&generator](CrLfText& out) { writeIndexBody(generator, out); };
     const auto writeMap = [&addresses](CrLfText& out) { writeMapBody(addresses, out); };

@@ -15,7 +15,7 @@ std::string pageToOpen(const IndexGenerator& generator)
     const StyleSettings& style = generator.style();
     if (style.separateFiles && style.linksPlacement != 2 && style.extensions.indexLayout != 1)
         return generator.outputPath(generator.groupPageName(generator.firstLetter()));
-    return generator.outputPath(generator.outputNames().htmlIndex);
+    return generator.outputPath(generator.outputNames().index);
 }
 
 namespace {
@@ -62,7 +62,7 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     MessageSink& messages = services.messages;
     const std::vector<FileNameCollision> collisions =
         fileNameCollisions(input.outputNames, input.projectFileName, input.root);
-    const IndexOutputNames& names = input.outputNames;
+    const OutputNames& names = input.outputNames;
     bool allWritten = true;
     generator.numberCrossReferenceAnchors();
     if (style.htmlIndex) {

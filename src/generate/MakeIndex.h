@@ -12,7 +12,7 @@ class ProjectRootNode;
 struct MakeIndexInput {
     ProjectRootNode& root;
     const StyleSettings& style;
-    IndexOutputNames outputNames;
+    OutputNames outputNames;
     std::string projectDirectory;
     // The project file's name: no output may take it.
     std::string projectFileName{};

@@ -45,7 +45,7 @@ std::string_view outputTitle(IndexOutput output)
 
 } // namespace
 
-std::vector<FileNameCollision> fileNameCollisions(const IndexOutputNames& outputs, std::string_view projectFileName,
+std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, std::string_view projectFileName,
                                                   const ProjectRootNode& root)
 {
     // Only pages directly in the project directory share the outputs' folder
@@ -68,7 +68,7 @@ std::vector<FileNameCollision> fileNameCollisions(const IndexOutputNames& output
     };
     if (!project.empty())
         check(IndexOutput::ProjectFile, project);
-    for (const std::string& name : htmlIndexFiles(outputs.htmlIndex))
+    for (const std::string& name : htmlIndexFiles(outputs.index))
         check(IndexOutput::HtmlIndex, name);
     check(IndexOutput::HtmlHelp, std::string(bareName(outputs.htmlHelp)));
     check(IndexOutput::JavaHelp, std::string(bareName(outputs.javaHelp)));

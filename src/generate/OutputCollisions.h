@@ -24,7 +24,7 @@ struct FileNameCollision {
 // a page in the project directory or like the project file, and a project
 // file named like a page. Names are compared without regard to ASCII letter
 // case, so that the answer holds on every file system. Pure: reads no disk.
-std::vector<FileNameCollision> fileNameCollisions(const IndexOutputNames& outputs, std::string_view projectFileName,
+std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, std::string_view projectFileName,
                                                   const ProjectRootNode& root);
 
 } // namespace torvane

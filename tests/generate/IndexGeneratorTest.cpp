@@ -372,7 +372,7 @@ TEST(IndexGeneratorOutputs, OnlyTheBareOutputNameCounts)
     IndexGenerator generator;
     generator.setProjectDirectory("/home/u/manual");
     generator.setOutputNames({"C:\\old\\place\\Book.htm", "help/Book.hhk", "Book.xml", "Book.jhm"});
-    EXPECT_EQ(generator.outputPath(generator.outputNames().htmlIndex), "/home/u/manual/Book.htm");
+    EXPECT_EQ(generator.outputPath(generator.outputNames().index), "/home/u/manual/Book.htm");
     EXPECT_EQ(generator.outputPath(generator.outputNames().htmlHelp), "/home/u/manual/Book.hhk");
     generator.setProjectDirectory("/home/u/manual/");
     EXPECT_EQ(generator.outputPath("Book.xml"), "/home/u/manual/Book.xml");

@@ -94,7 +94,7 @@ protected:
     fs::path dir;
     ProjectRootNode root;
     StyleSettings style;
-    IndexOutputNames names{"Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"};
+    OutputNames names{"Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"};
     std::string projectFile = "Manual.ipj";
     test::MapProfile profile;
     FileReports reports;
@@ -236,7 +236,7 @@ TEST_F(MakeIndexSafety, CompanionPagesNamedLikeListedPagesAreNeitherRemovedNorWr
 {
     style.htmlIndex = 1;
     style.javaHelp = 1;
-    names.htmlIndex = "guide.htm";
+    names.index = "guide.htm";
     const std::string letterPage = listPage("guide-A.htm");
     const std::string navigation = listPage("guide-nav.htm");
     EXPECT_FALSE(run(false));
@@ -255,7 +255,7 @@ TEST_F(MakeIndexSafety, OutputsNamedLikeAListedPageOrTheProjectFileLeaveThemAlon
 {
     style.htmlIndex = 1;
     style.htmlHelp = 1;
-    names.htmlIndex = "in.htm";
+    names.index = "in.htm";
     names.htmlHelp = "manual.IPJ";
     const std::string page = listPage("in.htm");
     writeFile("Manual.ipj", "HTML Torvane, Version 4.0\r\n");

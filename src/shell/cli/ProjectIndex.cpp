@@ -6,10 +6,8 @@ namespace torvane {
 
 bool makeProjectIndex(CProjectDoc& document, AppServices& services, bool mayOpenResult)
 {
-    const OutputNames& names = document.outputNames();
-    MakeIndexInput input{document.root(), document.styles(),
-                         {names.index, names.htmlHelp, names.javaHelp, names.javaMap},
-                         document.projectDirectory(), document.projectFileName()};
+    MakeIndexInput input{document.root(), document.styles(), document.outputNames(), document.projectDirectory(),
+                         document.projectFileName()};
     return makeIndex(input, services, mayOpenResult);
 }
 

@@ -22,10 +22,10 @@ FilenamesDialog::FilenamesDialog(const ProjectFileNames& initial, MessageSink& m
     auto* layout = new QVBoxLayout(this);
     const std::array<std::pair<const char*, const std::string*>, 5> fields = {{
         {"Project File (.ipj):", &initial.project},
-        {"Index File (.htm):", &initial.index},
-        {"HTML Help File (.hhk):", &initial.htmlHelp},
-        {"JavaHelp File (.xml):", &initial.javaHelp},
-        {"JavaHelp Map File (.jhm):", &initial.javaMap},
+        {"Index File (.htm):", &initial.outputs.index},
+        {"HTML Help File (.hhk):", &initial.outputs.htmlHelp},
+        {"JavaHelp File (.xml):", &initial.outputs.javaHelp},
+        {"JavaHelp Map File (.jhm):", &initial.outputs.javaMap},
     }};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         auto* label = new QLabel(fields[i].first);
@@ -44,8 +44,8 @@ FilenamesDialog::FilenamesDialog(const ProjectFileNames& initial, MessageSink& m
 void FilenamesDialog::accept()
 {
     ProjectFileNames typed;
-    std::array<std::string*, 5> targets = {&typed.project, &typed.index, &typed.htmlHelp, &typed.javaHelp,
-                                           &typed.javaMap};
+    std::array<std::string*, 5> targets = {&typed.project, &typed.outputs.index, &typed.outputs.htmlHelp,
+                                           &typed.outputs.javaHelp, &typed.outputs.javaMap};
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const QByteArray bytes = edits_[i]->text().toUtf8();
         targets[i]->assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -33,9 +33,10 @@ void runSetFilenames(CProjectWnd& window, AppServices& services)
     // Renamed, the project must exist on disk at once under its new name. When
     // that fails the project keeps its old names, so it still has a file.
     if (asciiLower(names->project) != asciiLower(before.project) &&
-        !writeProjectFileStub(directory + names->project, renamedProjectStub(names->outputs()), services))
+        !writeProjectFileStub(directory + names->project, renamedProjectStub(names->outputs), services))
         return;
-    document.setFileNames(names->project, names->index, names->htmlHelp, names->javaHelp, names->javaMap);
+    const OutputNames& outputs = names->outputs;
+    document.setFileNames(names->project, outputs.index, outputs.htmlHelp, outputs.javaHelp, outputs.javaMap);
     window.setWindowTitle(fromBytes(document.title()));
     // The frame records a project it brings forward among the recent files.
     if (auto* frame = qobject_cast<CMainFrame*>(window.window()))

@@ -13,7 +13,8 @@ namespace {
 // The names in the order they are reported and asked about.
 std::array<const std::string*, 5> inReportOrder(const ProjectFileNames& names)
 {
-    return {&names.project, &names.index, &names.htmlHelp, &names.javaHelp, &names.javaMap};
+    return {&names.project, &names.outputs.index, &names.outputs.htmlHelp, &names.outputs.javaHelp,
+            &names.outputs.javaMap};
 }
 
 bool hasPathComponents(std::string_view name)
@@ -26,8 +27,7 @@ bool hasPathComponents(std::string_view name)
 
 ProjectFileNames fileNamesOf(const CProjectDoc& document)
 {
-    const OutputNames& outputs = document.outputNames();
-    return {document.projectFileName(), outputs.index, outputs.htmlHelp, outputs.javaHelp, outputs.javaMap};
+    return {document.projectFileName(), document.outputNames()};
 }
 
 std::optional<std::string> completeFileName(std::string_view typed, std::string_view defaultExtension)
@@ -45,10 +45,10 @@ std::optional<std::string> completeFileNames(ProjectFileNames& names)
 {
     // Checked from the bottom field up, as the dialog has always done.
     const std::array<std::pair<std::string*, std::string_view>, 5> fields = {{
-        {&names.javaMap, ".jhm"},
-        {&names.javaHelp, ".xml"},
-        {&names.htmlHelp, ".hhk"},
-        {&names.index, ".htm"},
+        {&names.outputs.javaMap, ".jhm"},
+        {&names.outputs.javaHelp, ".xml"},
+        {&names.outputs.htmlHelp, ".hhk"},
+        {&names.outputs.index, ".htm"},
         {&names.project, ".ipj"},
     }};
     std::array<std::string, 5> completed;
@@ -72,7 +72,7 @@ std::optional<std::string> projectNameErrors(const ProjectFileNames& names, cons
             break;
         }
     for (const FileNameCollision& collision :
-         fileNameCollisions({names.index, names.htmlHelp, names.javaHelp, names.javaMap}, names.project, project))
+         fileNameCollisions(names.outputs, names.project, project))
         problems += "\n  " + collision.message + "\n";
     if (problems.empty())
         return std::nullopt;

@@ -1,5 +1,5 @@
 #pragma once
-#include "document/OutputNames.h"
+#include "generate/OutputNames.h"
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,12 +16,8 @@ class ProjectRootNode;
 // project directory.
 struct ProjectFileNames {
     std::string project{kDefaultProjectFileName};
-    std::string index{kDefaultIndexName};
-    std::string htmlHelp{kDefaultHtmlHelpName};
-    std::string javaHelp{kDefaultJavaHelpName};
-    std::string javaMap{kDefaultJavaMapName};
+    OutputNames outputs;
 
-    OutputNames outputs() const { return {index, htmlHelp, javaHelp, javaMap}; }
     bool operator==(const ProjectFileNames&) const = default;
 };
 

@@ -57,7 +57,7 @@ bool createNewProject(CMainFrame& frame, AppServices& services, std::string fold
     // Written fresh, the file holds no style sections: the project opens with
     // the default styles, whatever a replaced file of that name held.
     const std::string path = folder + names->project;
-    if (!closeWindowOf(frame, path) || !writeProjectFileStub(path, versionThreeProjectFile(names->outputs()), services) ||
+    if (!closeWindowOf(frame, path) || !writeProjectFileStub(path, versionThreeProjectFile(names->outputs), services) ||
         !frame.openProjectFile(path))
         return false;
     if (frame.isCommandEnabled(CmdAddFiles))

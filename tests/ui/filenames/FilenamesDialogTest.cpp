@@ -46,7 +46,7 @@ TEST(FilenamesRules, CompletesTrimmedNamesWithTheirFieldsExtension)
     EXPECT_EQ(kPathComponentsError,
               "Please correct the following errors:\n\n  File names may not contain any path components.\n");
     EXPECT_EQ(bad.project, "Proj");
-    EXPECT_EQ(bad.javaMap, "Map");
+    EXPECT_EQ(bad.outputs.javaMap, "Map");
 }
 
 TEST(FilenamesRules, ListsExistingFilesInReportOrderAndOnlyChangedOnes)
@@ -62,8 +62,8 @@ TEST(FilenamesRules, ListsExistingFilesInReportOrderAndOnlyChangedOnes)
     // are never listed, changed ones only when their file exists.
     ProjectFileNames renamed = defaults;
     renamed.project = "TORVANE.IPJ";
-    renamed.index = "Missing.htm";
-    renamed.javaHelp = "Other.xml";
+    renamed.outputs.index = "Missing.htm";
+    renamed.outputs.javaHelp = "Other.xml";
     EXPECT_EQ(existingFileNames(dir.dir(), renamed, &defaults), (std::vector<std::string>{"Other.xml"}));
     EXPECT_TRUE(existingFileNames(dir.dir(), defaults, &defaults).empty());
 }
@@ -97,7 +97,7 @@ struct ScriptedUser {
     {
         return {[this](const ProjectFileNames& names) {
                     std::vector<std::string> existing;
-                    for (const std::string* name : {&names.project, &names.index, &names.javaMap})
+                    for (const std::string* name : {&names.project, &names.outputs.index, &names.outputs.javaMap})
                         if (std::find(taken.begin(), taken.end(), *name) != taken.end())
                             existing.push_back(*name);
                     return existing;
@@ -122,11 +122,11 @@ TEST(FilenamesRules, SettlingAsksUntilTheNamesAreFreeOrAccepted)
 {
     const ProjectFileNames start;
     ProjectFileNames first = start;
-    first.index = "A.htm";
+    first.outputs.index = "A.htm";
     ProjectFileNames second = start;
-    second.index = "B.htm";
+    second.outputs.index = "B.htm";
     ProjectFileNames third = start;
-    third.index = "C.htm";
+    third.outputs.index = "C.htm";
 
     {   // Free names: no question.
         ScriptedUser user({"Other.ipj"});

@@ -41,20 +41,15 @@ bool HtmlIndexPlan::anyLetterPresent() const
     return std::find(letterPresent.begin(), letterPresent.end(), true) != letterPresent.end();
 }
 
-std::string HtmlIndexPlan::groupPageName(char group) const
-{
-    return base + "-" + groupName(group) + extension;
-}
-
 std::pair<char, char> HtmlIndexPlan::letterRange(char letter) const
 {
     switch (style.emptyHeadings) {
-    case 0: {
+    case EmptyHeadings::MergePrevious: {
         char last = letter;
         while (last < 'Z' && !isPresent(static_cast<char>(last + 1))) ++last;
         return {letter == firstLetter ? 'A' : letter, last};
     }
-    case 1: {
+    case EmptyHeadings::MergeNext: {
         char first = letter;
         while (first > 'A' && !isPresent(static_cast<char>(first - 1))) --first;
         return {first, letter == lastLetter ? 'Z' : letter};
@@ -68,32 +63,17 @@ std::optional<char> HtmlIndexPlan::linkedLetter(char letter) const
 {
     if (isPresent(letter)) return letter;
     switch (style.emptyHeadings) {
-    case 0:
+    case EmptyHeadings::MergePrevious:
         for (char before = letter; before > 'A';)
             if (isPresent(--before)) return before;
         return firstLetter;
-    case 1:
+    case EmptyHeadings::MergeNext:
         for (char after = letter; after < 'Z';)
             if (isPresent(++after)) return after;
         return lastLetter;
     default:
         return std::nullopt;
     }
-}
-
-std::vector<std::string> htmlIndexFileNames(const std::string& base, const std::string& extension)
-{
-    std::vector<std::string> names = {base + extension, base + "-content" + extension, base + "-nav" + extension};
-    for (char group : std::string{kSymbolsGroup, kNumbersGroup} + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
-        names.push_back(base + "-" + groupName(group) + extension);
-    return names;
-}
-
-std::string groupName(char group)
-{
-    if (group == kSymbolsGroup) return "Symbols";
-    if (group == kNumbersGroup) return "Numbers";
-    return std::string(1, group);
 }
 
 char pageGroupOf(const IndexNode& node)

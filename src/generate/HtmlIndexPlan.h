@@ -1,5 +1,6 @@
 #pragma once
 #include "generate/IndexNode.h"
+#include "generate/IndexPageNames.h"
 #include "styles/StyleSettings.h"
 #include <array>
 #include <optional>
@@ -33,13 +34,13 @@ struct HtmlIndexPlan {
     bool anyLetterPresent() const;
     // The columns of the body table; a stored value below 1 means one column.
     int columns() const { return style.columns < 1 ? 1 : style.columns; }
-    bool framed() const { return style.linksPlacement == 2; }
+    bool framed() const { return style.linksPlacement == LinksPlacement::SeparateFrame; }
     bool separateFiles() const { return style.separateFiles != 0; }
 
     std::string indexFileName() const { return base + extension; }
     std::string navigationFileName() const { return base + "-nav" + extension; }
     std::string contentFileName() const { return base + "-content" + extension; }
-    std::string groupPageName(char group) const;
+    std::string groupPageName(char group) const { return torvane::groupPageName(base, extension, group); }
     std::string pathOf(const std::string& fileName) const { return directory + fileName; }
 
     // The letters whose anchors the heading of present letter `letter` carries.
@@ -53,16 +54,10 @@ struct HtmlIndexPlan {
     // headings, or those links would lead nowhere.
     bool hasSymbolsOrNumbersHeading() const
     {
-        return style.groupsSymbols != 1 || framed() || (style.linksSymbols == 0 && !separateFiles());
+        return style.groupsSymbols != SymbolsOption::Omit || framed() ||
+               (style.linksSymbols == SymbolsOption::Include && !separateFiles());
     }
 };
-
-// Every file an HTML index of this name may consist of: the index or frame
-// set, the content and navigation pages, and the pages of all groups.
-std::vector<std::string> htmlIndexFileNames(const std::string& base, const std::string& extension);
-
-// "Symbols", "Numbers" or the letter: the anchor and image name of a group.
-std::string groupName(char group);
 
 // The group a top-level node is filed under; an empty sort key files with the symbols.
 char pageGroupOf(const IndexNode& node);

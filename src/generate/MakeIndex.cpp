@@ -13,7 +13,8 @@ namespace torvane {
 std::string pageToOpen(const IndexGenerator& generator)
 {
     const StyleSettings& style = generator.style();
-    if (style.separateFiles && style.linksPlacement != 2 && style.extensions.indexLayout != 1)
+    if (style.separateFiles && style.linksPlacement != LinksPlacement::SeparateFrame &&
+        style.extensions.indexLayout != IndexLayout::Modern)
         return generator.outputPath(generator.groupPageName(generator.firstLetter()));
     return generator.outputPath(generator.outputNames().index);
 }
@@ -56,7 +57,7 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
         services.messages.showMessage(generator.collationProblem() + "\nThe index is sorted by byte order.");
     generator.reset();
     generator.collect(input.root);
-    AutoOpenSettings openWith = readAutoOpenSettings(services.profile);
+    const HtmlToolsSettings openWith = readHtmlToolsSettings(services.profile);
 
     const StyleSettings& style = generator.style();
     MessageSink& messages = services.messages;
@@ -70,7 +71,7 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
             allWritten = false;
         } else {
             generator.buildTree(IndexMode::Html);
-            allWritten &= style.extensions.indexLayout == 1 ? writeModernHtmlIndex(generator, messages)
+            allWritten &= style.extensions.indexLayout == IndexLayout::Modern ? writeModernHtmlIndex(generator, messages)
                                                             : writeHtmlIndex(generator, messages);
             if (mayOpenResult) autoOpenIndex(pageToOpen(generator), openWith, services.shell);
         }

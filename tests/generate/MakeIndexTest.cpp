@@ -195,7 +195,7 @@ TEST(IndexAutoOpen, SettingsChooseBrowserEditorOrNothing)
 {
     test::MapProfile profile;
     RecordingShell shell;
-    AutoOpenSettings defaults = readAutoOpenSettings(profile);
+    HtmlToolsSettings defaults = readHtmlToolsSettings(profile);
     EXPECT_EQ(defaults.browser, "");
     EXPECT_EQ(defaults.editor, "Notepad");
     EXPECT_EQ(defaults.autoOpen, 0);
@@ -203,13 +203,13 @@ TEST(IndexAutoOpen, SettingsChooseBrowserEditorOrNothing)
 
     profile.writeInt("Html Tools", "Auto-open", 1);
     profile.writeString("Html Tools", "Editor", "vim\t ");
-    autoOpenIndex("/p/Index.htm", readAutoOpenSettings(profile), shell);
+    autoOpenIndex("/p/Index.htm", readHtmlToolsSettings(profile), shell);
 
     profile.writeString("Html Tools", "Editor", "");
-    autoOpenIndex("/p/Index.htm", readAutoOpenSettings(profile), shell);  // editor chosen but none named
+    autoOpenIndex("/p/Index.htm", readHtmlToolsSettings(profile), shell);  // editor chosen but none named
     profile.writeInt("Html Tools", "Auto-open", 2);
     profile.writeString("Html Tools", "Browser", "firefox");
-    autoOpenIndex("/p/Index.htm", readAutoOpenSettings(profile), shell);
+    autoOpenIndex("/p/Index.htm", readHtmlToolsSettings(profile), shell);
 
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"document /p/Index.htm", "vim /p/Index.htm"}));
 }

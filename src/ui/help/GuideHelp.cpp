@@ -1,5 +1,6 @@
 #include "ui/help/GuideHelp.h"
-#include "generate/IndexAutoOpen.h"
+#include "platform/HtmlToolsSettings.h"
+#include "platform/ShellLauncher.h"
 #include "platform/UserGuide.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/TutorialPromptDialog.h"
@@ -21,7 +22,7 @@ void GuideViewer::open(std::string_view topic) const
         return;
     const std::string url = guideUrl(folder_, topic);
     // Read at every request, as the HTML Tools dialog may have changed it.
-    const std::string browser = readAutoOpenSettings(profile_).browser;
+    const std::string browser = readHtmlToolsSettings(profile_).browser;
     if (browser.empty())
         shell_.openDocument(url);
     else

@@ -18,35 +18,13 @@
 
 namespace torvane {
 
-namespace {
-
-constexpr std::string_view kSection = "Html Tools";
-
-} // namespace
-
-HtmlToolsSettings readHtmlToolsSettings(const Profile& profile)
-{
-    HtmlToolsSettings settings;
-    settings.browser = profile.readString(kSection, "Browser", "");
-    settings.editor = profile.readString(kSection, "Editor", "Notepad");
-    settings.autoOpen = profile.readInt(kSection, "Auto-open", 0);
-    return settings;
-}
-
 std::optional<std::string> checkHtmlToolsSettings(HtmlToolsSettings& settings)
 {
     settings.browser = std::string(trim(settings.browser));
     settings.editor = std::string(trim(settings.editor));
-    if (settings.autoOpen == 1 && settings.editor.empty())
+    if (settings.autoOpen == AutoOpen::Editor && settings.editor.empty())
         return std::string("Please correct the following errors:\n\nEditor not selected for Auto-open\n");
     return std::nullopt;
-}
-
-void writeHtmlToolsSettings(Profile& profile, const HtmlToolsSettings& settings)
-{
-    profile.writeString(kSection, "Editor", settings.editor);
-    profile.writeString(kSection, "Browser", settings.browser);
-    profile.writeInt(kSection, "Auto-open", settings.autoOpen);
 }
 
 HtmlToolsDialog::HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidget* parent)
@@ -89,10 +67,10 @@ HtmlToolsDialog::HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidge
 
     auto* group = new QGroupBox("Auto-open Output Index With");
     auto* choices = new QHBoxLayout(group);
-    const char* names[] = {"Browser", "Editor", "Neither"};
-    for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(names[i]);
-        autoOpen_->addButton(radio, i);
+    for (auto [name, choice] : {std::pair{"Browser", AutoOpen::Browser}, std::pair{"Editor", AutoOpen::Editor},
+                                std::pair{"Neither", AutoOpen::Neither}}) {
+        auto* radio = new QRadioButton(name);
+        autoOpen_->addButton(radio, choice);
         choices->addWidget(radio);
     }
     setAutoOpen(settings.autoOpen);

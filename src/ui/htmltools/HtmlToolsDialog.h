@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/HtmlToolsSettings.h"
 #include <QDialog>
 #include <optional>
 #include <string>
@@ -12,20 +13,9 @@ namespace torvane {
 class MessageSink;
 class Profile;
 
-// The "Html Tools" settings as the dialog shows them.
-struct HtmlToolsSettings {
-    std::string browser;
-    std::string editor = "Notepad";
-    // After Make Index open the index with 0 the browser, 1 the editor, 2 neither.
-    int autoOpen = 0;
-};
-
-HtmlToolsSettings readHtmlToolsSettings(const Profile& profile);
 // Trims both program names; returns the refusal text when the editor is
 // chosen for auto-open but empty.
 std::optional<std::string> checkHtmlToolsSettings(HtmlToolsSettings& settings);
-// Writes "Editor", "Browser" and "Auto-open", in that order.
-void writeHtmlToolsSettings(Profile& profile, const HtmlToolsSettings& settings);
 
 // Chooses the browser and editor and what opens the new index.
 class HtmlToolsDialog : public QDialog {

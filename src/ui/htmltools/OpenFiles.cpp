@@ -1,14 +1,14 @@
 #include "ui/htmltools/OpenFiles.h"
+#include "generate/IndexNode.h"
+#include "generate/IndexPageNames.h"
 #include "platform/PosixShellLauncher.h"
-#include "platform/Profile.h"
 #include "platform/TextUtil.h"
+#include "styles/StyleOptionValues.h"
 
 namespace torvane {
 
 namespace {
 
-constexpr std::string_view kToolsSection = "Html Tools";
-constexpr int kSeparateFramePlacement = 2;
 
 LaunchPlan message(std::string text)
 {
@@ -33,14 +33,6 @@ LaunchPlan launch(const std::string& program, const std::string& path)
 
 } // namespace
 
-HtmlTools readHtmlToolsForLaunching(const Profile& profile)
-{
-    HtmlTools tools;
-    tools.editor = std::string(trimRight(profile.readString(kToolsSection, "Editor", "Notepad")));
-    tools.browser = std::string(trimRight(profile.readString(kToolsSection, "Browser", "Notepad")));
-    return tools;
-}
-
 std::string effectiveProgramText(std::string_view setting)
 {
     if (meansDesktopOpener(setting))
@@ -57,12 +49,12 @@ std::string cannotStartMessage(const std::string& program)
            "desktop's own application, under Preferences > HTML Tools.";
 }
 
-LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlTools& tools)
+LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlToolsSettings& tools)
 {
     return launch(edit ? tools.editor : tools.browser, path);
 }
 
-LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlTools& tools)
+LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlToolsSettings& tools)
 {
     std::string text;
     if (!exists)
@@ -78,18 +70,11 @@ std::string outputFilePath(const std::string& projectDirectory, const std::strin
                            int placement, const std::function<bool(const std::string&)>& exists)
 {
     const std::string plain = projectDirectory + indexName;
-    if (!separateFiles || placement == kSeparateFramePlacement)
+    if (!separateFiles || placement == LinksPlacement::SeparateFrame)
         return plain;
-    const auto dot = indexName.rfind('.');
-    const std::string base = projectDirectory + (dot == std::string::npos ? indexName : indexName.substr(0, dot));
-    const std::string extension = dot == std::string::npos ? "" : indexName.substr(dot);
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const std::string candidate = base + "-" + letter + extension;
-        if (exists(candidate))
-            return candidate;
-    }
-    for (const char* group : {"-Numbers", "-Symbols"}) {
-        const std::string candidate = base + group + extension;
+    const IndexNameParts parts = splitIndexName(indexName);
+    for (char group : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ") + kNumbersGroup + kSymbolsGroup) {
+        const std::string candidate = projectDirectory + groupPageName(parts.base, parts.extension, group);
         if (exists(candidate))
             return candidate;
     }

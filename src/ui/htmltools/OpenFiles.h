@@ -1,11 +1,10 @@
 #pragma once
+#include "platform/HtmlToolsSettings.h"
 #include <functional>
 #include <string>
 #include <string_view>
 
 namespace torvane {
-
-class Profile;
 
 // What an Edit or View command does: show a message, start a program with
 // the file, or open the file with its associated application.
@@ -17,18 +16,10 @@ struct LaunchPlan {
     std::string path;
 };
 
-// The editor and browser for the view/edit commands: "Html Tools" values,
-// default "Notepad", trailing white space removed.
-struct HtmlTools {
-    std::string editor;
-    std::string browser;
-};
-HtmlTools readHtmlToolsForLaunching(const Profile& profile);
-
 // An empty editor or browser, or the default "Notepad", opens the file with
 // the desktop's own application for its type: this system has no Notepad.
-LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlTools& tools);
-LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlTools& tools);
+LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlToolsSettings& tools);
+LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlToolsSettings& tools);
 
 // What an editor or browser setting starts here, as the HTML Tools dialog
 // shows it below the field.

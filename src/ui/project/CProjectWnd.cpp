@@ -289,7 +289,7 @@ void CProjectWnd::runCommand(int id)
 
 void CProjectWnd::openFile(int id)
 {
-    const HtmlTools tools = readHtmlToolsForLaunching(services_.profile);
+    const HtmlToolsSettings tools = readHtmlToolsSettings(services_.profile);
     const bool edit = id == CmdEditSourceFile || id == CmdEditOutputFile;
     if (id == CmdEditSourceFile || id == CmdViewSourceFile) {
         std::vector<ProjectNode*> files;

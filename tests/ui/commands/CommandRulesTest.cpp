@@ -125,25 +125,25 @@ TEST(OpenFiles, SeparateFilesPickTheFirstGroupPageThatExists)
 TEST(OpenFiles, LaunchPlansAndTheirMessages)
 {
     test::MapProfile profile;
-    HtmlTools tools = readHtmlToolsForLaunching(profile);
+    HtmlToolsSettings tools = readHtmlToolsSettings(profile);
     EXPECT_EQ(tools.editor, "Notepad");
-    EXPECT_EQ(tools.browser, "Notepad");
+    EXPECT_EQ(tools.browser, "");
 
-    // The stored default names no program here: the desktop's opener runs.
+    // The defaults name no program here: the desktop's opener runs.
     LaunchPlan plan = planSourceFileLaunch(false, "/p/a.htm", tools);
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
     EXPECT_EQ(plan.path, "/p/a.htm");
     profile.writeString("Html Tools", "Editor", "notepad.EXE");
-    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsForLaunching(profile)).kind,
+    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsSettings(profile)).kind,
               LaunchPlan::Kind::Document);
     profile.writeString("Html Tools", "Editor", "gedit ");
-    plan = planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsForLaunching(profile));
+    plan = planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsSettings(profile));
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Program);
     EXPECT_EQ(plan.program, "gedit");
 
     profile.writeString("Html Tools", "Editor", "  ");
     profile.writeString("Html Tools", "Browser", "");
-    tools = readHtmlToolsForLaunching(profile);
+    tools = readHtmlToolsSettings(profile);
     plan = planSourceFileLaunch(true, "/p/a.htm", tools);
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document) << "an empty editor opens the page too";
     plan = planSourceFileLaunch(false, "/p/a.htm", tools);

@@ -31,7 +31,7 @@ std::string cellStart(const HtmlIndexPlan& plan)
 template <typename Pass>
 bool walkBody(std::string& out, const HtmlIndexPlan& plan, PageGroups page, Pass& pass)
 {
-    const bool returnLinks = plan.style.returnLink != 0;
+    const bool returnLinks = plan.style.returnLink != ReturnLink::None;
     const bool separate = plan.separateFiles();
     bool anyNode = false;
     char previousGroup = 0;
@@ -61,7 +61,7 @@ bool walkBody(std::string& out, const HtmlIndexPlan& plan, PageGroups page, Pass
         pass.place(out, true);
         appendGroupHeading(out, plan, plan.firstLetter);
     }
-    if (returnLinks && (plan.style.linksPlacement != 1 || plan.columns() > 1)) appendReturnLine(out, plan.style);
+    if (returnLinks && (plan.style.linksPlacement != LinksPlacement::TopAndBottom || plan.columns() > 1)) appendReturnLine(out, plan.style);
     return true;
 }
 
@@ -98,7 +98,7 @@ class TableLayout {
 public:
     TableLayout(const HtmlIndexPlan& plan, const LineCount& count, TextDrain& drain)
         : plan_(plan), linesBefore_(count.linesBefore()), drain_(drain),
-          groupWeight_(plan.style.returnLink != 0 ? 2 : 1), total_(count.lines() + count.groups() * groupWeight_),
+          groupWeight_(plan.style.returnLink != ReturnLink::None ? 2 : 1), total_(count.lines() + count.groups() * groupWeight_),
           columns_(static_cast<std::size_t>(plan.columns())), limit_(total_), cell_(cellStart(plan))
     {
     }

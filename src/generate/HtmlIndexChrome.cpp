@@ -24,7 +24,7 @@ void appendLink(std::string& out, const HtmlIndexPlan& plan, char shown, char po
 {
     const std::string name = groupName(shown);
     out += "    ";
-    if (plan.style.linksAppearance == 0 && plan.style.linksVerticalBars && !first) out += " | ";
+    if (plan.style.linksAppearance == Appearance::Text && plan.style.linksVerticalBars && !first) out += " | ";
     first = false;
     out += "<A HREF=\"";
     if (plan.separateFiles()) {
@@ -37,7 +37,7 @@ void appendLink(std::string& out, const HtmlIndexPlan& plan, char shown, char po
     out += '"';
     if (plan.framed()) out += kContentFrame;
     out += '>';
-    out += plan.style.linksAppearance == 1 ? image(plan.style.linksGraphicsPath, name, name) : name;
+    out += plan.style.linksAppearance == Appearance::Graphics ? image(plan.style.linksGraphicsPath, name, name) : name;
     out += "</A>\r\n";
 }
 
@@ -45,7 +45,7 @@ void appendLink(std::string& out, const HtmlIndexPlan& plan, char shown, char po
 std::string anchorContent(const HtmlIndexPlan& plan, const std::string& name)
 {
     if (!plan.style.includeHeadings) return "&nbsp;";
-    return plan.style.groupsAppearance == 1 ? image(plan.style.groupsGraphicsPath, name, name) : name;
+    return plan.style.groupsAppearance == Appearance::Graphics ? image(plan.style.groupsGraphicsPath, name, name) : name;
 }
 
 void appendNamedAnchor(std::string& out, const std::string& name, std::string_view content)
@@ -103,7 +103,7 @@ void appendLinksBar(std::string& out, const HtmlIndexPlan& plan, LinksBarForm fo
     out += "  <H2>\r\n";
     bool first = true;
     for (char group : {kSymbolsGroup, kNumbersGroup})
-        if (plan.isPresent(group) && (plan.style.linksSymbols == 0 || plan.framed()))
+        if (plan.isPresent(group) && (plan.style.linksSymbols == SymbolsOption::Include || plan.framed()))
             appendLink(out, plan, group, group, first);
     for (char letter = 'A'; letter <= 'Z'; ++letter)
         if (std::optional<char> pointedTo = plan.linkedLetter(letter))
@@ -124,7 +124,7 @@ void appendGroupHeading(std::string& out, const HtmlIndexPlan& plan, char group)
     appendNamedAnchor(out, firstName, anchorContent(plan, firstName));
     if (first != last) {
         if (headings)
-            out += plan.style.groupsAppearance == 1 ? image(plan.style.groupsGraphicsPath, "Through", "Through")
+            out += plan.style.groupsAppearance == Appearance::Graphics ? image(plan.style.groupsGraphicsPath, "Through", "Through")
                                                     : std::string(" - ");
         const std::string lastName = groupName(last);
         appendNamedAnchor(out, lastName, anchorContent(plan, lastName));
@@ -138,7 +138,7 @@ void appendReturnLine(std::string& out, const StyleSettings& style)
 {
     out += style.useClasses ? "  <P CLASS=\"ReturnToTop\">" : "  <BR>&nbsp;<BR>";
     out += "<A HREF=\"#HTMLTorvaneTop\">";
-    if (style.returnLink == 1) {
+    if (style.returnLink == ReturnLink::Text) {
         out += style.returnText;
     } else {
         out += "<IMG SRC=\"";
@@ -180,7 +180,7 @@ void appendPageOpening(std::string& out, const HtmlIndexPlan& plan, const PageTa
     out += "</HEAD>\r\n";
     appendBodyTag(out, style, "<BODY", "IndexBodyIndex");
     out += topInclude;
-    if (style.returnLink != 0) out += "  <A NAME=\"HTMLTorvaneTop\"></A>\r\n";
+    if (style.returnLink != ReturnLink::None) out += "  <A NAME=\"HTMLTorvaneTop\"></A>\r\n";
     if (!plan.framed()) {
         appendHeading(out, style);
         appendLinksBar(out, plan, LinksBarForm::Top);
@@ -189,7 +189,7 @@ void appendPageOpening(std::string& out, const HtmlIndexPlan& plan, const PageTa
 
 void appendPageClosing(std::string& out, const HtmlIndexPlan& plan, std::string_view bottomInclude)
 {
-    if (plan.style.linksPlacement == 1) appendLinksBar(out, plan, LinksBarForm::Bottom);
+    if (plan.style.linksPlacement == LinksPlacement::TopAndBottom) appendLinksBar(out, plan, LinksBarForm::Bottom);
     out += bottomInclude;
     out += "</BODY>\r\n</HTML>\r\n";
 }

@@ -172,7 +172,7 @@ int EntryLineWriter::runIn(const IndexNode& node, int state, bool topLevel)
 void appendEntryLines(std::string& out, const IndexNode& topLevelNode, const StyleSettings& style)
 {
     EntryLineWriter writer(out, style);
-    if (style.multiLevel == 1)
+    if (style.multiLevel == MultiLevel::RunIn)
         writer.runIn(topLevelNode, 0, true);
     else
         writer.hanging(topLevelNode);

@@ -183,7 +183,7 @@ private:
     {
         out += "<header id=\"HTMLTorvaneTop\" class=\"tv-header\">\n  <h1>" + plan_.style.pageHeading + "</h1>\n";
         out += "  <nav class=\"tv-letters\" aria-label=\"Index letters\">\n    <ul>\n";
-        if (plan_.style.linksSymbols == 0) {
+        if (plan_.style.linksSymbols == SymbolsOption::Include) {
             if (plan_.symbolsPresent) appendBarLink(out, {kSymbolsGroup, kNoLetter}, true);
             if (plan_.numbersPresent) appendBarLink(out, {kNumbersGroup, kNoLetter}, true);
         }
@@ -202,9 +202,9 @@ private:
     void appendReturnLink(std::string& out) const
     {
         const StyleSettings& style = plan_.style;
-        if (style.returnLink == 0) return;
+        if (style.returnLink == ReturnLink::None) return;
         out += "      <p class=\"tv-top\"><a href=\"#HTMLTorvaneTop\">";
-        if (style.returnLink == 1)
+        if (style.returnLink == ReturnLink::Text)
             out += style.returnText;
         else
             out += "<img src=\"" + style.returnPath + "Return.gif\" alt=\"Return to Top\">";

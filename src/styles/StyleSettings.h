@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Profile.h"
+#include "styles/StyleOptionValues.h"
 #include "styles/TorvaneExtensions.h"
 #include <span>
 #include <string>

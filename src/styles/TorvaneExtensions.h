@@ -1,4 +1,5 @@
 #pragma once
+#include "styles/StyleOptionValues.h"
 #include <span>
 #include <string>
 
@@ -10,13 +11,13 @@ namespace torvane {
 struct TorvaneExtensions {
     // A BCP 47 language tag ("de", "sv", "cs"); empty sorts by bytes.
     std::string collation;
-    int indexLayout = 0;        // 0 classic pages, 1 one modern HTML5 page
+    int indexLayout = IndexLayout::Classic;  // or one modern HTML5 page
     int mergeCaseVariants = 0;  // 1: lines that differ only in letter case become one
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
 
-    bool atDefaults() const { return collation.empty() && indexLayout == 0 && mergeCaseVariants == 0; }
+    bool atDefaults() const { return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0; }
     bool operator==(const TorvaneExtensions&) const = default;
 };
 

@@ -33,10 +33,10 @@ CStyleEnhancementsTab::CStyleEnhancementsTab(const StyleSheetEnvironment& enviro
     returnPath_ = addPath("Return Path", {&StyleSettings::returnPath, &StyleSettings::returnPathType,
                                           StylePathField::Kind::Folder, "Select Return.gif Directory",
                                           "the image file"});
-    returnLayout->addWidget(returnLink_->button(0), 0, 0);
-    returnLayout->addWidget(returnLink_->button(1), 1, 0);
+    returnLayout->addWidget(returnLink_->button(ReturnLink::None), 0, 0);
+    returnLayout->addWidget(returnLink_->button(ReturnLink::Text), 1, 0);
     returnLayout->addWidget(returnText_, 1, 1, 1, 2);
-    returnLayout->addWidget(returnLink_->button(2), 2, 0);
+    returnLayout->addWidget(returnLink_->button(ReturnLink::Image), 2, 0);
     returnLayout->addWidget(new QLabel("Use Image in:", this), 3, 0);
     returnLayout->addWidget(returnPath_->edit(), 3, 1);
     returnLayout->addWidget(returnPath_->browseButton(), 3, 2);

@@ -33,9 +33,9 @@ CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environmen
     layout_->setObjectName("Index Layout");
     auto* pageBox = new QGroupBox("HTML Index Page", this);
     auto* page = new QVBoxLayout(pageBox);
-    const char* labels[] = {"Classic Pages", "One Modern Page (HTML5, letter bar, filter box, dark mode)"};
-    for (int id = 0; id < 2; ++id) {
-        auto* radio = new QRadioButton(labels[id], pageBox);
+    for (auto [label, id] : {std::pair{"Classic Pages", IndexLayout::Classic},
+                             std::pair{"One Modern Page (HTML5, letter bar, filter box, dark mode)", IndexLayout::Modern}}) {
+        auto* radio = new QRadioButton(label, pageBox);
         layout_->addButton(radio, id);
         page->addWidget(radio);
     }

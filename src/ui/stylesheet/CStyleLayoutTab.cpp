@@ -39,8 +39,8 @@ CStyleLayoutTab::CStyleLayoutTab(const StyleSheetEnvironment& environment, Style
     auto* runIn = new QVBoxLayout;
     // Each button stands above its own picture.
     QButtonGroup* multiLevel = addRadios({"Hanging", "Run-in"}, "MultiLevel", &StyleSettings::multiLevel, nullptr);
-    hanging->addWidget(multiLevel->button(0));
-    runIn->addWidget(multiLevel->button(1));
+    hanging->addWidget(multiLevel->button(MultiLevel::Hanging));
+    runIn->addWidget(multiLevel->button(MultiLevel::RunIn));
     hanging->addWidget(layoutPicture("fruit\n  apples, 1\n  pears, 2", this));
     runIn->addWidget(layoutPicture("fruit: apples, 1;\n  pears, 2", this));
     multilevelLayout->addLayout(hanging);

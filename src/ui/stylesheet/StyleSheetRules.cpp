@@ -20,7 +20,7 @@ std::string nativeSeparators(std::string_view path)
 
 std::string startPath(std::string_view path, int pathType, std::string_view baseFolder)
 {
-    if (pathType == 1)
+    if (pathType == PathType::AsEntered)
         return std::string(path);
     return std::string(baseFolder) + nativeSeparators(path);
 }
@@ -29,7 +29,7 @@ void normaliseFolder(std::string& path, int& pathType)
 {
     path = std::string(trim(path));
     if (path.empty())
-        pathType = 0;
+        pathType = PathType::Relative;
     else if (!isSeparator(path.back()))
         path += '/';
 }
@@ -37,8 +37,8 @@ void normaliseFolder(std::string& path, int& pathType)
 BrowsedLocation storeBrowsed(std::string chosen, std::string_view baseFolder, bool projectMode)
 {
     if (!projectMode || !startsWithNoCase(chosen, baseFolder))
-        return {std::move(chosen), 1, projectMode};
-    return {nativeSeparators(std::string_view(chosen).substr(baseFolder.size())), 0, false};
+        return {std::move(chosen), PathType::AsEntered, projectMode};
+    return {nativeSeparators(std::string_view(chosen).substr(baseFolder.size())), PathType::Relative, false};
 }
 
 } // namespace
@@ -68,7 +68,7 @@ void normaliseStylePage(StylePageId page, StyleSettings& values)
     case StylePageId::Css:
         values.stylesheetPath = std::string(trim(values.stylesheetPath));
         if (values.stylesheetPath.empty())
-            values.stylesheetPathType = 0;
+            values.stylesheetPathType = PathType::Relative;
         break;
     case StylePageId::Layout:
     case StylePageId::IndexTypes:
@@ -77,7 +77,7 @@ void normaliseStylePage(StylePageId page, StyleSettings& values)
     }
 }
 
-int typedPathType(std::string_view text) { return trimRight(text).empty() ? 0 : 1; }
+int typedPathType(std::string_view text) { return trimRight(text).empty() ? PathType::Relative : PathType::AsEntered; }
 
 std::string browseStartFolder(std::string_view path, int pathType, std::string_view baseFolder)
 {
@@ -118,19 +118,19 @@ std::string outsideProjectMessage(std::string_view nounPhrase)
 
 HeadingLinksEnabling headingLinksEnabling(int appearance, int placement)
 {
-    const bool graphics = appearance == 1;
-    return {graphics, !graphics, placement != 2};
+    const bool graphics = appearance == Appearance::Graphics;
+    return {graphics, !graphics, placement != LinksPlacement::SeparateFrame};
 }
 
 GroupHeadingsEnabling groupHeadingsEnabling(bool includeHeadings, int appearance, bool groupsRule,
                                             bool separateFiles)
 {
-    return {includeHeadings, includeHeadings && appearance == 1, !separateFiles, !groupsRule};
+    return {includeHeadings, includeHeadings && appearance == Appearance::Graphics, !separateFiles, !groupsRule};
 }
 
 EnhancementsEnabling enhancementsEnabling(bool includeTop, bool includeBottom, int returnLink)
 {
-    return {includeTop || includeBottom, returnLink == 1, returnLink == 2};
+    return {includeTop || includeBottom, returnLink == ReturnLink::Text, returnLink == ReturnLink::Image};
 }
 
 } // namespace torvane

@@ -29,7 +29,7 @@ std::string browseStartFileFolder(std::string_view path, int pathType, std::stri
 
 struct BrowsedLocation {
     std::string path;
-    int pathType = 0;
+    int pathType = PathType::Relative;
     // Chosen outside the project folder in project mode: the user is told.
     bool outsideProject = false;
 };

@@ -124,24 +124,6 @@ bool holdsProjectLines(std::span<const std::string> lines)
     return false;
 }
 
-std::vector<std::string_view> sectionLines(std::span<const std::string> lines, std::string_view header)
-{
-    std::vector<std::string_view> section;
-    std::size_t index = 0;
-    while (index < lines.size() && trimRight(lines[index]) != header)
-        ++index;
-    if (index == lines.size())
-        return section;
-    for (++index; index < lines.size(); ++index) {
-        std::string_view line = lines[index];
-        if (startsWith(line, "["))
-            break;
-        if (!line.empty())
-            section.push_back(line);
-    }
-    return section;
-}
-
 LocalFilesSection readLocalFilesSection(std::span<const std::string> lines)
 {
     LocalFilesSection result;

@@ -1,5 +1,6 @@
 #pragma once
 #include "generate/OutputNames.h"
+#include "styles/ProjectSections.h"
 
 #include <span>
 #include <string>
@@ -22,11 +23,6 @@ std::vector<std::string> splitProjectLines(std::string_view text);
 // Whether the lines show a project file at all: a version line or a section
 // line. A text without either would open as an empty project.
 bool holdsProjectLines(std::span<const std::string> lines);
-
-// The non-empty lines of the first section whose header line, without its
-// trailing white space, is exactly `header` ("[Local Files]"); the section
-// ends before the next line that begins with "[". Empty when absent.
-std::vector<std::string_view> sectionLines(std::span<const std::string> lines, std::string_view header);
 
 struct LocalFilesSection {
     OutputNames names;

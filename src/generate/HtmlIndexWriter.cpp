@@ -6,6 +6,7 @@
 #include "generate/OutputFile.h"
 #include "generate/OwnOutputs.h"
 #include "platform/FileAccess.h"
+#include "platform/TextUtil.h"
 #include <set>
 #include <tuple>
 
@@ -58,7 +59,7 @@ bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, const std
 std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok,
                             MessageSink& messages)
 {
-    std::string path = plan.style.includePathType == 0 ? plan.directory : std::string();
+    std::string path = plan.style.includePathType == PathType::Relative ? plan.directory : std::string();
     path += plan.style.includePath;
     path += fileName;
     std::string content;
@@ -69,15 +70,9 @@ std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName
     }
     std::string text;
     text.reserve(content.size() + content.size() / 16);
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        const std::size_t next = end == std::string::npos ? content.size() : end + 1;
-        if (end == std::string::npos) end = content.size();
-        if (end > start && content[end - 1] == '\r') --end;
-        text.append(content, start, end - start);
+    for (std::string_view line : splitLines(content)) {
+        text += line;
         text += kHtmlEol;
-        start = next;
     }
     return text;
 }

@@ -34,18 +34,6 @@ std::int8_t classOfKey(std::string_view key)
     return ClassSymbols;
 }
 
-// Byte order of the lowercased texts, a prefix first.
-int compareIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        unsigned char ca = static_cast<unsigned char>(asciiLower(a[i]));
-        unsigned char cb = static_cast<unsigned char>(asciiLower(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
-
 void lowerInPlace(std::string& text)
 {
     for (char& c : text) c = asciiLower(c);
@@ -70,12 +58,6 @@ struct SortPrefix {
     }
     auto operator<=>(const SortPrefix&) const = default;
 };
-
-std::string_view bareFileName(std::string_view name)
-{
-    std::size_t slash = name.find_last_of("/\\");
-    return slash == std::string_view::npos ? name : name.substr(slash + 1);
-}
 
 int asBool(int value) { return value != 0 ? 1 : 0; }
 
@@ -364,10 +346,10 @@ std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) con
 // The rules after the key, for items of equal keys.
 bool IndexGenerator::tieBefore(const Item& a, const Item& b, IndexMode mode) const
 {
-    if (int c = compareIgnoringAsciiCase(displayOf(a, mode), displayOf(b, mode))) return c < 0;
+    if (int c = compareInIndexOrder(displayOf(a, mode), displayOf(b, mode))) return c < 0;
     if (a.kind != b.kind) return a.kind < b.kind;
     if (a.kind == KindEntry)
-        if (int c = compareIgnoringAsciiCase(entries_[a.source].link.address, entries_[b.source].link.address))
+        if (int c = compareInIndexOrder(entries_[a.source].link.address, entries_[b.source].link.address))
             return c < 0;
     // Items equal by every rule keep the project's order, the same in every output.
     return a.source < b.source;
@@ -718,31 +700,16 @@ std::string IndexGenerator::outputPath(std::string_view configuredName) const
     return path;
 }
 
-std::string IndexGenerator::htmlIndexBase() const
-{
-    std::string_view name = bareFileName(outputNames_.index);
-    return std::string(name.substr(0, name.find_last_of('.')));
-}
+std::string IndexGenerator::htmlIndexBase() const { return splitIndexName(outputNames_.index).base; }
 
-std::string IndexGenerator::htmlIndexExtension() const
-{
-    std::string_view name = bareFileName(outputNames_.index);
-    std::size_t dot = name.find_last_of('.');
-    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
-}
+std::string IndexGenerator::htmlIndexExtension() const { return splitIndexName(outputNames_.index).extension; }
 
 std::string IndexGenerator::groupPageName(char group) const
 {
-    std::string page = htmlIndexBase() + "-";
-    if (group == kSymbolsGroup)
-        page += "Symbols";
-    else if (group == kNumbersGroup)
-        page += "Numbers";
-    else if (group >= 'A' && group <= 'Z')
-        page += group;
-    else
-        return {};
-    return page + htmlIndexExtension();
+    // Only Symbols, Numbers and the letters A to Z have pages of their own.
+    if (group != kSymbolsGroup && group != kNumbersGroup && (group < 'A' || group > 'Z')) return {};
+    const IndexNameParts parts = splitIndexName(outputNames_.index);
+    return torvane::groupPageName(parts.base, parts.extension, group);
 }
 
 } // namespace torvane

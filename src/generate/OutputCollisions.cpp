@@ -12,23 +12,15 @@ namespace torvane {
 
 namespace {
 
-std::string_view bareName(std::string_view name)
-{
-    const std::size_t slash = name.find_last_of("/\\");
-    return slash == std::string_view::npos ? name : name.substr(slash + 1);
-}
-
 struct NoCaseLess {
-    bool operator()(const std::string& a, const std::string& b) const { return compareNoCase(a, b) < 0; }
+    bool operator()(const std::string& a, const std::string& b) const { return compareInProjectOrder(a, b) < 0; }
 };
 
 // The files the HTML index named `indexName` may consist of.
 std::vector<std::string> htmlIndexFiles(std::string_view indexName)
 {
-    const std::string_view name = bareName(indexName);
-    const std::size_t dot = name.find_last_of('.');
-    const std::string_view extension = dot == std::string_view::npos ? std::string_view() : name.substr(dot);
-    return htmlIndexFileNames(std::string(name.substr(0, dot)), std::string(extension));
+    const IndexNameParts parts = splitIndexName(indexName);
+    return htmlIndexFileNames(parts.base, parts.extension);
 }
 
 std::string_view outputTitle(IndexOutput output)
@@ -53,7 +45,7 @@ std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, st
     std::set<std::string, NoCaseLess> pages;
     for (const SourceFile* file : root.localFiles().files())
         pages.insert(file->label());
-    const std::string project(bareName(projectFileName));
+    const std::string project(bareFileName(projectFileName));
 
     std::vector<FileNameCollision> found;
     auto check = [&](IndexOutput output, const std::string& fileName) {
@@ -70,9 +62,9 @@ std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, st
         check(IndexOutput::ProjectFile, project);
     for (const std::string& name : htmlIndexFiles(outputs.index))
         check(IndexOutput::HtmlIndex, name);
-    check(IndexOutput::HtmlHelp, std::string(bareName(outputs.htmlHelp)));
-    check(IndexOutput::JavaHelp, std::string(bareName(outputs.javaHelp)));
-    check(IndexOutput::JavaMap, std::string(bareName(outputs.javaMap)));
+    check(IndexOutput::HtmlHelp, std::string(bareFileName(outputs.htmlHelp)));
+    check(IndexOutput::JavaHelp, std::string(bareFileName(outputs.javaHelp)));
+    check(IndexOutput::JavaMap, std::string(bareFileName(outputs.javaMap)));
     return found;
 }
 

@@ -28,7 +28,7 @@ void CrossReference::set(std::string_view heading, std::string_view headingSort,
 
 bool CrossReference::lessThan(const CrossReference& other) const
 {
-    if (const int byHeadingSort = compareNoCase(headingSort_, other.headingSort_); byHeadingSort != 0)
+    if (const int byHeadingSort = compareInProjectOrder(headingSort_, other.headingSort_); byHeadingSort != 0)
         return byHeadingSort < 0;
     const std::string* mine[] = {&heading_, &separator_, &reference_, &locator_};
     const std::string* theirs[] = {&other.heading_, &other.separator_, &other.reference_, &other.locator_};
@@ -36,7 +36,7 @@ bool CrossReference::lessThan(const CrossReference& other) const
         if (const int byField = mine[i]->compare(*theirs[i]); byField != 0)
             return byField < 0;
     }
-    if (const int byLocatorSort = compareNoCase(locatorSort_, other.locatorSort_); byLocatorSort != 0)
+    if (const int byLocatorSort = compareInProjectOrder(locatorSort_, other.locatorSort_); byLocatorSort != 0)
         return byLocatorSort < 0;
     return linkToLocator_ && !other.linkToLocator_;
 }

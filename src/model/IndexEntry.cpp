@@ -43,7 +43,7 @@ void IndexEntry::setTargets(std::string_view indexTarget, std::string_view helpW
 
 bool IndexEntry::lessThan(const IndexEntry& other) const
 {
-    if (const int bySort = compareNoCase(sortAs_, other.sortAs_); bySort != 0)
+    if (const int bySort = compareInProjectOrder(sortAs_, other.sortAs_); bySort != 0)
         return bySort < 0;
     const std::string* mine[] = {&indexAs_, &helpAs_, &helpTitle_, &indexTarget_, &helpWindow_, &helpFrame_};
     const std::string* theirs[] = {&other.indexAs_,     &other.helpAs_,     &other.helpTitle_,

@@ -59,21 +59,11 @@ std::string encodeValue(std::string_view value)
 
 IniText::IniText(std::string_view text)
 {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        const bool lastLine = end == std::string_view::npos;
-        if (lastLine)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-            if (lines_.empty())
-                newline_ = "\r\n";
-        }
+    // The first line's end is the one every line gets back.
+    if (text.substr(0, text.find('\n')).ends_with('\r'))
+        newline_ = "\r\n";
+    for (std::string_view line : splitLines(text))
         lines_.emplace_back(line);
-        start = end + 1;
-    }
 }
 
 std::optional<IniText::Range> IniText::sectionRange(std::string_view section) const

@@ -29,7 +29,7 @@ bool isAsciiDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int compareNoCase(std::string_view a, std::string_view b)
+int compareInProjectOrder(std::string_view a, std::string_view b)
 {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
@@ -45,9 +45,23 @@ int compareNoCase(std::string_view a, std::string_view b)
     return a.size() < b.size() ? -1 : 1;
 }
 
+int compareInIndexOrder(std::string_view a, std::string_view b)
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto la = static_cast<unsigned char>(asciiLower(a[i]));
+        const auto lb = static_cast<unsigned char>(asciiLower(b[i]));
+        if (la != lb)
+            return la < lb ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
 bool equalsNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && compareNoCase(a, b) == 0;
+    return a.size() == b.size() && compareInProjectOrder(a, b) == 0;
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix)
@@ -69,6 +83,21 @@ std::string unescapeField(std::string_view text)
     }
     plain.append(text.substr(runStart));
     return plain;
+}
+
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
 }
 
 bool isBlank(char c)

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvane {
 
@@ -16,10 +17,16 @@ std::string asciiLower(std::string_view text);
 bool isAsciiLetter(char c);
 bool isAsciiDigit(char c);
 
-// Case-insensitive three-way compare: bytes are lower-cased and compared as
-// signed values; a text that is a prefix of the other orders first.
-// Returns <0, 0 or >0.
-int compareNoCase(std::string_view a, std::string_view b);
+// The two case-insensitive orders: bytes are lower-cased and a text that is
+// a prefix of the other orders first; they differ only for bytes above
+// ASCII. Each returns <0, 0 or >0.
+// The project's order (folders, pages, targets, URLs, entries and
+// cross-references, and so the project file's lines): bytes as signed
+// values, so those above ASCII come first, as project files always had them.
+int compareInProjectOrder(std::string_view a, std::string_view b);
+// The index's order of lines whose keys are equal: bytes as unsigned values,
+// the order the keys themselves are sorted in.
+int compareInIndexOrder(std::string_view a, std::string_view b);
 bool equalsNoCase(std::string_view a, std::string_view b);
 bool startsWithNoCase(std::string_view text, std::string_view prefix);
 
@@ -36,6 +43,11 @@ bool isBlank(char c);
 std::string_view trimLeft(std::string_view text);
 std::string_view trimRight(std::string_view text);
 std::string_view trim(std::string_view text);
+
+// The lines of a text whose lines end in LF or CR LF, without their ends; a
+// last line without an end counts, a CR ending the text is dropped, and a
+// lone CR elsewhere stays in its line.
+std::vector<std::string_view> splitLines(std::string_view text);
 
 // The value of the leading decimal number: optional leading blanks, an
 // optional sign, then digits; no digits gives 0. Out-of-range values clamp.

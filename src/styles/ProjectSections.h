@@ -3,16 +3,19 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvane {
 
-// Calls `visit` with each non-empty line after the section's first header
-// (trailing blanks on the header allowed), up to the next line opening a
-// section. Returns false when the file has no such header.
+// "[Name]": the line that opens the section of that name.
+inline std::string sectionHeader(std::string_view section) { return "[" + std::string(section) + "]"; }
+
+// Calls `visit` with each non-empty line after the first line that is
+// `header` (trailing blanks allowed), up to the next line opening a section.
+// Returns false when the file has no such line.
 template <typename Visit>
-bool forEachSectionLine(std::span<const std::string> lines, std::string_view section, Visit visit)
+bool forEachSectionLine(std::span<const std::string> lines, std::string_view header, Visit visit)
 {
-    const std::string header = "[" + std::string(section) + "]";
     size_t i = 0;
     while (i < lines.size() && trimRight(lines[i]) != header)
         ++i;
@@ -27,6 +30,14 @@ bool forEachSectionLine(std::span<const std::string> lines, std::string_view sec
         visit(line);
     }
     return true;
+}
+
+// The lines `forEachSectionLine` visits, gathered; none when the file lacks the header.
+inline std::vector<std::string_view> sectionLines(std::span<const std::string> lines, std::string_view header)
+{
+    std::vector<std::string_view> section;
+    forEachSectionLine(lines, header, [&](std::string_view line) { section.push_back(line); });
+    return section;
 }
 
 // The value of "key=value" when `line` starts with exactly that key and "=".

@@ -135,9 +135,8 @@ void saveDefaults(Profile& profile, const StyleSettings& settings)
 void writeStyleSections(std::string& out, const StyleSettings& settings)
 {
     for (std::string_view section : kSections) {
-        out += '[';
-        out += section;
-        out += "]\r\n";
+        out += sectionHeader(section);
+        out += "\r\n";
         for (const StyleField& field : kFields) {
             if (field.section != section)
                 continue;
@@ -156,7 +155,7 @@ void writeStyleSections(std::string& out, const StyleSettings& settings)
 void readStyleSections(std::span<const std::string> lines, StyleSettings& settings)
 {
     for (std::string_view section : kSections) {
-        forEachSectionLine(lines, section,
+        forEachSectionLine(lines, sectionHeader(section),
                            [&](std::string_view line) { readSectionLine(section, line, settings); });
     }
 }

@@ -15,7 +15,7 @@ constexpr std::string_view kMergeCaseVariants = "Merge Case Variants";
 
 void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions& extensions)
 {
-    const bool found = forEachSectionLine(lines, kSection, [&](std::string_view line) {
+    const bool found = forEachSectionLine(lines, sectionHeader(kSection), [&](std::string_view line) {
         std::string_view value;
         if (takeKeyValue(line, kCollation, value))
             extensions.collation = std::string(trim(value));
@@ -31,7 +31,7 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
 {
     if (extensions.atDefaults() && !extensions.sectionRead)
         return;
-    out += "[Torvane Extensions]\r\n";
+    out += sectionHeader(kSection) + "\r\n";
     out += "Collation=" + extensions.collation + "\r\n";
     out += "Index Layout=" + std::to_string(extensions.indexLayout) + "\r\n";
     out += "Merge Case Variants=" + std::to_string(extensions.mergeCaseVariants) + "\r\n";

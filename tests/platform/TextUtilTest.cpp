@@ -14,15 +14,29 @@ TEST(TextUtil, LowerCasesAsciiLettersOnly)
 
 TEST(TextUtil, CompareNoCaseOrdersPrefixFirstAndBytesSigned)
 {
-    EXPECT_EQ(compareNoCase("Apple", "aPPLE"), 0);
-    EXPECT_LT(compareNoCase("app", "Apple"), 0);
-    EXPECT_GT(compareNoCase("apple", "APP"), 0);
+    EXPECT_EQ(compareInProjectOrder("Apple", "aPPLE"), 0);
+    EXPECT_LT(compareInProjectOrder("app", "Apple"), 0);
+    EXPECT_GT(compareInProjectOrder("apple", "APP"), 0);
     // A byte above 0x7F is negative as a signed value, so it sorts first.
-    EXPECT_LT(compareNoCase("\xE9t\xE9", "ete"), 0);
+    EXPECT_LT(compareInProjectOrder("\xE9t\xE9", "ete"), 0);
     // '_' (0x5F) lies between upper and lower case letters: folding decides.
-    EXPECT_GT(compareNoCase("B", "_"), 0);
+    EXPECT_GT(compareInProjectOrder("B", "_"), 0);
+    // The index's order takes the same byte unsigned: it sorts last there.
+    EXPECT_GT(compareInIndexOrder("\xE9t\xE9", "ete"), 0);
+    EXPECT_EQ(compareInIndexOrder("Apple", "aPPLE"), 0);
+    EXPECT_LT(compareInIndexOrder("app", "Apple"), 0);
+    EXPECT_GT(compareInIndexOrder("B", "_"), 0);
     EXPECT_TRUE(startsWithNoCase("/Home/Proj/x.htm", "/home/proj/"));
     EXPECT_FALSE(startsWithNoCase("/home", "/home/proj/"));
+}
+
+TEST(TextUtil, SplitLinesEndsLinesAtLfAloneAndDropsTheirCr)
+{
+    using Lines = std::vector<std::string_view>;
+    EXPECT_EQ(splitLines(""), Lines{});
+    EXPECT_EQ(splitLines("a\r\nb\nc"), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(splitLines("a\rb\r\n\r\n"), (Lines{"a\rb", ""}));
+    EXPECT_EQ(splitLines("\n\nlast\r"), (Lines{"", "", "last"}));
 }
 
 TEST(TextUtil, UnescapeDropsEscapingBackslashes)

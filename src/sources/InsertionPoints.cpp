@@ -24,6 +24,17 @@ bool insideOpenTag(std::string_view text, std::size_t at)
     return last != npos && text[last] == '<';
 }
 
+// The ">" that ends the tag at `start` as the page scan reads it, or npos
+// when the tag begins inside an open one or another "<" comes first (then
+// the later tag is the one that ends there).
+std::size_t wholeTagEnd(std::string_view text, std::size_t start)
+{
+    if (insideOpenTag(text, start))
+        return npos;
+    const std::size_t end = text.find_first_of("<>", start + 1);
+    return end != npos && text[end] == '>' ? end : npos;
+}
+
 // The generator tag as written, directly followed by the next meta tag; in
 // XHTML pages the tags are written closed. The pair is written on one line:
 // a "match" whose ">" lies past a line end is a tag cut short by a comment,
@@ -48,7 +59,7 @@ TextSpan findWrittenMetaPair(std::string_view text)
 enum class Enclosed { Allowed, Skipped };
 
 // The first tag opening with `opening` whose text holds `needle`, through its
-// ">"; with `Enclosed::Skipped`, one that begins inside an open tag does not count.
+// ">"; with `Enclosed::Skipped`, one that is not a whole tag does not count.
 TextSpan findTagHolding(std::string_view text, std::string_view opening, std::string_view needle,
                         Enclosed enclosed = Enclosed::Allowed)
 {
@@ -60,7 +71,7 @@ TextSpan findTagHolding(std::string_view text, std::string_view opening, std::st
         const std::size_t tagEnd = findInSearchCopy(text, ">", start);
         if (tagEnd == npos)
             return {};
-        if ((enclosed == Enclosed::Allowed || !insideOpenTag(text, start)) && findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
+        if ((enclosed == Enclosed::Allowed || wholeTagEnd(text, start) == tagEnd) && findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
             return spanOf(start, tagEnd + 1);
         from = tagEnd + 1;
     }
@@ -69,16 +80,15 @@ TextSpan findTagHolding(std::string_view text, std::string_view opening, std::st
 // The first meta tag naming the system as generator in any other form.
 TextSpan findGeneratorTag(std::string_view text) { return findTagHolding(text, "<meta ", "generator=\"html torvane\""); }
 
-// A start tag whose name is followed by a space or ">", through its ">".
+// A whole start tag whose name is followed by a space or ">", through its ">".
 TextSpan findStartTag(std::string_view text, std::string_view opening)
 {
     std::size_t start = findInSearchCopy(text, opening);
     while (start != npos) {
         const std::size_t after = start + opening.size();
-        if (after < text.size() && (searchByte(text[after]) == ' ' || text[after] == '>') &&
-            !insideOpenTag(text, start)) {
-            const std::size_t tagEnd = findInSearchCopy(text, ">", start);
-            return tagEnd == npos ? TextSpan{} : spanOf(start, tagEnd + 1);
+        if (after < text.size() && (searchByte(text[after]) == ' ' || text[after] == '>')) {
+            if (const std::size_t tagEnd = wholeTagEnd(text, start); tagEnd != npos)
+                return spanOf(start, tagEnd + 1);
         }
         start = findInSearchCopy(text, opening, start + 1);
     }

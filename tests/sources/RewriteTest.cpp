@@ -124,6 +124,10 @@ TEST(Rewrite, MarkupInsideAnOpenTagIsNoPlaceToInsert)
     EXPECT_EQ(rewrite("<head><a </head>x</head>"), "<head><a </head>x  " + meta + "\r\n  " + block + "\r\n</head>");
     EXPECT_EQ(rewrite("<a name=\"q\" <html>text</a>"), head + "\r\n<a name=\"q\" <html>text</a>");
     EXPECT_EQ(rewrite("<html><a <meta charset=\"utf-8\">x"), "<html>\r\n" + head + "<a <meta charset=\"utf-8\">x");
+    // Cut short by the heading's tag, these would put the head into the heading.
+    EXPECT_EQ(rewrite("<!DOCTYPE\n<h1>s</h1>"), head + "\r\n<!DOCTYPE\n<h1>s</h1>");
+    EXPECT_EQ(rewrite("<html <h1>s</h1>"), head + "\r\n<html <h1>s</h1>");
+    EXPECT_EQ(rewrite("<?xml <h1>s</h1>"), head + "\r\n<?xml <h1>s</h1>");
 }
 
 TEST(Rewrite, SecondSaveChangesNothing)

@@ -67,11 +67,32 @@ private:
     bool targetJustOpened_ = false;
 };
 
+// A comment that a block without its end marker opens, and that the user's
+// own "-->" closes after its last block, would end early once the blocks are
+// replaced by one whole block: the rest of it would show as page text. Its
+// blocks are then left as they are.
+void keepCommentTailsHidden(std::vector<BlockPlace>& blocks, const std::vector<std::size_t>& commentOfBlock,
+                            std::string_view commentText)
+{
+    for (std::size_t first = 0; first < blocks.size();) {
+        std::size_t last = first;
+        while (last + 1 < blocks.size() && commentOfBlock[last + 1] == commentOfBlock[first])
+            ++last;
+        const std::size_t commentEnd = commentOfBlock[first];
+        const bool tailLeft = blocks[last].end < commentEnd && commentText.substr(0, commentEnd).ends_with("-->");
+        if (!blocks[first].hasEndMarker && tailLeft)
+            for (std::size_t i = first; i <= last; ++i)
+                blocks[i].replaceable = false;
+        first = last + 1;
+    }
+}
+
 } // namespace
 
 std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
     std::vector<BlockPlace> blocks;
+    std::vector<std::size_t> commentOfBlock; // where each block's comment ends
     std::size_t start = findInSearchCopy(commentText, blockStartMarker);
     std::size_t endMarker = npos;
     bool endKnown = false;
@@ -84,6 +105,7 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
         const std::size_t segmentEnd = segment == commentEnds.end() ? commentText.size() : *segment;
         const std::size_t segmentStart = segment == commentEnds.begin() ? 0 : *(segment - 1);
         const std::size_t next = findInSearchCopy(commentText, blockStartMarker, start + 1);
+        commentOfBlock.push_back(segmentEnd);
         if (endMarker != npos && endMarker < next && endMarker + blockEndMarker.size() <= segmentEnd) {
             blocks.push_back({start, endMarker, endMarker + blockEndMarker.size(), true});
             start = findInSearchCopy(commentText, blockStartMarker, endMarker + blockEndMarker.size());
@@ -100,6 +122,7 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
             start = next;
         }
     }
+    keepCommentTailsHidden(blocks, commentOfBlock, commentText);
     return blocks;
 }
 

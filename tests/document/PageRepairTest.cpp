@@ -126,6 +126,18 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     opened.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
     const std::string once = opened.saved();
     EXPECT_NE(once.find(page.substr(0, page.find("</head>"))), std::string::npos) << "the user's comment is whole";
+
+    // Opened by a block that lost its end marker, closed by the user after a
+    // whole one: one new block in their place would show the comment's rest.
+    const std::string comment = start + "    Target=\"#\"\r\n" + start + "    Target=\"#\"\r\n" + entryLine("Kept", "kept") +
+                                end + " <h1>x</h1> -->";
+    Opened nested("<html><head>" + comment + "</head><body><h1>H</h1></body></html>");
+    EXPECT_NE(nested.file.blockDamage().find("left as it is"), std::string::npos);
+    nested.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
+    Opened reopened(nested.saved());
+    EXPECT_NE(reopened.page.wholeText().find(comment), std::string::npos);
+    EXPECT_EQ(reopened.page.headingText(), "H");
+    EXPECT_EQ(reopened.file.entryCount(), 1u);
 }
 
 TEST(PageRepair, GeneratorTagInsideTheBlockIsNotReplacedOverIt)

@@ -67,20 +67,23 @@ private:
     bool targetJustOpened_ = false;
 };
 
-// A comment that a block without its end marker opens, and that the user's
-// own "-->" closes after its last block, would end early once the blocks are
-// replaced by one whole block: the rest of it would show as page text. Its
-// blocks are then left as they are.
+// A comment that a block without its end marker opens and the user's own
+// "-->" closes reads differently once that block is one whole block: the
+// comment would end early and show the rest of it as page text. Its blocks
+// are replaced only when they run through the comment's end, every one
+// replaceable; otherwise they are all left as they are.
 void keepCommentTailsHidden(std::vector<BlockPlace>& blocks, const std::vector<std::size_t>& commentOfBlock,
                             std::string_view commentText)
 {
     for (std::size_t first = 0; first < blocks.size();) {
         std::size_t last = first;
+        bool allReplaceable = blocks[first].replaceable;
         while (last + 1 < blocks.size() && commentOfBlock[last + 1] == commentOfBlock[first])
-            ++last;
+            allReplaceable = blocks[++last].replaceable && allReplaceable;
         const std::size_t commentEnd = commentOfBlock[first];
-        const bool tailLeft = blocks[last].end < commentEnd && commentText.substr(0, commentEnd).ends_with("-->");
-        if (!blocks[first].hasEndMarker && tailLeft)
+        const bool closedByUser = commentText.substr(0, commentEnd).ends_with("-->");
+        const bool wholeComment = allReplaceable && blocks[last].end == commentEnd;
+        if (!blocks[first].hasEndMarker && closedByUser && !wholeComment)
             for (std::size_t i = first; i <= last; ++i)
                 blocks[i].replaceable = false;
         first = last + 1;

@@ -138,6 +138,14 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     EXPECT_NE(reopened.page.wholeText().find(comment), std::string::npos);
     EXPECT_EQ(reopened.page.headingText(), "H");
     EXPECT_EQ(reopened.file.entryCount(), 1u);
+
+    // The same when the later block lost its end marker too: the rest would swallow an anchor.
+    const std::string unfinished = start + "    Target=\"#\"\r\n  <!-- HTML Torvane V4.0 x --> <a name=\"h\" -->";
+    Opened both("<html><head>" + unfinished + "</head><body><a name=\"s\">S</a></body></html>");
+    both.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
+    Opened bothReopened(both.saved());
+    EXPECT_NE(bothReopened.page.wholeText().find(unfinished), std::string::npos);
+    EXPECT_EQ(bothReopened.page.anchors(), (std::vector<Anchor>{{"s", "S"}}));
 }
 
 TEST(PageRepair, GeneratorTagInsideTheBlockIsNotReplacedOverIt)

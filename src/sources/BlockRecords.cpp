@@ -67,6 +67,30 @@ private:
     bool targetJustOpened_ = false;
 };
 
+// How much deeper a comment nests after `text` than before it, with every
+// "<!--" and "-->" counted in turn as the page's comments are read.
+long nestingChange(std::string_view text)
+{
+    long change = 0;
+    std::size_t opening = text.find("<!--");
+    std::size_t closing = text.find("-->");
+    while (opening != npos || closing != npos) {
+        std::size_t at = 0;
+        if (closing < opening) {
+            --change;
+            at = closing + 3;
+        } else {
+            ++change;
+            at = opening + 4;
+        }
+        if (opening != npos && opening < at)
+            opening = text.find("<!--", at);
+        if (closing != npos && closing < at)
+            closing = text.find("-->", at);
+    }
+    return change;
+}
+
 // A comment that a block without its end marker opens and the user's own
 // "-->" closes reads differently once that block is one whole block: the
 // comment would end early and show the rest of it as page text. Its blocks
@@ -110,7 +134,11 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
         const std::size_t next = findInSearchCopy(commentText, blockStartMarker, start + 1);
         commentOfBlock.push_back(segmentEnd);
         if (endMarker != npos && endMarker < next && endMarker + blockEndMarker.size() <= segmentEnd) {
-            blocks.push_back({start, endMarker, endMarker + blockEndMarker.size(), true});
+            const std::size_t end = endMarker + blockEndMarker.size();
+            // Inside another comment, a new block (which holds no markers) in
+            // place of one whose markers do not pair up would move that comment's end.
+            const bool pairedUp = start == segmentStart || nestingChange(commentText.substr(start, end - start)) == 0;
+            blocks.push_back({start, endMarker, end, true, pairedUp});
             start = findInSearchCopy(commentText, blockStartMarker, endMarker + blockEndMarker.size());
         } else {
             // A block that lost its end marker stops where its comment ends or the next block starts.
@@ -134,8 +162,8 @@ std::string blockDamage(std::string_view commentText, const std::vector<std::siz
     const std::vector<BlockPlace> blocks = findBlocks(commentText, commentEnds);
     for (const BlockPlace& place : blocks)
         if (!place.replaceable)
-            return "An index comment block has lost its end marker inside another comment; it is left as it is "
-                   "and its entries are not read.";
+            return "An index comment block inside another comment cannot be replaced without moving that "
+                   "comment's end; it is left as it is and its entries are not read.";
     if (blocks.size() > 1)
         return "The page holds " + std::to_string(blocks.size()) + " index comment blocks; their entries are read together.";
     if (blocks.empty())

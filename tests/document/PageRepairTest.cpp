@@ -146,6 +146,16 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     Opened bothReopened(both.saved());
     EXPECT_NE(bothReopened.page.wholeText().find(unfinished), std::string::npos);
     EXPECT_EQ(bothReopened.page.anchors(), (std::vector<Anchor>{{"s", "S"}}));
+
+    // A whole block inside the user's comment that closes one level of it.
+    const std::string closing = "<!-- note " + start + "    Target=\"#\"\r\n x --> y" + end;
+    Opened inside("<html><head>" + closing + "</head><body><h1>H</h1></body></html>");
+    EXPECT_NE(inside.file.blockDamage().find("left as it is"), std::string::npos);
+    inside.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
+    Opened insideReopened(inside.saved());
+    EXPECT_NE(insideReopened.page.wholeText().find(closing), std::string::npos);
+    EXPECT_EQ(insideReopened.page.headingText(), "H");
+    EXPECT_EQ(insideReopened.file.entryCount(), 1u);
 }
 
 TEST(PageRepair, GeneratorTagInsideTheBlockIsNotReplacedOverIt)

@@ -453,6 +453,26 @@ TEST(ProjectFileWriter, FirstAndRenamedFileLayouts)
 namespace torvane::test {
 namespace {
 
+TEST(OpenProject, ExtensionDefaultsStartNewProjectsOnly)
+{
+    TempDir dir;
+    TestApp app;
+    app.profile.writeString("Torvane Extensions", "Collation", "cs");
+    app.profile.writeInt("Torvane Extensions", "Index Layout", 1);
+    CProjectDoc fresh(app.services);
+    ASSERT_TRUE(fresh.openProject(dir.write("New.ipj", "")));
+    EXPECT_EQ(fresh.styles().extensions.collation, "cs");
+    EXPECT_EQ(fresh.styles().extensions.indexLayout, 1);
+    ASSERT_TRUE(fresh.save());
+    EXPECT_NE(dir.read("New.ipj").find("[Torvane Extensions]\r\nCollation=cs\r\nIndex Layout=1\r\n"),
+              std::string::npos);
+
+    // A project written before keeps the classic order and page it was made with.
+    CProjectDoc old(app.services);
+    ASSERT_TRUE(old.openProject(dir.write("Old.ipj", projectWithFiles({}))));
+    EXPECT_EQ(old.styles().extensions, TorvaneExtensions{});
+}
+
 TEST(SaveProject, ExtensionsSectionComesBackAsReadAndOutlivesTheDefaultStyles)
 {
     TempDir dir;

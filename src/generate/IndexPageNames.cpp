@@ -3,6 +3,8 @@
 
 namespace torvane {
 
+static_assert(kPageGroupOrder[0] == kSymbolsGroup && kPageGroupOrder[1] == kNumbersGroup);
+
 std::string_view bareFileName(std::string_view name)
 {
     const std::size_t slash = name.find_last_of("/\\");
@@ -37,7 +39,7 @@ std::string groupPageName(std::string_view base, std::string_view extension, cha
 std::vector<std::string> htmlIndexFileNames(const std::string& base, const std::string& extension)
 {
     std::vector<std::string> names = {base + extension, base + "-content" + extension, base + "-nav" + extension};
-    for (char group : std::string{kSymbolsGroup, kNumbersGroup} + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
+    for (char group : kPageGroupOrder)
         names.push_back(groupPageName(base, extension, group));
     return names;
 }

@@ -5,6 +5,9 @@
 
 namespace torvane {
 
+// The groups that may get pages of their own, in the order they are written.
+inline constexpr std::string_view kPageGroupOrder = "*0ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
 // A configured output name without its folder: every output lands in the
 // project directory.
 std::string_view bareFileName(std::string_view name);

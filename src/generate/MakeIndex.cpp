@@ -71,8 +71,8 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
             allWritten = false;
         } else {
             generator.buildTree(IndexMode::Html);
-            allWritten &= style.extensions.indexLayout == IndexLayout::Modern ? writeModernHtmlIndex(generator, messages)
-                                                            : writeHtmlIndex(generator, messages);
+            const bool modern = style.extensions.indexLayout == IndexLayout::Modern;
+            allWritten &= modern ? writeModernHtmlIndex(generator, messages) : writeHtmlIndex(generator, messages);
             if (mayOpenResult) autoOpenIndex(pageToOpen(generator), openWith, services.shell);
         }
     }

@@ -35,6 +35,7 @@ a:focus-visible, input:focus-visible { outline: 2px solid var(--tv-link); outlin
 .tv-group ul ul { padding-left: 1.1em; }
 .tv-group li { margin: .12em 0; padding-left: 1.1em; text-indent: -1.1em; }
 .tv-group > ul > li { break-inside: avoid; }
+.tv-short { break-inside: avoid; }
 .tv-group h2, .tv-group li { scroll-margin-top: 9rem; }
 .tv-see { color: var(--tv-muted); }
 .tv-see-word { font-style: italic; }

@@ -230,6 +230,18 @@ TEST_F(ModernIndexTest, SeparateFilesReplaceOnlyTheIndexOwnPages)
     EXPECT_EQ(readBytes(dir / "Index-B.htm"), "<p>someone's page</p>");
 }
 
+// Up to ten lines, subentries counted, a group is kept in one column.
+TEST_F(ModernIndexTest, ShortGroupsAreKeptWhole)
+{
+    entry("apple", "Apple", "a.htm");
+    for (int i = 0; i < 9; ++i) entry("apple " + std::to_string(i), "Apple, kind " + std::to_string(i), "a.htm");
+    for (int i = 0; i < 11; ++i) entry("berry " + std::to_string(i), "Berry " + std::to_string(i), "b.htm");
+    const std::string page = makeModern();
+    EXPECT_NE(page.find("<section class=\"tv-group tv-short\" aria-labelledby=\"A\">"), std::string::npos);
+    EXPECT_NE(page.find("<section class=\"tv-group\" aria-labelledby=\"B\">"), std::string::npos);
+    EXPECT_NE(page.find(".tv-short { break-inside: avoid; }"), std::string::npos);
+}
+
 TEST_F(ModernIndexTest, LatinOneTextsGiveAPageDeclaredSo)
 {
     entry("\xe4pfel", "\xc4pfel", "a.htm");

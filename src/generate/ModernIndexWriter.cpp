@@ -117,7 +117,10 @@ public:
         std::string body;
         appendGroups(body, page);
         std::string out = opening(body, page.group, targets(page));
-        out += "<main>\n  <section id=\"tv-index\" class=\"tv-index\" role=\"doc-index\" aria-label=\"";
+        // On a group's own page its heading stands above all columns.
+        out += page.group == 0 ? "<main>\n  <section id=\"tv-index\" class=\"tv-index\""
+                               : "<main>\n  <section id=\"tv-index\" class=\"tv-index tv-group-page\"";
+        out += " role=\"doc-index\" aria-label=\"";
         out += plan_.style.pageHeading.empty() ? std::string("Index") : plan_.style.pageHeading;
         out += "\" style=\"--tv-columns: " + std::to_string(plan_.columns()) + "\">\n";
         out += body;

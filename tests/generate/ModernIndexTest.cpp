@@ -192,6 +192,7 @@ TEST_F(ModernIndexTest, SeparateFilesGiveAMainPageAndOnePagePerGroup)
     EXPECT_NE(letterZ.find("<input id=\"tv-filter\""), std::string::npos);
     EXPECT_NE(letterZ.find("<script>"), std::string::npos);
     EXPECT_NE(letterZ.find("--tv-columns: 2"), std::string::npos);
+    EXPECT_NE(letterZ.find("class=\"tv-index tv-group-page\""), std::string::npos) << "heading above the columns";
 
     for (const std::string& file : writtenFiles()) {
         SCOPED_TRACE(file);

@@ -38,6 +38,7 @@ TEST(IndexGeneratorCollect, EveryEntryLinksToItsOwnHolder)
 
     IndexGenerator generator;
     generator.collect(root);
+    generator.buildTree(IndexMode::Html);
 
     std::map<std::string, std::pair<std::string, std::uint32_t>> links;
     std::set<std::uint32_t> holders;
@@ -74,6 +75,7 @@ TEST(IndexGeneratorCollect, TheIndexOwnPagesListedInTheProjectContributeNothing)
     IndexGenerator generator;
     generator.setOutputNames({"Book.htm", "Book.hhk", "Book.xml", "Book.jhm"});
     generator.collect(root);
+    generator.buildTree(IndexMode::Html);
 
     std::set<std::string> collected;
     for (const IndexGenerator::EntryCopy& copy : generator.entries()) collected.emplace(copy.indexAs);
@@ -94,6 +96,7 @@ TEST(IndexGeneratorCollect, AddressesEncodeWhatALinkNeeds)
 
     IndexGenerator generator;
     generator.collect(root);
+    generator.buildTree(IndexMode::Html);
     std::map<std::string, std::string> links;
     for (const IndexGenerator::EntryCopy& copy : generator.entries())
         links[std::string(copy.indexAs)] = std::string(copy.link.address);

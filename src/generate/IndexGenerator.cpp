@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <compare>
 #include <cstdint>
+#include <cstring>
 #include <numeric>
+#include <utility>
 
 namespace torvane {
 
@@ -133,6 +135,7 @@ void IndexGenerator::reset()
     collected_.shrink_to_fit();
     entryTexts_.clear();
     collectedKeys_.clear();
+    orderedTexts_.reset();
     holderCount_ = 0;
     helpTextsDiffer_ = false;
     items_.clear();
@@ -474,65 +477,93 @@ void IndexGenerator::buildTree(IndexMode mode)
     findFirstAndLastLetter();
 }
 
+namespace {
+
+// The texts a copy keeps; HelpAs shares IndexAs's when they are equal.
+template <typename Visit>
+void forEachCopiedText(IndexGenerator::EntryCopy& copy, Visit visit)
+{
+    const std::string_view indexAs = copy.indexAs;
+    for (std::string_view* field : {&copy.sortKey, &copy.indexAs, &copy.link.address, &copy.link.frameTarget,
+                                    &copy.link.helpTitle, &copy.link.helpWindow, &copy.link.helpFrame})
+        visit(*field);
+    if (copy.helpAs == indexAs)
+        copy.helpAs = copy.indexAs;
+    else
+        visit(copy.helpAs);
+}
+
+} // namespace
+
 void IndexGenerator::layOutEntriesInOrder()
 {
     // Copies and texts laid out in sort order keep the tree's and the
     // writers' walks over memory in address order, which matters far more
-    // than the copying for a large index. A collected entry's texts are
-    // copied once, here, straight from the project.
-    TextArena texts;
-    auto relocate = [&texts](EntryCopy& copy) {
-        const std::string_view indexAs = copy.indexAs;
-        for (std::string_view* field : {&copy.sortKey, &copy.indexAs, &copy.link.address, &copy.link.frameTarget,
-                                        &copy.link.helpTitle, &copy.link.helpWindow, &copy.link.helpFrame})
-            *field = texts.copy(*field);
-        copy.helpAs = copy.helpAs == indexAs ? copy.indexAs : texts.copy(copy.helpAs);
-    };
+    // than the copying for a large index. They are written at their places
+    // while the entries are read in collection order: the project is read
+    // in the order it lies in memory, and only the writes land at random.
     const std::size_t copies = entries_.size();
-    std::vector<EntryCopy> ordered;
-    ordered.reserve(copies + collected_.size());
-    std::vector<bool> placed(copies + collected_.size(), false);
-    auto place = [&](std::size_t source) -> EntryCopy& {
-        EntryCopy& copy = ordered.emplace_back(source < copies ? entries_[source] : copyOf(collected_[source - copies]));
-        relocate(copy);
-        return copy;
-    };
-    // The entries are read at random: each is asked for ahead of its turn,
-    // its texts once it has arrived.
-    constexpr std::size_t kEntryAhead = 16, kTextsAhead = 8;
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (i + kEntryAhead < items_.size() && items_[i + kEntryAhead].kind == KindEntry) {
-            const std::size_t ahead = items_[i + kEntryAhead].source;
-            if (ahead < copies)
-                prefetchObject(&entries_[ahead]);
-            else
-                prefetchObject(collected_[ahead - copies].entry);
-        }
-        if (i + kTextsAhead < items_.size() && items_[i + kTextsAhead].kind == KindEntry) {
-            const std::size_t ahead = items_[i + kTextsAhead].source;
-            if (ahead < copies) {
-                __builtin_prefetch(entries_[ahead].indexAs.data());
-                __builtin_prefetch(entries_[ahead].link.helpTitle.data());
-            } else {
-                const CollectedEntry& collected = collected_[ahead - copies];
-                __builtin_prefetch(collected.entry->indexAs().data());
-                __builtin_prefetch(collected.entry->helpTitle().data());
-                __builtin_prefetch(collected.address.data());
-            }
-        }
-        Item& item = items_[i];
+    const std::size_t total = copies + collected_.size();
+    std::vector<std::uint32_t> placeOf(total, kNone);
+    std::uint32_t placed = 0;
+    for (Item& item : items_) {
         if (item.kind != KindEntry) continue;
-        placed[item.source] = true;
-        const EntryCopy& copy = place(item.source);
-        item.source = static_cast<std::uint32_t>(ordered.size() - 1);
-        if (!collation_) item.key = copy.sortKey;
+        placeOf[item.source] = placed;
+        item.source = placed++;
     }
-    for (std::size_t i = 0; i < placed.size(); ++i)
-        if (!placed[i]) place(i);
+    for (std::uint32_t& place : placeOf)
+        if (place == kNone) place = placed++;
+
+    auto copyAt = [this, copies](std::size_t source) {
+        return source < copies ? entries_[source] : copyOf(collected_[source - copies]);
+    };
+    constexpr std::size_t kAhead = 16;
+    auto fetchAhead = [this, copies, total](std::size_t source) {
+        if (source + kAhead < total && source + kAhead >= copies) prefetchObject(collected_[source + kAhead - copies].entry);
+    };
+    // Room for each copy's texts at its place: a resolved escape is never
+    // longer than the stored text it comes from.
+    std::vector<std::size_t> textsAt(total + 1, 0);
+    for (std::size_t source = 0; source < total; ++source) {
+        fetchAhead(source);
+        std::size_t length = 0;
+        if (source < copies) {
+            EntryCopy copy = entries_[source];
+            forEachCopiedText(copy, [&length](std::string_view text) { length += text.size(); });
+        } else {
+            const CollectedEntry& collected = collected_[source - copies];
+            const IndexEntry& entry = *collected.entry;
+            length = entry.sortKeyLower().size() + entry.indexAs().size() + collected.address.size() +
+                     entry.indexTarget().size() + entry.helpTitle().size() + entry.helpWindow().size() +
+                     entry.helpFrame().size() + (entry.helpAs() == entry.indexAs() ? 0 : entry.helpAs().size());
+        }
+        textsAt[placeOf[source]] = length;
+    }
+    std::size_t offset = 0;
+    for (std::size_t& at : textsAt) offset += std::exchange(at, offset);
+    auto texts = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(offset, 1));
+
+    std::vector<EntryCopy> ordered(total);
+    for (std::size_t source = 0; source < total; ++source) {
+        fetchAhead(source);
+        EntryCopy copy = copyAt(source);
+        char* at = texts.get() + textsAt[placeOf[source]];
+        forEachCopiedText(copy, [&at](std::string_view& text) {
+            if (text.empty()) return;
+            std::memcpy(at, text.data(), text.size());
+            text = {at, text.size()};
+            at += text.size();
+        });
+        ordered[placeOf[source]] = copy;
+    }
     entries_ = std::move(ordered);
+    if (!collation_)
+        for (Item& item : items_)
+            if (item.kind == KindEntry) item.key = entries_[item.source].sortKey;
     collected_.clear();
     collected_.shrink_to_fit();
-    entryTexts_ = std::move(texts);
+    orderedTexts_ = std::move(texts);
+    entryTexts_.clear();
     collectedKeys_.clear();
 }
 

@@ -169,10 +169,12 @@ private:
     std::vector<EntryCopy> entries_;
     std::vector<CollectedEntry> collected_;  // numbered after `entries_` until the copies are made
     std::vector<CrossReferenceCopy> crossReferences_;
-    // Texts the copies do not find in the project: addresses, resolved
-    // escapes, and the texts of entries handed over without a model.
+    // Until the copies are made, the texts they do not find in the project:
+    // addresses, resolved escapes, the texts of entries handed over without
+    // a model. Then every copy's texts, in sort order.
     TextArena entryTexts_;
     TextArena collectedKeys_;
+    std::unique_ptr<char[]> orderedTexts_;
     std::uint32_t holderCount_ = 0;
     bool helpTextsDiffer_ = false;
 

@@ -475,6 +475,16 @@ void IndexGenerator::buildTree(IndexMode mode)
     linkCrossReferencesToAnchors(reached);
     adjustLevels();
     findFirstAndLastLetter();
+    nodeLinks_.clear();
+    nodeLinks_.shrink_to_fit();
+}
+
+void IndexGenerator::releaseSortData()
+{
+    items_.clear();
+    items_.shrink_to_fit();
+    collationKeys_.clear();
+    itemsSorted_ = false;
 }
 
 namespace {

@@ -84,6 +84,9 @@ public:
     // sort order; a build in the other mode only reorders items of equal
     // keys, the display being the first rule that differs.
     void buildTree(IndexMode mode);
+    // Frees what only building a tree needs, once the last tree is built;
+    // a later build makes it again.
+    void releaseSortData();
 
     // --- What the writers read ---
     const StyleSettings& style() const { return style_; }

@@ -96,6 +96,7 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
         jobs.clear();
         generator.buildTree(IndexMode::Help);
     }
+    generator.releaseSortData();
     if (style.htmlHelp) {
         jobs.push_back([&](MessageSink& sink) {
             const bool blocked = collides(collisions, IndexOutput::HtmlHelp, sink) ||

@@ -64,7 +64,7 @@ AtomicFileStream::AtomicFileStream(AtomicFileStream&& other) noexcept
 {
 }
 
-std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
+FileResult AtomicFileStream::open(const std::string& requested)
 {
     requested_ = requested;
     path_ = resolveLink(requested);
@@ -72,84 +72,84 @@ std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
     const bool existed = ::stat(path_.c_str(), &old) == 0;
     if (existed) {
         if (S_ISDIR(old.st_mode))
-            return failure_ = failureFromErrno("Open Output", requested, EISDIR);
+            return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, EISDIR);
         // A pipe or device would be replaced by a plain file.
         if (!S_ISREG(old.st_mode))
-            return failure_ = FileFailure{"Open Output", requested, CauseInvalidFile, 0};
+            return failure_ = FileFailure{FileOperation::OpenOutput, requested, CauseInvalidFile, 0};
         // Refused even where the process could write it anyway (as root).
         if ((old.st_mode & kAnyWriteBit) == 0)
-            return failure_ = FileFailure{"Open Output", requested, CauseAccessDenied, EACCES};
+            return failure_ = FileFailure{FileOperation::OpenOutput, requested, CauseAccessDenied, EACCES};
         if (::access(path_.c_str(), W_OK) != 0)
-            return failure_ = failureFromErrno("Open Output", requested, errno);
+            return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, errno);
     } else if (errno != ENOENT) {
-        return failure_ = failureFromErrno("Open Output", requested, errno);
+        return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, errno);
     }
 
     temporary_ = parentFolder(path_) + "/" + std::string(kTemporaryPrefix) + std::string(kTemporaryPattern);
     fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
     if (fd_ < 0) {
         temporary_.clear();
-        return failure_ = failureFromErrno("Open Output", requested, errno);
+        return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, errno);
     }
     if (::fchmod(fd_, existed ? (old.st_mode & 07777) : modeForNewFile()) != 0)
-        return failure_ = failureFromErrno("Open Output", requested, errno);
+        return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, errno);
     // Root keeps the owner of someone else's file; where the file system has
     // no owners (FAT) the write goes on without them.
     if (existed && ::geteuid() == 0 && ::fchown(fd_, old.st_uid, old.st_gid) != 0) {
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileFailure> AtomicFileStream::write(std::string_view bytes)
+FileResult AtomicFileStream::write(std::string_view bytes)
 {
-    if (!failure_ && !writeAll(fd_, bytes))
-        failure_ = failureFromErrno("Write", requested_, errno);
+    if (!failure_.failed() && !writeAll(fd_, bytes))
+        failure_ = failureFromErrno(FileOperation::Write, requested_, errno);
     return failure_;
 }
 
-std::optional<FileFailure> AtomicFileStream::sync()
+FileResult AtomicFileStream::sync()
 {
-    if (failure_)
+    if (failure_.failed())
         return failure_;
     if (::fsync(fd_) != 0)
-        return failure_ = failureFromErrno("Write", requested_, errno);
+        return failure_ = failureFromErrno(FileOperation::Write, requested_, errno);
     return closeUnsynced();
 }
 
-std::optional<FileFailure> AtomicFileStream::closeUnsynced()
+FileResult AtomicFileStream::closeUnsynced()
 {
-    if (failure_)
+    if (failure_.failed())
         return failure_;
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0)
-        return failure_ = failureFromErrno("Close Output", requested_, errno);
-    return std::nullopt;
+        return failure_ = failureFromErrno(FileOperation::CloseOutput, requested_, errno);
+    return {};
 }
 
-std::optional<FileFailure> AtomicFileStream::replace()
+FileResult AtomicFileStream::replace()
 {
-    if (failure_)
+    if (failure_.failed())
         return failure_;
     if (::rename(temporary_.c_str(), path_.c_str()) != 0)
-        return failure_ = failureFromErrno("Close Output", requested_, errno);
+        return failure_ = failureFromErrno(FileOperation::CloseOutput, requested_, errno);
     temporary_.clear();
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileFailure> AtomicFileStream::commit()
+FileResult AtomicFileStream::commit()
 {
-    if (auto failure = sync())
-        return failure;
+    if (FileResult synced = sync(); synced.failed())
+        return synced;
     return replace();
 }
 
-std::optional<FileFailure> writeFileAtomically(const std::string& requested, std::string_view text)
+FileResult writeFileAtomically(const std::string& requested, std::string_view text)
 {
     AtomicFileStream file;
-    if (auto failure = file.open(requested))
-        return failure;
-    if (auto failure = file.write(text))
-        return failure;
+    if (FileResult opened = file.open(requested); opened.failed())
+        return opened;
+    if (FileResult written = file.write(text); written.failed())
+        return written;
     return file.commit();
 }
 

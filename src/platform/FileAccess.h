@@ -52,9 +52,9 @@ FileResult readFileStart(const std::string& path, std::size_t limit, std::string
 
 // Writes through a temporary file in the same folder and an atomic rename,
 // keeping an existing file's permissions and, where allowed, its owner; in
-// place with a restore copy where that cannot be (AtomicFileStream). A read-only file is refused with
-// CauseAccessDenied at "Open Output", whoever runs the process. When any step
-// fails the old file stays as it was.
+// place with a restore copy where that cannot be (AtomicFileStream). A
+// read-only file is refused with CauseAccessDenied at "Open Output", whoever
+// runs the process. When any step fails the old file stays as it was.
 FileResult writeFileAtomically(const std::string& path, std::string_view text);
 
 // Removes the temporary files that writeFileAtomically left in `folder`

@@ -56,8 +56,9 @@ enum HtmlFileError : int {
 // Every file failure is logged by operation name into the FileReports given
 // at construction and kept in errorCode(); nothing throws. Bytes outside the
 // inserted or replaced texts are never changed, and a page is never written
-// cut short: writes go through a temporary file (or a restore copy), a page holding a NUL byte
-// or whose last read failed part-way is refused at "Open Output".
+// cut short: writes go through a temporary file (or keep a restore copy), and
+// a page holding a NUL byte or whose last read failed part-way is refused at
+// "Open Output".
 class CHtmlFile {
 public:
     explicit CHtmlFile(FileReports& reports);

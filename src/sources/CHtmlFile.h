@@ -25,11 +25,12 @@ struct PageSplice {
     std::string text;
 };
 
-// Error codes of the last failed file operation of a CHtmlFile.
+// Error codes of the last failed file operation of a CHtmlFile, and the
+// results of rewriting a page.
 enum HtmlFileError : int {
     HtmlFileOk = 0,
     HtmlFileMissing = 1,    // path empty or no such file; never reported by itself
-    HtmlFileOpenInput = 2,  // "Open Input"
+    HtmlFileOpenInput = 2,  // "Open Input"; as a rewrite's result, any page that could not be read
     HtmlFileOpenOutput = 3, // "Open Output"
     HtmlFileRead = 4,       // "Read"
     HtmlFileWrite = 5,      // "Write"
@@ -86,7 +87,7 @@ public:
     bool readSucceeded() const { return readSucceeded_; }
     bool isReadOnly() const { return readOnly_; }
     bool writeSucceeded() const { return writeSucceeded_; }
-    int errorCode() const { return errorCode_; }
+    HtmlFileError errorCode() const { return errorCode_; }
 
     const std::string& headingText() const { return headingText_; }
     const std::string& titleText() const { return titleText_; }
@@ -126,7 +127,7 @@ private:
     std::size_t newHeadOffset(bool& afterTag) const;
     void removeExtraBlocks();
     bool startsWithByteOrderMark() const;
-    void fail(int code, const FileFailure& failure);
+    void fail(const FileFailure& failure);
 
     FileReports& reports_;
     std::string path_;
@@ -138,7 +139,7 @@ private:
     bool readOnly_ = false;
     bool writeSucceeded_ = false;
     bool partialText_ = false;
-    int errorCode_ = HtmlFileOk;
+    HtmlFileError errorCode_ = HtmlFileOk;
     std::string headingText_;
     std::string titleText_;
     std::vector<Anchor> anchors_;

@@ -93,7 +93,7 @@ protected:
     {
         std::vector<std::string> texts;
         for (const ListRow& row : list().rows())
-            texts.push_back(row.sortKey + "|" + row.linkUrl);
+            texts.push_back(row.record->sortKey() + "|" + row.record->linkUrl());
         return texts;
     }
 

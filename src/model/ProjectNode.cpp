@@ -111,7 +111,9 @@ void ProjectNode::markShowingPending()
 
 void ProjectNode::markMayHoldSelection()
 {
-    for (ProjectNode* node = this; node && !node->mayHoldSelection_; node = node->parent_)
+    // All the way up: a walk that finds a collapsed node unselected clears
+    // its flag and leaves those below it as they were.
+    for (ProjectNode* node = this; node; node = node->parent_)
         node->mayHoldSelection_ = true;
 }
 

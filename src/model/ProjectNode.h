@@ -209,9 +209,9 @@ private:
     // node means set on all its ancestors, so a clear node's subtree needs
     // nothing from insertIntoTree.
     bool showingPending_ = true;
-    // False only when nothing in this subtree is selected. Set on a node
-    // means set on all its ancestors; walkSelected clears it where it finds
-    // no selection.
+    // False only when nothing in this subtree is selected. Marking a node
+    // sets it on all its ancestors; walkSelected clears it where it finds no
+    // selection.
     bool mayHoldSelection_ = true;
 };
 

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>

@@ -17,7 +17,6 @@ EntryRecord::EntryRecord(const EntryRecord& other)
       owner_(nullptr),
       kind_(other.kind_),
       listSelected_(other.listSelected_),
-      listItem_(other.listItem_),
       iconIndex_(other.iconIndex_)
 {
 }

@@ -32,8 +32,6 @@ public:
 
     bool isListSelected() const { return listSelected_; }
     void setListSelected(bool selected) { listSelected_ = selected; }
-    int listItem() const { return listItem_; }
-    void setListItem(int item) { listItem_ = item; }
 
     // Link of the owner relative to the project directory; "" when unowned.
     virtual std::string linkUrl() const;
@@ -56,7 +54,6 @@ private:
     ProjectNode* owner_ = nullptr;
     EntryKind kind_;
     bool listSelected_ = false;
-    int listItem_ = -1;
     int iconIndex_ = 0;
 };
 

@@ -23,7 +23,7 @@ public:
 
     void visitNode(ProjectNode& node) override
     {
-        if ((mask_ & node.kindBit()) && passesSelection(node)) {
+        if (mask_ & node.kindBit()) {
             ++counted;
             if (nodes)
                 nodes->push_back(&node);
@@ -32,7 +32,7 @@ public:
 
     void visitEntry(IndexEntry& entry, ProjectNode& holder) override
     {
-        if ((mask_ & NodeKindMask::Entries) && passesSelection(holder)) {
+        if (mask_ & NodeKindMask::Entries) {
             ++counted;
             if (entries)
                 entries->push_back(&entry);
@@ -48,7 +48,7 @@ public:
 
     void visitCrossReference(CrossReference& reference, ProjectNode& locator) override
     {
-        if ((mask_ & NodeKindMask::CrossReferences) && passesSelection(locator)) {
+        if (mask_ & NodeKindMask::CrossReferences) {
             ++counted;
             if (references)
                 references->push_back(&reference);
@@ -58,15 +58,11 @@ public:
     }
 
 private:
-    bool passesSelection(const ProjectNode& node) const
-    {
-        return !(mask_ & NodeKindMask::SelectedOnly) || node.isSelected();
-    }
-
     unsigned mask_;
 };
 
-// A query for selected nodes only needs to go where selected nodes are.
+// A query for selected nodes goes only where selected nodes are, and the
+// walk itself passes over the rest.
 void runQuery(ProjectNode& node, MaskCollector& collector, unsigned mask)
 {
     if (mask & NodeKindMask::SelectedOnly)
@@ -115,7 +111,9 @@ void ProjectNode::markShowingPending()
 
 void ProjectNode::markMayHoldSelection()
 {
-    for (ProjectNode* node = this; node && !node->mayHoldSelection_; node = node->parent_)
+    // All the way up: a walk that finds a collapsed node unselected clears
+    // its flag and leaves those below it as they were.
+    for (ProjectNode* node = this; node; node = node->parent_)
         node->mayHoldSelection_ = true;
 }
 
@@ -130,34 +128,59 @@ void ProjectNode::setLabel(std::string label)
 
 void ProjectNode::setExpanded(bool expanded)
 {
-    if (expanded != expanded_) {
-        expanded_ = expanded;
-        markDisplayDirty();
-    }
-    forEachChild([this](ProjectNode& child) {
-        if (expanded_) {
-            child.setSelected(false);
-        } else {
+    if (expanded == expanded_)
+        return;
+    expanded_ = expanded;
+    markDisplayDirty();
+    // Children come into view deselected; collapsed, they share this node's
+    // mark, and only those still open need closing.
+    forEachChild([expanded](ProjectNode& child) {
+        if (expanded)
+            child.mark(false);
+        else if (child.expanded_)
             child.setExpanded(false);
-            child.setSelected(selected_);
-        }
     });
+}
+
+const ProjectNode* ProjectNode::collapsedAncestor() const
+{
+    const ProjectNode* topmost = nullptr;
+    for (const ProjectNode* up = parent_; up; up = up->parent_) {
+        if (!up->expanded_)
+            topmost = up;
+    }
+    return topmost;
+}
+
+bool ProjectNode::isSelected() const
+{
+    const ProjectNode* holder = collapsedAncestor();
+    return holder ? holder->selected_ : selected_;
 }
 
 void ProjectNode::setSelected(bool selected)
 {
-    // Deselecting a subtree that holds no selection changes nothing; without
-    // this, expanding a folder would visit everything below its children.
-    if (!selected && !mayHoldSelection_)
-        return;
+    if (collapsedAncestor()) {
+        if (isSelected() == selected)
+            return;
+        // A node out of sight differs from what it shares only once shown.
+        std::vector<ProjectNode*> above;
+        for (ProjectNode* up = parent_; up; up = up->parent_)
+            above.push_back(up);
+        for (auto up = above.rbegin(); up != above.rend(); ++up)
+            (*up)->setExpanded(true);
+    }
+    mark(selected);
+}
+
+void ProjectNode::mark(bool selected)
+{
     if (selected != selected_) {
         selected_ = selected;
         markDisplayDirty();
     }
     if (selected_)
         markMayHoldSelection();
-    if (!expanded_)
-        forEachChild([selected](ProjectNode& child) { child.setSelected(selected); });
 }
 
 ProjectNode* ProjectNode::findChild(std::string_view label)
@@ -189,29 +212,23 @@ void ProjectNode::deselectAll()
 {
     if (!mayHoldSelection_)
         return;
-    if (selected_) {
-        selected_ = false;
-        markDisplayDirty();
-    }
-    forEachChild([](ProjectNode& child) { child.deselectAll(); });
+    mark(false);
+    if (expanded_)
+        forEachChild([](ProjectNode& child) { child.deselectAll(); });
     mayHoldSelection_ = false;
 }
 
 void ProjectNode::collapseAll(bool selected)
 {
-    if (!expanded_) {
-        if (selected_ != selected)
-            setSelected(selected);
+    mark(selected);
+    if (!expanded_)
         return;
-    }
     expanded_ = false;
     markDisplayDirty();
-    if (selected_ != selected) {
-        selected_ = selected;
-        if (selected)
-            markMayHoldSelection();
-    }
-    forEachChild([selected](ProjectNode& child) { child.collapseAll(selected); });
+    forEachChild([selected](ProjectNode& child) {
+        if (child.expanded_)
+            child.collapseAll(selected);
+    });
 }
 
 void ProjectNode::setIconKind(int kind)
@@ -344,22 +361,15 @@ void ProjectNode::adoptChild(ProjectNode& child)
     markShowingPending();
     if (child.mayHoldSelection_)
         markMayHoldSelection();
-    if (selected_ && !expanded_)
-        child.setSelected(true);
 }
 
 void ProjectNode::adoptReplacement(ProjectNode& incoming, ProjectNode* outgoing)
 {
-    // List marks belong to the records of selected holders only, which lets
-    // a tree click clear them without visiting the whole tree; a state put
-    // back starts with none.
-    incoming.unmarkRecords(false);
     if (outgoing)
         incoming.takeDisplayStateFrom(*outgoing);
+    else
+        incoming.mark(false);
     adoptChild(incoming);
-    // A node coming back to an empty place under a collapsed parent shares
-    // the parent's selection; below a collapsed node all share its own.
-    incoming.setSelected(outgoing || expanded_ ? incoming.selected_ : selected_);
 }
 
 void ProjectNode::walk(NodeVisitor& visitor)
@@ -379,6 +389,13 @@ bool ProjectNode::walkSelected(NodeVisitor& visitor)
 {
     if (!mayHoldSelection_)
         return false;
+    if (!expanded_) {
+        // Everything below shares this node's mark.
+        if (selected_)
+            walk(visitor);
+        mayHoldSelection_ = selected_;
+        return selected_;
+    }
     bool found = selected_;
     if (selected_) {
         visitor.visitNode(*this);
@@ -391,6 +408,23 @@ bool ProjectNode::walkSelected(NodeVisitor& visitor)
     });
     mayHoldSelection_ = found;
     return found;
+}
+
+void ProjectNode::unmarkRecordsOfUnselected()
+{
+    struct Unmark : NodeVisitor {
+        void visitEntry(IndexEntry& entry, ProjectNode& holder) override
+        {
+            if (!holder.isSelected())
+                entry.setListSelected(false);
+        }
+        void visitCrossReference(CrossReference& reference, ProjectNode& locator) override
+        {
+            if (!locator.isSelected())
+                reference.setListSelected(false);
+        }
+    } unmark;
+    walk(unmark);
 }
 
 void ProjectNode::collect(std::vector<ProjectNode*>& nodes, unsigned mask)

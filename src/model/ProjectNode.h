@@ -57,24 +57,30 @@ public:
     const std::string& label() const { return label_; }
 
     bool isExpanded() const { return expanded_; }
-    bool isSelected() const { return selected_; }
+    // Everything below a collapsed node shares its selection: a node is
+    // selected when its topmost collapsed ancestor carries the mark, or
+    // itself when it has none. Selecting a large subtree then costs one mark.
+    bool isSelected() const;
     // False only when nothing in this subtree is selected.
     bool mayHoldSelection() const { return mayHoldSelection_; }
-    // Expanding deselects the children; collapsing collapses them and hands
-    // them this node's selection.
+    // Expanding deselects the children; collapsing collapses them, and they
+    // share this node's selection from then on.
     virtual void setExpanded(bool expanded);
-    // A collapsed node passes the selection on to its children; an expanded
-    // one changes only itself.
+    // Selects or deselects this node, and with a collapsed one everything
+    // below it. A node below a collapsed one that would differ from it is
+    // first brought into view.
     virtual void setSelected(bool selected);
     // Clears the list marks of the records in this subtree, or only of those
     // of its selected nodes.
     void unmarkRecords(bool selectedOnly);
-    // Deselects every node of this subtree, visiting only the parts that may
-    // hold a selection.
+    // Clears the list marks of the records whose holders are not selected:
+    // marks belong to the records of selected holders only.
+    void unmarkRecordsOfUnselected();
+    // Deselects every node of this subtree, visiting only the shown parts
+    // that may hold a selection.
     void deselectAll();
-    // Collapses every node of this subtree and gives each `selected`,
-    // visiting only expanded nodes and collapsed ones whose selection differs
-    // (below a collapsed node all share its state already).
+    // Collapses every node of this subtree and gives it `selected`,
+    // visiting only the expanded nodes and their children.
     void collapseAll(bool selected);
 
     int iconKind() const { return iconKind_; }
@@ -122,6 +128,8 @@ public:
     // subtrees known to hold no selected node are passed over. Returns
     // whether a selected node was found.
     bool walkSelected(NodeVisitor& visitor);
+    // Visits this node's own records only, in walk order.
+    void visitOwnRecords(NodeVisitor& visitor) { visitRecords(visitor); }
     // Visits the direct children in key order.
     virtual void forEachChild(const std::function<void(ProjectNode&)>& action) {}
     // The direct child with this label; null when there is none.
@@ -183,6 +191,10 @@ private:
     void markDisplayDirty();
     void markShowingPending();
     void markMayHoldSelection();
+    // Sets this node's own mark, which counts while no ancestor is collapsed.
+    void mark(bool selected);
+    // The collapsed ancestor nearest the root; null when all are expanded.
+    const ProjectNode* collapsedAncestor() const;
 
     ProjectNode* parent_ = nullptr;
     std::string label_;
@@ -197,9 +209,9 @@ private:
     // node means set on all its ancestors, so a clear node's subtree needs
     // nothing from insertIntoTree.
     bool showingPending_ = true;
-    // False only when nothing in this subtree is selected. Set on a node
-    // means set on all its ancestors; walkSelected clears it where it finds
-    // no selection.
+    // False only when nothing in this subtree is selected. Marking a node
+    // sets it on all its ancestors; walkSelected clears it where it finds no
+    // selection.
     bool mayHoldSelection_ = true;
 };
 

@@ -10,10 +10,19 @@ namespace torvane {
 
 namespace {
 
+// The nodes in view, top to bottom: a range of them is what a Shift-click
+// spans, and a collapsed node in it stands for everything below it.
+void addShown(ProjectNode& node, std::vector<ProjectNode*>& nodes)
+{
+    nodes.push_back(&node);
+    if (node.isExpanded())
+        node.forEachChild([&nodes](ProjectNode& child) { addShown(child, nodes); });
+}
+
 std::vector<ProjectNode*> displayOrder(ProjectNode& root)
 {
     std::vector<ProjectNode*> nodes;
-    root.collect(nodes, NodeKindMask::AllNodes);
+    addShown(root, nodes);
     return nodes;
 }
 

@@ -10,10 +10,9 @@ void recordBelow(ProjectNode& node, TreeDisplayState::Path& path, TreeDisplaySta
 {
     if (node.isSelected())
         state.selected.push_back(path);
-    if (node.isExpanded())
-        state.expanded.push_back(path);
-    else if (node.isSelected() || !node.mayHoldSelection())
+    if (!node.isExpanded())
         return;
+    state.expanded.push_back(path);
     node.forEachChild([&path, &state](ProjectNode& child) {
         if (!child.isExpanded() && !child.mayHoldSelection())
             return;

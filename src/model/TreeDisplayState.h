@@ -9,9 +9,9 @@ class ProjectRootNode;
 
 // Which nodes of a project tree are expanded and selected and which one is
 // current, each named by the labels leading to it from the root, so that the
-// state can be put back on any later tree. Below a collapsed, selected node
-// everything shares its state, so the walk stops there, and it goes only
-// where something is expanded or selected: recording costs what is shown.
+// state can be put back on any later tree. Below a collapsed node everything
+// shares its state, so the walk stops there, and it goes only where something
+// is expanded or selected: recording costs what is shown.
 struct TreeDisplayState {
     using Path = std::vector<std::string>;
     std::vector<Path> expanded;  // parents before children

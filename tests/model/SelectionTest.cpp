@@ -132,6 +132,41 @@ TEST_F(SelectionTest, CollapsedContainerSpreadsItsSelection)
     EXPECT_TRUE(f2->isSelected());
 }
 
+TEST_F(SelectionTest, ACollapsedNodesMarkIsSharedAndANodeOutOfSightIsShownToDifferFromIt)
+{
+    Target& a = f1->findOrCreateTarget("a");
+    Target& b = f1->findOrCreateTarget("b");
+    f1->setExpanded(true);
+    b.setSelected(true);
+    root.localFiles().setExpanded(false);
+    root.applyTreeSelection(*u1, false, false);
+    EXPECT_FALSE(b.isSelected()) << "an own mark out of sight does not count";
+    EXPECT_EQ(selected(), std::vector<ProjectNode*>{u1});
+
+    // Ctrl on the folder marks it alone; the query finds everything below.
+    root.applyTreeSelection(root.localFiles(), false, true);
+    EXPECT_EQ(selected().size(), 1u + 1u + 3u + 2u) << "u1, the folder, three pages, two targets";
+    // A Shift-click spans the rows in view: the folder stands for what is below it.
+    root.applyTreeSelection(*u1, false, false);
+    root.applyTreeSelection(root.localFiles(), true, false);
+    EXPECT_TRUE(a.isSelected());
+    EXPECT_FALSE(root.localFiles().isExpanded()) << "nothing was opened";
+
+    // Deselecting one node below the collapsed, selected folder opens the
+    // way to it; its siblings come into view deselected, as on any expansion.
+    a.setSelected(false);
+    EXPECT_TRUE(root.localFiles().isExpanded());
+    EXPECT_TRUE(f1->isExpanded());
+    EXPECT_FALSE(a.isSelected());
+    EXPECT_FALSE(b.isSelected());
+    EXPECT_FALSE(f2->isSelected());
+    EXPECT_TRUE(root.localFiles().isSelected());
+    // Selecting a node out of sight that already shares a selection opens nothing.
+    root.localFiles().setExpanded(false);
+    a.setSelected(true);
+    EXPECT_FALSE(root.localFiles().isExpanded());
+}
+
 TEST_F(SelectionTest, QueriesOfTheSelectionSeeEveryLaterSelection)
 {
     Target& a = f2->findOrCreateTarget("a");
@@ -146,10 +181,12 @@ TEST_F(SelectionTest, QueriesOfTheSelectionSeeEveryLaterSelection)
     u2.setSelected(false);
     b.setSelected(true);
     EXPECT_EQ(selected(), std::vector<ProjectNode*>{&b});
+    EXPECT_TRUE(f2->isExpanded()) << "a target selected alone is brought into view";
     b.setSelected(false);
     EXPECT_TRUE(selected().empty());
 
     // Spread from a collapsed file to its targets, with their entries.
+    f2->setExpanded(false);
     f2->setSelected(true);
     EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f2, &a, &b}));
     std::vector<IndexEntry*> entries;

@@ -117,16 +117,18 @@ TEST_F(TreeDisplayTest, ChangesDeepInAShownTreeReachTheControl)
     EXPECT_EQ(tree.items.at(b.treeItem()).after, a.treeItem());
     EXPECT_EQ(tree.items.at(middle.treeItem()).after, page->treeItem());
 
-    // A changed leaf below clean containers, and one marked by the view.
+    // A changed leaf below clean containers, and one marked by the view,
+    // which opens the page, its folder and the project folder to show it.
     b.setSelected(true);
     last.setDisplayDirty();
     root.insertIntoTree(tree, kNoTreeItem, kNoTreeItem);
-    EXPECT_EQ(tree.updates, 2);
+    EXPECT_EQ(tree.updates, 2 + 3);
     EXPECT_TRUE(tree.items.at(b.treeItem()).selected);
+    EXPECT_TRUE(tree.items.at(page->treeItem()).expanded);
     EXPECT_FALSE(tree.items.at(a.treeItem()).selected);
 
     root.insertIntoTree(tree, kNoTreeItem, kNoTreeItem);
-    EXPECT_EQ(tree.updates, 2) << "nothing changed since";
+    EXPECT_EQ(tree.updates, 2 + 3) << "nothing changed since";
     EXPECT_EQ(tree.inserts, inserts + 2);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/project/ListRowsModel.h"
+#include "ui/project/ShownRows.h"
 #include "ui/common/Icons.h"
 #include "ui/common/QtText.h"
 #include "document/CProjectDoc.h"
@@ -21,24 +22,12 @@ namespace {
 
 constexpr int kIconColumnWidth = 25;
 
-// The records of the selected holders and locators, entries apart from
-// cross-references, both in walk order: one walk instead of one per kind.
-class ShownRecords : public NodeVisitor {
-public:
-    void visitEntry(IndexEntry& entry, ProjectNode& holder) override
-    {
-        if (holder.isSelected())
-            entries.push_back(&entry);
-    }
-    void visitCrossReference(CrossReference& reference, ProjectNode& locator) override
-    {
-        if (locator.isSelected())
-            references.push_back(&reference);
-    }
-
-    std::vector<IndexEntry*> entries;
-    std::vector<CrossReference*> references;
-};
+// Changes of the list alone: the rows stay as they are.
+bool changesListOnly(int hint)
+{
+    return hint == HintListClick || hint == HintListClickOutside || hint == HintListKeyboard ||
+           hint == HintListSorted;
+}
 
 // After these the list stays scrolled where it was; after the others it
 // starts at the top.
@@ -85,6 +74,8 @@ CProjectList::CProjectList(CProjectWnd& window)
     // The arrow only shows the order; the clicks are handled here.
     header()->setSortIndicatorShown(true);
     header()->setSortIndicator(sortColumn_, Qt::AscendingOrder);
+    // The entry as the index shows it stands beside its sort key.
+    header()->moveSection(ColumnEntryText, ColumnTargetUrl);
     connect(header(), &QHeaderView::sectionClicked, this, &CProjectList::sortBy);
 }
 
@@ -99,72 +90,71 @@ void CProjectList::setCurrentRow(int row)
     window_.document().root().setCurrentListRow(row);
 }
 
-bool CProjectList::collectShown()
+void CProjectList::dropRecords()
 {
-    ProjectRootNode& root = window_.document().root();
-    ShownRecords shown;
-    root.walkSelected(shown);
-    std::vector<IndexEntry*>& entries = shown.entries;
-    std::vector<CrossReference*>& references = shown.references;
-    // The old lists' addresses are compared, never followed: their records
-    // may be gone.
-    bool same = entries == shownEntries_ && references == shownCrossReferences_;
-    shownEntries_ = std::move(entries);
-    shownCrossReferences_ = std::move(references);
-    if (same && recordsDropped_)
-        same = relinkRows();
-    recordsDropped_ = false;
-    return !same;
+    if (recordsDropped_)
+        return;
+    letGo_.resize(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const EntryRecord& record = *rows_[i].record;
+        letGo_[i] = LetGoRow{&record, record.owner(), static_cast<int>(record.kind()),
+                             std::hash<std::string>{}(record.sortKey())};
+        rows_[i].shownSelected = record.isListSelected();
+    }
+    // Until the refresh the rows in view are drawn from copies.
+    letGoTop_ = std::max(0, verticalScrollBar()->value());
+    // No row is lower than a line of text.
+    const int inView = viewport()->height() / std::max(1, fontMetrics().height()) + 2;
+    letGoTexts_.clear();
+    for (int i = letGoTop_; i < std::min<int>(static_cast<int>(rows_.size()), letGoTop_ + inView); ++i) {
+        const EntryRecord& record = *rows_[static_cast<std::size_t>(i)].record;
+        letGoTexts_.push_back(LetGoTexts{record.sortKey(), entryText(record), record.linkUrl()});
+    }
+    for (ListRow& row : rows_)
+        row.record = nullptr;
+    recordsDropped_ = true;
 }
 
-bool CProjectList::relinkRows()
+bool CProjectList::sameRecordsAsBefore(const std::vector<ListRow>& rows) const
 {
-    // A record freed and another made at the same address must not keep the
-    // old row's texts: compare what the rows show as well.
-    const std::size_t entryCount = shownEntries_.size();
-    for (ListRow& row : rows_) {
-        EntryRecord* record = row.shownIndex < entryCount
-                                  ? static_cast<EntryRecord*>(shownEntries_[row.shownIndex])
-                                  : static_cast<EntryRecord*>(shownCrossReferences_[row.shownIndex - entryCount]);
-        if (row.kind != static_cast<int>(record->kind()) || row.sortKey != record->sortKey() ||
-            row.linkUrl != record->linkUrl())
+    if (rows.size() != rows_.size())
+        return false;
+    if (!recordsDropped_) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (rows[i].record != rows_[i].record)
+                return false;
+        return true;
+    }
+    // A record freed and another made at the same address must not pass for
+    // the old one: what it shows is compared too.
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const EntryRecord& record = *rows[i].record;
+        const LetGoRow& old = letGo_[i];
+        if (&record != old.record || record.owner() != old.owner || static_cast<int>(record.kind()) != old.kind ||
+            std::hash<std::string>{}(record.sortKey()) != old.keyHash)
             return false;
-        row.record = record;
     }
     return true;
 }
 
-void CProjectList::dropRecords()
-{
-    for (ListRow& row : rows_) {
-        if (!row.record)
-            continue;
-        row.shownSelected = row.record->isListSelected();
-        row.record = nullptr;
-    }
-    recordsDropped_ = true;
-}
-
 void CProjectList::rebuildRows()
 {
-    rows_.clear();
-    rows_.reserve(shownEntries_.size() + shownCrossReferences_.size());
-    for (IndexEntry* entry : shownEntries_)
-        rows_.push_back(makeListRow(*entry, true));
-    for (CrossReference* reference : shownCrossReferences_)
-        rows_.push_back(makeListRow(*reference, false));
-    for (std::size_t index = 0; index < rows_.size(); ++index)
-        rows_[index].shownIndex = index;
-    sortRows(rows_, sortColumn_, sortAscending_);
-    setCurrentRow(rows_.empty() ? -1 : 0);
-    rowsToInsert_ = true;
+    std::vector<ListRow> rows = shownRows(window_.document().root(), sortColumn_, sortAscending_);
+    filterRows(rows, filter_);
+    const bool same = sameRecordsAsBefore(rows);
+    rows_ = std::move(rows);
+    letGo_.clear();
+    letGoTexts_.clear();
+    recordsDropped_ = false;
+    if (!same) {
+        setCurrentRow(rows_.empty() ? -1 : 0);
+        rowsToInsert_ = true;
+    }
 }
 
 void CProjectList::insertRows(int hint)
 {
     const int topRow = verticalScrollBar()->value();
-    for (size_t i = 0; i < rows_.size(); ++i)
-        rows_[i].record->setListItem(static_cast<int>(i));
     model_->reset();
     // The scroll range must know the new rows before the old position is set.
     executeDelayedItemsLayout();
@@ -178,7 +168,7 @@ void CProjectList::insertRows(int hint)
 void CProjectList::updateView(int hint)
 {
     setUpdatesEnabled(false);
-    if (collectShown())
+    if (recordsDropped_ || !changesListOnly(hint))
         rebuildRows();
     if (rowsToInsert_) {
         rowsToInsert_ = false;
@@ -191,6 +181,10 @@ void CProjectList::updateView(int hint)
 
 void CProjectList::sortBy(int column)
 {
+    if (column == ColumnEntryText) {
+        header()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+        return;
+    }
     if (column == sortColumn_) {
         sortAscending_ = !sortAscending_;
     } else {
@@ -198,10 +192,26 @@ void CProjectList::sortBy(int column)
         sortAscending_ = true;
     }
     header()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
-    sortRows(rows_, sortColumn_, sortAscending_);
+    if (!recordsDropped_)
+        sortRows(rows_, sortColumn_, sortAscending_);
     setCurrentRow(rows_.empty() ? -1 : 0);
     rowsToInsert_ = true;
     window_.document().updateAllViews(HintListSorted, this);
+}
+
+void CProjectList::setFilter(const std::string& text)
+{
+    if (text == filter_)
+        return;
+    filter_ = text;
+    // Rows let go of their records are made anew by the coming refresh.
+    if (recordsDropped_)
+        return;
+    rows_ = shownRows(window_.document().root(), sortColumn_, sortAscending_);
+    filterRows(rows_, filter_);
+    setCurrentRow(rows_.empty() ? -1 : 0);
+    rowsToInsert_ = true;
+    updateView(HintListSorted);
 }
 
 void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -211,17 +221,22 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
         return;
     const ListRow& row = rows_[static_cast<size_t>(r)];
     const QRect rect = option.rect;
+    const auto& images = entryImages();
+    const int iconIndex = row.record ? row.record->iconIndex() : -1;
     const int x0 = header()->sectionViewportPosition(ColumnIcon);
     const int x1 = header()->sectionViewportPosition(ColumnIndexEntry);
     const int w1 = header()->sectionSize(ColumnIndexEntry);
     const int x2 = header()->sectionViewportPosition(ColumnTargetUrl);
     const int w2 = header()->sectionSize(ColumnTargetUrl);
+    const int x3 = header()->sectionViewportPosition(ColumnEntryText);
+    const int w3 = header()->sectionSize(ColumnEntryText);
 
-    const auto& images = entryImages();
-    if (row.iconIndex >= 0 && row.iconIndex < static_cast<int>(images.size()))
-        painter->drawPixmap(x0 + 2, rect.top(), images[static_cast<size_t>(row.iconIndex)]);
+    if (iconIndex >= 0 && iconIndex < static_cast<int>(images.size()))
+        painter->drawPixmap(x0 + 2, rect.top(), images[static_cast<size_t>(iconIndex)]);
 
-    const QRect area(x1, rect.top(), x2 + w2 - x1, rect.height());
+    const int left = std::min({x1, x2, x3});
+    const int right = std::max({x1 + w1, x2 + w2, x3 + w3});
+    const QRect area(left, rect.top(), right - left, rect.height());
     QColor textColor = Qt::black;
     if (row.record ? row.record->isListSelected() : row.shownSelected) {
         const bool active = window_.activeView() == this;
@@ -246,8 +261,16 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
         const QString shown = painter->fontMetrics().elidedText(fromBytes(text), Qt::ElideRight, room);
         painter->drawText(QRect(x + 2, rect.top(), room, rect.height()), flags, shown);
     };
-    drawClipped(x1, w1, row.sortKey);
-    drawClipped(x2, w2, row.linkUrl);
+    if (row.record) {
+        drawClipped(x1, w1, row.record->sortKey());
+        drawClipped(x2, w2, row.record->linkUrl());
+        drawClipped(x3, w3, entryText(*row.record));
+    } else if (r >= letGoTop_ && r - letGoTop_ < static_cast<int>(letGoTexts_.size())) {
+        const LetGoTexts& texts = letGoTexts_[static_cast<std::size_t>(r - letGoTop_)];
+        drawClipped(x1, w1, texts.sortKey);
+        drawClipped(x2, w2, texts.linkUrl);
+        drawClipped(x3, w3, texts.entryText);
+    }
 }
 
 int CProjectList::rowAt(const QPoint& pos) const
@@ -356,24 +379,25 @@ void CProjectList::focusInEvent(QFocusEvent* event)
 void CProjectList::resizeEvent(QResizeEvent* event)
 {
     QTreeView::resizeEvent(event);
+    constexpr int kTextColumns[] = {ColumnIndexEntry, ColumnEntryText, ColumnTargetUrl};
     const int width = viewport()->width();
     if (!columnsSized_) {
-        // Both text columns share what is left beside the picture column.
+        // The text columns share what is left beside the picture column.
         columnsSized_ = true;
-        const int textWidth = (width * 50 - 1250) / 100;
+        const int textWidth = (width - kIconColumnWidth - 2) / 3;
         setColumnWidth(ColumnIcon, kIconColumnWidth);
-        setColumnWidth(ColumnIndexEntry, textWidth);
-        setColumnWidth(ColumnTargetUrl, textWidth);
+        for (int column : kTextColumns)
+            setColumnWidth(column, textWidth);
         return;
     }
     const int c0 = columnWidth(ColumnIcon);
-    const int c1 = columnWidth(ColumnIndexEntry);
-    const int c2 = columnWidth(ColumnTargetUrl);
-    const int total = c0 + c1 + c2;
-    if (c0 >= width || total - c0 <= 0)
+    int texts = 0;
+    for (int column : kTextColumns)
+        texts += columnWidth(column);
+    if (c0 >= width || texts <= 0)
         return;
-    setColumnWidth(ColumnIndexEntry, c1 * (width - c0) / (total - c0));
-    setColumnWidth(ColumnTargetUrl, c2 * (width - c0) / (total - c0));
+    for (int column : kTextColumns)
+        setColumnWidth(column, columnWidth(column) * (width - c0) / texts);
 }
 
 std::vector<EntryRecord*> CProjectList::selectedRecords() const

@@ -2,6 +2,7 @@
 #include "document/DocumentView.h"
 #include "ui/project/ListRows.h"
 #include <QTreeView>
+#include <string>
 #include <vector>
 
 namespace torvane {
@@ -11,6 +12,7 @@ class CrossReference;
 class EntryRecord;
 class IndexEntry;
 class ListRowsModel;
+class ProjectNode;
 
 // The right pane: the index entries of the selected files, targets and URLs
 // and the cross-references of the selected locators. Rows are drawn here so
@@ -37,8 +39,12 @@ public:
     void deleteSelected();
     void acceptSelectedDefaults();
     void selectAssociatedTargets();
-    // A click on a column header.
+    // A click on a column header; the entry text column does not sort.
     void sortBy(int column);
+    // Shows only the rows whose sort key or entry text holds `text`; an
+    // empty text shows all again.
+    void setFilter(const std::string& text);
+    const std::string& filter() const { return filter_; }
     // The records of the selected rows, in row order.
     std::vector<EntryRecord*> selectedRecords() const;
 
@@ -57,19 +63,33 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    bool collectShown();
-    // After dropRecords: gives each row its record back from the shown
-    // lists. False when any row's record now shows something else.
-    bool relinkRows();
+    // What a row showed when its record was let go: enough to tell whether
+    // the same record stands there again, and the texts of the rows in view.
+    struct LetGoRow {
+        const EntryRecord* record = nullptr;
+        const ProjectNode* owner = nullptr;
+        int kind = 0;
+        std::size_t keyHash = 0;
+    };
+    struct LetGoTexts {
+        std::string sortKey;
+        std::string entryText;
+        std::string linkUrl;
+    };
+
+    // Makes the rows anew from the tree's selection; the current row and
+    // the scroll position stay when the same records are shown again.
     void rebuildRows();
+    bool sameRecordsAsBefore(const std::vector<ListRow>& rows) const;
     void insertRows(int hint);
     void setCurrentRow(int row);
     int rowAt(const QPoint& pos) const;
     void selectRow(int row, Qt::KeyboardModifiers modifiers);
 
     CProjectWnd& window_;
-    std::vector<IndexEntry*> shownEntries_;
-    std::vector<CrossReference*> shownCrossReferences_;
+    std::vector<LetGoRow> letGo_;
+    std::vector<LetGoTexts> letGoTexts_;
+    int letGoTop_ = 0;
     ListCounts counts_;
     int sortColumn_ = ColumnTargetUrl;
     bool sortAscending_ = true;
@@ -78,6 +98,7 @@ private:
     bool rowsToInsert_ = false;
     bool recordsDropped_ = false;
     bool columnsSized_ = false;
+    std::string filter_;
 };
 
 } // namespace torvane

@@ -30,6 +30,36 @@ int dialogSlot(int commandId)
     return -1;
 }
 
+// The rules ask only whether there are none, one or more of each, so the
+// count stops there instead of visiting a selection of a million nodes.
+struct SelectionCounts {
+    int removable = 0;
+    int files = 0;
+    int targets = 0;
+    bool complete() const { return removable > 1 && files > 1 && targets > 1; }
+};
+
+void countSelected(ProjectNode& node, bool shared, SelectionCounts& counts)
+{
+    if (counts.complete() || (!shared && !node.mayHoldSelection()))
+        return;
+    const bool selected = shared || node.isSelected();
+    if (selected) {
+        const unsigned kind = node.kindBit();
+        if (kind & (NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator))
+            ++counts.removable;
+        if (kind == NodeKindMask::File)
+            ++counts.files;
+        if (kind & (NodeKindMask::File | NodeKindMask::Target | NodeKindMask::Url))
+            ++counts.targets;
+    }
+    // Below a collapsed node everything shares its mark.
+    const bool collapsed = !node.isExpanded();
+    if (collapsed && !selected)
+        return;
+    node.forEachChild([collapsed, &counts](ProjectNode& child) { countSelected(child, collapsed, counts); });
+}
+
 bool shiftHeld(Qt::KeyboardModifiers modifiers)
 {
     return modifiers.testFlag(Qt::ShiftModifier);
@@ -138,22 +168,11 @@ void CProjectTree::updateView(int)
 
 void CProjectTree::countSelection(ProjectRootNode& root)
 {
-    // One walk for the three counts: the tree may hold a million nodes.
-    std::vector<ProjectNode*> selected;
-    root.collect(selected, NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Target |
-                               NodeKindMask::Url | NodeKindMask::Locator);
-    removableCount_ = 0;
-    selectedFileCount_ = 0;
-    targetCount_ = 0;
-    for (const ProjectNode* node : selected) {
-        const unsigned kind = node->kindBit();
-        if (kind & (NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator))
-            ++removableCount_;
-        if (kind == NodeKindMask::File)
-            ++selectedFileCount_;
-        if (kind & (NodeKindMask::File | NodeKindMask::Target | NodeKindMask::Url))
-            ++targetCount_;
-    }
+    SelectionCounts counts;
+    countSelected(root, false, counts);
+    removableCount_ = counts.removable;
+    selectedFileCount_ = counts.files;
+    targetCount_ = counts.targets;
 }
 
 CProjectTree::HitPart CProjectTree::hitTest(const QPoint& pos, QTreeWidgetItem** hit) const

@@ -25,6 +25,7 @@ public:
     // The window refreshes both views; the document only names this view as origin.
     void documentChanged(CProjectDoc&, int, DocumentView*) override {}
 
+    // Up to two: the command rules ask for none, one or more.
     int removableCount() const { return removableCount_; }
     int selectedFileCount() const { return selectedFileCount_; }
     int targetCount() const { return targetCount_; }
@@ -52,7 +53,7 @@ protected:
 private:
     enum class HitPart { Nothing, Label, ExpandButton, RowElsewhere };
     HitPart hitTest(const QPoint& pos, QTreeWidgetItem** item) const;
-    // The selection counts the command rules read.
+    // The selection counts the command rules read, each counted up to two.
     void countSelection(ProjectRootNode& root);
     void scrollRootToTop();
 

@@ -14,6 +14,8 @@
 #include "document/ProjectAction.h"
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -38,7 +40,7 @@ CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& ser
 {
     setWindowTitle(QString::fromStdString(document_->title()));
     splitter_->addWidget(tree_);
-    splitter_->addWidget(list_);
+    splitter_->addWidget(listPane());
     splitter_->setChildrenCollapsible(false);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -58,6 +60,25 @@ CProjectWnd::~CProjectWnd()
     document_->removeView(*this);
     // The views point into the document's tree: they go first.
     delete splitter_;
+}
+
+QWidget* CProjectWnd::listPane()
+{
+    filterBox_ = new QLineEdit;
+    filterBox_->setPlaceholderText(tr("Filter entries"));
+    filterBox_->setClearButtonEnabled(true);
+    // The rows narrow as one types; the command states follow the rows shown.
+    connect(filterBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        list_->setFilter(text.toStdString());
+        emit refreshed();
+    });
+    auto* pane = new QWidget;
+    auto* column = new QVBoxLayout(pane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(filterBox_);
+    column->addWidget(list_);
+    return pane;
 }
 
 void CProjectWnd::documentChanging(CProjectDoc&)

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+class QLineEdit;
 class QMenu;
 class QSplitter;
 
@@ -47,6 +48,8 @@ public:
     CProjectList* listView() const { return list_; }
     QWidget* activeView() const { return activeView_; }
     QSplitter* splitter() const { return splitter_; }
+    // The box above the list that narrows its rows as one types.
+    QLineEdit* filterBox() const { return filterBox_; }
 
     // Posts a refresh of both views; `origin` gets the focus afterwards.
     void requestRefresh(int hint, QWidget* origin);
@@ -94,6 +97,8 @@ private:
         QWidget* origin;
     };
     void refresh(int hint, QWidget* origin);
+    // The list under its filter box.
+    QWidget* listPane();
     void returnFocusToDialog(int hint);
     DocumentView* activeViewAsOrigin() const;
     void openFile(int id);
@@ -106,6 +111,7 @@ private:
     QSplitter* splitter_;
     CProjectTree* tree_;
     CProjectList* list_;
+    QLineEdit* filterBox_ = nullptr;
     QWidget* activeView_;
     QWidget* hintOrigin_;
     bool splitterReady_ = false;

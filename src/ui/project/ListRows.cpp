@@ -1,15 +1,20 @@
 #include "ui/project/ListRows.h"
+#include "generate/EntryLevels.h"
+#include "model/CrossReference.h"
 #include "model/IndexEntry.h"
+#include "platform/TextUtil.h"
 #include <algorithm>
+#include <numeric>
+#include <string_view>
 
 namespace torvane {
 
 namespace {
 
-// Byte order of the lower-cased texts; a prefix sorts first.
 int compareText(const std::string& a, const std::string& b)
 {
-    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+    const int order = a.compare(b);
+    return order < 0 ? -1 : (order == 0 ? 0 : 1);
 }
 
 int compareInt(int a, int b)
@@ -17,8 +22,31 @@ int compareInt(int a, int b)
     return a < b ? -1 : (a == b ? 0 : 1);
 }
 
-int compareRows(const ListRow& a, const ListRow& b, int column)
+int kindOf(const EntryRecord& record)
 {
+    return static_cast<int>(record.kind());
+}
+
+int compareSameLink(const EntryRecord& a, const EntryRecord& b)
+{
+    if (const int order = compareInt(kindOf(a), kindOf(b)))
+        return order;
+    if (const int order = compareInt(a.groupClass(), b.groupClass()))
+        return order;
+    return compareText(a.sortKeyLower(), b.sortKeyLower());
+}
+
+// A row's keys for one sort; the lower-cased link is made once per row,
+// and only for the columns that read it.
+struct SortKeys {
+    const EntryRecord* record;
+    std::string link;
+};
+
+int compareRows(const SortKeys& a, const SortKeys& b, int column)
+{
+    const EntryRecord& x = *a.record;
+    const EntryRecord& y = *b.record;
     int result = 0;
     auto then = [&result](int next) {
         if (result == 0)
@@ -26,53 +54,107 @@ int compareRows(const ListRow& a, const ListRow& b, int column)
     };
     switch (column) {
     case ColumnIcon:
-        then(compareInt(a.kind, b.kind));
-        then(compareText(a.linkUrlLower, b.linkUrlLower));
-        then(compareInt(a.groupClass, b.groupClass));
-        then(compareText(a.sortKeyLower, b.sortKeyLower));
+        then(compareInt(kindOf(x), kindOf(y)));
+        then(compareText(a.link, b.link));
+        then(compareInt(x.groupClass(), y.groupClass()));
+        then(compareText(x.sortKeyLower(), y.sortKeyLower()));
         break;
     case ColumnIndexEntry:
-        then(compareInt(a.groupClass, b.groupClass));
-        then(compareText(a.sortKeyLower, b.sortKeyLower));
-        then(compareText(a.linkUrlLower, b.linkUrlLower));
-        then(compareInt(a.kind, b.kind));
+        then(compareInt(x.groupClass(), y.groupClass()));
+        then(compareText(x.sortKeyLower(), y.sortKeyLower()));
+        then(compareText(a.link, b.link));
+        then(compareInt(kindOf(x), kindOf(y)));
         break;
     default:
-        then(compareText(a.linkUrlLower, b.linkUrlLower));
-        then(compareInt(a.kind, b.kind));
-        then(compareInt(a.groupClass, b.groupClass));
-        then(compareText(a.sortKeyLower, b.sortKeyLower));
-        break;
+        return compareUrlColumn(x, a.link, y, b.link);
     }
     return result;
 }
 
-} // namespace
-
-ListRow makeListRow(EntryRecord& record, bool isEntry)
+std::string joinedLevels(const std::string& text)
 {
-    ListRow row;
-    row.kind = static_cast<int>(record.kind());
-    row.iconIndex = record.iconIndex();
-    row.sortKey = record.sortKey();
-    row.groupClass = record.groupClass();
-    row.sortKeyLower = record.sortKeyLower();
-    row.linkUrl = record.linkUrl();
-    row.linkUrlLower = record.linkUrlLower();
-    row.isEntry = isEntry;
-    row.record = &record;
-    return row;
+    std::vector<std::string_view> levels;
+    appendLevelPieces(text, levels);
+    std::string joined;
+    for (std::string_view level : levels) {
+        if (!joined.empty())
+            joined += ", ";
+        joined += unescapeField(level);
+    }
+    return joined;
 }
 
-bool rowLess(const ListRow& a, const ListRow& b, int column)
+bool holds(const std::string& text, const std::string& lowerFilter)
 {
-    return compareRows(a, b, column) < 0;
+    const auto found = std::search(text.begin(), text.end(), lowerFilter.begin(), lowerFilter.end(),
+                                   [](char a, char b) { return asciiLower(a) == b; });
+    return found != text.end();
+}
+
+} // namespace
+
+bool sameLinkLess(const EntryRecord& a, const EntryRecord& b)
+{
+    return compareSameLink(a, b) < 0;
+}
+
+int compareUrlColumn(const EntryRecord& a, const std::string& aLink, const EntryRecord& b, const std::string& bLink)
+{
+    if (const int order = compareText(aLink, bLink))
+        return order;
+    return compareSameLink(a, b);
+}
+
+bool tiedInUrlColumn(const EntryRecord& a, const EntryRecord& b)
+{
+    const bool sameLink = a.owner() == b.owner() ||
+                          (a.kind() == EntryKind::CrossReference && b.kind() == EntryKind::CrossReference);
+    return sameLink && compareSameLink(a, b) == 0;
 }
 
 void sortRows(std::vector<ListRow>& rows, int column, bool ascending)
 {
-    std::stable_sort(rows.begin(), rows.end(), [column, ascending](const ListRow& a, const ListRow& b) {
-        return ascending ? rowLess(a, b, column) : rowLess(b, a, column);
+    std::vector<SortKeys> keys(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        keys[i] = SortKeys{rows[i].record, rows[i].record->linkUrlLower()};
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&keys, column, ascending](std::size_t a, std::size_t b) {
+        return ascending ? compareRows(keys[a], keys[b], column) < 0 : compareRows(keys[b], keys[a], column) < 0;
+    });
+    std::vector<ListRow> sorted;
+    sorted.reserve(rows.size());
+    for (std::size_t index : order)
+        sorted.push_back(rows[index]);
+    rows = std::move(sorted);
+}
+
+std::string entryText(const EntryRecord& record)
+{
+    if (record.kind() == EntryKind::CrossReference) {
+        const auto& reference = static_cast<const CrossReference&>(record);
+        return joinedLevels(reference.heading()) + ". " + unescapeField(reference.separator()) + " " +
+               joinedLevels(reference.reference());
+    }
+    return joinedLevels(static_cast<const IndexEntry&>(record).indexAs());
+}
+
+void filterRows(std::vector<ListRow>& rows, const std::string& filter)
+{
+    if (filter.empty())
+        return;
+    const std::string lower = asciiLower(filter);
+    // The stored texts are searched as they are, so that narrowing a million
+    // rows makes no copies.
+    std::erase_if(rows, [&lower](const ListRow& row) {
+        const EntryRecord& record = *row.record;
+        if (holds(record.sortKey(), lower))
+            return false;
+        if (record.kind() == EntryKind::CrossReference) {
+            const auto& reference = static_cast<const CrossReference&>(record);
+            return !holds(reference.heading(), lower) && !holds(reference.reference(), lower);
+        }
+        return !holds(static_cast<const IndexEntry&>(record).indexAs(), lower);
     });
 }
 
@@ -115,7 +197,7 @@ ListCounts countListSelection(const std::vector<ListRow>& rows)
     ListCounts counts;
     const IndexEntry* reference = nullptr;
     for (const ListRow& row : rows) {
-        if (!row.record->isListSelected())
+        if (!row.record || !row.record->isListSelected())
             continue;
         if (!row.isEntry) {
             ++counts.selectedCrossRefCount;

@@ -7,34 +7,39 @@ namespace torvane {
 
 class EntryRecord;
 
-// One row of the project list: what it shows and sorts by, copied from its
-// record when the rows are built.
+// One row of the project list: its record, whose texts are read when the
+// row is drawn, so that a million rows cost no copies.
 struct ListRow {
-    int kind = 0;
-    int iconIndex = 0;
-    std::string sortKey;
-    int groupClass = 0;
-    std::string sortKeyLower;
-    std::string linkUrl;
-    std::string linkUrlLower;
-    bool isEntry = true;
     // Null from the moment the document warns that records may go until the
     // rows are matched with the records again.
     EntryRecord* record = nullptr;
+    bool isEntry = true;
     // The record's list-selection mark when it was let go, shown meanwhile.
     bool shownSelected = false;
-    // Where the record stood among the shown entries, then cross-references.
-    std::size_t shownIndex = 0;
 };
 
-// Sort columns: the picture, "Index Entry", "Target URL".
-enum ListColumn : int { ColumnIcon = 0, ColumnIndexEntry = 1, ColumnTargetUrl = 2 };
+// Sort columns: the picture, "Index Entry", "Target URL"; the entry's text
+// as the index shows it comes after them.
+enum ListColumn : int { ColumnIcon = 0, ColumnIndexEntry = 1, ColumnTargetUrl = 2, ColumnEntryText = 3 };
 
-ListRow makeListRow(EntryRecord& record, bool isEntry);
+// The order of the Target URL column among records with the same link.
+bool sameLinkLess(const EntryRecord& a, const EntryRecord& b);
+// The Target URL column's order, each record given with its lower-cased link.
+int compareUrlColumn(const EntryRecord& a, const std::string& aLink, const EntryRecord& b, const std::string& bLink);
+// Whether two records neither of which goes before the other in the Target
+// URL column keep their walk order between them.
+bool tiedInUrlColumn(const EntryRecord& a, const EntryRecord& b);
 
-// The order of one column; descending is the same order with the rows swapped.
-bool rowLess(const ListRow& a, const ListRow& b, int column);
+// The order of one column; descending is the same order with the rows
+// swapped, equal rows staying in the order given.
 void sortRows(std::vector<ListRow>& rows, int column, bool ascending);
+
+// The text of an entry as the index shows it (levels joined by ", ") or of
+// a cross-reference ("Heading. See Reference").
+std::string entryText(const EntryRecord& record);
+// Keeps the rows whose sort key or entry text holds `filter`, letter case
+// ignored; all of them when it is empty.
+void filterRows(std::vector<ListRow>& rows, const std::string& filter);
 
 // A click (or Space) on row `index` with the modifier keys: Ctrl toggles,
 // Shift selects the range between the selection and the row, neither selects

@@ -1,4 +1,5 @@
 #include "ui/project/ListRowsModel.h"
+#include "model/EntryRecord.h"
 #include "ui/common/QtText.h"
 
 namespace torvane {
@@ -16,19 +17,22 @@ int ListRowsModel::rowCount(const QModelIndex& parent) const
 
 int ListRowsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 3;
+    return parent.isValid() ? 0 : 4;
 }
 
 QVariant ListRowsModel::data(const QModelIndex& index, int role) const
 {
     // The rows may already be rebuilt while the view still counts the old ones.
     const auto row = static_cast<std::size_t>(index.row());
-    if (role != Qt::DisplayRole || !index.isValid() || row >= rows_.size())
+    if (role != Qt::DisplayRole || !index.isValid() || row >= rows_.size() || !rows_[row].record)
         return {};
+    const EntryRecord& record = *rows_[row].record;
     if (index.column() == ColumnIndexEntry)
-        return fromBytes(rows_[row].sortKey);
+        return fromBytes(record.sortKey());
     if (index.column() == ColumnTargetUrl)
-        return fromBytes(rows_[row].linkUrl);
+        return fromBytes(record.linkUrl());
+    if (index.column() == ColumnEntryText)
+        return fromBytes(entryText(record));
     return {};
 }
 
@@ -40,6 +44,8 @@ QVariant ListRowsModel::headerData(int section, Qt::Orientation orientation, int
         return tr("Index Entry");
     if (section == ColumnTargetUrl)
         return tr("Target URL");
+    if (section == ColumnEntryText)
+        return tr("Entry Text");
     return QString();
 }
 

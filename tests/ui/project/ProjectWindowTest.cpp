@@ -5,8 +5,10 @@
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
+#include "ui/project/ListRows.h"
 #include "ui/commands/CommandIds.h"
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QDialog>
 #include <QMenu>
 #include <QPointer>
@@ -92,7 +94,7 @@ protected:
     {
         std::vector<std::string> texts;
         for (const ListRow& row : list().rows())
-            texts.push_back(row.sortKey + "|" + row.linkUrl);
+            texts.push_back(row.record->sortKey() + "|" + row.record->linkUrl());
         return texts;
     }
 
@@ -654,6 +656,76 @@ TEST_F(ProjectWindow, HooklessDialogCommandsStayDisabled)
     EXPECT_TRUE(hooked.isEnabled(CmdFilenames));
     hooked.runCommand(CmdFilenames);
     EXPECT_TRUE(ran);
+}
+
+} // namespace
+} // namespace torvane
+
+namespace torvane {
+namespace {
+
+TEST_F(ProjectWindow, UndoOfADeleteBringsTheEntryBackMarkedSoThatDeleteRunsAgain)
+{
+    run(CmdCollapseAll);
+    click(file("a.htm"));
+    const auto rows = rowTexts();
+    const auto two = std::find(rows.begin(), rows.end(), "2 Two|a.htm#two");
+    ASSERT_NE(two, rows.end());
+    clickRow(static_cast<int>(two - rows.begin()));
+    run(CmdDeleteEntries);
+    run(CmdUndo);
+    EXPECT_EQ(rowTexts(), rows);
+    EXPECT_EQ(rowMarks()[static_cast<std::size_t>(two - rows.begin())], true) << "marked as when the step was recorded";
+    EXPECT_EQ(window->commandState().selectedEntryCount, 1);
+    run(CmdDeleteEntries);
+    EXPECT_EQ(rowTexts().size(), rows.size() - 1);
+
+    // Marks of records whose holder is no longer selected do not come back.
+    run(CmdUndo);
+    click(file("c.htm"));
+    run(CmdRedo);
+    run(CmdUndo);
+    click(file("a.htm"));
+    EXPECT_EQ(rowMarks(), std::vector<bool>(rows.size(), false));
+}
+
+TEST_F(ProjectWindow, FilterBoxNarrowsTheRowsAsOneTypesAndClearingShowsAllAgain)
+{
+    listEveryRecord(500);
+    const auto all = rowTexts();
+    ASSERT_EQ(all.size(), 8u);
+    QTest::keyClicks(window->filterBox(), "TW");
+    EXPECT_EQ(rowTexts(), (std::vector<std::string>{"2 Two|a.htm#two"})) << "letter case ignored";
+    QTest::keyClicks(window->filterBox(), "x");
+    EXPECT_TRUE(list().rows().empty());
+    EXPECT_EQ(window->commandState().selectedEntryCount, 0);
+
+    // The filter holds through a new selection; the cross-reference's heading matches too.
+    window->filterBox()->setText("fRuIt");
+    click(root());
+    ASSERT_EQ(list().rows().size(), 1u);
+    EXPECT_FALSE(list().rows().front().isEntry);
+
+    window->filterBox()->clear();
+    EXPECT_EQ(rowTexts(), all);
+}
+
+TEST_F(ProjectWindow, EntryTextColumnStandsBesideTheSortKey)
+{
+    listEveryRecord(500);
+    QAbstractItemModel& model = *list().model();
+    EXPECT_EQ(model.headerData(ColumnEntryText, Qt::Horizontal).toString(), "Entry Text");
+    EXPECT_EQ(list().header()->visualIndex(ColumnEntryText), list().header()->visualIndex(ColumnIndexEntry) + 1);
+    EXPECT_GT(list().columnWidth(ColumnEntryText), 0);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const EntryRecord& record = *list().rows()[static_cast<std::size_t>(row)].record;
+        EXPECT_EQ(model.data(model.index(row, ColumnEntryText)).toString().toStdString(), entryText(record));
+    }
+    const auto rows = rowTexts();
+    list().sortBy(ColumnEntryText);
+    window->flushRefresh();
+    EXPECT_EQ(rowTexts(), rows) << "the column does not sort";
+    EXPECT_EQ(list().sortColumn(), ColumnTargetUrl);
 }
 
 } // namespace

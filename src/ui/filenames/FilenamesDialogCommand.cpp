@@ -6,7 +6,6 @@
 #include "ui/frame/CMainFrame.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/filenames/FilenamesDialog.h"
-#include "ui/common/QtText.h"
 
 namespace torvane {
 
@@ -36,7 +35,7 @@ void runSetFilenames(CProjectWnd& window, AppServices& services)
         !writeProjectFileStub(directory + names->project, renamedProjectStub(names->outputs()), services))
         return;
     document.setFileNames(names->project, names->index, names->htmlHelp, names->javaHelp, names->javaMap);
-    window.setWindowTitle(fromBytes(document.title()));
+    window.showTitle();
     // The frame records a project it brings forward among the recent files.
     if (auto* frame = qobject_cast<CMainFrame*>(window.window()))
         frame->openProjectFile(document.pathName());

@@ -8,6 +8,7 @@
 #include "ui/project/CProjectTree.h"
 #include "ui/commands/CommandIds.h"
 #include "ui/commands/CommandTable.h"
+#include "ui/common/QtText.h"
 #include "ui/htmltools/OpenFiles.h"
 #include "document/CProjectDoc.h"
 #include "document/ProjectAction.h"
@@ -33,7 +34,7 @@ CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& ser
     , activeView_(tree_)
     , hintOrigin_(tree_)
 {
-    setWindowTitle(QString::fromStdString(document_->title()));
+    showTitle();
     splitter_->addWidget(tree_);
     splitter_->addWidget(list_);
     splitter_->setChildrenCollapsible(false);
@@ -99,6 +100,7 @@ void CProjectWnd::refresh(int hint, QWidget* origin)
         origin->setFocus(Qt::OtherFocusReason);
     returnFocusToDialog(hint);
     list_->viewport()->update();
+    showTitle();
     emit refreshed();
 }
 
@@ -228,7 +230,21 @@ bool CProjectWnd::isEnabled(int id) const
     return torvane::isCommandEnabled(id, commandState()) && canRun(id);
 }
 
+void CProjectWnd::showTitle()
+{
+    setWindowTitle(fromBytes(document_->title()) + "[*]");
+    setWindowModified(document_->isModified());
+    emit titleShown();
+}
+
 void CProjectWnd::runCommand(int id)
+{
+    carryOut(id);
+    // Save, and the dialogs run from here, change the project without a refresh.
+    showTitle();
+}
+
+void CProjectWnd::carryOut(int id)
 {
     if (auto hook = hooks_.commands.find(id); hook != hooks_.commands.end()) {
         hook->second(*this);

@@ -75,10 +75,14 @@ public:
     void focusOtherPane() override;
 
     bool isEnabled(int id) const;
+    // Shows the project's file name, marked while it has unsaved changes.
+    void showTitle();
 
 signals:
     // The views were refreshed: command states may have changed.
     void refreshed();
+    // The name or the unsaved-changes mark may have changed.
+    void titleShown();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -90,6 +94,7 @@ private:
         QWidget* origin;
     };
     void refresh(int hint, QWidget* origin);
+    void carryOut(int id);
     void returnFocusToDialog(int hint);
     DocumentView* activeViewAsOrigin() const;
     void openFile(int id);

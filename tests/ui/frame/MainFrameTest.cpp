@@ -4,6 +4,7 @@
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/commands/CommandIds.h"
+#include "ui/common/ShownTitle.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMdiArea>
@@ -189,7 +190,7 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
                                               "&Help"}));
     EXPECT_EQ(frame.recentFiles().paths(), std::vector<std::string>{path});
     EXPECT_EQ(app.profile.values["Recent File List|File1"], path);
-    EXPECT_EQ(frame.windowTitle(), "HTML Torvane - Sample.ipj");
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - Sample.ipj");
     EXPECT_TRUE(frame.isCommandEnabled(CmdFileSave));
     EXPECT_TRUE(frame.isCommandEnabled(CmdExpandAll));
     EXPECT_FALSE(frame.isCommandEnabled(CmdRemove));
@@ -233,14 +234,65 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     window->flushRefresh();
     EXPECT_TRUE(remove->isEnabled());
 
-    // A project given new names renames the frame at once.
-    window->setWindowTitle("Renamed.ipj");
-    EXPECT_EQ(frame.windowTitle(), "HTML Torvane - Renamed.ipj");
 
     frame.mdiArea()->closeAllSubWindows();
     QTest::qWait(20);
     EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
     EXPECT_EQ(frame.windowTitle(), "HTML Torvane");
+}
+
+// One title names the program and the active project, marked while the
+// project has unsaved changes, whether or not its window is maximised.
+TEST_F(MainFrame, TitleNamesTheActiveProjectOnceAndMarksUnsavedChanges)
+{
+    const auto [sample, other] = writeTwoProjects();
+    CMainFrame frame(app.profile, openingHooks());
+    frame.showWithStoredPlacement();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(frame.openProjectFile(sample));
+    QMdiSubWindow* sampleWindow = frame.mdiArea()->activeSubWindow();
+    auto* project = qobject_cast<CProjectWnd*>(projectWindowOf(sampleWindow));
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - Sample.ipj");
+
+    project->runCommand(CmdCollapseAll);
+    project->flushRefresh();
+    project->document().root().applyTreeSelection(project->document().root(), false, false);
+    project->runCommand(CmdExclude);
+    project->flushRefresh();
+    ASSERT_TRUE(project->document().isModified());
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - Sample.ipj*");
+    EXPECT_EQ(shownTitle(*sampleWindow), "Sample.ipj*");
+
+    sampleWindow->showMaximized();
+    QTest::qWait(20);
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - [Sample.ipj*]");
+    project->runCommand(CmdFileSave);
+    project->flushRefresh();
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - [Sample.ipj]");
+
+    // Another project opened maximised takes the brackets over.
+    ASSERT_TRUE(frame.openProjectFile(other));
+    QTest::qWait(20);
+    ASSERT_NE(frame.mdiArea()->activeSubWindow(), sampleWindow);
+    EXPECT_TRUE(frame.mdiArea()->activeSubWindow()->isMaximized());
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - [Other.ipj]");
+    QMenu* windows = menuNamed(frame, "&Window");
+    ASSERT_NE(windows, nullptr);
+    emit windows->aboutToShow();
+    QStringList listed;
+    for (QAction* action : windows->actions())
+        if (action->text().startsWith("&1") || action->text().startsWith("&2"))
+            listed << action->text();
+    EXPECT_EQ(listed, (QStringList{"&1 Sample.ipj", "&2 Other.ipj"}));
+
+    frame.mdiArea()->activeSubWindow()->showNormal();
+    QTest::qWait(20);
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - Other.ipj");
+    frame.mdiArea()->closeAllSubWindows();
+    QTest::qWait(20);
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane");
 }
 
 TEST_F(MainFrame, AcceleratorsReachTheActiveProject)

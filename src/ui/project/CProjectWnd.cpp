@@ -4,6 +4,7 @@
 #include "platform/FileAccess.h"
 #include "platform/PosixShellLauncher.h"
 #include "styles/StyleSettings.h"
+#include "ui/addfiles/DroppedPages.h"
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/commands/CommandIds.h"
@@ -13,6 +14,8 @@
 #include "document/CProjectDoc.h"
 #include "document/ProjectAction.h"
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMessageBox>
@@ -49,6 +52,7 @@ CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& ser
     root.setCurrentListRow(-1);
     refresh(HintNone, tree_);
     splitterReady_ = true;
+    setAcceptDrops(true);
 }
 
 CProjectWnd::~CProjectWnd()
@@ -235,6 +239,37 @@ void CProjectWnd::showTitle()
     setWindowTitle(fromBytes(document_->title()) + "[*]");
     setWindowModified(document_->isModified());
     emit titleShown();
+}
+
+void CProjectWnd::addDroppedFiles(const std::vector<std::string>& paths)
+{
+    const DroppedPages dropped = droppedPages(paths, services_.validExtensions);
+    if (!dropped.notPages.empty())
+        services_.messages.showMessage(notPagesMessage(dropped.notPages, services_.validExtensions));
+    if (!dropped.pages.empty())
+        document_->addFiles(dropped.pages, tree_);
+}
+
+void CProjectWnd::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedLocalPaths(*event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void CProjectWnd::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void CProjectWnd::dropEvent(QDropEvent* event)
+{
+    std::vector<std::string> paths = droppedLocalPaths(*event->mimeData());
+    if (paths.empty())
+        return;
+    event->acceptProposedAction();
+    // The file manager waits until the drop returns: the pages load, and any
+    // message shows, after it.
+    QTimer::singleShot(0, this, [this, paths = std::move(paths)] { addDroppedFiles(paths); });
 }
 
 void CProjectWnd::runCommand(int id)

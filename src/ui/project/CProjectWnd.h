@@ -6,6 +6,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QMenu;
 class QSplitter;
@@ -77,6 +79,9 @@ public:
     bool isEnabled(int id) const;
     // Shows the project's file name, marked while it has unsaved changes.
     void showTitle();
+    // Adds the pages among files and folders dropped from a file manager,
+    // as Add Files adds the same paths; tells which files are not pages.
+    void addDroppedFiles(const std::vector<std::string>& paths);
 
 signals:
     // The views were refreshed: command states may have changed.
@@ -87,6 +92,9 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct PendingRefresh {

@@ -8,6 +8,7 @@
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/commands/CommandIds.h"
+#include "ui/commands/CommandRegistry.h"
 #include "ui/commands/CommandTable.h"
 #include "ui/common/QtText.h"
 #include "ui/htmltools/OpenFiles.h"
@@ -17,6 +18,9 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -210,6 +214,8 @@ std::optional<std::string> CProjectWnd::redoActionName() const
 
 bool CProjectWnd::canRun(int id) const
 {
+    if (document_->isAddingFiles())
+        return false;
     switch (id) {
     case CmdAddFiles:
     case CmdAddExternalUrls:
@@ -229,8 +235,6 @@ bool CProjectWnd::canRun(int id) const
 
 bool CProjectWnd::isEnabled(int id) const
 {
-    if (document_->isAddingFiles())
-        return false;
     return torvane::isCommandEnabled(id, commandState()) && canRun(id);
 }
 
@@ -294,6 +298,9 @@ void CProjectWnd::carryOut(int id)
     case CmdFileSave:
         document_->save();
         break;
+    case CmdFileClose:
+        closeProject();
+        break;
     case CmdRemove:
         tree_->removeSelected();
         break;
@@ -351,8 +358,10 @@ void CProjectWnd::openFile(int id)
         return;
     }
     const StyleSettings& styles = document_->styles();
-    const std::string path = outputFilePath(document_->projectDirectory(), document_->indexName(),
-                                            styles.separateFiles != 0, styles.linksPlacement, fileExists);
+    // The modern layout's index file is a page of its own even with separate group files.
+    const bool groupPagesOnly = styles.separateFiles != 0 && styles.extensions.indexLayout != 1;
+    const std::string path = outputFilePath(document_->projectDirectory(), document_->indexName(), groupPagesOnly,
+                                            styles.linksPlacement, fileExists);
     launch(planOutputFileLaunch(edit, path, fileExists(path), tools));
 }
 
@@ -383,40 +392,26 @@ std::string CProjectWnd::projectPath() const
 
 QMenu* CProjectWnd::buildPopup(const std::vector<MenuItemDef>& items)
 {
+    if (!commands_)
+        return nullptr;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && frame->mdiArea())
+        frame->mdiArea()->setActiveSubWindow(frame);
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const MenuItemDef& item : items) {
-        if (item.id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QString text = QString::fromUtf8(item.text);
-        if (item.id == CmdUndo)
-            text = QString::fromStdString(undoItemText(undoActionName()));
-        else if (item.id == CmdRedo)
-            text = QString::fromStdString(redoItemText(redoActionName()));
-        QAction* action = menu->addAction(text);
-        action->setData(item.id);
-        action->setStatusTip(QString::fromStdString(commandPrompt(item.id).status));
-        action->setEnabled(isEnabled(item.id));
-        const int id = item.id;
-        connect(action, &QAction::triggered, this, [this, id] {
-            if (isEnabled(id))
-                runCommand(id);
-            emit refreshed();
-        });
-    }
+    commands_->addItems(*menu, items);
     return menu;
 }
 
 void CProjectWnd::showTreePopup(const QPoint& globalPos)
 {
-    buildPopup(treePopupDef())->popup(globalPos);
+    if (QMenu* popup = buildPopup(treePopupDef()))
+        popup->popup(globalPos);
 }
 
 void CProjectWnd::showListPopup(const QPoint& globalPos)
 {
-    buildPopup(listPopupDef())->popup(globalPos);
+    if (QMenu* popup = buildPopup(listPopupDef()))
+        popup->popup(globalPos);
 }
 
 void CProjectWnd::runListDoubleClick(bool entryRow)
@@ -444,6 +439,16 @@ void CProjectWnd::resizeEvent(QResizeEvent* event)
     if (total < 1)
         return;
     splitter_->setSizes({cx * sizes[0] / total, cx * sizes[1] / total});
+}
+
+void CProjectWnd::closeProject()
+{
+    // Closed through its frame in the area of project windows, the window
+    // leaves no empty frame behind; the save question comes either way.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
 }
 
 void CProjectWnd::closeEvent(QCloseEvent* event)

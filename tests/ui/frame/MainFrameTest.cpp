@@ -84,17 +84,7 @@ QWidget* projectWindowOf(QMdiSubWindow* window)
 
 class MainFrame : public ::testing::Test {
 protected:
-    FrameHooks openingHooks()
-    {
-        FrameHooks hooks;
-        hooks.openProject = [this](const std::string& path) -> QWidget* {
-            auto document = std::make_unique<CProjectDoc>(app.services);
-            if (!document->openProject(path))
-                return nullptr;
-            return new CProjectWnd(std::move(document), app.services, {});
-        };
-        return hooks;
-    }
+    FrameHooks openingHooks() { return test::projectOpeningHooks(app.services); }
 
     // Sample.ipj and a copy of it, Other.ipj, both in `dir`: their full paths.
     std::pair<std::string, std::string> writeTwoProjects()
@@ -207,7 +197,7 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     for (QAction* action : file->actions())
         if (action->isVisible() && !action->isSeparator())
             items << action->text();
-    EXPECT_EQ(items, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+    EXPECT_EQ(items, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S",
                                   "&1 " + QString::fromStdString(path), "&Exit                    "}));
     QMenu* actions = menuNamed(frame, "&Actions");
     ASSERT_NE(actions, nullptr);
@@ -363,6 +353,49 @@ TEST_F(MainFrame, ARelativePathOpensOnceAndIsRememberedInFull)
         EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2) << again;
         EXPECT_EQ(frame.recentFiles().paths(), (std::vector<std::string>{sample, other})) << again;
     }
+}
+
+TEST_F(MainFrame, CloseAsksToSaveAChangedProjectAndClosesOnlyTheActiveOne)
+{
+    const auto [sample, other] = writeTwoProjects();
+    CMainFrame frame(app.profile, openingHooks());
+    frame.showWithStoredPlacement();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(frame.openProjectFile(sample));
+    ASSERT_TRUE(frame.openProjectFile(other));
+    auto* otherWindow = qobject_cast<CProjectWnd*>(projectWindowOf(frame.mdiArea()->activeSubWindow()));
+    ASSERT_NE(otherWindow, nullptr);
+    otherWindow->document().setModified(true);
+    ASSERT_TRUE(frame.isCommandEnabled(CmdFileClose));
+
+    {
+        SaveQuestionAnswers answers(1);
+        QTest::keyClick(otherWindow->treeView(), Qt::Key_W, Qt::ControlModifier);
+        QTest::qWait(20);
+        EXPECT_EQ(answers.asked, std::vector<std::string>{"Save changes to Other.ipj?"});
+    }
+    ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 2) << "Cancel keeps the project open";
+    {
+        SaveQuestionAnswers answers(0);
+        frame.runCommand(CmdFileClose);
+        QTest::qWait(20);
+        EXPECT_EQ(answers.asked, std::vector<std::string>{"Save changes to Other.ipj?"});
+    }
+    ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(projectWindowOf(frame.mdiArea()->subWindowList().front())->windowTitle(), "Sample.ipj[*]");
+
+    // An unchanged project closes without a question, and the frame is back
+    // to its menus without a project.
+    {
+        SaveQuestionAnswers answers(0);
+        frame.runCommand(CmdFileClose);
+        QTest::qWait(20);
+        EXPECT_TRUE(answers.asked.empty());
+    }
+    EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
+    EXPECT_FALSE(frame.isCommandEnabled(CmdFileClose));
 }
 
 TEST_F(MainFrame, CancelInOneSaveQuestionKeepsTheProgramAndTheLaterProjectsOpen)

@@ -85,8 +85,13 @@ bool CProjectDoc::openProject(const std::string& path)
     outputNames_ = localFiles.names;
     std::vector<std::string> fullPaths;
     fullPaths.reserve(localFiles.relativePaths.size());
-    for (const std::string& relative : localFiles.relativePaths)
+    for (const std::string& relative : localFiles.relativePaths) {
+        // The file keeps backslashes; the progress window and every message
+        // show the path as this system spells it.
         fullPaths.push_back(projectDirectory_ + relative);
+        std::replace(fullPaths.back().begin() + static_cast<std::ptrdiff_t>(projectDirectory_.size()),
+                     fullPaths.back().end(), '\\', '/');
+    }
     loadFiles(fullPaths, nullptr);
     reportLoadProblems();
     readExternalUrlsSection(lines, *root_);

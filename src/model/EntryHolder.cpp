@@ -79,15 +79,22 @@ void EntryHolder::setExcluded(bool excluded)
         defaultInSet_ = true;
         usesDefault_ = true;
     }
-    excluded_ = excluded;
+    markExcluded(excluded);
     setModified(true);
+}
+
+void EntryHolder::markExcluded(bool excluded)
+{
+    if (excluded != excluded_)
+        setDisplayDirty();
+    excluded_ = excluded;
 }
 
 void EntryHolder::setUsesDefault(bool usesDefault)
 {
     if (usesDefault_ && !usesDefault) {
         defaultInSet_ = false;
-        excluded_ = true;
+        markExcluded(true);
     } else if (!usesDefault_ && usesDefault) {
         clearRegularEntries();
         defaultInSet_ = true;

@@ -20,6 +20,7 @@ public:
     ~EntryHolder() override;
 
     bool isExcluded() const { return excluded_; }
+    bool isExcludedFromIndex() const override { return excluded_; }
     bool usesDefault() const { return usesDefault_; }
     IndexEntry* defaultEntry() const { return defaultEntry_.get(); }
 
@@ -61,6 +62,8 @@ protected:
 
 private:
     void clearRegularEntries();
+    // The tree shows an excluded target apart, so a change must reach it.
+    void markExcluded(bool excluded);
     void placeNewDefaultEntry();
 
     bool excluded_ = false;

@@ -243,11 +243,14 @@ TreeItem ProjectNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, Tre
 {
     if (!showingPending_ && treeItem_ != kNoTreeItem)
         return treeItem_;
-    const TreeItemLook look{label_, iconKind_, expanded_, selected_, lookChanged_};
-    if (treeItem_ == kNoTreeItem)
-        treeItem_ = tree.insertItem(parentItem, insertAfter, look, this);
-    else if (displayDirty_)
-        tree.updateItem(treeItem_, look);
+    if (treeItem_ == kNoTreeItem || displayDirty_) {
+        TreeItemLook look{label_, iconKind_, expanded_, selected_, lookChanged_};
+        look.excluded = isExcludedFromIndex();
+        if (treeItem_ == kNoTreeItem)
+            treeItem_ = tree.insertItem(parentItem, insertAfter, look, this);
+        else
+            tree.updateItem(treeItem_, look);
+    }
     displayDirty_ = false;
     lookChanged_ = false;
 

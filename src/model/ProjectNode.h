@@ -112,6 +112,8 @@ public:
     // Asks the parent to destroy this node; `this` may be gone afterwards.
     virtual void removeFromParent();
     virtual void setExcluded(bool excluded);
+    // Whether the user excluded this node, as a target, from the index.
+    virtual bool isExcludedFromIndex() const { return false; }
 
     // Native absolute path ("/"-separated); "" for nodes that are no file.
     virtual std::string fullPath() const;

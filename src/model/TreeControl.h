@@ -21,6 +21,8 @@ struct TreeItemLook {
     // Text or picture changed since the item was last updated; otherwise
     // only the marks may have, which a control can set without redrawing.
     bool textOrImageChanged = true;
+    // A target the user excluded from the index: shown set apart.
+    bool excluded = false;
 };
 
 // The tree control through which project nodes show themselves. The GUI

@@ -155,7 +155,8 @@ TEST(OpenProject, ListedTwiceInOtherCaseGivesOneNodeAndProgressShowsEveryPath)
     EXPECT_EQ(app.progress.titles, std::vector<std::string>{"Add Files Progress"});
     EXPECT_EQ(app.progress.cancellables, std::vector<bool>{true}) << "loading may be stopped between pages";
     EXPECT_EQ(app.progress.totals, std::vector<int>{2});
-    EXPECT_EQ(app.progress.texts, (std::vector<std::string>{dir.file("sub\\a.htm"), dir.file("SUB\\A.htm")}));
+    EXPECT_EQ(app.progress.texts, (std::vector<std::string>{dir.file("sub/a.htm"), dir.file("SUB/A.htm")}))
+        << "native paths, though the file stores backslashes";
     EXPECT_EQ(app.progress.ended, 1);
 }
 

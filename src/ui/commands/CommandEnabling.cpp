@@ -64,6 +64,7 @@ bool isCommandEnabled(int id, const CommandState& s)
     case CmdEditSourceFile:
     case CmdViewSourceFile:
         return s.selectedFileCount == 1;
+    case CmdFileClose:
     case CmdFileSave:
     case CmdCheckIndex:
     case CmdProjectStyleSettings:

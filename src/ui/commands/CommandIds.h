@@ -36,6 +36,7 @@ enum CommandId : int {
     CmdCheckIndex = 32830,
     CmdFileNew = 57600,
     CmdFileOpen = 57601,
+    CmdFileClose = 57602,
     CmdFileSave = 57603,
     CmdRecentFile = 57616,
     CmdArrangeIcons = 57649,

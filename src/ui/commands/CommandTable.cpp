@@ -10,6 +10,7 @@ const std::vector<CommandDef>& commandDefs()
         // The framework's own commands, worded for this program.
         {CmdFileNew, "&New\tCtrl+N", "Ctrl+N", "Create a new project\nNew"},
         {CmdFileOpen, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing project\nOpen"},
+        {CmdFileClose, "&Close\tCtrl+W", "Ctrl+W", "Close the active project; asks to save its changes\nClose"},
         {CmdFileSave, "&Save\tCtrl+S", "Ctrl+S", "Save the active project\nSave"},
         {CmdRecentFile, "&Recent File", "", "Open this project"},
         {CmdExit, "&Exit                    ", "", "Quit the program; asks to save changed projects\nExit"},
@@ -77,7 +78,7 @@ const std::vector<MenuPopupDef>& frameMenuDef()
 const std::vector<MenuPopupDef>& projectMenuDef()
 {
     static const std::vector<MenuPopupDef> menu{
-        {"&File", {{CmdFileNew}, {CmdFileOpen}, {CmdFileSave}, {0}, {CmdRecentFile}, {0}, {CmdExit}}},
+        {"&File", {{CmdFileNew}, {CmdFileOpen}, {CmdFileClose}, {CmdFileSave}, {0}, {CmdRecentFile}, {0}, {CmdExit}}},
         {"&Edit", {{CmdEditSourceFile}, {CmdEditOutputFile}}},
         {"&View",
          {{CmdViewSourceFile},

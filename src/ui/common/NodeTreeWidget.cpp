@@ -2,7 +2,9 @@
 #include "model/ProjectNode.h"
 #include "ui/common/Icons.h"
 #include "ui/common/QtText.h"
+#include <QHelpEvent>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 
 namespace torvane {
@@ -18,6 +20,7 @@ public:
     ProjectNode* node() const { return node_; }
     bool marked = false;
     bool open = false;
+    bool excluded = false;
 
     static constexpr int kNodeItemType = QTreeWidgetItem::UserType + 1;
 
@@ -35,7 +38,8 @@ const NodeItem* asNodeItem(const QTreeWidgetItem* item)
     return asNodeItem(const_cast<QTreeWidgetItem*>(item));
 }
 
-// Draws an item as selected exactly when its mark is set.
+// Draws an item as selected exactly when its mark is set, and an excluded
+// target greyed and slanted, with a tip that says why.
 class MarkDelegate final : public QStyledItemDelegate {
 public:
     explicit MarkDelegate(NodeTreeWidget& tree) : QStyledItemDelegate(&tree), tree_(tree) {}
@@ -45,6 +49,19 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         option->state.setFlag(QStyle::State_Selected, tree_.isMarked(index));
+        if (tree_.isShownExcluded(index)) {
+            option->font.setItalic(true);
+            option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
+        }
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip || !tree_.isShownExcluded(index))
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QToolTip::showText(event->globalPos(), NodeTreeWidget::kExcludedTip, view);
+        return true;
     }
 
 private:
@@ -107,6 +124,17 @@ bool NodeTreeWidget::isMarked(const QModelIndex& index) const
     return isMarked(itemFromIndex(index));
 }
 
+bool NodeTreeWidget::isShownExcluded(const QTreeWidgetItem* item)
+{
+    const NodeItem* shown = asNodeItem(item);
+    return shown && shown->excluded;
+}
+
+bool NodeTreeWidget::isShownExcluded(const QModelIndex& index) const
+{
+    return isShownExcluded(itemFromIndex(index));
+}
+
 void NodeTreeWidget::setMarked(QTreeWidgetItem* item, bool marked)
 {
     if (NodeItem* shown = asNodeItem(item))
@@ -138,6 +166,8 @@ void NodeTreeWidget::applyLook(QTreeWidgetItem* item, const TreeItemLook& look)
             item->setIcon(0, *icon);
     }
     setMarked(item, look.selected);
+    if (NodeItem* shown = asNodeItem(item))
+        shown->excluded = look.excluded;
     if (look.expanded)
         pendingExpansion_.push_back(item);
     else

@@ -28,6 +28,10 @@ public:
     // Whether the item shows as selected.
     static bool isMarked(const QTreeWidgetItem* item);
     bool isMarked(const QModelIndex& index) const;
+    // Whether the item shows its target as excluded from the index.
+    static bool isShownExcluded(const QTreeWidgetItem* item);
+    bool isShownExcluded(const QModelIndex& index) const;
+    static constexpr const char* kExcludedTip = "Excluded from the index";
 
 protected:
     // Lets `top` and everything below it insert or update their items, then

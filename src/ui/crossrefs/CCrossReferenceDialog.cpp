@@ -2,6 +2,7 @@
 #include "ui/common/QtMessageSink.h"
 #include "platform/MessageSink.h"
 #include "ui/common/ButtonRowLayout.h"
+#include "ui/common/DialogWidth.h"
 #include "ui/common/EditBytes.h"
 #include <QCheckBox>
 #include <QEvent>
@@ -47,6 +48,7 @@ CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, AddHandler o
     , close_(new QPushButton(addMode() ? "Close" : "Cancel"))
 {
     setWindowTitle(addMode() ? "Create Cross-Reference" : "Edit Selected Cross-Reference");
+    setReadableMinimumWidth(*this, 72);
     for (QLineEdit*& edit : fields_)
         edit = new QLineEdit;
     field(FieldSeparator)->setMaximumWidth(60);

@@ -2,6 +2,7 @@
 #include "ui/common/QtMessageSink.h"
 #include "platform/MessageSink.h"
 #include "ui/common/ButtonRowLayout.h"
+#include "ui/common/DialogWidth.h"
 #include "ui/common/EditBytes.h"
 #include "ui/entries/EntryTargetsDialog.h"
 #include <QCheckBox>
@@ -53,6 +54,7 @@ EntryDialog::EntryDialog(EntryDialogMode mode, const OutputFlags& outputs, const
 
     autoCopy_->setChecked(true);
     setWindowTitle(adding ? "Add Index Entry to Selected Targets" : "Edit Selected Index Entries");
+    setReadableMinimumWidth(*this, 64);
     add_->setText(adding ? "Add" : "OK");
     close_->setText(adding ? "Close" : "Cancel");
     add_->setDefault(true);

@@ -1,5 +1,6 @@
 #include "ui/entries/EntryTargetsDialog.h"
 #include "platform/MessageSink.h"
+#include "ui/common/DialogWidth.h"
 #include "ui/common/EditBytes.h"
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -32,6 +33,7 @@ EntryTargetsDialog::EntryTargetsDialog(const IndexEntryValues& values, const Out
     , messages_(messages)
 {
     setWindowTitle("Set Targets for Index Entry");
+    setReadableMinimumWidth(*this, 40);
     auto* html = new QGroupBox("HTML (.htm)");
     auto* htmlForm = new QFormLayout(html);
     targetName_ = addField(htmlForm, "Target Name:", values_.indexTarget, outputs.html);

@@ -1,5 +1,6 @@
 #include "ui/filenames/FilenamesDialog.h"
 #include "platform/MessageSink.h"
+#include "ui/common/DialogWidth.h"
 #include "ui/common/QtMessageSink.h"
 #include "ui/common/QtText.h"
 #include <QDialogButtonBox>
@@ -19,6 +20,8 @@ FilenamesDialog::FilenamesDialog(const ProjectFileNames& initial, MessageSink& m
     , names_(initial)
 {
     setWindowTitle("Set Filenames");
+    // Room for a long project name without scrolling the field.
+    setReadableMinimumWidth(*this, 56);
     auto* layout = new QVBoxLayout(this);
     const std::array<std::pair<const char*, const std::string*>, 5> fields = {{
         {"Project File (.ipj):", &initial.project},

@@ -6,7 +6,6 @@
 #include "ui/frame/CMainFrame.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/filenames/FilenamesDialog.h"
-#include "ui/common/QtText.h"
 
 namespace torvane {
 
@@ -37,7 +36,7 @@ void runSetFilenames(CProjectWnd& window, AppServices& services)
         return;
     const OutputNames& outputs = names->outputs;
     document.setFileNames(names->project, outputs.index, outputs.htmlHelp, outputs.javaHelp, outputs.javaMap);
-    window.setWindowTitle(fromBytes(document.title()));
+    window.showTitle();
     // The frame records a project it brings forward among the recent files.
     if (auto* frame = qobject_cast<CMainFrame*>(window.window()))
         frame->openProjectFile(document.pathName());

@@ -4,6 +4,7 @@
 #include "ui/commands/CommandRegistry.h"
 #include "ui/commands/CommandTable.h"
 #include "ui/common/Icons.h"
+#include "ui/common/ShownTitle.h"
 #include "ui/frame/LockKeys.h"
 #include "ui/commands/ProjectCommands.h"
 #include "ui/frame/WindowPlacement.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
@@ -219,7 +221,7 @@ void CMainFrame::fillWindowList(QMenu* menu)
     }
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        auto* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        auto* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shownTitle(*window->widget())));
         action->setProperty("torvaneWindow", true);
         action->setCheckable(true);
         action->setChecked(window == mdi_->activeSubWindow());
@@ -446,20 +448,30 @@ QMdiSubWindow* CMainFrame::addProjectWindow(QWidget* window)
     if (auto* project = qobject_cast<CProjectWnd*>(window)) {
         project->setCommands(commands_);
         connect(project, &CProjectWnd::refreshed, this, &CMainFrame::updateCommandUi);
+        connect(project, &CProjectWnd::titleShown, this, &CMainFrame::showActiveTitle);
     }
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    // A renamed project (Filenames) renames the frame while it is the active one.
-    connect(sub, &QWidget::windowTitleChanged, this, [this, sub](const QString& title) {
-        if (mdi_->activeSubWindow() == sub)
-            setWindowTitle(QStringLiteral("%1 - %2").arg(kTitle, title));
-    });
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::showActiveTitle);
     sub->setWindowIcon(applicationIcon());
+    // File > Close holds the desktop's close key; the same key on the
+    // window's own menu would leave it to neither.
+    if (QMenu* menu = sub->systemMenu()) {
+        for (QAction* action : menu->actions())
+            if (action->shortcuts().contains(QKeySequence(QKeySequence::Close)))
+                action->setShortcuts({});
+    }
     // The first activation fills the client area, inset by one pixel at the
     // top left and three at the bottom right.
     const QRect area = mdi_->viewport()->rect();
     sub->setGeometry(1, 1, std::max(1, area.width() - 4), std::max(1, area.height() - 4));
-    sub->show();
+    // Beside a maximised window the new one opens maximised too; shown at its
+    // normal size first, it would hand the activation back.
+    const QMdiSubWindow* previous = mdi_->activeSubWindow();
+    if (previous && previous->isMaximized())
+        sub->showMaximized();
+    else
+        sub->show();
     mdi_->setActiveSubWindow(sub);
     onSubWindowActivated(sub);
     return sub;
@@ -469,11 +481,21 @@ void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
 {
     const bool anyProject = window != nullptr || !mdi_->subWindowList().isEmpty();
     buildMenus(anyProject);
-    if (window)
-        setWindowTitle(QStringLiteral("%1 - %2").arg(kTitle, window->windowTitle()));
-    else if (!anyProject)
-        setWindowTitle(kTitle);
+    if (window || !anyProject)
+        showActiveTitle();
     updateCommandUi();
+}
+
+void CMainFrame::showActiveTitle()
+{
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    // A maximised project window adds " - [name]" to the frame's title
+    // itself; naming the project here as well would show it twice.
+    if (!active || active->isMaximized())
+        setWindowTitle(kTitle);
+    else
+        setWindowTitle(QStringLiteral("%1 - %2").arg(kTitle, active->widget()->windowTitle()));
+    setWindowModified(active && active->widget()->isWindowModified());
 }
 
 void CMainFrame::arrangeMinimized()

@@ -66,6 +66,9 @@ private:
     void buildAccelerators();
     void buildStatusBar();
     void onSubWindowActivated(QMdiSubWindow* window);
+    // One title for the frame: the program, the active project and its
+    // unsaved-changes mark.
+    void showActiveTitle();
     void openFromDialog();
     void arrangeMinimized();
     void focusNextPane(bool forward);

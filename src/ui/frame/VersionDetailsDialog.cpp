@@ -1,4 +1,5 @@
 #include "ui/frame/VersionDetailsDialog.h"
+#include "ui/common/DialogWidth.h"
 #include "ui/common/QtText.h"
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -39,6 +40,7 @@ VersionDetailsDialog::VersionDetailsDialog(std::string_view productVersion, QWid
     if (programName_->text().isEmpty())
         programName_->setText("Torvane");
     setWindowTitle("Version Details");
+    setReadableMinimumWidth(*this, 30);
     auto* rows = new QGridLayout;
     rows->addWidget(programName_, 0, 0);
     rows->addWidget(program_, 0, 1);

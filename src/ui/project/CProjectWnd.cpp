@@ -4,19 +4,24 @@
 #include "platform/FileAccess.h"
 #include "platform/PosixShellLauncher.h"
 #include "styles/StyleSettings.h"
+#include "ui/addfiles/DroppedPages.h"
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/commands/CommandIds.h"
 #include "ui/commands/CommandRegistry.h"
 #include "ui/commands/CommandTable.h"
+#include "ui/common/QtText.h"
 #include "ui/htmltools/OpenFiles.h"
 #include "document/CProjectDoc.h"
 #include "document/ProjectAction.h"
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -38,7 +43,7 @@ CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& ser
     , activeView_(tree_)
     , hintOrigin_(tree_)
 {
-    setWindowTitle(QString::fromStdString(document_->title()));
+    showTitle();
     splitter_->addWidget(tree_);
     splitter_->addWidget(listPane());
     splitter_->setChildrenCollapsible(false);
@@ -53,6 +58,7 @@ CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& ser
     root.setCurrentListRow(-1);
     refresh(HintNone, tree_);
     splitterReady_ = true;
+    setAcceptDrops(true);
 }
 
 CProjectWnd::~CProjectWnd()
@@ -123,6 +129,7 @@ void CProjectWnd::refresh(int hint, QWidget* origin)
         origin->setFocus(Qt::OtherFocusReason);
     returnFocusToDialog(hint);
     list_->viewport()->update();
+    showTitle();
     emit refreshed();
 }
 
@@ -252,7 +259,52 @@ bool CProjectWnd::isEnabled(int id) const
     return torvane::isCommandEnabled(id, commandState()) && canRun(id);
 }
 
+void CProjectWnd::showTitle()
+{
+    setWindowTitle(fromBytes(document_->title()) + "[*]");
+    setWindowModified(document_->isModified());
+    emit titleShown();
+}
+
+void CProjectWnd::addDroppedFiles(const std::vector<std::string>& paths)
+{
+    const DroppedPages dropped = droppedPages(paths, services_.validExtensions);
+    if (!dropped.notPages.empty())
+        services_.messages.showMessage(notPagesMessage(dropped.notPages, services_.validExtensions));
+    if (!dropped.pages.empty())
+        document_->addFiles(dropped.pages, tree_);
+}
+
+void CProjectWnd::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedLocalPaths(*event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void CProjectWnd::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void CProjectWnd::dropEvent(QDropEvent* event)
+{
+    std::vector<std::string> paths = droppedLocalPaths(*event->mimeData());
+    if (paths.empty())
+        return;
+    event->acceptProposedAction();
+    // The file manager waits until the drop returns: the pages load, and any
+    // message shows, after it.
+    QTimer::singleShot(0, this, [this, paths = std::move(paths)] { addDroppedFiles(paths); });
+}
+
 void CProjectWnd::runCommand(int id)
+{
+    carryOut(id);
+    // Save, and the dialogs run from here, change the project without a refresh.
+    showTitle();
+}
+
+void CProjectWnd::carryOut(int id)
 {
     if (auto hook = hooks_.commands.find(id); hook != hooks_.commands.end()) {
         hook->second(*this);
@@ -266,6 +318,9 @@ void CProjectWnd::runCommand(int id)
     switch (id) {
     case CmdFileSave:
         document_->save();
+        break;
+    case CmdFileClose:
+        closeProject();
         break;
     case CmdRemove:
         tree_->removeSelected();
@@ -405,6 +460,16 @@ void CProjectWnd::resizeEvent(QResizeEvent* event)
     if (total < 1)
         return;
     splitter_->setSizes({cx * sizes[0] / total, cx * sizes[1] / total});
+}
+
+void CProjectWnd::closeProject()
+{
+    // Closed through its frame in the area of project windows, the window
+    // leaves no empty frame behind; the save question comes either way.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
 }
 
 void CProjectWnd::closeEvent(QCloseEvent* event)

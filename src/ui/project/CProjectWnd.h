@@ -6,6 +6,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QLineEdit;
 class QMenu;
@@ -82,14 +84,24 @@ public:
     void focusOtherPane() override;
 
     bool isEnabled(int id) const;
+    // Shows the project's file name, marked while it has unsaved changes.
+    void showTitle();
+    // Adds the pages among files and folders dropped from a file manager,
+    // as Add Files adds the same paths; tells which files are not pages.
+    void addDroppedFiles(const std::vector<std::string>& paths);
 
 signals:
     // The views were refreshed: command states may have changed.
     void refreshed();
+    // The name or the unsaved-changes mark may have changed.
+    void titleShown();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct PendingRefresh {
@@ -99,6 +111,9 @@ private:
     void refresh(int hint, QWidget* origin);
     // The list under its filter box.
     QWidget* listPane();
+    void carryOut(int id);
+    // File > Close: asks to save as closing the window by its frame does.
+    void closeProject();
     void returnFocusToDialog(int hint);
     DocumentView* activeViewAsOrigin() const;
     void openFile(int id);

@@ -7,6 +7,7 @@
 #include "ui/stylesheet/CStyleIndexTypesTab.h"
 #include "ui/stylesheet/CStyleLayoutTab.h"
 #include <QDialogButtonBox>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -36,6 +37,7 @@ CIndexStyleDlg::CIndexStyleDlg(const StyleSettings& settings, StyleSheetEnvironm
     tabs_->setUsesScrollButtons(false);
     buildPage(0);
     connect(tabs_, &QTabWidget::currentChanged, this, &CIndexStyleDlg::showTab);
+    addPageKeys();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CIndexStyleDlg::accept);
@@ -43,6 +45,24 @@ CIndexStyleDlg::CIndexStyleDlg(const StyleSettings& settings, StyleSheetEnvironm
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
+}
+
+void CIndexStyleDlg::addPageKeys()
+{
+    // As shortcuts of the sheet itself: a plain key press would first meet
+    // the project windows' area, which takes Ctrl+Tab to switch windows.
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},           {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1}, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [sequence, step] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            const int count = tabs_->count();
+            tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+        });
+    }
 }
 
 void CIndexStyleDlg::accept()

@@ -27,6 +27,9 @@ public slots:
     void accept() override;
 
 private:
+    // Ctrl+Tab and Ctrl+PageDown step to the next page, with Shift or PageUp
+    // to the previous one, wrapping round.
+    void addPageKeys();
     void showTab(int index);
     void buildPage(int index);
 

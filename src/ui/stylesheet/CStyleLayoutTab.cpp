@@ -5,23 +5,41 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 namespace torvane {
 
 namespace {
 
-// A sketch of how each multilevel layout prints a heading with two subentries.
-QLabel* layoutPicture(const char* text, QWidget* parent)
-{
-    auto* picture = new QLabel(text, parent);
-    picture->setFrameShape(QFrame::Box);
-    picture->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    picture->setMinimumSize(picture->sizeHint());
-    return picture;
-}
+// A sketch of how a multilevel layout prints a heading with two subentries.
+// The sketch is the larger target, so a click on it chooses its layout.
+class LayoutSketch : public QLabel {
+public:
+    LayoutSketch(const char* text, QAbstractButton* choice, QWidget* parent)
+        : QLabel(text, parent)
+        , choice_(choice)
+    {
+        setFrameShape(QFrame::Box);
+        setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        setMinimumSize(sizeHint());
+        setCursor(Qt::PointingHandCursor);
+        setToolTip(choice->text());
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && choice_->isEnabled())
+            choice_->click();
+    }
+
+private:
+    QAbstractButton* choice_;
+};
 
 } // namespace
 
@@ -41,8 +59,8 @@ CStyleLayoutTab::CStyleLayoutTab(const StyleSheetEnvironment& environment, Style
     QButtonGroup* multiLevel = addRadios({"Hanging", "Run-in"}, "MultiLevel", &StyleSettings::multiLevel, nullptr);
     hanging->addWidget(multiLevel->button(MultiLevel::Hanging));
     runIn->addWidget(multiLevel->button(MultiLevel::RunIn));
-    hanging->addWidget(layoutPicture("fruit\n  apples, 1\n  pears, 2", this));
-    runIn->addWidget(layoutPicture("fruit: apples, 1;\n  pears, 2", this));
+    hanging->addWidget(new LayoutSketch("fruit\n  apples, 1\n  pears, 2", multiLevel->button(MultiLevel::Hanging), this));
+    runIn->addWidget(new LayoutSketch("fruit: apples, 1;\n  pears, 2", multiLevel->button(MultiLevel::RunIn), this));
     multilevelLayout->addLayout(hanging);
     multilevelLayout->addLayout(runIn);
 

@@ -94,7 +94,8 @@ TEST(CommandEnabling, WithoutProjectOnlyFrameCommandsRun)
     const CommandState none;
     for (int id : {CmdFileNew, CmdFileOpen, CmdExit, CmdViewToolbar, CmdHtmlTools, CmdHelpTopics})
         EXPECT_TRUE(isCommandEnabled(id, none)) << id;
-    for (int id : {CmdFileSave, CmdExpandAll, CmdEditOutputFile, CmdAddFiles, CmdProjectStyleSettings, CmdCascade})
+    for (int id : {CmdFileSave, CmdFileClose, CmdExpandAll, CmdEditOutputFile, CmdAddFiles, CmdProjectStyleSettings,
+                   CmdCascade})
         EXPECT_FALSE(isCommandEnabled(id, none)) << id;
 }
 

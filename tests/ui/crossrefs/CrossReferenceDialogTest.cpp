@@ -1,5 +1,5 @@
 #include "support/FieldMessages.h"
-#include "support/UiTestSupport.h"
+#include "support/ProjectWindowFixture.h"
 #include "model/CrossReference.h"
 #include "model/LocatorsNode.h"
 #include "ui/crossrefs/CrossReferenceHooks.h"
@@ -167,17 +167,10 @@ TEST(CrossReferenceDialog, EditModeShowsTheRecordAndReturnsOnlyOnOk)
     EXPECT_EQ(messages.shown[0], kHeading + kRequired);
 }
 
-class CrossReferenceHooks : public ::testing::Test {
+class CrossReferenceHooks : public test::ProjectWindowFixture {
 protected:
-    void SetUp() override
-    {
-        CProjectWnd::Hooks hooks;
-        installCrossReferenceHooks(hooks, app.services);
-        window = test::showProjectWindow(app.services, test::writeSampleProject(dir), hooks);
-        ASSERT_NE(window, nullptr);
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(openSampleProject(installCrossReferenceHooks)); }
 
-    CProjectDoc& document() { return window->document(); }
     LocatorsNode& locators() { return document().root().locators(); }
 
     CCrossReferenceDialog* openCreateDialog()
@@ -200,24 +193,12 @@ protected:
     {
         window->runCommand(CmdCollapseAll);
         window->flushRefresh();
-        CProjectTree& tree = *window->treeView();
-        const QRect rootRect = tree.visualItemRect(CProjectTree::itemOf(document().root().treeItem()));
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(rootRect.left() + 30, rootRect.center().y()));
-        window->flushRefresh();
+        ASSERT_NO_FATAL_FAILURE(clickNode(root()));
         const std::vector<ListRow>& rows = window->listView()->rows();
         const auto found = std::find_if(rows.begin(), rows.end(), [](const ListRow& row) { return !row.isEntry; });
         ASSERT_NE(found, rows.end());
-        const int row = static_cast<int>(found - rows.begin());
-        CProjectList& list = *window->listView();
-        const QRect rect = list.visualRect(list.model()->index(row, 1));
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-        window->flushRefresh();
+        clickRow(static_cast<int>(found - rows.begin()));
     }
-
-    test::TempDir dir;
-    test::TestApp app;
-    std::unique_ptr<CProjectWnd> window;
 };
 
 TEST_F(CrossReferenceHooks, CreateAddsUndoableRecordsUnderOneLocatorUntilClosed)
@@ -318,17 +299,10 @@ TEST_F(CrossReferenceHooks, AnEditedLocatorStaysSelectedAndUndoSelectsTheOldOneA
 {
     window->runCommand(CmdExpandAll);
     window->flushRefresh();
-    CProjectTree& tree = *window->treeView();
-    const auto clickNode = [&](ProjectNode& node) {
-        const QRect rect = tree.visualItemRect(CProjectTree::itemOf(node.treeItem()));
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(rect.left() + 30, rect.center().y()));
-        window->flushRefresh();
-    };
     clickNode(*locators().findLocator("Apples"));
     CProjectList& list = *window->listView();
     ASSERT_EQ(list.rows().size(), 1u);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, list.visualRect(list.model()->index(0, 1)).center());
-    window->flushRefresh();
+    clickRow(0);
 
     test::whenModalOpens<CCrossReferenceDialog>([](CCrossReferenceDialog& dialog) {
         dialog.field(FieldLocator)->setText("Pears");

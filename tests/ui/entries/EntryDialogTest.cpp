@@ -1,5 +1,5 @@
 #include "support/FieldMessages.h"
-#include "support/UiTestSupport.h"
+#include "support/ProjectWindowFixture.h"
 #include "model/IndexEntry.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
@@ -264,51 +264,27 @@ TEST_F(EntryDialogTest, TargetsAreSetThroughTheirOwnCheckedDialog)
 }
 
 // The dialogs as the project window runs them.
-class EntryDialogHooksTest : public ::testing::Test {
+class EntryDialogHooksTest : public test::ProjectWindowFixture {
 protected:
     void SetUp() override
     {
-        CProjectWnd::Hooks hooks;
-        installEntryDialogHooks(hooks, app.services);
-        window = test::showProjectWindow(app.services, test::writeSampleProject(dir), hooks);
-        ASSERT_NE(window, nullptr);
+        ASSERT_NO_FATAL_FAILURE(openSampleProject(installEntryDialogHooks));
         window->runCommand(CmdExpandAll);
         window->flushRefresh();
     }
 
-    ProjectRootNode& root() { return window->document().root(); }
     Target& target(const std::string& relative, const std::string& name)
     {
         return root().findOrCreateFile(dir.dir() + relative).findOrCreateTarget(name);
     }
-
-    void click(ProjectNode& node, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTreeWidgetItem* item = CProjectTree::itemOf(node.treeItem());
-        ASSERT_NE(item, nullptr) << node.label();
-        CProjectTree& tree = *window->treeView();
-        const QRect rect = tree.visualItemRect(item);
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, modifiers, QPoint(rect.left() + 30, rect.center().y()));
-        window->flushRefresh();
-    }
-
-    QRect rowRect(int row) const
-    {
-        CProjectList& list = *window->listView();
-        return list.visualRect(list.model()->index(row, 1));
-    }
-
-    test::TempDir dir;
-    test::TestApp app;
-    std::unique_ptr<CProjectWnd> window;
 };
 
 TEST_F(EntryDialogHooksTest, AddPutsOneEntryOnEverySelectedTargetPerAdd)
 {
     Target& one = target("a.htm", "one");
     Target& three = target("sub/b.htm", "three");
-    click(one);
-    click(three, Qt::ControlModifier);
+    clickNode(one);
+    clickNode(three, Qt::ControlModifier);
     ASSERT_TRUE(window->isEnabled(CmdAddIndexEntry));
     window->runCommand(CmdAddIndexEntry);
     QPointer<EntryDialog> dialog = qobject_cast<EntryDialog*>(window->treeView()->modelessDialog(CmdAddIndexEntry));
@@ -340,7 +316,7 @@ TEST_F(EntryDialogHooksTest, AddPutsOneEntryOnEverySelectedTargetPerAdd)
     EXPECT_TRUE(window->document().isModified());
 
     // The next Add uses the selection of that moment.
-    click(one);
+    clickNode(one);
     dialog->indexAsEdit()->setText("Ones");
     QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
     window->flushRefresh();
@@ -358,8 +334,8 @@ TEST_F(EntryDialogHooksTest, DoubleClickEditsEqualEntriesOfTwoTargets)
 {
     Target& one = target("a.htm", "one");
     Target& three = target("sub/b.htm", "three");
-    click(one);
-    click(three, Qt::ControlModifier);
+    clickNode(one);
+    clickNode(three, Qt::ControlModifier);
     window->document().addIndexEntry(typedEntry("Shared", "Shared", "Untitled", "shared"), window->treeView());
     window->flushRefresh();
     CProjectList& list = *window->listView();
@@ -367,8 +343,7 @@ TEST_F(EntryDialogHooksTest, DoubleClickEditsEqualEntriesOfTwoTargets)
 
     // A double-click on a row (its first click selects it) opens the dialog;
     // Cancel withdraws the action.
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rowRect(0).center());
-    window->flushRefresh();
+    clickRow(0);
     bool cancelled = false;
     test::whenModalOpens<EntryDialog>([&cancelled](EntryDialog& dialog) {
         cancelled = true;
@@ -383,10 +358,8 @@ TEST_F(EntryDialogHooksTest, DoubleClickEditsEqualEntriesOfTwoTargets)
     EXPECT_EQ(*window->undoActionName(), "Add Index Entry");
     EXPECT_EQ(one.entries().front()->indexAs(), "Shared");
 
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rowRect(0).center());
-    window->flushRefresh();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ShiftModifier, rowRect(1).center());
-    window->flushRefresh();
+    clickRow(0);
+    clickRow(1, Qt::ShiftModifier);
     ASSERT_TRUE(window->isEnabled(CmdEditIndexEntries));
     bool edited = false;
     test::whenModalOpens<EntryDialog>([&edited](EntryDialog& dialog) {

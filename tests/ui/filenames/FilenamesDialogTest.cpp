@@ -1,4 +1,5 @@
 #include "support/UiTestSupport.h"
+#include "ui/common/ShownTitle.h"
 #include "ui/filenames/FilenamesHook.h"
 #include "document/ProjectFileWriter.h"
 #include "ui/commands/CommandIds.h"
@@ -346,7 +347,7 @@ TEST_F(SetFilenames, RenamedProjectGetsItsFileAtOnce)
     window->runCommand(CmdFilenames);
     EXPECT_EQ(document().pathName(), dir.dir() + "Renamed.ipj");
     EXPECT_EQ(document().title(), "Renamed.ipj");
-    EXPECT_EQ(window->windowTitle(), "Renamed.ipj");
+    EXPECT_EQ(shownTitle(*window), "Renamed.ipj*");
     EXPECT_EQ(readFile(dir.dir() + "Renamed.ipj"),
               renamedProjectStub({"Book.htm", "Torvane.hhk", "Torvane.xml", "Torvane.jhm"}));
     // The old project file stays until the project is saved.

@@ -4,6 +4,7 @@
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/commands/CommandIds.h"
+#include "ui/common/ShownTitle.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMdiArea>
@@ -179,7 +180,7 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
                                               "&Help"}));
     EXPECT_EQ(frame.recentFiles().paths(), std::vector<std::string>{path});
     EXPECT_EQ(app.profile.values["Recent File List|File1"], path);
-    EXPECT_EQ(frame.windowTitle(), "HTML Torvane - Sample.ipj");
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - Sample.ipj");
     EXPECT_TRUE(frame.isCommandEnabled(CmdFileSave));
     EXPECT_TRUE(frame.isCommandEnabled(CmdExpandAll));
     EXPECT_FALSE(frame.isCommandEnabled(CmdRemove));
@@ -196,7 +197,7 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     for (QAction* action : file->actions())
         if (action->isVisible() && !action->isSeparator())
             items << action->text();
-    EXPECT_EQ(items, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+    EXPECT_EQ(items, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S",
                                   "&1 " + QString::fromStdString(path), "&Exit                    "}));
     QMenu* actions = menuNamed(frame, "&Actions");
     ASSERT_NE(actions, nullptr);
@@ -223,14 +224,65 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     window->flushRefresh();
     EXPECT_TRUE(remove->isEnabled());
 
-    // A project given new names renames the frame at once.
-    window->setWindowTitle("Renamed.ipj");
-    EXPECT_EQ(frame.windowTitle(), "HTML Torvane - Renamed.ipj");
 
     frame.mdiArea()->closeAllSubWindows();
     QTest::qWait(20);
     EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
     EXPECT_EQ(frame.windowTitle(), "HTML Torvane");
+}
+
+// One title names the program and the active project, marked while the
+// project has unsaved changes, whether or not its window is maximised.
+TEST_F(MainFrame, TitleNamesTheActiveProjectOnceAndMarksUnsavedChanges)
+{
+    const auto [sample, other] = writeTwoProjects();
+    CMainFrame frame(app.profile, openingHooks());
+    frame.showWithStoredPlacement();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(frame.openProjectFile(sample));
+    QMdiSubWindow* sampleWindow = frame.mdiArea()->activeSubWindow();
+    auto* project = qobject_cast<CProjectWnd*>(projectWindowOf(sampleWindow));
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - Sample.ipj");
+
+    project->runCommand(CmdCollapseAll);
+    project->flushRefresh();
+    project->document().root().applyTreeSelection(project->document().root(), false, false);
+    project->runCommand(CmdExclude);
+    project->flushRefresh();
+    ASSERT_TRUE(project->document().isModified());
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - Sample.ipj*");
+    EXPECT_EQ(shownTitle(*sampleWindow), "Sample.ipj*");
+
+    sampleWindow->showMaximized();
+    QTest::qWait(20);
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - [Sample.ipj*]");
+    project->runCommand(CmdFileSave);
+    project->flushRefresh();
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - [Sample.ipj]");
+
+    // Another project opened maximised takes the brackets over.
+    ASSERT_TRUE(frame.openProjectFile(other));
+    QTest::qWait(20);
+    ASSERT_NE(frame.mdiArea()->activeSubWindow(), sampleWindow);
+    EXPECT_TRUE(frame.mdiArea()->activeSubWindow()->isMaximized());
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - [Other.ipj]");
+    QMenu* windows = menuNamed(frame, "&Window");
+    ASSERT_NE(windows, nullptr);
+    emit windows->aboutToShow();
+    QStringList listed;
+    for (QAction* action : windows->actions())
+        if (action->text().startsWith("&1") || action->text().startsWith("&2"))
+            listed << action->text();
+    EXPECT_EQ(listed, (QStringList{"&1 Sample.ipj", "&2 Other.ipj"}));
+
+    frame.mdiArea()->activeSubWindow()->showNormal();
+    QTest::qWait(20);
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane - Other.ipj");
+    frame.mdiArea()->closeAllSubWindows();
+    QTest::qWait(20);
+    EXPECT_EQ(shownTitle(frame), "HTML Torvane");
 }
 
 TEST_F(MainFrame, AcceleratorsReachTheActiveProject)
@@ -301,6 +353,49 @@ TEST_F(MainFrame, ARelativePathOpensOnceAndIsRememberedInFull)
         EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2) << again;
         EXPECT_EQ(frame.recentFiles().paths(), (std::vector<std::string>{sample, other})) << again;
     }
+}
+
+TEST_F(MainFrame, CloseAsksToSaveAChangedProjectAndClosesOnlyTheActiveOne)
+{
+    const auto [sample, other] = writeTwoProjects();
+    CMainFrame frame(app.profile, openingHooks());
+    frame.showWithStoredPlacement();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(frame.openProjectFile(sample));
+    ASSERT_TRUE(frame.openProjectFile(other));
+    auto* otherWindow = qobject_cast<CProjectWnd*>(projectWindowOf(frame.mdiArea()->activeSubWindow()));
+    ASSERT_NE(otherWindow, nullptr);
+    otherWindow->document().setModified(true);
+    ASSERT_TRUE(frame.isCommandEnabled(CmdFileClose));
+
+    {
+        SaveQuestionAnswers answers(1);
+        QTest::keyClick(otherWindow->treeView(), Qt::Key_W, Qt::ControlModifier);
+        QTest::qWait(20);
+        EXPECT_EQ(answers.asked, std::vector<std::string>{"Save changes to Other.ipj?"});
+    }
+    ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 2) << "Cancel keeps the project open";
+    {
+        SaveQuestionAnswers answers(0);
+        frame.runCommand(CmdFileClose);
+        QTest::qWait(20);
+        EXPECT_EQ(answers.asked, std::vector<std::string>{"Save changes to Other.ipj?"});
+    }
+    ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(projectWindowOf(frame.mdiArea()->subWindowList().front())->windowTitle(), "Sample.ipj[*]");
+
+    // An unchanged project closes without a question, and the frame is back
+    // to its menus without a project.
+    {
+        SaveQuestionAnswers answers(0);
+        frame.runCommand(CmdFileClose);
+        QTest::qWait(20);
+        EXPECT_TRUE(answers.asked.empty());
+    }
+    EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
+    EXPECT_FALSE(frame.isCommandEnabled(CmdFileClose));
 }
 
 TEST_F(MainFrame, CancelInOneSaveQuestionKeepsTheProgramAndTheLaterProjectsOpen)

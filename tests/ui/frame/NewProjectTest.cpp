@@ -1,4 +1,5 @@
 #include "support/UiTestSupport.h"
+#include "ui/common/ShownTitle.h"
 #include "shell/desktop/DesktopHooks.h"
 #include "ui/filenames/FilenamesHook.h"
 #include "ui/frame/FileDialogHooks.h"
@@ -235,7 +236,7 @@ TEST_F(NewProject, RenamingAProjectEntersItAmongTheRecentFiles)
     EXPECT_EQ(frame->recentFiles().paths(),
               (std::vector<std::string>{dir.dir() + "Second.ipj", dir.dir() + "Torvane.ipj"}));
     EXPECT_EQ(windowCount(), 1);
-    EXPECT_EQ(frame->mdiArea()->activeSubWindow()->windowTitle(), "Second.ipj");
+    EXPECT_EQ(shownTitle(*frame->mdiArea()->activeSubWindow()), "Second.ipj*");
     EXPECT_TRUE(projectWindow()->document().isModified());
 }
 

@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeWidgetItemIterator>
 #include <set>
 #include <gtest/gtest.h>
@@ -308,6 +309,53 @@ TEST_F(ProjectWindow, UndoRestoresThePageItemAndRedoRepeatsTheAction)
     run(CmdRedo);
     EXPECT_TRUE(file("c.htm").isExcluded());
     EXPECT_EQ(*window->undoActionName(), "Exclude Targets");
+}
+
+TEST_F(ProjectWindow, ExcludedTargetsAreShownApartWithATip)
+{
+    run(CmdExpandAll);
+    auto shownExcluded = [](ProjectNode& node) {
+        return CProjectTree::isShownExcluded(CProjectTree::itemOf(node.treeItem()));
+    };
+    auto tipAt = [this](ProjectNode& node) {
+        const QRect rect = tree().visualItemRect(CProjectTree::itemOf(node.treeItem()));
+        const QPoint at(rect.left() + 30, rect.center().y());
+        QHelpEvent help(QEvent::ToolTip, at, tree().viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tree().viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    click(file("c.htm"));
+    run(CmdExclude);
+    ASSERT_TRUE(file("c.htm").isExcluded());
+    EXPECT_TRUE(shownExcluded(file("c.htm")));
+    EXPECT_FALSE(shownExcluded(file("a.htm")));
+    EXPECT_EQ(tipAt(file("a.htm")), "");
+    EXPECT_EQ(tipAt(file("c.htm")), "Excluded from the index");
+
+    // The mark follows the target back and forth through undo and redo.
+    run(CmdUndo);
+    EXPECT_FALSE(shownExcluded(file("c.htm")));
+    run(CmdRedo);
+    EXPECT_TRUE(shownExcluded(file("c.htm")));
+
+    // An entry given to the target takes it back into the index.
+    file("c.htm").addEntry(IndexEntry::fromText("Cherries", file("c.htm").regularKind()));
+    window->document().updateAllViews(HintNone, nullptr);
+    window->flushRefresh();
+    EXPECT_FALSE(file("c.htm").isExcluded());
+    EXPECT_FALSE(shownExcluded(file("c.htm")));
+
+    // Saved and opened again, the project shows its excluded target at once.
+    click(file("a.htm"));
+    run(CmdExclude);
+    run(CmdFileSave);
+    auto reopened = test::showProjectWindow(app.services, dir.dir() + "Sample.ipj");
+    ASSERT_NE(reopened, nullptr);
+    reopened->runCommand(CmdExpandAll);
+    reopened->flushRefresh();
+    ProjectRootNode& again = reopened->document().root();
+    EXPECT_TRUE(shownExcluded(again.findOrCreateFile(dir.dir() + "a.htm")));
+    EXPECT_FALSE(shownExcluded(again.findOrCreateFile(dir.dir() + "c.htm")));
 }
 
 TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)

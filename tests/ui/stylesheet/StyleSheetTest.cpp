@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -330,6 +332,64 @@ TEST(StyleSheet, ARefusedPageStaysInFront)
     EXPECT_EQ(result.htmlIndex, 0);
     EXPECT_EQ(result.javaHelp, 1);
     EXPECT_EQ(result.stylesheetPath, "index.css");
+}
+
+// The sheet opens over a project window inside the area of project windows,
+// which takes Ctrl+Tab for itself unless the sheet claims it.
+TEST(StyleSheet, ControlTabAndPageKeysStepThroughThePages)
+{
+    test::RecordingMessages messages;
+    QMdiArea area;
+    QMdiSubWindow* projectWindow = area.addSubWindow(new QWidget);
+    area.resize(600, 400);
+    area.show();
+    projectWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+    CIndexStyleDlg sheet(StyleSettings{}, {true, "/proj/", messages}, projectWindow->widget());
+    sheet.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+    QApplication::setActiveWindow(&sheet);
+    auto press = [&sheet](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == &sheet ? focus : &sheet, key, modifiers);
+        return sheet.tabs()->currentIndex();
+    };
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 1);
+    EXPECT_EQ(press(Qt::Key_PageDown, Qt::ControlModifier), 2);
+    EXPECT_EQ(press(Qt::Key_PageUp, Qt::ControlModifier), 1);
+    EXPECT_EQ(press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier), 0);
+    EXPECT_EQ(press(Qt::Key_PageUp, Qt::ControlModifier), 6) << "wraps round to the last page";
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), 0);
+    EXPECT_EQ(area.activeSubWindow(), projectWindow);
+
+    // A page that refuses its values keeps the keys from leaving it.
+    sheet.tabs()->setCurrentIndex(4);
+    button(sheet.page(4), "HTML (.htm)")->click();
+    EXPECT_EQ(press(Qt::Key_PageDown, Qt::ControlModifier), 4);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST(StyleSheet, ClickingALayoutSketchChoosesItsLayout)
+{
+    Sheet sheet(StyleSettings{});
+    StylePage* layout = sheet.show(2);
+    auto* multiLevel = layout->findChild<QButtonGroup*>("MultiLevel");
+    ASSERT_NE(multiLevel, nullptr);
+    QList<QLabel*> sketches;
+    for (QLabel* label : layout->findChildren<QLabel*>())
+        if (label->text().startsWith("fruit"))
+            sketches << label;
+    ASSERT_EQ(sketches.size(), 2);
+    EXPECT_EQ(multiLevel->checkedId(), 0);
+    QTest::mouseClick(sketches[1], Qt::LeftButton);
+    EXPECT_EQ(multiLevel->checkedId(), 1);
+    QTest::mouseClick(sketches[1], Qt::RightButton);
+    QTest::mouseClick(sketches[0], Qt::LeftButton);
+    EXPECT_EQ(multiLevel->checkedId(), 0);
+    QTest::mouseClick(sketches[1], Qt::RightButton);
+    EXPECT_EQ(multiLevel->checkedId(), 0) << "only the left button chooses";
+    QTest::mouseClick(sketches[1], Qt::LeftButton);
+    EXPECT_EQ(sheet.ok().multiLevel, 1);
 }
 
 TEST(StyleSheet, TypingSetsThePathTypeAndLeavingEndsFoldersWithASeparator)

@@ -2,6 +2,7 @@
 #include "support/MapProfile.h"
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
+#include "ui/frame/FrameHooks.h"
 #include "ui/project/CProjectWnd.h"
 #include <QApplication>
 #include <QTest>
@@ -134,6 +135,19 @@ inline std::unique_ptr<CProjectWnd> showProjectWindow(AppServices& services, con
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->flushRefresh();
     return window;
+}
+
+// Main-frame hooks that open a project in a plain project window.
+inline FrameHooks projectOpeningHooks(AppServices& services)
+{
+    FrameHooks hooks;
+    hooks.openProject = [&services](const std::string& path) -> QWidget* {
+        auto document = std::make_unique<CProjectDoc>(services);
+        if (!document->openProject(path))
+            return nullptr;
+        return new CProjectWnd(std::move(document), services, {});
+    };
+    return hooks;
 }
 
 } // namespace torvane::test

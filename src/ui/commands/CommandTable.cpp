@@ -1,43 +1,75 @@
 #include "ui/commands/CommandTable.h"
 #include "ui/commands/CommandIds.h"
-#include <map>
+#include <algorithm>
 
 namespace torvane {
 
-namespace {
-
-const MenuItemDef kSeparator{0, ""};
-
-const std::vector<MenuItemDef>& fileItems()
+const std::vector<CommandDef>& commandDefs()
 {
-    static const std::vector<MenuItemDef> items{
-        {CmdFileNew, "&New\tCtrl+N"},
-        {CmdFileOpen, "&Open...\tCtrl+O"},
-        {CmdFileSave, "&Save\tCtrl+S"},
-        kSeparator,
-        {CmdRecentFile, "&Recent File"},
-        kSeparator,
-        {CmdExit, "&Exit                    "},
+    static const std::vector<CommandDef> commands{
+        // The framework's own commands, worded for this program.
+        {CmdFileNew, "&New\tCtrl+N", "Ctrl+N", "Create a new project\nNew"},
+        {CmdFileOpen, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing project\nOpen"},
+        {CmdFileSave, "&Save\tCtrl+S", "Ctrl+S", "Save the active project\nSave"},
+        {CmdRecentFile, "&Recent File", "", "Open this project"},
+        {CmdExit, "&Exit                    ", "", "Quit the program; asks to save changed projects\nExit"},
+        {CmdEditSourceFile, "Selected &Source File", "", "Open the selected source file in the specified HTML editor"},
+        {CmdEditOutputFile, "&Output File", "", "Open the output file in the specified HTML editor"},
+        {CmdViewSourceFile, "Selected &Source File", "",
+         "Open the selected source file in the specified HTML browser (viewer)"},
+        {CmdViewOutputFile, "&Output File", "", "Open the output file in the specified HTML browser (viewer)"},
+        {CmdExpandAll, "&Expand All", "", "Expand the project tree"},
+        {CmdCollapseAll, "&Collapse All", "", "Collapse the project tree"},
+        {CmdViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle Toolbar"},
+        {CmdViewStatusBar, "Status &Bar", "", "Show or hide the status bar\nToggle Status Bar"},
+        {CmdAddFiles, "Add &Files...", "", "Add local files to the project\nAdd Files"},
+        {CmdAddExternalUrls, "Add External &URLs...", "", "Add external URLs to the project\nAdd External URLs"},
+        {CmdRemove, "&Remove Selected Files, URLs, and Locators", "",
+         "Remove selected files, URLs, and cross-references from the project\nRemove Files/URLs/X-refs"},
+        {CmdExclude, "E&xclude Selected Targets from Index", "",
+         "Exclude selected targets from the index\nExclude Targets"},
+        {CmdAddIndexEntry, "&Add Index Entry to Selected Targets...", "",
+         "Add an index entry for the selected targets\nAdd Index Entry"},
+        {CmdEditIndexEntries, "&Edit Selected Index Entries...", "", "Edit selected index entries"},
+        {CmdAcceptDefaultEntries, "Acce&pt Selected Default Entries", "",
+         "Convert selected default entries to regular index entries."},
+        {CmdDeleteEntries, "&Delete Selected Index Entries and Cross-References", "",
+         "Delete selected index entries and cross-references"},
+        {CmdSelectAssociatedTargets, "&Select Associated Targets", "", "Select associated targets"},
+        {CmdCreateCrossReference, "&Create Cross-Reference...", "", "Create cross-references\nCreate X-refs"},
+        {CmdEditCrossReference, "&Edit Selected Cross-Reference...", "", "Edit selected cross-reference\nEdit X-ref"},
+        {CmdUndo, "Undo Last Action\tCtrl+Z", "Ctrl+Z", "Undo last action"},
+        {CmdRedo, "Redo Last Action\tCtrl+Y", "Ctrl+Y", "Redo last action"},
+        {CmdMakeIndex, "&Make Index", "", "Create the index\nMake Index"},
+        {CmdCheckIndex, "Chec&k Index...", "",
+         "List what is wrong with the index: dead cross-references, missing pages, likely duplicates\nCheck Index"},
+        {CmdProjectStyleSettings, "&Project Style Settings...", "",
+         "Set style preferences for this index\nSet Index Styles"},
+        {CmdDefaultStyleSettings, "&Default Style Settings...", "", "Set the default style preferences for indexes"},
+        {CmdSaveStylesAsDefault, "&Save Project Styles as Default", "",
+         "Save this project's style settings as the default"},
+        {CmdApplyDefaultStyles, "&Apply Default Styles to Project", "",
+         "Apply the default style settings to this index"},
+        {CmdFilenames, "&Filenames...", "", "Specify the project and output file names"},
+        {CmdHtmlTools, "HTML &Tools...", "", "Select an HTML editor and browser (viewer)"},
+        {CmdCascade, "&Cascade", "", "Arrange the project windows so they overlap\nCascade Windows"},
+        {CmdTile, "&Tile", "", "Arrange the project windows as tiles that do not overlap\nTile Windows"},
+        {CmdArrangeIcons, "Arrange Icons", "", "Arrange the minimised project windows at the bottom\nArrange Icons"},
+        // F1 is help everywhere, though the menu item does not show it.
+        {CmdHelpTopics, "Help &Topics", "F1", "List the help topics\nHelp Topics"},
+        {CmdTutorial, "T&utorial", "", "Run the product tutorial"},
+        {CmdAbout, "&About HTML Torvane...", "", "Show the program's version details\nAbout"},
     };
-    return items;
+    return commands;
 }
-
-} // namespace
 
 const std::vector<MenuPopupDef>& frameMenuDef()
 {
     static const std::vector<MenuPopupDef> menu{
-        {"&File",
-         {{CmdFileNew, "&New\tCtrl+N"},
-          {CmdFileOpen, "&Open...\tCtrl+O"},
-          kSeparator,
-          {CmdRecentFile, "&Recent File"},
-          kSeparator,
-          {CmdExit, "&Exit                    "}}},
-        {"&View", {{CmdViewToolbar, "&Toolbar"}, {CmdViewStatusBar, "Status &Bar"}}},
-        {"&Preferences",
-         {{CmdDefaultStyleSettings, "&Default Style Settings..."}, kSeparator, {CmdHtmlTools, "HTML &Tools..."}}},
-        {"&Help", {{CmdHelpTopics, "Help &Topics"}, {CmdTutorial, "T&utorial"}}},
+        {"&File", {{CmdFileNew}, {CmdFileOpen}, {0}, {CmdRecentFile}, {0}, {CmdExit}}},
+        {"&View", {{CmdViewToolbar}, {CmdViewStatusBar}}},
+        {"&Preferences", {{CmdDefaultStyleSettings}, {0}, {CmdHtmlTools}}},
+        {"&Help", {{CmdHelpTopics}, {CmdTutorial}}},
     };
     return menu;
 }
@@ -45,52 +77,51 @@ const std::vector<MenuPopupDef>& frameMenuDef()
 const std::vector<MenuPopupDef>& projectMenuDef()
 {
     static const std::vector<MenuPopupDef> menu{
-        {"&File", fileItems()},
-        {"&Edit", {{CmdEditSourceFile, "Selected &Source File"}, {CmdEditOutputFile, "&Output File"}}},
+        {"&File", {{CmdFileNew}, {CmdFileOpen}, {CmdFileSave}, {0}, {CmdRecentFile}, {0}, {CmdExit}}},
+        {"&Edit", {{CmdEditSourceFile}, {CmdEditOutputFile}}},
         {"&View",
-         {{CmdViewSourceFile, "Selected &Source File"},
-          {CmdViewOutputFile, "&Output File"},
-          kSeparator,
-          {CmdExpandAll, "&Expand All"},
-          {CmdCollapseAll, "&Collapse All"},
-          kSeparator,
-          {CmdViewToolbar, "&Toolbar"},
-          {CmdViewStatusBar, "Status &Bar"}}},
+         {{CmdViewSourceFile},
+          {CmdViewOutputFile},
+          {0},
+          {CmdExpandAll},
+          {CmdCollapseAll},
+          {0},
+          {CmdViewToolbar},
+          {CmdViewStatusBar}}},
         {"&Actions",
-         {{CmdAddFiles, "Add &Files..."},
-          {CmdAddExternalUrls, "Add External &URLs..."},
-          {CmdRemove, "&Remove Selected Files, URLs, and Locators"},
-          kSeparator,
-          {CmdExclude, "E&xclude Selected Targets from Index"},
-          kSeparator,
-          {CmdAddIndexEntry, "&Add Index Entry to Selected Targets..."},
-          {CmdEditIndexEntries, "&Edit Selected Index Entries..."},
-          {CmdAcceptDefaultEntries, "Acce&pt Selected Default Entries"},
-          {CmdDeleteEntries, "&Delete Selected Index Entries and Cross-References"},
-          kSeparator,
-          {CmdSelectAssociatedTargets, "&Select Associated Targets"},
-          kSeparator,
-          {CmdCreateCrossReference, "&Create Cross-Reference..."},
-          {CmdEditCrossReference, "&Edit Selected Cross-Reference..."},
-          kSeparator,
-          {CmdUndo, "Undo Last Action\tCtrl+Z"},
-          {CmdRedo, "Redo Last Action\tCtrl+Y"},
-          kSeparator,
-          {CmdMakeIndex, "&Make Index"},
-          {CmdCheckIndex, "Chec&k Index..."}}},
+         {{CmdAddFiles},
+          {CmdAddExternalUrls},
+          {CmdRemove},
+          {0},
+          {CmdExclude},
+          {0},
+          {CmdAddIndexEntry},
+          {CmdEditIndexEntries},
+          {CmdAcceptDefaultEntries},
+          {CmdDeleteEntries},
+          {0},
+          {CmdSelectAssociatedTargets},
+          {0},
+          {CmdCreateCrossReference},
+          {CmdEditCrossReference},
+          {0},
+          {CmdUndo},
+          {CmdRedo},
+          {0},
+          {CmdMakeIndex},
+          {CmdCheckIndex}}},
         {"&Preferences",
-         {{CmdProjectStyleSettings, "&Project Style Settings..."},
-          {CmdDefaultStyleSettings, "&Default Style Settings..."},
-          kSeparator,
-          {CmdSaveStylesAsDefault, "&Save Project Styles as Default"},
-          {CmdApplyDefaultStyles, "&Apply Default Styles to Project"},
-          kSeparator,
-          {CmdFilenames, "&Filenames..."},
-          kSeparator,
-          {CmdHtmlTools, "HTML &Tools..."}}},
-        {"&Window", {{CmdCascade, "&Cascade"}, {CmdTile, "&Tile"}, {CmdArrangeIcons, "Arrange Icons"}}},
-        {"&Help",
-         {{CmdHelpTopics, "Help &Topics"}, {CmdTutorial, "T&utorial"}, kSeparator, {CmdAbout, "&About HTML Torvane..."}}},
+         {{CmdProjectStyleSettings},
+          {CmdDefaultStyleSettings},
+          {0},
+          {CmdSaveStylesAsDefault},
+          {CmdApplyDefaultStyles},
+          {0},
+          {CmdFilenames},
+          {0},
+          {CmdHtmlTools}}},
+        {"&Window", {{CmdCascade}, {CmdTile}, {CmdArrangeIcons}}},
+        {"&Help", {{CmdHelpTopics}, {CmdTutorial}, {0}, {CmdAbout}}},
     };
     return menu;
 }
@@ -98,24 +129,24 @@ const std::vector<MenuPopupDef>& projectMenuDef()
 const std::vector<MenuItemDef>& treePopupDef()
 {
     static const std::vector<MenuItemDef> items{
-        {CmdAddIndexEntry, "&Add Index Entry to Selected Targets..."},
-        kSeparator,
+        {CmdAddIndexEntry},
+        {0},
         {CmdEditSourceFile, "&Edit Selected Source File"},
         {CmdViewSourceFile, "&View Selected Source File"},
-        kSeparator,
-        {CmdExclude, "E&xclude Selected Targets from Index"},
-        kSeparator,
+        {0},
+        {CmdExclude},
+        {0},
         {CmdExpandAll, "Ex&pand All"},
-        {CmdCollapseAll, "&Collapse All"},
-        kSeparator,
-        {CmdAddFiles, "Add &Files..."},
-        {CmdAddExternalUrls, "Add External &URLs..."},
-        {CmdRemove, "&Remove Selected Files, URLs, and Locators"},
-        kSeparator,
-        {CmdCreateCrossReference, "&Create Cross-Reference..."},
-        kSeparator,
-        {CmdUndo, "Undo Last Action\tCtrl+Z"},
-        {CmdRedo, "Redo Last Action\tCtrl+Y"},
+        {CmdCollapseAll},
+        {0},
+        {CmdAddFiles},
+        {CmdAddExternalUrls},
+        {CmdRemove},
+        {0},
+        {CmdCreateCrossReference},
+        {0},
+        {CmdUndo},
+        {CmdRedo},
     };
     return items;
 }
@@ -123,16 +154,16 @@ const std::vector<MenuItemDef>& treePopupDef()
 const std::vector<MenuItemDef>& listPopupDef()
 {
     static const std::vector<MenuItemDef> items{
-        {CmdEditIndexEntries, "&Edit Selected Index Entries..."},
-        {CmdEditCrossReference, "&Edit Selected Cross-Reference..."},
+        {CmdEditIndexEntries},
+        {CmdEditCrossReference},
         {CmdAcceptDefaultEntries, "&Accept Selected Default Entries"},
-        kSeparator,
-        {CmdDeleteEntries, "&Delete Selected Index Entries and Cross-References"},
-        kSeparator,
-        {CmdSelectAssociatedTargets, "&Select Associated Targets"},
-        kSeparator,
-        {CmdUndo, "Undo Last Action\tCtrl+Z"},
-        {CmdRedo, "Redo Last Action\tCtrl+Y"},
+        {0},
+        {CmdDeleteEntries},
+        {0},
+        {CmdSelectAssociatedTargets},
+        {0},
+        {CmdUndo},
+        {CmdRedo},
     };
     return items;
 }
@@ -154,53 +185,12 @@ const std::vector<int>& toolbarDef()
 
 CommandPrompt commandPrompt(int id)
 {
-    static const std::map<int, const char*> prompts{
-        {CmdAddFiles, "Add local files to the project\nAdd Files"},
-        {CmdAddExternalUrls, "Add external URLs to the project\nAdd External URLs"},
-        {CmdRemove, "Remove selected files, URLs, and cross-references from the project\nRemove Files/URLs/X-refs"},
-        {CmdExclude, "Exclude selected targets from the index\nExclude Targets"},
-        {CmdAddIndexEntry, "Add an index entry for the selected targets\nAdd Index Entry"},
-        {CmdEditIndexEntries, "Edit selected index entries"},
-        {CmdAcceptDefaultEntries, "Convert selected default entries to regular index entries."},
-        {CmdDeleteEntries, "Delete selected index entries and cross-references"},
-        {CmdSelectAssociatedTargets, "Select associated targets"},
-        {CmdCreateCrossReference, "Create cross-references\nCreate X-refs"},
-        {CmdEditCrossReference, "Edit selected cross-reference\nEdit X-ref"},
-        {CmdUndo, "Undo last action"},
-        {CmdRedo, "Redo last action"},
-        {CmdMakeIndex, "Create the index\nMake Index"},
-        {CmdCheckIndex, "List what is wrong with the index: dead cross-references, missing pages, likely duplicates\nCheck Index"},
-        {CmdProjectStyleSettings, "Set style preferences for this index\nSet Index Styles"},
-        {CmdSaveStylesAsDefault, "Save this project's style settings as the default"},
-        {CmdApplyDefaultStyles, "Apply the default style settings to this index"},
-        {CmdFilenames, "Specify the project and output file names"},
-        {CmdExpandAll, "Expand the project tree"},
-        {CmdCollapseAll, "Collapse the project tree"},
-        {CmdEditSourceFile, "Open the selected source file in the specified HTML editor"},
-        {CmdViewSourceFile, "Open the selected source file in the specified HTML browser (viewer)"},
-        {CmdEditOutputFile, "Open the output file in the specified HTML editor"},
-        {CmdViewOutputFile, "Open the output file in the specified HTML browser (viewer)"},
-        {CmdDefaultStyleSettings, "Set the default style preferences for indexes"},
-        {CmdHtmlTools, "Select an HTML editor and browser (viewer)"},
-        {CmdTutorial, "Run the product tutorial"},
-        // The framework's own commands, worded for this program.
-        {CmdFileNew, "Create a new project\nNew"},
-        {CmdFileOpen, "Open an existing project\nOpen"},
-        {CmdFileSave, "Save the active project\nSave"},
-        {CmdRecentFile, "Open this project"},
-        {CmdExit, "Quit the program; asks to save changed projects\nExit"},
-        {CmdViewToolbar, "Show or hide the toolbar\nToggle Toolbar"},
-        {CmdViewStatusBar, "Show or hide the status bar\nToggle Status Bar"},
-        {CmdCascade, "Arrange the project windows so they overlap\nCascade Windows"},
-        {CmdTile, "Arrange the project windows as tiles that do not overlap\nTile Windows"},
-        {CmdArrangeIcons, "Arrange the minimised project windows at the bottom\nArrange Icons"},
-        {CmdHelpTopics, "List the help topics\nHelp Topics"},
-        {CmdAbout, "Show the program's version details\nAbout"},
-    };
-    const auto found = prompts.find(id);
-    if (found == prompts.end())
+    const auto& commands = commandDefs();
+    const auto found =
+        std::find_if(commands.begin(), commands.end(), [id](const CommandDef& command) { return command.id == id; });
+    if (found == commands.end())
         return {};
-    const std::string text = found->second;
+    const std::string text = found->prompt;
     const auto newline = text.find('\n');
     if (newline == std::string::npos)
         return {text, ""};

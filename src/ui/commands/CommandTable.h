@@ -4,11 +4,24 @@
 
 namespace torvane {
 
-// One menu item; id 0 is a separator. The text carries the mnemonic and,
-// after a tab, the shortcut text shown in the menu.
-struct MenuItemDef {
+// A command as the program words it, once for every place that shows it.
+// The text carries the mnemonic and, after a tab, the shortcut as the menu
+// shows it; `shortcut` is the key that runs it (empty for none). The prompt
+// is the status-bar text, then after "\n" the toolbar tip when there is one.
+struct CommandDef {
     int id;
     const char* text;
+    const char* shortcut;
+    const char* prompt;
+};
+// Every command of the menus, popups and toolbar, each once.
+const std::vector<CommandDef>& commandDefs();
+
+// One menu item; id 0 is a separator. A popup that words its command
+// differently from the menu bar gives its own text.
+struct MenuItemDef {
+    int id;
+    const char* wording = nullptr;
 };
 
 struct MenuPopupDef {

@@ -13,7 +13,8 @@ public:
     virtual CommandState commandState() const = 0;
     virtual std::optional<std::string> undoActionName() const = 0;
     virtual std::optional<std::string> redoActionName() const = 0;
-    // False for a command whose dialog is not available in this build.
+    // False while the window is busy adding files, and for a command whose
+    // dialog is not available in this build.
     virtual bool canRun(int id) const = 0;
     virtual void runCommand(int id) = 0;
     // The project file's full path.

@@ -1,6 +1,7 @@
 #include "ui/frame/CMainFrame.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/commands/CommandIds.h"
+#include "ui/commands/CommandRegistry.h"
 #include "ui/commands/CommandTable.h"
 #include "ui/common/Icons.h"
 #include "ui/frame/LockKeys.h"
@@ -59,13 +60,15 @@ CMainFrame::CMainFrame(Profile& profile, FrameHooks hooks, QWidget* parent)
     , hooks_(std::move(hooks))
     , recent_(profile)
     , mdi_(new QMdiArea)
+    , commands_(new CommandRegistry(*this))
 {
     setWindowTitle(kTitle);
     setWindowIcon(applicationIcon());
     setCentralWidget(mdi_);
-    buildMenus(false);
+    registerCommands();
     buildToolbar();
     buildStatusBar();
+    buildMenus(false);
     buildAccelerators();
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::onSubWindowActivated);
     updateCommandUi();
@@ -79,13 +82,82 @@ CMainFrame::~CMainFrame()
     delete mdi_;
 }
 
+void CMainFrame::registerCommands()
+{
+    for (const CommandDef& def : commandDefs()) {
+        const int id = def.id;
+        Command command;
+        command.id = id;
+        command.text = QString::fromUtf8(def.text);
+        command.shortcut = QKeySequence(QString::fromUtf8(def.shortcut));
+        command.prompt = commandPrompt(id);
+        command.icon = toolbarIcon(id);
+        command.isEnabled = [this, id] { return isCommandEnabled(id); };
+        command.run = isFrameCommand(id) ? frameHandler(id) : [this, id] { runProjectCommand(id); };
+        if (id == CmdUndo || id == CmdRedo)
+            command.currentText = [this, id] { return queueItemText(id); };
+        if (id == CmdViewToolbar)
+            command.isChecked = [this] { return toolbar_->isVisibleTo(this); };
+        if (id == CmdViewStatusBar)
+            command.isChecked = [this] { return statusBar()->isVisibleTo(this); };
+        commands_->add(std::move(command));
+    }
+}
+
+std::function<void()> CMainFrame::frameHandler(int id)
+{
+    switch (id) {
+    case CmdFileNew:
+        return [this] { hooks_.newProject(this); };
+    case CmdFileOpen:
+        return [this] { openFromDialog(); };
+    case CmdExit:
+        return [this] { close(); };
+    case CmdViewToolbar:
+        return [this] { toolbar_->setVisible(!toolbar_->isVisibleTo(this)); };
+    case CmdViewStatusBar:
+        return [this] { statusBar()->setVisible(!statusBar()->isVisibleTo(this)); };
+    case CmdDefaultStyleSettings:
+        return [this] { hooks_.defaultStyleSettings(this); };
+    case CmdHtmlTools:
+        return [this] { hooks_.htmlTools(this); };
+    case CmdHelpTopics:
+        return [this] { hooks_.helpTopics(this); };
+    case CmdTutorial:
+        return [this] { hooks_.tutorial(this); };
+    case CmdAbout:
+        return [this] { hooks_.about(this); };
+    case CmdCascade:
+        return [this] { mdi_->cascadeSubWindows(); };
+    case CmdTile:
+        return [this] { mdi_->tileSubWindows(); };
+    case CmdArrangeIcons:
+        return [this] { arrangeMinimized(); };
+    default:
+        // The recent-file placeholder: the paths are items of their own.
+        return [] {};
+    }
+}
+
+void CMainFrame::runProjectCommand(int id)
+{
+    if (ProjectCommands* project = activeProject())
+        project->runCommand(id);
+    updateCommandUi();
+}
+
 void CMainFrame::buildMenus(bool projectMenu)
 {
     if (menusBuilt_ && projectMenu == showingProjectMenu_)
         return;
     menusBuilt_ = true;
     showingProjectMenu_ = projectMenu;
+    // The menus own only their recent-file and window items; the commands'
+    // actions stay with the registry.
+    const QList<QAction*> previous = menuBar()->actions();
     menuBar()->clear();
+    for (QAction* popup : previous)
+        popup->menu()->deleteLater();
     for (const MenuPopupDef& popup : projectMenu ? projectMenuDef() : frameMenuDef())
         menuBar()->addMenu(buildMenu(popup.title, popup.items));
 }
@@ -93,40 +165,13 @@ void CMainFrame::buildMenus(bool projectMenu)
 QMenu* CMainFrame::buildMenu(const char* title, const std::vector<MenuItemDef>& items)
 {
     auto* menu = new QMenu(QString::fromUtf8(title), menuBar());
-    for (const MenuItemDef& item : items) {
-        if (item.id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(QString::fromUtf8(item.text));
-        action->setData(item.id);
-        action->setStatusTip(QString::fromStdString(commandPrompt(item.id).status));
-        if (item.id == CmdViewToolbar || item.id == CmdViewStatusBar)
-            action->setCheckable(true);
-        const int id = item.id;
-        connect(action, &QAction::triggered, this, [this, id] {
-            if (isCommandEnabled(id))
-                runCommand(id);
-        });
-    }
+    commands_->addItems(*menu, items);
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { prepareMenu(menu); });
     return menu;
 }
 
 void CMainFrame::prepareMenu(QMenu* menu)
 {
-    for (QAction* action : menu->actions()) {
-        if (action->isSeparator() || action->property(kRecentProperty).isValid())
-            continue;
-        const int id = commandOf(action);
-        if (id == CmdViewToolbar)
-            action->setChecked(toolbar_->isVisibleTo(this));
-        if (id == CmdViewStatusBar)
-            action->setChecked(statusBar()->isVisibleTo(this));
-        if (id == CmdUndo || id == CmdRedo)
-            action->setText(commandText(id, action->text()));
-        action->setEnabled(isCommandEnabled(id));
-    }
     fillRecentFiles(menu);
     fillWindowList(menu);
 }
@@ -144,7 +189,6 @@ void CMainFrame::fillRecentFiles(QMenu* menu)
         return;
     const auto& paths = recent_.paths();
     placeholder->setVisible(paths.empty());
-    placeholder->setEnabled(false);
     for (size_t i = 0; i < paths.size(); ++i) {
         const std::string path = paths[i];
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromStdString(path)), menu);
@@ -190,41 +234,17 @@ void CMainFrame::buildToolbar()
     toolbar_->setIconSize(QSize(16, 15));
     toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
     for (int id : toolbarDef()) {
-        if (id == 0) {
+        if (id == 0)
             toolbar_->addSeparator();
-            continue;
-        }
-        const CommandPrompt prompt = commandPrompt(id);
-        QAction* action = toolbar_->addAction(toolbarIcon(id), QString::fromStdString(prompt.tooltip));
-        action->setData(id);
-        action->setToolTip(QString::fromStdString(prompt.tooltip));
-        action->setStatusTip(QString::fromStdString(prompt.status));
-        connect(action, &QAction::triggered, this, [this, id] {
-            if (isCommandEnabled(id))
-                runCommand(id);
-        });
-        toolbarActions_[id] = action;
+        else
+            toolbar_->addAction(commands_->action(id));
     }
 }
 
 void CMainFrame::buildAccelerators()
 {
-    const std::pair<int, QKeySequence> keys[] = {
-        {CmdFileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},  {CmdFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {CmdFileSave, QKeySequence(Qt::CTRL | Qt::Key_S)}, {CmdUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {CmdRedo, QKeySequence(Qt::CTRL | Qt::Key_Y)},     {CmdHelpTopics, QKeySequence(Qt::Key_F1)},
-    };
-    for (const auto& [id, sequence] : keys) {
-        auto* action = new QAction(this);
-        action->setShortcut(sequence);
-        action->setShortcutContext(Qt::WindowShortcut);
-        const int command = id;
-        connect(action, &QAction::triggered, this, [this, command] {
-            if (isCommandEnabled(command))
-                runCommand(command);
-        });
-        addAction(action);
-    }
+    // The commands' own keys come with their actions; these two move the
+    // focus between panes.
     for (bool forward : {true, false}) {
         auto* action = new QAction(this);
         action->setShortcut(forward ? QKeySequence(Qt::Key_F6) : QKeySequence(Qt::SHIFT | Qt::Key_F6));
@@ -353,7 +373,7 @@ bool CMainFrame::hookAvailable(int id) const
 
 bool CMainFrame::isCommandEnabled(int id) const
 {
-    if (!hookAvailable(id))
+    if (id == CmdRecentFile || !hookAvailable(id))
         return false;
     ProjectCommands* project = activeProject();
     CommandState state;
@@ -364,72 +384,25 @@ bool CMainFrame::isCommandEnabled(int id) const
     return !project || isFrameCommand(id) || project->canRun(id);
 }
 
-QString CMainFrame::commandText(int id, const QString& resourceText) const
+QString CMainFrame::queueItemText(int id) const
 {
+    // The resource's wording stays until a project can name its actions.
     ProjectCommands* project = activeProject();
     if (!project)
-        return resourceText;
+        return commands_->action(id)->text();
     if (id == CmdUndo)
         return QString::fromStdString(undoItemText(project->undoActionName()));
-    if (id == CmdRedo)
-        return QString::fromStdString(redoItemText(project->redoActionName()));
-    return resourceText;
+    return QString::fromStdString(redoItemText(project->redoActionName()));
 }
 
 void CMainFrame::runCommand(int id)
 {
-    switch (id) {
-    case CmdFileNew:
-        hooks_.newProject(this);
-        return;
-    case CmdFileOpen:
-        openFromDialog();
-        return;
-    case CmdExit:
-        close();
-        return;
-    case CmdViewToolbar:
-        toolbar_->setVisible(!toolbar_->isVisibleTo(this));
-        return;
-    case CmdViewStatusBar:
-        statusBar()->setVisible(!statusBar()->isVisibleTo(this));
-        return;
-    case CmdDefaultStyleSettings:
-        hooks_.defaultStyleSettings(this);
-        return;
-    case CmdHtmlTools:
-        hooks_.htmlTools(this);
-        return;
-    case CmdHelpTopics:
-        hooks_.helpTopics(this);
-        return;
-    case CmdTutorial:
-        hooks_.tutorial(this);
-        return;
-    case CmdAbout:
-        hooks_.about(this);
-        return;
-    case CmdCascade:
-        mdi_->cascadeSubWindows();
-        return;
-    case CmdTile:
-        mdi_->tileSubWindows();
-        return;
-    case CmdArrangeIcons:
-        arrangeMinimized();
-        return;
-    default:
-        break;
-    }
-    if (ProjectCommands* project = activeProject())
-        project->runCommand(id);
-    updateCommandUi();
+    commands_->run(id);
 }
 
 void CMainFrame::updateCommandUi()
 {
-    for (const auto& [id, action] : toolbarActions_)
-        action->setEnabled(isCommandEnabled(id));
+    commands_->update();
 }
 
 void CMainFrame::openFromDialog()
@@ -470,8 +443,10 @@ bool CMainFrame::openProjectFile(const std::string& typedPath)
 
 QMdiSubWindow* CMainFrame::addProjectWindow(QWidget* window)
 {
-    if (auto* project = qobject_cast<CProjectWnd*>(window))
+    if (auto* project = qobject_cast<CProjectWnd*>(window)) {
+        project->setCommands(commands_);
         connect(project, &CProjectWnd::refreshed, this, &CMainFrame::updateCommandUi);
+    }
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     // A renamed project (Filenames) renames the frame while it is the active one.

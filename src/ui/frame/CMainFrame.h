@@ -3,7 +3,6 @@
 #include "ui/frame/RecentFiles.h"
 #include <QMainWindow>
 #include <functional>
-#include <map>
 #include <string>
 
 class QMdiArea;
@@ -13,6 +12,7 @@ class QToolBar;
 
 namespace torvane {
 
+class CommandRegistry;
 class Profile;
 class ProjectCommands;
 
@@ -35,22 +35,28 @@ public:
     // Puts an already opened project window into the client area.
     QMdiSubWindow* addProjectWindow(QWidget* window);
 
+    // The enabling rule of every command, read for the active project.
     bool isCommandEnabled(int id) const;
+    // Runs a command when it is enabled.
     void runCommand(int id);
-    // The text the item of a command shows now (Undo and Redo change theirs).
-    QString commandText(int id, const QString& resourceText) const;
+    // The one action of each command, shared by menus, toolbar and popups.
+    CommandRegistry& commands() const { return *commands_; }
 
     QMdiArea* mdiArea() const { return mdi_; }
     QToolBar* toolBar() const { return toolbar_; }
     ProjectCommands* activeProject() const;
     const RecentFiles& recentFiles() const { return recent_; }
-    // Brings the toolbar's enabled states up to date (after every refresh).
+    // Brings the commands' enabled states and texts up to date (after every refresh).
     void updateCommandUi();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void registerCommands();
+    std::function<void()> frameHandler(int id);
+    void runProjectCommand(int id);
+    QString queueItemText(int id) const;
     void buildMenus(bool projectMenu);
     QMenu* buildMenu(const char* title, const std::vector<struct MenuItemDef>& items);
     void prepareMenu(QMenu* menu);
@@ -70,7 +76,7 @@ private:
     RecentFiles recent_;
     QMdiArea* mdi_;
     QToolBar* toolbar_ = nullptr;
-    std::map<int, QAction*> toolbarActions_;
+    CommandRegistry* commands_;
     bool showingProjectMenu_ = false;
     bool menusBuilt_ = false;
 };

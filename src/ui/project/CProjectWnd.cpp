@@ -7,12 +7,15 @@
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/commands/CommandIds.h"
+#include "ui/commands/CommandRegistry.h"
 #include "ui/commands/CommandTable.h"
 #include "ui/htmltools/OpenFiles.h"
 #include "document/CProjectDoc.h"
 #include "document/ProjectAction.h"
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -204,6 +207,8 @@ std::optional<std::string> CProjectWnd::redoActionName() const
 
 bool CProjectWnd::canRun(int id) const
 {
+    if (document_->isAddingFiles())
+        return false;
     switch (id) {
     case CmdAddFiles:
     case CmdAddExternalUrls:
@@ -223,8 +228,6 @@ bool CProjectWnd::canRun(int id) const
 
 bool CProjectWnd::isEnabled(int id) const
 {
-    if (document_->isAddingFiles())
-        return false;
     return torvane::isCommandEnabled(id, commandState()) && canRun(id);
 }
 
@@ -332,40 +335,26 @@ std::string CProjectWnd::projectPath() const
 
 QMenu* CProjectWnd::buildPopup(const std::vector<MenuItemDef>& items)
 {
+    if (!commands_)
+        return nullptr;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()); frame && frame->mdiArea())
+        frame->mdiArea()->setActiveSubWindow(frame);
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (const MenuItemDef& item : items) {
-        if (item.id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QString text = QString::fromUtf8(item.text);
-        if (item.id == CmdUndo)
-            text = QString::fromStdString(undoItemText(undoActionName()));
-        else if (item.id == CmdRedo)
-            text = QString::fromStdString(redoItemText(redoActionName()));
-        QAction* action = menu->addAction(text);
-        action->setData(item.id);
-        action->setStatusTip(QString::fromStdString(commandPrompt(item.id).status));
-        action->setEnabled(isEnabled(item.id));
-        const int id = item.id;
-        connect(action, &QAction::triggered, this, [this, id] {
-            if (isEnabled(id))
-                runCommand(id);
-            emit refreshed();
-        });
-    }
+    commands_->addItems(*menu, items);
     return menu;
 }
 
 void CProjectWnd::showTreePopup(const QPoint& globalPos)
 {
-    buildPopup(treePopupDef())->popup(globalPos);
+    if (QMenu* popup = buildPopup(treePopupDef()))
+        popup->popup(globalPos);
 }
 
 void CProjectWnd::showListPopup(const QPoint& globalPos)
 {
-    buildPopup(listPopupDef())->popup(globalPos);
+    if (QMenu* popup = buildPopup(listPopupDef()))
+        popup->popup(globalPos);
 }
 
 void CProjectWnd::runListDoubleClick(bool entryRow)

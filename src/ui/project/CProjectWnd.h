@@ -13,6 +13,7 @@ class QSplitter;
 namespace torvane {
 
 struct AppServices;
+class CommandRegistry;
 class CProjectList;
 class CProjectTree;
 class CProjectDoc;
@@ -58,11 +59,14 @@ public:
     bool hasPendingRefresh() const { return !pending_.empty(); }
     // A view got the focus by other means than a refresh.
     void viewActivated(QWidget* view);
+    // The commands whose actions the popups show (the main frame's).
+    void setCommands(CommandRegistry* commands) { commands_ = commands; }
     void showTreePopup(const QPoint& globalPos);
     void showListPopup(const QPoint& globalPos);
     void runListDoubleClick(bool entryRow);
     void scrollTreeToTop();
-    // The popup menus as built for the last request (for inspection).
+    // A popup of the shared command actions, this window made the active one
+    // so that they act on it; null while the window has no commands.
     QMenu* buildPopup(const std::vector<MenuItemDef>& items);
 
     // ProjectCommands
@@ -98,6 +102,7 @@ private:
     std::unique_ptr<CProjectDoc> document_;
     AppServices& services_;
     Hooks hooks_;
+    CommandRegistry* commands_ = nullptr;
     QSplitter* splitter_;
     CProjectTree* tree_;
     CProjectList* list_;

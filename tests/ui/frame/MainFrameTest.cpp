@@ -83,17 +83,7 @@ QWidget* projectWindowOf(QMdiSubWindow* window)
 
 class MainFrame : public ::testing::Test {
 protected:
-    FrameHooks openingHooks()
-    {
-        FrameHooks hooks;
-        hooks.openProject = [this](const std::string& path) -> QWidget* {
-            auto document = std::make_unique<CProjectDoc>(app.services);
-            if (!document->openProject(path))
-                return nullptr;
-            return new CProjectWnd(std::move(document), app.services, {});
-        };
-        return hooks;
-    }
+    FrameHooks openingHooks() { return test::projectOpeningHooks(app.services); }
 
     // Sample.ipj and a copy of it, Other.ipj, both in `dir`: their full paths.
     std::pair<std::string, std::string> writeTwoProjects()

@@ -19,11 +19,15 @@ for target in "${targets[@]}"; do
   corpus="build-fuzz/corpus/$target"
   findings="build-fuzz/findings/$target"
   mkdir -p "$corpus" "$findings"
-  # The example pages seed the page targets, the project files the project reader.
+  # The example pages seed the page targets, the project files the project
+  # reader; former round-trip findings seed the round trip.
   if [ "$target" = project_reader ]; then
     find examples tests -name '*.ipj' -exec cp -n {} "$corpus/" \;
   elif [ "$target" != block_reader ]; then
     find examples -name '*.htm' -exec cp -n {} "$corpus/" \;
+  fi
+  if [ "$target" = page_round_trip ]; then
+    cp -n tests/document/round-trip-pages/* "$corpus/"
   fi
   echo "== $target: ${seconds}s"
   if ! "build-fuzz/fuzz/fuzz_$target" "$corpus" -max_total_time="$seconds" -max_len=8192 \

@@ -75,6 +75,10 @@ bool CProjectDoc::openProject(const std::string& path)
         return false;
     }
     readStyleSections(lines, styles_);
+    // The defaults for new projects leave a written project without the
+    // section as it was made: classic.
+    if (!text.empty())
+        styles_.extensions = TorvaneExtensions{};
     readExtensionsSection(lines, styles_.extensions);
     LocalFilesSection localFiles = readLocalFilesSection(lines);
     outputNames_ = localFiles.names;
@@ -229,7 +233,7 @@ void CProjectDoc::setStyles(const StyleSettings& styles)
 
 void CProjectDoc::applyDefaultStyles()
 {
-    // The defaults hold no extensions: the project's own stay.
+    // A project's language and page stay its own: the defaults only start new projects with them.
     TorvaneExtensions extensions = std::move(styles_.extensions);
     styles_ = loadDefaults(services_.profile);
     styles_.extensions = std::move(extensions);

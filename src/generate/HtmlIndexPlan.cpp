@@ -84,7 +84,7 @@ std::optional<char> HtmlIndexPlan::linkedLetter(char letter) const
 std::vector<std::string> htmlIndexFileNames(const std::string& base, const std::string& extension)
 {
     std::vector<std::string> names = {base + extension, base + "-content" + extension, base + "-nav" + extension};
-    for (char group : std::string{kSymbolsGroup, kNumbersGroup} + "ABCDEFGHIJKLMNOPQRSTUVWXYZ")
+    for (char group : kPageGroupOrder)
         names.push_back(base + "-" + groupName(group) + extension);
     return names;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -56,6 +57,10 @@ struct HtmlIndexPlan {
         return style.groupsSymbols != 1 || framed() || (style.linksSymbols == 0 && !separateFiles());
     }
 };
+
+// The groups that may get pages of their own, in the order they are written.
+inline constexpr std::string_view kPageGroupOrder = "*0ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+static_assert(kPageGroupOrder[0] == kSymbolsGroup && kPageGroupOrder[1] == kNumbersGroup);
 
 // Every file an HTML index of this name may consist of: the index or frame
 // set, the content and navigation pages, and the pages of all groups.

@@ -6,6 +6,7 @@
 #include "generate/IndexGenerator.h"
 #include "generate/ModernIndexAssets.h"
 #include "generate/ModernIndexEntries.h"
+#include "generate/UrlEncoding.h"
 #include "platform/TextUtil.h"
 #include <set>
 #include <string>
@@ -92,14 +93,61 @@ struct StringDrain : TextDrain {
     void take(std::string_view lines) override { text += lines; }
 };
 
+// No page: what the main page of separate files stands for in the letter bar.
+constexpr char kMainPage = 1;
+
 class ModernPage {
 public:
-    ModernPage(const IndexGenerator& generator, const HtmlIndexPlan& plan) : generator_(generator), plan_(plan) {}
+    ModernPage(const IndexGenerator& generator, const HtmlIndexPlan& plan, std::string_view topInclude,
+               std::string_view bottomInclude)
+        : generator_(generator), plan_(plan), top_(topInclude), bottom_(bottomInclude)
+    {
+        // A present letter's page is that of its entries' A to Z group, the
+        // page the generator sends cross-references to as well.
+        letterPages_.assign(generator.letterGroups().size(), kNoGroup);
+        for (const IndexNode* node : plan.topLevel)
+            if (node->letterGroup != kNoLetter) letterPages_[node->letterGroup] = pageGroupOf(*node);
+    }
 
-    std::string text(std::string_view topInclude, std::string_view bottomInclude)
+    // The page of the whole index (group 0) or of one group.
+    std::string groupsPage(PageGroups page) const
     {
         std::string body;
-        appendGroups(body);
+        appendGroups(body, page);
+        std::string out = opening(body, page.group, targets(page));
+        out += "<main>\n  <section id=\"tv-index\" class=\"tv-index\" role=\"doc-index\" aria-label=\"";
+        out += plan_.style.pageHeading.empty() ? std::string("Index") : plan_.style.pageHeading;
+        out += "\" style=\"--tv-columns: " + std::to_string(plan_.columns()) + "\">\n";
+        out += body;
+        out += "  </section>\n"
+               "  <p id=\"tv-none\" class=\"tv-none\" role=\"status\" hidden>No entries match the filter.</p>\n"
+               "</main>\n";
+        out += crLfAsLf(bottom_);
+        out += modernIndexScript();
+        return closing(std::move(out));
+    }
+
+    // With separate files: the index file itself, its letter bar leading to the group pages.
+    std::string mainPage() const
+    {
+        PageTargets none;
+        std::string out = opening({}, kMainPage, none);
+        out += crLfAsLf(bottom_);
+        return closing(std::move(out));
+    }
+
+private:
+    static std::string crLfAsLf(std::string_view text)
+    {
+        std::string lf;
+        for (char c : text)
+            if (c != '\r') lf += c;
+        return lf;
+    }
+
+    // Everything up to the entries: the head and the header with its letter bar.
+    std::string opening(std::string_view body, char pageGroup, const PageTargets& pageTargets) const
+    {
         std::string page = "<!DOCTYPE html>\n<html";
         if (!plan_.style.extensions.collation.empty()) page += " lang=\"" + plan_.style.extensions.collation + "\"";
         page += ">\n<head>\n";
@@ -114,20 +162,16 @@ public:
         if (!plan_.style.stylesheetPath.empty())
             page += "  <link rel=\"stylesheet\" href=\"" + plan_.style.stylesheetPath + "\">\n";
         std::string block;
-        appendIndexCommentBlock(block, targets());
+        appendIndexCommentBlock(block, pageTargets);
         page += crLfAsLf(block);
         page += "</head>\n<body>\n";
-        page += crLfAsLf(topInclude);
-        appendHeader(page);
-        page += "<main>\n  <section id=\"tv-index\" class=\"tv-index\" role=\"doc-index\" aria-label=\"";
-        page += plan_.style.pageHeading.empty() ? std::string("Index") : plan_.style.pageHeading;
-        page += "\" style=\"--tv-columns: " + std::to_string(plan_.columns()) + "\">\n";
-        page += body;
-        page += "  </section>\n"
-                "  <p id=\"tv-none\" class=\"tv-none\" role=\"status\" hidden>No entries match the filter.</p>\n"
-                "</main>\n";
-        page += crLfAsLf(bottomInclude);
-        page += modernIndexScript();
+        page += crLfAsLf(top_);
+        appendHeader(page, pageGroup);
+        return page;
+    }
+
+    static std::string closing(std::string page)
+    {
         page += "</body>\n</html>\n";
         StringDrain crLf;
         crLf.text.reserve(page.size() + page.size() / 16);
@@ -137,27 +181,19 @@ public:
         return std::move(crLf.text);
     }
 
-private:
-    static std::string crLfAsLf(std::string_view text)
-    {
-        std::string lf;
-        for (char c : text)
-            if (c != '\r') lf += c;
-        return lf;
-    }
-
-    std::vector<GroupKey> presentGroups() const
+    std::vector<GroupKey> presentGroups(PageGroups page) const
     {
         std::vector<GroupKey> groups;
         for (const IndexNode* node : plan_.topLevel)
-            if (groups.empty() || !(groups.back() == groupKeyOf(*node))) groups.push_back(groupKeyOf(*node));
+            if (page.holds(plan_, pageGroupOf(*node)) && (groups.empty() || !(groups.back() == groupKeyOf(*node))))
+                groups.push_back(groupKeyOf(*node));
         return groups;
     }
 
-    PageTargets targets() const
+    PageTargets targets(PageGroups page) const
     {
         PageTargets targets;
-        for (GroupKey key : presentGroups()) {
+        for (GroupKey key : presentGroups(page)) {
             if (key.letter != kNoLetter)
                 targets.otherNames.push_back(groupId(generator_, key));
             else if (key.group == kNumbersGroup)
@@ -165,38 +201,46 @@ private:
             else
                 targets.symbols = true;
         }
-        targets.anchorNumbers = anchorNumbersOnPage(plan_, {});
+        targets.anchorNumbers = anchorNumbersOnPage(plan_, page);
         return targets;
     }
 
-    void appendBarLink(std::string& out, GroupKey key, bool present) const
+    char pageOf(GroupKey key) const { return key.letter != kNoLetter ? letterPages_[key.letter] : key.group; }
+
+    void appendBarLink(std::string& out, GroupKey key, bool present, char pageGroup) const
     {
         out += "      <li>";
-        if (present)
-            out += "<a href=\"#" + groupId(generator_, key) + "\">" + groupLabel(generator_, key) + "</a>";
-        else
+        if (present) {
+            out += "<a href=\"";
+            if (plan_.separateFiles() && pageOf(key) != pageGroup)
+                out += percentEncodedPath(plan_.groupPageName(pageOf(key)));
+            out += "#" + groupId(generator_, key) + "\">" + groupLabel(generator_, key) + "</a>";
+        } else {
             out += "<span class=\"tv-empty\" aria-disabled=\"true\">" + groupLabel(generator_, key) + "</span>";
+        }
         out += "</li>\n";
     }
 
-    void appendHeader(std::string& out) const
+    void appendHeader(std::string& out, char pageGroup) const
     {
         out += "<header id=\"HTMLTorvaneTop\" class=\"tv-header\">\n  <h1>" + plan_.style.pageHeading + "</h1>\n";
         out += "  <nav class=\"tv-letters\" aria-label=\"Index letters\">\n    <ul>\n";
         if (plan_.style.linksSymbols == 0) {
-            if (plan_.symbolsPresent) appendBarLink(out, {kSymbolsGroup, kNoLetter}, true);
-            if (plan_.numbersPresent) appendBarLink(out, {kNumbersGroup, kNoLetter}, true);
+            if (plan_.symbolsPresent) appendBarLink(out, {kSymbolsGroup, kNoLetter}, true, pageGroup);
+            if (plan_.numbersPresent) appendBarLink(out, {kNumbersGroup, kNoLetter}, true, pageGroup);
         }
         const auto letters = static_cast<std::uint16_t>(generator_.letterGroups().size());
         for (std::uint16_t letter = 0; letter < letters; ++letter)
-            appendBarLink(out, {kNoGroup, letter}, generator_.isLetterGroupPresent(letter));
+            appendBarLink(out, {kNoGroup, letter}, generator_.isLetterGroupPresent(letter), pageGroup);
         out += "    </ul>\n  </nav>\n";
-        out += "  <div id=\"tv-filter-box\" class=\"tv-filter\" role=\"search\" hidden>\n"
-               "    <label for=\"tv-filter\">Filter entries</label>\n"
-               "    <input id=\"tv-filter\" type=\"search\" autocomplete=\"off\" spellcheck=\"false\" "
-               "aria-controls=\"tv-index\" aria-describedby=\"tv-filter-status\">\n"
-               "    <output id=\"tv-filter-status\" aria-live=\"polite\"></output>\n"
-               "  </div>\n</header>\n";
+        if (pageGroup != kMainPage)
+            out += "  <div id=\"tv-filter-box\" class=\"tv-filter\" role=\"search\" hidden>\n"
+                   "    <label for=\"tv-filter\">Filter entries</label>\n"
+                   "    <input id=\"tv-filter\" type=\"search\" autocomplete=\"off\" spellcheck=\"false\" "
+                   "aria-controls=\"tv-index\" aria-describedby=\"tv-filter-status\">\n"
+                   "    <output id=\"tv-filter-status\" aria-live=\"polite\"></output>\n"
+                   "  </div>\n";
+        out += "</header>\n";
     }
 
     void appendReturnLink(std::string& out) const
@@ -211,11 +255,12 @@ private:
         out += "</a></p>\n";
     }
 
-    void appendGroups(std::string& out) const
+    void appendGroups(std::string& out, PageGroups page) const
     {
         bool open = false;
         GroupKey current;
         for (const IndexNode* node : plan_.topLevel) {
+            if (!page.holds(plan_, pageGroupOf(*node))) continue;
             const GroupKey key = groupKeyOf(*node);
             if (!open || !(key == current)) {
                 if (open) closeGroup(out);
@@ -239,6 +284,9 @@ private:
 
     const IndexGenerator& generator_;
     const HtmlIndexPlan& plan_;
+    std::string_view top_;
+    std::string_view bottom_;
+    std::vector<char> letterPages_;  // by letter group: the page holding it, when present
 };
 
 } // namespace
@@ -249,9 +297,17 @@ bool writeModernHtmlIndex(const IndexGenerator& generator, MessageSink& messages
     bool ok = true;
     const std::string top = plan.style.includeTop ? includeFileText(plan, "Top.htm", ok, messages) : "";
     const std::string bottom = plan.style.includeBottom ? includeFileText(plan, "Bottom.htm", ok, messages) : "";
-    const std::string page = ModernPage(generator, plan).text(top, bottom);
+    const ModernPage pages(generator, plan, top, bottom);
+    const std::string_view failure = "Error creating new index:\n  ";
     std::set<std::string> written;
-    ok &= writeFile(plan, plan.indexFileName(), page, "Error creating new index:\n  ", messages, written);
+    if (!plan.separateFiles()) {
+        ok &= writeFile(plan, plan.indexFileName(), pages.groupsPage({}), failure, messages, written);
+    } else {
+        ok &= writeFile(plan, plan.indexFileName(), pages.mainPage(), failure, messages, written);
+        for (char group : kPageGroupOrder)
+            if (plan.isPresent(group))
+                ok &= writeFile(plan, plan.groupPageName(group), pages.groupsPage({group}), failure, messages, written);
+    }
     removeEarlierFiles(plan, written);
     return ok;
 }

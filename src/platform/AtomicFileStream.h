@@ -11,7 +11,10 @@ namespace torvane {
 // old file or the whole new one. Keeps an existing file's permissions and
 // refuses a read-only one (and a pipe or device), as writeFileAtomically
 // does. Destroyed before it is committed, it removes its temporary file and
-// leaves the old file alone.
+// leaves the old file alone. Where no temporary file can take the place of an
+// existing one (its folder takes no new files, or it has hard links), the new
+// bytes are held and written over the old ones by replace(), with a restore
+// copy kept until the file is whole.
 class AtomicFileStream {
 public:
     AtomicFileStream() = default;
@@ -39,10 +42,14 @@ public:
     const std::string& targetPath() const { return path_; }
 
 private:
+    std::optional<FileFailure> openInPlace();
+
     std::string requested_;
     std::string path_;
     std::string temporary_;
     int fd_ = -1;
+    bool inPlace_ = false;
+    std::string pending_; // the new bytes of a file replaced in place
     std::optional<FileFailure> failure_;
 };
 

@@ -1,4 +1,6 @@
 #include "platform/AtomicFileStream.h"
+#include "platform/DescriptorWrites.h"
+#include "platform/InPlaceWrite.h"
 #include "platform/TemporaryNames.h"
 #include <cerrno>
 #include <climits>
@@ -31,6 +33,14 @@ mode_t modeForNewFile()
     return 0666 & ~mask;
 }
 
+// The old file's owner and group, or its group alone where only that is allowed.
+bool keepOwner(int fd, const struct stat& old)
+{
+    return ::fchown(fd, old.st_uid, old.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+}
+
+} // namespace
+
 bool writeAll(int fd, std::string_view text)
 {
     while (!text.empty()) {
@@ -47,8 +57,6 @@ bool writeAll(int fd, std::string_view text)
     return true;
 }
 
-} // namespace
-
 AtomicFileStream::~AtomicFileStream()
 {
     if (fd_ >= 0)
@@ -60,7 +68,7 @@ AtomicFileStream::~AtomicFileStream()
 AtomicFileStream::AtomicFileStream(AtomicFileStream&& other) noexcept
     : requested_(std::move(other.requested_)), path_(std::move(other.path_)),
       temporary_(std::exchange(other.temporary_, {})), fd_(std::exchange(other.fd_, -1)),
-      failure_(std::move(other.failure_))
+      inPlace_(other.inPlace_), pending_(std::move(other.pending_)), failure_(std::move(other.failure_))
 {
 }
 
@@ -85,31 +93,47 @@ std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
         return failure_ = failureFromErrno("Open Output", requested, errno);
     }
 
+    // A rename would part a file from its other names.
+    if (existed && old.st_nlink > 1)
+        return openInPlace();
     temporary_ = parentFolder(path_) + "/" + std::string(kTemporaryPrefix) + std::string(kTemporaryPattern);
     fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
     if (fd_ < 0) {
+        const int error = errno;
         temporary_.clear();
-        return failure_ = failureFromErrno("Open Output", requested, errno);
+        if (existed && (error == EACCES || error == EPERM))
+            return openInPlace();
+        return failure_ = failureFromErrno("Open Output", requested, error);
     }
+    // The owner first: a change of owner clears the set-id bits of the mode.
+    // Whoever may not give the file its owner (or group) still writes it;
+    // so does a file system without owners (FAT).
+    [[maybe_unused]] const bool owned = existed && keepOwner(fd_, old);
     if (::fchmod(fd_, existed ? (old.st_mode & 07777) : modeForNewFile()) != 0)
-        return failure_ = failureFromErrno("Open Output", requested, errno);
-    // Root keeps the owner of someone else's file; where the file system has
-    // no owners (FAT) the write goes on without them.
-    if (existed && ::geteuid() == 0 && ::fchown(fd_, old.st_uid, old.st_gid) != 0) {
-    }
+        return failure_ = failureFromErrno("Open Output", requested_, errno);
+    return std::nullopt;
+}
+
+std::optional<FileFailure> AtomicFileStream::openInPlace()
+{
+    if (!mayKeepRestoreCopies())
+        return failure_ = failureFromErrno("Open Output", requested_, EACCES);
+    inPlace_ = true;
     return std::nullopt;
 }
 
 std::optional<FileFailure> AtomicFileStream::write(std::string_view bytes)
 {
-    if (!failure_ && !writeAll(fd_, bytes))
+    if (inPlace_ && !failure_)
+        pending_.append(bytes);
+    else if (!failure_ && !writeAll(fd_, bytes))
         failure_ = failureFromErrno("Write", requested_, errno);
     return failure_;
 }
 
 std::optional<FileFailure> AtomicFileStream::sync()
 {
-    if (failure_)
+    if (failure_ || inPlace_)
         return failure_;
     if (::fsync(fd_) != 0)
         return failure_ = failureFromErrno("Write", requested_, errno);
@@ -118,7 +142,7 @@ std::optional<FileFailure> AtomicFileStream::sync()
 
 std::optional<FileFailure> AtomicFileStream::closeUnsynced()
 {
-    if (failure_)
+    if (failure_ || inPlace_)
         return failure_;
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0)
@@ -130,6 +154,11 @@ std::optional<FileFailure> AtomicFileStream::replace()
 {
     if (failure_)
         return failure_;
+    if (inPlace_) {
+        failure_ = rewriteInPlace(requested_, path_, pending_);
+        pending_ = std::string();
+        return failure_;
+    }
     if (::rename(temporary_.c_str(), path_.c_str()) != 0)
         return failure_ = failureFromErrno("Close Output", requested_, errno);
     temporary_.clear();

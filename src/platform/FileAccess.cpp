@@ -1,4 +1,5 @@
 #include "platform/FileAccess.h"
+#include "platform/InPlaceWrite.h"
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -80,10 +81,11 @@ bool hasReadWriteAccess(const std::string& path)
     return statPath(path, info) && (info.st_mode & kAnyWriteBit) != 0 && mayReadAndReplace(path);
 }
 
-// Files are replaced through a new file beside them, so the folder must be writable too.
+// Files are replaced through a new file beside them, or in place with a
+// restore copy where their folder takes no new files.
 bool mayReadAndReplace(const std::string& path)
 {
-    return mayReadAndWrite(path) && mayCreateFilesIn(parentFolder(path));
+    return mayReadAndWrite(path) && (mayCreateFilesIn(parentFolder(path)) || mayKeepRestoreCopies());
 }
 
 bool ReplaceAccess::mayReadAndReplace(const std::string& path)
@@ -92,7 +94,7 @@ bool ReplaceAccess::mayReadAndReplace(const std::string& path)
         return false;
     const auto [folder, added] = folderWritable_.try_emplace(parentFolder(path));
     if (added)
-        folder->second = mayCreateFilesIn(folder->first);
+        folder->second = mayCreateFilesIn(folder->first) || mayKeepRestoreCopies();
     return folder->second;
 }
 

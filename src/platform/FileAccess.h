@@ -44,7 +44,8 @@ bool fileExists(const std::string& path);
 // True when none of the file's write permission bits is set.
 bool isReadOnly(const std::string& path);
 // True when the process may both read and write the file (and it is not
-// read-only), and may create the replacement file in its folder.
+// read-only), and may either create the replacement file in its folder or
+// keep a restore copy for writing it in place.
 bool hasReadWriteAccess(const std::string& path);
 // The permission part of hasReadWriteAccess alone, for a file already known
 // to exist and not to be read-only.
@@ -77,7 +78,8 @@ std::optional<FileFailure> readWholeFile(const std::string& path, std::string& t
 std::optional<FileFailure> readFileStart(const std::string& path, std::size_t limit, std::string& text);
 
 // Writes through a temporary file in the same folder and an atomic rename,
-// keeping an existing file's permissions. A read-only file is refused with
+// keeping an existing file's permissions and, where allowed, its owner; in
+// place with a restore copy where that cannot be (AtomicFileStream). A read-only file is refused with
 // CauseAccessDenied at "Open Output", whoever runs the process. When any step
 // fails the old file stays as it was.
 std::optional<FileFailure> writeFileAtomically(const std::string& path, std::string_view text);

@@ -67,11 +67,59 @@ private:
     bool targetJustOpened_ = false;
 };
 
+// How much deeper a comment nests after `text` than before it, with every
+// "<!--" and "-->" counted in turn as the page's comments are read.
+long nestingChange(std::string_view text)
+{
+    long change = 0;
+    std::size_t opening = text.find("<!--");
+    std::size_t closing = text.find("-->");
+    while (opening != npos || closing != npos) {
+        std::size_t at = 0;
+        if (closing < opening) {
+            --change;
+            at = closing + 3;
+        } else {
+            ++change;
+            at = opening + 4;
+        }
+        if (opening != npos && opening < at)
+            opening = text.find("<!--", at);
+        if (closing != npos && closing < at)
+            closing = text.find("-->", at);
+    }
+    return change;
+}
+
+// A comment that a block without its end marker opens and the user's own
+// "-->" closes reads differently once that block is one whole block: the
+// comment would end early and show the rest of it as page text. Its blocks
+// are replaced only when they run through the comment's end, every one
+// replaceable; otherwise they are all left as they are.
+void keepCommentTailsHidden(std::vector<BlockPlace>& blocks, const std::vector<std::size_t>& commentOfBlock,
+                            std::string_view commentText)
+{
+    for (std::size_t first = 0; first < blocks.size();) {
+        std::size_t last = first;
+        bool allReplaceable = blocks[first].replaceable;
+        while (last + 1 < blocks.size() && commentOfBlock[last + 1] == commentOfBlock[first])
+            allReplaceable = blocks[++last].replaceable && allReplaceable;
+        const std::size_t commentEnd = commentOfBlock[first];
+        const bool closedByUser = commentText.substr(0, commentEnd).ends_with("-->");
+        const bool wholeComment = allReplaceable && blocks[last].end == commentEnd;
+        if (!blocks[first].hasEndMarker && closedByUser && !wholeComment)
+            for (std::size_t i = first; i <= last; ++i)
+                blocks[i].replaceable = false;
+        first = last + 1;
+    }
+}
+
 } // namespace
 
 std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
     std::vector<BlockPlace> blocks;
+    std::vector<std::size_t> commentOfBlock; // where each block's comment ends
     std::size_t start = findInSearchCopy(commentText, blockStartMarker);
     std::size_t endMarker = npos;
     bool endKnown = false;
@@ -84,8 +132,13 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
         const std::size_t segmentEnd = segment == commentEnds.end() ? commentText.size() : *segment;
         const std::size_t segmentStart = segment == commentEnds.begin() ? 0 : *(segment - 1);
         const std::size_t next = findInSearchCopy(commentText, blockStartMarker, start + 1);
+        commentOfBlock.push_back(segmentEnd);
         if (endMarker != npos && endMarker < next && endMarker + blockEndMarker.size() <= segmentEnd) {
-            blocks.push_back({start, endMarker, endMarker + blockEndMarker.size(), true});
+            const std::size_t end = endMarker + blockEndMarker.size();
+            // Inside another comment, a new block (which holds no markers) in
+            // place of one whose markers do not pair up would move that comment's end.
+            const bool pairedUp = start == segmentStart || nestingChange(commentText.substr(start, end - start)) == 0;
+            blocks.push_back({start, endMarker, end, true, pairedUp});
             start = findInSearchCopy(commentText, blockStartMarker, endMarker + blockEndMarker.size());
         } else {
             // A block that lost its end marker stops where its comment ends or the next block starts.
@@ -100,6 +153,7 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
             start = next;
         }
     }
+    keepCommentTailsHidden(blocks, commentOfBlock, commentText);
     return blocks;
 }
 
@@ -108,8 +162,8 @@ std::string blockDamage(std::string_view commentText, const std::vector<std::siz
     const std::vector<BlockPlace> blocks = findBlocks(commentText, commentEnds);
     for (const BlockPlace& place : blocks)
         if (!place.replaceable)
-            return "An index comment block has lost its end marker inside another comment; it is left as it is "
-                   "and its entries are not read.";
+            return "An index comment block inside another comment cannot be replaced without moving that "
+                   "comment's end; it is left as it is and its entries are not read.";
     if (blocks.size() > 1)
         return "The page holds " + std::to_string(blocks.size()) + " index comment blocks; their entries are read together.";
     if (blocks.empty())

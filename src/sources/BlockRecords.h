@@ -31,8 +31,9 @@ struct BlockPlace {
     std::size_t end = 0;
     bool hasEndMarker = false;
     // False for a block that lost its end marker and is not the whole of a
-    // closed comment: replacing it would take the closing of a comment the
-    // user opened, or the rest of the page.
+    // closed comment, and for one inside another comment whose markers do not
+    // pair up: replacing it would take or move the closing of a comment the
+    // user opened, or take the rest of the page.
     bool replaceable = true;
     std::string_view content(std::string_view commentText) const
     {

@@ -249,8 +249,9 @@ std::size_t CHtmlFile::newHeadOffset(bool& afterTag) const
     afterTag = false;
     // An XML declaration must stay the first thing in the file.
     if (startsWithSearchCopy(std::string_view(wholeText_).substr(offset), "<?xml")) {
-        const std::size_t declarationEnd = wholeText_.find('>', offset);
-        if (declarationEnd != std::string::npos) {
+        // One that another tag cuts short ends where that tag does: no place for a head.
+        const std::size_t declarationEnd = wholeText_.find_first_of("<>", offset + 1);
+        if (declarationEnd != std::string::npos && wholeText_[declarationEnd] == '>') {
             offset = declarationEnd + 1;
             afterTag = true;
         }

@@ -55,7 +55,7 @@ enum HtmlFileError : int {
 // Every file failure is logged by operation name into the FileReports given
 // at construction and kept in errorCode(); nothing throws. Bytes outside the
 // inserted or replaced texts are never changed, and a page is never written
-// cut short: writes go through a temporary file, a page holding a NUL byte
+// cut short: writes go through a temporary file (or a restore copy), a page holding a NUL byte
 // or whose last read failed part-way is refused at "Open Output".
 class CHtmlFile {
 public:

@@ -13,6 +13,28 @@ constexpr std::size_t npos = std::string_view::npos;
 
 TextSpan spanOf(std::size_t start, std::size_t end) { return {static_cast<std::ptrdiff_t>(start), end - start}; }
 
+// Whether `at` lies inside a tag the page scan reads as still open: the
+// nearest "<" or ">" before it is a "<". Text put there would become part of
+// that tag, and the scan would then read the tags after it differently. The
+// backward search stops at the previous candidate's own ">" or "<", so
+// checking every candidate of one pattern stays linear.
+bool insideOpenTag(std::string_view text, std::size_t at)
+{
+    const std::size_t last = at == 0 ? npos : text.find_last_of("<>", at - 1);
+    return last != npos && text[last] == '<';
+}
+
+// The ">" that ends the tag at `start` as the page scan reads it, or npos
+// when the tag begins inside an open one or another "<" comes first (then
+// the later tag is the one that ends there).
+std::size_t wholeTagEnd(std::string_view text, std::size_t start)
+{
+    if (insideOpenTag(text, start))
+        return npos;
+    const std::size_t end = text.find_first_of("<>", start + 1);
+    return end != npos && text[end] == '>' ? end : npos;
+}
+
 // The generator tag as written, directly followed by the next meta tag; in
 // XHTML pages the tags are written closed. The pair is written on one line:
 // a "match" whose ">" lies past a line end is a tag cut short by a comment,
@@ -34,8 +56,12 @@ TextSpan findWrittenMetaPair(std::string_view text)
     return {};
 }
 
-// The first tag opening with `opening` whose text holds `needle`, through its ">".
-TextSpan findTagHolding(std::string_view text, std::string_view opening, std::string_view needle)
+enum class Enclosed { Allowed, Skipped };
+
+// The first tag opening with `opening` whose text holds `needle`, through its
+// ">"; with `Enclosed::Skipped`, one that is not a whole tag does not count.
+TextSpan findTagHolding(std::string_view text, std::string_view opening, std::string_view needle,
+                        Enclosed enclosed = Enclosed::Allowed)
 {
     std::size_t from = 0;
     while (true) {
@@ -45,7 +71,7 @@ TextSpan findTagHolding(std::string_view text, std::string_view opening, std::st
         const std::size_t tagEnd = findInSearchCopy(text, ">", start);
         if (tagEnd == npos)
             return {};
-        if (findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
+        if ((enclosed == Enclosed::Allowed || wholeTagEnd(text, start) == tagEnd) && findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
             return spanOf(start, tagEnd + 1);
         from = tagEnd + 1;
     }
@@ -54,15 +80,15 @@ TextSpan findTagHolding(std::string_view text, std::string_view opening, std::st
 // The first meta tag naming the system as generator in any other form.
 TextSpan findGeneratorTag(std::string_view text) { return findTagHolding(text, "<meta ", "generator=\"html torvane\""); }
 
-// A start tag whose name is followed by a space or ">", through its ">".
+// A whole start tag whose name is followed by a space or ">", through its ">".
 TextSpan findStartTag(std::string_view text, std::string_view opening)
 {
     std::size_t start = findInSearchCopy(text, opening);
     while (start != npos) {
         const std::size_t after = start + opening.size();
         if (after < text.size() && (searchByte(text[after]) == ' ' || text[after] == '>')) {
-            const std::size_t tagEnd = findInSearchCopy(text, ">", start);
-            return tagEnd == npos ? TextSpan{} : spanOf(start, tagEnd + 1);
+            if (const std::size_t tagEnd = wholeTagEnd(text, start); tagEnd != npos)
+                return spanOf(start, tagEnd + 1);
         }
         start = findInSearchCopy(text, opening, start + 1);
     }
@@ -119,11 +145,14 @@ InsertionPoints findInsertionPoints(std::string_view strippedText, std::string_v
     if (points.meta.found() && points.block.found())
         return points;
 
-    if (const std::size_t headEnd = findInSearchCopy(strippedText, "</head>"); headEnd != npos) {
+    std::size_t headEnd = findInSearchCopy(strippedText, "</head>");
+    while (headEnd != npos && insideOpenTag(strippedText, headEnd))
+        headEnd = findInSearchCopy(strippedText, "</head>", headEnd + 1);
+    if (headEnd != npos) {
         points.headEnd = spanOf(headEnd, headEnd + 7);
         return points;
     }
-    points.charset = findTagHolding(strippedText, "<meta", "charset");
+    points.charset = findTagHolding(strippedText, "<meta", "charset", Enclosed::Skipped);
     points.htmlTag = findStartTag(strippedText, "<html");
     if (!points.htmlTag.found())
         points.doctype = findStartTag(strippedText, "<!doctype");

@@ -26,6 +26,9 @@ struct InsertionPoints {
 
 // Searches a page's stripped text and comment text as their search copies:
 // letter case, tabs and line ends do not matter. Linear in the texts' size.
+// A head end, html tag, doctype or charset tag that begins inside a tag left
+// open (`<a</head>`), or that another tag cuts short (`<!doctype <h1>`), is
+// no such thing: text put there would join a tag the page scan reads.
 // `commentEnds` gives where each comment ends in the comment text: generator
 // meta tags in comments are sought one comment at a time and never inside an
 // index block, so that no two places overlap.

@@ -117,6 +117,7 @@ StyleSettings loadDefaults(const Profile& profile)
         }
     }
     applyLegacyIndentMethod(profile.readInt(kCss, kLegacyIndentMethod, 2), settings);
+    settings.extensions = loadExtensionDefaults(profile);
     return settings;
 }
 
@@ -130,6 +131,7 @@ void saveDefaults(Profile& profile, const StyleSettings& settings)
         if (field.section == kCss && field.profileKey == "Use Classes")
             profile.deleteKey(kCss, kLegacyIndentMethod);
     }
+    saveExtensionDefaults(profile, settings.extensions);
 }
 
 void writeStyleSections(std::string& out, const StyleSettings& settings)

@@ -65,8 +65,8 @@ struct StyleSettings {
     std::string stylesheetPath;         // "Stylesheet Path"
     int stylesheetPathType = 0;         // "Stylesheet Path Type"
 
-    // Held beside the 39: the profile does not store them, and the project
-    // file keeps them in a section of their own.
+    // Held beside the 39: the project file and the profile keep them in a
+    // section of their own.
     TorvaneExtensions extensions;
 
     bool operator==(const StyleSettings&) const = default;
@@ -74,7 +74,8 @@ struct StyleSettings {
 
 // The user's default settings, read afresh from the profile at every call.
 StyleSettings loadDefaults(const Profile& profile);
-// Stores all 39 options as the defaults and drops the legacy "Indent Method" key.
+// Stores all 39 options and the extensions set as the defaults, and drops
+// the legacy "Indent Method" key.
 void saveDefaults(Profile& profile, const StyleSettings& settings);
 
 // Appends the six style sections of a project file (CR LF lines, each section

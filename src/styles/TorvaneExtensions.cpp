@@ -1,6 +1,8 @@
 #include "styles/TorvaneExtensions.h"
+#include "platform/Profile.h"
 #include "platform/TextUtil.h"
 #include "styles/ProjectSections.h"
+#include <utility>
 
 namespace torvane {
 
@@ -36,6 +38,31 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
     out += "Index Layout=" + std::to_string(extensions.indexLayout) + "\r\n";
     out += "Merge Case Variants=" + std::to_string(extensions.mergeCaseVariants) + "\r\n";
     out += "\r\n";
+}
+
+TorvaneExtensions loadExtensionDefaults(const Profile& profile)
+{
+    TorvaneExtensions extensions;
+    extensions.collation = std::string(trim(profile.readString(kSection, kCollation, "")));
+    extensions.indexLayout = profile.readInt(kSection, kIndexLayout, 0);
+    extensions.mergeCaseVariants = profile.readInt(kSection, kMergeCaseVariants, 0);
+    return extensions;
+}
+
+void saveExtensionDefaults(Profile& profile, const TorvaneExtensions& extensions)
+{
+    // A profile that never had these options set stays as it was.
+    if (extensions.collation.empty())
+        profile.deleteKey(kSection, kCollation);
+    else
+        profile.writeString(kSection, kCollation, extensions.collation);
+    for (auto [key, value] : {std::pair{kIndexLayout, extensions.indexLayout},
+                              std::pair{kMergeCaseVariants, extensions.mergeCaseVariants}}) {
+        if (value == 0)
+            profile.deleteKey(kSection, key);
+        else
+            profile.writeInt(kSection, key, value);
+    }
 }
 
 } // namespace torvane

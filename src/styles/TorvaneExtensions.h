@@ -4,6 +4,8 @@
 
 namespace torvane {
 
+class Profile;
+
 // Options beyond the classic style settings, kept in a section of the
 // project file that older readers pass over. At their defaults every output
 // is exactly what the classic options alone give.
@@ -26,5 +28,10 @@ void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions
 // Appends the section (CR LF lines, then an empty line) unless the options
 // are at their defaults and the file read did not hold it.
 void writeExtensionsSection(std::string& out, const TorvaneExtensions& extensions);
+
+// The user's defaults for new projects, kept in the profile's section of the
+// same name; an option at its default has no key there.
+TorvaneExtensions loadExtensionDefaults(const Profile& profile);
+void saveExtensionDefaults(Profile& profile, const TorvaneExtensions& extensions);
 
 } // namespace torvane

@@ -4,6 +4,7 @@
 #include "document/ProjectFileWriter.h"
 #include "document/SourcePages.h"
 #include "model/SourceFile.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -236,6 +237,41 @@ TEST(OpenProject, PageThatCannotBeReadIsMarkedUnreadable)
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.htm")));
 }
 
+TEST(SaveProject, PageAndProjectFileInAFolderThatTakesNoNewFilesAreSavedInPlace)
+{
+    TempDir dir;
+    TempDir cache;
+    ::chmod(cache.path().c_str(), 0777);
+    const std::string page = dir.write("page.htm", kCrLfPage);
+    const std::string project = dir.write("P.ipj", projectWithFiles({"page.htm"}));
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(page.c_str(), testing::unprivilegedId, testing::unprivilegedId), 0);
+        ASSERT_EQ(::chown(project.c_str(), testing::unprivilegedId, testing::unprivilegedId), 0);
+    }
+    ::chmod(dir.path().c_str(), 0555);
+    // 1: not opened, 2: not saved, 3: something was reported (such as the page as read-only).
+    const int result = testing::runUnprivileged([&] {
+        ::setenv("XDG_CACHE_HOME", cache.path().c_str(), 1);
+        TestApp app;
+        CProjectDoc doc(app.services);
+        if (!doc.openProject(project))
+            return 1;
+        SourceFile& file = onlyFile(doc);
+        file.setExpanded(true);
+        doc.root().applyTreeSelection(file, false, false);
+        doc.addIndexEntry({"Entry", "entry", "Entry", "Untitled", "", "", ""});
+        if (!doc.save())
+            return 2;
+        return app.reportTitles().empty() ? 0 : 3;
+    });
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(result, 0);
+    EXPECT_NE(dir.read("page.htm").find("IndexAs=\"Entry\""), std::string::npos);
+    EXPECT_NE(dir.read("P.ipj"), projectWithFiles({"page.htm"}));
+    EXPECT_NE(dir.read("P.ipj").find("File=page.htm\r\n"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 2);
+}
+
 TEST(SaveProject, PageHoldingANulByteIsNotCutShort)
 {
     using namespace std::string_literals;
@@ -416,6 +452,26 @@ TEST(ProjectFileWriter, FirstAndRenamedFileLayouts)
 
 namespace torvane::test {
 namespace {
+
+TEST(OpenProject, ExtensionDefaultsStartNewProjectsOnly)
+{
+    TempDir dir;
+    TestApp app;
+    app.profile.writeString("Torvane Extensions", "Collation", "cs");
+    app.profile.writeInt("Torvane Extensions", "Index Layout", 1);
+    CProjectDoc fresh(app.services);
+    ASSERT_TRUE(fresh.openProject(dir.write("New.ipj", "")));
+    EXPECT_EQ(fresh.styles().extensions.collation, "cs");
+    EXPECT_EQ(fresh.styles().extensions.indexLayout, 1);
+    ASSERT_TRUE(fresh.save());
+    EXPECT_NE(dir.read("New.ipj").find("[Torvane Extensions]\r\nCollation=cs\r\nIndex Layout=1\r\n"),
+              std::string::npos);
+
+    // A project written before keeps the classic order and page it was made with.
+    CProjectDoc old(app.services);
+    ASSERT_TRUE(old.openProject(dir.write("Old.ipj", projectWithFiles({}))));
+    EXPECT_EQ(old.styles().extensions, TorvaneExtensions{});
+}
 
 TEST(SaveProject, ExtensionsSectionComesBackAsReadAndOutlivesTheDefaultStyles)
 {

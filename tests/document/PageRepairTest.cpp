@@ -126,6 +126,36 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     opened.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
     const std::string once = opened.saved();
     EXPECT_NE(once.find(page.substr(0, page.find("</head>"))), std::string::npos) << "the user's comment is whole";
+
+    // Opened by a block that lost its end marker, closed by the user after a
+    // whole one: one new block in their place would show the comment's rest.
+    const std::string comment = start + "    Target=\"#\"\r\n" + start + "    Target=\"#\"\r\n" + entryLine("Kept", "kept") +
+                                end + " <h1>x</h1> -->";
+    Opened nested("<html><head>" + comment + "</head><body><h1>H</h1></body></html>");
+    EXPECT_NE(nested.file.blockDamage().find("left as it is"), std::string::npos);
+    nested.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
+    Opened reopened(nested.saved());
+    EXPECT_NE(reopened.page.wholeText().find(comment), std::string::npos);
+    EXPECT_EQ(reopened.page.headingText(), "H");
+    EXPECT_EQ(reopened.file.entryCount(), 1u);
+
+    // The same when the later block lost its end marker too: the rest would swallow an anchor.
+    const std::string unfinished = start + "    Target=\"#\"\r\n  <!-- HTML Torvane V4.0 x --> <a name=\"h\" -->";
+    Opened both("<html><head>" + unfinished + "</head><body><a name=\"s\">S</a></body></html>");
+    both.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
+    Opened bothReopened(both.saved());
+    EXPECT_NE(bothReopened.page.wholeText().find(unfinished), std::string::npos);
+    EXPECT_EQ(bothReopened.page.anchors(), (std::vector<Anchor>{{"s", "S"}}));
+
+    // A whole block inside the user's comment that closes one level of it.
+    const std::string closing = "<!-- note " + start + "    Target=\"#\"\r\n x --> y" + end;
+    Opened inside("<html><head>" + closing + "</head><body><h1>H</h1></body></html>");
+    EXPECT_NE(inside.file.blockDamage().find("left as it is"), std::string::npos);
+    inside.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
+    Opened insideReopened(inside.saved());
+    EXPECT_NE(insideReopened.page.wholeText().find(closing), std::string::npos);
+    EXPECT_EQ(insideReopened.page.headingText(), "H");
+    EXPECT_EQ(insideReopened.file.entryCount(), 1u);
 }
 
 TEST(PageRepair, GeneratorTagInsideTheBlockIsNotReplacedOverIt)

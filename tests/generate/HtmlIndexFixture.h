@@ -1,6 +1,7 @@
 #pragma once
 #include "generate/HtmlIndexWriter.h"
 #include "generate/IndexGenerator.h"
+#include "generate/ModernIndexWriter.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
@@ -74,7 +75,8 @@ protected:
         generator.setStyle(style);
         generator.numberCrossReferenceAnchors();
         generator.buildTree(IndexMode::Html);
-        return writeHtmlIndex(generator, messages);
+        return style.extensions.indexLayout == 1 ? writeModernHtmlIndex(generator, messages)
+                                                 : writeHtmlIndex(generator, messages);
     }
 
     std::set<std::string> writtenFiles() const

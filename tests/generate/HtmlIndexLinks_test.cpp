@@ -113,33 +113,37 @@ protected:
                         const std::string& indexName = "Index.htm")
     {
         style.returnLink = 1;
-        for (int placement : {0, 1, 2})
-            for (int separate : {0, 1})
-                for (int emptyHeadings : {0, 1, 2})
-                    for (int multiLevel : {0, 1})
-                        for (int symbolsHeadings : {0, 1}) {
-                            const std::string setting =
-                                "placement " + std::to_string(placement) + ", separate " + std::to_string(separate) +
-                                ", empty headings " + std::to_string(emptyHeadings) + ", multilevel " +
-                                std::to_string(multiLevel) + ", symbols headings omitted " +
-                                std::to_string(symbolsHeadings);
-                            style.linksPlacement = placement;
-                            style.separateFiles = separate;
-                            style.emptyHeadings = emptyHeadings;
-                            style.multiLevel = multiLevel;
-                            style.useNbsps = multiLevel;
-                            style.useClasses = symbolsHeadings;
-                            // The bar links to Symbols and Numbers, so their headings must stay.
-                            style.groupsSymbols = symbolsHeadings;
-                            generator.setStyle(style);
-                            generator.reset();
-                            for (const std::string& file : writtenFiles()) std::filesystem::remove(dir / file);
-                            collect();
-                            ASSERT_TRUE(make(indexName)) << setting;
-                            ASSERT_TRUE(messages.messages.empty()) << setting << ": " << messages.messages.front();
-                            EXPECT_GT(followAllLinks(setting), minimumLinks) << setting;
-                            expectUniqueAnchors(setting);
-                        }
+        for (int layout : {0, 1})
+            for (int placement : {0, 1, 2})
+                for (int separate : {0, 1})
+                    for (int emptyHeadings : {0, 1, 2})
+                        for (int multiLevel : {0, 1})
+                            for (int symbolsHeadings : {0, 1}) {
+                                // The modern page has no empty headings or run-in lines to vary.
+                                if (layout == 1 && (emptyHeadings != 0 || multiLevel != 0)) continue;
+                                const std::string setting =
+                                    "layout " + std::to_string(layout) + ", placement " + std::to_string(placement) +
+                                    ", separate " + std::to_string(separate) + ", empty headings " +
+                                    std::to_string(emptyHeadings) + ", multilevel " + std::to_string(multiLevel) +
+                                    ", symbols headings omitted " + std::to_string(symbolsHeadings);
+                                style.extensions.indexLayout = layout;
+                                style.linksPlacement = placement;
+                                style.separateFiles = separate;
+                                style.emptyHeadings = emptyHeadings;
+                                style.multiLevel = multiLevel;
+                                style.useNbsps = multiLevel;
+                                style.useClasses = symbolsHeadings;
+                                // The bar links to Symbols and Numbers, so their headings must stay.
+                                style.groupsSymbols = symbolsHeadings;
+                                generator.setStyle(style);
+                                generator.reset();
+                                for (const std::string& file : writtenFiles()) std::filesystem::remove(dir / file);
+                                collect();
+                                ASSERT_TRUE(make(indexName)) << setting;
+                                ASSERT_TRUE(messages.messages.empty()) << setting << ": " << messages.messages.front();
+                                EXPECT_GT(followAllLinks(setting), minimumLinks) << setting;
+                                expectUniqueAnchors(setting);
+                            }
     }
 
     // An anchor name given twice on one page makes links to it ambiguous.
@@ -147,7 +151,10 @@ protected:
     {
         for (const std::string& file : writtenFiles()) {
             std::map<std::string, int> seen;
-            for (const std::string& name : attributeValues(readBytes(dir / file), "name")) {
+            const std::string text = readBytes(dir / file);
+            std::vector<std::string> names = attributeValues(text, "name");
+            for (const std::string& id : attributeValues(text, "id")) names.push_back(id);
+            for (const std::string& name : names) {
                 if (name != "GENERATOR" && name != "Torvane-nav" && name != "Torvane-content") {
                     EXPECT_EQ(++seen[name], 1) << setting << ": " << file << " names " << name << " twice";
                 }
@@ -184,6 +191,25 @@ TEST_F(HtmlIndexLinksTest, EveryLinkLeadsToAFileAndAnchorInEveryLayout)
             generator.addCrossReference("Jay", "jay", ".", "See", "j smith", "j ,smith", true);
         },
         25);
+}
+
+// Swedish files Å and Ö after Z: their pages, links and cross-references.
+TEST_F(HtmlIndexLinksTest, EveryLinkLeadsSomewhereWithLanguageLetters)
+{
+    page("a.htm", "<html></html>");
+    page("o.htm", "<html><body><a name=\"x\"></a></body></html>");
+    page("z.htm", "<html></html>");
+    style.extensions.collation = "sv";
+    forEveryLayout(
+        [this] {
+            entry("\xc3\xa5ngest", "\xc3\x85ngest", "a.htm");
+            entry("\xc3\xb6l", "\xc3\x96l", "o.htm#x");
+            entry("zebra", "Zebra", "z.htm");
+            entry("apple", "Apple", "a.htm");
+            see("Ale", ",", "See", "\xc3\xb6l");
+            see("\xc3\x84ngel", ",", "See also", "apple");
+        },
+        8);
 }
 
 // Entries only under Symbols and Numbers: the letter links and the frame set

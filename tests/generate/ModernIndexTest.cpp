@@ -1,5 +1,6 @@
 #include "HtmlIndexFixture.h"
 #include "generate/ModernIndexWriter.h"
+#include "sources/BlockRecords.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <regex>
@@ -28,7 +29,7 @@ protected:
         see("Pomme", ".", "<i>See</i>", "Apple");
     }
 
-    std::string makeModern()
+    std::string makeModern(bool allWritten = true)
     {
         style.extensions.indexLayout = 1;
         generator.setProjectDirectory(dir.string());
@@ -36,17 +37,17 @@ protected:
         generator.setStyle(style);
         generator.numberCrossReferenceAnchors();
         generator.buildTree(IndexMode::Html);
-        EXPECT_TRUE(writeModernHtmlIndex(generator, messages));
+        EXPECT_EQ(writeModernHtmlIndex(generator, messages), allWritten);
         return readBytes(dir / "Index.htm");
     }
 
     // Complaints of xmllint's HTML parser, except that it does not know the
     // element names HTML5 added.
-    std::vector<std::string> lintErrors() const
+    std::vector<std::string> lintErrors(const std::string& file = "Index.htm") const
     {
         const auto report = dir / "lint.txt";
         const std::string command =
-            "xmllint --html --noout '" + (dir / "Index.htm").string() + "' > '" + report.string() + "' 2>&1";
+            "xmllint --html --noout '" + (dir / file).string() + "' > '" + report.string() + "' 2>&1";
         EXPECT_EQ(std::system(command.c_str()), 0);
         const std::regex html5Tag("Tag (header|nav|main|section|output) invalid");
         std::vector<std::string> errors;
@@ -162,6 +163,71 @@ TEST_F(ModernIndexTest, LanguageLettersAndTheIndexBlock)
         EXPECT_NE(block.find(target), std::string::npos) << target;
     EXPECT_EQ(block.find("IndexAs=\"\\S"), std::string::npos);
     EXPECT_EQ(block.find("IndexAs=\"Z"), std::string::npos);
+}
+
+TEST_F(ModernIndexTest, SeparateFilesGiveAMainPageAndOnePagePerGroup)
+{
+    entry("apple", "Apple", "a.htm");
+    entry("ale", "Ale", "a.htm#x");
+    entry("3d", "3D", "s.htm");
+    entry("zebra", "Zebra", "z.htm");
+    see("Zebras", ",", "See", "apple");
+    style.separateFiles = 1;
+    style.columns = 2;
+    const std::string main = makeModern();
+    EXPECT_EQ(writtenFiles(), (std::set<std::string>{"Index.htm", "Index-A.htm", "Index-Numbers.htm", "Index-Z.htm"}));
+
+    // The main page leads to the groups' pages and has nothing to filter.
+    EXPECT_NE(main.find("<li><a href=\"Index-A.htm#A\">A</a></li>"), std::string::npos);
+    EXPECT_NE(main.find("<li><a href=\"Index-Numbers.htm#Numbers\">Numbers</a></li>"), std::string::npos);
+    EXPECT_EQ(main.find("role=\"doc-index\""), std::string::npos);
+    EXPECT_EQ(main.find("id=\"tv-filter\""), std::string::npos);
+
+    const std::string letterZ = readBytes(dir / "Index-Z.htm");
+    // Its own group by anchor, the others by page; a "See" reaches across pages.
+    EXPECT_NE(letterZ.find("<li><a href=\"#Z\">Z</a></li>"), std::string::npos);
+    EXPECT_NE(letterZ.find("<li><a href=\"Index-A.htm#A\">A</a></li>"), std::string::npos);
+    EXPECT_NE(letterZ.find("<a href=\"Index-A.htm#TVXR0001\">apple</a>"), std::string::npos);
+    EXPECT_EQ(letterZ.find(">Apple<"), std::string::npos);
+    EXPECT_NE(letterZ.find("<input id=\"tv-filter\""), std::string::npos);
+    EXPECT_NE(letterZ.find("<script>"), std::string::npos);
+    EXPECT_NE(letterZ.find("--tv-columns: 2"), std::string::npos);
+
+    for (const std::string& file : writtenFiles()) {
+        SCOPED_TRACE(file);
+        EXPECT_TRUE(lintErrors(file).empty()) << ::testing::PrintToString(lintErrors(file));
+        // Listed in a project, no page of the index brings entries of its own.
+        const std::string page = readBytes(dir / file);
+        std::set<std::string> targets;
+        for (const NameValue& record : readBlockRecords(page)) {
+            EXPECT_TRUE(record.first != "IndexAs" || record.second.empty()) << record.second;
+            if (record.first == "Target") targets.insert(record.second);
+        }
+        EXPECT_TRUE(targets.count("HTMLTorvaneTop"));
+        EXPECT_EQ(targets.count("A") + targets.count("TVXR0001"), file == "Index-A.htm" ? 2u : 0u);
+    }
+}
+
+TEST_F(ModernIndexTest, SeparateFilesReplaceOnlyTheIndexOwnPages)
+{
+    entry("apple", "Apple", "a.htm");
+    entry("berry", "Berry", "b.htm");
+    style.separateFiles = 1;
+    testing::writeBytes(dir / "Index-B.htm", "<p>someone's page</p>");
+    inputs.insert("Index-B.htm");
+    makeModern(false);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages.front().find("not an index file written by HTML Torvane"), std::string::npos);
+    EXPECT_EQ(readBytes(dir / "Index-B.htm"), "<p>someone's page</p>");
+
+    // One page again: the group pages of the earlier run go, the foreign one stays.
+    ASSERT_TRUE(std::filesystem::exists(dir / "Index-A.htm"));
+    style.separateFiles = 0;
+    messages.messages.clear();
+    makeModern();
+    EXPECT_FALSE(std::filesystem::exists(dir / "Index-A.htm"));
+    EXPECT_EQ(writtenFiles(), std::set<std::string>{"Index.htm"});
+    EXPECT_EQ(readBytes(dir / "Index-B.htm"), "<p>someone's page</p>");
 }
 
 TEST_F(ModernIndexTest, LatinOneTextsGiveAPageDeclaredSo)

@@ -1,4 +1,5 @@
 #include "TempFolder.h"
+#include "support/Unprivileged.h"
 #include "platform/FileAccess.h"
 #include "platform/IniProfile.h"
 #include <cstdlib>
@@ -137,14 +138,20 @@ TEST(IniProfile, ReadOnlyProfileIsLeftAlone)
 
 TEST(IniProfile, UnreadableProfileIsNeverReplaced)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind root";
     TempFolder folder;
+    ::chmod(folder.path().c_str(), 0777);
     const std::string path = folder.write("p.ini", "[A]\nx=1\n");
     ::chmod(path.c_str(), 0200);
-    IniProfile profile(path);
-    EXPECT_EQ(profile.readInt("A", "x", 7), 7);
-    profile.writeInt("A", "y", 2);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path.c_str(), testing::unprivilegedId, testing::unprivilegedId), 0);
+    }
+    const int readBack = testing::runUnprivileged([&] {
+        IniProfile profile(path);
+        const int value = profile.readInt("A", "x", 7);
+        profile.writeInt("A", "y", 2);
+        return value;
+    });
+    EXPECT_EQ(readBack, 7);
     ::chmod(path.c_str(), 0600);
     EXPECT_EQ(TempFolder::contents(path), "[A]\nx=1\n");
 }

@@ -151,6 +151,39 @@ TEST_F(Subcommands, ExcludeAndRemoveWorkOnTheNamedPlacesOnly)
     EXPECT_EQ(fixture.read("sub/b.htm"), page);
 }
 
+TEST_F(Subcommands, ForgetKeptListsAndDropsTheEntriesOfVanishedAnchors)
+{
+    const std::string a = pageText("Apples", {"red"}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples") +
+                                                          "    Target=\"gone\"\r\n" + storedEntry("Old", "old") +
+                                                          storedEntry("Older", "older"));
+    const std::string b = pageText("Pears", {}, "    Target=\"lost\"\r\n" + storedEntry("Lost", "lost"));
+    fixture.write("a.htm", a);
+    fixture.write("sub/b.htm", b);
+
+    EXPECT_EQ(on("forget-kept", {"--dry-run"}), 0) << err.str();
+    // In tree order: folders before pages.
+    EXPECT_EQ(out.str(), fixture.path("sub/b.htm") + ": entries of the missing target \"lost\": Lost\n" +
+                             fixture.path("a.htm") + ": entries of the missing target \"gone\": Old; Older\n");
+    EXPECT_EQ(fixture.read("a.htm"), a);
+    EXPECT_EQ(fixture.read("sub/b.htm"), b);
+
+    EXPECT_EQ(on("forget-kept", {"sub\\b.htm", "none.htm"}), 1);
+    EXPECT_NE(err.str().find("none.htm is not a listed page"), std::string::npos);
+    EXPECT_EQ(fixture.read("sub/b.htm"), b);
+
+    EXPECT_EQ(on("forget-kept", {"sub\\b.htm"}), 0) << err.str();
+    EXPECT_EQ(out.str(), fixture.path("sub/b.htm") + ": entries of the missing target \"lost\": Lost\n");
+    EXPECT_EQ(fixture.read("sub/b.htm").find("Lost"), std::string::npos);
+    EXPECT_EQ(fixture.read("a.htm"), a);
+
+    EXPECT_EQ(on("forget-kept"), 0) << err.str();
+    const std::string forgotten = fixture.read("a.htm");
+    EXPECT_EQ(forgotten.find("gone"), std::string::npos);
+    EXPECT_NE(forgotten.find(storedEntry("Apples", "apples")), std::string::npos);
+    EXPECT_EQ(on("forget-kept", {"--dry-run"}), 0);
+    EXPECT_EQ(out.str(), "");
+}
+
 TEST_F(Subcommands, AddFilesTakesPagesAndFoldersBelowTheProjectFolder)
 {
     fixture.write("new/one.htm", pageText("One"));

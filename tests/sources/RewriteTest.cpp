@@ -108,6 +108,28 @@ TEST(Rewrite, UnterminatedMarkupNeverLosesBytes)
               "<head>\r\n  " + meta + "\r\n  " + block + "\r\n</head>\r\n<head><!-- HTML Torvane never closed");
 }
 
+TEST(Rewrite, MarkupInsideAnOpenTagIsNoPlaceToInsert)
+{
+    const std::string head = "<head>\r\n  " + meta + "\r\n  " + block + "\r\n</head>";
+    // Put before this head end, the tags would end the open tag and turn it into an anchor.
+    const std::string page = "<a</head><a name=\"n\"></a>";
+    const std::string saved = rewrite(page);
+    EXPECT_EQ(saved, head + "\r\n" + page);
+    FileReports reports;
+    CHtmlFile reread(reports);
+    reread.setWholeText(saved);
+    reread.ScanPage();
+    EXPECT_EQ(reread.anchors(), (std::vector<Anchor>{{"n", ""}}));
+
+    EXPECT_EQ(rewrite("<head><a </head>x</head>"), "<head><a </head>x  " + meta + "\r\n  " + block + "\r\n</head>");
+    EXPECT_EQ(rewrite("<a name=\"q\" <html>text</a>"), head + "\r\n<a name=\"q\" <html>text</a>");
+    EXPECT_EQ(rewrite("<html><a <meta charset=\"utf-8\">x"), "<html>\r\n" + head + "<a <meta charset=\"utf-8\">x");
+    // Cut short by the heading's tag, these would put the head into the heading.
+    EXPECT_EQ(rewrite("<!DOCTYPE\n<h1>s</h1>"), head + "\r\n<!DOCTYPE\n<h1>s</h1>");
+    EXPECT_EQ(rewrite("<html <h1>s</h1>"), head + "\r\n<html <h1>s</h1>");
+    EXPECT_EQ(rewrite("<?xml <h1>s</h1>"), head + "\r\n<?xml <h1>s</h1>");
+}
+
 TEST(Rewrite, SecondSaveChangesNothing)
 {
     const std::string once = rewrite("<html>\r\n<head>\r\n</head>\r\n<body><a name=\"a\">A</a></body>");

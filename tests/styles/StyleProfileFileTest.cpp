@@ -70,6 +70,29 @@ TEST_F(StyleProfileFile, EveryValueSurvivesTheFile)
     EXPECT_EQ(fileText(), first);
 }
 
+TEST_F(StyleProfileFile, ExtensionDefaultsAreStoredOnlyWhileSet)
+{
+    IniProfile profile(profilePath());
+    saveDefaults(profile, StyleSettings{});
+    const std::string classic = fileText();
+
+    StyleSettings s;
+    s.extensions.collation = "sv";
+    s.extensions.indexLayout = 1;
+    saveDefaults(profile, s);
+    EXPECT_EQ(fileText(), classic + "\n[Torvane Extensions]\nCollation=sv\nIndex Layout=1\n");
+    const StyleSettings loaded = loadDefaults(IniProfile(profilePath()));
+    EXPECT_EQ(loaded, s);
+    EXPECT_FALSE(loaded.extensions.sectionRead);
+
+    // Back at their defaults the options leave no key behind.
+    s.extensions = {};
+    saveDefaults(profile, s);
+    EXPECT_EQ(fileText().find("Collation"), std::string::npos);
+    EXPECT_EQ(fileText().find("Index Layout"), std::string::npos);
+    EXPECT_EQ(loadDefaults(profile), StyleSettings{});
+}
+
 TEST_F(StyleProfileFile, LegacyIndentMethodIsReplacedByTheTwoKeys)
 {
     {

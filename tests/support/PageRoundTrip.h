@@ -10,6 +10,7 @@
 #include "sources/CHtmlFile.h"
 #include "sources/CommentBlock.h"
 #include "sources/SearchText.h"
+#include "sources/StoredValues.h"
 #include "platform/TextUtil.h"
 
 #include <algorithm>
@@ -145,6 +146,30 @@ inline std::string checkPageRoundTrip(const std::string& original, const EntryFi
     if (rewritten(second, once, again) != once)
         return "a second save with nothing changed changed the page";
     return {};
+}
+
+// The cycle on a fuzz input: the page, then after its last NUL the entry's
+// texts split at "|", each kept only when a page could store it.
+inline std::string checkPageRoundTripInput(const std::string& input)
+{
+    std::string page = input;
+    EntryFields fields{"Entry", "entry", "Entry", "Untitled", "", "", ""};
+    if (const std::size_t nul = page.rfind('\0'); nul != std::string::npos) {
+        std::string values = page.substr(nul + 1);
+        page.resize(nul);
+        for (std::size_t k = 0; k < fields.size() && !values.empty(); ++k) {
+            const std::size_t bar = values.find('|');
+            const std::string value = values.substr(0, bar);
+            if (storedValueProblem(value).empty() && (k != 0 || !value.empty()))
+                fields[k] = value;
+            values = bar == std::string::npos ? std::string() : values.substr(bar + 1);
+        }
+        if (fields[2].empty())
+            fields[2] = fields[0];
+        if (fields[3].empty())
+            fields[3] = "Untitled";
+    }
+    return checkPageRoundTrip(page, fields);
 }
 
 } // namespace torvane::testing

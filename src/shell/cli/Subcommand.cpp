@@ -18,7 +18,8 @@ const std::vector<Subcommand>& subcommands()
 {
     static const std::vector<Subcommand> all{makeIndexCommand(), checkCommand(),   exportCommand(),
                                              addEntryCommand(),  excludeCommand(), removeCommand(),
-                                             addFilesCommand(),  addUrlCommand(),  addXrefCommand()};
+                                             addFilesCommand(),  addUrlCommand(),  addXrefCommand(),
+                                             forgetKeptCommand()};
     return all;
 }
 

@@ -13,5 +13,6 @@ Subcommand removeCommand();
 Subcommand addFilesCommand();
 Subcommand addUrlCommand();
 Subcommand addXrefCommand();
+Subcommand forgetKeptCommand();
 
 } // namespace torvane

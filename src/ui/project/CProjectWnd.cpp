@@ -303,8 +303,10 @@ void CProjectWnd::openFile(int id)
         return;
     }
     const StyleSettings& styles = document_->styles();
-    const std::string path = outputFilePath(document_->projectDirectory(), document_->indexName(),
-                                            styles.separateFiles != 0, styles.linksPlacement, fileExists);
+    // The modern layout's index file is a page of its own even with separate group files.
+    const bool groupPagesOnly = styles.separateFiles != 0 && styles.extensions.indexLayout != 1;
+    const std::string path = outputFilePath(document_->projectDirectory(), document_->indexName(), groupPagesOnly,
+                                            styles.linksPlacement, fileExists);
     launch(planOutputFileLaunch(edit, path, fileExists(path), tools));
 }
 

@@ -17,8 +17,6 @@ namespace {
 constexpr const char* kTabLabels[] = {"Links to Headings", "Group Headings", " Layout    ",
                                       "Enhanced Content",  "Index Types",    "CSS",
                                       "Language and Page"};
-// The defaults in the profile hold no extensions: their page is the project's alone.
-constexpr int kDefaultModeTabs = 6;
 
 } // namespace
 
@@ -29,11 +27,10 @@ CIndexStyleDlg::CIndexStyleDlg(const StyleSettings& settings, StyleSheetEnvironm
     , tabs_(new QTabWidget(this))
 {
     setWindowTitle(environment_.projectMode ? "Project Style Settings" : "Default Style Settings");
-    const int tabCount = environment_.projectMode ? static_cast<int>(std::size(kTabLabels)) : kDefaultModeTabs;
-    for (int tab = 0; tab < tabCount; ++tab) {
+    for (const char* label : kTabLabels) {
         auto* holder = new QWidget;
         new QVBoxLayout(holder);
-        tabs_->addTab(holder, kTabLabels[tab]);
+        tabs_->addTab(holder, label);
     }
     // Every tab label stays in view.
     tabs_->setUsesScrollButtons(false);

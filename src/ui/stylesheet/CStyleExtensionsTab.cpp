@@ -1,5 +1,6 @@
 #include "ui/stylesheet/CStyleExtensionsTab.h"
 #include "generate/LanguageCollation.h"
+#include "ui/stylesheet/StyleSheetEnvironment.h"
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -40,8 +41,11 @@ CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environmen
         page->addWidget(radio);
     }
 
-    auto* note = new QLabel("Kept in the project file only. With byte order, classic pages and no merging, "
-                            "the index is exactly the classic one.",
+    const QString kept = environment.projectMode ? "Kept in the project file only."
+                                                  : "New projects start from these choices; "
+                                                    "projects already written keep their own.";
+    auto* note = new QLabel(kept + " With byte order, classic pages and no merging, "
+                                   "the index is exactly the classic one.",
                             this);
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);

@@ -84,10 +84,9 @@ TEST(StyleSheet, ShowsItsPagesBuiltWhenFirstShown)
     EXPECT_EQ(project.dialog->page(3), nullptr);
     EXPECT_NE(project.show(3), nullptr);
 
-    // The defaults in the profile hold no extensions, so they get no page for them.
     Sheet defaults(StyleSettings{}, false);
     EXPECT_EQ(defaults.dialog->windowTitle(), "Default Style Settings");
-    EXPECT_EQ(defaults.dialog->tabs()->count(), 6);
+    EXPECT_EQ(defaults.dialog->tabs()->count(), 7);
 }
 
 TEST(StyleSheet, LanguageAndPageEditsTheProjectExtensions)
@@ -473,6 +472,21 @@ TEST(StyleSheetHooks, DefaultSettingsAreReadFromAndSavedToTheProfile)
     const StyleSettings saved = loadDefaults(app.profile);
     EXPECT_EQ(saved.useNbsps, 1);
     EXPECT_EQ(saved.useClasses, 0);
+    EXPECT_EQ(saved.extensions, TorvaneExtensions{});
+    for (const auto& [key, value] : app.profile.values) EXPECT_FALSE(key.starts_with("Torvane Extensions|")) << key;
+
+    // The language and page chosen there start new projects.
+    test::whenModalOpens<CIndexStyleDlg>([](CIndexStyleDlg& sheet) {
+        sheet.tabs()->setCurrentIndex(6);
+        auto* language = sheet.page(6)->findChild<QComboBox*>("Collation");
+        language->setCurrentIndex(language->findData("de"));
+        sheet.page(6)->findChild<QButtonGroup*>("Index Layout")->button(1)->click();
+        sheet.accept();
+    });
+    frame.defaultStyleSettings(nullptr);
+    EXPECT_EQ(app.profile.values["Torvane Extensions|Collation"], "de");
+    EXPECT_EQ(app.profile.values["Torvane Extensions|Index Layout"], "1");
+    EXPECT_EQ(app.profile.values.count("Torvane Extensions|Merge Case Variants"), 0u);
 }
 
 } // namespace

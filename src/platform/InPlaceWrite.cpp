@@ -1,0 +1,141 @@
+#include "platform/InPlaceWrite.h"
+#include "platform/DescriptorWrites.h"
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace torvane {
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+bool mayCreateFilesIn(const std::string& folder)
+{
+    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+// The user's cache folder for restore copies, made when missing; else the
+// temporary folder. Empty when neither takes new files.
+std::string restoreFolder()
+{
+    std::string cache = environment("XDG_CACHE_HOME");
+    if (cache.empty() && !environment("HOME").empty())
+        cache = environment("HOME") + "/.cache";
+    if (!cache.empty()) {
+        const std::string folder = cache + "/torvane/restore";
+        if (!makeDirectories(folder) && mayCreateFilesIn(folder))
+            return folder;
+    }
+    std::string temporary = environment("TMPDIR");
+    if (temporary.empty())
+        temporary = "/tmp";
+    return mayCreateFilesIn(temporary) ? temporary : std::string();
+}
+
+bool readAll(int fd, std::string& text)
+{
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return false;
+    text.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const ssize_t read = ::pread(fd, text.data() + got, text.size() - got, static_cast<off_t>(got));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0) {
+            if (read == 0)
+                errno = EIO; // the file shrank under us: its old bytes are not all known
+            return false;
+        }
+        got += static_cast<std::size_t>(read);
+    }
+    return true;
+}
+
+// Makes the file hold exactly `text`, on the disk.
+bool putWhole(int fd, std::string_view text)
+{
+    return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
+}
+
+std::string baseName(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Writes the restore copy to the disk; its path, or empty with errno set.
+std::string keepRestoreCopy(const std::string& path, std::string_view old)
+{
+    const std::string folder = restoreFolder();
+    if (folder.empty()) {
+        errno = EACCES;
+        return {};
+    }
+    std::string copy = folder + "/" + baseName(path) + ".torvane-restore-XXXXXX";
+    const Descriptor fd(::mkostemp(copy.data(), O_CLOEXEC));
+    if (fd.get() < 0)
+        return {};
+    if (::fchmod(fd.get(), 0600) != 0 || !putWhole(fd.get(), old)) {
+        const int error = errno;
+        ::unlink(copy.c_str());
+        errno = error;
+        return {};
+    }
+    return copy;
+}
+
+} // namespace
+
+bool mayKeepRestoreCopies() { return !restoreFolder().empty(); }
+
+std::optional<FileFailure> rewriteInPlace(const std::string& requested, const std::string& path,
+                                          std::string_view text)
+{
+    const Descriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+    if (fd.get() < 0)
+        return failureFromErrno("Open Output", requested, errno);
+    std::string old;
+    if (!readAll(fd.get(), old))
+        return failureFromErrno("Open Output", requested, errno);
+    const std::string copy = keepRestoreCopy(path, old);
+    if (copy.empty())
+        return failureFromErrno("Open Output", requested, errno);
+
+    std::optional<FileFailure> failure;
+    if (!putWhole(fd.get(), text)) {
+        failure = failureFromErrno("Write", requested, errno);
+        // Without the old bytes back in place, the copy is all the user has.
+        if (!putWhole(fd.get(), old))
+            return failure;
+    }
+    ::unlink(copy.c_str());
+    return failure;
+}
+
+} // namespace torvane

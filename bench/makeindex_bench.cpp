@@ -3,6 +3,8 @@
 // against std::sort of the same sort keys in the same run. The counters give the ratio (wall clock and CPU time) and the memory
 // per entry. Outputs go to $TORVANE_BENCH_DIR, else /dev/shm when it exists
 // (so that the disk's flush speed is not measured), else the temporary folder.
+// With TORVANE_BENCH_KEEP set, the outputs of each benchmark's last run are
+// kept in a folder named after it, for comparing them by checksum.
 #include "common/DefaultsProfile.h"
 #include "generate/MakeIndex.h"
 #include "model/ProjectRootNode.h"
@@ -137,7 +139,10 @@ struct GeneratedProject {
         }
         residentAfterBuild = residentBytes();
     }
-    ~GeneratedProject() { fs::remove_all(directory); }
+    ~GeneratedProject()
+    {
+        if (!std::getenv("TORVANE_BENCH_KEEP")) fs::remove_all(directory);
+    }
 };
 
 double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
@@ -201,6 +206,12 @@ void runMakeIndex(benchmark::State& state, std::string_view collation)
     for (const char* name : {"Index.htm", "Index.hhk", "Index.xml", "Index.jhm"})
         outputBytes += fs::file_size(project.directory / name);
     state.counters["output_MB"] = double(outputBytes) / 1e6;
+    if (std::getenv("TORVANE_BENCH_KEEP")) {
+        const fs::path kept = project.directory / (collation.empty() ? "bytes" : std::string(collation));
+        fs::create_directories(kept);
+        for (const char* name : {"Index.htm", "Index.hhk", "Index.xml", "Index.jhm"})
+            fs::rename(project.directory / name, kept / name);
+    }
 }
 
 void BM_MakeIndexMillionEntries(benchmark::State& state) { runMakeIndex(state, ""); }

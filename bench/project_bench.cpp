@@ -201,7 +201,7 @@ std::size_t readEach(const std::vector<std::string>& paths, AfterRead afterRead)
     std::size_t bytes = 0;
     std::string text;
     for (const std::string& path : paths) {
-        if (readWholeFile(path, text))
+        if (readWholeFile(path, text).failed())
             throw std::runtime_error("cannot read " + path);
         bytes += text.size();
         afterRead(path, text);
@@ -271,7 +271,7 @@ void BM_PlainReadWrite(benchmark::State& state)
     for (auto _ : state) {
         watch.time([&] {
             bytes = readEach(f.paths, [&](const std::string& path, const std::string& text) {
-                if (writeFileAtomically(path, text))
+                if (writeFileAtomically(path, text).failed())
                     state.SkipWithError("cannot write a page");
             });
         });

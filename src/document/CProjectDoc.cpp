@@ -12,6 +12,7 @@
 #include "platform/AppServices.h"
 #include "platform/DeferredReplacements.h"
 #include "platform/FileAccess.h"
+#include "sources/CHtmlFile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -63,14 +64,14 @@ bool CProjectDoc::openProject(const std::string& path)
     outputNames_ = OutputNames{};
 
     std::string text;
-    if (auto failure = readWholeFile(pathName_, text)) {
-        services_.reports.logFileError(*failure);
+    if (const FileResult read = readWholeFile(pathName_, text); read.failed()) {
+        services_.reports.logFileError(read.failure());
         services_.reports.reportFileErrors(services_.presenter);
         return false;
     }
     const std::vector<std::string> lines = splitProjectLines(text);
     if (!text.empty() && !holdsProjectLines(lines)) {
-        services_.reports.logFileError(FileFailure{"Read", pathName_, CauseInvalidFile, 0});
+        services_.reports.logFileError(FileFailure{FileOperation::Read, pathName_, CauseInvalidFile, 0});
         services_.reports.reportFileErrors(services_.presenter);
         return false;
     }
@@ -120,7 +121,7 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAcce
     return file;
 }
 
-int CProjectDoc::rewriteSourceFile(SourceFile& file) { return torvane::rewriteSourceFile(file, services_.reports); }
+HtmlFileError CProjectDoc::rewriteSourceFile(SourceFile& file) { return torvane::rewriteSourceFile(file, services_.reports); }
 
 void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action)
 {
@@ -194,11 +195,11 @@ bool CProjectDoc::save()
         if (!file.isModified())
             return;
         if (file.isOutsideProject() && !writeOutside) {
-            services_.reports.logFileError(FileFailure{"Open Output", file.fullPath(), CauseAccessDenied, 0});
+            services_.reports.logFileError(FileFailure{FileOperation::OpenOutput, file.fullPath(), CauseAccessDenied, 0});
             return;
         }
         foldersWritten.insert(parentFolder(file.fullPath()));
-        if (torvane::rewriteSourceFile(file, services_.reports, &pages) == RewriteOk) {
+        if (torvane::rewriteSourceFile(file, services_.reports, &pages) == HtmlFileOk) {
             file.setModified(false);
             pagesWritten.push_back(&file);
         }
@@ -212,14 +213,14 @@ bool CProjectDoc::save()
         progress.end();
     ++saveCount_;
 
-    const auto failure = writeFileAtomically(pathName_, text);
-    if (failure)
-        services_.reports.logFileError(*failure);
+    const FileResult written = writeFileAtomically(pathName_, text);
+    if (written.failed())
+        services_.reports.logFileError(written.failure());
     for (const std::string& folder : foldersWritten)
         removeStaleTemporaries(folder);
     services_.reports.reportFileErrors(services_.presenter);
     services_.reports.reportPageProblems(services_.presenter);
-    if (failure)
+    if (written.failed())
         return false;
     modified_ = false;
     return true;

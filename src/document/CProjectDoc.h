@@ -23,6 +23,7 @@ class EntryRecord;
 class IndexEntry;
 class ReplaceAccess;
 class SourceFile;
+enum HtmlFileError : int;
 
 // The edit dialogs as the document sees them: given the values of the record
 // being edited, they return the new values, or nothing when cancelled.
@@ -60,8 +61,9 @@ public:
                       std::string javaHelpName, std::string javaMapName);
     // Adds one page to the tree, reading it unless it was read before.
     SourceFile& loadSourceFile(const std::string& fullPath);
-    // 0 on success, 1 missing, 2 unreadable, else the failed write's code.
-    int rewriteSourceFile(SourceFile& file);
+    // HtmlFileOk on success, HtmlFileMissing, HtmlFileOpenInput when the page
+    // cannot be read, else the failed write's code.
+    HtmlFileError rewriteSourceFile(SourceFile& file);
     // Writes the project file, rewriting every modified page on the way, and
     // reports the file errors. False when the project file could not be
     // written (the document then stays modified).

@@ -82,7 +82,7 @@ void checkCaseClashes(CProjectDoc& document, std::vector<IndexFinding>& findings
     for (const SourceFile* page : listedPages(document.root()))
         paths.push_back(page->relativeUrl());
     std::string text;
-    if (!readWholeFile(document.pathName(), text)) {
+    if (!readWholeFile(document.pathName(), text).failed()) {
         for (std::string& path : readLocalFilesSection(splitProjectLines(text)).relativePaths) {
             std::replace(path.begin(), path.end(), '\\', '/');
             paths.push_back(std::move(path));

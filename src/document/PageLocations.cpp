@@ -41,7 +41,7 @@ std::string PageLocations::spelledAsOnDisk(const std::string& fullPath) const
         std::string name = fullPath.substr(start, end - start);
         if (!name.empty() && !fileExists(folder + name)) {
             DirectoryEntries entries;
-            if (listDirectory(folder, entries))
+            if (listDirectory(folder, entries).failed())
                 return fullPath;
             std::string match;
             int matches = 0;

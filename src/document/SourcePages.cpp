@@ -154,18 +154,18 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     return file;
 }
 
-int rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)
+HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)
 {
     CHtmlFile page(reports);
     page.setPath(file.fullPath());
     page.ReadSource();
     if (!page.exists()) {
         file.setMissing(true);
-        return RewriteMissing;
+        return HtmlFileMissing;
     }
     if (!page.readSucceeded()) {
         file.setUnreadable(true);
-        return RewriteUnreadable;
+        return HtmlFileOpenInput;
     }
     if (page.isUtf16())
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
@@ -174,7 +174,7 @@ int rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacemen
     if (!page.writeSucceeded())
         return page.errorCode();
     file.setBlockDamage({});
-    return RewriteOk;
+    return HtmlFileOk;
 }
 
 } // namespace torvane

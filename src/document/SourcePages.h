@@ -9,13 +9,7 @@ class FileReports;
 class ProjectRootNode;
 class ReplaceAccess;
 class SourceFile;
-
-// Results of rewriting one page, besides the failed file operation's code.
-enum RewriteResult : int {
-    RewriteOk = 0,
-    RewriteMissing = 1,
-    RewriteUnreadable = 2,
-};
+enum HtmlFileError : int;
 
 // Finds or creates the page's node and, unless it was read before, reads the
 // page into it: default entries from the heading, title and anchors, stored
@@ -36,8 +30,9 @@ void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page);
 
 // Puts the node's meta tags and comment block into its page and writes it
 // back, or with `later` into a temporary file put in place when `later`
-// finishes. Returns a RewriteResult or the failed write's error code;
-// failures are logged in `reports`. The node's modified mark is left to the caller.
-int rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later = nullptr);
+// finishes. Returns HtmlFileOk, HtmlFileMissing, HtmlFileOpenInput for a page
+// that could not be read, or the failed write's code; failures are logged in
+// `reports`. The node's modified mark is left to the caller.
+HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later = nullptr);
 
 } // namespace torvane

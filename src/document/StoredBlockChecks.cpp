@@ -66,7 +66,7 @@ std::vector<VanishedTarget> vanishedTargets(const SourceFile& page, std::string_
 void checkStoredBlock(const SourceFile& page, std::vector<IndexFinding>& findings)
 {
     std::string text;
-    if (readWholeFile(page.fullPath(), text))
+    if (readWholeFile(page.fullPath(), text).failed())
         return;
     const std::string lowerText = asciiLower(text);
     const std::vector<std::size_t> starts = startsOf(lowerText);

@@ -62,7 +62,7 @@ std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName
     path += plan.style.includePath;
     path += fileName;
     std::string content;
-    if (readWholeFile(path, content)) {
+    if (readWholeFile(path, content).failed()) {
         messages.showMessage("Failed to open include file.\n\nFile: " + path);
         ok = false;
         return {};

@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <compare>
 #include <cstdint>
+#include <cstring>
 #include <numeric>
+#include <utility>
 
 namespace torvane {
 
@@ -79,6 +81,13 @@ std::string_view bareFileName(std::string_view name)
 
 int asBool(int value) { return value != 0 ? 1 : 0; }
 
+template <typename T>
+void prefetchObject(const T* object)
+{
+    const char* bytes = reinterpret_cast<const char*>(object);
+    for (std::size_t line = 0; line < sizeof(T); line += 64) __builtin_prefetch(bytes + line);
+}
+
 } // namespace
 
 struct IndexGenerator::Item {
@@ -122,9 +131,13 @@ void IndexGenerator::reset()
     entries_.shrink_to_fit();
     crossReferences_.clear();
     crossReferences_.shrink_to_fit();
+    collected_.clear();
+    collected_.shrink_to_fit();
     entryTexts_.clear();
     collectedKeys_.clear();
+    orderedTexts_.reset();
     holderCount_ = 0;
+    helpTextsDiffer_ = false;
     items_.clear();
     items_.shrink_to_fit();
     collationKeys_.clear();
@@ -234,7 +247,7 @@ void IndexGenerator::collect(ProjectNode& root)
 {
     RecordGatherer records;
     root.walk(records);
-    entries_.reserve(entries_.size() + records.entries.size());
+    collected_.reserve(collected_.size() + records.entries.size());
     // The entries of one holder come together: its address is made once.
     HolderAddresses addresses(htmlIndexFileNames(htmlIndexBase(), htmlIndexExtension()));
     const ProjectNode* owner = nullptr;
@@ -245,10 +258,7 @@ void IndexGenerator::collect(ProjectNode& root)
     constexpr std::size_t kEntryAhead = 16, kTextsAhead = 8;
     const std::vector<const IndexEntry*>& list = records.entries;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        if (i + kEntryAhead < list.size()) {
-            const char* ahead = reinterpret_cast<const char*>(list[i + kEntryAhead]);
-            for (std::size_t line = 0; line < sizeof(IndexEntry); line += 64) __builtin_prefetch(ahead + line);
-        }
+        if (i + kEntryAhead < list.size()) prefetchObject(list[i + kEntryAhead]);
         if (i + kTextsAhead < list.size()) {
             const IndexEntry& ahead = *list[i + kTextsAhead];
             __builtin_prefetch(ahead.sortKeyLower().data());
@@ -262,7 +272,7 @@ void IndexGenerator::collect(ProjectNode& root)
             address = entryTexts_.copy(owner && !ownPage ? addresses.of(*owner) : std::string());
             ++holderCount_;
         }
-        if (!ownPage) appendEntry(*entry, address, holderCount_ - 1);
+        if (!ownPage) collectEntry(*entry, address, holderCount_ - 1);
     }
     crossReferences_.reserve(crossReferences_.size() + records.references.size());
     for (const CrossReference* reference : records.references) addCrossReference(*reference);
@@ -271,17 +281,34 @@ void IndexGenerator::collect(ProjectNode& root)
 void IndexGenerator::addEntry(const IndexEntry& entry)
 {
     const ProjectNode* owner = entry.owner();
-    appendEntry(entry, entryTexts_.copy(owner ? HolderAddresses().of(*owner) : std::string()), holderCount_++);
+    collectEntry(entry, entryTexts_.copy(owner ? HolderAddresses().of(*owner) : std::string()), holderCount_++);
 }
 
-void IndexGenerator::appendEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber)
+void IndexGenerator::collectEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber)
 {
     itemsSorted_ = false;
+    const bool escaped = std::ranges::any_of(
+        std::initializer_list<std::string_view>{entry.indexTarget(), entry.helpTitle(), entry.helpWindow(),
+                                                entry.helpFrame()},
+        [](std::string_view text) { return text.find('\\') != std::string_view::npos; });
+    helpTextsDiffer_ |= entry.indexAs() != entry.helpAs();
+    collected_.push_back({&entry, address, holderNumber, escaped});
+}
+
+IndexGenerator::EntryCopy IndexGenerator::copyOf(const CollectedEntry& collected)
+{
+    const IndexEntry& entry = *collected.entry;
     // The entry's lowercased sort key is its SortAs resolved and lowercased.
-    entries_.push_back({collectedKeys_.copy(entry.sortKeyLower()), entryTexts_.copy(entry.indexAs()),
-                        entryTexts_.copy(entry.helpAs()),
-                        {address, resolved(entry.indexTarget()), resolved(entry.helpTitle()),
-                         resolved(entry.helpWindow()), resolved(entry.helpFrame()), holderNumber}});
+    EntryCopy copy{entry.sortKeyLower(), entry.indexAs(), entry.helpAs(),
+                   {collected.address, entry.indexTarget(), entry.helpTitle(), entry.helpWindow(),
+                    entry.helpFrame(), collected.holderNumber}};
+    if (collected.escaped) {
+        copy.link.frameTarget = resolved(entry.indexTarget());
+        copy.link.helpTitle = resolved(entry.helpTitle());
+        copy.link.helpWindow = resolved(entry.helpWindow());
+        copy.link.helpFrame = resolved(entry.helpFrame());
+    }
+    return copy;
 }
 
 void IndexGenerator::addCrossReference(const CrossReference& reference)
@@ -295,6 +322,7 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
                               std::string_view helpTitle, std::string_view helpWindow, std::string_view helpFrame)
 {
     itemsSorted_ = false;
+    helpTextsDiffer_ |= indexAs != helpAs;
     std::string sortKey = unescapeField(sortAs);
     lowerInPlace(sortKey);
     entries_.push_back({collectedKeys_.copy(sortKey), entryTexts_.copy(indexAs), entryTexts_.copy(helpAs),
@@ -376,7 +404,7 @@ bool IndexGenerator::tieBefore(const Item& a, const Item& b, IndexMode mode) con
 void IndexGenerator::makeItems()
 {
     items_.clear();
-    items_.reserve(entries_.size() + 2 * crossReferences_.size());
+    items_.reserve(entries_.size() + collected_.size() + 2 * crossReferences_.size());
     collationKeys_.clear();
     std::string collationKey;
     auto add = [this, &collationKey](std::string_view key, std::size_t source, ItemKind kind) {
@@ -391,6 +419,13 @@ void IndexGenerator::makeItems()
     };
     for (std::size_t i = 0; i < entries_.size(); ++i)
         if (!entries_[i].sortKey.empty()) add(entries_[i].sortKey, i, KindEntry);
+    // Collected entries are numbered after the copies.
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t i = 0; i < collected_.size(); ++i) {
+        if (i + kAhead < collected_.size()) prefetchObject(collected_[i + kAhead].entry);
+        std::string_view key = collected_[i].entry->sortKeyLower();
+        if (!key.empty()) add(key, entries_.size() + i, KindEntry);
+    }
     for (std::size_t i = 0; i < crossReferences_.size(); ++i) {
         add(crossReferences_[i].headingKey, i, KindCrossReferenceHeading);
         add(crossReferences_[i].locatorKey, i, KindLocatorAnchor);
@@ -440,50 +475,105 @@ void IndexGenerator::buildTree(IndexMode mode)
     linkCrossReferencesToAnchors(reached);
     adjustLevels();
     findFirstAndLastLetter();
+    nodeLinks_.clear();
+    nodeLinks_.shrink_to_fit();
 }
+
+void IndexGenerator::releaseSortData()
+{
+    items_.clear();
+    items_.shrink_to_fit();
+    collationKeys_.clear();
+    itemsSorted_ = false;
+}
+
+namespace {
+
+// The texts a copy keeps; HelpAs shares IndexAs's when they are equal.
+template <typename Visit>
+void forEachCopiedText(IndexGenerator::EntryCopy& copy, Visit visit)
+{
+    const std::string_view indexAs = copy.indexAs;
+    for (std::string_view* field : {&copy.sortKey, &copy.indexAs, &copy.link.address, &copy.link.frameTarget,
+                                    &copy.link.helpTitle, &copy.link.helpWindow, &copy.link.helpFrame})
+        visit(*field);
+    if (copy.helpAs == indexAs)
+        copy.helpAs = copy.indexAs;
+    else
+        visit(copy.helpAs);
+}
+
+} // namespace
 
 void IndexGenerator::layOutEntriesInOrder()
 {
-    // Copies and texts laid out afresh in sort order keep the tree's and the
+    // Copies and texts laid out in sort order keep the tree's and the
     // writers' walks over memory in address order, which matters far more
-    // than the copying for a large index.
-    TextArena texts;
-    auto relocate = [&texts](EntryCopy& copy) {
-        for (std::string_view* field : {&copy.sortKey, &copy.indexAs, &copy.helpAs, &copy.link.address,
-                                        &copy.link.frameTarget, &copy.link.helpTitle, &copy.link.helpWindow,
-                                        &copy.link.helpFrame})
-            *field = texts.copy(*field);
-    };
-    std::vector<EntryCopy> ordered;
-    ordered.reserve(entries_.size());
-    std::vector<bool> placed(entries_.size(), false);
-    // The copies are read at random: each is asked for ahead of its turn, its
-    // texts once the copy itself has arrived.
-    constexpr std::size_t kCopyAhead = 16, kTextsAhead = 8;
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (i + kCopyAhead < items_.size() && items_[i + kCopyAhead].kind == KindEntry) {
-            const EntryCopy* ahead = &entries_[items_[i + kCopyAhead].source];
-            __builtin_prefetch(ahead);
-            __builtin_prefetch(&ahead->link.helpFrame);
-        }
-        if (i + kTextsAhead < items_.size() && items_[i + kTextsAhead].kind == KindEntry) {
-            const EntryCopy& ahead = entries_[items_[i + kTextsAhead].source];
-            __builtin_prefetch(ahead.indexAs.data());
-            __builtin_prefetch(ahead.link.helpTitle.data());
-            __builtin_prefetch(ahead.link.address.data());
-        }
-        Item& item = items_[i];
+    // than the copying for a large index. They are written at their places
+    // while the entries are read in collection order: the project is read
+    // in the order it lies in memory, and only the writes land at random.
+    const std::size_t copies = entries_.size();
+    const std::size_t total = copies + collected_.size();
+    std::vector<std::uint32_t> placeOf(total, kNone);
+    std::uint32_t placed = 0;
+    for (Item& item : items_) {
         if (item.kind != KindEntry) continue;
-        placed[item.source] = true;
-        EntryCopy& copy = ordered.emplace_back(entries_[item.source]);
-        relocate(copy);
-        item.source = static_cast<std::uint32_t>(ordered.size() - 1);
-        if (!collation_) item.key = copy.sortKey;
+        placeOf[item.source] = placed;
+        item.source = placed++;
     }
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (!placed[i]) relocate(ordered.emplace_back(entries_[i]));
+    for (std::uint32_t& place : placeOf)
+        if (place == kNone) place = placed++;
+
+    auto copyAt = [this, copies](std::size_t source) {
+        return source < copies ? entries_[source] : copyOf(collected_[source - copies]);
+    };
+    constexpr std::size_t kAhead = 16;
+    auto fetchAhead = [this, copies, total](std::size_t source) {
+        if (source + kAhead < total && source + kAhead >= copies) prefetchObject(collected_[source + kAhead - copies].entry);
+    };
+    // Room for each copy's texts at its place: a resolved escape is never
+    // longer than the stored text it comes from.
+    std::vector<std::size_t> textsAt(total + 1, 0);
+    for (std::size_t source = 0; source < total; ++source) {
+        fetchAhead(source);
+        std::size_t length = 0;
+        if (source < copies) {
+            EntryCopy copy = entries_[source];
+            forEachCopiedText(copy, [&length](std::string_view text) { length += text.size(); });
+        } else {
+            const CollectedEntry& collected = collected_[source - copies];
+            const IndexEntry& entry = *collected.entry;
+            length = entry.sortKeyLower().size() + entry.indexAs().size() + collected.address.size() +
+                     entry.indexTarget().size() + entry.helpTitle().size() + entry.helpWindow().size() +
+                     entry.helpFrame().size() + (entry.helpAs() == entry.indexAs() ? 0 : entry.helpAs().size());
+        }
+        textsAt[placeOf[source]] = length;
+    }
+    std::size_t offset = 0;
+    for (std::size_t& at : textsAt) offset += std::exchange(at, offset);
+    auto texts = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(offset, 1));
+
+    std::vector<EntryCopy> ordered(total);
+    for (std::size_t source = 0; source < total; ++source) {
+        fetchAhead(source);
+        EntryCopy copy = copyAt(source);
+        char* at = texts.get() + textsAt[placeOf[source]];
+        forEachCopiedText(copy, [&at](std::string_view& text) {
+            if (text.empty()) return;
+            std::memcpy(at, text.data(), text.size());
+            text = {at, text.size()};
+            at += text.size();
+        });
+        ordered[placeOf[source]] = copy;
+    }
     entries_ = std::move(ordered);
-    entryTexts_ = std::move(texts);
+    if (!collation_)
+        for (Item& item : items_)
+            if (item.kind == KindEntry) item.key = entries_[item.source].sortKey;
+    collected_.clear();
+    collected_.shrink_to_fit();
+    orderedTexts_ = std::move(texts);
+    entryTexts_.clear();
     collectedKeys_.clear();
 }
 

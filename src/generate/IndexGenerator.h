@@ -33,7 +33,8 @@ enum class IndexMode { Html, Help };
 // cross-references, and the sorted, grouped tree that every writer walks.
 class IndexGenerator {
 public:
-    // Views, like the texts of its link, into the generator's own texts.
+    // Views, like the texts of its link, into the project's entry or the
+    // generator's own texts (those it resolved or was handed).
     struct EntryCopy {
         std::string_view sortKey;  // SortAs, escapes resolved, lowercased
         std::string_view indexAs;  // as stored
@@ -62,7 +63,8 @@ public:
 
     // Empties the copies and the tree and clears the presence flags.
     void reset();
-    // Copies every index entry (walk order), then every cross-reference.
+    // Takes every index entry (walk order), then copies every cross-reference.
+    // The project must outlive the run: the copies' texts stay in its entries.
     void collect(ProjectNode& root);
     void addEntry(const IndexEntry& entry);
     void addCrossReference(const CrossReference& crossReference);
@@ -78,10 +80,13 @@ public:
     // Cross-references to the same locator share one anchor number.
     void numberCrossReferenceAnchors();
     // Sorts all items and rebuilds the tree; the previous tree is discarded.
-    // The first build after copies were added also lays the entry copies and
-    // their texts out in sort order; a build in the other mode only reorders
-    // items of equal keys, the display being the first rule that differs.
+    // The first build after entries were added also makes their copies, in
+    // sort order; a build in the other mode only reorders items of equal
+    // keys, the display being the first rule that differs.
     void buildTree(IndexMode mode);
+    // Frees what only building a tree needs, once the last tree is built;
+    // a later build makes it again.
+    void releaseSortData();
 
     // --- What the writers read ---
     const StyleSettings& style() const { return style_; }
@@ -109,8 +114,11 @@ public:
     char firstLetter() const { return firstLetter_; }
     char lastLetter() const { return lastLetter_; }
 
-    // The first tree built puts the entry copies into its sort order.
+    // Made by the first tree built, in its sort order.
     const std::vector<EntryCopy>& entries() const { return entries_; }
+    // Whether some entry's HelpAs is not its IndexAs: only then do the
+    // trees of the two modes differ.
+    bool helpTextsDiffer() const { return helpTextsDiffer_; }
     // Holder numbers of the links are below this.
     std::uint32_t holderCount() const { return holderCount_; }
     const std::vector<CrossReferenceCopy>& crossReferences() const { return crossReferences_; }
@@ -130,7 +138,15 @@ private:
     void sortEqualKeys(IndexMode mode);
     bool tieBefore(const Item& a, const Item& b, IndexMode mode) const;
     std::string_view displayOf(const Item& item, IndexMode mode) const;
-    void appendEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber);
+    // A project entry waiting for its place in the order.
+    struct CollectedEntry {
+        const IndexEntry* entry;
+        std::string_view address;
+        std::uint32_t holderNumber;
+        bool escaped;  // some link text holds an escape to resolve
+    };
+    void collectEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber);
+    EntryCopy copyOf(const CollectedEntry& collected);
     std::string_view resolved(std::string_view text);
     // A page's relative URL (anchor after the first "#") as the outputs write it.
     std::string_view copiedAddress(std::string_view relativeUrl);
@@ -154,12 +170,16 @@ private:
     std::string projectDirectory_;
 
     std::vector<EntryCopy> entries_;
+    std::vector<CollectedEntry> collected_;  // numbered after `entries_` until the copies are made
     std::vector<CrossReferenceCopy> crossReferences_;
-    // The entry copies' texts: in walk order when collected, then in sort
-    // order; their sort keys apart until then, for the sort to reach.
+    // Until the copies are made, the texts they do not find in the project:
+    // addresses, resolved escapes, the texts of entries handed over without
+    // a model. Then every copy's texts, in sort order.
     TextArena entryTexts_;
     TextArena collectedKeys_;
+    std::unique_ptr<char[]> orderedTexts_;
     std::uint32_t holderCount_ = 0;
+    bool helpTextsDiffer_ = false;
 
     std::vector<Item> items_;  // sorted, in `sortedMode_`, while `itemsSorted_`
     bool itemsSorted_ = false;

@@ -4,6 +4,8 @@
 #include "generate/OutputFile.h"
 #include "platform/TextUtil.h"
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace torvane {
@@ -64,6 +66,12 @@ Utf8Scan scanUtf8(std::string_view text)
 {
     Utf8Scan scan;
     for (std::size_t i = 0; i < text.size();) {
+        // Eight ASCII bytes at a time: most texts are nothing else.
+        std::uint64_t eight;
+        if (i + 8 <= text.size() && (std::memcpy(&eight, text.data() + i, 8), (eight & 0x8080808080808080u) == 0)) {
+            i += 8;
+            continue;
+        }
         if (static_cast<unsigned char>(text[i]) < 0x80) {
             ++i;
             continue;
@@ -76,22 +84,30 @@ Utf8Scan scanUtf8(std::string_view text)
     return scan;
 }
 
-// Whether the texts handed to it, taken together, are well-formed UTF-8 with
-// some byte above ASCII. Hand-overs end with a line, so none splits a character.
-class Utf8Check : public TextDrain {
-public:
-    void take(std::string_view lines) override
-    {
-        if (!scan_.wellFormed) return;
-        const Utf8Scan part = scanUtf8(lines);
-        scan_.wellFormed = part.wellFormed;
-        scan_.beyondAscii |= part.beyondAscii;
-    }
-    bool utf8() const { return scan_.wellFormed && scan_.beyondAscii; }
-
-private:
-    Utf8Scan scan_;
-};
+// Whether the texts an index writes, taken together, are well-formed UTF-8
+// with some byte above ASCII. Everything else in both files is ASCII and
+// every text stands between ASCII bytes, so the texts are checked one by one;
+// the map's addresses are among the index's.
+Utf8Scan scanIndexTexts(const IndexGenerator& generator)
+{
+    Utf8Scan scan;
+    auto take = [&scan](std::string_view text) {
+        if (!scan.wellFormed) return;
+        const Utf8Scan part = scanUtf8(text);
+        scan.wellFormed = part.wellFormed;
+        scan.beyondAscii |= part.beyondAscii;
+    };
+    auto visit = [&take](const IndexNode& node, auto& self) -> void {
+        if (!node.locators.empty() || node.children.size() > 1) {
+            std::string joined;
+            take(nodeHeadingView(node, joined));
+        }
+        for (const LocatorLink* link : node.locators) take(link->address);
+        for (const IndexNode* child : node.children) self(*child, self);
+    };
+    for (const IndexNode* node : generator.topLevelNodes()) visit(*node, visit);
+    return scan;
+}
 
 // Most texts need no escaping: they are copied without a detour.
 void writeAttribute(CrLfText& out, std::string_view text)
@@ -182,7 +198,11 @@ void writeMapBody(const std::vector<std::string_view>& addresses, CrLfText& out)
         << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Map Version 1.0//EN\"\n"
         << "  \"http://java.sun.com/products/javahelp/map_1_0.dtd\">\n"
         << "<map version=\"1.0\">\n";
-    for (std::string_view address : addresses) {
+    // The addresses lie in the index's order, not the map's: each is asked for ahead.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+        if (i + kAhead < addresses.size()) __builtin_prefetch(addresses[i + kAhead].data());
+        const std::string_view address = addresses[i];
         out << "  <mapID target=\"";
         writeAttribute(out, address);
         out << "\" url=\"";
@@ -243,14 +263,10 @@ bool writeJavaHelpFiles(const IndexGenerator& generator, MessageSink& messages)
     const auto writeMap = [&addresses](CrLfText& out) { writeMapBody(addresses, out); };
     // Both files declare the encoding their texts are in: UTF-8 when that is
     // what they hold, otherwise ISO-8859-1, where every byte is a character.
-    // The texts are made once to be checked and again to be written, so that
-    // neither is ever held whole.
-    Utf8Check check;
-    CrLfText checked(check);
-    writeIndex(checked);
-    writeMap(checked);
-    const std::string_view declaration = check.utf8() ? "<?xml version='1.0' encoding='UTF-8' ?>\n"
-                                                      : "<?xml version='1.0' encoding='ISO-8859-1' ?>\n";
+    const Utf8Scan scan = scanIndexTexts(generator);
+    const std::string_view declaration = scan.wellFormed && scan.beyondAscii
+                                             ? "<?xml version='1.0' encoding='UTF-8' ?>\n"
+                                             : "<?xml version='1.0' encoding='ISO-8859-1' ?>\n";
     if (!writeOrReport(generator.outputPath(names.javaHelp), declaration, writeIndex, messages)) return false;
     return writeOrReport(generator.outputPath(names.javaMap), declaration, writeMap, messages);
 }

@@ -5,6 +5,7 @@
 #include "generate/JavaHelpWriter.h"
 #include "generate/ModernIndexWriter.h"
 #include "generate/OutputCollisions.h"
+#include "generate/OutputJobs.h"
 #include "generate/OwnOutputs.h"
 #include "model/ProjectRootNode.h"
 
@@ -65,32 +66,57 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     const IndexOutputNames& names = input.outputNames;
     bool allWritten = true;
     generator.numberCrossReferenceAnchors();
+    // Each output only reads the finished tree, so they are written side by side.
+    std::vector<OutputJob> jobs;
+    std::string toOpen;
+    bool htmlTreeBuilt = false;
     if (style.htmlIndex) {
         if (collides(collisions, IndexOutput::HtmlIndex, messages)) {
             allWritten = false;
         } else {
             generator.buildTree(IndexMode::Html);
-            allWritten &= style.extensions.indexLayout == 1 ? writeModernHtmlIndex(generator, messages)
-                                                            : writeHtmlIndex(generator, messages);
-            if (mayOpenResult) autoOpenIndex(pageToOpen(generator), openWith, services.shell);
+            htmlTreeBuilt = true;
+            if (mayOpenResult) toOpen = pageToOpen(generator);
+            jobs.push_back([&generator, &style](MessageSink& sink) {
+                return style.extensions.indexLayout == 1 ? writeModernHtmlIndex(generator, sink)
+                                                         : writeHtmlIndex(generator, sink);
+            });
         }
     }
-    if (style.htmlHelp || style.javaHelp) generator.buildTree(IndexMode::Help);
+    // The index to be opened is opened before the help outputs are written.
+    if (!toOpen.empty()) {
+        allWritten &= runOutputJobs(jobs, messages);
+        jobs.clear();
+        autoOpenIndex(toOpen, openWith, services.shell);
+    }
+    // The help tree is the HTML tree unless some HelpAs differs from its
+    // IndexAs; then it replaces the HTML tree once that has been written.
+    if ((style.htmlHelp || style.javaHelp) && (!htmlTreeBuilt || generator.helpTextsDiffer())) {
+        allWritten &= runOutputJobs(jobs, messages);
+        jobs.clear();
+        generator.buildTree(IndexMode::Help);
+    }
+    generator.releaseSortData();
     if (style.htmlHelp) {
-        const bool blocked = collides(collisions, IndexOutput::HtmlHelp, messages) ||
-                             !replaceable(generator, names.htmlHelp, "Error creating new Html Help index:\n  ", messages);
-        allWritten &= !blocked && writeHtmlHelpIndex(generator, messages);
+        jobs.push_back([&](MessageSink& sink) {
+            const bool blocked = collides(collisions, IndexOutput::HtmlHelp, sink) ||
+                                 !replaceable(generator, names.htmlHelp, "Error creating new Html Help index:\n  ", sink);
+            return !blocked && writeHtmlHelpIndex(generator, sink);
+        });
     }
     if (style.javaHelp) {
-        // The map is never written without its index.
-        const bool indexCollides = collides(collisions, IndexOutput::JavaHelp, messages);
-        const bool mapCollides = collides(collisions, IndexOutput::JavaMap, messages);
-        const bool blocked =
-            indexCollides || mapCollides ||
-            !replaceable(generator, names.javaHelp, "Error creating new JavaHelp index:\n  ", messages) ||
-            !replaceable(generator, names.javaMap, "Error creating new JavaHelp index:\n  ", messages);
-        allWritten &= !blocked && writeJavaHelpFiles(generator, messages);
+        jobs.push_back([&](MessageSink& sink) {
+            // The map is never written without its index.
+            const bool indexCollides = collides(collisions, IndexOutput::JavaHelp, sink);
+            const bool mapCollides = collides(collisions, IndexOutput::JavaMap, sink);
+            const bool blocked =
+                indexCollides || mapCollides ||
+                !replaceable(generator, names.javaHelp, "Error creating new JavaHelp index:\n  ", sink) ||
+                !replaceable(generator, names.javaMap, "Error creating new JavaHelp index:\n  ", sink);
+            return !blocked && writeJavaHelpFiles(generator, sink);
+        });
     }
+    allWritten &= runOutputJobs(jobs, messages);
     return allWritten;
 }
 

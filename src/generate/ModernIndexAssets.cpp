@@ -29,12 +29,16 @@ a:focus-visible, input:focus-visible { outline: 2px solid var(--tv-link); outlin
   background: var(--tv-bg); color: var(--tv-fg); font: inherit; }
 .tv-filter output { color: var(--tv-muted); font-size: .9rem; }
 .tv-index { columns: var(--tv-columns, 1) 17rem; column-gap: 2.5rem; }
-.tv-group h2 { margin: 1.1rem 0 .3rem; padding-bottom: .1rem; border-bottom: 1px solid var(--tv-rule);
+.tv-group { padding-top: 1.1rem; }
+.tv-group h2 { margin: 0 0 .3rem; padding-bottom: .1rem; border-bottom: 1px solid var(--tv-rule);
   font-size: 1.2rem; break-after: avoid; }
 .tv-group ul { margin: 0; padding: 0; list-style: none; }
 .tv-group ul ul { padding-left: 1.1em; }
 .tv-group li { margin: .12em 0; padding-left: 1.1em; text-indent: -1.1em; }
 .tv-group > ul > li { break-inside: avoid; }
+.tv-short { break-inside: avoid; }
+.tv-filtered .tv-group { break-inside: avoid; }
+.tv-group-page .tv-group h2 { column-span: all; }
 .tv-group h2, .tv-group li { scroll-margin-top: 9rem; }
 .tv-see { color: var(--tv-muted); }
 .tv-see-word { font-style: italic; }
@@ -97,6 +101,8 @@ std::string_view modernIndexScript()
       if (shown[i] && parent[i] >= 0) shown[parent[i]] = true;
     for (i = 0; i < items.length; i++) items[i].hidden = !shown[i];
     groups.forEach(function (group) { group.hidden = !group.querySelector("li:not([hidden])"); });
+    // What is left of a group after filtering is short: it stays in one column.
+    index.classList.toggle("tv-filtered", query !== "");
     none.hidden = query === "" || matches > 0;
     status.textContent = query === "" ? "" : matches === 1 ? "1 matching entry" : matches + " matching entries";
   }

@@ -93,6 +93,8 @@ struct StringDrain : TextDrain {
     void take(std::string_view lines) override { text += lines; }
 };
 
+constexpr std::size_t kUnbrokenGroupLines = 10;
+
 // No page: what the main page of separate files stands for in the letter bar.
 constexpr char kMainPage = 1;
 
@@ -115,7 +117,10 @@ public:
         std::string body;
         appendGroups(body, page);
         std::string out = opening(body, page.group, targets(page));
-        out += "<main>\n  <section id=\"tv-index\" class=\"tv-index\" role=\"doc-index\" aria-label=\"";
+        // On a group's own page its heading stands above all columns.
+        out += page.group == 0 ? "<main>\n  <section id=\"tv-index\" class=\"tv-index\""
+                               : "<main>\n  <section id=\"tv-index\" class=\"tv-index tv-group-page\"";
+        out += " role=\"doc-index\" aria-label=\"";
         out += plan_.style.pageHeading.empty() ? std::string("Index") : plan_.style.pageHeading;
         out += "\" style=\"--tv-columns: " + std::to_string(plan_.columns()) + "\">\n";
         out += body;
@@ -257,22 +262,28 @@ private:
 
     void appendGroups(std::string& out, PageGroups page) const
     {
-        bool open = false;
-        GroupKey current;
-        for (const IndexNode* node : plan_.topLevel) {
-            if (!page.holds(plan_, pageGroupOf(*node))) continue;
-            const GroupKey key = groupKeyOf(*node);
-            if (!open || !(key == current)) {
-                if (open) closeGroup(out);
-                const std::string id = groupId(generator_, key);
-                out += "    <section class=\"tv-group\" aria-labelledby=\"" + id + "\">\n";
-                out += "      <h2 id=\"" + id + "\">" + groupLabel(generator_, key) + "</h2>\n      <ul>\n";
-                open = true;
-                current = key;
-            }
-            appendModernEntry(out, *node, plan_.style, 2);
+        const auto& nodes = plan_.topLevel;
+        for (std::size_t first = 0, end = 0; first < nodes.size(); first = end) {
+            const GroupKey key = groupKeyOf(*nodes[first]);
+            std::size_t lines = 0;
+            for (end = first; end < nodes.size() && groupKeyOf(*nodes[end]) == key; ++end)
+                lines += lineCount(*nodes[end]);
+            if (!page.holds(plan_, pageGroupOf(*nodes[first]))) continue;
+            const std::string id = groupId(generator_, key);
+            // A short group stays in one column; a long one at least keeps its heading with its first lines.
+            out += lines <= kUnbrokenGroupLines ? "    <section class=\"tv-group tv-short\"" : "    <section class=\"tv-group\"";
+            out += " aria-labelledby=\"" + id + "\">\n";
+            out += "      <h2 id=\"" + id + "\">" + groupLabel(generator_, key) + "</h2>\n      <ul>\n";
+            for (std::size_t at = first; at < end; ++at) appendModernEntry(out, *nodes[at], plan_.style, 2);
+            closeGroup(out);
         }
-        if (open) closeGroup(out);
+    }
+
+    static std::size_t lineCount(const IndexNode& node)
+    {
+        std::size_t lines = 1;
+        for (const IndexNode* child : node.children) lines += lineCount(*child);
+        return lines;
     }
 
     void closeGroup(std::string& out) const

@@ -9,10 +9,10 @@ namespace torvane {
 // place at once, so a failed run leaves the earlier file as it was.
 class OutputFile : public TextDrain {
 public:
-    bool open(const std::string& path) { return !file_.open(path).has_value(); }
+    bool open(const std::string& path) { return !file_.open(path).failed(); }
     void take(std::string_view lines) override { file_.write(lines); }
     // False when any step failed; the earlier file is then untouched.
-    bool commit() { return !file_.commit().has_value(); }
+    bool commit() { return !file_.commit().failed(); }
 
 private:
     AtomicFileStream file_;

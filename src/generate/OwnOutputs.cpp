@@ -41,7 +41,7 @@ bool mayReplaceOutput(const std::string& path)
     if (!isRegularFile(path))
         return true;
     std::string start;
-    if (readFileStart(path, kMarkSearchLength, start))
+    if (readFileStart(path, kMarkSearchLength, start).failed())
         return false;
     return looksLikeOwnOutput(start);
 }

@@ -24,25 +24,25 @@ public:
     AtomicFileStream(AtomicFileStream&& other) noexcept;
     AtomicFileStream& operator=(AtomicFileStream&&) = delete;
 
-    std::optional<FileFailure> open(const std::string& path);
+    FileResult open(const std::string& path);
     // Failures after the first are not tried again: the first is returned.
-    std::optional<FileFailure> write(std::string_view bytes);
+    FileResult write(std::string_view bytes);
 
     // The two halves of commit, for a caller that syncs many files before
     // renaming any: the bytes reach the disk, then the file replaces its target.
-    std::optional<FileFailure> sync();
-    std::optional<FileFailure> replace();
-    std::optional<FileFailure> commit();
+    FileResult sync();
+    FileResult replace();
+    FileResult commit();
     // Closes the temporary file unsynced, for a caller that syncs the whole
     // file system before it calls replace().
-    std::optional<FileFailure> closeUnsynced();
+    FileResult closeUnsynced();
 
     // The path as given, and the target as resolved (a symbolic link's file).
     const std::string& requestedPath() const { return requested_; }
     const std::string& targetPath() const { return path_; }
 
 private:
-    std::optional<FileFailure> openInPlace();
+    FileResult openInPlace();
 
     std::string requested_;
     std::string path_;
@@ -50,7 +50,7 @@ private:
     int fd_ = -1;
     bool inPlace_ = false;
     std::string pending_; // the new bytes of a file replaced in place
-    std::optional<FileFailure> failure_;
+    FileResult failure_;
 };
 
 } // namespace torvane

@@ -72,7 +72,7 @@ AtomicFileStream::AtomicFileStream(AtomicFileStream&& other) noexcept
 {
 }
 
-std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
+FileResult AtomicFileStream::open(const std::string& requested)
 {
     requested_ = requested;
     path_ = resolveLink(requested);
@@ -80,17 +80,17 @@ std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
     const bool existed = ::stat(path_.c_str(), &old) == 0;
     if (existed) {
         if (S_ISDIR(old.st_mode))
-            return failure_ = failureFromErrno("Open Output", requested, EISDIR);
+            return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, EISDIR);
         // A pipe or device would be replaced by a plain file.
         if (!S_ISREG(old.st_mode))
-            return failure_ = FileFailure{"Open Output", requested, CauseInvalidFile, 0};
+            return failure_ = FileFailure{FileOperation::OpenOutput, requested, CauseInvalidFile, 0};
         // Refused even where the process could write it anyway (as root).
         if ((old.st_mode & kAnyWriteBit) == 0)
-            return failure_ = FileFailure{"Open Output", requested, CauseAccessDenied, EACCES};
+            return failure_ = FileFailure{FileOperation::OpenOutput, requested, CauseAccessDenied, EACCES};
         if (::access(path_.c_str(), W_OK) != 0)
-            return failure_ = failureFromErrno("Open Output", requested, errno);
+            return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, errno);
     } else if (errno != ENOENT) {
-        return failure_ = failureFromErrno("Open Output", requested, errno);
+        return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, errno);
     }
 
     // A rename would part a file from its other names.
@@ -103,56 +103,56 @@ std::optional<FileFailure> AtomicFileStream::open(const std::string& requested)
         temporary_.clear();
         if (existed && (error == EACCES || error == EPERM))
             return openInPlace();
-        return failure_ = failureFromErrno("Open Output", requested, error);
+        return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, error);
     }
     // The owner first: a change of owner clears the set-id bits of the mode.
     // Whoever may not give the file its owner (or group) still writes it;
     // so does a file system without owners (FAT).
     [[maybe_unused]] const bool owned = existed && keepOwner(fd_, old);
     if (::fchmod(fd_, existed ? (old.st_mode & 07777) : modeForNewFile()) != 0)
-        return failure_ = failureFromErrno("Open Output", requested_, errno);
-    return std::nullopt;
+        return failure_ = failureFromErrno(FileOperation::OpenOutput, requested_, errno);
+    return {};
 }
 
-std::optional<FileFailure> AtomicFileStream::openInPlace()
+FileResult AtomicFileStream::openInPlace()
 {
     if (!mayKeepRestoreCopies())
-        return failure_ = failureFromErrno("Open Output", requested_, EACCES);
+        return failure_ = failureFromErrno(FileOperation::OpenOutput, requested_, EACCES);
     inPlace_ = true;
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileFailure> AtomicFileStream::write(std::string_view bytes)
+FileResult AtomicFileStream::write(std::string_view bytes)
 {
-    if (inPlace_ && !failure_)
+    if (inPlace_ && !failure_.failed())
         pending_.append(bytes);
-    else if (!failure_ && !writeAll(fd_, bytes))
-        failure_ = failureFromErrno("Write", requested_, errno);
+    else if (!failure_.failed() && !writeAll(fd_, bytes))
+        failure_ = failureFromErrno(FileOperation::Write, requested_, errno);
     return failure_;
 }
 
-std::optional<FileFailure> AtomicFileStream::sync()
+FileResult AtomicFileStream::sync()
 {
-    if (failure_ || inPlace_)
+    if (failure_.failed() || inPlace_)
         return failure_;
     if (::fsync(fd_) != 0)
-        return failure_ = failureFromErrno("Write", requested_, errno);
+        return failure_ = failureFromErrno(FileOperation::Write, requested_, errno);
     return closeUnsynced();
 }
 
-std::optional<FileFailure> AtomicFileStream::closeUnsynced()
+FileResult AtomicFileStream::closeUnsynced()
 {
-    if (failure_ || inPlace_)
+    if (failure_.failed() || inPlace_)
         return failure_;
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0)
-        return failure_ = failureFromErrno("Close Output", requested_, errno);
-    return std::nullopt;
+        return failure_ = failureFromErrno(FileOperation::CloseOutput, requested_, errno);
+    return {};
 }
 
-std::optional<FileFailure> AtomicFileStream::replace()
+FileResult AtomicFileStream::replace()
 {
-    if (failure_)
+    if (failure_.failed())
         return failure_;
     if (inPlace_) {
         failure_ = rewriteInPlace(requested_, path_, pending_);
@@ -160,25 +160,25 @@ std::optional<FileFailure> AtomicFileStream::replace()
         return failure_;
     }
     if (::rename(temporary_.c_str(), path_.c_str()) != 0)
-        return failure_ = failureFromErrno("Close Output", requested_, errno);
+        return failure_ = failureFromErrno(FileOperation::CloseOutput, requested_, errno);
     temporary_.clear();
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileFailure> AtomicFileStream::commit()
+FileResult AtomicFileStream::commit()
 {
-    if (auto failure = sync())
-        return failure;
+    if (FileResult synced = sync(); synced.failed())
+        return synced;
     return replace();
 }
 
-std::optional<FileFailure> writeFileAtomically(const std::string& requested, std::string_view text)
+FileResult writeFileAtomically(const std::string& requested, std::string_view text)
 {
     AtomicFileStream file;
-    if (auto failure = file.open(requested))
-        return failure;
-    if (auto failure = file.write(text))
-        return failure;
+    if (FileResult opened = file.open(requested); opened.failed())
+        return opened;
+    if (FileResult written = file.write(text); written.failed())
+        return written;
     return file.commit();
 }
 

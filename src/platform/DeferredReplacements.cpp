@@ -53,17 +53,17 @@ std::map<std::string, int> syncFileSystems(const std::set<std::string>& folders)
 
 } // namespace
 
-std::optional<FileFailure> DeferredReplacements::write(const std::string& path, std::string_view text)
+FileResult DeferredReplacements::write(const std::string& path, std::string_view text)
 {
     AtomicFileStream file;
-    std::optional<FileFailure> failure = file.open(path);
-    if (!failure)
-        failure = file.write(text);
-    if (!failure)
-        failure = file.closeUnsynced();
-    if (!failure)
+    FileResult result = file.open(path);
+    if (!result.failed())
+        result = file.write(text);
+    if (!result.failed())
+        result = file.closeUnsynced();
+    if (!result.failed())
         files_.push_back(std::move(file));
-    return failure;
+    return result;
 }
 
 std::vector<DeferredReplacements::Failed> DeferredReplacements::finish()
@@ -75,7 +75,7 @@ std::vector<DeferredReplacements::Failed> DeferredReplacements::finish()
 
     // Every temporary file reaches the disk before any of them replaces its page.
     const std::map<std::string, int> folderErrors = syncFileSystems(folders);
-    std::vector<std::optional<FileFailure>> failures(files_.size());
+    std::vector<FileResult> failures(files_.size());
     // A rename over a page mostly waits for the file system's journal, and
     // waits overlap: a few threads take every few-th file. Each keeps its
     // own results, so the outcome does not depend on their timing.
@@ -83,7 +83,7 @@ std::vector<DeferredReplacements::Failed> DeferredReplacements::finish()
         for (std::size_t i = first; i < files_.size(); i += step) {
             AtomicFileStream& file = files_[i];
             if (const int error = folderErrors.at(parentFolder(file.targetPath())))
-                failures[i] = failureFromErrno("Write", file.requestedPath(), error);
+                failures[i] = failureFromErrno(FileOperation::Write, file.requestedPath(), error);
             else
                 failures[i] = file.replace();
         }
@@ -96,8 +96,8 @@ std::vector<DeferredReplacements::Failed> DeferredReplacements::finish()
     for (std::thread& helper : helpers)
         helper.join();
     for (std::size_t i = 0; i < failures.size(); ++i)
-        if (failures[i])
-            failed.push_back({i, std::move(*failures[i])});
+        if (failures[i].failed())
+            failed.push_back({i, failures[i].failure()});
     // The renames last once their file systems are synced again: one journal
     // commit, where a sync per folder would wait for one each.
     syncFileSystems(folders);

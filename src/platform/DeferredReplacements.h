@@ -17,7 +17,7 @@ namespace torvane {
 class DeferredReplacements {
 public:
     // The failure of writing the temporary file; the file is then left out.
-    std::optional<FileFailure> write(const std::string& path, std::string_view text);
+    FileResult write(const std::string& path, std::string_view text);
 
     struct Failed {
         std::size_t index;  // of the successful write() calls, in their order

@@ -38,7 +38,7 @@ std::optional<FileIdentity> fileIdentity(const std::string& path)
 {
     struct stat info;
     if (!statPath(path, info))
-        return std::nullopt;
+        return {};
     return FileIdentity{static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
 }
 
@@ -98,7 +98,7 @@ bool ReplaceAccess::mayReadAndReplace(const std::string& path)
     return folder->second;
 }
 
-std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text)
+FileResult readWholeFile(const std::string& path, std::string& text)
 {
     FileState state;
     return readWholeFile(path, text, state);
@@ -110,26 +110,26 @@ namespace {
 // before anything is read from it (the open itself must not wait for a
 // writer), and so is a folder.
 int openRegularFile(const std::string& path, struct stat& info, FileState& state,
-                    std::optional<FileFailure>& failure)
+                    FileResult& failure)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
         state.exists = !path.empty() && statPath(path, info);
         state.readOnly = state.exists && (info.st_mode & kAnyWriteBit) == 0;
-        failure = failureFromErrno("Open Input", path, err);
+        failure = failureFromErrno(FileOperation::OpenInput, path, err);
         return -1;
     }
     state.exists = true;
     if (::fstat(fd, &info) != 0) {
-        failure = failureFromErrno("Open Input", path, errno);
+        failure = failureFromErrno(FileOperation::OpenInput, path, errno);
         ::close(fd);
         return -1;
     }
     state.readOnly = (info.st_mode & kAnyWriteBit) == 0;
     if (!S_ISREG(info.st_mode)) {
-        failure = S_ISDIR(info.st_mode) ? failureFromErrno("Open Input", path, EISDIR)
-                                        : FileFailure{"Open Input", path, CauseInvalidFile, 0};
+        failure = S_ISDIR(info.st_mode) ? failureFromErrno(FileOperation::OpenInput, path, EISDIR)
+                                        : FileFailure{FileOperation::OpenInput, path, CauseInvalidFile, 0};
         ::close(fd);
         return -1;
     }
@@ -138,7 +138,7 @@ int openRegularFile(const std::string& path, struct stat& info, FileState& state
 
 // Reads up to `limit` bytes: a file that grows while it is read is taken at
 // the size it had.
-std::optional<FileFailure> readUpTo(int fd, const std::string& path, std::size_t limit, std::string& text)
+FileResult readUpTo(int fd, const std::string& path, std::size_t limit, std::string& text)
 {
     text.resize(limit);
     size_t used = 0;
@@ -150,7 +150,7 @@ std::optional<FileFailure> readUpTo(int fd, const std::string& path, std::size_t
             const int err = errno;
             text.resize(used);
             ::close(fd);
-            return failureFromErrno("Read", path, err);
+            return failureFromErrno(FileOperation::Read, path, err);
         }
         if (got == 0)
             break;
@@ -158,41 +158,41 @@ std::optional<FileFailure> readUpTo(int fd, const std::string& path, std::size_t
     }
     text.resize(used);
     if (::close(fd) != 0)
-        return failureFromErrno("Close Input", path, errno);
-    return std::nullopt;
+        return failureFromErrno(FileOperation::CloseInput, path, errno);
+    return {};
 }
 
 } // namespace
 
-std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text, FileState& state)
+FileResult readWholeFile(const std::string& path, std::string& text, FileState& state)
 {
     text.clear();
     struct stat info;
-    std::optional<FileFailure> failure;
+    FileResult failure;
     const int fd = openRegularFile(path, info, state, failure);
     if (fd < 0)
         return failure;
     return readUpTo(fd, path, static_cast<size_t>(info.st_size), text);
 }
 
-std::optional<FileFailure> readFileStart(const std::string& path, std::size_t limit, std::string& text)
+FileResult readFileStart(const std::string& path, std::size_t limit, std::string& text)
 {
     text.clear();
     struct stat info;
     FileState state;
-    std::optional<FileFailure> failure;
+    FileResult failure;
     const int fd = openRegularFile(path, info, state, failure);
     if (fd < 0)
         return failure;
     return readUpTo(fd, path, std::min(limit, static_cast<size_t>(info.st_size)), text);
 }
 
-std::optional<FileFailure> listDirectory(const std::string& path, DirectoryEntries& entries)
+FileResult listDirectory(const std::string& path, DirectoryEntries& entries)
 {
     entries = {};
     DIR* dir = ::opendir(path.c_str());
     if (!dir)
-        return failureFromErrno("Open Input", path, errno);
+        return failureFromErrno(FileOperation::OpenInput, path, errno);
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         if (name == "." || name == "..")
@@ -208,17 +208,17 @@ std::optional<FileFailure> listDirectory(const std::string& path, DirectoryEntri
             entries.files.push_back(name);
     }
     ::closedir(dir);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileFailure> deleteFile(const std::string& path)
+FileResult deleteFile(const std::string& path)
 {
     if (::unlink(path.c_str()) != 0)
-        return failureFromErrno("Delete", path, errno);
-    return std::nullopt;
+        return failureFromErrno(FileOperation::Delete, path, errno);
+    return {};
 }
 
-std::optional<FileFailure> makeDirectories(const std::string& path)
+FileResult makeDirectories(const std::string& path)
 {
     size_t pos = 0;
     while (pos != std::string::npos) {
@@ -229,9 +229,9 @@ std::optional<FileFailure> makeDirectories(const std::string& path)
         if (::mkdir(prefix.c_str(), 0777) == 0 || isDirectory(prefix))
             continue;
         // Something other than a folder stands where a folder is needed.
-        return failureFromErrno("Open Output", path, errno == EEXIST ? ENOTDIR : errno);
+        return failureFromErrno(FileOperation::OpenOutput, path, errno == EEXIST ? ENOTDIR : errno);
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string parentFolder(const std::string& path)

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/FileResult.h"
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,38 +8,10 @@
 
 namespace torvane {
 
-// Cause codes of a failed file operation; the report wording lives in FileReports.
-enum FileCause : int {
-    CauseNone = 0,
-    CauseGeneric = 1,
-    CauseFileNotFound = 2,
-    CauseBadPath = 3,
-    CauseTooManyOpenFiles = 4,
-    CauseAccessDenied = 5,
-    CauseInvalidFile = 6,
-    CauseRemoveCurrentDir = 7,
-    CauseDirectoryFull = 8,
-    CauseBadSeek = 9,
-    CauseHardIO = 10,
-    CauseSharingViolation = 11,
-    CauseLockViolation = 12,
-    CauseDiskFull = 13,
-    CauseEndOfFile = 14,
-};
-
-// One failed file operation. `operation` is one of "Open Input", "Read",
-// "Close Input", "Open Output", "Write", "Close Output".
-struct FileFailure {
-    std::string operation;
-    std::string fileName;
-    int cause = CauseNone;
-    long osError = 0;
-};
-
-int causeFromErrno(int err);
+FileCause causeFromErrno(int err);
 // The failure of `operation` on `path` with the errno value `err`. A missing
 // file whose folder is missing too is worded as a bad path.
-FileFailure failureFromErrno(std::string_view operation, const std::string& path, int err);
+FileFailure failureFromErrno(FileOperation operation, const std::string& path, int err);
 
 bool fileExists(const std::string& path);
 // True when none of the file's write permission bits is set.
@@ -62,7 +35,7 @@ private:
 };
 
 // Reads the whole file as bytes. On failure `text` holds what was read so far.
-std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text);
+FileResult readWholeFile(const std::string& path, std::string& text);
 
 // What reading a file found out about it besides its bytes.
 struct FileState {
@@ -73,16 +46,16 @@ struct FileState {
 // (from its path when it cannot be opened): no separate status queries.
 // Only regular files are read, and only as many bytes as the file's size:
 // a pipe, device or folder fails at "Open Input" without a wait.
-std::optional<FileFailure> readWholeFile(const std::string& path, std::string& text, FileState& state);
+FileResult readWholeFile(const std::string& path, std::string& text, FileState& state);
 // The first `limit` bytes of a regular file (all of a shorter one).
-std::optional<FileFailure> readFileStart(const std::string& path, std::size_t limit, std::string& text);
+FileResult readFileStart(const std::string& path, std::size_t limit, std::string& text);
 
 // Writes through a temporary file in the same folder and an atomic rename,
 // keeping an existing file's permissions and, where allowed, its owner; in
-// place with a restore copy where that cannot be (AtomicFileStream). A read-only file is refused with
-// CauseAccessDenied at "Open Output", whoever runs the process. When any step
-// fails the old file stays as it was.
-std::optional<FileFailure> writeFileAtomically(const std::string& path, std::string_view text);
+// place with a restore copy where that cannot be (AtomicFileStream). A
+// read-only file is refused with CauseAccessDenied at "Open Output", whoever
+// runs the process. When any step fails the old file stays as it was.
+FileResult writeFileAtomically(const std::string& path, std::string_view text);
 
 // Removes the temporary files that writeFileAtomically left in `folder`
 // when its process was killed: only files of its own naming, and only once
@@ -121,15 +94,15 @@ struct DirectoryEntries {
     std::vector<std::string> files;
     std::vector<std::string> folders;
 };
-// `operation` of the failure is "Open Input".
-std::optional<FileFailure> listDirectory(const std::string& path, DirectoryEntries& entries);
+// A failure is at FileOperation::OpenInput.
+FileResult listDirectory(const std::string& path, DirectoryEntries& entries);
 
-// Removes one file (not a folder). `operation` of the failure is "Delete".
-std::optional<FileFailure> deleteFile(const std::string& path);
+// Removes one file (not a folder).
+FileResult deleteFile(const std::string& path);
 
 // Creates the folder and any missing parents (like mkdir -p); an existing
-// folder is no failure. `operation` of the failure is "Open Output".
-std::optional<FileFailure> makeDirectories(const std::string& path);
+// folder is no failure. A failure is at FileOperation::OpenOutput.
+FileResult makeDirectories(const std::string& path);
 
 // The folder part of a "/" path: "/a/b.htm" -> "/a", "b.htm" -> ".", "/x" -> "/".
 std::string parentFolder(const std::string& path);

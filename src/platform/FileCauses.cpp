@@ -3,7 +3,7 @@
 
 namespace torvane {
 
-int causeFromErrno(int err)
+FileCause causeFromErrno(int err)
 {
     switch (err) {
     case 0:
@@ -50,12 +50,12 @@ int causeFromErrno(int err)
     }
 }
 
-FileFailure failureFromErrno(std::string_view operation, const std::string& path, int err)
+FileFailure failureFromErrno(FileOperation operation, const std::string& path, int err)
 {
-    int cause = causeFromErrno(err);
+    FileCause cause = causeFromErrno(err);
     if (err == ENOENT && !isDirectory(parentFolder(path)))
         cause = CauseBadPath;
-    return FileFailure{std::string(operation), path, cause, err};
+    return FileFailure{operation, path, cause, err};
 }
 
 } // namespace torvane

@@ -42,9 +42,9 @@ std::string FileReports::causeText(int cause)
     return std::string(kCauseTexts[static_cast<size_t>(cause)]);
 }
 
-std::string FileReports::fileErrorLine(std::string_view operation, const FileFailure& failure)
+std::string FileReports::fileErrorLine(const FileFailure& failure)
 {
-    std::string line(operation);
+    std::string line(operationName(failure.operation));
     line += ", ";
     line += failure.fileName;
     line += ", ";
@@ -54,9 +54,9 @@ std::string FileReports::fileErrorLine(std::string_view operation, const FileFai
     return line;
 }
 
-void FileReports::logFileError(std::string_view operation, const FileFailure& failure)
+void FileReports::logFileError(const FileFailure& failure)
 {
-    fileErrors_.push_back(fileErrorLine(operation, failure));
+    fileErrors_.push_back(fileErrorLine(failure));
 }
 
 void FileReports::logReadOnlyFile(std::string_view path) { readOnlyFiles_.emplace_back(path); }

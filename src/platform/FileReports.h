@@ -38,10 +38,9 @@ public:
     // The fixed wording of a cause code, or kUnknownCauseText outside 0 to 14.
     static std::string causeText(int cause);
     // "Open Input, name, *** File Not Found *** ,Cause=2, OS Error=2"
-    static std::string fileErrorLine(std::string_view operation, const FileFailure& failure);
+    static std::string fileErrorLine(const FileFailure& failure);
 
-    void logFileError(std::string_view operation, const FileFailure& failure);
-    void logFileError(const FileFailure& failure) { logFileError(failure.operation, failure); }
+    void logFileError(const FileFailure& failure);
     void logReadOnlyFile(std::string_view path);
     void logPageProblem(std::string line) { pageProblems_.push_back(std::move(line)); }
 

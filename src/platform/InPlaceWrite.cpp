@@ -47,7 +47,7 @@ std::string restoreFolder()
         cache = environment("HOME") + "/.cache";
     if (!cache.empty()) {
         const std::string folder = cache + "/torvane/restore";
-        if (!makeDirectories(folder) && mayCreateFilesIn(folder))
+        if (!makeDirectories(folder).failed() && mayCreateFilesIn(folder))
             return folder;
     }
     std::string temporary = environment("TMPDIR");
@@ -114,28 +114,27 @@ std::string keepRestoreCopy(const std::string& path, std::string_view old)
 
 bool mayKeepRestoreCopies() { return !restoreFolder().empty(); }
 
-std::optional<FileFailure> rewriteInPlace(const std::string& requested, const std::string& path,
-                                          std::string_view text)
+FileResult rewriteInPlace(const std::string& requested, const std::string& path, std::string_view text)
 {
     const Descriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
     if (fd.get() < 0)
-        return failureFromErrno("Open Output", requested, errno);
+        return failureFromErrno(FileOperation::OpenOutput, requested, errno);
     std::string old;
     if (!readAll(fd.get(), old))
-        return failureFromErrno("Open Output", requested, errno);
+        return failureFromErrno(FileOperation::OpenOutput, requested, errno);
     const std::string copy = keepRestoreCopy(path, old);
     if (copy.empty())
-        return failureFromErrno("Open Output", requested, errno);
+        return failureFromErrno(FileOperation::OpenOutput, requested, errno);
 
-    std::optional<FileFailure> failure;
+    FileResult result;
     if (!putWhole(fd.get(), text)) {
-        failure = failureFromErrno("Write", requested, errno);
+        result = failureFromErrno(FileOperation::Write, requested, errno);
         // Without the old bytes back in place, the copy is all the user has.
         if (!putWhole(fd.get(), old))
-            return failure;
+            return result;
     }
     ::unlink(copy.c_str());
-    return failure;
+    return result;
 }
 
 } // namespace torvane

@@ -19,7 +19,6 @@ bool mayKeepRestoreCopies();
 // Writes `text` over the existing regular file `path` (already resolved).
 // Failures name `requested`; without a place for the restore copy the file
 // is refused at "Open Output" and left alone.
-std::optional<FileFailure> rewriteInPlace(const std::string& requested, const std::string& path,
-                                          std::string_view text);
+FileResult rewriteInPlace(const std::string& requested, const std::string& path, std::string_view text);
 
 } // namespace torvane

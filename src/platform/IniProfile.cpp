@@ -13,8 +13,7 @@ IniProfile::IniProfile(std::string path) : path_(std::move(path)) {}
 std::optional<std::string> IniProfile::load() const
 {
     std::string text;
-    const auto failure = readWholeFile(path_, text);
-    if (!failure)
+    if (!readWholeFile(path_, text).failed())
         return text;
     if (!fileExists(path_))
         return std::string();
@@ -24,7 +23,7 @@ std::optional<std::string> IniProfile::load() const
 void IniProfile::store(const std::string& text)
 {
     const std::string folder = parentFolder(path_);
-    if (!isDirectory(folder) && makeDirectories(folder))
+    if (!isDirectory(folder) && makeDirectories(folder).failed())
         return;
     writeFileAtomically(path_, text);
 }

@@ -13,16 +13,22 @@ namespace torvane {
 
 namespace {
 
-int codeOfOperation(std::string_view operation)
+HtmlFileError errorCodeOf(FileOperation operation)
 {
-    if (operation == "Open Input")
+    switch (operation) {
+    case FileOperation::OpenInput:
         return HtmlFileOpenInput;
-    if (operation == "Open Output")
+    case FileOperation::OpenOutput:
         return HtmlFileOpenOutput;
-    if (operation == "Read")
+    case FileOperation::Read:
         return HtmlFileRead;
-    if (operation == "Write")
+    case FileOperation::Write:
         return HtmlFileWrite;
+    case FileOperation::CloseInput:
+    case FileOperation::CloseOutput:
+    case FileOperation::Delete: // not a step of reading or writing a page
+        break;
+    }
     return HtmlFileClose;
 }
 
@@ -30,9 +36,9 @@ int codeOfOperation(std::string_view operation)
 
 CHtmlFile::CHtmlFile(FileReports& reports) : reports_(reports) {}
 
-void CHtmlFile::fail(int code, const FileFailure& failure)
+void CHtmlFile::fail(const FileFailure& failure)
 {
-    errorCode_ = code;
+    errorCode_ = errorCodeOf(failure.operation);
     reports_.logFileError(failure);
 }
 
@@ -40,7 +46,7 @@ void CHtmlFile::ReadSource()
 {
     std::string text;
     FileState state;
-    const std::optional<FileFailure> failure = readWholeFile(path_, text, state);
+    const FileResult read = readWholeFile(path_, text, state);
     exists_ = state.exists;
     if (!exists_)
         errorCode_ = HtmlFileMissing;
@@ -48,14 +54,13 @@ void CHtmlFile::ReadSource()
     partialText_ = false;
     spliceLog_.clear();
     readSucceeded_ = true;
-    if (failure) {
-        const int code = codeOfOperation(failure->operation);
-        fail(code, *failure);
-        if (code == HtmlFileOpenInput) {
+    if (read.failed()) {
+        fail(read.failure());
+        if (read.failure().operation == FileOperation::OpenInput) {
             readSucceeded_ = false;
             return;
         }
-        if (code == HtmlFileRead) {
+        if (read.failure().operation == FileOperation::Read) {
             readSucceeded_ = false;
             partialText_ = true;
         }
@@ -73,14 +78,13 @@ void CHtmlFile::WriteSource(DeferredReplacements* later)
     // that other tools would cut short, could lose the user's page.
     if (partialText_ || wholeText_.find('\0') != std::string::npos) {
         writeSucceeded_ = false;
-        fail(HtmlFileOpenOutput, FileFailure{"Open Output", path_, CauseInvalidFile, 0});
+        fail(FileFailure{FileOperation::OpenOutput, path_, CauseInvalidFile, 0});
         return;
     }
-    const std::optional<FileFailure> failure =
-        later ? later->write(path_, wholeText_) : writeFileAtomically(path_, wholeText_);
-    writeSucceeded_ = !failure;
-    if (failure)
-        fail(codeOfOperation(failure->operation), *failure);
+    const FileResult written = later ? later->write(path_, wholeText_) : writeFileAtomically(path_, wholeText_);
+    writeSucceeded_ = !written.failed();
+    if (written.failed())
+        fail(written.failure());
 }
 
 void CHtmlFile::setWholeText(std::string text)

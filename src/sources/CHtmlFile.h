@@ -25,11 +25,12 @@ struct PageSplice {
     std::string text;
 };
 
-// Error codes of the last failed file operation of a CHtmlFile.
+// Error codes of the last failed file operation of a CHtmlFile, and the
+// results of rewriting a page.
 enum HtmlFileError : int {
     HtmlFileOk = 0,
     HtmlFileMissing = 1,    // path empty or no such file; never reported by itself
-    HtmlFileOpenInput = 2,  // "Open Input"
+    HtmlFileOpenInput = 2,  // "Open Input"; as a rewrite's result, any page that could not be read
     HtmlFileOpenOutput = 3, // "Open Output"
     HtmlFileRead = 4,       // "Read"
     HtmlFileWrite = 5,      // "Write"
@@ -55,8 +56,9 @@ enum HtmlFileError : int {
 // Every file failure is logged by operation name into the FileReports given
 // at construction and kept in errorCode(); nothing throws. Bytes outside the
 // inserted or replaced texts are never changed, and a page is never written
-// cut short: writes go through a temporary file (or a restore copy), a page holding a NUL byte
-// or whose last read failed part-way is refused at "Open Output".
+// cut short: writes go through a temporary file (or keep a restore copy), and
+// a page holding a NUL byte or whose last read failed part-way is refused at
+// "Open Output".
 class CHtmlFile {
 public:
     explicit CHtmlFile(FileReports& reports);
@@ -85,7 +87,7 @@ public:
     bool readSucceeded() const { return readSucceeded_; }
     bool isReadOnly() const { return readOnly_; }
     bool writeSucceeded() const { return writeSucceeded_; }
-    int errorCode() const { return errorCode_; }
+    HtmlFileError errorCode() const { return errorCode_; }
 
     const std::string& headingText() const { return headingText_; }
     const std::string& titleText() const { return titleText_; }
@@ -125,7 +127,7 @@ private:
     std::size_t newHeadOffset(bool& afterTag) const;
     void removeExtraBlocks();
     bool startsWithByteOrderMark() const;
-    void fail(int code, const FileFailure& failure);
+    void fail(const FileFailure& failure);
 
     FileReports& reports_;
     std::string path_;
@@ -138,7 +140,7 @@ private:
     bool readOnly_ = false;
     bool writeSucceeded_ = false;
     bool partialText_ = false;
-    int errorCode_ = HtmlFileOk;
+    HtmlFileError errorCode_ = HtmlFileOk;
     std::string headingText_;
     std::string titleText_;
     std::vector<Anchor> anchors_;

@@ -4,6 +4,7 @@
 #include "document/ProjectFileWriter.h"
 #include "document/SourcePages.h"
 #include "model/SourceFile.h"
+#include "sources/CHtmlFile.h"
 #include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
@@ -233,7 +234,7 @@ TEST(OpenProject, PageThatCannotBeReadIsMarkedUnreadable)
     file.setExpanded(true);
     doc.root().applyTreeSelection(file, false, false);
     doc.addIndexEntry({"Entry", "entry", "Entry", "Untitled", "", "", ""});
-    EXPECT_EQ(doc.rewriteSourceFile(file), RewriteUnreadable);
+    EXPECT_EQ(doc.rewriteSourceFile(file), HtmlFileOpenInput);
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.htm")));
 }
 

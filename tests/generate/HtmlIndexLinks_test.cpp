@@ -235,17 +235,19 @@ TEST_F(HtmlIndexLinksTest, PageNamesWithUrlCharactersAreReached)
                                             "caf\xc3\xa9.htm", "d\xc3\xa9j\xc3\xa0 vu/#1 %41.htm"};
     for (const std::string& name : names)
         page(name, "<html><body><a name=\"t\xc3\xa9 x\"></a><a name=\"50%\"></a></body></html>");
+    // The generator reads the entries' texts where the project keeps them.
+    std::unique_ptr<ProjectRootNode> root;
     forEveryLayout(
-        [this, &names] {
-            ProjectRootNode root;
-            root.setProjectDirectory(dir.string() + "/");
+        [this, &names, &root] {
+            root = std::make_unique<ProjectRootNode>();
+            root->setProjectDirectory(dir.string() + "/");
             for (const std::string& name : names) {
-                SourceFile& file = root.findOrCreateFile((dir / name).string());
+                SourceFile& file = root->findOrCreateFile((dir / name).string());
                 addModelEntry(file, "Page " + name);
                 addModelEntry(file.findOrCreateTarget("t\xc3\xa9 x"), "Accent " + name);
                 addModelEntry(file.findOrCreateTarget("50%"), "Percent " + name);
             }
-            generator.collect(root);
+            generator.collect(*root);
             see("Zed", ",", "See", "Page C#.htm");
         },
         20, "Index #2 50% \xc3\xa9.htm");

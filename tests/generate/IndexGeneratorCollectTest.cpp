@@ -38,6 +38,7 @@ TEST(IndexGeneratorCollect, EveryEntryLinksToItsOwnHolder)
 
     IndexGenerator generator;
     generator.collect(root);
+    generator.buildTree(IndexMode::Html);
 
     std::map<std::string, std::pair<std::string, std::uint32_t>> links;
     std::set<std::uint32_t> holders;
@@ -74,6 +75,7 @@ TEST(IndexGeneratorCollect, TheIndexOwnPagesListedInTheProjectContributeNothing)
     IndexGenerator generator;
     generator.setOutputNames({"Book.htm", "Book.hhk", "Book.xml", "Book.jhm"});
     generator.collect(root);
+    generator.buildTree(IndexMode::Html);
 
     std::set<std::string> collected;
     for (const IndexGenerator::EntryCopy& copy : generator.entries()) collected.emplace(copy.indexAs);
@@ -94,6 +96,7 @@ TEST(IndexGeneratorCollect, AddressesEncodeWhatALinkNeeds)
 
     IndexGenerator generator;
     generator.collect(root);
+    generator.buildTree(IndexMode::Html);
     std::map<std::string, std::string> links;
     for (const IndexGenerator::EntryCopy& copy : generator.entries())
         links[std::string(copy.indexAs)] = std::string(copy.link.address);
@@ -102,6 +105,42 @@ TEST(IndexGeneratorCollect, AddressesEncodeWhatALinkNeeds)
                          {"Sure", "why%3F/100%25%20%22sure%22%20%3Cb%3E.htm#50%%20#1?"},
                          {"Cafe", "caf%C3%A9.htm#%C3%A9t%C3%A9"},
                          {"Web", "http://x.example/a%20b?q=1#top"}}));
+}
+
+// Link texts come straight from the project unless an escape must be
+// resolved; HelpAs and the order are taken from it all the same.
+TEST(IndexGeneratorCollect, LinkTextsAreResolvedOnlyWhereEscaped)
+{
+    ProjectRootNode root;
+    root.setProjectDirectory("/p/");
+    Target& target = root.findOrCreateFile("/p/page.htm").findOrCreateTarget("t");
+    auto escaped = std::make_unique<IndexEntry>();
+    escaped->setTexts("Beta", "Beta help", "Title \\\"x\\\"", "beta");
+    escaped->setTargets("main\\\\frame", "win\\,1", "frame");
+    target.addEntry(std::move(escaped));
+    auto plain = std::make_unique<IndexEntry>();
+    plain->setTexts("Alpha", "Alpha", "Plain title", "alpha");
+    plain->setTargets("main", "", "");
+    target.addEntry(std::move(plain));
+
+    IndexGenerator generator;
+    generator.collect(root);
+    EXPECT_TRUE(generator.helpTextsDiffer());
+    generator.buildTree(IndexMode::Html);
+    ASSERT_EQ(generator.entries().size(), 2u);
+    const IndexGenerator::EntryCopy& alpha = generator.entries()[0];
+    const IndexGenerator::EntryCopy& beta = generator.entries()[1];
+    EXPECT_EQ(alpha.indexAs, "Alpha");
+    EXPECT_EQ(alpha.link.helpTitle, "Plain title");
+    EXPECT_EQ(alpha.link.frameTarget, "main");
+    EXPECT_EQ(beta.sortKey, "beta");
+    EXPECT_EQ(beta.helpAs, "Beta help");
+    EXPECT_EQ(beta.link.helpTitle, "Title \"x\"");
+    EXPECT_EQ(beta.link.frameTarget, "main\\frame");
+    EXPECT_EQ(beta.link.helpWindow, "win,1");
+    EXPECT_EQ(beta.link.helpFrame, "frame");
+    EXPECT_EQ(alpha.link.address, "page.htm#t");
+    EXPECT_EQ(alpha.link.holderNumber, beta.link.holderNumber);
 }
 
 } // namespace

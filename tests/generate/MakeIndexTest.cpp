@@ -155,6 +155,39 @@ TEST_F(MakeIndexRun, HtmlIndexIsWrittenAndOpenedBeforeTheHtmlHelpIndex)
     EXPECT_FALSE(fs::exists(dir / "Manual.xml"));
 }
 
+// The outputs of one run are written side by side, from one tree when every
+// HelpAs is its IndexAs: each must come out as when it is made alone.
+TEST_F(MakeIndexRun, OutputsMadeTogetherAreThoseMadeAlone)
+{
+    const std::vector<std::string> files = {"Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"};
+    auto made = [&](bool html, bool help) {
+        for (const std::string& file : files) fs::remove(dir / file);
+        style.htmlIndex = html;
+        style.htmlHelp = style.javaHelp = help;
+        EXPECT_TRUE(run(false));
+        std::map<std::string, std::string> bytes;
+        for (const std::string& file : files)
+            if (fs::exists(dir / file)) bytes[file] = readBytes(dir / file);
+        return bytes;
+    };
+    for (bool helpDiffers : {false, true}) {
+        SCOPED_TRACE(helpDiffers ? "a HelpAs differs" : "HelpAs is IndexAs");
+        if (helpDiffers)
+            root.findOrCreateUrl("https://example.com/faq")
+                .addEntry(entry("Questions, asked", "questions", "Asked questions", "More"));
+        std::map<std::string, std::string> alone = made(true, false);
+        alone.merge(made(false, true));
+        const std::map<std::string, std::string> together = made(true, true);
+        ASSERT_EQ(together.size(), 4u);
+        EXPECT_EQ(together, alone);
+        if (helpDiffers) {
+            EXPECT_NE(together.at("Manual.hhk").find("Asked questions"), std::string::npos);
+            EXPECT_EQ(together.at("Manual.htm").find("Asked questions"), std::string::npos);
+        }
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(MakeIndexRun, UnattendedRunOpensNothing)
 {
     style.htmlIndex = 1;

@@ -192,6 +192,7 @@ TEST_F(ModernIndexTest, SeparateFilesGiveAMainPageAndOnePagePerGroup)
     EXPECT_NE(letterZ.find("<input id=\"tv-filter\""), std::string::npos);
     EXPECT_NE(letterZ.find("<script>"), std::string::npos);
     EXPECT_NE(letterZ.find("--tv-columns: 2"), std::string::npos);
+    EXPECT_NE(letterZ.find("class=\"tv-index tv-group-page\""), std::string::npos) << "heading above the columns";
 
     for (const std::string& file : writtenFiles()) {
         SCOPED_TRACE(file);
@@ -228,6 +229,18 @@ TEST_F(ModernIndexTest, SeparateFilesReplaceOnlyTheIndexOwnPages)
     EXPECT_FALSE(std::filesystem::exists(dir / "Index-A.htm"));
     EXPECT_EQ(writtenFiles(), std::set<std::string>{"Index.htm"});
     EXPECT_EQ(readBytes(dir / "Index-B.htm"), "<p>someone's page</p>");
+}
+
+// Up to ten lines, subentries counted, a group is kept in one column.
+TEST_F(ModernIndexTest, ShortGroupsAreKeptWhole)
+{
+    entry("apple", "Apple", "a.htm");
+    for (int i = 0; i < 9; ++i) entry("apple " + std::to_string(i), "Apple, kind " + std::to_string(i), "a.htm");
+    for (int i = 0; i < 11; ++i) entry("berry " + std::to_string(i), "Berry " + std::to_string(i), "b.htm");
+    const std::string page = makeModern();
+    EXPECT_NE(page.find("<section class=\"tv-group tv-short\" aria-labelledby=\"A\">"), std::string::npos);
+    EXPECT_NE(page.find("<section class=\"tv-group\" aria-labelledby=\"B\">"), std::string::npos);
+    EXPECT_NE(page.find(".tv-short { break-inside: avoid; }"), std::string::npos);
 }
 
 TEST_F(ModernIndexTest, LatinOneTextsGiveAPageDeclaredSo)

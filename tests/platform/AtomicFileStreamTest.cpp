@@ -15,13 +15,13 @@ TEST(AtomicFileStream, PiecesReplaceTheOldFileOnlyWhenCommitted)
     TempFolder folder;
     const std::string path = folder.write("index.hhk", "old");
     AtomicFileStream file;
-    ASSERT_FALSE(file.open(path));
-    EXPECT_FALSE(file.write("first line\r\n"));
-    EXPECT_FALSE(file.write(""));
-    EXPECT_FALSE(file.write("second line\r\n"));
+    ASSERT_FALSE(file.open(path).failed());
+    EXPECT_FALSE(file.write("first line\r\n").failed());
+    EXPECT_FALSE(file.write("").failed());
+    EXPECT_FALSE(file.write("second line\r\n").failed());
     EXPECT_EQ(TempFolder::contents(path), "old");
     EXPECT_EQ(folder.entryCount(), 2u);  // the old file and the temporary one
-    EXPECT_FALSE(file.commit());
+    EXPECT_FALSE(file.commit().failed());
     EXPECT_EQ(TempFolder::contents(path), "first line\r\nsecond line\r\n");
     EXPECT_EQ(folder.entryCount(), 1u);
 }
@@ -32,8 +32,8 @@ TEST(AtomicFileStream, AbandonedStreamLeavesTheOldFileAndNoTemporary)
     const std::string path = folder.write("index.xml", "old");
     {
         AtomicFileStream file;
-        ASSERT_FALSE(file.open(path));
-        EXPECT_FALSE(file.write("half a fi"));
+        ASSERT_FALSE(file.open(path).failed());
+        EXPECT_FALSE(file.write("half a fi").failed());
     }
     EXPECT_EQ(TempFolder::contents(path), "old");
     EXPECT_EQ(folder.entryCount(), 1u);
@@ -45,18 +45,18 @@ TEST(AtomicFileStream, ManyFilesSyncedBeforeAnyReplacesItsTarget)
     const std::string first = folder.write("a.htm", "old a");
     const std::string second = folder.file("b.htm");
     AtomicFileStream a, b;
-    ASSERT_FALSE(a.open(first));
-    ASSERT_FALSE(b.open(second));
+    ASSERT_FALSE(a.open(first).failed());
+    ASSERT_FALSE(b.open(second).failed());
     a.write("new a");
     b.write("new b");
     // Moving a stream hands its temporary file over, as a list of them does when it grows.
     AtomicFileStream moved(std::move(b));
-    EXPECT_FALSE(a.sync());
-    EXPECT_FALSE(moved.sync());
+    EXPECT_FALSE(a.sync().failed());
+    EXPECT_FALSE(moved.sync().failed());
     EXPECT_EQ(TempFolder::contents(first), "old a");
     EXPECT_FALSE(std::filesystem::exists(second));
-    EXPECT_FALSE(a.replace());
-    EXPECT_FALSE(moved.replace());
+    EXPECT_FALSE(a.replace().failed());
+    EXPECT_FALSE(moved.replace().failed());
     EXPECT_EQ(TempFolder::contents(first), "new a");
     EXPECT_EQ(TempFolder::contents(second), "new b");
     EXPECT_EQ(folder.entryCount(), 2u);
@@ -68,16 +68,16 @@ TEST(AtomicFileStream, FailedOpenIsEveryLaterStepsAnswer)
     const std::string path = folder.write("index.jhm", "keep me");
     ::chmod(path.c_str(), 0444);
     AtomicFileStream file;
-    const std::optional<FileFailure> failure = file.open(path);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->operation, "Open Output");
-    EXPECT_EQ(failure->cause, CauseAccessDenied);
-    const std::optional<FileFailure> later = file.write("lost");
-    ASSERT_TRUE(later);
-    EXPECT_EQ(later->operation, "Open Output");
-    const std::optional<FileFailure> atCommit = file.commit();
-    ASSERT_TRUE(atCommit);
-    EXPECT_EQ(atCommit->operation, "Open Output");
+    const FileResult failure = file.open(path);
+    ASSERT_TRUE(failure.failed());
+    EXPECT_EQ(failure.failure().operation, FileOperation::OpenOutput);
+    EXPECT_EQ(failure.failure().cause, CauseAccessDenied);
+    const FileResult later = file.write("lost");
+    ASSERT_TRUE(later.failed());
+    EXPECT_EQ(later.failure().operation, FileOperation::OpenOutput);
+    const FileResult atCommit = file.commit();
+    ASSERT_TRUE(atCommit.failed());
+    EXPECT_EQ(atCommit.failure().operation, FileOperation::OpenOutput);
     EXPECT_EQ(TempFolder::contents(path), "keep me");
     EXPECT_EQ(folder.entryCount(), 1u);
 }

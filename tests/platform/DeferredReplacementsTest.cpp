@@ -17,9 +17,9 @@ TEST(DeferredReplacements, PagesInSeveralFoldersChangeOnlyWhenFinished)
     const std::string second = folder.write("sub/b.htm", "old b");
     const std::string made = folder.file("sub/c.htm");
     DeferredReplacements pages;
-    EXPECT_FALSE(pages.write(first, "new a"));
-    EXPECT_FALSE(pages.write(second, "new b"));
-    EXPECT_FALSE(pages.write(made, "new c"));
+    EXPECT_FALSE(pages.write(first, "new a").failed());
+    EXPECT_FALSE(pages.write(second, "new b").failed());
+    EXPECT_FALSE(pages.write(made, "new c").failed());
     EXPECT_EQ(pages.size(), 3u);
     EXPECT_EQ(TempFolder::contents(first), "old a");
     EXPECT_EQ(TempFolder::contents(second), "old b");
@@ -42,12 +42,12 @@ TEST(DeferredReplacements, FailuresNameTheirWriteAndLeaveThePageAsItWas)
     const std::string turned = folder.write("b.htm", "old b");
     const std::string last = folder.write("c.htm", "old c");
     DeferredReplacements pages;
-    const std::optional<FileFailure> refused = pages.write(readOnly, "lost");
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->operation, "Open Output");
-    EXPECT_FALSE(pages.write(first, "new a"));
-    EXPECT_FALSE(pages.write(turned, "new b"));
-    EXPECT_FALSE(pages.write(last, "new c"));
+    const FileResult refused = pages.write(readOnly, "lost");
+    ASSERT_TRUE(refused.failed());
+    EXPECT_EQ(refused.failure().operation, FileOperation::OpenOutput);
+    EXPECT_FALSE(pages.write(first, "new a").failed());
+    EXPECT_FALSE(pages.write(turned, "new b").failed());
+    EXPECT_FALSE(pages.write(last, "new c").failed());
     // The page becomes a folder before the save puts it in place: its rename fails.
     std::filesystem::remove(turned);
     std::filesystem::create_directories(folder.file("b.htm/inside"));
@@ -55,7 +55,7 @@ TEST(DeferredReplacements, FailuresNameTheirWriteAndLeaveThePageAsItWas)
     const std::vector<DeferredReplacements::Failed> failed = pages.finish();
     ASSERT_EQ(failed.size(), 1u);
     EXPECT_EQ(failed[0].index, 1u);
-    EXPECT_EQ(failed[0].failure.operation, "Close Output");
+    EXPECT_EQ(failed[0].failure.operation, FileOperation::CloseOutput);
     EXPECT_EQ(failed[0].failure.fileName, turned);
     EXPECT_EQ(TempFolder::contents(readOnly), "keep");
     EXPECT_EQ(TempFolder::contents(first), "new a");
@@ -73,7 +73,7 @@ TEST(DeferredReplacements, ManyPagesReportFailuresInTheirOrder)
     std::vector<std::string> paths;
     for (int i = 0; i < 300; ++i) {
         paths.push_back(folder.write("p" + std::to_string(i) + ".htm", "old"));
-        ASSERT_FALSE(pages.write(paths.back(), "new " + std::to_string(i)));
+        ASSERT_FALSE(pages.write(paths.back(), "new " + std::to_string(i)).failed());
     }
     for (int turned : {250, 5}) {
         std::filesystem::remove(paths[turned]);

@@ -20,9 +20,9 @@ mode_t permissionsOf(const std::string& path)
     return info.st_mode & 07777;
 }
 
-std::string reportLine(const std::optional<FileFailure>& failure)
+std::string reportLine(const FileResult& result)
 {
-    return failure ? FileReports::fileErrorLine(failure->operation, *failure) : "no failure";
+    return result.failed() ? FileReports::fileErrorLine(result.failure()) : "no failure";
 }
 
 TEST(FileRead, KeepsEveryByte)
@@ -31,11 +31,11 @@ TEST(FileRead, KeepsEveryByte)
     const std::string bytes("line\r\nnext\nnul\0inside\r", 23);
     const std::string path = folder.write("page.htm", bytes);
     std::string text = "stale";
-    EXPECT_FALSE(readWholeFile(path, text));
+    EXPECT_FALSE(readWholeFile(path, text).failed());
     EXPECT_EQ(text, bytes);
 
     const std::string empty = folder.write("empty.htm", "");
-    EXPECT_FALSE(readWholeFile(empty, text));
+    EXPECT_FALSE(readWholeFile(empty, text).failed());
     EXPECT_EQ(text, "");
 }
 
@@ -46,7 +46,7 @@ TEST(FileRead, ReadsPastTheChunkSize)
     big[150000] = 'y';
     const std::string path = folder.write("big.htm", big);
     std::string text;
-    EXPECT_FALSE(readWholeFile(path, text));
+    EXPECT_FALSE(readWholeFile(path, text).failed());
     EXPECT_EQ(text, big);
 }
 
@@ -113,7 +113,7 @@ TEST(AtomicWrite, ReplacesContentAndKeepsPermissions)
     TempFolder folder;
     const std::string path = folder.write("page.htm", "old text that is longer");
     ::chmod(path.c_str(), 0640);
-    EXPECT_FALSE(writeFileAtomically(path, "new\r\n"));
+    EXPECT_FALSE(writeFileAtomically(path, "new\r\n").failed());
     EXPECT_EQ(TempFolder::contents(path), "new\r\n");
     EXPECT_EQ(permissionsOf(path), 0640u);
     EXPECT_EQ(folder.entryCount(), 1u);
@@ -126,7 +126,7 @@ TEST(AtomicWrite, RootKeepsTheOwnerOfTheFile)
     TempFolder folder;
     const std::string path = folder.write("page.htm", "old");
     ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
-    EXPECT_FALSE(writeFileAtomically(path, "new"));
+    EXPECT_FALSE(writeFileAtomically(path, "new").failed());
     struct stat info{};
     ::stat(path.c_str(), &info);
     EXPECT_EQ(info.st_uid, 65534u);
@@ -139,7 +139,7 @@ TEST(AtomicWrite, NewFileGetsUmaskPermissions)
     const mode_t previous = ::umask(027);
     const auto failure = writeFileAtomically(folder.file("new.htm"), "made");
     ::umask(previous);
-    EXPECT_FALSE(failure);
+    EXPECT_FALSE(failure.failed());
     EXPECT_EQ(TempFolder::contents(folder.file("new.htm")), "made");
     EXPECT_EQ(permissionsOf(folder.file("new.htm")), 0640u);
 }
@@ -150,7 +150,7 @@ TEST(AtomicWrite, WritesThroughSymbolicLinkToItsTarget)
     const std::string target = folder.write("real.htm", "old");
     const std::string link = folder.file("link.htm");
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
-    EXPECT_FALSE(writeFileAtomically(link, "new"));
+    EXPECT_FALSE(writeFileAtomically(link, "new").failed());
     EXPECT_EQ(TempFolder::contents(target), "new");
     struct stat info{};
     ::lstat(link.c_str(), &info);
@@ -182,7 +182,7 @@ TEST(AtomicWrite, BadTargetsFailAtOpenOutput)
     EXPECT_TRUE(isDirectory(sub));
 
     const std::string underFile = folder.write("plain.txt", "x") + "/page.htm";
-    EXPECT_EQ(writeFileAtomically(underFile, "x")->cause, CauseBadPath);
+    EXPECT_EQ(writeFileAtomically(underFile, "x").failure().cause, CauseBadPath);
     EXPECT_EQ(folder.entryCount(), 2u);
 }
 
@@ -190,17 +190,17 @@ TEST(AtomicWrite, FailedWriteLeavesOldFileAndNoTemporary)
 {
     TempFolder folder;
     const std::string path = folder.write("page.htm", "the old page");
-    std::optional<FileFailure> failure;
+    FileResult failure;
     {
         const test::FileSizeLimit limit(4);
         ASSERT_TRUE(limit.applied());
         failure = writeFileAtomically(path, "a new page far longer than four bytes");
     }
 
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->operation, "Write");
-    EXPECT_EQ(failure->cause, CauseDiskFull);
-    EXPECT_EQ(failure->osError, EFBIG);
+    ASSERT_TRUE(failure.failed());
+    EXPECT_EQ(failure.failure().operation, FileOperation::Write);
+    EXPECT_EQ(failure.failure().cause, CauseDiskFull);
+    EXPECT_EQ(failure.failure().osError, EFBIG);
     EXPECT_EQ(TempFolder::contents(path), "the old page");
     EXPECT_EQ(folder.entryCount(), 1u);
 }
@@ -208,27 +208,27 @@ TEST(AtomicWrite, FailedWriteLeavesOldFileAndNoTemporary)
 TEST(Folders, ListMakeAndDelete)
 {
     TempFolder folder;
-    ASSERT_FALSE(makeDirectories(folder.file("a/b/c")));
+    ASSERT_FALSE(makeDirectories(folder.file("a/b/c")).failed());
     EXPECT_TRUE(isDirectory(folder.file("a/b/c")));
-    EXPECT_FALSE(makeDirectories(folder.file("a/b")));
+    EXPECT_FALSE(makeDirectories(folder.file("a/b")).failed());
     folder.write("a/one.htm", "1");
     folder.write("a/two.txt", "2");
     ASSERT_EQ(::symlink(folder.file("a").c_str(), folder.file("a/loop").c_str()), 0);
     ASSERT_EQ(::symlink(folder.file("a/one.htm").c_str(), folder.file("a/alias.htm").c_str()), 0);
 
     DirectoryEntries entries;
-    EXPECT_FALSE(listDirectory(folder.file("a"), entries));
+    EXPECT_FALSE(listDirectory(folder.file("a"), entries).failed());
     std::sort(entries.files.begin(), entries.files.end());
     EXPECT_EQ(entries.files, (std::vector<std::string>{"alias.htm", "one.htm", "two.txt"}));
     EXPECT_EQ(entries.folders, (std::vector<std::string>{"b"}));
 
-    EXPECT_FALSE(deleteFile(folder.file("a/two.txt")));
+    EXPECT_FALSE(deleteFile(folder.file("a/two.txt")).failed());
     EXPECT_FALSE(fileExists(folder.file("a/two.txt")));
-    EXPECT_EQ(deleteFile(folder.file("a/two.txt"))->cause, CauseFileNotFound);
-    EXPECT_EQ(listDirectory(folder.file("none"), entries)->cause, CauseFileNotFound);
+    EXPECT_EQ(deleteFile(folder.file("a/two.txt")).failure().cause, CauseFileNotFound);
+    EXPECT_EQ(listDirectory(folder.file("none"), entries).failure().cause, CauseFileNotFound);
 
     const std::string blocked = folder.write("file", "x") + "/sub";
-    EXPECT_EQ(makeDirectories(blocked)->cause, CauseBadPath);
+    EXPECT_EQ(makeDirectories(blocked).failure().cause, CauseBadPath);
 }
 
 TEST(Folders, ParentFolder)

@@ -36,13 +36,22 @@ TEST(FileReports, CauseTextsAndUnknownCodes)
 
 TEST(FileReports, LineWording)
 {
-    EXPECT_EQ(FileReports::fileErrorLine("Open Input", {"Open Input", "/p/a.htm", CauseFileNotFound, 2}),
+    EXPECT_EQ(FileReports::fileErrorLine({FileOperation::OpenInput, "/p/a.htm", CauseFileNotFound, 2}),
               "Open Input, /p/a.htm, *** File Not Found *** ,Cause=2, OS Error=2");
-    // The operation given to the log wins over the one in the failure.
-    EXPECT_EQ(FileReports::fileErrorLine("Write", {"Open Output", "b.htm", 15, 28}),
+    EXPECT_EQ(FileReports::fileErrorLine({FileOperation::Write, "b.htm", static_cast<FileCause>(15), 28}),
               "Write, b.htm, *** Unknown Cause, Logic Error *** ,Cause=15, OS Error=28");
-    EXPECT_EQ(FileReports::fileErrorLine("Read", {"Read", "c", -1, -5}),
+    EXPECT_EQ(FileReports::fileErrorLine({FileOperation::Read, "c", static_cast<FileCause>(-1), -5}),
               "Read, c, *** Unknown Cause, Logic Error *** ,Cause=-1, OS Error=-5");
+    // Every step is named as the reports have always named it.
+    const std::pair<FileOperation, const char*> names[] = {
+        {FileOperation::OpenInput, "Open Input"},   {FileOperation::Read, "Read"},
+        {FileOperation::CloseInput, "Close Input"}, {FileOperation::OpenOutput, "Open Output"},
+        {FileOperation::Write, "Write"},            {FileOperation::CloseOutput, "Close Output"},
+        {FileOperation::Delete, "Delete"},
+    };
+    for (const auto& [operation, name] : names)
+        EXPECT_EQ(FileReports::fileErrorLine({operation, "p", CauseNone, 0}),
+                  std::string(name) + ", p, *** None *** ,Cause=0, OS Error=0");
 }
 
 TEST(FileReports, EachReportShowsItsListOnceThenEmpties)
@@ -53,9 +62,9 @@ TEST(FileReports, EachReportShowsItsListOnceThenEmpties)
     reports.reportReadOnlyFiles(presenter);
     EXPECT_TRUE(presenter.shown.empty());
 
-    const FileFailure failure{"Open Output", "x.htm", CauseAccessDenied, 13};
+    const FileFailure failure{FileOperation::OpenOutput, "x.htm", CauseAccessDenied, 13};
     reports.logFileError(failure);
-    reports.logFileError("Close Output", failure);
+    reports.logFileError({FileOperation::CloseOutput, "x.htm", CauseAccessDenied, 13});
     reports.logReadOnlyFile("/p/locked.htm");
 
     reports.reportFileErrors(presenter);

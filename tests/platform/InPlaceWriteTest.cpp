@@ -57,11 +57,11 @@ protected:
         const int cause = runUnprivileged([&] {
             ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
             ::setenv("TMPDIR", temporary.c_str(), 1);
-            const std::optional<FileFailure> failure = writeFileAtomically(page_, text);
-            const std::string done = failure ? failure->operation : "";
+            const FileResult result = writeFileAtomically(page_, text);
+            const std::string done = result.failed() ? std::string(operationName(result.failure().operation)) : "";
             if (::write(pipeEnds[1], done.data(), done.size()) < 0)
                 return 254;
-            return failure ? failure->cause : 0;
+            return result.failed() ? static_cast<int>(result.failure().cause) : 0;
         });
         ::close(pipeEnds[1]);
         char buffer[64] = {};
@@ -128,7 +128,7 @@ TEST_F(LockedFolder, UnreadableFileStateComesFromItsPath)
     const int state = runUnprivileged([&] {
         std::string text;
         FileState found;
-        const bool failed = readWholeFile(page_, text, found).has_value();
+        const bool failed = readWholeFile(page_, text, found).failed();
         return (failed ? 1 : 0) | (found.exists ? 2 : 0) | (found.readOnly ? 4 : 0);
     });
     EXPECT_EQ(state, 3);
@@ -169,7 +169,7 @@ protected:
 
 TEST_F(HardLinkedPage, EveryNameSeesTheNewText)
 {
-    EXPECT_FALSE(writeFileAtomically(page_, "new"));
+    EXPECT_FALSE(writeFileAtomically(page_, "new").failed());
     EXPECT_EQ(TempFolder::contents(other_), "new");
     EXPECT_EQ(statusOf(page_).st_nlink, 2u);
     EXPECT_EQ(statusOf(page_).st_mode & 07777, 0604u);
@@ -177,7 +177,7 @@ TEST_F(HardLinkedPage, EveryNameSeesTheNewText)
 
     // A save of many pages writes it only when it finishes.
     DeferredReplacements pages;
-    EXPECT_FALSE(pages.write(other_, "newer"));
+    EXPECT_FALSE(pages.write(other_, "newer").failed());
     EXPECT_EQ(TempFolder::contents(page_), "new");
     EXPECT_TRUE(pages.finish().empty());
     EXPECT_EQ(TempFolder::contents(page_), "newer");
@@ -188,16 +188,16 @@ TEST_F(HardLinkedPage, EveryNameSeesTheNewText)
 TEST_F(HardLinkedPage, FailedWriteGivesBackTheOldBytes)
 {
     // A limit between the old size and the new one fails the write part-way.
-    std::optional<FileFailure> failure;
+    FileResult failure;
     {
         const test::FileSizeLimit limit(20);
         ASSERT_TRUE(limit.applied());
         failure = writeFileAtomically(page_, "a new page far longer than twenty bytes");
     }
 
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->operation, "Write");
-    EXPECT_EQ(failure->osError, EFBIG);
+    ASSERT_TRUE(failure.failed());
+    EXPECT_EQ(failure.failure().operation, FileOperation::Write);
+    EXPECT_EQ(failure.failure().osError, EFBIG);
     EXPECT_EQ(TempFolder::contents(page_), "the old page");
     EXPECT_EQ(statusOf(other_).st_nlink, 2u);
     EXPECT_EQ(restoreCopies(), 0u);

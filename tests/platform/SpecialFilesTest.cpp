@@ -19,7 +19,7 @@ using namespace std::chrono_literals;
 // would wait for data) and closed afterwards, which ends any such read.
 struct TimedRead {
     bool finishedPromptly = false;
-    std::optional<FileFailure> failure;
+    FileResult failure;
     std::string text;
 };
 
@@ -45,8 +45,8 @@ TEST(NonRegularFiles, PipeIsRefusedAtOpenInputWithoutWaiting)
 
     const TimedRead read = readWithWriterHeld(pipe, writer);
     EXPECT_TRUE(read.finishedPromptly);
-    ASSERT_TRUE(read.failure);
-    EXPECT_EQ(FileReports::fileErrorLine(read.failure->operation, *read.failure),
+    ASSERT_TRUE(read.failure.failed());
+    EXPECT_EQ(FileReports::fileErrorLine(read.failure.failure()),
               "Open Input, " + pipe + ", *** Invalid File *** ,Cause=6, OS Error=0");
     EXPECT_EQ(read.text, "");
 }
@@ -57,15 +57,15 @@ TEST(NonRegularFiles, DeviceAndFolderAreRefusedAndStateStillSaysTheyExist)
     std::string text;
     FileState state;
     const auto device = readWholeFile("/dev/null", text, state);
-    ASSERT_TRUE(device);
-    EXPECT_EQ(device->operation, "Open Input");
-    EXPECT_EQ(device->cause, CauseInvalidFile);
+    ASSERT_TRUE(device.failed());
+    EXPECT_EQ(device.failure().operation, FileOperation::OpenInput);
+    EXPECT_EQ(device.failure().cause, CauseInvalidFile);
     EXPECT_TRUE(state.exists);
     EXPECT_EQ(text, "");
 
     const auto directory = readWholeFile(folder.path(), text, state);
-    ASSERT_TRUE(directory);
-    EXPECT_EQ(directory->operation, "Open Input");
+    ASSERT_TRUE(directory.failed());
+    EXPECT_EQ(directory.failure().operation, FileOperation::OpenInput);
     EXPECT_TRUE(state.exists);
 }
 
@@ -75,9 +75,9 @@ TEST(NonRegularFiles, WritingOverAPipeIsRefusedAndThePipeStays)
     const std::string pipe = folder.file("pipe.htm");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
     const auto failure = writeFileAtomically(pipe, "<p>replaced</p>");
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->operation, "Open Output");
-    EXPECT_EQ(failure->cause, CauseInvalidFile);
+    ASSERT_TRUE(failure.failed());
+    EXPECT_EQ(failure.failure().operation, FileOperation::OpenOutput);
+    EXPECT_EQ(failure.failure().cause, CauseInvalidFile);
     struct stat info{};
     ASSERT_EQ(::lstat(pipe.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
@@ -89,11 +89,11 @@ TEST(FileStart, ReadsAtMostTheLimit)
     TempFolder folder;
     const std::string path = folder.write("index.htm", "0123456789");
     std::string text;
-    EXPECT_FALSE(readFileStart(path, 4, text));
+    EXPECT_FALSE(readFileStart(path, 4, text).failed());
     EXPECT_EQ(text, "0123");
-    EXPECT_FALSE(readFileStart(path, 100, text));
+    EXPECT_FALSE(readFileStart(path, 100, text).failed());
     EXPECT_EQ(text, "0123456789");
-    EXPECT_TRUE(readFileStart(folder.file("none.htm"), 4, text));
+    EXPECT_TRUE(readFileStart(folder.file("none.htm"), 4, text).failed());
 }
 
 } // namespace

@@ -131,10 +131,10 @@ std::optional<ProjectFileNames> settleOverwrites(ProjectFileNames names, const O
 
 bool writeProjectFileStub(const std::string& path, const std::string& text, AppServices& services)
 {
-    const std::optional<FileFailure> failure = writeFileAtomically(path, text);
-    if (!failure)
+    const FileResult written = writeFileAtomically(path, text);
+    if (!written.failed())
         return true;
-    services.reports.logFileError(*failure);
+    services.reports.logFileError(written.failure());
     services.reports.reportFileErrors(services.presenter);
     return false;
 }

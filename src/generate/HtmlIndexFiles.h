@@ -1,6 +1,6 @@
 #pragma once
 #include "generate/HtmlIndexPlan.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include <set>
 #include <string>
 #include <string_view>

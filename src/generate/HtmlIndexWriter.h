@@ -1,6 +1,6 @@
 #pragma once
 #include "generate/HtmlIndexPlan.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 
 namespace torvane {
 

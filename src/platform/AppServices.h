@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/FileReports.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include "platform/Profile.h"
 #include "platform/Progress.h"
 #include "platform/ShellLauncher.h"

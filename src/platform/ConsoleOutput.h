@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/FileReports.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include <iostream>
 
 namespace torvane {

@@ -12,7 +12,9 @@
 #include "ui/common/QtMessageSink.h"
 #include "ui/common/QtReportPresenter.h"
 #include "ui/frame/TutorialPromptDialog.h"
+#include "ui/help/DialogHelpKey.h"
 #include "ui/help/GuideHelp.h"
+#include "ui/help/GuideViewer.h"
 #include <QApplication>
 #include <string>
 #include <vector>

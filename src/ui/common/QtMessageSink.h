@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "ui/crossrefs/CCrossReferenceDialog.h"
 #include "ui/common/QtMessageSink.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include "ui/common/ButtonRowLayout.h"
 #include "ui/common/EditBytes.h"
 #include <QCheckBox>

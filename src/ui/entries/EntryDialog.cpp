@@ -1,6 +1,6 @@
 #include "ui/entries/EntryDialog.h"
 #include "ui/common/QtMessageSink.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include "ui/common/ButtonRowLayout.h"
 #include "ui/common/EditBytes.h"
 #include "ui/entries/EntryTargetsDialog.h"

@@ -1,5 +1,5 @@
 #include "ui/entries/EntryTargetsDialog.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include "ui/common/EditBytes.h"
 #include <QDialogButtonBox>
 #include <QFormLayout>

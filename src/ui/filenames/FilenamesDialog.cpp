@@ -1,5 +1,5 @@
 #include "ui/filenames/FilenamesDialog.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include "ui/common/QtMessageSink.h"
 #include "ui/common/QtText.h"
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "ui/frame/TutorialPromptDialog.h"
 #include "platform/AppOptions.h"
 #include "platform/UserGuide.h"
-#include "ui/help/GuideHelp.h"
+#include "ui/help/GuideViewer.h"
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,35 +1,11 @@
 #pragma once
-#include <QObject>
 #include <string>
-#include <string_view>
-
-class QWidget;
 
 namespace torvane {
 
 struct FrameHooks;
+class GuideViewer;
 class Profile;
-class ShellLauncher;
-
-// The program's help: pages of the user guide opened in the browser of the
-// HTML Tools settings, or by the desktop's opener when none is named.
-class GuideViewer {
-public:
-    // `guideFolder` native, ending in "/"; empty when no guide was found.
-    GuideViewer(std::string guideFolder, ShellLauncher& shell, const Profile& profile);
-
-    bool available() const { return !folder_.empty(); }
-    // A page of the guide, with its section's anchor ("tutorial.htm").
-    void open(std::string_view topic) const;
-    // The guide's section for a window: a dialog's own, the style sheet's
-    // tab in front, or the contents for any other window.
-    void openHelpFor(const QWidget& window) const;
-
-private:
-    std::string folder_;
-    ShellLauncher& shell_;
-    const Profile& profile_;
-};
 
 // The user guide installed with the program, or the one the build made
 // beside it; empty when there is none.
@@ -38,18 +14,5 @@ std::string programGuideFolder();
 // Help Topics opens the guide's contents, Tutorial its tutorial; both stay
 // unavailable without a guide.
 void installGuideHooks(FrameHooks& hooks, const GuideViewer& guide, Profile& profile);
-
-// F1 in a dialog opens that dialog's section of the guide. The main window
-// and project windows keep F1 as their Help Topics shortcut.
-class DialogHelpKey : public QObject {
-public:
-    explicit DialogHelpKey(const GuideViewer& viewer, QObject* parent = nullptr);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    const GuideViewer& viewer_;
-};
 
 } // namespace torvane

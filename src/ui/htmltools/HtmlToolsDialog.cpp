@@ -1,5 +1,5 @@
 #include "ui/htmltools/HtmlToolsDialog.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include "platform/Profile.h"
 #include "platform/TextUtil.h"
 #include "ui/htmltools/OpenFiles.h"

@@ -1,5 +1,5 @@
 #include "ui/stylesheet/StylePage.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include "ui/stylesheet/StyleSheetEnvironment.h"
 #include <QBoxLayout>
 #include <QButtonGroup>

@@ -1,5 +1,5 @@
 #include "ui/stylesheet/StylePathField.h"
-#include "platform/Messages.h"
+#include "platform/MessageSink.h"
 #include "ui/common/QtText.h"
 #include "ui/stylesheet/StyleSheetEnvironment.h"
 #include "ui/stylesheet/StyleSheetRules.h"

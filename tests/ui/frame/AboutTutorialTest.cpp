@@ -5,6 +5,7 @@
 #include "ui/frame/VersionDetailsDialog.h"
 #include "ui/frame/TutorialPromptDialog.h"
 #include "ui/help/GuideHelp.h"
+#include "ui/help/GuideViewer.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>

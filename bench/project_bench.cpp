@@ -1,5 +1,8 @@
 // Loading and saving a project of 2,000 generated pages (TORVANE_BENCH_PAGES
-// and TORVANE_BENCH_PAGE_SCALE choose others), against plain
+// and TORVANE_BENCH_PAGE_SCALE choose others, TORVANE_BENCH_ITERATIONS the
+// runs per repetition; TORVANE_BENCH_PROJECT names an existing project to
+// use instead, for the reading and loading benchmarks only, since the others
+// write its pages), against plain
 // reading (and writing) of the same files in the same run. Each benchmark
 // after the baselines reports its ratio to them as counters, once by wall
 // time and once by CPU time of the timed part ("_cpu"):
@@ -9,11 +12,14 @@
 //                 atomic, synced file write that every page save uses;
 //   x_read_ofstream  save against plain reading plus unsynced ofstream writes;
 //   x_one_sync    save against plain reading plus ofstream writes and one
-//                 sync of the file system at the end.
+//                 sync of the file system at the end;
+//   x_load        excluding every page, named by its path as on the command
+//                 line, against the load (us_per_page shows its growth).
 #include "common/DefaultsProfile.h"
 #include "common/ProjectGenerator.h"
 
 #include "document/CProjectDoc.h"
+#include "document/ProjectLookup.h"
 #include "model/SourceFile.h"
 #include "platform/AppServices.h"
 #include "platform/FileAccess.h"
@@ -21,6 +27,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -43,7 +50,7 @@ double fromEnvironment(const char* name, double fallback)
 const std::size_t kPageCount = static_cast<std::size_t>(fromEnvironment("TORVANE_BENCH_PAGES", 2000));
 // Pages of 16 KB on average at 0.2.
 const double kPageScale = fromEnvironment("TORVANE_BENCH_PAGE_SCALE", 0.2);
-constexpr int kIterations = 3;
+const auto kIterations = static_cast<benchmark::IterationCount>(fromEnvironment("TORVANE_BENCH_ITERATIONS", 3));
 
 class CountingPresenter final : public ReportPresenter {
 public:
@@ -73,6 +80,21 @@ struct Services {
     AppServices app{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
 };
 
+// The pages an existing project lists.
+bench::GeneratedProject listedProject(const std::string& projectFile)
+{
+    Services services;
+    CProjectDoc doc(services.app);
+    if (!doc.openProject(projectFile))
+        throw std::runtime_error("cannot open " + projectFile);
+    bench::GeneratedProject project{std::filesystem::path(projectFile).parent_path(), projectFile, {}};
+    std::vector<ProjectNode*> files;
+    doc.root().collect(files, NodeKindMask::File);
+    for (ProjectNode* file : files)
+        project.pages.push_back({file->relativeUrl(), static_cast<SourceFile*>(file)->fullPath()});
+    return project;
+}
+
 // The generated project, written once per run and removed at exit.
 struct Fixture {
     std::filesystem::path folder;
@@ -81,11 +103,15 @@ struct Fixture {
 
     Fixture()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "torvane-project-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        folder = pattern;
-        project = bench::writeProject(folder, kPageCount, 11, kPageScale);
+        if (const char* existing = std::getenv("TORVANE_BENCH_PROJECT")) {
+            project = listedProject(existing);
+        } else {
+            std::string pattern = (std::filesystem::temp_directory_path() / "torvane-project-bench-XXXXXX").string();
+            if (!::mkdtemp(pattern.data()))
+                throw std::runtime_error("cannot create a temporary folder");
+            folder = pattern;
+            project = bench::writeProject(folder, kPageCount, 11, kPageScale);
+        }
         for (const bench::GeneratedPage& page : project.pages)
             paths.push_back(page.fullPath.string());
         paths.push_back(project.projectFile.string());
@@ -93,7 +119,8 @@ struct Fixture {
     ~Fixture()
     {
         std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
+        if (!folder.empty())
+            std::filesystem::remove_all(folder, ignored);
     }
 };
 
@@ -154,7 +181,7 @@ void Stopwatch::finish(const std::string& name, std::size_t bytes,
     const auto iterations = static_cast<double>(state_.iterations());
     const Means means{wall_ / iterations, cpu_ / iterations};
     measured()[name] = means;
-    state_.counters["pages"] = static_cast<double>(kPageCount);
+    state_.counters["pages"] = static_cast<double>(fixture().project.pages.size());
     state_.counters["cpu_ms"] = means.cpu * 1e3;
     if (bytes > 0)
         state_.counters["MB"] = static_cast<double>(bytes) / 1e6;
@@ -230,7 +257,7 @@ void BM_ProjectLoad(benchmark::State& state)
             if (!doc.openProject(f.project.projectFile.string()))
                 state.SkipWithError("the project did not open");
         });
-        if (doc.root().count(NodeKindMask::File) != kPageCount)
+        if (doc.root().count(NodeKindMask::File) != f.project.pages.size())
             state.SkipWithError("not every page was loaded");
     }
     watch.finish("load", 0, {{"x_read", "read"}});
@@ -303,6 +330,36 @@ void BM_ProjectSave(benchmark::State& state)
                  {{"x_read_write", "read-write"}, {"x_read_ofstream", "read-ofstream"}, {"x_one_sync", "read-write-one-sync"}});
 }
 
+// What `torvane exclude` does between its load and its save, every page named.
+void BM_ExcludeEveryPage(benchmark::State& state)
+{
+    const Fixture& f = fixture();
+    std::vector<std::string> names;
+    for (const bench::GeneratedPage& page : f.project.pages)
+        names.push_back(std::filesystem::relative(page.fullPath, f.folder).string());
+    Stopwatch watch(state);
+    for (auto _ : state) {
+        Services services;
+        CProjectDoc doc(services.app);
+        if (!doc.openProject(f.project.projectFile.string()))
+            state.SkipWithError("the project did not open");
+        watch.time([&] {
+            const TargetLookup lookup(doc.root());
+            std::vector<ProjectNode*> targets;
+            for (const std::string& name : names)
+                targets.push_back(lookup.findTarget(name));
+            selectOnly(doc.root(), targets);
+            doc.excludeSelected();
+        });
+        std::vector<ProjectNode*> files;
+        doc.root().collect(files, NodeKindMask::File);
+        if (!std::all_of(files.begin(), files.end(), [](ProjectNode* file) { return static_cast<SourceFile*>(file)->isExcluded(); }))
+            state.SkipWithError("not every page was excluded");
+    }
+    watch.finish("exclude", 0, {{"x_load", "load"}});
+    state.counters["us_per_page"] = state.counters["cpu_ms"].value * 1e3 / static_cast<double>(f.project.pages.size());
+}
+
 #define PROJECT_BENCHMARK(name) \
     BENCHMARK(name)->Unit(benchmark::kMillisecond)->Iterations(kIterations)->UseManualTime()
 
@@ -314,5 +371,6 @@ PROJECT_BENCHMARK(BM_PlainReadWrite);
 PROJECT_BENCHMARK(BM_PlainReadOfstreamWrite);
 PROJECT_BENCHMARK(BM_PlainReadWriteOneSync);
 PROJECT_BENCHMARK(BM_ProjectSave);
+PROJECT_BENCHMARK(BM_ExcludeEveryPage);
 
 } // namespace

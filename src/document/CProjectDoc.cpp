@@ -140,19 +140,21 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
         if (!progress.step(static_cast<int>(index), fullPaths[index]))
             break;
-        const std::string path = locations.spelledAsOnDisk(fullPaths[index]);
+        const PageLocations::Located located = locations.locate(fullPaths[index]);
+        const std::string& path = located.path;
         // One file under a second name would be two pages overwriting each other's entries.
-        if (const SourceFile* first = locations.sameFileElsewhere(path)) {
+        if (const SourceFile* first = locations.sameFileElsewhere(located)) {
             sameFiles += path + "\n    the same file as " + first->fullPath() + "\n";
             continue;
         }
         const SourceFile* known = root_->localFiles().findFileAt(path);
         SourceFile& file = loadSourceFile(path, access);
         if (!known) {
-            locations.add(file);
-            if (locations.isOutsideProject(file.fullPath())) {
+            const PageLocations::Located inTree = locations.asInTree(file, located);
+            locations.add(file, inTree);
+            if (locations.isOutsideProject(inTree)) {
                 file.setOutsideProject(true);
-                outside += file.fullPath() + "\n";
+                outside += inTree.path + "\n";
             }
         }
         // A page already in the tree was read before and stays as it is.

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace torvane {
@@ -16,28 +17,44 @@ class SourceFile;
 // project folder.
 class PageLocations {
 public:
+    // A listed page as found on disk.
+    struct Located {
+        std::string path; // spelled as on disk
+        PathFacts facts;  // of `path`
+    };
+
     // Takes note of the pages the tree holds already.
     PageLocations(const std::string& projectDirectory, ProjectRootNode& root);
 
     // `fullPath` with each name below the project directory that does not
     // exist spelled as the one entry of its folder that differs from it only
     // in letter case (a project file written on a system that ignores case).
-    // Unchanged when it exists or there is no single such entry.
-    std::string spelledAsOnDisk(const std::string& fullPath) const;
+    // Unchanged when it exists or there is no single such entry. One look at
+    // the disk for a page that exists as listed.
+    Located locate(const std::string& fullPath) const;
 
-    // The page of the tree that is the file at `fullPath` under another
+    // The page of the tree that is the file at `page.path` under another
     // path; null when there is none.
-    SourceFile* sameFileElsewhere(const std::string& fullPath) const;
-    // Notes a page just loaded.
-    void add(SourceFile& page);
+    SourceFile* sameFileElsewhere(const Located& page) const;
+    // `page` as the tree spells the path of `file`, loaded from it.
+    static Located asInTree(const SourceFile& file, const Located& page);
+    // Notes a page just loaded, found at `page`.
+    void add(SourceFile& file, const Located& page);
 
     // True when the page's file resolves outside the project folder.
-    bool isOutsideProject(const std::string& fullPath) const;
+    bool isOutsideProject(const Located& page);
 
 private:
+    // The path of a page that does not exist as listed, spelled as on disk.
+    std::string spelledAsOnDisk(const std::string& fullPath) const;
+    void add(SourceFile& file, const std::optional<FileIdentity>& identity);
+    const std::string& resolvedFolder(const std::string& folder);
+
     std::string projectDirectory_;
     std::string resolvedProject_;
     std::map<FileIdentity, SourceFile*> pages_;
+    // Folders resolved once for all their pages, "" for none.
+    std::unordered_map<std::string, std::string> resolvedFolders_;
 };
 
 // Told after a load for names refused as another name of a page: "path"

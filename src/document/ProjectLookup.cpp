@@ -42,44 +42,54 @@ std::vector<ExternalUrl*> listedUrls(ProjectRootNode& root)
     return nodesOf<ExternalUrl>(root, NodeKindMask::Url);
 }
 
-SourceFile* findPage(ProjectRootNode& root, std::string_view relativePath)
+TargetLookup::TargetLookup(ProjectRootNode& root)
+{
+    for (SourceFile* file : listedPages(root)) {
+        std::string path = file->relativeUrl();
+        foldedPages_.try_emplace(asciiLower(path), file);
+        pages_.try_emplace(std::move(path), file);
+    }
+    for (ExternalUrl* url : listedUrls(root))
+        urls_.try_emplace(url->label(), url);
+}
+
+SourceFile* TargetLookup::findPage(std::string_view relativePath) const
 {
     const std::string wanted = slashPath(relativePath);
-    SourceFile* nearly = nullptr;
-    for (SourceFile* file : listedPages(root)) {
-        const std::string path = file->relativeUrl();
-        if (path == wanted)
-            return file;
-        if (!nearly && equalsNoCase(path, wanted))
-            nearly = file;
-    }
-    return nearly;
+    if (const auto exact = pages_.find(wanted); exact != pages_.end())
+        return exact->second;
+    const auto nearly = foldedPages_.find(asciiLower(wanted));
+    return nearly == foldedPages_.end() ? nullptr : nearly->second;
 }
 
-ExternalUrl* findUrl(ProjectRootNode& root, std::string_view url)
+ExternalUrl* TargetLookup::findUrl(std::string_view url) const
 {
-    for (ExternalUrl* listed : listedUrls(root)) {
-        if (listed->label() == url)
-            return listed;
-    }
-    return nullptr;
+    const auto found = urls_.find(url);
+    return found == urls_.end() ? nullptr : found->second;
 }
 
-EntryHolder* findTarget(ProjectRootNode& root, std::string_view text)
+EntryHolder* TargetLookup::findTarget(std::string_view text) const
 {
-    if (ExternalUrl* url = findUrl(root, text))
+    if (ExternalUrl* url = findUrl(text))
         return url;
-    if (SourceFile* page = findPage(root, text))
+    if (SourceFile* page = findPage(text))
         return page;
     const std::size_t hash = text.rfind('#');
     if (hash == std::string_view::npos)
         return nullptr;
-    SourceFile* page = findPage(root, text.substr(0, hash));
+    SourceFile* page = findPage(text.substr(0, hash));
     const std::string_view anchor = text.substr(hash + 1);
     if (!page || anchor.empty())
         return page;
     return page->findTarget(anchor);
 }
+
+SourceFile* findPage(ProjectRootNode& root, std::string_view relativePath)
+{
+    return TargetLookup(root).findPage(relativePath);
+}
+
+ExternalUrl* findUrl(ProjectRootNode& root, std::string_view url) { return TargetLookup(root).findUrl(url); }
 
 void selectOnly(ProjectRootNode& root, const std::vector<ProjectNode*>& nodes)
 {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace torvane {
@@ -19,14 +20,32 @@ class SourceFile;
 std::vector<SourceFile*> listedPages(ProjectRootNode& root);
 std::vector<ExternalUrl*> listedUrls(ProjectRootNode& root);
 
-// The listed page; a path that differs from the listed one only in letter
-// case finds it too when no page matches exactly.
+// The project's pages and URLs listed once, so that a command naming many
+// places costs one walk of the tree, not one per name. Valid while no page
+// or URL is added, removed or moved.
+class TargetLookup {
+public:
+    explicit TargetLookup(ProjectRootNode& root);
+
+    // The listed page; a path that differs from the listed one only in letter
+    // case finds it too when no page matches exactly.
+    SourceFile* findPage(std::string_view relativePath) const;
+    // The listed URL, matched exactly.
+    ExternalUrl* findUrl(std::string_view url) const;
+    // A listed URL, a page ("#" is the page itself) or an anchor of a page;
+    // null when the project lists no such place.
+    EntryHolder* findTarget(std::string_view text) const;
+
+private:
+    // The first in tree order wins where several share a key.
+    std::unordered_map<std::string, SourceFile*> pages_;
+    std::unordered_map<std::string, SourceFile*> foldedPages_;
+    std::unordered_map<std::string_view, ExternalUrl*> urls_;
+};
+
+// One-off lookups, each a walk of the whole tree.
 SourceFile* findPage(ProjectRootNode& root, std::string_view relativePath);
-// The listed URL, matched exactly.
 ExternalUrl* findUrl(ProjectRootNode& root, std::string_view url);
-// A listed URL, a page ("#" is the page itself) or an anchor of a page;
-// null when the project lists no such place.
-EntryHolder* findTarget(ProjectRootNode& root, std::string_view text);
 
 // Selects exactly `nodes` in the tree (a page without its anchors), so that
 // the document's selection-based actions work on them.

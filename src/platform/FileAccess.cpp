@@ -42,6 +42,17 @@ std::optional<FileIdentity> fileIdentity(const std::string& path)
     return FileIdentity{static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
 }
 
+PathFacts pathFacts(const std::string& path)
+{
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0)
+        return {};
+    if (!S_ISLNK(info.st_mode))
+        return {FileIdentity{static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)},
+                false};
+    return {fileIdentity(path), true};
+}
+
 std::string resolvedPath(const std::string& path)
 {
     char* resolved = ::realpath(path.c_str(), nullptr);

@@ -74,6 +74,13 @@ struct FileIdentity {
 // The identity of the file a path leads to (through links); nothing when
 // there is no such file.
 std::optional<FileIdentity> fileIdentity(const std::string& path);
+// What one look at a path tells: the identity of the file it leads to (none
+// when it leads nowhere) and whether the path's last name is a link itself.
+struct PathFacts {
+    std::optional<FileIdentity> identity;
+    bool isLink = false;
+};
+PathFacts pathFacts(const std::string& path);
 // The absolute path with every link, "." and ".." resolved; empty when the
 // path leads nowhere.
 std::string resolvedPath(const std::string& path);

@@ -101,7 +101,10 @@ void CHtmlFile::replaceWholeText(std::string text)
     strippedText_ = commentText_ = std::string();
     std::vector<Segment> rawText;
     segments_ = cutSegments(wholeText_, &rawText);
-    strippedText_ = joinSegments(wholeText_, segments_, 0);
+    // A page without comments is its own text outside comments: no copy.
+    strippedIsWhole_ = segments_.size() == 1;
+    if (!strippedIsWhole_)
+        strippedText_ = joinSegments(wholeText_, segments_, 0);
     commentText_ = joinSegments(wholeText_, segments_, 1);
     commentEnds_ = commentEnds(segments_);
     rawTextSpans_.clear();
@@ -138,14 +141,15 @@ bool CHtmlFile::isXhtml() const
     if (startsWithSearchCopy(trimLeft(text), "<?xml"))
         return true;
     // The namespace counts on the html tag only, never in text a save replaces.
-    std::size_t tag = findInSearchCopy(strippedText_, "<html");
-    while (tag != std::string::npos && tag + 5 < strippedText_.size() && searchByte(strippedText_[tag + 5]) != ' ' &&
-           strippedText_[tag + 5] != '>')
-        tag = findInSearchCopy(strippedText_, "<html", tag + 1);
+    const std::string_view stripped = strippedText();
+    std::size_t tag = findInSearchCopy(stripped, "<html");
+    while (tag != std::string::npos && tag + 5 < stripped.size() && searchByte(stripped[tag + 5]) != ' ' &&
+           stripped[tag + 5] != '>')
+        tag = findInSearchCopy(stripped, "<html", tag + 1);
     if (tag == std::string::npos)
         return false;
-    const std::size_t tagEnd = findInSearchCopy(strippedText_, ">", tag);
-    const std::string_view html = std::string_view(strippedText_).substr(tag, tagEnd == std::string::npos ? tagEnd : tagEnd - tag);
+    const std::size_t tagEnd = findInSearchCopy(stripped, ">", tag);
+    const std::string_view html = stripped.substr(tag, tagEnd == std::string::npos ? tagEnd : tagEnd - tag);
     return findInSearchCopy(html, "xmlns=\"http://www.w3.org/1999/xhtml\"") != std::string::npos;
 }
 
@@ -157,9 +161,9 @@ std::string_view CHtmlFile::segment(std::size_t index) const
 
 void CHtmlFile::ScanPage()
 {
-    headingText_ = findFirstHeading(strippedText_);
-    titleText_ = findTitle(strippedText_);
-    anchors_ = findAnchors(strippedText_);
+    headingText_ = findFirstHeading(strippedText());
+    titleText_ = findTitle(strippedText());
+    anchors_ = findAnchors(strippedText());
     blockRecords_ = readBlockRecords(commentText_, commentEnds_);
     blockDamage_ = torvane::blockDamage(commentText_, commentEnds_);
 }
@@ -167,11 +171,11 @@ void CHtmlFile::ScanPage()
 void CHtmlFile::ScanInsertionPoints()
 {
     if (rawTextSpans_.empty()) {
-        points_ = findInsertionPoints(strippedText_, commentText_, commentEnds_);
+        points_ = findInsertionPoints(strippedText(), commentText_, commentEnds_);
         return;
     }
     // Markup inside a script or style element is no place to put anything.
-    std::string masked = strippedText_;
+    std::string masked(strippedText());
     for (const TextSpan& span : rawTextSpans_)
         masked.replace(static_cast<std::size_t>(span.position), span.length, span.length, ' ');
     points_ = findInsertionPoints(masked, commentText_, commentEnds_);

@@ -105,7 +105,7 @@ public:
     bool isUtf16() const;
 
     const std::string& wholeText() const { return wholeText_; }
-    const std::string& strippedText() const { return strippedText_; }
+    std::string_view strippedText() const { return strippedIsWhole_ ? std::string_view(wholeText_) : strippedText_; }
     const std::string& commentText() const { return commentText_; }
     // Even indexes: text outside comments; odd indexes: one comment each.
     std::size_t segmentCount() const { return segments_.size(); }
@@ -132,7 +132,8 @@ private:
     FileReports& reports_;
     std::string path_;
     std::vector<Segment> segments_;
-    std::string strippedText_;
+    std::string strippedText_; // only when the page has comments
+    bool strippedIsWhole_ = false;
     std::string commentText_;
     bool exists_ = false;
     bool readSucceeded_ = false;

@@ -4,6 +4,7 @@
 #include "sources/SearchText.h"
 
 #include <array>
+#include <cstring>
 #include <string>
 
 namespace torvane {
@@ -15,6 +16,46 @@ constexpr std::size_t npos = std::string_view::npos;
 constexpr std::array<std::string_view, 6> headingEnds{"</h1", "</h2", "</h3", "</h4", "</h5", "</h6"};
 
 bool isHeadingLevel(char c) { return c >= '1' && c <= '6'; }
+
+// Where an `a` start tag ends and where its first name=" and id=" values
+// start, as found in the search copy; npos for each one missing.
+struct AnchorTag {
+    std::size_t end = npos;
+    std::size_t name = npos;
+    std::size_t id = npos;
+};
+
+bool endsWithSearchCopy(std::string_view text, std::size_t start, std::size_t end, std::string_view pattern)
+{
+    return end - start >= pattern.size() && startsWithSearchCopy(text.substr(end - pattern.size()), pattern);
+}
+
+// One pass over the tag: both attributes end in '="', so only the '=' bytes
+// are looked at, and the attribute search never leaves the tag, which keeps
+// the scan linear.
+AnchorTag readAnchorTag(std::string_view text, std::size_t start, std::size_t after)
+{
+    AnchorTag tag;
+    const char* data = text.data();
+    const auto* end = static_cast<const char*>(std::memchr(data + after, '>', text.size() - after));
+    if (!end)
+        return tag;
+    tag.end = static_cast<std::size_t>(end - data);
+    for (const char* at = data + after; tag.name == npos;) {
+        const auto* equals = static_cast<const char*>(std::memchr(at, '=', static_cast<std::size_t>(end - at)));
+        if (!equals)
+            break;
+        const auto place = static_cast<std::size_t>(equals - data);
+        at = equals + 1;
+        if (equals[1] != '"')
+            continue;
+        if (endsWithSearchCopy(text, start, place, "name"))
+            tag.name = place + 2;
+        else if (tag.id == npos && endsWithSearchCopy(text, start, place, "id"))
+            tag.id = place + 2;
+    }
+    return tag;
+}
 
 } // namespace
 
@@ -66,26 +107,17 @@ std::vector<Anchor> findAnchors(std::string_view text)
             pos = after;
             continue;
         }
-        const std::size_t tagEnd = findInSearchCopy(text, ">", after);
-        if (tagEnd == npos)
+        const AnchorTag tag = readAnchorTag(text, start, after);
+        if (tag.end == npos)
             break;
-        pos = tagEnd + 1;
-
-        // The attribute search stays inside this tag, which keeps the scan linear.
-        const std::string_view tag = text.substr(start, pos - start);
-        std::size_t valueStart = findInSearchCopy(tag, "name=\"");
-        if (valueStart != npos) {
-            valueStart += 6;
-        } else {
-            valueStart = findInSearchCopy(tag, "id=\"");
-            if (valueStart == npos)
-                continue;
-            valueStart += 4;
-        }
-        const std::size_t valueEnd = tag.find('"', valueStart);
+        pos = tag.end + 1;
+        const std::size_t valueStart = tag.name != npos ? tag.name : tag.id;
+        if (valueStart == npos)
+            continue;
+        const std::size_t valueEnd = text.substr(0, tag.end).find('"', valueStart);
         if (valueEnd == npos)
             continue;
-        const std::string_view name = trim(tag.substr(valueStart, valueEnd - valueStart));
+        const std::string_view name = trim(text.substr(valueStart, valueEnd - valueStart));
         if (name.empty())
             continue;
 

@@ -3,6 +3,11 @@
 #include "sources/SearchText.h"
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace torvane {
 
@@ -32,49 +37,92 @@ bool isStartTag(std::string_view text, std::size_t at, std::size_t nameLength)
     return c == ' ' || c == '>' || c == '/';
 }
 
-// Finds the script and style elements, whose content is not markup: a
-// "<!--" inside a script starts no comment.
-class RawTextElements {
+enum class Markup { None, Comment, Element, Script, Style };
+
+struct MarkupStart {
+    std::size_t at = npos;
+    Markup kind = Markup::None;
+};
+
+// Finds where a comment, a comment element, or a script or style element
+// (whose content is not markup: a "<!--" inside a script starts no comment)
+// starts next, all four in one pass over the text. Like a ForwardFinder, it
+// keeps its last answer for starts that do not decrease.
+class MarkupStarts {
 public:
-    explicit RawTextElements(std::string_view text)
-        : text_(text), scripts_(text, "<script"), styles_(text, "<style"), scriptEnds_(text, "</script"),
-          styleEnds_(text, "</style")
-    {
-    }
+    explicit MarkupStarts(std::string_view text) : text_(text) {}
 
-    // The first such element starting at or after `from` and before `limit`:
-    // where its content ends (its end tag, or the end of the text). npos if none.
-    std::size_t contentEndBefore(std::size_t from, std::size_t limit)
+    MarkupStart find(std::size_t from)
     {
-        const std::size_t script = nextStartTag(scripts_, from, 7);
-        const std::size_t style = nextStartTag(styles_, from, 6);
-        const std::size_t start = std::min(script, style);
-        if (start == npos || start >= limit)
-            return npos;
-        ForwardFinder& ends = start == script ? scriptEnds_ : styleEnds_;
-        const std::size_t end = ends.find(start);
-        contentStart_ = start;
-        return end == npos ? text_.size() : end;
+        const bool answerStillValid =
+            lastFrom_ != npos && lastFrom_ <= from && (last_.kind == Markup::None || last_.at >= from);
+        if (!answerStillValid) {
+            last_ = search(from);
+            lastFrom_ = from;
+        }
+        return last_;
     }
-
-    // Where the element found last starts (its content, for masking, starts with its tag).
-    std::size_t lastContentStart() const { return contentStart_; }
 
 private:
-    std::size_t nextStartTag(ForwardFinder& finder, std::size_t from, std::size_t nameLength)
+    Markup kindAt(std::size_t at) const
     {
-        std::size_t found = finder.find(from);
-        while (found != npos && !isStartTag(text_, found, nameLength))
-            found = finder.find(found + 1);
-        return found;
+        const std::string_view rest = text_.substr(at);
+        if (startsWithSearchCopy(rest, commentStart))
+            return Markup::Comment;
+        if (startsWithSearchCopy(rest, elementStart))
+            return Markup::Element;
+        if (startsWithSearchCopy(rest, "<script") && isStartTag(text_, at, 7))
+            return Markup::Script;
+        if (startsWithSearchCopy(rest, "<style") && isStartTag(text_, at, 6))
+            return Markup::Style;
+        return Markup::None;
+    }
+
+    MarkupStart search(std::size_t at) const
+    {
+        const char* data = text_.data();
+#if defined(__SSE2__)
+        // Sixteen places at a time, each '<' checked with the three bytes
+        // after it ("!--", "com", "scr", "sty"), so that the common tags
+        // ("<span", "<code", "</a") cost nothing.
+        const auto byte = [](char c) { return _mm_set1_epi8(c); };
+        const auto lower = [](__m128i bytes) { return _mm_or_si128(bytes, _mm_set1_epi8(0x20)); };
+        for (; at + 16 + 3 <= text_.size(); at += 16) {
+            const auto load = [&](std::size_t offset) {
+                return _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + offset));
+            };
+            const __m128i first = load(1), second = load(2), third = load(3);
+            const __m128i letter1 = lower(first), letter2 = lower(second), letter3 = lower(third);
+            const __m128i comment = _mm_and_si128(_mm_cmpeq_epi8(first, byte('!')),
+                                                  _mm_and_si128(_mm_cmpeq_epi8(second, byte('-')),
+                                                                _mm_cmpeq_epi8(third, byte('-'))));
+            const __m128i element = _mm_and_si128(_mm_cmpeq_epi8(letter1, byte('c')),
+                                                  _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('o')),
+                                                                _mm_cmpeq_epi8(letter3, byte('m'))));
+            const __m128i script = _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('c')), _mm_cmpeq_epi8(letter3, byte('r')));
+            const __m128i style = _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('t')), _mm_cmpeq_epi8(letter3, byte('y')));
+            const __m128i raw = _mm_and_si128(_mm_cmpeq_epi8(letter1, byte('s')), _mm_or_si128(script, style));
+            const __m128i hits = _mm_and_si128(_mm_cmpeq_epi8(load(0), byte('<')),
+                                               _mm_or_si128(comment, _mm_or_si128(element, raw)));
+            for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0; mask &= mask - 1) {
+                const std::size_t place = at + static_cast<std::size_t>(std::countr_zero(mask));
+                if (const Markup kind = kindAt(place); kind != Markup::None)
+                    return {place, kind};
+            }
+        }
+#endif
+        for (; at < text_.size(); ++at) {
+            if (data[at] != '<')
+                continue;
+            if (const Markup kind = kindAt(at); kind != Markup::None)
+                return {at, kind};
+        }
+        return {};
     }
 
     std::string_view text_;
-    ForwardFinder scripts_;
-    ForwardFinder styles_;
-    ForwardFinder scriptEnds_;
-    ForwardFinder styleEnds_;
-    std::size_t contentStart_ = 0;
+    std::size_t lastFrom_ = npos;
+    MarkupStart last_;
 };
 
 // Whether the comment at `start` is a conditional comment ("<!--[if ...]>"
@@ -91,36 +139,39 @@ std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* ra
 {
     std::vector<Segment> segments;
     const std::size_t n = text.size();
+    MarkupStarts starts(text);
     ForwardFinder openings(text, commentStart);
     ForwardFinder closings(text, commentEnd);
-    ForwardFinder elements(text, elementStart);
     ForwardFinder elementEnds(text, elementEnd);
     ForwardFinder tagEnds(text, ">");
     ForwardFinder blockStarts(text, "<!-- html torvane");
     ForwardFinder blockEnds(text, "html torvane -->");
-    RawTextElements rawText(text);
+    ForwardFinder scriptEnds(text, "</script");
+    ForwardFinder styleEnds(text, "</style");
 
     std::size_t pos = 0;
     std::size_t from = 0;
     while (pos < n) {
-        const std::size_t opening = openings.find(from);
-        const std::size_t element = elements.find(from);
-        const std::size_t start = opening < element ? opening : element;
-        if (const std::size_t rawEnd = rawText.contentEndBefore(from, start); rawEnd != npos) {
+        const MarkupStart next = starts.find(from);
+        if (next.kind == Markup::Script || next.kind == Markup::Style) {
+            const std::size_t found = (next.kind == Markup::Script ? scriptEnds : styleEnds).find(next.at);
+            const std::size_t rawEnd = found == npos ? n : found;
             if (rawTextContents)
-                rawTextContents->push_back({rawText.lastContentStart(), rawEnd - rawText.lastContentStart()});
+                rawTextContents->push_back({next.at, rawEnd - next.at});
             from = rawEnd;
             continue;
         }
-        if (start == npos) {
+        if (next.kind == Markup::None) {
             segments.push_back({pos, n - pos});
             break;
         }
+        const std::size_t start = next.at;
+        const bool opening = next.kind == Markup::Comment;
         segments.push_back({pos, start - pos});
 
         std::size_t end = start;
         std::size_t blockEnd = npos;
-        if (start == opening && blockStarts.find(start) == start) {
+        if (opening && blockStarts.find(start) == start) {
             blockEnd = blockEnds.find(start);
             if (blockStarts.find(start + 1) < blockEnd)
                 blockEnd = npos;
@@ -128,9 +179,9 @@ std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* ra
         if (blockEnd != npos) {
             // The index block ends at its own end marker, whatever its values hold.
             end = blockEnd + 16;
-        } else if (start == opening && isConditionalComment(text, start)) {
+        } else if (opening && isConditionalComment(text, start)) {
             end = through(closings, start + commentStart.size(), commentEnd.size(), n);
-        } else if (start == opening) {
+        } else if (opening) {
             end = start + commentStart.size();
             for (int depth = 1; depth > 0 && end < n;) {
                 const std::size_t nextOpening = openings.find(end);

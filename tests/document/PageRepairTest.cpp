@@ -68,7 +68,7 @@ TEST(PageRepair, KeywordsNeverEndTheirTagOrReachTheHeadEnd)
     const std::string once = opened.saved();
     EXPECT_NE(once.find("Content=\"a&gt;b &lt;/head&gt; c\">"), std::string::npos);
     Opened reopened(once);
-    const std::string& markup = reopened.page.strippedText();
+    const std::string_view markup = reopened.page.strippedText();
     EXPECT_EQ(markup.find("</head>"), markup.rfind("</head>")) << "one head end";
     EXPECT_EQ(reopened.saved(), once);
 }

@@ -232,6 +232,27 @@ TEST(FileNames, PagesOutsideTheProjectFolderAreShownMarkedAndNotWritten)
     EXPECT_NE(dir.read("elsewhere.htm"), outsidePage);
 }
 
+TEST(FileNames, APageIsOutsideWhereverItsFolderResolves)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    TestApp app;
+    dir.write("away/far.htm", kPage);
+    dir.write("proj/real/near.htm", kPage);
+    dir.write("proj/real/also.htm", kPage);
+    fs::create_directory_symlink(dir.file("away"), dir.file("proj/gone"));
+    fs::create_directory_symlink("real", dir.file("proj/alias"));
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write(
+        "proj/P.ipj", "[Local Files]\r\nFile=gone\\far.htm\r\nFile=alias\\near.htm\r\nFile=real\\also.htm\r\n")));
+    std::vector<std::string> outside;
+    for (SourceFile* page : pagesOf(doc))
+        if (page->isOutsideProject())
+            outside.push_back(page->label());
+    EXPECT_EQ(outside, std::vector<std::string>{"far.htm"});
+    EXPECT_EQ(pagesOf(doc).size(), 3u);
+}
+
 // --- Values holding a double quote ---
 
 TEST(ProjectValues, BareQuotesOfHandEditedValuesReadBackWholeAfterASave)

@@ -115,6 +115,16 @@ TEST(Anchors, UnsupportedAttributeFormsYieldNothing)
                     .empty());
 }
 
+TEST(Anchors, AttributesAreSoughtAsTextInsideTheTagOnly)
+{
+    EXPECT_EQ(anchorsOf("<a data-id=\"d\" xname=\"n\">x</a><a title=\"x=y\" ID=\"i\">t</a>"),
+              (std::vector<Anchor>{{"n", "x"}, {"i", "t"}}));
+    // The tag ends at its first '>', even inside a value.
+    EXPECT_TRUE(anchorsOf("<a name=\"a>b\">t</a>").empty());
+    EXPECT_EQ(anchorsOf("<a href=\"x\"> name=\"no\" </a><a name=\"yes\">y</a>"),
+              (std::vector<Anchor>{{"yes", "y"}}));
+}
+
 TEST(Anchors, OtherTagsStartingWithAAreSkipped)
 {
     EXPECT_EQ(anchorsOf("<abbr name=\"no\">x</abbr><address id=\"no\">y</address><a name=\"yes\">z</a>"),

@@ -26,10 +26,11 @@ std::optional<std::vector<ProjectNode*>> findListedTargets(CProjectDoc& document
                                                            const std::vector<std::string>& texts,
                                                            bool anchorsAllowed, std::ostream& err)
 {
+    const TargetLookup lookup(document.root());
     std::vector<ProjectNode*> targets;
     bool allFound = true;
     for (const std::string& text : texts) {
-        EntryHolder* target = findTarget(document.root(), text);
+        EntryHolder* target = lookup.findTarget(text);
         if (!target) {
             err << "torvane: " << text << " is not a page, anchor or URL of the project\n";
             allFound = false;

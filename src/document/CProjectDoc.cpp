@@ -12,6 +12,7 @@
 #include "platform/AppServices.h"
 #include "platform/DeferredReplacements.h"
 #include "platform/FileAccess.h"
+#include "platform/ReplaceAccess.h"
 #include "sources/CHtmlFile.h"
 
 #include <algorithm>

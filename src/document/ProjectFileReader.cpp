@@ -3,7 +3,7 @@
 #include "model/ExternalUrl.h"
 #include "model/ProjectRootNode.h"
 #include "platform/TextUtil.h"
-#include "sources/ParsePairs.h"
+#include "sources/PairReader.h"
 
 #include <array>
 #include <memory>

@@ -4,6 +4,7 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "platform/FileAccess.h"
+#include "platform/ReplaceAccess.h"
 #include "platform/FileReports.h"
 #include "sources/CHtmlFile.h"
 #include "sources/CommentBlock.h"

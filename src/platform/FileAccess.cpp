@@ -16,11 +16,11 @@ constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 
 bool statPath(const std::string& path, struct stat& info) { return ::stat(path.c_str(), &info) == 0; }
 
+} // namespace
+
 bool mayReadAndWrite(const std::string& path) { return ::access(path.c_str(), R_OK | W_OK) == 0; }
 
 bool mayCreateFilesIn(const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
-
-} // namespace
 
 bool fileExists(const std::string& path)
 {
@@ -86,16 +86,6 @@ bool hasReadWriteAccess(const std::string& path)
 bool mayReadAndReplace(const std::string& path)
 {
     return mayReadAndWrite(path) && (mayCreateFilesIn(parentFolder(path)) || mayKeepRestoreCopies());
-}
-
-bool ReplaceAccess::mayReadAndReplace(const std::string& path)
-{
-    if (!mayReadAndWrite(path))
-        return false;
-    const auto [folder, added] = folderWritable_.try_emplace(parentFolder(path));
-    if (added)
-        folder->second = mayCreateFilesIn(folder->first) || mayKeepRestoreCopies();
-    return folder->second;
 }
 
 FileResult readWholeFile(const std::string& path, std::string& text)

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace torvane {
@@ -16,6 +15,10 @@ FileFailure failureFromErrno(FileOperation operation, const std::string& path, i
 bool fileExists(const std::string& path);
 // True when none of the file's write permission bits is set.
 bool isReadOnly(const std::string& path);
+// Whether the process may read and write the file itself.
+bool mayReadAndWrite(const std::string& path);
+// Whether the process may make new files in the folder.
+bool mayCreateFilesIn(const std::string& folder);
 // True when the process may both read and write the file (and it is not
 // read-only), and may either create the replacement file in its folder or
 // keep a restore copy for writing it in place.
@@ -23,16 +26,6 @@ bool hasReadWriteAccess(const std::string& path);
 // The permission part of hasReadWriteAccess alone, for a file already known
 // to exist and not to be read-only.
 bool mayReadAndReplace(const std::string& path);
-
-// mayReadAndReplace for the many pages of one load: whether new files may be
-// made in a folder is asked once per folder.
-class ReplaceAccess {
-public:
-    bool mayReadAndReplace(const std::string& path);
-
-private:
-    std::unordered_map<std::string, bool> folderWritable_;
-};
 
 // Reads the whole file as bytes. On failure `text` holds what was read so far.
 FileResult readWholeFile(const std::string& path, std::string& text);

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/FileAccess.h"
+#include "platform/ReportPresenter.h"
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,13 +24,6 @@ inline constexpr std::string_view kPageProblemsHeading =
     "until you remove them; a damaged index comment block is written again whole, with every entry read, "
     "at the next save.";
 inline constexpr std::string_view kUnknownCauseText = "*** Unknown Cause, Logic Error *** ";
-
-// Shows one report (a warning dialog on the desktop, standard error when unattended).
-class ReportPresenter {
-public:
-    virtual ~ReportPresenter() = default;
-    virtual void showReport(const std::string& title, const std::string& heading, const std::string& body) = 0;
-};
 
 // The application's file-error and read-only lists, collected during a long
 // operation and shown once when it ends.

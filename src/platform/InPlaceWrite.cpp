@@ -1,5 +1,6 @@
 #include "platform/InPlaceWrite.h"
 #include "platform/DescriptorWrites.h"
+#include "platform/FileAccess.h"
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -31,11 +32,6 @@ std::string environment(const char* name)
 {
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
-}
-
-bool mayCreateFilesIn(const std::string& folder)
-{
-    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 // The user's cache folder for restore copies, made when missing; else the

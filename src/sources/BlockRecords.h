@@ -1,5 +1,5 @@
 #pragma once
-#include "sources/ParsePairs.h"
+#include "sources/PairReader.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 #include "sources/InsertionPoints.h"
 #include "sources/PageScanner.h"
 #include "sources/PageSegments.h"
-#include "sources/ParsePairs.h"
+#include "sources/PairReader.h"
 
 #include <string>
 #include <string_view>

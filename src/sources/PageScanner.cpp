@@ -1,6 +1,7 @@
 #include "sources/PageScanner.h"
 
 #include "platform/TextUtil.h"
+#include "sources/ForwardFinder.h"
 #include "sources/SearchText.h"
 
 #include <array>

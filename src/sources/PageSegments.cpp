@@ -1,5 +1,6 @@
 #include "sources/PageSegments.h"
 
+#include "sources/ForwardFinder.h"
 #include "sources/SearchText.h"
 
 #include <algorithm>

@@ -132,17 +132,6 @@ std::size_t findInSearchCopy(std::string_view text, std::string_view pattern, st
     return std::string_view::npos;
 }
 
-std::size_t ForwardFinder::find(std::size_t from)
-{
-    const bool answerStillValid = lastFrom_ != std::string_view::npos && lastFrom_ <= from &&
-                                  (lastFound_ == std::string_view::npos || lastFound_ >= from);
-    if (!answerStillValid) {
-        lastFound_ = findInSearchCopy(text_, pattern_, from);
-        lastFrom_ = from;
-    }
-    return lastFound_;
-}
-
 bool startsWithSearchCopy(std::string_view text, std::string_view pattern)
 {
     if (text.size() < pattern.size())

@@ -1,4 +1,5 @@
-#include "platform/ConsoleOutput.h"
+#include "platform/StderrMessageSink.h"
+#include "platform/StderrReportPresenter.h"
 #include "platform/FileReports.h"
 #include <gtest/gtest.h>
 #include <sstream>

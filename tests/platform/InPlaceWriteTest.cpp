@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "platform/DeferredReplacements.h"
 #include "platform/FileAccess.h"
+#include "platform/ReplaceAccess.h"
 #include "support/Unprivileged.h"
 #include <cstdlib>
 #include <filesystem>

@@ -1,5 +1,6 @@
 // Searching a text as its search copy, without making the copy, must find
 // exactly what a search in the copy finds.
+#include "sources/ForwardFinder.h"
 #include "sources/SearchText.h"
 
 #include <gtest/gtest.h>

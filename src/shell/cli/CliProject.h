@@ -1,7 +1,8 @@
 #pragma once
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
-#include "platform/ConsoleOutput.h"
+#include "platform/StderrMessageSink.h"
+#include "platform/StderrReportPresenter.h"
 #include "platform/IniProfile.h"
 #include "platform/PosixShellLauncher.h"
 #include "shell/cli/TerminalProgress.h"

@@ -1,4 +1,4 @@
-#include "sources/ParsePairs.h"
+#include "sources/PairReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,6 @@
-#include "platform/ConsoleOutput.h"
+#include "platform/StderrMessageSink.h"
 
 namespace torvane {
-
-void StderrReportPresenter::showReport(const std::string& title, const std::string& heading,
-                                       const std::string& body)
-{
-    out_ << title << '\n' << heading << '\n' << body << std::flush;
-}
 
 void StderrMessageSink::showMessage(std::string_view text)
 {

@@ -1,35 +1,57 @@
 #include "model/EntryHolder.h"
 
+#include <algorithm>
+
 namespace torvane {
 
 EntryHolder::EntryHolder(std::string label, int iconKind, EntryKind defaultKind, EntryKind regularKind,
                          bool startInDefaultMode)
     : ProjectNode(std::move(label), iconKind),
+      defaultKind_(defaultKind),
+      regularKind_(regularKind),
       usesDefault_(true),
-      defaultEntry_(IndexEntry::fromText("", defaultKind)),
-      defaultInSet_(startInDefaultMode),
-      regularKind_(regularKind)
+      defaultInSet_(startInDefaultMode)
 {
-    defaultEntry_->setOwner(this);
 }
 
 EntryHolder::EntryHolder(const EntryHolder& other, ProjectNode* parent)
     : ProjectNode(other, parent),
+      defaultText_(other.defaultText_),
+      defaultKind_(other.defaultKind_),
+      regularKind_(other.regularKind_),
       excluded_(other.excluded_),
       usesDefault_(other.usesDefault_),
-      defaultEntry_(std::make_unique<IndexEntry>(*other.defaultEntry_)),
-      defaultInSet_(other.defaultInSet_),
-      regularKind_(other.regularKind_)
+      defaultInSet_(other.defaultInSet_)
 {
-    defaultEntry_->setOwner(this);
+    if (other.defaultEntry_) {
+        defaultEntry_ = std::make_unique<IndexEntry>(*other.defaultEntry_);
+        defaultEntry_->setOwner(this);
+    }
+    regularEntries_.reserve(other.regularEntries_.size());
     for (const auto& entry : other.regularEntries_) {
-        auto copy = std::make_unique<IndexEntry>(*entry);
-        copy->setOwner(this);
-        regularEntries_.insert(regularEntries_.end(), std::move(copy));
+        regularEntries_.push_back(std::make_unique<IndexEntry>(*entry));
+        regularEntries_.back()->setOwner(this);
     }
 }
 
 EntryHolder::~EntryHolder() = default;
+
+IndexEntry* EntryHolder::defaultEntry() const
+{
+    if (!defaultEntry_) {
+        defaultEntry_ = IndexEntry::fromText(defaultText_, defaultKind_);
+        defaultEntry_->setOwner(const_cast<EntryHolder*>(this));
+        defaultText_.clear();
+        defaultText_.shrink_to_fit();
+    }
+    return defaultEntry_.get();
+}
+
+std::vector<std::unique_ptr<IndexEntry>>::iterator EntryHolder::findRegular(const IndexEntry& entry)
+{
+    auto position = std::lower_bound(regularEntries_.begin(), regularEntries_.end(), &entry, IndexEntryOrder{});
+    return position != regularEntries_.end() && !entry.lessThan(**position) ? position : regularEntries_.end();
+}
 
 IndexEntry* EntryHolder::addEntry(std::unique_ptr<IndexEntry> entry)
 {
@@ -37,7 +59,10 @@ IndexEntry* EntryHolder::addEntry(std::unique_ptr<IndexEntry> entry)
     entry->setOwner(this);
     entry->setKind(regularKind_);
     IndexEntry* kept = nullptr;
-    auto position = regularEntries_.lower_bound(entry.get());
+    // Blocks list their entries in entry order, so most land at the end.
+    auto position = regularEntries_.end();
+    if (!regularEntries_.empty() && !regularEntries_.back()->lessThan(*entry))
+        position = std::lower_bound(regularEntries_.begin(), regularEntries_.end(), entry.get(), IndexEntryOrder{});
     if (position == regularEntries_.end() || entry->lessThan(**position)) {
         kept = entry.get();
         regularEntries_.insert(position, std::move(entry));
@@ -51,10 +76,10 @@ IndexEntry* EntryHolder::addEntry(std::unique_ptr<IndexEntry> entry)
 void EntryHolder::removeEntry(IndexEntry* entry)
 {
     bool wasDefault = false;
-    if (defaultInSet_ && !entry->lessThan(*defaultEntry_) && !defaultEntry_->lessThan(*entry)) {
+    if (defaultInSet_ && !entry->lessThan(*defaultEntry()) && !defaultEntry()->lessThan(*entry)) {
         defaultInSet_ = false;
         wasDefault = true;
-    } else if (auto found = regularEntries_.find(entry); found != regularEntries_.end()) {
+    } else if (auto found = findRegular(*entry); found != regularEntries_.end()) {
         regularEntries_.erase(found);
     } else {
         return;
@@ -107,13 +132,19 @@ void EntryHolder::setDefaultEntry(std::unique_ptr<IndexEntry> entry)
 {
     defaultEntry_ = std::move(entry);
     defaultEntry_->setOwner(this);
+    defaultText_.clear();
     placeNewDefaultEntry();
 }
 
 void EntryHolder::setDefaultEntry(std::string_view text, EntryKind kind)
 {
-    defaultEntry_->setFromText(text);
-    defaultEntry_->setKind(kind);
+    if (defaultEntry_) {
+        defaultEntry_->setFromText(text);
+        defaultEntry_->setKind(kind);
+    } else {
+        defaultText_ = text;
+        defaultKind_ = kind;
+    }
     placeNewDefaultEntry();
 }
 
@@ -128,8 +159,9 @@ void EntryHolder::placeNewDefaultEntry()
 void EntryHolder::resetDefaultEntry(EntryKind kind)
 {
     defaultInSet_ = false;
-    defaultEntry_ = IndexEntry::fromText("", kind);
-    defaultEntry_->setOwner(this);
+    defaultEntry_.reset();
+    defaultText_.clear();
+    defaultKind_ = kind;
     usesDefault_ = true;
 }
 
@@ -143,7 +175,7 @@ std::vector<IndexEntry*> EntryHolder::entries() const
 void EntryHolder::listEntries(std::vector<IndexEntry*>& out) const
 {
     if (defaultInSet_)
-        out.push_back(defaultEntry_.get());
+        out.push_back(defaultEntry());
     for (const auto& entry : regularEntries_)
         out.push_back(entry.get());
 }
@@ -156,7 +188,7 @@ std::size_t EntryHolder::entryCount() const
 void EntryHolder::visitRecords(NodeVisitor& visitor)
 {
     if (defaultInSet_)
-        visitor.visitEntry(*defaultEntry_, *this);
+        visitor.visitEntry(*defaultEntry(), *this);
     for (const auto& entry : regularEntries_)
         visitor.visitEntry(*entry, *this);
 }

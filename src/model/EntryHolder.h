@@ -6,7 +6,8 @@
 
 #include <cstddef>
 #include <memory>
-#include <set>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvane {
@@ -22,7 +23,11 @@ public:
     bool isExcluded() const { return excluded_; }
     bool isExcludedFromIndex() const override { return excluded_; }
     bool usesDefault() const { return usesDefault_; }
-    IndexEntry* defaultEntry() const { return defaultEntry_.get(); }
+    // Made from the default's text on the first request, then kept: most
+    // holders are never asked for theirs.
+    IndexEntry* defaultEntry() const;
+    // Whether `entry` is this holder's default entry object (none is made to tell).
+    bool isDefaultObject(const IndexEntry* entry) const { return entry && defaultEntry_.get() == entry; }
 
     // Leaves default mode, gives the entry the holder's regular kind and
     // keeps it unless an equal entry is present (then it is destroyed).
@@ -37,7 +42,7 @@ public:
     // anchor text), destroying the old one.
     void setDefaultEntry(std::unique_ptr<IndexEntry> entry);
     // The same with IndexEntry::fromText(text, kind), made in the old default
-    // entry object instead of a new one.
+    // entry object when there is one; otherwise only the text is kept.
     void setDefaultEntry(std::string_view text, EntryKind kind);
 
     // Current entries in entry order.
@@ -65,15 +70,21 @@ private:
     // The tree shows an excluded target apart, so a change must reach it.
     void markExcluded(bool excluded);
     void placeNewDefaultEntry();
+    // The regular entry equal to `entry`, or end.
+    std::vector<std::unique_ptr<IndexEntry>>::iterator findRegular(const IndexEntry& entry);
 
+    // Null until asked for; then it is the default and defaultText_ is unused.
+    mutable std::unique_ptr<IndexEntry> defaultEntry_;
+    mutable std::string defaultText_;
+    // In entry order, without duplicates.
+    std::vector<std::unique_ptr<IndexEntry>> regularEntries_;
+    EntryKind defaultKind_;
+    EntryKind regularKind_;
     bool excluded_ = false;
     bool usesDefault_ = false;
-    std::unique_ptr<IndexEntry> defaultEntry_;
     // The set holds either the default entry alone (defaultInSet_) or the
     // regular entries, never both.
     bool defaultInSet_ = false;
-    std::set<std::unique_ptr<IndexEntry>, IndexEntryOrder> regularEntries_;
-    EntryKind regularKind_;
 };
 
 }  // namespace torvane

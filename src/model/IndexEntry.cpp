@@ -69,7 +69,7 @@ void IndexEntry::removeFromOwner()
 bool IndexEntry::isDefault() const
 {
     const auto* holder = dynamic_cast<const EntryHolder*>(owner());
-    return holder && holder->defaultEntry() == this;
+    return holder && holder->isDefaultObject(this);
 }
 
 }  // namespace torvane

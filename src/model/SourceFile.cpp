@@ -22,8 +22,9 @@ SourceFile::SourceFile(const SourceFile& other, DirectoryNode* folder)
       keptTargets_(other.keptTargets_),
       blockDamage_(other.blockDamage_)
 {
-    for (const auto& [name, target] : other.targets_)
-        targets_.emplace_hint(targets_.end(), name, std::make_unique<Target>(*target, this));
+    targets_.reserve(other.targets_.size());
+    for (const auto& target : other.targets_)
+        targets_.push_back(std::make_unique<Target>(*target, this));
 }
 
 SourceFile::~SourceFile()
@@ -80,18 +81,33 @@ void SourceFile::updateIcon()
                                   : NodeIcon::File);
 }
 
+namespace {
+
+bool targetBefore(std::string_view a, std::string_view b)
+{
+    return compareKeys(a, b, KeyCompareMode::CaseInsensitiveThenExact) < 0;
+}
+
+}  // namespace
+
+std::vector<std::unique_ptr<Target>>::const_iterator SourceFile::targetPosition(std::string_view name) const
+{
+    return std::lower_bound(targets_.begin(), targets_.end(), name,
+                            [](const std::unique_ptr<Target>& target, std::string_view key) {
+                                return targetBefore(target->label(), key);
+                            });
+}
+
 Target& SourceFile::findOrCreateTarget(std::string_view name)
 {
     // Pages mostly name their anchors in increasing order, and then one
     // comparison with the last target places the new one.
-    auto position = targets_.end();
-    if (!targets_.empty() && !targets_.key_comp()(std::prev(position)->first, name))
-        position = targets_.lower_bound(name);
-    if (position != targets_.end() && compareKeys(position->first, name, targets_.key_comp().mode) == 0)
-        return *position->second;
-    auto target = std::make_unique<Target>(std::string(name));
-    Target& created = *target;
-    targets_.emplace_hint(position, std::string(name), std::move(target));
+    auto position = targets_.cend();
+    if (!targets_.empty() && !targetBefore(targets_.back()->label(), name))
+        position = targetPosition(name);
+    if (position != targets_.end() && (*position)->label() == name)
+        return **position;
+    Target& created = **targets_.insert(position, std::make_unique<Target>(std::string(name)));
     adoptChild(created);
     return created;
 }
@@ -110,8 +126,8 @@ void SourceFile::keepTarget(KeptTarget kept)
 
 Target* SourceFile::findTarget(std::string_view name) const
 {
-    auto found = targets_.find(name);
-    return found == targets_.end() ? nullptr : found->second.get();
+    auto found = targetPosition(name);
+    return found != targets_.end() && (*found)->label() == name ? found->get() : nullptr;
 }
 
 std::vector<Target*> SourceFile::targets() const
@@ -123,7 +139,7 @@ std::vector<Target*> SourceFile::targets() const
 
 void SourceFile::listTargets(std::vector<Target*>& out) const
 {
-    for (const auto& [name, target] : targets_)
+    for (const auto& target : targets_)
         out.push_back(target.get());
 }
 
@@ -135,20 +151,19 @@ void SourceFile::removeFromParent()
 
 void SourceFile::forEachChild(const std::function<void(ProjectNode&)>& action)
 {
-    for (const auto& [name, target] : targets_)
+    for (const auto& target : targets_)
         action(*target);
 }
 
 void SourceFile::walkChildren(NodeVisitor& visitor)
 {
-    for (const auto& [name, target] : targets_)
+    for (const auto& target : targets_)
         target->walk(visitor);
 }
 
 ProjectNode* SourceFile::findChild(std::string_view label)
 {
-    ProjectNode* target = findTarget(label);
-    return target && target->label() == label ? target : nullptr;
+    return findTarget(label);
 }
 
 }  // namespace torvane

@@ -5,7 +5,6 @@
 #include "model/KeyCompare.h"
 #include "model/Target.h"
 
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -85,6 +84,8 @@ protected:
 
 private:
     void updateIcon();
+    // The first target not ordered before `name`.
+    std::vector<std::unique_ptr<Target>>::const_iterator targetPosition(std::string_view name) const;
 
     bool modified_ = false;
     bool missing_ = false;
@@ -93,8 +94,8 @@ private:
     bool loaded_ = false;
     std::vector<KeptTarget> keptTargets_;
     std::string blockDamage_;
-    std::map<std::string, std::unique_ptr<Target>, KeyLess> targets_{
-        KeyLess{KeyCompareMode::CaseInsensitiveThenExact}};
+    // In key order (case-insensitive, then byte by byte); the label is the key.
+    std::vector<std::unique_ptr<Target>> targets_;
 };
 
 }  // namespace torvane

@@ -237,5 +237,73 @@ TEST_F(EntryHolderTest, ModifiedMarksGoToTheFileOnly)
     EXPECT_TRUE(file->isModified());
 }
 
+TEST_F(EntryHolderTest, DefaultGivenAsTextIsMadeWhenAskedForAndSurvivesCopies)
+{
+    Target& named = file->findOrCreateTarget("named");
+    named.setDefaultEntry("Named \\\"place\\\"", EntryKind::TargetDefaultText);
+    Target& empty = file->findOrCreateTarget("empty");
+
+    // A copy taken before any object was made carries the text along.
+    const Target copied(named, file);
+    for (const Target* holder : {static_cast<const Target*>(&named), &copied}) {
+        IndexEntry* made = holder->defaultEntry();
+        ASSERT_NE(made, nullptr);
+        EXPECT_EQ(holder->defaultEntry(), made);
+        EXPECT_EQ(made->owner(), holder);
+        EXPECT_EQ(made->kind(), EntryKind::TargetDefaultText);
+        EXPECT_EQ(made->indexAs(), "Named \\\"place\\\"");
+        EXPECT_EQ(made->helpTitle(), "Untitled");
+        EXPECT_EQ(made->sortKey(), "Named \"place\"");
+        EXPECT_TRUE(made->isDefault());
+        EXPECT_EQ(holder->entries(), std::vector<IndexEntry*>{made});
+    }
+    EXPECT_NE(copied.defaultEntry(), named.defaultEntry());
+
+    // A regular entry is not the default, and asking does not disturb one.
+    IndexEntry* regular = empty.addEntry(makeEntry("own"));
+    EXPECT_FALSE(regular->isDefault());
+    EXPECT_EQ(empty.defaultEntry()->kind(), EntryKind::TargetDefaultEmpty);
+    EXPECT_EQ(empty.defaultEntry()->sortKey(), "");
+    EXPECT_EQ(empty.entries(), std::vector<IndexEntry*>{regular});
+
+    // Removing an entry equal to a default not yet made takes it out of the set.
+    Target& pending = file->findOrCreateTarget("pending");
+    pending.setDefaultEntry("Pending", EntryKind::TargetDefaultText);
+    const auto probe = IndexEntry::fromText("Pending", EntryKind::TargetEntry);
+    pending.removeEntry(probe.get());
+    EXPECT_TRUE(pending.isExcluded());
+    EXPECT_EQ(pending.defaultEntry()->indexAs(), "Pending");
+
+    // An unreadable page drops its default text along with any object.
+    file->setDefaultEntry("Heading text", EntryKind::FileDefaultHeading);
+    file->setUnreadable(true);
+    EXPECT_EQ(file->defaultEntry()->kind(), EntryKind::FileDefaultEmpty);
+    EXPECT_EQ(file->defaultEntry()->indexAs(), "");
+}
+
+TEST_F(EntryHolderTest, EntriesArrivingInAnyOrderAreKeptInEntryOrder)
+{
+    const char* const arriving[] = {"m", "n", "z", "b", "a", "N", "y", "c", "m"};
+    std::vector<IndexEntry*> kept;
+    for (const char* sortAs : arriving) {
+        if (IndexEntry* entry = target->addEntry(makeEntry(sortAs)))
+            kept.push_back(entry);
+    }
+    // "N" is a duplicate of "n" and the second "m" of the first.
+    ASSERT_EQ(kept.size(), 7u);
+    std::vector<std::string> order;
+    for (IndexEntry* entry : target->entries())
+        order.emplace_back(entry->sortAs());
+    EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "c", "m", "n", "y", "z"}));
+
+    target->removeEntry(kept[3]);  // "b"
+    target->removeEntry(makeEntry("Z").get());
+    order.clear();
+    for (IndexEntry* entry : target->entries())
+        order.emplace_back(entry->sortAs());
+    EXPECT_EQ(order, (std::vector<std::string>{"a", "c", "m", "n", "y"}));
+    EXPECT_EQ(target->entries().front(), kept[4]);
+}
+
 }  // namespace
 }  // namespace torvane

@@ -9,8 +9,9 @@ namespace torvane {
 
 IndexEntryValues IndexEntryValues::of(const IndexEntry& entry)
 {
-    return {entry.indexAs(),     entry.sortAs(),     entry.helpAs(),   entry.helpTitle(),
-            entry.indexTarget(), entry.helpWindow(), entry.helpFrame()};
+    return {std::string(entry.indexAs()),     std::string(entry.sortAs()),     std::string(entry.helpAs()),
+            std::string(entry.helpTitle()),   std::string(entry.indexTarget()), std::string(entry.helpWindow()),
+            std::string(entry.helpFrame())};
 }
 
 std::string_view unstorableProblem(const IndexEntryValues& values)

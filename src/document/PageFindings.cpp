@@ -15,7 +15,7 @@ void addPageFindings(const SourceFile& file, std::vector<PageFinding>& findings)
         finding.page = file.fullPath();
         finding.oldTarget = kept.name;
         for (const IndexEntry& entry : kept.entries)
-            finding.entries.push_back(entry.indexAs());
+            finding.entries.emplace_back(entry.indexAs());
     }
 }
 

@@ -40,8 +40,7 @@ std::unique_ptr<IndexEntry> entryOfRecord(const NameValueList& records, std::siz
 {
     const auto field = [&](std::size_t index) { return storableForm(decodeBlockValue(records[first + index].second)); };
     auto entry = std::make_unique<IndexEntry>();
-    entry->setTexts(field(0), field(1), field(2), field(3));
-    entry->setTargets(field(4), field(5), field(6));
+    entry->setFields(field(0), field(1), field(2), field(3), field(4), field(5), field(6));
     return entry;
 }
 

@@ -7,7 +7,7 @@ namespace torvane {
 
 CrossReference::CrossReference() : EntryRecord(EntryKind::CrossReference)
 {
-    updateSortData(headingSort_);
+    storeTexts(headingSort_, {});
 }
 
 CrossReference::CrossReference(const CrossReference& other) = default;
@@ -23,7 +23,7 @@ void CrossReference::set(std::string_view heading, std::string_view headingSort,
     locator_ = locator;
     locatorSort_ = locatorSort;
     linkToLocator_ = linkToLocator;
-    updateSortData(headingSort_);
+    storeTexts(headingSort_, {});
 }
 
 bool CrossReference::lessThan(const CrossReference& other) const

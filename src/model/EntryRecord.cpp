@@ -3,28 +3,21 @@
 #include "model/ProjectNode.h"
 #include "platform/TextUtil.h"
 
+#include <algorithm>
+
 namespace torvane {
 
-EntryRecord::EntryRecord(EntryKind kind)
+EntryRecord::EntryRecord(EntryKind kind) : kind_(kind)
 {
-    setKind(kind);
 }
 
 EntryRecord::EntryRecord(const EntryRecord& other)
-    : sortKey_(other.sortKey_),
-      sortKeyLower_(other.sortKeyLower_),
-      groupClass_(other.groupClass_),
-      owner_(nullptr),
+    : owner_(nullptr),
+      texts_(other.texts_),
       kind_(other.kind_),
-      listSelected_(other.listSelected_),
-      iconIndex_(other.iconIndex_)
+      groupClass_(other.groupClass_),
+      listSelected_(other.listSelected_)
 {
-}
-
-void EntryRecord::setKind(EntryKind kind)
-{
-    kind_ = kind;
-    iconIndex_ = static_cast<int>(kind);
 }
 
 std::string EntryRecord::linkUrl() const
@@ -46,18 +39,40 @@ bool EntryRecord::isDefault() const
     return false;
 }
 
-void EntryRecord::updateSortData(std::string_view sortText)
+void EntryRecord::storeTexts(std::string_view sortText, std::initializer_list<std::string_view> own)
 {
-    sortKey_ = unescapeField(sortText);
-    sortKeyLower_ = asciiLower(sortKey_);
-    if (sortKeyLower_.empty())
+    // Most sort texts hold no escape and no capital; then the key and its
+    // lower-case form are the sort text itself and cost nothing to make.
+    std::string unescaped;
+    std::string_view key = sortText;
+    if (sortText.find('\\') != std::string_view::npos) {
+        unescaped = unescapeField(sortText);
+        key = unescaped;
+    }
+    std::string lowered;
+    std::string_view lower = key;
+    if (std::any_of(key.begin(), key.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+        lowered = asciiLower(key);
+        lower = lowered;
+    }
+    if (lower.empty())
         groupClass_ = 0;
-    else if (isAsciiLetter(sortKeyLower_.front()))
+    else if (isAsciiLetter(lower.front()))
         groupClass_ = 2;
-    else if (isAsciiDigit(sortKeyLower_.front()))
+    else if (isAsciiDigit(lower.front()))
         groupClass_ = 1;
     else
         groupClass_ = 0;
+
+    std::string_view all[16];
+    std::size_t count = 0;
+    all[count++] = key;
+    all[count++] = lower;
+    for (std::string_view text : own) {
+        if (count < std::size(all))
+            all[count++] = text;
+    }
+    texts_.assign(std::span<const std::string_view>(all, count));
 }
 
 }  // namespace torvane

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/EntryKind.h"
+#include "model/RecordTexts.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -19,16 +21,16 @@ public:
 
     // The sort text with escapes resolved, its lower-case form, and the
     // letter group: 2 letter, 1 digit, 0 anything else or empty.
-    const std::string& sortKey() const { return sortKey_; }
-    const std::string& sortKeyLower() const { return sortKeyLower_; }
+    std::string_view sortKey() const { return texts_[0]; }
+    std::string_view sortKeyLower() const { return texts_[1]; }
     int groupClass() const { return groupClass_; }
 
     ProjectNode* owner() const { return owner_; }
     void setOwner(ProjectNode* owner) { owner_ = owner; }
 
     EntryKind kind() const { return kind_; }
-    void setKind(EntryKind kind);
-    int iconIndex() const { return iconIndex_; }
+    void setKind(EntryKind kind) { kind_ = kind; }
+    int iconIndex() const { return static_cast<int>(kind_); }
 
     bool isListSelected() const { return listSelected_; }
     void setListSelected(bool selected) { listSelected_ = selected; }
@@ -45,16 +47,18 @@ protected:
     // Copies every field except the owner.
     EntryRecord(const EntryRecord& other);
 
-    void updateSortData(std::string_view sortText);
+    // Keeps the sort data made from `sortText` and the record's own texts
+    // (at most fourteen, read back with ownText) in one allocation. The
+    // views may point into the texts being replaced.
+    void storeTexts(std::string_view sortText, std::initializer_list<std::string_view> own);
+    std::string_view ownText(std::size_t index) const { return texts_[2 + index]; }
 
 private:
-    std::string sortKey_;
-    std::string sortKeyLower_;
-    int groupClass_ = 0;
     ProjectNode* owner_ = nullptr;
+    RecordTexts texts_;
     EntryKind kind_;
+    unsigned char groupClass_ = 0;
     bool listSelected_ = false;
-    int iconIndex_ = 0;
 };
 
 }  // namespace torvane

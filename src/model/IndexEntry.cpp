@@ -26,30 +26,28 @@ void IndexEntry::setFromText(std::string_view text)
 void IndexEntry::setTexts(std::string_view indexAs, std::string_view helpAs, std::string_view helpTitle,
                           std::string_view sortAs)
 {
-    indexAs_ = indexAs;
-    helpAs_ = helpAs;
-    helpTitle_ = helpTitle;
-    sortAs_ = sortAs;
-    updateSortData(sortAs_);
+    setFields(indexAs, helpAs, helpTitle, sortAs, indexTarget(), helpWindow(), helpFrame());
 }
 
 void IndexEntry::setTargets(std::string_view indexTarget, std::string_view helpWindow,
                             std::string_view helpFrame)
 {
-    indexTarget_ = indexTarget;
-    helpWindow_ = helpWindow;
-    helpFrame_ = helpFrame;
+    setFields(indexAs(), helpAs(), helpTitle(), sortAs(), indexTarget, helpWindow, helpFrame);
+}
+
+void IndexEntry::setFields(std::string_view indexAs, std::string_view helpAs, std::string_view helpTitle,
+                           std::string_view sortAs, std::string_view indexTarget, std::string_view helpWindow,
+                           std::string_view helpFrame)
+{
+    storeTexts(sortAs, {indexAs, sortAs, helpAs, helpTitle, indexTarget, helpWindow, helpFrame});
 }
 
 bool IndexEntry::lessThan(const IndexEntry& other) const
 {
-    if (const int bySort = compareInProjectOrder(sortAs_, other.sortAs_); bySort != 0)
+    if (const int bySort = compareInProjectOrder(sortAs(), other.sortAs()); bySort != 0)
         return bySort < 0;
-    const std::string* mine[] = {&indexAs_, &helpAs_, &helpTitle_, &indexTarget_, &helpWindow_, &helpFrame_};
-    const std::string* theirs[] = {&other.indexAs_,     &other.helpAs_,     &other.helpTitle_,
-                                   &other.indexTarget_, &other.helpWindow_, &other.helpFrame_};
-    for (std::size_t i = 0; i < std::size(mine); ++i) {
-        if (const int byField = mine[i]->compare(*theirs[i]); byField != 0)
+    for (const Field field : {IndexAs, HelpAs, HelpTitle, IndexTarget, HelpWindow, HelpFrame}) {
+        if (const int byField = ownText(field).compare(other.ownText(field)); byField != 0)
             return byField < 0;
     }
     return false;

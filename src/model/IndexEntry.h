@@ -2,6 +2,7 @@
 
 #include "model/EntryRecord.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,14 +24,18 @@ public:
                   std::string_view sortAs);
     void setTargets(std::string_view indexTarget, std::string_view helpWindow,
                     std::string_view helpFrame);
+    // setTexts and setTargets in one.
+    void setFields(std::string_view indexAs, std::string_view helpAs, std::string_view helpTitle,
+                   std::string_view sortAs, std::string_view indexTarget, std::string_view helpWindow,
+                   std::string_view helpFrame);
 
-    const std::string& indexAs() const { return indexAs_; }
-    const std::string& sortAs() const { return sortAs_; }
-    const std::string& helpAs() const { return helpAs_; }
-    const std::string& helpTitle() const { return helpTitle_; }
-    const std::string& indexTarget() const { return indexTarget_; }
-    const std::string& helpWindow() const { return helpWindow_; }
-    const std::string& helpFrame() const { return helpFrame_; }
+    std::string_view indexAs() const { return ownText(IndexAs); }
+    std::string_view sortAs() const { return ownText(SortAs); }
+    std::string_view helpAs() const { return ownText(HelpAs); }
+    std::string_view helpTitle() const { return ownText(HelpTitle); }
+    std::string_view indexTarget() const { return ownText(IndexTarget); }
+    std::string_view helpWindow() const { return ownText(HelpWindow); }
+    std::string_view helpFrame() const { return ownText(HelpFrame); }
 
     // SortAs case-insensitively, then the other six fields byte by byte.
     // Entries where neither precedes the other are duplicates.
@@ -41,13 +46,8 @@ public:
     bool isDefault() const override;
 
 private:
-    std::string indexAs_;
-    std::string sortAs_;
-    std::string helpAs_;
-    std::string helpTitle_;
-    std::string indexTarget_;
-    std::string helpWindow_;
-    std::string helpFrame_;
+    // Where each field lies among the record's own texts.
+    enum Field : std::size_t { IndexAs, SortAs, HelpAs, HelpTitle, IndexTarget, HelpWindow, HelpFrame };
 };
 
 // Orders entry pointers by IndexEntry::lessThan; transparent for lookups by raw pointer.

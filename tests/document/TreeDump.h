@@ -50,9 +50,13 @@ private:
 
     static std::string fields(const IndexEntry& entry)
     {
-        return std::to_string(static_cast<int>(entry.kind())) + "|" + entry.indexAs() + "|" + entry.sortAs() + "|" +
-               entry.helpAs() + "|" + entry.helpTitle() + "|" + entry.indexTarget() + "|" + entry.helpWindow() +
-               "|" + entry.helpFrame();
+        std::string text = std::to_string(static_cast<int>(entry.kind()));
+        for (std::string_view field : {entry.indexAs(), entry.sortAs(), entry.helpAs(), entry.helpTitle(),
+                                       entry.indexTarget(), entry.helpWindow(), entry.helpFrame()}) {
+            text += '|';
+            text += field;
+        }
+        return text;
     }
 
     bool withMarks_;

@@ -30,7 +30,7 @@ std::vector<std::string> sortKeys(const std::vector<IndexEntry*>& entries)
 {
     std::vector<std::string> keys;
     for (const IndexEntry* entry : entries)
-        keys.push_back(entry->sortKey());
+        keys.emplace_back(entry->sortKey());
     return keys;
 }
 

@@ -110,6 +110,36 @@ TEST(IndexEntryRecord, CopyKeepsFieldsAndKindButNoOwner)
     EXPECT_TRUE(equivalent(copy, original));
 }
 
+TEST(IndexEntryRecord, EachSetterKeepsTheOtherFields)
+{
+    IndexEntry e;
+    e.setFields("Index", "Index", "Title", "Sort\\\\Key", "frame", "win", "pane");
+    e.setTexts("Other", "Help", "Title", "sort");
+    EXPECT_EQ(e.indexAs(), "Other");
+    EXPECT_EQ(e.helpAs(), "Help");
+    EXPECT_EQ(e.helpTitle(), "Title");
+    EXPECT_EQ(e.sortAs(), "sort");
+    EXPECT_EQ(e.sortKey(), "sort");
+    EXPECT_EQ(e.indexTarget(), "frame");
+    EXPECT_EQ(e.helpWindow(), "win");
+    EXPECT_EQ(e.helpFrame(), "pane");
+
+    // Texts that were equal stay apart once one of them changes.
+    e.setFields("same", "same", "same", "same", "same", "same", "same");
+    e.setTargets("", "same", "");
+    EXPECT_EQ(e.indexAs(), "same");
+    EXPECT_EQ(e.sortKeyLower(), "same");
+    EXPECT_EQ(e.indexTarget(), "");
+    EXPECT_EQ(e.helpWindow(), "same");
+    EXPECT_EQ(e.helpFrame(), "");
+
+    IndexEntry blank;
+    blank.setFields("", "", "", "", "", "", "");
+    EXPECT_EQ(blank.sortKey(), "");
+    EXPECT_EQ(blank.helpTitle(), "");
+    EXPECT_EQ(blank.groupClass(), 0);
+}
+
 TEST(CrossReferenceRecord, NewRecordIsLinkedKindNine)
 {
     const CrossReference x;

@@ -95,9 +95,9 @@ void writeCsvRows(const EntryHolder& holder, std::string_view page, std::string_
 {
     for (const IndexEntry* entry : holder.entries()) {
         out << csvField(page) << ',' << csvField(target);
-        for (const std::string* field : {&entry->indexAs(), &entry->sortAs(), &entry->helpAs(), &entry->helpTitle(),
-                                         &entry->indexTarget(), &entry->helpWindow(), &entry->helpFrame()})
-            out << ',' << csvField(*field);
+        for (std::string_view field : {entry->indexAs(), entry->sortAs(), entry->helpAs(), entry->helpTitle(),
+                                       entry->indexTarget(), entry->helpWindow(), entry->helpFrame()})
+            out << ',' << csvField(field);
         out << '\n';
     }
 }

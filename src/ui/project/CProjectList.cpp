@@ -98,7 +98,7 @@ void CProjectList::dropRecords()
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const EntryRecord& record = *rows_[i].record;
         letGo_[i] = LetGoRow{&record, record.owner(), static_cast<int>(record.kind()),
-                             std::hash<std::string>{}(record.sortKey())};
+                             std::hash<std::string_view>{}(record.sortKey())};
         rows_[i].shownSelected = record.isListSelected();
     }
     // Until the refresh the rows in view are drawn from copies.
@@ -108,7 +108,7 @@ void CProjectList::dropRecords()
     letGoTexts_.clear();
     for (int i = letGoTop_; i < std::min<int>(static_cast<int>(rows_.size()), letGoTop_ + inView); ++i) {
         const EntryRecord& record = *rows_[static_cast<std::size_t>(i)].record;
-        letGoTexts_.push_back(LetGoTexts{record.sortKey(), entryText(record), record.linkUrl()});
+        letGoTexts_.push_back(LetGoTexts{std::string(record.sortKey()), entryText(record), record.linkUrl()});
     }
     for (ListRow& row : rows_)
         row.record = nullptr;
@@ -131,7 +131,7 @@ bool CProjectList::sameRecordsAsBefore(const std::vector<ListRow>& rows) const
         const EntryRecord& record = *rows[i].record;
         const LetGoRow& old = letGo_[i];
         if (&record != old.record || record.owner() != old.owner || static_cast<int>(record.kind()) != old.kind ||
-            std::hash<std::string>{}(record.sortKey()) != old.keyHash)
+            std::hash<std::string_view>{}(record.sortKey()) != old.keyHash)
             return false;
     }
     return true;
@@ -256,7 +256,7 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     painter->setFont(option.font);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     // A text cut by its column ends in an ellipsis, so that it shows it goes on.
-    const auto drawClipped = [&](int x, int width, const std::string& text) {
+    const auto drawClipped = [&](int x, int width, std::string_view text) {
         const int room = std::max(0, width - 7);
         const QString shown = painter->fontMetrics().elidedText(fromBytes(text), Qt::ElideRight, room);
         painter->drawText(QRect(x + 2, rect.top(), room, rect.height()), flags, shown);

@@ -11,7 +11,7 @@ namespace torvane {
 
 namespace {
 
-int compareText(const std::string& a, const std::string& b)
+int compareText(std::string_view a, std::string_view b)
 {
     const int order = a.compare(b);
     return order < 0 ? -1 : (order == 0 ? 0 : 1);
@@ -71,7 +71,7 @@ int compareRows(const SortKeys& a, const SortKeys& b, int column)
     return result;
 }
 
-std::string joinedLevels(const std::string& text)
+std::string joinedLevels(std::string_view text)
 {
     std::vector<std::string_view> levels;
     appendLevelPieces(text, levels);
@@ -84,7 +84,7 @@ std::string joinedLevels(const std::string& text)
     return joined;
 }
 
-bool holds(const std::string& text, const std::string& lowerFilter)
+bool holds(std::string_view text, const std::string& lowerFilter)
 {
     const auto found = std::search(text.begin(), text.end(), lowerFilter.begin(), lowerFilter.end(),
                                    [](char a, char b) { return asciiLower(a) == b; });

@@ -95,7 +95,7 @@ protected:
     {
         std::vector<std::string> texts;
         for (const ListRow& row : list().rows())
-            texts.push_back(row.record->sortKey() + "|" + row.record->linkUrl());
+            texts.push_back(std::string(row.record->sortKey()) + "|" + row.record->linkUrl());
         return texts;
     }
 

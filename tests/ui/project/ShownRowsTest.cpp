@@ -72,7 +72,7 @@ protected:
     {
         std::vector<std::string> texts;
         for (const EntryRecord* record : records)
-            texts.push_back(record->linkUrl() + " " + record->sortKey());
+            texts.push_back(record->linkUrl() + " " + std::string(record->sortKey()));
         return texts;
     }
 

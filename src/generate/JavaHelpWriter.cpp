@@ -102,7 +102,7 @@ Utf8Scan scanIndexTexts(const IndexGenerator& generator)
             std::string joined;
             take(nodeHeadingView(node, joined));
         }
-        for (const LocatorLink* link : node.locators) take(link->address);
+        for (const LocatorLink* link : node.locators) take(link->address());
         for (const IndexNode* child : node.children) self(*child, self);
     };
     for (const IndexNode* node : generator.topLevelNodes()) visit(*node, visit);
@@ -134,7 +134,7 @@ void writeIndexBody(const IndexGenerator& generator, CrLfText& out)
             out.spaces(indent) << "<indexitem text=\"";
             writeAttribute(out, text);
             out << "\" target=\"";
-            writeAttribute(out, link->address);
+            writeAttribute(out, link->address());
             out << "\"></indexitem>\n";
         }
         bool branches = node.children.size() > 1;
@@ -169,12 +169,12 @@ std::vector<std::string_view> mapAddresses(const IndexGenerator& generator)
     std::vector<bool> holderMet(generator.holderCount(), false);
     auto gather = [&](const IndexNode& node, auto& self) -> void {
         for (const LocatorLink* link : node.locators) {
-            if (holderMet[link->holderNumber]) continue;
-            holderMet[link->holderNumber] = true;
+            if (holderMet[link->holderNumber()]) continue;
+            holderMet[link->holderNumber()] = true;
             const std::size_t start = folded.size();
-            folded += link->address;
+            folded += link->address();
             for (std::size_t i = start; i < folded.size(); ++i) folded[i] = asciiLower(folded[i]);
-            candidates.push_back({start, link->address, candidates.size()});
+            candidates.push_back({start, link->address(), candidates.size()});
         }
         for (const IndexNode* child : node.children) self(*child, self);
     };

@@ -2,6 +2,7 @@
 
 #include "model/EntryKind.h"
 #include "model/IndexEntry.h"
+#include "model/IndexEntryOrder.h"
 #include "model/ProjectNode.h"
 
 #include <cstddef>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CrossReference.h"
+#include "model/CrossReferenceOrder.h"
 #include "model/ProjectNode.h"
 
 #include <memory>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/NodeKindMask.h"
+#include "model/NodeVisitor.h"
 #include "model/TreeControl.h"
 
 #include <cstddef>
@@ -15,7 +16,6 @@ namespace torvane {
 class CrossReference;
 class EntryRecord;
 class IndexEntry;
-class ProjectNode;
 
 // Pictures of the tree items.
 struct NodeIcon {
@@ -28,18 +28,6 @@ struct NodeIcon {
     static constexpr int Locator = 6;
     // A page that lies outside the project folder (through ".." or a link).
     static constexpr int OutsideFile = 7;
-};
-
-// Receives the nodes and records of a pre-order walk of the tree: a node
-// before its own records, its records before its children.
-class NodeVisitor {
-public:
-    virtual ~NodeVisitor() = default;
-    virtual void visitNode(ProjectNode& node) {}
-    virtual void visitEntry(IndexEntry& entry, ProjectNode& holder) {}
-    virtual void visitCrossReference(CrossReference& reference, ProjectNode& locator) {}
-    // False spares the walk the records of every holder and locator.
-    virtual bool visitsRecords() const { return true; }
 };
 
 // A node of the project tree. Every node owns its children; it also carries

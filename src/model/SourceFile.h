@@ -2,7 +2,7 @@
 
 #include "model/EntryHolder.h"
 #include "model/IndexEntry.h"
-#include "model/KeyCompare.h"
+#include "model/KeyLess.h"
 #include "model/Target.h"
 
 #include <map>

@@ -165,7 +165,7 @@ void CHtmlFile::ScanPage()
     titleText_ = findTitle(strippedText());
     anchors_ = findAnchors(strippedText());
     blockRecords_ = readBlockRecords(commentText_, commentEnds_);
-    blockDamage_ = torvane::blockDamage(commentText_, commentEnds_);
+    blockDamage_ = findBlockDamage(commentText_, commentEnds_);
 }
 
 void CHtmlFile::ScanInsertionPoints()

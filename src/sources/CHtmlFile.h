@@ -1,4 +1,5 @@
 #pragma once
+#include "model/BlockDamage.h"
 #include "sources/InsertionPoints.h"
 #include "sources/PageScanner.h"
 #include "sources/PageSegments.h"
@@ -94,8 +95,8 @@ public:
     const std::vector<Anchor>& anchors() const { return anchors_; }
     // Flat (key, value) list: ("Target", name) then seven-pair records.
     const NameValueList& blockRecords() const { return blockRecords_; }
-    // What was wrong with the index block when the page was scanned, or empty.
-    const std::string& blockDamage() const { return blockDamage_; }
+    // What was wrong with the index block when the page was scanned.
+    const BlockDamage& blockDamage() const { return blockDamage_; }
 
     // Pages in XHTML (an XML declaration or the XHTML namespace) are given
     // closed tags and comments without "--"; meta tags found at the meta
@@ -145,7 +146,7 @@ private:
     std::string titleText_;
     std::vector<Anchor> anchors_;
     NameValueList blockRecords_;
-    std::string blockDamage_;
+    BlockDamage blockDamage_;
     std::vector<std::size_t> commentEnds_;
     std::vector<TextSpan> rawTextSpans_; // script and style elements, in the stripped text
     std::vector<std::vector<PageSplice>> spliceLog_;

@@ -104,12 +104,10 @@ bool CProjectDoc::openProject(const std::string& path)
     return true;
 }
 
-void CProjectDoc::setFileNames(std::string projectFileName, std::string indexName, std::string htmlHelpName,
-                               std::string javaHelpName, std::string javaMapName)
+void CProjectDoc::setFileNames(std::string projectFileName, OutputNames outputs)
 {
     projectFileName_ = std::move(projectFileName);
-    outputNames_ = OutputNames{std::move(indexName), std::move(htmlHelpName), std::move(javaHelpName),
-                               std::move(javaMapName)};
+    outputNames_ = std::move(outputs);
     setProjectPath(projectDirectory_ + projectFileName_);
     modified_ = true;
 }

@@ -19,6 +19,7 @@ constexpr std::string_view commentStart = "<!--";
 constexpr std::string_view commentEnd = "-->";
 constexpr std::string_view elementStart = "<comment";
 constexpr std::string_view elementEnd = "</comment";
+constexpr std::string_view blockStart = "<!-- html torvane";
 
 constexpr std::size_t npos = std::string_view::npos;
 
@@ -180,7 +181,6 @@ std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* ra
     ForwardFinder closings(text, commentEnd);
     ForwardFinder elementEnds(text, elementEnd);
     ForwardFinder tagEnds(text, ">");
-    ForwardFinder blockStarts(text, "<!-- html torvane");
     ForwardFinder blockEnds(text, "html torvane -->");
     ForwardFinder scriptEnds(text, "</script");
     ForwardFinder styleEnds(text, "</style");
@@ -210,9 +210,11 @@ std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* ra
 
         std::size_t end = start;
         std::size_t blockEnd = npos;
-        if (opening && blockStarts.find(start) == start) {
+        if (opening && startsWithSearchCopy(text.substr(start), blockStart)) {
             blockEnd = blockEnds.find(start);
-            if (blockStarts.find(start + 1) < blockEnd)
+            // Only a block starting before that end marker matters: the search stops there.
+            if (blockEnd != npos &&
+                findInSearchCopy(text.substr(0, blockEnd + blockStart.size() - 1), blockStart, start + 1) < blockEnd)
                 blockEnd = npos;
         }
         if (blockEnd != npos) {

@@ -159,7 +159,11 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
 
 BlockDamage findBlockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
-    const std::vector<BlockPlace> blocks = findBlocks(commentText, commentEnds);
+    return damageOfBlocks(commentText, findBlocks(commentText, commentEnds));
+}
+
+BlockDamage damageOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& blocks)
+{
     BlockDamage damage;
     damage.blocks = blocks.size();
     damage.leftInPlace =
@@ -195,7 +199,11 @@ std::string describeBlockDamage(const BlockDamage& damage)
 
 NameValueList readBlockRecords(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
-    const std::vector<BlockPlace> places = findBlocks(commentText, commentEnds);
+    return recordsOfBlocks(commentText, findBlocks(commentText, commentEnds));
+}
+
+NameValueList recordsOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& places)
+{
     std::size_t size = 0;
     for (const BlockPlace& place : places)
         size += place.contentEnd - place.start;

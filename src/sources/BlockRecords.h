@@ -51,6 +51,8 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
 // left in place, a missing end marker, markers in other letter case, a
 // comment marker inside a value.
 BlockDamage findBlockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
+// The same for the blocks findBlocks gave.
+BlockDamage damageOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& blocks);
 // The damage as told when the page is read, the worst first; an empty text
 // when nothing is wrong.
 std::string describeBlockDamage(const BlockDamage& damage);
@@ -63,5 +65,7 @@ std::string describeBlockDamage(const BlockDamage& damage);
 // with an empty IndexAs yields no record of its own. Target names are given
 // as stored, line breaks included.
 NameValueList readBlockRecords(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
+// The same for the blocks findBlocks gave.
+NameValueList recordsOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& places);
 
 } // namespace torvane

@@ -19,6 +19,7 @@
 #include "model/ExternalUrl.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
+#include "model/Target.h"
 #include "platform/AppServices.h"
 #include "shell/desktop/FreedMemory.h"
 #include "ui/project/CProjectList.h"
@@ -327,6 +328,33 @@ double timedStep(OpenWindow& open, Step step)
     return millisecondsSince(start);
 }
 
+// What is wrong after Undo of the Exclude of the target `name` of the page
+// at `path` ("" when nothing): the step undone, the target (in the page put
+// back) no longer excluded, alone selected, current and shown marked, its
+// entries listed, and no list mark left anywhere.
+std::string undoProblem(OpenWindow& open, const std::string& path, const std::string& name)
+{
+    CProjectDoc& document = open.document();
+    ProjectRootNode& root = open.root();
+    if (document.history().undoDepth() != 0 || document.history().redoDepth() != 1)
+        return "the Exclude was not undone";
+    Target* target = root.findOrCreateFile(path).findTarget(name);
+    if (!target || target->isExcluded())
+        return "Undo did not put the target back";
+    std::vector<ProjectNode*> selected;
+    root.collect(selected, NodeKindMask::SelectedOnly | NodeKindMask::AllNodes);
+    if (selected != std::vector<ProjectNode*>{target} || root.currentNode() != target)
+        return "Undo did not show the selection recorded with the step";
+    const QTreeWidgetItem* item = NodeTreeWidget::itemOf(target->treeItem());
+    if (!item || !NodeTreeWidget::isMarked(item) || open.window->treeView()->currentItem() != item)
+        return "the target's item is not shown selected and current";
+    if (open.window->listView()->rows().size() != target->entryCount())
+        return "the list does not show the target's entries";
+    std::size_t marks = 0;
+    root.forEachListMarked([&marks](EntryRecord&) { ++marks; });
+    return marks == 0 ? std::string() : "list marks were left after Undo";
+}
+
 // The four selection changes of a user on a large project, each timed with
 // its refresh: the collapsed project folder clicked (everything below it
 // selected, the list shows every entry), a URL clicked (all that deselected),
@@ -352,9 +380,16 @@ void BM_SelectionChanges(benchmark::State& state)
             state.SkipWithError("no page with targets");
             break;
         }
+        const std::string page = file->fullPath();
+        const std::string target = file->targets()[1]->label();
         clickInTree(open, *file->targets()[1]);
         window.runCommand(CmdExclude);
         settle(window);
+        if (open.document().undoCode() != ActionExcludeTargets || open.document().history().undoDepth() != 1 ||
+            !file->findTarget(target)->isExcluded()) {
+            state.SkipWithError("the Exclude made no undo step");
+            break;
+        }
         LocalFilesNode& folder = root.localFiles();
         folder.setExpanded(false);
         root.externalUrls().setExpanded(true);
@@ -366,8 +401,8 @@ void BM_SelectionChanges(benchmark::State& state)
         urlMs.push_back(timedStep(open, [&] { clickLabel(open, url); }));
         collapseMs.push_back(timedStep(open, [&] { window.runCommand(CmdCollapseAll); }));
         undoMs.push_back(timedStep(open, [&] { window.runCommand(CmdUndo); }));
-        if (open.document().history().undoDepth() != 0) {
-            state.SkipWithError("the Exclude was not undone");
+        if (const std::string problem = undoProblem(open, page, target); !problem.empty()) {
+            state.SkipWithError(problem.c_str());
             break;
         }
         state.SetIterationTime((folderMs.back() + urlMs.back() + collapseMs.back() + undoMs.back()) / 1e3);

@@ -14,6 +14,7 @@
 #include "platform/FileAccess.h"
 #include "platform/ReplaceAccess.h"
 #include "sources/CHtmlFile.h"
+#include "sources/PageReader.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -117,12 +118,13 @@ void CProjectDoc::setFileNames(std::string projectFileName, std::string indexNam
 SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
 {
     ReplaceAccess access;
-    return loadSourceFile(fullPath, access);
+    PageReader reader(services_.reports);
+    return loadSourceFile(fullPath, access, reader);
 }
 
-SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAccess& access)
+SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAccess& access, PageReader& reader)
 {
-    SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports, access);
+    SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports, access, reader);
     modified_ = true;
     return file;
 }
@@ -136,6 +138,7 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
     Progress& progress = services_.progress;
     progress.begin("Add Files Progress", static_cast<int>(fullPaths.size()), true);
     ReplaceAccess access;
+    PageReader reader(services_.reports);
     PageLocations locations(projectDirectory_, *root_);
     std::string sameFiles, outside;
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
@@ -149,7 +152,7 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
             continue;
         }
         const SourceFile* known = root_->localFiles().findFileAt(path);
-        SourceFile& file = loadSourceFile(path, access);
+        SourceFile& file = loadSourceFile(path, access, reader);
         if (!known) {
             const PageLocations::Located inTree = locations.asInTree(file, located);
             locations.add(file, inTree);

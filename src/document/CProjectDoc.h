@@ -21,6 +21,7 @@ class ActionScope;
 struct AppServices;
 class EntryRecord;
 class IndexEntry;
+class PageReader;
 class ReplaceAccess;
 class SourceFile;
 enum HtmlFileError : int;
@@ -171,7 +172,7 @@ private:
     void resetTree();
     // With `action`, each page new to the tree is recorded in it for undo.
     void loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action);
-    SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access);
+    SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access, PageReader& reader);
     void reportLoadProblems();
     // Commits the action, marks the project modified and tells the views.
     void finishAction(ActionScope& action, int hint, DocumentView* origin);

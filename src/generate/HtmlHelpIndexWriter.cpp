@@ -72,10 +72,10 @@ private:
     void writeLocators(const IndexNode& node, int depth)
     {
         for (const LocatorLink* link : node.locators) {
-            param(2 * depth + 6, "Name", link->helpTitle);
-            param(2 * depth + 6, "Local", link->address);
-            if (!link->helpFrame.empty()) param(2 * depth + 6, "FrameName", link->helpFrame);
-            if (!link->helpWindow.empty()) param(2 * depth + 6, "WindowName", link->helpWindow);
+            param(2 * depth + 6, "Name", link->helpTitle());
+            param(2 * depth + 6, "Local", link->address());
+            if (!link->helpFrame().empty()) param(2 * depth + 6, "FrameName", link->helpFrame());
+            if (!link->helpWindow().empty()) param(2 * depth + 6, "WindowName", link->helpWindow());
         }
     }
 

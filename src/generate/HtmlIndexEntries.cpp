@@ -70,9 +70,9 @@ void EntryLineWriter::crossReferenceText(const CrossReferenceLink& reference, st
 
 void EntryLineWriter::locatorLink(const LocatorLink& locator, std::string_view text)
 {
-    const std::string_view target = locator.frameTarget.empty() ? std::string_view(style_.htmlIndexTarget) : locator.frameTarget;
+    const std::string_view target = locator.frameTarget().empty() ? std::string_view(style_.htmlIndexTarget) : locator.frameTarget();
     out_ += "<A HREF=\"";
-    out_ += locator.address;
+    out_ += locator.address();
     out_ += '"';
     if (!target.empty()) {
         out_ += " TARGET=\"";

@@ -116,7 +116,6 @@ void IndexGenerator::reset()
     collected_.clear();
     collected_.shrink_to_fit();
     entryTexts_.clear();
-    collectedKeys_.clear();
     orderedTexts_.reset();
     holderCount_ = 0;
     helpTextsDiffer_ = false;
@@ -277,20 +276,17 @@ void IndexGenerator::collectEntry(const IndexEntry& entry, std::string_view addr
     collected_.push_back({&entry, address, holderNumber, escaped});
 }
 
-IndexGenerator::EntryCopy IndexGenerator::copyOf(const CollectedEntry& collected)
+LocatorLink::Texts IndexGenerator::textsOf(const CollectedEntry& collected)
 {
     const IndexEntry& entry = *collected.entry;
     // The entry's lowercased sort key is its SortAs resolved and lowercased.
-    EntryCopy copy{entry.sortKeyLower(), entry.indexAs(), entry.helpAs(),
-                   {collected.address, entry.indexTarget(), entry.helpTitle(), entry.helpWindow(),
-                    entry.helpFrame(), collected.holderNumber}};
-    if (collected.escaped) {
-        copy.link.frameTarget = resolved(entry.indexTarget());
-        copy.link.helpTitle = resolved(entry.helpTitle());
-        copy.link.helpWindow = resolved(entry.helpWindow());
-        copy.link.helpFrame = resolved(entry.helpFrame());
-    }
-    return copy;
+    LocatorLink::Texts texts{collected.address,  entry.indexTarget(),  entry.helpTitle(), entry.helpWindow(),
+                             entry.helpFrame(),  entry.sortKeyLower(), entry.indexAs(),   entry.helpAs()};
+    if (collected.escaped)
+        for (LocatorLink::Text which :
+             {LocatorLink::FrameTarget, LocatorLink::HelpTitle, LocatorLink::HelpWindow, LocatorLink::HelpFrame})
+            texts[which] = resolved(texts[which]);
+    return texts;
 }
 
 void IndexGenerator::addCrossReference(const CrossReference& reference)
@@ -307,10 +303,16 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
     helpTextsDiffer_ |= indexAs != helpAs;
     std::string sortKey = unescapeField(sortAs);
     lowerInPlace(sortKey);
-    entries_.push_back({collectedKeys_.copy(sortKey), entryTexts_.copy(indexAs), entryTexts_.copy(helpAs),
-                        {copiedAddress(relativeUrl), resolved(indexTarget),
-                         resolved(helpTitle), resolved(helpWindow), resolved(helpFrame),
-                         holderCount_++}});
+    const LocatorLink::Texts texts{copiedAddress(relativeUrl), resolved(indexTarget), resolved(helpTitle),
+                                   resolved(helpWindow),       resolved(helpFrame),   sortKey,
+                                   indexAs,                    helpAs};
+    // Packed in a scratch piece, then kept in one piece among the generator's texts.
+    std::string piece;
+    for (std::string_view text : texts) piece += text;
+    char* end = piece.data();
+    LocatorLink link = LocatorLink::packed(end, texts, holderCount_++);
+    link.moveTextsTo(entryTexts_.copy(std::string_view(piece.data(), end - piece.data())).data());
+    entries_.push_back({link});
 }
 
 void IndexGenerator::addCrossReference(std::string_view heading, std::string_view headingSort,
@@ -364,7 +366,7 @@ std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) con
     switch (item.kind) {
     case KindEntry: {
         const EntryCopy& copy = entries_[item.source];
-        return mode == IndexMode::Html ? copy.indexAs : copy.helpAs;
+        return mode == IndexMode::Html ? copy.indexAs() : copy.helpAs();
     }
     case KindCrossReferenceHeading: return crossReferences_[item.source].heading;
     default: return crossReferences_[item.source].locatorText;
@@ -377,7 +379,7 @@ bool IndexGenerator::tieBefore(const Item& a, const Item& b, IndexMode mode) con
     if (int c = compareInIndexOrder(displayOf(a, mode), displayOf(b, mode))) return c < 0;
     if (a.kind != b.kind) return a.kind < b.kind;
     if (a.kind == KindEntry)
-        if (int c = compareInIndexOrder(entries_[a.source].link.address, entries_[b.source].link.address))
+        if (int c = compareInIndexOrder(entries_[a.source].link.address(), entries_[b.source].link.address()))
             return c < 0;
     // Items equal by every rule keep the project's order, the same in every output.
     return a.source < b.source;
@@ -400,7 +402,7 @@ void IndexGenerator::makeItems()
                           filing.itemClass, filing.letter});
     };
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (!entries_[i].sortKey.empty()) add(entries_[i].sortKey, i, KindEntry);
+        if (!entries_[i].sortKey().empty()) add(entries_[i].sortKey(), i, KindEntry);
     // Collected entries are numbered after the copies.
     constexpr std::size_t kAhead = 16;
     for (std::size_t i = 0; i < collected_.size(); ++i) {
@@ -469,24 +471,6 @@ void IndexGenerator::releaseSortData()
     itemsSorted_ = false;
 }
 
-namespace {
-
-// The texts a copy keeps; HelpAs shares IndexAs's when they are equal.
-template <typename Visit>
-void forEachCopiedText(IndexGenerator::EntryCopy& copy, Visit visit)
-{
-    const std::string_view indexAs = copy.indexAs;
-    for (std::string_view* field : {&copy.sortKey, &copy.indexAs, &copy.link.address, &copy.link.frameTarget,
-                                    &copy.link.helpTitle, &copy.link.helpWindow, &copy.link.helpFrame})
-        visit(*field);
-    if (copy.helpAs == indexAs)
-        copy.helpAs = copy.indexAs;
-    else
-        visit(copy.helpAs);
-}
-
-} // namespace
-
 void IndexGenerator::layOutEntriesInOrder()
 {
     // Copies and texts laid out in sort order keep the tree's and the
@@ -506,9 +490,6 @@ void IndexGenerator::layOutEntriesInOrder()
     for (std::uint32_t& place : placeOf)
         if (place == kNone) place = placed++;
 
-    auto copyAt = [this, copies](std::size_t source) {
-        return source < copies ? entries_[source] : copyOf(collected_[source - copies]);
-    };
     constexpr std::size_t kAhead = 16;
     auto fetchAhead = [this, copies, total](std::size_t source) {
         if (source + kAhead < total && source + kAhead >= copies) prefetchObject(collected_[source + kAhead - copies].entry);
@@ -520,8 +501,7 @@ void IndexGenerator::layOutEntriesInOrder()
         fetchAhead(source);
         std::size_t length = 0;
         if (source < copies) {
-            EntryCopy copy = entries_[source];
-            forEachCopiedText(copy, [&length](std::string_view text) { length += text.size(); });
+            length = entries_[source].link.storedSize();
         } else {
             const CollectedEntry& collected = collected_[source - copies];
             const IndexEntry& entry = *collected.entry;
@@ -538,25 +518,25 @@ void IndexGenerator::layOutEntriesInOrder()
     std::vector<EntryCopy> ordered(total);
     for (std::size_t source = 0; source < total; ++source) {
         fetchAhead(source);
-        EntryCopy copy = copyAt(source);
         char* at = texts.get() + textsAt[placeOf[source]];
-        forEachCopiedText(copy, [&at](std::string_view& text) {
-            if (text.empty()) return;
-            std::memcpy(at, text.data(), text.size());
-            text = {at, text.size()};
-            at += text.size();
-        });
-        ordered[placeOf[source]] = copy;
+        LocatorLink& link = ordered[placeOf[source]].link;
+        if (source < copies) {
+            link = entries_[source].link;
+            if (link.storedSize() != 0) std::memcpy(at, link.storedTexts(), link.storedSize());
+            link.moveTextsTo(at);
+        } else {
+            const CollectedEntry& collected = collected_[source - copies];
+            link = LocatorLink::packed(at, textsOf(collected), collected.holderNumber);
+        }
     }
     entries_ = std::move(ordered);
     if (!collation_)
         for (Item& item : items_)
-            if (item.kind == KindEntry) item.key = entries_[item.source].sortKey;
+            if (item.kind == KindEntry) item.key = entries_[item.source].sortKey();
     collected_.clear();
     collected_.shrink_to_fit();
     orderedTexts_ = std::move(texts);
     entryTexts_.clear();
-    collectedKeys_.clear();
 }
 
 IndexGenerator::Filing IndexGenerator::fileKey(std::string_view key)

@@ -25,13 +25,13 @@ enum class IndexMode { Html, Help };
 // cross-references, and the sorted, grouped tree that every writer walks.
 class IndexGenerator {
 public:
-    // Views, like the texts of its link, into the project's entry or the
-    // generator's own texts (those it resolved or was handed).
+    // An entry's link with its texts, all in one piece: into the
+    // generator's own texts.
     struct EntryCopy {
-        std::string_view sortKey;  // SortAs, escapes resolved, lowercased
-        std::string_view indexAs;  // as stored
-        std::string_view helpAs;   // as stored
         LocatorLink link;
+        std::string_view sortKey() const { return link.text(LocatorLink::SortKey); }  // SortAs, escapes resolved, lowercased
+        std::string_view indexAs() const { return link.text(LocatorLink::IndexAs); }  // as stored
+        std::string_view helpAs() const { return link.text(LocatorLink::HelpAs); }    // as stored
     };
     struct CrossReferenceCopy {
         std::string heading;     // as stored: escapes are resolved once, level by level
@@ -138,7 +138,7 @@ private:
         bool escaped;  // some link text holds an escape to resolve
     };
     void collectEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber);
-    EntryCopy copyOf(const CollectedEntry& collected);
+    LocatorLink::Texts textsOf(const CollectedEntry& collected);
     std::string_view resolved(std::string_view text);
     // A page's relative URL (anchor after the first "#") as the outputs write it.
     std::string_view copiedAddress(std::string_view relativeUrl);
@@ -168,7 +168,6 @@ private:
     // addresses, resolved escapes, the texts of entries handed over without
     // a model. Then every copy's texts, in sort order.
     TextArena entryTexts_;
-    TextArena collectedKeys_;
     std::unique_ptr<char[]> orderedTexts_;
     std::uint32_t holderCount_ = 0;
     bool helpTextsDiffer_ = false;

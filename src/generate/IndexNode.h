@@ -1,4 +1,5 @@
 #pragma once
+#include "generate/LocatorLink.h"
 #include <cstdint>
 #include <span>
 #include <string>
@@ -6,19 +7,6 @@
 #include <vector>
 
 namespace torvane {
-
-// Where one index entry points. The texts belong to the generator (or, until
-// its first tree is built, to the project's entries it collected).
-struct LocatorLink {
-    std::string_view address;      // owner's relative URL, percent-encoded where a link needs it
-    std::string_view frameTarget;  // IndexTarget, escapes resolved
-    std::string_view helpTitle;    // the next three with escapes resolved too
-    std::string_view helpWindow;
-    std::string_view helpFrame;
-    // Shared by the links of one holder's entries (and so one address); other
-    // links may still have equal addresses.
-    std::uint32_t holderNumber = 0;
-};
 
 // One "See" line under a heading of the index.
 struct CrossReferenceLink {

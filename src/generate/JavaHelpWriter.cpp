@@ -102,7 +102,7 @@ Utf8Scan scanIndexTexts(const IndexGenerator& generator)
             std::string joined;
             take(nodeHeadingView(node, joined));
         }
-        for (const LocatorLink* link : node.locators) take(link->address);
+        for (const LocatorLink* link : node.locators) take(link->address());
         for (const IndexNode* child : node.children) self(*child, self);
     };
     for (const IndexNode* node : generator.topLevelNodes()) visit(*node, visit);
@@ -134,7 +134,7 @@ void writeIndexBody(const IndexGenerator& generator, CrLfText& out)
             out.spaces(indent) << "<indexitem text=\"";
             writeAttribute(out, text);
             out << "\" target=\"";
-            writeAttribute(out, link->address);
+            writeAttribute(out, link->address());
             out << "\"></indexitem>\n";
         }
         bool branches = node.children.size() > 1;
@@ -157,33 +157,36 @@ std::vector<std::string_view> mapAddresses(const IndexGenerator& generator)
     // Every address is an ID of its own: IDs, like anchor names, tell letter
     // case apart, and each index item's target must be in the map. The lines
     // are ordered without regard to case. A holder's links share one address,
-    // so only the first link of each holder is a candidate. The lowercased
-    // candidates lie side by side, where the sort finds them quickly.
-    struct Address {
-        std::size_t foldedAt;
-        std::string_view spelling;
-        std::size_t metAt;
-    };
-    std::vector<Address> candidates;
-    std::string folded;
-    std::vector<bool> holderMet(generator.holderCount(), false);
+    // so each holder reached by the index is one candidate. Taken in holder
+    // order (the project's order, which mostly follows the addresses) rather
+    // than index order, the candidates are nearly sorted already: the sort
+    // then reads them in order, and is skipped when they are sorted.
+    std::vector<const LocatorLink*> holderLinks(generator.holderCount(), nullptr);
     auto gather = [&](const IndexNode& node, auto& self) -> void {
-        for (const LocatorLink* link : node.locators) {
-            if (holderMet[link->holderNumber]) continue;
-            holderMet[link->holderNumber] = true;
-            const std::size_t start = folded.size();
-            folded += link->address;
-            for (std::size_t i = start; i < folded.size(); ++i) folded[i] = asciiLower(folded[i]);
-            candidates.push_back({start, link->address, candidates.size()});
-        }
+        for (const LocatorLink* link : node.locators) holderLinks[link->holderNumber()] = link;
         for (const IndexNode* child : node.children) self(*child, self);
     };
     for (const IndexNode* node : generator.topLevelNodes()) gather(*node, gather);
+    struct Address {
+        std::size_t foldedAt;
+        std::string_view spelling;
+    };
+    std::vector<Address> candidates;
+    std::string folded;
+    for (const LocatorLink* link : holderLinks) {
+        if (!link) continue;
+        const std::size_t start = folded.size();
+        folded += link->address();
+        for (std::size_t i = start; i < folded.size(); ++i) folded[i] = asciiLower(folded[i]);
+        candidates.push_back({start, link->address()});
+    }
     auto foldedOf = [&folded](const Address& a) { return std::string_view(folded).substr(a.foldedAt, a.spelling.size()); };
-    std::sort(candidates.begin(), candidates.end(), [&](const Address& a, const Address& b) {
+    auto before = [&](const Address& a, const Address& b) {
         if (int c = foldedOf(a).compare(foldedOf(b))) return c < 0;
         return a.spelling < b.spelling;
-    });
+    };
+    if (!std::is_sorted(candidates.begin(), candidates.end(), before))
+        std::sort(candidates.begin(), candidates.end(), before);
     std::vector<std::string_view> addresses;
     addresses.reserve(candidates.size());
     for (const Address& address : candidates)

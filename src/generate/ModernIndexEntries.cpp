@@ -25,14 +25,14 @@ void appendLink(std::string& out, std::string_view address, std::string_view tar
 
 std::string_view targetOf(const LocatorLink& link, const StyleSettings& style)
 {
-    return link.frameTarget.empty() ? std::string_view(style.htmlIndexTarget) : link.frameTarget;
+    return link.frameTarget().empty() ? std::string_view(style.htmlIndexTarget) : link.frameTarget();
 }
 
 // The title of the page a link leads to, its address when it has none.
 std::string pageLabel(const LocatorLink& link)
 {
-    std::string title = unescapeField(link.helpTitle);
-    if (title.empty() || title == "Untitled") return std::string(link.address);
+    std::string title = unescapeField(link.helpTitle());
+    if (title.empty() || title == "Untitled") return std::string(link.address());
     return title;
 }
 
@@ -68,7 +68,7 @@ void appendModernEntry(std::string& out, const IndexNode& node, const StyleSetti
     }
     out += '>';
     if (node.locators.size() == 1) {
-        appendLink(out, node.locators.front()->address, targetOf(*node.locators.front(), style), node.text);
+        appendLink(out, node.locators.front()->address(), targetOf(*node.locators.front(), style), node.text);
     } else {
         out += "<span class=\"tv-term\">";
         out += node.text;
@@ -80,7 +80,7 @@ void appendModernEntry(std::string& out, const IndexNode& node, const StyleSetti
         const char* separator = "";
         for (const LocatorLink* link : node.locators) {
             out += separator;
-            appendLink(out, link->address, targetOf(*link, style), pageLabel(*link));
+            appendLink(out, link->address(), targetOf(*link, style), pageLabel(*link));
             separator = ", ";
         }
         out += "</span>";

@@ -40,6 +40,11 @@ struct FileState {
 // Only regular files are read, and only as many bytes as the file's size:
 // a pipe, device or folder fails at "Open Input" without a wait.
 FileResult readWholeFile(const std::string& path, std::string& text, FileState& state);
+// readWholeFile for callers that read many files one after another into
+// one `storage`: the file's bytes are its first `length`. `storage` keeps its
+// largest size, so no byte is cleared before it is read over.
+FileResult readWholeFileInto(const std::string& path, std::string& storage, std::size_t& length,
+                             FileState& state);
 // The first `limit` bytes of a regular file (all of a shorter one).
 FileResult readFileStart(const std::string& path, std::size_t limit, std::string& text);
 

@@ -159,7 +159,11 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
 
 std::string blockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
-    const std::vector<BlockPlace> blocks = findBlocks(commentText, commentEnds);
+    return damageOfBlocks(commentText, findBlocks(commentText, commentEnds));
+}
+
+std::string damageOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& blocks)
+{
     for (const BlockPlace& place : blocks)
         if (!place.replaceable)
             return "An index comment block inside another comment cannot be replaced without moving that "
@@ -181,7 +185,11 @@ std::string blockDamage(std::string_view commentText, const std::vector<std::siz
 
 NameValueList readBlockRecords(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
-    const std::vector<BlockPlace> places = findBlocks(commentText, commentEnds);
+    return recordsOfBlocks(commentText, findBlocks(commentText, commentEnds));
+}
+
+NameValueList recordsOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& places)
+{
     std::size_t size = 0;
     for (const BlockPlace& place : places)
         size += place.contentEnd - place.start;

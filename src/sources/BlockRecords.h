@@ -50,6 +50,8 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
 // missing end marker, markers in other letter case, a comment marker inside
 // a value), or an empty text when nothing is.
 std::string blockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
+// The same for the blocks findBlocks gave.
+std::string damageOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& blocks);
 
 // Reads every block of a page's comment text, in order, as one: a page that
 // was given a second block keeps the entries of both. A block that is not
@@ -59,5 +61,7 @@ std::string blockDamage(std::string_view commentText, const std::vector<std::siz
 // with an empty IndexAs yields no record of its own. Target names are given
 // as stored, line breaks included.
 NameValueList readBlockRecords(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
+// The same for the blocks findBlocks gave.
+NameValueList recordsOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& places);
 
 } // namespace torvane

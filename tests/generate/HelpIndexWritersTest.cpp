@@ -182,6 +182,33 @@ TEST_F(HelpIndexWriters, EveryJavaHelpTargetIsAnIdOfTheMapWhateverItsCase)
     EXPECT_EQ(static_cast<int>(std::count(map.begin(), map.end(), '\n')), 5 + ids + 1);
 }
 
+// The map's order comes from the addresses alone, whatever order the
+// project holds them in; a holder none of whose entries reach the index is left out.
+TEST_F(HelpIndexWriters, JavaHelpMapOrderDoesNotFollowTheHoldersOrder)
+{
+    const std::vector<std::string> mapOrder{"A.htm", "a.htm", "b.htm", "B.htm#x", "c.htm"};
+    const std::vector<std::vector<int>> holderOrders{{0, 1, 2, 3, 4}, {4, 3, 2, 1, 0}, {2, 4, 0, 3, 1}};
+    for (const std::vector<int>& order : holderOrders) {
+        SCOPED_TRACE(::testing::PrintToString(order));
+        generator.reset();
+        generator.addEntry("", "Left out", "Left out", "0.htm", "", "Untitled", "", "");
+        for (int i : order) {
+            const std::string key = "entry " + std::to_string(i);
+            generator.addEntry(key, key, key, mapOrder[i], "", "Untitled", "", "");
+        }
+        generator.buildTree(IndexMode::Help);
+        ASSERT_TRUE(writeJavaHelpFiles(generator, messages));
+        const std::string map = readBytes(dir / "produce.jhm");
+        std::vector<std::string> ids;
+        const std::string opening = "<mapID target=\"";
+        for (std::size_t at = map.find(opening); at != std::string::npos; at = map.find(opening, at + 1)) {
+            const std::size_t start = at + opening.size();
+            ids.push_back(map.substr(start, map.find('"', start) - start));
+        }
+        EXPECT_EQ(ids, mapOrder);
+    }
+}
+
 TEST_F(HelpIndexWriters, HtmlHelpIndexWritesTopicTextsNotTheirStoredForm)
 {
     generator.addEntry("q", "Q", "Q", "q.htm", "", "Title \\\"q\\\" \\\\ end", "Main\\\\Win", "Frame\\\"1\\\"");

@@ -43,8 +43,8 @@ TEST(IndexGeneratorCollect, EveryEntryLinksToItsOwnHolder)
     std::map<std::string, std::pair<std::string, std::uint32_t>> links;
     std::set<std::uint32_t> holders;
     for (const IndexGenerator::EntryCopy& copy : generator.entries()) {
-        links[std::string(copy.indexAs)] = {std::string(copy.link.address), copy.link.holderNumber};
-        holders.insert(copy.link.holderNumber);
+        links[std::string(copy.indexAs())] = {std::string(copy.link.address()), copy.link.holderNumber()};
+        holders.insert(copy.link.holderNumber());
     }
     const std::map<std::string, std::string> expected{
         {"One page", "a/one.htm"},          {"One first", "a/one.htm#t1"},
@@ -78,7 +78,7 @@ TEST(IndexGeneratorCollect, TheIndexOwnPagesListedInTheProjectContributeNothing)
     generator.buildTree(IndexMode::Html);
 
     std::set<std::string> collected;
-    for (const IndexGenerator::EntryCopy& copy : generator.entries()) collected.emplace(copy.indexAs);
+    for (const IndexGenerator::EntryCopy& copy : generator.entries()) collected.emplace(copy.indexAs());
     EXPECT_EQ(collected, (std::set<std::string>{"/p/sub/Book-nav.htm", "/p/sub/Book-nav.htm#A", "/p/guide.htm",
                                                 "/p/guide.htm#A"}));
 }
@@ -99,7 +99,7 @@ TEST(IndexGeneratorCollect, AddressesEncodeWhatALinkNeeds)
     generator.buildTree(IndexMode::Html);
     std::map<std::string, std::string> links;
     for (const IndexGenerator::EntryCopy& copy : generator.entries())
-        links[std::string(copy.indexAs)] = std::string(copy.link.address);
+        links[std::string(copy.indexAs())] = std::string(copy.link.address());
     EXPECT_EQ(links, (std::map<std::string, std::string>{
                          {"Sharp", "C%23.htm"},
                          {"Sure", "why%3F/100%25%20%22sure%22%20%3Cb%3E.htm#50%%20#1?"},
@@ -130,17 +130,17 @@ TEST(IndexGeneratorCollect, LinkTextsAreResolvedOnlyWhereEscaped)
     ASSERT_EQ(generator.entries().size(), 2u);
     const IndexGenerator::EntryCopy& alpha = generator.entries()[0];
     const IndexGenerator::EntryCopy& beta = generator.entries()[1];
-    EXPECT_EQ(alpha.indexAs, "Alpha");
-    EXPECT_EQ(alpha.link.helpTitle, "Plain title");
-    EXPECT_EQ(alpha.link.frameTarget, "main");
-    EXPECT_EQ(beta.sortKey, "beta");
-    EXPECT_EQ(beta.helpAs, "Beta help");
-    EXPECT_EQ(beta.link.helpTitle, "Title \"x\"");
-    EXPECT_EQ(beta.link.frameTarget, "main\\frame");
-    EXPECT_EQ(beta.link.helpWindow, "win,1");
-    EXPECT_EQ(beta.link.helpFrame, "frame");
-    EXPECT_EQ(alpha.link.address, "page.htm#t");
-    EXPECT_EQ(alpha.link.holderNumber, beta.link.holderNumber);
+    EXPECT_EQ(alpha.indexAs(), "Alpha");
+    EXPECT_EQ(alpha.link.helpTitle(), "Plain title");
+    EXPECT_EQ(alpha.link.frameTarget(), "main");
+    EXPECT_EQ(beta.sortKey(), "beta");
+    EXPECT_EQ(beta.helpAs(), "Beta help");
+    EXPECT_EQ(beta.link.helpTitle(), "Title \"x\"");
+    EXPECT_EQ(beta.link.frameTarget(), "main\\frame");
+    EXPECT_EQ(beta.link.helpWindow(), "win,1");
+    EXPECT_EQ(beta.link.helpFrame(), "frame");
+    EXPECT_EQ(alpha.link.address(), "page.htm#t");
+    EXPECT_EQ(alpha.link.holderNumber(), beta.link.holderNumber());
 }
 
 } // namespace

@@ -24,7 +24,7 @@ std::vector<std::string> topTexts(const IndexGenerator& generator)
 std::vector<std::string> addresses(const IndexNode& node)
 {
     std::vector<std::string> result;
-    for (const LocatorLink* link : node.locators) result.emplace_back(link->address);
+    for (const LocatorLink* link : node.locators) result.emplace_back(link->address());
     return result;
 }
 
@@ -343,7 +343,7 @@ TEST(IndexGeneratorSort, EqualItemsKeepTheProjectOrderInBothModes)
         EXPECT_EQ(shown, locators);
         const IndexNode& pear = *generator.topLevelNodes()[1];
         ASSERT_EQ(pear.locators.size(), 21u);
-        EXPECT_EQ(pear.locators.back()->helpTitle, "Last");
+        EXPECT_EQ(pear.locators.back()->helpTitle(), "Last");
     }
 }
 
@@ -353,11 +353,11 @@ TEST(IndexGeneratorCopies, FieldsAreResolvedWhereThePlainTextIsShown)
     generator.addEntry("\\\"Quoted\\\"", "\\\"Quoted\\\"", "Help\\\\As", "sub dir/my page.htm#a b", "main\\\\frame",
                        "Title \\\"x\\\"", "win", "frame");
     const IndexGenerator::EntryCopy& copy = generator.entries().at(0);
-    EXPECT_EQ(copy.sortKey, "\"quoted\"");
-    EXPECT_EQ(copy.indexAs, "\\\"Quoted\\\"");
-    EXPECT_EQ(copy.link.address, "sub%20dir/my%20page.htm#a%20b");
-    EXPECT_EQ(copy.link.frameTarget, "main\\frame");
-    EXPECT_EQ(copy.link.helpTitle, "Title \"x\"");
+    EXPECT_EQ(copy.sortKey(), "\"quoted\"");
+    EXPECT_EQ(copy.indexAs(), "\\\"Quoted\\\"");
+    EXPECT_EQ(copy.link.address(), "sub%20dir/my%20page.htm#a%20b");
+    EXPECT_EQ(copy.link.frameTarget(), "main\\frame");
+    EXPECT_EQ(copy.link.helpTitle(), "Title \"x\"");
     generator.buildTree(IndexMode::Html);
     EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"\"Quoted\""}));
 

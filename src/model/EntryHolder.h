@@ -45,6 +45,7 @@ public:
     std::vector<IndexEntry*> entries() const;
     void listEntries(std::vector<IndexEntry*>& out) const;
     std::size_t entryCount() const;
+    std::size_t ownRecordCount() const override { return entryCount(); }
 
     EntryKind regularKind() const { return regularKind_; }
 

@@ -14,6 +14,7 @@
 #include "platform/FileAccess.h"
 #include "platform/ReplaceAccess.h"
 #include "sources/CHtmlFile.h"
+#include "sources/PageReader.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -104,12 +105,10 @@ bool CProjectDoc::openProject(const std::string& path)
     return true;
 }
 
-void CProjectDoc::setFileNames(std::string projectFileName, std::string indexName, std::string htmlHelpName,
-                               std::string javaHelpName, std::string javaMapName)
+void CProjectDoc::setFileNames(std::string projectFileName, OutputNames outputs)
 {
     projectFileName_ = std::move(projectFileName);
-    outputNames_ = OutputNames{std::move(indexName), std::move(htmlHelpName), std::move(javaHelpName),
-                               std::move(javaMapName)};
+    outputNames_ = std::move(outputs);
     setProjectPath(projectDirectory_ + projectFileName_);
     modified_ = true;
 }
@@ -117,12 +116,13 @@ void CProjectDoc::setFileNames(std::string projectFileName, std::string indexNam
 SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
 {
     ReplaceAccess access;
-    return loadSourceFile(fullPath, access);
+    PageReader reader(services_.reports);
+    return loadSourceFile(fullPath, access, reader);
 }
 
-SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAccess& access)
+SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAccess& access, PageReader& reader)
 {
-    SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports, access);
+    SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports, access, reader);
     modified_ = true;
     return file;
 }
@@ -136,6 +136,7 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
     Progress& progress = services_.progress;
     progress.begin("Add Files Progress", static_cast<int>(fullPaths.size()), true);
     ReplaceAccess access;
+    PageReader reader(services_.reports);
     PageLocations locations(projectDirectory_, *root_);
     std::string sameFiles, outside;
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
@@ -149,7 +150,7 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
             continue;
         }
         const SourceFile* known = root_->localFiles().findFileAt(path);
-        SourceFile& file = loadSourceFile(path, access);
+        SourceFile& file = loadSourceFile(path, access, reader);
         if (!known) {
             const PageLocations::Located inTree = locations.asInTree(file, located);
             locations.add(file, inTree);
@@ -280,13 +281,10 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
     const bool olderThanDisk = action.saveCount < saveCount_;
     // What the other queue's element shows again: the tree as it is now.
     TreeDisplayState shown = recordDisplayState(*root_);
-    std::vector<ProjectNode*> putBack;
     // Each place is kept once per action, so the order only matters for
     // symmetry: the reverse of the order the action changed them in.
     for (auto place = action.places.rbegin(); place != action.places.rend(); ++place) {
         ProjectNode* restored = place->node.get();
-        if (restored)
-            putBack.push_back(restored);
         std::unique_ptr<ProjectNode> replaced = exchangeAtSlot(*root_, place->slot, std::move(place->node));
         if (olderThanDisk && restored && restored->kindBit() == NodeKindMask::File)
             markIfDifferingFromDisk(static_cast<SourceFile&>(*restored),
@@ -297,9 +295,9 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
     action.saveCount = saveCount_;
     restoreDisplayState(*root_, action.display);
     // The records put back keep the list marks they had when the step was
-    // recorded, as far as their holders are selected again.
-    for (ProjectNode* node : putBack)
-        node->unmarkRecordsOfUnselected();
+    // recorded, as far as their holders are selected again; no other record
+    // outside the selection shown keeps one.
+    root_->unmarkRecordsOfUnselected();
     action.display = std::move(shown);
     // The tree no longer matches what was saved.
     modified_ = true;

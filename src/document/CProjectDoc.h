@@ -21,6 +21,7 @@ class ActionScope;
 struct AppServices;
 class EntryRecord;
 class IndexEntry;
+class PageReader;
 class ReplaceAccess;
 class SourceFile;
 enum HtmlFileError : int;
@@ -57,8 +58,7 @@ public:
     // The project file's full path: sets the title and the project directory.
     void setProjectPath(const std::string& path);
     // Renames the project file (in the project directory) and the outputs.
-    void setFileNames(std::string projectFileName, std::string indexName, std::string htmlHelpName,
-                      std::string javaHelpName, std::string javaMapName);
+    void setFileNames(std::string projectFileName, OutputNames outputs);
     // Adds one page to the tree, reading it unless it was read before.
     SourceFile& loadSourceFile(const std::string& fullPath);
     // HtmlFileOk on success, HtmlFileMissing, HtmlFileOpenInput when the page
@@ -171,7 +171,7 @@ private:
     void resetTree();
     // With `action`, each page new to the tree is recorded in it for undo.
     void loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action);
-    SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access);
+    SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access, PageReader& reader);
     void reportLoadProblems();
     // Commits the action, marks the project modified and tells the views.
     void finishAction(ActionScope& action, int hint, DocumentView* origin);

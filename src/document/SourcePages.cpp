@@ -8,6 +8,7 @@
 #include "platform/FileReports.h"
 #include "sources/CHtmlFile.h"
 #include "sources/CommentBlock.h"
+#include "sources/PageReader.h"
 #include "sources/StoredValues.h"
 
 #include <memory>
@@ -17,19 +18,19 @@ namespace torvane {
 
 namespace {
 
-void installFileDefault(SourceFile& file, const CHtmlFile& page)
+void installFileDefault(SourceFile& file, const ScannedPage& page)
 {
-    if (!page.headingText().empty())
-        file.setDefaultEntry(page.headingText(), EntryKind::FileDefaultHeading);
-    else if (!page.titleText().empty())
-        file.setDefaultEntry(page.titleText(), EntryKind::FileDefaultTitle);
+    if (!page.headingText.empty())
+        file.setDefaultEntry(page.headingText, EntryKind::FileDefaultHeading);
+    else if (!page.titleText.empty())
+        file.setDefaultEntry(page.titleText, EntryKind::FileDefaultTitle);
     else
         file.setDefaultEntry("", EntryKind::FileDefaultEmpty);
 }
 
-void installTargets(SourceFile& file, const CHtmlFile& page)
+void installTargets(SourceFile& file, const ScannedPage& page)
 {
-    for (const Anchor& anchor : page.anchors()) {
+    for (const Anchor& anchor : page.anchors) {
         Target& target = file.findOrCreateTarget(anchor.name);
         const EntryKind kind = anchor.text.empty() ? EntryKind::TargetDefaultEmpty : EntryKind::TargetDefaultText;
         target.setDefaultEntry(anchor.text, kind);
@@ -93,9 +94,9 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
 
 // What the user must know about a page just read: UTF-16 text, a damaged
 // block, entries kept for targets the page no longer has.
-void reportPageProblems(SourceFile& file, const CHtmlFile& page, FileReports& reports)
+void reportPageProblems(SourceFile& file, std::string_view text, FileReports& reports)
 {
-    if (page.isUtf16())
+    if (startsAsUtf16(text))
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
     std::vector<PageFinding> findings;
     addPageFindings(file, findings);
@@ -103,15 +104,20 @@ void reportPageProblems(SourceFile& file, const CHtmlFile& page, FileReports& re
         reports.logPageProblem(findingLine(finding));
 }
 
+void takeScanInto(SourceFile& file, const ScannedPage& page)
+{
+    installFileDefault(file, page);
+    installTargets(file, page);
+    applyBlockRecords(file, page.blockRecords);
+    file.setBlockDamage(page.blockDamage);
+}
+
 } // namespace
 
 void takePageInto(SourceFile& file, CHtmlFile& page)
 {
     page.ScanPage();
-    installFileDefault(file, page);
-    installTargets(file, page);
-    applyBlockRecords(file, page.blockRecords());
-    file.setBlockDamage(page.blockDamage());
+    takeScanInto(file, page.scanned());
 }
 
 void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page)
@@ -128,7 +134,7 @@ void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page)
 }
 
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
-                           ReplaceAccess& access)
+                           ReplaceAccess& access, PageReader& reader)
 {
     SourceFile& file = root.findOrCreateFile(fullPath);
     if (file.isLoaded())
@@ -136,19 +142,18 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     file.setLoaded(true);
 
     const std::string path = file.fullPath();
-    CHtmlFile page(reports);
-    page.setPath(path);
-    page.ReadSource();
-    if (page.exists() && (page.isReadOnly() || !access.mayReadAndReplace(path)))
+    reader.read(path);
+    const PageReadResult& read = reader.result();
+    if (read.exists && (read.readOnly || !access.mayReadAndReplace(path)))
         reports.logReadOnlyFile(path);
 
-    if (!page.exists()) {
+    if (!read.exists) {
         file.setMissing(true);
-    } else if (!page.readSucceeded()) {
+    } else if (!read.readSucceeded) {
         file.setUnreadable(true);
     } else {
-        takePageInto(file, page);
-        reportPageProblems(file, page, reports);
+        takeScanInto(file, scanPage(reader.text()));
+        reportPageProblems(file, reader.text(), reports);
     }
     file.setModified(false);
     return file;

@@ -6,6 +6,7 @@ namespace torvane {
 class CHtmlFile;
 class DeferredReplacements;
 class FileReports;
+class PageReader;
 class ProjectRootNode;
 class ReplaceAccess;
 class SourceFile;
@@ -16,9 +17,9 @@ enum HtmlFileError : int;
 // entries from the index comment block. A missing page is marked missing, a
 // page that cannot be read unreadable; a read-only one is listed in
 // `reports` and read all the same; `access` answers whether it may be
-// replaced. The node ends unmodified.
+// replaced; `reader` reads the page. The node ends unmodified.
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
-                           ReplaceAccess& access);
+                           ReplaceAccess& access, PageReader& reader);
 
 // Scans a page already read and takes its targets and stored entries into
 // the node (the in-memory half of loadSourceFile).

@@ -68,6 +68,7 @@ IndexEntry* EntryHolder::addEntry(std::unique_ptr<IndexEntry> entry)
         regularEntries_.insert(position, std::move(entry));
     }
     // A refused duplicate is still in `entry` and is destroyed with it.
+    recordsChanged();
     setExcluded(false);
     setModified(true);
     return kept;
@@ -84,6 +85,7 @@ void EntryHolder::removeEntry(IndexEntry* entry)
     } else {
         return;
     }
+    recordsChanged();
     if (entryCount() == 0) {
         if (wasDefault)
             setExcluded(true);
@@ -104,6 +106,7 @@ void EntryHolder::setExcluded(bool excluded)
         defaultInSet_ = true;
         usesDefault_ = true;
     }
+    recordsChanged();
     markExcluded(excluded);
     setModified(true);
 }
@@ -125,6 +128,7 @@ void EntryHolder::setUsesDefault(bool usesDefault)
         defaultInSet_ = true;
     }
     usesDefault_ = usesDefault;
+    recordsChanged();
     setModified(true);
 }
 
@@ -153,6 +157,7 @@ void EntryHolder::placeNewDefaultEntry()
     // Regular entries can only be present in default mode after the file
     // became unreadable; they are kept rather than mixed with the default.
     defaultInSet_ = usesDefault_ && regularEntries_.empty();
+    recordsChanged();
     setModified(true);
 }
 
@@ -163,6 +168,7 @@ void EntryHolder::resetDefaultEntry(EntryKind kind)
     defaultText_.clear();
     defaultKind_ = kind;
     usesDefault_ = true;
+    recordsChanged();
 }
 
 std::vector<IndexEntry*> EntryHolder::entries() const

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "model/BlockDamage.h"
 #include "model/EntryHolder.h"
 #include "model/IndexEntry.h"
-#include "model/KeyCompare.h"
+#include "model/KeyLess.h"
 #include "model/Target.h"
 
 #include <memory>
@@ -69,11 +70,10 @@ public:
     void keepTarget(KeptTarget kept);
     void dropKeptTargets() { keptTargets_.clear(); }
 
-    // What was wrong with the page's index block when it was read (several
-    // blocks, no end marker, markers in other letter case), or empty. The
-    // next save writes one sound block.
-    const std::string& blockDamage() const { return blockDamage_; }
-    void setBlockDamage(std::string damage) { blockDamage_ = std::move(damage); }
+    // What was wrong with the page's index block when it was read; the next
+    // save writes one sound block.
+    const BlockDamage& blockDamage() const { return blockDamage_; }
+    void setBlockDamage(const BlockDamage& damage) { blockDamage_ = damage; }
 
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
@@ -93,7 +93,7 @@ private:
     bool outsideProject_ = false;
     bool loaded_ = false;
     std::vector<KeptTarget> keptTargets_;
-    std::string blockDamage_;
+    BlockDamage blockDamage_;
     // In key order (case-insensitive, then byte by byte); the label is the key.
     std::vector<std::unique_ptr<Target>> targets_;
 };

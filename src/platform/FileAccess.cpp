@@ -81,12 +81,9 @@ bool hasReadWriteAccess(const std::string& path)
     return statPath(path, info) && (info.st_mode & kAnyWriteBit) != 0 && mayReadAndReplace(path);
 }
 
-// Files are replaced through a new file beside them, or in place with a
-// restore copy where their folder takes no new files.
-bool mayReadAndReplace(const std::string& path)
-{
-    return mayReadAndWrite(path) && (mayCreateFilesIn(parentFolder(path)) || mayKeepRestoreCopies());
-}
+bool mayReplaceFilesIn(const std::string& folder) { return mayCreateFilesIn(folder) || mayKeepRestoreCopies(); }
+
+bool mayReadAndReplace(const std::string& path) { return mayReadAndWrite(path) && mayReplaceFilesIn(parentFolder(path)); }
 
 FileResult readWholeFile(const std::string& path, std::string& text)
 {
@@ -126,19 +123,18 @@ int openRegularFile(const std::string& path, struct stat& info, FileState& state
     return fd;
 }
 
-// Reads up to `limit` bytes: a file that grows while it is read is taken at
-// the size it had.
-FileResult readUpTo(int fd, const std::string& path, std::size_t limit, std::string& text)
+// Reads up to `limit` bytes into `into`, which has room for them: a file
+// that grows while it is read is taken at the size it had. `used` tells how
+// many came, also when the read fails part-way.
+FileResult readUpTo(int fd, const std::string& path, std::size_t limit, char* into, std::size_t& used)
 {
-    text.resize(limit);
-    size_t used = 0;
+    used = 0;
     while (used < limit) {
-        const ssize_t got = ::read(fd, text.data() + used, limit - used);
+        const ssize_t got = ::read(fd, into + used, limit - used);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
             const int err = errno;
-            text.resize(used);
             ::close(fd);
             return failureFromErrno(FileOperation::Read, path, err);
         }
@@ -146,10 +142,18 @@ FileResult readUpTo(int fd, const std::string& path, std::size_t limit, std::str
             break;
         used += static_cast<size_t>(got);
     }
-    text.resize(used);
     if (::close(fd) != 0)
         return failureFromErrno(FileOperation::CloseInput, path, errno);
     return {};
+}
+
+FileResult readUpTo(int fd, const std::string& path, std::size_t limit, std::string& text)
+{
+    text.resize(limit);
+    std::size_t used = 0;
+    FileResult result = readUpTo(fd, path, limit, text.data(), used);
+    text.resize(used);
+    return result;
 }
 
 } // namespace
@@ -163,6 +167,21 @@ FileResult readWholeFile(const std::string& path, std::string& text, FileState& 
     if (fd < 0)
         return failure;
     return readUpTo(fd, path, static_cast<size_t>(info.st_size), text);
+}
+
+FileResult readWholeFileInto(const std::string& path, std::string& storage, std::size_t& length, FileState& state)
+{
+    length = 0;
+    struct stat info;
+    FileResult failure;
+    const int fd = openRegularFile(path, info, state, failure);
+    if (fd < 0)
+        return failure;
+    const auto size = static_cast<std::size_t>(info.st_size);
+    // Growing clears only the new bytes, once; the size is never given back.
+    if (storage.size() < size)
+        storage.resize(size);
+    return readUpTo(fd, path, size, storage.data(), length);
 }
 
 FileResult readFileStart(const std::string& path, std::size_t limit, std::string& text)

@@ -19,6 +19,9 @@ bool isReadOnly(const std::string& path);
 bool mayReadAndWrite(const std::string& path);
 // Whether the process may make new files in the folder.
 bool mayCreateFilesIn(const std::string& folder);
+// Whether files of the folder can be replaced: through a new file beside
+// them, or in place with a restore copy where the folder takes no new files.
+bool mayReplaceFilesIn(const std::string& folder);
 // True when the process may both read and write the file (and it is not
 // read-only), and may either create the replacement file in its folder or
 // keep a restore copy for writing it in place.
@@ -40,6 +43,11 @@ struct FileState {
 // Only regular files are read, and only as many bytes as the file's size:
 // a pipe, device or folder fails at "Open Input" without a wait.
 FileResult readWholeFile(const std::string& path, std::string& text, FileState& state);
+// readWholeFile for callers that read many files one after another into
+// one `storage`: the file's bytes are its first `length`. `storage` keeps its
+// largest size, so no byte is cleared before it is read over.
+FileResult readWholeFileInto(const std::string& path, std::string& storage, std::size_t& length,
+                             FileState& state);
 // The first `limit` bytes of a regular file (all of a shorter one).
 FileResult readFileStart(const std::string& path, std::size_t limit, std::string& text);
 

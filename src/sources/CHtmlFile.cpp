@@ -4,7 +4,7 @@
 #include "platform/FileAccess.h"
 #include "platform/FileReports.h"
 #include "platform/TextUtil.h"
-#include "sources/BlockRecords.h"
+#include "sources/PageReader.h"
 #include "sources/SearchText.h"
 
 #include <algorithm>
@@ -47,23 +47,18 @@ void CHtmlFile::ReadSource()
     std::string text;
     FileState state;
     const FileResult read = readWholeFile(path_, text, state);
-    exists_ = state.exists;
+    const PageReadResult result = judgePageRead(read, state);
+    exists_ = result.exists;
     if (!exists_)
         errorCode_ = HtmlFileMissing;
-    readOnly_ = state.readOnly;
-    partialText_ = false;
+    readOnly_ = result.readOnly;
+    readSucceeded_ = result.readSucceeded;
+    partialText_ = result.partial;
     spliceLog_.clear();
-    readSucceeded_ = true;
     if (read.failed()) {
         fail(read.failure());
-        if (read.failure().operation == FileOperation::OpenInput) {
-            readSucceeded_ = false;
+        if (read.failure().operation == FileOperation::OpenInput)
             return;
-        }
-        if (read.failure().operation == FileOperation::Read) {
-            readSucceeded_ = false;
-            partialText_ = true;
-        }
     }
     replaceWholeText(std::move(text));
 }
@@ -124,10 +119,9 @@ void CHtmlFile::replaceWholeText(std::string text)
 
 bool CHtmlFile::startsWithByteOrderMark() const { return wholeText_.starts_with(utf8ByteOrderMark); }
 
-bool CHtmlFile::isUtf16() const
-{
-    return wholeText_.starts_with("\xFF\xFE") || wholeText_.starts_with("\xFE\xFF");
-}
+bool startsAsUtf16(std::string_view text) { return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"); }
+
+bool CHtmlFile::isUtf16() const { return startsAsUtf16(wholeText_); }
 
 bool CHtmlFile::isXhtml() const
 {
@@ -159,14 +153,7 @@ std::string_view CHtmlFile::segment(std::size_t index) const
     return std::string_view(wholeText_).substr(piece.offset, piece.length);
 }
 
-void CHtmlFile::ScanPage()
-{
-    headingText_ = findFirstHeading(strippedText());
-    titleText_ = findTitle(strippedText());
-    anchors_ = findAnchors(strippedText());
-    blockRecords_ = readBlockRecords(commentText_, commentEnds_);
-    blockDamage_ = torvane::blockDamage(commentText_, commentEnds_);
-}
+void CHtmlFile::ScanPage() { scanned_ = scanPage(wholeText_); }
 
 void CHtmlFile::ScanInsertionPoints()
 {

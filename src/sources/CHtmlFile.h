@@ -1,6 +1,6 @@
 #pragma once
 #include "sources/InsertionPoints.h"
-#include "sources/PageScanner.h"
+#include "sources/PageScan.h"
 #include "sources/PageSegments.h"
 #include "sources/PairReader.h"
 
@@ -17,6 +17,9 @@ inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 // Browsers look for a page's charset declaration in its first 1,024 bytes.
 inline constexpr std::size_t charsetReach = 1024;
 struct FileFailure;
+
+// Whether a text starts with a UTF-16 byte order mark.
+bool startsAsUtf16(std::string_view text);
 
 // One change of a page's text: `length` bytes at `offset` give way to `text`.
 struct PageSplice {
@@ -89,13 +92,14 @@ public:
     bool writeSucceeded() const { return writeSucceeded_; }
     HtmlFileError errorCode() const { return errorCode_; }
 
-    const std::string& headingText() const { return headingText_; }
-    const std::string& titleText() const { return titleText_; }
-    const std::vector<Anchor>& anchors() const { return anchors_; }
+    const ScannedPage& scanned() const { return scanned_; }
+    const std::string& headingText() const { return scanned_.headingText; }
+    const std::string& titleText() const { return scanned_.titleText; }
+    const std::vector<Anchor>& anchors() const { return scanned_.anchors; }
     // Flat (key, value) list: ("Target", name) then seven-pair records.
-    const NameValueList& blockRecords() const { return blockRecords_; }
-    // What was wrong with the index block when the page was scanned, or empty.
-    const std::string& blockDamage() const { return blockDamage_; }
+    const NameValueList& blockRecords() const { return scanned_.blockRecords; }
+    // What was wrong with the index block when the page was scanned.
+    const BlockDamage& blockDamage() const { return scanned_.blockDamage; }
 
     // Pages in XHTML (an XML declaration or the XHTML namespace) are given
     // closed tags and comments without "--"; meta tags found at the meta
@@ -141,11 +145,7 @@ private:
     bool writeSucceeded_ = false;
     bool partialText_ = false;
     HtmlFileError errorCode_ = HtmlFileOk;
-    std::string headingText_;
-    std::string titleText_;
-    std::vector<Anchor> anchors_;
-    NameValueList blockRecords_;
-    std::string blockDamage_;
+    ScannedPage scanned_;
     std::vector<std::size_t> commentEnds_;
     std::vector<TextSpan> rawTextSpans_; // script and style elements, in the stripped text
     std::vector<std::vector<PageSplice>> spliceLog_;

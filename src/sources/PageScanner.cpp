@@ -4,6 +4,7 @@
 #include "sources/ForwardFinder.h"
 #include "sources/SearchText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -94,13 +95,17 @@ std::string findTitle(std::string_view text)
     return cleanUpText(text.substr(tagEnd + 1, endTag - tagEnd - 1));
 }
 
-std::vector<Anchor> findAnchors(std::string_view text)
+namespace {
+
+// The anchors of `text`, given where the next "<a" starts at or after a place.
+template <typename NextStart>
+std::vector<Anchor> anchorsFrom(std::string_view text, NextStart nextStart)
 {
     std::vector<Anchor> anchors;
     ForwardFinder closings(text, "</a>");
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const std::size_t start = findInSearchCopy(text, "<a", pos);
+        const std::size_t start = nextStart(pos);
         if (start == npos)
             break;
         const std::size_t after = start + 2;
@@ -129,6 +134,22 @@ std::vector<Anchor> findAnchors(std::string_view text)
         pos = closing + 4;
     }
     return anchors;
+}
+
+} // namespace
+
+std::vector<Anchor> findAnchors(std::string_view text)
+{
+    return anchorsFrom(text, [text](std::size_t from) { return findInSearchCopy(text, "<a", from); });
+}
+
+std::vector<Anchor> findAnchors(std::string_view text, const std::vector<std::size_t>& starts)
+{
+    auto next = starts.begin();
+    return anchorsFrom(text, [&](std::size_t from) {
+        next = std::lower_bound(next, starts.end(), from);
+        return next == starts.end() ? npos : *next;
+    });
 }
 
 } // namespace torvane

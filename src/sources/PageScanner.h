@@ -28,5 +28,8 @@ std::string findTitle(std::string_view text);
 // Every `a` start tag with a double-quoted name= (or else id=) attribute and
 // a later "</a>", in page order.
 std::vector<Anchor> findAnchors(std::string_view text);
+// The same, given every place where "<a" starts in the search copy, in
+// order.
+std::vector<Anchor> findAnchors(std::string_view text, const std::vector<std::size_t>& starts);
 
 } // namespace torvane

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -18,6 +19,7 @@ constexpr std::string_view commentStart = "<!--";
 constexpr std::string_view commentEnd = "-->";
 constexpr std::string_view elementStart = "<comment";
 constexpr std::string_view elementEnd = "</comment";
+constexpr std::string_view blockStart = "<!-- html torvane";
 
 constexpr std::size_t npos = std::string_view::npos;
 
@@ -48,10 +50,14 @@ struct MarkupStart {
 // Finds where a comment, a comment element, or a script or style element
 // (whose content is not markup: a "<!--" inside a script starts no comment)
 // starts next, all four in one pass over the text. Like a ForwardFinder, it
-// keeps its last answer for starts that do not decrease.
+// keeps its last answer for starts that do not decrease. With `anchorStarts`,
+// the same pass notes every '<' followed by 'a' or 'A' that it goes over.
 class MarkupStarts {
 public:
-    explicit MarkupStarts(std::string_view text) : text_(text) {}
+    MarkupStarts(std::string_view text, std::vector<std::size_t>* anchorStarts)
+        : text_(text), anchorStarts_(anchorStarts)
+    {
+    }
 
     MarkupStart find(std::size_t from)
     {
@@ -103,11 +109,17 @@ private:
             const __m128i script = _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('c')), _mm_cmpeq_epi8(letter3, byte('r')));
             const __m128i style = _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('t')), _mm_cmpeq_epi8(letter3, byte('y')));
             const __m128i raw = _mm_and_si128(_mm_cmpeq_epi8(letter1, byte('s')), _mm_or_si128(script, style));
-            const __m128i hits = _mm_and_si128(_mm_cmpeq_epi8(load(0), byte('<')),
-                                               _mm_or_si128(comment, _mm_or_si128(element, raw)));
-            for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0; mask &= mask - 1) {
-                const std::size_t place = at + static_cast<std::size_t>(std::countr_zero(mask));
-                if (const Markup kind = kindAt(place); kind != Markup::None)
+            const __m128i opens = _mm_cmpeq_epi8(load(0), byte('<'));
+            const __m128i hits = _mm_and_si128(opens, _mm_or_si128(comment, _mm_or_si128(element, raw)));
+            const auto anchors = anchorStarts_ ? static_cast<unsigned>(_mm_movemask_epi8(
+                                                     _mm_and_si128(opens, _mm_cmpeq_epi8(letter1, byte('a')))))
+                                               : 0U;
+            for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)) | anchors; mask != 0; mask &= mask - 1) {
+                const auto bit = static_cast<std::size_t>(std::countr_zero(mask));
+                const std::size_t place = at + bit;
+                if (anchors & (1U << bit))
+                    anchorStarts_->push_back(place);
+                else if (const Markup kind = kindAt(place); kind != Markup::None)
                     return {place, kind};
             }
         }
@@ -117,11 +129,34 @@ private:
                 continue;
             if (const Markup kind = kindAt(at); kind != Markup::None)
                 return {at, kind};
+            noteAnchorStart(at);
         }
         return {};
     }
 
+public:
+    // Notes the anchor starts in [from, to), a stretch the search skips.
+    void noteAnchorStarts(std::size_t from, std::size_t to) const
+    {
+        const char* data = text_.data();
+        for (const char* lt = data + from; lt < data + to; ++lt) {
+            lt = static_cast<const char*>(std::memchr(lt, '<', static_cast<std::size_t>(data + to - lt)));
+            if (!lt)
+                break;
+            noteAnchorStart(static_cast<std::size_t>(lt - data));
+        }
+    }
+
+private:
+    // Notes the '<' at `at` when an 'a' follows it.
+    void noteAnchorStart(std::size_t at) const
+    {
+        if (anchorStarts_ && at + 1 < text_.size() && (text_[at + 1] | 0x20) == 'a')
+            anchorStarts_->push_back(at);
+    }
+
     std::string_view text_;
+    std::vector<std::size_t>* anchorStarts_;
     std::size_t lastFrom_ = npos;
     MarkupStart last_;
 };
@@ -136,16 +171,16 @@ bool isConditionalComment(std::string_view text, std::size_t start)
 
 } // namespace
 
-std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* rawTextContents)
+std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* rawTextContents,
+                                 std::vector<std::size_t>* anchorStarts)
 {
     std::vector<Segment> segments;
     const std::size_t n = text.size();
-    MarkupStarts starts(text);
+    MarkupStarts starts(text, anchorStarts);
     ForwardFinder openings(text, commentStart);
     ForwardFinder closings(text, commentEnd);
     ForwardFinder elementEnds(text, elementEnd);
     ForwardFinder tagEnds(text, ">");
-    ForwardFinder blockStarts(text, "<!-- html torvane");
     ForwardFinder blockEnds(text, "html torvane -->");
     ForwardFinder scriptEnds(text, "</script");
     ForwardFinder styleEnds(text, "</style");
@@ -159,6 +194,9 @@ std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* ra
             const std::size_t rawEnd = found == npos ? n : found;
             if (rawTextContents)
                 rawTextContents->push_back({next.at, rawEnd - next.at});
+            // A script's text is no markup for the cut, but lies outside comments.
+            if (anchorStarts)
+                starts.noteAnchorStarts(next.at + 1, rawEnd);
             from = rawEnd;
             continue;
         }
@@ -172,9 +210,11 @@ std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* ra
 
         std::size_t end = start;
         std::size_t blockEnd = npos;
-        if (opening && blockStarts.find(start) == start) {
+        if (opening && startsWithSearchCopy(text.substr(start), blockStart)) {
             blockEnd = blockEnds.find(start);
-            if (blockStarts.find(start + 1) < blockEnd)
+            // Only a block starting before that end marker matters: the search stops there.
+            if (blockEnd != npos &&
+                findInSearchCopy(text.substr(0, blockEnd + blockStart.size() - 1), blockStart, start + 1) < blockEnd)
                 blockEnd = npos;
         }
         if (blockEnd != npos) {

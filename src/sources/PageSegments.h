@@ -22,8 +22,11 @@ struct Segment {
 // no comment starts inside a script or style element.
 // Markup is matched as in the page's search copy. Linear in the page's length.
 // `rawTextContents`, when given, receives each script and style element from
-// its start tag up to its end tag, in order.
-std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* rawTextContents = nullptr);
+// its start tag up to its end tag, in order. `anchorStarts`, when given,
+// receives every '<' outside comments (script and style contents included)
+// that an 'a' or 'A' follows, in order: the places where "<a" may start.
+std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* rawTextContents = nullptr,
+                                 std::vector<std::size_t>* anchorStarts = nullptr);
 
 // Where each comment ends in the comment text (the odd segments joined).
 std::vector<std::size_t> commentEnds(const std::vector<Segment>& segments);

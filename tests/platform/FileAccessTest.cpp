@@ -50,6 +50,34 @@ TEST(FileRead, ReadsPastTheChunkSize)
     EXPECT_EQ(text, big);
 }
 
+TEST(FileRead, IntoOneStorageFileAfterFile)
+{
+    TempFolder folder;
+    const std::string big = folder.write("big.htm", std::string(70000, 'b') + "end");
+    const std::string small = folder.write("small.htm", std::string("a\0z", 3));
+    const std::string empty = folder.write("empty.htm", "");
+    std::string storage;
+    std::size_t length = 99;
+    FileState state;
+    ASSERT_FALSE(readWholeFileInto(big, storage, length, state).failed());
+    EXPECT_EQ(std::string_view(storage).substr(0, length), TempFolder::contents(big));
+    EXPECT_TRUE(state.exists);
+    ASSERT_FALSE(readWholeFileInto(small, storage, length, state).failed());
+    EXPECT_EQ(std::string_view(storage).substr(0, length), std::string_view("a\0z", 3));
+    // The storage keeps its size: the next read of a large page clears nothing.
+    EXPECT_EQ(storage.size(), 70003U);
+    ASSERT_FALSE(readWholeFileInto(empty, storage, length, state).failed());
+    EXPECT_EQ(length, 0U);
+
+    const std::string missing = folder.file("missing.htm");
+    const FileResult failed = readWholeFileInto(missing, storage, length, state);
+    EXPECT_EQ(reportLine(failed), "Open Input, " + missing + ", *** File Not Found *** ,Cause=2, OS Error=2");
+    EXPECT_EQ(length, 0U);
+    EXPECT_FALSE(state.exists);
+    EXPECT_EQ(reportLine(readWholeFileInto(folder.path(), storage, length, state)),
+              "Open Input, " + folder.path() + ", *** Access Denied *** ,Cause=5, OS Error=" + std::to_string(EISDIR));
+}
+
 TEST(FileRead, FailuresAreWordedWithOperationAndCause)
 {
     TempFolder folder;

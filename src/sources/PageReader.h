@@ -1,0 +1,43 @@
+#pragma once
+#include "platform/FileAccess.h"
+
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+class FileReports;
+
+// What reading a page tells besides its bytes. A page that could not be
+// opened, or whose read failed part-way, is not read; one that failed only
+// at closing is.
+struct PageReadResult {
+    bool exists = false;
+    bool readOnly = false;
+    bool readSucceeded = false;
+    bool partial = false; // the read failed part-way: the text is cut short
+};
+PageReadResult judgePageRead(const FileResult& read, const FileState& state);
+
+// Reads the pages of a load one after another into one buffer that keeps its
+// largest size: no byte is cleared before it is read over, and nothing is
+// allocated once the largest page has been read. Failures are logged in the
+// reports as CHtmlFile::ReadSource logs them.
+class PageReader {
+public:
+    explicit PageReader(FileReports& reports) : reports_(reports) {}
+
+    void read(const std::string& path);
+
+    const PageReadResult& result() const { return result_; }
+    // The page's bytes, until the next read.
+    std::string_view text() const { return {buffer_.data(), length_}; }
+
+private:
+    FileReports& reports_;
+    std::string buffer_;
+    std::size_t length_ = 0;
+    PageReadResult result_;
+};
+
+} // namespace torvane

@@ -10,6 +10,7 @@
 #include "model/SourceFile.h"
 #include "model/Target.h"
 #include "platform/AppServices.h"
+#include "platform/QuietProgress.h"
 
 #include <benchmark/benchmark.h>
 

@@ -12,6 +12,7 @@
 #include "model/Target.h"
 #include "platform/AppServices.h"
 #include "platform/FileReports.h"
+#include "platform/QuietProgress.h"
 
 #include <benchmark/benchmark.h>
 

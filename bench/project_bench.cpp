@@ -20,9 +20,11 @@
 
 #include "document/CProjectDoc.h"
 #include "document/ProjectLookup.h"
+#include "document/TargetLookup.h"
 #include "model/SourceFile.h"
 #include "platform/AppServices.h"
 #include "platform/FileAccess.h"
+#include "platform/QuietProgress.h"
 #include "sources/CHtmlFile.h"
 #include "sources/PageReader.h"
 #include "sources/PageScan.h"

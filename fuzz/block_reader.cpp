@@ -23,6 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             torvane::storableForm(torvane::decodeBlockValue(records[i + k].second));
         i += 7;
     }
-    torvane::blockDamage(comments);
+    torvane::describeBlockDamage(torvane::findBlockDamage(comments));
     return 0;
 }

@@ -105,12 +105,10 @@ bool CProjectDoc::openProject(const std::string& path)
     return true;
 }
 
-void CProjectDoc::setFileNames(std::string projectFileName, std::string indexName, std::string htmlHelpName,
-                               std::string javaHelpName, std::string javaMapName)
+void CProjectDoc::setFileNames(std::string projectFileName, OutputNames outputs)
 {
     projectFileName_ = std::move(projectFileName);
-    outputNames_ = OutputNames{std::move(indexName), std::move(htmlHelpName), std::move(javaHelpName),
-                               std::move(javaMapName)};
+    outputNames_ = std::move(outputs);
     setProjectPath(projectDirectory_ + projectFileName_);
     modified_ = true;
 }
@@ -283,13 +281,10 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
     const bool olderThanDisk = action.saveCount < saveCount_;
     // What the other queue's element shows again: the tree as it is now.
     TreeDisplayState shown = recordDisplayState(*root_);
-    std::vector<ProjectNode*> putBack;
     // Each place is kept once per action, so the order only matters for
     // symmetry: the reverse of the order the action changed them in.
     for (auto place = action.places.rbegin(); place != action.places.rend(); ++place) {
         ProjectNode* restored = place->node.get();
-        if (restored)
-            putBack.push_back(restored);
         std::unique_ptr<ProjectNode> replaced = exchangeAtSlot(*root_, place->slot, std::move(place->node));
         if (olderThanDisk && restored && restored->kindBit() == NodeKindMask::File)
             markIfDifferingFromDisk(static_cast<SourceFile&>(*restored),
@@ -300,9 +295,9 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
     action.saveCount = saveCount_;
     restoreDisplayState(*root_, action.display);
     // The records put back keep the list marks they had when the step was
-    // recorded, as far as their holders are selected again.
-    for (ProjectNode* node : putBack)
-        node->unmarkRecordsOfUnselected();
+    // recorded, as far as their holders are selected again; no other record
+    // outside the selection shown keeps one.
+    root_->unmarkRecordsOfUnselected();
     action.display = std::move(shown);
     // The tree no longer matches what was saved.
     modified_ = true;

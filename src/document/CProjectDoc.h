@@ -58,8 +58,7 @@ public:
     // The project file's full path: sets the title and the project directory.
     void setProjectPath(const std::string& path);
     // Renames the project file (in the project directory) and the outputs.
-    void setFileNames(std::string projectFileName, std::string indexName, std::string htmlHelpName,
-                      std::string javaHelpName, std::string javaMapName);
+    void setFileNames(std::string projectFileName, OutputNames outputs);
     // Adds one page to the tree, reading it unless it was read before.
     SourceFile& loadSourceFile(const std::string& fullPath);
     // HtmlFileOk on success, HtmlFileMissing, HtmlFileOpenInput when the page

@@ -3,13 +3,14 @@
 #include "model/NodeKindMask.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
+#include "sources/BlockRecords.h"
 
 namespace torvane {
 
 void addPageFindings(const SourceFile& file, std::vector<PageFinding>& findings)
 {
-    if (!file.blockDamage().empty())
-        findings.push_back({file.fullPath(), {}, {}, PageFindingKind::DamagedBlock, file.blockDamage()});
+    if (std::string damage = describeBlockDamage(file.blockDamage()); !damage.empty())
+        findings.push_back({file.fullPath(), {}, {}, PageFindingKind::DamagedBlock, std::move(damage)});
     for (const KeptTarget& kept : file.keptTargets()) {
         PageFinding& finding = findings.emplace_back();
         finding.page = file.fullPath();

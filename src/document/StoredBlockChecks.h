@@ -6,10 +6,10 @@ namespace torvane {
 
 class SourceFile;
 
-// Reads the page again and tells what loading it passed over: entries its
-// index comment block keeps for anchors the page no longer has (renamed or
-// removed), and a block that is damaged (several blocks, no end marker,
-// markers in other letter case).
+// Tells what loading the page passed over: entries its index comment block
+// keeps for anchors the page no longer has (renamed or removed), and a block
+// that is damaged (several blocks, no end marker, markers in other letter
+// case).
 void checkStoredBlock(const SourceFile& page, std::vector<IndexFinding>& findings);
 
 } // namespace torvane

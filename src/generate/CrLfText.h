@@ -1,15 +1,9 @@
 #pragma once
+#include "generate/TextDrain.h"
 #include <string>
 #include <string_view>
 
 namespace torvane {
-
-// Where a streamed index text goes, one buffer of whole lines at a time.
-class TextDrain {
-public:
-    virtual ~TextDrain() = default;
-    virtual void take(std::string_view lines) = 0;
-};
 
 // Text of an index file: every "\n" appended is stored as CR LF, the way a
 // file opened in text mode on the index's home platform receives it. The

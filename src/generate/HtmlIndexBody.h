@@ -1,6 +1,6 @@
 #pragma once
-#include "generate/CrLfText.h"
 #include "generate/HtmlIndexPlan.h"
+#include "generate/TextDrain.h"
 #include <string>
 #include <vector>
 

@@ -4,6 +4,7 @@
 #include "generate/HtmlIndexChrome.h"
 #include "generate/HtmlIndexFiles.h"
 #include "generate/IndexGenerator.h"
+#include "generate/IndexPageNames.h"
 #include "generate/ModernIndexAssets.h"
 #include "generate/ModernIndexEntries.h"
 #include "generate/UrlEncoding.h"
@@ -76,16 +77,17 @@ std::string letterId(const std::vector<std::string>& letters, std::uint16_t lett
     return label;
 }
 
+// Outside the letter groups a key's group is Symbols or Numbers, never a letter.
 std::string groupId(const IndexGenerator& generator, GroupKey key)
 {
     if (key.letter != kNoLetter) return letterId(generator.letterGroups(), key.letter);
-    return key.group == kNumbersGroup ? "Numbers" : "Symbols";
+    return groupName(key.group);
 }
 
 std::string groupLabel(const IndexGenerator& generator, GroupKey key)
 {
     if (key.letter != kNoLetter) return labelText(generator.letterGroups()[key.letter]);
-    return key.group == kNumbersGroup ? "Numbers" : "Symbols";
+    return groupName(key.group);
 }
 
 struct StringDrain : TextDrain {

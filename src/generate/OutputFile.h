@@ -1,5 +1,5 @@
 #pragma once
-#include "generate/CrLfText.h"
+#include "generate/TextDrain.h"
 #include "platform/AtomicFileStream.h"
 #include <string>
 

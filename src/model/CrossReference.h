@@ -2,7 +2,6 @@
 
 #include "model/EntryRecord.h"
 
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,23 +40,6 @@ private:
     std::string locator_;
     std::string locatorSort_;
     bool linkToLocator_ = true;
-};
-
-struct CrossReferenceOrder {
-    using is_transparent = void;
-    bool operator()(const CrossReference* a, const CrossReference* b) const { return a->lessThan(*b); }
-    bool operator()(const std::unique_ptr<CrossReference>& a, const std::unique_ptr<CrossReference>& b) const
-    {
-        return a->lessThan(*b);
-    }
-    bool operator()(const std::unique_ptr<CrossReference>& a, const CrossReference* b) const
-    {
-        return a->lessThan(*b);
-    }
-    bool operator()(const CrossReference* a, const std::unique_ptr<CrossReference>& b) const
-    {
-        return a->lessThan(*b);
-    }
 };
 
 }  // namespace torvane

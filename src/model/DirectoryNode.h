@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/KeyCompare.h"
+#include "model/KeyLess.h"
 #include "model/ProjectNode.h"
 
 #include <map>

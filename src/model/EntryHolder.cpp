@@ -43,6 +43,7 @@ IndexEntry* EntryHolder::addEntry(std::unique_ptr<IndexEntry> entry)
         regularEntries_.insert(position, std::move(entry));
     }
     // A refused duplicate is still in `entry` and is destroyed with it.
+    recordsChanged();
     setExcluded(false);
     setModified(true);
     return kept;
@@ -59,6 +60,7 @@ void EntryHolder::removeEntry(IndexEntry* entry)
     } else {
         return;
     }
+    recordsChanged();
     if (entryCount() == 0) {
         if (wasDefault)
             setExcluded(true);
@@ -79,6 +81,7 @@ void EntryHolder::setExcluded(bool excluded)
         defaultInSet_ = true;
         usesDefault_ = true;
     }
+    recordsChanged();
     markExcluded(excluded);
     setModified(true);
 }
@@ -100,6 +103,7 @@ void EntryHolder::setUsesDefault(bool usesDefault)
         defaultInSet_ = true;
     }
     usesDefault_ = usesDefault;
+    recordsChanged();
     setModified(true);
 }
 
@@ -122,6 +126,7 @@ void EntryHolder::placeNewDefaultEntry()
     // Regular entries can only be present in default mode after the file
     // became unreadable; they are kept rather than mixed with the default.
     defaultInSet_ = usesDefault_ && regularEntries_.empty();
+    recordsChanged();
     setModified(true);
 }
 
@@ -131,6 +136,7 @@ void EntryHolder::resetDefaultEntry(EntryKind kind)
     defaultEntry_ = IndexEntry::fromText("", kind);
     defaultEntry_->setOwner(this);
     usesDefault_ = true;
+    recordsChanged();
 }
 
 std::vector<IndexEntry*> EntryHolder::entries() const

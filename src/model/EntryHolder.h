@@ -2,6 +2,7 @@
 
 #include "model/EntryKind.h"
 #include "model/IndexEntry.h"
+#include "model/IndexEntryOrder.h"
 #include "model/ProjectNode.h"
 
 #include <cstddef>
@@ -44,6 +45,7 @@ public:
     std::vector<IndexEntry*> entries() const;
     void listEntries(std::vector<IndexEntry*>& out) const;
     std::size_t entryCount() const;
+    std::size_t ownRecordCount() const override { return entryCount(); }
 
     EntryKind regularKind() const { return regularKind_; }
 

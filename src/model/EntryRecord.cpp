@@ -21,6 +21,20 @@ EntryRecord::EntryRecord(const EntryRecord& other)
 {
 }
 
+void EntryRecord::setOwner(ProjectNode* owner)
+{
+    owner_ = owner;
+    if (listSelected_ && owner_)
+        owner_->noteListMark();
+}
+
+void EntryRecord::setListSelected(bool selected)
+{
+    listSelected_ = selected;
+    if (selected && owner_)
+        owner_->noteListMark();
+}
+
 void EntryRecord::setKind(EntryKind kind)
 {
     kind_ = kind;

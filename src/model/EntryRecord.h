@@ -24,14 +24,15 @@ public:
     int groupClass() const { return groupClass_; }
 
     ProjectNode* owner() const { return owner_; }
-    void setOwner(ProjectNode* owner) { owner_ = owner; }
+    // A marked record tells its owner, so that marks are found without a walk.
+    void setOwner(ProjectNode* owner);
 
     EntryKind kind() const { return kind_; }
     void setKind(EntryKind kind);
     int iconIndex() const { return iconIndex_; }
 
     bool isListSelected() const { return listSelected_; }
-    void setListSelected(bool selected) { listSelected_ = selected; }
+    void setListSelected(bool selected);
 
     // Link of the owner relative to the project directory; "" when unowned.
     virtual std::string linkUrl() const;

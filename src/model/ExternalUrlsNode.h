@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/ExternalUrl.h"
-#include "model/KeyCompare.h"
+#include "model/KeyLess.h"
 #include "model/ProjectNode.h"
 
 #include <map>

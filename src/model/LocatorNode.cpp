@@ -32,6 +32,7 @@ CrossReference* LocatorNode::addCrossReference(std::unique_ptr<CrossReference> r
     reference->setOwner(this);
     CrossReference* kept = reference.get();
     references_.insert(position, std::move(reference));
+    recordsChanged();
     return kept;
 }
 
@@ -41,6 +42,7 @@ void LocatorNode::removeCrossReference(CrossReference* reference)
     if (found == references_.end())
         return;
     references_.erase(found);
+    recordsChanged();
     if (references_.empty())
         removeFromParent();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CrossReference.h"
+#include "model/CrossReferenceOrder.h"
 #include "model/ProjectNode.h"
 
 #include <memory>
@@ -27,6 +28,7 @@ public:
     void removeCrossReference(CrossReference* reference);
     std::vector<CrossReference*> crossReferences() const;
     std::size_t crossReferenceCount() const { return references_.size(); }
+    std::size_t ownRecordCount() const override { return references_.size(); }
 
     void removeFromParent() override;
 

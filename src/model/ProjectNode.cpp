@@ -2,6 +2,7 @@
 
 #include "model/CrossReference.h"
 #include "model/IndexEntry.h"
+#include "model/LinkOrder.h"
 
 #include <string_view>
 #include <unordered_map>
@@ -84,13 +85,15 @@ ProjectNode::ProjectNode(const ProjectNode& other, ProjectNode* parent)
       selected_(other.selected_),
       iconKind_(other.iconKind_),
       // The copy holds the same selection, so what is known of it holds too.
-      mayHoldSelection_(other.mayHoldSelection_)
+      mayHoldSelection_(other.mayHoldSelection_),
+      mayHoldListMark_(other.mayHoldListMark_)
 {
 }
 
 ProjectNode::~ProjectNode()
 {
     if (parent_) {
+        parent_->recordsChanged();
         if (treeItem_ != kNoTreeItem)
             parent_->releaseTreeItem(treeItem_);
         parent_->forgetDestroyedNode(this);
@@ -121,6 +124,9 @@ void ProjectNode::setLabel(std::string label)
 {
     if (label != label_) {
         label_ = std::move(label);
+        // The links below it sort by the new name.
+        if (parent_)
+            parent_->recordsChanged();
         lookChanged_ = true;
         markDisplayDirty();
     }
@@ -193,19 +199,42 @@ ProjectNode* ProjectNode::findChild(std::string_view label)
     return found;
 }
 
-void ProjectNode::unmarkRecords(bool selectedOnly)
+void ProjectNode::noteListMark()
 {
-    struct Unmark : NodeVisitor {
-        void visitEntry(IndexEntry& entry, ProjectNode&) override { entry.setListSelected(false); }
-        void visitCrossReference(CrossReference& reference, ProjectNode&) override
+    for (ProjectNode* node = this; node && !node->mayHoldListMark_; node = node->parent_)
+        node->mayHoldListMark_ = true;
+}
+
+void ProjectNode::forEachListMarked(const std::function<void(EntryRecord&)>& action)
+{
+    if (!mayHoldListMark_)
+        return;
+    // The flag stays only where a mark is left after the action.
+    struct Marked : NodeVisitor {
+        const std::function<void(EntryRecord&)>& action;
+        bool kept = false;
+        explicit Marked(const std::function<void(EntryRecord&)>& act) : action(act) {}
+        void visitEntry(IndexEntry& entry, ProjectNode&) override { visit(entry); }
+        void visitCrossReference(CrossReference& reference, ProjectNode&) override { visit(reference); }
+        void visit(EntryRecord& record)
         {
-            reference.setListSelected(false);
+            if (!record.isListSelected())
+                return;
+            action(record);
+            kept = kept || record.isListSelected();
         }
-    } unmark;
-    if (selectedOnly)
-        walkSelected(unmark);
-    else
-        walk(unmark);
+    } marked(action);
+    visitRecords(marked);
+    forEachChild([&marked](ProjectNode& child) {
+        child.forEachListMarked(marked.action);
+        marked.kept = marked.kept || child.mayHoldListMark_;
+    });
+    mayHoldListMark_ = marked.kept;
+}
+
+void ProjectNode::clearListMarks()
+{
+    forEachListMarked([](EntryRecord& record) { record.setListSelected(false); });
 }
 
 void ProjectNode::deselectAll()
@@ -283,6 +312,8 @@ void ProjectNode::releaseTreeItem(TreeItem item)
 
 void ProjectNode::detach()
 {
+    if (parent_)
+        parent_->recordsChanged();
     releaseTreeItems();
     parent_ = nullptr;
 }
@@ -360,6 +391,9 @@ void ProjectNode::setModified(bool modified)
 void ProjectNode::adoptChild(ProjectNode& child)
 {
     child.parent_ = this;
+    recordsChanged();
+    if (child.mayHoldListMark_)
+        noteListMark();
     // The new child has no item yet: everything above it has something to show.
     markShowingPending();
     if (child.mayHoldSelection_)
@@ -415,19 +449,48 @@ bool ProjectNode::walkSelected(NodeVisitor& visitor)
 
 void ProjectNode::unmarkRecordsOfUnselected()
 {
-    struct Unmark : NodeVisitor {
-        void visitEntry(IndexEntry& entry, ProjectNode& holder) override
-        {
-            if (!holder.isSelected())
-                entry.setListSelected(false);
-        }
-        void visitCrossReference(CrossReference& reference, ProjectNode& locator) override
-        {
-            if (!locator.isSelected())
-                reference.setListSelected(false);
-        }
-    } unmark;
-    walk(unmark);
+    forEachListMarked([](EntryRecord& record) {
+        if (!record.owner() || !record.owner()->isSelected())
+            record.setListSelected(false);
+    });
+}
+
+void ProjectNode::recordsChanged()
+{
+    for (ProjectNode* node = this; node && node->belowKnown_; node = node->parent_)
+        node->belowKnown_ = false;
+}
+
+void ProjectNode::learnBelow()
+{
+    if (belowKnown_)
+        return;
+    std::vector<ProjectNode*> children;
+    forEachChild([&children](ProjectNode& child) { children.push_back(&child); });
+    recordsBelow_ = ownRecordCount();
+    linkOrderedBelow_ = true;
+    for (ProjectNode* child : children) {
+        child->learnBelow();
+        recordsBelow_ += child->recordsBelow_;
+        linkOrderedBelow_ = linkOrderedBelow_ && child->linkOrderedBelow_;
+    }
+    // The root's parts are not links; the locators list their records in
+    // walk order.
+    if (linkOrderedBelow_ && children.size() > 1 && !(kindBit() & (NodeKindMask::Root | NodeKindMask::Locators)))
+        linkOrderedBelow_ = putInLinkOrder(children);
+    belowKnown_ = true;
+}
+
+std::size_t ProjectNode::recordsBelow()
+{
+    learnBelow();
+    return recordsBelow_;
+}
+
+bool ProjectNode::linkOrderedBelow()
+{
+    learnBelow();
+    return linkOrderedBelow_;
 }
 
 void ProjectNode::collect(std::vector<ProjectNode*>& nodes, unsigned mask)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/NodeKindMask.h"
+#include "model/NodeVisitor.h"
 #include "model/TreeControl.h"
 
 #include <cstddef>
@@ -15,7 +16,6 @@ namespace torvane {
 class CrossReference;
 class EntryRecord;
 class IndexEntry;
-class ProjectNode;
 
 // Pictures of the tree items.
 struct NodeIcon {
@@ -28,18 +28,6 @@ struct NodeIcon {
     static constexpr int Locator = 6;
     // A page that lies outside the project folder (through ".." or a link).
     static constexpr int OutsideFile = 7;
-};
-
-// Receives the nodes and records of a pre-order walk of the tree: a node
-// before its own records, its records before its children.
-class NodeVisitor {
-public:
-    virtual ~NodeVisitor() = default;
-    virtual void visitNode(ProjectNode& node) {}
-    virtual void visitEntry(IndexEntry& entry, ProjectNode& holder) {}
-    virtual void visitCrossReference(CrossReference& reference, ProjectNode& locator) {}
-    // False spares the walk the records of every holder and locator.
-    virtual bool visitsRecords() const { return true; }
 };
 
 // A node of the project tree. Every node owns its children; it also carries
@@ -70,12 +58,19 @@ public:
     // below it. A node below a collapsed one that would differ from it is
     // first brought into view.
     virtual void setSelected(bool selected);
-    // Clears the list marks of the records in this subtree, or only of those
-    // of its selected nodes.
-    void unmarkRecords(bool selectedOnly);
+    // Clears every list mark of the records in this subtree, visiting only
+    // the nodes above a marked record.
+    void clearListMarks();
     // Clears the list marks of the records whose holders are not selected:
     // marks belong to the records of selected holders only.
     void unmarkRecordsOfUnselected();
+    // Calls `action` for each list-marked record of this subtree, in walk
+    // order, visiting only the nodes above a marked record.
+    void forEachListMarked(const std::function<void(EntryRecord&)>& action);
+    // False only when no record of this subtree carries a list mark.
+    bool mayHoldListMark() const { return mayHoldListMark_; }
+    // A record of this node was marked in the list (or came here marked).
+    void noteListMark();
     // Deselects every node of this subtree, visiting only the shown parts
     // that may hold a selection.
     void deselectAll();
@@ -137,6 +132,14 @@ public:
     // The direct child with this label; null when there is none.
     virtual ProjectNode* findChild(std::string_view label);
 
+    // The records of this node alone, and of this node and everything
+    // below; the second is kept until something below changes.
+    virtual std::size_t ownRecordCount() const { return 0; }
+    std::size_t recordsBelow();
+    // Whether the children of every node of this subtree can be put in the
+    // order of their links (see LinkOrder.h); kept like recordsBelow.
+    bool linkOrderedBelow();
+
     // Nodes and records matching `mask` (NodeKindMask bits), in walk order.
     void collect(std::vector<ProjectNode*>& nodes, unsigned mask);
     void collectEntries(std::vector<IndexEntry*>& entries, unsigned mask);
@@ -185,6 +188,9 @@ protected:
     virtual void walkChildren(NodeVisitor& visitor);
     // Passed up to the root, which stops pointing at the node.
     virtual void forgetDestroyedNode(ProjectNode* node);
+    // The records or the children of this node changed: what is known of
+    // the subtrees above it is found anew when next asked.
+    void recordsChanged();
 
 private:
     void releaseTreeItems();
@@ -197,6 +203,8 @@ private:
     void mark(bool selected);
     // The collapsed ancestor nearest the root; null when all are expanded.
     const ProjectNode* collapsedAncestor() const;
+    // Counts the records below and checks their link order where unknown.
+    void learnBelow();
 
     ProjectNode* parent_ = nullptr;
     std::string label_;
@@ -215,6 +223,14 @@ private:
     // sets it on all its ancestors; walkSelected clears it where it finds no
     // selection.
     bool mayHoldSelection_ = true;
+    // False only when no record of this subtree is list-marked; set on a
+    // node means set on all its ancestors.
+    bool mayHoldListMark_ = false;
+    // recordsBelow_ and linkOrderedBelow_ hold; known on a node means known
+    // on all its children.
+    bool belowKnown_ = false;
+    bool linkOrderedBelow_ = true;
+    std::size_t recordsBelow_ = 0;
 };
 
 }  // namespace torvane

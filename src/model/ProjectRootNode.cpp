@@ -84,8 +84,8 @@ void ProjectRootNode::setCurrentNode(ProjectNode* node)
 
 void ProjectRootNode::applyTreeSelection(ProjectNode& clicked, bool shift, bool ctrl)
 {
-    // List marks are set only on the records of selected holders.
-    unmarkRecords(true);
+    // List marks belong to the rows shown; a new selection starts without.
+    clearListMarks();
 
     if (ctrl) {
         clicked.setSelected(!clicked.isSelected());

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "model/BlockDamage.h"
 #include "model/EntryHolder.h"
 #include "model/IndexEntry.h"
-#include "model/KeyCompare.h"
+#include "model/KeyLess.h"
 #include "model/Target.h"
 
 #include <map>
@@ -70,11 +71,10 @@ public:
     void keepTarget(KeptTarget kept);
     void dropKeptTargets() { keptTargets_.clear(); }
 
-    // What was wrong with the page's index block when it was read (several
-    // blocks, no end marker, markers in other letter case), or empty. The
-    // next save writes one sound block.
-    const std::string& blockDamage() const { return blockDamage_; }
-    void setBlockDamage(std::string damage) { blockDamage_ = std::move(damage); }
+    // What was wrong with the page's index block when it was read; the next
+    // save writes one sound block.
+    const BlockDamage& blockDamage() const { return blockDamage_; }
+    void setBlockDamage(const BlockDamage& damage) { blockDamage_ = damage; }
 
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
@@ -92,7 +92,7 @@ private:
     bool outsideProject_ = false;
     bool loaded_ = false;
     std::vector<KeptTarget> keptTargets_;
-    std::string blockDamage_;
+    BlockDamage blockDamage_;
     std::map<std::string, std::unique_ptr<Target>, KeyLess> targets_{
         KeyLess{KeyCompareMode::CaseInsensitiveThenExact}};
 };

@@ -81,12 +81,9 @@ bool hasReadWriteAccess(const std::string& path)
     return statPath(path, info) && (info.st_mode & kAnyWriteBit) != 0 && mayReadAndReplace(path);
 }
 
-// Files are replaced through a new file beside them, or in place with a
-// restore copy where their folder takes no new files.
-bool mayReadAndReplace(const std::string& path)
-{
-    return mayReadAndWrite(path) && (mayCreateFilesIn(parentFolder(path)) || mayKeepRestoreCopies());
-}
+bool mayReplaceFilesIn(const std::string& folder) { return mayCreateFilesIn(folder) || mayKeepRestoreCopies(); }
+
+bool mayReadAndReplace(const std::string& path) { return mayReadAndWrite(path) && mayReplaceFilesIn(parentFolder(path)); }
 
 FileResult readWholeFile(const std::string& path, std::string& text)
 {

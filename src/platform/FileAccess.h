@@ -19,6 +19,9 @@ bool isReadOnly(const std::string& path);
 bool mayReadAndWrite(const std::string& path);
 // Whether the process may make new files in the folder.
 bool mayCreateFilesIn(const std::string& folder);
+// Whether files of the folder can be replaced: through a new file beside
+// them, or in place with a restore copy where the folder takes no new files.
+bool mayReplaceFilesIn(const std::string& folder);
 // True when the process may both read and write the file (and it is not
 // read-only), and may either create the replacement file in its folder or
 // keep a restore copy for writing it in place.

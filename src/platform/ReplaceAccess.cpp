@@ -1,6 +1,5 @@
 #include "platform/ReplaceAccess.h"
 #include "platform/FileAccess.h"
-#include "platform/InPlaceWrite.h"
 
 namespace torvane {
 
@@ -10,7 +9,7 @@ bool ReplaceAccess::mayReadAndReplace(const std::string& path)
         return false;
     const auto [folder, added] = folderWritable_.try_emplace(parentFolder(path));
     if (added)
-        folder->second = mayCreateFilesIn(folder->first) || mayKeepRestoreCopies();
+        folder->second = mayReplaceFilesIn(folder->first);
     return folder->second;
 }
 

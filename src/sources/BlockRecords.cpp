@@ -157,28 +157,42 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
     return blocks;
 }
 
-std::string blockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
+BlockDamage findBlockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds)
 {
     return damageOfBlocks(commentText, findBlocks(commentText, commentEnds));
 }
 
-std::string damageOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& blocks)
+BlockDamage damageOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& blocks)
 {
-    for (const BlockPlace& place : blocks)
-        if (!place.replaceable)
-            return "An index comment block inside another comment cannot be replaced without moving that "
-                   "comment's end; it is left as it is and its entries are not read.";
-    if (blocks.size() > 1)
-        return "The page holds " + std::to_string(blocks.size()) + " index comment blocks; their entries are read together.";
-    if (blocks.empty())
-        return {};
+    BlockDamage damage;
+    damage.blocks = blocks.size();
+    damage.leftInPlace =
+        std::any_of(blocks.begin(), blocks.end(), [](const BlockPlace& place) { return !place.replaceable; });
+    if (blocks.size() != 1)
+        return damage;
     const BlockPlace& place = blocks.front();
     const std::string_view block = place.content(commentText);
-    if (!place.hasEndMarker)
+    damage.noEndMarker = !place.hasEndMarker;
+    if (damage.noEndMarker)
+        return damage;
+    damage.otherLetterCase = !block.starts_with("<!-- HTML Torvane") ||
+                             commentText.substr(place.contentEnd, blockEndMarker.size()) != "HTML Torvane -->";
+    damage.markerInValue = findInSearchCopy(block.substr(4), "<!--") != npos || findInSearchCopy(block, "-->") != npos;
+    return damage;
+}
+
+std::string describeBlockDamage(const BlockDamage& damage)
+{
+    if (damage.leftInPlace)
+        return "An index comment block inside another comment cannot be replaced without moving that "
+               "comment's end; it is left as it is and its entries are not read.";
+    if (damage.blocks > 1)
+        return "The page holds " + std::to_string(damage.blocks) + " index comment blocks; their entries are read together.";
+    if (damage.noEndMarker)
         return "The index comment block has no end marker.";
-    if (!block.starts_with("<!-- HTML Torvane") || commentText.substr(place.contentEnd, blockEndMarker.size()) != "HTML Torvane -->")
+    if (damage.otherLetterCase)
         return "The markers of the index comment block are not in their usual letter case.";
-    if (findInSearchCopy(block.substr(4), "<!--") != npos || findInSearchCopy(block, "-->") != npos)
+    if (damage.markerInValue)
         return "A value in the index comment block holds a comment marker.";
     return {};
 }

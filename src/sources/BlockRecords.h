@@ -1,4 +1,5 @@
 #pragma once
+#include "model/BlockDamage.h"
 #include "sources/PairReader.h"
 
 #include <string>
@@ -46,12 +47,15 @@ struct BlockPlace {
 // counts as one comment.
 std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
 
-// What is wrong with the blocks of a page's comment text (several blocks, a
-// missing end marker, markers in other letter case, a comment marker inside
-// a value), or an empty text when nothing is.
-std::string blockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
+// What is wrong with the blocks of a page's comment text: several blocks, one
+// left in place, a missing end marker, markers in other letter case, a
+// comment marker inside a value.
+BlockDamage findBlockDamage(std::string_view commentText, const std::vector<std::size_t>& commentEnds = {});
 // The same for the blocks findBlocks gave.
-std::string damageOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& blocks);
+BlockDamage damageOfBlocks(std::string_view commentText, const std::vector<BlockPlace>& blocks);
+// The damage as told when the page is read, the worst first; an empty text
+// when nothing is wrong.
+std::string describeBlockDamage(const BlockDamage& damage);
 
 // Reads every block of a page's comment text, in order, as one: a page that
 // was given a second block keeps the entries of both. A block that is not

@@ -98,8 +98,8 @@ public:
     const std::vector<Anchor>& anchors() const { return scanned_.anchors; }
     // Flat (key, value) list: ("Target", name) then seven-pair records.
     const NameValueList& blockRecords() const { return scanned_.blockRecords; }
-    // What was wrong with the index block when the page was scanned, or empty.
-    const std::string& blockDamage() const { return scanned_.blockDamage; }
+    // What was wrong with the index block when the page was scanned.
+    const BlockDamage& blockDamage() const { return scanned_.blockDamage; }
 
     // Pages in XHTML (an XML declaration or the XHTML namespace) are given
     // closed tags and comments without "--"; meta tags found at the meta

@@ -2,6 +2,7 @@
 
 #include "model/EntryHolder.h"
 #include "model/IndexEntry.h"
+#include "model/KeyLess.h"
 #include "model/SourceFile.h"
 #include "model/Target.h"
 #include "platform/TextUtil.h"

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/BlockDamage.h"
 #include "sources/PageScanner.h"
 #include "sources/PairReader.h"
 
@@ -13,9 +14,9 @@ struct ScannedPage {
     std::string headingText;
     std::string titleText;
     std::vector<Anchor> anchors;
-    // As readBlockRecords and blockDamage give them.
+    // As readBlockRecords and findBlockDamage give them.
     NameValueList blockRecords;
-    std::string blockDamage;
+    BlockDamage blockDamage;
 };
 
 // The full scan of a page's whole text: first heading, title and anchors of

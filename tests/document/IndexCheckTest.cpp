@@ -134,6 +134,22 @@ TEST_F(IndexCheckTest, BlocksAreDamagedWhenDoubledUnclosedOrInOtherLetterCase)
     EXPECT_EQ(report.findings[1].message, "the page holds 2 index comment blocks");
 }
 
+TEST_F(IndexCheckTest, StoredBlockFindingsOfAPageInAFolderWithAnAnchorNamedWithAHash)
+{
+    // "#top" is an anchor of the page, not the page itself; "gone" was removed.
+    const std::string block = "    Target=\"#top\"\r\n" + storedEntry("Top", "top") + "    Target=\"gone\"\r\n" +
+                              storedEntry("Gone one", "gone 1") + storedEntry("Gone two", "gone 2");
+    fixture.write("sub/p.htm", pageText("P", {"#top"}, block) + "<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n" +
+                                   storedEntry("Whole", "whole") + "HTML Torvane -->");
+    fixture.writeProject({"sub\\p.htm"});
+    const IndexCheckReport report = check();
+    ASSERT_THAT(kindsAt(report), ElementsAre("sub/p.htm damaged-block", "sub/p.htm#gone orphaned-entries"));
+    EXPECT_EQ(report.findings[0].message, "the page holds 2 index comment blocks");
+    EXPECT_EQ(report.findings[1].entry, "Gone one");
+    EXPECT_EQ(report.findings[1].message,
+              "the page has no anchor \"gone\" any more; its stored entries: \"Gone one\", \"Gone two\"");
+}
+
 TEST_F(IndexCheckTest, AnOutputNamedLikeTheProjectFileIsToldForTheProject)
 {
     fixture.write("a.htm", pageText("Apples", {}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples")));

@@ -426,7 +426,7 @@ TEST(SetFileNames, RenamesInTheProjectDirectoryAndMarksModified)
     TestApp app;
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({}))));
-    doc.setFileNames("New.ipj", "I.htm", "H.hhk", "J.xml", "M.jhm");
+    doc.setFileNames("New.ipj", {"I.htm", "H.hhk", "J.xml", "M.jhm"});
     EXPECT_EQ(doc.pathName(), dir.file("New.ipj"));
     EXPECT_EQ(doc.title(), "New.ipj");
     EXPECT_EQ(doc.projectFileName(), "New.ipj");

@@ -99,7 +99,7 @@ TEST(PageRepair, DamagedBlocksAreReadWholeAndWrittenAsOne)
     const std::string lowerCase = "  <!-- html torvane V4.0\r\n    Target=\"t\"\r\n" + entryLine("Low", "low") +
                                   "  html torvane -->\r\n";
     Opened opened(head + firstBlock + endedEarly + lowerCase + body);
-    EXPECT_NE(opened.file.blockDamage().find("3 index comment blocks"), std::string::npos);
+    EXPECT_NE(describeBlockDamage(opened.file.blockDamage()).find("3 index comment blocks"), std::string::npos);
     EXPECT_EQ(opened.file.entryCount(), 1u);
     ASSERT_NE(opened.file.findTarget("t"), nullptr);
     EXPECT_EQ(opened.file.findTarget("t")->entryCount(), 2u) << "a --> b and Low";
@@ -108,7 +108,7 @@ TEST(PageRepair, DamagedBlocksAreReadWholeAndWrittenAsOne)
     const std::string once = opened.saved();
     Opened reopened(once);
     EXPECT_EQ(findBlocks(reopened.page.commentText()).size(), 1u);
-    EXPECT_EQ(reopened.file.blockDamage(), "");
+    EXPECT_EQ(describeBlockDamage(reopened.file.blockDamage()), "");
     EXPECT_EQ(reopened.file.entryCount(), 2u);
     EXPECT_EQ(reopened.file.findTarget("t")->entryCount(), 2u);
     EXPECT_EQ(once.substr(0, head.size()), head);
@@ -122,7 +122,7 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
                              " --> --></head><body></body></html>";
     Opened opened(page);
     EXPECT_TRUE(opened.file.usesDefault());
-    EXPECT_NE(opened.file.blockDamage().find("left as it is"), std::string::npos);
+    EXPECT_NE(describeBlockDamage(opened.file.blockDamage()).find("left as it is"), std::string::npos);
     opened.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
     const std::string once = opened.saved();
     EXPECT_NE(once.find(page.substr(0, page.find("</head>"))), std::string::npos) << "the user's comment is whole";
@@ -132,7 +132,7 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     const std::string comment = start + "    Target=\"#\"\r\n" + start + "    Target=\"#\"\r\n" + entryLine("Kept", "kept") +
                                 end + " <h1>x</h1> -->";
     Opened nested("<html><head>" + comment + "</head><body><h1>H</h1></body></html>");
-    EXPECT_NE(nested.file.blockDamage().find("left as it is"), std::string::npos);
+    EXPECT_NE(describeBlockDamage(nested.file.blockDamage()).find("left as it is"), std::string::npos);
     nested.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
     Opened reopened(nested.saved());
     EXPECT_NE(reopened.page.wholeText().find(comment), std::string::npos);
@@ -150,7 +150,7 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     // A whole block inside the user's comment that closes one level of it.
     const std::string closing = "<!-- note " + start + "    Target=\"#\"\r\n x --> y" + end;
     Opened inside("<html><head>" + closing + "</head><body><h1>H</h1></body></html>");
-    EXPECT_NE(inside.file.blockDamage().find("left as it is"), std::string::npos);
+    EXPECT_NE(describeBlockDamage(inside.file.blockDamage()).find("left as it is"), std::string::npos);
     inside.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
     Opened insideReopened(inside.saved());
     EXPECT_NE(insideReopened.page.wholeText().find(closing), std::string::npos);

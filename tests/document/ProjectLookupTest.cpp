@@ -1,5 +1,6 @@
 #include "DocumentTestSupport.h"
 #include "document/ProjectLookup.h"
+#include "document/TargetLookup.h"
 #include "model/ExternalUrl.h"
 #include "model/SourceFile.h"
 #include "support/FixtureProject.h"

@@ -5,6 +5,7 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "model/Target.h"
+#include "platform/QuietProgress.h"
 #include "support/MapProfile.h"
 #include <gtest/gtest.h>
 #include <filesystem>

@@ -1,4 +1,5 @@
 #include "model/CrossReference.h"
+#include "model/CrossReferenceOrder.h"
 #include "model/IndexEntry.h"
 #include "model/Target.h"
 

@@ -2,6 +2,7 @@
 #include "model/FolderNode.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
+#include "model/Target.h"
 #include "model/TreeSlot.h"
 
 #include "MakeEntry.h"
@@ -130,6 +131,63 @@ TEST_F(TreeSlotTest, ExchangingPutsAStateBackAndReturnsTheReplacedOne)
     EXPECT_EQ(root.count(NodeKindMask::CrossReferences), 0u);
     EXPECT_THROW(exchangeAtSlot(root, slotOf(root.locators()), nullptr), std::logic_error);
     EXPECT_THROW(exchangeAtSlot(root, urlSlot, std::move(locators)), std::logic_error);
+}
+
+// The records counted below each node and the nodes known to lie above a
+// list mark follow every change: entries added and removed, pages taken out
+// and put back (marked copies included), URLs and locators exchanged.
+TEST_F(TreeSlotTest, CountsBelowAndListMarksFollowExchangesAndEdits)
+{
+    const auto expectCounts = [this](const char* when) {
+        const unsigned records = NodeKindMask::Entries | NodeKindMask::CrossReferences;
+        EXPECT_EQ(root.recordsBelow(), root.count(records)) << when;
+        EXPECT_EQ(root.localFiles().recordsBelow(), root.localFiles().count(records)) << when;
+        EXPECT_EQ(root.externalUrls().recordsBelow(), root.externalUrls().count(records)) << when;
+    };
+    const auto marked = [this] {
+        std::vector<EntryRecord*> records;
+        root.forEachListMarked([&records](EntryRecord& record) { records.push_back(&record); });
+        return records;
+    };
+    expectCounts("at first");
+    Target& a = *page->findTarget("a");
+    IndexEntry* added = a.addEntry(makeEntry("beta"));
+    expectCounts("after an entry was added");
+    a.removeEntry(added);
+    page->findOrCreateTarget("c");
+    expectCounts("after a target was added");
+
+    // A marked record is found, in its copy too; clearing leaves none.
+    IndexEntry* alpha = a.entries().front();
+    alpha->setListSelected(true);
+    EXPECT_EQ(marked(), std::vector<EntryRecord*>{alpha});
+    const TreeSlot slot = slotOf(*page);
+    std::unique_ptr<ProjectNode> out = exchangeAtSlot(root, slot, copyOfHolder(*page));
+    expectCounts("after the page was exchanged for its copy");
+    ASSERT_EQ(marked().size(), 1u);
+    EXPECT_NE(marked().front(), alpha);
+    EXPECT_EQ(marked().front()->sortKey(), "alpha");
+    root.clearListMarks();
+    EXPECT_TRUE(marked().empty());
+    EXPECT_FALSE(root.mayHoldListMark()) << "nothing is left to visit";
+
+    // Only the marks of records whose holders are selected stay.
+    exchangeAtSlot(root, slot, nullptr);
+    expectCounts("after the page was taken out");
+    exchangeAtSlot(root, slot, std::move(out));
+    expectCounts("after the page was put back");
+    alpha->setListSelected(true);
+    url->entries().front()->setListSelected(true);
+    root.applyTreeSelection(*url, false, false);
+    EXPECT_TRUE(marked().empty()) << "a click clears every mark";
+    alpha->setListSelected(true);
+    url->entries().front()->setListSelected(true);
+    root.unmarkRecordsOfUnselected();
+    EXPECT_EQ(marked(), std::vector<EntryRecord*>{url->entries().front()});
+
+    std::unique_ptr<ProjectNode> web = exchangeAtSlot(root, slotOf(*url), nullptr);
+    exchangeAtSlot(root, slotOf(root.locators()), std::make_unique<LocatorsNode>(&root));
+    expectCounts("after the URL and the cross-references were taken out");
 }
 
 TEST_F(TreeSlotTest, ExchangedNodesGiveUpTheirItemsAndKeepTheViewState)

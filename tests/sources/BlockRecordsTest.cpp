@@ -89,8 +89,26 @@ TEST(BlockRecords, BlockWithoutEndMarkerIsReadOnlyAsTheWholeOfItsClosedComment)
     EXPECT_TRUE(readBlockRecords(lost).empty()) << "a comment that never closes holds the rest of the page";
     const std::string nested = "<!-- note " + lost + " -->";
     EXPECT_TRUE(readBlockRecords(nested, {nested.size()}).empty()) << "inside the user's own comment";
-    EXPECT_NE(blockDamage(nested, {nested.size()}).find("left as it is"), std::string::npos);
-    EXPECT_EQ(blockDamage(lost + " -->"), "The index comment block has no end marker.");
+    EXPECT_NE(describeBlockDamage(findBlockDamage(nested, {nested.size()})).find("left as it is"), std::string::npos);
+    EXPECT_EQ(describeBlockDamage(findBlockDamage(lost + " -->")), "The index comment block has no end marker.");
+}
+
+TEST(BlockRecords, DamageKeepsEveryFactTheWordingsChooseFrom)
+{
+    const std::string lost = "<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n";
+    // Unclosed to the page's end: left in place and without its end marker at once.
+    const BlockDamage unclosed = findBlockDamage(lost);
+    EXPECT_EQ(unclosed, (BlockDamage{1, true, true, false, false}));
+    EXPECT_NE(describeBlockDamage(unclosed).find("left as it is"), std::string::npos);
+    const BlockDamage twice = findBlockDamage(lost + "HTML Torvane -->" + lost + "HTML Torvane -->");
+    EXPECT_EQ(twice, (BlockDamage{2, false, false, false, false}));
+    const BlockDamage lower = findBlockDamage("<!-- html torvane V4.0 Target=\"a<!--b\" html torvane -->");
+    EXPECT_EQ(lower, (BlockDamage{1, false, false, true, true}));
+    EXPECT_EQ(describeBlockDamage(lower), "The markers of the index comment block are not in their usual letter case.");
+    EXPECT_EQ(describeBlockDamage(findBlockDamage(lost + "        IndexAs=\"x<!--y\"\r\nHTML Torvane -->")),
+              "A value in the index comment block holds a comment marker.");
+    EXPECT_EQ(findBlockDamage(lost + "HTML Torvane -->"), (BlockDamage{1, false, false, false, false}));
+    EXPECT_EQ(describeBlockDamage(findBlockDamage("<!-- note -->")), "");
 }
 
 TEST(BlockRecords, UnknownKeysSkippedAndOpenValueDropped)

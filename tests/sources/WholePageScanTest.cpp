@@ -31,7 +31,7 @@ void expectSameAsSeparateSearches(const std::string& page)
     ASSERT_EQ(scanned.titleText, findTitle(outside)) << page;
     ASSERT_EQ(scanned.anchors, findAnchors(outside)) << page;
     ASSERT_EQ(scanned.blockRecords, readBlockRecords(file.commentText(), ends)) << page;
-    ASSERT_EQ(scanned.blockDamage, blockDamage(file.commentText(), ends)) << page;
+    ASSERT_EQ(scanned.blockDamage, findBlockDamage(file.commentText(), ends)) << page;
 }
 
 TEST(WholePageScan, RandomPagesAgreeWithSeparateSearches)

@@ -2,6 +2,7 @@
 #include "support/MapProfile.h"
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
+#include "platform/QuietProgress.h"
 #include "ui/frame/FrameHooks.h"
 #include "ui/project/CProjectWnd.h"
 #include <QApplication>

@@ -6,13 +6,6 @@
 
 namespace torvane {
 
-void CliReportPresenter::showReport(const std::string& title, const std::string& heading, const std::string& body)
-{
-    fileErrorsShown_ = fileErrorsShown_ || title == kFileErrorsTitle;
-    if (!quiet_)
-        stderrPresenter_.showReport(title, heading, body);
-}
-
 CliProject::CliProject(std::ostream& err, bool showProgress, bool quietReports)
     : err_(err),
       profile_(defaultProfilePath()),

@@ -2,30 +2,15 @@
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
 #include "platform/StderrMessageSink.h"
-#include "platform/StderrReportPresenter.h"
 #include "platform/IniProfile.h"
 #include "platform/PosixShellLauncher.h"
+#include "shell/cli/CliReportPresenter.h"
 #include "shell/cli/TerminalProgress.h"
 #include <iosfwd>
 #include <memory>
 #include <string>
 
 namespace torvane {
-
-// Tells the reports on standard error, and remembers whether a save failed
-// on a page.
-class CliReportPresenter final : public ReportPresenter {
-public:
-    CliReportPresenter(std::ostream& err, bool quiet) : stderrPresenter_(err), quiet_(quiet) {}
-    void showReport(const std::string& title, const std::string& heading, const std::string& body) override;
-    bool fileErrorsShown() const { return fileErrorsShown_; }
-    void forgetShown() { fileErrorsShown_ = false; }
-
-private:
-    StderrReportPresenter stderrPresenter_;
-    bool quiet_;
-    bool fileErrorsShown_ = false;
-};
 
 // One project opened for a subcommand, with what the document borrows from
 // the application: the user's profile, reports and messages on standard

@@ -1,6 +1,7 @@
 #include "shell/cli/EditRun.h"
 #include "document/CProjectDoc.h"
 #include "document/ProjectLookup.h"
+#include "document/TargetLookup.h"
 #include "model/EntryHolder.h"
 #include "shell/cli/CliProject.h"
 #include <ostream>

@@ -34,8 +34,7 @@ void runSetFilenames(CProjectWnd& window, AppServices& services)
     if (asciiLower(names->project) != asciiLower(before.project) &&
         !writeProjectFileStub(directory + names->project, renamedProjectStub(names->outputs), services))
         return;
-    const OutputNames& outputs = names->outputs;
-    document.setFileNames(names->project, outputs.index, outputs.htmlHelp, outputs.javaHelp, outputs.javaMap);
+    document.setFileNames(names->project, names->outputs);
     window.showTitle();
     // The frame records a project it brings forward among the recent files.
     if (auto* frame = qobject_cast<CMainFrame*>(window.window()))

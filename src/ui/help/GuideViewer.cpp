@@ -1,5 +1,6 @@
 #include "ui/help/GuideViewer.h"
 #include "platform/HtmlToolsSettings.h"
+#include "platform/OpenInBrowser.h"
 #include "platform/ShellLauncher.h"
 #include "platform/UserGuide.h"
 #include <QTabWidget>
@@ -16,13 +17,8 @@ void GuideViewer::open(std::string_view topic) const
 {
     if (!available())
         return;
-    const std::string url = guideUrl(folder_, topic);
     // Read at every request, as the HTML Tools dialog may have changed it.
-    const std::string browser = readHtmlToolsSettings(profile_).browser;
-    if (browser.empty())
-        shell_.openDocument(url);
-    else
-        shell_.openWithProgram(browser, url);
+    openInBrowser(readHtmlToolsSettings(profile_).browser, guideUrl(folder_, topic), shell_);
 }
 
 void GuideViewer::openHelpFor(const QWidget& window) const

@@ -5,7 +5,7 @@
 #include "ui/project/CProjectTree.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/project/ListRowsModel.h"
-#include "ui/project/ShownRows.h"
+#include "platform/TextUtil.h"
 #include "ui/common/Icons.h"
 #include "ui/common/QtText.h"
 #include "document/CProjectDoc.h"
@@ -94,37 +94,34 @@ void CProjectList::dropRecords()
 {
     if (recordsDropped_)
         return;
-    letGo_.resize(rows_.size());
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const EntryRecord& record = *rows_[i].record;
+    std::vector<ListRow>& rows = rows_.made();
+    letGo_.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const EntryRecord& record = *rows[i].record;
         letGo_[i] = LetGoRow{&record, record.owner(), static_cast<int>(record.kind()),
                              std::hash<std::string>{}(record.sortKey())};
-        rows_[i].shownSelected = record.isListSelected();
+        rows[i].shownSelected = record.isListSelected();
     }
     // Until the refresh the rows in view are drawn from copies.
     letGoTop_ = std::max(0, verticalScrollBar()->value());
     // No row is lower than a line of text.
     const int inView = viewport()->height() / std::max(1, fontMetrics().height()) + 2;
     letGoTexts_.clear();
-    for (int i = letGoTop_; i < std::min<int>(static_cast<int>(rows_.size()), letGoTop_ + inView); ++i) {
-        const EntryRecord& record = *rows_[static_cast<std::size_t>(i)].record;
+    for (int i = letGoTop_; i < std::min<int>(static_cast<int>(rows.size()), letGoTop_ + inView); ++i) {
+        const EntryRecord& record = *rows[static_cast<std::size_t>(i)].record;
         letGoTexts_.push_back(LetGoTexts{record.sortKey(), entryText(record), record.linkUrl()});
     }
-    for (ListRow& row : rows_)
+    for (ListRow& row : rows)
         row.record = nullptr;
     recordsDropped_ = true;
 }
 
-bool CProjectList::sameRecordsAsBefore(const std::vector<ListRow>& rows) const
+bool CProjectList::sameRecordsAsBefore(const ShownRowList& rows) const
 {
     if (rows.size() != rows_.size())
         return false;
-    if (!recordsDropped_) {
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].record != rows_[i].record)
-                return false;
-        return true;
-    }
+    if (!recordsDropped_)
+        return rows.sameRows(rows_);
     // A record freed and another made at the same address must not pass for
     // the old one: what it shows is compared too.
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -139,8 +136,7 @@ bool CProjectList::sameRecordsAsBefore(const std::vector<ListRow>& rows) const
 
 void CProjectList::rebuildRows()
 {
-    std::vector<ListRow> rows = shownRows(window_.document().root(), sortColumn_, sortAscending_);
-    filterRows(rows, filter_);
+    ShownRowList rows = ShownRowList::of(window_.document().root(), sortColumn_, sortAscending_, filter_);
     const bool same = sameRecordsAsBefore(rows);
     rows_ = std::move(rows);
     letGo_.clear();
@@ -176,7 +172,7 @@ void CProjectList::updateView(int hint)
     }
     setUpdatesEnabled(true);
     viewport()->update();
-    counts_ = countListSelection(rows_);
+    counts_ = countListSelection(markedRecords());
 }
 
 void CProjectList::sortBy(int column)
@@ -193,7 +189,7 @@ void CProjectList::sortBy(int column)
     }
     header()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     if (!recordsDropped_)
-        sortRows(rows_, sortColumn_, sortAscending_);
+        sortRows(rows_.made(), sortColumn_, sortAscending_);
     setCurrentRow(rows_.empty() ? -1 : 0);
     rowsToInsert_ = true;
     window_.document().updateAllViews(HintListSorted, this);
@@ -207,8 +203,7 @@ void CProjectList::setFilter(const std::string& text)
     // Rows let go of their records are made anew by the coming refresh.
     if (recordsDropped_)
         return;
-    rows_ = shownRows(window_.document().root(), sortColumn_, sortAscending_);
-    filterRows(rows_, filter_);
+    rows_ = ShownRowList::of(window_.document().root(), sortColumn_, sortAscending_, filter_);
     setCurrentRow(rows_.empty() ? -1 : 0);
     rowsToInsert_ = true;
     updateView(HintListSorted);
@@ -219,7 +214,7 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     const int r = index.row();
     if (r < 0 || r >= static_cast<int>(rows_.size()))
         return;
-    const ListRow& row = rows_[static_cast<size_t>(r)];
+    const ListRow row = rows_[static_cast<size_t>(r)];
     const QRect rect = option.rect;
     const auto& images = entryImages();
     const int iconIndex = row.record ? row.record->iconIndex() : -1;
@@ -282,9 +277,49 @@ int CProjectList::rowAt(const QPoint& pos) const
 void CProjectList::selectRow(int row, Qt::KeyboardModifiers modifiers)
 {
     // Until the rows have their records again a click selects nothing.
-    if (recordsDropped_)
+    if (recordsDropped_ || row < 0 || row >= static_cast<int>(rows_.size()))
         return;
-    applyListSelection(rows_, row, modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier));
+    EntryRecord& clicked = *rows_[static_cast<std::size_t>(row)].record;
+    // Ctrl toggles the row, Shift selects the range between the selection
+    // and the row, neither selects the row alone.
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        clicked.setListSelected(!clicked.isListSelected());
+        return;
+    }
+    int first = -1;
+    int last = -1;
+    if (modifiers.testFlag(Qt::ShiftModifier)) {
+        for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+            if (rows_[static_cast<std::size_t>(i)].record->isListSelected()) {
+                if (first < 0)
+                    first = i;
+                last = i;
+            }
+        }
+    }
+    for (EntryRecord* marked : markedRecords())
+        marked->setListSelected(false);
+    if (first < 0) {
+        clicked.setListSelected(true);
+        return;
+    }
+    const int from = std::min(first, row);
+    const int to = first < row ? row : last;
+    for (int i = from; i <= to; ++i)
+        rows_[static_cast<std::size_t>(i)].record->setListSelected(true);
+}
+
+std::vector<EntryRecord*> CProjectList::markedRecords() const
+{
+    // Marks are on records of selected holders only, and the filter may
+    // hide some of those.
+    const std::string lowerFilter = asciiLower(filter_);
+    std::vector<EntryRecord*> marked;
+    window_.document().root().forEachListMarked([&marked, &lowerFilter](EntryRecord& record) {
+        if (record.owner() && record.owner()->isSelected() && passesFilter(record, lowerFilter))
+            marked.push_back(&record);
+    });
+    return marked;
 }
 
 void CProjectList::mousePressEvent(QMouseEvent* event)
@@ -403,7 +438,7 @@ void CProjectList::resizeEvent(QResizeEvent* event)
 std::vector<EntryRecord*> CProjectList::selectedRecords() const
 {
     std::vector<EntryRecord*> records;
-    for (const ListRow& row : rows_) {
+    for (const ListRow row : rows_) {
         if (row.record && row.record->isListSelected())
             records.push_back(row.record);
     }

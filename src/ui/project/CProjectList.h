@@ -1,6 +1,7 @@
 #pragma once
 #include "document/DocumentView.h"
 #include "ui/project/ListRows.h"
+#include "ui/project/ShownRowList.h"
 #include <QTreeView>
 #include <string>
 #include <vector>
@@ -29,7 +30,7 @@ public:
     // The window refreshes both views; the document only names this view as origin.
     void documentChanged(CProjectDoc&, int, DocumentView*) override {}
 
-    const std::vector<ListRow>& rows() const { return rows_; }
+    const ShownRowList& rows() const { return rows_; }
     int sortColumn() const { return sortColumn_; }
     bool sortAscending() const { return sortAscending_; }
     const ListCounts& counts() const { return counts_; }
@@ -80,7 +81,9 @@ private:
     // Makes the rows anew from the tree's selection; the current row and
     // the scroll position stay when the same records are shown again.
     void rebuildRows();
-    bool sameRecordsAsBefore(const std::vector<ListRow>& rows) const;
+    bool sameRecordsAsBefore(const ShownRowList& rows) const;
+    // The marked records among the rows, found without going through them.
+    std::vector<EntryRecord*> markedRecords() const;
     void insertRows(int hint);
     void setCurrentRow(int row);
     int rowAt(const QPoint& pos) const;
@@ -93,7 +96,7 @@ private:
     ListCounts counts_;
     int sortColumn_ = ColumnTargetUrl;
     bool sortAscending_ = true;
-    std::vector<ListRow> rows_;
+    ShownRowList rows_;
     ListRowsModel* model_;
     bool rowsToInsert_ = false;
     bool recordsDropped_ = false;

@@ -139,71 +139,37 @@ std::string entryText(const EntryRecord& record)
     return joinedLevels(static_cast<const IndexEntry&>(record).indexAs());
 }
 
+bool passesFilter(const EntryRecord& record, const std::string& lowerFilter)
+{
+    // The stored texts are searched as they are, so that narrowing a million
+    // rows makes no copies.
+    if (lowerFilter.empty() || holds(record.sortKey(), lowerFilter))
+        return true;
+    if (record.kind() == EntryKind::CrossReference) {
+        const auto& reference = static_cast<const CrossReference&>(record);
+        return holds(reference.heading(), lowerFilter) || holds(reference.reference(), lowerFilter);
+    }
+    return holds(static_cast<const IndexEntry&>(record).indexAs(), lowerFilter);
+}
+
 void filterRows(std::vector<ListRow>& rows, const std::string& filter)
 {
     if (filter.empty())
         return;
     const std::string lower = asciiLower(filter);
-    // The stored texts are searched as they are, so that narrowing a million
-    // rows makes no copies.
-    std::erase_if(rows, [&lower](const ListRow& row) {
-        const EntryRecord& record = *row.record;
-        if (holds(record.sortKey(), lower))
-            return false;
-        if (record.kind() == EntryKind::CrossReference) {
-            const auto& reference = static_cast<const CrossReference&>(record);
-            return !holds(reference.heading(), lower) && !holds(reference.reference(), lower);
-        }
-        return !holds(static_cast<const IndexEntry&>(record).indexAs(), lower);
-    });
+    std::erase_if(rows, [&lower](const ListRow& row) { return !passesFilter(*row.record, lower); });
 }
 
-void applyListSelection(std::vector<ListRow>& rows, int index, bool shift, bool ctrl)
-{
-    if (index < 0 || index >= static_cast<int>(rows.size()))
-        return;
-    EntryRecord& clicked = *rows[index].record;
-    if (ctrl) {
-        clicked.setListSelected(!clicked.isListSelected());
-        return;
-    }
-    if (shift) {
-        int first = -1;
-        int last = -1;
-        for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-            if (rows[i].record->isListSelected()) {
-                if (first < 0)
-                    first = i;
-                last = i;
-            }
-        }
-        if (first < 0) {
-            clicked.setListSelected(true);
-            return;
-        }
-        const int from = std::min(first, index);
-        const int to = first < index ? index : last;
-        for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-            rows[i].record->setListSelected(i >= from && i <= to);
-        return;
-    }
-    for (ListRow& row : rows)
-        row.record->setListSelected(false);
-    clicked.setListSelected(true);
-}
-
-ListCounts countListSelection(const std::vector<ListRow>& rows)
+ListCounts countListSelection(const std::vector<EntryRecord*>& marked)
 {
     ListCounts counts;
     const IndexEntry* reference = nullptr;
-    for (const ListRow& row : rows) {
-        if (!row.record || !row.record->isListSelected())
-            continue;
-        if (!row.isEntry) {
+    for (const EntryRecord* record : marked) {
+        if (record->kind() == EntryKind::CrossReference) {
             ++counts.selectedCrossRefCount;
             continue;
         }
-        const auto& entry = static_cast<const IndexEntry&>(*row.record);
+        const auto& entry = static_cast<const IndexEntry&>(*record);
         ++counts.selectedEntryCount;
         if (entry.isDefault() && !entry.sortKey().empty())
             ++counts.selectedDefaultCount;

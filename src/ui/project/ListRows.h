@@ -40,11 +40,8 @@ std::string entryText(const EntryRecord& record);
 // Keeps the rows whose sort key or entry text holds `filter`, letter case
 // ignored; all of them when it is empty.
 void filterRows(std::vector<ListRow>& rows, const std::string& filter);
-
-// A click (or Space) on row `index` with the modifier keys: Ctrl toggles,
-// Shift selects the range between the selection and the row, neither selects
-// the row alone. Works on the records' list-selection marks.
-void applyListSelection(std::vector<ListRow>& rows, int index, bool shift, bool ctrl);
+// Whether the filter keeps the record's row; `lowerFilter` is lower-cased.
+bool passesFilter(const EntryRecord& record, const std::string& lowerFilter);
 
 // The counts the enabling rules read.
 struct ListCounts {
@@ -53,6 +50,7 @@ struct ListCounts {
     int selectedDefaultCount = 0;
     int selectedCrossRefCount = 0;
 };
-ListCounts countListSelection(const std::vector<ListRow>& rows);
+// Of the marked records of the rows, in any order.
+ListCounts countListSelection(const std::vector<EntryRecord*>& marked);
 
 } // namespace torvane

@@ -4,7 +4,7 @@
 
 namespace torvane {
 
-ListRowsModel::ListRowsModel(const std::vector<ListRow>& rows, QObject* parent)
+ListRowsModel::ListRowsModel(const ShownRowList& rows, QObject* parent)
     : QAbstractTableModel(parent)
     , rows_(rows)
 {

@@ -1,7 +1,6 @@
 #pragma once
-#include "ui/project/ListRows.h"
+#include "ui/project/ShownRowList.h"
 #include <QAbstractTableModel>
-#include <vector>
 
 namespace torvane {
 
@@ -11,7 +10,7 @@ namespace torvane {
 class ListRowsModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    ListRowsModel(const std::vector<ListRow>& rows, QObject* parent);
+    ListRowsModel(const ShownRowList& rows, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -22,7 +21,7 @@ public:
     void reset();
 
 private:
-    const std::vector<ListRow>& rows_;
+    const ShownRowList& rows_;
     int shown_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/project/ShownRows.h"
 #include "model/CrossReference.h"
 #include "model/IndexEntry.h"
+#include "model/LinkOrder.h"
 #include "model/ProjectRootNode.h"
 #include <algorithm>
 #include <string>
@@ -34,53 +35,6 @@ public:
 private:
     std::vector<EntryRecord*>& records_;
 };
-
-unsigned char lowered(char c)
-{
-    return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-}
-
-// The order of lower-cased links, byte by byte, of two siblings' parts of
-// the link: a folder's label is followed by '/', a page's by '#'.
-int compareLinkParts(std::string_view a, char endA, std::string_view b, char endB)
-{
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const unsigned char x = lowered(a[i]);
-        const unsigned char y = lowered(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    const unsigned char x = a.size() > common ? lowered(a[common]) : static_cast<unsigned char>(endA);
-    const unsigned char y = b.size() > common ? lowered(b[common]) : static_cast<unsigned char>(endB);
-    if (a.size() == b.size())
-        return endA == endB ? 0 : (static_cast<unsigned char>(endA) < static_cast<unsigned char>(endB) ? -1 : 1);
-    return x < y ? -1 : (x == y ? 0 : 1);
-}
-
-char linkEnd(const ProjectNode& node)
-{
-    switch (node.kindBit()) {
-    case NodeKindMask::Folder:
-        return '/';
-    case NodeKindMask::File:
-        return '#';
-    default:
-        return '\0';
-    }
-}
-
-// A page's own link is a prefix of its targets' links. Only when no sibling
-// name goes on with a byte at or below '#' after another sibling's name is
-// the order of the parts the order of the whole links.
-bool safeInLinks(const ProjectNode* child)
-{
-    const ProjectNode& node = *child;
-    if (!(node.kindBit() & (NodeKindMask::Folder | NodeKindMask::File)))
-        return true;
-    return std::none_of(node.label().begin(), node.label().end(),
-                        [](char c) { return static_cast<unsigned char>(c) <= '#'; });
-}
 
 // The rows of the Target URL column, ascending, made in one walk; `failed`
 // tells that some names would not sort apart, and the caller sorts instead.
@@ -143,23 +97,9 @@ private:
                              [](const EntryRecord* a, const EntryRecord* b) { return sameLinkLess(*a, *b); });
     }
 
-    // Puts the children in link order (the tree's order is that already but
-    // for folders among pages and differences of letter case); fails when
-    // two would share a link part.
     bool inLinkOrder(std::vector<ProjectNode*>& children)
     {
-        const auto less = [](const ProjectNode* a, const ProjectNode* b) {
-            return compareLinkParts(a->label(), linkEnd(*a), b->label(), linkEnd(*b)) < 0;
-        };
-        if (std::adjacent_find(children.begin(), children.end(), [&less](const ProjectNode* a, const ProjectNode* b) {
-                return !less(a, b);
-            }) != children.end()) {
-            std::stable_sort(children.begin(), children.end(), less);
-            const auto tied = [&less](const ProjectNode* a, const ProjectNode* b) { return !less(a, b); };
-            if (std::adjacent_find(children.begin(), children.end(), tied) != children.end())
-                failed = true;
-        }
-        if (!std::all_of(children.begin(), children.end(), safeInLinks))
+        if (!putInLinkOrder(children))
             failed = true;
         return !failed;
     }

@@ -194,7 +194,7 @@ protected:
         window->runCommand(CmdCollapseAll);
         window->flushRefresh();
         ASSERT_NO_FATAL_FAILURE(clickNode(root()));
-        const std::vector<ListRow>& rows = window->listView()->rows();
+        const ShownRowList& rows = window->listView()->rows();
         const auto found = std::find_if(rows.begin(), rows.end(), [](const ListRow& row) { return !row.isEntry; });
         ASSERT_NE(found, rows.end());
         clickRow(static_cast<int>(found - rows.begin()));

@@ -737,6 +737,37 @@ TEST_F(ProjectWindow, UndoOfADeleteBringsTheEntryBackMarkedSoThatDeleteRunsAgain
     EXPECT_EQ(rowMarks(), std::vector<bool>(rows.size(), false));
 }
 
+TEST_F(ProjectWindow, UndoShowsTheRecordedSelectionAndLeavesNoListMarkOfTheOneBefore)
+{
+    // The pages in view, collapsed: each lists its targets' entries too.
+    click(root().localFiles());
+    key(tree(), Qt::Key_Right);
+    click(file("c.htm"));
+    run(CmdExclude);
+    // A row marked in another page's entries, then Undo of the step recorded
+    // with c.htm alone selected.
+    click(file("a.htm"));
+    clickRow(0);
+    ASSERT_EQ(window->commandState().selectedEntryCount, 1);
+    run(CmdUndo);
+    SourceFile& restored = file("c.htm");
+    EXPECT_FALSE(restored.isExcluded());
+    EXPECT_EQ(selectedLabels(), std::vector<std::string>{"c.htm"});
+    EXPECT_EQ(root().currentNode(), &restored);
+    EXPECT_TRUE(CProjectTree::isMarked(CProjectTree::itemOf(restored.treeItem())));
+    EXPECT_FALSE(CProjectTree::isMarked(CProjectTree::itemOf(file("a.htm").treeItem())));
+    EXPECT_EQ(rowMarks(), std::vector<bool>(list().rows().size(), false));
+    EXPECT_EQ(window->commandState().selectedEntryCount, 0);
+
+    // The mark went with the selection it belonged to: a.htm's rows come
+    // back unmarked when it is added to the selection.
+    click(file("a.htm"), Qt::ControlModifier);
+    const auto rows = rowTexts();
+    EXPECT_NE(std::find(rows.begin(), rows.end(), "2 Two|a.htm#two"), rows.end());
+    EXPECT_EQ(rowMarks(), std::vector<bool>(rows.size(), false));
+    EXPECT_EQ(window->commandState().selectedEntryCount, 0);
+}
+
 TEST_F(ProjectWindow, FilterBoxNarrowsTheRowsAsOneTypesAndClearingShowsAllAgain)
 {
     listEveryRecord(500);

@@ -2,6 +2,7 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "model/Target.h"
+#include "ui/project/LinkOrderRows.h"
 #include "ui/project/ShownRows.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -87,6 +88,26 @@ protected:
         }
     }
 
+    // The rows found on demand, asked for from the last to the first.
+    std::vector<EntryRecord*> foundRows()
+    {
+        const std::unique_ptr<LinkOrderRows> found = LinkOrderRows::make(root);
+        if (!found) {
+            ADD_FAILURE() << "no rows found in link order";
+            return {};
+        }
+        std::vector<EntryRecord*> records(found->size());
+        for (std::size_t row = records.size(); row-- > 0;)
+            records[row] = &found->at(row);
+        return records;
+    }
+
+    void expectFoundAsMade(const char* when)
+    {
+        EXPECT_EQ(links(foundRows()), links(recordsOf(shownRows(root, ColumnTargetUrl, true)))) << when;
+        EXPECT_EQ(foundRows(), recordsOf(shownRows(root, ColumnTargetUrl, true))) << when;
+    }
+
     ProjectRootNode root;
 };
 
@@ -99,6 +120,7 @@ TEST_F(ShownRowsTest, RowsMadeInLinkOrderMatchTheSortOfEveryColumn)
     ASSERT_EQ(rows.size(), 6u * 4u + 4u + 2u + 2u);
     EXPECT_FALSE(rows.front().isEntry) << "cross-references have no link and come first";
     expectEverySortAsTheSortedWalk();
+    expectFoundAsMade("everything selected");
 }
 
 TEST_F(ShownRowsTest, NamesThatWouldNotSortApartFallBackToTheSort)
@@ -109,6 +131,7 @@ TEST_F(ShownRowsTest, NamesThatWouldNotSortApartFallBackToTheSort)
     root.findOrCreateFile("/p/A.htm").findOrCreateTarget("t");
     selectAll();
     expectEverySortAsTheSortedWalk();
+    EXPECT_EQ(LinkOrderRows::make(root), nullptr) << "the rows are made and sorted instead";
 }
 
 TEST_F(ShownRowsTest, OnlyTheSelectionIsShownAndAnExpandedNodeShowsItsOwnRecords)
@@ -125,6 +148,37 @@ TEST_F(ShownRowsTest, OnlyTheSelectionIsShownAndAnExpandedNodeShowsItsOwnRecords
     root.applyTreeSelection(*root.findOrCreateFile("/p/a/x.htm").parent(), false, false);
     EXPECT_EQ(shownRows(root, ColumnTargetUrl, true).size(), 4u * 2u) << "the targets of a/x.htm and a/b/z.htm";
     expectEverySortAsTheSortedWalk();
+}
+
+// Rows found on demand are those made in one walk, for a selection spread
+// over expanded and collapsed nodes, and still after the tree changed.
+TEST_F(ShownRowsTest, RowsFoundOnDemandAreTheRowsMadeForAnySelection)
+{
+    root.localFiles().setExpanded(true);
+    root.externalUrls().setExpanded(true);
+    root.locators().setExpanded(true);
+    SourceFile& page = root.findOrCreateFile("/p/a.htm");
+    page.setExpanded(true);
+    root.applyTreeSelection(page, false, false);
+    page.addEntry(test::makeEntry("Page"));
+    expectFoundAsMade("an expanded page");
+
+    ProjectNode& folder = *root.findOrCreateFile("/p/a/x.htm").parent();
+    root.applyTreeSelection(folder, false, true);
+    root.applyTreeSelection(*page.findTarget("alpha"), false, true);
+    root.applyTreeSelection(root.findOrCreateUrl("http://b/"), false, true);
+    root.applyTreeSelection(*root.locators().locatorNodes().front(), false, true);
+    expectFoundAsMade("a folder, a target, a URL and a locator");
+
+    // Counts kept from before are found anew where the tree changed.
+    root.findOrCreateFile("/p/a/b/z.htm").findOrCreateTarget("gamma").addEntry(test::makeEntry("Gamma"));
+    root.findOrCreateFile("/p/a/new.htm").findOrCreateTarget("t");
+    root.findOrCreateUrl("http://a-new/").addEntry(test::makeEntry("Web"));
+    root.applyTreeSelection(root.externalUrls(), false, true);
+    expectFoundAsMade("after entries, a page and a URL were added");
+    page.findTarget("alpha")->setExcluded(true);
+    selectAll();
+    expectFoundAsMade("everything selected after an exclusion");
 }
 
 } // namespace

@@ -1,0 +1,69 @@
+#pragma once
+#include "ui/project/LinkOrderRows.h"
+#include "ui/project/ListRows.h"
+#include <cstddef>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace torvane {
+
+class ProjectRootNode;
+
+// The rows the list shows: in the Target URL column's ascending order with
+// no filter (the list's first view) they are found when asked for, so that
+// selecting a million records costs what the rows in view cost; any other
+// order or a filter makes them all at once.
+class ShownRowList {
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = ListRow;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = ListRow;
+
+        Iterator(const ShownRowList& list, std::size_t row) : list_(&list), row_(row) {}
+        ListRow operator*() const { return (*list_)[row_]; }
+        Iterator& operator++()
+        {
+            ++row_;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return row_ == other.row_; }
+        difference_type operator-(const Iterator& other) const
+        {
+            return static_cast<difference_type>(row_) - static_cast<difference_type>(other.row_);
+        }
+
+    private:
+        const ShownRowList* list_;
+        std::size_t row_;
+    };
+
+    ShownRowList() = default;
+    // The rows of the tree's selection sorted by `column`, holding `filter`.
+    static ShownRowList of(ProjectRootNode& root, int column, bool ascending, const std::string& filter);
+
+    std::size_t size() const { return found_ ? found_->size() : made_.size(); }
+    bool empty() const { return size() == 0; }
+    ListRow operator[](std::size_t row) const;
+    ListRow front() const { return (*this)[0]; }
+    Iterator begin() const { return Iterator(*this, 0); }
+    Iterator end() const { return Iterator(*this, size()); }
+
+    // The rows made all at once (made now when they were found on demand),
+    // to be sorted or let go of.
+    std::vector<ListRow>& made();
+    // Whether both show the same records in the same order, the tree not
+    // having changed in between.
+    bool sameRows(const ShownRowList& other) const;
+
+private:
+    std::vector<ListRow> made_;
+    std::unique_ptr<LinkOrderRows> found_;
+};
+
+} // namespace torvane

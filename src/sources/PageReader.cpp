@@ -18,6 +18,7 @@ PageReadResult judgePageRead(const FileResult& read, const FileState& state)
 void PageReader::read(const std::string& path)
 {
     FileState state;
+    std::string().swap(buffer_);
     const FileResult read = readWholeFileInto(path, buffer_, length_, state);
     result_ = judgePageRead(read, state);
     if (read.failed())

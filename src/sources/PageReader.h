@@ -19,10 +19,12 @@ struct PageReadResult {
 };
 PageReadResult judgePageRead(const FileResult& read, const FileState& state);
 
-// Reads the pages of a load one after another into one buffer that keeps its
-// largest size: no byte is cleared before it is read over, and nothing is
-// allocated once the largest page has been read. Failures are logged in the
-// reports as CHtmlFile::ReadSource logs them.
+// Reads the pages of a load one after another. Each page gets a buffer of
+// its own, the last one's freed first: reading every page into one buffer
+// kept at the largest page's size took three times the kernel time here
+// (20 reads of the 530 pages of the Python manual: 0.77 s of system time
+// against 0.23 s), more than clearing fresh buffers costs. Failures are
+// logged in the reports as CHtmlFile::ReadSource logs them.
 class PageReader {
 public:
     explicit PageReader(FileReports& reports) : reports_(reports) {}

@@ -86,6 +86,15 @@ class MainFrame : public ::testing::Test {
 protected:
     FrameHooks openingHooks() { return test::projectOpeningHooks(app.services); }
 
+    // Shown where the profile places it and active, as a user's window is
+    // before typing into it.
+    static bool showActive(CMainFrame& frame)
+    {
+        frame.showWithStoredPlacement();
+        frame.activateWindow();
+        return QTest::qWaitForWindowActive(&frame);
+    }
+
     // Sample.ipj and a copy of it, Other.ipj, both in `dir`: their full paths.
     std::pair<std::string, std::string> writeTwoProjects()
     {
@@ -237,9 +246,7 @@ TEST_F(MainFrame, TitleNamesTheActiveProjectOnceAndMarksUnsavedChanges)
 {
     const auto [sample, other] = writeTwoProjects();
     CMainFrame frame(app.profile, openingHooks());
-    frame.showWithStoredPlacement();
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(showActive(frame));
     ASSERT_TRUE(frame.openProjectFile(sample));
     QMdiSubWindow* sampleWindow = frame.mdiArea()->activeSubWindow();
     auto* project = qobject_cast<CProjectWnd*>(projectWindowOf(sampleWindow));
@@ -289,9 +296,7 @@ TEST_F(MainFrame, AcceleratorsReachTheActiveProject)
 {
     const std::string path = test::writeSampleProject(dir);
     CMainFrame frame(app.profile, openingHooks());
-    frame.showWithStoredPlacement();
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(showActive(frame));
     ASSERT_TRUE(frame.openProjectFile(path));
     auto* window = qobject_cast<CProjectWnd*>(frame.mdiArea()->subWindowList().front()->widget());
     ASSERT_NE(window, nullptr);
@@ -359,9 +364,7 @@ TEST_F(MainFrame, CloseAsksToSaveAChangedProjectAndClosesOnlyTheActiveOne)
 {
     const auto [sample, other] = writeTwoProjects();
     CMainFrame frame(app.profile, openingHooks());
-    frame.showWithStoredPlacement();
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(showActive(frame));
     ASSERT_TRUE(frame.openProjectFile(sample));
     ASSERT_TRUE(frame.openProjectFile(other));
     auto* otherWindow = qobject_cast<CProjectWnd*>(projectWindowOf(frame.mdiArea()->activeSubWindow()));

@@ -98,6 +98,8 @@ bool CProjectDoc::openProject(const std::string& path)
     reportLoadProblems();
     readExternalUrlsSection(lines, *root_);
     readCrossReferencesSection(lines, *root_);
+    // The first click on a folder then costs what later ones do.
+    root_->learnBelow();
 
     modified_ = false;
     updateHint_ = HintNone;
@@ -151,6 +153,9 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
         }
         const SourceFile* known = root_->localFiles().findFileAt(path);
         SourceFile& file = loadSourceFile(path, access, reader);
+        // Counted while it is fresh in memory, so that listing a large
+        // selection later walks the folders only.
+        file.learnBelow();
         if (!known) {
             const PageLocations::Located inTree = locations.asInTree(file, located);
             locations.add(file, inTree);

@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
 
 namespace torvane {
 
@@ -59,24 +61,48 @@ CProjectList::CProjectList(CProjectWnd& window)
     , model_(new ListRowsModel(rows_, this))
 {
     setModel(model_);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setIconSize(QSize(20, 14));
     // The scroll position is then the index of the top row.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    header()->setSectionsClickable(true);
-    header()->setSectionsMovable(false);
-    header()->setStretchLastSection(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(lineHeight());
+    QHeaderView* columns = horizontalHeader();
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columns->setHighlightSections(false);
+    columns->setSectionsClickable(true);
+    columns->setSectionsMovable(false);
+    columns->setStretchLastSection(false);
     // The arrow only shows the order; the clicks are handled here.
-    header()->setSortIndicatorShown(true);
-    header()->setSortIndicator(sortColumn_, Qt::AscendingOrder);
+    columns->setSortIndicatorShown(true);
+    columns->setSortIndicator(sortColumn_, Qt::AscendingOrder);
     // The entry as the index shows it stands beside its sort key.
-    header()->moveSection(ColumnEntryText, ColumnTargetUrl);
-    connect(header(), &QHeaderView::sectionClicked, this, &CProjectList::sortBy);
+    columns->moveSection(ColumnEntryText, ColumnTargetUrl);
+    connect(columns, &QHeaderView::sectionClicked, this, &CProjectList::sortBy);
+}
+
+int CProjectList::lineHeight() const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("Xg");
+    const int text = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
+    return std::max(text, iconSize().height());
+}
+
+void CProjectList::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        verticalHeader()->setDefaultSectionSize(lineHeight());
 }
 
 int CProjectList::currentRow() const
@@ -103,7 +129,7 @@ void CProjectList::dropRecords()
         rows[i].shownSelected = record.isListSelected();
     }
     // Until the refresh the rows in view are drawn from copies.
-    letGoTop_ = std::max(0, verticalScrollBar()->value());
+    letGoTop_ = std::max(0, verticalOffset() / verticalHeader()->defaultSectionSize());
     // No row is lower than a line of text.
     const int inView = viewport()->height() / std::max(1, fontMetrics().height()) + 2;
     letGoTexts_.clear();
@@ -158,7 +184,24 @@ void CProjectList::insertRows(int hint)
     // The old top row comes back only while it still exists; the scroll bar
     // keeps it within range.
     const bool keepTop = keepsScrollPosition(hint) && topRow < static_cast<int>(rows_.size());
-    verticalScrollBar()->setValue(keepTop ? topRow : 0);
+    scrollToRow(keepTop ? topRow : 0);
+}
+
+void CProjectList::scrollToRow(int row)
+{
+    QScrollBar& bar = *verticalScrollBar();
+    const QSignalBlocker quiet(&bar);
+    bar.setValue(row);
+    // The table moves its rows only when the value changes. Where a row
+    // starts it finds by adding up the heights of every row after a reset;
+    // the top needs none of that.
+    QHeaderView& rows = *verticalHeader();
+    if (bar.value() == 0)
+        rows.setOffset(0);
+    else if (bar.value() == bar.maximum())
+        rows.setOffsetToLastSection();
+    else
+        rows.setOffsetToSectionPosition(bar.value());
 }
 
 void CProjectList::updateView(int hint)
@@ -178,7 +221,7 @@ void CProjectList::updateView(int hint)
 void CProjectList::sortBy(int column)
 {
     if (column == ColumnEntryText) {
-        header()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+        horizontalHeader()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
         return;
     }
     if (column == sortColumn_) {
@@ -187,7 +230,7 @@ void CProjectList::sortBy(int column)
         sortColumn_ = column;
         sortAscending_ = true;
     }
-    header()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+    horizontalHeader()->setSortIndicator(sortColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     if (!recordsDropped_)
         sortRows(rows_.made(), sortColumn_, sortAscending_);
     setCurrentRow(rows_.empty() ? -1 : 0);
@@ -209,25 +252,41 @@ void CProjectList::setFilter(const std::string& text)
     updateView(HintListSorted);
 }
 
-void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void CProjectList::paintEvent(QPaintEvent* event)
 {
-    const int r = index.row();
-    if (r < 0 || r >= static_cast<int>(rows_.size()))
-        return;
+    QPainter painter(viewport());
+    painter.setFont(font());
+    const int height = verticalHeader()->defaultSectionSize();
+    // The model may still count the rows from before a rebuild.
+    const int count = std::min(model_->rowCount(), static_cast<int>(rows_.size()));
+    // Scrolled to the end, the last row is at the bottom and the top row
+    // may be cut.
+    const int offset = verticalOffset();
+    const QRect dirty = event->rect();
+    for (int r = (offset + std::max(0, dirty.top())) / height; r < count; ++r) {
+        const QRect rect(0, r * height - offset, viewport()->width(), height);
+        if (rect.top() > dirty.bottom())
+            break;
+        drawRow(painter, rect, r);
+    }
+}
+
+void CProjectList::drawRow(QPainter& painter, const QRect& rect, int r) const
+{
     const ListRow row = rows_[static_cast<size_t>(r)];
-    const QRect rect = option.rect;
+    const QHeaderView& columns = *horizontalHeader();
     const auto& images = entryImages();
     const int iconIndex = row.record ? row.record->iconIndex() : -1;
-    const int x0 = header()->sectionViewportPosition(ColumnIcon);
-    const int x1 = header()->sectionViewportPosition(ColumnIndexEntry);
-    const int w1 = header()->sectionSize(ColumnIndexEntry);
-    const int x2 = header()->sectionViewportPosition(ColumnTargetUrl);
-    const int w2 = header()->sectionSize(ColumnTargetUrl);
-    const int x3 = header()->sectionViewportPosition(ColumnEntryText);
-    const int w3 = header()->sectionSize(ColumnEntryText);
+    const int x0 = columns.sectionViewportPosition(ColumnIcon);
+    const int x1 = columns.sectionViewportPosition(ColumnIndexEntry);
+    const int w1 = columns.sectionSize(ColumnIndexEntry);
+    const int x2 = columns.sectionViewportPosition(ColumnTargetUrl);
+    const int w2 = columns.sectionSize(ColumnTargetUrl);
+    const int x3 = columns.sectionViewportPosition(ColumnEntryText);
+    const int w3 = columns.sectionSize(ColumnEntryText);
 
     if (iconIndex >= 0 && iconIndex < static_cast<int>(images.size()))
-        painter->drawPixmap(x0 + 2, rect.top(), images[static_cast<size_t>(iconIndex)]);
+        painter.drawPixmap(x0 + 2, rect.top(), images[static_cast<size_t>(iconIndex)]);
 
     const int left = std::min({x1, x2, x3});
     const int right = std::max({x1 + w1, x2 + w2, x3 + w3});
@@ -236,25 +295,24 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     if (row.record ? row.record->isListSelected() : row.shownSelected) {
         const bool active = window_.activeView() == this;
         const QColor fill = active ? activeSelectionColor() : inactiveSelectionColor();
-        painter->fillRect(area, fill);
-        painter->setPen(fill);
-        painter->drawRect(area.adjusted(0, 0, -1, -1));
+        painter.fillRect(area, fill);
+        painter.setPen(fill);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
         textColor = active ? Qt::white : Qt::black;
     }
     if (r == currentRow() && hasFocus()) {
         QPen dotted(Qt::black, 1, Qt::DotLine);
-        painter->setPen(dotted);
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(area.adjusted(0, 0, -1, -1));
+        painter.setPen(dotted);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
     }
-    painter->setPen(textColor);
-    painter->setFont(option.font);
+    painter.setPen(textColor);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     // A text cut by its column ends in an ellipsis, so that it shows it goes on.
     const auto drawClipped = [&](int x, int width, std::string_view text) {
         const int room = std::max(0, width - 7);
-        const QString shown = painter->fontMetrics().elidedText(fromBytes(text), Qt::ElideRight, room);
-        painter->drawText(QRect(x + 2, rect.top(), room, rect.height()), flags, shown);
+        const QString shown = painter.fontMetrics().elidedText(fromBytes(text), Qt::ElideRight, room);
+        painter.drawText(QRect(x + 2, rect.top(), room, rect.height()), flags, shown);
     };
     if (row.record) {
         drawClipped(x1, w1, row.record->sortKey());
@@ -268,10 +326,14 @@ void CProjectList::drawRow(QPainter* painter, const QStyleOptionViewItem& option
     }
 }
 
-int CProjectList::rowAt(const QPoint& pos) const
+int CProjectList::rowUnder(const QPoint& pos) const
 {
-    const QModelIndex index = indexAt(pos);
-    return index.isValid() ? index.row() : -1;
+    // Worked out from the row height rather than asked of the table, whose
+    // row positions are counted anew over every row after a reset.
+    if (pos.y() < 0 || horizontalHeader()->logicalIndexAt(pos.x()) < 0)
+        return -1;
+    const int row = (verticalOffset() + pos.y()) / verticalHeader()->defaultSectionSize();
+    return row < std::min(model_->rowCount(), static_cast<int>(rows_.size())) ? row : -1;
 }
 
 void CProjectList::selectRow(int row, Qt::KeyboardModifiers modifiers)
@@ -325,10 +387,10 @@ std::vector<EntryRecord*> CProjectList::markedRecords() const
 void CProjectList::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
-        QTreeView::mousePressEvent(event);
+        QTableView::mousePressEvent(event);
         return;
     }
-    const int row = rowAt(event->position().toPoint());
+    const int row = rowUnder(event->position().toPoint());
     int hint = HintListClickOutside;
     if (row >= 0) {
         selectRow(row, event->modifiers());
@@ -341,7 +403,7 @@ void CProjectList::mousePressEvent(QMouseEvent* event)
 
 void CProjectList::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const int row = rowAt(event->position().toPoint());
+    const int row = rowUnder(event->position().toPoint());
     if (row < 0 || event->button() != Qt::LeftButton)
         return;
     window_.runListDoubleClick(rows_[static_cast<size_t>(row)].isEntry);
@@ -356,7 +418,7 @@ bool CProjectList::event(QEvent* event)
             return true;
         }
     }
-    return QTreeView::event(event);
+    return QTableView::event(event);
 }
 
 void CProjectList::keyPressEvent(QKeyEvent* event)
@@ -407,13 +469,13 @@ void CProjectList::contextMenuEvent(QContextMenuEvent* event)
 
 void CProjectList::focusInEvent(QFocusEvent* event)
 {
-    QTreeView::focusInEvent(event);
+    QTableView::focusInEvent(event);
     window_.viewActivated(this);
 }
 
 void CProjectList::resizeEvent(QResizeEvent* event)
 {
-    QTreeView::resizeEvent(event);
+    QTableView::resizeEvent(event);
     constexpr int kTextColumns[] = {ColumnIndexEntry, ColumnEntryText, ColumnTargetUrl};
     const int width = viewport()->width();
     if (!columnsSized_) {

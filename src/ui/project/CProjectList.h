@@ -2,7 +2,7 @@
 #include "document/DocumentView.h"
 #include "ui/project/ListRows.h"
 #include "ui/project/ShownRowList.h"
-#include <QTreeView>
+#include <QTableView>
 #include <string>
 #include <vector>
 
@@ -17,8 +17,10 @@ class ProjectNode;
 
 // The right pane: the index entries of the selected files, targets and URLs
 // and the cross-references of the selected locators. Rows are drawn here so
-// that the selection shown is the records' own list-selection mark.
-class CProjectList : public QTreeView, public DocumentView {
+// that the selection shown is the records' own list-selection mark, and only
+// the rows in view: a table keeps nothing per row, so that showing a million
+// rows costs what showing fifty does.
+class CProjectList : public QTableView, public DocumentView {
     Q_OBJECT
 public:
     explicit CProjectList(CProjectWnd& window);
@@ -55,7 +57,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -85,8 +88,13 @@ private:
     // The marked records among the rows, found without going through them.
     std::vector<EntryRecord*> markedRecords() const;
     void insertRows(int hint);
+    // Scrolls so that `row` is the top row (or the last rows fill the view).
+    void scrollToRow(int row);
     void setCurrentRow(int row);
-    int rowAt(const QPoint& pos) const;
+    // All rows are as high as a line of text as the style draws it.
+    int lineHeight() const;
+    void drawRow(QPainter& painter, const QRect& rect, int row) const;
+    int rowUnder(const QPoint& pos) const;
     void selectRow(int row, Qt::KeyboardModifiers modifiers);
 
     CProjectWnd& window_;

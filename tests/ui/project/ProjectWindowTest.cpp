@@ -367,20 +367,20 @@ TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"Apples|a.htm", "One|a.htm#one", "2 Two|a.htm#two"}));
     EXPECT_EQ(list().currentRow(), 0);
 
-    EXPECT_EQ(list().header()->sortIndicatorSection(), ColumnTargetUrl);
+    EXPECT_EQ(list().horizontalHeader()->sortIndicatorSection(), ColumnTargetUrl);
     list().sortBy(ColumnIndexEntry);
     window->flushRefresh();
     // Digits before letters.
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"2 Two|a.htm#two", "Apples|a.htm", "One|a.htm#one"}));
-    EXPECT_EQ(list().header()->sortIndicatorSection(), ColumnIndexEntry);
-    EXPECT_EQ(list().header()->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(list().horizontalHeader()->sortIndicatorSection(), ColumnIndexEntry);
+    EXPECT_EQ(list().horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
     list().sortBy(ColumnIndexEntry);
     window->flushRefresh();
-    EXPECT_EQ(list().header()->sortIndicatorOrder(), Qt::DescendingOrder) << "the arrow follows the order";
+    EXPECT_EQ(list().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder) << "the arrow follows the order";
     EXPECT_FALSE(list().sortAscending());
     EXPECT_EQ(rowTexts().front(), "One|a.htm#one");
-    QTest::mouseClick(list().header()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(list().header()->sectionViewportPosition(ColumnTargetUrl) + 5, 5));
+    QTest::mouseClick(list().horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(list().horizontalHeader()->sectionViewportPosition(ColumnTargetUrl) + 5, 5));
     window->flushRefresh();
     EXPECT_EQ(list().sortColumn(), ColumnTargetUrl);
     EXPECT_TRUE(list().sortAscending());
@@ -527,6 +527,37 @@ TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
     click(root().externalUrls(), Qt::ControlModifier);
     EXPECT_EQ(list().rows().size(), 5u);
     EXPECT_EQ(bar->value(), 0);
+}
+
+// The rows are painted where the table places them, also scrolled to the end
+// where the top row is cut: a click on a row marks that row's record, and the
+// row shows the mark in the colour of the list being active or not.
+TEST_F(ProjectWindow, ListRowsArePaintedWhereTheyAreClicked)
+{
+    QScrollBar* bar = listEveryRecord(90);
+    ASSERT_EQ(list().rows().size(), 8u);
+    bar->setValue(bar->maximum());
+    ASSERT_GT(bar->value(), 0);
+    const QRect last = list().visualRect(list().model()->index(7, ColumnIndexEntry));
+    const QRect before = list().visualRect(list().model()->index(6, ColumnIndexEntry));
+    ASSERT_TRUE(list().viewport()->rect().contains(last)) << "the last row is in view";
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, Qt::NoModifier, last.center());
+    window->flushRefresh();
+    ASSERT_NE(list().rows()[7].record, nullptr);
+    EXPECT_TRUE(list().rows()[7].record->isListSelected());
+    EXPECT_FALSE(list().rows()[6].record->isListSelected());
+
+    // The last pixels of a text column are never text.
+    const auto colourAt = [&](const QRect& cell) {
+        const QImage image = list().viewport()->grab().toImage();
+        return QColor(image.pixel(cell.right() - 2, cell.center().y())).name().toStdString();
+    };
+    EXPECT_EQ(colourAt(last), CProjectList::activeSelectionColor().name().toStdString());
+    EXPECT_NE(colourAt(before), CProjectList::activeSelectionColor().name().toStdString());
+    EXPECT_NE(colourAt(before), CProjectList::inactiveSelectionColor().name().toStdString());
+    key(list(), Qt::Key_Tab);
+    ASSERT_EQ(window->activeView(), static_cast<QWidget*>(window->treeView()));
+    EXPECT_EQ(colourAt(last), CProjectList::inactiveSelectionColor().name().toStdString());
 }
 
 // An anchor's entry listed under a collapsed page or the collapsed root is
@@ -794,7 +825,7 @@ TEST_F(ProjectWindow, EntryTextColumnStandsBesideTheSortKey)
     listEveryRecord(500);
     QAbstractItemModel& model = *list().model();
     EXPECT_EQ(model.headerData(ColumnEntryText, Qt::Horizontal).toString(), "Entry Text");
-    EXPECT_EQ(list().header()->visualIndex(ColumnEntryText), list().header()->visualIndex(ColumnIndexEntry) + 1);
+    EXPECT_EQ(list().horizontalHeader()->visualIndex(ColumnEntryText), list().horizontalHeader()->visualIndex(ColumnIndexEntry) + 1);
     EXPECT_GT(list().columnWidth(ColumnEntryText), 0);
     for (int row = 0; row < model.rowCount(); ++row) {
         const EntryRecord& record = *list().rows()[static_cast<std::size_t>(row)].record;

@@ -121,6 +121,9 @@ void IndexGenerator::reset()
 {
     entries_.clear();
     entries_.shrink_to_fit();
+    origins_.clear();
+    origins_.shrink_to_fit();
+    ownSortKeys_.clear();
     crossReferences_.clear();
     crossReferences_.shrink_to_fit();
     collected_.clear();
@@ -300,7 +303,6 @@ LocatorLink::Texts IndexGenerator::textsOf(const CollectedEntry& collected)
                              entry.helpTitle(),
                              entry.helpWindow(),
                              entry.helpFrame(),
-                             entry.sortKeyLower(),
                              entry.indexAs(),
                              entry.helpAs()};
     if (collected.escaped)
@@ -322,18 +324,27 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
 {
     itemsSorted_ = false;
     helpTextsDiffer_ |= indexAs != helpAs;
-    std::string sortKey = unescapeField(sortAs);
-    lowerInPlace(sortKey);
     const LocatorLink::Texts texts{copiedAddress(relativeUrl), resolved(indexTarget), resolved(helpTitle),
-                                   resolved(helpWindow),       resolved(helpFrame),   sortKey,
-                                   indexAs,                    helpAs};
+                                   resolved(helpWindow),       resolved(helpFrame),   indexAs,
+                                   helpAs};
     // Packed in a scratch piece, then kept in one piece among the generator's texts.
     std::string piece;
     for (std::string_view text : texts) piece += text;
     char* end = piece.data();
-    LocatorLink link = LocatorLink::packed(end, texts, addHolder({}));
+    const std::uint32_t holder = addHolder({});
+    LocatorLink link = LocatorLink::packed(end, texts, holder);
     link.moveTextsTo(entryTexts_.copy(std::string_view(piece.data(), end - piece.data())).data());
     entries_.push_back({link});
+    origins_.push_back(nullptr);
+    std::string& sortKey = ownSortKeys_[holder];
+    sortKey = unescapeField(sortAs);
+    lowerInPlace(sortKey);
+}
+
+std::string_view IndexGenerator::sortKeyOf(std::size_t copy) const
+{
+    if (const IndexEntry* origin = origins_[copy]) return origin->sortKeyLower();
+    return ownSortKeys_.at(entries_[copy].link.holderNumber());
 }
 
 void IndexGenerator::addCrossReference(std::string_view heading, std::string_view headingSort,
@@ -422,8 +433,10 @@ std::vector<IndexGenerator::SortItem> IndexGenerator::makeSortItems()
         items.push_back({SortPrefix(filing.itemClass, key), key, static_cast<std::uint32_t>(source), kind,
                          filing.itemClass, filing.letter});
     };
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (!entries_[i].sortKey().empty()) add(entries_[i].sortKey(), i, KindEntry);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const std::string_view key = sortKeyOf(i);
+        if (!key.empty()) add(key, i, KindEntry);
+    }
     // Collected entries are numbered after the copies.
     constexpr std::size_t kAhead = 16;
     for (std::size_t i = 0; i < collected_.size(); ++i) {
@@ -550,7 +563,7 @@ void IndexGenerator::layOutEntriesInOrder()
         } else {
             const CollectedEntry& collected = collected_[source - copies];
             const IndexEntry& entry = *collected.entry;
-            length = entry.sortKeyLower().size() + entry.indexAs().size() +
+            length = entry.indexAs().size() +
                      holderAddresses_[collected.holderNumber].size() +
                      entry.indexTarget().size() + entry.helpTitle().size() + entry.helpWindow().size() +
                      entry.helpFrame().size() + (entry.helpAs() == entry.indexAs() ? 0 : entry.helpAs().size());
@@ -562,10 +575,12 @@ void IndexGenerator::layOutEntriesInOrder()
     auto texts = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(offset, 1));
 
     std::vector<EntryCopy> ordered(total);
+    std::vector<const IndexEntry*> origins(total);
     for (std::size_t source = 0; source < total; ++source) {
         fetchAhead(source);
         char* at = texts.get() + textsAt[placeOf[source]];
         LocatorLink& link = ordered[placeOf[source]].link;
+        origins[placeOf[source]] = source < copies ? origins_[source] : collected_[source - copies].entry;
         if (source < copies) {
             link = entries_[source].link;
             if (link.storedSize() != 0) std::memcpy(at, link.storedTexts(), link.storedSize());
@@ -576,6 +591,7 @@ void IndexGenerator::layOutEntriesInOrder()
         }
     }
     entries_ = std::move(ordered);
+    origins_ = std::move(origins);
     collected_.clear();
     collected_.shrink_to_fit();
     orderedTexts_ = std::move(texts);

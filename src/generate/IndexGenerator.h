@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace torvane {
@@ -29,7 +30,6 @@ public:
     // generator's own texts.
     struct EntryCopy {
         LocatorLink link;
-        std::string_view sortKey() const { return link.text(LocatorLink::SortKey); }  // SortAs, escapes resolved, lowercased
         std::string_view indexAs() const { return link.text(LocatorLink::IndexAs); }  // as stored
         std::string_view helpAs() const { return link.text(LocatorLink::HelpAs); }    // as stored
     };
@@ -108,6 +108,9 @@ public:
 
     // Made by the first tree built, in its sort order.
     const std::vector<EntryCopy>& entries() const { return entries_; }
+    // A copy's SortAs, escapes resolved, lowercased: kept by the project's
+    // entry it was made from, or by the generator for a copy made without one.
+    std::string_view sortKeyOf(std::size_t copy) const;
     // Whether some entry's HelpAs is not its IndexAs: only then do the
     // trees of the two modes differ.
     bool helpTextsDiffer() const { return helpTextsDiffer_; }
@@ -163,6 +166,8 @@ private:
     std::string projectDirectory_;
 
     std::vector<EntryCopy> entries_;
+    std::vector<const IndexEntry*> origins_;  // by copy: the entry it was made from, null without a model
+    std::unordered_map<std::uint32_t, std::string> ownSortKeys_;  // of copies made without a model, by holder
     std::vector<CollectedEntry> collected_;  // numbered after `entries_` until the copies are made
     std::vector<CrossReferenceCopy> crossReferences_;
     // Until the copies are made, the texts they do not find in the project:

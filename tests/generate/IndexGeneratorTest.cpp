@@ -408,7 +408,7 @@ TEST(IndexGeneratorCopies, FieldsAreResolvedWhereThePlainTextIsShown)
     generator.addEntry("\\\"Quoted\\\"", "\\\"Quoted\\\"", "Help\\\\As", "sub dir/my page.htm#a b", "main\\\\frame",
                        "Title \\\"x\\\"", "win", "frame");
     const IndexGenerator::EntryCopy& copy = generator.entries().at(0);
-    EXPECT_EQ(copy.sortKey(), "\"quoted\"");
+    EXPECT_EQ(generator.sortKeyOf(0), "\"quoted\"");
     EXPECT_EQ(copy.indexAs(), "\\\"Quoted\\\"");
     EXPECT_EQ(copy.link.address(), "sub%20dir/my%20page.htm#a%20b");
     EXPECT_EQ(copy.link.frameTarget(), "main\\frame");

@@ -3,6 +3,7 @@
 #include "document/ActionScope.h"
 #include "document/ProjectFileReader.h"
 #include "document/PageLocations.h"
+#include "document/PagesAhead.h"
 #include "document/ProjectFileWriter.h"
 #include "document/SourcePages.h"
 #include "document/StalePages.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <set>
+#include <thread>
 #include <utility>
 
 namespace torvane {
@@ -118,12 +120,7 @@ void CProjectDoc::setFileNames(std::string projectFileName, OutputNames outputs)
 SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
 {
     ReplaceAccess access;
-    PageReader reader(services_.reports);
-    return loadSourceFile(fullPath, access, reader);
-}
-
-SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath, ReplaceAccess& access, PageReader& reader)
-{
+    PageReader reader;
     SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports, access, reader);
     modified_ = true;
     return file;
@@ -138,13 +135,23 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
     Progress& progress = services_.progress;
     progress.begin("Add Files Progress", static_cast<int>(fullPaths.size()), true);
     ReplaceAccess access;
-    PageReader reader(services_.reports);
+    PageReader reader;
     PageLocations locations(projectDirectory_, *root_);
+    // Finding, reading and scanning a page looks at nothing but the disk:
+    // done ahead on a second thread while this one builds the model.
+    PagesAhead pages(
+        fullPaths.size(),
+        [&](std::size_t index, PageAhead& page, PageReader& pageReader) {
+            page.located = locations.locate(fullPaths[index]);
+            readLoadedPage(pageReader, page.located.path, page.loaded);
+        },
+        readAhead_ && std::thread::hardware_concurrency() > 1);
     std::string sameFiles, outside;
     for (std::size_t index = 0; index < fullPaths.size(); ++index) {
         if (!progress.step(static_cast<int>(index), fullPaths[index]))
             break;
-        const PageLocations::Located located = locations.locate(fullPaths[index]);
+        const PageAhead& page = pages.next();
+        const PageLocations::Located& located = page.located;
         const std::string& path = located.path;
         // One file under a second name would be two pages overwriting each other's entries.
         if (const SourceFile* first = locations.sameFileElsewhere(located)) {
@@ -152,7 +159,8 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
             continue;
         }
         const SourceFile* known = root_->localFiles().findFileAt(path);
-        SourceFile& file = loadSourceFile(path, access, reader);
+        SourceFile& file = torvane::loadSourceFile(*root_, path, services_.reports, access, reader, &page.loaded);
+        modified_ = true;
         // Counted while it is fresh in memory, so that listing a large
         // selection later walks the folders only.
         file.learnBelow();

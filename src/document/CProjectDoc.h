@@ -21,8 +21,6 @@ class ActionScope;
 struct AppServices;
 class EntryRecord;
 class IndexEntry;
-class PageReader;
-class ReplaceAccess;
 class SourceFile;
 enum HtmlFileError : int;
 
@@ -101,6 +99,11 @@ public:
     // and save is refused (and the window shows them disabled).
     bool isAddingFiles() const { return addingFiles_; }
 
+    // Whether loads read and scan pages on a second thread when the machine
+    // has more than one core (the default); the tree and the messages are
+    // the same either way.
+    void setReadAhead(bool onSecondThread) { readAhead_ = onSecondThread; }
+
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
@@ -171,7 +174,6 @@ private:
     void resetTree();
     // With `action`, each page new to the tree is recorded in it for undo.
     void loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action);
-    SourceFile& loadSourceFile(const std::string& fullPath, ReplaceAccess& access, PageReader& reader);
     void reportLoadProblems();
     // Commits the action, marks the project modified and tells the views.
     void finishAction(ActionScope& action, int hint, DocumentView* origin);
@@ -200,6 +202,7 @@ private:
     StyleSettings styles_;
     bool modified_ = false;
     bool addingFiles_ = false;
+    bool readAhead_ = true;
     // Counts saves, so that undo can tell kept states older than the pages on disk.
     long saveCount_ = 0;
     std::vector<DocumentView*> views_;

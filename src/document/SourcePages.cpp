@@ -8,6 +8,7 @@
 #include "platform/FileReports.h"
 #include "sources/CHtmlFile.h"
 #include "sources/CommentBlock.h"
+#include "sources/LoadedPage.h"
 #include "sources/PageReader.h"
 #include "sources/StoredValues.h"
 
@@ -94,9 +95,9 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
 
 // What the user must know about a page just read: UTF-16 text, a damaged
 // block, entries kept for targets the page no longer has.
-void reportPageProblems(SourceFile& file, std::string_view text, FileReports& reports)
+void reportPageProblems(SourceFile& file, bool utf16, FileReports& reports)
 {
-    if (startsAsUtf16(text))
+    if (utf16)
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
     std::vector<PageFinding> findings;
     addPageFindings(file, findings);
@@ -134,7 +135,7 @@ void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page)
 }
 
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
-                           ReplaceAccess& access, PageReader& reader)
+                           ReplaceAccess& access, PageReader& reader, const LoadedPage* ahead)
 {
     SourceFile& file = root.findOrCreateFile(fullPath);
     if (file.isLoaded())
@@ -142,8 +143,13 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     file.setLoaded(true);
 
     const std::string path = file.fullPath();
-    reader.read(path);
-    const PageReadResult& read = reader.result();
+    const bool readAhead = ahead && ahead->path == path;
+    LoadedPage readNow;
+    if (!readAhead)
+        readLoadedPage(reader, path, readNow);
+    const LoadedPage& page = readAhead ? *ahead : readNow;
+    logFailure(page.outcome, reports);
+    const PageReadResult& read = page.result;
     if (read.exists && (read.readOnly || !access.mayReadAndReplace(path)))
         reports.logReadOnlyFile(path);
 
@@ -152,8 +158,8 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     } else if (!read.readSucceeded) {
         file.setUnreadable(true);
     } else {
-        takeScanInto(file, scanPage(reader.text()));
-        reportPageProblems(file, reader.text(), reports);
+        takeScanInto(file, page.scan);
+        reportPageProblems(file, page.utf16, reports);
     }
     file.setModified(false);
     return file;

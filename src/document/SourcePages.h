@@ -7,6 +7,7 @@ class CHtmlFile;
 class DeferredReplacements;
 class FileReports;
 class PageReader;
+struct LoadedPage;
 class ProjectRootNode;
 class ReplaceAccess;
 class SourceFile;
@@ -17,9 +18,10 @@ enum HtmlFileError : int;
 // entries from the index comment block. A missing page is marked missing, a
 // page that cannot be read unreadable; a read-only one is listed in
 // `reports` and read all the same; `access` answers whether it may be
-// replaced; `reader` reads the page. The node ends unmodified.
+// replaced; `reader` reads the page, unless `ahead` holds it read already
+// under the node's path. The node ends unmodified.
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
-                           ReplaceAccess& access, PageReader& reader);
+                           ReplaceAccess& access, PageReader& reader, const LoadedPage* ahead = nullptr);
 
 // Scans a page already read and takes its targets and stored entries into
 // the node (the in-memory half of loadSourceFile).

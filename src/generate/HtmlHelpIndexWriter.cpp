@@ -71,7 +71,7 @@ private:
 
     void writeLocators(const IndexNode& node, int depth)
     {
-        for (const LocatorLink* link : node.locators) {
+        for (const LocatorLink* link : node.locators()) {
             param(2 * depth + 6, "Name", link->helpTitle());
             param(2 * depth + 6, "Local", link->address());
             if (!link->helpFrame().empty()) param(2 * depth + 6, "FrameName", link->helpFrame());
@@ -83,7 +83,7 @@ private:
     void writeDescendantLocators(const IndexNode& node, int depth)
     {
         writeLocators(node, depth);
-        for (const IndexNode* child : node.children) writeDescendantLocators(*child, depth);
+        for (const IndexNode* child : node.children()) writeDescendantLocators(*child, depth);
     }
 
     void writeItem(const IndexNode& node, int depth)
@@ -91,26 +91,26 @@ private:
         // A chain of single children is one keyword, named by its joined texts.
         const IndexNode* current = &node;
         for (;;) {
-            if (!current->crossReferences.empty()) {
+            if (!current->crossReferences().empty()) {
                 openObject(*current, depth);
-                for (const CrossReferenceLink* link : current->crossReferences)
+                for (const CrossReferenceLink* link : current->crossReferences())
                     param(2 * depth + 6, "See Also", link->locator);
                 closeObject(depth);
             }
-            if (!current->locators.empty() || current->children.size() > 1) {
+            if (!current->locators().empty() || current->children().size() > 1) {
                 openObject(*current, depth);
                 writeLocators(*current, depth);
-                if (current->children.size() > 1)
-                    for (const IndexNode* child : current->children) writeDescendantLocators(*child, depth);
+                if (current->children().size() > 1)
+                    for (const IndexNode* child : current->children()) writeDescendantLocators(*child, depth);
                 closeObject(depth);
             }
-            if (current->children.size() != 1) break;
-            current = current->children.front();
+            if (current->children().size() != 1) break;
+            current = current->children().front();
         }
-        if (current->children.size() > 1) {
+        if (current->children().size() > 1) {
             indent(2 * depth + 4);
             out_ << "<UL>\n";
-            for (const IndexNode* child : current->children) writeItem(*child, depth + 1);
+            for (const IndexNode* child : current->children()) writeItem(*child, depth + 1);
             indent(2 * depth + 4);
             out_ << "</UL>\n";
         }

@@ -19,10 +19,14 @@ void PageReader::read(const std::string& path)
 {
     FileState state;
     std::string().swap(buffer_);
-    const FileResult read = readWholeFileInto(path, buffer_, length_, state);
-    result_ = judgePageRead(read, state);
-    if (read.failed())
-        reports_.logFileError(read.failure());
+    outcome_ = readWholeFileInto(path, buffer_, length_, state);
+    result_ = judgePageRead(outcome_, state);
+}
+
+void logFailure(const FileResult& outcome, FileReports& reports)
+{
+    if (outcome.failed())
+        reports.logFileError(outcome.failure());
 }
 
 } // namespace torvane

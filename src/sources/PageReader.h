@@ -23,23 +23,26 @@ PageReadResult judgePageRead(const FileResult& read, const FileState& state);
 // its own, the last one's freed first: reading every page into one buffer
 // kept at the largest page's size took three times the kernel time here
 // (20 reads of the 530 pages of the Python manual: 0.77 s of system time
-// against 0.23 s), more than clearing fresh buffers costs. Failures are
-// logged in the reports as CHtmlFile::ReadSource logs them.
+// against 0.23 s), more than clearing fresh buffers costs. A read logs
+// nothing, so that pages may be read on any thread; logFailure logs its
+// failure as CHtmlFile::ReadSource would.
 class PageReader {
 public:
-    explicit PageReader(FileReports& reports) : reports_(reports) {}
-
     void read(const std::string& path);
 
     const PageReadResult& result() const { return result_; }
+    const FileResult& outcome() const { return outcome_; }
     // The page's bytes, until the next read.
     std::string_view text() const { return {buffer_.data(), length_}; }
 
 private:
-    FileReports& reports_;
     std::string buffer_;
     std::size_t length_ = 0;
     PageReadResult result_;
+    FileResult outcome_;
 };
+
+// Logs `outcome`'s failure, if any.
+void logFailure(const FileResult& outcome, FileReports& reports);
 
 } // namespace torvane

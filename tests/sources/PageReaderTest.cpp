@@ -25,10 +25,11 @@ TEST(PageReader, ReadsEveryKindOfPageAsCHtmlFileDoes)
     const std::string pages[] = {big, small, folder.file("missing.htm"), locked, folder.path(), empty, "", small};
 
     FileReports readerReports;
-    PageReader reader(readerReports);
+    PageReader reader;
     FileReports fileReports;
     for (const std::string& path : pages) {
         reader.read(path);
+        logFailure(reader.outcome(), readerReports);
         CHtmlFile file(fileReports);
         file.setPath(path);
         file.ReadSource();

@@ -1,0 +1,17 @@
+#include "sources/LoadedPage.h"
+
+#include "sources/CHtmlFile.h"
+
+namespace torvane {
+
+void readLoadedPage(PageReader& reader, const std::string& path, LoadedPage& page)
+{
+    reader.read(path);
+    page.path = path;
+    page.result = reader.result();
+    page.outcome = reader.outcome();
+    page.utf16 = startsAsUtf16(reader.text());
+    page.scan = page.result.readSucceeded ? scanPage(reader.text()) : ScannedPage{};
+}
+
+} // namespace torvane

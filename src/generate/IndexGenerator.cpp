@@ -457,10 +457,15 @@ void IndexGenerator::keepSortedOrder(const std::vector<SortItem>& sorted)
     items_.clear();
     items_.shrink_to_fit();
     items_.reserve(sorted.size());
+    // The keys lie in the project, in its order, not in sort order: each is
+    // asked for ahead. Keys of up to fifteen bytes are whole in their prefix.
+    constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (i + kAhead < sorted.size()) __builtin_prefetch(sorted[i + kAhead].key.data());
         const SortItem& item = sorted[i];
-        const bool newKey =
-            i == 0 || item.sortPrefix != sorted[i - 1].sortPrefix || item.key != sorted[i - 1].key;
+        const bool newKey = i == 0 || item.sortPrefix != sorted[i - 1].sortPrefix ||
+                            item.key.size() != sorted[i - 1].key.size() ||
+                            (item.key.size() > 15 && item.key != sorted[i - 1].key);
         items_.push_back({item.source, item.letter, item.itemClass, static_cast<std::uint8_t>(item.kind),
                           static_cast<std::uint8_t>(newKey)});
     }

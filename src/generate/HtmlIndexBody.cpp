@@ -147,7 +147,7 @@ private:
 void collectAnchors(const IndexNode& node, std::vector<int>& numbers)
 {
     if (node.anchorNumber != 0) numbers.push_back(node.anchorNumber);
-    for (const IndexNode* child : node.children) collectAnchors(*child, numbers);
+    for (const IndexNode* child : node.children()) collectAnchors(*child, numbers);
 }
 
 } // namespace

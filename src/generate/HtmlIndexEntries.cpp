@@ -106,22 +106,22 @@ void EntryLineWriter::hanging(const IndexNode& node)
     PendingAnchor anchor(node);
     std::string joined;
     const std::string_view heading = nodeHeadingView(node, joined);
-    for (const CrossReferenceLink* reference : node.crossReferences) {
+    for (const CrossReferenceLink* reference : node.crossReferences()) {
         hangingPrefix(node, anchor);
         crossReferenceText(*reference, heading);
         hangingEnd();
     }
-    for (const LocatorLink* locator : node.locators) {
+    for (const LocatorLink* locator : node.locators()) {
         hangingPrefix(node, anchor);
         locatorLink(*locator, heading);
         hangingEnd();
     }
-    if (node.children.size() > 1) {
+    if (node.children().size() > 1) {
         hangingPrefix(node, anchor);
         out_ += heading;
         hangingEnd();
     }
-    for (const IndexNode* child : node.children) hanging(*child);
+    for (const IndexNode* child : node.children()) hanging(*child);
     anchor.finish(out_);
 }
 
@@ -141,19 +141,19 @@ int EntryLineWriter::runIn(const IndexNode& node, int state, bool topLevel)
         out_ += style_.useClasses ? "    <P CLASS=\"index01\">" : "    ";
         anchor.writeTo(out_);
     }
-    for (const CrossReferenceLink* reference : node.crossReferences) {
+    for (const CrossReferenceLink* reference : node.crossReferences()) {
         anchor.writeTo(out_);
         runInSeparator(state);
         crossReferenceText(*reference, heading);
         state = 1;
     }
-    for (const LocatorLink* locator : node.locators) {
+    for (const LocatorLink* locator : node.locators()) {
         anchor.writeTo(out_);
         runInSeparator(state);
         locatorLink(*locator, heading);
         state = 1;
     }
-    if (node.children.size() > 1) {
+    if (node.children().size() > 1) {
         if (state != 0) {
             anchor.writeTo(out_);
             out_ += ", \r\n      ";
@@ -161,7 +161,7 @@ int EntryLineWriter::runIn(const IndexNode& node, int state, bool topLevel)
         out_ += heading;
         state = 2;
     }
-    for (const IndexNode* child : node.children) state = runIn(*child, state, false);
+    for (const IndexNode* child : node.children()) state = runIn(*child, state, false);
     if (topLevel) out_ += style_.useClasses ? "</P>\r\n" : "<BR>\r\n";
     anchor.finish(out_);
     return state;

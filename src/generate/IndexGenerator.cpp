@@ -72,7 +72,8 @@ void prefetchObject(const T* object)
 
 } // namespace
 
-struct IndexGenerator::Item {
+// What the sort by class and key compares; only the order it makes is kept.
+struct IndexGenerator::SortItem {
     SortPrefix sortPrefix;
     // Held here: ties are compared without a detour through the copy. With a
     // language set, the text's collation key instead.
@@ -80,7 +81,16 @@ struct IndexGenerator::Item {
     std::uint32_t source;  // index into the entry or the cross-reference copies
     std::int8_t kind;
     std::int8_t itemClass;
+    std::uint16_t letter;
+};
+
+// An item in sort order: eight bytes, held while trees are built.
+struct IndexGenerator::Item {
+    std::uint32_t source;  // index into the entry or the cross-reference copies
     std::uint16_t letter;  // the letter group's place in `letterGroups()`, or kNoLetter
+    std::int8_t itemClass;
+    std::uint8_t kind : 7;
+    std::uint8_t newKey : 1;  // its class or key differs from the item's before it
 };
 
 IndexGenerator::IndexGenerator()
@@ -111,11 +121,16 @@ void IndexGenerator::reset()
 {
     entries_.clear();
     entries_.shrink_to_fit();
+    origins_.clear();
+    origins_.shrink_to_fit();
+    ownSortKeys_.clear();
     crossReferences_.clear();
     crossReferences_.shrink_to_fit();
     collected_.clear();
     collected_.shrink_to_fit();
     entryTexts_.clear();
+    holderAddresses_.clear();
+    holderAddresses_.shrink_to_fit();
     orderedTexts_.reset();
     holderCount_ = 0;
     helpTextsDiffer_ = false;
@@ -129,11 +144,9 @@ void IndexGenerator::reset()
 void IndexGenerator::clearTree()
 {
     nodes_.clear();
-    nodeLinks_.clear();
-    lastTopLevel_ = kNone;
-    childList_.clear();
-    locatorList_.clear();
-    crossReferenceList_.clear();
+    lastAtLevel_.clear();
+    links_.clear();
+    links_.shrink_to_fit();
     nodeTexts_.clear();
     topLevel_.clear();
     letterPresent_.fill(false);
@@ -233,7 +246,7 @@ void IndexGenerator::collect(ProjectNode& root)
     HolderAddresses addresses(htmlIndexFileNames(htmlIndexBase(), htmlIndexExtension()));
     const ProjectNode* owner = nullptr;
     bool ownPage = false;
-    std::string_view address;
+    std::uint32_t holder = 0;
     // The entries lie scattered in memory: each is fetched ahead, then the
     // texts it points to once it has arrived.
     constexpr std::size_t kEntryAhead = 16, kTextsAhead = 8;
@@ -250,10 +263,9 @@ void IndexGenerator::collect(ProjectNode& root)
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
             ownPage = owner && addresses.isOwnPage(*owner);
-            address = entryTexts_.copy(owner && !ownPage ? addresses.of(*owner) : std::string());
-            ++holderCount_;
+            holder = addHolder(owner && !ownPage ? addresses.of(*owner) : std::string());
         }
-        if (!ownPage) collectEntry(*entry, address, holderCount_ - 1);
+        if (!ownPage) collectEntry(*entry, holder);
     }
     crossReferences_.reserve(crossReferences_.size() + records.references.size());
     for (const CrossReference* reference : records.references) addCrossReference(*reference);
@@ -262,10 +274,16 @@ void IndexGenerator::collect(ProjectNode& root)
 void IndexGenerator::addEntry(const IndexEntry& entry)
 {
     const ProjectNode* owner = entry.owner();
-    collectEntry(entry, entryTexts_.copy(owner ? HolderAddresses().of(*owner) : std::string()), holderCount_++);
+    collectEntry(entry, addHolder(owner ? HolderAddresses().of(*owner) : std::string()));
 }
 
-void IndexGenerator::collectEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber)
+std::uint32_t IndexGenerator::addHolder(std::string_view address)
+{
+    holderAddresses_.push_back(address.empty() ? std::string_view() : entryTexts_.copy(address));
+    return holderCount_++;
+}
+
+void IndexGenerator::collectEntry(const IndexEntry& entry, std::uint32_t holderNumber)
 {
     itemsSorted_ = false;
     const bool escaped = std::ranges::any_of(
@@ -273,15 +291,20 @@ void IndexGenerator::collectEntry(const IndexEntry& entry, std::string_view addr
                                                 entry.helpFrame()},
         [](std::string_view text) { return text.find('\\') != std::string_view::npos; });
     helpTextsDiffer_ |= entry.indexAs() != entry.helpAs();
-    collected_.push_back({&entry, address, holderNumber, escaped});
+    collected_.push_back({&entry, holderNumber, escaped});
 }
 
 LocatorLink::Texts IndexGenerator::textsOf(const CollectedEntry& collected)
 {
     const IndexEntry& entry = *collected.entry;
     // The entry's lowercased sort key is its SortAs resolved and lowercased.
-    LocatorLink::Texts texts{collected.address,  entry.indexTarget(),  entry.helpTitle(), entry.helpWindow(),
-                             entry.helpFrame(),  entry.sortKeyLower(), entry.indexAs(),   entry.helpAs()};
+    LocatorLink::Texts texts{holderAddresses_[collected.holderNumber],
+                             entry.indexTarget(),
+                             entry.helpTitle(),
+                             entry.helpWindow(),
+                             entry.helpFrame(),
+                             entry.indexAs(),
+                             entry.helpAs()};
     if (collected.escaped)
         for (LocatorLink::Text which :
              {LocatorLink::FrameTarget, LocatorLink::HelpTitle, LocatorLink::HelpWindow, LocatorLink::HelpFrame})
@@ -301,18 +324,27 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
 {
     itemsSorted_ = false;
     helpTextsDiffer_ |= indexAs != helpAs;
-    std::string sortKey = unescapeField(sortAs);
-    lowerInPlace(sortKey);
     const LocatorLink::Texts texts{copiedAddress(relativeUrl), resolved(indexTarget), resolved(helpTitle),
-                                   resolved(helpWindow),       resolved(helpFrame),   sortKey,
-                                   indexAs,                    helpAs};
+                                   resolved(helpWindow),       resolved(helpFrame),   indexAs,
+                                   helpAs};
     // Packed in a scratch piece, then kept in one piece among the generator's texts.
     std::string piece;
     for (std::string_view text : texts) piece += text;
     char* end = piece.data();
-    LocatorLink link = LocatorLink::packed(end, texts, holderCount_++);
+    const std::uint32_t holder = addHolder({});
+    LocatorLink link = LocatorLink::packed(end, texts, holder);
     link.moveTextsTo(entryTexts_.copy(std::string_view(piece.data(), end - piece.data())).data());
     entries_.push_back({link});
+    origins_.push_back(nullptr);
+    std::string& sortKey = ownSortKeys_[holder];
+    sortKey = unescapeField(sortAs);
+    lowerInPlace(sortKey);
+}
+
+std::string_view IndexGenerator::sortKeyOf(std::size_t copy) const
+{
+    if (const IndexEntry* origin = origins_[copy]) return origin->sortKeyLower();
+    return ownSortKeys_.at(entries_[copy].link.holderNumber());
 }
 
 void IndexGenerator::addCrossReference(std::string_view heading, std::string_view headingSort,
@@ -385,24 +417,26 @@ bool IndexGenerator::tieBefore(const Item& a, const Item& b, IndexMode mode) con
     return a.source < b.source;
 }
 
-void IndexGenerator::makeItems()
+std::vector<IndexGenerator::SortItem> IndexGenerator::makeSortItems()
 {
-    items_.clear();
-    items_.reserve(entries_.size() + collected_.size() + 2 * crossReferences_.size());
+    std::vector<SortItem> items;
+    items.reserve(entries_.size() + collected_.size() + 2 * crossReferences_.size());
     collationKeys_.clear();
     std::string collationKey;
-    auto add = [this, &collationKey](std::string_view key, std::size_t source, ItemKind kind) {
+    auto add = [this, &items, &collationKey](std::string_view key, std::size_t source, ItemKind kind) {
         Filing filing = fileKey(key);
         if (collation_) {
             // One collation key per item, made before the sort and compared byte by byte.
             collation_->sortKey(key, collationKey);
             key = collationKeys_.copy(collationKey);
         }
-        items_.push_back({SortPrefix(filing.itemClass, key), key, static_cast<std::uint32_t>(source), kind,
-                          filing.itemClass, filing.letter});
+        items.push_back({SortPrefix(filing.itemClass, key), key, static_cast<std::uint32_t>(source), kind,
+                         filing.itemClass, filing.letter});
     };
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (!entries_[i].sortKey().empty()) add(entries_[i].sortKey(), i, KindEntry);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const std::string_view key = sortKeyOf(i);
+        if (!key.empty()) add(key, i, KindEntry);
+    }
     // Collected entries are numbered after the copies.
     constexpr std::size_t kAhead = 16;
     for (std::size_t i = 0; i < collected_.size(); ++i) {
@@ -414,6 +448,27 @@ void IndexGenerator::makeItems()
         add(crossReferences_[i].headingKey, i, KindCrossReferenceHeading);
         add(crossReferences_[i].locatorKey, i, KindLocatorAnchor);
     }
+    return items;
+}
+
+// Keeps the order and what placing needs; the keys are not read again.
+void IndexGenerator::keepSortedOrder(const std::vector<SortItem>& sorted)
+{
+    items_.clear();
+    items_.shrink_to_fit();
+    items_.reserve(sorted.size());
+    // The keys lie in the project, in its order, not in sort order: each is
+    // asked for ahead. Keys of up to fifteen bytes are whole in their prefix.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (i + kAhead < sorted.size()) __builtin_prefetch(sorted[i + kAhead].key.data());
+        const SortItem& item = sorted[i];
+        const bool newKey = i == 0 || item.sortPrefix != sorted[i - 1].sortPrefix ||
+                            item.key.size() != sorted[i - 1].key.size() ||
+                            (item.key.size() > 15 && item.key != sorted[i - 1].key);
+        items_.push_back({item.source, item.letter, item.itemClass, static_cast<std::uint8_t>(item.kind),
+                          static_cast<std::uint8_t>(newKey)});
+    }
 }
 
 void IndexGenerator::sortItems(IndexMode mode)
@@ -422,15 +477,19 @@ void IndexGenerator::sortItems(IndexMode mode)
     if (!itemsSorted_) {
         // Class and key first, in both modes; the other rules only order
         // items of equal keys, done run by run once the copies lie in order.
-        makeItems();
-        // Items of equal keys in the order they were made: the copies laid
-        // out from this order keep the project's order among equal entries.
-        std::sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
-            if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
-            if (int c = a.key.compare(b.key)) return c < 0;
-            if (a.kind != b.kind) return a.kind < b.kind;
-            return a.source < b.source;
-        });
+        {
+            std::vector<SortItem> sorted = makeSortItems();
+            // Items of equal keys in the order they were made: the copies laid
+            // out from this order keep the project's order among equal entries.
+            std::sort(sorted.begin(), sorted.end(), [](const SortItem& a, const SortItem& b) {
+                if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
+                if (int c = a.key.compare(b.key)) return c < 0;
+                if (a.kind != b.kind) return a.kind < b.kind;
+                return a.source < b.source;
+            });
+            keepSortedOrder(sorted);
+        }
+        collationKeys_.clear();
         layOutEntriesInOrder();
     }
     sortEqualKeys(mode);
@@ -443,8 +502,13 @@ void IndexGenerator::sortEqualKeys(IndexMode mode)
     auto before = [this, mode](const Item& a, const Item& b) { return tieBefore(a, b, mode); };
     for (auto run = items_.begin(); run != items_.end();) {
         auto end = run + 1;
-        while (end != items_.end() && end->sortPrefix == run->sortPrefix && end->key == run->key) ++end;
-        if (end - run > 1) std::sort(run, end, before);
+        while (end != items_.end() && !end->newKey) ++end;
+        if (end - run > 1) {
+            // The run's first item carries the mark wherever the sort puts it.
+            run->newKey = false;
+            std::sort(run, end, before);
+            run->newKey = true;
+        }
         run = end;
     }
 }
@@ -455,12 +519,11 @@ void IndexGenerator::buildTree(IndexMode mode)
     sortItems(mode);
     std::vector<std::uint32_t> reached(items_.size());
     for (std::size_t i = 0; i < items_.size(); ++i) reached[i] = placeItem(items_[i], mode);
+    lastAtLevel_.clear();
     linkTree(reached);
     linkCrossReferencesToAnchors(reached);
     adjustLevels();
     findFirstAndLastLetter();
-    nodeLinks_.clear();
-    nodeLinks_.shrink_to_fit();
 }
 
 void IndexGenerator::releaseSortData()
@@ -505,7 +568,8 @@ void IndexGenerator::layOutEntriesInOrder()
         } else {
             const CollectedEntry& collected = collected_[source - copies];
             const IndexEntry& entry = *collected.entry;
-            length = entry.sortKeyLower().size() + entry.indexAs().size() + collected.address.size() +
+            length = entry.indexAs().size() +
+                     holderAddresses_[collected.holderNumber].size() +
                      entry.indexTarget().size() + entry.helpTitle().size() + entry.helpWindow().size() +
                      entry.helpFrame().size() + (entry.helpAs() == entry.indexAs() ? 0 : entry.helpAs().size());
         }
@@ -516,10 +580,12 @@ void IndexGenerator::layOutEntriesInOrder()
     auto texts = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(offset, 1));
 
     std::vector<EntryCopy> ordered(total);
+    std::vector<const IndexEntry*> origins(total);
     for (std::size_t source = 0; source < total; ++source) {
         fetchAhead(source);
         char* at = texts.get() + textsAt[placeOf[source]];
         LocatorLink& link = ordered[placeOf[source]].link;
+        origins[placeOf[source]] = source < copies ? origins_[source] : collected_[source - copies].entry;
         if (source < copies) {
             link = entries_[source].link;
             if (link.storedSize() != 0) std::memcpy(at, link.storedTexts(), link.storedSize());
@@ -530,13 +596,13 @@ void IndexGenerator::layOutEntriesInOrder()
         }
     }
     entries_ = std::move(ordered);
-    if (!collation_)
-        for (Item& item : items_)
-            if (item.kind == KindEntry) item.key = entries_[item.source].sortKey();
+    origins_ = std::move(origins);
     collected_.clear();
     collected_.shrink_to_fit();
     orderedTexts_ = std::move(texts);
     entryTexts_.clear();
+    holderAddresses_.clear();
+    holderAddresses_.shrink_to_fit();
 }
 
 IndexGenerator::Filing IndexGenerator::fileKey(std::string_view key)
@@ -583,22 +649,25 @@ void IndexGenerator::markPresent(const Item& item, char group)
         symbolsPresent_ = true;
 }
 
-std::uint32_t IndexGenerator::newNode(std::uint32_t parent, std::string_view text, const Item& item, char group)
+// A node at `depth` under the last node of the level above: it becomes
+// the last node of its level, and the levels below start afresh.
+std::uint32_t IndexGenerator::newNode(std::size_t depth, std::string_view text, const Item& item, char group)
 {
     const auto number = static_cast<std::uint32_t>(nodes_.size());
     IndexNode& node = nodes_.emplace_back();
-    node.text = text;
+    node.text_ = text.data();
+    node.textSize_ = static_cast<std::uint32_t>(text.size());
     node.group = group;
     node.letterGroup = item.itemClass == ClassLetters ? item.letter : kNoLetter;
-    node.level = parent == kNone ? 0 : nodes_[parent].level + 1;
-    nodeLinks_.push_back({parent, kNone});
-    if (parent == kNone) {
+    node.level = static_cast<int>(depth);
+    if (depth == 0) {
         topLevel_.push_back(&node);
-        lastTopLevel_ = number;
     } else {
-        nodeLinks_[parent].lastChild = number;
-        ++nodeLinks_[parent].children;
+        node.parent_ = &nodes_[lastAtLevel_[depth - 1]];
+        ++node.parent_->childCount_;
     }
+    lastAtLevel_.resize(depth);
+    lastAtLevel_.push_back(number);
     return number;
 }
 
@@ -612,24 +681,25 @@ std::uint32_t IndexGenerator::placeItem(const Item& item, IndexMode mode)
 
     // Merging looks only at the last node of a level: equal neighbours in sort order share a node.
     std::uint32_t node = kNone;
-    for (std::string_view piece : levelPieces_) {
+    for (std::size_t depth = 0; depth < levelPieces_.size(); ++depth) {
+        const std::string_view piece = levelPieces_[depth];
         std::string_view text = piece;
         const bool escaped = piece.find('\\') != std::string_view::npos;
         if (escaped) text = resolvedPiece_ = unescapeField(piece);
-        const std::uint32_t last = node == kNone ? lastTopLevel_ : nodeLinks_[node].lastChild;
-        if (last != kNone && sameLine(nodes_[last].text, text))
+        const std::uint32_t last = depth < lastAtLevel_.size() ? lastAtLevel_[depth] : kNone;
+        if (last != kNone && sameLine(nodes_[last].text(), text))
             node = last;
         else
-            node = newNode(node, escaped ? nodeTexts_.copy(text) : text, item, group);
+            node = newNode(depth, escaped ? nodeTexts_.copy(text) : text, item, group);
     }
     if (node == kNone) return kNone;
 
     switch (item.kind) {
     case KindEntry:
-        ++nodeLinks_[node].locators;
+        ++nodes_[node].locatorCount_;
         break;
     case KindCrossReferenceHeading:
-        ++nodeLinks_[node].crossReferences;
+        ++nodes_[node].crossReferenceCount_;
         break;
     default: {
         // Locators that differ only in ways the tree does not tell apart
@@ -645,6 +715,18 @@ std::uint32_t IndexGenerator::placeItem(const Item& item, IndexMode mode)
     }
     return node;
 }
+
+namespace {
+
+// The group page a node is written on: that of its top-level node.
+char pageGroupOfNode(const IndexNode& node)
+{
+    const IndexNode* top = &node;
+    while (top->parent()) top = top->parent();
+    return pageGroupOf(*top);
+}
+
+} // namespace
 
 // Each "See" link leads to the page where its locator's anchor was placed;
 // a locator that reached no node has no anchor, and is not made a link.
@@ -664,58 +746,47 @@ void IndexGenerator::linkCrossReferencesToAnchors(const std::vector<std::uint32_
             continue;
         }
         if (!style_.separateFiles || headingNode[i] == kNone) continue;
-        const char locatorGroup = pageGroupOfNode(locatorNode[i]);
-        if (locatorGroup != pageGroupOfNode(headingNode[i])) link.locatorPage = percentEncodedPath(groupPageName(locatorGroup));
+        const char locatorGroup = pageGroupOfNode(nodes_[locatorNode[i]]);
+        if (locatorGroup != pageGroupOfNode(nodes_[headingNode[i]])) link.locatorPage = percentEncodedPath(groupPageName(locatorGroup));
     }
 }
 
-// The group page a node is written on: that of its top-level node.
-char IndexGenerator::pageGroupOfNode(std::uint32_t node) const
-{
-    while (nodeLinks_[node].parent != kNone) node = nodeLinks_[node].parent;
-    return pageGroupOf(nodes_[node]);
-}
-
-// Gives every node its parent and its spans of children and links, each
-// node's share laid out in one list in creation order.
+// Gives every node its share of the list of links: its children, then its
+// locators, then its cross-references, each node's share in one piece in
+// node order. Each kind is filled in its own pass, the node's count of it
+// counting again what is filled in.
 void IndexGenerator::linkTree(const std::vector<std::uint32_t>& reached)
 {
-    std::size_t children = 0, locators = 0, references = 0;
-    for (const NodeLinks& links : nodeLinks_) {
-        children += links.children;
-        locators += links.locators;
-        references += links.crossReferences;
+    std::size_t total = 0;
+    for (const IndexNode& node : nodes_) total += node.childCount_ + node.locatorCount_ + node.crossReferenceCount_;
+    links_.assign(total, nullptr);
+    std::size_t at = 0;
+    for (IndexNode& node : nodes_) {
+        node.links_ = links_.data() + at;
+        at += node.childCount_ + node.locatorCount_ + node.crossReferenceCount_;
+        node.childCount_ = 0;
     }
-    childList_.resize(children);
-    locatorList_.resize(locators);
-    crossReferenceList_.resize(references);
-    children = locators = references = 0;
-    for (std::size_t n = 0; n < nodes_.size(); ++n) {
-        IndexNode& node = nodes_[n];
-        NodeLinks& links = nodeLinks_[n];
-        node.children = {childList_.data() + children, links.children};
-        node.locators = {locatorList_.data() + locators, links.locators};
-        node.crossReferences = {crossReferenceList_.data() + references, links.crossReferences};
-        children += links.children;
-        locators += links.locators;
-        references += links.crossReferences;
-        // The counts now count what is filled in.
-        links.children = links.locators = links.crossReferences = 0;
-        if (links.parent == kNone) continue;
-        node.parent = &nodes_[links.parent];
-        NodeLinks& parentLinks = nodeLinks_[links.parent];
-        childList_[node.parent->children.data() - childList_.data() + parentLinks.children++] = &node;
+    auto slot = [this](const IndexNode& node, std::size_t place) -> const void*& {
+        return links_[node.links_ - links_.data() + place];
+    };
+    // Parents come before their children in node order.
+    for (IndexNode& node : nodes_) {
+        if (!node.parent_) continue;
+        slot(*node.parent_, node.parent_->childCount_++) = &node;
     }
+    for (IndexNode& node : nodes_) node.locatorCount_ = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (reached[i] == kNone) continue;
+        if (reached[i] == kNone || items_[i].kind != KindEntry) continue;
         IndexNode& node = nodes_[reached[i]];
-        NodeLinks& links = nodeLinks_[reached[i]];
-        const Item& item = items_[i];
-        if (item.kind == KindEntry)
-            locatorList_[node.locators.data() - locatorList_.data() + links.locators++] = &entries_[item.source].link;
-        else if (item.kind == KindCrossReferenceHeading)
-            crossReferenceList_[node.crossReferences.data() - crossReferenceList_.data() +
-                                links.crossReferences++] = &crossReferences_[item.source].link;
+        slot(node, node.childCount_ + node.locatorCount_++) = &entries_[items_[i].source].link;
+    }
+    if (crossReferences_.empty()) return;
+    for (IndexNode& node : nodes_) node.crossReferenceCount_ = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (reached[i] == kNone || items_[i].kind != KindCrossReferenceHeading) continue;
+        IndexNode& node = nodes_[reached[i]];
+        slot(node, node.childCount_ + node.locatorCount_ + node.crossReferenceCount_++) =
+            &crossReferences_[items_[i].source].link;
     }
 }
 
@@ -724,8 +795,8 @@ void IndexGenerator::adjustLevels()
     // Parents are created before their children, so one pass in creation order
     // sees every parent's adjusted level first.
     for (IndexNode& node : nodes_) {
-        if (!node.parent) continue;
-        node.level = node.parent->level + (node.parent->children.size() == 1 ? 0 : 1);
+        if (!node.parent_) continue;
+        node.level = node.parent_->level + (node.parent_->childCount_ == 1 ? 0 : 1);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace torvane {
@@ -29,7 +30,6 @@ public:
     // generator's own texts.
     struct EntryCopy {
         LocatorLink link;
-        std::string_view sortKey() const { return link.text(LocatorLink::SortKey); }  // SortAs, escapes resolved, lowercased
         std::string_view indexAs() const { return link.text(LocatorLink::IndexAs); }  // as stored
         std::string_view helpAs() const { return link.text(LocatorLink::HelpAs); }    // as stored
     };
@@ -108,6 +108,9 @@ public:
 
     // Made by the first tree built, in its sort order.
     const std::vector<EntryCopy>& entries() const { return entries_; }
+    // A copy's SortAs, escapes resolved, lowercased: kept by the project's
+    // entry it was made from, or by the generator for a copy made without one.
+    std::string_view sortKeyOf(std::size_t copy) const;
     // Whether some entry's HelpAs is not its IndexAs: only then do the
     // trees of the two modes differ.
     bool helpTextsDiffer() const { return helpTextsDiffer_; }
@@ -116,6 +119,7 @@ public:
     const std::vector<CrossReferenceCopy>& crossReferences() const { return crossReferences_; }
 
 private:
+    struct SortItem;
     struct Item;
     struct Filing {
         std::int8_t itemClass;
@@ -126,18 +130,19 @@ private:
     bool sameLine(std::string_view nodeText, std::string_view text);
     static std::vector<std::string> basicLetterGroups();
     void sortItems(IndexMode mode);
-    void makeItems();
+    std::vector<SortItem> makeSortItems();
+    void keepSortedOrder(const std::vector<SortItem>& sorted);
     void sortEqualKeys(IndexMode mode);
     bool tieBefore(const Item& a, const Item& b, IndexMode mode) const;
     std::string_view displayOf(const Item& item, IndexMode mode) const;
-    // A project entry waiting for its place in the order.
+    // A project entry waiting for its place in the order; its address is its holder's.
     struct CollectedEntry {
         const IndexEntry* entry;
-        std::string_view address;
         std::uint32_t holderNumber;
         bool escaped;  // some link text holds an escape to resolve
     };
-    void collectEntry(const IndexEntry& entry, std::string_view address, std::uint32_t holderNumber);
+    void collectEntry(const IndexEntry& entry, std::uint32_t holderNumber);
+    std::uint32_t addHolder(std::string_view address);
     LocatorLink::Texts textsOf(const CollectedEntry& collected);
     std::string_view resolved(std::string_view text);
     // A page's relative URL (anchor after the first "#") as the outputs write it.
@@ -147,11 +152,10 @@ private:
     std::uint32_t placeItem(const Item& item, IndexMode mode);
     void linkTree(const std::vector<std::uint32_t>& reached);
     void linkCrossReferencesToAnchors(const std::vector<std::uint32_t>& reached);
-    char pageGroupOfNode(std::uint32_t node) const;
     void adjustLevels();
     void findFirstAndLastLetter();
     void markPresent(const Item& item, char group);
-    std::uint32_t newNode(std::uint32_t parent, std::string_view text, const Item& item, char group);
+    std::uint32_t newNode(std::size_t depth, std::string_view text, const Item& item, char group);
 
     StyleSettings style_;
     std::unique_ptr<LanguageCollation> collation_;  // none: byte order
@@ -162,12 +166,15 @@ private:
     std::string projectDirectory_;
 
     std::vector<EntryCopy> entries_;
+    std::vector<const IndexEntry*> origins_;  // by copy: the entry it was made from, null without a model
+    std::unordered_map<std::uint32_t, std::string> ownSortKeys_;  // of copies made without a model, by holder
     std::vector<CollectedEntry> collected_;  // numbered after `entries_` until the copies are made
     std::vector<CrossReferenceCopy> crossReferences_;
     // Until the copies are made, the texts they do not find in the project:
     // addresses, resolved escapes, the texts of entries handed over without
     // a model. Then every copy's texts, in sort order.
     TextArena entryTexts_;
+    std::vector<std::string_view> holderAddresses_;  // by holder number, until the copies are made
     std::unique_ptr<char[]> orderedTexts_;
     std::uint32_t holderCount_ = 0;
     bool helpTextsDiffer_ = false;
@@ -179,23 +186,14 @@ private:
     std::vector<std::string_view> levelPieces_;  // scratch of placeItem
     std::string resolvedPiece_;                  // scratch of placeItem
     TextArena nodeTexts_;                        // node texts whose escapes were resolved
-    std::deque<IndexNode> nodes_;  // owns every node; a deque keeps their addresses
-    // While the tree is built, by node number (creation order): the parent
-    // and the last child (kNone when there is none), and the counts of links.
-    struct NodeLinks {
-        std::uint32_t parent;
-        std::uint32_t lastChild;
-        std::uint32_t children = 0;
-        std::uint32_t locators = 0;
-        std::uint32_t crossReferences = 0;
-    };
+    std::deque<IndexNode> nodes_;  // owns every node, by number (creation order); a deque keeps their addresses
     static constexpr std::uint32_t kNone = UINT32_MAX;
-    std::vector<NodeLinks> nodeLinks_;
-    std::uint32_t lastTopLevel_ = kNone;
-    // What the nodes' spans show, each node's share in one piece.
-    std::vector<IndexNode*> childList_;
-    std::vector<const LocatorLink*> locatorList_;
-    std::vector<const CrossReferenceLink*> crossReferenceList_;
+    // While the tree is built: the last node made at each level. Nodes are
+    // made in the order the writers walk them, so only these can take more.
+    std::vector<std::uint32_t> lastAtLevel_;
+    // The nodes' children, locators and cross-references, each node's share
+    // in one piece, in node order.
+    std::vector<const void*> links_;
     std::vector<IndexNode*> topLevel_;
     std::array<bool, 26> letterPresent_{};
     std::vector<bool> letterGroupPresent_;  // by place in `letterGroups_`

@@ -98,12 +98,12 @@ Utf8Scan scanIndexTexts(const IndexGenerator& generator)
         scan.beyondAscii |= part.beyondAscii;
     };
     auto visit = [&take](const IndexNode& node, auto& self) -> void {
-        if (!node.locators.empty() || node.children.size() > 1) {
+        if (!node.locators().empty() || node.children().size() > 1) {
             std::string joined;
             take(nodeHeadingView(node, joined));
         }
-        for (const LocatorLink* link : node.locators) take(link->address());
-        for (const IndexNode* child : node.children) self(*child, self);
+        for (const LocatorLink* link : node.locators()) take(link->address());
+        for (const IndexNode* child : node.children()) self(*child, self);
     };
     for (const IndexNode* node : generator.topLevelNodes()) visit(*node, visit);
     return scan;
@@ -122,37 +122,61 @@ void writeAttribute(CrLfText& out, std::string_view text)
 // The index without its XML declaration.
 void writeIndexBody(const IndexGenerator& generator, CrLfText& out)
 {
-    out << "<!DOCTYPE index PUBLIC\n"
-        << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Index Version 1.0//EN\"\n"
-        << "  \"http://java.sun.com/products/javahelp/index_1_0.dtd\">\n"
-        << "<index version=\"1.0\">\n";
+    out.markup("<!DOCTYPE index PUBLIC\r\n"
+               "  \"-//Sun Microsystems Inc.//DTD JavaHelp Index Version 1.0//EN\"\r\n"
+               "  \"http://java.sun.com/products/javahelp/index_1_0.dtd\">\r\n"
+               "<index version=\"1.0\">\r\n");
     auto writeItem = [&out](const IndexNode& node, auto& self) -> void {
         std::size_t indent = 2 + 2 * static_cast<std::size_t>(node.level);
         std::string joined;
         std::string_view text = nodeHeadingView(node, joined);
-        for (const LocatorLink* link : node.locators) {
-            out.spaces(indent) << "<indexitem text=\"";
+        for (const LocatorLink* link : node.locators()) {
+            out.spaces(indent).markup("<indexitem text=\"");
             writeAttribute(out, text);
-            out << "\" target=\"";
+            out.markup("\" target=\"");
             writeAttribute(out, link->address());
-            out << "\"></indexitem>\n";
+            out.markup("\"></indexitem>\r\n");
         }
-        bool branches = node.children.size() > 1;
+        bool branches = node.children().size() > 1;
         if (branches) {
-            out.spaces(indent) << "<indexitem text=\"";
+            out.spaces(indent).markup("<indexitem text=\"");
             writeAttribute(out, text);
-            out << "\">\n";
+            out.markup("\">\r\n");
         }
-        for (const IndexNode* child : node.children) self(*child, self);
-        if (branches) out.spaces(indent) << "</indexitem>\n";
+        for (const IndexNode* child : node.children()) self(*child, self);
+        if (branches) out.spaces(indent).markup("</indexitem>\r\n");
     };
     for (const IndexNode* node : generator.topLevelNodes()) writeItem(*node, writeItem);
-    out << "</index>\n";
+    out.markup("</index>\r\n");
     out.flush();
 }
 
-// The addresses the map lists, in its order.
-std::vector<std::string_view> mapAddresses(const IndexGenerator& generator)
+// Letter case ignored, as the map orders its lines.
+int compareFolded(std::string_view a, std::string_view b)
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(asciiLower(a[i]));
+        const auto y = static_cast<unsigned char>(asciiLower(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// The map's links lie in the index's order, not the map's: the link some
+// places ahead, then the address of a nearer one, are asked for ahead of
+// their turn. Inlined by force: a call to a function that only fetches has
+// no effect the compiler sees, and it would drop the call.
+[[gnu::always_inline]] inline void fetchAhead(const std::vector<const LocatorLink*>& links, std::size_t i)
+{
+    constexpr std::size_t kLinkAhead = 16, kTextAhead = 8;
+    if (i + kLinkAhead < links.size()) __builtin_prefetch(links[i + kLinkAhead]);
+    if (i + kTextAhead < links.size()) __builtin_prefetch(links[i + kTextAhead]->address().data());
+}
+
+// One link of each holder the index reaches, in the map's order; links of
+// equal addresses lie together.
+std::vector<const LocatorLink*> mapLinks(const IndexGenerator& generator)
 {
     // Every address is an ID of its own: IDs, like anchor names, tell letter
     // case apart, and each index item's target must be in the map. The lines
@@ -161,58 +185,46 @@ std::vector<std::string_view> mapAddresses(const IndexGenerator& generator)
     // order (the project's order, which mostly follows the addresses) rather
     // than index order, the candidates are nearly sorted already: the sort
     // then reads them in order, and is skipped when they are sorted.
-    std::vector<const LocatorLink*> holderLinks(generator.holderCount(), nullptr);
+    std::vector<const LocatorLink*> links(generator.holderCount(), nullptr);
     auto gather = [&](const IndexNode& node, auto& self) -> void {
-        for (const LocatorLink* link : node.locators) holderLinks[link->holderNumber()] = link;
-        for (const IndexNode* child : node.children) self(*child, self);
+        for (const LocatorLink* link : node.locators()) links[link->holderNumber()] = link;
+        for (const IndexNode* child : node.children()) self(*child, self);
     };
     for (const IndexNode* node : generator.topLevelNodes()) gather(*node, gather);
-    struct Address {
-        std::size_t foldedAt;
-        std::string_view spelling;
+    std::erase(links, nullptr);
+    auto before = [](const LocatorLink* a, const LocatorLink* b) {
+        if (int c = compareFolded(a->address(), b->address())) return c < 0;
+        return a->address() < b->address();
     };
-    std::vector<Address> candidates;
-    std::string folded;
-    for (const LocatorLink* link : holderLinks) {
-        if (!link) continue;
-        const std::size_t start = folded.size();
-        folded += link->address();
-        for (std::size_t i = start; i < folded.size(); ++i) folded[i] = asciiLower(folded[i]);
-        candidates.push_back({start, link->address()});
+    bool sorted = true;
+    for (std::size_t i = 0; sorted && i + 1 < links.size(); ++i) {
+        fetchAhead(links, i);
+        sorted = !before(links[i + 1], links[i]);
     }
-    auto foldedOf = [&folded](const Address& a) { return std::string_view(folded).substr(a.foldedAt, a.spelling.size()); };
-    auto before = [&](const Address& a, const Address& b) {
-        if (int c = foldedOf(a).compare(foldedOf(b))) return c < 0;
-        return a.spelling < b.spelling;
-    };
-    if (!std::is_sorted(candidates.begin(), candidates.end(), before))
-        std::sort(candidates.begin(), candidates.end(), before);
-    std::vector<std::string_view> addresses;
-    addresses.reserve(candidates.size());
-    for (const Address& address : candidates)
-        if (addresses.empty() || addresses.back() != address.spelling) addresses.push_back(address.spelling);
-    return addresses;
+    if (!sorted) std::sort(links.begin(), links.end(), before);
+    return links;
 }
 
 // The map without its XML declaration.
-void writeMapBody(const std::vector<std::string_view>& addresses, CrLfText& out)
+void writeMapBody(const std::vector<const LocatorLink*>& links, CrLfText& out)
 {
-    out << "<!DOCTYPE map PUBLIC\n"
-        << "  \"-//Sun Microsystems Inc.//DTD JavaHelp Map Version 1.0//EN\"\n"
-        << "  \"http://java.sun.com/products/javahelp/map_1_0.dtd\">\n"
-        << "<map version=\"1.0\">\n";
-    // The addresses lie in the index's order, not the map's: each is asked for ahead.
-    constexpr std::size_t kAhead = 8;
-    for (std::size_t i = 0; i < addresses.size(); ++i) {
-        if (i + kAhead < addresses.size()) __builtin_prefetch(addresses[i + kAhead].data());
-        const std::string_view address = addresses[i];
-        out << "  <mapID target=\"";
+    out.markup("<!DOCTYPE map PUBLIC\r\n"
+               "  \"-//Sun Microsystems Inc.//DTD JavaHelp Map Version 1.0//EN\"\r\n"
+               "  \"http://java.sun.com/products/javahelp/map_1_0.dtd\">\r\n"
+               "<map version=\"1.0\">\r\n");
+    std::string_view previous;
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        fetchAhead(links, i);
+        const std::string_view address = links[i]->address();
+        if (i > 0 && address == previous) continue;
+        previous = address;
+        out.markup("  <mapID target=\"");
         writeAttribute(out, address);
-        out << "\" url=\"";
+        out.markup("\" url=\"");
         writeAttribute(out, address);
-        out << "\"/>\n";
+        out.markup("\"/>\r\n");
     }
-    out << "</map>\n";
+    out.markup("</map>\r\n");
     out.flush();
 }
 
@@ -261,9 +273,9 @@ std::string xmlAttributeValue(std::string_view text)
 bool writeJavaHelpFiles(const IndexGenerator& generator, MessageSink& messages)
 {
     const OutputNames& names = generator.outputNames();
-    const std::vector<std::string_view> addresses = mapAddresses(generator);
+    const std::vector<const LocatorLink*> links = mapLinks(generator);
     const auto writeIndex = [&generator](CrLfText& out) { writeIndexBody(generator, out); };
-    const auto writeMap = [&addresses](CrLfText& out) { writeMapBody(addresses, out); };
+    const auto writeMap = [&links](CrLfText& out) { writeMapBody(links, out); };
     // Both files declare the encoding their texts are in: UTF-8 when that is
     // what they hold, otherwise ISO-8859-1, where every byte is a character.
     const Utf8Scan scan = scanIndexTexts(generator);

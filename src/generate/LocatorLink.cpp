@@ -8,8 +8,8 @@ LocatorLink LocatorLink::packed(char*& at, const Texts& texts, std::uint32_t hol
     LocatorLink link;
     link.texts_ = at;
     link.holderNumber_ = holderNumber;
-    link.helpAsShared_ = texts[HelpAs] == texts[IndexAs];
-    const std::size_t stored = link.helpAsShared_ ? std::size_t{HelpAs} : kTexts;
+    const bool helpAsShared = texts[HelpAs] == texts[IndexAs];
+    const std::size_t stored = helpAsShared ? std::size_t{HelpAs} : kTexts;
     for (std::size_t i = 0; i < stored; ++i) {
         const std::string_view piece = texts[i];
         link.lengths_[i] = static_cast<std::uint32_t>(piece.size());
@@ -17,15 +17,15 @@ LocatorLink LocatorLink::packed(char*& at, const Texts& texts, std::uint32_t hol
         std::memcpy(at, piece.data(), piece.size());
         at += piece.size();
     }
-    if (link.helpAsShared_) link.lengths_[HelpAs] = link.lengths_[IndexAs];
+    if (helpAsShared) link.lengths_[HelpAs] = kSharedText;
     return link;
 }
 
 std::size_t LocatorLink::storedSize() const
 {
     std::size_t size = 0;
-    for (std::size_t i = 0; i < kTexts; ++i) size += lengths_[i];
-    return helpAsShared_ ? size - lengths_[HelpAs] : size;
+    for (std::size_t i = 0; i < HelpAs; ++i) size += lengths_[i];
+    return lengths_[HelpAs] == kSharedText ? size : size + lengths_[HelpAs];
 }
 
 } // namespace torvane

@@ -7,12 +7,12 @@ namespace torvane {
 
 // Where one index entry points, with the entry's own texts. The texts lie
 // one after another in one piece of the generator's memory, so a link holds
-// one address and their lengths (48 bytes instead of eight views).
+// one address and their lengths (40 bytes instead of seven views).
 class LocatorLink {
 public:
     // The texts in the order they are stored.
-    enum Text : std::uint8_t { Address, FrameTarget, HelpTitle, HelpWindow, HelpFrame, SortKey, IndexAs, HelpAs };
-    static constexpr std::size_t kTexts = 8;
+    enum Text : std::uint8_t { Address, FrameTarget, HelpTitle, HelpWindow, HelpFrame, IndexAs, HelpAs };
+    static constexpr std::size_t kTexts = 7;
     using Texts = std::array<std::string_view, kTexts>;
 
     LocatorLink() = default;
@@ -30,7 +30,7 @@ public:
     std::string_view helpFrame() const { return text(HelpFrame); }
     std::string_view text(Text which) const
     {
-        if (which == HelpAs && helpAsShared_) which = IndexAs;
+        if (which == HelpAs && lengths_[HelpAs] == kSharedText) which = IndexAs;
         std::size_t offset = 0;
         for (std::size_t i = 0; i < which; ++i) offset += lengths_[i];
         return {texts_ + offset, lengths_[which]};
@@ -45,10 +45,12 @@ public:
     void moveTextsTo(const char* texts) { texts_ = texts; }
 
 private:
+    // The length of HelpAs when it is IndexAs, stored once.
+    static constexpr std::uint32_t kSharedText = UINT32_MAX;
+
     const char* texts_ = nullptr;
     std::array<std::uint32_t, kTexts> lengths_{};
     std::uint32_t holderNumber_ = 0;
-    bool helpAsShared_ = false;  // HelpAs is IndexAs
 };
 
 } // namespace torvane

@@ -62,34 +62,34 @@ void appendModernEntry(std::string& out, const IndexNode& node, const StyleSetti
         out += '"';
     }
     // A place that only a "See" line leads to shows nothing of its own.
-    if (node.locators.empty() && node.crossReferences.empty() && node.children.empty()) {
+    if (node.locators().empty() && node.crossReferences().empty() && node.children().empty()) {
         out += " class=\"tv-anchor\"></li>\n";
         return;
     }
     out += '>';
-    if (node.locators.size() == 1) {
-        appendLink(out, node.locators.front()->address(), targetOf(*node.locators.front(), style), node.text);
+    if (node.locators().size() == 1) {
+        appendLink(out, node.locators().front()->address(), targetOf(*node.locators().front(), style), node.text());
     } else {
         out += "<span class=\"tv-term\">";
-        out += node.text;
+        out += node.text();
         out += "</span>";
     }
-    for (const CrossReferenceLink* link : node.crossReferences) appendCrossReference(out, *link);
-    if (node.locators.size() > 1) {
+    for (const CrossReferenceLink* link : node.crossReferences()) appendCrossReference(out, *link);
+    if (node.locators().size() > 1) {
         out += " <span class=\"tv-pages\">";
         const char* separator = "";
-        for (const LocatorLink* link : node.locators) {
+        for (const LocatorLink* link : node.locators()) {
             out += separator;
             appendLink(out, link->address(), targetOf(*link, style), pageLabel(*link));
             separator = ", ";
         }
         out += "</span>";
     }
-    if (!node.children.empty()) {
+    if (!node.children().empty()) {
         out += '\n';
         indent(out, depth + 1);
         out += "<ul>\n";
-        for (const IndexNode* child : node.children) appendModernEntry(out, *child, style, depth + 2);
+        for (const IndexNode* child : node.children()) appendModernEntry(out, *child, style, depth + 2);
         indent(out, depth + 1);
         out += "</ul>\n";
         indent(out, depth);

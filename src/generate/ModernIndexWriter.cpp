@@ -284,7 +284,7 @@ private:
     static std::size_t lineCount(const IndexNode& node)
     {
         std::size_t lines = 1;
-        for (const IndexNode* child : node.children) lines += lineCount(*child);
+        for (const IndexNode* child : node.children()) lines += lineCount(*child);
         return lines;
     }
 

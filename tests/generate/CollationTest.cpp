@@ -34,7 +34,7 @@ protected:
         for (const IndexNode* node : generator.topLevelNodes()) {
             std::string letter =
                 node->letterGroup == kNoLetter ? "" : generator.letterGroups().at(node->letterGroup);
-            top.push_back({std::string(node->text), letter, node->group});
+            top.push_back({std::string(node->text()), letter, node->group});
         }
         return top;
     }
@@ -122,7 +122,7 @@ TEST_F(CollationTest, SortAsStillDecidesAndSubentriesFollowTheLanguage)
     const auto top = build("de");
     EXPECT_EQ(texts(top), (Texts{"Obst", "Ärger"}));
     std::vector<std::string> children;
-    for (const IndexNode* child : generator.topLevelNodes()[0]->children) children.emplace_back(child->text);
+    for (const IndexNode* child : generator.topLevelNodes()[0]->children()) children.emplace_back(child->text());
     EXPECT_EQ(children, (Texts{"Ananas", "Äpfel", "Birnen"}));
 }
 
@@ -154,13 +154,13 @@ TEST_F(CollationTest, MergeCaseVariantsJoinsLinesThatDifferOnlyInCase)
     style.extensions.mergeCaseVariants = 1;
     const auto merged = build("de");
     ASSERT_EQ(texts(merged), (Texts{"APFEL", "Äpfel"}));
-    EXPECT_EQ(generator.topLevelNodes()[0]->locators.size(), 2u);
-    EXPECT_EQ(generator.topLevelNodes()[1]->locators.size(), 2u);
+    EXPECT_EQ(generator.topLevelNodes()[0]->locators().size(), 2u);
+    EXPECT_EQ(generator.topLevelNodes()[1]->locators().size(), 2u);
 
     // Byte order merges ASCII case variants only; its Symbols group comes first.
     const auto bytes = build("");
     EXPECT_EQ(texts(bytes), (Texts{"Äpfel", "äpfel", "APFEL"}));
-    EXPECT_EQ(generator.topLevelNodes()[2]->locators.size(), 2u);
+    EXPECT_EQ(generator.topLevelNodes()[2]->locators().size(), 2u);
 }
 
 // The position of each needle in the text, in the order of the needles.

@@ -133,7 +133,7 @@ TEST(IndexGeneratorCollect, LinkTextsAreResolvedOnlyWhereEscaped)
     EXPECT_EQ(alpha.indexAs(), "Alpha");
     EXPECT_EQ(alpha.link.helpTitle(), "Plain title");
     EXPECT_EQ(alpha.link.frameTarget(), "main");
-    EXPECT_EQ(beta.sortKey(), "beta");
+    EXPECT_EQ(generator.sortKeyOf(1), "beta");
     EXPECT_EQ(beta.helpAs(), "Beta help");
     EXPECT_EQ(beta.link.helpTitle(), "Title \"x\"");
     EXPECT_EQ(beta.link.frameTarget(), "main\\frame");
@@ -141,6 +141,38 @@ TEST(IndexGeneratorCollect, LinkTextsAreResolvedOnlyWhereEscaped)
     EXPECT_EQ(beta.link.helpFrame(), "frame");
     EXPECT_EQ(alpha.link.address(), "page.htm#t");
     EXPECT_EQ(alpha.link.holderNumber(), beta.link.holderNumber());
+}
+
+// The copies do not hold their sort keys: a later sort reads them from the
+// project's entries, which follow their copies into sort order.
+TEST(IndexGeneratorCollect, ALaterSortFindsEachCopysKeyInTheProject)
+{
+    ProjectRootNode root;
+    root.setProjectDirectory("/p/");
+    SourceFile& page = root.findOrCreateFile("/p/page.htm");
+    for (auto [text, sortAs] : {std::pair{"Apple", "M apple"}, {"Zebra", "A zebra"}, {"Kiwi", "Z kiwi"}}) {
+        auto entry = std::make_unique<IndexEntry>();
+        entry->setTexts(text, text, "Title", sortAs);
+        page.findOrCreateTarget(text).addEntry(std::move(entry));
+    }
+    IndexGenerator generator;
+    generator.collect(root);
+    generator.buildTree(IndexMode::Html);
+    auto shown = [&generator] {
+        std::vector<std::string> texts;
+        for (const IndexNode* node : generator.topLevelNodes()) texts.emplace_back(node->text());
+        return texts;
+    };
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Zebra", "Apple", "Kiwi"}));
+    generator.addEntry("N bee", "Bee", "Bee", "bee.htm", "", "Title", "", "");
+    generator.buildTree(IndexMode::Help);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Zebra", "Apple", "Bee", "Kiwi"}));
+    ASSERT_EQ(generator.entries().size(), 4u);
+    EXPECT_EQ(generator.sortKeyOf(0), "a zebra");
+    EXPECT_EQ(generator.sortKeyOf(1), "m apple");
+    EXPECT_EQ(generator.sortKeyOf(2), "n bee");
+    EXPECT_EQ(generator.entries()[2].link.address(), "bee.htm");
+    EXPECT_EQ(generator.sortKeyOf(3), "z kiwi");
 }
 
 } // namespace

@@ -17,14 +17,14 @@ void add(IndexGenerator& generator, const Entry& e)
 std::vector<std::string> topTexts(const IndexGenerator& generator)
 {
     std::vector<std::string> texts;
-    for (const IndexNode* node : generator.topLevelNodes()) texts.emplace_back(node->text);
+    for (const IndexNode* node : generator.topLevelNodes()) texts.emplace_back(node->text());
     return texts;
 }
 
 std::vector<std::string> addresses(const IndexNode& node)
 {
     std::vector<std::string> result;
-    for (const LocatorLink* link : node.locators) result.emplace_back(link->address());
+    for (const LocatorLink* link : node.locators()) result.emplace_back(link->address());
     return result;
 }
 
@@ -44,7 +44,7 @@ TEST(IndexGeneratorSort, KeysEqualIgnoringCaseAreOrderedByDisplayThenKindThenAdd
     // and only exactly equal neighbours merge.
     ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Apple", "apple", "Banana", "pomme"}));
     const IndexNode& first = *generator.topLevelNodes()[0];
-    EXPECT_EQ(first.crossReferences.size(), 1u);
+    EXPECT_EQ(first.crossReferences().size(), 1u);
     EXPECT_EQ(addresses(first), (std::vector<std::string>{"a.htm", "B.htm"}));
     EXPECT_EQ(addresses(*generator.topLevelNodes()[1]), (std::vector<std::string>{"c.htm"}));
 }
@@ -121,7 +121,7 @@ TEST(IndexGeneratorSort, ManyEntriesComeOutInKeyOrder)
     }
     generator.buildTree(IndexMode::Html);
     ASSERT_EQ(generator.topLevelNodes().size(), std::size_t(count));
-    for (int i = 0; i < count; ++i) EXPECT_EQ(generator.topLevelNodes()[i]->text, "k" + std::to_string(100000 + i));
+    for (int i = 0; i < count; ++i) EXPECT_EQ(generator.topLevelNodes()[i]->text(), "k" + std::to_string(100000 + i));
 }
 
 TEST(IndexGeneratorTree, CommasMakeLevelsAndNeighboursMerge)
@@ -136,21 +136,21 @@ TEST(IndexGeneratorTree, CommasMakeLevelsAndNeighboursMerge)
 
     ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Fruit", "Grape, White", "Kiwi"}));
     const IndexNode& fruit = *generator.topLevelNodes()[0];
-    ASSERT_EQ(fruit.children.size(), 2u);
-    EXPECT_EQ(fruit.children[0]->text, "Apples");
-    EXPECT_EQ(fruit.children[1]->text, "Pears");
-    EXPECT_EQ(addresses(*fruit.children[1]), (std::vector<std::string>{"pears.htm", "pears2.htm"}));
-    EXPECT_EQ(fruit.children[1]->parent, &fruit);
+    ASSERT_EQ(fruit.children().size(), 2u);
+    EXPECT_EQ(fruit.children()[0]->text(), "Apples");
+    EXPECT_EQ(fruit.children()[1]->text(), "Pears");
+    EXPECT_EQ(addresses(*fruit.children()[1]), (std::vector<std::string>{"pears.htm", "pears2.htm"}));
+    EXPECT_EQ(fruit.children()[1]->parent(), &fruit);
     EXPECT_EQ(fruit.level, 0);
-    EXPECT_EQ(fruit.children[0]->level, 1);
-    EXPECT_EQ(nodeHeading(*fruit.children[0]), "Apples");
+    EXPECT_EQ(fruit.children()[0]->level, 1);
+    EXPECT_EQ(nodeHeading(*fruit.children()[0]), "Apples");
 
     // A chain of single children stays at its top node's level and is named by the joined texts.
     const IndexNode& kiwi = *generator.topLevelNodes()[2];
-    ASSERT_EQ(kiwi.children.size(), 1u);
-    ASSERT_EQ(kiwi.children[0]->children.size(), 1u);
-    const IndexNode& sun = *kiwi.children[0]->children[0];
-    EXPECT_EQ(kiwi.children[0]->level, 0);
+    ASSERT_EQ(kiwi.children().size(), 1u);
+    ASSERT_EQ(kiwi.children()[0]->children().size(), 1u);
+    const IndexNode& sun = *kiwi.children()[0]->children()[0];
+    EXPECT_EQ(kiwi.children()[0]->level, 0);
     EXPECT_EQ(sun.level, 0);
     EXPECT_EQ(nodeHeading(sun), "Kiwi, Gold, Sun");
     EXPECT_EQ(addresses(sun), (std::vector<std::string>{"kiwi.htm"}));
@@ -164,12 +164,12 @@ TEST(IndexGeneratorTree, LevelsDropOnlyForSingleChildAncestors)
     add(generator, {"a3", "A, B, C2, D", "", "3.htm"});
     generator.buildTree(IndexMode::Html);
     const IndexNode& a = *generator.topLevelNodes().at(0);
-    ASSERT_EQ(a.children.size(), 1u);
-    const IndexNode& b = *a.children[0];
-    ASSERT_EQ(b.children.size(), 2u);
-    const IndexNode& c2 = *b.children[1];
-    ASSERT_EQ(c2.children.size(), 1u);
-    const IndexNode& d = *c2.children[0];
+    ASSERT_EQ(a.children().size(), 1u);
+    const IndexNode& b = *a.children()[0];
+    ASSERT_EQ(b.children().size(), 2u);
+    const IndexNode& c2 = *b.children()[1];
+    ASSERT_EQ(c2.children().size(), 1u);
+    const IndexNode& d = *c2.children()[0];
     EXPECT_EQ(b.level, 0);   // A has one child
     EXPECT_EQ(c2.level, 1);  // below B, which branches
     EXPECT_EQ(d.level, 1);   // C2 has one child
@@ -190,6 +190,61 @@ TEST(IndexGeneratorTree, EqualTextsMergeOnlyWhenAdjacentInSortOrder)
     EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string>{"3.htm", "4.htm"}));
 }
 
+// A deeper line merges only into the last line of each level: a line at a
+// shallower level in between starts the deeper levels afresh.
+TEST(IndexGeneratorTree, MergingFollowsTheLastLineOfEachLevel)
+{
+    IndexGenerator generator;
+    add(generator, {"1", "A, B, C", "", "1.htm"});
+    add(generator, {"2", "A", "", "2.htm"});
+    add(generator, {"3", "A, B, D", "", "3.htm"});
+    add(generator, {"4", "A, X", "", "4.htm"});
+    add(generator, {"5", "A, B, E", "", "5.htm"});
+    generator.buildTree(IndexMode::Html);
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"A"}));
+    const IndexNode& a = *generator.topLevelNodes()[0];
+    EXPECT_EQ(addresses(a), (std::vector<std::string>{"2.htm"}));
+    std::vector<std::string> children;
+    for (const IndexNode* child : a.children()) children.emplace_back(child->text());
+    EXPECT_EQ(children, (std::vector<std::string>{"B", "X", "B"}));
+    const IndexNode& firstB = *a.children()[0];
+    ASSERT_EQ(firstB.children().size(), 2u);
+    EXPECT_EQ(firstB.children()[0]->text(), "C");
+    EXPECT_EQ(firstB.children()[1]->text(), "D");
+    EXPECT_EQ(addresses(*firstB.children()[1]), (std::vector<std::string>{"3.htm"}));
+    const IndexNode& lastB = *a.children()[2];
+    ASSERT_EQ(lastB.children().size(), 1u);
+    EXPECT_EQ(lastB.children()[0]->text(), "E");
+    EXPECT_EQ(lastB.children()[0]->parent(), &lastB);
+    EXPECT_EQ(lastB.parent(), &a);
+}
+
+// Children, locators and cross-references share one list: each node reads its own.
+TEST(IndexGeneratorTree, EachNodeReadsItsOwnChildrenLocatorsAndReferences)
+{
+    IndexGenerator generator;
+    generator.addCrossReference("Fruit", "fruit", ".", "See", "Apple", "apple", true);
+    add(generator, {"fruit", "Fruit", "", "f1.htm"});
+    add(generator, {"fruit apple", "Fruit, Apple", "", "a.htm"});
+    add(generator, {"fruit", "Fruit", "", "f2.htm"});
+    add(generator, {"apple", "Apple", "", "apple.htm"});
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Html);
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"apple", "Apple", "Fruit"}));
+    const IndexNode& fruit = *generator.topLevelNodes()[2];
+    EXPECT_EQ(addresses(fruit), (std::vector<std::string>{"f1.htm", "f2.htm"}));
+    ASSERT_EQ(fruit.crossReferences().size(), 1u);
+    EXPECT_EQ(fruit.crossReferences()[0]->locator, "Apple");
+    ASSERT_EQ(fruit.children().size(), 1u);
+    EXPECT_EQ(fruit.children().front()->text(), "Apple");
+    EXPECT_EQ(addresses(*fruit.children().front()), (std::vector<std::string>{"a.htm"}));
+    EXPECT_TRUE(fruit.children().front()->crossReferences().empty());
+    const IndexNode& apple = *generator.topLevelNodes()[1];
+    EXPECT_EQ(addresses(apple), (std::vector<std::string>{"apple.htm"}));
+    EXPECT_TRUE(apple.children().empty());
+    EXPECT_TRUE(apple.crossReferences().empty());
+}
+
 TEST(IndexGeneratorTree, HelpModeShowsHelpTextsUnderTheSameOrder)
 {
     IndexGenerator generator;
@@ -199,7 +254,7 @@ TEST(IndexGeneratorTree, HelpModeShowsHelpTextsUnderTheSameOrder)
     EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Ant", "Bee"}));
     generator.buildTree(IndexMode::Help);
     ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Insect"}));
-    EXPECT_EQ(generator.topLevelNodes()[0]->children.size(), 2u);
+    EXPECT_EQ(generator.topLevelNodes()[0]->children().size(), 2u);
 }
 
 TEST(IndexGeneratorTree, DisplaysWithoutLevelsAreDroppedButCountAsPresent)
@@ -240,14 +295,14 @@ TEST(IndexGeneratorCrossReferences, SameLocatorSharesAnAnchor)
                                                              "Autos", "bicycles", "Bikes", "Cars", "Motor cars"}));
     const auto& top = generator.topLevelNodes();
     EXPECT_EQ(top[0]->anchorNumber, 1);
-    EXPECT_TRUE(top[0]->locators.empty());
+    EXPECT_TRUE(top[0]->locators().empty());
     EXPECT_EQ(top[1]->anchorNumber, 0);
-    EXPECT_TRUE(top[2]->children.empty());
+    EXPECT_TRUE(top[2]->children().empty());
     EXPECT_EQ(top[2]->anchorNumber, 2);
     EXPECT_EQ(top[4]->anchorNumber, 3);
-    ASSERT_EQ(top[3]->crossReferences.size(), 1u);
-    EXPECT_EQ(top[3]->crossReferences[0]->anchorNumber, 1);
-    EXPECT_EQ(crossReferenceAnchorName(top[3]->crossReferences[0]->anchorNumber), "TVXR0001");
+    ASSERT_EQ(top[3]->crossReferences().size(), 1u);
+    EXPECT_EQ(top[3]->crossReferences()[0]->anchorNumber, 1);
+    EXPECT_EQ(crossReferenceAnchorName(top[3]->crossReferences()[0]->anchorNumber), "TVXR0001");
 }
 
 TEST(IndexGeneratorCrossReferences, LocatorPageNamesTheOtherGroupsFileWithSeparateFiles)
@@ -317,9 +372,9 @@ TEST(IndexGeneratorCrossReferences, HeadingEscapesAreResolvedOnce)
     ASSERT_EQ(topTexts(generator),
               (std::vector<std::string>{"authors", "C:\\dir", "folders", "Smith", "Smith, John"}));
     const IndexNode& smith = *generator.topLevelNodes()[3];
-    ASSERT_EQ(smith.children.size(), 1u);
-    EXPECT_EQ(smith.children[0]->text, "Jane");
-    EXPECT_EQ(generator.topLevelNodes()[4]->crossReferences.size(), 1u);
+    ASSERT_EQ(smith.children().size(), 1u);
+    EXPECT_EQ(smith.children()[0]->text(), "Jane");
+    EXPECT_EQ(generator.topLevelNodes()[4]->crossReferences().size(), 1u);
 }
 
 TEST(IndexGeneratorSort, EqualItemsKeepTheProjectOrderInBothModes)
@@ -337,13 +392,13 @@ TEST(IndexGeneratorSort, EqualItemsKeepTheProjectOrderInBothModes)
     for (IndexMode mode : {IndexMode::Html, IndexMode::Help}) {
         generator.buildTree(mode);
         const IndexNode& fruit = *generator.topLevelNodes()[0];
-        ASSERT_EQ(fruit.text, "Fruit");
+        ASSERT_EQ(fruit.text(), "Fruit");
         std::vector<std::string> shown;
-        for (const CrossReferenceLink* link : fruit.crossReferences) shown.push_back(link->locator);
+        for (const CrossReferenceLink* link : fruit.crossReferences()) shown.push_back(link->locator);
         EXPECT_EQ(shown, locators);
         const IndexNode& pear = *generator.topLevelNodes()[1];
-        ASSERT_EQ(pear.locators.size(), 21u);
-        EXPECT_EQ(pear.locators.back()->helpTitle(), "Last");
+        ASSERT_EQ(pear.locators().size(), 21u);
+        EXPECT_EQ(pear.locators().back()->helpTitle(), "Last");
     }
 }
 
@@ -353,7 +408,7 @@ TEST(IndexGeneratorCopies, FieldsAreResolvedWhereThePlainTextIsShown)
     generator.addEntry("\\\"Quoted\\\"", "\\\"Quoted\\\"", "Help\\\\As", "sub dir/my page.htm#a b", "main\\\\frame",
                        "Title \\\"x\\\"", "win", "frame");
     const IndexGenerator::EntryCopy& copy = generator.entries().at(0);
-    EXPECT_EQ(copy.sortKey(), "\"quoted\"");
+    EXPECT_EQ(generator.sortKeyOf(0), "\"quoted\"");
     EXPECT_EQ(copy.indexAs(), "\\\"Quoted\\\"");
     EXPECT_EQ(copy.link.address(), "sub%20dir/my%20page.htm#a%20b");
     EXPECT_EQ(copy.link.frameTarget(), "main\\frame");
@@ -422,11 +477,11 @@ TEST(IndexGeneratorTree, LevelTextsHaveTheirEscapesResolved)
     add(generator, {"path", "C:\\\\, Temp\\ , \\\"x\\\"", "", "p.htm"});
     generator.buildTree(IndexMode::Html);
     const IndexNode& top = *generator.topLevelNodes().at(0);
-    EXPECT_EQ(top.text, "C:\\");
-    ASSERT_EQ(top.children.size(), 1u);
-    EXPECT_EQ(top.children[0]->text, "Temp");
-    ASSERT_EQ(top.children[0]->children.size(), 1u);
-    EXPECT_EQ(top.children[0]->children[0]->text, "\"x\"");
+    EXPECT_EQ(top.text(), "C:\\");
+    ASSERT_EQ(top.children().size(), 1u);
+    EXPECT_EQ(top.children()[0]->text(), "Temp");
+    ASSERT_EQ(top.children()[0]->children().size(), 1u);
+    EXPECT_EQ(top.children()[0]->children()[0]->text(), "\"x\"");
 }
 
 } // namespace

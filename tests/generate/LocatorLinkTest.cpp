@@ -8,19 +8,18 @@ namespace {
 
 TEST(LocatorLink, PacksTextsInOnePieceAndMovesWithIt)
 {
-    const LocatorLink::Texts texts{"page.htm#a", "", "Title", "win", "frame", "key", "Key", "Help key"};
+    const LocatorLink::Texts texts{"page.htm#a", "", "Title", "win", "frame", "Key", "Help key"};
     std::string buffer(64, '#');
     char* at = buffer.data();
     const LocatorLink link = LocatorLink::packed(at, texts, 42);
     EXPECT_EQ(std::size_t(at - buffer.data()), link.storedSize());
-    EXPECT_EQ(link.storedSize(), std::string("page.htm#aTitlewinframekeyKeyHelp key").size());
-    EXPECT_EQ(buffer.substr(0, link.storedSize()), "page.htm#aTitlewinframekeyKeyHelp key");
+    EXPECT_EQ(link.storedSize(), std::string("page.htm#aTitlewinframeKeyHelp key").size());
+    EXPECT_EQ(buffer.substr(0, link.storedSize()), "page.htm#aTitlewinframeKeyHelp key");
     EXPECT_EQ(link.address(), "page.htm#a");
     EXPECT_EQ(link.frameTarget(), "");
     EXPECT_EQ(link.helpTitle(), "Title");
     EXPECT_EQ(link.helpWindow(), "win");
     EXPECT_EQ(link.helpFrame(), "frame");
-    EXPECT_EQ(link.text(LocatorLink::SortKey), "key");
     EXPECT_EQ(link.text(LocatorLink::IndexAs), "Key");
     EXPECT_EQ(link.text(LocatorLink::HelpAs), "Help key");
     EXPECT_EQ(link.holderNumber(), 42u);
@@ -37,11 +36,11 @@ TEST(LocatorLink, PacksTextsInOnePieceAndMovesWithIt)
 
 TEST(LocatorLink, StoresHelpAsOnceWhenItIsIndexAs)
 {
-    const LocatorLink::Texts texts{"a.htm", "t", "", "", "", "same", "Same", "Same"};
+    const LocatorLink::Texts texts{"a.htm", "t", "", "", "", "Same", "Same"};
     std::string buffer(32, '\0');
     char* at = buffer.data();
     const LocatorLink link = LocatorLink::packed(at, texts, 0);
-    EXPECT_EQ(link.storedSize(), std::string("a.htmtsameSame").size());
+    EXPECT_EQ(link.storedSize(), std::string("a.htmtSame").size());
     EXPECT_EQ(link.text(LocatorLink::HelpAs), "Same");
     EXPECT_EQ(link.text(LocatorLink::HelpAs).data(), link.text(LocatorLink::IndexAs).data());
     // Empty texts everywhere: nothing stored, nothing read.

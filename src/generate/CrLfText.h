@@ -6,7 +6,8 @@
 namespace torvane {
 
 // Text of an index file: every "\n" appended is stored as CR LF, the way a
-// file opened in text mode on the index's home platform receives it. The
+// file opened in text mode on the index's home platform receives it; the
+// writer's own markup, written with CR LF already, goes in as it is. The
 // text is held in one small buffer that goes to the drain whenever it has
 // grown past a threshold at the end of a line, so a hand-over never splits
 // a line (nor, lines being ended by ASCII, a multi-byte character).
@@ -21,6 +22,13 @@ public:
             bytes_.append(text.data(), newline);
             bytes_ += "\r\n";
         }
+        bytes_ += text;
+        drainWholeLines();
+        return *this;
+    }
+    // Markup whose lines end CR LF already (and hold no other line feed).
+    CrLfText& markup(std::string_view text)
+    {
         bytes_ += text;
         drainWholeLines();
         return *this;

@@ -16,28 +16,31 @@ public:
     void write()
     {
         const StyleSettings& style = generator_.style();
-        out_ << "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n" << "<HTML>\n" << "<HEAD>\n";
-        if (!style.stylesheetPath.empty())
-            out_ << "  <LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"" << style.stylesheetPath << "\">\n";
-        out_ << "  <META NAME=\"GENERATOR\" CONTENT=\"HTML Torvane (tm)\">\n"
-             << "  <!-- Sitemap 1.0 -->\n"
-             << "</HEAD>\n";
-        out_ << "<BODY";
-        if (!style.bodyAttributes.empty()) out_ << " " << style.bodyAttributes;
-        out_ << ">\n";
+        out_.markup("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\r\n<HTML>\r\n<HEAD>\r\n");
+        if (!style.stylesheetPath.empty()) {
+            out_.markup("  <LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"");
+            out_ << style.stylesheetPath;
+            out_.markup("\">\r\n");
+        }
+        out_.markup("  <META NAME=\"GENERATOR\" CONTENT=\"HTML Torvane (tm)\">\r\n"
+                    "  <!-- Sitemap 1.0 -->\r\n"
+                    "</HEAD>\r\n"
+                    "<BODY");
+        if (!style.bodyAttributes.empty()) out_.markup(" ") << style.bodyAttributes;
+        out_.markup(">\r\n");
         if (!style.htmlHelpWindow.empty() || !style.htmlHelpFrame.empty()) {
-            out_ << " <OBJECT type=\"text/site properties\">\n";
+            out_.markup(" <OBJECT type=\"text/site properties\">\r\n");
             if (!style.htmlHelpFrame.empty()) param(2, "FrameName", style.htmlHelpFrame);
             if (!style.htmlHelpWindow.empty()) param(2, "WindowName", style.htmlHelpWindow);
-            out_ << " </OBJECT>\n";
+            out_.markup(" </OBJECT>\r\n");
         }
         const std::vector<IndexNode*>& top = generator_.topLevelNodes();
         if (!top.empty()) {
-            out_ << "  <UL>\n";
+            out_.markup("  <UL>\r\n");
             for (const IndexNode* node : top) writeItem(*node, 0);
-            out_ << "  </UL>\n";
+            out_.markup("  </UL>\r\n");
         }
-        out_ << "</BODY>\n" << "</HTML>\n";
+        out_.markup("</BODY>\r\n</HTML>\r\n");
         out_.flush();
     }
 
@@ -47,18 +50,19 @@ private:
     void param(int indentWidth, std::string_view name, std::string_view value)
     {
         indent(indentWidth);
-        out_ << "<param name=\"" << name << "\" value=\"";
+        out_.markup("<param name=\"").markup(name).markup("\" value=\"");
         // A quote in a text would end the value early; references such as
         // &amp; are written as they come, so only quotes are escaped.
         for (std::size_t quote; (quote = value.find('"')) != std::string_view::npos; value.remove_prefix(quote + 1))
             out_ << value.substr(0, quote) << "&quot;";
-        out_ << value << "\">\n";
+        out_ << value;
+        out_.markup("\">\r\n");
     }
 
     void openObject(const IndexNode& node, int depth)
     {
         indent(2 * depth + 4);
-        out_ << "<LI> <OBJECT type=\"text/sitemap\">\n";
+        out_.markup("<LI> <OBJECT type=\"text/sitemap\">\r\n");
         std::string joined;
         param(2 * depth + 6, "Name", nodeHeadingView(node, joined));
     }
@@ -66,7 +70,7 @@ private:
     void closeObject(int depth)
     {
         indent(2 * depth + 6);
-        out_ << "</OBJECT>\n";
+        out_.markup("</OBJECT>\r\n");
     }
 
     void writeLocators(const IndexNode& node, int depth)
@@ -109,10 +113,10 @@ private:
         }
         if (current->children().size() > 1) {
             indent(2 * depth + 4);
-            out_ << "<UL>\n";
+            out_.markup("<UL>\r\n");
             for (const IndexNode* child : current->children()) writeItem(*child, depth + 1);
             indent(2 * depth + 4);
-            out_ << "</UL>\n";
+            out_.markup("</UL>\r\n");
         }
     }
 

@@ -169,19 +169,19 @@ FileResult readWholeFile(const std::string& path, std::string& text, FileState& 
     return readUpTo(fd, path, static_cast<size_t>(info.st_size), text);
 }
 
-FileResult readWholeFileInto(const std::string& path, std::string& storage, std::size_t& length, FileState& state)
+FileResult readWholeFileInto(const std::string& path, std::unique_ptr<char[]>& storage, std::size_t& length,
+                             FileState& state)
 {
     length = 0;
+    storage.reset();
     struct stat info;
     FileResult failure;
     const int fd = openRegularFile(path, info, state, failure);
     if (fd < 0)
         return failure;
     const auto size = static_cast<std::size_t>(info.st_size);
-    // Growing clears only the new bytes, once; the size is never given back.
-    if (storage.size() < size)
-        storage.resize(size);
-    return readUpTo(fd, path, size, storage.data(), length);
+    storage = std::make_unique_for_overwrite<char[]>(size);
+    return readUpTo(fd, path, size, storage.get(), length);
 }
 
 FileResult readFileStart(const std::string& path, std::size_t limit, std::string& text)

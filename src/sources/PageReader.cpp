@@ -18,7 +18,6 @@ PageReadResult judgePageRead(const FileResult& read, const FileState& state)
 void PageReader::read(const std::string& path)
 {
     FileState state;
-    std::string().swap(buffer_);
     outcome_ = readWholeFileInto(path, buffer_, length_, state);
     result_ = judgePageRead(outcome_, state);
 }

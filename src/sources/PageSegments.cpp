@@ -5,10 +5,15 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define TORVANE_WIDE_SEARCH 1
 #endif
 
 namespace torvane {
@@ -39,6 +44,63 @@ bool isStartTag(std::string_view text, std::size_t at, std::size_t nameLength)
     const char c = searchByte(text[after]);
     return c == ' ' || c == '>' || c == '/';
 }
+
+#if defined(TORVANE_WIDE_SEARCH)
+__attribute__((target("avx2"))) inline __m256i load(const char* data, std::size_t offset)
+{
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + offset));
+}
+
+// Where the markup search below may find something, thirty-two places at a
+// time: the first block from `at` that holds a '<' followed by "!--", "com",
+// "scr" or "sty" (`hits`), or by 'a' when `withAnchors` (`anchors`); the
+// place where blocks no longer fit, with both masks empty, when none does.
+// Nothing is called inside, so the constants stay in registers.
+__attribute__((target("avx2"))) std::size_t nextWideBlock(std::string_view text, std::size_t at, bool withAnchors,
+                                                          std::uint32_t& hits, std::uint32_t& anchors)
+{
+    const char* data = text.data();
+    const __m256i open = _mm256_set1_epi8('<'), bang = _mm256_set1_epi8('!'), dash = _mm256_set1_epi8('-');
+    const __m256i c = _mm256_set1_epi8('c'), o = _mm256_set1_epi8('o'), m = _mm256_set1_epi8('m');
+    const __m256i r = _mm256_set1_epi8('r'), s = _mm256_set1_epi8('s'), t = _mm256_set1_epi8('t');
+    const __m256i y = _mm256_set1_epi8('y'), a = _mm256_set1_epi8('a');
+    // ASCII letters in lower case; other bytes changed harmlessly for the compares.
+    const __m256i caseBit = _mm256_set1_epi8(0x20);
+    const __m256i anchorsWanted = withAnchors ? _mm256_set1_epi8(-1) : _mm256_setzero_si256();
+    for (; at + 32 + 3 <= text.size(); at += 32) {
+        const __m256i opens = _mm256_cmpeq_epi8(load(data, at), open);
+        if (_mm256_testz_si256(opens, opens))
+            continue;
+        const __m256i first = load(data, at + 1), second = load(data, at + 2), third = load(data, at + 3);
+        const __m256i letter1 = _mm256_or_si256(first, caseBit), letter2 = _mm256_or_si256(second, caseBit),
+                      letter3 = _mm256_or_si256(third, caseBit);
+        const __m256i comment =
+            _mm256_and_si256(_mm256_cmpeq_epi8(first, bang),
+                             _mm256_and_si256(_mm256_cmpeq_epi8(second, dash), _mm256_cmpeq_epi8(third, dash)));
+        const __m256i element =
+            _mm256_and_si256(_mm256_cmpeq_epi8(letter1, c),
+                             _mm256_and_si256(_mm256_cmpeq_epi8(letter2, o), _mm256_cmpeq_epi8(letter3, m)));
+        const __m256i script = _mm256_and_si256(_mm256_cmpeq_epi8(letter2, c), _mm256_cmpeq_epi8(letter3, r));
+        const __m256i style = _mm256_and_si256(_mm256_cmpeq_epi8(letter2, t), _mm256_cmpeq_epi8(letter3, y));
+        const __m256i raw = _mm256_and_si256(_mm256_cmpeq_epi8(letter1, s), _mm256_or_si256(script, style));
+        const __m256i found = _mm256_and_si256(opens, _mm256_or_si256(comment, _mm256_or_si256(element, raw)));
+        const __m256i anchorStarts =
+            _mm256_and_si256(_mm256_and_si256(opens, anchorsWanted), _mm256_cmpeq_epi8(letter1, a));
+        hits = static_cast<std::uint32_t>(_mm256_movemask_epi8(found));
+        anchors = static_cast<std::uint32_t>(_mm256_movemask_epi8(anchorStarts));
+        if ((hits | anchors) != 0)
+            return at;
+    }
+    hits = anchors = 0;
+    return at;
+}
+
+bool hasWideSearch()
+{
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
 
 enum class Markup { None, Comment, Element, Script, Style };
 
@@ -85,9 +147,37 @@ private:
         return Markup::None;
     }
 
+#if defined(TORVANE_WIDE_SEARCH)
+    // The search below, thirty-two places at a time (most pages pass here
+    // at a little over half the cost). Leaves `at` where it stopped when it
+    // finds nothing.
+    MarkupStart searchWide(std::size_t& at) const
+    {
+        std::uint32_t hits = 0, anchors = 0;
+        for (;; at += 32) {
+            at = nextWideBlock(text_, at, anchorStarts_ != nullptr, hits, anchors);
+            if ((hits | anchors) == 0)
+                return {};
+            for (std::uint32_t mask = hits | anchors; mask != 0; mask &= mask - 1) {
+                const auto bit = static_cast<std::size_t>(std::countr_zero(mask));
+                const std::size_t place = at + bit;
+                if (anchors & (std::uint32_t{1} << bit))
+                    anchorStarts_->push_back(place);
+                else if (const Markup kind = kindAt(place); kind != Markup::None)
+                    return {place, kind};
+            }
+        }
+    }
+#endif
+
     MarkupStart search(std::size_t at) const
     {
         const char* data = text_.data();
+#if defined(TORVANE_WIDE_SEARCH)
+        if (hasWideSearch())
+            if (const MarkupStart found = searchWide(at); found.kind != Markup::None)
+                return found;
+#endif
 #if defined(__SSE2__)
         // Sixteen places at a time, each '<' checked with the three bytes
         // after it ("!--", "com", "scr", "sty"), so that the common tags

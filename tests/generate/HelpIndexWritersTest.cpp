@@ -84,6 +84,29 @@ TEST_F(HelpIndexWriters, HtmlHelpIndexNestsKeywordsAndListsSubentryTopics)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// The writers' own markup goes out with CR LF as written; a line feed inside
+// an entry's text is still turned into CR LF in every help file.
+TEST_F(HelpIndexWriters, LineFeedsInsideTextsAreWrittenCrLf)
+{
+    generator.addEntry("one", "One", "Line\nbreak", "one.htm", "", "Two\nlines", "win\ndow", "");
+    generator.numberCrossReferenceAnchors();
+    generator.buildTree(IndexMode::Help);
+    ASSERT_TRUE(writeHtmlHelpIndex(generator, messages));
+    ASSERT_TRUE(writeJavaHelpFiles(generator, messages));
+    for (const char* name : {"produce.hhk", "produce.xml", "produce.jhm"}) {
+        const std::string bytes = readBytes(dir / name);
+        ASSERT_FALSE(bytes.empty()) << name;
+        for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1))
+            ASSERT_TRUE(at > 0 && bytes[at - 1] == '\r') << name << " has a bare line feed at " << at;
+    }
+    const std::string hhk = readBytes(dir / "produce.hhk");
+    EXPECT_NE(hhk.find("<param name=\"Name\" value=\"Line\r\nbreak\">\r\n"), std::string::npos);
+    EXPECT_NE(hhk.find("<param name=\"Name\" value=\"Two\r\nlines\">\r\n"), std::string::npos);
+    EXPECT_NE(hhk.find("<param name=\"WindowName\" value=\"win\r\ndow\">\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(dir / "produce.xml").find("<indexitem text=\"Line\r\nbreak\" target=\"one.htm\">"),
+              std::string::npos);
+}
+
 TEST_F(HelpIndexWriters, HtmlHelpIndexWithoutEntriesOrOptionsIsBare)
 {
     generator.buildTree(IndexMode::Help);

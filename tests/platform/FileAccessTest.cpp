@@ -56,16 +56,14 @@ TEST(FileRead, IntoOneStorageFileAfterFile)
     const std::string big = folder.write("big.htm", std::string(70000, 'b') + "end");
     const std::string small = folder.write("small.htm", std::string("a\0z", 3));
     const std::string empty = folder.write("empty.htm", "");
-    std::string storage;
+    std::unique_ptr<char[]> storage;
     std::size_t length = 99;
     FileState state;
     ASSERT_FALSE(readWholeFileInto(big, storage, length, state).failed());
-    EXPECT_EQ(std::string_view(storage).substr(0, length), TempFolder::contents(big));
+    EXPECT_EQ(std::string_view(storage.get(), length), TempFolder::contents(big));
     EXPECT_TRUE(state.exists);
     ASSERT_FALSE(readWholeFileInto(small, storage, length, state).failed());
-    EXPECT_EQ(std::string_view(storage).substr(0, length), std::string_view("a\0z", 3));
-    // The storage keeps its size: the next read of a large page clears nothing.
-    EXPECT_EQ(storage.size(), 70003U);
+    EXPECT_EQ(std::string_view(storage.get(), length), std::string_view("a\0z", 3));
     ASSERT_FALSE(readWholeFileInto(empty, storage, length, state).failed());
     EXPECT_EQ(length, 0U);
 

@@ -60,6 +60,21 @@ TEST(PageSegments, UnterminatedCommentsRunToTheEnd)
               (Pieces{"x", "<comment a>no end tag <!-- -->"}));
 }
 
+// The markup search looks at many places of a long page at once: a comment,
+// a script and an anchor are found wherever they fall among those places.
+TEST(PageSegments, MarkupFoundAtEveryPlaceOfALongPage)
+{
+    for (std::size_t at = 0; at < 80; ++at) {
+        const std::string filler(at, 'x');
+        const ScannedPage page(filler + "<!-- c --><script>\"<!--\"</script><a name=\"n\">t</a>" + std::string(70, 'y'));
+        EXPECT_EQ(page.segments(), (Pieces{filler, "<!-- c -->",
+                                           "<script>\"<!--\"</script><a name=\"n\">t</a>" + std::string(70, 'y')}))
+            << at;
+        ASSERT_EQ(page.file.anchors().size(), 1u) << at;
+        EXPECT_EQ(page.file.anchors()[0].name, "n") << at;
+    }
+}
+
 TEST(PageSegments, EmptyPageHasNoSegments)
 {
     ScannedPage page("");

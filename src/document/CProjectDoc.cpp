@@ -100,6 +100,8 @@ bool CProjectDoc::openProject(const std::string& path)
     reportLoadProblems();
     readExternalUrlsSection(lines, *root_);
     readCrossReferencesSection(lines, *root_);
+    // The first click on a folder then costs what later ones do.
+    root_->learnBelow();
 
     modified_ = false;
     updateHint_ = HintNone;
@@ -159,6 +161,9 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
         const SourceFile* known = root_->localFiles().findFileAt(path);
         SourceFile& file = torvane::loadSourceFile(*root_, path, services_.reports, access, reader, &page.loaded);
         modified_ = true;
+        // Counted while it is fresh in memory, so that listing a large
+        // selection later walks the folders only.
+        file.learnBelow();
         if (!known) {
             const PageLocations::Located inTree = locations.asInTree(file, located);
             locations.add(file, inTree);

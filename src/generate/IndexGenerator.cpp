@@ -283,6 +283,15 @@ std::uint32_t IndexGenerator::addHolder(std::string_view address)
     return holderCount_++;
 }
 
+// What a copy stores of an entry's texts, its holder's address aside; a
+// resolved escape is never longer than the stored text it comes from.
+std::size_t IndexGenerator::storedTextsLength(const IndexEntry& entry)
+{
+    return entry.indexAs().size() + entry.indexTarget().size() + entry.helpTitle().size() +
+           entry.helpWindow().size() + entry.helpFrame().size() +
+           (entry.helpAs() == entry.indexAs() ? 0 : entry.helpAs().size());
+}
+
 void IndexGenerator::collectEntry(const IndexEntry& entry, std::uint32_t holderNumber)
 {
     itemsSorted_ = false;
@@ -291,7 +300,11 @@ void IndexGenerator::collectEntry(const IndexEntry& entry, std::uint32_t holderN
                                                 entry.helpFrame()},
         [](std::string_view text) { return text.find('\\') != std::string_view::npos; });
     helpTextsDiffer_ |= entry.indexAs() != entry.helpAs();
-    collected_.push_back({&entry, holderNumber, escaped});
+    // Measured while the entry is at hand: the layout then sizes the copies
+    // without reading the project again.
+    const std::size_t length = storedTextsLength(entry);
+    collected_.push_back({&entry, holderNumber, escaped,
+                          length < kUnmeasured ? static_cast<std::uint32_t>(length) : kUnmeasured});
 }
 
 LocatorLink::Texts IndexGenerator::textsOf(const CollectedEntry& collected)
@@ -557,21 +570,17 @@ void IndexGenerator::layOutEntriesInOrder()
     auto fetchAhead = [this, copies, total](std::size_t source) {
         if (source + kAhead < total && source + kAhead >= copies) prefetchObject(collected_[source + kAhead - copies].entry);
     };
-    // Room for each copy's texts at its place: a resolved escape is never
-    // longer than the stored text it comes from.
+    // Room for each copy's texts at its place.
     std::vector<std::size_t> textsAt(total + 1, 0);
     for (std::size_t source = 0; source < total; ++source) {
-        fetchAhead(source);
         std::size_t length = 0;
         if (source < copies) {
             length = entries_[source].link.storedSize();
         } else {
             const CollectedEntry& collected = collected_[source - copies];
-            const IndexEntry& entry = *collected.entry;
-            length = entry.indexAs().size() +
-                     holderAddresses_[collected.holderNumber].size() +
-                     entry.indexTarget().size() + entry.helpTitle().size() + entry.helpWindow().size() +
-                     entry.helpFrame().size() + (entry.helpAs() == entry.indexAs() ? 0 : entry.helpAs().size());
+            length = holderAddresses_[collected.holderNumber].size() +
+                     (collected.textsLength != kUnmeasured ? collected.textsLength
+                                                           : storedTextsLength(*collected.entry));
         }
         textsAt[placeOf[source]] = length;
     }

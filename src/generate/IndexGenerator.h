@@ -138,9 +138,13 @@ private:
     // A project entry waiting for its place in the order; its address is its holder's.
     struct CollectedEntry {
         const IndexEntry* entry;
-        std::uint32_t holderNumber;
-        bool escaped;  // some link text holds an escape to resolve
+        std::uint32_t holderNumber : 31;
+        std::uint32_t escaped : 1;  // some link text holds an escape to resolve
+        // Its texts but the address, as stored (kUnmeasured when too long to tell here).
+        std::uint32_t textsLength;
     };
+    static constexpr std::uint32_t kUnmeasured = UINT32_MAX;
+    static std::size_t storedTextsLength(const IndexEntry& entry);
     void collectEntry(const IndexEntry& entry, std::uint32_t holderNumber);
     std::uint32_t addHolder(std::string_view address);
     LocatorLink::Texts textsOf(const CollectedEntry& collected);

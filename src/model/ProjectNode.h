@@ -139,6 +139,9 @@ public:
     // Whether the children of every node of this subtree can be put in the
     // order of their links (see LinkOrder.h); kept like recordsBelow.
     bool linkOrderedBelow();
+    // Counts the records below and checks their link order where unknown, so
+    // that the two above answer at once; a loaded page is counted at once.
+    void learnBelow();
 
     // Nodes and records matching `mask` (NodeKindMask bits), in walk order.
     void collect(std::vector<ProjectNode*>& nodes, unsigned mask);
@@ -203,8 +206,6 @@ private:
     void mark(bool selected);
     // The collapsed ancestor nearest the root; null when all are expanded.
     const ProjectNode* collapsedAncestor() const;
-    // Counts the records below and checks their link order where unknown.
-    void learnBelow();
 
     ProjectNode* parent_ = nullptr;
     std::string label_;

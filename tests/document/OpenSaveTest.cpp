@@ -6,6 +6,8 @@
 #include "model/SourceFile.h"
 #include "sources/CHtmlFile.h"
 #include "support/Unprivileged.h"
+#include "model/FolderNode.h"
+#include "model/MakeEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -237,6 +239,44 @@ TEST(OpenProject, PageThatCannotBeReadIsMarkedUnreadable)
     doc.addIndexEntry({"Entry", "entry", "Entry", "Untitled", "", "", ""});
     EXPECT_EQ(doc.rewriteSourceFile(file), HtmlFileOpenInput);
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.htm")));
+}
+
+// The records below each node are counted while the project loads; what
+// comes later (a page added to a counted folder, its undo, an entry added)
+// must not leave an old count behind.
+TEST(OpenProject, RecordsCountedWhileLoadingFollowLaterChanges)
+{
+    TempDir dir;
+    TestApp app;
+    for (const char* page : {"c.htm", "sub/a.htm", "sub/deep/b.htm", "sub/new.htm"})
+        dir.write(page, kCrLfPage);
+    const std::string path = dir.write("P.ipj", projectWithFiles({"c.htm", "sub\\a.htm", "sub\\deep\\b.htm"}));
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(path));
+    ProjectRootNode& root = doc.root();
+    FolderNode* sub = root.localFiles().findFolder("sub");
+    ASSERT_NE(sub, nullptr);
+    const unsigned records = NodeKindMask::Entries | NodeKindMask::CrossReferences;
+    // Checks every count and returns the project's.
+    const auto countsBelow = [&](const char* when) {
+        EXPECT_EQ(root.localFiles().recordsBelow(), root.localFiles().count(records)) << when;
+        EXPECT_EQ(sub->recordsBelow(), sub->count(records)) << when;
+        EXPECT_EQ(root.recordsBelow(), root.count(records)) << when;
+        return root.count(records);
+    };
+    const std::size_t opened = countsBelow("after opening");
+    // Each page lists its title and its two anchors.
+    EXPECT_EQ(opened, 9u);
+
+    doc.addFiles({dir.file("sub/new.htm")});
+    EXPECT_EQ(countsBelow("after a page was added to a counted folder"), opened + 3);
+    doc.undo();
+    EXPECT_EQ(countsBelow("after the added page was taken out again"), opened);
+
+    SourceFile& deep = root.findOrCreateFile(dir.file("sub/deep/b.htm"));
+    ASSERT_FALSE(deep.targets().empty());
+    deep.targets().back()->addEntry(makeEntry("extra"));
+    countsBelow("after an entry was added");
 }
 
 TEST(SaveProject, PageAndProjectFileInAFolderThatTakesNoNewFilesAreSavedInPlace)

@@ -437,6 +437,75 @@ void BM_SelectionChanges(benchmark::State& state)
     state.counters["pages"] = static_cast<double>(pageCount());
 }
 
+// An action with the whole project listed: the project folder clicked
+// (collapsed, so the list shows every entry), one regular entry in the
+// middle of the list marked and made current, and Delete with its refresh
+// timed; Undo, untimed, puts the entry back for the next round.
+void BM_ActionOnWholeProject(benchmark::State& state)
+{
+    OpenWindow& open = shared();
+    ProjectRootNode& root = open.root();
+    CProjectWnd& window = *open.window;
+    CProjectList& list = *window.listView();
+    StepTimes times;
+    std::size_t listRows = 0;
+    for (auto _ : state) {
+        LocalFilesNode& projectFolder = root.localFiles();
+        projectFolder.setExpanded(false);
+        clickLabel(open, projectFolder);
+        settle(window);
+        listRows = list.rows().size();
+        EntryRecord* marked = nullptr;
+        // A regular entry in the middle of the list; its holder has no
+        // other, so its default entry takes its row.
+        std::size_t markedRow = listRows / 2;
+        for (; markedRow < listRows && !marked; ++markedRow) {
+            const ListRow shown = list.rows()[markedRow];
+            if (shown.isEntry && shown.record && !shown.record->isDefault() && shown.record->owner())
+                marked = shown.record;
+        }
+        if (!marked) {
+            state.SkipWithError("the list shows no regular entry");
+            break;
+        }
+        --markedRow;
+        const ProjectNode* holder = marked->owner();
+        marked->setListSelected(true);
+        root.setCurrentListRow(static_cast<int>(markedRow));
+        open.document().updateAllViews(HintListClick, &list);
+        settle(window);
+        timedStep(open, times, [&] { window.runCommand(CmdDeleteEntries); });
+        if (open.document().undoCode() != ActionDeleteEntriesAndCrossReferences ||
+            open.document().history().undoDepth() != 1) {
+            state.SkipWithError("the Delete made no undo step");
+            break;
+        }
+        const ListRow after = list.rows()[markedRow];
+        if (list.rows().size() != listRows || !after.record || after.record->owner() != holder ||
+            !after.record->isDefault()) {
+            state.SkipWithError("the holder's default entry does not stand in the deleted entry's row");
+            break;
+        }
+        state.SetIterationTime(times.wall.back() / 1e3);
+        window.runCommand(CmdUndo);
+        settle(window);
+        if (open.document().history().undoDepth() != 0) {
+            state.SkipWithError("the Delete was not undone");
+            break;
+        }
+    }
+    const auto median = [](std::vector<double> values) {
+        if (values.empty())
+            return 0.0;
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    state.counters["action_ms"] = median(times.wall);
+    state.counters["action_cpu_ms"] = median(times.cpu);
+    state.counters["list_rows"] = static_cast<double>(listRows);
+    state.counters["pages"] = static_cast<double>(pageCount());
+}
+
 void BM_OpenProject(benchmark::State& state)
 {
     double loadMs = 0;
@@ -538,6 +607,7 @@ BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMillisecond)->Iterations(10)->U
 BENCHMARK(BM_ExcludeRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 BENCHMARK(BM_DeleteRefresh)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 BENCHMARK(BM_SelectionChanges)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+BENCHMARK(BM_ActionOnWholeProject)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 
 } // namespace
 

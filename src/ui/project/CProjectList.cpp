@@ -120,25 +120,26 @@ void CProjectList::dropRecords()
 {
     if (recordsDropped_)
         return;
-    std::vector<ListRow>& rows = rows_.made();
-    letGo_.resize(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const EntryRecord& record = *rows[i].record;
-        letGo_[i] = LetGoRow{&record, record.owner(), static_cast<int>(record.kind()),
-                             std::hash<std::string_view>{}(record.sortKey())};
-        rows[i].shownSelected = record.isListSelected();
-    }
-    // Until the refresh the rows in view are drawn from copies.
+    // Only the rows in view and the current row are kept: an action with a
+    // million rows listed then costs what those few cost.
+    const auto keep = [this](int r) {
+        const EntryRecord& record = *rows_[static_cast<std::size_t>(r)].record;
+        letGo_.push_back(LetGoRow{static_cast<std::size_t>(r), &record, record.owner(),
+                                  static_cast<int>(record.kind()), std::hash<std::string_view>{}(record.sortKey()),
+                                  record.isListSelected(), rows_[static_cast<std::size_t>(r)].isEntry,
+                                  std::string(record.sortKey()), entryText(record), record.linkUrl()});
+    };
+    letGo_.clear();
     letGoTop_ = std::max(0, verticalOffset() / verticalHeader()->defaultSectionSize());
     // No row is lower than a line of text.
     const int inView = viewport()->height() / std::max(1, fontMetrics().height()) + 2;
-    letGoTexts_.clear();
-    for (int i = letGoTop_; i < std::min<int>(static_cast<int>(rows.size()), letGoTop_ + inView); ++i) {
-        const EntryRecord& record = *rows[static_cast<std::size_t>(i)].record;
-        letGoTexts_.push_back(LetGoTexts{std::string(record.sortKey()), entryText(record), record.linkUrl()});
-    }
-    for (ListRow& row : rows)
-        row.record = nullptr;
+    const int count = static_cast<int>(rows_.size());
+    for (int r = letGoTop_; r < std::min(count, letGoTop_ + inView); ++r)
+        keep(r);
+    letGoInView_ = static_cast<int>(letGo_.size());
+    if (const int current = currentRow(); current >= 0 && (current < letGoTop_ || current >= letGoTop_ + letGoInView_))
+        keep(current);
+    rows_.letGo();
     recordsDropped_ = true;
 }
 
@@ -148,16 +149,23 @@ bool CProjectList::sameRecordsAsBefore(const ShownRowList& rows) const
         return false;
     if (!recordsDropped_)
         return rows.sameRows(rows_);
-    // A record freed and another made at the same address must not pass for
-    // the old one: what it shows is compared too.
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const EntryRecord& record = *rows[i].record;
-        const LetGoRow& old = letGo_[i];
+    // What is seen of the list is compared: the rows in view and the current
+    // row. A record freed and another made at the same address must not pass
+    // for the old one: what it shows is compared too.
+    for (const LetGoRow& old : letGo_) {
+        const EntryRecord& record = *rows[old.row].record;
         if (&record != old.record || record.owner() != old.owner || static_cast<int>(record.kind()) != old.kind ||
             std::hash<std::string_view>{}(record.sortKey()) != old.keyHash)
             return false;
     }
     return true;
+}
+
+const CProjectList::LetGoRow* CProjectList::letGoInView(int r) const
+{
+    if (!recordsDropped_ || r < letGoTop_ || r - letGoTop_ >= letGoInView_)
+        return nullptr;
+    return &letGo_[static_cast<std::size_t>(r - letGoTop_)];
 }
 
 void CProjectList::rebuildRows()
@@ -166,7 +174,7 @@ void CProjectList::rebuildRows()
     const bool same = sameRecordsAsBefore(rows);
     rows_ = std::move(rows);
     letGo_.clear();
-    letGoTexts_.clear();
+    letGoInView_ = 0;
     recordsDropped_ = false;
     if (!same) {
         setCurrentRow(rows_.empty() ? -1 : 0);
@@ -291,8 +299,11 @@ void CProjectList::drawRow(QPainter& painter, const QRect& rect, int r) const
     const int left = std::min({x1, x2, x3});
     const int right = std::max({x1 + w1, x2 + w2, x3 + w3});
     const QRect area(left, rect.top(), right - left, rect.height());
+    // Until the rows have their records again, those in view are drawn
+    // from what they showed.
+    const LetGoRow* letGo = row.record ? nullptr : letGoInView(r);
     QColor textColor = Qt::black;
-    if (row.record ? row.record->isListSelected() : row.shownSelected) {
+    if (row.record ? row.record->isListSelected() : letGo && letGo->selected) {
         const bool active = window_.activeView() == this;
         const QColor fill = active ? activeSelectionColor() : inactiveSelectionColor();
         painter.fillRect(area, fill);
@@ -318,11 +329,10 @@ void CProjectList::drawRow(QPainter& painter, const QRect& rect, int r) const
         drawClipped(x1, w1, row.record->sortKey());
         drawClipped(x2, w2, row.record->linkUrl());
         drawClipped(x3, w3, entryText(*row.record));
-    } else if (r >= letGoTop_ && r - letGoTop_ < static_cast<int>(letGoTexts_.size())) {
-        const LetGoTexts& texts = letGoTexts_[static_cast<std::size_t>(r - letGoTop_)];
-        drawClipped(x1, w1, texts.sortKey);
-        drawClipped(x2, w2, texts.linkUrl);
-        drawClipped(x3, w3, texts.entryText);
+    } else if (letGo) {
+        drawClipped(x1, w1, letGo->sortKey);
+        drawClipped(x2, w2, letGo->linkUrl);
+        drawClipped(x3, w3, letGo->entryText);
     }
 }
 
@@ -404,7 +414,8 @@ void CProjectList::mouseDoubleClickEvent(QMouseEvent* event)
     const int row = rowUnder(event->position().toPoint());
     if (row < 0 || event->button() != Qt::LeftButton)
         return;
-    window_.runListDoubleClick(rows_[static_cast<size_t>(row)].isEntry);
+    const LetGoRow* letGo = letGoInView(row);
+    window_.runListDoubleClick(letGo ? letGo->isEntry : rows_[static_cast<size_t>(row)].isEntry);
 }
 
 bool CProjectList::event(QEvent* event)

@@ -67,15 +67,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // What a row showed when its record was let go: enough to tell whether
-    // the same record stands there again, and the texts of the rows in view.
+    // What a row in view or the current row showed when its record was let
+    // go: enough to tell whether the same record stands there again, and the
+    // texts and mark the row is drawn with meanwhile.
     struct LetGoRow {
+        std::size_t row = 0;
         const EntryRecord* record = nullptr;
         const ProjectNode* owner = nullptr;
         int kind = 0;
         std::size_t keyHash = 0;
-    };
-    struct LetGoTexts {
+        bool selected = false;
+        bool isEntry = true;
         std::string sortKey;
         std::string entryText;
         std::string linkUrl;
@@ -85,6 +87,8 @@ private:
     // the scroll position stay when the same records are shown again.
     void rebuildRows();
     bool sameRecordsAsBefore(const ShownRowList& rows) const;
+    // What row `r` showed, while the records are let go and it is in view.
+    const LetGoRow* letGoInView(int r) const;
     // The marked records among the rows, found without going through them.
     std::vector<EntryRecord*> markedRecords() const;
     void insertRows(int hint);
@@ -98,9 +102,11 @@ private:
     void selectRow(int row, Qt::KeyboardModifiers modifiers);
 
     CProjectWnd& window_;
+    // The rows in view from the top one, then the current row if it is not
+    // among them.
     std::vector<LetGoRow> letGo_;
-    std::vector<LetGoTexts> letGoTexts_;
     int letGoTop_ = 0;
+    int letGoInView_ = 0;
     ListCounts counts_;
     int sortColumn_ = ColumnTargetUrl;
     bool sortAscending_ = true;

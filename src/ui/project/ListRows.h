@@ -14,8 +14,6 @@ struct ListRow {
     // rows are matched with the records again.
     EntryRecord* record = nullptr;
     bool isEntry = true;
-    // The record's list-selection mark when it was let go, shown meanwhile.
-    bool shownSelected = false;
 };
 
 // Sort columns: the picture, "Index Entry", "Target URL"; the entry's text

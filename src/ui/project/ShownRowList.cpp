@@ -19,10 +19,12 @@ ShownRowList ShownRowList::of(ProjectRootNode& root, int column, bool ascending,
 
 ListRow ShownRowList::operator[](std::size_t row) const
 {
+    if (letGo_)
+        return ListRow{nullptr, false};
     if (!found_)
         return made_[row];
     EntryRecord& record = found_->at(row);
-    return ListRow{&record, record.kind() != EntryKind::CrossReference, false};
+    return ListRow{&record, record.kind() != EntryKind::CrossReference};
 }
 
 std::vector<ListRow>& ShownRowList::made()
@@ -63,6 +65,14 @@ bool ShownRowList::sameRows(const ShownRowList& other) const
         if ((*this)[row].record != other[row].record)
             return false;
     return true;
+}
+
+void ShownRowList::letGo()
+{
+    letGoCount_ = size();
+    letGo_ = true;
+    found_.reset();
+    made_.clear();
 }
 
 } // namespace torvane

@@ -47,7 +47,7 @@ public:
     // The rows of the tree's selection sorted by `column`, holding `filter`.
     static ShownRowList of(ProjectRootNode& root, int column, bool ascending, const std::string& filter);
 
-    std::size_t size() const { return found_ ? found_->size() : made_.size(); }
+    std::size_t size() const { return found_ ? found_->size() : letGo_ ? letGoCount_ : made_.size(); }
     bool empty() const { return size() == 0; }
     ListRow operator[](std::size_t row) const;
     ListRow front() const { return (*this)[0]; }
@@ -63,10 +63,15 @@ public:
     // Whether both show the same records in the same order, the tree not
     // having changed in between.
     bool sameRows(const ShownRowList& other) const;
+    // The records are about to be freed: the rows keep only their count and
+    // show no record until the list is made anew.
+    void letGo();
 
 private:
     std::vector<ListRow> made_;
     std::unique_ptr<LinkOrderRows> found_;
+    bool letGo_ = false;
+    std::size_t letGoCount_ = 0;
 };
 
 } // namespace torvane

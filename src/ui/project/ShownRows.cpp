@@ -13,7 +13,7 @@ namespace {
 
 ListRow rowOf(EntryRecord& record)
 {
-    return ListRow{&record, record.kind() != EntryKind::CrossReference, false};
+    return ListRow{&record, record.kind() != EntryKind::CrossReference};
 }
 
 // The records of the selected holders and locators in walk order: the order

@@ -56,7 +56,7 @@ protected:
         root.collectRecords(records, NodeKindMask::SelectedOnly | NodeKindMask::Entries | NodeKindMask::CrossReferences);
         std::vector<ListRow> rows;
         for (EntryRecord* record : records)
-            rows.push_back(ListRow{record, record->kind() != EntryKind::CrossReference, false});
+            rows.push_back(ListRow{record, record->kind() != EntryKind::CrossReference});
         sortRows(rows, column, ascending);
         return recordsOf(rows);
     }

@@ -1,5 +1,7 @@
 #include "shell/cli/CommandLine.h"
+#include "shell/cli/DesktopStart.h"
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <sstream>
 
 namespace torvane {
@@ -72,6 +74,19 @@ TEST(CommandLineRun, UnusableCommandLinesExitWithTwo)
     std::ostringstream noDesktop;
     EXPECT_EQ(reportNoDesktop(noDesktop), 2);
     EXPECT_NE(noDesktop.str().find("desktop program is not built"), std::string::npos);
+}
+
+// The desktop program is sought beside the running executable; one that is
+// not there is reported, not run from elsewhere.
+TEST(CommandLineRun, MissingDesktopProgramIsToldAndExitsWithTwo)
+{
+    std::ostringstream err;
+    std::string name = "torvane";
+    char* argv[] = {name.data(), nullptr};
+    const std::string beside =
+        std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/no-such-desktop-program";
+    EXPECT_EQ(startDesktop(argv, "no-such-desktop-program", err), 2);
+    EXPECT_EQ(err.str(), "torvane: cannot start the desktop program " + beside + ": No such file or directory\n");
 }
 
 } // namespace

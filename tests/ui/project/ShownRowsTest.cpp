@@ -115,9 +115,11 @@ protected:
             EXPECT_EQ(found->rowOf(*rows[row]), std::optional<std::size_t>(row)) << when << ", row " << row;
         std::vector<EntryRecord*> all;
         root.collectRecords(all, NodeKindMask::Entries | NodeKindMask::CrossReferences);
-        for (EntryRecord* record : all)
-            if (std::find(rows.begin(), rows.end(), record) == rows.end())
+        for (EntryRecord* record : all) {
+            if (std::find(rows.begin(), rows.end(), record) == rows.end()) {
                 EXPECT_EQ(found->rowOf(*record), std::nullopt) << when << ", " << record->sortKey();
+            }
+        }
     }
 
     ProjectRootNode root;

@@ -127,7 +127,8 @@ void CProjectList::dropRecords()
         letGo_.push_back(LetGoRow{static_cast<std::size_t>(r), &record, record.owner(),
                                   static_cast<int>(record.kind()), std::hash<std::string_view>{}(record.sortKey()),
                                   record.isListSelected(), rows_[static_cast<std::size_t>(r)].isEntry,
-                                  std::string(record.sortKey()), entryText(record), record.linkUrl()});
+                                  record.iconIndex(), std::string(record.sortKey()), entryText(record),
+                                  record.linkUrl()});
     };
     letGo_.clear();
     letGoTop_ = std::max(0, verticalOffset() / verticalHeader()->defaultSectionSize());
@@ -284,7 +285,10 @@ void CProjectList::drawRow(QPainter& painter, const QRect& rect, int r) const
     const ListRow row = rows_[static_cast<size_t>(r)];
     const QHeaderView& columns = *horizontalHeader();
     const auto& images = entryImages();
-    const int iconIndex = row.record ? row.record->iconIndex() : -1;
+    // Until the rows have their records again, those in view are drawn
+    // from what they showed.
+    const LetGoRow* letGo = row.record ? nullptr : letGoInView(r);
+    const int iconIndex = row.record ? row.record->iconIndex() : letGo ? letGo->iconIndex : -1;
     const int x0 = columns.sectionViewportPosition(ColumnIcon);
     const int x1 = columns.sectionViewportPosition(ColumnIndexEntry);
     const int w1 = columns.sectionSize(ColumnIndexEntry);
@@ -299,9 +303,6 @@ void CProjectList::drawRow(QPainter& painter, const QRect& rect, int r) const
     const int left = std::min({x1, x2, x3});
     const int right = std::max({x1 + w1, x2 + w2, x3 + w3});
     const QRect area(left, rect.top(), right - left, rect.height());
-    // Until the rows have their records again, those in view are drawn
-    // from what they showed.
-    const LetGoRow* letGo = row.record ? nullptr : letGoInView(r);
     QColor textColor = Qt::black;
     if (row.record ? row.record->isListSelected() : letGo && letGo->selected) {
         const bool active = window_.activeView() == this;

@@ -78,6 +78,7 @@ private:
         std::size_t keyHash = 0;
         bool selected = false;
         bool isEntry = true;
+        int iconIndex = -1;
         std::string sortKey;
         std::string entryText;
         std::string linkUrl;

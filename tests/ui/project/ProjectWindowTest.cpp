@@ -529,6 +529,56 @@ TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
     EXPECT_EQ(bar->value(), 0);
 }
 
+// Delete of the one regular entry of a holder, whose default entry then
+// takes its row, with the whole project listed (the rows found on demand):
+// the list keeps its current row when the rows in view
+// and the current row show the same records again (after one elsewhere it
+// stays scrolled but starts at the first row), and while the records
+// are let go it paints the rows in view from what they showed.
+TEST_F(ProjectWindow, AnActionOutOfViewKeepsTheCurrentRowAndTheScrollPosition)
+{
+    QScrollBar* bar = listEveryRecord(90);
+    const std::size_t count = list().rows().size();
+    ASSERT_EQ(count, 8u);
+    const int example = 5;
+    const auto deleteExample = [&] {
+        EntryRecord* regular = list().rows()[example].record;
+        ASSERT_FALSE(regular->isDefault());
+        window->document().deleteRecords({regular}, window->listView());
+        ASSERT_TRUE(window->hasPendingRefresh());
+    };
+
+    // In view: another record there, so the current row goes back to the first.
+    bar->setValue(3);
+    clickRow(4);
+    ASSERT_EQ(list().currentRow(), 4);
+    deleteExample();
+    window->flushRefresh();
+    ASSERT_EQ(list().rows().size(), count);
+    EXPECT_TRUE(list().rows()[example].record->isDefault());
+    EXPECT_EQ(list().currentRow(), 0);
+    EXPECT_EQ(bar->value(), 3);
+    run(CmdUndo);
+    ASSERT_EQ(list().rows().size(), count);
+
+    // Out of view (below the rows shown): the current row stays.
+    bar->setValue(0);
+    clickRow(2);
+    ASSERT_EQ(list().currentRow(), 2);
+    const std::vector<std::string> before = rowTexts();
+    deleteExample();
+    const QImage dropped = list().grab().toImage();
+    window->flushRefresh();
+    ASSERT_EQ(list().rows().size(), count);
+    EXPECT_TRUE(list().rows()[example].record->isDefault());
+    EXPECT_EQ(list().currentRow(), 2);
+    EXPECT_EQ(bar->value(), 0);
+    const std::vector<std::string> after = rowTexts();
+    EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + example),
+              std::vector<std::string>(before.begin(), before.begin() + example));
+    EXPECT_EQ(list().grab().toImage(), dropped) << "the let-go rows in view are drawn as they were";
+}
+
 // The rows are painted where the table places them, also scrolled to the end
 // where the top row is cut: a click on a row marks that row's record, and the
 // row shows the mark in the colour of the list being active or not.
@@ -591,7 +641,7 @@ TEST_F(ProjectWindow, DeleteReachesAnAnchorsEntryListedUnderACollapsedOwner)
 
 TEST_F(ProjectWindow, ADeleteThatLeavesNoRowAtTheOldTopStartsTheListAtTheTop)
 {
-    QScrollBar* bar = listEveryRecord(70);
+    QScrollBar* bar = listEveryRecord(90);
     ASSERT_EQ(list().rows().size(), 8u);
     ASSERT_LE(bar->pageStep(), 3);
     // Rows 3 to 7, clicked while each is in view.

@@ -253,12 +253,7 @@ void IndexGenerator::collect(ProjectNode& root)
     const std::vector<const IndexEntry*>& list = records.entries;
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (i + kEntryAhead < list.size()) prefetchObject(list[i + kEntryAhead]);
-        if (i + kTextsAhead < list.size()) {
-            const IndexEntry& ahead = *list[i + kTextsAhead];
-            __builtin_prefetch(ahead.sortKeyLower().data());
-            __builtin_prefetch(ahead.indexAs().data());
-            __builtin_prefetch(ahead.helpAs().data());
-        }
+        if (i + kTextsAhead < list.size()) list[i + kTextsAhead]->fetchTextsAhead();
         const IndexEntry* entry = list[i];
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
@@ -451,9 +446,10 @@ std::vector<IndexGenerator::SortItem> IndexGenerator::makeSortItems()
         if (!key.empty()) add(key, i, KindEntry);
     }
     // Collected entries are numbered after the copies.
-    constexpr std::size_t kAhead = 16;
+    constexpr std::size_t kAhead = 16, kTextsAhead = 8;
     for (std::size_t i = 0; i < collected_.size(); ++i) {
         if (i + kAhead < collected_.size()) prefetchObject(collected_[i + kAhead].entry);
+        if (i + kTextsAhead < collected_.size()) collected_[i + kTextsAhead].entry->fetchTextsAhead();
         std::string_view key = collected_[i].entry->sortKeyLower();
         if (!key.empty()) add(key, entries_.size() + i, KindEntry);
     }
@@ -566,10 +562,6 @@ void IndexGenerator::layOutEntriesInOrder()
     for (std::uint32_t& place : placeOf)
         if (place == kNone) place = placed++;
 
-    constexpr std::size_t kAhead = 16;
-    auto fetchAhead = [this, copies, total](std::size_t source) {
-        if (source + kAhead < total && source + kAhead >= copies) prefetchObject(collected_[source + kAhead - copies].entry);
-    };
     // Room for each copy's texts at its place.
     std::vector<std::size_t> textsAt(total + 1, 0);
     for (std::size_t source = 0; source < total; ++source) {
@@ -591,7 +583,12 @@ void IndexGenerator::layOutEntriesInOrder()
     std::vector<EntryCopy> ordered(total);
     std::vector<const IndexEntry*> origins(total);
     for (std::size_t source = 0; source < total; ++source) {
-        fetchAhead(source);
+        // Each entry is fetched ahead, then its texts once the entry has
+        // arrived (in the loop itself: the compiler drops a call that only fetches).
+        constexpr std::size_t kAhead = 16, kTextsAhead = 8;
+        if (source + kAhead < total && source + kAhead >= copies) prefetchObject(collected_[source + kAhead - copies].entry);
+        if (source + kTextsAhead < total && source + kTextsAhead >= copies)
+            collected_[source + kTextsAhead - copies].entry->fetchTextsAhead();
         char* at = texts.get() + textsAt[placeOf[source]];
         LocatorLink& link = ordered[placeOf[source]].link;
         origins[placeOf[source]] = source < copies ? origins_[source] : collected_[source - copies].entry;

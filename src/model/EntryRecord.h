@@ -24,6 +24,8 @@ public:
     std::string_view sortKey() const { return texts_[0]; }
     std::string_view sortKeyLower() const { return texts_[1]; }
     int groupClass() const { return groupClass_; }
+    // Asks for the record's texts ahead of reading them (see RecordTexts::fetchAhead).
+    void fetchTextsAhead() const { texts_.fetchAhead(); }
 
     ProjectNode* owner() const { return owner_; }
     // A marked record tells its owner, so that marks are found without a walk.

@@ -22,6 +22,15 @@ public:
     void assign(std::span<const std::string_view> texts);
     // Empty for a slot beyond those assigned.
     std::string_view operator[](std::size_t slot) const;
+    // Asks for the table and the first texts ahead of reading them, in a
+    // long walk over records that would otherwise wait for each in turn.
+    void fetchAhead() const
+    {
+        const unsigned char* block = block_.get();
+        if (!block) return;
+        __builtin_prefetch(block);
+        __builtin_prefetch(block + 64);
+    }
 
 private:
     std::size_t blockSize() const;

@@ -348,19 +348,17 @@ void CProjectList::selectRow(int row, Qt::KeyboardModifiers modifiers)
         clicked.setListSelected(!clicked.isListSelected());
         return;
     }
+    const std::vector<EntryRecord*> marked = markedRecords();
     int first = -1;
     int last = -1;
     if (modifiers.testFlag(Qt::ShiftModifier)) {
-        for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
-            if (rows_[static_cast<std::size_t>(i)].record->isListSelected()) {
-                if (first < 0)
-                    first = i;
-                last = i;
-            }
+        if (const std::vector<std::size_t> rows = rows_.markedRows(marked); !rows.empty()) {
+            first = static_cast<int>(rows.front());
+            last = static_cast<int>(rows.back());
         }
     }
-    for (EntryRecord* marked : markedRecords())
-        marked->setListSelected(false);
+    for (EntryRecord* record : marked)
+        record->setListSelected(false);
     if (first < 0) {
         clicked.setListSelected(true);
         return;
@@ -500,10 +498,9 @@ void CProjectList::resizeEvent(QResizeEvent* event)
 std::vector<EntryRecord*> CProjectList::selectedRecords() const
 {
     std::vector<EntryRecord*> records;
-    for (const ListRow row : rows_) {
-        if (row.record && row.record->isListSelected())
-            records.push_back(row.record);
-    }
+    for (const std::size_t row : rows_.markedRows(markedRecords()))
+        if (EntryRecord* record = rows_[row].record)
+            records.push_back(record);
     return records;
 }
 

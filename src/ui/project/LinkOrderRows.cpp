@@ -198,4 +198,63 @@ EntryRecord& LinkOrderRows::at(std::size_t row) const
     return recordIn(local_, row - static_cast<std::size_t>(url - urlRows_.begin()));
 }
 
+std::optional<std::size_t> LinkOrderRows::startOf(const ProjectNode& node) const
+{
+    if (&node == local_.node || &node == urls_.node)
+        return 0;
+    if (const auto known = starts_.find(&node); known != starts_.end())
+        return known->second;
+    ProjectNode* parent = node.parent();
+    const std::optional<std::size_t> parentStart = parent ? startOf(*parent) : std::nullopt;
+    if (!parentStart)
+        return std::nullopt;
+    // Every child of the level is placed at once: the marks of a range
+    // share their parents.
+    const Level& level = levelOf(Span{parent, true, 0});
+    for (std::size_t i = 0; i < level.children.size(); ++i)
+        starts_.emplace(level.children[i].node, *parentStart + level.starts[i]);
+    const auto found = starts_.find(&node);
+    return found == starts_.end() ? std::nullopt : std::optional<std::size_t>(found->second);
+}
+
+std::optional<std::size_t> LinkOrderRows::rowOf(const EntryRecord& record) const
+{
+    if (record.kind() == EntryKind::CrossReference) {
+        const auto found = std::find(references_.begin(), references_.end(), &record);
+        if (found == references_.end())
+            return std::nullopt;
+        return static_cast<std::size_t>(found - references_.begin());
+    }
+    // The levels going up are those measured, or lie in a selected
+    // collapsed node, only for the records of selected nodes.
+    ProjectNode* owner = record.owner();
+    if (!owner || !owner->isSelected())
+        return std::nullopt;
+    const std::optional<std::size_t> start = startOf(*owner);
+    if (!start)
+        return std::nullopt;
+    const Level& level = levelOf(Span{owner, true, 0});
+    const auto own = std::find(level.own.begin(), level.own.end(), &record);
+    if (own == level.own.end())
+        return std::nullopt;
+    const std::size_t row = *start + static_cast<std::size_t>(own - level.own.begin());
+    const ProjectNode* top = owner;
+    while (top->parent() && top != local_.node && top != urls_.node)
+        top = top->parent();
+    if (top == urls_.node)
+        return references_.size() + urlRows_[row];
+    // A local row goes after the URL rows that go before the local rows
+    // from it on.
+    std::size_t urlsBefore = 0;
+    std::size_t to = urlRows_.size();
+    while (urlsBefore < to) {
+        const std::size_t middle = urlsBefore + (to - urlsBefore) / 2;
+        if (urlRows_[middle] - middle <= row)
+            urlsBefore = middle + 1;
+        else
+            to = middle;
+    }
+    return references_.size() + row + urlsBefore;
+}
+
 } // namespace torvane

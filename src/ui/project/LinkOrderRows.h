@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
 
     std::size_t size() const { return references_.size() + local_.count + urls_.count; }
     EntryRecord& at(std::size_t row) const;
+    // The row of a record of a selected node; none when it is not listed.
+    std::optional<std::size_t> rowOf(const EntryRecord& record) const;
     // Whether both list the same rows, the tree not having changed between
     // them: what was measured of the selection is the same.
     bool sameRows(const LinkOrderRows& other) const;
@@ -50,6 +53,8 @@ private:
     Level makeLevel(const Span& span) const;
     const Level& levelOf(const Span& span) const;
     EntryRecord& recordIn(Span span, std::size_t row) const;
+    // Where the rows of a node start within local_ or urls_, found going up.
+    std::optional<std::size_t> startOf(const ProjectNode& node) const;
 
     std::vector<EntryRecord*> references_;
     Span local_;
@@ -59,6 +64,7 @@ private:
     // Every span measured, in the order measured.
     std::vector<Span> shape_;
     mutable std::unordered_map<const ProjectNode*, Level> levels_;
+    mutable std::unordered_map<const ProjectNode*, std::size_t> starts_;
 };
 
 } // namespace torvane

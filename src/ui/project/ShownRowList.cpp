@@ -1,6 +1,7 @@
 #include "ui/project/ShownRowList.h"
 #include "model/EntryRecord.h"
 #include "ui/project/ShownRows.h"
+#include <algorithm>
 
 namespace torvane {
 
@@ -34,6 +35,22 @@ std::vector<ListRow>& ShownRowList::made()
         found_.reset();
     }
     return made_;
+}
+
+std::vector<std::size_t> ShownRowList::markedRows(const std::vector<EntryRecord*>& marked) const
+{
+    std::vector<std::size_t> rows;
+    if (found_) {
+        for (const EntryRecord* record : marked)
+            if (const std::optional<std::size_t> row = found_->rowOf(*record))
+                rows.push_back(*row);
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+    for (std::size_t row = 0; row < made_.size(); ++row)
+        if (made_[row].record && made_[row].record->isListSelected())
+            rows.push_back(row);
+    return rows;
 }
 
 bool ShownRowList::sameRows(const ShownRowList& other) const

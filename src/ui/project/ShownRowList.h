@@ -57,6 +57,9 @@ public:
     // The rows made all at once (made now when they were found on demand),
     // to be sorted or let go of.
     std::vector<ListRow>& made();
+    // The rows of the list-marked records, in order; `marked` are those
+    // records, found without going through the rows found on demand.
+    std::vector<std::size_t> markedRows(const std::vector<EntryRecord*>& marked) const;
     // Whether both show the same records in the same order, the tree not
     // having changed in between.
     bool sameRows(const ShownRowList& other) const;

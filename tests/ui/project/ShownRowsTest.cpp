@@ -102,10 +102,24 @@ protected:
         return records;
     }
 
+    // Also: each row is found again from its record, the records of the
+    // other nodes from none.
     void expectFoundAsMade(const char* when)
     {
-        EXPECT_EQ(links(foundRows()), links(recordsOf(shownRows(root, ColumnTargetUrl, true)))) << when;
-        EXPECT_EQ(foundRows(), recordsOf(shownRows(root, ColumnTargetUrl, true))) << when;
+        const std::vector<EntryRecord*> rows = foundRows();
+        EXPECT_EQ(links(rows), links(recordsOf(shownRows(root, ColumnTargetUrl, true)))) << when;
+        EXPECT_EQ(rows, recordsOf(shownRows(root, ColumnTargetUrl, true))) << when;
+        const std::unique_ptr<LinkOrderRows> found = LinkOrderRows::make(root);
+        ASSERT_NE(found, nullptr) << when;
+        for (std::size_t row = rows.size(); row-- > 0;)
+            EXPECT_EQ(found->rowOf(*rows[row]), std::optional<std::size_t>(row)) << when << ", row " << row;
+        std::vector<EntryRecord*> all;
+        root.collectRecords(all, NodeKindMask::Entries | NodeKindMask::CrossReferences);
+        for (EntryRecord* record : all) {
+            if (std::find(rows.begin(), rows.end(), record) == rows.end()) {
+                EXPECT_EQ(found->rowOf(*record), std::nullopt) << when << ", " << record->sortKey();
+            }
+        }
     }
 
     ProjectRootNode root;
@@ -173,6 +187,8 @@ TEST_F(ShownRowsTest, RowsFoundOnDemandAreTheRowsMadeForAnySelection)
     // Counts kept from before are found anew where the tree changed.
     root.findOrCreateFile("/p/a/b/z.htm").findOrCreateTarget("gamma").addEntry(test::makeEntry("Gamma"));
     root.findOrCreateFile("/p/a/new.htm").findOrCreateTarget("t");
+    // Its rows come after the URLs' ones.
+    root.findOrCreateFile("/p/zz.htm").findOrCreateTarget("t");
     root.findOrCreateUrl("http://a-new/").addEntry(test::makeEntry("Web"));
     root.applyTreeSelection(root.externalUrls(), false, true);
     expectFoundAsMade("after entries, a page and a URL were added");

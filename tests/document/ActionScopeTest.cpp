@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 
 #include "document/ActionScope.h"
 #include "document/ProjectAction.h"
@@ -23,7 +24,7 @@ struct NoticeLog final : DocumentView {
 
 TEST(ActionScope, AStepThatKeptNothingIsWithdrawnUnlessCommitted)
 {
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     doc.addExternalUrl("http://one/");
     doc.undo();
@@ -45,7 +46,7 @@ TEST(ActionScope, AStepThatKeptNothingIsWithdrawnUnlessCommitted)
 
 TEST(ActionScope, AChangeLeftByAnExceptionStaysUndoable)
 {
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     try {
         ActionScope action(doc, ActionAddExternalUrls);
@@ -62,7 +63,7 @@ TEST(ActionScope, AChangeLeftByAnExceptionStaysUndoable)
 
 TEST(ActionScope, APlaceIsKeptOnceAndUndoBringsBackItsFirstState)
 {
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     doc.addExternalUrl("http://kept/");
     ExternalUrl& url = *doc.root().externalUrls().findUrl("http://kept/");
@@ -83,7 +84,7 @@ TEST(ActionScope, APlaceIsKeptOnceAndUndoBringsBackItsFirstState)
 
 TEST(ActionScope, ViewsAreWarnedBeforeEveryChangeThatMayFreeRecords)
 {
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     NoticeLog log;
     doc.addView(log);

@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 #include "TreeDump.h"
 
 #include "document/ProjectAction.h"
@@ -53,7 +54,7 @@ protected:
     }
 
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc{app.services};
     RecordingView view;
 };

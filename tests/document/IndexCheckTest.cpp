@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 #include "document/IndexCheck.h"
 #include "document/LinkSyntax.h"
 #include "document/ProjectLookup.h"
@@ -33,7 +34,7 @@ protected:
         return checkIndex(document);
     }
 
-    test::TestApp app;
+    test::DocumentTestApp app;
     test::FixtureProject fixture;
 };
 

@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 #include "TreeDump.h"
 
 #include "document/ProjectFileWriter.h"
@@ -40,7 +41,7 @@ SourceFile& onlyFile(CProjectDoc& doc)
 TEST(OpenProject, VersionThreeFileGivesEmptyProjectWithProfileStyles)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     app.profile.writeInt("Layout", "Columns", 3);
     const std::string path =
         dir.write("Old.ipj", versionThreeProjectFile({"Idx.htm", "Help.hhk", "Java.xml", "Java.jhm"}));
@@ -64,7 +65,7 @@ TEST(OpenProject, VersionThreeFileGivesEmptyProjectWithProfileStyles)
 TEST(OpenProject, PageGivesDefaultsTargetsAndStoredEntries)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("a.htm",
               "<html><head><title>T</title>\r\n"
               "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
@@ -119,7 +120,7 @@ TEST(OpenProject, PageGivesDefaultsTargetsAndStoredEntries)
 TEST(OpenProject, VanishedTargetsAndUtf16PagesAreReportedAfterLoading)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("a.htm", "<html><head>\r\n<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
                        "    Target=\"gone\"\r\n"
                        "        IndexAs=\"Lost\",SortAs=\"lost\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
@@ -149,7 +150,7 @@ TEST(OpenProject, VanishedTargetsAndUtf16PagesAreReportedAfterLoading)
 TEST(OpenProject, ListedTwiceInOtherCaseGivesOneNodeAndProgressShowsEveryPath)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("sub/a.htm", kCrLfPage);
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"sub\\a.htm", "SUB\\A.htm"}))));
@@ -165,7 +166,7 @@ TEST(OpenProject, ListedTwiceInOtherCaseGivesOneNodeAndProgressShowsEveryPath)
 TEST(OpenProject, CancelStopsLoadingBetweenPages)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     app.progress.cancelAfter = 2;
     for (const char* name : {"1.htm", "2.htm", "3.htm", "4.htm"})
         dir.write(name, kCrLfPage);
@@ -177,7 +178,7 @@ TEST(OpenProject, CancelStopsLoadingBetweenPages)
 TEST(OpenProject, MissingPageIsMarkedAndReportedAfterLoading)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"nowhere.htm"}))));
     SourceFile& file = onlyFile(doc);
@@ -198,7 +199,7 @@ TEST(OpenProject, MissingPageIsMarkedAndReportedAfterLoading)
 TEST(OpenProject, ReadOnlyPageIsReadReportedAndNeverWritten)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("ro.htm", kCrLfPage);
     dir.makeReadOnly("ro.htm");
     CProjectDoc doc(app.services);
@@ -222,7 +223,7 @@ TEST(OpenProject, ReadOnlyPageIsReadReportedAndNeverWritten)
 TEST(OpenProject, PageThatCannotBeReadIsMarkedUnreadable)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     std::filesystem::create_directories(dir.file("folder.htm"));
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"folder.htm"}))));
@@ -247,7 +248,7 @@ TEST(OpenProject, PageThatCannotBeReadIsMarkedUnreadable)
 TEST(OpenProject, RecordsCountedWhileLoadingFollowLaterChanges)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     for (const char* page : {"c.htm", "sub/a.htm", "sub/deep/b.htm", "sub/new.htm"})
         dir.write(page, kCrLfPage);
     const std::string path = dir.write("P.ipj", projectWithFiles({"c.htm", "sub\\a.htm", "sub\\deep\\b.htm"}));
@@ -294,7 +295,7 @@ TEST(SaveProject, PageAndProjectFileInAFolderThatTakesNoNewFilesAreSavedInPlace)
     // 1: not opened, 2: not saved, 3: something was reported (such as the page as read-only).
     const int result = testing::runUnprivileged([&] {
         ::setenv("XDG_CACHE_HOME", cache.path().c_str(), 1);
-        TestApp app;
+        DocumentTestApp app;
         CProjectDoc doc(app.services);
         if (!doc.openProject(project))
             return 1;
@@ -318,7 +319,7 @@ TEST(SaveProject, PageHoldingANulByteIsNotCutShort)
 {
     using namespace std::string_literals;
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     const std::string page = "<html><head><title>Nul</title></head><body>before\0after</body></html>"s;
     dir.write("nul.htm", page);
     CProjectDoc doc(app.services);
@@ -336,7 +337,7 @@ TEST(SaveProject, PageHoldingANulByteIsNotCutShort)
 TEST(OpenProject, UnreadableProjectFileFailsWithReport)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     EXPECT_FALSE(doc.openProject(dir.file("absent.ipj")));
     EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
@@ -346,7 +347,7 @@ TEST(OpenProject, UnreadableProjectFileFailsWithReport)
 TEST(OpenProject, JunkAndMisspelledSectionsGiveAnEmptyProject)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("a.htm", kCrLfPage);
     using namespace std::string_literals;
     const std::string junk = "\x01\x02\xff binary\0 junk\r\r\n=\n[\n[local files]\nFile=a.htm\nIndex=Lower.htm\n"
@@ -365,7 +366,7 @@ TEST(OpenProject, JunkAndMisspelledSectionsGiveAnEmptyProject)
 TEST(OpenProject, OnlyTheFirstOfDuplicateSectionsCounts)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("a.htm", kCrLfPage);
     dir.write("b.htm", kCrLfPage);
     CProjectDoc doc(app.services);
@@ -382,7 +383,7 @@ TEST(OpenProject, OnlyTheFirstOfDuplicateSectionsCounts)
 TEST(SaveProject, WritesTheVersionFourLayoutByteForByte)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("b.htm", kCrLfPage);
     dir.write("A.htm", kCrLfPage);
     dir.write("sub/c.htm", kCrLfPage);
@@ -438,7 +439,7 @@ TEST(SaveProject, WritesTheVersionFourLayoutByteForByte)
     doc.root().applyTreeSelection(*doc.root().externalUrls().findUrl("http://m.example/"), false, false);
     doc.excludeSelected();
     const std::string before = TreeDump::of(doc.root());
-    TestApp otherApp;
+    DocumentTestApp otherApp;
     CProjectDoc reopened(otherApp.services);
     ASSERT_TRUE(reopened.openProject(dir.file("P.ipj")));
     EXPECT_EQ(TreeDump::of(reopened.root()), before);
@@ -448,7 +449,7 @@ TEST(SaveProject, WritesTheVersionFourLayoutByteForByte)
 TEST(SaveProject, UnwritableProjectFileIsReportedAndKeepsTheMark)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     const std::string path = dir.write("P.ipj", projectWithFiles({}));
     ASSERT_TRUE(doc.openProject(path));
@@ -463,7 +464,7 @@ TEST(SaveProject, UnwritableProjectFileIsReportedAndKeepsTheMark)
 TEST(SetFileNames, RenamesInTheProjectDirectoryAndMarksModified)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({}))));
     doc.setFileNames("New.ipj", {"I.htm", "H.hhk", "J.xml", "M.jhm"});
@@ -498,7 +499,7 @@ namespace {
 TEST(OpenProject, ExtensionDefaultsStartNewProjectsOnly)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     app.profile.writeString("Torvane Extensions", "Collation", "cs");
     app.profile.writeInt("Torvane Extensions", "Index Layout", 1);
     CProjectDoc fresh(app.services);
@@ -518,7 +519,7 @@ TEST(OpenProject, ExtensionDefaultsStartNewProjectsOnly)
 TEST(SaveProject, ExtensionsSectionComesBackAsReadAndOutlivesTheDefaultStyles)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     const std::string section = "[Torvane Extensions]\r\nCollation=de\r\nIndex Layout=1\r\nMerge Case Variants=0\r\n\r\n";
     CProjectDoc first(app.services);
     ASSERT_TRUE(first.openProject(dir.write("P.ipj", projectWithFiles({}))));

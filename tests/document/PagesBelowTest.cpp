@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 #include "document/PagesBelow.h"
 #include <filesystem>
 #include <gmock/gmock.h>

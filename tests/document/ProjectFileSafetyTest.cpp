@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 
 #include "document/PageLocations.h"
 #include "document/StorablePaths.h"
@@ -29,7 +30,7 @@ std::vector<std::string> listedPaths(CProjectDoc& doc)
 TEST(ProjectFileLines, ALoneCrProjectOpensWithItsPagesAndSettings)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("a.htm", kPage);
     dir.write("sub/b.htm", kPage);
     CProjectDoc doc(app.services);
@@ -47,7 +48,7 @@ TEST(ProjectFileLines, ALoneCrProjectOpensWithItsPagesAndSettings)
 TEST(ProjectFileLines, ATextThatIsNoProjectFileIsRefusedNotOpenedEmpty)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     // What a UTF-16 project file looks like when read as bytes: no line is a project line.
     const std::string path = dir.write("P.ipj", std::string("\xff\xfeH\0T\0M\0L\0", 10));
@@ -56,7 +57,7 @@ TEST(ProjectFileLines, ATextThatIsNoProjectFileIsRefusedNotOpenedEmpty)
     EXPECT_EQ(app.presenter.shown[0].body, "Read, " + path + ", *** Invalid File *** ,Cause=6, OS Error=0\r\n");
 
     // An empty file is a project without anything in it.
-    TestApp other;
+    DocumentTestApp other;
     CProjectDoc empty(other.services);
     EXPECT_TRUE(empty.openProject(dir.write("Empty.ipj", "")));
     EXPECT_TRUE(other.presenter.shown.empty());
@@ -67,7 +68,7 @@ TEST(ProjectFileLines, ATextThatIsNoProjectFileIsRefusedNotOpenedEmpty)
 TEST(UnstorableNames, PagesWhoseNamesCannotBeStoredAreRefusedWithAMessage)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     const std::string slashed = dir.write("notes\\draft.htm", kPage);
     const std::string broken = dir.write("two\nlines.htm", kPage);
     const std::string plain = dir.write("plain.htm", kPage);
@@ -100,7 +101,7 @@ TEST(StaleTemporaries, TheNextSaveRemovesOnlyOldFilesOfItsOwnNaming)
 {
     namespace fs = std::filesystem;
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("sub/a.htm", kPage);
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=sub\\a.htm\r\n")));
@@ -143,7 +144,7 @@ std::vector<SourceFile*> pagesOf(CProjectDoc& doc)
 TEST(FileNames, NamesDifferingOnlyInCaseAreTwoPagesThroughSaveAndReopen)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("Page.htm", "<h1>Upper</h1>");
     dir.write("page.htm", "<h1>lower</h1>");
     CProjectDoc doc(app.services);
@@ -159,7 +160,7 @@ TEST(FileNames, NamesDifferingOnlyInCaseAreTwoPagesThroughSaveAndReopen)
 TEST(FileNames, AProjectWrittenWhereCaseDidNotMatterFindsItsPages)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("sub/page.htm", "<h1>Found</h1>");
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=SUB\\Page.HTM\r\nFile=sub\\page.htm\r\n")));
@@ -173,7 +174,7 @@ TEST(FileNames, OneFileUnderTwoNamesIsOnePageAndTheOtherNameIsTold)
 {
     namespace fs = std::filesystem;
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("a.htm", "<h1>A</h1>");
     fs::create_symlink("a.htm", dir.file("link.htm"));
     fs::create_hard_link(dir.file("a.htm"), dir.file("hard.htm"));
@@ -193,7 +194,7 @@ TEST(FileNames, PagesOutsideTheProjectFolderAreShownMarkedAndNotWritten)
 {
     namespace fs = std::filesystem;
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     const std::string outsidePage = "<html><head></head><body><h1>Elsewhere</h1></body></html>";
     dir.write("elsewhere.htm", outsidePage);
     dir.write("linked.htm", outsidePage);
@@ -236,7 +237,7 @@ TEST(FileNames, APageIsOutsideWhereverItsFolderResolves)
 {
     namespace fs = std::filesystem;
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("away/far.htm", kPage);
     dir.write("proj/real/near.htm", kPage);
     dir.write("proj/real/also.htm", kPage);
@@ -258,7 +259,7 @@ TEST(FileNames, APageIsOutsideWhereverItsFolderResolves)
 TEST(ProjectValues, BareQuotesOfHandEditedValuesReadBackWholeAfterASave)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[External URLs]\r\nURL=http://x.org/\r\n"
                                                    "IndexAs=a\"b SortAs=ab\r\n[Xrefs]\r\n"

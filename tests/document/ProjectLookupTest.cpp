@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 #include "document/ProjectLookup.h"
 #include "document/TargetLookup.h"
 #include "model/ExternalUrl.h"
@@ -21,7 +22,7 @@ protected:
         ASSERT_TRUE(document.openProject(fixture.projectFile()));
     }
 
-    test::TestApp app;
+    test::DocumentTestApp app;
     test::FixtureProject fixture;
     CProjectDoc document{app.services};
 };

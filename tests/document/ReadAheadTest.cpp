@@ -1,6 +1,7 @@
 // Pages read and scanned on a second thread while the model is built: the
 // same tree, reports, messages and progress as a load on one thread.
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 #include "TreeDump.h"
 
 #include "document/PagesAhead.h"
@@ -77,7 +78,7 @@ struct LoadSeen {
 
 LoadSeen load(const MixedProject& project, bool readAhead, int cancelAfter = -1)
 {
-    TestApp app;
+    DocumentTestApp app;
     app.progress.cancelAfter = cancelAfter;
     CProjectDoc doc(app.services);
     doc.setReadAhead(readAhead);

@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 #include "TreeDump.h"
 
 #include "model/SourceFile.h"
@@ -72,7 +73,7 @@ void editManual(CProjectDoc& doc)
 TEST(RoundTrip, SavedProjectReopensAsTheSameModelAndPagesChangeOnlyInTheirHead)
 {
     Manual manual;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(manual.project()));
     editManual(doc);
@@ -105,7 +106,7 @@ TEST(RoundTrip, SavedProjectReopensAsTheSameModelAndPagesChangeOnlyInTheirHead)
     EXPECT_EQ(manual.dir.read("sub/stored.htm"), kStored) << "unchanged pages are not written";
     EXPECT_EQ(manual.dir.read("other/plain.htm"), kPlain);
 
-    TestApp otherApp;
+    DocumentTestApp otherApp;
     CProjectDoc reopened(otherApp.services);
     ASSERT_TRUE(reopened.openProject(manual.project()));
     EXPECT_EQ(TreeDump::of(reopened.root(), true), TreeDump::of(doc.root(), true));
@@ -121,7 +122,7 @@ TEST(RoundTrip, SavedProjectReopensAsTheSameModelAndPagesChangeOnlyInTheirHead)
 TEST(RoundTrip, UndoAndRedoRestoreTheTreeExactly)
 {
     Manual manual;
-    TestApp app;
+    DocumentTestApp app;
     app.profile.writeInt("Torvane Options", "Undo Queue Size", 32);
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(manual.project()));
@@ -172,7 +173,7 @@ TEST(RoundTrip, UndoAndRedoRestoreTheTreeExactly)
 TEST(RoundTrip, UndoAcrossASaveRewritesThePagesAgain)
 {
     Manual manual;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(manual.project()));
     selectOnly(doc.root(), file(doc, "index.htm"));
@@ -185,7 +186,7 @@ TEST(RoundTrip, UndoAcrossASaveRewritesThePagesAgain)
     EXPECT_FALSE(file(doc, "sub\\stored.htm").isModified()) << "pages that agree with the disk stay as they are";
     ASSERT_TRUE(doc.save());
 
-    TestApp otherApp;
+    DocumentTestApp otherApp;
     CProjectDoc reopened(otherApp.services);
     ASSERT_TRUE(reopened.openProject(manual.project()));
     EXPECT_TRUE(file(reopened, "index.htm").usesDefault()) << "the undone entry stays undone";
@@ -203,7 +204,7 @@ TEST(RoundTrip, UndoAcrossASaveRewritesThePagesAgain)
 TEST(RoundTrip, QuotesAndBlanksInAcceptedEntriesAndUrlsSurvive)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     dir.write("q.htm", "<p><a name=\"q\">Say \"hi\" \\ now</a></p>");
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=q.htm\r\n")));
@@ -223,7 +224,7 @@ TEST(RoundTrip, QuotesAndBlanksInAcceptedEntriesAndUrlsSurvive)
     ASSERT_TRUE(doc.save());
     EXPECT_NE(dir.read("P.ipj").find("URL=\"" + url + "\"\r\n"), std::string::npos);
 
-    TestApp otherApp;
+    DocumentTestApp otherApp;
     CProjectDoc reopened(otherApp.services);
     ASSERT_TRUE(reopened.openProject(dir.file("P.ipj")));
     EXPECT_EQ(TreeDump::of(reopened.root()), TreeDump::of(doc.root()));

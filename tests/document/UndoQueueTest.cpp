@@ -1,4 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 
 #include "document/ProjectAction.h"
 #include "model/ExternalUrl.h"
@@ -12,7 +13,7 @@ namespace {
 
 int limitFor(int stored)
 {
-    TestApp app;
+    DocumentTestApp app;
     app.profile.writeInt("Torvane Options", "Undo Queue Size", stored);
     CProjectDoc doc(app.services);
     return doc.undoLimit();
@@ -20,7 +21,7 @@ int limitFor(int stored)
 
 TEST(UndoLimit, ReadFromTheProfileAndClamped)
 {
-    TestApp app;
+    DocumentTestApp app;
     EXPECT_EQ(CProjectDoc(app.services).undoLimit(), 8);
     EXPECT_EQ(limitFor(0), 1);
     EXPECT_EQ(limitFor(100), 32);
@@ -31,7 +32,7 @@ TEST(UndoLimit, ReadFromTheProfileAndClamped)
 
 TEST(UndoQueue, LimitOfOneKeepsOnlyTheLastAction)
 {
-    TestApp app;
+    DocumentTestApp app;
     app.profile.writeInt("Torvane Options", "Undo Queue Size", 0);
     CProjectDoc doc(app.services);
     doc.addExternalUrl("http://one/");
@@ -46,7 +47,7 @@ TEST(UndoQueue, LimitOfOneKeepsOnlyTheLastAction)
 
 TEST(UndoQueue, CodesHintsAndANewActionDroppingTheRedoQueue)
 {
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     struct View final : DocumentView {
         void documentChanged(CProjectDoc&, int hint, DocumentView*) override { last = hint; }
@@ -86,7 +87,7 @@ TEST(UndoQueue, CodesHintsAndANewActionDroppingTheRedoQueue)
 TEST(UndoQueue, OpeningAProjectEmptiesBothQueues)
 {
     TempDir dir;
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     doc.addExternalUrl("http://one/");
     doc.addExternalUrl("http://two/");
@@ -108,7 +109,7 @@ public:
 
 TEST(UndoQueue, UndoAndRedoTouchOnlyTheItemsOfThePlacesTheyChange)
 {
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     doc.addExternalUrl("http://one/");
     doc.addExternalUrl("http://two/");
@@ -144,7 +145,7 @@ TEST(UndoQueue, UndoAndRedoTouchOnlyTheItemsOfThePlacesTheyChange)
 
 TEST(UndoQueue, TheCaretFollowsAPagePutBackByUndo)
 {
-    TestApp app;
+    DocumentTestApp app;
     CProjectDoc doc(app.services);
     doc.addExternalUrl("http://one/");
     ProjectRootNode& root = doc.root();

@@ -2,7 +2,8 @@
 // program itself; these tests keep it clean: it opens without reports, every
 // page carries entries of its own, Save leaves it byte for byte as it is,
 // and every link of its pages and of the index the build made resolves.
-#include "document/DocumentTestSupport.h"
+#include "support/DocumentTestApp.h"
+#include "support/TempDir.h"
 #include "model/IndexEntry.h"
 #include "model/NodeKindMask.h"
 #include "model/SourceFile.h"
@@ -38,7 +39,7 @@ protected:
     }
 
     test::TempDir dir;
-    test::TestApp app;
+    test::DocumentTestApp app;
     CProjectDoc doc{app.services};
 };
 

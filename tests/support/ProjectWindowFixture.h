@@ -52,7 +52,7 @@ protected:
     }
 
     TempDir dir;
-    TestApp app;
+    UiTestApp app;
     std::unique_ptr<CProjectWnd> window;
 };
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "support/MapProfile.h"
+#include "support/TempDir.h"
+#include "support/UiTestApp.h"
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
-#include "platform/QuietProgress.h"
 #include "ui/frame/FrameHooks.h"
 #include "ui/project/CProjectWnd.h"
 #include <QApplication>
@@ -31,75 +31,6 @@ void whenModalOpens(Answer answer)
     });
 }
 
-class QuietPresenter final : public ReportPresenter {
-public:
-    void showReport(const std::string& title, const std::string&, const std::string&) override
-    {
-        titles.push_back(title);
-    }
-    std::vector<std::string> titles;
-};
-
-class RecordingMessages final : public MessageSink {
-public:
-    void showMessage(std::string_view text) override { shown.emplace_back(text); }
-    bool askYesNo(std::string_view text, bool unattendedAnswer) override
-    {
-        asked.emplace_back(text);
-        return answer.value_or(unattendedAnswer);
-    }
-    std::vector<std::string> shown;
-    std::vector<std::string> asked;
-    // The user's answer to every question; unset answers as an unattended run would.
-    std::optional<bool> answer;
-};
-
-class RecordingShell final : public ShellLauncher {
-public:
-    void openDocument(const std::string& path) override { launches.push_back("document " + path); }
-    void openWithProgram(const std::string& program, const std::string& path) override
-    {
-        launches.push_back(program + " " + path);
-    }
-    std::vector<std::string> launches;
-};
-
-struct TestApp {
-    MapProfile profile;
-    FileReports reports;
-    QuietPresenter presenter;
-    RecordingMessages messages;
-    QuietProgress progress;
-    RecordingShell shell;
-    AppServices services{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
-};
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "torvane-ui-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("no temporary folder");
-        path_ = pattern;
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    // Native path ending in "/".
-    std::string dir() const { return path_.string() + "/"; }
-    void write(const std::string& relative, const std::string& text) const
-    {
-        const auto file = path_ / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << text;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
 // A small project on disk: a.htm with two anchors, sub/b.htm with one,
 // c.htm with only a title, one external URL and one cross-reference.
 inline std::string writeSampleProject(const TempDir& dir)
@@ -117,7 +48,7 @@ inline std::string writeSampleProject(const TempDir& dir)
                             "IndexAs=\"Example\",SortAs=\"Example\",HelpAs=\"Example\",HelpTitle=\"Untitled\","
                             "IndexTarget=\"\",HelpWindow=\"\",HelpFrame=\"\"\r\n\r\n"
                             "[Xrefs]\r\nHeading=\"Fruit\",Locator=\"Apples\"\r\n\r\n");
-    return dir.dir() + "Sample.ipj";
+    return dir.path() + "Sample.ipj";
 }
 
 // A project window on `projectFile` with `hooks`, shown and refreshed; null

@@ -12,7 +12,7 @@ namespace {
 TEST(DesktopHooks, DialogsArePluggedInAndMakeIndexWritesAndOpensTheIndex)
 {
     test::TempDir dir;
-    test::TestApp app;
+    test::UiTestApp app;
     const std::string path = test::writeSampleProject(dir);
     const CProjectWnd::Hooks projectHooks = projectCommandHooks(app.services);
     CMainFrame frame(app.profile, frameHooks(app.services, projectHooks));
@@ -27,16 +27,16 @@ TEST(DesktopHooks, DialogsArePluggedInAndMakeIndexWritesAndOpensTheIndex)
     EXPECT_FALSE(frame.isCommandEnabled(CmdHelpTopics));
 
     frame.runCommand(CmdMakeIndex);
-    EXPECT_TRUE(std::filesystem::exists(dir.dir() + "Torvane.htm"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() + "Torvane.htm"));
     // No "Html Tools" settings: the index opens with its associated application.
     ASSERT_EQ(app.shell.launches.size(), 1u);
-    EXPECT_EQ(app.shell.launches.front(), "document " + dir.dir() + "Torvane.htm");
+    EXPECT_EQ(app.shell.launches.front(), "document " + dir.path() + "Torvane.htm");
     EXPECT_TRUE(app.messages.shown.empty());
 }
 
 TEST(DesktopHooks, AMissingProjectOpensNoWindow)
 {
-    test::TestApp app;
+    test::UiTestApp app;
     const CProjectWnd::Hooks projectHooks = projectCommandHooks(app.services);
     CMainFrame frame(app.profile, frameHooks(app.services, projectHooks));
     EXPECT_FALSE(frame.openProjectFile("/nonexistent/folder/Missing.ipj"));

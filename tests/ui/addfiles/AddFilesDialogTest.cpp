@@ -36,7 +36,7 @@ TEST(AddFilesListing, ModelStartsWithEveryPageChosenAndNoEmptyFolders)
     dir.write("sub/a.htm", "x");
     dir.write("notes/only.txt", "x");
     ProjectRootNode model;
-    fillAddFilesModel(model, dir.dir(), findPagesBelow(dir.dir(), kHtmlExtensions));
+    fillAddFilesModel(model, dir.path(), findPagesBelow(dir.path(), kHtmlExtensions));
 
     LocalFilesNode& files = model.localFiles();
     EXPECT_EQ(model.currentNode(), &files);
@@ -45,12 +45,12 @@ TEST(AddFilesListing, ModelStartsWithEveryPageChosenAndNoEmptyFolders)
     EXPECT_EQ(files.findFolder("notes"), nullptr);
     ASSERT_NE(files.findFolder("sub"), nullptr);
     // Walk order: folders before files.
-    EXPECT_EQ(chosenPages(model), (std::vector<std::string>{dir.dir() + "sub/a.htm", dir.dir() + "b.htm"}));
+    EXPECT_EQ(chosenPages(model), (std::vector<std::string>{dir.path() + "sub/a.htm", dir.path() + "b.htm"}));
 
     files.setExpanded(true);
     EXPECT_TRUE(chosenPages(model).empty());
     model.applyTreeSelection(*files.findFolder("sub"), false, false);
-    EXPECT_EQ(chosenPages(model), (std::vector<std::string>{dir.dir() + "sub/a.htm"}));
+    EXPECT_EQ(chosenPages(model), (std::vector<std::string>{dir.path() + "sub/a.htm"}));
 }
 
 // The dialog on its own, with the pages it hands on recorded.
@@ -62,7 +62,7 @@ protected:
         dir.write("b.htm", "x");
         dir.write("sub/c.htm", "x");
         dir.write("sub/d.txt", "x");
-        dialog = std::make_unique<AddFilesDialog>(dir.dir(), kHtmlExtensions,
+        dialog = std::make_unique<AddFilesDialog>(dir.path(), kHtmlExtensions,
                                                   [this](const std::vector<std::string>& paths) { added.push_back(paths); });
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -87,7 +87,7 @@ protected:
 
     ProjectNode& node(const std::string& relative)
     {
-        return dialog->model().findOrCreateFile(dir.dir() + relative);
+        return dialog->model().findOrCreateFile(dir.path() + relative);
     }
 
     test::TempDir dir;
@@ -103,7 +103,7 @@ TEST_F(AddFilesDialogWidget, ShowsTheProjectDirectoryAndAddsEveryPageAtOnce)
     EXPECT_TRUE(dialog->addButton()->isDefault());
     ASSERT_EQ(dialog->tree()->topLevelItemCount(), 1);
     QTreeWidgetItem* top = dialog->tree()->topLevelItem(0);
-    EXPECT_EQ(top->text(0).toStdString(), dir.dir());
+    EXPECT_EQ(top->text(0).toStdString(), dir.path());
     EXPECT_TRUE(AddFilesTree::isMarked(top));
     EXPECT_EQ(dialog->tree()->currentItem(), top);
     EXPECT_EQ(top->childCount(), 3);
@@ -111,7 +111,7 @@ TEST_F(AddFilesDialogWidget, ShowsTheProjectDirectoryAndAddsEveryPageAtOnce)
     QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
     ASSERT_EQ(added.size(), 1u);
     EXPECT_EQ(sorted(added[0]),
-              (std::vector<std::string>{dir.dir() + "a.htm", dir.dir() + "b.htm", dir.dir() + "sub/c.htm"}));
+              (std::vector<std::string>{dir.path() + "a.htm", dir.path() + "b.htm", dir.path() + "sub/c.htm"}));
     // The dialog stays, its choice unchanged: a second Add hands on the same.
     EXPECT_TRUE(dialog->isVisible());
     QTest::keyClick(dialog->tree(), Qt::Key_Return);
@@ -131,20 +131,20 @@ TEST_F(AddFilesDialogWidget, KeysAndClicksChooseWithTheProjectTreeRules)
 
     // Down from the directory reaches the folder, which stands for its page.
     key(Qt::Key_Down);
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.dir() + "sub/c.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "sub/c.htm"}));
     EXPECT_EQ(dialog->tree()->currentItem(), AddFilesTree::itemOf(dialog->model().localFiles().findFolder("sub")->treeItem()));
 
     key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.dir() + "sub/c.htm", dir.dir() + "a.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "sub/c.htm", dir.path() + "a.htm"}));
 
     click(node("b.htm"));
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.dir() + "b.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "b.htm"}));
     EXPECT_TRUE(AddFilesTree::isMarked(AddFilesTree::itemOf(node("b.htm").treeItem())));
     EXPECT_FALSE(AddFilesTree::isMarked(AddFilesTree::itemOf(node("a.htm").treeItem())));
     click(node("a.htm"), Qt::ControlModifier);
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.dir() + "a.htm", dir.dir() + "b.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "a.htm", dir.path() + "b.htm"}));
     click(node("b.htm"), Qt::ControlModifier);
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.dir() + "a.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "a.htm"}));
 
     // Left on a page goes up to its parent; Left again collapses it, which
     // hands the directory's selection down to everything inside.
@@ -218,11 +218,11 @@ protected:
 
     SourceFile* projectFile(const std::string& relative)
     {
-        return window->document().root().localFiles().findFileAt(dir.dir() + relative);
+        return window->document().root().localFiles().findFileAt(dir.path() + relative);
     }
 
     test::TempDir dir;
-    test::TestApp app;
+    test::UiTestApp app;
     ScriptedProgress progress;
     AppServices services{app.profile, app.reports, app.presenter, app.messages, progress, app.shell, {".htm", ".html"}};
     std::unique_ptr<CProjectWnd> window;
@@ -240,8 +240,8 @@ TEST_F(AddFilesCommand, AddsTheChosenPagesAsOneActionAndClosesOnClose)
     EXPECT_FALSE(window->isEnabled(CmdAddFiles));
     // Pages already in the project are listed like any other.
     EXPECT_EQ(sorted(chosenPages(dialog->model())),
-              (std::vector<std::string>{dir.dir() + "a.htm", dir.dir() + "c.htm", dir.dir() + "d.htm",
-                                        dir.dir() + "sub/b.htm"}));
+              (std::vector<std::string>{dir.path() + "a.htm", dir.path() + "c.htm", dir.path() + "d.htm",
+                                        dir.path() + "sub/b.htm"}));
     ASSERT_EQ(projectFile("d.htm"), nullptr);
 
     QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
@@ -272,7 +272,7 @@ TEST_F(AddFilesCommand, CancelKeepsThePagesAddedSoFarAsOneUndoStep)
                            "[External URLs]\r\n\r\n[Xrefs]\r\n\r\n");
     for (const char* name : {"p1.htm", "p2.htm", "p3.htm", "p4.htm", "p5.htm"})
         dir.write(name, "<html><head><title>T</title></head><body></body></html>");
-    open(dir.dir() + "Empty.ipj");
+    open(dir.path() + "Empty.ipj");
     AddFilesDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
     ASSERT_EQ(chosenPages(dialog->model()).size(), 5u);
@@ -298,7 +298,7 @@ TEST_F(AddFilesCommand, CloseAndAddWaitWhileTheAddRuns)
                            "[External URLs]\r\n\r\n[Xrefs]\r\n\r\n");
     dir.write("p1.htm", "x");
     dir.write("p2.htm", "x");
-    open(dir.dir() + "Empty.ipj");
+    open(dir.path() + "Empty.ipj");
     QPointer<AddFilesDialog> dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
 

@@ -63,7 +63,7 @@ TEST(AddUrls, DialogAddsOnEnterAndClearsOnlyWhenTicked)
 TEST(AddUrls, EachAddIsOneStepAndUrlKeysKeepLetterCase)
 {
     test::TempDir dir;
-    test::TestApp app;
+    test::UiTestApp app;
     CProjectWnd::Hooks hooks;
     installAddDialogHooks(hooks, app.services);
     auto document = std::make_unique<CProjectDoc>(app.services);

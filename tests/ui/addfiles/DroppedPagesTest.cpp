@@ -31,18 +31,18 @@ TEST(DroppedPages, FoldersGiveThePagesBelowAndNamedFilesAreSortedOut)
     dir.write("g.htm", "g");
     dir.write("readme.txt", "r");
     const DroppedPages dropped =
-        droppedPages({dir.dir() + "extra", dir.dir() + "g.htm", dir.dir() + "readme.txt"}, kPages);
+        droppedPages({dir.path() + "extra", dir.path() + "g.htm", dir.path() + "readme.txt"}, kPages);
     EXPECT_EQ(sorted(dropped.pages),
-              (std::vector<std::string>{dir.dir() + "extra/deep/f.HTML", dir.dir() + "extra/e.htm", dir.dir() + "g.htm"}))
+              (std::vector<std::string>{dir.path() + "extra/deep/f.HTML", dir.path() + "extra/e.htm", dir.path() + "g.htm"}))
         << "a file inside a dropped folder that is not a page is passed over, as Add Files does";
-    EXPECT_EQ(dropped.notPages, std::vector<std::string>{dir.dir() + "readme.txt"});
+    EXPECT_EQ(dropped.notPages, std::vector<std::string>{dir.path() + "readme.txt"});
     EXPECT_EQ(notPagesMessage(dropped.notPages, kPages),
-              "These files were not added: only pages (.htm, .html) belong in a project.\n\n" + dir.dir() +
+              "These files were not added: only pages (.htm, .html) belong in a project.\n\n" + dir.path() +
                   "readme.txt\n");
 
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.dir() + "g.htm")), QUrl("http://example.com/a.htm")});
-    EXPECT_EQ(droppedLocalPaths(data), std::vector<std::string>{dir.dir() + "g.htm"});
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.path() + "g.htm")), QUrl("http://example.com/a.htm")});
+    EXPECT_EQ(droppedLocalPaths(data), std::vector<std::string>{dir.path() + "g.htm"});
 }
 
 class DropOnProject : public test::ProjectWindowFixture {
@@ -79,21 +79,21 @@ TEST_F(DropOnProject, DroppedPagesAndFoldersAreAddedAsOneAddFiles)
     dir.write("readme.txt", "r");
     EXPECT_FALSE(drop({QUrl("http://example.com/page.htm")})) << "only files and folders of this machine";
 
-    ASSERT_TRUE(drop({local(dir.dir() + "d.htm"), local(dir.dir() + "extra"), local(dir.dir() + "readme.txt")}));
-    EXPECT_TRUE(inProject(dir.dir() + "d.htm"));
-    EXPECT_TRUE(inProject(dir.dir() + "extra/e.htm"));
-    EXPECT_FALSE(inProject(dir.dir() + "extra/notes.txt"));
+    ASSERT_TRUE(drop({local(dir.path() + "d.htm"), local(dir.path() + "extra"), local(dir.path() + "readme.txt")}));
+    EXPECT_TRUE(inProject(dir.path() + "d.htm"));
+    EXPECT_TRUE(inProject(dir.path() + "extra/e.htm"));
+    EXPECT_FALSE(inProject(dir.path() + "extra/notes.txt"));
     ASSERT_EQ(app.messages.shown.size(), 1u);
-    EXPECT_EQ(app.messages.shown[0], notPagesMessage({dir.dir() + "readme.txt"}, app.services.validExtensions));
+    EXPECT_EQ(app.messages.shown[0], notPagesMessage({dir.path() + "readme.txt"}, app.services.validExtensions));
     EXPECT_EQ(window->document().undoCode(), std::optional<int>(ActionAddFiles));
     EXPECT_TRUE(window->document().isModified());
 
     // One undo takes the whole drop back.
     window->runCommand(CmdUndo);
     window->flushRefresh();
-    EXPECT_FALSE(inProject(dir.dir() + "d.htm"));
-    EXPECT_FALSE(inProject(dir.dir() + "extra/e.htm"));
-    EXPECT_TRUE(inProject(dir.dir() + "a.htm"));
+    EXPECT_FALSE(inProject(dir.path() + "d.htm"));
+    EXPECT_FALSE(inProject(dir.path() + "extra/e.htm"));
+    EXPECT_TRUE(inProject(dir.path() + "a.htm"));
 }
 
 TEST_F(DropOnProject, PagesFromElsewhereMeetTheAddFilesRefusals)
@@ -101,10 +101,10 @@ TEST_F(DropOnProject, PagesFromElsewhereMeetTheAddFilesRefusals)
     test::TempDir elsewhere;
     elsewhere.write("far.htm", "<html><body>far</body></html>");
     elsewhere.write("bad\\name.htm", "<html><body>bad</body></html>");
-    ASSERT_TRUE(drop({local(elsewhere.dir() + "far.htm"), local(elsewhere.dir() + "bad\\name.htm")}));
-    EXPECT_TRUE(inProject(elsewhere.dir() + "far.htm"));
-    EXPECT_FALSE(inProject(elsewhere.dir() + "bad\\name.htm"));
-    EXPECT_EQ(app.messages.shown, std::vector<std::string>{unstorablePagesMessage({elsewhere.dir() + "bad\\name.htm"})});
+    ASSERT_TRUE(drop({local(elsewhere.path() + "far.htm"), local(elsewhere.path() + "bad\\name.htm")}));
+    EXPECT_TRUE(inProject(elsewhere.path() + "far.htm"));
+    EXPECT_FALSE(inProject(elsewhere.path() + "bad\\name.htm"));
+    EXPECT_EQ(app.messages.shown, std::vector<std::string>{unstorablePagesMessage({elsewhere.path() + "bad\\name.htm"})});
 }
 
 } // namespace

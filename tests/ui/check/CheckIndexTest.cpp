@@ -30,7 +30,7 @@ TEST(CheckIndex, IsAnActionsCommandThatNeedsItsHook)
     }
     EXPECT_TRUE(listed);
 
-    test::TestApp app;
+    test::UiTestApp app;
     test::TempDir dir;
     const std::string project = test::writeSampleProject(dir);
     auto bare = test::showProjectWindow(app.services, project);
@@ -45,7 +45,7 @@ TEST(CheckIndex, IsAnActionsCommandThatNeedsItsHook)
 
 TEST(CheckIndex, ListsTheFindingsAndShowsTheirPlaceInTheTree)
 {
-    test::TestApp app;
+    test::UiTestApp app;
     test::TempDir dir;
     CProjectWnd::Hooks hooks;
     installCheckIndexHook(hooks);

@@ -82,7 +82,7 @@ protected:
     }
 
     test::TempDir dir;
-    test::TestApp app;
+    test::UiTestApp app;
     FrameHooks hooks;
     int helpShown = 0;
     std::unique_ptr<CMainFrame> frame;
@@ -200,8 +200,8 @@ TEST_F(CommandRegistryTest, EnablingFollowsTheRuleInEveryPlace)
 TEST_F(CommandRegistryTest, APopupActsOnTheWindowItBelongsTo)
 {
     selectRoot();
-    std::filesystem::copy_file(dir.dir() + "Sample.ipj", dir.dir() + "Other.ipj");
-    ASSERT_TRUE(frame->openProjectFile(dir.dir() + "Other.ipj"));
+    std::filesystem::copy_file(dir.path() + "Sample.ipj", dir.path() + "Other.ipj");
+    ASSERT_TRUE(frame->openProjectFile(dir.path() + "Other.ipj"));
     auto* other = qobject_cast<CProjectWnd*>(frame->mdiArea()->currentSubWindow()->widget());
     ASSERT_NE(other, window);
     other->flushRefresh();

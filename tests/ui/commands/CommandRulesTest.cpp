@@ -258,10 +258,10 @@ TEST(LockKeys, AnyKeyboardWithTheLedLitCounts)
     leds.write("input7::capslock/brightness", "1\n");
     leds.write("input3::numlock/brightness", "0\n");
     leds.write("input3::scrolllock/trigger", "none\n");
-    EXPECT_TRUE(isLockOn(leds.dir(), "capslock"));
-    EXPECT_FALSE(isLockOn(leds.dir(), "numlock"));
-    EXPECT_FALSE(isLockOn(leds.dir(), "scrolllock"));
-    EXPECT_FALSE(isLockOn(leds.dir() + "missing", "capslock"));
+    EXPECT_TRUE(isLockOn(leds.path(), "capslock"));
+    EXPECT_FALSE(isLockOn(leds.path(), "numlock"));
+    EXPECT_FALSE(isLockOn(leds.path(), "scrolllock"));
+    EXPECT_FALSE(isLockOn(leds.path() + "missing", "capslock"));
 }
 
 } // namespace

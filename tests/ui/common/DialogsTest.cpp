@@ -162,7 +162,7 @@ TEST(Progress, CancelInTheWindowStopsOpeningAProjectBetweenPages)
 {
     test::TempDir dir;
     const std::string project = test::writeSampleProject(dir);
-    test::TestApp app;
+    test::UiTestApp app;
     ClickingProgress progress(2);
     AppServices services{app.profile, app.reports, app.presenter, app.messages, progress, app.shell, {".htm"}};
     CProjectDoc document(services);

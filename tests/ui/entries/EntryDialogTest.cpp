@@ -87,7 +87,7 @@ protected:
         return dialog;
     }
 
-    test::TestApp app;
+    test::UiTestApp app;
 };
 
 TEST_F(EntryDialogTest, AddModeStartsEmptyWithUntitledAndAutoCopy)
@@ -275,7 +275,7 @@ protected:
 
     Target& target(const std::string& relative, const std::string& name)
     {
-        return root().findOrCreateFile(dir.dir() + relative).findOrCreateTarget(name);
+        return root().findOrCreateFile(dir.path() + relative).findOrCreateTarget(name);
     }
 };
 

@@ -56,7 +56,7 @@ TEST(FilenamesRules, ListsExistingFilesInReportOrderAndOnlyChangedOnes)
     for (const char* name : {"Torvane.jhm", "Torvane.htm", "Torvane.ipj", "Other.xml"})
         dir.write(name, "x");
     const ProjectFileNames defaults;
-    EXPECT_EQ(existingFileNames(dir.dir(), defaults),
+    EXPECT_EQ(existingFileNames(dir.path(), defaults),
               (std::vector<std::string>{"Torvane.ipj", "Torvane.htm", "Torvane.jhm"}));
 
     // Against the names the project had: unchanged and case-only changes
@@ -65,8 +65,8 @@ TEST(FilenamesRules, ListsExistingFilesInReportOrderAndOnlyChangedOnes)
     renamed.project = "TORVANE.IPJ";
     renamed.outputs.index = "Missing.htm";
     renamed.outputs.javaHelp = "Other.xml";
-    EXPECT_EQ(existingFileNames(dir.dir(), renamed, &defaults), (std::vector<std::string>{"Other.xml"}));
-    EXPECT_TRUE(existingFileNames(dir.dir(), defaults, &defaults).empty());
+    EXPECT_EQ(existingFileNames(dir.path(), renamed, &defaults), (std::vector<std::string>{"Other.xml"}));
+    EXPECT_TRUE(existingFileNames(dir.path(), defaults, &defaults).empty());
 }
 
 TEST(FilenamesRules, QuestionNamesEachFileAndCountsThem)
@@ -286,7 +286,7 @@ protected:
     static Step answer(QMessageBox::StandardButton button) { return {std::nullopt, button}; }
 
     test::TempDir dir;
-    test::TestApp app;
+    test::UiTestApp app;
     std::string projectPath;
     std::unique_ptr<CProjectWnd> window;
     std::vector<Step> script;
@@ -303,7 +303,7 @@ TEST_F(SetFilenames, CaseOnlyChangeAsksNothingAndStoresTheNewCase)
     EXPECT_EQ(document().indexName(), "TORVANE.HTM");
     EXPECT_EQ(document().pathName(), projectPath);
     EXPECT_TRUE(document().isModified());
-    EXPECT_EQ(readFile(dir.dir() + "Torvane.htm"), "old index");
+    EXPECT_EQ(readFile(dir.path() + "Torvane.htm"), "old index");
 }
 
 TEST_F(SetFilenames, ExistingFilesAreListedAndYesTakesTheNames)
@@ -345,10 +345,10 @@ TEST_F(SetFilenames, RenamedProjectGetsItsFileAtOnce)
         dialog.accept();
     });
     window->runCommand(CmdFilenames);
-    EXPECT_EQ(document().pathName(), dir.dir() + "Renamed.ipj");
+    EXPECT_EQ(document().pathName(), dir.path() + "Renamed.ipj");
     EXPECT_EQ(document().title(), "Renamed.ipj");
     EXPECT_EQ(shownTitle(*window), "Renamed.ipj*");
-    EXPECT_EQ(readFile(dir.dir() + "Renamed.ipj"),
+    EXPECT_EQ(readFile(dir.path() + "Renamed.ipj"),
               renamedProjectStub({"Book.htm", "Torvane.hhk", "Torvane.xml", "Torvane.jhm"}));
     // The old project file stays until the project is saved.
     EXPECT_NE(readFile(projectPath).find("File=a.htm"), std::string::npos);
@@ -357,14 +357,14 @@ TEST_F(SetFilenames, RenamedProjectGetsItsFileAtOnce)
 TEST_F(SetFilenames, UnwritableNewProjectFileKeepsTheOldNames)
 {
     dir.write("Locked.ipj", "kept");
-    std::filesystem::permissions(dir.dir() + "Locked.ipj", std::filesystem::perms::owner_read);
+    std::filesystem::permissions(dir.path() + "Locked.ipj", std::filesystem::perms::owner_read);
     test::whenModalOpens<FilenamesDialog>([](FilenamesDialog& dialog) {
         dialog.projectEdit()->setText("Locked.ipj");
         test::whenModalOpens<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
         dialog.accept();
     });
     window->runCommand(CmdFilenames);
-    EXPECT_EQ(readFile(dir.dir() + "Locked.ipj"), "kept");
+    EXPECT_EQ(readFile(dir.path() + "Locked.ipj"), "kept");
     EXPECT_EQ(app.presenter.titles, std::vector<std::string>{"Report File Errors"});
     EXPECT_EQ(document().pathName(), projectPath);
 }

@@ -99,12 +99,12 @@ protected:
     std::pair<std::string, std::string> writeTwoProjects()
     {
         const std::string sample = test::writeSampleProject(dir);
-        std::filesystem::copy_file(sample, dir.dir() + "Other.ipj");
-        return {sample, dir.dir() + "Other.ipj"};
+        std::filesystem::copy_file(sample, dir.path() + "Other.ipj");
+        return {sample, dir.path() + "Other.ipj"};
     }
 
     test::TempDir dir;
-    test::TestApp app;
+    test::UiTestApp app;
 };
 
 TEST_F(MainFrame, FirstStartOpensAtTheDefaultRectangleWithBothBars)
@@ -341,7 +341,7 @@ TEST_F(MainFrame, ARelativePathOpensOnceAndIsRememberedInFull)
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
 
-    WorkingFolder working(dir.dir());
+    WorkingFolder working(dir.path());
     ASSERT_TRUE(frame.openProjectFile("Sample.ipj"));
     auto* sampleWindow = qobject_cast<CProjectWnd*>(projectWindowOf(frame.mdiArea()->currentSubWindow()));
     ASSERT_NE(sampleWindow, nullptr);

@@ -35,7 +35,7 @@ protected:
     }
 
     const std::string folder = std::string(TORVANE_SOURCE_DIR) + "/docs/guide/";
-    test::TestApp app;
+    test::UiTestApp app;
     const GuideViewer guide{folder, app.shell, app.profile};
 };
 

@@ -37,7 +37,7 @@ protected:
     CProjectTree& tree() { return *window->treeView(); }
     CProjectList& list() { return *window->listView(); }
 
-    SourceFile& file(const std::string& relative) { return root().findOrCreateFile(dir.dir() + relative); }
+    SourceFile& file(const std::string& relative) { return root().findOrCreateFile(dir.path() + relative); }
 
     void run(int id)
     {
@@ -108,7 +108,7 @@ protected:
     }
 
     test::TempDir dir;
-    test::TestApp app;
+    test::UiTestApp app;
     std::unique_ptr<CProjectWnd> window;
 };
 
@@ -349,20 +349,20 @@ TEST_F(ProjectWindow, ExcludedTargetsAreShownApartWithATip)
     click(file("a.htm"));
     run(CmdExclude);
     run(CmdFileSave);
-    auto reopened = test::showProjectWindow(app.services, dir.dir() + "Sample.ipj");
+    auto reopened = test::showProjectWindow(app.services, dir.path() + "Sample.ipj");
     ASSERT_NE(reopened, nullptr);
     reopened->runCommand(CmdExpandAll);
     reopened->flushRefresh();
     ProjectRootNode& again = reopened->document().root();
-    EXPECT_TRUE(shownExcluded(again.findOrCreateFile(dir.dir() + "a.htm")));
-    EXPECT_FALSE(shownExcluded(again.findOrCreateFile(dir.dir() + "c.htm")));
+    EXPECT_TRUE(shownExcluded(again.findOrCreateFile(dir.path() + "a.htm")));
+    EXPECT_FALSE(shownExcluded(again.findOrCreateFile(dir.path() + "c.htm")));
 }
 
 TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
 {
     run(CmdExpandAll);
     click(file("a.htm"), Qt::NoModifier);
-    click(root().findOrCreateFile(dir.dir() + "a.htm").findOrCreateTarget("two"), Qt::ShiftModifier);
+    click(root().findOrCreateFile(dir.path() + "a.htm").findOrCreateTarget("two"), Qt::ShiftModifier);
     // a.htm, one, two: three default entries, sorted by Target URL.
     EXPECT_EQ(rowTexts(), (std::vector<std::string>{"Apples|a.htm", "One|a.htm#one", "2 Two|a.htm#two"}));
     EXPECT_EQ(list().currentRow(), 0);
@@ -448,10 +448,10 @@ TEST_F(ProjectWindow, SourceAndOutputCommandsLaunchOrExplain)
     // The default "Notepad" means the desktop's own opener.
     run(CmdViewSourceFile);
     ASSERT_EQ(app.shell.launches.size(), 1u);
-    EXPECT_EQ(app.shell.launches.back(), "document " + dir.dir() + "a.htm");
+    EXPECT_EQ(app.shell.launches.back(), "document " + dir.path() + "a.htm");
     app.profile.writeString("Html Tools", "Editor", "sh");
     run(CmdEditSourceFile);
-    EXPECT_EQ(app.shell.launches.back(), "sh " + dir.dir() + "a.htm");
+    EXPECT_EQ(app.shell.launches.back(), "sh " + dir.path() + "a.htm");
     // A program that does not start is named, and nothing is launched.
     app.profile.writeString("Html Tools", "Editor", "no-such-editor-here");
     run(CmdEditSourceFile);
@@ -466,7 +466,7 @@ TEST_F(ProjectWindow, SourceAndOutputCommandsLaunchOrExplain)
     EXPECT_EQ(app.messages.shown.back(), "The output file does not exist.\nYou must select a browser.\n");
     dir.write("Torvane.htm", "<html></html>");
     run(CmdViewOutputFile);
-    EXPECT_EQ(app.shell.launches.back(), "document " + dir.dir() + "Torvane.htm");
+    EXPECT_EQ(app.shell.launches.back(), "document " + dir.path() + "Torvane.htm");
 }
 
 TEST_F(ProjectWindow, PanesStartAtFortySixtyAndKeepTheirShareWhenWidened)
@@ -733,7 +733,7 @@ TEST_F(ProjectWindow, ModelessAddDialogsBelongToTheTreeAndGetTheFocusBack)
         return new QDialog;
     };
     auto document = std::make_unique<CProjectDoc>(app.services);
-    ASSERT_TRUE(document->openProject(dir.dir() + "Sample.ipj"));
+    ASSERT_TRUE(document->openProject(dir.path() + "Sample.ipj"));
     auto hooked = std::make_unique<CProjectWnd>(std::move(document), app.services, hooks);
     hooked->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(hooked.get()));
@@ -780,7 +780,7 @@ TEST_F(ProjectWindow, HooklessDialogCommandsStayDisabled)
     CProjectWnd::Hooks hooks;
     hooks.commands[CmdFilenames] = [&ran](CProjectWnd&) { ran = true; };
     auto document = std::make_unique<CProjectDoc>(app.services);
-    ASSERT_TRUE(document->openProject(dir.dir() + "Sample.ipj"));
+    ASSERT_TRUE(document->openProject(dir.path() + "Sample.ipj"));
     CProjectWnd hooked(std::move(document), app.services, hooks);
     EXPECT_TRUE(hooked.isEnabled(CmdFilenames));
     hooked.runCommand(CmdFilenames);

@@ -464,7 +464,7 @@ TEST(StyleSheet, DefaultsKeepBrowsedFoldersAbsoluteWithoutAMessage)
 TEST(StyleSheetHooks, ProjectSettingsChangeTheProjectOnOkOnly)
 {
     test::TempDir dir;
-    test::TestApp app;
+    test::UiTestApp app;
     auto document = std::make_unique<CProjectDoc>(app.services);
     ASSERT_TRUE(document->openProject(test::writeSampleProject(dir)));
     CProjectWnd::Hooks hooks;
@@ -505,7 +505,7 @@ TEST(StyleSheetHooks, ProjectSettingsChangeTheProjectOnOkOnly)
 
 TEST(StyleSheetHooks, DefaultSettingsAreReadFromAndSavedToTheProfile)
 {
-    test::TestApp app;
+    test::UiTestApp app;
     CProjectWnd::Hooks hooks;
     FrameHooks frame;
     installProjectStyleSheetHook(hooks, app.services);

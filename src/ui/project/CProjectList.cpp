@@ -125,7 +125,7 @@ void CProjectList::dropRecords()
     const auto keep = [this](int r) {
         const EntryRecord& record = *rows_[static_cast<std::size_t>(r)].record;
         letGo_.push_back(LetGoRow{static_cast<std::size_t>(r), &record, record.owner(),
-                                  static_cast<int>(record.kind()), std::hash<std::string_view>{}(record.sortKey()),
+                                  static_cast<int>(record.kind()),
                                   record.isListSelected(), rows_[static_cast<std::size_t>(r)].isEntry,
                                   record.iconIndex(), std::string(record.sortKey()), entryText(record),
                                   record.linkUrl()});
@@ -156,7 +156,7 @@ bool CProjectList::sameRecordsAsBefore(const ShownRowList& rows) const
     for (const LetGoRow& old : letGo_) {
         const EntryRecord& record = *rows[old.row].record;
         if (&record != old.record || record.owner() != old.owner || static_cast<int>(record.kind()) != old.kind ||
-            std::hash<std::string_view>{}(record.sortKey()) != old.keyHash)
+            record.sortKey() != old.sortKey)
             return false;
     }
     return true;

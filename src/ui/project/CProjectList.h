@@ -75,7 +75,6 @@ private:
         const EntryRecord* record = nullptr;
         const ProjectNode* owner = nullptr;
         int kind = 0;
-        std::size_t keyHash = 0;
         bool selected = false;
         bool isEntry = true;
         int iconIndex = -1;

@@ -1,9 +1,8 @@
 #pragma once
-#include <cstdlib>
+#include "support/TempDir.h"
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,24 +37,13 @@ inline std::string pageText(std::string_view heading, const std::vector<std::str
 // removed at the end: pages, then the project file listing them.
 class FixtureProject {
 public:
-    FixtureProject()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "torvane-fixture-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        folder_ = pattern + "/";
-    }
-    ~FixtureProject()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    FixtureProject() = default;
     FixtureProject(const FixtureProject&) = delete;
     FixtureProject& operator=(const FixtureProject&) = delete;
 
     // Ends in "/".
-    const std::string& folder() const { return folder_; }
-    std::string path(std::string_view relative) const { return folder_ + std::string(relative); }
+    const std::string& folder() const { return dir_.path(); }
+    std::string path(std::string_view relative) const { return dir_.file(relative); }
     std::string projectFile() const { return path("Fixture.ipj"); }
 
     // Writes a file below the folder ("/" separated), creating its folders.
@@ -85,7 +73,7 @@ public:
     }
 
 private:
-    std::string folder_;
+    TempDir dir_;
 };
 
 } // namespace torvane::test

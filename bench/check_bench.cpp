@@ -36,8 +36,8 @@ struct CheckedProject {
     FileReports reports;
     Quiet quiet;
     QuietProgress progress;
-    AppServices services{profile, reports, quiet, quiet, progress, quiet, {".htm"}};
-    CProjectDoc document{services};
+    AppServices services {profile, reports, quiet, quiet, progress, quiet, {".htm"}};
+    CProjectDoc document {services};
     std::vector<std::string> sortKeys;
 
     explicit CheckedProject(std::size_t entries)
@@ -53,8 +53,8 @@ struct CheckedProject {
             return text;
         };
         for (std::size_t made = 0, file = 0; made < entries; ++file) {
-            SourceFile& page =
-                root.findOrCreateFile("/nonexistent/part" + std::to_string(file / 100) + "/p" + std::to_string(file) + ".htm");
+            SourceFile& page = root.findOrCreateFile("/nonexistent/part" + std::to_string(file / 100) + "/p" +
+                                                     std::to_string(file) + ".htm");
             for (int anchor = 0; anchor < 25 && made < entries; ++anchor) {
                 Target& target = page.findOrCreateTarget("a" + std::to_string(anchor));
                 for (int e = 0; e < 2 && made < entries; ++e, ++made) {

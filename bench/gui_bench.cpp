@@ -70,7 +70,7 @@ double millisecondsSince(Clock::time_point start)
 
 double cpuMilliseconds()
 {
-    timespec now{};
+    timespec now {};
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
@@ -141,7 +141,7 @@ struct Services {
     NoMessages messages;
     WatchedProgress progress;
     NoShell shell;
-    AppServices app{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
+    AppServices app {profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
 };
 
 // The generated project, written once per run and removed at exit.
@@ -208,7 +208,7 @@ struct OpenWindow {
             throw std::runtime_error("the project did not open");
         loadMs = millisecondsSince(start);
         const auto shown = Clock::now();
-        window = std::make_unique<CProjectWnd>(std::move(document), services.app, CProjectWnd::Hooks{});
+        window = std::make_unique<CProjectWnd>(std::move(document), services.app, CProjectWnd::Hooks {});
         window->resize(1000, 700);
         window->show();
         settle(*window);
@@ -362,7 +362,7 @@ std::string undoProblem(OpenWindow& open, const std::string& path, const std::st
         return "Undo did not put the target back";
     std::vector<ProjectNode*> selected;
     root.collect(selected, NodeKindMask::SelectedOnly | NodeKindMask::AllNodes);
-    if (selected != std::vector<ProjectNode*>{target} || root.currentNode() != target)
+    if (selected != std::vector<ProjectNode*> {target} || root.currentNode() != target)
         return "Undo did not show the selection recorded with the step";
     const QTreeWidgetItem* item = NodeTreeWidget::itemOf(target->treeItem());
     if (!item || !NodeTreeWidget::isMarked(item) || open.window->treeView()->currentItem() != item)
@@ -429,7 +429,8 @@ void BM_SelectionChanges(benchmark::State& state)
     state.counters["folder_ms"] = median(folder.wall);
     // The longest round shows whether any click, the first one after opening
     // among them, still pays for work the others are spared.
-    state.counters["folder_max_ms"] = folder.wall.empty() ? 0.0 : *std::max_element(folder.wall.begin(), folder.wall.end());
+    state.counters["folder_max_ms"] =
+        folder.wall.empty() ? 0.0 : *std::max_element(folder.wall.begin(), folder.wall.end());
     state.counters["url_ms"] = median(urlClick.wall);
     state.counters["collapse_all_ms"] = median(collapse.wall);
     state.counters["undo_ms"] = median(undo.wall);

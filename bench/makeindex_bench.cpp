@@ -38,16 +38,17 @@ constexpr int kTargetsPerFile = 25;
 constexpr int kEntriesPerTarget = 2;
 constexpr int kFilesPerFolder = 100;
 
-const char* const kSyllables[] = {"al", "ber", "can", "dor", "el", "fin", "gor", "han", "is", "jor",
-                                  "kel", "lin", "mor", "nar", "ol", "per", "quin", "ros", "sel", "tor",
-                                  "ul", "ven", "wil", "xan", "yor", "zel", "ta", "ri", "mo", "ne"};
+const char* const kSyllables[] = {"al",  "ber", "can", "dor", "el",  "fin", "gor",  "han", "is",  "jor",
+                                  "kel", "lin", "mor", "nar", "ol",  "per", "quin", "ros", "sel", "tor",
+                                  "ul",  "ven", "wil", "xan", "yor", "zel", "ta",   "ri",  "mo",  "ne"};
 
 std::string word(std::mt19937& random)
 {
     std::uniform_int_distribution<int> syllable(0, std::size(kSyllables) - 1);
     std::uniform_int_distribution<int> length(2, 4);
     std::string w;
-    for (int i = length(random); i > 0; --i) w += kSyllables[syllable(random)];
+    for (int i = length(random); i > 0; --i)
+        w += kSyllables[syllable(random)];
     return w;
 }
 
@@ -73,8 +74,10 @@ public:
 
 fs::path outputRoot()
 {
-    if (const char* chosen = std::getenv("TORVANE_BENCH_DIR")) return chosen;
-    if (fs::is_directory("/dev/shm")) return "/dev/shm";
+    if (const char* chosen = std::getenv("TORVANE_BENCH_DIR"))
+        return chosen;
+    if (fs::is_directory("/dev/shm"))
+        return "/dev/shm";
     return fs::temp_directory_path();
 }
 
@@ -88,7 +91,7 @@ double residentBytes()
 
 double cpuSeconds()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
@@ -99,7 +102,7 @@ struct GeneratedProject {
     fs::path directory;
     ProjectRootNode root;
     std::vector<std::string> sortKeys;
-    double residentAfterBuild = 0;  // bytes: the project and the keys, before any run
+    double residentAfterBuild = 0; // bytes: the project and the keys, before any run
 
     GeneratedProject()
     {
@@ -126,7 +129,8 @@ struct GeneratedProject {
                 for (int e = 0; e < kEntriesPerTarget && made < kEntries; ++e, ++made) {
                     const std::string& heading = headings[pickHeading(random)];
                     std::string indexAs = heading;
-                    if (percent(random) < 70) indexAs += ", " + word(random);
+                    if (percent(random) < 70)
+                        indexAs += ", " + word(random);
                     std::string sortAs = indexAs;
                     sortAs.erase(std::remove(sortAs.begin(), sortAs.end(), ','), sortAs.end());
                     auto entry = std::make_unique<IndexEntry>();
@@ -142,11 +146,15 @@ struct GeneratedProject {
     }
     ~GeneratedProject()
     {
-        if (!std::getenv("TORVANE_BENCH_KEEP")) fs::remove_all(directory);
+        if (!std::getenv("TORVANE_BENCH_KEEP"))
+            fs::remove_all(directory);
     }
 };
 
-double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double seconds(std::chrono::steady_clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
 
 void runMakeIndex(benchmark::State& state, std::string_view collation)
 {
@@ -157,15 +165,15 @@ void runMakeIndex(benchmark::State& state, std::string_view collation)
     PrintedMessages messages;
     QuietProgress progress;
     NoShell shell;
-    AppServices services{profile, reports, presenter, messages, progress, shell, {}};
+    AppServices services {profile, reports, presenter, messages, progress, shell, {}};
     StyleSettings style;
     style.htmlIndex = 1;
     style.htmlHelp = 1;
     style.javaHelp = 1;
     style.columns = 2;
     style.extensions.collation = std::string(collation);
-    MakeIndexInput input{project.root, style, {"Index.htm", "Index.hhk", "Index.xml", "Index.jhm"},
-                         project.directory.string() + "/"};
+    MakeIndexInput input {
+        project.root, style, {"Index.htm", "Index.hhk", "Index.xml", "Index.jhm"}, project.directory.string() + "/"};
 
     double sortWall = 0, sortCpu = 0, makeWall = 0, makeCpu = 0;
     bool allWritten = true;
@@ -187,9 +195,10 @@ void runMakeIndex(benchmark::State& state, std::string_view collation)
         state.SetIterationTime(wall);
         makeWall += wall;
     }
-    if (!allWritten) state.SkipWithError("an output could not be written");
+    if (!allWritten)
+        state.SkipWithError("an output could not be written");
 
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     double peakBytes = double(usage.ru_maxrss) * 1024.0;
     double iterations = double(state.iterations());
@@ -215,9 +224,15 @@ void runMakeIndex(benchmark::State& state, std::string_view collation)
     }
 }
 
-void BM_MakeIndexMillionEntries(benchmark::State& state) { runMakeIndex(state, ""); }
+void BM_MakeIndexMillionEntries(benchmark::State& state)
+{
+    runMakeIndex(state, "");
+}
 // The same index sorted and grouped the way German reads: a collation key per item.
-void BM_MakeIndexMillionEntriesGerman(benchmark::State& state) { runMakeIndex(state, "de"); }
+void BM_MakeIndexMillionEntriesGerman(benchmark::State& state)
+{
+    runMakeIndex(state, "de");
+}
 
 BENCHMARK(BM_MakeIndexMillionEntries)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_MakeIndexMillionEntriesGerman)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -81,7 +81,7 @@ struct Services {
     NoMessages messages;
     QuietProgress progress;
     NoShell shell;
-    AppServices app{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
+    AppServices app {profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
 };
 
 // The pages an existing project lists.
@@ -91,7 +91,7 @@ bench::GeneratedProject listedProject(const std::string& projectFile)
     CProjectDoc doc(services.app);
     if (!doc.openProject(projectFile))
         throw std::runtime_error("cannot open " + projectFile);
-    bench::GeneratedProject project{std::filesystem::path(projectFile).parent_path(), projectFile, {}};
+    bench::GeneratedProject project {std::filesystem::path(projectFile).parent_path(), projectFile, {}};
     std::vector<ProjectNode*> files;
     doc.root().collect(files, NodeKindMask::File);
     for (ProjectNode* file : files)
@@ -136,7 +136,7 @@ Fixture& fixture()
 
 double cpuSeconds()
 {
-    timespec now{};
+    timespec now {};
     // The whole process: the load reads pages on a second thread.
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
@@ -146,7 +146,10 @@ double cpuSeconds()
 // time is also the benchmark's own (manual) time.
 class Stopwatch {
 public:
-    explicit Stopwatch(benchmark::State& state) : state_(state) {}
+    explicit Stopwatch(benchmark::State& state)
+        : state_(state)
+    {
+    }
 
     template <typename Work>
     void time(Work&& work)
@@ -184,7 +187,7 @@ void Stopwatch::finish(const std::string& name, std::size_t bytes,
                        std::initializer_list<std::pair<const char*, const char*>> baselines)
 {
     const auto iterations = static_cast<double>(state_.iterations());
-    const Means means{wall_ / iterations, cpu_ / iterations};
+    const Means means {wall_ / iterations, cpu_ / iterations};
     measured()[name] = means;
     state_.counters["pages"] = static_cast<double>(fixture().project.pages.size());
     state_.counters["cpu_ms"] = means.cpu * 1e3;
@@ -283,8 +286,14 @@ void projectLoad(benchmark::State& state, bool readAhead, const char* name)
     watch.finish(name, 0, {{"x_read", "read"}});
 }
 
-void BM_ProjectLoad(benchmark::State& state) { projectLoad(state, true, "load"); }
-void BM_ProjectLoadOneThread(benchmark::State& state) { projectLoad(state, false, "load-one-thread"); }
+void BM_ProjectLoad(benchmark::State& state)
+{
+    projectLoad(state, true, "load");
+}
+void BM_ProjectLoadOneThread(benchmark::State& state)
+{
+    projectLoad(state, false, "load-one-thread");
+}
 
 void BM_PlainReadWrite(benchmark::State& state)
 {
@@ -324,9 +333,15 @@ void plainReadOfstreamWrite(benchmark::State& state, const char* name, bool sync
     watch.finish(name, bytes);
 }
 
-void BM_PlainReadOfstreamWrite(benchmark::State& state) { plainReadOfstreamWrite(state, "read-ofstream", false); }
+void BM_PlainReadOfstreamWrite(benchmark::State& state)
+{
+    plainReadOfstreamWrite(state, "read-ofstream", false);
+}
 
-void BM_PlainReadWriteOneSync(benchmark::State& state) { plainReadOfstreamWrite(state, "read-write-one-sync", true); }
+void BM_PlainReadWriteOneSync(benchmark::State& state)
+{
+    plainReadOfstreamWrite(state, "read-write-one-sync", true);
+}
 
 // Every page marked modified, so that each save rewrites all of them.
 void BM_ProjectSave(benchmark::State& state)
@@ -349,8 +364,9 @@ void BM_ProjectSave(benchmark::State& state)
     }
     if (services.presenter.reports != 0)
         state.SkipWithError("the save reported file errors");
-    watch.finish("save", 0,
-                 {{"x_read_write", "read-write"}, {"x_read_ofstream", "read-ofstream"}, {"x_one_sync", "read-write-one-sync"}});
+    watch.finish(
+        "save", 0,
+        {{"x_read_write", "read-write"}, {"x_read_ofstream", "read-ofstream"}, {"x_one_sync", "read-write-one-sync"}});
 }
 
 // What `torvane exclude` does between its load and its save, every page named.
@@ -376,15 +392,15 @@ void BM_ExcludeEveryPage(benchmark::State& state)
         });
         std::vector<ProjectNode*> files;
         doc.root().collect(files, NodeKindMask::File);
-        if (!std::all_of(files.begin(), files.end(), [](ProjectNode* file) { return static_cast<SourceFile*>(file)->isExcluded(); }))
+        if (!std::all_of(files.begin(), files.end(),
+                         [](ProjectNode* file) { return static_cast<SourceFile*>(file)->isExcluded(); }))
             state.SkipWithError("not every page was excluded");
     }
     watch.finish("exclude", 0, {{"x_load", "load"}});
     state.counters["us_per_page"] = state.counters["cpu_ms"].value * 1e3 / static_cast<double>(f.project.pages.size());
 }
 
-#define PROJECT_BENCHMARK(name) \
-    BENCHMARK(name)->Unit(benchmark::kMillisecond)->Iterations(kIterations)->UseManualTime()
+#define PROJECT_BENCHMARK(name) BENCHMARK(name)->Unit(benchmark::kMillisecond)->Iterations(kIterations)->UseManualTime()
 
 PROJECT_BENCHMARK(BM_PlainRead);
 PROJECT_BENCHMARK(BM_PagesReadThroughCHtmlFile);

@@ -69,7 +69,10 @@ void scanWhole(benchmark::State& state, const std::string& page)
     state.counters["anchors"] = static_cast<double>(anchors);
 }
 
-void BM_ScanPage(benchmark::State& state) { scanWhole(state, pageOfScale(static_cast<int>(state.range(0)))); }
+void BM_ScanPage(benchmark::State& state)
+{
+    scanWhole(state, pageOfScale(static_cast<int>(state.range(0))));
+}
 
 void BM_ScanUnclosedMarkup(benchmark::State& state)
 {
@@ -83,9 +86,8 @@ void BM_BaselineCopyAndCount(benchmark::State& state)
     for (auto _ : state) {
         std::string copy = page;
         std::size_t lines = 0;
-        for (const char* p = copy.data(); (p = static_cast<const char*>(
-                                               std::memchr(p, '\n', copy.data() + copy.size() - p)));
-             ++p)
+        for (const char* p = copy.data();
+             (p = static_cast<const char*>(std::memchr(p, '\n', copy.data() + copy.size() - p))); ++p)
             ++lines;
         benchmark::DoNotOptimize(lines);
     }
@@ -117,7 +119,8 @@ void BM_RewritePage(benchmark::State& state)
         torvane::CHtmlFile file(reports);
         file.setWholeText(page);
         file.ScanInsertionPoints();
-        file.PutMetaTags("<Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\"><Meta Name=\"Keywords\" Content=\"k\">");
+        file.PutMetaTags(
+            "<Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\"><Meta Name=\"Keywords\" Content=\"k\">");
         file.PutCommentBlock("<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n  HTML Torvane -->");
         benchmark::DoNotOptimize(file.wholeText().size());
     }

@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing need; does nothing when all are there.
 set -euo pipefail
 packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxml2-utils xvfb xauth libicu-dev)
+          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxml2-utils xvfb xauth libicu-dev clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -13,7 +13,10 @@ namespace {
 // splitmix64: small, fast and the same on every platform.
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
+    explicit Random(std::uint64_t seed)
+        : state_(seed)
+    {
+    }
     std::uint64_t next()
     {
         std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
@@ -28,14 +31,18 @@ private:
     std::uint64_t state_;
 };
 
-constexpr std::array<std::string_view, 24> words{
-    "index",  "entry",   "target", "anchor",   "project", "heading", "letter", "group",
-    "column", "browser", "window", "frame",    "keyword", "sort",    "page",   "section",
-    "folder", "file",    "link",   "locator",  "comment", "title",   "style",  "output"};
+constexpr std::array<std::string_view, 24> words {"index",   "entry",   "target",  "anchor",  "project", "heading",
+                                                  "letter",  "group",   "column",  "browser", "window",  "frame",
+                                                  "keyword", "sort",    "page",    "section", "folder",  "file",
+                                                  "link",    "locator", "comment", "title",   "style",   "output"};
 
 class PageWriter {
 public:
-    PageWriter(const PageOptions& options) : random_(options.seed), eol_(options.crlf ? "\r\n" : "\n") {}
+    PageWriter(const PageOptions& options)
+        : random_(options.seed)
+        , eol_(options.crlf ? "\r\n" : "\n")
+    {
+    }
 
     std::string write(const PageOptions& options)
     {
@@ -102,7 +109,8 @@ private:
     std::string indexBlock(const std::vector<std::string>& anchorNames)
     {
         std::string block = "  <Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\"><Meta Name=\"Keywords\" "
-                            "Content=\"" + std::string(words[0]) + "\">" + eol_;
+                            "Content=\"" +
+                            std::string(words[0]) + "\">" + eol_;
         block += "  <!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n";
         block += "    Target=\"#\"\r\n";
         block += entryLine(std::string(words[0]));
@@ -116,7 +124,8 @@ private:
 
     static std::string entryLine(const std::string& text)
     {
-        return "        IndexAs=\"" + text + "\",SortAs=\"" + text + "\",HelpAs=\"\",HelpTitle=\"\","
+        return "        IndexAs=\"" + text + "\",SortAs=\"" + text +
+               "\",HelpAs=\"\",HelpTitle=\"\","
                "IndexTarget=\"\",HelpWindow=\"\",HelpFrame=\"\"\r\n";
     }
 
@@ -164,7 +173,7 @@ std::vector<GeneratedPage> writePageTree(const std::filesystem::path& root, std:
         options.scale = scale * (0.5 + static_cast<double>(random.below(101)) / 100.0);
         options.crlf = random.chance(70);
         options.withIndexBlock = random.chance(60);
-        GeneratedPage page{std::string(section) + "\\" + subfolder + "\\" + name, directory / name};
+        GeneratedPage page {std::string(section) + "\\" + subfolder + "\\" + name, directory / name};
         writeFile(page.fullPath, generatePage(options));
         pages.push_back(std::move(page));
     }

@@ -34,7 +34,7 @@ struct GeneratedPage {
 // folder, two folder levels), creating folders as needed. Pages vary in size
 // (0.5 to 1.5 times `scale`), line ends and whether they hold an index block;
 // everything is derived from `seed`. Returns the pages in creation order.
-std::vector<GeneratedPage> writePageTree(const std::filesystem::path& root, std::size_t count,
-                                         std::uint64_t seed = 1, double scale = 1.0);
+std::vector<GeneratedPage> writePageTree(const std::filesystem::path& root, std::size_t count, std::uint64_t seed = 1,
+                                         double scale = 1.0);
 
 } // namespace torvane::bench

@@ -69,7 +69,7 @@ int run(const fs::path& example, const fs::path& out)
     NoMessages messages;
     QtProgress progress;
     PosixShellLauncher shell;
-    AppServices services{profile, reports, presenter, messages, progress, shell, normaliseValidExtensions(profile)};
+    AppServices services {profile, reports, presenter, messages, progress, shell, normaliseValidExtensions(profile)};
 
     const CProjectWnd::Hooks projectHooks = projectCommandHooks(services);
     CMainFrame frame(profile, frameHooks(services, projectHooks));
@@ -119,9 +119,9 @@ int run(const fs::path& example, const fs::path& out)
     entry.helpAs = entry.indexAs;
     entry.sortAs = entry.indexAs;
     entry.helpTitle = "Editing notes";
-    EntryDialog addEntry(EntryDialogMode::Add, OutputFlags{}, entry, messages);
+    EntryDialog addEntry(EntryDialogMode::Add, OutputFlags {}, entry, messages);
     save(addEntry, out, "add-index-entry");
-    EntryTargetsDialog targets(entry, OutputFlags{}, messages);
+    EntryTargetsDialog targets(entry, OutputFlags {}, messages);
     save(targets, out, "set-targets");
 
     CCrossReferenceDialog addXref(messages, [](const CrossReferenceValues&) {});
@@ -130,7 +130,7 @@ int run(const fs::path& example, const fs::path& out)
     QTest::keyClicks(addXref.field(FieldLocator), "tags");
     save(addXref, out, "create-cross-reference");
 
-    FilenamesDialog filenames(ProjectFileNames{"Manual.ipj", "Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"},
+    FilenamesDialog filenames(ProjectFileNames {"Manual.ipj", "Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"},
                               messages);
     save(filenames, out, "set-filenames");
     HtmlToolsDialog tools(profile, messages);
@@ -139,7 +139,7 @@ int run(const fs::path& example, const fs::path& out)
     // The example's style sheet, so that the CSS page lets the last page be shown.
     StyleSettings styleSettings;
     styleSettings.stylesheetPath = "styles/index.css";
-    CIndexStyleDlg styles(styleSettings, StyleSheetEnvironment{true, folder, messages});
+    CIndexStyleDlg styles(styleSettings, StyleSheetEnvironment {true, folder, messages});
     styles.setWindowTitle("Project Style Settings");
     const char* pages[] = {"style-links-to-headings", "style-group-headings", "style-layout",
                            "style-enhanced-content",  "style-index-types",    "style-css",

@@ -29,7 +29,10 @@ void ActionScope::keepPriorState(ProjectNode& node)
     document_.keepPlace(node, true);
 }
 
-void ActionScope::keepAbsence(ProjectNode& created) { document_.keepPlace(created, false); }
+void ActionScope::keepAbsence(ProjectNode& created)
+{
+    document_.keepPlace(created, false);
+}
 
 void ActionScope::commit()
 {

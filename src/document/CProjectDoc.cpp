@@ -26,10 +26,10 @@
 namespace torvane {
 
 CProjectDoc::CProjectDoc(AppServices& services)
-    : services_(services),
-      root_(std::make_unique<ProjectRootNode>()),
-      history_(undoQueueSize(services.profile)),
-      styles_(loadDefaults(services.profile))
+    : services_(services)
+    , root_(std::make_unique<ProjectRootNode>())
+    , history_(undoQueueSize(services.profile))
+    , styles_(loadDefaults(services.profile))
 {
 }
 
@@ -65,7 +65,7 @@ bool CProjectDoc::openProject(const std::string& path)
     history_.clear();
     resetTree();
     styles_ = loadDefaults(services_.profile);
-    outputNames_ = OutputNames{};
+    outputNames_ = OutputNames {};
 
     std::string text;
     if (const FileResult read = readWholeFile(pathName_, text); read.failed()) {
@@ -75,7 +75,7 @@ bool CProjectDoc::openProject(const std::string& path)
     }
     const std::vector<std::string> lines = splitProjectLines(text);
     if (!text.empty() && !holdsProjectLines(lines)) {
-        services_.reports.logFileError(FileFailure{FileOperation::Read, pathName_, CauseInvalidFile, 0});
+        services_.reports.logFileError(FileFailure {FileOperation::Read, pathName_, CauseInvalidFile, 0});
         services_.reports.reportFileErrors(services_.presenter);
         return false;
     }
@@ -83,7 +83,7 @@ bool CProjectDoc::openProject(const std::string& path)
     // The defaults for new projects leave a written project without the
     // section as it was made: classic.
     if (!text.empty())
-        styles_.extensions = TorvaneExtensions{};
+        styles_.extensions = TorvaneExtensions {};
     readExtensionsSection(lines, styles_.extensions);
     LocalFilesSection localFiles = readLocalFilesSection(lines);
     outputNames_ = localFiles.names;
@@ -126,7 +126,10 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
     return file;
 }
 
-HtmlFileError CProjectDoc::rewriteSourceFile(SourceFile& file) { return torvane::rewriteSourceFile(file, services_.reports); }
+HtmlFileError CProjectDoc::rewriteSourceFile(SourceFile& file)
+{
+    return torvane::rewriteSourceFile(file, services_.reports);
+}
 
 void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action)
 {
@@ -190,7 +193,10 @@ void CProjectDoc::reportLoadProblems()
     services_.reports.reportPageProblems(services_.presenter);
 }
 
-std::vector<PageFinding> CProjectDoc::pageFindings() { return torvane::pageFindings(*root_); }
+std::vector<PageFinding> CProjectDoc::pageFindings()
+{
+    return torvane::pageFindings(*root_);
+}
 
 bool CProjectDoc::save()
 {
@@ -215,7 +221,8 @@ bool CProjectDoc::save()
         if (!file.isModified())
             return;
         if (file.isOutsideProject() && !writeOutside) {
-            services_.reports.logFileError(FileFailure{FileOperation::OpenOutput, file.fullPath(), CauseAccessDenied, 0});
+            services_.reports.logFileError(
+                FileFailure {FileOperation::OpenOutput, file.fullPath(), CauseAccessDenied, 0});
             return;
         }
         foldersWritten.insert(parentFolder(file.fullPath()));
@@ -260,12 +267,15 @@ void CProjectDoc::applyDefaultStyles()
     styles_.extensions = std::move(extensions);
 }
 
-void CProjectDoc::saveStylesAsDefault() const { saveDefaults(services_.profile, styles_); }
+void CProjectDoc::saveStylesAsDefault() const
+{
+    saveDefaults(services_.profile, styles_);
+}
 
 void CProjectDoc::pushUndo(int code)
 {
     keptHolders_.clear();
-    history_.push(ProjectAction{code, {}, saveCount_, recordDisplayState(*root_)});
+    history_.push(ProjectAction {code, {}, saveCount_, recordDisplayState(*root_)});
 }
 
 void CProjectDoc::keepPlace(ProjectNode& node, bool present)
@@ -274,7 +284,7 @@ void CProjectDoc::keepPlace(ProjectNode& node, bool present)
     ProjectAction* action = history_.newestUndo();
     if (!holder || !action || !keptHolders_.insert(holder).second)
         return;
-    action->places.push_back(PlaceState{slotOf(*holder), present ? copyOfHolder(*holder) : nullptr});
+    action->places.push_back(PlaceState {slotOf(*holder), present ? copyOfHolder(*holder) : nullptr});
 }
 
 void CProjectDoc::trimUndo()
@@ -348,7 +358,10 @@ void CProjectDoc::addView(DocumentView& view)
         views_.push_back(&view);
 }
 
-void CProjectDoc::removeView(DocumentView& view) { std::erase(views_, &view); }
+void CProjectDoc::removeView(DocumentView& view)
+{
+    std::erase(views_, &view);
+}
 
 void CProjectDoc::announceChange()
 {

@@ -27,8 +27,7 @@ enum HtmlFileError : int;
 // The edit dialogs as the document sees them: given the values of the record
 // being edited, they return the new values, or nothing when cancelled.
 using IndexEntryDialog = std::function<std::optional<IndexEntryValues>(const IndexEntryValues& initial)>;
-using CrossReferenceDialog =
-    std::function<std::optional<CrossReferenceValues>(const CrossReferenceValues& initial)>;
+using CrossReferenceDialog = std::function<std::optional<CrossReferenceValues>(const CrossReferenceValues& initial)>;
 
 // One open project: its tree, file names, style settings and undo history,
 // and the operations that tie the tree to the pages and the project file on
@@ -147,8 +146,7 @@ public:
                           DocumentView* origin = nullptr);
     void deleteRecords(const std::vector<EntryRecord*>& records, DocumentView* origin = nullptr);
     void createCrossReference(const CrossReferenceValues& values, DocumentView* origin = nullptr);
-    bool editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog,
-                            DocumentView* origin = nullptr);
+    bool editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog, DocumentView* origin = nullptr);
     // Turns every given default entry with a non-empty sort key into a
     // regular entry of its holder.
     void acceptDefaultEntries(const std::vector<EntryRecord*>& records, DocumentView* origin = nullptr);
@@ -197,7 +195,7 @@ private:
     std::string pathName_;
     std::string title_;
     std::string projectDirectory_;
-    std::string projectFileName_{kDefaultProjectFileName};
+    std::string projectFileName_ {kDefaultProjectFileName};
     OutputNames outputNames_;
     StyleSettings styles_;
     bool modified_ = false;

@@ -6,8 +6,8 @@ namespace torvane {
 
 std::array<std::string*, CrossReferenceFieldCount> textsOf(CrossReferenceValues& values)
 {
-    return {&values.heading, &values.headingSort, &values.separator,
-            &values.reference, &values.locator, &values.locatorSort};
+    return {&values.heading,   &values.headingSort, &values.separator,
+            &values.reference, &values.locator,     &values.locatorSort};
 }
 
 std::optional<FieldRefusal> checkCrossReference(CrossReferenceValues& values)
@@ -27,7 +27,7 @@ std::optional<FieldRefusal> checkCrossReference(CrossReferenceValues& values)
     }
     if (!all.any())
         return std::nullopt;
-    return FieldRefusal{problemMessage(all), first};
+    return FieldRefusal {problemMessage(all), first};
 }
 
 void normaliseCrossReferenceCommas(CrossReferenceValues& values)

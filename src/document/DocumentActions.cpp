@@ -14,11 +14,11 @@ namespace torvane {
 
 namespace {
 
-constexpr unsigned kSelectedHolders = NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Target |
-                                      NodeKindMask::Url;                                     // 0x80E0
-constexpr unsigned kSelectedRemovable = NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Url |
-                                        NodeKindMask::Locator;                              // 0x82A0
-constexpr unsigned kSelectedNodes = NodeKindMask::SelectedOnly | NodeKindMask::AllNodes;    // 0x8AFF
+constexpr unsigned kSelectedHolders =
+    NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Target | NodeKindMask::Url; // 0x80E0
+constexpr unsigned kSelectedRemovable =
+    NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator; // 0x82A0
+constexpr unsigned kSelectedNodes = NodeKindMask::SelectedOnly | NodeKindMask::AllNodes; // 0x8AFF
 
 std::unique_ptr<IndexEntry> entryFrom(const IndexEntryValues& values)
 {
@@ -245,8 +245,7 @@ void CProjectDoc::showEditedCrossReference(CrossReference& edited)
     edited.setListSelected(true);
 }
 
-bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog,
-                                     DocumentView* origin)
+bool CProjectDoc::editCrossReference(CrossReference& record, const CrossReferenceDialog& dialog, DocumentView* origin)
 {
     if (addingFiles_)
         return false;

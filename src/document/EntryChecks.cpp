@@ -54,11 +54,10 @@ public:
     // One finding per spelling that differs from the first one met (in walk order).
     void report(std::vector<IndexFinding>& findings)
     {
-        std::stable_sort(levels_.begin(), levels_.end(),
-                         [](const Level& a, const Level& b) { return a.key < b.key; });
+        std::stable_sort(levels_.begin(), levels_.end(), [](const Level& a, const Level& b) { return a.key < b.key; });
         for (auto group = levels_.begin(); group != levels_.end();) {
             const auto end = std::find_if(group, levels_.end(), [&](const Level& l) { return l.key != group->key; });
-            std::set<std::string_view> told{group->text};
+            std::set<std::string_view> told {group->text};
             for (auto level = group + 1; level != end; ++level) {
                 if (!told.insert(level->text).second)
                     continue;

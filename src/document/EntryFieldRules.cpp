@@ -48,7 +48,8 @@ void checkStoredField(std::string_view text, FieldProblems& problems)
     problems.backslash = problems.backslash || hasStrayBackslash(text);
     problems.quote = problems.quote || hasBareQuote(text);
     problems.marker = problems.marker || hasBlockMarker(text);
-    problems.lineBreak = problems.lineBreak || text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+    problems.lineBreak =
+        problems.lineBreak || text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 std::string problemMessage(const FieldProblems& problems)

@@ -9,8 +9,8 @@ namespace torvane {
 
 IndexEntryValues IndexEntryValues::of(const IndexEntry& entry)
 {
-    return {std::string(entry.indexAs()),     std::string(entry.sortAs()),     std::string(entry.helpAs()),
-            std::string(entry.helpTitle()),   std::string(entry.indexTarget()), std::string(entry.helpWindow()),
+    return {std::string(entry.indexAs()),   std::string(entry.sortAs()),      std::string(entry.helpAs()),
+            std::string(entry.helpTitle()), std::string(entry.indexTarget()), std::string(entry.helpWindow()),
             std::string(entry.helpFrame())};
 }
 

@@ -37,7 +37,10 @@ bool pageHasEntries(const SourceFile& page)
 
 class PageChecks {
 public:
-    explicit PageChecks(IndexCheckReport& report) : report_(report) {}
+    explicit PageChecks(IndexCheckReport& report)
+        : report_(report)
+    {
+    }
 
     void check(const SourceFile& page)
     {

@@ -5,7 +5,7 @@ namespace torvane {
 const std::vector<FindingKind>& findingKinds()
 {
     using enum FindingSeverity;
-    static const std::vector<FindingKind> kinds{
+    static const std::vector<FindingKind> kinds {
         {finding::kDeadCrossReference, Error, "a cross-reference whose locator matches no entry or heading"},
         {finding::kMissingPage, Error, "a listed page that does not exist"},
         {finding::kUnreadablePage, Error, "a listed page that cannot be read"},

@@ -22,11 +22,11 @@ enum class PageFindingKind {
 
 // One thing about a page's index block that the user should know.
 struct PageFinding {
-    std::string page;                 // full path of the page
-    std::string oldTarget;            // KeptEntries: the target name in the block
+    std::string page; // full path of the page
+    std::string oldTarget; // KeptEntries: the target name in the block
     std::vector<std::string> entries; // KeptEntries: each entry's IndexAs, as stored
     PageFindingKind kind = PageFindingKind::KeptEntries;
-    std::string detail;               // DamagedBlock: what was wrong
+    std::string detail; // DamagedBlock: what was wrong
 };
 
 // Every finding of the project's pages, in tree order.

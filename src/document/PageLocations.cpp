@@ -7,7 +7,8 @@
 namespace torvane {
 
 PageLocations::PageLocations(const std::string& projectDirectory, ProjectRootNode& root)
-    : projectDirectory_(projectDirectory), resolvedProject_(resolvedPath(projectDirectory))
+    : projectDirectory_(projectDirectory)
+    , resolvedProject_(resolvedPath(projectDirectory))
 {
     if (!resolvedProject_.empty() && resolvedProject_.back() != '/')
         resolvedProject_ += '/';
@@ -82,7 +83,10 @@ PageLocations::Located PageLocations::asInTree(const SourceFile& file, const Loc
     return {std::move(path), facts};
 }
 
-void PageLocations::add(SourceFile& file, const Located& page) { add(file, page.facts.identity); }
+void PageLocations::add(SourceFile& file, const Located& page)
+{
+    add(file, page.facts.identity);
+}
 
 void PageLocations::add(SourceFile& file, const std::optional<FileIdentity>& identity)
 {

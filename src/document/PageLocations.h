@@ -20,7 +20,7 @@ public:
     // A listed page as found on disk.
     struct Located {
         std::string path; // spelled as on disk
-        PathFacts facts;  // of `path`
+        PathFacts facts; // of `path`
     };
 
     // Takes note of the pages the tree holds already.

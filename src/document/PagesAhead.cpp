@@ -3,7 +3,8 @@
 namespace torvane {
 
 PagesAhead::PagesAhead(std::size_t count, Prepare prepare, bool onSecondThread)
-    : count_(count), prepare_(std::move(prepare))
+    : count_(count)
+    , prepare_(std::move(prepare))
 {
     readyIndex_.fill(kNone);
     if (onSecondThread && count_ > 1)

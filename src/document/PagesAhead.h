@@ -60,13 +60,13 @@ private:
     PageReader workerReader_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::size_t taken_ = kNone;   // the page the caller holds
-    std::size_t nextClaim_ = 0;   // the first page nobody prepares yet
-    std::size_t resumeAt_ = 0;    // the page whose taking wakes the waiting worker
+    std::size_t taken_ = kNone; // the page the caller holds
+    std::size_t nextClaim_ = 0; // the first page nobody prepares yet
+    std::size_t resumeAt_ = 0; // the page whose taking wakes the waiting worker
     bool callerWaiting_ = false;
     bool workerWaiting_ = false;
     bool stopping_ = false;
-    std::exception_ptr failure_;  // of the worker's last page
+    std::exception_ptr failure_; // of the worker's last page
     std::thread worker_;
 };
 

@@ -12,7 +12,10 @@ namespace {
 
 class PageScan {
 public:
-    explicit PageScan(const std::vector<std::string>& validExtensions) : validExtensions_(validExtensions) {}
+    explicit PageScan(const std::vector<std::string>& validExtensions)
+        : validExtensions_(validExtensions)
+    {
+    }
 
     void scan(const std::string& folder)
     {
@@ -54,8 +57,7 @@ bool hasValidExtension(std::string_view fileName, const std::vector<std::string>
     return false;
 }
 
-std::vector<std::string> findPagesBelow(const std::string& startFolder,
-                                        const std::vector<std::string>& validExtensions)
+std::vector<std::string> findPagesBelow(const std::string& startFolder, const std::vector<std::string>& validExtensions)
 {
     if (startFolder.empty())
         return {};

@@ -39,13 +39,20 @@ struct PendingEntry {
 
     std::string* field(std::string_view name)
     {
-        if (name == "IndexAs") return &indexAs;
-        if (name == "SortAs") return &sortAs;
-        if (name == "HelpAs") return &helpAs;
-        if (name == "HelpTitle") return &helpTitle;
-        if (name == "IndexTarget") return &indexTarget;
-        if (name == "HelpWindow") return &helpWindow;
-        if (name == "HelpFrame") return &helpFrame;
+        if (name == "IndexAs")
+            return &indexAs;
+        if (name == "SortAs")
+            return &sortAs;
+        if (name == "HelpAs")
+            return &helpAs;
+        if (name == "HelpTitle")
+            return &helpTitle;
+        if (name == "IndexTarget")
+            return &indexTarget;
+        if (name == "HelpWindow")
+            return &helpWindow;
+        if (name == "HelpFrame")
+            return &helpFrame;
         return nullptr;
     }
 };
@@ -72,12 +79,18 @@ struct PendingCrossReference {
 
     std::string* field(std::string_view name)
     {
-        if (name == "Heading") return &heading;
-        if (name == "HeadingSort") return &headingSort;
-        if (name == "Separator") return &separator;
-        if (name == "Reference") return &reference;
-        if (name == "Locator") return &locator;
-        if (name == "LocatorSort") return &locatorSort;
+        if (name == "Heading")
+            return &heading;
+        if (name == "HeadingSort")
+            return &headingSort;
+        if (name == "Separator")
+            return &separator;
+        if (name == "Reference")
+            return &reference;
+        if (name == "Locator")
+            return &locator;
+        if (name == "LocatorSort")
+            return &locatorSort;
         return nullptr;
     }
 };
@@ -93,7 +106,7 @@ void completeCrossReference(ProjectRootNode& root, PendingCrossReference& pendin
     auto record = std::make_unique<CrossReference>();
     record->set(heading, headingSort, separator, reference, locator, locatorSort, link);
     root.addCrossReference(std::move(record));
-    pending = PendingCrossReference{};
+    pending = PendingCrossReference {};
 }
 
 } // namespace
@@ -128,7 +141,7 @@ LocalFilesSection readLocalFilesSection(std::span<const std::string> lines)
 {
     LocalFilesSection result;
     OutputNames& names = result.names;
-    names = OutputNames{"", "", "", ""};
+    names = OutputNames {"", "", "", ""};
     const std::array<std::pair<std::string_view, std::string*>, 4> outputs = {{
         {"Index=", &names.index},
         {"Html Help=", &names.htmlHelp},
@@ -151,10 +164,14 @@ LocalFilesSection readLocalFilesSection(std::span<const std::string> lines)
         }
     }
     const OutputNames defaults;
-    if (names.index.empty()) names.index = defaults.index;
-    if (names.htmlHelp.empty()) names.htmlHelp = defaults.htmlHelp;
-    if (names.javaHelp.empty()) names.javaHelp = defaults.javaHelp;
-    if (names.javaMap.empty()) names.javaMap = defaults.javaMap;
+    if (names.index.empty())
+        names.index = defaults.index;
+    if (names.htmlHelp.empty())
+        names.htmlHelp = defaults.htmlHelp;
+    if (names.javaHelp.empty())
+        names.javaHelp = defaults.javaHelp;
+    if (names.javaMap.empty())
+        names.javaMap = defaults.javaMap;
     return result;
 }
 
@@ -167,7 +184,7 @@ void readExternalUrlsSection(std::span<const std::string> lines, ProjectRootNode
         if (pending.indexAs.empty() && !urlJustOpened)
             return;
         completeUrlEntry(current, pending);
-        pending = PendingEntry{};
+        pending = PendingEntry {};
         urlJustOpened = false;
     };
     for (const auto& [name, value] : sectionPairs(lines, kExternalUrlsHeader)) {

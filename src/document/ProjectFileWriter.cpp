@@ -83,7 +83,7 @@ void appendExternalUrls(std::string& out, ProjectRootNode& root)
 void appendCrossReference(std::string& out, const CrossReference& record)
 {
     const std::pair<std::string_view, std::string_view> fields[] = {
-        {"Heading=\"", record.heading()},       {"\",HeadingSort=\"", record.headingSort()},
+        {"Heading=\"", record.heading()},        {"\",HeadingSort=\"", record.headingSort()},
         {"\",Separator=\"", record.separator()}, {"\",Reference=\"", record.reference()},
         {"\",Locator=\"", record.locator()},     {"\",LocatorSort=\"", record.locatorSort()},
     };
@@ -131,8 +131,14 @@ std::string writeProjectFile(const StyleSettings& styles, const OutputNames& nam
     return out;
 }
 
-std::string versionThreeProjectFile(const OutputNames& names) { return headAndOutputNames("3.0", names); }
+std::string versionThreeProjectFile(const OutputNames& names)
+{
+    return headAndOutputNames("3.0", names);
+}
 
-std::string renamedProjectStub(const OutputNames& names) { return headAndOutputNames("4.0", names); }
+std::string renamedProjectStub(const OutputNames& names)
+{
+    return headAndOutputNames("4.0", names);
+}
 
 } // namespace torvane

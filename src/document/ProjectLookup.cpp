@@ -37,7 +37,10 @@ SourceFile* findPage(ProjectRootNode& root, std::string_view relativePath)
     return TargetLookup(root).findPage(relativePath);
 }
 
-ExternalUrl* findUrl(ProjectRootNode& root, std::string_view url) { return TargetLookup(root).findUrl(url); }
+ExternalUrl* findUrl(ProjectRootNode& root, std::string_view url)
+{
+    return TargetLookup(root).findUrl(url);
+}
 
 void selectOnly(ProjectRootNode& root, const std::vector<ProjectNode*>& nodes)
 {

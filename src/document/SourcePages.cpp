@@ -71,7 +71,7 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
             current = stored == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
             keeping = current == nullptr;
             if (keeping)
-                kept = KeptTarget{storableForm(name, true), {}};
+                kept = KeptTarget {storableForm(name, true), {}};
             ++i;
             continue;
         }
@@ -85,8 +85,7 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
             // listed again (a page given a second block) keeps what it has.
             if (current->usesDefault() || current->isExcluded())
                 current->setExcluded(true);
-        }
-        else if (current)
+        } else if (current)
             current->addEntry(entryOfRecord(records, i));
         i += recordPairs;
     }

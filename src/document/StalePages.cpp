@@ -10,7 +10,10 @@ namespace torvane {
 namespace {
 
 // What a rewrite would put into the page.
-std::string storedForm(const SourceFile& file) { return buildMetaTags(file) + buildCommentBlock(file); }
+std::string storedForm(const SourceFile& file)
+{
+    return buildMetaTags(file) + buildCommentBlock(file);
+}
 
 } // namespace
 

@@ -19,7 +19,10 @@ int clampUndoLimit(int stored)
     return static_cast<int>(limit);
 }
 
-void UndoHistory::push(ProjectAction action) { undo_.push_front(std::move(action)); }
+void UndoHistory::push(ProjectAction action)
+{
+    undo_.push_front(std::move(action));
+}
 
 void UndoHistory::trim()
 {
@@ -43,11 +46,20 @@ std::optional<ProjectAction> UndoHistory::takeFront(std::deque<ProjectAction>& q
     return front;
 }
 
-std::optional<ProjectAction> UndoHistory::takeUndo() { return takeFront(undo_); }
+std::optional<ProjectAction> UndoHistory::takeUndo()
+{
+    return takeFront(undo_);
+}
 
-std::optional<ProjectAction> UndoHistory::takeRedo() { return takeFront(redo_); }
+std::optional<ProjectAction> UndoHistory::takeRedo()
+{
+    return takeFront(redo_);
+}
 
-void UndoHistory::pushRedo(ProjectAction action) { redo_.push_front(std::move(action)); }
+void UndoHistory::pushRedo(ProjectAction action)
+{
+    redo_.push_front(std::move(action));
+}
 
 void UndoHistory::clear()
 {

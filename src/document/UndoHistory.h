@@ -14,7 +14,10 @@ int clampUndoLimit(int stored);
 // The undo and redo queues of one document, most recent action at the front.
 class UndoHistory {
 public:
-    explicit UndoHistory(int limit) : limit_(clampUndoLimit(limit)) {}
+    explicit UndoHistory(int limit)
+        : limit_(clampUndoLimit(limit))
+    {
+    }
 
     int limit() const { return limit_; }
 

@@ -13,7 +13,11 @@ namespace torvane {
 // a line (nor, lines being ended by ASCII, a multi-byte character).
 class CrLfText {
 public:
-    explicit CrLfText(TextDrain& drain) : drain_(drain) { bytes_.reserve(kThreshold + 1024); }
+    explicit CrLfText(TextDrain& drain)
+        : drain_(drain)
+    {
+        bytes_.reserve(kThreshold + 1024);
+    }
 
     CrLfText& operator<<(std::string_view text)
     {
@@ -50,7 +54,8 @@ public:
     // Hands over what is left; call once at the end of the text.
     void flush()
     {
-        if (!bytes_.empty()) drain_.take(bytes_);
+        if (!bytes_.empty())
+            drain_.take(bytes_);
         bytes_.clear();
     }
 
@@ -59,7 +64,8 @@ private:
 
     void drainWholeLines()
     {
-        if (bytes_.size() >= kThreshold && bytes_.back() == '\n') flush();
+        if (bytes_.size() >= kThreshold && bytes_.back() == '\n')
+            flush();
     }
 
     TextDrain& drain_;

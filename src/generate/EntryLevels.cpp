@@ -7,7 +7,8 @@ namespace {
 std::string_view trimSpaces(std::string_view text)
 {
     std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
@@ -25,7 +26,8 @@ void appendLevelPieces(std::string_view display, std::vector<std::string_view>& 
         }
         backslashes = c == '\\' ? backslashes + 1 : 0;
     }
-    if (start < display.size()) pieces.push_back(trimSpaces(display.substr(start)));
+    if (start < display.size())
+        pieces.push_back(trimSpaces(display.substr(start)));
 }
 
 } // namespace torvane

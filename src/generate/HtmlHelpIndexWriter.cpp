@@ -11,7 +11,11 @@ namespace {
 
 class HtmlHelpIndex {
 public:
-    HtmlHelpIndex(const IndexGenerator& generator, TextDrain& drain) : generator_(generator), out_(drain) {}
+    HtmlHelpIndex(const IndexGenerator& generator, TextDrain& drain)
+        : generator_(generator)
+        , out_(drain)
+    {
+    }
 
     void write()
     {
@@ -26,18 +30,22 @@ public:
                     "  <!-- Sitemap 1.0 -->\r\n"
                     "</HEAD>\r\n"
                     "<BODY");
-        if (!style.bodyAttributes.empty()) out_.markup(" ") << style.bodyAttributes;
+        if (!style.bodyAttributes.empty())
+            out_.markup(" ") << style.bodyAttributes;
         out_.markup(">\r\n");
         if (!style.htmlHelpWindow.empty() || !style.htmlHelpFrame.empty()) {
             out_.markup(" <OBJECT type=\"text/site properties\">\r\n");
-            if (!style.htmlHelpFrame.empty()) param(2, "FrameName", style.htmlHelpFrame);
-            if (!style.htmlHelpWindow.empty()) param(2, "WindowName", style.htmlHelpWindow);
+            if (!style.htmlHelpFrame.empty())
+                param(2, "FrameName", style.htmlHelpFrame);
+            if (!style.htmlHelpWindow.empty())
+                param(2, "WindowName", style.htmlHelpWindow);
             out_.markup(" </OBJECT>\r\n");
         }
         const std::vector<IndexNode*>& top = generator_.topLevelNodes();
         if (!top.empty()) {
             out_.markup("  <UL>\r\n");
-            for (const IndexNode* node : top) writeItem(*node, 0);
+            for (const IndexNode* node : top)
+                writeItem(*node, 0);
             out_.markup("  </UL>\r\n");
         }
         out_.markup("</BODY>\r\n</HTML>\r\n");
@@ -78,8 +86,10 @@ private:
         for (const LocatorLink* link : node.locators()) {
             param(2 * depth + 6, "Name", link->helpTitle());
             param(2 * depth + 6, "Local", link->address());
-            if (!link->helpFrame().empty()) param(2 * depth + 6, "FrameName", link->helpFrame());
-            if (!link->helpWindow().empty()) param(2 * depth + 6, "WindowName", link->helpWindow());
+            if (!link->helpFrame().empty())
+                param(2 * depth + 6, "FrameName", link->helpFrame());
+            if (!link->helpWindow().empty())
+                param(2 * depth + 6, "WindowName", link->helpWindow());
         }
     }
 
@@ -87,7 +97,8 @@ private:
     void writeDescendantLocators(const IndexNode& node, int depth)
     {
         writeLocators(node, depth);
-        for (const IndexNode* child : node.children()) writeDescendantLocators(*child, depth);
+        for (const IndexNode* child : node.children())
+            writeDescendantLocators(*child, depth);
     }
 
     void writeItem(const IndexNode& node, int depth)
@@ -105,16 +116,19 @@ private:
                 openObject(*current, depth);
                 writeLocators(*current, depth);
                 if (current->children().size() > 1)
-                    for (const IndexNode* child : current->children()) writeDescendantLocators(*child, depth);
+                    for (const IndexNode* child : current->children())
+                        writeDescendantLocators(*child, depth);
                 closeObject(depth);
             }
-            if (current->children().size() != 1) break;
+            if (current->children().size() != 1)
+                break;
             current = current->children().front();
         }
         if (current->children().size() > 1) {
             indent(2 * depth + 4);
             out_.markup("<UL>\r\n");
-            for (const IndexNode* child : current->children()) writeItem(*child, depth + 1);
+            for (const IndexNode* child : current->children())
+                writeItem(*child, depth + 1);
             indent(2 * depth + 4);
             out_.markup("</UL>\r\n");
         }
@@ -132,7 +146,8 @@ bool writeHtmlHelpIndex(const IndexGenerator& generator, MessageSink& messages)
     OutputFile file;
     if (file.open(path)) {
         HtmlHelpIndex(generator, file).write();
-        if (file.commit()) return true;
+        if (file.commit())
+            return true;
     }
     messages.showMessage("Error creating new Html Help index:\n  " + path);
     return false;

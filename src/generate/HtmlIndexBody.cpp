@@ -18,7 +18,8 @@ std::size_t countLines(std::string_view text)
 std::string cellStart(const HtmlIndexPlan& plan)
 {
     std::string text = "  <TD ";
-    if (!plan.style.longLinesWrap) text += "NOWRAP ";
+    if (!plan.style.longLinesWrap)
+        text += "NOWRAP ";
     text += "WIDTH=\"" + std::to_string(100 / plan.columns()) + "%\" VALIGN=\"TOP\">\r\n\r\n";
     return text;
 }
@@ -37,31 +38,39 @@ bool walkBody(std::string& out, const HtmlIndexPlan& plan, PageGroups page, Pass
     char previousGroup = 0;
     for (const IndexNode* node : plan.topLevel) {
         const char group = pageGroupOf(*node);
-        if (!page.holds(plan, group)) continue;
+        if (!page.holds(plan, group))
+            continue;
         if (!anyNode || group != previousGroup) {
-            if (anyNode && returnLinks) appendReturnLine(out, plan.style);
-            if (!separate) pass.place(out, true);
+            if (anyNode && returnLinks)
+                appendReturnLine(out, plan.style);
+            if (!separate)
+                pass.place(out, true);
             appendGroupHeading(out, plan, group);
-            if (separate) pass.place(out, true);
+            if (separate)
+                pass.place(out, true);
             previousGroup = group;
         }
         anyNode = true;
-        if (separate) pass.place(out, false);
+        if (separate)
+            pass.place(out, false);
         appendEntryLines(out, *node, plan.style);
         pass.spill(out);
     }
     // An index without letter entries still gets the heading its letter links lead to.
     const bool emptyLetterGroup = !plan.anyLetterPresent() && page.holds(plan, plan.firstLetter);
     if (!anyNode) {
-        if (emptyLetterGroup) appendGroupHeading(out, plan, plan.firstLetter);
+        if (emptyLetterGroup)
+            appendGroupHeading(out, plan, plan.firstLetter);
         return false;
     }
     if (emptyLetterGroup) {
-        if (returnLinks) appendReturnLine(out, plan.style);
+        if (returnLinks)
+            appendReturnLine(out, plan.style);
         pass.place(out, true);
         appendGroupHeading(out, plan, plan.firstLetter);
     }
-    if (returnLinks && (plan.style.linksPlacement != LinksPlacement::TopAndBottom || plan.columns() > 1)) appendReturnLine(out, plan.style);
+    if (returnLinks && (plan.style.linksPlacement != LinksPlacement::TopAndBottom || plan.columns() > 1))
+        appendReturnLine(out, plan.style);
     return true;
 }
 
@@ -77,7 +86,8 @@ public:
     }
     void spill(std::string& out, std::size_t above = kSpillSize)
     {
-        if (out.size() < above) return;
+        if (out.size() < above)
+            return;
         lines_ += countLines(out);
         total_ += countLines(out);
         out.clear();
@@ -97,9 +107,14 @@ private:
 class TableLayout {
 public:
     TableLayout(const HtmlIndexPlan& plan, const LineCount& count, TextDrain& drain)
-        : plan_(plan), linesBefore_(count.linesBefore()), drain_(drain),
-          groupWeight_(plan.style.returnLink != ReturnLink::None ? 2 : 1), total_(count.lines() + count.groups() * groupWeight_),
-          columns_(static_cast<std::size_t>(plan.columns())), limit_(total_), cell_(cellStart(plan))
+        : plan_(plan)
+        , linesBefore_(count.linesBefore())
+        , drain_(drain)
+        , groupWeight_(plan.style.returnLink != ReturnLink::None ? 2 : 1)
+        , total_(count.lines() + count.groups() * groupWeight_)
+        , columns_(static_cast<std::size_t>(plan.columns()))
+        , limit_(total_)
+        , cell_(cellStart(plan))
     {
     }
 
@@ -107,7 +122,8 @@ public:
     {
         const std::size_t lines = linesBefore_[next_++];
         written_ += lines;
-        if (lines > 0 && limit_ / columns_ < written_) breakPending_ = true;
+        if (lines > 0 && limit_ / columns_ < written_)
+            breakPending_ = true;
         const bool breakHere = breakPending_ && (groupStart || plan_.separateFiles());
         if (groupStart && !tableOpen_) {
             out += "\r\n  <TABLE WIDTH=\"100%\" BORDER=\"0\" COLS=\"" + std::to_string(plan_.columns()) +
@@ -129,7 +145,8 @@ public:
     }
     void spill(std::string& out)
     {
-        if (out.size() < kSpillSize) return;
+        if (out.size() < kSpillSize)
+            return;
         drain_.take(out);
         out.clear();
     }
@@ -146,16 +163,20 @@ private:
 
 void collectAnchors(const IndexNode& node, std::vector<int>& numbers)
 {
-    if (node.anchorNumber != 0) numbers.push_back(node.anchorNumber);
-    for (const IndexNode* child : node.children()) collectAnchors(*child, numbers);
+    if (node.anchorNumber != 0)
+        numbers.push_back(node.anchorNumber);
+    for (const IndexNode* child : node.children())
+        collectAnchors(*child, numbers);
 }
 
 } // namespace
 
 bool PageGroups::holds(const HtmlIndexPlan& plan, char nodeGroup) const
 {
-    if (group != 0) return nodeGroup == group;
-    if (nodeGroup == kSymbolsGroup || nodeGroup == kNumbersGroup) return plan.isPresent(nodeGroup);
+    if (group != 0)
+        return nodeGroup == group;
+    if (nodeGroup == kSymbolsGroup || nodeGroup == kNumbersGroup)
+        return plan.isPresent(nodeGroup);
     return nodeGroup >= plan.firstLetter && nodeGroup <= plan.lastLetter;
 }
 
@@ -163,7 +184,8 @@ std::vector<int> anchorNumbersOnPage(const HtmlIndexPlan& plan, PageGroups page)
 {
     std::vector<int> numbers;
     for (const IndexNode* node : plan.topLevel)
-        if (page.holds(plan, pageGroupOf(*node))) collectAnchors(*node, numbers);
+        if (page.holds(plan, pageGroupOf(*node)))
+            collectAnchors(*node, numbers);
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     return numbers;

@@ -8,7 +8,7 @@ namespace torvane {
 
 // The groups one page holds: every group of the index, or one group's own page.
 struct PageGroups {
-    char group = 0;  // 0: the whole index on one page
+    char group = 0; // 0: the whole index on one page
 
     bool holds(const HtmlIndexPlan& plan, char nodeGroup) const;
 };

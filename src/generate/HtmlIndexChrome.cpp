@@ -24,18 +24,21 @@ void appendLink(std::string& out, const HtmlIndexPlan& plan, char shown, char po
 {
     const std::string name = groupName(shown);
     out += "    ";
-    if (plan.style.linksAppearance == Appearance::Text && plan.style.linksVerticalBars && !first) out += " | ";
+    if (plan.style.linksAppearance == Appearance::Text && plan.style.linksVerticalBars && !first)
+        out += " | ";
     first = false;
     out += "<A HREF=\"";
     if (plan.separateFiles()) {
         out += percentEncodedPath(plan.groupPageName(pointedTo));
     } else {
-        if (plan.framed()) out += percentEncodedPath(plan.contentFileName());
+        if (plan.framed())
+            out += percentEncodedPath(plan.contentFileName());
         out += '#';
         out += groupName(pointedTo);
     }
     out += '"';
-    if (plan.framed()) out += kContentFrame;
+    if (plan.framed())
+        out += kContentFrame;
     out += '>';
     out += plan.style.linksAppearance == Appearance::Graphics ? image(plan.style.linksGraphicsPath, name, name) : name;
     out += "</A>\r\n";
@@ -44,8 +47,10 @@ void appendLink(std::string& out, const HtmlIndexPlan& plan, char shown, char po
 // The text a group anchor holds.
 std::string anchorContent(const HtmlIndexPlan& plan, const std::string& name)
 {
-    if (!plan.style.includeHeadings) return "&nbsp;";
-    return plan.style.groupsAppearance == Appearance::Graphics ? image(plan.style.groupsGraphicsPath, name, name) : name;
+    if (!plan.style.includeHeadings)
+        return "&nbsp;";
+    return plan.style.groupsAppearance == Appearance::Graphics ? image(plan.style.groupsGraphicsPath, name, name)
+                                                               : name;
 }
 
 void appendNamedAnchor(std::string& out, const std::string& name, std::string_view content)
@@ -59,7 +64,8 @@ void appendNamedAnchor(std::string& out, const std::string& name, std::string_vi
 
 void appendStylesheetLine(std::string& out, const StyleSettings& style)
 {
-    if (style.stylesheetPath.empty()) return;
+    if (style.stylesheetPath.empty())
+        return;
     out += "  <LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"";
     out += style.stylesheetPath;
     out += "\">\r\n";
@@ -99,7 +105,8 @@ void appendTargetLine(std::string& out, std::string_view name)
 void appendLinksBar(std::string& out, const HtmlIndexPlan& plan, LinksBarForm form)
 {
     const bool rule = plan.style.headingsRule && !plan.framed();
-    if (form == LinksBarForm::Bottom && rule) out += kRuleParagraph;
+    if (form == LinksBarForm::Bottom && rule)
+        out += kRuleParagraph;
     out += "  <H2>\r\n";
     bool first = true;
     for (char group : {kSymbolsGroup, kNumbersGroup})
@@ -109,23 +116,27 @@ void appendLinksBar(std::string& out, const HtmlIndexPlan& plan, LinksBarForm fo
         if (std::optional<char> pointedTo = plan.linkedLetter(letter))
             appendLink(out, plan, letter, *pointedTo, first);
     out += "  </H2>\r\n";
-    if (form == LinksBarForm::Top && rule) out += kRuleParagraph;
+    if (form == LinksBarForm::Top && rule)
+        out += kRuleParagraph;
 }
 
 void appendGroupHeading(std::string& out, const HtmlIndexPlan& plan, char group)
 {
     const bool letter = group >= 'A' && group <= 'Z';
-    if (!letter && !plan.hasSymbolsOrNumbersHeading()) return;
+    if (!letter && !plan.hasSymbolsOrNumbersHeading())
+        return;
     const bool headings = plan.style.includeHeadings != 0;
     out += "  ";
-    if (headings) out += "<H3>";
-    auto [first, last] = letter ? plan.letterRange(group) : std::pair{group, group};
+    if (headings)
+        out += "<H3>";
+    auto [first, last] = letter ? plan.letterRange(group) : std::pair {group, group};
     const std::string firstName = groupName(first);
     appendNamedAnchor(out, firstName, anchorContent(plan, firstName));
     if (first != last) {
         if (headings)
-            out += plan.style.groupsAppearance == Appearance::Graphics ? image(plan.style.groupsGraphicsPath, "Through", "Through")
-                                                    : std::string(" - ");
+            out += plan.style.groupsAppearance == Appearance::Graphics
+                       ? image(plan.style.groupsGraphicsPath, "Through", "Through")
+                       : std::string(" - ");
         const std::string lastName = groupName(last);
         appendNamedAnchor(out, lastName, anchorContent(plan, lastName));
         for (char between = first + 1; between < last; ++between)
@@ -154,13 +165,17 @@ void appendIndexCommentBlock(std::string& out, const PageTargets& targets)
     out += "  <!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n";
     appendTargetLine(out, "#");
     appendTargetLine(out, "HTMLTorvaneTop");
-    if (targets.symbols) appendTargetLine(out, "Symbols");
-    if (targets.numbers) appendTargetLine(out, "Numbers");
+    if (targets.symbols)
+        appendTargetLine(out, "Symbols");
+    if (targets.numbers)
+        appendTargetLine(out, "Numbers");
     if (targets.firstLetter)
         for (char letter = targets.firstLetter; letter <= targets.lastLetter; ++letter)
             appendTargetLine(out, std::string(1, letter));
-    for (const std::string& name : targets.otherNames) appendTargetLine(out, name);
-    for (int number : targets.anchorNumbers) appendTargetLine(out, crossReferenceAnchorName(number));
+    for (const std::string& name : targets.otherNames)
+        appendTargetLine(out, name);
+    for (int number : targets.anchorNumbers)
+        appendTargetLine(out, crossReferenceAnchorName(number));
     out += "  HTML Torvane -->\r\n";
 }
 
@@ -169,7 +184,8 @@ void appendPageOpening(std::string& out, const HtmlIndexPlan& plan, const PageTa
 {
     const StyleSettings& style = plan.style;
     out += kDoctype;
-    if (plan.framed()) out += kContentFrame;
+    if (plan.framed())
+        out += kContentFrame;
     out += ">\r\n<HTML>\r\n<HEAD>\r\n";
     appendStylesheetLine(out, style);
     out += "  <META NAME=\"GENERATOR\" CONTENT=\"HTML Torvane (tm)\">\r\n";
@@ -180,7 +196,8 @@ void appendPageOpening(std::string& out, const HtmlIndexPlan& plan, const PageTa
     out += "</HEAD>\r\n";
     appendBodyTag(out, style, "<BODY", "IndexBodyIndex");
     out += topInclude;
-    if (style.returnLink != ReturnLink::None) out += "  <A NAME=\"HTMLTorvaneTop\"></A>\r\n";
+    if (style.returnLink != ReturnLink::None)
+        out += "  <A NAME=\"HTMLTorvaneTop\"></A>\r\n";
     if (!plan.framed()) {
         appendHeading(out, style);
         appendLinksBar(out, plan, LinksBarForm::Top);
@@ -189,15 +206,15 @@ void appendPageOpening(std::string& out, const HtmlIndexPlan& plan, const PageTa
 
 void appendPageClosing(std::string& out, const HtmlIndexPlan& plan, std::string_view bottomInclude)
 {
-    if (plan.style.linksPlacement == LinksPlacement::TopAndBottom) appendLinksBar(out, plan, LinksBarForm::Bottom);
+    if (plan.style.linksPlacement == LinksPlacement::TopAndBottom)
+        appendLinksBar(out, plan, LinksBarForm::Bottom);
     out += bottomInclude;
     out += "</BODY>\r\n</HTML>\r\n";
 }
 
 std::string framesetText(const HtmlIndexPlan& plan)
 {
-    const std::string content =
-        plan.separateFiles() ? plan.groupPageName(plan.firstLetter) : plan.contentFileName();
+    const std::string content = plan.separateFiles() ? plan.groupPageName(plan.firstLetter) : plan.contentFileName();
     std::string out;
     out += kDoctype;
     out += ">\r\n\r\n<html>\r\n<head>\r\n  <title>";

@@ -26,10 +26,10 @@ void appendReturnLine(std::string& out, const StyleSettings& style);
 struct PageTargets {
     bool symbols = false;
     bool numbers = false;
-    char firstLetter = 0;  // 0: no letters on the page
+    char firstLetter = 0; // 0: no letters on the page
     char lastLetter = 0;
-    std::vector<int> anchorNumbers;  // ascending, no repeats
-    std::vector<std::string> otherNames;  // listed after the letters
+    std::vector<int> anchorNumbers; // ascending, no repeats
+    std::vector<std::string> otherNames; // listed after the letters
 };
 
 // The block that marks an index page as holding no entries of its own.

@@ -9,11 +9,15 @@ namespace {
 // layout offers; a node that offers none gets it after its subtree.
 class PendingAnchor {
 public:
-    explicit PendingAnchor(const IndexNode& node) : number_(node.anchorNumber) {}
+    explicit PendingAnchor(const IndexNode& node)
+        : number_(node.anchorNumber)
+    {
+    }
 
     void writeTo(std::string& out)
     {
-        if (number_ == 0) return;
+        if (number_ == 0)
+            return;
         out += "<A NAME=\"";
         out += crossReferenceAnchorName(number_);
         out += "\"></A>";
@@ -21,7 +25,8 @@ public:
     }
     void finish(std::string& out)
     {
-        if (number_ == 0) return;
+        if (number_ == 0)
+            return;
         writeTo(out);
         out += "\r\n";
     }
@@ -32,7 +37,11 @@ private:
 
 class EntryLineWriter {
 public:
-    EntryLineWriter(std::string& out, const StyleSettings& style) : out_(out), style_(style) {}
+    EntryLineWriter(std::string& out, const StyleSettings& style)
+        : out_(out)
+        , style_(style)
+    {
+    }
 
     void hanging(const IndexNode& node);
     int runIn(const IndexNode& node, int state, bool topLevel);
@@ -70,7 +79,8 @@ void EntryLineWriter::crossReferenceText(const CrossReferenceLink& reference, st
 
 void EntryLineWriter::locatorLink(const LocatorLink& locator, std::string_view text)
 {
-    const std::string_view target = locator.frameTarget().empty() ? std::string_view(style_.htmlIndexTarget) : locator.frameTarget();
+    const std::string_view target =
+        locator.frameTarget().empty() ? std::string_view(style_.htmlIndexTarget) : locator.frameTarget();
     out_ += "<A HREF=\"";
     out_ += locator.address();
     out_ += '"';
@@ -89,11 +99,13 @@ void EntryLineWriter::hangingPrefix(const IndexNode& node, PendingAnchor& anchor
     out_ += "    ";
     if (style_.useNbsps) {
         anchor.writeTo(out_);
-        for (int i = 0; i < node.level; ++i) out_ += "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
+        for (int i = 0; i < node.level; ++i)
+            out_ += "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
     }
     if (style_.useClasses) {
         if (!style_.useNbsps)
-            for (int i = 0; i < node.level; ++i) out_ += "  ";
+            for (int i = 0; i < node.level; ++i)
+                out_ += "  ";
         anchor.writeTo(out_);
         char paragraph[40];
         std::snprintf(paragraph, sizeof paragraph, "<P CLASS=\"index%2.2d\">", node.level + 1);
@@ -121,15 +133,18 @@ void EntryLineWriter::hanging(const IndexNode& node)
         out_ += heading;
         hangingEnd();
     }
-    for (const IndexNode* child : node.children()) hanging(*child);
+    for (const IndexNode* child : node.children())
+        hanging(*child);
     anchor.finish(out_);
 }
 
 // State 0: nothing written yet; 1: after a link; 2: after a heading.
 void EntryLineWriter::runInSeparator(int state)
 {
-    if (state == 1) out_ += ", \r\n      ";
-    else if (state == 2) out_ += "&nbsp;&nbsp;\r\n      ";
+    if (state == 1)
+        out_ += ", \r\n      ";
+    else if (state == 2)
+        out_ += "&nbsp;&nbsp;\r\n      ";
 }
 
 int EntryLineWriter::runIn(const IndexNode& node, int state, bool topLevel)
@@ -161,8 +176,10 @@ int EntryLineWriter::runIn(const IndexNode& node, int state, bool topLevel)
         out_ += heading;
         state = 2;
     }
-    for (const IndexNode* child : node.children()) state = runIn(*child, state, false);
-    if (topLevel) out_ += style_.useClasses ? "</P>\r\n" : "<BR>\r\n";
+    for (const IndexNode* child : node.children())
+        state = runIn(*child, state, false);
+    if (topLevel)
+        out_ += style_.useClasses ? "</P>\r\n" : "<BR>\r\n";
     anchor.finish(out_);
     return state;
 }

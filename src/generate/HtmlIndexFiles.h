@@ -21,7 +21,6 @@ bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, const std
 
 // The lines of an include file, each ended CR LF; empty, and `ok` cleared
 // after telling so, when it cannot be read.
-std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok,
-                            MessageSink& messages);
+std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok, MessageSink& messages);
 
 } // namespace torvane

@@ -6,7 +6,10 @@ namespace torvane {
 
 namespace {
 
-bool isLetterGroup(char group) { return group >= 'A' && group <= 'Z'; }
+bool isLetterGroup(char group)
+{
+    return group >= 'A' && group <= 'Z';
+}
 
 } // namespace
 
@@ -31,8 +34,10 @@ HtmlIndexPlan HtmlIndexPlan::fromGenerator(const IndexGenerator& generator)
 
 bool HtmlIndexPlan::isPresent(char group) const
 {
-    if (group == kSymbolsGroup) return symbolsPresent;
-    if (group == kNumbersGroup) return numbersPresent;
+    if (group == kSymbolsGroup)
+        return symbolsPresent;
+    if (group == kNumbersGroup)
+        return numbersPresent;
     return isLetterGroup(group) && letterPresent[group - 'A'];
 }
 
@@ -46,12 +51,14 @@ std::pair<char, char> HtmlIndexPlan::letterRange(char letter) const
     switch (style.emptyHeadings) {
     case EmptyHeadings::MergePrevious: {
         char last = letter;
-        while (last < 'Z' && !isPresent(static_cast<char>(last + 1))) ++last;
+        while (last < 'Z' && !isPresent(static_cast<char>(last + 1)))
+            ++last;
         return {letter == firstLetter ? 'A' : letter, last};
     }
     case EmptyHeadings::MergeNext: {
         char first = letter;
-        while (first > 'A' && !isPresent(static_cast<char>(first - 1))) --first;
+        while (first > 'A' && !isPresent(static_cast<char>(first - 1)))
+            --first;
         return {first, letter == lastLetter ? 'Z' : letter};
     }
     default:
@@ -61,15 +68,18 @@ std::pair<char, char> HtmlIndexPlan::letterRange(char letter) const
 
 std::optional<char> HtmlIndexPlan::linkedLetter(char letter) const
 {
-    if (isPresent(letter)) return letter;
+    if (isPresent(letter))
+        return letter;
     switch (style.emptyHeadings) {
     case EmptyHeadings::MergePrevious:
         for (char before = letter; before > 'A';)
-            if (isPresent(--before)) return before;
+            if (isPresent(--before))
+                return before;
         return firstLetter;
     case EmptyHeadings::MergeNext:
         for (char after = letter; after < 'Z';)
-            if (isPresent(++after)) return after;
+            if (isPresent(++after))
+                return after;
         return lastLetter;
     default:
         return std::nullopt;

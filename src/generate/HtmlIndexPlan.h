@@ -20,14 +20,14 @@ class IndexGenerator;
 struct HtmlIndexPlan {
     StyleSettings style;
     std::span<IndexNode* const> topLevel;
-    std::array<bool, 26> letterPresent{};
+    std::array<bool, 26> letterPresent {};
     bool numbersPresent = false;
     bool symbolsPresent = false;
     char firstLetter = 'A';
     char lastLetter = 'A';
-    std::string directory;  // the project directory, ending in "/"
-    std::string base;       // the index file name without its extension
-    std::string extension;  // with its dot, or empty
+    std::string directory; // the project directory, ending in "/"
+    std::string base; // the index file name without its extension
+    std::string extension; // with its dot, or empty
 
     static HtmlIndexPlan fromGenerator(const IndexGenerator& generator);
 

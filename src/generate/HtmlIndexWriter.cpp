@@ -21,9 +21,11 @@ const char* const kLetterGroups = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 void removeEarlierFiles(const HtmlIndexPlan& plan, const std::set<std::string>& written)
 {
     for (const std::string& name : htmlIndexFileNames(plan.base, plan.extension)) {
-        if (written.count(name)) continue;
+        if (written.count(name))
+            continue;
         const std::string path = plan.pathOf(name);
-        if (fileExists(path) && mayReplaceOutput(path)) deleteFile(path);
+        if (fileExists(path) && mayReplaceOutput(path))
+            deleteFile(path);
     }
 }
 
@@ -42,7 +44,8 @@ bool streamFile(const HtmlIndexPlan& plan, const std::string& fileName, WriteTex
     OutputFile file;
     if (file.open(path)) {
         writeText(static_cast<TextDrain&>(file));
-        if (file.commit()) return true;
+        if (file.commit())
+            return true;
     }
     messages.showMessage(std::string(failureMessage) + path);
     return false;
@@ -51,13 +54,12 @@ bool streamFile(const HtmlIndexPlan& plan, const std::string& fileName, WriteTex
 bool writeFile(const HtmlIndexPlan& plan, const std::string& fileName, const std::string& text,
                std::string_view failureMessage, MessageSink& messages, std::set<std::string>& written)
 {
-    return streamFile(plan, fileName, [&text](TextDrain& file) { file.take(text); }, failureMessage, messages,
-                      written);
+    return streamFile(
+        plan, fileName, [&text](TextDrain& file) { file.take(text); }, failureMessage, messages, written);
 }
 
 // The lines of an include file, each ended CR LF; empty when it cannot be read.
-std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok,
-                            MessageSink& messages)
+std::string includeFileText(const HtmlIndexPlan& plan, std::string_view fileName, bool& ok, MessageSink& messages)
 {
     std::string path = plan.style.includePathType == PathType::Relative ? plan.directory : std::string();
     path += plan.style.includePath;
@@ -117,20 +119,20 @@ bool writeHtmlIndexPages(const HtmlIndexPlan& plan, MessageSink& messages, std::
 {
     bool ok = true;
     if (plan.framed()) {
-        ok &= writeFile(plan, plan.indexFileName(), framesetText(plan),
-                        "Error creating new Html Index frameset:\n  ", messages, written);
+        ok &= writeFile(plan, plan.indexFileName(), framesetText(plan), "Error creating new Html Index frameset:\n  ",
+                        messages, written);
         ok &= writeFile(plan, plan.navigationFileName(), navigationPageText(plan),
                         "Error creating new Html Index navigation:\n  ", messages, written);
     }
     if (!plan.separateFiles())
-        return writePage(plan, plan.framed() ? plan.contentFileName() : plan.indexFileName(), {}, messages,
-                         written) &&
+        return writePage(plan, plan.framed() ? plan.contentFileName() : plan.indexFileName(), {}, messages, written) &&
                ok;
 
     std::string groups = {kSymbolsGroup, kNumbersGroup};
     groups += kLetterGroups;
     for (char group : groups)
-        if (plan.isPresent(group)) ok &= writePage(plan, plan.groupPageName(group), {group}, messages, written);
+        if (plan.isPresent(group))
+            ok &= writePage(plan, plan.groupPageName(group), {group}, messages, written);
     // Without letter entries the frame set and the letter links still name the first letter's page.
     if (!plan.anyLetterPresent())
         ok &= writePage(plan, plan.groupPageName(plan.firstLetter), {plan.firstLetter}, messages, written);

@@ -26,19 +26,26 @@ enum ItemClass : std::int8_t { ClassSymbols = 0, ClassNumbers = 1, ClassLetters 
 // Item kinds, in sort order.
 enum ItemKind : std::int8_t { KindLocatorAnchor = 0, KindCrossReferenceHeading = 1, KindEntry = 2 };
 
-char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
 
 std::int8_t classOfKey(std::string_view key)
 {
-    if (key.empty()) return ClassSymbols;
-    if (isAsciiLetter(key.front())) return ClassLetters;
-    if (isAsciiDigit(key.front())) return ClassNumbers;
+    if (key.empty())
+        return ClassSymbols;
+    if (isAsciiLetter(key.front()))
+        return ClassLetters;
+    if (isAsciiDigit(key.front()))
+        return ClassNumbers;
     return ClassSymbols;
 }
 
 void lowerInPlace(std::string& text)
 {
-    for (char& c : text) c = asciiLower(c);
+    for (char& c : text)
+        c = asciiLower(c);
 }
 
 // The class in the top byte, then the key's first fifteen bytes, zero-padded:
@@ -61,13 +68,17 @@ struct SortPrefix {
     auto operator<=>(const SortPrefix&) const = default;
 };
 
-int asBool(int value) { return value != 0 ? 1 : 0; }
+int asBool(int value)
+{
+    return value != 0 ? 1 : 0;
+}
 
 template <typename T>
 void prefetchObject(const T* object)
 {
     const char* bytes = reinterpret_cast<const char*>(object);
-    for (std::size_t line = 0; line < sizeof(T); line += 64) __builtin_prefetch(bytes + line);
+    for (std::size_t line = 0; line < sizeof(T); line += 64)
+        __builtin_prefetch(bytes + line);
 }
 
 } // namespace
@@ -78,7 +89,7 @@ struct IndexGenerator::SortItem {
     // Held here: ties are compared without a detour through the copy. With a
     // language set, the text's collation key instead.
     std::string_view key;
-    std::uint32_t source;  // index into the entry or the cross-reference copies
+    std::uint32_t source; // index into the entry or the cross-reference copies
     std::int8_t kind;
     std::int8_t itemClass;
     std::uint16_t letter;
@@ -86,15 +97,16 @@ struct IndexGenerator::SortItem {
 
 // An item in sort order: eight bytes, held while trees are built.
 struct IndexGenerator::Item {
-    std::uint32_t source;  // index into the entry or the cross-reference copies
-    std::uint16_t letter;  // the letter group's place in `letterGroups()`, or kNoLetter
+    std::uint32_t source; // index into the entry or the cross-reference copies
+    std::uint16_t letter; // the letter group's place in `letterGroups()`, or kNoLetter
     std::int8_t itemClass;
     std::uint8_t kind : 7;
-    std::uint8_t newKey : 1;  // its class or key differs from the item's before it
+    std::uint8_t newKey : 1; // its class or key differs from the item's before it
 };
 
 IndexGenerator::IndexGenerator()
-    : letterGroups_(basicLetterGroups()), letterGroupPresent_(letterGroups_.size(), false)
+    : letterGroups_(basicLetterGroups())
+    , letterGroupPresent_(letterGroups_.size(), false)
 {
 }
 IndexGenerator::~IndexGenerator() = default;
@@ -102,18 +114,18 @@ IndexGenerator::~IndexGenerator() = default;
 void IndexGenerator::setStyle(const StyleSettings& style)
 {
     style_ = style;
-    itemsSorted_ = false;  // the order may follow another language now
+    itemsSorted_ = false; // the order may follow another language now
     collation_.reset();
     collationProblem_.clear();
     letterGroups_ = basicLetterGroups();
     if (!style_.extensions.collation.empty()) {
         collation_ = LanguageCollation::forLanguage(style_.extensions.collation, collationProblem_);
-        if (collation_) letterGroups_ = collation_->letterGroups();
+        if (collation_)
+            letterGroups_ = collation_->letterGroups();
     }
-    for (int* option : {&style_.linksVerticalBars, &style_.headingsRule, &style_.groupsRule,
-                        &style_.includeHeadings, &style_.separateFiles, &style_.longLinesWrap,
-                        &style_.includeTop, &style_.includeBottom, &style_.htmlIndex, &style_.htmlHelp,
-                        &style_.javaHelp, &style_.useNbsps, &style_.useClasses})
+    for (int* option : {&style_.linksVerticalBars, &style_.headingsRule, &style_.groupsRule, &style_.includeHeadings,
+                        &style_.separateFiles, &style_.longLinesWrap, &style_.includeTop, &style_.includeBottom,
+                        &style_.htmlIndex, &style_.htmlHelp, &style_.javaHelp, &style_.useNbsps, &style_.useClasses})
         *option = asBool(*option);
 }
 
@@ -159,14 +171,16 @@ void IndexGenerator::clearTree()
 
 std::string_view IndexGenerator::resolved(std::string_view text)
 {
-    if (text.find('\\') == std::string_view::npos) return entryTexts_.copy(text);
+    if (text.find('\\') == std::string_view::npos)
+        return entryTexts_.copy(text);
     return entryTexts_.copy(unescapeField(text));
 }
 
 std::string_view IndexGenerator::copiedAddress(std::string_view relativeUrl)
 {
     const std::size_t hash = relativeUrl.find('#');
-    if (hash == std::string_view::npos) return entryTexts_.copy(pageAddress(relativeUrl, {}, false));
+    if (hash == std::string_view::npos)
+        return entryTexts_.copy(pageAddress(relativeUrl, {}, false));
     return entryTexts_.copy(pageAddress(relativeUrl.substr(0, hash), relativeUrl.substr(hash + 1), true));
 }
 
@@ -187,7 +201,10 @@ public:
 class HolderAddresses {
 public:
     // `ownPages`: relative URLs of the pages this run writes itself.
-    explicit HolderAddresses(std::vector<std::string> ownPages = {}) : ownPages_(std::move(ownPages)) {}
+    explicit HolderAddresses(std::vector<std::string> ownPages = {})
+        : ownPages_(std::move(ownPages))
+    {
+    }
 
     std::string of(const ProjectNode& holder)
     {
@@ -197,8 +214,10 @@ public:
             selectFile(target.file());
             return pageAddress(fileUrl_, target.label(), true);
         }
-        case NodeKindMask::Url: return externalAddress(holder.relativeUrl());
-        default: return pageAddress(holder.relativeUrl(), {}, false);
+        case NodeKindMask::Url:
+            return externalAddress(holder.relativeUrl());
+        default:
+            return pageAddress(holder.relativeUrl(), {}, false);
         }
     }
 
@@ -208,16 +227,21 @@ public:
     bool isOwnPage(const ProjectNode& holder)
     {
         switch (holder.kindBit()) {
-        case NodeKindMask::Target: selectFile(static_cast<const Target&>(holder).file()); return fileIsOwn_;
-        case NodeKindMask::File: return isOwnUrl(holder.relativeUrl());
-        default: return false;
+        case NodeKindMask::Target:
+            selectFile(static_cast<const Target&>(holder).file());
+            return fileIsOwn_;
+        case NodeKindMask::File:
+            return isOwnUrl(holder.relativeUrl());
+        default:
+            return false;
         }
     }
 
 private:
     void selectFile(const SourceFile* file)
     {
-        if (file == file_ && fileKnown_) return;
+        if (file == file_ && fileKnown_)
+            return;
         file_ = file;
         fileKnown_ = true;
         fileUrl_ = file ? file->relativeUrl() : std::string();
@@ -252,18 +276,22 @@ void IndexGenerator::collect(ProjectNode& root)
     constexpr std::size_t kEntryAhead = 16, kTextsAhead = 8;
     const std::vector<const IndexEntry*>& list = records.entries;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        if (i + kEntryAhead < list.size()) prefetchObject(list[i + kEntryAhead]);
-        if (i + kTextsAhead < list.size()) list[i + kTextsAhead]->fetchTextsAhead();
+        if (i + kEntryAhead < list.size())
+            prefetchObject(list[i + kEntryAhead]);
+        if (i + kTextsAhead < list.size())
+            list[i + kTextsAhead]->fetchTextsAhead();
         const IndexEntry* entry = list[i];
         if (entry->owner() != owner || !owner) {
             owner = entry->owner();
             ownPage = owner && addresses.isOwnPage(*owner);
             holder = addHolder(owner && !ownPage ? addresses.of(*owner) : std::string());
         }
-        if (!ownPage) collectEntry(*entry, holder);
+        if (!ownPage)
+            collectEntry(*entry, holder);
     }
     crossReferences_.reserve(crossReferences_.size() + records.references.size());
-    for (const CrossReference* reference : records.references) addCrossReference(*reference);
+    for (const CrossReference* reference : records.references)
+        addCrossReference(*reference);
 }
 
 void IndexGenerator::addEntry(const IndexEntry& entry)
@@ -282,37 +310,36 @@ std::uint32_t IndexGenerator::addHolder(std::string_view address)
 // resolved escape is never longer than the stored text it comes from.
 std::size_t IndexGenerator::storedTextsLength(const IndexEntry& entry)
 {
-    return entry.indexAs().size() + entry.indexTarget().size() + entry.helpTitle().size() +
-           entry.helpWindow().size() + entry.helpFrame().size() +
-           (entry.helpAs() == entry.indexAs() ? 0 : entry.helpAs().size());
+    return entry.indexAs().size() + entry.indexTarget().size() + entry.helpTitle().size() + entry.helpWindow().size() +
+           entry.helpFrame().size() + (entry.helpAs() == entry.indexAs() ? 0 : entry.helpAs().size());
 }
 
 void IndexGenerator::collectEntry(const IndexEntry& entry, std::uint32_t holderNumber)
 {
     itemsSorted_ = false;
-    const bool escaped = std::ranges::any_of(
-        std::initializer_list<std::string_view>{entry.indexTarget(), entry.helpTitle(), entry.helpWindow(),
-                                                entry.helpFrame()},
-        [](std::string_view text) { return text.find('\\') != std::string_view::npos; });
+    const bool escaped =
+        std::ranges::any_of(std::initializer_list<std::string_view> {entry.indexTarget(), entry.helpTitle(),
+                                                                     entry.helpWindow(), entry.helpFrame()},
+                            [](std::string_view text) { return text.find('\\') != std::string_view::npos; });
     helpTextsDiffer_ |= entry.indexAs() != entry.helpAs();
     // Measured while the entry is at hand: the layout then sizes the copies
     // without reading the project again.
     const std::size_t length = storedTextsLength(entry);
-    collected_.push_back({&entry, holderNumber, escaped,
-                          length < kUnmeasured ? static_cast<std::uint32_t>(length) : kUnmeasured});
+    collected_.push_back(
+        {&entry, holderNumber, escaped, length < kUnmeasured ? static_cast<std::uint32_t>(length) : kUnmeasured});
 }
 
 LocatorLink::Texts IndexGenerator::textsOf(const CollectedEntry& collected)
 {
     const IndexEntry& entry = *collected.entry;
     // The entry's lowercased sort key is its SortAs resolved and lowercased.
-    LocatorLink::Texts texts{holderAddresses_[collected.holderNumber],
-                             entry.indexTarget(),
-                             entry.helpTitle(),
-                             entry.helpWindow(),
-                             entry.helpFrame(),
-                             entry.indexAs(),
-                             entry.helpAs()};
+    LocatorLink::Texts texts {holderAddresses_[collected.holderNumber],
+                              entry.indexTarget(),
+                              entry.helpTitle(),
+                              entry.helpWindow(),
+                              entry.helpFrame(),
+                              entry.indexAs(),
+                              entry.helpAs()};
     if (collected.escaped)
         for (LocatorLink::Text which :
              {LocatorLink::FrameTarget, LocatorLink::HelpTitle, LocatorLink::HelpWindow, LocatorLink::HelpFrame})
@@ -327,17 +354,22 @@ void IndexGenerator::addCrossReference(const CrossReference& reference)
 }
 
 void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs, std::string_view helpAs,
-                              std::string_view relativeUrl, std::string_view indexTarget,
-                              std::string_view helpTitle, std::string_view helpWindow, std::string_view helpFrame)
+                              std::string_view relativeUrl, std::string_view indexTarget, std::string_view helpTitle,
+                              std::string_view helpWindow, std::string_view helpFrame)
 {
     itemsSorted_ = false;
     helpTextsDiffer_ |= indexAs != helpAs;
-    const LocatorLink::Texts texts{copiedAddress(relativeUrl), resolved(indexTarget), resolved(helpTitle),
-                                   resolved(helpWindow),       resolved(helpFrame),   indexAs,
-                                   helpAs};
+    const LocatorLink::Texts texts {copiedAddress(relativeUrl),
+                                    resolved(indexTarget),
+                                    resolved(helpTitle),
+                                    resolved(helpWindow),
+                                    resolved(helpFrame),
+                                    indexAs,
+                                    helpAs};
     // Packed in a scratch piece, then kept in one piece among the generator's texts.
     std::string piece;
-    for (std::string_view text : texts) piece += text;
+    for (std::string_view text : texts)
+        piece += text;
     char* end = piece.data();
     const std::uint32_t holder = addHolder({});
     LocatorLink link = LocatorLink::packed(end, texts, holder);
@@ -351,14 +383,14 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
 
 std::string_view IndexGenerator::sortKeyOf(std::size_t copy) const
 {
-    if (const IndexEntry* origin = origins_[copy]) return origin->sortKeyLower();
+    if (const IndexEntry* origin = origins_[copy])
+        return origin->sortKeyLower();
     return ownSortKeys_.at(entries_[copy].link.holderNumber());
 }
 
 void IndexGenerator::addCrossReference(std::string_view heading, std::string_view headingSort,
-                                       std::string_view separator, std::string_view reference,
-                                       std::string_view locator, std::string_view locatorSort,
-                                       bool linkToLocator)
+                                       std::string_view separator, std::string_view reference, std::string_view locator,
+                                       std::string_view locatorSort, bool linkToLocator)
 {
     itemsSorted_ = false;
     CrossReferenceCopy& copy = crossReferences_.emplace_back();
@@ -378,12 +410,14 @@ void IndexGenerator::addCrossReference(std::string_view heading, std::string_vie
 void IndexGenerator::numberCrossReferenceAnchors()
 {
     std::vector<std::size_t> order(crossReferences_.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::iota(order.begin(), order.end(), std::size_t {0});
     std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
         const CrossReferenceCopy& x = crossReferences_[a];
         const CrossReferenceCopy& y = crossReferences_[b];
-        if (int c = x.locatorKey.compare(y.locatorKey)) return c < 0;
-        if (int c = x.link.locator.compare(y.link.locator)) return c < 0;
+        if (int c = x.locatorKey.compare(y.locatorKey))
+            return c < 0;
+        if (int c = x.link.locator.compare(y.link.locator))
+            return c < 0;
         return x.locatorText < y.locatorText;
     });
     int counter = 0;
@@ -395,7 +429,8 @@ void IndexGenerator::numberCrossReferenceAnchors()
                                           previous->link.locator == copy.link.locator &&
                                           previous->locatorText == copy.locatorText
                                     : copy.locatorKey.empty() && copy.link.locator.empty();
-        if (!sameLocator) ++counter;
+        if (!sameLocator)
+            ++counter;
         copy.link.anchorNumber = counter;
         previous = &copy;
     }
@@ -408,16 +443,20 @@ std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) con
         const EntryCopy& copy = entries_[item.source];
         return mode == IndexMode::Html ? copy.indexAs() : copy.helpAs();
     }
-    case KindCrossReferenceHeading: return crossReferences_[item.source].heading;
-    default: return crossReferences_[item.source].locatorText;
+    case KindCrossReferenceHeading:
+        return crossReferences_[item.source].heading;
+    default:
+        return crossReferences_[item.source].locatorText;
     }
 }
 
 // The rules after the key, for items of equal keys.
 bool IndexGenerator::tieBefore(const Item& a, const Item& b, IndexMode mode) const
 {
-    if (int c = compareInIndexOrder(displayOf(a, mode), displayOf(b, mode))) return c < 0;
-    if (a.kind != b.kind) return a.kind < b.kind;
+    if (int c = compareInIndexOrder(displayOf(a, mode), displayOf(b, mode)))
+        return c < 0;
+    if (a.kind != b.kind)
+        return a.kind < b.kind;
     if (a.kind == KindEntry)
         if (int c = compareInIndexOrder(entries_[a.source].link.address(), entries_[b.source].link.address()))
             return c < 0;
@@ -443,15 +482,19 @@ std::vector<IndexGenerator::SortItem> IndexGenerator::makeSortItems()
     };
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const std::string_view key = sortKeyOf(i);
-        if (!key.empty()) add(key, i, KindEntry);
+        if (!key.empty())
+            add(key, i, KindEntry);
     }
     // Collected entries are numbered after the copies.
     constexpr std::size_t kAhead = 16, kTextsAhead = 8;
     for (std::size_t i = 0; i < collected_.size(); ++i) {
-        if (i + kAhead < collected_.size()) prefetchObject(collected_[i + kAhead].entry);
-        if (i + kTextsAhead < collected_.size()) collected_[i + kTextsAhead].entry->fetchTextsAhead();
+        if (i + kAhead < collected_.size())
+            prefetchObject(collected_[i + kAhead].entry);
+        if (i + kTextsAhead < collected_.size())
+            collected_[i + kTextsAhead].entry->fetchTextsAhead();
         std::string_view key = collected_[i].entry->sortKeyLower();
-        if (!key.empty()) add(key, entries_.size() + i, KindEntry);
+        if (!key.empty())
+            add(key, entries_.size() + i, KindEntry);
     }
     for (std::size_t i = 0; i < crossReferences_.size(); ++i) {
         add(crossReferences_[i].headingKey, i, KindCrossReferenceHeading);
@@ -470,7 +513,8 @@ void IndexGenerator::keepSortedOrder(const std::vector<SortItem>& sorted)
     // asked for ahead. Keys of up to fifteen bytes are whole in their prefix.
     constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < sorted.size(); ++i) {
-        if (i + kAhead < sorted.size()) __builtin_prefetch(sorted[i + kAhead].key.data());
+        if (i + kAhead < sorted.size())
+            __builtin_prefetch(sorted[i + kAhead].key.data());
         const SortItem& item = sorted[i];
         const bool newKey = i == 0 || item.sortPrefix != sorted[i - 1].sortPrefix ||
                             item.key.size() != sorted[i - 1].key.size() ||
@@ -482,7 +526,8 @@ void IndexGenerator::keepSortedOrder(const std::vector<SortItem>& sorted)
 
 void IndexGenerator::sortItems(IndexMode mode)
 {
-    if (itemsSorted_ && mode == sortedMode_) return;
+    if (itemsSorted_ && mode == sortedMode_)
+        return;
     if (!itemsSorted_) {
         // Class and key first, in both modes; the other rules only order
         // items of equal keys, done run by run once the copies lie in order.
@@ -491,9 +536,12 @@ void IndexGenerator::sortItems(IndexMode mode)
             // Items of equal keys in the order they were made: the copies laid
             // out from this order keep the project's order among equal entries.
             std::sort(sorted.begin(), sorted.end(), [](const SortItem& a, const SortItem& b) {
-                if (a.sortPrefix != b.sortPrefix) return a.sortPrefix < b.sortPrefix;
-                if (int c = a.key.compare(b.key)) return c < 0;
-                if (a.kind != b.kind) return a.kind < b.kind;
+                if (a.sortPrefix != b.sortPrefix)
+                    return a.sortPrefix < b.sortPrefix;
+                if (int c = a.key.compare(b.key))
+                    return c < 0;
+                if (a.kind != b.kind)
+                    return a.kind < b.kind;
                 return a.source < b.source;
             });
             keepSortedOrder(sorted);
@@ -511,7 +559,8 @@ void IndexGenerator::sortEqualKeys(IndexMode mode)
     auto before = [this, mode](const Item& a, const Item& b) { return tieBefore(a, b, mode); };
     for (auto run = items_.begin(); run != items_.end();) {
         auto end = run + 1;
-        while (end != items_.end() && !end->newKey) ++end;
+        while (end != items_.end() && !end->newKey)
+            ++end;
         if (end - run > 1) {
             // The run's first item carries the mark wherever the sort puts it.
             run->newKey = false;
@@ -527,7 +576,8 @@ void IndexGenerator::buildTree(IndexMode mode)
     clearTree();
     sortItems(mode);
     std::vector<std::uint32_t> reached(items_.size());
-    for (std::size_t i = 0; i < items_.size(); ++i) reached[i] = placeItem(items_[i], mode);
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        reached[i] = placeItem(items_[i], mode);
     lastAtLevel_.clear();
     linkTree(reached);
     linkCrossReferencesToAnchors(reached);
@@ -555,12 +605,14 @@ void IndexGenerator::layOutEntriesInOrder()
     std::vector<std::uint32_t> placeOf(total, kNone);
     std::uint32_t placed = 0;
     for (Item& item : items_) {
-        if (item.kind != KindEntry) continue;
+        if (item.kind != KindEntry)
+            continue;
         placeOf[item.source] = placed;
         item.source = placed++;
     }
     for (std::uint32_t& place : placeOf)
-        if (place == kNone) place = placed++;
+        if (place == kNone)
+            place = placed++;
 
     // Room for each copy's texts at its place.
     std::vector<std::size_t> textsAt(total + 1, 0);
@@ -570,14 +622,15 @@ void IndexGenerator::layOutEntriesInOrder()
             length = entries_[source].link.storedSize();
         } else {
             const CollectedEntry& collected = collected_[source - copies];
-            length = holderAddresses_[collected.holderNumber].size() +
-                     (collected.textsLength != kUnmeasured ? collected.textsLength
-                                                           : storedTextsLength(*collected.entry));
+            length =
+                holderAddresses_[collected.holderNumber].size() +
+                (collected.textsLength != kUnmeasured ? collected.textsLength : storedTextsLength(*collected.entry));
         }
         textsAt[placeOf[source]] = length;
     }
     std::size_t offset = 0;
-    for (std::size_t& at : textsAt) offset += std::exchange(at, offset);
+    for (std::size_t& at : textsAt)
+        offset += std::exchange(at, offset);
     auto texts = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(offset, 1));
 
     std::vector<EntryCopy> ordered(total);
@@ -586,7 +639,8 @@ void IndexGenerator::layOutEntriesInOrder()
         // Each entry is fetched ahead, then its texts once the entry has
         // arrived (in the loop itself: the compiler drops a call that only fetches).
         constexpr std::size_t kAhead = 16, kTextsAhead = 8;
-        if (source + kAhead < total && source + kAhead >= copies) prefetchObject(collected_[source + kAhead - copies].entry);
+        if (source + kAhead < total && source + kAhead >= copies)
+            prefetchObject(collected_[source + kAhead - copies].entry);
         if (source + kTextsAhead < total && source + kTextsAhead >= copies)
             collected_[source + kTextsAhead - copies].entry->fetchTextsAhead();
         char* at = texts.get() + textsAt[placeOf[source]];
@@ -594,7 +648,8 @@ void IndexGenerator::layOutEntriesInOrder()
         origins[placeOf[source]] = source < copies ? origins_[source] : collected_[source - copies].entry;
         if (source < copies) {
             link = entries_[source].link;
-            if (link.storedSize() != 0) std::memcpy(at, link.storedTexts(), link.storedSize());
+            if (link.storedSize() != 0)
+                std::memcpy(at, link.storedTexts(), link.storedSize());
             link.moveTextsTo(at);
         } else {
             const CollectedEntry& collected = collected_[source - copies];
@@ -613,7 +668,8 @@ void IndexGenerator::layOutEntriesInOrder()
 
 IndexGenerator::Filing IndexGenerator::fileKey(std::string_view key)
 {
-    if (key.empty()) return {ClassSymbols, kNoLetter};
+    if (key.empty())
+        return {ClassSymbols, kNoLetter};
     if (collation_) {
         LanguageCollation::Filing filing = collation_->file(key);
         return {filing.itemClass, filing.letter};
@@ -624,19 +680,25 @@ IndexGenerator::Filing IndexGenerator::fileKey(std::string_view key)
 
 char IndexGenerator::groupOf(const Item& item) const
 {
-    if (item.letter == kNoLetter) return kNoGroup;
+    if (item.letter == kNoLetter)
+        return kNoGroup;
     switch (item.itemClass) {
-    case ClassLetters: return collation_ ? collation_->basicLetterOf(item.letter) : char('A' + item.letter);
-    case ClassNumbers: return kNumbersGroup;
-    default: return kSymbolsGroup;
+    case ClassLetters:
+        return collation_ ? collation_->basicLetterOf(item.letter) : char('A' + item.letter);
+    case ClassNumbers:
+        return kNumbersGroup;
+    default:
+        return kSymbolsGroup;
     }
 }
 
 // Equal texts share a line; with Merge Case Variants so do texts that differ only in case.
 bool IndexGenerator::sameLine(std::string_view nodeText, std::string_view text)
 {
-    if (nodeText == text) return true;
-    if (!style_.extensions.mergeCaseVariants || nodeText.size() == 0) return false;
+    if (nodeText == text)
+        return true;
+    if (!style_.extensions.mergeCaseVariants || nodeText.size() == 0)
+        return false;
     return collation_ ? collation_->sameIgnoringCase(nodeText, text) : equalsNoCase(nodeText, text);
 }
 
@@ -691,14 +753,16 @@ std::uint32_t IndexGenerator::placeItem(const Item& item, IndexMode mode)
         const std::string_view piece = levelPieces_[depth];
         std::string_view text = piece;
         const bool escaped = piece.find('\\') != std::string_view::npos;
-        if (escaped) text = resolvedPiece_ = unescapeField(piece);
+        if (escaped)
+            text = resolvedPiece_ = unescapeField(piece);
         const std::uint32_t last = depth < lastAtLevel_.size() ? lastAtLevel_[depth] : kNone;
         if (last != kNone && sameLine(nodes_[last].text(), text))
             node = last;
         else
             node = newNode(depth, escaped ? nodeTexts_.copy(text) : text, item, group);
     }
-    if (node == kNone) return kNone;
+    if (node == kNone)
+        return kNone;
 
     switch (item.kind) {
     case KindEntry:
@@ -728,7 +792,8 @@ namespace {
 char pageGroupOfNode(const IndexNode& node)
 {
     const IndexNode* top = &node;
-    while (top->parent()) top = top->parent();
+    while (top->parent())
+        top = top->parent();
     return pageGroupOf(*top);
 }
 
@@ -741,8 +806,10 @@ void IndexGenerator::linkCrossReferencesToAnchors(const std::vector<std::uint32_
     std::vector<std::uint32_t> headingNode(crossReferences_.size(), kNone);
     std::vector<std::uint32_t> locatorNode(crossReferences_.size(), kNone);
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (items_[i].kind == KindCrossReferenceHeading) headingNode[items_[i].source] = reached[i];
-        if (items_[i].kind == KindLocatorAnchor) locatorNode[items_[i].source] = reached[i];
+        if (items_[i].kind == KindCrossReferenceHeading)
+            headingNode[items_[i].source] = reached[i];
+        if (items_[i].kind == KindLocatorAnchor)
+            locatorNode[items_[i].source] = reached[i];
     }
     for (std::size_t i = 0; i < crossReferences_.size(); ++i) {
         CrossReferenceLink& link = crossReferences_[i].link;
@@ -751,9 +818,11 @@ void IndexGenerator::linkCrossReferencesToAnchors(const std::vector<std::uint32_
             link.linkToLocator = false;
             continue;
         }
-        if (!style_.separateFiles || headingNode[i] == kNone) continue;
+        if (!style_.separateFiles || headingNode[i] == kNone)
+            continue;
         const char locatorGroup = pageGroupOfNode(nodes_[locatorNode[i]]);
-        if (locatorGroup != pageGroupOfNode(nodes_[headingNode[i]])) link.locatorPage = percentEncodedPath(groupPageName(locatorGroup));
+        if (locatorGroup != pageGroupOfNode(nodes_[headingNode[i]]))
+            link.locatorPage = percentEncodedPath(groupPageName(locatorGroup));
     }
 }
 
@@ -764,7 +833,8 @@ void IndexGenerator::linkCrossReferencesToAnchors(const std::vector<std::uint32_
 void IndexGenerator::linkTree(const std::vector<std::uint32_t>& reached)
 {
     std::size_t total = 0;
-    for (const IndexNode& node : nodes_) total += node.childCount_ + node.locatorCount_ + node.crossReferenceCount_;
+    for (const IndexNode& node : nodes_)
+        total += node.childCount_ + node.locatorCount_ + node.crossReferenceCount_;
     links_.assign(total, nullptr);
     std::size_t at = 0;
     for (IndexNode& node : nodes_) {
@@ -777,19 +847,25 @@ void IndexGenerator::linkTree(const std::vector<std::uint32_t>& reached)
     };
     // Parents come before their children in node order.
     for (IndexNode& node : nodes_) {
-        if (!node.parent_) continue;
+        if (!node.parent_)
+            continue;
         slot(*node.parent_, node.parent_->childCount_++) = &node;
     }
-    for (IndexNode& node : nodes_) node.locatorCount_ = 0;
+    for (IndexNode& node : nodes_)
+        node.locatorCount_ = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (reached[i] == kNone || items_[i].kind != KindEntry) continue;
+        if (reached[i] == kNone || items_[i].kind != KindEntry)
+            continue;
         IndexNode& node = nodes_[reached[i]];
         slot(node, node.childCount_ + node.locatorCount_++) = &entries_[items_[i].source].link;
     }
-    if (crossReferences_.empty()) return;
-    for (IndexNode& node : nodes_) node.crossReferenceCount_ = 0;
+    if (crossReferences_.empty())
+        return;
+    for (IndexNode& node : nodes_)
+        node.crossReferenceCount_ = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (reached[i] == kNone || items_[i].kind != KindCrossReferenceHeading) continue;
+        if (reached[i] == kNone || items_[i].kind != KindCrossReferenceHeading)
+            continue;
         IndexNode& node = nodes_[reached[i]];
         slot(node, node.childCount_ + node.locatorCount_ + node.crossReferenceCount_++) =
             &crossReferences_[items_[i].source].link;
@@ -801,7 +877,8 @@ void IndexGenerator::adjustLevels()
     // Parents are created before their children, so one pass in creation order
     // sees every parent's adjusted level first.
     for (IndexNode& node : nodes_) {
-        if (!node.parent_) continue;
+        if (!node.parent_)
+            continue;
         node.level = node.parent_->level + (node.parent_->childCount_ == 1 ? 0 : 1);
     }
 }
@@ -811,8 +888,10 @@ void IndexGenerator::findFirstAndLastLetter()
     char first = 0;
     char last = 0;
     for (const IndexNode* node : topLevel_) {
-        if (node->group < 'A' || node->group > 'Z') continue;
-        if (!first) first = node->group;
+        if (node->group < 'A' || node->group > 'Z')
+            continue;
+        if (!first)
+            first = node->group;
         last = node->group;
     }
     firstLetter_ = first ? first : 'A';
@@ -822,7 +901,8 @@ void IndexGenerator::findFirstAndLastLetter()
 std::vector<std::string> IndexGenerator::basicLetterGroups()
 {
     std::vector<std::string> letters;
-    for (char c = 'A'; c <= 'Z'; ++c) letters.emplace_back(1, c);
+    for (char c = 'A'; c <= 'Z'; ++c)
+        letters.emplace_back(1, c);
     return letters;
 }
 
@@ -833,28 +913,39 @@ bool IndexGenerator::isLetterGroupPresent(std::uint16_t letter) const
 
 bool IndexGenerator::isGroupPresent(char group) const
 {
-    if (group >= 'A' && group <= 'Z') return letterPresent_[group - 'A'];
-    if (group == kNumbersGroup) return numbersPresent_;
-    if (group == kSymbolsGroup) return symbolsPresent_;
+    if (group >= 'A' && group <= 'Z')
+        return letterPresent_[group - 'A'];
+    if (group == kNumbersGroup)
+        return numbersPresent_;
+    if (group == kSymbolsGroup)
+        return symbolsPresent_;
     return false;
 }
 
 std::string IndexGenerator::outputPath(std::string_view configuredName) const
 {
     std::string path = projectDirectory_;
-    if (!path.empty() && path.back() != '/' && path.back() != '\\') path += '/';
+    if (!path.empty() && path.back() != '/' && path.back() != '\\')
+        path += '/';
     path += bareFileName(configuredName);
     return path;
 }
 
-std::string IndexGenerator::htmlIndexBase() const { return splitIndexName(outputNames_.index).base; }
+std::string IndexGenerator::htmlIndexBase() const
+{
+    return splitIndexName(outputNames_.index).base;
+}
 
-std::string IndexGenerator::htmlIndexExtension() const { return splitIndexName(outputNames_.index).extension; }
+std::string IndexGenerator::htmlIndexExtension() const
+{
+    return splitIndexName(outputNames_.index).extension;
+}
 
 std::string IndexGenerator::groupPageName(char group) const
 {
     // Only Symbols, Numbers and the letters A to Z have pages of their own.
-    if (group != kSymbolsGroup && group != kNumbersGroup && (group < 'A' || group > 'Z')) return {};
+    if (group != kSymbolsGroup && group != kNumbersGroup && (group < 'A' || group > 'Z'))
+        return {};
     const IndexNameParts parts = splitIndexName(outputNames_.index);
     return torvane::groupPageName(parts.base, parts.extension, group);
 }

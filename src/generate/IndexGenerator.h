@@ -30,13 +30,13 @@ public:
     // generator's own texts.
     struct EntryCopy {
         LocatorLink link;
-        std::string_view indexAs() const { return link.text(LocatorLink::IndexAs); }  // as stored
-        std::string_view helpAs() const { return link.text(LocatorLink::HelpAs); }    // as stored
+        std::string_view indexAs() const { return link.text(LocatorLink::IndexAs); } // as stored
+        std::string_view helpAs() const { return link.text(LocatorLink::HelpAs); } // as stored
     };
     struct CrossReferenceCopy {
-        std::string heading;     // as stored: escapes are resolved once, level by level
-        std::string headingKey;  // HeadingSort, escapes resolved, lowercased
-        std::string locatorKey;  // LocatorSort, escapes resolved, lowercased
+        std::string heading; // as stored: escapes are resolved once, level by level
+        std::string headingKey; // HeadingSort, escapes resolved, lowercased
+        std::string locatorKey; // LocatorSort, escapes resolved, lowercased
         std::string locatorText; // LocatorSort as stored, lowercased: the anchor's place in the tree
         CrossReferenceLink link;
     };
@@ -139,7 +139,7 @@ private:
     struct CollectedEntry {
         const IndexEntry* entry;
         std::uint32_t holderNumber : 31;
-        std::uint32_t escaped : 1;  // some link text holds an escape to resolve
+        std::uint32_t escaped : 1; // some link text holds an escape to resolve
         // Its texts but the address, as stored (kUnmeasured when too long to tell here).
         std::uint32_t textsLength;
     };
@@ -162,7 +162,7 @@ private:
     std::uint32_t newNode(std::size_t depth, std::string_view text, const Item& item, char group);
 
     StyleSettings style_;
-    std::unique_ptr<LanguageCollation> collation_;  // none: byte order
+    std::unique_ptr<LanguageCollation> collation_; // none: byte order
     std::string collationProblem_;
     std::vector<std::string> letterGroups_;
     TextArena collationKeys_;
@@ -170,27 +170,27 @@ private:
     std::string projectDirectory_;
 
     std::vector<EntryCopy> entries_;
-    std::vector<const IndexEntry*> origins_;  // by copy: the entry it was made from, null without a model
-    std::unordered_map<std::uint32_t, std::string> ownSortKeys_;  // of copies made without a model, by holder
-    std::vector<CollectedEntry> collected_;  // numbered after `entries_` until the copies are made
+    std::vector<const IndexEntry*> origins_; // by copy: the entry it was made from, null without a model
+    std::unordered_map<std::uint32_t, std::string> ownSortKeys_; // of copies made without a model, by holder
+    std::vector<CollectedEntry> collected_; // numbered after `entries_` until the copies are made
     std::vector<CrossReferenceCopy> crossReferences_;
     // Until the copies are made, the texts they do not find in the project:
     // addresses, resolved escapes, the texts of entries handed over without
     // a model. Then every copy's texts, in sort order.
     TextArena entryTexts_;
-    std::vector<std::string_view> holderAddresses_;  // by holder number, until the copies are made
+    std::vector<std::string_view> holderAddresses_; // by holder number, until the copies are made
     std::unique_ptr<char[]> orderedTexts_;
     std::uint32_t holderCount_ = 0;
     bool helpTextsDiffer_ = false;
 
-    std::vector<Item> items_;  // sorted, in `sortedMode_`, while `itemsSorted_`
+    std::vector<Item> items_; // sorted, in `sortedMode_`, while `itemsSorted_`
     bool itemsSorted_ = false;
     IndexMode sortedMode_ = IndexMode::Html;
 
-    std::vector<std::string_view> levelPieces_;  // scratch of placeItem
-    std::string resolvedPiece_;                  // scratch of placeItem
-    TextArena nodeTexts_;                        // node texts whose escapes were resolved
-    std::deque<IndexNode> nodes_;  // owns every node, by number (creation order); a deque keeps their addresses
+    std::vector<std::string_view> levelPieces_; // scratch of placeItem
+    std::string resolvedPiece_; // scratch of placeItem
+    TextArena nodeTexts_; // node texts whose escapes were resolved
+    std::deque<IndexNode> nodes_; // owns every node, by number (creation order); a deque keeps their addresses
     static constexpr std::uint32_t kNone = UINT32_MAX;
     // While the tree is built: the last node made at each level. Nodes are
     // made in the order the writers walk them, so only these can take more.
@@ -199,8 +199,8 @@ private:
     // in one piece, in node order.
     std::vector<const void*> links_;
     std::vector<IndexNode*> topLevel_;
-    std::array<bool, 26> letterPresent_{};
-    std::vector<bool> letterGroupPresent_;  // by place in `letterGroups_`
+    std::array<bool, 26> letterPresent_ {};
+    std::vector<bool> letterGroupPresent_; // by place in `letterGroups_`
     bool numbersPresent_ = false;
     bool symbolsPresent_ = false;
     char firstLetter_ = 'A';

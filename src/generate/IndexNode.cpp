@@ -17,7 +17,8 @@ std::string nodeHeading(const IndexNode& node)
     for (const IndexNode* n = &node;; n = n->parent()) {
         end -= n->text().size();
         heading.replace(end, n->text().size(), n->text());
-        if (n == top) break;
+        if (n == top)
+            break;
         end -= 2;
         heading.replace(end, 2, ", ");
     }
@@ -26,7 +27,8 @@ std::string nodeHeading(const IndexNode& node)
 
 std::string_view nodeHeadingView(const IndexNode& node, std::string& joined)
 {
-    if (!node.parent() || node.parent()->children().size() != 1) return node.text();
+    if (!node.parent() || node.parent()->children().size() != 1)
+        return node.text();
     joined = nodeHeading(node);
     return joined;
 }

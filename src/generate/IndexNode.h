@@ -10,14 +10,14 @@ namespace torvane {
 
 // One "See" line under a heading of the index.
 struct CrossReferenceLink {
-    std::string separator;  // the next three with escapes resolved
+    std::string separator; // the next three with escapes resolved
     std::string reference;
     std::string locator;
     bool linkToLocator = true;
     // Empty, or (as a link writes it) the group page that holds the locator's
     // anchor when groups go to separate files. Both are settled by the tree.
     std::string locatorPage;
-    int anchorNumber = 0;  // shared by every cross-reference whose locator reaches the same node
+    int anchorNumber = 0; // shared by every cross-reference whose locator reaches the same node
 };
 
 // Group names shared by all writers: 'A'..'Z' letter groups, these two, and
@@ -37,7 +37,10 @@ public:
         using value_type = const T*;
         using difference_type = std::ptrdiff_t;
         iterator() = default;
-        explicit iterator(const void* const* at) : at_(at) {}
+        explicit iterator(const void* const* at)
+            : at_(at)
+        {
+        }
         const T* operator*() const { return static_cast<const T*>(*at_); }
         iterator& operator++()
         {
@@ -51,7 +54,11 @@ public:
         const void* const* at_ = nullptr;
     };
 
-    LinkList(const void* const* first, std::uint32_t count) : first_(first), count_(count) {}
+    LinkList(const void* const* first, std::uint32_t count)
+        : first_(first)
+        , count_(count)
+    {
+    }
     iterator begin() const { return iterator(first_); }
     iterator end() const { return iterator(first_ + count_); }
     std::size_t size() const { return count_; }
@@ -72,7 +79,7 @@ private:
 // links, so that a node keeps one pointer and three counts.
 class IndexNode {
 public:
-    std::string_view text() const { return {text_, textSize_}; }  // escapes resolved
+    std::string_view text() const { return {text_, textSize_}; } // escapes resolved
     const IndexNode* parent() const { return parent_; }
     LinkList<IndexNode> children() const { return {links_, childCount_}; }
     LinkList<LocatorLink> locators() const { return {links_ + childCount_, locatorCount_}; }
@@ -81,8 +88,8 @@ public:
         return {links_ + childCount_ + locatorCount_, crossReferenceCount_};
     }
 
-    int level = 0;         // after adjustment: single-child ancestors do not indent
-    int anchorNumber = 0;  // cross-reference anchor placed here, 0 = none
+    int level = 0; // after adjustment: single-child ancestors do not indent
+    int anchorNumber = 0; // cross-reference anchor placed here, 0 = none
     // Its place among the generator's letter groups (kNoLetter outside them):
     // finer than `group` when a language has letters beyond A to Z.
     std::uint16_t letterGroup = kNoLetter;

@@ -22,8 +22,10 @@ IndexNameParts splitIndexName(std::string_view configuredName)
 
 std::string groupName(char group)
 {
-    if (group == kSymbolsGroup) return "Symbols";
-    if (group == kNumbersGroup) return "Numbers";
+    if (group == kSymbolsGroup)
+        return "Symbols";
+    if (group == kNumbersGroup)
+        return "Numbers";
     return std::string(1, group);
 }
 

@@ -15,8 +15,8 @@ std::string_view bareFileName(std::string_view name);
 // The bare name of the HTML index split at its last dot, the parts every
 // page of the index is named from.
 struct IndexNameParts {
-    std::string base;       // "Index"
-    std::string extension;  // ".htm": with its dot, or empty
+    std::string base; // "Index"
+    std::string extension; // ".htm": with its dot, or empty
 };
 IndexNameParts splitIndexName(std::string_view configuredName);
 

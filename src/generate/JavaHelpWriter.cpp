@@ -12,8 +12,14 @@ namespace torvane {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isHexDigit(char c)
+{
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
 
 // Length of the reference starting at text[0] == '&', or 0 when it is not one
 // that an XML reader resolves without a DTD.
@@ -21,16 +27,21 @@ std::size_t referenceLength(std::string_view text)
 {
     // The longest reference kept, "&#x10FFFF;", has ten bytes.
     std::size_t semicolon = text.substr(0, 10).find(';');
-    if (semicolon == std::string_view::npos) return 0;
+    if (semicolon == std::string_view::npos)
+        return 0;
     std::string_view body = text.substr(1, semicolon - 1);
     for (std::string_view known : {"amp", "lt", "gt", "quot", "apos"})
-        if (body == known) return semicolon + 1;
-    if (body.size() < 2 || body[0] != '#') return 0;
+        if (body == known)
+            return semicolon + 1;
+    if (body.size() < 2 || body[0] != '#')
+        return 0;
     bool hex = body[1] == 'x';
     std::string_view digits = body.substr(hex ? 2 : 1);
-    if (digits.empty()) return 0;
+    if (digits.empty())
+        return 0;
     for (char c : digits)
-        if (!(hex ? isHexDigit(c) : isDigit(c))) return 0;
+        if (!(hex ? isHexDigit(c) : isDigit(c)))
+            return 0;
     return semicolon + 1;
 }
 
@@ -41,18 +52,28 @@ std::size_t utf8SequenceLength(std::string_view text)
     const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
     std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // bounds of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-    else return 0;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    unsigned char low = 0x80, high = 0xBF; // bounds of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4;
+    else
+        return 0;
+    if (lead == 0xE0)
+        low = 0xA0;
+    if (lead == 0xED)
+        high = 0x9F;
+    if (lead == 0xF0)
+        low = 0x90;
+    if (lead == 0xF4)
+        high = 0x8F;
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
     for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
     return length;
 }
 
@@ -77,7 +98,8 @@ Utf8Scan scanUtf8(std::string_view text)
             continue;
         }
         const std::size_t length = utf8SequenceLength(text.substr(i));
-        if (length == 0) return {false, true};
+        if (length == 0)
+            return {false, true};
         scan.beyondAscii = true;
         i += length;
     }
@@ -92,7 +114,8 @@ Utf8Scan scanIndexTexts(const IndexGenerator& generator)
 {
     Utf8Scan scan;
     auto take = [&scan](std::string_view text) {
-        if (!scan.wellFormed) return;
+        if (!scan.wellFormed)
+            return;
         const Utf8Scan part = scanUtf8(text);
         scan.wellFormed = part.wellFormed;
         scan.beyondAscii |= part.beyondAscii;
@@ -102,10 +125,13 @@ Utf8Scan scanIndexTexts(const IndexGenerator& generator)
             std::string joined;
             take(nodeHeadingView(node, joined));
         }
-        for (const LocatorLink* link : node.locators()) take(link->address());
-        for (const IndexNode* child : node.children()) self(*child, self);
+        for (const LocatorLink* link : node.locators())
+            take(link->address());
+        for (const IndexNode* child : node.children())
+            self(*child, self);
     };
-    for (const IndexNode* node : generator.topLevelNodes()) visit(*node, visit);
+    for (const IndexNode* node : generator.topLevelNodes())
+        visit(*node, visit);
     return scan;
 }
 
@@ -143,10 +169,13 @@ void writeIndexBody(const IndexGenerator& generator, CrLfText& out)
             writeAttribute(out, text);
             out.markup("\">\r\n");
         }
-        for (const IndexNode* child : node.children()) self(*child, self);
-        if (branches) out.spaces(indent).markup("</indexitem>\r\n");
+        for (const IndexNode* child : node.children())
+            self(*child, self);
+        if (branches)
+            out.spaces(indent).markup("</indexitem>\r\n");
     };
-    for (const IndexNode* node : generator.topLevelNodes()) writeItem(*node, writeItem);
+    for (const IndexNode* node : generator.topLevelNodes())
+        writeItem(*node, writeItem);
     out.markup("</index>\r\n");
     out.flush();
 }
@@ -158,7 +187,8 @@ int compareFolded(std::string_view a, std::string_view b)
     for (std::size_t i = 0; i < common; ++i) {
         const auto x = static_cast<unsigned char>(asciiLower(a[i]));
         const auto y = static_cast<unsigned char>(asciiLower(b[i]));
-        if (x != y) return x < y ? -1 : 1;
+        if (x != y)
+            return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
@@ -170,8 +200,10 @@ int compareFolded(std::string_view a, std::string_view b)
 [[gnu::always_inline]] inline void fetchAhead(const std::vector<const LocatorLink*>& links, std::size_t i)
 {
     constexpr std::size_t kLinkAhead = 16, kTextAhead = 8;
-    if (i + kLinkAhead < links.size()) __builtin_prefetch(links[i + kLinkAhead]);
-    if (i + kTextAhead < links.size()) __builtin_prefetch(links[i + kTextAhead]->address().data());
+    if (i + kLinkAhead < links.size())
+        __builtin_prefetch(links[i + kLinkAhead]);
+    if (i + kTextAhead < links.size())
+        __builtin_prefetch(links[i + kTextAhead]->address().data());
 }
 
 // One link of each holder the index reaches, in the map's order; links of
@@ -187,13 +219,17 @@ std::vector<const LocatorLink*> mapLinks(const IndexGenerator& generator)
     // then reads them in order, and is skipped when they are sorted.
     std::vector<const LocatorLink*> links(generator.holderCount(), nullptr);
     auto gather = [&](const IndexNode& node, auto& self) -> void {
-        for (const LocatorLink* link : node.locators()) links[link->holderNumber()] = link;
-        for (const IndexNode* child : node.children()) self(*child, self);
+        for (const LocatorLink* link : node.locators())
+            links[link->holderNumber()] = link;
+        for (const IndexNode* child : node.children())
+            self(*child, self);
     };
-    for (const IndexNode* node : generator.topLevelNodes()) gather(*node, gather);
+    for (const IndexNode* node : generator.topLevelNodes())
+        gather(*node, gather);
     std::erase(links, nullptr);
     auto before = [](const LocatorLink* a, const LocatorLink* b) {
-        if (int c = compareFolded(a->address(), b->address())) return c < 0;
+        if (int c = compareFolded(a->address(), b->address()))
+            return c < 0;
         return a->address() < b->address();
     };
     bool sorted = true;
@@ -201,7 +237,8 @@ std::vector<const LocatorLink*> mapLinks(const IndexGenerator& generator)
         fetchAhead(links, i);
         sorted = !before(links[i + 1], links[i]);
     }
-    if (!sorted) std::sort(links.begin(), links.end(), before);
+    if (!sorted)
+        std::sort(links.begin(), links.end(), before);
     return links;
 }
 
@@ -216,7 +253,8 @@ void writeMapBody(const std::vector<const LocatorLink*>& links, CrLfText& out)
     for (std::size_t i = 0; i < links.size(); ++i) {
         fetchAhead(links, i);
         const std::string_view address = links[i]->address();
-        if (i > 0 && address == previous) continue;
+        if (i > 0 && address == previous)
+            continue;
         previous = address;
         out.markup("  <mapID target=\"");
         writeAttribute(out, address);
@@ -229,15 +267,15 @@ void writeMapBody(const std::vector<const LocatorLink*>& links, CrLfText& out)
 }
 
 template <typename WriteBody>
-bool writeOrReport(const std::string& path, std::string_view declaration, WriteBody writeBody,
-                   MessageSink& messages)
+bool writeOrReport(const std::string& path, std::string_view declaration, WriteBody writeBody, MessageSink& messages)
 {
     OutputFile file;
     if (file.open(path)) {
         CrLfText out(file);
         out << declaration;
         writeBody(out);
-        if (file.commit()) return true;
+        if (file.commit())
+            return true;
     }
     messages.showMessage("Error creating new JavaHelp index:\n  " + path);
     return false;
@@ -282,7 +320,8 @@ bool writeJavaHelpFiles(const IndexGenerator& generator, MessageSink& messages)
     const std::string_view declaration = scan.wellFormed && scan.beyondAscii
                                              ? "<?xml version='1.0' encoding='UTF-8' ?>\n"
                                              : "<?xml version='1.0' encoding='ISO-8859-1' ?>\n";
-    if (!writeOrReport(generator.outputPath(names.javaHelp), declaration, writeIndex, messages)) return false;
+    if (!writeOrReport(generator.outputPath(names.javaHelp), declaration, writeIndex, messages))
+        return false;
     return writeOrReport(generator.outputPath(names.javaMap), declaration, writeMap, messages);
 }
 

@@ -28,7 +28,8 @@ void toUtf16(std::string_view text, std::u16string& out)
         out.resize(static_cast<std::size_t>(length));
         return;
     }
-    for (std::size_t i = 0; i < text.size(); ++i) out[i] = static_cast<unsigned char>(text[i]);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        out[i] = static_cast<unsigned char>(text[i]);
 }
 
 bool isBasicLetter(const std::string& label)
@@ -47,7 +48,8 @@ std::vector<CollationLanguage> collationLanguages()
         UErrorCode status = U_ZERO_ERROR;
         char tag[ULOC_FULLNAME_CAPACITY] = {};
         uloc_toLanguageTag(localeId, tag, sizeof tag, true, &status);
-        if (U_FAILURE(status)) continue;
+        if (U_FAILURE(status))
+            continue;
         icu::UnicodeString display;
         icu::Locale(localeId).getDisplayName(icu::Locale::getEnglish(), display);
         std::string name;
@@ -64,12 +66,12 @@ struct LanguageCollation::Icu {
     std::unique_ptr<icu::AlphabeticIndex::ImmutableIndex> index;
     ~Icu()
     {
-        if (collator) ucol_close(collator);
+        if (collator)
+            ucol_close(collator);
     }
 };
 
-std::unique_ptr<LanguageCollation> LanguageCollation::forLanguage(std::string_view languageTag,
-                                                                  std::string& problem)
+std::unique_ptr<LanguageCollation> LanguageCollation::forLanguage(std::string_view languageTag, std::string& problem)
 {
     const std::string tag(languageTag);
     UErrorCode status = U_ZERO_ERROR;
@@ -86,7 +88,8 @@ std::unique_ptr<LanguageCollation> LanguageCollation::forLanguage(std::string_vi
     icu::AlphabeticIndex alphabet(locale, status);
     // Latin letters get their groups in every language.
     alphabet.addLabels(icu::Locale::getEnglish(), status);
-    if (U_SUCCESS(status)) icu->index.reset(alphabet.buildImmutableIndex(status));
+    if (U_SUCCESS(status))
+        icu->index.reset(alphabet.buildImmutableIndex(status));
     if (U_FAILURE(status) || !icu->index) {
         problem = "No collation for \"" + tag + "\": " + u_errorName(status);
         return nullptr;
@@ -94,17 +97,20 @@ std::unique_ptr<LanguageCollation> LanguageCollation::forLanguage(std::string_vi
     return std::unique_ptr<LanguageCollation>(new LanguageCollation(std::move(icu)));
 }
 
-LanguageCollation::LanguageCollation(std::unique_ptr<Icu> icu) : icu_(std::move(icu))
+LanguageCollation::LanguageCollation(std::unique_ptr<Icu> icu)
+    : icu_(std::move(icu))
 {
     char basic = 'A';
     const auto& index = *icu_->index;
     bucketOfLabel_.assign(static_cast<std::size_t>(index.getBucketCount()), -1);
     for (int32_t b = 0; b < index.getBucketCount(); ++b) {
         const icu::AlphabeticIndex::Bucket* bucket = index.getBucket(b);
-        if (bucket->getLabelType() != U_ALPHAINDEX_NORMAL) continue;
+        if (bucket->getLabelType() != U_ALPHAINDEX_NORMAL)
+            continue;
         std::string label;
         bucket->getLabel().toUTF8String(label);
-        if (isBasicLetter(label)) basic = label[0];
+        if (isBasicLetter(label))
+            basic = label[0];
         bucketOfLabel_[static_cast<std::size_t>(b)] = static_cast<int>(labels_.size());
         labels_.push_back(std::move(label));
         basicLetters_.push_back(basic);
@@ -118,7 +124,8 @@ void LanguageCollation::sortKey(std::string_view text, std::string& out)
     toUtf16(text, utf16_);
     const auto* source = reinterpret_cast<const UChar*>(utf16_.data());
     const auto length = static_cast<int32_t>(utf16_.size());
-    if (out.size() < 4 * utf16_.size() + 16) out.resize(4 * utf16_.size() + 16);
+    if (out.size() < 4 * utf16_.size() + 16)
+        out.resize(4 * utf16_.size() + 16);
     auto* buffer = reinterpret_cast<uint8_t*>(out.data());
     int32_t needed = ucol_getSortKey(icu_->collator, source, length, buffer, static_cast<int32_t>(out.size()));
     if (needed > static_cast<int32_t>(out.size())) {
@@ -141,7 +148,8 @@ LanguageCollation::Filing LanguageCollation::file(std::string_view text)
     }
     other_.assign(utf16_, 0, end);
     auto found = filingByPrefix_.find(other_);
-    if (found != filingByPrefix_.end()) return found->second;
+    if (found != filingByPrefix_.end())
+        return found->second;
     const Filing filing = fileUncached(other_);
     filingByPrefix_.emplace(other_, filing);
     return filing;
@@ -149,18 +157,23 @@ LanguageCollation::Filing LanguageCollation::file(std::string_view text)
 
 LanguageCollation::Filing LanguageCollation::fileUncached(const std::u16string& prefix)
 {
-    if (prefix.empty()) return {};
+    if (prefix.empty())
+        return {};
     UChar32 first;
     std::size_t at = 0;
     U16_NEXT(prefix.data(), at, prefix.size(), first);
-    if (u_isdigit(first)) return {ClassNumbers, 0};
-    if (!u_isalpha(first)) return {};
+    if (u_isdigit(first))
+        return {ClassNumbers, 0};
+    if (!u_isalpha(first))
+        return {};
     UErrorCode status = U_ZERO_ERROR;
     const icu::UnicodeString text(reinterpret_cast<const UChar*>(prefix.data()), static_cast<int32_t>(prefix.size()));
     const int32_t bucket = icu_->index->getBucketIndex(text, status);
-    if (U_FAILURE(status) || bucket < 0 || bucket >= static_cast<int32_t>(bucketOfLabel_.size())) return {};
+    if (U_FAILURE(status) || bucket < 0 || bucket >= static_cast<int32_t>(bucketOfLabel_.size()))
+        return {};
     const int label = bucketOfLabel_[static_cast<std::size_t>(bucket)];
-    if (label < 0) return {};
+    if (label < 0)
+        return {};
     return {ClassLetters, static_cast<std::uint16_t>(label)};
 }
 

@@ -56,8 +56,8 @@ private:
     std::unique_ptr<Icu> icu_;
     std::vector<std::string> labels_;
     std::vector<char> basicLetters_;
-    std::vector<int> bucketOfLabel_;  // by label: its bucket in ICU's index
-    std::u16string utf16_, other_;      // scratch
+    std::vector<int> bucketOfLabel_; // by label: its bucket in ICU's index
+    std::u16string utf16_, other_; // scratch
     std::unordered_map<std::u16string, Filing> filingByPrefix_;
 };
 

@@ -30,9 +30,11 @@ public:
     std::string_view helpFrame() const { return text(HelpFrame); }
     std::string_view text(Text which) const
     {
-        if (which == HelpAs && lengths_[HelpAs] == kSharedText) which = IndexAs;
+        if (which == HelpAs && lengths_[HelpAs] == kSharedText)
+            which = IndexAs;
         std::size_t offset = 0;
-        for (std::size_t i = 0; i < which; ++i) offset += lengths_[i];
+        for (std::size_t i = 0; i < which; ++i)
+            offset += lengths_[i];
         return {texts_ + offset, lengths_[which]};
     }
     // Shared by the links of one holder's entries (and so one address); other
@@ -49,7 +51,7 @@ private:
     static constexpr std::uint32_t kSharedText = UINT32_MAX;
 
     const char* texts_ = nullptr;
-    std::array<std::uint32_t, kTexts> lengths_{};
+    std::array<std::uint32_t, kTexts> lengths_ {};
     std::uint32_t holderNumber_ = 0;
 };
 

@@ -27,7 +27,8 @@ bool collides(const std::vector<FileNameCollision>& collisions, IndexOutput outp
 {
     bool found = false;
     for (const FileNameCollision& collision : collisions) {
-        if (collision.output != output) continue;
+        if (collision.output != output)
+            continue;
         messages.showMessage(collision.message + "\nMake Index leaves it as it is: give the output another name "
                                                  "under Filenames.");
         found = true;
@@ -40,7 +41,8 @@ bool replaceable(const IndexGenerator& generator, const std::string& name, std::
                  MessageSink& messages)
 {
     const std::string path = generator.outputPath(name);
-    if (mayReplaceOutput(path)) return true;
+    if (mayReplaceOutput(path))
+        return true;
     messages.showMessage(std::string(failureMessage) + path + std::string(kNotOwnOutputReason));
     return false;
 }
@@ -77,10 +79,11 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
         } else {
             generator.buildTree(IndexMode::Html);
             htmlTreeBuilt = true;
-            if (mayOpenResult) toOpen = pageToOpen(generator);
+            if (mayOpenResult)
+                toOpen = pageToOpen(generator);
             jobs.push_back([&generator, &style](MessageSink& sink) {
                 return style.extensions.indexLayout == IndexLayout::Modern ? writeModernHtmlIndex(generator, sink)
-                                                                            : writeHtmlIndex(generator, sink);
+                                                                           : writeHtmlIndex(generator, sink);
             });
         }
     }
@@ -100,8 +103,9 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     generator.releaseSortData();
     if (style.htmlHelp) {
         jobs.push_back([&](MessageSink& sink) {
-            const bool blocked = collides(collisions, IndexOutput::HtmlHelp, sink) ||
-                                 !replaceable(generator, names.htmlHelp, "Error creating new Html Help index:\n  ", sink);
+            const bool blocked =
+                collides(collisions, IndexOutput::HtmlHelp, sink) ||
+                !replaceable(generator, names.htmlHelp, "Error creating new Html Help index:\n  ", sink);
             return !blocked && writeHtmlHelpIndex(generator, sink);
         });
     }

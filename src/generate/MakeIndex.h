@@ -15,7 +15,7 @@ struct MakeIndexInput {
     OutputNames outputNames;
     std::string projectDirectory;
     // The project file's name: no output may take it.
-    std::string projectFileName{};
+    std::string projectFileName {};
 };
 
 // Turns the project's entries into every output its style switches on: the

@@ -6,7 +6,10 @@ namespace torvane {
 
 namespace {
 
-void indent(std::string& out, int depth) { out.append(static_cast<std::size_t>(2 * depth + 4), ' '); }
+void indent(std::string& out, int depth)
+{
+    out.append(static_cast<std::size_t>(2 * depth + 4), ' ');
+}
 
 void appendLink(std::string& out, std::string_view address, std::string_view target, std::string_view label)
 {
@@ -32,7 +35,8 @@ std::string_view targetOf(const LocatorLink& link, const StyleSettings& style)
 std::string pageLabel(const LocatorLink& link)
 {
     std::string title = unescapeField(link.helpTitle());
-    if (title.empty() || title == "Untitled") return std::string(link.address());
+    if (title.empty() || title == "Untitled")
+        return std::string(link.address());
     return title;
 }
 
@@ -74,7 +78,8 @@ void appendModernEntry(std::string& out, const IndexNode& node, const StyleSetti
         out += node.text();
         out += "</span>";
     }
-    for (const CrossReferenceLink* link : node.crossReferences()) appendCrossReference(out, *link);
+    for (const CrossReferenceLink* link : node.crossReferences())
+        appendCrossReference(out, *link);
     if (node.locators().size() > 1) {
         out += " <span class=\"tv-pages\">";
         const char* separator = "";
@@ -89,7 +94,8 @@ void appendModernEntry(std::string& out, const IndexNode& node, const StyleSetti
         out += '\n';
         indent(out, depth + 1);
         out += "<ul>\n";
-        for (const IndexNode* child : node.children()) appendModernEntry(out, *child, style, depth + 2);
+        for (const IndexNode* child : node.children())
+            appendModernEntry(out, *child, style, depth + 2);
         indent(out, depth + 1);
         out += "</ul>\n";
         indent(out, depth);

@@ -26,7 +26,8 @@ struct GroupKey {
 
 GroupKey groupKeyOf(const IndexNode& node)
 {
-    if (node.letterGroup != kNoLetter) return {kNoGroup, node.letterGroup};
+    if (node.letterGroup != kNoLetter)
+        return {kNoGroup, node.letterGroup};
     return {pageGroupOf(node), kNoLetter};
 }
 
@@ -35,11 +36,13 @@ char32_t nextCodePoint(std::string_view text, std::size_t& at)
 {
     const auto lead = static_cast<unsigned char>(text[at]);
     const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-    if (length == 0 || at + length > text.size()) return 0;
+    if (length == 0 || at + length > text.size())
+        return 0;
     char32_t c = length == 1 ? lead : lead & (0x7F >> length);
     for (int i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next >> 6) != 2) return 0;
+        if ((next >> 6) != 2)
+            return 0;
         c = (c << 6) | (next & 0x3F);
     }
     at += static_cast<std::size_t>(length);
@@ -49,7 +52,8 @@ char32_t nextCodePoint(std::string_view text, std::size_t& at)
 bool isUtf8(std::string_view text)
 {
     for (std::size_t at = 0; at < text.size();)
-        if (nextCodePoint(text, at) == 0) return false;
+        if (nextCodePoint(text, at) == 0)
+            return false;
     return true;
 }
 
@@ -59,7 +63,8 @@ std::string labelText(std::string_view label)
     std::string text;
     for (std::size_t at = 0; at < label.size();) {
         const char32_t c = nextCodePoint(label, at);
-        if (c == 0) break;
+        if (c == 0)
+            break;
         if (c < 0x80)
             text += static_cast<char>(c);
         else
@@ -73,20 +78,23 @@ std::string letterId(const std::vector<std::string>& letters, std::uint16_t lett
 {
     const std::string& label = letters[letter];
     for (char c : label)
-        if (!isAsciiLetter(c)) return "letter-" + std::to_string(letter);
+        if (!isAsciiLetter(c))
+            return "letter-" + std::to_string(letter);
     return label;
 }
 
 // Outside the letter groups a key's group is Symbols or Numbers, never a letter.
 std::string groupId(const IndexGenerator& generator, GroupKey key)
 {
-    if (key.letter != kNoLetter) return letterId(generator.letterGroups(), key.letter);
+    if (key.letter != kNoLetter)
+        return letterId(generator.letterGroups(), key.letter);
     return groupName(key.group);
 }
 
 std::string groupLabel(const IndexGenerator& generator, GroupKey key)
 {
-    if (key.letter != kNoLetter) return labelText(generator.letterGroups()[key.letter]);
+    if (key.letter != kNoLetter)
+        return labelText(generator.letterGroups()[key.letter]);
     return groupName(key.group);
 }
 
@@ -104,13 +112,17 @@ class ModernPage {
 public:
     ModernPage(const IndexGenerator& generator, const HtmlIndexPlan& plan, std::string_view topInclude,
                std::string_view bottomInclude)
-        : generator_(generator), plan_(plan), top_(topInclude), bottom_(bottomInclude)
+        : generator_(generator)
+        , plan_(plan)
+        , top_(topInclude)
+        , bottom_(bottomInclude)
     {
         // A present letter's page is that of its entries' A to Z group, the
         // page the generator sends cross-references to as well.
         letterPages_.assign(generator.letterGroups().size(), kNoGroup);
         for (const IndexNode* node : plan.topLevel)
-            if (node->letterGroup != kNoLetter) letterPages_[node->letterGroup] = pageGroupOf(*node);
+            if (node->letterGroup != kNoLetter)
+                letterPages_[node->letterGroup] = pageGroupOf(*node);
     }
 
     // The page of the whole index (group 0) or of one group.
@@ -148,7 +160,8 @@ private:
     {
         std::string lf;
         for (char c : text)
-            if (c != '\r') lf += c;
+            if (c != '\r')
+                lf += c;
         return lf;
     }
 
@@ -156,14 +169,16 @@ private:
     std::string opening(std::string_view body, char pageGroup, const PageTargets& pageTargets) const
     {
         std::string page = "<!DOCTYPE html>\n<html";
-        if (!plan_.style.extensions.collation.empty()) page += " lang=\"" + plan_.style.extensions.collation + "\"";
+        if (!plan_.style.extensions.collation.empty())
+            page += " lang=\"" + plan_.style.extensions.collation + "\"";
         page += ">\n<head>\n";
         page += isUtf8(body) && isUtf8(plan_.style.pageTitle) && isUtf8(plan_.style.pageHeading)
                     ? "  <meta charset=\"utf-8\">\n"
                     : "  <meta charset=\"windows-1252\">\n";
         page += "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                 "  <meta name=\"generator\" content=\"HTML Torvane (tm)\">\n"
-                "  <title>" + plan_.style.pageTitle + "</title>\n";
+                "  <title>" +
+                plan_.style.pageTitle + "</title>\n";
         page += modernIndexStyle();
         // The project's own style sheet comes last, so that it may change the look.
         if (!plan_.style.stylesheetPath.empty())
@@ -233,8 +248,10 @@ private:
         out += "<header id=\"HTMLTorvaneTop\" class=\"tv-header\">\n  <h1>" + plan_.style.pageHeading + "</h1>\n";
         out += "  <nav class=\"tv-letters\" aria-label=\"Index letters\">\n    <ul>\n";
         if (plan_.style.linksSymbols == SymbolsOption::Include) {
-            if (plan_.symbolsPresent) appendBarLink(out, {kSymbolsGroup, kNoLetter}, true, pageGroup);
-            if (plan_.numbersPresent) appendBarLink(out, {kNumbersGroup, kNoLetter}, true, pageGroup);
+            if (plan_.symbolsPresent)
+                appendBarLink(out, {kSymbolsGroup, kNoLetter}, true, pageGroup);
+            if (plan_.numbersPresent)
+                appendBarLink(out, {kNumbersGroup, kNoLetter}, true, pageGroup);
         }
         const auto letters = static_cast<std::uint16_t>(generator_.letterGroups().size());
         for (std::uint16_t letter = 0; letter < letters; ++letter)
@@ -253,7 +270,8 @@ private:
     void appendReturnLink(std::string& out) const
     {
         const StyleSettings& style = plan_.style;
-        if (style.returnLink == ReturnLink::None) return;
+        if (style.returnLink == ReturnLink::None)
+            return;
         out += "      <p class=\"tv-top\"><a href=\"#HTMLTorvaneTop\">";
         if (style.returnLink == ReturnLink::Text)
             out += style.returnText;
@@ -270,13 +288,16 @@ private:
             std::size_t lines = 0;
             for (end = first; end < nodes.size() && groupKeyOf(*nodes[end]) == key; ++end)
                 lines += lineCount(*nodes[end]);
-            if (!page.holds(plan_, pageGroupOf(*nodes[first]))) continue;
+            if (!page.holds(plan_, pageGroupOf(*nodes[first])))
+                continue;
             const std::string id = groupId(generator_, key);
             // A short group stays in one column; a long one at least keeps its heading with its first lines.
-            out += lines <= kUnbrokenGroupLines ? "    <section class=\"tv-group tv-short\"" : "    <section class=\"tv-group\"";
+            out += lines <= kUnbrokenGroupLines ? "    <section class=\"tv-group tv-short\""
+                                                : "    <section class=\"tv-group\"";
             out += " aria-labelledby=\"" + id + "\">\n";
             out += "      <h2 id=\"" + id + "\">" + groupLabel(generator_, key) + "</h2>\n      <ul>\n";
-            for (std::size_t at = first; at < end; ++at) appendModernEntry(out, *nodes[at], plan_.style, 2);
+            for (std::size_t at = first; at < end; ++at)
+                appendModernEntry(out, *nodes[at], plan_.style, 2);
             closeGroup(out);
         }
     }
@@ -284,7 +305,8 @@ private:
     static std::size_t lineCount(const IndexNode& node)
     {
         std::size_t lines = 1;
-        for (const IndexNode* child : node.children()) lines += lineCount(*child);
+        for (const IndexNode* child : node.children())
+            lines += lineCount(*child);
         return lines;
     }
 
@@ -299,7 +321,7 @@ private:
     const HtmlIndexPlan& plan_;
     std::string_view top_;
     std::string_view bottom_;
-    std::vector<char> letterPages_;  // by letter group: the page holding it, when present
+    std::vector<char> letterPages_; // by letter group: the page holding it, when present
 };
 
 } // namespace

@@ -26,11 +26,16 @@ std::vector<std::string> htmlIndexFiles(std::string_view indexName)
 std::string_view outputTitle(IndexOutput output)
 {
     switch (output) {
-    case IndexOutput::HtmlIndex: return "The HTML index";
-    case IndexOutput::HtmlHelp: return "The HTML Help index";
-    case IndexOutput::JavaHelp: return "The JavaHelp index";
-    case IndexOutput::JavaMap: return "The JavaHelp map";
-    case IndexOutput::ProjectFile: return "The project file";
+    case IndexOutput::HtmlIndex:
+        return "The HTML index";
+    case IndexOutput::HtmlHelp:
+        return "The HTML Help index";
+    case IndexOutput::JavaHelp:
+        return "The JavaHelp index";
+    case IndexOutput::JavaMap:
+        return "The JavaHelp map";
+    case IndexOutput::ProjectFile:
+        return "The project file";
     }
     return {};
 }
@@ -50,13 +55,13 @@ std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, st
     std::vector<FileNameCollision> found;
     auto check = [&](IndexOutput output, const std::string& fileName) {
         if (pages.count(fileName))
-            found.push_back({output, fileName,
-                             std::string(outputTitle(output)) + " would overwrite " + fileName +
-                                 ", a page of the project."});
+            found.push_back(
+                {output, fileName,
+                 std::string(outputTitle(output)) + " would overwrite " + fileName + ", a page of the project."});
         else if (output != IndexOutput::ProjectFile && !project.empty() && equalsNoCase(fileName, project))
-            found.push_back({output, fileName,
-                             std::string(outputTitle(output)) + " would overwrite " + fileName +
-                                 ", the project file."});
+            found.push_back(
+                {output, fileName,
+                 std::string(outputTitle(output)) + " would overwrite " + fileName + ", the project file."});
     };
     if (!project.empty())
         check(IndexOutput::ProjectFile, project);

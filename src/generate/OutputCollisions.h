@@ -15,8 +15,8 @@ enum class IndexOutput { HtmlIndex, HtmlHelp, JavaHelp, JavaMap, ProjectFile };
 // not: a page the project lists, or the project file.
 struct FileNameCollision {
     IndexOutput output;
-    std::string fileName;  // the colliding file, as the output would write it
-    std::string message;   // one line for the user
+    std::string fileName; // the colliding file, as the output would write it
+    std::string message; // one line for the user
 };
 
 // Every collision of the project's file names with its listed pages and with

@@ -15,7 +15,8 @@ public:
     bool askYesNo(std::string_view, bool unattendedAnswer) override { return unattendedAnswer; }
     void showAll(MessageSink& sink) const
     {
-        for (const std::string& text : texts_) sink.showMessage(text);
+        for (const std::string& text : texts_)
+            sink.showMessage(text);
     }
 
 private:
@@ -33,7 +34,7 @@ struct JobOutcome {
 bool runOutputJobs(const std::vector<OutputJob>& jobs, MessageSink& messages)
 {
     std::vector<JobOutcome> outcomes(jobs.size());
-    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> next {0};
     auto work = [&jobs, &outcomes, &next] {
         for (std::size_t job; (job = next.fetch_add(1)) < jobs.size();) {
             try {
@@ -52,7 +53,8 @@ bool runOutputJobs(const std::vector<OutputJob>& jobs, MessageSink& messages)
     }
     bool allWritten = true;
     for (const JobOutcome& outcome : outcomes) {
-        if (outcome.failure) std::rethrow_exception(outcome.failure);
+        if (outcome.failure)
+            std::rethrow_exception(outcome.failure);
         outcome.messages.showAll(messages);
         allWritten &= outcome.written;
     }

@@ -12,10 +12,10 @@ inline constexpr std::string_view kDefaultJavaMapName = "Torvane.jhm";
 
 // File names (no folder) of the four index outputs, in the project directory.
 struct OutputNames {
-    std::string index{kDefaultIndexName};
-    std::string htmlHelp{kDefaultHtmlHelpName};
-    std::string javaHelp{kDefaultJavaHelpName};
-    std::string javaMap{kDefaultJavaMapName};
+    std::string index {kDefaultIndexName};
+    std::string htmlHelp {kDefaultHtmlHelpName};
+    std::string javaHelp {kDefaultJavaHelpName};
+    std::string javaMap {kDefaultJavaMapName};
 
     bool operator==(const OutputNames&) const = default;
 };

@@ -6,7 +6,8 @@ namespace torvane {
 
 std::string_view TextArena::copy(std::string_view text)
 {
-    if (text.empty()) return {};
+    if (text.empty())
+        return {};
     if (capacity_ - used_ < text.size()) {
         capacity_ = std::max(kBlockSize, text.size());
         blocks_.push_back(std::make_unique_for_overwrite<char[]>(capacity_));

@@ -14,11 +14,11 @@ public:
     void clear();
 
 private:
-    static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+    static constexpr std::size_t kBlockSize = std::size_t {1} << 20;
 
     std::vector<std::unique_ptr<char[]>> blocks_;
-    std::size_t used_ = 0;      // bytes taken in the last block
-    std::size_t capacity_ = 0;  // size of the last block
+    std::size_t used_ = 0; // bytes taken in the last block
+    std::size_t capacity_ = 0; // size of the last block
 };
 
 } // namespace torvane

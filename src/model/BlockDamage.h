@@ -20,4 +20,4 @@ struct BlockDamage {
     bool operator==(const BlockDamage&) const = default;
 };
 
-}  // namespace torvane
+} // namespace torvane

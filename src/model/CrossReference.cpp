@@ -5,7 +5,8 @@
 
 namespace torvane {
 
-CrossReference::CrossReference() : EntryRecord(EntryKind::CrossReference)
+CrossReference::CrossReference()
+    : EntryRecord(EntryKind::CrossReference)
 {
     storeTexts(headingSort_, {});
 }
@@ -47,4 +48,4 @@ void CrossReference::removeFromOwner()
         locator->removeCrossReference(this);
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -15,8 +15,7 @@ public:
     CrossReference(const CrossReference& other);
 
     void set(std::string_view heading, std::string_view headingSort, std::string_view separator,
-             std::string_view reference, std::string_view locator, std::string_view locatorSort,
-             bool linkToLocator);
+             std::string_view reference, std::string_view locator, std::string_view locatorSort, bool linkToLocator);
 
     const std::string& heading() const { return heading_; }
     const std::string& headingSort() const { return headingSort_; }
@@ -42,4 +41,4 @@ private:
     bool linkToLocator_ = true;
 };
 
-}  // namespace torvane
+} // namespace torvane

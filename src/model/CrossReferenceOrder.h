@@ -14,14 +14,8 @@ struct CrossReferenceOrder {
     {
         return a->lessThan(*b);
     }
-    bool operator()(const std::unique_ptr<CrossReference>& a, const CrossReference* b) const
-    {
-        return a->lessThan(*b);
-    }
-    bool operator()(const CrossReference* a, const std::unique_ptr<CrossReference>& b) const
-    {
-        return a->lessThan(*b);
-    }
+    bool operator()(const std::unique_ptr<CrossReference>& a, const CrossReference* b) const { return a->lessThan(*b); }
+    bool operator()(const CrossReference* a, const std::unique_ptr<CrossReference>& b) const { return a->lessThan(*b); }
 };
 
-}  // namespace torvane
+} // namespace torvane

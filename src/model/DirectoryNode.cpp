@@ -27,12 +27,12 @@ std::string_view nextPathName(std::string_view& rest)
     return name;
 }
 
-}  // namespace
+} // namespace
 
 DirectoryNode::DirectoryNode(std::string label)
-    : ProjectNode(std::move(label), NodeIcon::Container),
-      folders_(KeyLess{KeyCompareMode::CaseInsensitiveThenExact}),
-      files_(KeyLess{KeyCompareMode::CaseInsensitiveThenExact})
+    : ProjectNode(std::move(label), NodeIcon::Container)
+    , folders_(KeyLess {KeyCompareMode::CaseInsensitiveThenExact})
+    , files_(KeyLess {KeyCompareMode::CaseInsensitiveThenExact})
 {
 }
 
@@ -160,4 +160,4 @@ ProjectNode* DirectoryNode::findChild(std::string_view label)
     return nullptr;
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -68,4 +68,4 @@ private:
 // True for the two path separators accepted in project paths.
 bool isPathSeparator(char c);
 
-}  // namespace torvane
+} // namespace torvane

@@ -6,22 +6,22 @@ namespace torvane {
 
 EntryHolder::EntryHolder(std::string label, int iconKind, EntryKind defaultKind, EntryKind regularKind,
                          bool startInDefaultMode)
-    : ProjectNode(std::move(label), iconKind),
-      defaultKind_(defaultKind),
-      regularKind_(regularKind),
-      usesDefault_(true),
-      defaultInSet_(startInDefaultMode)
+    : ProjectNode(std::move(label), iconKind)
+    , defaultKind_(defaultKind)
+    , regularKind_(regularKind)
+    , usesDefault_(true)
+    , defaultInSet_(startInDefaultMode)
 {
 }
 
 EntryHolder::EntryHolder(const EntryHolder& other, ProjectNode* parent)
-    : ProjectNode(other, parent),
-      defaultText_(other.defaultText_),
-      defaultKind_(other.defaultKind_),
-      regularKind_(other.regularKind_),
-      excluded_(other.excluded_),
-      usesDefault_(other.usesDefault_),
-      defaultInSet_(other.defaultInSet_)
+    : ProjectNode(other, parent)
+    , defaultText_(other.defaultText_)
+    , defaultKind_(other.defaultKind_)
+    , regularKind_(other.regularKind_)
+    , excluded_(other.excluded_)
+    , usesDefault_(other.usesDefault_)
+    , defaultInSet_(other.defaultInSet_)
 {
     if (other.defaultEntry_) {
         defaultEntry_ = std::make_unique<IndexEntry>(*other.defaultEntry_);
@@ -49,7 +49,7 @@ IndexEntry* EntryHolder::defaultEntry() const
 
 std::vector<std::unique_ptr<IndexEntry>>::iterator EntryHolder::findRegular(const IndexEntry& entry)
 {
-    auto position = std::lower_bound(regularEntries_.begin(), regularEntries_.end(), &entry, IndexEntryOrder{});
+    auto position = std::lower_bound(regularEntries_.begin(), regularEntries_.end(), &entry, IndexEntryOrder {});
     return position != regularEntries_.end() && !entry.lessThan(**position) ? position : regularEntries_.end();
 }
 
@@ -62,7 +62,7 @@ IndexEntry* EntryHolder::addEntry(std::unique_ptr<IndexEntry> entry)
     // Blocks list their entries in entry order, so most land at the end.
     auto position = regularEntries_.end();
     if (!regularEntries_.empty() && !regularEntries_.back()->lessThan(*entry))
-        position = std::lower_bound(regularEntries_.begin(), regularEntries_.end(), entry.get(), IndexEntryOrder{});
+        position = std::lower_bound(regularEntries_.begin(), regularEntries_.end(), entry.get(), IndexEntryOrder {});
     if (position == regularEntries_.end() || entry->lessThan(**position)) {
         kept = entry.get();
         regularEntries_.insert(position, std::move(entry));
@@ -204,4 +204,4 @@ void EntryHolder::clearRegularEntries()
     regularEntries_.clear();
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -57,8 +57,7 @@ public:
     std::string relativeUrl() const override = 0;
 
 protected:
-    EntryHolder(std::string label, int iconKind, EntryKind defaultKind, EntryKind regularKind,
-                bool startInDefaultMode);
+    EntryHolder(std::string label, int iconKind, EntryKind defaultKind, EntryKind regularKind, bool startInDefaultMode);
     // Copies state and records; the copies belong to this holder.
     EntryHolder(const EntryHolder& other, ProjectNode* parent);
 
@@ -89,4 +88,4 @@ private:
     bool defaultInSet_ = false;
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -7,16 +7,17 @@
 
 namespace torvane {
 
-EntryRecord::EntryRecord(EntryKind kind) : kind_(kind)
+EntryRecord::EntryRecord(EntryKind kind)
+    : kind_(kind)
 {
 }
 
 EntryRecord::EntryRecord(const EntryRecord& other)
-    : owner_(nullptr),
-      texts_(other.texts_),
-      kind_(other.kind_),
-      groupClass_(other.groupClass_),
-      listSelected_(other.listSelected_)
+    : owner_(nullptr)
+    , texts_(other.texts_)
+    , kind_(other.kind_)
+    , groupClass_(other.groupClass_)
+    , listSelected_(other.listSelected_)
 {
 }
 
@@ -89,4 +90,4 @@ void EntryRecord::storeTexts(std::string_view sortText, std::initializer_list<st
     texts_.assign(std::span<const std::string_view>(all, count));
 }
 
-}  // namespace torvane
+} // namespace torvane

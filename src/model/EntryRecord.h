@@ -64,4 +64,4 @@ private:
     bool listSelected_ = false;
 };
 
-}  // namespace torvane
+} // namespace torvane

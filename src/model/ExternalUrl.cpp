@@ -9,7 +9,8 @@ ExternalUrl::ExternalUrl(std::string url)
 {
 }
 
-ExternalUrl::ExternalUrl(const ExternalUrl& other, ExternalUrlsNode* container) : EntryHolder(other, container)
+ExternalUrl::ExternalUrl(const ExternalUrl& other, ExternalUrlsNode* container)
+    : EntryHolder(other, container)
 {
 }
 
@@ -29,4 +30,4 @@ void ExternalUrl::removeFromParent()
         container()->removeUrl(this);
 }
 
-}  // namespace torvane
+} // namespace torvane

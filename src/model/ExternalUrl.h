@@ -20,4 +20,4 @@ public:
     void removeFromParent() override;
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -2,7 +2,8 @@
 
 namespace torvane {
 
-ExternalUrlsNode::ExternalUrlsNode() : ProjectNode("External URLs", NodeIcon::Container)
+ExternalUrlsNode::ExternalUrlsNode()
+    : ProjectNode("External URLs", NodeIcon::Container)
 {
 }
 
@@ -61,4 +62,4 @@ ProjectNode* ExternalUrlsNode::findChild(std::string_view label)
     return url && url->label() == label ? url : nullptr;
 }
 
-}  // namespace torvane
+} // namespace torvane

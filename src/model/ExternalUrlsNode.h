@@ -33,8 +33,8 @@ public:
     ProjectNode* findChild(std::string_view label) override;
 
 private:
-    std::map<std::string, std::unique_ptr<ExternalUrl>, KeyLess> urls_{
-        KeyLess{KeyCompareMode::CaseInsensitiveThenExact}};
+    std::map<std::string, std::unique_ptr<ExternalUrl>, KeyLess> urls_ {
+        KeyLess {KeyCompareMode::CaseInsensitiveThenExact}};
 };
 
-}  // namespace torvane
+} // namespace torvane

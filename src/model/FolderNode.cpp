@@ -2,7 +2,8 @@
 
 namespace torvane {
 
-FolderNode::FolderNode(std::string name) : DirectoryNode(std::move(name))
+FolderNode::FolderNode(std::string name)
+    : DirectoryNode(std::move(name))
 {
 }
 
@@ -37,4 +38,4 @@ void FolderNode::onEmptied()
     removeFromParent();
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -11,9 +11,9 @@ public:
 
     unsigned kindBit() const override { return NodeKindMask::Folder; }
 
-    std::string fullPath() const override;      // parent + name + "/"
-    std::string relativePath() const override;  // parent + name + "\\"
-    std::string relativeUrl() const override;   // parent + name + "/"
+    std::string fullPath() const override; // parent + name + "/"
+    std::string relativePath() const override; // parent + name + "\\"
+    std::string relativeUrl() const override; // parent + name + "/"
 
     DirectoryNode& findOrCreateFolder(std::string_view relative) override;
     void removeFromParent() override;
@@ -22,4 +22,4 @@ protected:
     void onEmptied() override;
 };
 
-}  // namespace torvane
+} // namespace torvane

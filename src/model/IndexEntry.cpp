@@ -5,7 +5,8 @@
 
 namespace torvane {
 
-IndexEntry::IndexEntry(EntryKind kind) : EntryRecord(kind)
+IndexEntry::IndexEntry(EntryKind kind)
+    : EntryRecord(kind)
 {
 }
 
@@ -29,8 +30,7 @@ void IndexEntry::setTexts(std::string_view indexAs, std::string_view helpAs, std
     setFields(indexAs, helpAs, helpTitle, sortAs, indexTarget(), helpWindow(), helpFrame());
 }
 
-void IndexEntry::setTargets(std::string_view indexTarget, std::string_view helpWindow,
-                            std::string_view helpFrame)
+void IndexEntry::setTargets(std::string_view indexTarget, std::string_view helpWindow, std::string_view helpFrame)
 {
     setFields(indexAs(), helpAs(), helpTitle(), sortAs(), indexTarget, helpWindow, helpFrame);
 }
@@ -70,4 +70,4 @@ bool IndexEntry::isDefault() const
     return holder && holder->isDefaultObject(this);
 }
 
-}  // namespace torvane
+} // namespace torvane

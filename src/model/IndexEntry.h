@@ -22,8 +22,7 @@ public:
     void setFromText(std::string_view text);
     void setTexts(std::string_view indexAs, std::string_view helpAs, std::string_view helpTitle,
                   std::string_view sortAs);
-    void setTargets(std::string_view indexTarget, std::string_view helpWindow,
-                    std::string_view helpFrame);
+    void setTargets(std::string_view indexTarget, std::string_view helpWindow, std::string_view helpFrame);
     // setTexts and setTargets in one.
     void setFields(std::string_view indexAs, std::string_view helpAs, std::string_view helpTitle,
                    std::string_view sortAs, std::string_view indexTarget, std::string_view helpWindow,
@@ -50,4 +49,4 @@ private:
     enum Field : std::size_t { IndexAs, SortAs, HelpAs, HelpTitle, IndexTarget, HelpWindow, HelpFrame };
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -18,4 +18,4 @@ struct IndexEntryOrder {
     bool operator()(const IndexEntry* a, const std::unique_ptr<IndexEntry>& b) const { return a->lessThan(*b); }
 };
 
-}  // namespace torvane
+} // namespace torvane

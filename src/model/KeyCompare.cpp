@@ -14,4 +14,4 @@ int compareKeys(std::string_view a, std::string_view b, KeyCompareMode mode)
     return a.compare(b);
 }
 
-}  // namespace torvane
+} // namespace torvane

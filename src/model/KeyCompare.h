@@ -16,4 +16,4 @@ enum class KeyCompareMode {
 
 int compareKeys(std::string_view a, std::string_view b, KeyCompareMode mode);
 
-}  // namespace torvane
+} // namespace torvane

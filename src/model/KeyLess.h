@@ -13,4 +13,4 @@ struct KeyLess {
     bool operator()(std::string_view a, std::string_view b) const { return compareKeys(a, b, mode) < 0; }
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -57,7 +57,7 @@ bool linkLess(const ProjectNode* a, const ProjectNode* b)
     return compareLinkParts(a->label(), linkEnd(*a), b->label(), linkEnd(*b)) < 0;
 }
 
-}  // namespace
+} // namespace
 
 bool putInLinkOrder(std::vector<ProjectNode*>& children)
 {
@@ -70,4 +70,4 @@ bool putInLinkOrder(std::vector<ProjectNode*>& children)
     return std::all_of(children.begin(), children.end(), safeInLinks);
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -15,4 +15,4 @@ class ProjectNode;
 // then not the order of all the links below them.
 bool putInLinkOrder(std::vector<ProjectNode*>& children);
 
-}  // namespace torvane
+} // namespace torvane

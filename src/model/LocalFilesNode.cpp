@@ -5,7 +5,8 @@
 
 namespace torvane {
 
-LocalFilesNode::LocalFilesNode() : DirectoryNode("")
+LocalFilesNode::LocalFilesNode()
+    : DirectoryNode("")
 {
 }
 
@@ -43,7 +44,7 @@ std::size_t fileNameStart(std::string_view path)
     return split;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string_view> LocalFilesNode::belowProjectDirectory(std::string_view path) const
 {
@@ -74,4 +75,4 @@ SourceFile* LocalFilesNode::findFileAt(std::string_view path)
     return folder ? folder->findFile(path.substr(split)) : nullptr;
 }
 
-}  // namespace torvane
+} // namespace torvane

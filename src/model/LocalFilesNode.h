@@ -24,9 +24,9 @@ public:
     void setProjectDirectory(std::string_view directory);
     const std::string& projectDirectory() const { return label(); }
 
-    std::string fullPath() const override;      // the project directory
-    std::string relativePath() const override;  // ""
-    std::string relativeUrl() const override;   // ""
+    std::string fullPath() const override; // the project directory
+    std::string relativePath() const override; // ""
+    std::string relativeUrl() const override; // ""
 
     // The path is compared with the project directory without regard to
     // letter case.
@@ -41,4 +41,4 @@ private:
     std::optional<std::string_view> belowProjectDirectory(std::string_view path) const;
 };
 
-}  // namespace torvane
+} // namespace torvane

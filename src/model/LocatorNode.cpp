@@ -4,11 +4,13 @@
 
 namespace torvane {
 
-LocatorNode::LocatorNode(std::string locatorSort) : ProjectNode(std::move(locatorSort), NodeIcon::Locator)
+LocatorNode::LocatorNode(std::string locatorSort)
+    : ProjectNode(std::move(locatorSort), NodeIcon::Locator)
 {
 }
 
-LocatorNode::LocatorNode(const LocatorNode& other, LocatorsNode* parent) : ProjectNode(other, parent)
+LocatorNode::LocatorNode(const LocatorNode& other, LocatorsNode* parent)
+    : ProjectNode(other, parent)
 {
     for (const auto& reference : other.references_) {
         auto copy = std::make_unique<CrossReference>(*reference);
@@ -28,7 +30,7 @@ CrossReference* LocatorNode::addCrossReference(std::unique_ptr<CrossReference> r
 {
     auto position = references_.lower_bound(reference.get());
     if (position != references_.end() && !reference->lessThan(**position))
-        return nullptr;  // equal to one already filed: destroyed here
+        return nullptr; // equal to one already filed: destroyed here
     reference->setOwner(this);
     CrossReference* kept = reference.get();
     references_.insert(position, std::move(reference));
@@ -67,4 +69,4 @@ void LocatorNode::visitRecords(NodeVisitor& visitor)
         visitor.visitCrossReference(*reference, *this);
 }
 
-}  // namespace torvane
+} // namespace torvane

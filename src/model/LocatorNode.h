@@ -39,4 +39,4 @@ private:
     std::set<std::unique_ptr<CrossReference>, CrossReferenceOrder> references_;
 };
 
-}  // namespace torvane
+} // namespace torvane

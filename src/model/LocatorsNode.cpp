@@ -5,14 +5,16 @@
 namespace torvane {
 
 LocatorsNode::LocatorsNode(ProjectRootNode* root)
-    : ProjectNode("X-ref Locators", NodeIcon::Container), root_(root), locators_(KeyLess{KeyCompareMode::CaseInsensitive})
+    : ProjectNode("X-ref Locators", NodeIcon::Container)
+    , root_(root)
+    , locators_(KeyLess {KeyCompareMode::CaseInsensitive})
 {
 }
 
 LocatorsNode::LocatorsNode(const LocatorsNode& other, ProjectRootNode* root)
-    : ProjectNode(other, root),
-      root_(root),
-      locators_(KeyLess{KeyCompareMode::CaseInsensitive})
+    : ProjectNode(other, root)
+    , root_(root)
+    , locators_(KeyLess {KeyCompareMode::CaseInsensitive})
 {
     for (const auto& [key, locator] : other.locators_)
         locators_.emplace_hint(locators_.end(), key, std::make_unique<LocatorNode>(*locator, this));
@@ -69,4 +71,4 @@ ProjectNode* LocatorsNode::findChild(std::string_view label)
     return locator && locator->label() == label ? locator : ProjectNode::findChild(label);
 }
 
-}  // namespace torvane
+} // namespace torvane

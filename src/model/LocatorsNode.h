@@ -39,7 +39,7 @@ public:
 
 private:
     ProjectRootNode* root_;
-    std::map<std::string, std::unique_ptr<LocatorNode>, KeyLess> locators_{KeyLess{KeyCompareMode::CaseInsensitive}};
+    std::map<std::string, std::unique_ptr<LocatorNode>, KeyLess> locators_ {KeyLess {KeyCompareMode::CaseInsensitive}};
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -23,4 +23,4 @@ struct NodeKindMask {
     static constexpr unsigned AllNodes = 0xAFF;
 };
 
-}  // namespace torvane
+} // namespace torvane

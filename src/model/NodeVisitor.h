@@ -18,4 +18,4 @@ public:
     virtual bool visitsRecords() const { return true; }
 };
 
-}  // namespace torvane
+} // namespace torvane

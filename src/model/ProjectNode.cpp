@@ -14,7 +14,10 @@ namespace {
 // Collects what a NodeKindMask asks for during a walk.
 class MaskCollector : public NodeVisitor {
 public:
-    explicit MaskCollector(unsigned mask) : mask_(mask) {}
+    explicit MaskCollector(unsigned mask)
+        : mask_(mask)
+    {
+    }
 
     std::vector<ProjectNode*>* nodes = nullptr;
     std::vector<IndexEntry*>* entries = nullptr;
@@ -72,21 +75,24 @@ void runQuery(ProjectNode& node, MaskCollector& collector, unsigned mask)
         node.walk(collector);
 }
 
-}  // namespace
+} // namespace
 
-ProjectNode::ProjectNode(std::string label, int iconKind) : label_(std::move(label)), iconKind_(iconKind)
+ProjectNode::ProjectNode(std::string label, int iconKind)
+    : label_(std::move(label))
+    , iconKind_(iconKind)
 {
 }
 
 ProjectNode::ProjectNode(const ProjectNode& other, ProjectNode* parent)
-    : parent_(parent),
-      label_(other.label_),
-      expanded_(other.expanded_),
-      selected_(other.selected_),
-      iconKind_(other.iconKind_),
-      // The copy holds the same selection, so what is known of it holds too.
-      mayHoldSelection_(other.mayHoldSelection_),
-      mayHoldListMark_(other.mayHoldListMark_)
+    : parent_(parent)
+    , label_(other.label_)
+    , expanded_(other.expanded_)
+    , selected_(other.selected_)
+    , iconKind_(other.iconKind_)
+    ,
+    // The copy holds the same selection, so what is known of it holds too.
+    mayHoldSelection_(other.mayHoldSelection_)
+    , mayHoldListMark_(other.mayHoldListMark_)
 {
 }
 
@@ -213,7 +219,10 @@ void ProjectNode::forEachListMarked(const std::function<void(EntryRecord&)>& act
     struct Marked : NodeVisitor {
         const std::function<void(EntryRecord&)>& action;
         bool kept = false;
-        explicit Marked(const std::function<void(EntryRecord&)>& act) : action(act) {}
+        explicit Marked(const std::function<void(EntryRecord&)>& act)
+            : action(act)
+        {
+        }
         void visitEntry(IndexEntry& entry, ProjectNode&) override { visit(entry); }
         void visitCrossReference(CrossReference& reference, ProjectNode&) override { visit(reference); }
         void visit(EntryRecord& record)
@@ -273,7 +282,7 @@ TreeItem ProjectNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, Tre
     if (!showingPending_ && treeItem_ != kNoTreeItem)
         return treeItem_;
     if (treeItem_ == kNoTreeItem || displayDirty_) {
-        TreeItemLook look{label_, iconKind_, expanded_, selected_, lookChanged_};
+        TreeItemLook look {label_, iconKind_, expanded_, selected_, lookChanged_};
         look.excluded = isExcludedFromIndex();
         if (treeItem_ == kNoTreeItem)
             treeItem_ = tree.insertItem(parentItem, insertAfter, look, this);
@@ -289,7 +298,7 @@ TreeItem ProjectNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, Tre
         TreeControl& tree;
         TreeItem parent;
         TreeItem previous;
-    } placement{tree, treeItem_, kNoTreeItem};
+    } placement {tree, treeItem_, kNoTreeItem};
     forEachChild([&placement](ProjectNode& child) {
         placement.previous = child.insertIntoTree(placement.tree, placement.parent, placement.previous);
     });
@@ -516,7 +525,8 @@ void ProjectNode::collectCrossReferences(std::vector<CrossReference*>& reference
 
 void ProjectNode::collectRecords(std::vector<EntryRecord*>& records, unsigned mask)
 {
-    MaskCollector collector(mask & (NodeKindMask::Entries | NodeKindMask::CrossReferences | NodeKindMask::SelectedOnly));
+    MaskCollector collector(mask &
+                            (NodeKindMask::Entries | NodeKindMask::CrossReferences | NodeKindMask::SelectedOnly));
     collector.records = &records;
     runQuery(*this, collector, mask);
 }
@@ -528,4 +538,4 @@ std::size_t ProjectNode::count(unsigned mask)
     return collector.counted;
 }
 
-}  // namespace torvane
+} // namespace torvane

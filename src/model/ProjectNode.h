@@ -234,4 +234,4 @@ private:
     std::size_t recordsBelow_ = 0;
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -26,13 +26,13 @@ std::vector<ProjectNode*> displayOrder(ProjectNode& root)
     return nodes;
 }
 
-}  // namespace
+} // namespace
 
 ProjectRootNode::ProjectRootNode()
-    : ProjectNode("HTML Torvane project", NodeIcon::Container),
-      localFiles_(std::make_unique<LocalFilesNode>()),
-      externalUrls_(std::make_unique<ExternalUrlsNode>()),
-      locators_(std::make_unique<LocatorsNode>(this))
+    : ProjectNode("HTML Torvane project", NodeIcon::Container)
+    , localFiles_(std::make_unique<LocalFilesNode>())
+    , externalUrls_(std::make_unique<ExternalUrlsNode>())
+    , locators_(std::make_unique<LocatorsNode>(this))
 {
     adoptChild(*localFiles_);
     adoptChild(*externalUrls_);
@@ -144,4 +144,4 @@ void ProjectRootNode::forEachChild(const std::function<void(ProjectNode&)>& acti
         action(*locators_);
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -78,4 +78,4 @@ private:
     std::unique_ptr<LocatorsNode> locators_;
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -34,7 +34,7 @@ void writeNumber(unsigned char* at, std::size_t width, std::size_t number)
     }
 }
 
-}  // namespace
+} // namespace
 
 RecordTexts::RecordTexts(const RecordTexts& other)
 {
@@ -48,8 +48,8 @@ RecordTexts::RecordTexts(const RecordTexts& other)
 void RecordTexts::assign(std::span<const std::string_view> text)
 {
     const std::size_t count = text.size() < kMaxSlots ? text.size() : kMaxSlots;
-    std::array<std::size_t, kMaxSlots> starts{};
-    std::array<bool, kMaxSlots> repeated{};
+    std::array<std::size_t, kMaxSlots> starts {};
+    std::array<bool, kMaxSlots> repeated {};
     std::size_t bytes = 0;
     for (std::size_t slot = 0; slot < count; ++slot) {
         starts[slot] = bytes;
@@ -110,4 +110,4 @@ std::size_t RecordTexts::blockSize() const
     return kHeader + count * 2 * width + bytes;
 }
 
-}  // namespace torvane
+} // namespace torvane

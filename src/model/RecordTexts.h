@@ -27,7 +27,8 @@ public:
     void fetchAhead() const
     {
         const unsigned char* block = block_.get();
-        if (!block) return;
+        if (!block)
+            return;
         __builtin_prefetch(block);
         __builtin_prefetch(block + 64);
     }
@@ -40,4 +41,4 @@ private:
     std::unique_ptr<unsigned char[]> block_;
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -13,14 +13,14 @@ SourceFile::SourceFile(std::string name)
 }
 
 SourceFile::SourceFile(const SourceFile& other, DirectoryNode* folder)
-    : EntryHolder(other, folder),
-      modified_(other.modified_),
-      missing_(other.missing_),
-      unreadable_(other.unreadable_),
-      outsideProject_(other.outsideProject_),
-      loaded_(other.loaded_),
-      keptTargets_(other.keptTargets_),
-      blockDamage_(other.blockDamage_)
+    : EntryHolder(other, folder)
+    , modified_(other.modified_)
+    , missing_(other.missing_)
+    , unreadable_(other.unreadable_)
+    , outsideProject_(other.outsideProject_)
+    , loaded_(other.loaded_)
+    , keptTargets_(other.keptTargets_)
+    , blockDamage_(other.blockDamage_)
 {
     targets_.reserve(other.targets_.size());
     for (const auto& target : other.targets_)
@@ -88,14 +88,13 @@ bool targetBefore(std::string_view a, std::string_view b)
     return compareKeys(a, b, KeyCompareMode::CaseInsensitiveThenExact) < 0;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::unique_ptr<Target>>::const_iterator SourceFile::targetPosition(std::string_view name) const
 {
-    return std::lower_bound(targets_.begin(), targets_.end(), name,
-                            [](const std::unique_ptr<Target>& target, std::string_view key) {
-                                return targetBefore(target->label(), key);
-                            });
+    return std::lower_bound(
+        targets_.begin(), targets_.end(), name,
+        [](const std::unique_ptr<Target>& target, std::string_view key) { return targetBefore(target->label(), key); });
 }
 
 Target& SourceFile::findOrCreateTarget(std::string_view name)
@@ -116,11 +115,12 @@ void SourceFile::keepTarget(KeptTarget kept)
 {
     // Kept in the order of the page's own targets, entries in entry order, so
     // that the block reads the same once the anchor is back.
-    const KeyLess less{KeyCompareMode::CaseInsensitiveThenExact};
-    auto found = std::lower_bound(keptTargets_.begin(), keptTargets_.end(), kept.name,
-                                  [&](const KeptTarget& item, const std::string& name) { return less(item.name, name); });
+    const KeyLess less {KeyCompareMode::CaseInsensitiveThenExact};
+    auto found =
+        std::lower_bound(keptTargets_.begin(), keptTargets_.end(), kept.name,
+                         [&](const KeptTarget& item, const std::string& name) { return less(item.name, name); });
     if (found == keptTargets_.end() || found->name != kept.name)
-        found = keptTargets_.insert(found, KeptTarget{kept.name, {}});
+        found = keptTargets_.insert(found, KeptTarget {kept.name, {}});
     found->entries.merge(kept.entries);
 }
 
@@ -166,4 +166,4 @@ ProjectNode* SourceFile::findChild(std::string_view label)
     return findTarget(label);
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -98,4 +98,4 @@ private:
     std::vector<std::unique_ptr<Target>> targets_;
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -9,7 +9,8 @@ Target::Target(std::string name)
 {
 }
 
-Target::Target(const Target& other, SourceFile* file) : EntryHolder(other, file)
+Target::Target(const Target& other, SourceFile* file)
+    : EntryHolder(other, file)
 {
 }
 
@@ -39,4 +40,4 @@ void Target::setModified(bool modified)
         file()->setModified(modified);
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -30,4 +30,4 @@ protected:
     void walkChildren(NodeVisitor&) override {}
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -15,7 +15,7 @@ inline constexpr TreeItem kNoTreeItem = 0;
 
 struct TreeItemLook {
     std::string_view text;
-    int image = 0;  // used as normal and selected image
+    int image = 0; // used as normal and selected image
     bool expanded = false;
     bool selected = false;
     // Text or picture changed since the item was last updated; otherwise
@@ -30,10 +30,9 @@ struct TreeItemLook {
 class TreeControl {
 public:
     virtual ~TreeControl() = default;
-    virtual TreeItem insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look,
-                                ProjectNode* node) = 0;
+    virtual TreeItem insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node) = 0;
     virtual void updateItem(TreeItem item, const TreeItemLook& look) = 0;
     virtual void deleteItem(TreeItem item) = 0;
 };
 
-}  // namespace torvane
+} // namespace torvane

@@ -38,7 +38,7 @@ TreeDisplayState::Path pathOf(const ProjectNode& node)
     return {path.rbegin(), path.rend()};
 }
 
-}  // namespace
+} // namespace
 
 TreeDisplayState recordDisplayState(ProjectRootNode& root)
 {
@@ -61,4 +61,4 @@ void restoreDisplayState(ProjectRootNode& root, const TreeDisplayState& state)
     root.setCurrentNode(nodeAt(root, state.current));
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -14,7 +14,7 @@ class ProjectRootNode;
 // is expanded or selected: recording costs what is shown.
 struct TreeDisplayState {
     using Path = std::vector<std::string>;
-    std::vector<Path> expanded;  // parents before children
+    std::vector<Path> expanded; // parents before children
     std::vector<Path> selected;
     Path current;
 };
@@ -25,4 +25,4 @@ TreeDisplayState recordDisplayState(ProjectRootNode& root);
 // root when it is gone. List marks are left alone.
 void restoreDisplayState(ProjectRootNode& root, const TreeDisplayState& state);
 
-}  // namespace torvane
+} // namespace torvane

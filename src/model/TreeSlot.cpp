@@ -61,7 +61,7 @@ std::unique_ptr<ProjectNode> exchangeFile(ProjectRootNode& root, const TreeSlot&
     return folder->exchangeFile(slot.name, as<SourceFile>(std::move(incoming)));
 }
 
-}  // namespace
+} // namespace
 
 ProjectNode* slotHolder(ProjectNode& node)
 {
@@ -137,4 +137,4 @@ std::unique_ptr<ProjectNode> exchangeAtSlot(ProjectRootNode& root, const TreeSlo
     return outgoing;
 }
 
-}  // namespace torvane
+} // namespace torvane

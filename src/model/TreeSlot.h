@@ -35,4 +35,4 @@ std::unique_ptr<ProjectNode> copyOfHolder(ProjectNode& holder);
 std::unique_ptr<ProjectNode> exchangeAtSlot(ProjectRootNode& root, const TreeSlot& slot,
                                             std::unique_ptr<ProjectNode> incoming);
 
-}  // namespace torvane
+} // namespace torvane

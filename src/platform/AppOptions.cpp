@@ -43,9 +43,15 @@ int undoQueueSize(const Profile& profile)
     return profile.readInt(kOptionsSection, kUndoQueueSizeKey, kDefaultUndoQueueSize);
 }
 
-bool shouldPromptTutorial(const Profile& profile) { return profile.readInt(kOptionsSection, kPromptTutorialKey, 1) != 0; }
+bool shouldPromptTutorial(const Profile& profile)
+{
+    return profile.readInt(kOptionsSection, kPromptTutorialKey, 1) != 0;
+}
 
-void clearPromptTutorial(Profile& profile) { profile.writeInt(kOptionsSection, kPromptTutorialKey, 0); }
+void clearPromptTutorial(Profile& profile)
+{
+    profile.writeInt(kOptionsSection, kPromptTutorialKey, 0);
+}
 
 bool hasMakeIndexSwitch(std::string_view commandLine)
 {

@@ -66,9 +66,13 @@ AtomicFileStream::~AtomicFileStream()
 }
 
 AtomicFileStream::AtomicFileStream(AtomicFileStream&& other) noexcept
-    : requested_(std::move(other.requested_)), path_(std::move(other.path_)),
-      temporary_(std::exchange(other.temporary_, {})), fd_(std::exchange(other.fd_, -1)),
-      inPlace_(other.inPlace_), pending_(std::move(other.pending_)), failure_(std::move(other.failure_))
+    : requested_(std::move(other.requested_))
+    , path_(std::move(other.path_))
+    , temporary_(std::exchange(other.temporary_, {}))
+    , fd_(std::exchange(other.fd_, -1))
+    , inPlace_(other.inPlace_)
+    , pending_(std::move(other.pending_))
+    , failure_(std::move(other.failure_))
 {
 }
 
@@ -83,10 +87,10 @@ FileResult AtomicFileStream::open(const std::string& requested)
             return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, EISDIR);
         // A pipe or device would be replaced by a plain file.
         if (!S_ISREG(old.st_mode))
-            return failure_ = FileFailure{FileOperation::OpenOutput, requested, CauseInvalidFile, 0};
+            return failure_ = FileFailure {FileOperation::OpenOutput, requested, CauseInvalidFile, 0};
         // Refused even where the process could write it anyway (as root).
         if ((old.st_mode & kAnyWriteBit) == 0)
-            return failure_ = FileFailure{FileOperation::OpenOutput, requested, CauseAccessDenied, EACCES};
+            return failure_ = FileFailure {FileOperation::OpenOutput, requested, CauseAccessDenied, EACCES};
         if (::access(path_.c_str(), W_OK) != 0)
             return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, errno);
     } else if (errno != ENOENT) {

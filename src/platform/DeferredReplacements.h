@@ -20,7 +20,7 @@ public:
     FileResult write(const std::string& path, std::string_view text);
 
     struct Failed {
-        std::size_t index;  // of the successful write() calls, in their order
+        std::size_t index; // of the successful write() calls, in their order
         FileFailure failure;
     };
     // The files that could not be put in place; each of them is left as it was.

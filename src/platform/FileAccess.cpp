@@ -14,13 +14,22 @@ namespace {
 
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 
-bool statPath(const std::string& path, struct stat& info) { return ::stat(path.c_str(), &info) == 0; }
+bool statPath(const std::string& path, struct stat& info)
+{
+    return ::stat(path.c_str(), &info) == 0;
+}
 
 } // namespace
 
-bool mayReadAndWrite(const std::string& path) { return ::access(path.c_str(), R_OK | W_OK) == 0; }
+bool mayReadAndWrite(const std::string& path)
+{
+    return ::access(path.c_str(), R_OK | W_OK) == 0;
+}
 
-bool mayCreateFilesIn(const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+bool mayCreateFilesIn(const std::string& folder)
+{
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
 
 bool fileExists(const std::string& path)
 {
@@ -39,7 +48,7 @@ std::optional<FileIdentity> fileIdentity(const std::string& path)
     struct stat info;
     if (!statPath(path, info))
         return {};
-    return FileIdentity{static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
+    return FileIdentity {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
 }
 
 PathFacts pathFacts(const std::string& path)
@@ -48,8 +57,9 @@ PathFacts pathFacts(const std::string& path)
     if (::lstat(path.c_str(), &info) != 0)
         return {};
     if (!S_ISLNK(info.st_mode))
-        return {FileIdentity{static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)},
-                false};
+        return {
+            FileIdentity {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)},
+            false};
     return {fileIdentity(path), true};
 }
 
@@ -81,9 +91,15 @@ bool hasReadWriteAccess(const std::string& path)
     return statPath(path, info) && (info.st_mode & kAnyWriteBit) != 0 && mayReadAndReplace(path);
 }
 
-bool mayReplaceFilesIn(const std::string& folder) { return mayCreateFilesIn(folder) || mayKeepRestoreCopies(); }
+bool mayReplaceFilesIn(const std::string& folder)
+{
+    return mayCreateFilesIn(folder) || mayKeepRestoreCopies();
+}
 
-bool mayReadAndReplace(const std::string& path) { return mayReadAndWrite(path) && mayReplaceFilesIn(parentFolder(path)); }
+bool mayReadAndReplace(const std::string& path)
+{
+    return mayReadAndWrite(path) && mayReplaceFilesIn(parentFolder(path));
+}
 
 FileResult readWholeFile(const std::string& path, std::string& text)
 {
@@ -96,8 +112,7 @@ namespace {
 // Opens a regular file for reading. A pipe, device or socket is refused
 // before anything is read from it (the open itself must not wait for a
 // writer), and so is a folder.
-int openRegularFile(const std::string& path, struct stat& info, FileState& state,
-                    FileResult& failure)
+int openRegularFile(const std::string& path, struct stat& info, FileState& state, FileResult& failure)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -116,7 +131,7 @@ int openRegularFile(const std::string& path, struct stat& info, FileState& state
     state.readOnly = (info.st_mode & kAnyWriteBit) == 0;
     if (!S_ISREG(info.st_mode)) {
         failure = S_ISDIR(info.st_mode) ? failureFromErrno(FileOperation::OpenInput, path, EISDIR)
-                                        : FileFailure{FileOperation::OpenInput, path, CauseInvalidFile, 0};
+                                        : FileFailure {FileOperation::OpenInput, path, CauseInvalidFile, 0};
         ::close(fd);
         return -1;
     }

@@ -55,7 +55,7 @@ FileFailure failureFromErrno(FileOperation operation, const std::string& path, i
     FileCause cause = causeFromErrno(err);
     if (err == ENOENT && !isDirectory(parentFolder(path)))
         cause = CauseBadPath;
-    return FileFailure{operation, path, cause, err};
+    return FileFailure {operation, path, cause, err};
 }
 
 } // namespace torvane

@@ -59,7 +59,10 @@ void FileReports::logFileError(const FileFailure& failure)
     fileErrors_.push_back(fileErrorLine(failure));
 }
 
-void FileReports::logReadOnlyFile(std::string_view path) { readOnlyFiles_.emplace_back(path); }
+void FileReports::logReadOnlyFile(std::string_view path)
+{
+    readOnlyFiles_.emplace_back(path);
+}
 
 std::string FileReports::reportBody(const std::vector<std::string>& entries)
 {

@@ -14,7 +14,10 @@ namespace {
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int fd)
+        : fd_(fd)
+    {
+    }
     ~Descriptor()
     {
         if (fd_ >= 0)
@@ -76,7 +79,8 @@ bool readAll(int fd, std::string& text)
 // Makes the file hold exactly `text`, on the disk.
 bool putWhole(int fd, std::string_view text)
 {
-    return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
+    return ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(fd, text) &&
+           ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
 }
 
 std::string baseName(const std::string& path)
@@ -108,7 +112,10 @@ std::string keepRestoreCopy(const std::string& path, std::string_view old)
 
 } // namespace
 
-bool mayKeepRestoreCopies() { return !restoreFolder().empty(); }
+bool mayKeepRestoreCopies()
+{
+    return !restoreFolder().empty();
+}
 
 FileResult rewriteInPlace(const std::string& requested, const std::string& path, std::string_view text)
 {

@@ -8,7 +8,10 @@
 
 namespace torvane {
 
-IniProfile::IniProfile(std::string path) : path_(std::move(path)) {}
+IniProfile::IniProfile(std::string path)
+    : path_(std::move(path))
+{
+}
 
 std::optional<std::string> IniProfile::load() const
 {
@@ -36,8 +39,7 @@ int IniProfile::readInt(std::string_view section, std::string_view key, int defa
     return parseLeadingInt(*value);
 }
 
-std::string IniProfile::readString(std::string_view section, std::string_view key,
-                                   std::string_view defaultValue) const
+std::string IniProfile::readString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     return IniText(load().value_or("")).find(section, key).value_or(std::string(defaultValue));
 }

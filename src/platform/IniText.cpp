@@ -5,7 +5,10 @@ namespace torvane {
 
 namespace {
 
-bool isComment(std::string_view trimmed) { return trimmed.starts_with(';') || trimmed.starts_with('#'); }
+bool isComment(std::string_view trimmed)
+{
+    return trimmed.starts_with(';') || trimmed.starts_with('#');
+}
 
 std::optional<std::string_view> sectionName(std::string_view line)
 {
@@ -29,7 +32,7 @@ std::optional<KeyLine> splitKeyLine(std::string_view line)
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return KeyLine{trim(line.substr(0, equals)), line.substr(equals + 1)};
+    return KeyLine {trim(line.substr(0, equals)), line.substr(equals + 1)};
 }
 
 // Values are stored trimmed; one pair of enclosing double quotes protects
@@ -75,7 +78,7 @@ std::optional<IniText::Range> IniText::sectionRange(std::string_view section) co
         size_t end = i + 1;
         while (end < lines_.size() && !sectionName(lines_[end]))
             ++end;
-        return Range{i, end};
+        return Range {i, end};
     }
     return std::nullopt;
 }

@@ -67,7 +67,10 @@ bool canStartProgram(const std::string& program)
     }
 }
 
-void PosixShellLauncher::openDocument(const std::string& path) { spawnDetached({"xdg-open", path}); }
+void PosixShellLauncher::openDocument(const std::string& path)
+{
+    spawnDetached({"xdg-open", path});
+}
 
 void PosixShellLauncher::openWithProgram(const std::string& program, const std::string& path)
 {

@@ -8,7 +8,10 @@ namespace torvane {
 // given) with the same texts the dialogs show.
 class StderrReportPresenter final : public ReportPresenter {
 public:
-    explicit StderrReportPresenter(std::ostream& out = std::cerr) : out_(out) {}
+    explicit StderrReportPresenter(std::ostream& out = std::cerr)
+        : out_(out)
+    {
+    }
     void showReport(const std::string& title, const std::string& heading, const std::string& body) override;
 
 private:

@@ -151,7 +151,11 @@ bool isUtf8(std::string_view text)
     std::size_t at = 0;
     while (at < text.size()) {
         const auto lead = static_cast<unsigned char>(text[at]);
-        std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        std::size_t length = lead < 0x80           ? 1
+                             : (lead >> 5) == 0x6  ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
         if (length == 0 || at + length > text.size())
             return false;
         for (std::size_t next = 1; next < length; ++next)
@@ -162,4 +166,4 @@ bool isUtf8(std::string_view text)
     return true;
 }
 
-}  // namespace torvane
+} // namespace torvane

@@ -53,4 +53,4 @@ std::vector<std::string_view> splitLines(std::string_view text);
 // optional sign, then digits; no digits gives 0. Out-of-range values clamp.
 int parseLeadingInt(std::string_view text);
 
-}  // namespace torvane
+} // namespace torvane

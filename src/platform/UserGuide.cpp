@@ -12,28 +12,28 @@ struct Topic {
     std::string_view page;
 };
 
-constexpr std::array kTopics{
-    Topic{HelpAddIndexEntry, "entry-dialogs.htm#add-index-entry"},
-    Topic{HelpEditIndexEntries, "entry-dialogs.htm#edit-index-entries"},
-    Topic{HelpSetTargets, "entry-dialogs.htm#set-targets"},
-    Topic{HelpCreateCrossReference, "cross-reference-dialog.htm#create-cross-reference"},
-    Topic{HelpEditCrossReference, "cross-reference-dialog.htm#edit-cross-reference"},
-    Topic{HelpAddFiles, "add-files.htm#add-files"},
-    Topic{HelpAddExternalUrls, "add-files.htm#add-urls"},
-    Topic{HelpAddFilesProgress, "add-files.htm#progress"},
-    Topic{HelpSaveProjectProgress, "add-files.htm#progress"},
-    Topic{HelpSetFilenames, "filenames.htm#set-filenames"},
-    Topic{HelpStyleSheet, "style-settings.htm"},
-    Topic{HelpHtmlTools, "program-settings.htm#html-tools"},
-    Topic{HelpTutorialPrompt, "program-settings.htm#tutorial-prompt"},
-    Topic{HelpAbout, "program-settings.htm#about"},
-    Topic{HelpVersionDetails, "program-settings.htm#about"},
-    Topic{HelpReportFileErrors, "troubleshooting.htm#report-file-errors"},
-    Topic{HelpReportReadOnlyFiles, "troubleshooting.htm#report-read-only"},
+constexpr std::array kTopics {
+    Topic {HelpAddIndexEntry, "entry-dialogs.htm#add-index-entry"},
+    Topic {HelpEditIndexEntries, "entry-dialogs.htm#edit-index-entries"},
+    Topic {HelpSetTargets, "entry-dialogs.htm#set-targets"},
+    Topic {HelpCreateCrossReference, "cross-reference-dialog.htm#create-cross-reference"},
+    Topic {HelpEditCrossReference, "cross-reference-dialog.htm#edit-cross-reference"},
+    Topic {HelpAddFiles, "add-files.htm#add-files"},
+    Topic {HelpAddExternalUrls, "add-files.htm#add-urls"},
+    Topic {HelpAddFilesProgress, "add-files.htm#progress"},
+    Topic {HelpSaveProjectProgress, "add-files.htm#progress"},
+    Topic {HelpSetFilenames, "filenames.htm#set-filenames"},
+    Topic {HelpStyleSheet, "style-settings.htm"},
+    Topic {HelpHtmlTools, "program-settings.htm#html-tools"},
+    Topic {HelpTutorialPrompt, "program-settings.htm#tutorial-prompt"},
+    Topic {HelpAbout, "program-settings.htm#about"},
+    Topic {HelpVersionDetails, "program-settings.htm#about"},
+    Topic {HelpReportFileErrors, "troubleshooting.htm#report-file-errors"},
+    Topic {HelpReportReadOnlyFiles, "troubleshooting.htm#report-read-only"},
 };
 
 // The windows' titles as the program sets them.
-constexpr std::array<std::pair<std::string_view, int>, 18> kWindowTitles{{
+constexpr std::array<std::pair<std::string_view, int>, 18> kWindowTitles {{
     {"Add Index Entry to Selected Targets", HelpAddIndexEntry},
     {"Edit Selected Index Entries", HelpEditIndexEntries},
     {"Set Targets for Index Entry", HelpSetTargets},
@@ -54,9 +54,8 @@ constexpr std::array<std::pair<std::string_view, int>, 18> kWindowTitles{{
     {"Report Read-Only Files", HelpReportReadOnlyFiles},
 }};
 
-constexpr std::array<std::string_view, 7> kStyleSheetPages{
-    "links-to-headings", "group-headings", "layout",           "enhanced-content",
-    "index-types",       "css",            "language-and-page",
+constexpr std::array<std::string_view, 7> kStyleSheetPages {
+    "links-to-headings", "group-headings", "layout", "enhanced-content", "index-types", "css", "language-and-page",
 };
 
 bool holdsGuide(const std::filesystem::path& folder)

@@ -18,6 +18,5 @@ int main(int argc, char** argv)
         return torvane::reportNoDesktop(std::cerr);
 #endif
     }
-    return torvane::runCommandLine(command, TORVANE_VERSION, std::cout, std::cerr,
-                                   torvane::standardErrorIsTerminal());
+    return torvane::runCommandLine(command, TORVANE_VERSION, std::cout, std::cerr, torvane::standardErrorIsTerminal());
 }

@@ -12,17 +12,20 @@ namespace {
 constexpr std::size_t npos = std::string_view::npos;
 
 // Field order of a stored entry line; the pending values are kept in it.
-constexpr std::array<std::string_view, 7> storedFields{"IndexAs", "SortAs", "HelpAs", "HelpTitle",
-                                                      "IndexTarget", "HelpWindow", "HelpFrame"};
+constexpr std::array<std::string_view, 7> storedFields {"IndexAs",     "SortAs",     "HelpAs",   "HelpTitle",
+                                                        "IndexTarget", "HelpWindow", "HelpFrame"};
 enum StoredField { IndexAs, SortAs, HelpAs, HelpTitle, IndexTarget, HelpWindow, HelpFrame };
 
 // Order in which an emitted record lists its fields.
-constexpr std::array<StoredField, 7> recordOrder{IndexAs, HelpAs, HelpTitle, SortAs,
-                                                 IndexTarget, HelpWindow, HelpFrame};
+constexpr std::array<StoredField, 7> recordOrder {IndexAs,     HelpAs,     HelpTitle, SortAs,
+                                                  IndexTarget, HelpWindow, HelpFrame};
 
 class RecordGrouper {
 public:
-    explicit RecordGrouper(NameValueList& out) : out_(out) {}
+    explicit RecordGrouper(NameValueList& out)
+        : out_(out)
+    {
+    }
 
     // Takes one pair as it stands in the block; unknown keys are skipped.
     // Line ends in a key would have become spaces, which no known key holds,
@@ -187,7 +190,8 @@ std::string describeBlockDamage(const BlockDamage& damage)
         return "An index comment block inside another comment cannot be replaced without moving that "
                "comment's end; it is left as it is and its entries are not read.";
     if (damage.blocks > 1)
-        return "The page holds " + std::to_string(damage.blocks) + " index comment blocks; their entries are read together.";
+        return "The page holds " + std::to_string(damage.blocks) +
+               " index comment blocks; their entries are read together.";
     if (damage.noEndMarker)
         return "The index comment block has no end marker.";
     if (damage.otherLetterCase)

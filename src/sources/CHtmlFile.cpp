@@ -34,7 +34,10 @@ HtmlFileError errorCodeOf(FileOperation operation)
 
 } // namespace
 
-CHtmlFile::CHtmlFile(FileReports& reports) : reports_(reports) {}
+CHtmlFile::CHtmlFile(FileReports& reports)
+    : reports_(reports)
+{
+}
 
 void CHtmlFile::fail(const FileFailure& failure)
 {
@@ -73,7 +76,7 @@ void CHtmlFile::WriteSource(DeferredReplacements* later)
     // that other tools would cut short, could lose the user's page.
     if (partialText_ || wholeText_.find('\0') != std::string::npos) {
         writeSucceeded_ = false;
-        fail(FileFailure{FileOperation::OpenOutput, path_, CauseInvalidFile, 0});
+        fail(FileFailure {FileOperation::OpenOutput, path_, CauseInvalidFile, 0});
         return;
     }
     const FileResult written = later ? later->write(path_, wholeText_) : writeFileAtomically(path_, wholeText_);
@@ -117,11 +120,20 @@ void CHtmlFile::replaceWholeText(std::string text)
     }
 }
 
-bool CHtmlFile::startsWithByteOrderMark() const { return wholeText_.starts_with(utf8ByteOrderMark); }
+bool CHtmlFile::startsWithByteOrderMark() const
+{
+    return wholeText_.starts_with(utf8ByteOrderMark);
+}
 
-bool startsAsUtf16(std::string_view text) { return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"); }
+bool startsAsUtf16(std::string_view text)
+{
+    return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+}
 
-bool CHtmlFile::isUtf16() const { return startsAsUtf16(wholeText_); }
+bool CHtmlFile::isUtf16() const
+{
+    return startsAsUtf16(wholeText_);
+}
 
 bool CHtmlFile::isXhtml() const
 {
@@ -153,7 +165,10 @@ std::string_view CHtmlFile::segment(std::size_t index) const
     return std::string_view(wholeText_).substr(piece.offset, piece.length);
 }
 
-void CHtmlFile::ScanPage() { scanned_ = scanPage(wholeText_); }
+void CHtmlFile::ScanPage()
+{
+    scanned_ = scanPage(wholeText_);
+}
 
 void CHtmlFile::ScanInsertionPoints()
 {
@@ -170,8 +185,7 @@ void CHtmlFile::ScanInsertionPoints()
 
 // The parts of the whole text that a span of the stripped text (kind 0) or
 // of the comment text (kind 1) covers; a span may run over several pieces.
-std::vector<Segment> CHtmlFile::piecesOf(std::size_t kind, const TextSpan& span,
-                                         std::size_t* offsetInSegment) const
+std::vector<Segment> CHtmlFile::piecesOf(std::size_t kind, const TextSpan& span, std::size_t* offsetInSegment) const
 {
     std::vector<Segment> pieces;
     const auto start = static_cast<std::size_t>(span.position);

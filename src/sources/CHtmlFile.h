@@ -32,12 +32,12 @@ struct PageSplice {
 // results of rewriting a page.
 enum HtmlFileError : int {
     HtmlFileOk = 0,
-    HtmlFileMissing = 1,    // path empty or no such file; never reported by itself
-    HtmlFileOpenInput = 2,  // "Open Input"; as a rewrite's result, any page that could not be read
+    HtmlFileMissing = 1, // path empty or no such file; never reported by itself
+    HtmlFileOpenInput = 2, // "Open Input"; as a rewrite's result, any page that could not be read
     HtmlFileOpenOutput = 3, // "Open Output"
-    HtmlFileRead = 4,       // "Read"
-    HtmlFileWrite = 5,      // "Write"
-    HtmlFileClose = 6,      // "Close Input" or "Close Output"
+    HtmlFileRead = 4, // "Read"
+    HtmlFileWrite = 5, // "Write"
+    HtmlFileClose = 6, // "Close Input" or "Close Output"
 };
 
 // One local HTML page: read whole, cut into comment and non-comment pieces,

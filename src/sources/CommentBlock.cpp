@@ -16,8 +16,7 @@ namespace {
 
 constexpr std::string_view crlf = "\r\n";
 
-void appendField(std::string& out, std::string_view name, std::string_view value, FieldForm form,
-                 bool last = false)
+void appendField(std::string& out, std::string_view name, std::string_view value, FieldForm form, bool last = false)
 {
     out.append(name).append("=\"");
     // A hand-edited or typed quote without its backslash would end the value early.
@@ -80,7 +79,7 @@ std::string buildCommentBlock(const SourceFile& file, bool xml)
     std::string block = "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n";
     appendHolder(block, "#", file, xml);
     // Kept targets stand where the target would, so the block reads the same once its anchor is back.
-    const KeyLess less{KeyCompareMode::CaseInsensitiveThenExact};
+    const KeyLess less {KeyCompareMode::CaseInsensitiveThenExact};
     const std::vector<KeptTarget>& kept = file.keptTargets();
     auto nextKept = kept.begin();
     for (const Target* target : file.targets()) {

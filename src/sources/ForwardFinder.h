@@ -9,7 +9,11 @@ namespace torvane {
 // per pattern even when the pattern is missing from some point on.
 class ForwardFinder {
 public:
-    ForwardFinder(std::string_view text, std::string_view pattern) : text_(text), pattern_(pattern) {}
+    ForwardFinder(std::string_view text, std::string_view pattern)
+        : text_(text)
+        , pattern_(pattern)
+    {
+    }
 
     // First occurrence at or after `from`; npos when none. `from` must not
     // decrease between calls.

@@ -11,7 +11,10 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-TextSpan spanOf(std::size_t start, std::size_t end) { return {static_cast<std::ptrdiff_t>(start), end - start}; }
+TextSpan spanOf(std::size_t start, std::size_t end)
+{
+    return {static_cast<std::ptrdiff_t>(start), end - start};
+}
 
 // Whether `at` lies inside a tag the page scan reads as still open: the
 // nearest "<" or ">" before it is a "<". Text put there would become part of
@@ -41,8 +44,9 @@ std::size_t wholeTagEnd(std::string_view text, std::size_t start)
 // and running on to the next ">" would take in the user's text.
 TextSpan findWrittenMetaPair(std::string_view text)
 {
-    for (const std::string_view pair : {std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"><meta "),
-                                        std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"/><meta ")}) {
+    for (const std::string_view pair :
+         {std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"><meta "),
+          std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"/><meta ")}) {
         for (std::size_t start = findInSearchCopy(text, pair); start != npos;
              start = findInSearchCopy(text, pair, start + 1)) {
             const std::size_t tagEnd = findInSearchCopy(text, ">", start + pair.size());
@@ -71,14 +75,18 @@ TextSpan findTagHolding(std::string_view text, std::string_view opening, std::st
         const std::size_t tagEnd = findInSearchCopy(text, ">", start);
         if (tagEnd == npos)
             return {};
-        if ((enclosed == Enclosed::Allowed || wholeTagEnd(text, start) == tagEnd) && findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
+        if ((enclosed == Enclosed::Allowed || wholeTagEnd(text, start) == tagEnd) &&
+            findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
             return spanOf(start, tagEnd + 1);
         from = tagEnd + 1;
     }
 }
 
 // The first meta tag naming the system as generator in any other form.
-TextSpan findGeneratorTag(std::string_view text) { return findTagHolding(text, "<meta ", "generator=\"html torvane\""); }
+TextSpan findGeneratorTag(std::string_view text)
+{
+    return findTagHolding(text, "<meta ", "generator=\"html torvane\"");
+}
 
 // A whole start tag whose name is followed by a space or ">", through its ">".
 TextSpan findStartTag(std::string_view text, std::string_view opening)

@@ -14,14 +14,14 @@ struct TextSpan {
 
 // Where the rewriter replaces or inserts the meta tags and the index block.
 struct InsertionPoints {
-    TextSpan meta;              // existing generator meta tag(s)
+    TextSpan meta; // existing generator meta tag(s)
     bool metaInComments = false; // meta lies in the comment text, not the stripped text
-    TextSpan block;              // existing index comment block, in the comment text
+    TextSpan block; // existing index comment block, in the comment text
     std::vector<TextSpan> extraBlocks; // further blocks, in the comment text: removed on save
-    TextSpan headEnd;            // "</head>"; sought only when meta or block is missing
-    TextSpan htmlTag;            // `html` start tag; sought only without a head end
-    TextSpan doctype;            // document type declaration; only without an html tag
-    TextSpan charset;            // meta tag declaring the charset; sought only without a head end
+    TextSpan headEnd; // "</head>"; sought only when meta or block is missing
+    TextSpan htmlTag; // `html` start tag; sought only without a head end
+    TextSpan doctype; // document type declaration; only without an html tag
+    TextSpan charset; // meta tag declaring the charset; sought only without a head end
 };
 
 // Searches a page's stripped text and comment text as their search copies:

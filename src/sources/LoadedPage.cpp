@@ -11,7 +11,7 @@ void readLoadedPage(PageReader& reader, const std::string& path, LoadedPage& pag
     page.result = reader.result();
     page.outcome = reader.outcome();
     page.utf16 = startsAsUtf16(reader.text());
-    page.scan = page.result.readSucceeded ? scanPage(reader.text()) : ScannedPage{};
+    page.scan = page.result.readSucceeded ? scanPage(reader.text()) : ScannedPage {};
 }
 
 } // namespace torvane

@@ -15,9 +15,12 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-constexpr std::array<std::string_view, 6> headingEnds{"</h1", "</h2", "</h3", "</h4", "</h5", "</h6"};
+constexpr std::array<std::string_view, 6> headingEnds {"</h1", "</h2", "</h3", "</h4", "</h5", "</h6"};
 
-bool isHeadingLevel(char c) { return c >= '1' && c <= '6'; }
+bool isHeadingLevel(char c)
+{
+    return c >= '1' && c <= '6';
+}
 
 // Where an `a` start tag ends and where its first name=" and id=" values
 // start, as found in the search copy; npos for each one missing.

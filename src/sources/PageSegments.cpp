@@ -117,7 +117,8 @@ struct MarkupStart {
 class MarkupStarts {
 public:
     MarkupStarts(std::string_view text, std::vector<std::size_t>* anchorStarts)
-        : text_(text), anchorStarts_(anchorStarts)
+        : text_(text)
+        , anchorStarts_(anchorStarts)
     {
     }
 
@@ -161,7 +162,7 @@ private:
             for (std::uint32_t mask = hits | anchors; mask != 0; mask &= mask - 1) {
                 const auto bit = static_cast<std::size_t>(std::countr_zero(mask));
                 const std::size_t place = at + bit;
-                if (anchors & (std::uint32_t{1} << bit))
+                if (anchors & (std::uint32_t {1} << bit))
                     anchorStarts_->push_back(place);
                 else if (const Markup kind = kindAt(place); kind != Markup::None)
                     return {place, kind};
@@ -190,20 +191,22 @@ private:
             };
             const __m128i first = load(1), second = load(2), third = load(3);
             const __m128i letter1 = lower(first), letter2 = lower(second), letter3 = lower(third);
-            const __m128i comment = _mm_and_si128(_mm_cmpeq_epi8(first, byte('!')),
-                                                  _mm_and_si128(_mm_cmpeq_epi8(second, byte('-')),
-                                                                _mm_cmpeq_epi8(third, byte('-'))));
-            const __m128i element = _mm_and_si128(_mm_cmpeq_epi8(letter1, byte('c')),
-                                                  _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('o')),
-                                                                _mm_cmpeq_epi8(letter3, byte('m'))));
-            const __m128i script = _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('c')), _mm_cmpeq_epi8(letter3, byte('r')));
+            const __m128i comment =
+                _mm_and_si128(_mm_cmpeq_epi8(first, byte('!')),
+                              _mm_and_si128(_mm_cmpeq_epi8(second, byte('-')), _mm_cmpeq_epi8(third, byte('-'))));
+            const __m128i element =
+                _mm_and_si128(_mm_cmpeq_epi8(letter1, byte('c')),
+                              _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('o')), _mm_cmpeq_epi8(letter3, byte('m'))));
+            const __m128i script =
+                _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('c')), _mm_cmpeq_epi8(letter3, byte('r')));
             const __m128i style = _mm_and_si128(_mm_cmpeq_epi8(letter2, byte('t')), _mm_cmpeq_epi8(letter3, byte('y')));
             const __m128i raw = _mm_and_si128(_mm_cmpeq_epi8(letter1, byte('s')), _mm_or_si128(script, style));
             const __m128i opens = _mm_cmpeq_epi8(load(0), byte('<'));
             const __m128i hits = _mm_and_si128(opens, _mm_or_si128(comment, _mm_or_si128(element, raw)));
-            const auto anchors = anchorStarts_ ? static_cast<unsigned>(_mm_movemask_epi8(
-                                                     _mm_and_si128(opens, _mm_cmpeq_epi8(letter1, byte('a')))))
-                                               : 0U;
+            const auto anchors =
+                anchorStarts_
+                    ? static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(opens, _mm_cmpeq_epi8(letter1, byte('a')))))
+                    : 0U;
             for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)) | anchors; mask != 0; mask &= mask - 1) {
                 const auto bit = static_cast<std::size_t>(std::countr_zero(mask));
                 const std::size_t place = at + bit;

@@ -4,9 +4,15 @@ namespace torvane {
 
 namespace {
 
-char lineEndAsSpace(char c) { return (c == '\r' || c == '\n') ? ' ' : c; }
+char lineEndAsSpace(char c)
+{
+    return (c == '\r' || c == '\n') ? ' ' : c;
+}
 
-bool isPairSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+bool isPairSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == ',';
+}
 
 } // namespace
 

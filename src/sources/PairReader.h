@@ -30,7 +30,10 @@ void assignWithLineEndsAsSpaces(std::string& target, std::string_view text);
 // their line ends into spaces (assignWithLineEndsAsSpaces).
 class PairReader {
 public:
-    explicit PairReader(std::string_view text) : text_(text) {}
+    explicit PairReader(std::string_view text)
+        : text_(text)
+    {
+    }
 
     // Sets `name` and `value` to the next pair; false when none is left.
     bool next(std::string_view& name, std::string_view& value);

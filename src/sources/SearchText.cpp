@@ -60,7 +60,10 @@ KeyByte keyByteOf(std::string_view pattern)
     return key;
 }
 
-bool mayBeNext(const KeyByte& key, char c) { return static_cast<char>(c | key.nextBits) == key.next; }
+bool mayBeNext(const KeyByte& key, char c)
+{
+    return static_cast<char>(c | key.nextBits) == key.next;
+}
 
 // First place in [from, last] of the key byte followed by a byte that may be
 // the next one, or npos. The byte after `last` is read only when the pattern
@@ -78,8 +81,8 @@ std::size_t findKeyByte(std::string_view text, std::size_t from, std::size_t las
     for (; at + 16 < text.size() && at <= last; at += 16) {
         const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
         const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + 1));
-        const __m128i hits = _mm_and_si128(_mm_cmpeq_epi8(here, byte),
-                                           _mm_cmpeq_epi8(_mm_or_si128(after, nextBits), next));
+        const __m128i hits =
+            _mm_and_si128(_mm_cmpeq_epi8(here, byte), _mm_cmpeq_epi8(_mm_or_si128(after, nextBits), next));
         if (const int mask = _mm_movemask_epi8(hits); mask != 0) {
             const std::size_t found = at + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
             return found <= last ? found : std::string_view::npos;

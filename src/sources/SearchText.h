@@ -13,7 +13,7 @@ namespace torvane {
 
 // Byte-to-byte map of the search copy; a table keeps the search loops branch-free.
 inline constexpr std::array<char, 256> searchBytes = [] {
-    std::array<char, 256> map{};
+    std::array<char, 256> map {};
     for (int c = 0; c < 256; ++c)
         map[c] = static_cast<char>(c);
     for (int c = 'A'; c <= 'Z'; ++c)
@@ -23,7 +23,10 @@ inline constexpr std::array<char, 256> searchBytes = [] {
 }();
 
 // The byte that stands for `c` in the search copy.
-inline char searchByte(char c) { return searchBytes[static_cast<unsigned char>(c)]; }
+inline char searchByte(char c)
+{
+    return searchBytes[static_cast<unsigned char>(c)];
+}
 
 // Whether the search copy of `text` begins with `pattern`.
 bool startsWithSearchCopy(std::string_view text, std::string_view pattern);

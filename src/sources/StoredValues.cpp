@@ -4,7 +4,10 @@ namespace torvane {
 
 namespace {
 
-bool isLineBreakOrNul(char c) { return c == '\r' || c == '\n' || c == '\0'; }
+bool isLineBreakOrNul(char c)
+{
+    return c == '\r' || c == '\n' || c == '\0';
+}
 
 // A "-" whose writing as "\-" keeps a comment open: the second of "--" in
 // "<!--", "-->" or "--!>", or of any "--" in XML.

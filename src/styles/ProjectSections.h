@@ -8,7 +8,10 @@
 namespace torvane {
 
 // "[Name]": the line that opens the section of that name.
-inline std::string sectionHeader(std::string_view section) { return "[" + std::string(section) + "]"; }
+inline std::string sectionHeader(std::string_view section)
+{
+    return "[" + std::string(section) + "]";
+}
 
 // Calls `visit` with each non-empty line after the first line that is
 // `header` (trailing blanks allowed), up to the next line opening a section.

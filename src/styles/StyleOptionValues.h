@@ -46,7 +46,7 @@ inline constexpr int Image = 2;
 
 // Every "... Path Type".
 namespace PathType {
-inline constexpr int Relative = 0;  // to the base folder, written with "/"
+inline constexpr int Relative = 0; // to the base folder, written with "/"
 inline constexpr int AsEntered = 1;
 } // namespace PathType
 

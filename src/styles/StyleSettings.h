@@ -16,55 +16,55 @@ namespace torvane {
 // 1 for a path used as entered.
 struct StyleSettings {
     // [Links to Headings]
-    int linksAppearance = 0;            // "Appearance": 0 text, 1 graphics
-    int linksVerticalBars = 0;          // "Vertical Bars"
-    std::string linksGraphicsPath;      // "Graphics Path"
-    int linksGraphicsPathType = 0;      // "Graphics Path Type"
-    int linksPlacement = 0;             // "Placement": 0 top, 1 top and bottom, 2 separate frame
-    int linksSymbols = 0;               // "Symbols": 0 include, 1 omit
-    int headingsRule = 1;               // "Headings Rule"
+    int linksAppearance = 0; // "Appearance": 0 text, 1 graphics
+    int linksVerticalBars = 0; // "Vertical Bars"
+    std::string linksGraphicsPath; // "Graphics Path"
+    int linksGraphicsPathType = 0; // "Graphics Path Type"
+    int linksPlacement = 0; // "Placement": 0 top, 1 top and bottom, 2 separate frame
+    int linksSymbols = 0; // "Symbols": 0 include, 1 omit
+    int headingsRule = 1; // "Headings Rule"
 
     // [Group Headings]
-    int groupsAppearance = 0;           // "Appearance": 0 text, 1 graphics
-    std::string groupsGraphicsPath;     // "Graphics Path"
-    int groupsGraphicsPathType = 0;     // "Graphics Path Type"
-    int emptyHeadings = 0;              // "Empty Headings": 0 merge previous, 1 merge next, 2 omit
-    int groupsSymbols = 0;              // "Symbols": 0 include, 1 omit
-    int groupsRule = 0;                 // "Groups Rule"
-    int includeHeadings = 1;            // "Include Headings"
-    int separateFiles = 0;              // "Separate Files"
+    int groupsAppearance = 0; // "Appearance": 0 text, 1 graphics
+    std::string groupsGraphicsPath; // "Graphics Path"
+    int groupsGraphicsPathType = 0; // "Graphics Path Type"
+    int emptyHeadings = 0; // "Empty Headings": 0 merge previous, 1 merge next, 2 omit
+    int groupsSymbols = 0; // "Symbols": 0 include, 1 omit
+    int groupsRule = 0; // "Groups Rule"
+    int includeHeadings = 1; // "Include Headings"
+    int separateFiles = 0; // "Separate Files"
 
     // [Layout]
-    std::string pageTitle = "Index";    // "Page Title"
-    std::string pageHeading = "Index";  // "Page Heading"
-    int multiLevel = 0;                 // "MultiLevel" ("Multilevel" in the profile): 0 hanging, 1 run-in
-    int columns = 1;                    // "Columns": the number of columns, 1 to 3
-    int longLinesWrap = 0;              // "Long Lines Wrap"
+    std::string pageTitle = "Index"; // "Page Title"
+    std::string pageHeading = "Index"; // "Page Heading"
+    int multiLevel = 0; // "MultiLevel" ("Multilevel" in the profile): 0 hanging, 1 run-in
+    int columns = 1; // "Columns": the number of columns, 1 to 3
+    int longLinesWrap = 0; // "Long Lines Wrap"
 
     // [Enhance]
-    int includeTop = 0;                 // "Include Top"
-    int includeBottom = 0;              // "Include Bottom"
-    std::string includePath;            // "Include Path"
-    int includePathType = 0;            // "Include Path Type"
-    int returnLink = 0;                 // "Return": 0 none, 1 text, 2 image Return.gif
+    int includeTop = 0; // "Include Top"
+    int includeBottom = 0; // "Include Bottom"
+    std::string includePath; // "Include Path"
+    int includePathType = 0; // "Include Path Type"
+    int returnLink = 0; // "Return": 0 none, 1 text, 2 image Return.gif
     std::string returnText = "Return to Top"; // "Return Text"
-    std::string returnPath;             // "Return Path"
-    int returnPathType = 0;             // "Return Path Type"
+    std::string returnPath; // "Return Path"
+    int returnPathType = 0; // "Return Path Type"
 
     // [Index Types]
-    int htmlIndex = 1;                  // "Html Index"
-    std::string htmlIndexTarget;        // "Html Index Target"
-    int htmlHelp = 0;                   // "Html Help"
-    std::string htmlHelpWindow;         // "Html Help Window"
-    std::string htmlHelpFrame;          // "Html Help Frame"
-    int javaHelp = 0;                   // "Java Help"
+    int htmlIndex = 1; // "Html Index"
+    std::string htmlIndexTarget; // "Html Index Target"
+    int htmlHelp = 0; // "Html Help"
+    std::string htmlHelpWindow; // "Html Help Window"
+    std::string htmlHelpFrame; // "Html Help Frame"
+    int javaHelp = 0; // "Java Help"
 
     // [CSS]
-    int useNbsps = 0;                   // "Use NBSPs"
-    int useClasses = 1;                 // "Use Classes"
-    std::string bodyAttributes;         // "Body Attributes"
-    std::string stylesheetPath;         // "Stylesheet Path"
-    int stylesheetPathType = 0;         // "Stylesheet Path Type"
+    int useNbsps = 0; // "Use NBSPs"
+    int useClasses = 1; // "Use Classes"
+    std::string bodyAttributes; // "Body Attributes"
+    std::string stylesheetPath; // "Stylesheet Path"
+    int stylesheetPathType = 0; // "Stylesheet Path Type"
 
     // Held beside the 39: the project file and the profile keep them in a
     // section of their own.

@@ -56,8 +56,8 @@ void saveExtensionDefaults(Profile& profile, const TorvaneExtensions& extensions
         profile.deleteKey(kSection, kCollation);
     else
         profile.writeString(kSection, kCollation, extensions.collation);
-    for (auto [key, value] : {std::pair{kIndexLayout, extensions.indexLayout},
-                              std::pair{kMergeCaseVariants, extensions.mergeCaseVariants}}) {
+    for (auto [key, value] : {std::pair {kIndexLayout, extensions.indexLayout},
+                              std::pair {kMergeCaseVariants, extensions.mergeCaseVariants}}) {
         if (value == 0)
             profile.deleteKey(kSection, key);
         else

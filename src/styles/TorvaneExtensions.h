@@ -13,13 +13,16 @@ class Profile;
 struct TorvaneExtensions {
     // A BCP 47 language tag ("de", "sv", "cs"); empty sorts by bytes.
     std::string collation;
-    int indexLayout = IndexLayout::Classic;  // or one modern HTML5 page
-    int mergeCaseVariants = 0;  // 1: lines that differ only in letter case become one
+    int indexLayout = IndexLayout::Classic; // or one modern HTML5 page
+    int mergeCaseVariants = 0; // 1: lines that differ only in letter case become one
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
 
-    bool atDefaults() const { return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0; }
+    bool atDefaults() const
+    {
+        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0;
+    }
     bool operator==(const TorvaneExtensions&) const = default;
 };
 

@@ -89,28 +89,28 @@ TEST(ActionScope, ViewsAreWarnedBeforeEveryChangeThatMayFreeRecords)
     NoticeLog log;
     doc.addView(log);
     doc.addExternalUrl("http://one/");
-    EXPECT_EQ(log.notices, (std::vector<std::string>{"changed"})) << "adding frees nothing";
+    EXPECT_EQ(log.notices, (std::vector<std::string> {"changed"})) << "adding frees nothing";
     doc.root().externalUrls().findUrl("http://one/")->setSelected(true);
     doc.excludeSelected();
     doc.undo();
     doc.redo();
-    EXPECT_EQ(log.notices, (std::vector<std::string>{"changed", "changing", "changed", "changing", "changed",
-                                                     "changing", "changed"}));
+    EXPECT_EQ(log.notices, (std::vector<std::string> {"changed", "changing", "changed", "changing", "changed",
+                                                      "changing", "changed"}));
 
     log.notices.clear();
     doc.undo();
     doc.undo();
     doc.undo();
-    EXPECT_EQ(log.notices, (std::vector<std::string>{"changing", "changed", "changing", "changed"}))
+    EXPECT_EQ(log.notices, (std::vector<std::string> {"changing", "changed", "changing", "changed"}))
         << "nothing left to undo: no notice";
 
     log.notices.clear();
-    const bool edited = doc.editCrossReference(
-        *doc.root().addCrossReference(std::make_unique<CrossReference>()),
-        [&log](const CrossReferenceValues&) -> std::optional<CrossReferenceValues> {
-            EXPECT_TRUE(log.notices.empty()) << "the dialog runs before the action begins";
-            return std::nullopt;
-        });
+    const bool edited =
+        doc.editCrossReference(*doc.root().addCrossReference(std::make_unique<CrossReference>()),
+                               [&log](const CrossReferenceValues&) -> std::optional<CrossReferenceValues> {
+                                   EXPECT_TRUE(log.notices.empty()) << "the dialog runs before the action begins";
+                                   return std::nullopt;
+                               });
     EXPECT_FALSE(edited);
     EXPECT_TRUE(log.notices.empty());
     EXPECT_EQ(doc.undoCode(), std::nullopt) << "a cancelled edit records nothing";

@@ -34,7 +34,7 @@ protected:
         for (const char* name : {"a.htm", "b.htm", "f/c.htm", "f/g/d.htm", "f/g/e.htm"})
             dir.write(name, kPage);
         ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\nFile=a.htm\nFile=b.htm\nFile=f\\c.htm\n"
-                                                      "File=f\\g\\d.htm\n")));
+                                                       "File=f\\g\\d.htm\n")));
         doc.addView(view);
     }
 
@@ -55,12 +55,12 @@ protected:
 
     TempDir dir;
     DocumentTestApp app;
-    CProjectDoc doc{app.services};
+    CProjectDoc doc {app.services};
     RecordingView view;
 };
 
-const IndexEntryValues kApple{"Apple", "apple", "Apple", "Untitled", "", "", ""};
-const IndexEntryValues kPear{"Pear", "pear", "Pear", "Untitled", "", "", ""};
+const IndexEntryValues kApple {"Apple", "apple", "Apple", "Untitled", "", "", ""};
+const IndexEntryValues kPear {"Pear", "pear", "Pear", "Untitled", "", "", ""};
 
 TEST_F(ActionsTest, AddFilesLoadsRecordsAndReportsEvenForKnownFiles)
 {
@@ -68,7 +68,7 @@ TEST_F(ActionsTest, AddFilesLoadsRecordsAndReportsEvenForKnownFiles)
     EXPECT_TRUE(page("f\\g\\e.htm").isLoaded());
     EXPECT_EQ(page("f\\g\\e.htm").targetCount(), 3u);
     EXPECT_TRUE(page("missing.htm").isMissing());
-    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string> {"Report File Errors"});
     EXPECT_EQ(doc.undoCode(), ActionAddFiles);
     EXPECT_EQ(view.hints.back(), HintFilesAdded);
     EXPECT_EQ(view.origins.back(), &view);
@@ -85,10 +85,9 @@ TEST_F(ActionsTest, CancelledAddFilesKeepsWhatWasAddedAsOneAction)
 {
     for (const char* name : {"n1.htm", "n2.htm", "n3.htm", "n4.htm", "n5.htm"})
         dir.write(name, kPage);
-    app.progress = RecordingProgress{};
+    app.progress = RecordingProgress {};
     app.progress.cancelAfter = 2;
-    doc.addFiles({dir.file("n1.htm"), dir.file("n2.htm"), dir.file("n3.htm"), dir.file("n4.htm"),
-                  dir.file("n5.htm")});
+    doc.addFiles({dir.file("n1.htm"), dir.file("n2.htm"), dir.file("n3.htm"), dir.file("n4.htm"), dir.file("n5.htm")});
     EXPECT_EQ(doc.root().count(NodeKindMask::File), 6u);
     doc.undo();
     EXPECT_EQ(doc.root().count(NodeKindMask::File), 4u);
@@ -101,7 +100,7 @@ TEST_F(ActionsTest, NothingElseChangesTheProjectWhileFilesAreAdded)
         dir.write(name, kPage);
     doc.addExternalUrl("http://before/");
     const std::size_t filesBefore = doc.root().count(NodeKindMask::File);
-    app.progress = RecordingProgress{};
+    app.progress = RecordingProgress {};
     int refusedSaves = 0;
     app.progress.duringStep = [&] {
         EXPECT_TRUE(doc.isAddingFiles());
@@ -205,7 +204,7 @@ TEST_F(ActionsTest, EditingEntriesReplacesThemAndMergesEqualOnes)
     select(page("a.htm"));
     doc.addIndexEntry(kApple);
     doc.addIndexEntry(kPear);
-    page("a.htm").entries()[1]->setListSelected(true);  // Pear
+    page("a.htm").entries()[1]->setListSelected(true); // Pear
     const std::size_t depth = doc.history().undoDepth();
 
     IndexEntryValues seen;
@@ -241,7 +240,7 @@ TEST_F(ActionsTest, DeletingEntriesFallsBackToDefaultOrExcludes)
     doc.addIndexEntry(kApple);
     doc.addIndexEntry(kPear);
     one.entries()[0]->setListSelected(true);
-    const std::vector<EntryRecord*> twice{one.entries()[0], one.entries()[0]};
+    const std::vector<EntryRecord*> twice {one.entries()[0], one.entries()[0]};
     doc.deleteRecords(twice);
     ASSERT_EQ(one.entryCount(), 1u) << "a record handed in twice is removed once";
     one.entries()[0]->setListSelected(true);
@@ -268,7 +267,7 @@ TEST_F(ActionsTest, CrossReferencesAreCreatedAndEdited)
     EXPECT_EQ(view.hints.back(), HintCrossReferenceCreated);
     CrossReference& record = *doc.root().locators().findLocator("FRUIT")->crossReferences()[0];
 
-    const CrossReferenceValues edited{"Apples", "apples", ".", "See", "Pome", "pome", false};
+    const CrossReferenceValues edited {"Apples", "apples", ".", "See", "Pome", "pome", false};
     EXPECT_TRUE(doc.editCrossReference(record, [&](const CrossReferenceValues& initial) {
         EXPECT_EQ(initial.locator, "Fruit");
         return std::optional<CrossReferenceValues>(edited);
@@ -299,7 +298,7 @@ TEST_F(ActionsTest, AcceptingADefaultEntryMakesItRegular)
     ASSERT_EQ(one.entryCount(), 1u);
     const IndexEntry& accepted = *one.entries()[0];
     EXPECT_FALSE(one.usesDefault());
-    EXPECT_EQ(IndexEntryValues::of(accepted), (IndexEntryValues{"One", "One", "One", "Untitled", "", "", ""}));
+    EXPECT_EQ(IndexEntryValues::of(accepted), (IndexEntryValues {"One", "One", "One", "Untitled", "", "", ""}));
     EXPECT_TRUE(accepted.isListSelected());
     EXPECT_EQ(accepted.kind(), EntryKind::TargetEntry);
     EXPECT_TRUE(empty.usesDefault()) << "an empty sort key is not accepted";
@@ -325,21 +324,21 @@ TEST_F(ActionsTest, ValuesNoPageCouldGiveBackAreRefusedWithAMessage)
 {
     select(page("a.htm"));
     const std::size_t depth = doc.history().undoDepth();
-    for (const IndexEntryValues& values : {IndexEntryValues{"Two\nlines", "two", "Two", "Untitled", "", "", ""},
-                                           IndexEntryValues{"Apple", "apple", "Apple", "Untitled", "ends\\", "", ""},
-                                           IndexEntryValues{"Bare \" quote", "b", "B", "Untitled", "", "", ""}}) {
+    for (const IndexEntryValues& values : {IndexEntryValues {"Two\nlines", "two", "Two", "Untitled", "", "", ""},
+                                           IndexEntryValues {"Apple", "apple", "Apple", "Untitled", "ends\\", "", ""},
+                                           IndexEntryValues {"Bare \" quote", "b", "B", "Untitled", "", "", ""}}) {
         doc.addIndexEntry(values);
         EXPECT_TRUE(page("a.htm").usesDefault());
     }
     EXPECT_EQ(app.messages.messages,
-              (std::vector<std::string>{std::string(kValueHasLineBreak), std::string(kValueEndsInBackslash),
-                                        std::string(kValueHasBareQuote)}));
+              (std::vector<std::string> {std::string(kValueHasLineBreak), std::string(kValueEndsInBackslash),
+                                         std::string(kValueHasBareQuote)}));
     EXPECT_EQ(doc.history().undoDepth(), depth);
 
     doc.addIndexEntry(kApple);
     ASSERT_EQ(page("a.htm").entryCount(), 1u);
     const auto broken = [](const IndexEntryValues&) {
-        return std::optional<IndexEntryValues>(IndexEntryValues{"a-\\-b", "a", "A", "Untitled", "", "", ""});
+        return std::optional<IndexEntryValues>(IndexEntryValues {"a-\\-b", "a", "A", "Untitled", "", "", ""});
     };
     EXPECT_FALSE(doc.editIndexEntries({page("a.htm").entries()[0]}, broken));
     EXPECT_EQ(page("a.htm").entries()[0]->indexAs(), "Apple");
@@ -352,9 +351,9 @@ TEST_F(ActionsTest, UrlsTheProjectFileCouldNotGiveBackAreRefused)
     for (const std::string url : {"http://x/dir\\", "http://x/a b\"c", "\"http://x"})
         doc.addExternalUrl(url);
     EXPECT_EQ(doc.root().externalUrls().urls().size(), 0u);
-    EXPECT_EQ(app.messages.messages, (std::vector<std::string>{std::string(kUrlEndsInBackslash),
-                                                               std::string(kUrlHasBlankAndQuote),
-                                                               std::string(kUrlStartsWithQuote)}));
+    EXPECT_EQ(app.messages.messages,
+              (std::vector<std::string> {std::string(kUrlEndsInBackslash), std::string(kUrlHasBlankAndQuote),
+                                         std::string(kUrlStartsWithQuote)}));
     EXPECT_EQ(doc.history().undoDepth(), depth);
     for (const std::string url : {"http://x/dir\\\\", "http://x/a b\\\"c", "http://x/q\"c"})
         doc.addExternalUrl(url);

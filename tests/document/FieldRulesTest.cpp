@@ -49,7 +49,8 @@ TEST(EntryFieldRules, MessageListsEachKindOfProblemOnceInItsOrder)
     EXPECT_EQ(problemMessage(all), kHeading + kRequired + kMarker + kQuote + kBackslash);
 
     EXPECT_EQ(messageFor(typedEntry("", "", "", "")), kHeading + kRequired);
-    EXPECT_EQ(messageFor(typedEntry("a\"", "b\"", "\\", "<!-- HTML Torvane")), kHeading + kMarker + kQuote + kBackslash);
+    EXPECT_EQ(messageFor(typedEntry("a\"", "b\"", "\\", "<!-- HTML Torvane")),
+              kHeading + kMarker + kQuote + kBackslash);
     // Help and sort text are required once there is a formatted entry.
     EXPECT_EQ(messageFor(typedEntry("apples", "", "", "apples")), kHeading + kRequired);
     EXPECT_EQ(messageFor(typedEntry("apples", "apples", "", "")), kHeading + kRequired);
@@ -59,7 +60,8 @@ TEST(EntryFieldRules, MessageListsEachKindOfProblemOnceInItsOrder)
     // Blanks alone are an empty field.
     EXPECT_EQ(messageFor(typedEntry("  \t", "x", "", "x")), kHeading + kRequired);
     // A pasted line break inside a field could not be given back by the page.
-    EXPECT_EQ(messageFor(typedEntry("two\nlines", "x", "", "x")), kHeading + "\n  " + std::string(kValueHasLineBreak) + "\n");
+    EXPECT_EQ(messageFor(typedEntry("two\nlines", "x", "", "x")),
+              kHeading + "\n  " + std::string(kValueHasLineBreak) + "\n");
 }
 
 TEST(EntryFieldRules, ChecksTrimTheFieldsInPlace)
@@ -133,7 +135,7 @@ TEST(CrossReferenceRules, CheckTrimsAndRequiresAllButTheSeparator)
 {
     CrossReferenceValues values = {"  Fruit ", "\tFruit", "  ", " <i>See</i>", "Apples  ", " apples ", false};
     EXPECT_FALSE(checkCrossReference(values).has_value());
-    EXPECT_EQ(values, (CrossReferenceValues{"Fruit", "Fruit", "", "<i>See</i>", "Apples", "apples", false}));
+    EXPECT_EQ(values, (CrossReferenceValues {"Fruit", "Fruit", "", "<i>See</i>", "Apples", "apples", false}));
 
     // The locator's sort text is required even when the locator is no link.
     values.locatorSort = " ";
@@ -155,9 +157,9 @@ TEST(CrossReferenceRules, NormalisingTouchesAllSixTextsAndFreshValuesAreTheDefau
 {
     CrossReferenceValues values = {"a ,b", "c,d", ",", "e ,f", "g,h", "i , j", true};
     normaliseCrossReferenceCommas(values);
-    EXPECT_EQ(values, (CrossReferenceValues{"a, b", "c, d", ",", "e, f", "g, h", "i, j", true}));
+    EXPECT_EQ(values, (CrossReferenceValues {"a, b", "c, d", ",", "e, f", "g, h", "i, j", true}));
 
-    EXPECT_EQ(freshCrossReference(), (CrossReferenceValues{"", "", ".", "<i>See</i>", "", "", true}));
+    EXPECT_EQ(freshCrossReference(), (CrossReferenceValues {"", "", ".", "<i>See</i>", "", "", true}));
     EXPECT_FALSE(freshCrossReference(false).linkToLocator);
 }
 

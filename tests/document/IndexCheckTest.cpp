@@ -40,9 +40,10 @@ protected:
 
 TEST_F(IndexCheckTest, IndexedPagesLinkedCrossReferencesAndGoodUrlsGiveNothing)
 {
-    fixture.write("a.htm", pageText("Apples", {"red"}, "    Target=\"#\"\r\n" + storedEntry("Fruit, Apples", "fruit, apples")));
-    fixture.write("sub/b.htm", pageText("Pears", {"green"},
-                                        "    Target=\"green\"\r\n" + storedEntry("Pears", "pears", "_blank")));
+    fixture.write("a.htm",
+                  pageText("Apples", {"red"}, "    Target=\"#\"\r\n" + storedEntry("Fruit, Apples", "fruit, apples")));
+    fixture.write("sub/b.htm",
+                  pageText("Pears", {"green"}, "    Target=\"green\"\r\n" + storedEntry("Pears", "pears", "_blank")));
     fixture.writeProject({"a.htm", "sub\\b.htm"},
                          "URL=https://example.org/x%20y?q=1#top\r\n" + storedEntry("Example", "example"),
                          "Heading=\"Produce\",Locator=\"Fruit\"\r\nHeading=\"Pomes\",Locator=\"Pears\"\r\n"
@@ -62,8 +63,8 @@ TEST_F(IndexCheckTest, EachProblemIsNamedAtItsPlace)
                                         storedEntry("No sort", "") + "    Target=\"renamed\"\r\n" +
                                         storedEntry("Old one", "old one") + storedEntry("Old two", "old two")));
     // A block that lost its end marker.
-    fixture.write("d.htm", "<html><head><!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n" +
-                               storedEntry("Dee", "dee") + "</head><body><h1>D</h1></body></html>");
+    fixture.write("d.htm", "<html><head><!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n" + storedEntry("Dee", "dee") +
+                               "</head><body><h1>D</h1></body></html>");
     fixture.write("b.htm", pageText("Plain"));
     fixture.write("c.htm", pageText("Other", {}, "    Target=\"#\"\r\n" + storedEntry("activity ", "activity!")));
     std::filesystem::create_directories(fixture.path("folder.htm"));
@@ -73,8 +74,10 @@ TEST_F(IndexCheckTest, EachProblemIsNamedAtItsPlace)
     const IndexCheckReport report = check();
     EXPECT_THAT(kindsAt(report),
                 ElementsAre("a.htm#renamed orphaned-entries", "b.htm page-without-entries", "d.htm damaged-block",
-                            "d.htm page-without-entries", "folder.htm page-unreadable", "gone.htm page-missing", "A.htm case-clash", "a.htm#red empty-sort-key", "a.htm#red bad-index-target", "c.htm likely-duplicate",
-                            "https:/example.org bad-url", "P xref-no-entry", "b.htm output-hits-page"));
+                            "d.htm page-without-entries", "folder.htm page-unreadable", "gone.htm page-missing",
+                            "A.htm case-clash", "a.htm#red empty-sort-key", "a.htm#red bad-index-target",
+                            "c.htm likely-duplicate", "https:/example.org bad-url", "P xref-no-entry",
+                            "b.htm output-hits-page"));
     EXPECT_EQ(report.pagesChecked, 4u);
     // A comment that never closes holds the rest of the page, so nothing in it is read.
     EXPECT_EQ(report.pagesWithEntries, 2u);
@@ -124,7 +127,8 @@ TEST_F(IndexCheckTest, ExcludedPagesAreDealtWithAndDefaultEntriesAreNoCoverage)
 TEST_F(IndexCheckTest, BlocksAreDamagedWhenDoubledUnclosedOrInOtherLetterCase)
 {
     const std::string block = "    Target=\"#\"\r\n" + storedEntry("Kept", "kept");
-    fixture.write("twice.htm", pageText("Twice", {}, block) + "<!-- HTML Torvane V4.0\r\n" + block + "HTML Torvane -->");
+    fixture.write("twice.htm",
+                  pageText("Twice", {}, block) + "<!-- HTML Torvane V4.0\r\n" + block + "HTML Torvane -->");
     fixture.write("lower.htm", "<html><head><!-- html torvane V4.0\r\n" + block + "html torvane --></head></html>");
     fixture.write("sound.htm", pageText("Sound", {"x"}, block + "    Target=\"x\"\r\n" + storedEntry("", "")));
     fixture.writeProject({"twice.htm", "lower.htm", "sound.htm"});
@@ -194,11 +198,11 @@ TEST(LinkSyntax, UrlsNeedAValidSchemeHostAndEncoding)
 {
     for (const char* good : {"http://example.org", "https://user@host:8080/a/b?c=d#e", "mailto:me@example.org",
                              "../other/page.htm", "page.htm#x", "ftp://files.example.org/", "http://h/%41",
-                             "https://b\xC3\xBC" "cher.example/"})
+                             "https://b\xC3\xBC"
+                             "cher.example/"})
         EXPECT_TRUE(isValidUrl(good)) << good;
-    for (const char* bad : {"", "http:/example.org", "https://", "http://:80/x",
-                            "http://example.org/a b", "1http://x", "http://x/%4", "http://x/%zz", "http://x/<y>",
-                            "ht_tp://x", "http://x/\t"})
+    for (const char* bad : {"", "http:/example.org", "https://", "http://:80/x", "http://example.org/a b", "1http://x",
+                            "http://x/%4", "http://x/%zz", "http://x/<y>", "ht_tp://x", "http://x/\t"})
         EXPECT_FALSE(isValidUrl(bad)) << bad;
 }
 

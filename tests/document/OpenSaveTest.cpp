@@ -48,7 +48,7 @@ TEST(OpenProject, VersionThreeFileGivesEmptyProjectWithProfileStyles)
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(path));
 
-    EXPECT_EQ(doc.outputNames(), (OutputNames{"Idx.htm", "Help.hhk", "Java.xml", "Java.jhm"}));
+    EXPECT_EQ(doc.outputNames(), (OutputNames {"Idx.htm", "Help.hhk", "Java.xml", "Java.jhm"}));
     EXPECT_EQ(doc.projectFileName(), "Old.ipj");
     EXPECT_EQ(doc.title(), "Old.ipj");
     EXPECT_EQ(doc.projectDirectory(), dir.path());
@@ -66,20 +66,19 @@ TEST(OpenProject, PageGivesDefaultsTargetsAndStoredEntries)
 {
     TempDir dir;
     DocumentTestApp app;
-    dir.write("a.htm",
-              "<html><head><title>T</title>\r\n"
-              "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
-              "    Target=\"#\"\r\n"
-              "        IndexAs=\"Apples\",SortAs=\"apples\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
-              "HelpWindow=\"\",HelpFrame=\"\"\r\n"
-              "    Target=\"top\"\r\n"
-              "        IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\",HelpWindow=\"\","
-              "HelpFrame=\"\"\r\n"
-              "    Target=\"gone\"\r\n"
-              "        IndexAs=\"Lost\",SortAs=\"lost\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
-              "HelpWindow=\"\",HelpFrame=\"\"\r\n"
-              "  HTML Torvane -->\r\n"
-              "</head><body><h2>Fruit</h2><a name=\"top\">Top</a><a name=\"blank\"></a></body></html>");
+    dir.write("a.htm", "<html><head><title>T</title>\r\n"
+                       "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
+                       "    Target=\"#\"\r\n"
+                       "        IndexAs=\"Apples\",SortAs=\"apples\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
+                       "HelpWindow=\"\",HelpFrame=\"\"\r\n"
+                       "    Target=\"top\"\r\n"
+                       "        IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\",HelpWindow=\"\","
+                       "HelpFrame=\"\"\r\n"
+                       "    Target=\"gone\"\r\n"
+                       "        IndexAs=\"Lost\",SortAs=\"lost\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
+                       "HelpWindow=\"\",HelpFrame=\"\"\r\n"
+                       "  HTML Torvane -->\r\n"
+                       "</head><body><h2>Fruit</h2><a name=\"top\">Top</a><a name=\"blank\"></a></body></html>");
     dir.write("title.htm", "<title> Only title </title>");
     dir.write("bare.htm", "<p>nothing</p>");
     CProjectDoc doc(app.services);
@@ -129,14 +128,14 @@ TEST(OpenProject, VanishedTargetsAndUtf16PagesAreReportedAfterLoading)
     dir.write("wide.htm", std::string("\xFF\xFE<\0h\0", 6));
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"a.htm", "wide.htm"}))));
-    ASSERT_EQ(app.reportTitles(), std::vector<std::string>{"Report Page Problems"});
+    ASSERT_EQ(app.reportTitles(), std::vector<std::string> {"Report Page Problems"});
     EXPECT_EQ(app.presenter.shown[0].body, dir.file("a.htm") + ": entries of the missing target \"gone\": Lost\r\n" +
                                                dir.file("wide.htm") + ": " + std::string(kUtf16Problem) + "\r\n");
     const std::vector<PageFinding> findings = doc.pageFindings();
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].page, dir.file("a.htm"));
     EXPECT_EQ(findings[0].oldTarget, "gone");
-    EXPECT_EQ(findings[0].entries, std::vector<std::string>{"Lost"});
+    EXPECT_EQ(findings[0].entries, std::vector<std::string> {"Lost"});
 
     // Saving another change keeps the entries in the page.
     SourceFile& page = *doc.root().localFiles().findFile("a.htm");
@@ -155,10 +154,10 @@ TEST(OpenProject, ListedTwiceInOtherCaseGivesOneNodeAndProgressShowsEveryPath)
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"sub\\a.htm", "SUB\\A.htm"}))));
     EXPECT_EQ(doc.root().count(NodeKindMask::File | NodeKindMask::Folder), 2u);
-    EXPECT_EQ(app.progress.titles, std::vector<std::string>{"Add Files Progress"});
-    EXPECT_EQ(app.progress.cancellables, std::vector<bool>{true}) << "loading may be stopped between pages";
-    EXPECT_EQ(app.progress.totals, std::vector<int>{2});
-    EXPECT_EQ(app.progress.texts, (std::vector<std::string>{dir.file("sub/a.htm"), dir.file("SUB/A.htm")}))
+    EXPECT_EQ(app.progress.titles, std::vector<std::string> {"Add Files Progress"});
+    EXPECT_EQ(app.progress.cancellables, std::vector<bool> {true}) << "loading may be stopped between pages";
+    EXPECT_EQ(app.progress.totals, std::vector<int> {2});
+    EXPECT_EQ(app.progress.texts, (std::vector<std::string> {dir.file("sub/a.htm"), dir.file("SUB/A.htm")}))
         << "native paths, though the file stores backslashes";
     EXPECT_EQ(app.progress.ended, 1);
 }
@@ -204,7 +203,7 @@ TEST(OpenProject, ReadOnlyPageIsReadReportedAndNeverWritten)
     dir.makeReadOnly("ro.htm");
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", projectWithFiles({"ro.htm"}))));
-    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report Read-Only Files"});
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string> {"Report Read-Only Files"});
     EXPECT_EQ(app.presenter.shown[0].body, dir.file("ro.htm") + "\r\n");
     SourceFile& file = onlyFile(doc);
     EXPECT_EQ(file.defaultEntry()->indexAs(), "Welcome");
@@ -216,7 +215,7 @@ TEST(OpenProject, ReadOnlyPageIsReadReportedAndNeverWritten)
     ASSERT_TRUE(doc.save()) << "the project file itself is written";
     EXPECT_EQ(dir.read("ro.htm"), kCrLfPage);
     EXPECT_TRUE(file.isModified()) << "kept for the next save";
-    ASSERT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+    ASSERT_EQ(app.reportTitles(), std::vector<std::string> {"Report File Errors"});
     EXPECT_NE(app.presenter.shown[0].body.find("Open Output, " + dir.file("ro.htm")), std::string::npos);
 }
 
@@ -331,7 +330,7 @@ TEST(SaveProject, PageHoldingANulByteIsNotCutShort)
     ASSERT_TRUE(doc.save());
     EXPECT_EQ(dir.read("nul.htm"), page);
     EXPECT_TRUE(file.isModified());
-    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string> {"Report File Errors"});
 }
 
 TEST(OpenProject, UnreadableProjectFileFailsWithReport)
@@ -340,7 +339,7 @@ TEST(OpenProject, UnreadableProjectFileFailsWithReport)
     DocumentTestApp app;
     CProjectDoc doc(app.services);
     EXPECT_FALSE(doc.openProject(dir.file("absent.ipj")));
-    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string> {"Report File Errors"});
     EXPECT_EQ(doc.root().count(NodeKindMask::File), 0u);
 }
 
@@ -355,9 +354,9 @@ TEST(OpenProject, JunkAndMisspelledSectionsGiveAnEmptyProject)
                              "[Layout]\nColumns=abc\nPage Title=\n\0"s;
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("J.ipj", junk)));
-    EXPECT_EQ(doc.root().count(NodeKindMask::AllNodes | NodeKindMask::Entries | NodeKindMask::CrossReferences),
-              4u) << "root and its three containers only";
-    EXPECT_EQ(doc.outputNames(), OutputNames{});
+    EXPECT_EQ(doc.root().count(NodeKindMask::AllNodes | NodeKindMask::Entries | NodeKindMask::CrossReferences), 4u)
+        << "root and its three containers only";
+    EXPECT_EQ(doc.outputNames(), OutputNames {});
     EXPECT_EQ(doc.styles().columns, 0) << "a number without digits reads as 0";
     EXPECT_EQ(doc.styles().pageTitle, "");
     EXPECT_EQ(dir.read("a.htm"), kCrLfPage);
@@ -401,7 +400,7 @@ TEST(SaveProject, WritesTheVersionFourLayoutByteForByte)
     doc.createCrossReference({"Apples", "apples", ",", "see", "Fruit", "Fruit", true});
     doc.createCrossReference({"Pears", "pears", ".", "<i>See</i>", "Fruit", "fruit", false});
     doc.createCrossReference({"Beans", "beans", ".", "See", "Beans", "beans", true});
-    app.progress = RecordingProgress{};
+    app.progress = RecordingProgress {};
     ASSERT_TRUE(doc.save());
 
     std::string expected = "HTML Torvane, Version 4.0\r\n\r\n// This file is sequence and content dependent.\r\n"
@@ -428,9 +427,9 @@ TEST(SaveProject, WritesTheVersionFourLayoutByteForByte)
                 "Locator=\"Fruit\",LocatorSort=\"fruit\",LinkToLocator=\"0\"\r\n\r\n";
     EXPECT_EQ(dir.read("P.ipj"), expected);
     EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(app.progress.titles, std::vector<std::string>{"Save Project Progress"});
-    EXPECT_EQ(app.progress.cancellables, std::vector<bool>{false}) << "a save always runs to its end";
-    EXPECT_EQ(app.progress.totals, std::vector<int>{3});
+    EXPECT_EQ(app.progress.titles, std::vector<std::string> {"Save Project Progress"});
+    EXPECT_EQ(app.progress.cancellables, std::vector<bool> {false}) << "a save always runs to its end";
+    EXPECT_EQ(app.progress.totals, std::vector<int> {3});
     for (const char* page : {"b.htm", "A.htm", "sub/c.htm"})
         EXPECT_EQ(dir.read(page), kCrLfPage) << page << " had no change to write";
 
@@ -457,7 +456,7 @@ TEST(SaveProject, UnwritableProjectFileIsReportedAndKeepsTheMark)
     dir.makeReadOnly("P.ipj");
     EXPECT_FALSE(doc.save());
     EXPECT_TRUE(doc.isModified());
-    EXPECT_EQ(app.reportTitles(), std::vector<std::string>{"Report File Errors"});
+    EXPECT_EQ(app.reportTitles(), std::vector<std::string> {"Report File Errors"});
     EXPECT_EQ(dir.read("P.ipj"), projectWithFiles({}));
 }
 
@@ -471,7 +470,7 @@ TEST(SetFileNames, RenamesInTheProjectDirectoryAndMarksModified)
     EXPECT_EQ(doc.pathName(), dir.file("New.ipj"));
     EXPECT_EQ(doc.title(), "New.ipj");
     EXPECT_EQ(doc.projectFileName(), "New.ipj");
-    EXPECT_EQ(doc.outputNames(), (OutputNames{"I.htm", "H.hhk", "J.xml", "M.jhm"}));
+    EXPECT_EQ(doc.outputNames(), (OutputNames {"I.htm", "H.hhk", "J.xml", "M.jhm"}));
     EXPECT_TRUE(doc.isModified());
     ASSERT_TRUE(doc.save());
     EXPECT_NE(dir.read("New.ipj").find("Index=I.htm\r\nHtml Help=H.hhk\r\nJava Help=J.xml\r\nJava Map=M.jhm\r\n"),
@@ -484,7 +483,7 @@ TEST(ProjectFileWriter, FirstAndRenamedFileLayouts)
               "HTML Torvane, Version 4.0\r\n\r\n// This file is sequence and content dependent.\r\n"
               "// Do not edit this file.\r\n\r\n[Local Files]\r\nIndex=I.htm\r\nHtml Help=H.hhk\r\n"
               "Java Help=J.xml\r\nJava Map=M.jhm\r\n\r\n");
-    EXPECT_EQ(versionThreeProjectFile(OutputNames{}),
+    EXPECT_EQ(versionThreeProjectFile(OutputNames {}),
               "HTML Torvane, Version 3.0\r\n\r\n// This file is sequence and content dependent.\r\n"
               "// Do not edit this file.\r\n\r\n[Local Files]\r\nIndex=Torvane.htm\r\nHtml Help=Torvane.hhk\r\n"
               "Java Help=Torvane.xml\r\nJava Map=Torvane.jhm\r\n\r\n");
@@ -513,14 +512,15 @@ TEST(OpenProject, ExtensionDefaultsStartNewProjectsOnly)
     // A project written before keeps the classic order and page it was made with.
     CProjectDoc old(app.services);
     ASSERT_TRUE(old.openProject(dir.write("Old.ipj", projectWithFiles({}))));
-    EXPECT_EQ(old.styles().extensions, TorvaneExtensions{});
+    EXPECT_EQ(old.styles().extensions, TorvaneExtensions {});
 }
 
 TEST(SaveProject, ExtensionsSectionComesBackAsReadAndOutlivesTheDefaultStyles)
 {
     TempDir dir;
     DocumentTestApp app;
-    const std::string section = "[Torvane Extensions]\r\nCollation=de\r\nIndex Layout=1\r\nMerge Case Variants=0\r\n\r\n";
+    const std::string section =
+        "[Torvane Extensions]\r\nCollation=de\r\nIndex Layout=1\r\nMerge Case Variants=0\r\n\r\n";
     CProjectDoc first(app.services);
     ASSERT_TRUE(first.openProject(dir.write("P.ipj", projectWithFiles({}))));
     ASSERT_TRUE(first.save());

@@ -23,9 +23,9 @@ std::string entryLine(const std::string& indexAs, const std::string& sortAs)
 }
 
 struct Opened {
-    SourceFile file{"page.htm"};
+    SourceFile file {"page.htm"};
     FileReports reports;
-    CHtmlFile page{reports};
+    CHtmlFile page {reports};
     explicit Opened(const std::string& text)
     {
         page.setWholeText(text);
@@ -94,10 +94,10 @@ TEST(PageRepair, DamagedBlocksAreReadWholeAndWrittenAsOne)
     const std::string firstBlock = "  " + start + "    Target=\"#\"\r\n" + entryLine("Old", "old") + end + "\r\n";
     // As left by earlier saves of a value holding "-->": the first block ends
     // early, and every save added another.
-    const std::string endedEarly = "  " + start + "    Target=\"t\"\r\n        IndexAs=\"a --> b\",SortAs=\"ab\"\r\n" +
-                                   end + "\r\n";
-    const std::string lowerCase = "  <!-- html torvane V4.0\r\n    Target=\"t\"\r\n" + entryLine("Low", "low") +
-                                  "  html torvane -->\r\n";
+    const std::string endedEarly =
+        "  " + start + "    Target=\"t\"\r\n        IndexAs=\"a --> b\",SortAs=\"ab\"\r\n" + end + "\r\n";
+    const std::string lowerCase =
+        "  <!-- html torvane V4.0\r\n    Target=\"t\"\r\n" + entryLine("Low", "low") + "  html torvane -->\r\n";
     Opened opened(head + firstBlock + endedEarly + lowerCase + body);
     EXPECT_NE(describeBlockDamage(opened.file.blockDamage()).find("3 index comment blocks"), std::string::npos);
     EXPECT_EQ(opened.file.entryCount(), 1u);
@@ -129,8 +129,8 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
 
     // Opened by a block that lost its end marker, closed by the user after a
     // whole one: one new block in their place would show the comment's rest.
-    const std::string comment = start + "    Target=\"#\"\r\n" + start + "    Target=\"#\"\r\n" + entryLine("Kept", "kept") +
-                                end + " <h1>x</h1> -->";
+    const std::string comment = start + "    Target=\"#\"\r\n" + start + "    Target=\"#\"\r\n" +
+                                entryLine("Kept", "kept") + end + " <h1>x</h1> -->";
     Opened nested("<html><head>" + comment + "</head><body><h1>H</h1></body></html>");
     EXPECT_NE(describeBlockDamage(nested.file.blockDamage()).find("left as it is"), std::string::npos);
     nested.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
@@ -145,7 +145,7 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     both.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
     Opened bothReopened(both.saved());
     EXPECT_NE(bothReopened.page.wholeText().find(unfinished), std::string::npos);
-    EXPECT_EQ(bothReopened.page.anchors(), (std::vector<Anchor>{{"s", "S"}}));
+    EXPECT_EQ(bothReopened.page.anchors(), (std::vector<Anchor> {{"s", "S"}}));
 
     // A whole block inside the user's comment that closes one level of it.
     const std::string closing = "<!-- note " + start + "    Target=\"#\"\r\n x --> y" + end;
@@ -223,7 +223,8 @@ TEST(PageRepair, XhtmlPagesGetClosedTagsAndNoDoubleHyphens)
     EXPECT_NE(once.find("<Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\"/><Meta Name=\"Keywords\" "
                         "Content=\"a--b\"/>"),
               std::string::npos);
-    const std::string block = once.substr(once.find("<!-- HTML"), once.find("HTML Torvane -->") - once.find("<!-- HTML"));
+    const std::string block =
+        once.substr(once.find("<!-- HTML"), once.find("HTML Torvane -->") - once.find("<!-- HTML"));
     EXPECT_EQ(block.substr(4).find("--"), std::string::npos) << block;
     Opened reopened(once);
     EXPECT_EQ(reopened.file.entries()[0]->indexAs(), "a--b");
@@ -243,7 +244,7 @@ TEST(PageRepair, EntriesOfAVanishedAnchorAreKeptAndReported)
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].kind, PageFindingKind::KeptEntries);
     EXPECT_EQ(findings[0].oldTarget, "gone");
-    EXPECT_EQ(findings[0].entries, (std::vector<std::string>{"Also", "Lost"}));
+    EXPECT_EQ(findings[0].entries, (std::vector<std::string> {"Also", "Lost"}));
     EXPECT_EQ(findingLine(findings[0]), "page.htm: entries of the missing target \"gone\": Also; Lost");
 
     opened.file.findTarget("t")->addEntry(testing::entryWith(fieldsOf("More", "more")));

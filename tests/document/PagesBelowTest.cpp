@@ -10,7 +10,7 @@ namespace {
 
 using ::testing::UnorderedElementsAre;
 
-const std::vector<std::string> kPageExtensions{".htm", ".html"};
+const std::vector<std::string> kPageExtensions {".htm", ".html"};
 
 TEST(PagesBelow, TakesOnlyNamesEndingInAValidExtension)
 {

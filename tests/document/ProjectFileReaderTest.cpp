@@ -11,13 +11,16 @@
 namespace torvane {
 namespace {
 
-std::vector<std::string> lines(std::string_view text) { return splitProjectLines(text); }
+std::vector<std::string> lines(std::string_view text)
+{
+    return splitProjectLines(text);
+}
 
 TEST(ProjectLines, SplitsAtCrLfLfAndALoneCr)
 {
-    EXPECT_EQ(lines("a\r\nb\nc\rd\r\n\r\ne"), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
-    EXPECT_EQ(lines(""), std::vector<std::string>{});
-    EXPECT_EQ(lines("last\r\n"), std::vector<std::string>{"last"});
+    EXPECT_EQ(lines("a\r\nb\nc\rd\r\n\r\ne"), (std::vector<std::string> {"a", "b", "c", "d", "", "e"}));
+    EXPECT_EQ(lines(""), std::vector<std::string> {});
+    EXPECT_EQ(lines("last\r\n"), std::vector<std::string> {"last"});
 }
 
 TEST(ProjectSections, FirstExactHeaderCountsUntilNextBracketLine)
@@ -51,10 +54,10 @@ TEST(LocalFilesSection, OutputNamesTrimmedOrDefaultedAndPathsKeptAsWritten)
     EXPECT_EQ(section.names.htmlHelp, "Help.hhk");
     EXPECT_EQ(section.names.javaHelp, "Torvane.xml");
     EXPECT_EQ(section.names.javaMap, "Map.jhm");
-    EXPECT_EQ(section.relativePaths, (std::vector<std::string>{"sub\\Page.htm ", "a.htm"}));
+    EXPECT_EQ(section.relativePaths, (std::vector<std::string> {"sub\\Page.htm ", "a.htm"}));
 
     const LocalFilesSection none = readLocalFilesSection(lines("HTML Torvane, Version 4.0\n"));
-    EXPECT_EQ(none.names, OutputNames{});
+    EXPECT_EQ(none.names, OutputNames {});
     EXPECT_TRUE(none.relativePaths.empty());
 }
 

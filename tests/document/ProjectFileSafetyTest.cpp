@@ -38,7 +38,7 @@ TEST(ProjectFileLines, ALoneCrProjectOpensWithItsPagesAndSettings)
                                                    "[Local Files]\rIndex=Book.htm\rFile=a.htm\rFile=sub\\b.htm\r\r"
                                                    "[External URLs]\rURL=http://x.org/\r"
                                                    "IndexAs=\"X\",SortAs=\"x\"\r")));
-    EXPECT_EQ(listedPaths(doc), (std::vector<std::string>{"sub\\b.htm", "a.htm"}));
+    EXPECT_EQ(listedPaths(doc), (std::vector<std::string> {"sub\\b.htm", "a.htm"}));
     EXPECT_EQ(doc.indexName(), "Book.htm");
     EXPECT_EQ(doc.styles().columns, 2);
     EXPECT_EQ(doc.root().count(NodeKindMask::Url), 1u);
@@ -75,14 +75,14 @@ TEST(UnstorableNames, PagesWhoseNamesCannotBeStoredAreRefusedWithAMessage)
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "HTML Torvane, Version 4.0\r\n")));
     doc.addFiles({slashed, plain, broken});
-    EXPECT_EQ(listedPaths(doc), std::vector<std::string>{"plain.htm"});
+    EXPECT_EQ(listedPaths(doc), std::vector<std::string> {"plain.htm"});
     EXPECT_EQ(app.messages.messages,
-              std::vector<std::string>{std::string(kUnstorablePagesMessage) + slashed + "\n" + broken + "\n"});
+              std::vector<std::string> {std::string(kUnstorablePagesMessage) + slashed + "\n" + broken + "\n"});
 
     ASSERT_TRUE(doc.save());
     CProjectDoc reopened(app.services);
     ASSERT_TRUE(reopened.openProject(dir.file("P.ipj")));
-    EXPECT_EQ(listedPaths(reopened), std::vector<std::string>{"plain.htm"});
+    EXPECT_EQ(listedPaths(reopened), std::vector<std::string> {"plain.htm"});
 }
 
 TEST(UnstorableNames, StoredSeparatorsAndNamesOutsideTheProjectAreJudgedByWhatIsStored)
@@ -106,8 +106,8 @@ TEST(StaleTemporaries, TheNextSaveRemovesOnlyOldFilesOfItsOwnNaming)
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=sub\\a.htm\r\n")));
     const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const char* name : {"sub/.torvane-AbC123", ".torvane-xyz789", ".torvane-notes", ".torvane-ab_123",
-                             "sub/torvane-Old123"}) {
+    for (const char* name :
+         {"sub/.torvane-AbC123", ".torvane-xyz789", ".torvane-notes", ".torvane-ab_123", "sub/torvane-Old123"}) {
         dir.write(name, "left over");
         fs::last_write_time(dir.file(name), anHourAgo);
     }
@@ -124,8 +124,8 @@ TEST(StaleTemporaries, TheNextSaveRemovesOnlyOldFilesOfItsOwnNaming)
 
     EXPECT_FALSE(fs::exists(dir.file("sub/.torvane-AbC123")));
     EXPECT_FALSE(fs::exists(dir.file(".torvane-xyz789")));
-    for (const char* kept : {".torvane-notes", ".torvane-ab_123", "sub/torvane-Old123", ".torvane-Now123",
-                             "other/.torvane-Old456"})
+    for (const char* kept :
+         {".torvane-notes", ".torvane-ab_123", "sub/torvane-Old123", ".torvane-Now123", "other/.torvane-Old456"})
         EXPECT_TRUE(fs::exists(dir.file(kept))) << kept;
 }
 
@@ -149,7 +149,7 @@ TEST(FileNames, NamesDifferingOnlyInCaseAreTwoPagesThroughSaveAndReopen)
     dir.write("page.htm", "<h1>lower</h1>");
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=Page.htm\r\nFile=page.htm\r\n")));
-    ASSERT_EQ(listedPaths(doc), (std::vector<std::string>{"Page.htm", "page.htm"}));
+    ASSERT_EQ(listedPaths(doc), (std::vector<std::string> {"Page.htm", "page.htm"}));
     const std::vector<SourceFile*> pages = pagesOf(doc);
     EXPECT_EQ(pages[0]->defaultEntry()->indexAs(), "Upper");
     EXPECT_EQ(pages[1]->defaultEntry()->indexAs(), "lower");
@@ -164,7 +164,7 @@ TEST(FileNames, AProjectWrittenWhereCaseDidNotMatterFindsItsPages)
     dir.write("sub/page.htm", "<h1>Found</h1>");
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=SUB\\Page.HTM\r\nFile=sub\\page.htm\r\n")));
-    ASSERT_EQ(listedPaths(doc), std::vector<std::string>{"sub\\page.htm"});
+    ASSERT_EQ(listedPaths(doc), std::vector<std::string> {"sub\\page.htm"});
     EXPECT_FALSE(pagesOf(doc)[0]->isMissing());
     EXPECT_EQ(pagesOf(doc)[0]->defaultEntry()->indexAs(), "Found");
     EXPECT_TRUE(app.presenter.shown.empty());
@@ -180,13 +180,13 @@ TEST(FileNames, OneFileUnderTwoNamesIsOnePageAndTheOtherNameIsTold)
     fs::create_hard_link(dir.file("a.htm"), dir.file("hard.htm"));
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=a.htm\r\nFile=link.htm\r\n")));
-    EXPECT_EQ(listedPaths(doc), std::vector<std::string>{"a.htm"});
+    EXPECT_EQ(listedPaths(doc), std::vector<std::string> {"a.htm"});
     ASSERT_EQ(app.messages.messages.size(), 1u);
     EXPECT_EQ(app.messages.messages[0], std::string(kSameFileMessage) + dir.file("link.htm") +
                                             "\n    the same file as " + dir.file("a.htm") + "\n");
 
     doc.addFiles({dir.file("hard.htm"), dir.file("a.htm")});
-    EXPECT_EQ(listedPaths(doc), std::vector<std::string>{"a.htm"});
+    EXPECT_EQ(listedPaths(doc), std::vector<std::string> {"a.htm"});
     EXPECT_EQ(app.messages.messages.size(), 2u);
 }
 
@@ -250,7 +250,7 @@ TEST(FileNames, APageIsOutsideWhereverItsFolderResolves)
     for (SourceFile* page : pagesOf(doc))
         if (page->isOutsideProject())
             outside.push_back(page->label());
-    EXPECT_EQ(outside, std::vector<std::string>{"far.htm"});
+    EXPECT_EQ(outside, std::vector<std::string> {"far.htm"});
     EXPECT_EQ(pagesOf(doc).size(), 3u);
 }
 

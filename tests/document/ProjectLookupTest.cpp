@@ -24,7 +24,7 @@ protected:
 
     test::DocumentTestApp app;
     test::FixtureProject fixture;
-    CProjectDoc document{app.services};
+    CProjectDoc document {app.services};
 };
 
 TEST_F(ProjectLookupTest, OneListingFindsPagesAnchorsAndUrlsAsUsersWriteThem)

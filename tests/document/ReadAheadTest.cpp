@@ -51,7 +51,7 @@ struct MixedProject {
             std::replace(onDisk.begin(), onDisk.end(), '\\', '/');
             if (i % 11 == 6)
                 std::filesystem::create_directories(dir.file(onDisk)); // a folder: unreadable
-            else if (i % 13 != 8)                                     // else missing
+            else if (i % 13 != 8) // else missing
                 dir.write(onDisk, page + "</body></html>");
             list += "File=" + name + "\r\n";
             if (i == 17)
@@ -83,7 +83,7 @@ LoadSeen load(const MixedProject& project, bool readAhead, int cancelAfter = -1)
     CProjectDoc doc(app.services);
     doc.setReadAhead(readAhead);
     EXPECT_TRUE(doc.openProject(project.projectFile));
-    LoadSeen seen{TreeDump::of(doc.root(), true), {}, app.messages.messages, app.progress.texts};
+    LoadSeen seen {TreeDump::of(doc.root(), true), {}, app.messages.messages, app.progress.texts};
     for (const ShownReport& report : app.presenter.shown)
         seen.reports.push_back(report.title + "\n" + report.body);
     return seen;

@@ -92,17 +92,19 @@ TEST(RoundTrip, SavedProjectReopensAsTheSameModelAndPagesChangeOnlyInTheirHead)
               "<html>\r\n<head>\r\n<title>Home</title>\r\n"
               "  <Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\"><Meta Name=\"Keywords\" "
               "Content=\"home page\">\r\n"
-              "  " + homeBlock + "\r\n"
-              "</head>\r\n<body>\r\n<h1>Welcome</h1>\r\n<a name=\"top\">Top</a>\r\n</body>\r\n</html>\r\n");
+              "  " +
+                  homeBlock +
+                  "\r\n"
+                  "</head>\r\n<body>\r\n<h1>Welcome</h1>\r\n<a name=\"top\">Top</a>\r\n</body>\r\n</html>\r\n");
 
     const std::string deepBlock = std::string(kBlockStart) +
                                   "    Target=\"intro\"\r\n"
                                   "        IndexAs=\"Intro \\\"quoted\\\"\",SortAs=\"intro\",HelpAs=\"Intro\","
                                   "HelpTitle=\"Start\",IndexTarget=\"main\",HelpWindow=\"w\",HelpFrame=\"f\"\r\n"
                                   "  HTML Torvane -->";
-    EXPECT_EQ(manual.dir.read("sub/deep/page.htm"),
-              "<!DOCTYPE html>\r\n<head>\r\n  " + deepBlock + "\r\n</head>\n<p>text <a name=\"intro\">Intro</a> "
-              "more</p>\n");
+    EXPECT_EQ(manual.dir.read("sub/deep/page.htm"), "<!DOCTYPE html>\r\n<head>\r\n  " + deepBlock +
+                                                        "\r\n</head>\n<p>text <a name=\"intro\">Intro</a> "
+                                                        "more</p>\n");
     EXPECT_EQ(manual.dir.read("sub/stored.htm"), kStored) << "unchanged pages are not written";
     EXPECT_EQ(manual.dir.read("other/plain.htm"), kPlain);
 
@@ -114,9 +116,9 @@ TEST(RoundTrip, SavedProjectReopensAsTheSameModelAndPagesChangeOnlyInTheirHead)
 
     // Saving the reopened project changes no page at all.
     ASSERT_TRUE(reopened.save());
-    EXPECT_EQ(manual.dir.read("sub/deep/page.htm"),
-              "<!DOCTYPE html>\r\n<head>\r\n  " + deepBlock + "\r\n</head>\n<p>text <a name=\"intro\">Intro</a> "
-              "more</p>\n");
+    EXPECT_EQ(manual.dir.read("sub/deep/page.htm"), "<!DOCTYPE html>\r\n<head>\r\n  " + deepBlock +
+                                                        "\r\n</head>\n<p>text <a name=\"intro\">Intro</a> "
+                                                        "more</p>\n");
 }
 
 TEST(RoundTrip, UndoAndRedoRestoreTheTreeExactly)
@@ -127,7 +129,7 @@ TEST(RoundTrip, UndoAndRedoRestoreTheTreeExactly)
     CProjectDoc doc(app.services);
     ASSERT_TRUE(doc.openProject(manual.project()));
 
-    std::vector<std::string> states{TreeDump::of(doc.root(), true)};
+    std::vector<std::string> states {TreeDump::of(doc.root(), true)};
     const std::vector<std::function<void()>> steps = {
         [&] { editManual(doc); },
         [&] {

@@ -46,7 +46,10 @@ public:
     }
 
 private:
-    explicit TreeDump(bool withMarks) : withMarks_(withMarks) {}
+    explicit TreeDump(bool withMarks)
+        : withMarks_(withMarks)
+    {
+    }
 
     static std::string fields(const IndexEntry& entry)
     {

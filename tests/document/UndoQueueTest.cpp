@@ -120,7 +120,7 @@ TEST(UndoQueue, UndoAndRedoTouchOnlyTheItemsOfThePlacesTheyChange)
     const TreeItem twoItem = root.findOrCreateUrl("http://two/").treeItem();
     root.applyTreeSelection(root.findOrCreateUrl("http://two/"), false, false);
     doc.removeSelected();
-    ASSERT_EQ(root.releasedTreeItems(), std::vector<TreeItem>{twoItem});
+    ASSERT_EQ(root.releasedTreeItems(), std::vector<TreeItem> {twoItem});
 
     // The URL comes back without an item; the removed item still waits for
     // the view to delete it, and nothing else is touched.
@@ -130,7 +130,7 @@ TEST(UndoQueue, UndoAndRedoTouchOnlyTheItemsOfThePlacesTheyChange)
     EXPECT_EQ(two->treeItem(), kNoTreeItem);
     EXPECT_TRUE(two->isDisplayDirty());
     EXPECT_EQ(root.findOrCreateUrl("http://one/").treeItem(), oneItem);
-    EXPECT_EQ(root.releasedTreeItems(), std::vector<TreeItem>{twoItem});
+    EXPECT_EQ(root.releasedTreeItems(), std::vector<TreeItem> {twoItem});
     root.insertIntoTree(control, kNoTreeItem, kNoTreeItem);
     EXPECT_TRUE(root.releasedTreeItems().empty());
     const TreeItem shownAgain = two->treeItem();
@@ -139,7 +139,7 @@ TEST(UndoQueue, UndoAndRedoTouchOnlyTheItemsOfThePlacesTheyChange)
     // Redo takes it out again and hands its new item to the view.
     doc.redo();
     EXPECT_EQ(root.count(NodeKindMask::Url), 1u);
-    EXPECT_EQ(root.releasedTreeItems(), std::vector<TreeItem>{shownAgain});
+    EXPECT_EQ(root.releasedTreeItems(), std::vector<TreeItem> {shownAgain});
     EXPECT_EQ(root.currentNode(), &root) << "the removed URL's place went back to the root";
 }
 

@@ -11,7 +11,7 @@ using testing::HtmlIndexTest;
 
 struct Filed {
     std::string text;
-    std::string letterGroup;  // "" outside the letter groups
+    std::string letterGroup; // "" outside the letter groups
     char group;
 };
 
@@ -21,7 +21,8 @@ protected:
     void entries(std::initializer_list<std::string_view> texts)
     {
         int page = 0;
-        for (std::string_view text : texts) entry(text, text, "p" + std::to_string(page++) + ".htm");
+        for (std::string_view text : texts)
+            entry(text, text, "p" + std::to_string(page++) + ".htm");
     }
 
     std::vector<Filed> build(std::string_view language)
@@ -32,8 +33,7 @@ protected:
         generator.buildTree(IndexMode::Html);
         std::vector<Filed> top;
         for (const IndexNode* node : generator.topLevelNodes()) {
-            std::string letter =
-                node->letterGroup == kNoLetter ? "" : generator.letterGroups().at(node->letterGroup);
+            std::string letter = node->letterGroup == kNoLetter ? "" : generator.letterGroups().at(node->letterGroup);
             top.push_back({std::string(node->text()), letter, node->group});
         }
         return top;
@@ -42,13 +42,15 @@ protected:
     static std::vector<std::string> texts(const std::vector<Filed>& filed)
     {
         std::vector<std::string> result;
-        for (const Filed& f : filed) result.push_back(f.text);
+        for (const Filed& f : filed)
+            result.push_back(f.text);
         return result;
     }
     static std::vector<std::string> letterGroups(const std::vector<Filed>& filed)
     {
         std::vector<std::string> result;
-        for (const Filed& f : filed) result.push_back(f.letterGroup);
+        for (const Filed& f : filed)
+            result.push_back(f.letterGroup);
         return result;
     }
 };
@@ -59,9 +61,9 @@ TEST_F(CollationTest, GermanFilesUmlautsWithTheirBaseLetters)
 {
     entries({"Zucker", "Öl", "Ohr", "Äpfel", "Apfel", "Bär", "Ufer", "über", "Straße", "Strasse"});
     const auto top = build("de");
-    EXPECT_EQ(texts(top), (Texts{"Apfel", "Äpfel", "Bär", "Ohr", "Öl", "Strasse", "Straße", "über", "Ufer",
-                                 "Zucker"}));
-    EXPECT_EQ(letterGroups(top), (Texts{"A", "A", "B", "O", "O", "S", "S", "U", "U", "Z"}));
+    EXPECT_EQ(texts(top),
+              (Texts {"Apfel", "Äpfel", "Bär", "Ohr", "Öl", "Strasse", "Straße", "über", "Ufer", "Zucker"}));
+    EXPECT_EQ(letterGroups(top), (Texts {"A", "A", "B", "O", "O", "S", "S", "U", "U", "Z"}));
     EXPECT_EQ(top[1].group, 'A');
     EXPECT_EQ(generator.letterGroups().size(), 26u);
 }
@@ -70,24 +72,24 @@ TEST_F(CollationTest, SwedishPutsAringAdiaeresisOdiaeresisAfterZ)
 {
     entries({"öl", "zebra", "ångest", "äpple", "apa", "ost"});
     const auto top = build("sv");
-    EXPECT_EQ(texts(top), (Texts{"apa", "ost", "zebra", "ångest", "äpple", "öl"}));
-    EXPECT_EQ(letterGroups(top), (Texts{"A", "O", "Z", "Å", "Ä", "Ö"}));
+    EXPECT_EQ(texts(top), (Texts {"apa", "ost", "zebra", "ångest", "äpple", "öl"}));
+    EXPECT_EQ(letterGroups(top), (Texts {"A", "O", "Z", "Å", "Ä", "Ö"}));
     // The classic pages know only A to Z: the extra letters stay after Z.
     EXPECT_EQ(top[3].group, 'Z');
     EXPECT_EQ(top[5].group, 'Z');
     const auto& alphabet = generator.letterGroups();
     ASSERT_GE(alphabet.size(), 29u);
-    EXPECT_EQ((Texts{alphabet.end() - 3, alphabet.end()}), (Texts{"Å", "Ä", "Ö"}));
+    EXPECT_EQ((Texts {alphabet.end() - 3, alphabet.end()}), (Texts {"Å", "Ä", "Ö"}));
     EXPECT_TRUE(generator.isLetterGroupPresent(alphabet.size() - 1));
-    EXPECT_FALSE(generator.isLetterGroupPresent(1));  // nothing under B
+    EXPECT_FALSE(generator.isLetterGroupPresent(1)); // nothing under B
 }
 
 TEST_F(CollationTest, CzechFilesChAfterH)
 {
     entries({"chata", "cukr", "čaj", "hrad", "ihned", "doba", "řeka", "rok"});
     const auto top = build("cs");
-    EXPECT_EQ(texts(top), (Texts{"cukr", "čaj", "doba", "hrad", "chata", "ihned", "rok", "řeka"}));
-    EXPECT_EQ(letterGroups(top), (Texts{"C", "Č", "D", "H", "CH", "I", "R", "Ř"}));
+    EXPECT_EQ(texts(top), (Texts {"cukr", "čaj", "doba", "hrad", "chata", "ihned", "rok", "řeka"}));
+    EXPECT_EQ(letterGroups(top), (Texts {"C", "Č", "D", "H", "CH", "I", "R", "Ř"}));
     EXPECT_EQ(top[4].group, 'H');
 }
 
@@ -95,8 +97,8 @@ TEST_F(CollationTest, FrenchOrdersAccentsAfterTheBaseLetters)
 {
     entries({"zèbre", "éclair", "Eagle", "côté", "cote", "côte", "coté", "abbé"});
     const auto top = build("fr");
-    EXPECT_EQ(texts(top), (Texts{"abbé", "cote", "coté", "côte", "côté", "Eagle", "éclair", "zèbre"}));
-    EXPECT_EQ(letterGroups(top), (Texts{"A", "C", "C", "C", "C", "E", "E", "Z"}));
+    EXPECT_EQ(texts(top), (Texts {"abbé", "cote", "coté", "côte", "côté", "Eagle", "éclair", "zèbre"}));
+    EXPECT_EQ(letterGroups(top), (Texts {"A", "C", "C", "C", "C", "E", "E", "Z"}));
 }
 
 TEST_F(CollationTest, DigitsAndSymbolsKeepTheirGroupsAndOtherScriptsGoToSymbols)
@@ -105,10 +107,11 @@ TEST_F(CollationTest, DigitsAndSymbolsKeepTheirGroupsAndOtherScriptsGoToSymbols)
     const auto top = build("de");
     EXPECT_EQ(texts(top).back(), "zebra");
     std::vector<char> groups;
-    for (const Filed& f : top) groups.push_back(f.group);
+    for (const Filed& f : top)
+        groups.push_back(f.group);
     // Symbols first (the Greek word with them), then Numbers in digit order, then letters.
-    EXPECT_EQ(texts(top), (Texts{"#hash", "Ωmega", "10 items", "3D printing", "apple", "zebra"}));
-    EXPECT_EQ(groups, (std::vector<char>{'*', '*', '0', '0', 'A', 'Z'}));
+    EXPECT_EQ(texts(top), (Texts {"#hash", "Ωmega", "10 items", "3D printing", "apple", "zebra"}));
+    EXPECT_EQ(groups, (std::vector<char> {'*', '*', '0', '0', 'A', 'Z'}));
     EXPECT_TRUE(generator.isGroupPresent(kSymbolsGroup));
     EXPECT_TRUE(generator.isGroupPresent(kNumbersGroup));
 }
@@ -120,17 +123,18 @@ TEST_F(CollationTest, SortAsStillDecidesAndSubentriesFollowTheLanguage)
     entry("obst birnen", "Obst, Birnen", "c.htm");
     entry("obst ananas", "Obst, Ananas", "d.htm");
     const auto top = build("de");
-    EXPECT_EQ(texts(top), (Texts{"Obst", "Ärger"}));
+    EXPECT_EQ(texts(top), (Texts {"Obst", "Ärger"}));
     std::vector<std::string> children;
-    for (const IndexNode* child : generator.topLevelNodes()[0]->children()) children.emplace_back(child->text());
-    EXPECT_EQ(children, (Texts{"Ananas", "Äpfel", "Birnen"}));
+    for (const IndexNode* child : generator.topLevelNodes()[0]->children())
+        children.emplace_back(child->text());
+    EXPECT_EQ(children, (Texts {"Ananas", "Äpfel", "Birnen"}));
 }
 
 TEST_F(CollationTest, LatinOneTextsAreReadWhenNotUtf8)
 {
     // "Äpfel" and "Öl" in Latin-1 bytes.
     entries({"\xd6l", "\xc4pfel", "Birne"});
-    EXPECT_EQ(texts(build("de")), (Texts{"\xc4pfel", "Birne", "\xd6l"}));
+    EXPECT_EQ(texts(build("de")), (Texts {"\xc4pfel", "Birne", "\xd6l"}));
 }
 
 TEST_F(CollationTest, AnUnknownTagFallsBackToByteOrderAndSaysWhy)
@@ -139,7 +143,7 @@ TEST_F(CollationTest, AnUnknownTagFallsBackToByteOrderAndSaysWhy)
     const auto top = build("not a tag!");
     EXPECT_FALSE(generator.collationProblem().empty());
     // Byte order: the UTF-8 umlaut files under Symbols, before B.
-    EXPECT_EQ(texts(top), (Texts{"Äpfel", "Birne"}));
+    EXPECT_EQ(texts(top), (Texts {"Äpfel", "Birne"}));
     EXPECT_EQ(top[0].group, kSymbolsGroup);
 }
 
@@ -149,17 +153,17 @@ TEST_F(CollationTest, MergeCaseVariantsJoinsLinesThatDifferOnlyInCase)
     entry("äpfel", "äpfel", "b.htm");
     entry("apfel", "APFEL", "c.htm");
     entry("apfel", "Apfel", "d.htm");
-    EXPECT_EQ(texts(build("de")), (Texts{"APFEL", "Apfel", "Äpfel", "äpfel"}));
+    EXPECT_EQ(texts(build("de")), (Texts {"APFEL", "Apfel", "Äpfel", "äpfel"}));
 
     style.extensions.mergeCaseVariants = 1;
     const auto merged = build("de");
-    ASSERT_EQ(texts(merged), (Texts{"APFEL", "Äpfel"}));
+    ASSERT_EQ(texts(merged), (Texts {"APFEL", "Äpfel"}));
     EXPECT_EQ(generator.topLevelNodes()[0]->locators().size(), 2u);
     EXPECT_EQ(generator.topLevelNodes()[1]->locators().size(), 2u);
 
     // Byte order merges ASCII case variants only; its Symbols group comes first.
     const auto bytes = build("");
-    EXPECT_EQ(texts(bytes), (Texts{"Äpfel", "äpfel", "APFEL"}));
+    EXPECT_EQ(texts(bytes), (Texts {"Äpfel", "äpfel", "APFEL"}));
     EXPECT_EQ(generator.topLevelNodes()[2]->locators().size(), 2u);
 }
 
@@ -167,7 +171,8 @@ TEST_F(CollationTest, MergeCaseVariantsJoinsLinesThatDifferOnlyInCase)
 std::vector<std::size_t> positions(const std::string& text, std::initializer_list<std::string_view> needles)
 {
     std::vector<std::size_t> at;
-    for (std::string_view needle : needles) at.push_back(text.find(needle));
+    for (std::string_view needle : needles)
+        at.push_back(text.find(needle));
     return at;
 }
 
@@ -196,8 +201,8 @@ namespace {
 TEST(CollationLanguages, NamedInEnglishSortedByNameAndEachUsable)
 {
     const std::vector<CollationLanguage> languages = collationLanguages();
-    for (const CollationLanguage& expected : {CollationLanguage{"de", "German"}, CollationLanguage{"sv", "Swedish"},
-                                              CollationLanguage{"cs", "Czech"}, CollationLanguage{"fr", "French"}})
+    for (const CollationLanguage& expected : {CollationLanguage {"de", "German"}, CollationLanguage {"sv", "Swedish"},
+                                              CollationLanguage {"cs", "Czech"}, CollationLanguage {"fr", "French"}})
         EXPECT_NE(std::find(languages.begin(), languages.end(), expected), languages.end()) << expected.tag;
     EXPECT_TRUE(std::is_sorted(languages.begin(), languages.end(),
                                [](const auto& a, const auto& b) { return a.name < b.name; }));

@@ -19,7 +19,7 @@ TEST(CrLfText, TextsGetCrLfMarkupGoesAsWrittenAndOnlyWholeLinesAreHandedOver)
     out << "a\nb" << '\n';
     out.markup("<p>\r\n").spaces(2) << "c";
     out.markup("\r\n");
-    EXPECT_TRUE(drain.taken.empty());  // small texts wait for the end
+    EXPECT_TRUE(drain.taken.empty()); // small texts wait for the end
     out.flush();
     ASSERT_EQ(drain.taken.size(), 1u);
     EXPECT_EQ(drain.taken[0], "a\r\nb\r\n<p>\r\n  c\r\n");

@@ -39,9 +39,8 @@ class HelpIndexWriters : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("torvane-help-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() / ("torvane-help-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
         generator.setProjectDirectory(dir.string());
@@ -58,13 +57,16 @@ protected:
         style.htmlHelpFrame = "Content";
         generator.setStyle(style);
         // sortAs, indexAs, helpAs, url, indexTarget, helpTitle, helpWindow, helpFrame
-        generator.addEntry("fruit apples", "Apples (fruit)", "Fruit, Apples", "fruit/apples.htm", "", "Apples", "main", "");
-        generator.addEntry("fruit pears", "Pears", "Fruit, Pears", "fruit/pears.htm#ripe", "", "Ripe pears", "", "right");
+        generator.addEntry("fruit apples", "Apples (fruit)", "Fruit, Apples", "fruit/apples.htm", "", "Apples", "main",
+                           "");
+        generator.addEntry("fruit pears", "Pears", "Fruit, Pears", "fruit/pears.htm#ripe", "", "Ripe pears", "",
+                           "right");
         generator.addEntry("kiwi", "Kiwi", "Kiwi, Gold", "kiwi page.htm", "", "Untitled", "", "");
         generator.addEntry("42", "42", "42", "answer.htm", "", "Answer", "", "");
         generator.addEntry("fruit", "Fruit", "Fruit", "fruit/index.htm", "", "Fruit overview", "", "");
         generator.addEntry("apples", "Apples", "Apples", "Fruit/Apples.htm", "", "Apples", "", "");
-        generator.addEntry("spice", "Spice", "Spice \\\"hot\\\" & <mild> &amp; done", "spice&herbs.htm", "", "Spices", "", "");
+        generator.addEntry("spice", "Spice", "Spice \\\"hot\\\" & <mild> &amp; done", "spice&herbs.htm", "", "Spices",
+                           "", "");
         generator.addEntry("", "Unsorted", "Unsorted", "unsorted.htm", "", "Untitled", "", "");
         generator.addCrossReference("Fruit", "fruit", ".", "See", "Produce", "produce", true);
         generator.numberCrossReferenceAnchors();
@@ -123,7 +125,8 @@ TEST_F(HelpIndexWriters, JavaHelpFilesMatchAndAreWellFormed)
     EXPECT_TRUE(messages.shown.empty());
     for (const char* name : {"produce.xml", "produce.jhm"}) {
         fs::path report = dir / "xmllint.txt";
-        std::string command = "xmllint --noout --nonet '" + (dir / name).string() + "' > '" + report.string() + "' 2>&1";
+        std::string command =
+            "xmllint --noout --nonet '" + (dir / name).string() + "' > '" + report.string() + "' 2>&1";
         EXPECT_EQ(std::system(command.c_str()), 0) << name;
         EXPECT_EQ(readBytes(report), "") << name;
     }
@@ -137,7 +140,7 @@ TEST_F(HelpIndexWriters, UnwritableFilesAreReportedAtOnce)
     EXPECT_FALSE(writeHtmlHelpIndex(generator, messages));
     EXPECT_FALSE(writeJavaHelpFiles(generator, messages));
     // A JavaHelp index that cannot be written takes its map with it: one message.
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{
+    EXPECT_EQ(messages.shown, (std::vector<std::string> {
                                   "Error creating new Html Help index:\n  " + (missing / "produce.hhk").string(),
                                   "Error creating new JavaHelp index:\n  " + (missing / "produce.xml").string()}));
 }
@@ -145,11 +148,11 @@ TEST_F(HelpIndexWriters, UnwritableFilesAreReportedAtOnce)
 TEST_F(HelpIndexWriters, JavaHelpMapFailureNamesTheMap)
 {
     addProduce();
-    fs::create_directories(dir / "produce.jhm");  // a folder where the map should go
+    fs::create_directories(dir / "produce.jhm"); // a folder where the map should go
     EXPECT_FALSE(writeJavaHelpFiles(generator, messages));
     EXPECT_TRUE(fs::is_regular_file(dir / "produce.xml"));
     EXPECT_EQ(messages.shown,
-              (std::vector<std::string>{"Error creating new JavaHelp index:\n  " + (dir / "produce.jhm").string()}));
+              (std::vector<std::string> {"Error creating new JavaHelp index:\n  " + (dir / "produce.jhm").string()}));
 }
 
 // What an XML reader makes of an attribute, in UTF-8.
@@ -167,11 +170,10 @@ TEST_F(HelpIndexWriters, JavaHelpFilesDeclareTheEncodingOfTheirTexts)
     struct Case {
         std::string helpAs;
         std::string declared;
-        std::string read;  // as UTF-8
+        std::string read; // as UTF-8
     };
-    for (const Case& c : {Case{"Caf\xc3\xa9 cr\xc3\xa8me", "UTF-8", "Caf\xc3\xa9 cr\xc3\xa8me"},
-                          Case{"Caf\xe9", "ISO-8859-1", "Caf\xc3\xa9"},
-                          Case{"Cafe", "ISO-8859-1", "Cafe"}}) {
+    for (const Case& c : {Case {"Caf\xc3\xa9 cr\xc3\xa8me", "UTF-8", "Caf\xc3\xa9 cr\xc3\xa8me"},
+                          Case {"Caf\xe9", "ISO-8859-1", "Caf\xc3\xa9"}, Case {"Cafe", "ISO-8859-1", "Cafe"}}) {
         SCOPED_TRACE(c.helpAs);
         generator.reset();
         generator.addEntry("cafe", "Cafe", c.helpAs, "caf\xc3\xa9.htm", "", "Untitled", "", "");
@@ -209,8 +211,8 @@ TEST_F(HelpIndexWriters, EveryJavaHelpTargetIsAnIdOfTheMapWhateverItsCase)
 // project holds them in; a holder none of whose entries reach the index is left out.
 TEST_F(HelpIndexWriters, JavaHelpMapOrderDoesNotFollowTheHoldersOrder)
 {
-    const std::vector<std::string> mapOrder{"A.htm", "a.htm", "b.htm", "B.htm#x", "c.htm"};
-    const std::vector<std::vector<int>> holderOrders{{0, 1, 2, 3, 4}, {4, 3, 2, 1, 0}, {2, 4, 0, 3, 1}};
+    const std::vector<std::string> mapOrder {"A.htm", "a.htm", "b.htm", "B.htm#x", "c.htm"};
+    const std::vector<std::vector<int>> holderOrders {{0, 1, 2, 3, 4}, {4, 3, 2, 1, 0}, {2, 4, 0, 3, 1}};
     for (const std::vector<int>& order : holderOrders) {
         SCOPED_TRACE(::testing::PrintToString(order));
         generator.reset();
@@ -246,14 +248,16 @@ TEST_F(HelpIndexWriters, HtmlHelpIndexWritesTopicTextsNotTheirStoredForm)
 std::size_t occurrences(const std::string& text, const std::string& pattern)
 {
     std::size_t count = 0;
-    for (std::size_t at = text.find(pattern); at != std::string::npos; at = text.find(pattern, at + 1)) ++count;
+    for (std::size_t at = text.find(pattern); at != std::string::npos; at = text.find(pattern, at + 1))
+        ++count;
     return count;
 }
 
 bool everyLineEndsCrLf(const std::string& text)
 {
     for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
-        if (at == 0 || text[at - 1] != '\r') return false;
+        if (at == 0 || text[at - 1] != '\r')
+            return false;
     return !text.empty() && text.back() == '\n';
 }
 
@@ -285,7 +289,8 @@ TEST_F(HelpIndexWriters, LargeOutputsAreWholeAndDeclareTheirLastTexts)
         EXPECT_EQ(index.substr(index.size() - 10), "</index>\r\n");
         EXPECT_EQ(map.substr(map.size() - 8), "</map>\r\n");
         const std::string declared = last[6] == '\xc3' ? "UTF-8" : "ISO-8859-1";
-        for (const std::string* text : {&hhk, &index, &map}) EXPECT_TRUE(everyLineEndsCrLf(*text));
+        for (const std::string* text : {&hhk, &index, &map})
+            EXPECT_TRUE(everyLineEndsCrLf(*text));
         for (const std::string* text : {&index, &map})
             EXPECT_EQ(text->substr(0, 60).find("encoding='" + declared + "'"), 20u);
         EXPECT_TRUE(messages.shown.empty());

@@ -25,8 +25,9 @@ TEST_F(HtmlIndexTest, MissingIncludeFilesAreToldAndThePageIsWrittenWithoutThem)
     style.includePath = "inc/";
     EXPECT_FALSE(make());
     const std::string folder = dir.string() + "/inc/";
-    EXPECT_EQ(messages.messages, (std::vector<std::string>{"Failed to open include file.\n\nFile: " + folder + "Top.htm",
-                                                            "Failed to open include file.\n\nFile: " + folder + "Bottom.htm"}));
+    EXPECT_EQ(messages.messages,
+              (std::vector<std::string> {"Failed to open include file.\n\nFile: " + folder + "Top.htm",
+                                         "Failed to open include file.\n\nFile: " + folder + "Bottom.htm"}));
     const std::string page = readBytes(dir / "Index.htm");
     EXPECT_NE(page.find("<BODY Class=\"IndexBodyIndex\">\r\n  <H1>Index</H1>\r\n"), std::string::npos);
     EXPECT_NE(page.find("  </TABLE>\r\n\r\n</BODY>\r\n</HTML>\r\n"), std::string::npos);
@@ -58,9 +59,9 @@ TEST_F(HtmlIndexTest, EveryFileThatCannotBeWrittenIsToldInTurn)
     EXPECT_FALSE(writeHtmlIndex(generator, messages));
     const std::string folder = missing.string() + "/";
     EXPECT_EQ(messages.messages,
-              (std::vector<std::string>{"Error creating new Html Index frameset:\n  " + folder + "Index.htm",
-                                        "Error creating new Html Index navigation:\n  " + folder + "Index-nav.htm",
-                                        "Error creating new index:\n  " + folder + "Index-content.htm"}));
+              (std::vector<std::string> {"Error creating new Html Index frameset:\n  " + folder + "Index.htm",
+                                         "Error creating new Html Index navigation:\n  " + folder + "Index-nav.htm",
+                                         "Error creating new index:\n  " + folder + "Index-content.htm"}));
 }
 
 TEST_F(HtmlIndexTest, AGroupPageThatCannotBeWrittenLeavesTheOthers)
@@ -70,7 +71,7 @@ TEST_F(HtmlIndexTest, AGroupPageThatCannotBeWrittenLeavesTheOthers)
     style.separateFiles = 1;
     EXPECT_FALSE(make());
     EXPECT_EQ(messages.messages,
-              (std::vector<std::string>{"Error creating new index:\n  " + dir.string() + "/Index-D.htm"}));
+              (std::vector<std::string> {"Error creating new index:\n  " + dir.string() + "/Index-D.htm"}));
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "Index-A.htm"));
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "Index-F.htm"));
 }
@@ -80,7 +81,7 @@ TEST_F(HtmlIndexTest, OutputNameKeepsOnlyItsFileNameAndExtension)
     entry("apple", "Apple", "a.htm");
     style.separateFiles = 1;
     EXPECT_TRUE(make("pages/Book Index.html"));
-    EXPECT_EQ(writtenFiles(), (std::set<std::string>{"Book Index-A.html"}));
+    EXPECT_EQ(writtenFiles(), (std::set<std::string> {"Book Index-A.html"}));
     EXPECT_NE(readBytes(dir / "Book Index-A.html").find("<A HREF=\"Book%20Index-A.html\">Z</A>"), std::string::npos);
 }
 

@@ -47,14 +47,13 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    void entry(std::string_view sortAs, std::string_view indexAs, std::string_view url,
-               std::string_view target = "")
+    void entry(std::string_view sortAs, std::string_view indexAs, std::string_view url, std::string_view target = "")
     {
         generator.addEntry(sortAs, indexAs, indexAs, url, target, "", "", "");
     }
     // A cross-reference sorted by its own texts.
-    void see(std::string_view heading, std::string_view separator, std::string_view reference,
-             std::string_view locator, bool link = true)
+    void see(std::string_view heading, std::string_view separator, std::string_view reference, std::string_view locator,
+             bool link = true)
     {
         generator.addCrossReference(heading, heading, separator, reference, locator, locator, link);
     }
@@ -102,7 +101,8 @@ protected:
             ASSERT_EQ(expected.find('\r'), std::string::npos) << file;
             std::string crlf;
             for (char c : expected) {
-                if (c == '\n') crlf += '\r';
+                if (c == '\n')
+                    crlf += '\r';
                 crlf += c;
             }
             EXPECT_EQ(readBytes(dir / file), crlf) << name << "/" << file;
@@ -111,7 +111,7 @@ protected:
     }
 
     std::filesystem::path dir;
-    std::set<std::string> inputs;  // files the test put into the project folder
+    std::set<std::string> inputs; // files the test put into the project folder
     StyleSettings style;
     IndexGenerator generator;
     RecordingSink messages;

@@ -11,7 +11,8 @@ namespace {
 std::string lowered(std::string text)
 {
     for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
@@ -30,9 +31,12 @@ std::vector<std::string> attributeValues(const std::string& page, const std::str
 
 int hexValue(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -52,7 +56,10 @@ std::string decoded(const std::string& url)
 }
 
 // A browser cuts a link at the first "#", "?" or blank, whatever the file is called.
-bool cutByBrowser(const std::string& file) { return file.find_first_of("#? ") != std::string::npos; }
+bool cutByBrowser(const std::string& file)
+{
+    return file.find_first_of("#? ") != std::string::npos;
+}
 
 class HtmlIndexLinksTest : public HtmlIndexTest {
 protected:
@@ -72,7 +79,8 @@ protected:
             const std::string text = readBytes(dir / from);
             std::vector<std::string> targets = attributeValues(text, "href");
             if (text.find("<frameset") != std::string::npos)
-                for (const std::string& frame : attributeValues(text, "src")) targets.push_back(frame);
+                for (const std::string& frame : attributeValues(text, "src"))
+                    targets.push_back(frame);
             for (const std::string& target : targets) {
                 const std::size_t hash = target.find('#');
                 const std::string link = target.substr(0, hash);
@@ -91,7 +99,8 @@ protected:
                     const auto names = attributeValues(page, "name");
                     const auto ids = attributeValues(page, "id");
                     auto found = [&](const std::string& name) {
-                        return std::count(names.begin(), names.end(), name) + std::count(ids.begin(), ids.end(), name) > 0;
+                        return std::count(names.begin(), names.end(), name) + std::count(ids.begin(), ids.end(), name) >
+                               0;
                     };
                     EXPECT_TRUE(found(anchor) || found(decoded(anchor)));
                 }
@@ -120,7 +129,8 @@ protected:
                         for (int multiLevel : {0, 1})
                             for (int symbolsHeadings : {0, 1}) {
                                 // The modern page has no empty headings or run-in lines to vary.
-                                if (layout == 1 && (emptyHeadings != 0 || multiLevel != 0)) continue;
+                                if (layout == 1 && (emptyHeadings != 0 || multiLevel != 0))
+                                    continue;
                                 const std::string setting =
                                     "layout " + std::to_string(layout) + ", placement " + std::to_string(placement) +
                                     ", separate " + std::to_string(separate) + ", empty headings " +
@@ -137,7 +147,8 @@ protected:
                                 style.groupsSymbols = symbolsHeadings;
                                 generator.setStyle(style);
                                 generator.reset();
-                                for (const std::string& file : writtenFiles()) std::filesystem::remove(dir / file);
+                                for (const std::string& file : writtenFiles())
+                                    std::filesystem::remove(dir / file);
                                 collect();
                                 ASSERT_TRUE(make(indexName)) << setting;
                                 ASSERT_TRUE(messages.messages.empty()) << setting << ": " << messages.messages.front();
@@ -153,7 +164,8 @@ protected:
             std::map<std::string, int> seen;
             const std::string text = readBytes(dir / file);
             std::vector<std::string> names = attributeValues(text, "name");
-            for (const std::string& id : attributeValues(text, "id")) names.push_back(id);
+            for (const std::string& id : attributeValues(text, "id"))
+                names.push_back(id);
             for (const std::string& name : names) {
                 if (name != "GENERATOR" && name != "Torvane-nav" && name != "Torvane-content") {
                     EXPECT_EQ(++seen[name], 1) << setting << ": " << file << " names " << name << " twice";
@@ -231,8 +243,8 @@ TEST_F(HtmlIndexLinksTest, EveryLinkLeadsSomewhereWithoutLetterEntries)
 // bytes beyond ASCII, in folders and in the index's own name.
 TEST_F(HtmlIndexLinksTest, PageNamesWithUrlCharactersAreReached)
 {
-    const std::vector<std::string> names = {"C#.htm", "what?.htm", "100%.htm", "two words.htm",
-                                            "caf\xc3\xa9.htm", "d\xc3\xa9j\xc3\xa0 vu/#1 %41.htm"};
+    const std::vector<std::string> names = {"C#.htm",        "what?.htm",       "100%.htm",
+                                            "two words.htm", "caf\xc3\xa9.htm", "d\xc3\xa9j\xc3\xa0 vu/#1 %41.htm"};
     for (const std::string& name : names)
         page(name, "<html><body><a name=\"t\xc3\xa9 x\"></a><a name=\"50%\"></a></body></html>");
     // The generator reads the entries' texts where the project keeps them.

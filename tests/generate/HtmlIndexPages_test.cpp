@@ -35,8 +35,8 @@ TEST_F(HtmlIndexTest, FrameSetWithNavigationAndContentPages)
     entry("fruit apples", "Fruit, Apples", "f.htm#ap");
     entry("fruit pears", "Fruit, Pears", "f.htm#pe");
     style.linksPlacement = 2;
-    style.linksSymbols = 1;   // frames keep the links anyway
-    style.groupsSymbols = 1;  // and the headings they lead to
+    style.linksSymbols = 1; // frames keep the links anyway
+    style.groupsSymbols = 1; // and the headings they lead to
     style.htmlIndexTarget = "main";
     EXPECT_TRUE(make());
     expectFilesOf("frames");
@@ -139,7 +139,7 @@ TEST_F(HtmlIndexTest, LargePagesBreakTheirColumnsAtTheCountedShare)
     ASSERT_GT(page.size(), 500'000u);
     // 26 groups of one heading and 300 lines, each group counting one more:
     // the first column ends once more than 13 groups' lines are written.
-    EXPECT_EQ(textsAfterBreaks(page), (std::vector<std::string>{"  <H3><A NAME=\"O\">O</A></H3>"}));
+    EXPECT_EQ(textsAfterBreaks(page), (std::vector<std::string> {"  <H3><A NAME=\"O\">O</A></H3>"}));
     EXPECT_EQ(page.substr(page.size() - 18), "</BODY>\r\n</HTML>\r\n");
 
     // On a letter's own page the columns break between entries: 3,002 lines
@@ -151,8 +151,8 @@ TEST_F(HtmlIndexTest, LargePagesBreakTheirColumnsAtTheCountedShare)
     style.separateFiles = 1;
     ASSERT_TRUE(make());
     EXPECT_EQ(textsAfterBreaks(readBytes(dir / "Index-K.htm")),
-              (std::vector<std::string>{"    <P CLASS=\"index01\"><A HREF=\"k.htm\">Kentry 1999</A></P>",
-                                        "    <P CLASS=\"index01\"><A HREF=\"k.htm\">Kentry 3000</A></P>"}));
+              (std::vector<std::string> {"    <P CLASS=\"index01\"><A HREF=\"k.htm\">Kentry 1999</A></P>",
+                                         "    <P CLASS=\"index01\"><A HREF=\"k.htm\">Kentry 3000</A></P>"}));
 }
 
 TEST_F(HtmlIndexTest, ReturnImagesAndPlainLinesInTwoColumns)
@@ -203,7 +203,7 @@ TEST_F(HtmlIndexTest, RunInParagraphs)
     entry("fruit pears", "Fruit, Pears", "f.htm#pe");
     see("Eels", ",", "See", "fish, eel");
     style.multiLevel = 1;
-    style.useNbsps = 1;  // no effect on paragraphs
+    style.useNbsps = 1; // no effect on paragraphs
     EXPECT_TRUE(make());
     expectFilesOf("run_in");
 
@@ -234,7 +234,7 @@ TEST_F(HtmlIndexTest, ImagesInsteadOfText)
     addLettersADF();
     style.linksAppearance = 1;
     style.linksGraphicsPath = "gif/";
-    style.linksVerticalBars = 1;  // images are never separated by bars
+    style.linksVerticalBars = 1; // images are never separated by bars
     style.groupsAppearance = 1;
     style.groupsGraphicsPath = "hd/";
     EXPECT_TRUE(make());

@@ -46,13 +46,16 @@ TEST(IndexGeneratorCollect, EveryEntryLinksToItsOwnHolder)
         links[std::string(copy.indexAs())] = {std::string(copy.link.address()), copy.link.holderNumber()};
         holders.insert(copy.link.holderNumber());
     }
-    const std::map<std::string, std::string> expected{
-        {"One page", "a/one.htm"},          {"One first", "a/one.htm#t1"},
-        {"One first again", "a/one.htm#t1"}, {"One second", "a/one.htm#t2"},
-        {"Three first", "a/three.htm#t1"},  {"Two spaced", "b%20c/two.htm#t%201"},
-        {"Questions", "http://x.example/faq%20page"}};
+    const std::map<std::string, std::string> expected {{"One page", "a/one.htm"},
+                                                       {"One first", "a/one.htm#t1"},
+                                                       {"One first again", "a/one.htm#t1"},
+                                                       {"One second", "a/one.htm#t2"},
+                                                       {"Three first", "a/three.htm#t1"},
+                                                       {"Two spaced", "b%20c/two.htm#t%201"},
+                                                       {"Questions", "http://x.example/faq%20page"}};
     ASSERT_EQ(links.size(), expected.size());
-    for (const auto& [text, address] : expected) EXPECT_EQ(links[text].first, address) << text;
+    for (const auto& [text, address] : expected)
+        EXPECT_EQ(links[text].first, address) << text;
     EXPECT_EQ(links["One first"].second, links["One first again"].second);
     EXPECT_EQ(holders.size(), 6u);
     EXPECT_EQ(generator.holderCount(), 6u);
@@ -78,9 +81,10 @@ TEST(IndexGeneratorCollect, TheIndexOwnPagesListedInTheProjectContributeNothing)
     generator.buildTree(IndexMode::Html);
 
     std::set<std::string> collected;
-    for (const IndexGenerator::EntryCopy& copy : generator.entries()) collected.emplace(copy.indexAs());
-    EXPECT_EQ(collected, (std::set<std::string>{"/p/sub/Book-nav.htm", "/p/sub/Book-nav.htm#A", "/p/guide.htm",
-                                                "/p/guide.htm#A"}));
+    for (const IndexGenerator::EntryCopy& copy : generator.entries())
+        collected.emplace(copy.indexAs());
+    EXPECT_EQ(collected, (std::set<std::string> {"/p/sub/Book-nav.htm", "/p/sub/Book-nav.htm#A", "/p/guide.htm",
+                                                 "/p/guide.htm#A"}));
 }
 
 // Every byte of a page's name that a link would take as something else is
@@ -100,11 +104,11 @@ TEST(IndexGeneratorCollect, AddressesEncodeWhatALinkNeeds)
     std::map<std::string, std::string> links;
     for (const IndexGenerator::EntryCopy& copy : generator.entries())
         links[std::string(copy.indexAs())] = std::string(copy.link.address());
-    EXPECT_EQ(links, (std::map<std::string, std::string>{
-                         {"Sharp", "C%23.htm"},
-                         {"Sure", "why%3F/100%25%20%22sure%22%20%3Cb%3E.htm#50%%20#1?"},
-                         {"Cafe", "caf%C3%A9.htm#%C3%A9t%C3%A9"},
-                         {"Web", "http://x.example/a%20b?q=1#top"}}));
+    EXPECT_EQ(links,
+              (std::map<std::string, std::string> {{"Sharp", "C%23.htm"},
+                                                   {"Sure", "why%3F/100%25%20%22sure%22%20%3Cb%3E.htm#50%%20#1?"},
+                                                   {"Cafe", "caf%C3%A9.htm#%C3%A9t%C3%A9"},
+                                                   {"Web", "http://x.example/a%20b?q=1#top"}}));
 }
 
 // Link texts come straight from the project unless an escape must be
@@ -150,7 +154,7 @@ TEST(IndexGeneratorCollect, ALaterSortFindsEachCopysKeyInTheProject)
     ProjectRootNode root;
     root.setProjectDirectory("/p/");
     SourceFile& page = root.findOrCreateFile("/p/page.htm");
-    for (auto [text, sortAs] : {std::pair{"Apple", "M apple"}, {"Zebra", "A zebra"}, {"Kiwi", "Z kiwi"}}) {
+    for (auto [text, sortAs] : {std::pair {"Apple", "M apple"}, {"Zebra", "A zebra"}, {"Kiwi", "Z kiwi"}}) {
         auto entry = std::make_unique<IndexEntry>();
         entry->setTexts(text, text, "Title", sortAs);
         page.findOrCreateTarget(text).addEntry(std::move(entry));
@@ -160,13 +164,14 @@ TEST(IndexGeneratorCollect, ALaterSortFindsEachCopysKeyInTheProject)
     generator.buildTree(IndexMode::Html);
     auto shown = [&generator] {
         std::vector<std::string> texts;
-        for (const IndexNode* node : generator.topLevelNodes()) texts.emplace_back(node->text());
+        for (const IndexNode* node : generator.topLevelNodes())
+            texts.emplace_back(node->text());
         return texts;
     };
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Zebra", "Apple", "Kiwi"}));
+    EXPECT_EQ(shown(), (std::vector<std::string> {"Zebra", "Apple", "Kiwi"}));
     generator.addEntry("N bee", "Bee", "Bee", "bee.htm", "", "Title", "", "");
     generator.buildTree(IndexMode::Help);
-    EXPECT_EQ(shown(), (std::vector<std::string>{"Zebra", "Apple", "Bee", "Kiwi"}));
+    EXPECT_EQ(shown(), (std::vector<std::string> {"Zebra", "Apple", "Bee", "Kiwi"}));
     ASSERT_EQ(generator.entries().size(), 4u);
     EXPECT_EQ(generator.sortKeyOf(0), "a zebra");
     EXPECT_EQ(generator.sortKeyOf(1), "m apple");

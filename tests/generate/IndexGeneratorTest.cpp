@@ -17,14 +17,16 @@ void add(IndexGenerator& generator, const Entry& e)
 std::vector<std::string> topTexts(const IndexGenerator& generator)
 {
     std::vector<std::string> texts;
-    for (const IndexNode* node : generator.topLevelNodes()) texts.emplace_back(node->text());
+    for (const IndexNode* node : generator.topLevelNodes())
+        texts.emplace_back(node->text());
     return texts;
 }
 
 std::vector<std::string> addresses(const IndexNode& node)
 {
     std::vector<std::string> result;
-    for (const LocatorLink* link : node.locators()) result.emplace_back(link->address());
+    for (const LocatorLink* link : node.locators())
+        result.emplace_back(link->address());
     return result;
 }
 
@@ -42,11 +44,11 @@ TEST(IndexGeneratorSort, KeysEqualIgnoringCaseAreOrderedByDisplayThenKindThenAdd
     // "Apple" and "apple" tie on the display ignoring case; the cross-reference
     // heading (kind 1) comes before the entries (kind 2), then addresses decide,
     // and only exactly equal neighbours merge.
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Apple", "apple", "Banana", "pomme"}));
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string> {"Apple", "apple", "Banana", "pomme"}));
     const IndexNode& first = *generator.topLevelNodes()[0];
     EXPECT_EQ(first.crossReferences().size(), 1u);
-    EXPECT_EQ(addresses(first), (std::vector<std::string>{"a.htm", "B.htm"}));
-    EXPECT_EQ(addresses(*generator.topLevelNodes()[1]), (std::vector<std::string>{"c.htm"}));
+    EXPECT_EQ(addresses(first), (std::vector<std::string> {"a.htm", "B.htm"}));
+    EXPECT_EQ(addresses(*generator.topLevelNodes()[1]), (std::vector<std::string> {"c.htm"}));
 }
 
 TEST(IndexGeneratorSort, EachModeOrdersEqualKeysByItsOwnDisplay)
@@ -59,17 +61,17 @@ TEST(IndexGeneratorSort, EachModeOrdersEqualKeysByItsOwnDisplay)
 
     // The second build starts from the first one's order.
     generator.buildTree(IndexMode::Html);
-    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Bee", "Ant", "Alpha", "Beta"}));
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string> {"Bee", "Ant", "Alpha", "Beta"}));
     generator.buildTree(IndexMode::Help);
-    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Bee", "Ant", "alpha", "beta"}));
-    EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string>{"1.htm"}));
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string> {"Bee", "Ant", "alpha", "beta"}));
+    EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string> {"1.htm"}));
     generator.buildTree(IndexMode::Html);
-    EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string>{"2.htm"}));
+    EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string> {"2.htm"}));
 
     // A copy added later is sorted in with the others.
     add(generator, {"same key", "Aardvark", "aardvark", "5.htm"});
     generator.buildTree(IndexMode::Help);
-    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Bee", "Ant", "aardvark", "alpha", "beta"}));
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string> {"Bee", "Ant", "aardvark", "alpha", "beta"}));
     EXPECT_EQ(generator.entries().size(), 5u);
 }
 
@@ -79,16 +81,17 @@ TEST(IndexGeneratorSort, ClassesOrderSymbolsThenNumbersThenLetters)
     add(generator, {"zebra", "zebra", "", "z.htm"});
     add(generator, {"42nd street", "42nd Street", "", "n.htm"});
     add(generator, {"_init", "_init", "", "s.htm"});
-    add(generator, {"\xc3\xa9t\xc3\xa9", "\xc3\xa9t\xc3\xa9", "", "e.htm"});  // a letter beyond A to Z
+    add(generator, {"\xc3\xa9t\xc3\xa9", "\xc3\xa9t\xc3\xa9", "", "e.htm"}); // a letter beyond A to Z
     add(generator, {"", "Hidden", "", "h.htm"});
     add(generator, {"mango", "Mango", "", "m.htm"});
     generator.buildTree(IndexMode::Html);
 
     ASSERT_EQ(topTexts(generator),
-              (std::vector<std::string>{"_init", "\xc3\xa9t\xc3\xa9", "42nd Street", "Mango", "zebra"}));
+              (std::vector<std::string> {"_init", "\xc3\xa9t\xc3\xa9", "42nd Street", "Mango", "zebra"}));
     std::vector<char> groups;
-    for (const IndexNode* node : generator.topLevelNodes()) groups.push_back(node->group);
-    EXPECT_EQ(groups, (std::vector<char>{'*', '*', '0', 'M', 'Z'}));
+    for (const IndexNode* node : generator.topLevelNodes())
+        groups.push_back(node->group);
+    EXPECT_EQ(groups, (std::vector<char> {'*', '*', '0', 'M', 'Z'}));
     EXPECT_TRUE(generator.isGroupPresent(kSymbolsGroup));
     EXPECT_TRUE(generator.isGroupPresent(kNumbersGroup));
     EXPECT_TRUE(generator.isGroupPresent('M'));
@@ -105,9 +108,9 @@ TEST(IndexGeneratorSort, KeysCompareByteWiseBeforeDisplay)
     add(generator, {"ab", "First", "", "1.htm"});
     add(generator, {"a", "Second", "", "2.htm"});
     add(generator, {"a b", "Third", "", "3.htm"});
-    add(generator, {"a\\,", "Fourth", "", "4.htm"});  // escaped: key "a,"
+    add(generator, {"a\\,", "Fourth", "", "4.htm"}); // escaped: key "a,"
     generator.buildTree(IndexMode::Html);
-    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Second", "Third", "Fourth", "First"}));
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string> {"Second", "Third", "Fourth", "First"}));
 }
 
 TEST(IndexGeneratorSort, ManyEntriesComeOutInKeyOrder)
@@ -115,13 +118,14 @@ TEST(IndexGeneratorSort, ManyEntriesComeOutInKeyOrder)
     IndexGenerator generator;
     const int count = 20000;
     for (int i = 0; i < count; ++i) {
-        int k = (i * 7919) % count;  // a permutation
+        int k = (i * 7919) % count; // a permutation
         std::string key = "k" + std::to_string(100000 + k);
         add(generator, {key, key, "", "p.htm"});
     }
     generator.buildTree(IndexMode::Html);
     ASSERT_EQ(generator.topLevelNodes().size(), std::size_t(count));
-    for (int i = 0; i < count; ++i) EXPECT_EQ(generator.topLevelNodes()[i]->text(), "k" + std::to_string(100000 + i));
+    for (int i = 0; i < count; ++i)
+        EXPECT_EQ(generator.topLevelNodes()[i]->text(), "k" + std::to_string(100000 + i));
 }
 
 TEST(IndexGeneratorTree, CommasMakeLevelsAndNeighboursMerge)
@@ -134,12 +138,12 @@ TEST(IndexGeneratorTree, CommasMakeLevelsAndNeighboursMerge)
     add(generator, {"kiwi", "Kiwi, Gold, Sun", "", "kiwi.htm"});
     generator.buildTree(IndexMode::Html);
 
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Fruit", "Grape, White", "Kiwi"}));
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string> {"Fruit", "Grape, White", "Kiwi"}));
     const IndexNode& fruit = *generator.topLevelNodes()[0];
     ASSERT_EQ(fruit.children().size(), 2u);
     EXPECT_EQ(fruit.children()[0]->text(), "Apples");
     EXPECT_EQ(fruit.children()[1]->text(), "Pears");
-    EXPECT_EQ(addresses(*fruit.children()[1]), (std::vector<std::string>{"pears.htm", "pears2.htm"}));
+    EXPECT_EQ(addresses(*fruit.children()[1]), (std::vector<std::string> {"pears.htm", "pears2.htm"}));
     EXPECT_EQ(fruit.children()[1]->parent(), &fruit);
     EXPECT_EQ(fruit.level, 0);
     EXPECT_EQ(fruit.children()[0]->level, 1);
@@ -153,7 +157,7 @@ TEST(IndexGeneratorTree, CommasMakeLevelsAndNeighboursMerge)
     EXPECT_EQ(kiwi.children()[0]->level, 0);
     EXPECT_EQ(sun.level, 0);
     EXPECT_EQ(nodeHeading(sun), "Kiwi, Gold, Sun");
-    EXPECT_EQ(addresses(sun), (std::vector<std::string>{"kiwi.htm"}));
+    EXPECT_EQ(addresses(sun), (std::vector<std::string> {"kiwi.htm"}));
 }
 
 TEST(IndexGeneratorTree, LevelsDropOnlyForSingleChildAncestors)
@@ -170,9 +174,9 @@ TEST(IndexGeneratorTree, LevelsDropOnlyForSingleChildAncestors)
     const IndexNode& c2 = *b.children()[1];
     ASSERT_EQ(c2.children().size(), 1u);
     const IndexNode& d = *c2.children()[0];
-    EXPECT_EQ(b.level, 0);   // A has one child
-    EXPECT_EQ(c2.level, 1);  // below B, which branches
-    EXPECT_EQ(d.level, 1);   // C2 has one child
+    EXPECT_EQ(b.level, 0); // A has one child
+    EXPECT_EQ(c2.level, 1); // below B, which branches
+    EXPECT_EQ(d.level, 1); // C2 has one child
     EXPECT_EQ(nodeHeading(b), "A, B");
     EXPECT_EQ(nodeHeading(d), "C2, D");
 }
@@ -186,8 +190,8 @@ TEST(IndexGeneratorTree, EqualTextsMergeOnlyWhenAdjacentInSortOrder)
     add(generator, {"d", "Same", "", "4.htm"});
     add(generator, {"e", "same", "", "5.htm"});
     generator.buildTree(IndexMode::Html);
-    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Same", "Other", "Same", "same"}));
-    EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string>{"3.htm", "4.htm"}));
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string> {"Same", "Other", "Same", "same"}));
+    EXPECT_EQ(addresses(*generator.topLevelNodes()[2]), (std::vector<std::string> {"3.htm", "4.htm"}));
 }
 
 // A deeper line merges only into the last line of each level: a line at a
@@ -201,17 +205,18 @@ TEST(IndexGeneratorTree, MergingFollowsTheLastLineOfEachLevel)
     add(generator, {"4", "A, X", "", "4.htm"});
     add(generator, {"5", "A, B, E", "", "5.htm"});
     generator.buildTree(IndexMode::Html);
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"A"}));
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string> {"A"}));
     const IndexNode& a = *generator.topLevelNodes()[0];
-    EXPECT_EQ(addresses(a), (std::vector<std::string>{"2.htm"}));
+    EXPECT_EQ(addresses(a), (std::vector<std::string> {"2.htm"}));
     std::vector<std::string> children;
-    for (const IndexNode* child : a.children()) children.emplace_back(child->text());
-    EXPECT_EQ(children, (std::vector<std::string>{"B", "X", "B"}));
+    for (const IndexNode* child : a.children())
+        children.emplace_back(child->text());
+    EXPECT_EQ(children, (std::vector<std::string> {"B", "X", "B"}));
     const IndexNode& firstB = *a.children()[0];
     ASSERT_EQ(firstB.children().size(), 2u);
     EXPECT_EQ(firstB.children()[0]->text(), "C");
     EXPECT_EQ(firstB.children()[1]->text(), "D");
-    EXPECT_EQ(addresses(*firstB.children()[1]), (std::vector<std::string>{"3.htm"}));
+    EXPECT_EQ(addresses(*firstB.children()[1]), (std::vector<std::string> {"3.htm"}));
     const IndexNode& lastB = *a.children()[2];
     ASSERT_EQ(lastB.children().size(), 1u);
     EXPECT_EQ(lastB.children()[0]->text(), "E");
@@ -230,17 +235,17 @@ TEST(IndexGeneratorTree, EachNodeReadsItsOwnChildrenLocatorsAndReferences)
     add(generator, {"apple", "Apple", "", "apple.htm"});
     generator.numberCrossReferenceAnchors();
     generator.buildTree(IndexMode::Html);
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"apple", "Apple", "Fruit"}));
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string> {"apple", "Apple", "Fruit"}));
     const IndexNode& fruit = *generator.topLevelNodes()[2];
-    EXPECT_EQ(addresses(fruit), (std::vector<std::string>{"f1.htm", "f2.htm"}));
+    EXPECT_EQ(addresses(fruit), (std::vector<std::string> {"f1.htm", "f2.htm"}));
     ASSERT_EQ(fruit.crossReferences().size(), 1u);
     EXPECT_EQ(fruit.crossReferences()[0]->locator, "Apple");
     ASSERT_EQ(fruit.children().size(), 1u);
     EXPECT_EQ(fruit.children().front()->text(), "Apple");
-    EXPECT_EQ(addresses(*fruit.children().front()), (std::vector<std::string>{"a.htm"}));
+    EXPECT_EQ(addresses(*fruit.children().front()), (std::vector<std::string> {"a.htm"}));
     EXPECT_TRUE(fruit.children().front()->crossReferences().empty());
     const IndexNode& apple = *generator.topLevelNodes()[1];
-    EXPECT_EQ(addresses(apple), (std::vector<std::string>{"apple.htm"}));
+    EXPECT_EQ(addresses(apple), (std::vector<std::string> {"apple.htm"}));
     EXPECT_TRUE(apple.children().empty());
     EXPECT_TRUE(apple.crossReferences().empty());
 }
@@ -251,9 +256,9 @@ TEST(IndexGeneratorTree, HelpModeShowsHelpTextsUnderTheSameOrder)
     add(generator, {"b", "Bee", "Insect, Bee", "b.htm"});
     add(generator, {"a", "Ant", "Insect, Ant", "a.htm"});
     generator.buildTree(IndexMode::Html);
-    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"Ant", "Bee"}));
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string> {"Ant", "Bee"}));
     generator.buildTree(IndexMode::Help);
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Insect"}));
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string> {"Insect"}));
     EXPECT_EQ(generator.topLevelNodes()[0]->children().size(), 2u);
 }
 
@@ -291,8 +296,8 @@ TEST(IndexGeneratorCrossReferences, SameLocatorSharesAnAnchor)
     // Each locator gets a node of its own (lowercased text) carrying its anchor,
     // right before the lines that follow it in sort order.
     // The locator's escapes are resolved once, like a heading's: an escaped comma keeps one level.
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"automobiles", "Automobiles", "automobiles, vintage",
-                                                             "Autos", "bicycles", "Bikes", "Cars", "Motor cars"}));
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string> {"automobiles", "Automobiles", "automobiles, vintage",
+                                                              "Autos", "bicycles", "Bikes", "Cars", "Motor cars"}));
     const auto& top = generator.topLevelNodes();
     EXPECT_EQ(top[0]->anchorNumber, 1);
     EXPECT_TRUE(top[0]->locators().empty());
@@ -341,7 +346,7 @@ TEST(IndexGeneratorCrossReferences, LocatorsTheTreeMergesShareTheAnchorItCarries
     generator.numberCrossReferenceAnchors();
     generator.buildTree(IndexMode::Html);
 
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"apple", "Fruit", "Malus", "Pomme"}));
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string> {"apple", "Fruit", "Malus", "Pomme"}));
     const int anchor = generator.topLevelNodes()[0]->anchorNumber;
     EXPECT_NE(anchor, 0);
     for (const IndexGenerator::CrossReferenceCopy& copy : generator.crossReferences()) {
@@ -356,7 +361,7 @@ TEST(IndexGeneratorCrossReferences, LocatorWithoutAPlaceInTheTreeIsNotALink)
     generator.addCrossReference("Nothing", "nothing", ".", "See", "(blank)", "", true);
     generator.numberCrossReferenceAnchors();
     generator.buildTree(IndexMode::Html);
-    ASSERT_EQ(topTexts(generator), (std::vector<std::string>{"Nothing"}));
+    ASSERT_EQ(topTexts(generator), (std::vector<std::string> {"Nothing"}));
     EXPECT_FALSE(generator.crossReferences()[0].link.linkToLocator);
 }
 
@@ -370,7 +375,7 @@ TEST(IndexGeneratorCrossReferences, HeadingEscapesAreResolvedOnce)
     generator.buildTree(IndexMode::Html);
 
     ASSERT_EQ(topTexts(generator),
-              (std::vector<std::string>{"authors", "C:\\dir", "folders", "Smith", "Smith, John"}));
+              (std::vector<std::string> {"authors", "C:\\dir", "folders", "Smith", "Smith, John"}));
     const IndexNode& smith = *generator.topLevelNodes()[3];
     ASSERT_EQ(smith.children().size(), 1u);
     EXPECT_EQ(smith.children()[0]->text(), "Jane");
@@ -386,7 +391,8 @@ TEST(IndexGeneratorSort, EqualItemsKeepTheProjectOrderInBothModes)
         locators.push_back(locator);
         generator.addCrossReference("Fruit", "fruit", ".", "See", locator, locator, true);
     }
-    for (int i = 0; i < 20; ++i) add(generator, {"pear", "Pear", "Pear", "same.htm"});
+    for (int i = 0; i < 20; ++i)
+        add(generator, {"pear", "Pear", "Pear", "same.htm"});
     generator.addEntry("pear", "Pear", "Pear", "same.htm", "", "Last", "", "");
     generator.numberCrossReferenceAnchors();
     for (IndexMode mode : {IndexMode::Html, IndexMode::Help}) {
@@ -394,7 +400,8 @@ TEST(IndexGeneratorSort, EqualItemsKeepTheProjectOrderInBothModes)
         const IndexNode& fruit = *generator.topLevelNodes()[0];
         ASSERT_EQ(fruit.text(), "Fruit");
         std::vector<std::string> shown;
-        for (const CrossReferenceLink* link : fruit.crossReferences()) shown.push_back(link->locator);
+        for (const CrossReferenceLink* link : fruit.crossReferences())
+            shown.push_back(link->locator);
         EXPECT_EQ(shown, locators);
         const IndexNode& pear = *generator.topLevelNodes()[1];
         ASSERT_EQ(pear.locators().size(), 21u);
@@ -414,7 +421,7 @@ TEST(IndexGeneratorCopies, FieldsAreResolvedWhereThePlainTextIsShown)
     EXPECT_EQ(copy.link.frameTarget(), "main\\frame");
     EXPECT_EQ(copy.link.helpTitle(), "Title \"x\"");
     generator.buildTree(IndexMode::Html);
-    EXPECT_EQ(topTexts(generator), (std::vector<std::string>{"\"Quoted\""}));
+    EXPECT_EQ(topTexts(generator), (std::vector<std::string> {"\"Quoted\""}));
 
     generator.reset();
     EXPECT_TRUE(generator.entries().empty());
@@ -461,14 +468,14 @@ TEST(EntryLevels, SplitsAtUnescapedCommasAndTrimsSpaces)
         appendLevelPieces(display, pieces);
         return pieces;
     };
-    EXPECT_EQ(levels("Fruit, Apples"), (Levels{"Fruit", "Apples"}));
-    EXPECT_EQ(levels("Fruit\\, Apples"), (Levels{"Fruit\\, Apples"}));
-    EXPECT_EQ(levels("Path\\\\, Apples"), (Levels{"Path\\\\", "Apples"}));
-    EXPECT_EQ(levels("a,,b"), (Levels{"a", "", "b"}));
-    EXPECT_EQ(levels("a,b,"), (Levels{"a", "b"}));
-    EXPECT_EQ(levels("  tabs\tstay  "), (Levels{"tabs\tstay"}));
-    EXPECT_EQ(levels(""), (Levels{}));
-    EXPECT_EQ(levels(","), (Levels{""}));
+    EXPECT_EQ(levels("Fruit, Apples"), (Levels {"Fruit", "Apples"}));
+    EXPECT_EQ(levels("Fruit\\, Apples"), (Levels {"Fruit\\, Apples"}));
+    EXPECT_EQ(levels("Path\\\\, Apples"), (Levels {"Path\\\\", "Apples"}));
+    EXPECT_EQ(levels("a,,b"), (Levels {"a", "", "b"}));
+    EXPECT_EQ(levels("a,b,"), (Levels {"a", "b"}));
+    EXPECT_EQ(levels("  tabs\tstay  "), (Levels {"tabs\tstay"}));
+    EXPECT_EQ(levels(""), (Levels {}));
+    EXPECT_EQ(levels(","), (Levels {""}));
 }
 
 TEST(IndexGeneratorTree, LevelTextsHaveTheirEscapesResolved)

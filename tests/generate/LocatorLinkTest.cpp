@@ -8,7 +8,7 @@ namespace {
 
 TEST(LocatorLink, PacksTextsInOnePieceAndMovesWithIt)
 {
-    const LocatorLink::Texts texts{"page.htm#a", "", "Title", "win", "frame", "Key", "Help key"};
+    const LocatorLink::Texts texts {"page.htm#a", "", "Title", "win", "frame", "Key", "Help key"};
     std::string buffer(64, '#');
     char* at = buffer.data();
     const LocatorLink link = LocatorLink::packed(at, texts, 42);
@@ -36,7 +36,7 @@ TEST(LocatorLink, PacksTextsInOnePieceAndMovesWithIt)
 
 TEST(LocatorLink, StoresHelpAsOnceWhenItIsIndexAs)
 {
-    const LocatorLink::Texts texts{"a.htm", "t", "", "", "", "Same", "Same"};
+    const LocatorLink::Texts texts {"a.htm", "t", "", "", "", "Same", "Same"};
     std::string buffer(32, '\0');
     char* at = buffer.data();
     const LocatorLink link = LocatorLink::packed(at, texts, 0);

@@ -22,14 +22,12 @@ namespace fs = std::filesystem;
 class RecordingShell : public ShellLauncher {
 public:
     void openDocument(const std::string& path) override { record("document " + path); }
-    void openWithProgram(const std::string& program, const std::string& path) override
-    {
-        record(program + " " + path);
-    }
+    void openWithProgram(const std::string& program, const std::string& path) override { record(program + " " + path); }
     void record(std::string call)
     {
         calls.push_back(std::move(call));
-        if (onOpen) onOpen();
+        if (onOpen)
+            onOpen();
     }
     std::vector<std::string> calls;
     std::function<void()> onOpen;
@@ -67,9 +65,8 @@ class MakeIndexRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("torvane-make-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() / ("torvane-make-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
         root.setProjectDirectory(dir.string() + "/");
@@ -88,14 +85,14 @@ protected:
 
     bool run(bool mayOpen)
     {
-        AppServices services{profile, reports, presenter, messages, progress, shell, {}};
+        AppServices services {profile, reports, presenter, messages, progress, shell, {}};
         return makeIndex({root, style, names, dir.string() + "/", projectFile}, services, mayOpen);
     }
 
     fs::path dir;
     ProjectRootNode root;
     StyleSettings style;
-    OutputNames names{"Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"};
+    OutputNames names {"Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"};
     std::string projectFile = "Manual.ipj";
     test::MapProfile profile;
     FileReports reports;
@@ -133,7 +130,7 @@ TEST_F(MakeIndexRun, OnlyJavaHelpWritesJustTheJavaHelpFilesFromTheModel)
               "  <mapID target=\"guide/start%20page.htm#mac\" url=\"guide/start%20page.htm#mac\"/>\r\n"
               "  <mapID target=\"https://example.com/faq\" url=\"https://example.com/faq\"/>\r\n"
               "</map>\r\n");
-    EXPECT_TRUE(shell.calls.empty());  // no HTML index, nothing to open
+    EXPECT_TRUE(shell.calls.empty()); // no HTML index, nothing to open
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -149,7 +146,7 @@ TEST_F(MakeIndexRun, HtmlIndexIsWrittenAndOpenedBeforeTheHtmlHelpIndex)
         htmlIndexExistedAtOpen = fs::exists(dir / "Manual.htm");
     };
     EXPECT_TRUE(run(true));
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"firefox " + (dir / "Manual.htm").string()}));
+    EXPECT_EQ(shell.calls, (std::vector<std::string> {"firefox " + (dir / "Manual.htm").string()}));
     EXPECT_TRUE(htmlIndexExistedAtOpen);
     EXPECT_FALSE(helpIndexExistedAtOpen);
     EXPECT_TRUE(fs::exists(dir / "Manual.hhk"));
@@ -162,13 +159,15 @@ TEST_F(MakeIndexRun, OutputsMadeTogetherAreThoseMadeAlone)
 {
     const std::vector<std::string> files = {"Manual.htm", "Manual.hhk", "Manual.xml", "Manual.jhm"};
     auto made = [&](bool html, bool help) {
-        for (const std::string& file : files) fs::remove(dir / file);
+        for (const std::string& file : files)
+            fs::remove(dir / file);
         style.htmlIndex = html;
         style.htmlHelp = style.javaHelp = help;
         EXPECT_TRUE(run(false));
         std::map<std::string, std::string> bytes;
         for (const std::string& file : files)
-            if (fs::exists(dir / file)) bytes[file] = readBytes(dir / file);
+            if (fs::exists(dir / file))
+                bytes[file] = readBytes(dir / file);
         return bytes;
     };
     for (bool helpDiffers : {false, true}) {
@@ -201,13 +200,12 @@ TEST_F(MakeIndexRun, FailuresAreToldOneByOneAndTheRunGoesOn)
 {
     style.htmlHelp = 1;
     style.javaHelp = 1;
-    fs::create_directories(dir / "Manual.hhk");  // folders stand where the files should go
+    fs::create_directories(dir / "Manual.hhk"); // folders stand where the files should go
     fs::create_directories(dir / "Manual.xml");
     EXPECT_FALSE(run(false));
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{"Error creating new Html Help index:\n  " + dir.string() +
-                                                            "/Manual.hhk",
-                                                        "Error creating new JavaHelp index:\n  " + dir.string() +
-                                                            "/Manual.xml"}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string> {"Error creating new Html Help index:\n  " + dir.string() + "/Manual.hhk",
+                                         "Error creating new JavaHelp index:\n  " + dir.string() + "/Manual.xml"}));
     EXPECT_FALSE(fs::exists(dir / "Manual.jhm"));
 }
 
@@ -216,13 +214,13 @@ TEST_F(MakeIndexRun, SeparateFilesOpenTheFirstLettersPageUnlessFramed)
     style.htmlIndex = 1;
     style.separateFiles = 1;
     EXPECT_TRUE(run(true));
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"document " + (dir / "Manual-F.htm").string()}));
+    EXPECT_EQ(shell.calls, (std::vector<std::string> {"document " + (dir / "Manual-F.htm").string()}));
     EXPECT_TRUE(fs::exists(dir / "Manual-F.htm"));
 
     shell.calls.clear();
     style.linksPlacement = 2;
     EXPECT_TRUE(run(true));
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"document " + (dir / "Manual.htm").string()}));
+    EXPECT_EQ(shell.calls, (std::vector<std::string> {"document " + (dir / "Manual.htm").string()}));
 }
 
 TEST(IndexAutoOpen, SettingsChooseBrowserEditorOrNothing)
@@ -240,12 +238,12 @@ TEST(IndexAutoOpen, SettingsChooseBrowserEditorOrNothing)
     autoOpenIndex("/p/Index.htm", readHtmlToolsSettings(profile), shell);
 
     profile.writeString("Html Tools", "Editor", "");
-    autoOpenIndex("/p/Index.htm", readHtmlToolsSettings(profile), shell);  // editor chosen but none named
+    autoOpenIndex("/p/Index.htm", readHtmlToolsSettings(profile), shell); // editor chosen but none named
     profile.writeInt("Html Tools", "Auto-open", 2);
     profile.writeString("Html Tools", "Browser", "firefox");
     autoOpenIndex("/p/Index.htm", readHtmlToolsSettings(profile), shell);
 
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"document /p/Index.htm", "vim /p/Index.htm"}));
+    EXPECT_EQ(shell.calls, (std::vector<std::string> {"document /p/Index.htm", "vim /p/Index.htm"}));
 }
 
 // --- Make Index never takes a page, the project file or someone else's file ---
@@ -321,10 +319,10 @@ TEST_F(MakeIndexSafety, FilesOfOtherOriginAreNeitherRemovedNorOverwritten)
     EXPECT_EQ(readBytes(dir / "Manual.jhm"), "<?xml version=\"1.0\"?><map>my own map</map>");
     EXPECT_FALSE(fs::exists(dir / "Manual.xml"));
     EXPECT_EQ(messages.shown,
-              (std::vector<std::string>{
-                  "Error creating new index:\n  " + (dir / "Manual-I.htm").string() + std::string(kNotOwnOutputReason),
-                  "Error creating new JavaHelp index:\n  " + (dir / "Manual.jhm").string() +
-                      std::string(kNotOwnOutputReason)}));
+              (std::vector<std::string> {"Error creating new index:\n  " + (dir / "Manual-I.htm").string() +
+                                             std::string(kNotOwnOutputReason),
+                                         "Error creating new JavaHelp index:\n  " + (dir / "Manual.jhm").string() +
+                                             std::string(kNotOwnOutputReason)}));
     // A second run over its own outputs replaces them without a word.
     fs::remove(dir / "Manual-I.htm");
     fs::remove(dir / "Manual.jhm");
@@ -344,8 +342,8 @@ TEST_F(MakeIndexSafety, TheEarlierIndexStaysUntilItsReplacementIsWritten)
     root.findOrCreateUrl("https://example.com/new").addEntry(entry("New", "new", "New", "New"));
     EXPECT_FALSE(run(false));
     EXPECT_EQ(readBytes(dir / "Manual.htm"), earlier);
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{"Error creating new index:\n  " +
-                                                        (dir / "Manual.htm").string()}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string> {"Error creating new index:\n  " + (dir / "Manual.htm").string()}));
 }
 
 } // namespace

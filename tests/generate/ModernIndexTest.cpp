@@ -158,8 +158,8 @@ TEST_F(ModernIndexTest, LanguageLettersAndTheIndexBlock)
     const std::size_t end = page.find("HTML Torvane -->", start);
     ASSERT_NE(end, std::string::npos);
     const std::string block = page.substr(start, end - start);
-    for (const char* target : {"Target=\"HTMLTorvaneTop\"", "Target=\"Z\"", "Target=\"letter-26\"",
-                               "Target=\"letter-28\""})
+    for (const char* target :
+         {"Target=\"HTMLTorvaneTop\"", "Target=\"Z\"", "Target=\"letter-26\"", "Target=\"letter-28\""})
         EXPECT_NE(block.find(target), std::string::npos) << target;
     EXPECT_EQ(block.find("IndexAs=\"\\S"), std::string::npos);
     EXPECT_EQ(block.find("IndexAs=\"Z"), std::string::npos);
@@ -175,7 +175,7 @@ TEST_F(ModernIndexTest, SeparateFilesGiveAMainPageAndOnePagePerGroup)
     style.separateFiles = 1;
     style.columns = 2;
     const std::string main = makeModern();
-    EXPECT_EQ(writtenFiles(), (std::set<std::string>{"Index.htm", "Index-A.htm", "Index-Numbers.htm", "Index-Z.htm"}));
+    EXPECT_EQ(writtenFiles(), (std::set<std::string> {"Index.htm", "Index-A.htm", "Index-Numbers.htm", "Index-Z.htm"}));
 
     // The main page leads to the groups' pages and has nothing to filter.
     EXPECT_NE(main.find("<li><a href=\"Index-A.htm#A\">A</a></li>"), std::string::npos);
@@ -202,7 +202,8 @@ TEST_F(ModernIndexTest, SeparateFilesGiveAMainPageAndOnePagePerGroup)
         std::set<std::string> targets;
         for (const NameValue& record : readBlockRecords(page)) {
             EXPECT_TRUE(record.first != "IndexAs" || record.second.empty()) << record.second;
-            if (record.first == "Target") targets.insert(record.second);
+            if (record.first == "Target")
+                targets.insert(record.second);
         }
         EXPECT_TRUE(targets.count("HTMLTorvaneTop"));
         EXPECT_EQ(targets.count("A") + targets.count("TVXR0001"), file == "Index-A.htm" ? 2u : 0u);
@@ -227,7 +228,7 @@ TEST_F(ModernIndexTest, SeparateFilesReplaceOnlyTheIndexOwnPages)
     messages.messages.clear();
     makeModern();
     EXPECT_FALSE(std::filesystem::exists(dir / "Index-A.htm"));
-    EXPECT_EQ(writtenFiles(), std::set<std::string>{"Index.htm"});
+    EXPECT_EQ(writtenFiles(), std::set<std::string> {"Index.htm"});
     EXPECT_EQ(readBytes(dir / "Index-B.htm"), "<p>someone's page</p>");
 }
 
@@ -235,8 +236,10 @@ TEST_F(ModernIndexTest, SeparateFilesReplaceOnlyTheIndexOwnPages)
 TEST_F(ModernIndexTest, ShortGroupsAreKeptWhole)
 {
     entry("apple", "Apple", "a.htm");
-    for (int i = 0; i < 9; ++i) entry("apple " + std::to_string(i), "Apple, kind " + std::to_string(i), "a.htm");
-    for (int i = 0; i < 11; ++i) entry("berry " + std::to_string(i), "Berry " + std::to_string(i), "b.htm");
+    for (int i = 0; i < 9; ++i)
+        entry("apple " + std::to_string(i), "Apple, kind " + std::to_string(i), "a.htm");
+    for (int i = 0; i < 11; ++i)
+        entry("berry " + std::to_string(i), "Berry " + std::to_string(i), "b.htm");
     const std::string page = makeModern();
     EXPECT_NE(page.find("<section class=\"tv-group tv-short\" aria-labelledby=\"A\">"), std::string::npos);
     EXPECT_NE(page.find("<section class=\"tv-group\" aria-labelledby=\"B\">"), std::string::npos);

@@ -9,7 +9,8 @@ namespace {
 std::vector<std::string> messagesOf(const std::vector<FileNameCollision>& collisions)
 {
     std::vector<std::string> messages;
-    for (const FileNameCollision& collision : collisions) messages.push_back(collision.message);
+    for (const FileNameCollision& collision : collisions)
+        messages.push_back(collision.message);
     return messages;
 }
 
@@ -18,8 +19,8 @@ protected:
     void SetUp() override
     {
         root.setProjectDirectory("/p/");
-        for (const char* page : {"/p/guide-A.htm", "/p/Guide-NAV.htm", "/p/in.htm", "/p/sub/guide-B.htm",
-                                 "/elsewhere/notes.htm"})
+        for (const char* page :
+             {"/p/guide-A.htm", "/p/Guide-NAV.htm", "/p/in.htm", "/p/sub/guide-B.htm", "/elsewhere/notes.htm"})
             root.findOrCreateFile(page);
     }
     ProjectRootNode root;
@@ -29,11 +30,11 @@ TEST_F(FileNameCollisions, EveryOutputAndCompanionIsComparedWithThePagesOfThePro
 {
     const auto found = fileNameCollisions({"guide.htm", "IN.HTM", "notes.htm", "P.ipj"}, "P.ipj", root);
     EXPECT_EQ(messagesOf(found),
-              (std::vector<std::string>{"The HTML index would overwrite guide-nav.htm, a page of the project.",
-                                        "The HTML index would overwrite guide-A.htm, a page of the project.",
-                                        "The HTML Help index would overwrite IN.HTM, a page of the project.",
-                                        "The JavaHelp index would overwrite notes.htm, a page of the project.",
-                                        "The JavaHelp map would overwrite P.ipj, the project file."}));
+              (std::vector<std::string> {"The HTML index would overwrite guide-nav.htm, a page of the project.",
+                                         "The HTML index would overwrite guide-A.htm, a page of the project.",
+                                         "The HTML Help index would overwrite IN.HTM, a page of the project.",
+                                         "The JavaHelp index would overwrite notes.htm, a page of the project.",
+                                         "The JavaHelp map would overwrite P.ipj, the project file."}));
     ASSERT_EQ(found.size(), 5u);
     EXPECT_EQ(found[0].output, IndexOutput::HtmlIndex);
     EXPECT_EQ(found[4].output, IndexOutput::JavaMap);
@@ -41,11 +42,10 @@ TEST_F(FileNameCollisions, EveryOutputAndCompanionIsComparedWithThePagesOfThePro
 
 TEST_F(FileNameCollisions, AProjectFileNamedLikeAPageAndCleanNamesAreTold)
 {
-    EXPECT_EQ(messagesOf(fileNameCollisions({"Torvane.htm", "Torvane.hhk", "Torvane.xml", "Torvane.jhm"},
-                                            "in.htm", root)),
-              (std::vector<std::string>{"The project file would overwrite in.htm, a page of the project."}));
-    EXPECT_TRUE(fileNameCollisions({"sub\\guide.htm", "x.hhk", "x.xml", "x.jhm"}, "x.ipj", ProjectRootNode())
-                    .empty());
+    EXPECT_EQ(
+        messagesOf(fileNameCollisions({"Torvane.htm", "Torvane.hhk", "Torvane.xml", "Torvane.jhm"}, "in.htm", root)),
+        (std::vector<std::string> {"The project file would overwrite in.htm, a page of the project."}));
+    EXPECT_TRUE(fileNameCollisions({"sub\\guide.htm", "x.hhk", "x.xml", "x.jhm"}, "x.ipj", ProjectRootNode()).empty());
     // A page in a subfolder is no collision: the outputs go to the project directory.
     EXPECT_TRUE(fileNameCollisions({"guide-B.htm", "x.hhk", "x.xml", "x.jhm"}, "x.ipj", root).empty());
 }

@@ -40,7 +40,7 @@ protected:
 
     test::TempDir dir;
     test::DocumentTestApp app;
-    CProjectDoc doc{app.services};
+    CProjectDoc doc {app.services};
 };
 
 TEST_F(GuideCopy, OpensWithoutReportsAndIndexesEveryPage)
@@ -87,7 +87,8 @@ class BuiltGuideLinks : public ::testing::Test {
 protected:
     static bool hasAnchor(const std::string& page, const std::string& name)
     {
-        const std::regex anchor("(id|name)=\"" + std::regex_replace(name, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)") + "\"",
+        const std::regex anchor("(id|name)=\"" +
+                                    std::regex_replace(name, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)") + "\"",
                                 std::regex::icase);
         return std::regex_search(page, anchor);
     }

@@ -66,19 +66,19 @@ TEST_F(EntryHolderTest, AddingLeavesDefaultModeAndRemovingReturnsToIt)
     EXPECT_EQ(added->owner(), target);
     EXPECT_FALSE(target->usesDefault());
     EXPECT_FALSE(target->isExcluded());
-    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{added});
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*> {added});
     EXPECT_TRUE(file->isModified());
     EXPECT_EQ(added->linkUrl(), "sub/page.htm#intro");
 
     IndexEntry* second = target->addEntry(makeEntry("alpha"));
-    EXPECT_EQ(target->entries(), (std::vector<IndexEntry*>{second, added}));
+    EXPECT_EQ(target->entries(), (std::vector<IndexEntry*> {second, added}));
 
     target->removeEntry(second);
     target->removeEntry(added);
     EXPECT_TRUE(target->usesDefault());
     EXPECT_FALSE(target->isExcluded());
     EXPECT_EQ(target->defaultEntry(), defaultEntry);
-    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{defaultEntry});
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*> {defaultEntry});
 }
 
 TEST_F(EntryHolderTest, RemovingTheDefaultEntryExcludes)
@@ -106,7 +106,7 @@ TEST_F(EntryHolderTest, ExclusionBothWays)
     target->setExcluded(false);
     EXPECT_FALSE(target->isExcluded());
     EXPECT_TRUE(target->usesDefault());
-    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{target->defaultEntry()});
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*> {target->defaultEntry()});
 
     // From default mode the default leaves the set and stays the default.
     target->setExcluded(true);
@@ -155,7 +155,7 @@ TEST_F(EntryHolderTest, ReplacingTheDefaultEntry)
 
     IndexEntry* regular = target->addEntry(makeEntry("own"));
     target->setDefaultEntry(IndexEntry::fromText("Best", EntryKind::TargetDefaultText));
-    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{regular});
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*> {regular});
     EXPECT_EQ(target->defaultEntry()->sortKey(), "Best");
 }
 
@@ -164,7 +164,7 @@ TEST_F(EntryHolderTest, DefaultFromTextKeepsItsObjectAndAgreesWithANewEntry)
     IndexEntry* const object = target->defaultEntry();
     target->setDefaultEntry("Better \\\"b\\\"", EntryKind::TargetDefaultText);
     EXPECT_EQ(target->defaultEntry(), object);
-    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{object});
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*> {object});
     const auto fresh = IndexEntry::fromText("Better \\\"b\\\"", EntryKind::TargetDefaultText);
     EXPECT_FALSE(object->lessThan(*fresh) || fresh->lessThan(*object));
     EXPECT_EQ(object->sortKey(), fresh->sortKey());
@@ -178,7 +178,7 @@ TEST_F(EntryHolderTest, DefaultFromTextKeepsItsObjectAndAgreesWithANewEntry)
     IndexEntry* regular = file->addEntry(makeEntry("own"));
     file->setUnreadable(true);
     file->setDefaultEntry("Again", EntryKind::FileDefaultTitle);
-    EXPECT_EQ(file->entries(), std::vector<IndexEntry*>{regular});
+    EXPECT_EQ(file->entries(), std::vector<IndexEntry*> {regular});
     EXPECT_EQ(file->defaultEntry()->indexAs(), "Again");
 }
 
@@ -186,7 +186,7 @@ TEST_F(EntryHolderTest, EnteringDefaultModeDropsRegularEntries)
 {
     target->addEntry(makeEntry("one"));
     target->setUsesDefault(true);
-    EXPECT_EQ(target->entries(), std::vector<IndexEntry*>{target->defaultEntry()});
+    EXPECT_EQ(target->entries(), std::vector<IndexEntry*> {target->defaultEntry()});
 
     target->setUsesDefault(false);
     EXPECT_EQ(target->entryCount(), 0u);
@@ -207,11 +207,11 @@ TEST_F(EntryHolderTest, LoadingStatesOfAFile)
     EXPECT_TRUE(file->usesDefault());
     EXPECT_EQ(file->defaultEntry()->kind(), EntryKind::FileDefaultEmpty);
     EXPECT_EQ(file->defaultEntry()->sortKey(), "");
-    EXPECT_EQ(file->entries(), std::vector<IndexEntry*>{regular});
+    EXPECT_EQ(file->entries(), std::vector<IndexEntry*> {regular});
 
     // The entries of an unreadable file survive the next added entry.
     IndexEntry* added = file->addEntry(makeEntry("new"));
-    EXPECT_EQ(file->entries(), (std::vector<IndexEntry*>{regular, added}));
+    EXPECT_EQ(file->entries(), (std::vector<IndexEntry*> {regular, added}));
     EXPECT_FALSE(file->isExcluded());
 }
 
@@ -255,7 +255,7 @@ TEST_F(EntryHolderTest, DefaultGivenAsTextIsMadeWhenAskedForAndSurvivesCopies)
         EXPECT_EQ(made->helpTitle(), "Untitled");
         EXPECT_EQ(made->sortKey(), "Named \"place\"");
         EXPECT_TRUE(made->isDefault());
-        EXPECT_EQ(holder->entries(), std::vector<IndexEntry*>{made});
+        EXPECT_EQ(holder->entries(), std::vector<IndexEntry*> {made});
     }
     EXPECT_NE(copied.defaultEntry(), named.defaultEntry());
 
@@ -264,7 +264,7 @@ TEST_F(EntryHolderTest, DefaultGivenAsTextIsMadeWhenAskedForAndSurvivesCopies)
     EXPECT_FALSE(regular->isDefault());
     EXPECT_EQ(empty.defaultEntry()->kind(), EntryKind::TargetDefaultEmpty);
     EXPECT_EQ(empty.defaultEntry()->sortKey(), "");
-    EXPECT_EQ(empty.entries(), std::vector<IndexEntry*>{regular});
+    EXPECT_EQ(empty.entries(), std::vector<IndexEntry*> {regular});
 
     // Removing an entry equal to a default not yet made takes it out of the set.
     Target& pending = file->findOrCreateTarget("pending");
@@ -294,16 +294,16 @@ TEST_F(EntryHolderTest, EntriesArrivingInAnyOrderAreKeptInEntryOrder)
     std::vector<std::string> order;
     for (IndexEntry* entry : target->entries())
         order.emplace_back(entry->sortAs());
-    EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "c", "m", "n", "y", "z"}));
+    EXPECT_EQ(order, (std::vector<std::string> {"a", "b", "c", "m", "n", "y", "z"}));
 
-    target->removeEntry(kept[3]);  // "b"
+    target->removeEntry(kept[3]); // "b"
     target->removeEntry(makeEntry("Z").get());
     order.clear();
     for (IndexEntry* entry : target->entries())
         order.emplace_back(entry->sortAs());
-    EXPECT_EQ(order, (std::vector<std::string>{"a", "c", "m", "n", "y"}));
+    EXPECT_EQ(order, (std::vector<std::string> {"a", "c", "m", "n", "y"}));
     EXPECT_EQ(target->entries().front(), kept[4]);
 }
 
-}  // namespace
-}  // namespace torvane
+} // namespace
+} // namespace torvane

@@ -97,7 +97,7 @@ TEST_F(ProjectTreeTest, NamesDifferingInCaseAreTwoFoldersAndFilesNextToEachOther
     std::vector<std::string> order;
     for (const SourceFile* file : root.localFiles().files())
         order.push_back(file->label());
-    EXPECT_EQ(order, (std::vector<std::string>{"A.htm", "a.htm", "B.htm"}));
+    EXPECT_EQ(order, (std::vector<std::string> {"A.htm", "a.htm", "B.htm"}));
 }
 
 TEST_F(ProjectTreeTest, ProjectDirectoryMatchesWithoutRegardToCase)
@@ -132,7 +132,7 @@ TEST_F(ProjectTreeTest, TargetsDifferingInCaseAreNeighbours)
     std::vector<std::string> names;
     for (Target* t : page.targets())
         names.push_back(t->label());
-    EXPECT_EQ(names, (std::vector<std::string>{"alpha", "Intro", "intro", "zeta"}));
+    EXPECT_EQ(names, (std::vector<std::string> {"alpha", "Intro", "intro", "zeta"}));
 }
 
 TEST_F(ProjectTreeTest, TargetsArrivingInOrderAreFoundAgain)
@@ -147,7 +147,7 @@ TEST_F(ProjectTreeTest, TargetsArrivingInOrderAreFoundAgain)
     std::vector<std::string> names;
     for (Target* t : page.targets())
         names.push_back(t->label());
-    EXPECT_EQ(names, (std::vector<std::string>{"s1", "S2", "s2", "s3"}));
+    EXPECT_EQ(names, (std::vector<std::string> {"s1", "S2", "s2", "s3"}));
 }
 
 TEST_F(ProjectTreeTest, UrlsDifferingInCaseAreDistinct)
@@ -180,13 +180,13 @@ TEST_F(ProjectTreeTest, CrossReferencesShareLocatorsByLocatorSort)
 {
     CrossReference* first = root.addCrossReference(makeReference("Bees", "Insects"));
     CrossReference* second = root.addCrossReference(makeReference("Ants", "INSECTS"));
-    EXPECT_EQ(root.addCrossReference(makeReference("Bees", "Insects")), nullptr);  // equal to the first
+    EXPECT_EQ(root.addCrossReference(makeReference("Bees", "Insects")), nullptr); // equal to the first
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     ASSERT_EQ(root.locators().locatorNodes().size(), 1u);
     LocatorNode* locator = root.locators().locatorNodes()[0];
     EXPECT_EQ(locator->label(), "Insects");
-    EXPECT_EQ(locator->crossReferences(), (std::vector<CrossReference*>{second, first}));
+    EXPECT_EQ(locator->crossReferences(), (std::vector<CrossReference*> {second, first}));
     EXPECT_EQ(first->owner(), locator);
 
     first->removeFromOwner();
@@ -205,14 +205,14 @@ TEST_F(ProjectTreeTest, WalkOrderOfNodes)
 
     std::vector<ProjectNode*> nodes;
     root.collect(nodes, NodeKindMask::AllNodes);
-    EXPECT_EQ(labels(nodes), (std::vector<std::string>{"HTML Torvane project", "/home/ann/Docs/", "zfolder", "c.htm",
-                                                       "t", "A.htm", "b.htm", "External URLs", "http://u/",
-                                                       "X-ref Locators", "Loc"}));
+    EXPECT_EQ(labels(nodes),
+              (std::vector<std::string> {"HTML Torvane project", "/home/ann/Docs/", "zfolder", "c.htm", "t", "A.htm",
+                                         "b.htm", "External URLs", "http://u/", "X-ref Locators", "Loc"}));
     EXPECT_EQ(root.count(NodeKindMask::AllNodes), nodes.size());
 
     nodes.clear();
     root.collect(nodes, NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator);
-    EXPECT_EQ(labels(nodes), (std::vector<std::string>{"c.htm", "A.htm", "b.htm", "http://u/", "Loc"}));
+    EXPECT_EQ(labels(nodes), (std::vector<std::string> {"c.htm", "A.htm", "b.htm", "http://u/", "Loc"}));
 }
 
 TEST_F(ProjectTreeTest, EntryWalkIncludesUrlEntriesAfterLocalFiles)
@@ -228,7 +228,7 @@ TEST_F(ProjectTreeTest, EntryWalkIncludesUrlEntriesAfterLocalFiles)
 
     std::vector<IndexEntry*> entries;
     root.collectEntries(entries, NodeKindMask::Entries);
-    EXPECT_EQ(sortKeys(entries), (std::vector<std::string>{"page own", "a own", "b default", "url own"}));
+    EXPECT_EQ(sortKeys(entries), (std::vector<std::string> {"page own", "a own", "b default", "url own"}));
 
     std::vector<CrossReference*> references;
     root.collectCrossReferences(references, NodeKindMask::CrossReferences);
@@ -256,7 +256,7 @@ TEST_F(ProjectTreeTest, SelectedOnlyMaskFiltersNodesAndTheirRecords)
     url.setSelected(true);
     std::vector<IndexEntry*> entries;
     root.collectEntries(entries, NodeKindMask::Entries | NodeKindMask::SelectedOnly);
-    EXPECT_EQ(sortKeys(entries), (std::vector<std::string>{"target own", "url own"}));
+    EXPECT_EQ(sortKeys(entries), (std::vector<std::string> {"target own", "url own"}));
     EXPECT_EQ(root.count(NodeKindMask::File | NodeKindMask::Target | NodeKindMask::Url | NodeKindMask::SelectedOnly),
               2u);
 
@@ -265,7 +265,7 @@ TEST_F(ProjectTreeTest, SelectedOnlyMaskFiltersNodesAndTheirRecords)
     EXPECT_TRUE(references.empty());
     root.locators().locatorNodes()[0]->setSelected(true);
     root.collectCrossReferences(references, NodeKindMask::CrossReferences | NodeKindMask::SelectedOnly);
-    EXPECT_EQ(references, std::vector<CrossReference*>{x});
+    EXPECT_EQ(references, std::vector<CrossReference*> {x});
 }
 
 TEST_F(ProjectTreeTest, NewChildOfSelectedCollapsedNodeStartsSelected)
@@ -280,5 +280,5 @@ TEST_F(ProjectTreeTest, NewChildOfSelectedCollapsedNodeStartsSelected)
     EXPECT_FALSE(url.isSelected());
 }
 
-}  // namespace
-}  // namespace torvane
+} // namespace
+} // namespace torvane

@@ -19,7 +19,7 @@ TEST(RecordTextsTest, TextsComeBackAsGivenRepeatedOrNot)
     RecordTexts texts;
     EXPECT_EQ(texts[0], "");
     assign(texts, {"Apple", "apple", "Apple", "", "Untitled", "", "Apple"});
-    const std::array<std::string_view, 7> expected{"Apple", "apple", "Apple", "", "Untitled", "", "Apple"};
+    const std::array<std::string_view, 7> expected {"Apple", "apple", "Apple", "", "Untitled", "", "Apple"};
     for (std::size_t slot = 0; slot < expected.size(); ++slot)
         EXPECT_EQ(texts[slot], expected[slot]) << slot;
     EXPECT_EQ(texts[7], "");
@@ -69,9 +69,9 @@ TEST(RecordTextsTest, LongTextsAndCopies)
 
     const RecordTexts copyOfSmall(texts);
     EXPECT_EQ(copyOfSmall[0], "changed");
-    const RecordTexts copyOfEmpty{RecordTexts()};
+    const RecordTexts copyOfEmpty {RecordTexts()};
     EXPECT_EQ(copyOfEmpty[0], "");
 }
 
-}  // namespace
-}  // namespace torvane
+} // namespace
+} // namespace torvane

@@ -187,5 +187,5 @@ TEST(CrossReferenceRecord, OrderedSetRefusesEqualRecords)
     EXPECT_EQ(*set.begin(), &a);
 }
 
-}  // namespace
-}  // namespace torvane
+} // namespace
+} // namespace torvane

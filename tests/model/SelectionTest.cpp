@@ -42,7 +42,7 @@ TEST_F(SelectionTest, PlainClickSelectsOnlyTheClickedNode)
 {
     root.applyTreeSelection(*f1, false, false);
     root.applyTreeSelection(*f3, false, false);
-    EXPECT_EQ(selected(), std::vector<ProjectNode*>{f3});
+    EXPECT_EQ(selected(), std::vector<ProjectNode*> {f3});
     EXPECT_EQ(root.currentNode(), f3);
 }
 
@@ -50,16 +50,16 @@ TEST_F(SelectionTest, CtrlTogglesTheClickedNode)
 {
     root.applyTreeSelection(*f1, false, false);
     root.applyTreeSelection(*f3, false, true);
-    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f1, f3}));
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*> {f1, f3}));
     root.applyTreeSelection(*f1, false, true);
-    EXPECT_EQ(selected(), std::vector<ProjectNode*>{f3});
+    EXPECT_EQ(selected(), std::vector<ProjectNode*> {f3});
     EXPECT_EQ(root.currentNode(), f1);
 }
 
 TEST_F(SelectionTest, ShiftWithNothingSelectedSelectsTheClickedNode)
 {
     root.applyTreeSelection(*f2, true, false);
-    EXPECT_EQ(selected(), std::vector<ProjectNode*>{f2});
+    EXPECT_EQ(selected(), std::vector<ProjectNode*> {f2});
     EXPECT_EQ(root.currentNode(), f2);
 }
 
@@ -67,7 +67,7 @@ TEST_F(SelectionTest, ShiftExtendsForwardFromTheFirstSelected)
 {
     root.applyTreeSelection(*f1, false, false);
     root.applyTreeSelection(*u1, true, false);
-    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f1, f2, f3, &root.externalUrls(), u1}));
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*> {f1, f2, f3, &root.externalUrls(), u1}));
 }
 
 TEST_F(SelectionTest, ShiftBeforeTheSelectionRunsToTheLastSelected)
@@ -75,11 +75,11 @@ TEST_F(SelectionTest, ShiftBeforeTheSelectionRunsToTheLastSelected)
     root.applyTreeSelection(*f2, false, false);
     root.applyTreeSelection(*u1, false, true);
     root.applyTreeSelection(*f1, true, false);
-    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f1, f2, f3, &root.externalUrls(), u1}));
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*> {f1, f2, f3, &root.externalUrls(), u1}));
 
     // Clicking inside the range trims it to first..clicked.
     root.applyTreeSelection(*f2, true, false);
-    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f1, f2}));
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*> {f1, f2}));
 }
 
 TEST_F(SelectionTest, ClickClearsListSelectionMarks)
@@ -141,7 +141,7 @@ TEST_F(SelectionTest, ACollapsedNodesMarkIsSharedAndANodeOutOfSightIsShownToDiff
     root.localFiles().setExpanded(false);
     root.applyTreeSelection(*u1, false, false);
     EXPECT_FALSE(b.isSelected()) << "an own mark out of sight does not count";
-    EXPECT_EQ(selected(), std::vector<ProjectNode*>{u1});
+    EXPECT_EQ(selected(), std::vector<ProjectNode*> {u1});
 
     // Ctrl on the folder marks it alone; the query finds everything below.
     root.applyTreeSelection(root.localFiles(), false, true);
@@ -177,10 +177,10 @@ TEST_F(SelectionTest, QueriesOfTheSelectionSeeEveryLaterSelection)
     // them a node made since.
     ExternalUrl& u2 = root.findOrCreateUrl("http://u2/");
     u2.setSelected(true);
-    EXPECT_EQ(selected(), std::vector<ProjectNode*>{&u2});
+    EXPECT_EQ(selected(), std::vector<ProjectNode*> {&u2});
     u2.setSelected(false);
     b.setSelected(true);
-    EXPECT_EQ(selected(), std::vector<ProjectNode*>{&b});
+    EXPECT_EQ(selected(), std::vector<ProjectNode*> {&b});
     EXPECT_TRUE(f2->isExpanded()) << "a target selected alone is brought into view";
     b.setSelected(false);
     EXPECT_TRUE(selected().empty());
@@ -188,17 +188,17 @@ TEST_F(SelectionTest, QueriesOfTheSelectionSeeEveryLaterSelection)
     // Spread from a collapsed file to its targets, with their entries.
     f2->setExpanded(false);
     f2->setSelected(true);
-    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f2, &a, &b}));
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*> {f2, &a, &b}));
     std::vector<IndexEntry*> entries;
     root.collectEntries(entries, NodeKindMask::Entries | NodeKindMask::SelectedOnly);
-    EXPECT_EQ(entries, (std::vector<IndexEntry*>{a.defaultEntry(), b.defaultEntry()}));
+    EXPECT_EQ(entries, (std::vector<IndexEntry*> {a.defaultEntry(), b.defaultEntry()}));
     EXPECT_EQ(root.count(NodeKindMask::Target | NodeKindMask::SelectedOnly), 2u);
 
     // A copy and a node created selected.
     SourceFile copy(*f2, nullptr);
     EXPECT_EQ(copy.count(NodeKindMask::AllNodes | NodeKindMask::SelectedOnly), 3u);
     Target& c = f2->findOrCreateTarget("c");
-    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{f2, &a, &b, &c}));
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*> {f2, &a, &b, &c}));
 }
 
 TEST_F(SelectionTest, DestroyedCurrentNodeFallsBackToTheRoot)
@@ -206,7 +206,7 @@ TEST_F(SelectionTest, DestroyedCurrentNodeFallsBackToTheRoot)
     root.applyTreeSelection(*f2, false, false);
     f2->removeFromParent();
     EXPECT_EQ(root.currentNode(), &root);
-    EXPECT_EQ(selected(), std::vector<ProjectNode*>{});
+    EXPECT_EQ(selected(), std::vector<ProjectNode*> {});
 }
 
 TEST_F(SelectionTest, APlainClickClearsTheWholeSelectionAndTheListMarksOfItsRecords)
@@ -221,7 +221,7 @@ TEST_F(SelectionTest, APlainClickClearsTheWholeSelectionAndTheListMarksOfItsReco
     entry->setListSelected(true);
 
     root.applyTreeSelection(*u1, false, false);
-    EXPECT_EQ(selected(), std::vector<ProjectNode*>{u1});
+    EXPECT_EQ(selected(), std::vector<ProjectNode*> {u1});
     EXPECT_FALSE(entry->isListSelected());
     // Ctrl and Shift clear the list marks as well.
     root.applyTreeSelection(*u1, false, false);
@@ -256,12 +256,12 @@ TEST_F(SelectionTest, DisplayStateComesBackOnATreeOfOtherNodes)
     const TreeDisplayState recorded = recordDisplayState(root);
     // Only what is shown is kept: the expanded containers and the two marks.
     EXPECT_EQ(recorded.selected.size(), 2u);
-    EXPECT_EQ(recorded.current, (TreeDisplayState::Path{"External URLs", "http://u1/"}));
+    EXPECT_EQ(recorded.current, (TreeDisplayState::Path {"External URLs", "http://u1/"}));
 
     root.collapseAll(true);
     root.setCurrentNode(&root);
     restoreDisplayState(root, recorded);
-    EXPECT_EQ(selected(), (std::vector<ProjectNode*>{&anchor, u1}));
+    EXPECT_EQ(selected(), (std::vector<ProjectNode*> {&anchor, u1}));
     EXPECT_TRUE(root.isExpanded());
     EXPECT_TRUE(root.localFiles().isExpanded());
     EXPECT_TRUE(f2->isExpanded());
@@ -278,5 +278,5 @@ TEST_F(SelectionTest, DisplayStateComesBackOnATreeOfOtherNodes)
     EXPECT_EQ(other.currentNode(), &other);
 }
 
-}  // namespace
-}  // namespace torvane
+} // namespace
+} // namespace torvane

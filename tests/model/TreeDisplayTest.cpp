@@ -25,7 +25,8 @@ public:
     TreeItem insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node) override
     {
         const TreeItem handle = nextHandle++;
-        items[handle] = Item{parent, insertAfter, std::string(look.text), look.image, look.expanded, look.selected, node};
+        items[handle] =
+            Item {parent, insertAfter, std::string(look.text), look.image, look.expanded, look.selected, node};
         ++inserts;
         return handle;
     }
@@ -91,7 +92,7 @@ TEST_F(TreeDisplayTest, OnlyChangedNodesAreUpdated)
     EXPECT_EQ(tree.inserts, 7);
 
     page->setMissing(true);
-    page->setSelected(false);  // unchanged: not dirty by itself
+    page->setSelected(false); // unchanged: not dirty by itself
     SourceFile& added = root.findOrCreateFile("/p/sub/another.htm");
     root.insertIntoTree(tree, kNoTreeItem, kNoTreeItem);
     EXPECT_EQ(tree.updates, 1);
@@ -138,12 +139,12 @@ TEST_F(TreeDisplayTest, RemovedNodesReleaseTheirItemsChildrenFirst)
     const TreeItem pageItem = page->treeItem();
     const TreeItem folderItem = page->folder()->treeItem();
     page->removeFromParent();
-    EXPECT_EQ(root.releasedTreeItems(), (std::vector<TreeItem>{targetItem, pageItem, folderItem}));
+    EXPECT_EQ(root.releasedTreeItems(), (std::vector<TreeItem> {targetItem, pageItem, folderItem}));
 
     root.insertIntoTree(tree, kNoTreeItem, kNoTreeItem);
     EXPECT_TRUE(root.releasedTreeItems().empty());
     EXPECT_EQ(tree.items.count(folderItem), 0u);
-    EXPECT_EQ(tree.items.size(), 3u + 1u);  // root and its three containers
+    EXPECT_EQ(tree.items.size(), 3u + 1u); // root and its three containers
 }
 
 TEST_F(TreeDisplayTest, ForgettingItemsMakesEveryNodeInsertAgain)
@@ -154,5 +155,5 @@ TEST_F(TreeDisplayTest, ForgettingItemsMakesEveryNodeInsertAgain)
     EXPECT_EQ(tree.inserts, 14);
 }
 
-}  // namespace
-}  // namespace torvane
+} // namespace
+} // namespace torvane

@@ -60,7 +60,7 @@ TEST_F(TreeSlotTest, PlacesAreNamedByKeysAndFoundAgain)
 
     const TreeSlot slot = slotOf(*page);
     EXPECT_EQ(slot.kind, TreeSlot::Kind::File);
-    EXPECT_EQ(slot.folders, (std::vector<std::string>{"sub", "deep"}));
+    EXPECT_EQ(slot.folders, (std::vector<std::string> {"sub", "deep"}));
     EXPECT_EQ(slot.name, "page.htm");
     EXPECT_EQ(slotOf(*url).kind, TreeSlot::Kind::Url);
     EXPECT_EQ(slotOf(*url).name, "http://u/");
@@ -160,7 +160,7 @@ TEST_F(TreeSlotTest, CountsBelowAndListMarksFollowExchangesAndEdits)
     // A marked record is found, in its copy too; clearing leaves none.
     IndexEntry* alpha = a.entries().front();
     alpha->setListSelected(true);
-    EXPECT_EQ(marked(), std::vector<EntryRecord*>{alpha});
+    EXPECT_EQ(marked(), std::vector<EntryRecord*> {alpha});
     const TreeSlot slot = slotOf(*page);
     std::unique_ptr<ProjectNode> out = exchangeAtSlot(root, slot, copyOfHolder(*page));
     expectCounts("after the page was exchanged for its copy");
@@ -183,7 +183,7 @@ TEST_F(TreeSlotTest, CountsBelowAndListMarksFollowExchangesAndEdits)
     alpha->setListSelected(true);
     url->entries().front()->setListSelected(true);
     root.unmarkRecordsOfUnselected();
-    EXPECT_EQ(marked(), std::vector<EntryRecord*>{url->entries().front()});
+    EXPECT_EQ(marked(), std::vector<EntryRecord*> {url->entries().front()});
 
     std::unique_ptr<ProjectNode> web = exchangeAtSlot(root, slotOf(*url), nullptr);
     exchangeAtSlot(root, slotOf(root.locators()), std::make_unique<LocatorsNode>(&root));
@@ -199,14 +199,14 @@ TEST_F(TreeSlotTest, ExchangedNodesGiveUpTheirItemsAndKeepTheViewState)
     HandleTree control;
     root.insertIntoTree(control, kNoTreeItem, kNoTreeItem);
     const TreeItem pageItem = page->treeItem();
-    const std::vector<TreeItem> targetItems{page->findTarget("a")->treeItem(), page->findTarget("b")->treeItem()};
+    const std::vector<TreeItem> targetItems {page->findTarget("a")->treeItem(), page->findTarget("b")->treeItem()};
 
     auto before = copyOfHolder(*page);
     root.applyTreeSelection(*page->findTarget("b"), false, false);
     page->findTarget("a")->setExcluded(true);
 
     std::unique_ptr<ProjectNode> after = exchangeAtSlot(root, slotOf(*page), std::move(before));
-    const std::vector<TreeItem> released{targetItems[0], targetItems[1], pageItem};
+    const std::vector<TreeItem> released {targetItems[0], targetItems[1], pageItem};
     EXPECT_EQ(root.releasedTreeItems(), released) << "targets before their page";
     SourceFile* placed = placedPage();
     EXPECT_TRUE(placed->isExpanded());
@@ -216,7 +216,7 @@ TEST_F(TreeSlotTest, ExchangedNodesGiveUpTheirItemsAndKeepTheViewState)
 
     std::vector<ProjectNode*> selected;
     root.collect(selected, NodeKindMask::AllNodes | NodeKindMask::SelectedOnly);
-    EXPECT_EQ(selected, std::vector<ProjectNode*>{placed->findTarget("b")});
+    EXPECT_EQ(selected, std::vector<ProjectNode*> {placed->findTarget("b")});
 
     root.insertIntoTree(control, kNoTreeItem, kNoTreeItem);
     EXPECT_EQ(control.deleted, released);
@@ -248,5 +248,5 @@ TEST_F(TreeSlotTest, APageBackInACollapsedFolderSharesItsSelection)
     EXPECT_TRUE(placedPage()->findTarget("b")->isSelected());
 }
 
-}  // namespace
-}  // namespace torvane
+} // namespace
+} // namespace torvane

@@ -11,13 +11,13 @@ using Names = std::vector<std::string>;
 
 TEST(ValidExtensions, ParsingDropsBlanksAndEmptyPieces)
 {
-    EXPECT_EQ(parseValidExtensions("htm;html;asp"), (Names{".htm", ".html", ".asp"}));
-    EXPECT_EQ(parseValidExtensions("  Htm ; ;;SHTML\t;  php ;"), (Names{".Htm", ".SHTML", ".php"}));
-    EXPECT_EQ(parseValidExtensions("xhtml"), (Names{".xhtml"}));
-    EXPECT_EQ(parseValidExtensions(""), (Names{".htm", ".html", ".asp"}));
-    EXPECT_EQ(parseValidExtensions(" \t "), (Names{".htm", ".html", ".asp"}));
+    EXPECT_EQ(parseValidExtensions("htm;html;asp"), (Names {".htm", ".html", ".asp"}));
+    EXPECT_EQ(parseValidExtensions("  Htm ; ;;SHTML\t;  php ;"), (Names {".Htm", ".SHTML", ".php"}));
+    EXPECT_EQ(parseValidExtensions("xhtml"), (Names {".xhtml"}));
+    EXPECT_EQ(parseValidExtensions(""), (Names {".htm", ".html", ".asp"}));
+    EXPECT_EQ(parseValidExtensions(" \t "), (Names {".htm", ".html", ".asp"}));
     // Only separators: nothing is left, and no default replaces it.
-    EXPECT_EQ(parseValidExtensions(";;"), Names{});
+    EXPECT_EQ(parseValidExtensions(";;"), Names {});
     EXPECT_EQ(joinValidExtensions({".Htm", ".SHTML", ".php"}), "Htm;SHTML;php");
 }
 
@@ -25,11 +25,11 @@ TEST(ValidExtensions, NormalisedTextIsWrittenBack)
 {
     TempFolder folder;
     IniProfile profile(folder.file("Torvane.ini"));
-    EXPECT_EQ(normaliseValidExtensions(profile), (Names{".htm", ".html", ".asp"}));
+    EXPECT_EQ(normaliseValidExtensions(profile), (Names {".htm", ".html", ".asp"}));
     EXPECT_EQ(profile.readString("Torvane Options", "Valid Extensions", "?"), "htm;html;asp");
 
     profile.writeString("Torvane Options", "Valid Extensions", " HTM ;; asp; ");
-    EXPECT_EQ(normaliseValidExtensions(profile), (Names{".HTM", ".asp"}));
+    EXPECT_EQ(normaliseValidExtensions(profile), (Names {".HTM", ".asp"}));
     EXPECT_EQ(profile.readString("Torvane Options", "Valid Extensions", "?"), "HTM;asp");
 }
 

@@ -20,7 +20,7 @@ TEST(AtomicFileStream, PiecesReplaceTheOldFileOnlyWhenCommitted)
     EXPECT_FALSE(file.write("").failed());
     EXPECT_FALSE(file.write("second line\r\n").failed());
     EXPECT_EQ(TempFolder::contents(path), "old");
-    EXPECT_EQ(folder.entryCount(), 2u);  // the old file and the temporary one
+    EXPECT_EQ(folder.entryCount(), 2u); // the old file and the temporary one
     EXPECT_FALSE(file.commit().failed());
     EXPECT_EQ(TempFolder::contents(path), "first line\r\nsecond line\r\n");
     EXPECT_EQ(folder.entryCount(), 1u);

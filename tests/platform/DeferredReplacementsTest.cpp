@@ -29,7 +29,7 @@ TEST(DeferredReplacements, PagesInSeveralFoldersChangeOnlyWhenFinished)
     EXPECT_EQ(TempFolder::contents(first), "new a");
     EXPECT_EQ(TempFolder::contents(second), "new b");
     EXPECT_EQ(TempFolder::contents(made), "new c");
-    EXPECT_EQ(folder.entryCount(), 2u);  // a.htm and sub: no temporary file is left
+    EXPECT_EQ(folder.entryCount(), 2u); // a.htm and sub: no temporary file is left
     EXPECT_EQ(pages.size(), 0u);
 }
 
@@ -61,7 +61,7 @@ TEST(DeferredReplacements, FailuresNameTheirWriteAndLeaveThePageAsItWas)
     EXPECT_EQ(TempFolder::contents(first), "new a");
     EXPECT_EQ(TempFolder::contents(last), "new c");
     EXPECT_TRUE(std::filesystem::is_directory(turned));
-    EXPECT_EQ(folder.entryCount(), 4u);  // no temporary file is left
+    EXPECT_EQ(folder.entryCount(), 4u); // no temporary file is left
 }
 
 // Enough pages for the renames to be spread over several threads: the

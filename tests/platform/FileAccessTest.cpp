@@ -15,7 +15,7 @@ using test::TempFolder;
 
 mode_t permissionsOf(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     ::stat(path.c_str(), &info);
     return info.st_mode & 07777;
 }
@@ -93,8 +93,7 @@ TEST(FileRead, FailuresAreWordedWithOperationAndCause)
               "Open Input, " + underFile + ", *** Bad Path *** ,Cause=3, OS Error=" + std::to_string(ENOTDIR));
 
     EXPECT_EQ(reportLine(readWholeFile(folder.path(), text)),
-              "Open Input, " + folder.path() + ", *** Access Denied *** ,Cause=5, OS Error=" +
-                  std::to_string(EISDIR));
+              "Open Input, " + folder.path() + ", *** Access Denied *** ,Cause=5, OS Error=" + std::to_string(EISDIR));
 }
 
 TEST(FileAttributes, ReadOnlyMeansNoWriteBitAtAll)
@@ -153,7 +152,7 @@ TEST(AtomicWrite, RootKeepsTheOwnerOfTheFile)
     const std::string path = folder.write("page.htm", "old");
     ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
     EXPECT_FALSE(writeFileAtomically(path, "new").failed());
-    struct stat info{};
+    struct stat info {};
     ::stat(path.c_str(), &info);
     EXPECT_EQ(info.st_uid, 65534u);
     EXPECT_EQ(info.st_gid, 65534u);
@@ -178,7 +177,7 @@ TEST(AtomicWrite, WritesThroughSymbolicLinkToItsTarget)
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
     EXPECT_FALSE(writeFileAtomically(link, "new").failed());
     EXPECT_EQ(TempFolder::contents(target), "new");
-    struct stat info{};
+    struct stat info {};
     ::lstat(link.c_str(), &info);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
@@ -245,8 +244,8 @@ TEST(Folders, ListMakeAndDelete)
     DirectoryEntries entries;
     EXPECT_FALSE(listDirectory(folder.file("a"), entries).failed());
     std::sort(entries.files.begin(), entries.files.end());
-    EXPECT_EQ(entries.files, (std::vector<std::string>{"alias.htm", "one.htm", "two.txt"}));
-    EXPECT_EQ(entries.folders, (std::vector<std::string>{"b"}));
+    EXPECT_EQ(entries.files, (std::vector<std::string> {"alias.htm", "one.htm", "two.txt"}));
+    EXPECT_EQ(entries.folders, (std::vector<std::string> {"b"}));
 
     EXPECT_FALSE(deleteFile(folder.file("a/two.txt")).failed());
     EXPECT_FALSE(fileExists(folder.file("a/two.txt")));

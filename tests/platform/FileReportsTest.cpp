@@ -23,11 +23,21 @@ public:
 TEST(FileReports, CauseTextsAndUnknownCodes)
 {
     const char* const expected[15] = {
-        "*** None *** ",           "*** Generic *** ",          "*** File Not Found *** ",
-        "*** Bad Path *** ",       "*** Too Many Open Files *** ", "*** Access Denied *** ",
-        "*** Invalid File *** ",   "*** Remove Current Dir *** ", "*** Directory Full *** ",
-        "*** Bad Seek *** ",       "*** Hard I/O *** ",         "*** Sharing Violation *** ",
-        "*** Lock Violation *** ", "*** Disk Full *** ",        "*** End Of File *** ",
+        "*** None *** ",
+        "*** Generic *** ",
+        "*** File Not Found *** ",
+        "*** Bad Path *** ",
+        "*** Too Many Open Files *** ",
+        "*** Access Denied *** ",
+        "*** Invalid File *** ",
+        "*** Remove Current Dir *** ",
+        "*** Directory Full *** ",
+        "*** Bad Seek *** ",
+        "*** Hard I/O *** ",
+        "*** Sharing Violation *** ",
+        "*** Lock Violation *** ",
+        "*** Disk Full *** ",
+        "*** End Of File *** ",
     };
     for (int cause = 0; cause < 15; ++cause)
         EXPECT_EQ(FileReports::causeText(cause), expected[cause]) << cause;
@@ -45,9 +55,12 @@ TEST(FileReports, LineWording)
               "Read, c, *** Unknown Cause, Logic Error *** ,Cause=-1, OS Error=-5");
     // Every step is named as the reports have always named it.
     const std::pair<FileOperation, const char*> names[] = {
-        {FileOperation::OpenInput, "Open Input"},   {FileOperation::Read, "Read"},
-        {FileOperation::CloseInput, "Close Input"}, {FileOperation::OpenOutput, "Open Output"},
-        {FileOperation::Write, "Write"},            {FileOperation::CloseOutput, "Close Output"},
+        {FileOperation::OpenInput, "Open Input"},
+        {FileOperation::Read, "Read"},
+        {FileOperation::CloseInput, "Close Input"},
+        {FileOperation::OpenOutput, "Open Output"},
+        {FileOperation::Write, "Write"},
+        {FileOperation::CloseOutput, "Close Output"},
         {FileOperation::Delete, "Delete"},
     };
     for (const auto& [operation, name] : names)
@@ -63,7 +76,7 @@ TEST(FileReports, EachReportShowsItsListOnceThenEmpties)
     reports.reportReadOnlyFiles(presenter);
     EXPECT_TRUE(presenter.shown.empty());
 
-    const FileFailure failure{FileOperation::OpenOutput, "x.htm", CauseAccessDenied, 13};
+    const FileFailure failure {FileOperation::OpenOutput, "x.htm", CauseAccessDenied, 13};
     reports.logFileError(failure);
     reports.logFileError({FileOperation::CloseOutput, "x.htm", CauseAccessDenied, 13});
     reports.logReadOnlyFile("/p/locked.htm");
@@ -74,9 +87,8 @@ TEST(FileReports, EachReportShowsItsListOnceThenEmpties)
     EXPECT_EQ(presenter.shown[0].heading,
               "HTML Torvane was unable to process the following files.\r\n\r\n"
               "The list includes diagnostic information to help you resolve the problems cited.");
-    EXPECT_EQ(presenter.shown[0].body,
-              "Open Output, x.htm, *** Access Denied *** ,Cause=5, OS Error=13\r\n"
-              "Close Output, x.htm, *** Access Denied *** ,Cause=5, OS Error=13\r\n");
+    EXPECT_EQ(presenter.shown[0].body, "Open Output, x.htm, *** Access Denied *** ,Cause=5, OS Error=13\r\n"
+                                       "Close Output, x.htm, *** Access Denied *** ,Cause=5, OS Error=13\r\n");
     EXPECT_TRUE(reports.fileErrors().empty());
     EXPECT_EQ(reports.readOnlyFiles().size(), 1u);
 
@@ -101,8 +113,8 @@ TEST(ConsoleOutput, PrintsTheReportAndMessageTexts)
     reports.logReadOnlyFile("/p/a.htm");
     StderrReportPresenter presenter(out);
     reports.reportReadOnlyFiles(presenter);
-    EXPECT_EQ(out.str(), std::string(kReadOnlyFilesTitle) + "\n" + std::string(kReadOnlyFilesHeading) +
-                             "\n/p/a.htm\r\n");
+    EXPECT_EQ(out.str(),
+              std::string(kReadOnlyFilesTitle) + "\n" + std::string(kReadOnlyFilesHeading) + "\n/p/a.htm\r\n");
 
     std::ostringstream messages;
     StderrMessageSink sink(messages);

@@ -27,7 +27,7 @@ public:
     bool applied() const { return applied_; }
 
 private:
-    rlimit previous_{};
+    rlimit previous_ {};
     void (*previousHandler_)(int) = nullptr;
     bool applied_ = false;
 };

@@ -22,7 +22,7 @@ using testing::unprivilegedId;
 
 struct stat statusOf(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     ::stat(path.c_str(), &info);
     return info;
 }
@@ -78,8 +78,8 @@ protected:
         const std::string folder = root_.file("cache/torvane/restore");
         if (!std::filesystem::exists(folder))
             return 0;
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
-                                                      std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
     }
 
     TempFolder root_;
@@ -158,8 +158,9 @@ protected:
 
     std::size_t restoreCopies() const
     {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_.file("cache/torvane/restore")),
-                                                      std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(folder_.file("cache/torvane/restore")),
+                          std::filesystem::directory_iterator()));
     }
 
     TempFolder folder_;

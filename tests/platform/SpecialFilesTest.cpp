@@ -78,7 +78,7 @@ TEST(NonRegularFiles, WritingOverAPipeIsRefusedAndThePipeStays)
     ASSERT_TRUE(failure.failed());
     EXPECT_EQ(failure.failure().operation, FileOperation::OpenOutput);
     EXPECT_EQ(failure.failure().cause, CauseInvalidFile);
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(::lstat(pipe.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
     EXPECT_EQ(folder.entryCount(), 1u);

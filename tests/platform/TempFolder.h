@@ -51,8 +51,8 @@ public:
 
     size_t entryCount() const
     {
-        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(path_),
-                                                 std::filesystem::directory_iterator()));
+        return static_cast<size_t>(
+            std::distance(std::filesystem::directory_iterator(path_), std::filesystem::directory_iterator()));
     }
 
 private:

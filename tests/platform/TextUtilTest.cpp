@@ -33,10 +33,10 @@ TEST(TextUtil, CompareNoCaseOrdersPrefixFirstAndBytesSigned)
 TEST(TextUtil, SplitLinesEndsLinesAtLfAloneAndDropsTheirCr)
 {
     using Lines = std::vector<std::string_view>;
-    EXPECT_EQ(splitLines(""), Lines{});
-    EXPECT_EQ(splitLines("a\r\nb\nc"), (Lines{"a", "b", "c"}));
-    EXPECT_EQ(splitLines("a\rb\r\n\r\n"), (Lines{"a\rb", ""}));
-    EXPECT_EQ(splitLines("\n\nlast\r"), (Lines{"", "", "last"}));
+    EXPECT_EQ(splitLines(""), Lines {});
+    EXPECT_EQ(splitLines("a\r\nb\nc"), (Lines {"a", "b", "c"}));
+    EXPECT_EQ(splitLines("a\rb\r\n\r\n"), (Lines {"a\rb", ""}));
+    EXPECT_EQ(splitLines("\n\nlast\r"), (Lines {"", "", "last"}));
 }
 
 TEST(TextUtil, UnescapeDropsEscapingBackslashes)
@@ -58,5 +58,5 @@ TEST(TextUtil, TrimRemovesBlanksTabsAndLineEnds)
     EXPECT_EQ(trim(" \t\r\n"), "");
 }
 
-}  // namespace
-}  // namespace torvane
+} // namespace
+} // namespace torvane

@@ -26,12 +26,24 @@ namespace fs = std::filesystem;
 
 TEST(UserGuide, EveryWindowOpensAnExistingSectionOfTheGuide)
 {
-    const char* titles[] = {"Add Index Entry to Selected Targets", "Edit Selected Index Entries",
-                            "Set Targets for Index Entry", "Create Cross-Reference", "Edit Selected Cross-Reference",
-                            "Add Files to Project", "Add External URLs to Project", "Add Files Progress",
-                            "Save Project Progress", "Set Filenames", "Project Style Settings",
-                            "Default Style Settings", "HTML Tools", "Have you run the tutorial?",
-                            "About HTML Torvane", "Version Details", "Report File Errors", "Report Read-Only Files"};
+    const char* titles[] = {"Add Index Entry to Selected Targets",
+                            "Edit Selected Index Entries",
+                            "Set Targets for Index Entry",
+                            "Create Cross-Reference",
+                            "Edit Selected Cross-Reference",
+                            "Add Files to Project",
+                            "Add External URLs to Project",
+                            "Add Files Progress",
+                            "Save Project Progress",
+                            "Set Filenames",
+                            "Project Style Settings",
+                            "Default Style Settings",
+                            "HTML Tools",
+                            "Have you run the tutorial?",
+                            "About HTML Torvane",
+                            "Version Details",
+                            "Report File Errors",
+                            "Report Read-Only Files"};
     for (const char* title : titles) {
         const int context = helpContextOfWindow(title);
         EXPECT_NE(context, HelpContents) << title;
@@ -96,8 +108,7 @@ TEST_F(GuideLocation, BuildTreeGuideIsFoundBesideTheProgram)
     EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/Torvane"), "")
         << "a folder without the contents page is no guide";
     makeGuide("build/docs/guide");
-    EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/Torvane"),
-              folder.file("build/docs/guide/"));
+    EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/Torvane"), folder.file("build/docs/guide/"));
 }
 
 TEST(UserGuide, UrlsCarryTheAnchorAndEscapeBlanks)

@@ -14,7 +14,7 @@ TEST(CliOptions, FlagsValuesAndPositionalsAreSortedOut)
     EXPECT_EQ(parseArguments({"P.ipj", "--json", "--format", "csv", "a", "--sort-as=x=y", "--", "--b", "-"},
                              {{"--json"}, {"--format", true}, {"--sort-as", true}}, parsed),
               std::nullopt);
-    EXPECT_EQ(parsed.positionals, (std::vector<std::string>{"P.ipj", "a", "--b", "-"}));
+    EXPECT_EQ(parsed.positionals, (std::vector<std::string> {"P.ipj", "a", "--b", "-"}));
     EXPECT_TRUE(parsed.has("--json"));
     EXPECT_FALSE(parsed.has("--strict"));
     EXPECT_EQ(parsed.value("--format"), "csv");

@@ -9,7 +9,10 @@ namespace {
 
 using Action = CommandLine::Action;
 
-CommandLine parse(std::vector<std::string> arguments) { return parseCommandLine(arguments); }
+CommandLine parse(std::vector<std::string> arguments)
+{
+    return parseCommandLine(arguments);
+}
 
 TEST(CommandLineParse, SwitchAfterTheProjectAsksForTheUnattendedRun)
 {

@@ -20,7 +20,8 @@ protected:
         ::setenv("TORVANE_PROFILE", fixture.path("profile.ini").c_str(), 1);
         fixture.write("a.htm", pageText("Apples", {"red"}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples")));
         fixture.write("sub/b.htm", pageText("Pears"));
-        fixture.writeProject({"a.htm", "sub\\b.htm"}, "URL=https://example.org/\r\n" + storedEntry("Example", "example"),
+        fixture.writeProject({"a.htm", "sub\\b.htm"},
+                             "URL=https://example.org/\r\n" + storedEntry("Example", "example"),
                              "Heading=\"Fruit\",Locator=\"Apples\"\r\n");
     }
     void TearDown() override { ::unsetenv("TORVANE_PROFILE"); }
@@ -48,7 +49,7 @@ TEST_F(Subcommands, TheFirstArgumentNamesTheSubcommand)
     const CommandLine check = parseCommandLine({"check", "P.ipj", "--json"});
     EXPECT_EQ(check.action, CommandLine::Action::Subcommand);
     EXPECT_EQ(check.subcommand, "check");
-    EXPECT_EQ(check.arguments, (std::vector<std::string>{"P.ipj", "--json"}));
+    EXPECT_EQ(check.arguments, (std::vector<std::string> {"P.ipj", "--json"}));
     // Elsewhere the word is a project file's name, as before.
     EXPECT_EQ(parseCommandLine({"P.ipj", "check"}).action, CommandLine::Action::Desktop);
     EXPECT_EQ(parseCommandLine({"P.ipj", "/makeindex"}).action, CommandLine::Action::MakeIndex);
@@ -71,7 +72,7 @@ TEST_F(Subcommands, EachHasItsHelpAndRefusesCommandLinesItCannotRun)
         EXPECT_EQ(run({name, fixture.projectFile(), "--no-such-option"}), 2) << name;
         EXPECT_NE(err.str().find("unknown option --no-such-option"), std::string::npos) << name;
         // A project that cannot be opened, with the arguments the subcommand needs.
-        std::vector<std::string> unopenable{name, fixture.path("none.ipj"), "a.htm", "Entry"};
+        std::vector<std::string> unopenable {name, fixture.path("none.ipj"), "a.htm", "Entry"};
         unopenable.resize(command.minArguments + 1);
         EXPECT_EQ(run(unopenable), 2) << name;
         EXPECT_NE(err.str().find("cannot open the project"), std::string::npos) << name;
@@ -98,12 +99,14 @@ TEST_F(Subcommands, MakeIndexWritesTheIndexAndTellsAFailure)
 TEST_F(Subcommands, AddEntryTakesTheDialogsDefaultsAndRefusesWhatItWould)
 {
     EXPECT_EQ(on("add-entry", {"sub\\b.htm", "Pears ,green", "--help-title", "Say \\\"hi\\\""}), 0) << err.str();
-    EXPECT_NE(fixture.read("sub/b.htm").find("    Target=\"#\"\r\n" +
-                                             std::string("        IndexAs=\"Pears, green\",SortAs=\"Pears, green\","
-                                                         "HelpAs=\"Pears, green\",HelpTitle=\"Say &quot;hi&quot;\"")),
-              std::string::npos);
+    EXPECT_NE(
+        fixture.read("sub/b.htm")
+            .find("    Target=\"#\"\r\n" + std::string("        IndexAs=\"Pears, green\",SortAs=\"Pears, green\","
+                                                       "HelpAs=\"Pears, green\",HelpTitle=\"Say &quot;hi&quot;\"")),
+        std::string::npos);
     EXPECT_EQ(on("add-entry", {"a.htm#red", "Red", "--sort-as", "red", "--index-target", "_blank"}), 0);
-    EXPECT_NE(fixture.read("a.htm").find("Target=\"red\"\r\n        IndexAs=\"Red\",SortAs=\"red\""), std::string::npos);
+    EXPECT_NE(fixture.read("a.htm").find("Target=\"red\"\r\n        IndexAs=\"Red\",SortAs=\"red\""),
+              std::string::npos);
     EXPECT_EQ(on("add-entry", {"https://example.org/", "Sample"}), 0);
     EXPECT_NE(project().find("IndexAs=\"Sample\""), std::string::npos);
 
@@ -153,9 +156,10 @@ TEST_F(Subcommands, ExcludeAndRemoveWorkOnTheNamedPlacesOnly)
 
 TEST_F(Subcommands, ForgetKeptListsAndDropsTheEntriesOfVanishedAnchors)
 {
-    const std::string a = pageText("Apples", {"red"}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples") +
-                                                          "    Target=\"gone\"\r\n" + storedEntry("Old", "old") +
-                                                          storedEntry("Older", "older"));
+    const std::string a =
+        pageText("Apples", {"red"},
+                 "    Target=\"#\"\r\n" + storedEntry("Apples", "apples") + "    Target=\"gone\"\r\n" +
+                     storedEntry("Old", "old") + storedEntry("Older", "older"));
     const std::string b = pageText("Pears", {}, "    Target=\"lost\"\r\n" + storedEntry("Lost", "lost"));
     fixture.write("a.htm", a);
     fixture.write("sub/b.htm", b);

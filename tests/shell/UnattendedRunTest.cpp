@@ -25,13 +25,11 @@ class UnattendedRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("torvane-cli-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() / ("torvane-cli-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
-        fs::copy(fs::path(TORVANE_SOURCE_DIR) / "examples/manual", dir / "manual",
-                 fs::copy_options::recursive);
+        fs::copy(fs::path(TORVANE_SOURCE_DIR) / "examples/manual", dir / "manual", fs::copy_options::recursive);
         fs::remove_all(dir / "manual/out");
         ::setenv("TORVANE_PROFILE", (dir / "profile.ini").c_str(), 1);
     }
@@ -70,8 +68,7 @@ TEST_F(UnattendedRun, MakesEveryEnabledOutputAndLeavesThePagesAlone)
               std::string::npos);
     EXPECT_NE(xml.find("target=\"https://kestrel-notes.example.org/forum\""), std::string::npos);
     EXPECT_NE(xml.find("<indexitem text=\"&quot;Quoted&quot; phrases\""), std::string::npos);
-    EXPECT_NE(readBytes(manual() / "Manual.hhk").find("<param name=\"See Also\" value=\"Tags\">"),
-              std::string::npos);
+    EXPECT_NE(readBytes(manual() / "Manual.hhk").find("<param name=\"See Also\" value=\"Tags\">"), std::string::npos);
 }
 
 TEST_F(UnattendedRun, ProjectThatCannotBeOpenedExitsWithOne)
@@ -126,13 +123,15 @@ TEST_F(UnattendedRun, ProgramRunsWithoutADisplay)
     EXPECT_EQ(WEXITSTATUS(status), 0) << readBytes(errors);
     EXPECT_EQ(readBytes(errors), "");
     for (const char* output : {"Manual.xml", "Manual.jhm"}) {
-        std::string lint = "xmllint --noout --nonet '" + (manual() / output).string() + "' 2>> '" + errors.string() + "'";
+        std::string lint =
+            "xmllint --noout --nonet '" + (manual() / output).string() + "' 2>> '" + errors.string() + "'";
         EXPECT_EQ(std::system(lint.c_str()), 0) << output;
     }
     EXPECT_EQ(readBytes(errors), "");
 
-    status = std::system((std::string("'") + TORVANE_EXECUTABLE + "' '" + (dir / "none.ipj").string() +
-                          "' /makeindex 2> /dev/null").c_str());
+    status = std::system(
+        (std::string("'") + TORVANE_EXECUTABLE + "' '" + (dir / "none.ipj").string() + "' /makeindex 2> /dev/null")
+            .c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
 

@@ -13,9 +13,8 @@ const std::string emptyEntryLine =
 NameValueList record(std::string indexAs, std::string helpAs, std::string helpTitle, std::string sortAs,
                      std::string indexTarget = "", std::string helpWindow = "", std::string helpFrame = "")
 {
-    return {{"IndexAs", indexAs},         {"HelpAs", helpAs},         {"HelpTitle", helpTitle},
-            {"SortAs", sortAs},           {"IndexTarget", indexTarget}, {"HelpWindow", helpWindow},
-            {"HelpFrame", helpFrame}};
+    return {{"IndexAs", indexAs},         {"HelpAs", helpAs},         {"HelpTitle", helpTitle}, {"SortAs", sortAs},
+            {"IndexTarget", indexTarget}, {"HelpWindow", helpWindow}, {"HelpFrame", helpFrame}};
 }
 
 NameValueList joined(std::initializer_list<NameValueList> parts)
@@ -26,7 +25,7 @@ NameValueList joined(std::initializer_list<NameValueList> parts)
     return all;
 }
 
-const NameValueList targetTop{{"Target", "#"}};
+const NameValueList targetTop {{"Target", "#"}};
 
 TEST(BlockRecords, ExcludedOwnTargetIsOneEmptyRecord)
 {
@@ -46,11 +45,10 @@ TEST(BlockRecords, EntriesFollowTheEmptyRecordOfTheirTarget)
         "        IndexAs=\"Say \\\"hi\\\"\",SortAs=\"say\",HelpAs=\"H\",HelpTitle=\"T\",IndexTarget=\"\","
         "HelpWindow=\"\",HelpFrame=\"\"\r\n"
         "  HTML Torvane -->";
-    EXPECT_EQ(readBlockRecords(comments),
-              joined({{{"Target", "intro"}},
-                      record("", "", "Untitled", ""),
-                      record("Apples", "Apples", "Untitled", "apples", "main", "w", "f"),
-                      record("Say \\\"hi\\\"", "H", "T", "say")}));
+    EXPECT_EQ(readBlockRecords(comments), joined({{{"Target", "intro"}},
+                                                  record("", "", "Untitled", ""),
+                                                  record("Apples", "Apples", "Untitled", "apples", "main", "w", "f"),
+                                                  record("Say \\\"hi\\\"", "H", "T", "say")}));
 }
 
 TEST(BlockRecords, ShortEntryLinesOfIndexPagesReadWithEmptyTargets)
@@ -61,8 +59,8 @@ TEST(BlockRecords, ShortEntryLinesOfIndexPagesReadWithEmptyTargets)
                                  "    Target=\"A\"\n"
                                  "        IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\"\n"
                                  "  HTML Torvane -->\n";
-    EXPECT_EQ(readBlockRecords(comments), joined({targetTop, record("", "", "Untitled", ""), {{"Target", "A"}},
-                                                  record("", "", "Untitled", "")}));
+    EXPECT_EQ(readBlockRecords(comments),
+              joined({targetTop, record("", "", "Untitled", ""), {{"Target", "A"}}, record("", "", "Untitled", "")}));
 }
 
 TEST(BlockRecords, MarkersInAnyLetterCaseButNotOtherSpacing)
@@ -98,16 +96,16 @@ TEST(BlockRecords, DamageKeepsEveryFactTheWordingsChooseFrom)
     const std::string lost = "<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n";
     // Unclosed to the page's end: left in place and without its end marker at once.
     const BlockDamage unclosed = findBlockDamage(lost);
-    EXPECT_EQ(unclosed, (BlockDamage{1, true, true, false, false}));
+    EXPECT_EQ(unclosed, (BlockDamage {1, true, true, false, false}));
     EXPECT_NE(describeBlockDamage(unclosed).find("left as it is"), std::string::npos);
     const BlockDamage twice = findBlockDamage(lost + "HTML Torvane -->" + lost + "HTML Torvane -->");
-    EXPECT_EQ(twice, (BlockDamage{2, false, false, false, false}));
+    EXPECT_EQ(twice, (BlockDamage {2, false, false, false, false}));
     const BlockDamage lower = findBlockDamage("<!-- html torvane V4.0 Target=\"a<!--b\" html torvane -->");
-    EXPECT_EQ(lower, (BlockDamage{1, false, false, true, true}));
+    EXPECT_EQ(lower, (BlockDamage {1, false, false, true, true}));
     EXPECT_EQ(describeBlockDamage(lower), "The markers of the index comment block are not in their usual letter case.");
     EXPECT_EQ(describeBlockDamage(findBlockDamage(lost + "        IndexAs=\"x<!--y\"\r\nHTML Torvane -->")),
               "A value in the index comment block holds a comment marker.");
-    EXPECT_EQ(findBlockDamage(lost + "HTML Torvane -->"), (BlockDamage{1, false, false, false, false}));
+    EXPECT_EQ(findBlockDamage(lost + "HTML Torvane -->"), (BlockDamage {1, false, false, false, false}));
     EXPECT_EQ(describeBlockDamage(findBlockDamage("<!-- note -->")), "");
 }
 
@@ -126,10 +124,13 @@ TEST(BlockRecords, BlockWithoutTargetYieldsNothing)
 
 TEST(BlockRecords, EmptyIndexAsLineAfterEntriesAddsNoRecord)
 {
-    const std::string comments = "<!-- HTML Torvane Target=\"t\" IndexAs=\"A\" IndexAs=\"\" Target=\"u\" HTML Torvane -->";
-    EXPECT_EQ(readBlockRecords(comments), joined({{{"Target", "t"}}, record("", "", "Untitled", ""),
-                                              record("A", "A", "Untitled", ""), {{"Target", "u"}},
-                                              record("", "", "Untitled", "")}));
+    const std::string comments =
+        "<!-- HTML Torvane Target=\"t\" IndexAs=\"A\" IndexAs=\"\" Target=\"u\" HTML Torvane -->";
+    EXPECT_EQ(readBlockRecords(comments), joined({{{"Target", "t"}},
+                                                  record("", "", "Untitled", ""),
+                                                  record("A", "A", "Untitled", ""),
+                                                  {{"Target", "u"}},
+                                                  record("", "", "Untitled", "")}));
 }
 
 } // namespace

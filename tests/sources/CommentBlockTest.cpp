@@ -55,12 +55,13 @@ TEST(CommentBlock, TargetsByStateInModelOrder)
     file.findOrCreateTarget("A").setExcluded(true);
 
     EXPECT_EQ(buildCommentBlock(file),
-              startLine + "    Target=\"#\"\r\n"
-                          "        IndexAs=\"Say \\\"hi\\\"\",SortAs=\"\\\"Quoted\\\" a\\\\b\",HelpAs=\"H\","
-                          "HelpTitle=\"T\",IndexTarget=\"main\",HelpWindow=\"\",HelpFrame=\"\"\r\n"
-                          "        IndexAs=\"Zebra\",SortAs=\"zebra\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
-                          "HelpWindow=\"\",HelpFrame=\"\"\r\n"
-                          "    Target=\"A\"\r\n" +
+              startLine +
+                  "    Target=\"#\"\r\n"
+                  "        IndexAs=\"Say \\\"hi\\\"\",SortAs=\"\\\"Quoted\\\" a\\\\b\",HelpAs=\"H\","
+                  "HelpTitle=\"T\",IndexTarget=\"main\",HelpWindow=\"\",HelpFrame=\"\"\r\n"
+                  "        IndexAs=\"Zebra\",SortAs=\"zebra\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
+                  "HelpWindow=\"\",HelpFrame=\"\"\r\n"
+                  "    Target=\"A\"\r\n" +
                   emptyLine +
                   "    Target=\"c\"\r\n"
                   "        IndexAs=\"Cee\",SortAs=\"cee\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
@@ -76,13 +77,29 @@ TEST(CommentBlock, WrittenBlockReadsBackToTheSameEntries)
     file.findOrCreateTarget("t").addEntry(entry("A \\\"q\\\"", "a", "", "", "frame"));
     file.setExcluded(true);
 
-    const NameValueList expected{
-        {"Target", "#"},       {"IndexAs", ""},         {"HelpAs", ""},       {"HelpTitle", "Untitled"},
-        {"SortAs", ""},        {"IndexTarget", ""},     {"HelpWindow", ""},   {"HelpFrame", ""},
-        {"Target", "t"},       {"IndexAs", ""},         {"HelpAs", ""},       {"HelpTitle", "Untitled"},
-        {"SortAs", ""},        {"IndexTarget", ""},     {"HelpWindow", ""},   {"HelpFrame", ""},
-        {"IndexAs", "A \\\"q\\\""}, {"HelpAs", "A \\\"q\\\""}, {"HelpTitle", "Untitled"}, {"SortAs", "a"},
-        {"IndexTarget", "frame"}, {"HelpWindow", ""},  {"HelpFrame", ""}};
+    const NameValueList expected {{"Target", "#"},
+                                  {"IndexAs", ""},
+                                  {"HelpAs", ""},
+                                  {"HelpTitle", "Untitled"},
+                                  {"SortAs", ""},
+                                  {"IndexTarget", ""},
+                                  {"HelpWindow", ""},
+                                  {"HelpFrame", ""},
+                                  {"Target", "t"},
+                                  {"IndexAs", ""},
+                                  {"HelpAs", ""},
+                                  {"HelpTitle", "Untitled"},
+                                  {"SortAs", ""},
+                                  {"IndexTarget", ""},
+                                  {"HelpWindow", ""},
+                                  {"HelpFrame", ""},
+                                  {"IndexAs", "A \\\"q\\\""},
+                                  {"HelpAs", "A \\\"q\\\""},
+                                  {"HelpTitle", "Untitled"},
+                                  {"SortAs", "a"},
+                                  {"IndexTarget", "frame"},
+                                  {"HelpWindow", ""},
+                                  {"HelpFrame", ""}};
     EXPECT_EQ(readBlockRecords("<!-- before -->" + buildCommentBlock(file)), expected);
 }
 

@@ -46,7 +46,8 @@ protected:
     }
     bool reportedFirst(std::string_view operation) const
     {
-        return !reports_.fileErrors().empty() && reports_.fileErrors().front().rfind(std::string(operation) + ", ", 0) == 0;
+        return !reports_.fileErrors().empty() &&
+               reports_.fileErrors().front().rfind(std::string(operation) + ", ", 0) == 0;
     }
 
     fs::path folder_;
@@ -143,7 +144,7 @@ TEST_F(HtmlFileTest, PageWithNulByteIsReadWholeAndNeverRewritten)
     EXPECT_TRUE(file.readSucceeded());
     EXPECT_EQ(file.wholeText(), bytes);
     file.ScanPage();
-    EXPECT_EQ(file.anchors(), (std::vector<Anchor>{{"late", "L"}}));
+    EXPECT_EQ(file.anchors(), (std::vector<Anchor> {{"late", "L"}}));
 
     file.ScanInsertionPoints();
     file.PutCommentBlock("<!-- HTML Torvane -->");
@@ -259,7 +260,8 @@ TEST(LargePage, TwentyMegabytesOfAnchorsAreAllFound)
     std::string page = "<html><head><title>T</title></head><body>\r\n";
     std::size_t count = 0;
     while (page.size() < 20u * 1024 * 1024) {
-        page += "<p><A NAME=\"a" + std::to_string(count) + "\">Anchor\r\n" + std::to_string(count) + "</a>"
+        page += "<p><A NAME=\"a" + std::to_string(count) + "\">Anchor\r\n" + std::to_string(count) +
+                "</a>"
                 "<!-- note <a name=\"hidden\">h</a> --></p>\r\n";
         ++count;
     }
@@ -268,7 +270,8 @@ TEST(LargePage, TwentyMegabytesOfAnchorsAreAllFound)
     file.setWholeText(page);
     file.ScanPage();
     ASSERT_EQ(file.anchors().size(), count);
-    EXPECT_EQ(file.anchors().back(), (Anchor{"a" + std::to_string(count - 1), "Anchor  " + std::to_string(count - 1)}));
+    EXPECT_EQ(file.anchors().back(),
+              (Anchor {"a" + std::to_string(count - 1), "Anchor  " + std::to_string(count - 1)}));
     EXPECT_EQ(file.segmentCount(), 2 * count + 1);
 }
 

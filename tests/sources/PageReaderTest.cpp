@@ -45,16 +45,16 @@ TEST(PageReader, ReadsEveryKindOfPageAsCHtmlFileDoes)
 
 TEST(PageReader, OnlyAFailureBeforeTheWholeTextMakesThePageUnread)
 {
-    const FileState exists{true, false};
+    const FileState exists {true, false};
     const auto judged = [&](FileOperation operation) {
-        return judgePageRead(FileResult(FileFailure{operation, "p", CauseGeneric, 5}), exists);
+        return judgePageRead(FileResult(FileFailure {operation, "p", CauseGeneric, 5}), exists);
     };
     EXPECT_FALSE(judged(FileOperation::OpenInput).readSucceeded);
     EXPECT_FALSE(judged(FileOperation::Read).readSucceeded);
     EXPECT_TRUE(judged(FileOperation::Read).partial);
     EXPECT_TRUE(judged(FileOperation::CloseInput).readSucceeded);
     EXPECT_FALSE(judged(FileOperation::CloseInput).partial);
-    const PageReadResult fine = judgePageRead(FileResult(), FileState{true, true});
+    const PageReadResult fine = judgePageRead(FileResult(), FileState {true, true});
     EXPECT_TRUE(fine.exists && fine.readOnly && fine.readSucceeded && !fine.partial);
 }
 

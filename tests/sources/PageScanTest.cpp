@@ -11,7 +11,7 @@ namespace {
 
 struct ScannedPage {
     FileReports reports;
-    CHtmlFile file{reports};
+    CHtmlFile file {reports};
 
     explicit ScannedPage(std::string text)
     {
@@ -33,7 +33,7 @@ using Pieces = std::vector<std::string>;
 TEST(PageSegments, CommentsAndCommentElementsAlternateWithText)
 {
     ScannedPage page("a<!--b-->c<COMMENT x>d</Comment >e<!---->");
-    EXPECT_EQ(page.segments(), (Pieces{"a", "<!--b-->", "c", "<COMMENT x>d</Comment >", "e", "<!---->"}));
+    EXPECT_EQ(page.segments(), (Pieces {"a", "<!--b-->", "c", "<COMMENT x>d</Comment >", "e", "<!---->"}));
     EXPECT_EQ(page.file.strippedText(), "ace");
     EXPECT_EQ(page.file.commentText(), "<!--b--><COMMENT x>d</Comment ><!---->");
 }
@@ -41,23 +41,22 @@ TEST(PageSegments, CommentsAndCommentElementsAlternateWithText)
 TEST(PageSegments, PageStartingWithCommentGetsEmptyFirstSegment)
 {
     ScannedPage page("<!-- x -->tail");
-    EXPECT_EQ(page.segments(), (Pieces{"", "<!-- x -->", "tail"}));
+    EXPECT_EQ(page.segments(), (Pieces {"", "<!-- x -->", "tail"}));
 }
 
 TEST(PageSegments, HtmlCommentsNestAndNeedOneEndEach)
 {
     ScannedPage page("x<!-- a <!-- b --> still inside --> y <!--c-->");
-    EXPECT_EQ(page.segments(), (Pieces{"x", "<!-- a <!-- b --> still inside -->", " y ", "<!--c-->"}));
+    EXPECT_EQ(page.segments(), (Pieces {"x", "<!-- a <!-- b --> still inside -->", " y ", "<!--c-->"}));
 }
 
 TEST(PageSegments, UnterminatedCommentsRunToTheEnd)
 {
-    EXPECT_EQ(ScannedPage("x<!-- never <!-- closed -->").segments(),
-              (Pieces{"x", "<!-- never <!-- closed -->"}));
-    EXPECT_EQ(ScannedPage("x<comment never").segments(), (Pieces{"x", "<comment never"}));
-    EXPECT_EQ(ScannedPage("x<comment a>b</comment").segments(), (Pieces{"x", "<comment a>b</comment"}));
+    EXPECT_EQ(ScannedPage("x<!-- never <!-- closed -->").segments(), (Pieces {"x", "<!-- never <!-- closed -->"}));
+    EXPECT_EQ(ScannedPage("x<comment never").segments(), (Pieces {"x", "<comment never"}));
+    EXPECT_EQ(ScannedPage("x<comment a>b</comment").segments(), (Pieces {"x", "<comment a>b</comment"}));
     EXPECT_EQ(ScannedPage("x<comment a>no end tag <!-- -->").segments(),
-              (Pieces{"x", "<comment a>no end tag <!-- -->"}));
+              (Pieces {"x", "<comment a>no end tag <!-- -->"}));
 }
 
 // The markup search looks at many places of a long page at once: a comment,
@@ -66,9 +65,10 @@ TEST(PageSegments, MarkupFoundAtEveryPlaceOfALongPage)
 {
     for (std::size_t at = 0; at < 80; ++at) {
         const std::string filler(at, 'x');
-        const ScannedPage page(filler + "<!-- c --><script>\"<!--\"</script><a name=\"n\">t</a>" + std::string(70, 'y'));
-        EXPECT_EQ(page.segments(), (Pieces{filler, "<!-- c -->",
-                                           "<script>\"<!--\"</script><a name=\"n\">t</a>" + std::string(70, 'y')}))
+        const ScannedPage page(filler + "<!-- c --><script>\"<!--\"</script><a name=\"n\">t</a>" +
+                               std::string(70, 'y'));
+        EXPECT_EQ(page.segments(), (Pieces {filler, "<!-- c -->",
+                                            "<script>\"<!--\"</script><a name=\"n\">t</a>" + std::string(70, 'y')}))
             << at;
         ASSERT_EQ(page.file.anchors().size(), 1u) << at;
         EXPECT_EQ(page.file.anchors()[0].name, "n") << at;
@@ -114,13 +114,16 @@ TEST(Title, IncompleteTitleGivesEmptyText)
     EXPECT_EQ(ScannedPage("<html><head></head></html>").file.titleText(), "");
 }
 
-std::vector<Anchor> anchorsOf(std::string text) { return ScannedPage(std::move(text)).file.anchors(); }
+std::vector<Anchor> anchorsOf(std::string text)
+{
+    return ScannedPage(std::move(text)).file.anchors();
+}
 
 TEST(Anchors, NameOrIdInDoubleQuotes)
 {
     EXPECT_EQ(anchorsOf("<a href=\"x.htm\">link</a><A NAME=\"Up\">Upper</A><a\tID=\"i1\">Id\r\ntext </a>"
                         "<a id=\"second\" name=\"first\">both</a><a\r\nname=\" spaced \"></a>"),
-              (std::vector<Anchor>{{"Up", "Upper"}, {"i1", "Id  text"}, {"first", "both"}, {"spaced", ""}}));
+              (std::vector<Anchor> {{"Up", "Upper"}, {"i1", "Id  text"}, {"first", "both"}, {"spaced", ""}}));
 }
 
 TEST(Anchors, UnsupportedAttributeFormsYieldNothing)
@@ -133,24 +136,23 @@ TEST(Anchors, UnsupportedAttributeFormsYieldNothing)
 TEST(Anchors, AttributesAreSoughtAsTextInsideTheTagOnly)
 {
     EXPECT_EQ(anchorsOf("<a data-id=\"d\" xname=\"n\">x</a><a title=\"x=y\" ID=\"i\">t</a>"),
-              (std::vector<Anchor>{{"n", "x"}, {"i", "t"}}));
+              (std::vector<Anchor> {{"n", "x"}, {"i", "t"}}));
     // The tag ends at its first '>', even inside a value.
     EXPECT_TRUE(anchorsOf("<a name=\"a>b\">t</a>").empty());
-    EXPECT_EQ(anchorsOf("<a href=\"x\"> name=\"no\" </a><a name=\"yes\">y</a>"),
-              (std::vector<Anchor>{{"yes", "y"}}));
+    EXPECT_EQ(anchorsOf("<a href=\"x\"> name=\"no\" </a><a name=\"yes\">y</a>"), (std::vector<Anchor> {{"yes", "y"}}));
 }
 
 TEST(Anchors, OtherTagsStartingWithAAreSkipped)
 {
     EXPECT_EQ(anchorsOf("<abbr name=\"no\">x</abbr><address id=\"no\">y</address><a name=\"yes\">z</a>"),
-              (std::vector<Anchor>{{"yes", "z"}}));
+              (std::vector<Anchor> {{"yes", "z"}}));
 }
 
 TEST(Anchors, MissingEndTagDropsTheAnchorOnly)
 {
-    EXPECT_EQ(anchorsOf("<a name=\"one\">One</a> <a name=\"open\">no end"), (std::vector<Anchor>{{"one", "One"}}));
+    EXPECT_EQ(anchorsOf("<a name=\"one\">One</a> <a name=\"open\">no end"), (std::vector<Anchor> {{"one", "One"}}));
     EXPECT_EQ(anchorsOf("<a name=\"open\">runs <a name=\"two\">Two</a>"),
-              (std::vector<Anchor>{{"open", "runs <a name=\"two\">Two"}}));
+              (std::vector<Anchor> {{"open", "runs <a name=\"two\">Two"}}));
     EXPECT_TRUE(anchorsOf("<a name=\"x\"").empty());
     EXPECT_TRUE(anchorsOf("text ending in <a").empty());
 }
@@ -159,12 +161,12 @@ TEST(Anchors, CommentedAnchorsAreNotFound)
 {
     EXPECT_EQ(anchorsOf("<!-- <a name=\"c\">c</a> <!-- --> <a name=\"still\">in</a> -->"
                         "<comment><a name=\"e\">e</a></comment><a name=\"after\">After</a>"),
-              (std::vector<Anchor>{{"after", "After"}}));
+              (std::vector<Anchor> {{"after", "After"}}));
 }
 
 TEST(Anchors, TextAndNameKeepTheirLetterCase)
 {
-    EXPECT_EQ(anchorsOf("<A Name=\"MiXed\">Some TEXT</A>"), (std::vector<Anchor>{{"MiXed", "Some TEXT"}}));
+    EXPECT_EQ(anchorsOf("<A Name=\"MiXed\">Some TEXT</A>"), (std::vector<Anchor> {{"MiXed", "Some TEXT"}}));
 }
 
 TEST(PageScan, PageWithoutHeadHtmlOrDoctype)
@@ -172,7 +174,7 @@ TEST(PageScan, PageWithoutHeadHtmlOrDoctype)
     ScannedPage page("Just text <h4>Head</h4> <a name=\"n\">N</a>");
     EXPECT_EQ(page.file.headingText(), "Head");
     EXPECT_EQ(page.file.titleText(), "");
-    EXPECT_EQ(page.file.anchors(), (std::vector<Anchor>{{"n", "N"}}));
+    EXPECT_EQ(page.file.anchors(), (std::vector<Anchor> {{"n", "N"}}));
     EXPECT_TRUE(page.file.blockRecords().empty());
 }
 

@@ -8,7 +8,8 @@
 namespace torvane {
 namespace {
 
-const std::string meta = "<Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\"><Meta Name=\"Keywords\" Content=\"k\">";
+const std::string meta =
+    "<Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\"><Meta Name=\"Keywords\" Content=\"k\">";
 const std::string block = "<!-- HTML Torvane V4.0 - Do not edit this comment block.\r\n"
                           "    Target=\"#\"\r\n"
                           "        IndexAs=\"\",SortAs=\"\",HelpAs=\"\",HelpTitle=\"\",IndexTarget=\"\","
@@ -30,7 +31,8 @@ std::string rewrite(std::string page, const std::string& metaText = meta, const 
 TEST(Rewrite, HeadGetsMetaThenBlockBeforeItsEnd)
 {
     EXPECT_EQ(rewrite("<html>\n<head>\n<title>T</title>\n</head>\n<body>x</body></html>\n"),
-              "<html>\n<head>\n<title>T</title>\n  " + meta + "\r\n  " + block + "\r\n</head>\n<body>x</body></html>\n");
+              "<html>\n<head>\n<title>T</title>\n  " + meta + "\r\n  " + block +
+                  "\r\n</head>\n<body>x</body></html>\n");
 }
 
 TEST(Rewrite, PageWithoutHeadHtmlOrDoctypeGetsHeadAtItsStart)
@@ -46,7 +48,8 @@ TEST(Rewrite, HeadCreatedAfterDoctypeOrHtmlTag)
               "<!DOCTYPE html>\r\n<head>\r\n  " + meta + "\r\n  " + block + "\r\n</head>\nbody");
     EXPECT_EQ(rewrite("<!doctype html><HTML\tlang=\"en\">\rtext"),
               "<!doctype html><HTML\tlang=\"en\">\r\n<head>\r\n  " + meta + "\r\n  " + block + "\r\n</head>\rtext");
-    EXPECT_EQ(rewrite("<!doctypex><htmlfoo>x"), "<head>\r\n  " + meta + "\r\n  " + block + "\r\n</head>\r\n<!doctypex><htmlfoo>x");
+    EXPECT_EQ(rewrite("<!doctypex><htmlfoo>x"),
+              "<head>\r\n  " + meta + "\r\n  " + block + "\r\n</head>\r\n<!doctypex><htmlfoo>x");
 }
 
 TEST(Rewrite, HeadInsideCommentIsNotSeen)
@@ -97,7 +100,8 @@ TEST(Rewrite, MetaInsideCommentIsReplacedThere)
 
 TEST(Rewrite, ReplacedRangeAcrossCommentKeepsTheComment)
 {
-    const std::string page = "<head><meta name=\"indexgenerator\" content=\"html torvane\"><meta <!--c--> name=k></head>";
+    const std::string page =
+        "<head><meta name=\"indexgenerator\" content=\"html torvane\"><meta <!--c--> name=k></head>";
     EXPECT_EQ(rewrite(page, "<M>"), "<head><M><!--c-->  " + block + "\r\n</head>");
 }
 
@@ -119,7 +123,7 @@ TEST(Rewrite, MarkupInsideAnOpenTagIsNoPlaceToInsert)
     CHtmlFile reread(reports);
     reread.setWholeText(saved);
     reread.ScanPage();
-    EXPECT_EQ(reread.anchors(), (std::vector<Anchor>{{"n", ""}}));
+    EXPECT_EQ(reread.anchors(), (std::vector<Anchor> {{"n", ""}}));
 
     EXPECT_EQ(rewrite("<head><a </head>x</head>"), "<head><a </head>x  " + meta + "\r\n  " + block + "\r\n</head>");
     EXPECT_EQ(rewrite("<a name=\"q\" <html>text</a>"), head + "\r\n<a name=\"q\" <html>text</a>");

@@ -50,7 +50,7 @@ std::size_t startTag(const std::string& search, const std::string& name, std::si
 std::vector<std::string> consumeSegments(const std::string& page)
 {
     std::vector<std::string> segments;
-    Working rest{page, makeSearchCopy(page)};
+    Working rest {page, makeSearchCopy(page)};
     // Script and style contents already passed over in `rest`.
     std::size_t skip = 0;
     while (!rest.text.empty()) {
@@ -169,10 +169,10 @@ std::vector<Anchor> consumeAnchors(Working w)
 
 std::string randomPage(std::mt19937& random)
 {
-    static const std::array<std::string, 31> pieces{
-        "<!--", "-->", "<comment", "</comment", ">", "<a", "<A ", " name=\"", "\"", "</a>", "<h1", "</h1",
-        "<H2>", "</h2", "<title", "</TITLE", "x", " ", "\r\n", "\t", "id=\"", "Q", "<abbr", "n", "\r", "-",
-        "<script", "</script", "<STYLE", "</style", "<span"};
+    static const std::array<std::string, 31> pieces {
+        "<!--",  "-->",  "<comment", "</comment", ">",       "<a",       "<A ",    " name=\"", "\"",   "</a>",  "<h1",
+        "</h1",  "<H2>", "</h2",     "<title",    "</TITLE", "x",        " ",      "\r\n",     "\t",   "id=\"", "Q",
+        "<abbr", "n",    "\r",       "-",         "<script", "</script", "<STYLE", "</style",  "<span"};
     std::string page;
     const std::size_t count = random() % 60;
     for (std::size_t i = 0; i < count; ++i)
@@ -197,7 +197,7 @@ TEST(ScanAgreement, RandomPagesGiveTheSameResultsAsConsumingFromTheFront)
             found.emplace_back(file.segment(i));
         for (std::size_t i = 0; i < segments.size(); i += 2)
             stripped += segments[i];
-        const Working strippedWork{stripped, makeSearchCopy(stripped)};
+        const Working strippedWork {stripped, makeSearchCopy(stripped)};
 
         ASSERT_EQ(found, segments) << page;
         ASSERT_EQ(file.headingText(), consumeHeading(strippedWork)) << page;

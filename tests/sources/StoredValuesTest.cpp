@@ -28,8 +28,26 @@ bool holdsCommentMarker(const std::string& text)
            text.find("--!>") != std::string::npos;
 }
 
-const std::vector<std::string> pieces{"<!--", "-->", "--!>", "--", "-", "<", ">", "!", "\"", "\\", "\\\\",
-                                      "\\\"", "\\-", "\r", "\n", "\r\n", " ", ",", "HTML Torvane -->", "a"};
+const std::vector<std::string> pieces {"<!--",
+                                       "-->",
+                                       "--!>",
+                                       "--",
+                                       "-",
+                                       "<",
+                                       ">",
+                                       "!",
+                                       "\"",
+                                       "\\",
+                                       "\\\\",
+                                       "\\\"",
+                                       "\\-",
+                                       "\r",
+                                       "\n",
+                                       "\r\n",
+                                       " ",
+                                       ",",
+                                       "HTML Torvane -->",
+                                       "a"};
 
 TEST(StoredValues, EveryStorableValueReadsBackAndOpensOrClosesNoComment)
 {

@@ -38,11 +38,36 @@ TEST(WholePageScan, RandomPagesAgreeWithSeparateSearches)
 {
     // Lone '<' and 'a' pieces make "<a" across a comment, which only the
     // text outside comments holds; script contents hold anchors too.
-    static const std::array<std::string, 30> pieces{
-        "<!--", "-->", "<comment>", "</comment>", "<", "a", "A", " ", "\n", ">", " name=\"n\"", " id=\"i\"",
-        "\"", "</a>", "<a name=\"x\">", "text", "<h2>", "</h2>", "<title>", "</title>", "<script>", "</script>",
-        "<style>", "</style>", "<!-- HTML Torvane\r\n", "Target=\"x\"\r\n", "IndexAs=\"e\"\r\n", "HTML Torvane -->",
-        "<!--[if IE]>", "<area"};
+    static const std::array<std::string, 30> pieces {"<!--",
+                                                     "-->",
+                                                     "<comment>",
+                                                     "</comment>",
+                                                     "<",
+                                                     "a",
+                                                     "A",
+                                                     " ",
+                                                     "\n",
+                                                     ">",
+                                                     " name=\"n\"",
+                                                     " id=\"i\"",
+                                                     "\"",
+                                                     "</a>",
+                                                     "<a name=\"x\">",
+                                                     "text",
+                                                     "<h2>",
+                                                     "</h2>",
+                                                     "<title>",
+                                                     "</title>",
+                                                     "<script>",
+                                                     "</script>",
+                                                     "<style>",
+                                                     "</style>",
+                                                     "<!-- HTML Torvane\r\n",
+                                                     "Target=\"x\"\r\n",
+                                                     "IndexAs=\"e\"\r\n",
+                                                     "HTML Torvane -->",
+                                                     "<!--[if IE]>",
+                                                     "<area"};
     std::mt19937 random(7);
     for (int round = 0; round < 30000; ++round) {
         std::string page;
@@ -62,12 +87,13 @@ TEST(WholePageScan, AnchorsWhereCommentsMeetAndInScripts)
     // Long enough for the sixteen-byte steps: anchors on both sides of comments.
     std::string page;
     for (int i = 0; i < 40; ++i)
-        page += "<p>filler text <a name=\"a" + std::to_string(i) + "\">entry " + std::to_string(i) + "</a> <!-- note -->";
+        page +=
+            "<p>filler text <a name=\"a" + std::to_string(i) + "\">entry " + std::to_string(i) + "</a> <!-- note -->";
     expectSameAsSeparateSearches(page);
     EXPECT_EQ(scanPage(page).anchors.size(), 40U);
     const ScannedPage joined = scanPage("x<<!-- c -->a name=\"j\">joined</a>");
     ASSERT_EQ(joined.anchors.size(), 1U);
-    EXPECT_EQ(joined.anchors.front(), (Anchor{"j", "joined"}));
+    EXPECT_EQ(joined.anchors.front(), (Anchor {"j", "joined"}));
 }
 
 } // namespace

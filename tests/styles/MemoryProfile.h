@@ -16,8 +16,7 @@ public:
         const auto found = values.find(keyOf(section, key));
         return found == values.end() ? defaultValue : parseLeadingInt(found->second);
     }
-    std::string readString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const override
+    std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const override
     {
         const auto found = values.find(keyOf(section, key));
         return found == values.end() ? std::string(defaultValue) : found->second;

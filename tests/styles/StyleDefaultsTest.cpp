@@ -11,7 +11,7 @@ TEST(StyleDefaults, EmptyProfileGivesTableDefaults)
 {
     MemoryProfile profile;
     const StyleSettings s = loadDefaults(profile);
-    EXPECT_EQ(s, StyleSettings{});
+    EXPECT_EQ(s, StyleSettings {});
     EXPECT_EQ(s.headingsRule, 1);
     EXPECT_EQ(s.includeHeadings, 1);
     EXPECT_EQ(s.pageTitle, "Index");
@@ -96,7 +96,7 @@ TEST(StyleDefaults, ProjectSectionsOverrideProfileDefaults)
     profile.writeInt("Group Headings", "Separate Files", 1);
 
     StyleSettings s = loadDefaults(profile);
-    readStyleSections(std::vector<std::string>{"[Layout]", "Columns=3"}, s);
+    readStyleSections(std::vector<std::string> {"[Layout]", "Columns=3"}, s);
     EXPECT_EQ(s.columns, 3);
     EXPECT_EQ(s.pageTitle, "Profile Title");
     EXPECT_EQ(s.separateFiles, 1);

@@ -34,7 +34,7 @@ private:
 TEST_F(StyleProfileFile, SavedDefaultsFormSixSectionsInTableOrder)
 {
     IniProfile profile(profilePath());
-    saveDefaults(profile, StyleSettings{});
+    saveDefaults(profile, StyleSettings {});
     EXPECT_EQ(fileText(), "[Links to Headings]\nAppearance=0\nVertical Bars=0\nGraphics Path=\n"
                           "Graphics Path Type=0\nPlacement=0\nSymbols=0\nHeadings Rule=1\n\n"
                           "[Group Headings]\nAppearance=0\nGraphics Path=\nGraphics Path Type=0\n"
@@ -73,7 +73,7 @@ TEST_F(StyleProfileFile, EveryValueSurvivesTheFile)
 TEST_F(StyleProfileFile, ExtensionDefaultsAreStoredOnlyWhileSet)
 {
     IniProfile profile(profilePath());
-    saveDefaults(profile, StyleSettings{});
+    saveDefaults(profile, StyleSettings {});
     const std::string classic = fileText();
 
     StyleSettings s;
@@ -90,7 +90,7 @@ TEST_F(StyleProfileFile, ExtensionDefaultsAreStoredOnlyWhileSet)
     saveDefaults(profile, s);
     EXPECT_EQ(fileText().find("Collation"), std::string::npos);
     EXPECT_EQ(fileText().find("Index Layout"), std::string::npos);
-    EXPECT_EQ(loadDefaults(profile), StyleSettings{});
+    EXPECT_EQ(loadDefaults(profile), StyleSettings {});
 }
 
 TEST_F(StyleProfileFile, LegacyIndentMethodIsReplacedByTheTwoKeys)

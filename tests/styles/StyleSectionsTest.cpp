@@ -4,58 +4,57 @@
 namespace torvane {
 namespace {
 
-const char* const kDefaultSections =
-    "[Links to Headings]\r\n"
-    "Appearance=0\r\n"
-    "Vertical Bars=0\r\n"
-    "Graphics Path=\r\n"
-    "Graphics Path Type=0\r\n"
-    "Placement=0\r\n"
-    "Symbols=0\r\n"
-    "Headings Rule=1\r\n"
-    "\r\n"
-    "[Group Headings]\r\n"
-    "Appearance=0\r\n"
-    "Graphics Path=\r\n"
-    "Graphics Path Type=0\r\n"
-    "Empty Headings=0\r\n"
-    "Symbols=0\r\n"
-    "Groups Rule=0\r\n"
-    "Include Headings=1\r\n"
-    "Separate Files=0\r\n"
-    "\r\n"
-    "[Layout]\r\n"
-    "Page Title=Index\r\n"
-    "Page Heading=Index\r\n"
-    "MultiLevel=0\r\n"
-    "Columns=1\r\n"
-    "Long Lines Wrap=0\r\n"
-    "\r\n"
-    "[Enhance]\r\n"
-    "Include Top=0\r\n"
-    "Include Bottom=0\r\n"
-    "Include Path=\r\n"
-    "Include Path Type=0\r\n"
-    "Return=0\r\n"
-    "Return Text=Return to Top\r\n"
-    "Return Path=\r\n"
-    "Return Path Type=0\r\n"
-    "\r\n"
-    "[Index Types]\r\n"
-    "Html Index=1\r\n"
-    "Html Index Target=\r\n"
-    "Html Help=0\r\n"
-    "Html Help Window=\r\n"
-    "Html Help Frame=\r\n"
-    "Java Help=0\r\n"
-    "\r\n"
-    "[CSS]\r\n"
-    "Use NBSPs=0\r\n"
-    "Use Classes=1\r\n"
-    "Body Attributes=\r\n"
-    "Stylesheet Path=\r\n"
-    "Stylesheet Path Type=0\r\n"
-    "\r\n";
+const char* const kDefaultSections = "[Links to Headings]\r\n"
+                                     "Appearance=0\r\n"
+                                     "Vertical Bars=0\r\n"
+                                     "Graphics Path=\r\n"
+                                     "Graphics Path Type=0\r\n"
+                                     "Placement=0\r\n"
+                                     "Symbols=0\r\n"
+                                     "Headings Rule=1\r\n"
+                                     "\r\n"
+                                     "[Group Headings]\r\n"
+                                     "Appearance=0\r\n"
+                                     "Graphics Path=\r\n"
+                                     "Graphics Path Type=0\r\n"
+                                     "Empty Headings=0\r\n"
+                                     "Symbols=0\r\n"
+                                     "Groups Rule=0\r\n"
+                                     "Include Headings=1\r\n"
+                                     "Separate Files=0\r\n"
+                                     "\r\n"
+                                     "[Layout]\r\n"
+                                     "Page Title=Index\r\n"
+                                     "Page Heading=Index\r\n"
+                                     "MultiLevel=0\r\n"
+                                     "Columns=1\r\n"
+                                     "Long Lines Wrap=0\r\n"
+                                     "\r\n"
+                                     "[Enhance]\r\n"
+                                     "Include Top=0\r\n"
+                                     "Include Bottom=0\r\n"
+                                     "Include Path=\r\n"
+                                     "Include Path Type=0\r\n"
+                                     "Return=0\r\n"
+                                     "Return Text=Return to Top\r\n"
+                                     "Return Path=\r\n"
+                                     "Return Path Type=0\r\n"
+                                     "\r\n"
+                                     "[Index Types]\r\n"
+                                     "Html Index=1\r\n"
+                                     "Html Index Target=\r\n"
+                                     "Html Help=0\r\n"
+                                     "Html Help Window=\r\n"
+                                     "Html Help Frame=\r\n"
+                                     "Java Help=0\r\n"
+                                     "\r\n"
+                                     "[CSS]\r\n"
+                                     "Use NBSPs=0\r\n"
+                                     "Use Classes=1\r\n"
+                                     "Body Attributes=\r\n"
+                                     "Stylesheet Path=\r\n"
+                                     "Stylesheet Path Type=0\r\n"
+                                     "\r\n";
 
 // Every field set away from its default, so that a field read into the wrong
 // member or written under the wrong key shows up.
@@ -127,7 +126,7 @@ StyleSettings readFrom(const std::vector<std::string>& lines, StyleSettings sett
 TEST(StyleSections, DefaultsWriteExactly51Lines)
 {
     std::string out = "header\r\n";
-    writeStyleSections(out, StyleSettings{});
+    writeStyleSections(out, StyleSettings {});
     EXPECT_EQ(out, std::string("header\r\n") + kDefaultSections);
     EXPECT_EQ(splitLines(kDefaultSections).size(), 51u);
 }
@@ -159,15 +158,15 @@ TEST(StyleSections, KeysAreExactAndSectionScoped)
 {
     const std::vector<std::string> lines = {
         "[Layout]",
-        "Multilevel=1",        // the profile's spelling is not a project key
-        "Columns =2",          // blank before "=": not the key
-        " Page Heading=Lead",  // leading blank: not the key
-        "Page Title=",         // empty title stays empty
+        "Multilevel=1", // the profile's spelling is not a project key
+        "Columns =2", // blank before "=": not the key
+        " Page Heading=Lead", // leading blank: not the key
+        "Page Title=", // empty title stays empty
         "[Group Headings]",
         "Graphics Path Type=1", // must not be taken for "Graphics Path"
         "Symbols=1",
         "[Links to Headings]",
-        "Separate Files=1",    // belongs to another section
+        "Separate Files=1", // belongs to another section
     };
     const StyleSettings read = readFrom(lines);
     EXPECT_EQ(read.multiLevel, 0);

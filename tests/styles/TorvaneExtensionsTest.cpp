@@ -11,9 +11,8 @@ using Lines = std::vector<std::string>;
 TEST(TorvaneExtensionsSection, ReadsItsKeysAndIgnoresOtherSections)
 {
     TorvaneExtensions extensions;
-    readExtensionsSection(Lines{"[CSS]", "Collation=xx", "[Torvane Extensions]  ", "", "Collation= sv ",
-                                "Index Layout=1", "Merge Case Variants=1", "Unknown=3", "[Xrefs]",
-                                "Index Layout=7"},
+    readExtensionsSection(Lines {"[CSS]", "Collation=xx", "[Torvane Extensions]  ", "", "Collation= sv ",
+                                 "Index Layout=1", "Merge Case Variants=1", "Unknown=3", "[Xrefs]", "Index Layout=7"},
                           extensions);
     EXPECT_EQ(extensions.collation, "sv");
     EXPECT_EQ(extensions.indexLayout, 1);
@@ -24,9 +23,8 @@ TEST(TorvaneExtensionsSection, ReadsItsKeysAndIgnoresOtherSections)
 TEST(TorvaneExtensionsSection, AFileWithoutTheSectionChangesNothingAndWritesNothing)
 {
     TorvaneExtensions extensions;
-    readExtensionsSection(Lines{"[Layout]", "Page Title=Index", "[torvane extensions]", "Index Layout=1"},
-                          extensions);
-    EXPECT_EQ(extensions, TorvaneExtensions{});
+    readExtensionsSection(Lines {"[Layout]", "Page Title=Index", "[torvane extensions]", "Index Layout=1"}, extensions);
+    EXPECT_EQ(extensions, TorvaneExtensions {});
     std::string out = "before";
     writeExtensionsSection(out, extensions);
     EXPECT_EQ(out, "before");

@@ -20,7 +20,7 @@ struct DocumentTestApp {
     SilentMessages messages;
     RecordingProgress progress;
     NoShell shell;
-    AppServices services{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
+    AppServices services {profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
 
     std::vector<std::string> reportTitles() const
     {

@@ -61,8 +61,8 @@ public:
 
     // The project file listing `files` (stored form, "\\" separators), with
     // the given lines of "[External URLs]" and "[Xrefs]".
-    void writeProject(const std::vector<std::string>& files, std::string_view urls = "",
-                      std::string_view xrefs = "", std::string_view indexName = "Fixture.htm") const
+    void writeProject(const std::vector<std::string>& files, std::string_view urls = "", std::string_view xrefs = "",
+                      std::string_view indexName = "Fixture.htm") const
     {
         std::string text = "HTML Torvane, Version 4.0\r\n\r\n[Local Files]\r\nIndex=" + std::string(indexName) +
                            "\r\nHtml Help=Fixture.hhk\r\nJava Help=Fixture.xml\r\nJava Map=Fixture.jhm\r\n";

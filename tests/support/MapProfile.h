@@ -17,8 +17,7 @@ public:
         auto found = values.find(keyOf(section, key));
         return found == values.end() ? defaultValue : std::atoi(found->second.c_str());
     }
-    std::string readString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const override
+    std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const override
     {
         auto found = values.find(keyOf(section, key));
         return found == values.end() ? std::string(defaultValue) : found->second;

@@ -23,7 +23,8 @@
 
 namespace torvane::testing {
 
-using EntryFields = std::array<std::string, 7>; // IndexAs, SortAs, HelpAs, HelpTitle, IndexTarget, HelpWindow, HelpFrame
+using EntryFields =
+    std::array<std::string, 7>; // IndexAs, SortAs, HelpAs, HelpTitle, IndexTarget, HelpWindow, HelpFrame
 
 inline std::unique_ptr<IndexEntry> entryWith(const EntryFields& fields)
 {
@@ -135,7 +136,9 @@ inline std::string checkPageRoundTrip(const std::string& original, const EntryFi
         // goes with it.
         if (anchor.name.find_first_of("<>=") != std::string::npos || removed.find("<a") != std::string::npos)
             continue;
-        const auto kept = [&](const Anchor& other) { return other.name == anchor.name && !lost(anchor.text, other.text); };
+        const auto kept = [&](const Anchor& other) {
+            return other.name == anchor.name && !lost(anchor.text, other.text);
+        };
         if (std::none_of(reread.anchors().begin(), reread.anchors().end(), kept))
             return "the save hid the anchor " + anchor.name;
     }
@@ -153,7 +156,7 @@ inline std::string checkPageRoundTrip(const std::string& original, const EntryFi
 inline std::string checkPageRoundTripInput(const std::string& input)
 {
     std::string page = input;
-    EntryFields fields{"Entry", "entry", "Entry", "Untitled", "", "", ""};
+    EntryFields fields {"Entry", "entry", "Entry", "Untitled", "", "", ""};
     if (const std::size_t nul = page.rfind('\0'); nul != std::string::npos) {
         std::string values = page.substr(nul + 1);
         page.resize(nul);

@@ -16,7 +16,7 @@ struct UiTestApp {
     RecordingMessages messages;
     QuietProgress progress;
     RecordingShell shell;
-    AppServices services{profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
+    AppServices services {profile, reports, presenter, messages, progress, shell, {".htm", ".html"}};
 };
 
 } // namespace torvane::test

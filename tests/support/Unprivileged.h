@@ -22,8 +22,9 @@ inline int runUnprivileged(const std::function<int()>& work)
 {
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setresgid(unprivilegedId, unprivilegedId, unprivilegedId) != 0 ||
-                                 ::setresuid(unprivilegedId, unprivilegedId, unprivilegedId) != 0))
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setresgid(unprivilegedId, unprivilegedId, unprivilegedId) != 0 ||
+             ::setresuid(unprivilegedId, unprivilegedId, unprivilegedId) != 0))
             ::_exit(255);
         ::_exit(work() & 0xFF);
     }

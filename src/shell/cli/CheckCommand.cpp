@@ -21,8 +21,7 @@ void writeJson(const IndexCheckReport& report, bool strict, std::ostream& out)
         out << separator << "  {\"kind\": " << jsonString(finding.kind)
             << ", \"severity\": " << jsonString(severityName(shownSeverity(finding, strict)))
             << ", \"page\": " << jsonString(finding.page) << ", \"target\": " << jsonString(finding.target)
-            << ", \"entry\": " << jsonString(finding.entry) << ", \"message\": " << jsonString(finding.message)
-            << "}";
+            << ", \"entry\": " << jsonString(finding.entry) << ", \"message\": " << jsonString(finding.message) << "}";
         separator = ",\n";
     }
     out << (report.findings.empty() ? "]\n" : "\n]\n");
@@ -52,22 +51,21 @@ int runCheck(const SubcommandCall& call)
 
 std::string checkHelp()
 {
-    std::string help =
-        "Opens the project as the desktop program does (no page is changed) and reports\n"
-        "what is wrong with its index, one line each:\n"
-        "    PAGE[#ANCHOR]: KIND: MESSAGE\n"
-        "(a URL, or the project file's name, stands for the page where no page is\n"
-        "concerned), then the share of pages that have entries of their own (an excluded\n"
-        "page counts as dealt with) and the number of errors and warnings.\n"
-        "\n"
-        "  --json    a JSON array instead, one object per finding with the keys \"kind\",\n"
-        "            \"severity\" (\"error\" or \"warning\"), \"page\" (path below the project\n"
-        "            folder, \"/\" separators), \"target\" (\"#\" for the page itself, the anchor,\n"
-        "            or the URL), \"entry\" (the entry text or heading) and \"message\".\n"
-        "            Text that is not UTF-8 is shown one character per byte.\n"
-        "  --strict  warnings count as errors (and are shown as errors).\n"
-        "\n"
-        "Kinds (stable identifiers):\n";
+    std::string help = "Opens the project as the desktop program does (no page is changed) and reports\n"
+                       "what is wrong with its index, one line each:\n"
+                       "    PAGE[#ANCHOR]: KIND: MESSAGE\n"
+                       "(a URL, or the project file's name, stands for the page where no page is\n"
+                       "concerned), then the share of pages that have entries of their own (an excluded\n"
+                       "page counts as dealt with) and the number of errors and warnings.\n"
+                       "\n"
+                       "  --json    a JSON array instead, one object per finding with the keys \"kind\",\n"
+                       "            \"severity\" (\"error\" or \"warning\"), \"page\" (path below the project\n"
+                       "            folder, \"/\" separators), \"target\" (\"#\" for the page itself, the anchor,\n"
+                       "            or the URL), \"entry\" (the entry text or heading) and \"message\".\n"
+                       "            Text that is not UTF-8 is shown one character per byte.\n"
+                       "  --strict  warnings count as errors (and are shown as errors).\n"
+                       "\n"
+                       "Kinds (stable identifiers):\n";
     for (const FindingKind& kind : findingKinds()) {
         std::string line = "  " + std::string(kind.id);
         line.resize(24, ' ');

@@ -28,8 +28,8 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
         }
         const std::size_t equals = argument.find('=');
         const std::string_view name = std::string_view(argument).substr(0, equals);
-        const auto spec = std::find_if(known.begin(), known.end(),
-                                       [name](const OptionSpec& option) { return option.name == name; });
+        const auto spec =
+            std::find_if(known.begin(), known.end(), [name](const OptionSpec& option) { return option.name == name; });
         if (spec == known.end())
             return "unknown option " + std::string(name);
         if (!spec->takesValue) {

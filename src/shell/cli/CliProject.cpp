@@ -7,15 +7,20 @@
 namespace torvane {
 
 CliProject::CliProject(std::ostream& err, bool showProgress, bool quietReports)
-    : err_(err),
-      profile_(defaultProfilePath()),
-      presenter_(err, quietReports),
-      messages_(err),
-      progress_(err, showProgress),
-      services_{profile_, reports_, presenter_, messages_, progress_, shell_,
-                parseValidExtensions(
-                    profile_.readString(kOptionsSection, kValidExtensionsKey, kDefaultValidExtensions))},
-      document_(std::make_unique<CProjectDoc>(services_))
+    : err_(err)
+    , profile_(defaultProfilePath())
+    , presenter_(err, quietReports)
+    , messages_(err)
+    , progress_(err, showProgress)
+    , services_ {profile_,
+                 reports_,
+                 presenter_,
+                 messages_,
+                 progress_,
+                 shell_,
+                 parseValidExtensions(
+                     profile_.readString(kOptionsSection, kValidExtensionsKey, kDefaultValidExtensions))}
+    , document_(std::make_unique<CProjectDoc>(services_))
 {
 }
 

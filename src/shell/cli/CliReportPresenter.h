@@ -10,7 +10,11 @@ namespace torvane {
 // on a page.
 class CliReportPresenter final : public ReportPresenter {
 public:
-    CliReportPresenter(std::ostream& err, bool quiet) : stderrPresenter_(err), quiet_(quiet) {}
+    CliReportPresenter(std::ostream& err, bool quiet)
+        : stderrPresenter_(err)
+        , quiet_(quiet)
+    {
+    }
     void showReport(const std::string& title, const std::string& heading, const std::string& body) override;
     bool fileErrorsShown() const { return fileErrorsShown_; }
     void forgetShown() { fileErrorsShown_ = false; }

@@ -16,17 +16,15 @@ bool isMakeIndexSwitchForm(const std::string& argument)
            hasMakeIndexSwitch("project " + argument);
 }
 
-const char kUsageStart[] =
-    "Usage: torvane [PROJECT.ipj]            open the project in the desktop program\n"
-    "       torvane PROJECT.ipj /makeindex   make the project's index files and exit\n"
-    "       torvane --help | --version\n";
-const char kUsageEnd[] =
-    "\n"
-    "The unattended run writes every index the project's style settings switch on\n"
-    "(HTML index, HTML Help index, JavaHelp index and map) into the project's folder.\n"
-    "Exit status: 0 all written, 1 the project could not be opened or an output failed,\n"
-    "2 a command line that cannot be run.\n"
-    "The subcommands work without a display; 'torvane NAME --help' tells more of each.\n";
+const char kUsageStart[] = "Usage: torvane [PROJECT.ipj]            open the project in the desktop program\n"
+                           "       torvane PROJECT.ipj /makeindex   make the project's index files and exit\n"
+                           "       torvane --help | --version\n";
+const char kUsageEnd[] = "\n"
+                         "The unattended run writes every index the project's style settings switch on\n"
+                         "(HTML index, HTML Help index, JavaHelp index and map) into the project's folder.\n"
+                         "Exit status: 0 all written, 1 the project could not be opened or an output failed,\n"
+                         "2 a command line that cannot be run.\n"
+                         "The subcommands work without a display; 'torvane NAME --help' tells more of each.\n";
 
 CommandLine actionOnly(CommandLine::Action action, std::string problem = {})
 {
@@ -55,8 +53,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     bool makeIndex = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") return actionOnly(CommandLine::Action::Help);
-        if (argument == "--version") return actionOnly(CommandLine::Action::Version);
+        if (argument == "--help" || argument == "-h")
+            return actionOnly(CommandLine::Action::Help);
+        if (argument == "--version")
+            return actionOnly(CommandLine::Action::Version);
         // The first argument stands where the project file belongs: a switch
         // there is passed over, as on the desktop's own command line.
         if (isMakeIndexSwitchForm(argument))
@@ -67,7 +67,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             command.projectPath = argument;
     }
     // Without a project file the switch is ignored and the program starts as usual.
-    if (makeIndex && !command.projectPath.empty()) command.action = CommandLine::Action::MakeIndex;
+    if (makeIndex && !command.projectPath.empty())
+        command.action = CommandLine::Action::MakeIndex;
     return command;
 }
 

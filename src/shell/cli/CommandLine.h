@@ -8,11 +8,11 @@ namespace torvane {
 // What the program was asked to do.
 struct CommandLine {
     enum class Action {
-        Desktop,    // the interactive program, with `projectPath` opened when given
-        MakeIndex,  // the unattended run: open `projectPath`, make its index, exit
+        Desktop, // the interactive program, with `projectPath` opened when given
+        MakeIndex, // the unattended run: open `projectPath`, make its index, exit
         Help,
         Version,
-        Invalid,    // `problem` says why
+        Invalid, // `problem` says why
         Subcommand, // "torvane NAME ...": `subcommand` with `arguments`, on the core alone
     };
     Action action = Action::Desktop;

@@ -23,8 +23,7 @@ int runEdit(const SubcommandCall& call, const ProjectEdit& edit)
     return ExitOk;
 }
 
-std::optional<std::vector<ProjectNode*>> findListedTargets(CProjectDoc& document,
-                                                           const std::vector<std::string>& texts,
+std::optional<std::vector<ProjectNode*>> findListedTargets(CProjectDoc& document, const std::vector<std::string>& texts,
                                                            bool anchorsAllowed, std::ostream& err)
 {
     const TargetLookup lookup(document.root());

@@ -32,11 +32,21 @@ std::string jsonString(std::string_view bytes)
     std::string json = "\"";
     for (char c : asUtf8(bytes)) {
         switch (c) {
-        case '"': json += "\\\""; break;
-        case '\\': json += "\\\\"; break;
-        case '\n': json += "\\n"; break;
-        case '\r': json += "\\r"; break;
-        case '\t': json += "\\t"; break;
+        case '"':
+            json += "\\\"";
+            break;
+        case '\\':
+            json += "\\\\";
+            break;
+        case '\n':
+            json += "\\n";
+            break;
+        case '\r':
+            json += "\\r";
+            break;
+        case '\t':
+            json += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char escaped[8];

@@ -6,8 +6,8 @@ namespace torvane {
 
 bool makeProjectIndex(CProjectDoc& document, AppServices& services, bool mayOpenResult)
 {
-    MakeIndexInput input{document.root(), document.styles(), document.outputNames(), document.projectDirectory(),
-                         document.projectFileName()};
+    MakeIndexInput input {document.root(), document.styles(), document.outputNames(), document.projectDirectory(),
+                          document.projectFileName()};
     return makeIndex(input, services, mayOpenResult);
 }
 

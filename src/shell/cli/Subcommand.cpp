@@ -6,20 +6,18 @@ namespace torvane {
 
 namespace {
 
-const char kCommonHelp[] =
-    "\nEvery subcommand also takes --quiet (no progress line on a terminal) and --help.\n"
-    "Messages and refusals go to standard error. Exit status: 0 success, 1 the work\n"
-    "failed or was refused (for check: errors found), 2 a command line that cannot be\n"
-    "run or a project that cannot be opened.\n";
+const char kCommonHelp[] = "\nEvery subcommand also takes --quiet (no progress line on a terminal) and --help.\n"
+                           "Messages and refusals go to standard error. Exit status: 0 success, 1 the work\n"
+                           "failed or was refused (for check: errors found), 2 a command line that cannot be\n"
+                           "run or a project that cannot be opened.\n";
 
 } // namespace
 
 const std::vector<Subcommand>& subcommands()
 {
-    static const std::vector<Subcommand> all{makeIndexCommand(), checkCommand(),   exportCommand(),
-                                             addEntryCommand(),  excludeCommand(), removeCommand(),
-                                             addFilesCommand(),  addUrlCommand(),  addXrefCommand(),
-                                             forgetKeptCommand()};
+    static const std::vector<Subcommand> all {
+        makeIndexCommand(), checkCommand(),    exportCommand(), addEntryCommand(), excludeCommand(),
+        removeCommand(),    addFilesCommand(), addUrlCommand(), addXrefCommand(),  forgetKeptCommand()};
     return all;
 }
 

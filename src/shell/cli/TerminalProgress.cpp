@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::size_t kLineWidth = 79;
 // A terminal redrawn for every one of many thousand pages slows the run.
-constexpr std::chrono::milliseconds kRedrawInterval{100};
+constexpr std::chrono::milliseconds kRedrawInterval {100};
 
 } // namespace
 

@@ -11,7 +11,11 @@ namespace torvane {
 // --quiet); never cancels.
 class TerminalProgress final : public Progress {
 public:
-    TerminalProgress(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
+    TerminalProgress(std::ostream& err, bool enabled)
+        : err_(err)
+        , enabled_(enabled)
+    {
+    }
     void begin(std::string_view title, int total, bool cancellable) override;
     bool step(int done, std::string_view text) override;
     void end() override;
@@ -24,7 +28,7 @@ private:
     std::string title_;
     int total_ = 0;
     std::size_t shownWidth_ = 0;
-    std::chrono::steady_clock::time_point lastShown_{};
+    std::chrono::steady_clock::time_point lastShown_ {};
 };
 
 // Whether standard error is a terminal.

@@ -35,7 +35,7 @@ int runDesktop(int argc, char** argv)
     QtMessageSink messages;
     QtProgress progress;
     PosixShellLauncher shell;
-    AppServices services{profile, reports, presenter, messages, progress, shell, normaliseValidExtensions(profile)};
+    AppServices services {profile, reports, presenter, messages, progress, shell, normaliseValidExtensions(profile)};
     const CProjectWnd::Hooks projectHooks = projectCommandHooks(services);
     const GuideViewer guide(programGuideFolder(), shell, profile);
     FrameHooks hooks = frameHooks(services, projectHooks);

@@ -13,10 +13,9 @@ void installAddDialogHooks(CProjectWnd::Hooks& hooks, AppServices& services)
     // The dialogs live inside the tree view, which lives inside the window,
     // so the window outlasts every call they make.
     hooks.modelessDialogs[CmdAddFiles] = [&services](CProjectWnd& window) -> QWidget* {
-        return new AddFilesDialog(window.document().projectDirectory(), services.validExtensions,
-                                  [&window](const std::vector<std::string>& paths) {
-                                      window.document().addFiles(paths, window.treeView());
-                                  });
+        return new AddFilesDialog(
+            window.document().projectDirectory(), services.validExtensions,
+            [&window](const std::vector<std::string>& paths) { window.document().addFiles(paths, window.treeView()); });
     };
     hooks.modelessDialogs[CmdAddExternalUrls] = [](CProjectWnd& window) -> QWidget* {
         return new AddUrlsDialog(

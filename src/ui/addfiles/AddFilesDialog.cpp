@@ -26,7 +26,8 @@ public:
 
 AddFilesDialog::AddFilesDialog(const std::string& startFolder, const std::vector<std::string>& validExtensions,
                                AddPages addPages, QWidget* parent)
-    : QDialog(parent), addPages_(std::move(addPages))
+    : QDialog(parent)
+    , addPages_(std::move(addPages))
 {
     setWindowTitle("Add Files to Project");
     tree_ = new AddFilesTree(model_, this);

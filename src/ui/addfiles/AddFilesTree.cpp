@@ -6,7 +6,8 @@
 namespace torvane {
 
 AddFilesTree::AddFilesTree(ProjectRootNode& model, QWidget* parent)
-    : NodeTreeWidget(parent), model_(model)
+    : NodeTreeWidget(parent)
+    , model_(model)
 {
     setExpandsOnDoubleClick(false);
 }

@@ -9,7 +9,8 @@
 namespace torvane {
 
 AddUrlsDialog::AddUrlsDialog(AddUrl addUrl, QWidget* parent)
-    : QDialog(parent), addUrl_(std::move(addUrl))
+    : QDialog(parent)
+    , addUrl_(std::move(addUrl))
 {
     setWindowTitle("Add External URLs to Project");
     auto* label = new QLabel("Enter URL:", this);

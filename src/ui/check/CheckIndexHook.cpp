@@ -30,9 +30,10 @@ void installCheckIndexHook(CProjectWnd::Hooks& hooks)
             return;
         }
         CProjectWnd* owner = &window;
-        auto* dialog = new CheckIndexDialog([owner] { return checkIndex(owner->document()); },
-                                            [owner](const IndexFinding& finding) { showFindingInTree(*owner, finding); },
-                                            fromBytes(window.document().title()), &window);
+        auto* dialog =
+            new CheckIndexDialog([owner] { return checkIndex(owner->document()); },
+                                 [owner](const IndexFinding& finding) { showFindingInTree(*owner, finding); },
+                                 fromBytes(window.document().title()), &window);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();
     };

@@ -6,7 +6,7 @@ namespace torvane {
 
 const std::vector<CommandDef>& commandDefs()
 {
-    static const std::vector<CommandDef> commands{
+    static const std::vector<CommandDef> commands {
         // The framework's own commands, worded for this program.
         {CmdFileNew, "&New\tCtrl+N", "Ctrl+N", "Create a new project\nNew"},
         {CmdFileOpen, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing project\nOpen"},
@@ -66,7 +66,7 @@ const std::vector<CommandDef>& commandDefs()
 
 const std::vector<MenuPopupDef>& frameMenuDef()
 {
-    static const std::vector<MenuPopupDef> menu{
+    static const std::vector<MenuPopupDef> menu {
         {"&File", {{CmdFileNew}, {CmdFileOpen}, {0}, {CmdRecentFile}, {0}, {CmdExit}}},
         {"&View", {{CmdViewToolbar}, {CmdViewStatusBar}}},
         {"&Preferences", {{CmdDefaultStyleSettings}, {0}, {CmdHtmlTools}}},
@@ -77,7 +77,7 @@ const std::vector<MenuPopupDef>& frameMenuDef()
 
 const std::vector<MenuPopupDef>& projectMenuDef()
 {
-    static const std::vector<MenuPopupDef> menu{
+    static const std::vector<MenuPopupDef> menu {
         {"&File", {{CmdFileNew}, {CmdFileOpen}, {CmdFileClose}, {CmdFileSave}, {0}, {CmdRecentFile}, {0}, {CmdExit}}},
         {"&Edit", {{CmdEditSourceFile}, {CmdEditOutputFile}}},
         {"&View",
@@ -129,7 +129,7 @@ const std::vector<MenuPopupDef>& projectMenuDef()
 
 const std::vector<MenuItemDef>& treePopupDef()
 {
-    static const std::vector<MenuItemDef> items{
+    static const std::vector<MenuItemDef> items {
         {CmdAddIndexEntry},
         {0},
         {CmdEditSourceFile, "&Edit Selected Source File"},
@@ -154,7 +154,7 @@ const std::vector<MenuItemDef>& treePopupDef()
 
 const std::vector<MenuItemDef>& listPopupDef()
 {
-    static const std::vector<MenuItemDef> items{
+    static const std::vector<MenuItemDef> items {
         {CmdEditIndexEntries},
         {CmdEditCrossReference},
         {CmdAcceptDefaultEntries, "&Accept Selected Default Entries"},
@@ -171,14 +171,25 @@ const std::vector<MenuItemDef>& listPopupDef()
 
 const std::vector<int>& toolbarDef()
 {
-    static const std::vector<int> buttons{
-        CmdFileNew, CmdFileOpen, CmdFileSave, 0,
-        CmdAddFiles, CmdAddExternalUrls, CmdCreateCrossReference, 0,
-        CmdRemove, 0,
-        CmdExclude, 0,
-        CmdAddIndexEntry, 0,
-        CmdProjectStyleSettings, 0,
-        CmdMakeIndex, 0,
+    static const std::vector<int> buttons {
+        CmdFileNew,
+        CmdFileOpen,
+        CmdFileSave,
+        0,
+        CmdAddFiles,
+        CmdAddExternalUrls,
+        CmdCreateCrossReference,
+        0,
+        CmdRemove,
+        0,
+        CmdExclude,
+        0,
+        CmdAddIndexEntry,
+        0,
+        CmdProjectStyleSettings,
+        0,
+        CmdMakeIndex,
+        0,
         CmdHelpTopics,
     };
     return buttons;

@@ -75,8 +75,8 @@ const std::vector<QPixmap>& nodeImages()
 {
     static const std::vector<QPixmap> images = [] {
         std::vector<QPixmap> made;
-        for (const char* name : {"node-folder", "node-page", "node-page-missing", "node-page-unreadable",
-                                 "node-anchor", "node-url", "node-locator", "node-page-outside"})
+        for (const char* name : {"node-folder", "node-page", "node-page-missing", "node-page-unreadable", "node-anchor",
+                                 "node-url", "node-locator", "node-page-outside"})
             made.push_back(picture(name, 20, 15));
         return made;
     }();

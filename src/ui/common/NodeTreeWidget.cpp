@@ -16,7 +16,11 @@ namespace {
 // reading them costs nothing (asking the view would look the item up).
 class NodeItem final : public QTreeWidgetItem {
 public:
-    explicit NodeItem(ProjectNode* node) : QTreeWidgetItem(kNodeItemType), node_(node) {}
+    explicit NodeItem(ProjectNode* node)
+        : QTreeWidgetItem(kNodeItemType)
+        , node_(node)
+    {
+    }
     ProjectNode* node() const { return node_; }
     bool marked = false;
     bool open = false;
@@ -42,7 +46,11 @@ const NodeItem* asNodeItem(const QTreeWidgetItem* item)
 // target greyed and slanted, with a tip that says why.
 class MarkDelegate final : public QStyledItemDelegate {
 public:
-    explicit MarkDelegate(NodeTreeWidget& tree) : QStyledItemDelegate(&tree), tree_(tree) {}
+    explicit MarkDelegate(NodeTreeWidget& tree)
+        : QStyledItemDelegate(&tree)
+        , tree_(tree)
+    {
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
@@ -174,8 +182,7 @@ void NodeTreeWidget::applyLook(QTreeWidgetItem* item, const TreeItemLook& look)
         setItemExpanded(item, false);
 }
 
-TreeItem NodeTreeWidget::insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look,
-                                    ProjectNode* node)
+TreeItem NodeTreeWidget::insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node)
 {
     deferLayout();
     auto* item = new NodeItem(node);

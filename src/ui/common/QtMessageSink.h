@@ -8,7 +8,10 @@ namespace torvane {
 // The program's own message boxes, all titled "HTML Torvane".
 class QtMessageSink final : public MessageSink {
 public:
-    explicit QtMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtMessageSink(QWidget* parent = nullptr)
+        : parent_(parent)
+    {
+    }
     void setParent(QWidget* parent) { parent_ = parent; }
     QWidget* parent() const { return parent_; }
     void showMessage(std::string_view text) override;

@@ -13,7 +13,10 @@ namespace torvane {
 // window of its own, and the outer window takes over again when it ends.
 class QtProgress final : public Progress {
 public:
-    explicit QtProgress(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtProgress(QWidget* parent = nullptr)
+        : parent_(parent)
+    {
+    }
     ~QtProgress() override;
     void setParent(QWidget* parent) { parent_ = parent; }
 

@@ -31,7 +31,7 @@ CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, AddHandler o
 
 CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, const CrossReferenceValues& initial,
                                              QWidget* parent)
-    : CCrossReferenceDialog(messages, AddHandler{}, initial, parent)
+    : CCrossReferenceDialog(messages, AddHandler {}, initial, parent)
 {
 }
 
@@ -149,8 +149,8 @@ void CCrossReferenceDialog::accept()
     field(FieldHeading)->setFocus(Qt::OtherFocusReason);
 }
 
-std::optional<CrossReferenceValues> editCrossReferenceValues(const CrossReferenceValues& initial,
-                                                             MessageSink& messages, QWidget* parent)
+std::optional<CrossReferenceValues> editCrossReferenceValues(const CrossReferenceValues& initial, MessageSink& messages,
+                                                             QWidget* parent)
 {
     CCrossReferenceDialog dialog(messages, initial, parent);
     if (dialog.exec() != QDialog::Accepted)

@@ -56,7 +56,7 @@ private:
     MessageSink& messages_;
     AddHandler onAdd_;
     CrossReferenceValues values_;
-    std::array<QLineEdit*, CrossReferenceFieldCount> fields_{};
+    std::array<QLineEdit*, CrossReferenceFieldCount> fields_ {};
     QCheckBox* autoCopy_;
     QCheckBox* link_;
     QCheckBox* clearOnAdd_;
@@ -65,7 +65,7 @@ private:
 };
 
 // Runs the edit dialog modally; nothing when the user cancels.
-std::optional<CrossReferenceValues> editCrossReferenceValues(const CrossReferenceValues& initial,
-                                                             MessageSink& messages, QWidget* parent);
+std::optional<CrossReferenceValues> editCrossReferenceValues(const CrossReferenceValues& initial, MessageSink& messages,
+                                                             QWidget* parent);
 
 } // namespace torvane

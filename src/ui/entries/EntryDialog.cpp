@@ -69,12 +69,10 @@ EntryDialog::EntryDialog(EntryDialogMode mode, const OutputFlags& outputs, const
     // entry opens with its own values.
     showFields();
 
-    connect(indexAs_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        copyTyped(autoCopyFromIndexAs(autoCopy_->isChecked(), outputs_), text);
-    });
-    connect(helpAs_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        copyTyped(autoCopyFromHelpAs(autoCopy_->isChecked(), outputs_), text);
-    });
+    connect(indexAs_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { copyTyped(autoCopyFromIndexAs(autoCopy_->isChecked(), outputs_), text); });
+    connect(helpAs_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { copyTyped(autoCopyFromHelpAs(autoCopy_->isChecked(), outputs_), text); });
     connect(targets_, &QPushButton::clicked, this, &EntryDialog::editTargets);
     connect(add_, &QPushButton::clicked, this, &EntryDialog::commit);
     connect(close_, &QPushButton::clicked, this, &EntryDialog::reject);

@@ -15,9 +15,8 @@ void installEntryDialogHooks(CProjectWnd::Hooks& hooks, AppServices& services)
         auto* dialog = new EntryDialog(EntryDialogMode::Add, OutputFlags::of(document.styles()), blankEntryValues(),
                                        services.messages);
         CProjectTree* tree = window.treeView();
-        dialog->setAddHandler([&document, tree](const IndexEntryValues& values) {
-            document.addIndexEntry(values, tree);
-        });
+        dialog->setAddHandler(
+            [&document, tree](const IndexEntryValues& values) { document.addIndexEntry(values, tree); });
         return dialog;
     };
     hooks.commands[CmdEditIndexEntries] = [&services](CProjectWnd& window) {

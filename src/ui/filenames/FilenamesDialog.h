@@ -34,7 +34,7 @@ public slots:
 private:
     MessageSink& messages_;
     const ProjectRootNode* project_;
-    std::array<QLineEdit*, 5> edits_{};
+    std::array<QLineEdit*, 5> edits_ {};
     ProjectFileNames names_;
 };
 

@@ -20,7 +20,7 @@ void runSetFilenames(CProjectWnd& window, AppServices& services)
     std::optional<ProjectFileNames> typed = editNames(before);
     if (!typed)
         return;
-    const OverwriteGuard guard{
+    const OverwriteGuard guard {
         [&](const ProjectFileNames& names) { return existingFileNames(directory, names, &before); },
         [&](const std::string& question) { return askOverwrite(question, &window); },
         editNames,

@@ -15,7 +15,7 @@ class ProjectRootNode;
 // The five file names of a project, each without a folder, all in the
 // project directory.
 struct ProjectFileNames {
-    std::string project{kDefaultProjectFileName};
+    std::string project {kDefaultProjectFileName};
     OutputNames outputs;
 
     bool operator==(const ProjectFileNames&) const = default;

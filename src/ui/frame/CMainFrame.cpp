@@ -205,9 +205,8 @@ void CMainFrame::fillRecentFiles(QMenu* menu)
 void CMainFrame::fillWindowList(QMenu* menu)
 {
     const QList<QAction*> items = menu->actions();
-    const bool isWindowMenu = std::any_of(items.begin(), items.end(), [](QAction* a) {
-        return !a->isSeparator() && commandOf(a) == CmdCascade;
-    });
+    const bool isWindowMenu = std::any_of(items.begin(), items.end(),
+                                          [](QAction* a) { return !a->isSeparator() && commandOf(a) == CmdCascade; });
     if (!isWindowMenu)
         return;
     for (QAction* action : menu->actions()) {

@@ -45,13 +45,13 @@ bool createNewProject(CMainFrame& frame, AppServices& services, std::string fold
 {
     if (folder.empty() || folder.back() != '/')
         folder += '/';
-    const OverwriteGuard guard{
+    const OverwriteGuard guard {
         [&](const ProjectFileNames& names) { return existingFileNames(folder, names); },
         [&](const std::string& question) { return askOverwrite(question, &frame); },
         [&](const ProjectFileNames& initial) { return runFilenamesDialog(initial, services.messages, &frame); },
         kCancelProjectCreation,
     };
-    const std::optional<ProjectFileNames> names = settleOverwrites(ProjectFileNames{}, guard, std::nullopt);
+    const std::optional<ProjectFileNames> names = settleOverwrites(ProjectFileNames {}, guard, std::nullopt);
     if (!names)
         return false;
     // Written fresh, the file holds no style sections: the project opens with

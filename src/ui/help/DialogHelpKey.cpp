@@ -5,7 +5,11 @@
 
 namespace torvane {
 
-DialogHelpKey::DialogHelpKey(const GuideViewer& viewer, QObject* parent) : QObject(parent), viewer_(viewer) {}
+DialogHelpKey::DialogHelpKey(const GuideViewer& viewer, QObject* parent)
+    : QObject(parent)
+    , viewer_(viewer)
+{
+}
 
 bool DialogHelpKey::eventFilter(QObject* watched, QEvent* event)
 {

@@ -9,7 +9,9 @@
 namespace torvane {
 
 GuideViewer::GuideViewer(std::string guideFolder, ShellLauncher& shell, const Profile& profile)
-    : folder_(std::move(guideFolder)), shell_(shell), profile_(profile)
+    : folder_(std::move(guideFolder))
+    , shell_(shell)
+    , profile_(profile)
 {
 }
 
@@ -24,7 +26,8 @@ void GuideViewer::open(std::string_view topic) const
 void GuideViewer::openHelpFor(const QWidget& window) const
 {
     const QByteArray title = window.windowTitle().toUtf8();
-    const int context = helpContextOfWindow(std::string_view(title.constData(), static_cast<std::size_t>(title.size())));
+    const int context =
+        helpContextOfWindow(std::string_view(title.constData(), static_cast<std::size_t>(title.size())));
     if (context == HelpStyleSheet) {
         if (const auto* tabs = window.findChild<QTabWidget*>()) {
             open(styleSheetTopic(tabs->currentIndex()));

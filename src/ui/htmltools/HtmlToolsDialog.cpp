@@ -45,7 +45,7 @@ HtmlToolsDialog::HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidge
     const auto showUsed = [](QLabel* label, const QString& setting) {
         label->setText(QString::fromStdString(effectiveProgramText(setting.toStdString())));
     };
-    for (auto [edit, used] : {std::pair{browser_, browserUsed_}, std::pair{editor_, editorUsed_}}) {
+    for (auto [edit, used] : {std::pair {browser_, browserUsed_}, std::pair {editor_, editorUsed_}}) {
         used->setEnabled(false);
         showUsed(used, edit->text());
         connect(edit, &QLineEdit::textChanged, used, [used, showUsed](const QString& text) { showUsed(used, text); });
@@ -67,8 +67,8 @@ HtmlToolsDialog::HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidge
 
     auto* group = new QGroupBox("Auto-open Output Index With");
     auto* choices = new QHBoxLayout(group);
-    for (auto [name, choice] : {std::pair{"Browser", AutoOpen::Browser}, std::pair{"Editor", AutoOpen::Editor},
-                                std::pair{"Neither", AutoOpen::Neither}}) {
+    for (auto [name, choice] : {std::pair {"Browser", AutoOpen::Browser}, std::pair {"Editor", AutoOpen::Editor},
+                                std::pair {"Neither", AutoOpen::Neither}}) {
         auto* radio = new QRadioButton(name);
         autoOpen_->addButton(radio, choice);
         choices->addWidget(radio);

@@ -9,7 +9,6 @@ namespace torvane {
 
 namespace {
 
-
 LaunchPlan message(std::string text)
 {
     LaunchPlan plan;
@@ -45,7 +44,8 @@ std::string effectiveProgramText(std::string_view setting)
 
 std::string cannotStartMessage(const std::string& program)
 {
-    return "The program \"" + program + "\" cannot be started.\n\nChoose another one, or none for the "
+    return "The program \"" + program +
+           "\" cannot be started.\n\nChoose another one, or none for the "
            "desktop's own application, under Preferences > HTML Tools.";
 }
 

@@ -27,8 +27,7 @@ constexpr int kIconColumnWidth = 25;
 // Changes of the list alone: the rows stay as they are.
 bool changesListOnly(int hint)
 {
-    return hint == HintListClick || hint == HintListClickOutside || hint == HintListKeyboard ||
-           hint == HintListSorted;
+    return hint == HintListClick || hint == HintListClickOutside || hint == HintListKeyboard || hint == HintListSorted;
 }
 
 // After these the list stays scrolled where it was; after the others it
@@ -124,11 +123,10 @@ void CProjectList::dropRecords()
     // million rows listed then costs what those few cost.
     const auto keep = [this](int r) {
         const EntryRecord& record = *rows_[static_cast<std::size_t>(r)].record;
-        letGo_.push_back(LetGoRow{static_cast<std::size_t>(r), &record, record.owner(),
-                                  static_cast<int>(record.kind()),
-                                  record.isListSelected(), rows_[static_cast<std::size_t>(r)].isEntry,
-                                  record.iconIndex(), std::string(record.sortKey()), entryText(record),
-                                  record.linkUrl()});
+        letGo_.push_back(LetGoRow {static_cast<std::size_t>(r), &record, record.owner(),
+                                   static_cast<int>(record.kind()), record.isListSelected(),
+                                   rows_[static_cast<std::size_t>(r)].isEntry, record.iconIndex(),
+                                   std::string(record.sortKey()), entryText(record), record.linkUrl()});
     };
     letGo_.clear();
     letGoTop_ = std::max(0, verticalOffset() / verticalHeader()->defaultSectionSize());

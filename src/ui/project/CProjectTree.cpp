@@ -184,8 +184,7 @@ CProjectTree::HitPart CProjectTree::hitTest(const QPoint& pos, QTreeWidgetItem**
     const QRect rect = visualItemRect(item);
     if (pos.x() < rect.left())
         return isOnExpandButton(pos, item) ? HitPart::ExpandButton : HitPart::RowElsewhere;
-    const int labelRight =
-        rect.left() + iconSize().width() + 8 + fontMetrics().horizontalAdvance(item->text(0)) + 4;
+    const int labelRight = rect.left() + iconSize().width() + 8 + fontMetrics().horizontalAdvance(item->text(0)) + 4;
     return pos.x() <= labelRight ? HitPart::Label : HitPart::RowElsewhere;
 }
 
@@ -321,7 +320,7 @@ void CProjectTree::removeSelected()
     const RemovalCounts removing = selectedRemovable(root);
     // The project's totals matter only when a few items might be all of it.
     const RemovalCounts inProject =
-        removing.total() > 0 && removing.total() <= kRemovalHandful ? projectRemovable(root) : RemovalCounts{};
+        removing.total() > 0 && removing.total() <= kRemovalHandful ? projectRemovable(root) : RemovalCounts {};
     if (const auto question = removalQuestion(removing, inProject)) {
         // No (Enter) keeps them; the views refresh as after any Remove.
         if (!window_.services().messages.askYesNo(*question, false)) {

@@ -31,8 +31,7 @@
 
 namespace torvane {
 
-CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks,
-                         QWidget* parent)
+CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks, QWidget* parent)
     : QWidget(parent)
     , document_(std::move(document))
     , services_(services)

@@ -40,8 +40,7 @@ public:
     };
 
     // Takes the opened document: closing the window closes the project.
-    CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks,
-                QWidget* parent = nullptr);
+    CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks, QWidget* parent = nullptr);
     ~CProjectWnd() override;
 
     CProjectDoc& document() { return *document_; }

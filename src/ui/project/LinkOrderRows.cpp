@@ -66,8 +66,8 @@ std::unique_ptr<LinkOrderRows> LinkOrderRows::make(ProjectRootNode& root)
     const bool collapsed = !root.isExpanded();
     if (!root.mayHoldSelection() || (collapsed && !root.isSelected()))
         return rows;
-    rows->local_ = Span{&root.localFiles(), collapsed, 0};
-    rows->urls_ = Span{&root.externalUrls(), collapsed, 0};
+    rows->local_ = Span {&root.localFiles(), collapsed, 0};
+    rows->urls_ = Span {&root.externalUrls(), collapsed, 0};
     if (!rows->measure(rows->local_) || !rows->measure(rows->urls_))
         return nullptr;
     addReferences(root.locators(), collapsed, rows->references_);
@@ -125,7 +125,7 @@ bool LinkOrderRows::measureSpan(Span& span)
         if (!putInLinkOrder(children))
             return false;
         for (ProjectNode* child : children) {
-            Span part{child, false, 0};
+            Span part {child, false, 0};
             if (!measure(part))
                 return false;
             if (part.count == 0)
@@ -158,7 +158,7 @@ LinkOrderRows::Level LinkOrderRows::makeLevel(const Span& span) const
         const std::size_t count = child->recordsBelow();
         if (count == 0)
             continue;
-        level.children.push_back(Span{child, true, count});
+        level.children.push_back(Span {child, true, count});
         level.starts.push_back(start);
         start += count;
     }
@@ -210,7 +210,7 @@ std::optional<std::size_t> LinkOrderRows::startOf(const ProjectNode& node) const
         return std::nullopt;
     // Every child of the level is placed at once: the marks of a range
     // share their parents.
-    const Level& level = levelOf(Span{parent, true, 0});
+    const Level& level = levelOf(Span {parent, true, 0});
     for (std::size_t i = 0; i < level.children.size(); ++i)
         starts_.emplace(level.children[i].node, *parentStart + level.starts[i]);
     const auto found = starts_.find(&node);
@@ -233,7 +233,7 @@ std::optional<std::size_t> LinkOrderRows::rowOf(const EntryRecord& record) const
     const std::optional<std::size_t> start = startOf(*owner);
     if (!start)
         return std::nullopt;
-    const Level& level = levelOf(Span{owner, true, 0});
+    const Level& level = levelOf(Span {owner, true, 0});
     const auto own = std::find(level.own.begin(), level.own.end(), &record);
     if (own == level.own.end())
         return std::nullopt;

@@ -107,8 +107,8 @@ int compareUrlColumn(const EntryRecord& a, const std::string& aLink, const Entry
 
 bool tiedInUrlColumn(const EntryRecord& a, const EntryRecord& b)
 {
-    const bool sameLink = a.owner() == b.owner() ||
-                          (a.kind() == EntryKind::CrossReference && b.kind() == EntryKind::CrossReference);
+    const bool sameLink =
+        a.owner() == b.owner() || (a.kind() == EntryKind::CrossReference && b.kind() == EntryKind::CrossReference);
     return sameLink && compareSameLink(a, b) == 0;
 }
 
@@ -116,9 +116,9 @@ void sortRows(std::vector<ListRow>& rows, int column, bool ascending)
 {
     std::vector<SortKeys> keys(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        keys[i] = SortKeys{rows[i].record, rows[i].record->linkUrlLower()};
+        keys[i] = SortKeys {rows[i].record, rows[i].record->linkUrlLower()};
     std::vector<std::size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::iota(order.begin(), order.end(), std::size_t {0});
     std::stable_sort(order.begin(), order.end(), [&keys, column, ascending](std::size_t a, std::size_t b) {
         return ascending ? compareRows(keys[a], keys[b], column) < 0 : compareRows(keys[b], keys[a], column) < 0;
     });

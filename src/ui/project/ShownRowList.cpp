@@ -20,11 +20,11 @@ ShownRowList ShownRowList::of(ProjectRootNode& root, int column, bool ascending,
 ListRow ShownRowList::operator[](std::size_t row) const
 {
     if (letGo_)
-        return ListRow{nullptr, false};
+        return ListRow {nullptr, false};
     if (!found_)
         return made_[row];
     EntryRecord& record = found_->at(row);
-    return ListRow{&record, record.kind() != EntryKind::CrossReference};
+    return ListRow {&record, record.kind() != EntryKind::CrossReference};
 }
 
 std::vector<ListRow>& ShownRowList::made()

@@ -25,7 +25,11 @@ public:
         using pointer = void;
         using reference = ListRow;
 
-        Iterator(const ShownRowList& list, std::size_t row) : list_(&list), row_(row) {}
+        Iterator(const ShownRowList& list, std::size_t row)
+            : list_(&list)
+            , row_(row)
+        {
+        }
         ListRow operator*() const { return (*list_)[row_]; }
         Iterator& operator++()
         {

@@ -13,7 +13,7 @@ namespace {
 
 ListRow rowOf(EntryRecord& record)
 {
-    return ListRow{&record, record.kind() != EntryKind::CrossReference};
+    return ListRow {&record, record.kind() != EntryKind::CrossReference};
 }
 
 // The records of the selected holders and locators in walk order: the order
@@ -28,7 +28,10 @@ public:
 
 class OwnRecords : public NodeVisitor {
 public:
-    explicit OwnRecords(std::vector<EntryRecord*>& records) : records_(records) {}
+    explicit OwnRecords(std::vector<EntryRecord*>& records)
+        : records_(records)
+    {
+    }
     void visitEntry(IndexEntry& entry, ProjectNode&) override { records_.push_back(&entry); }
     void visitCrossReference(CrossReference& reference, ProjectNode&) override { records_.push_back(&reference); }
 

@@ -52,8 +52,10 @@ void CIndexStyleDlg::addPageKeys()
     // As shortcuts of the sheet itself: a plain key press would first meet
     // the project windows' area, which takes Ctrl+Tab to switch windows.
     const std::pair<QKeySequence, int> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},           {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1}, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
     };
     for (const auto& [sequence, step] : keys) {

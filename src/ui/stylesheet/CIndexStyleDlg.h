@@ -36,7 +36,7 @@ private:
     StyleSheetEnvironment environment_;
     StyleSettings settings_;
     QTabWidget* tabs_;
-    std::array<StylePage*, 7> pages_{};
+    std::array<StylePage*, 7> pages_ {};
     int current_ = 0;
     // Set while a refused tab change is being taken back.
     bool returning_ = false;

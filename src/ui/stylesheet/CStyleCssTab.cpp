@@ -11,9 +11,9 @@ CStyleCssTab::CStyleCssTab(const StyleSheetEnvironment& environment, StyleSettin
     : StylePage(StylePageId::Css, environment, record, parent)
 {
     auto* sheetBox = new QGroupBox("Style Sheet File", this);
-    stylesheetPath_ = addPath("Stylesheet Path", {&StyleSettings::stylesheetPath, &StyleSettings::stylesheetPathType,
-                                                  StylePathField::Kind::StyleSheetFile, "Select Style Sheet",
-                                                  "the style sheet file"});
+    stylesheetPath_ = addPath("Stylesheet Path",
+                              {&StyleSettings::stylesheetPath, &StyleSettings::stylesheetPathType,
+                               StylePathField::Kind::StyleSheetFile, "Select Style Sheet", "the style sheet file"});
     sheetBox->setLayout(stylesheetPath_->makeRow());
 
     auto* bodyBox = new QGroupBox("Body Attributes", this);

@@ -18,9 +18,9 @@ CStyleEnhancementsTab::CStyleEnhancementsTab(const StyleSheetEnvironment& enviro
     auto* matterLayout = new QVBoxLayout(matterBox);
     includeTop_ = addCheck("Include Top.htm", "Include Top", &StyleSettings::includeTop);
     includeBottom_ = addCheck("Include Bottom.htm", "Include Bottom", &StyleSettings::includeBottom);
-    includePath_ = addPath("Include Path", {&StyleSettings::includePath, &StyleSettings::includePathType,
-                                            StylePathField::Kind::Folder, "Select Include Directory",
-                                            "the include files"});
+    includePath_ =
+        addPath("Include Path", {&StyleSettings::includePath, &StyleSettings::includePathType,
+                                 StylePathField::Kind::Folder, "Select Include Directory", "the include files"});
     matterLayout->addWidget(includeTop_);
     matterLayout->addWidget(includeBottom_);
     matterLayout->addWidget(new QLabel("Use \"Include\" Files in:", this));
@@ -30,9 +30,9 @@ CStyleEnhancementsTab::CStyleEnhancementsTab(const StyleSheetEnvironment& enviro
     auto* returnLayout = new QGridLayout(returnBox);
     returnLink_ = addRadios({"None", "Text", "Return.gif"}, "Return", &StyleSettings::returnLink, nullptr);
     returnText_ = addText("Return Text", &StyleSettings::returnText);
-    returnPath_ = addPath("Return Path", {&StyleSettings::returnPath, &StyleSettings::returnPathType,
-                                          StylePathField::Kind::Folder, "Select Return.gif Directory",
-                                          "the image file"});
+    returnPath_ =
+        addPath("Return Path", {&StyleSettings::returnPath, &StyleSettings::returnPathType,
+                                StylePathField::Kind::Folder, "Select Return.gif Directory", "the image file"});
     returnLayout->addWidget(returnLink_->button(ReturnLink::None), 0, 0);
     returnLayout->addWidget(returnLink_->button(ReturnLink::Text), 1, 0);
     returnLayout->addWidget(returnText_, 1, 1, 1, 2);
@@ -54,8 +54,8 @@ CStyleEnhancementsTab::CStyleEnhancementsTab(const StyleSheetEnvironment& enviro
 
 void CStyleEnhancementsTab::applyEnabling()
 {
-    const EnhancementsEnabling enabling = enhancementsEnabling(includeTop_->isChecked(), includeBottom_->isChecked(),
-                                                               returnLink_->checkedId());
+    const EnhancementsEnabling enabling =
+        enhancementsEnabling(includeTop_->isChecked(), includeBottom_->isChecked(), returnLink_->checkedId());
     includePath_->setEnabled(enabling.includeFolder);
     returnText_->setEnabled(enabling.returnText);
     returnPath_->setEnabled(enabling.returnFolder);

@@ -7,8 +7,7 @@ namespace torvane {
 class CStyleEnhancementsTab : public StylePage {
     Q_OBJECT
 public:
-    CStyleEnhancementsTab(const StyleSheetEnvironment& environment, StyleSettings& record,
-                          QWidget* parent = nullptr);
+    CStyleEnhancementsTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent = nullptr);
     StylePathField* includePath() const { return includePath_; }
     StylePathField* returnPath() const { return returnPath_; }
 

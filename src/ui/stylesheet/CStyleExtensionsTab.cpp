@@ -34,16 +34,17 @@ CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environmen
     layout_->setObjectName("Index Layout");
     auto* pageBox = new QGroupBox("HTML Index Page", this);
     auto* page = new QVBoxLayout(pageBox);
-    for (auto [label, id] : {std::pair{"Classic Pages", IndexLayout::Classic},
-                             std::pair{"One Modern Page (HTML5, letter bar, filter box, dark mode)", IndexLayout::Modern}}) {
+    for (auto [label, id] :
+         {std::pair {"Classic Pages", IndexLayout::Classic},
+          std::pair {"One Modern Page (HTML5, letter bar, filter box, dark mode)", IndexLayout::Modern}}) {
         auto* radio = new QRadioButton(label, pageBox);
         layout_->addButton(radio, id);
         page->addWidget(radio);
     }
 
     const QString kept = environment.projectMode ? "Kept in the project file only."
-                                                  : "New projects start from these choices; "
-                                                    "projects already written keep their own.";
+                                                 : "New projects start from these choices; "
+                                                   "projects already written keep their own.";
     auto* note = new QLabel(kept + " With byte order, classic pages and no merging, "
                                    "the index is exactly the classic one.",
                             this);
@@ -69,7 +70,8 @@ void CStyleExtensionsTab::loadOwnControls(const StyleSettings& values)
     language_->setCurrentIndex(index);
     mergeCaseVariants_->setChecked(extensions.mergeCaseVariants != 0);
     layout_->setExclusive(false);
-    for (QAbstractButton* button : layout_->buttons()) button->setChecked(layout_->id(button) == extensions.indexLayout);
+    for (QAbstractButton* button : layout_->buttons())
+        button->setChecked(layout_->id(button) == extensions.indexLayout);
     layout_->setExclusive(true);
 }
 
@@ -78,7 +80,8 @@ void CStyleExtensionsTab::storeOwnControls(StyleSettings& values) const
     TorvaneExtensions& extensions = values.extensions;
     extensions.collation = language_->currentData().toString().toStdString();
     extensions.mergeCaseVariants = mergeCaseVariants_->isChecked() ? 1 : 0;
-    if (layout_->checkedId() >= 0) extensions.indexLayout = layout_->checkedId();
+    if (layout_->checkedId() >= 0)
+        extensions.indexLayout = layout_->checkedId();
 }
 
 } // namespace torvane

@@ -18,10 +18,10 @@ CStyleGroupHeadingsTab::CStyleGroupHeadingsTab(const StyleSheetEnvironment& envi
     auto* appearanceRow = new QHBoxLayout;
     appearance_ = addRadios({"Text", "Graphics"}, "Appearance", &StyleSettings::groupsAppearance, appearanceRow);
     appearanceLayout->addLayout(appearanceRow);
-    graphicsPath_ = addPath("Graphics Path",
-                            {&StyleSettings::groupsGraphicsPath, &StyleSettings::groupsGraphicsPathType,
-                             StylePathField::Kind::Folder, "Select Group Headings Graphics Directory",
-                             "the image files", "Use Images in:"});
+    graphicsPath_ =
+        addPath("Graphics Path", {&StyleSettings::groupsGraphicsPath, &StyleSettings::groupsGraphicsPathType,
+                                  StylePathField::Kind::Folder, "Select Group Headings Graphics Directory",
+                                  "the image files", "Use Images in:"});
     appearanceLayout->addLayout(graphicsPath_->makeRow());
 
     auto* emptyBox = new QGroupBox("Empty Headings", this);

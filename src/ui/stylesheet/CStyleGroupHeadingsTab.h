@@ -7,8 +7,7 @@ namespace torvane {
 class CStyleGroupHeadingsTab : public StylePage {
     Q_OBJECT
 public:
-    CStyleGroupHeadingsTab(const StyleSheetEnvironment& environment, StyleSettings& record,
-                           QWidget* parent = nullptr);
+    CStyleGroupHeadingsTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent = nullptr);
     StylePathField* graphicsPath() const { return graphicsPath_; }
 
 protected:

@@ -26,10 +26,10 @@ CStyleHeadingLinksTab::CStyleHeadingLinksTab(const StyleSheetEnvironment& enviro
     appearanceLayout->addLayout(appearanceRow);
     verticalBars_ = addCheck("Separate with Vertical Bars", "Vertical Bars", &StyleSettings::linksVerticalBars);
     appearanceLayout->addWidget(verticalBars_);
-    graphicsPath_ = addPath("Graphics Path",
-                            {&StyleSettings::linksGraphicsPath, &StyleSettings::linksGraphicsPathType,
-                             StylePathField::Kind::Folder, "Select Links to Headings Graphics Directory",
-                             "the image files", "Use Images in:"});
+    graphicsPath_ =
+        addPath("Graphics Path",
+                {&StyleSettings::linksGraphicsPath, &StyleSettings::linksGraphicsPathType, StylePathField::Kind::Folder,
+                 "Select Links to Headings Graphics Directory", "the image files", "Use Images in:"});
     graphicsPath_->edit()->setMaxLength(kMaxGraphicsPath);
     appearanceLayout->addLayout(graphicsPath_->makeRow());
 
@@ -41,8 +41,8 @@ CStyleHeadingLinksTab::CStyleHeadingLinksTab(const StyleSheetEnvironment& enviro
     addRadios({"Include (unless no entries)", "Omit These Links\n(unless separate frames)"}, "Symbols",
               &StyleSettings::linksSymbols, new QVBoxLayout(symbolsBox));
 
-    headingsRule_ = addCheck("Separate from Index Entries with Horizontal Rules", "Headings Rule",
-                             &StyleSettings::headingsRule);
+    headingsRule_ =
+        addCheck("Separate from Index Entries with Horizontal Rules", "Headings Rule", &StyleSettings::headingsRule);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(appearanceBox);

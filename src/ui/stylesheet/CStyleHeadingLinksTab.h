@@ -7,8 +7,7 @@ namespace torvane {
 class CStyleHeadingLinksTab : public StylePage {
     Q_OBJECT
 public:
-    CStyleHeadingLinksTab(const StyleSheetEnvironment& environment, StyleSettings& record,
-                          QWidget* parent = nullptr);
+    CStyleHeadingLinksTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent = nullptr);
     StylePathField* graphicsPath() const { return graphicsPath_; }
 
 protected:

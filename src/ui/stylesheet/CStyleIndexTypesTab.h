@@ -7,8 +7,7 @@ namespace torvane {
 class CStyleIndexTypesTab : public StylePage {
     Q_OBJECT
 public:
-    CStyleIndexTypesTab(const StyleSheetEnvironment& environment, StyleSettings& record,
-                        QWidget* parent = nullptr);
+    CStyleIndexTypesTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent = nullptr);
 
 protected:
     void applyEnabling() override;

@@ -59,7 +59,8 @@ CStyleLayoutTab::CStyleLayoutTab(const StyleSheetEnvironment& environment, Style
     QButtonGroup* multiLevel = addRadios({"Hanging", "Run-in"}, "MultiLevel", &StyleSettings::multiLevel, nullptr);
     hanging->addWidget(multiLevel->button(MultiLevel::Hanging));
     runIn->addWidget(multiLevel->button(MultiLevel::RunIn));
-    hanging->addWidget(new LayoutSketch("fruit\n  apples, 1\n  pears, 2", multiLevel->button(MultiLevel::Hanging), this));
+    hanging->addWidget(
+        new LayoutSketch("fruit\n  apples, 1\n  pears, 2", multiLevel->button(MultiLevel::Hanging), this));
     runIn->addWidget(new LayoutSketch("fruit: apples, 1;\n  pears, 2", multiLevel->button(MultiLevel::RunIn), this));
     multilevelLayout->addLayout(hanging);
     multilevelLayout->addLayout(runIn);

@@ -9,8 +9,7 @@
 
 namespace torvane {
 
-StylePage::StylePage(StylePageId id, const StyleSheetEnvironment& environment, StyleSettings& record,
-                     QWidget* parent)
+StylePage::StylePage(StylePageId id, const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent)
     : QWidget(parent)
     , environment_(environment)
     , record_(record)

@@ -33,8 +33,8 @@ protected:
     QCheckBox* addCheck(const char* text, const char* key, int StyleSettings::*field);
     // One radio button per label, ids from 0, laid out in `layout` unless
     // the page places them itself (null).
-    QButtonGroup* addRadios(const QStringList& labels, const char* key, int StyleSettings::*field,
-                            QBoxLayout* layout, int firstValue = 0);
+    QButtonGroup* addRadios(const QStringList& labels, const char* key, int StyleSettings::*field, QBoxLayout* layout,
+                            int firstValue = 0);
     QLineEdit* addText(const char* key, std::string StyleSettings::*field);
     StylePathField* addPath(const char* key, const StylePathField::Setup& setup);
     // Shows the record and applies the enabling rules: call once the

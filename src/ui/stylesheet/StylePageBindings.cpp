@@ -7,14 +7,20 @@
 
 namespace torvane {
 
-void StylePageBindings::check(QCheckBox* box, int StyleSettings::*field) { checks_.push_back({box, field}); }
+void StylePageBindings::check(QCheckBox* box, int StyleSettings::*field)
+{
+    checks_.push_back({box, field});
+}
 
 void StylePageBindings::radios(QButtonGroup* group, int StyleSettings::*field, int firstValue)
 {
     radios_.push_back({group, field, firstValue});
 }
 
-void StylePageBindings::text(QLineEdit* edit, std::string StyleSettings::*field) { texts_.push_back({edit, field}); }
+void StylePageBindings::text(QLineEdit* edit, std::string StyleSettings::*field)
+{
+    texts_.push_back({edit, field});
+}
 
 void StylePageBindings::load(const StyleSettings& values) const
 {

@@ -52,8 +52,8 @@ void StylePathField::browse()
     const std::string current = edit_->text().toStdString();
     const int currentType = record_.*setup_.pathType;
     const std::string& base = environment_.baseFolder;
-    const std::string start = folder ? browseStartFolder(current, currentType, base)
-                                     : browseStartFileFolder(current, currentType, base);
+    const std::string start =
+        folder ? browseStartFolder(current, currentType, base) : browseStartFileFolder(current, currentType, base);
     const auto& choose = folder ? environment_.choosers.folder : environment_.choosers.styleSheetFile;
     const std::optional<std::string> chosen = choose(parent_, setup_.browseTitle, start);
     if (!chosen)

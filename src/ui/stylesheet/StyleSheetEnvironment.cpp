@@ -8,8 +8,8 @@ namespace {
 
 std::optional<std::string> chooseFolder(QWidget* parent, const std::string& title, const std::string& start)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(parent, fromBytes(title), fromBytes(start),
-                                                             QFileDialog::ShowDirsOnly);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(parent, fromBytes(title), fromBytes(start), QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.toStdString();
@@ -27,6 +27,9 @@ std::optional<std::string> chooseStyleSheet(QWidget* parent, const std::string& 
 
 } // namespace
 
-StyleSheetChoosers platformStyleSheetChoosers() { return {chooseFolder, chooseStyleSheet}; }
+StyleSheetChoosers platformStyleSheetChoosers()
+{
+    return {chooseFolder, chooseStyleSheet};
+}
 
 } // namespace torvane

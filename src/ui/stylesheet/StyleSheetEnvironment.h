@@ -12,11 +12,9 @@ class MessageSink;
 // The platform's choosers as the style sheet uses them; each returns the
 // chosen native path, or nothing when the user cancels.
 struct StyleSheetChoosers {
-    std::function<std::optional<std::string>(QWidget* parent, const std::string& title,
-                                             const std::string& startFolder)>
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& title, const std::string& startFolder)>
         folder;
-    std::function<std::optional<std::string>(QWidget* parent, const std::string& title,
-                                             const std::string& startFolder)>
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& title, const std::string& startFolder)>
         styleSheetFile;
 };
 

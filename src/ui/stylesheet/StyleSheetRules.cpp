@@ -8,7 +8,10 @@ namespace {
 
 constexpr std::string_view kErrorsIntro = "Please correct the following errors:\n\n";
 
-bool isSeparator(char c) { return c == '/' || c == '\\'; }
+bool isSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
 
 // Backslashes of locations written on other systems become the native "/".
 std::string nativeSeparators(std::string_view path)
@@ -77,7 +80,10 @@ void normaliseStylePage(StylePageId page, StyleSettings& values)
     }
 }
 
-int typedPathType(std::string_view text) { return trimRight(text).empty() ? PathType::Relative : PathType::AsEntered; }
+int typedPathType(std::string_view text)
+{
+    return trimRight(text).empty() ? PathType::Relative : PathType::AsEntered;
+}
 
 std::string browseStartFolder(std::string_view path, int pathType, std::string_view baseFolder)
 {
@@ -122,8 +128,7 @@ HeadingLinksEnabling headingLinksEnabling(int appearance, int placement)
     return {graphics, !graphics, placement != LinksPlacement::SeparateFrame};
 }
 
-GroupHeadingsEnabling groupHeadingsEnabling(bool includeHeadings, int appearance, bool groupsRule,
-                                            bool separateFiles)
+GroupHeadingsEnabling groupHeadingsEnabling(bool includeHeadings, int appearance, bool groupsRule, bool separateFiles)
 {
     return {includeHeadings, includeHeadings && appearance == Appearance::Graphics, !separateFiles, !groupsRule};
 }

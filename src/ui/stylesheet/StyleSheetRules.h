@@ -55,8 +55,7 @@ struct GroupHeadingsEnabling {
     bool groupsRule;
     bool separateFiles;
 };
-GroupHeadingsEnabling groupHeadingsEnabling(bool includeHeadings, int appearance, bool groupsRule,
-                                            bool separateFiles);
+GroupHeadingsEnabling groupHeadingsEnabling(bool includeHeadings, int appearance, bool groupsRule, bool separateFiles);
 
 struct EnhancementsEnabling {
     bool includeFolder;

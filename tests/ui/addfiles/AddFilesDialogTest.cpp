@@ -21,7 +21,7 @@
 namespace torvane {
 namespace {
 
-const std::vector<std::string> kHtmlExtensions{".htm", ".html"};
+const std::vector<std::string> kHtmlExtensions {".htm", ".html"};
 
 std::vector<std::string> sorted(std::vector<std::string> paths)
 {
@@ -45,12 +45,12 @@ TEST(AddFilesListing, ModelStartsWithEveryPageChosenAndNoEmptyFolders)
     EXPECT_EQ(files.findFolder("notes"), nullptr);
     ASSERT_NE(files.findFolder("sub"), nullptr);
     // Walk order: folders before files.
-    EXPECT_EQ(chosenPages(model), (std::vector<std::string>{dir.path() + "sub/a.htm", dir.path() + "b.htm"}));
+    EXPECT_EQ(chosenPages(model), (std::vector<std::string> {dir.path() + "sub/a.htm", dir.path() + "b.htm"}));
 
     files.setExpanded(true);
     EXPECT_TRUE(chosenPages(model).empty());
     model.applyTreeSelection(*files.findFolder("sub"), false, false);
-    EXPECT_EQ(chosenPages(model), (std::vector<std::string>{dir.path() + "sub/a.htm"}));
+    EXPECT_EQ(chosenPages(model), (std::vector<std::string> {dir.path() + "sub/a.htm"}));
 }
 
 // The dialog on its own, with the pages it hands on recorded.
@@ -62,8 +62,8 @@ protected:
         dir.write("b.htm", "x");
         dir.write("sub/c.htm", "x");
         dir.write("sub/d.txt", "x");
-        dialog = std::make_unique<AddFilesDialog>(dir.path(), kHtmlExtensions,
-                                                  [this](const std::vector<std::string>& paths) { added.push_back(paths); });
+        dialog = std::make_unique<AddFilesDialog>(
+            dir.path(), kHtmlExtensions, [this](const std::vector<std::string>& paths) { added.push_back(paths); });
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
         dialog->tree()->refreshNow();
@@ -85,10 +85,7 @@ protected:
         dialog->tree()->refreshNow();
     }
 
-    ProjectNode& node(const std::string& relative)
-    {
-        return dialog->model().findOrCreateFile(dir.path() + relative);
-    }
+    ProjectNode& node(const std::string& relative) { return dialog->model().findOrCreateFile(dir.path() + relative); }
 
     test::TempDir dir;
     std::vector<std::vector<std::string>> added;
@@ -111,7 +108,7 @@ TEST_F(AddFilesDialogWidget, ShowsTheProjectDirectoryAndAddsEveryPageAtOnce)
     QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
     ASSERT_EQ(added.size(), 1u);
     EXPECT_EQ(sorted(added[0]),
-              (std::vector<std::string>{dir.path() + "a.htm", dir.path() + "b.htm", dir.path() + "sub/c.htm"}));
+              (std::vector<std::string> {dir.path() + "a.htm", dir.path() + "b.htm", dir.path() + "sub/c.htm"}));
     // The dialog stays, its choice unchanged: a second Add hands on the same.
     EXPECT_TRUE(dialog->isVisible());
     QTest::keyClick(dialog->tree(), Qt::Key_Return);
@@ -131,20 +128,22 @@ TEST_F(AddFilesDialogWidget, KeysAndClicksChooseWithTheProjectTreeRules)
 
     // Down from the directory reaches the folder, which stands for its page.
     key(Qt::Key_Down);
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "sub/c.htm"}));
-    EXPECT_EQ(dialog->tree()->currentItem(), AddFilesTree::itemOf(dialog->model().localFiles().findFolder("sub")->treeItem()));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string> {dir.path() + "sub/c.htm"}));
+    EXPECT_EQ(dialog->tree()->currentItem(),
+              AddFilesTree::itemOf(dialog->model().localFiles().findFolder("sub")->treeItem()));
 
     key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "sub/c.htm", dir.path() + "a.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()),
+              (std::vector<std::string> {dir.path() + "sub/c.htm", dir.path() + "a.htm"}));
 
     click(node("b.htm"));
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "b.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string> {dir.path() + "b.htm"}));
     EXPECT_TRUE(AddFilesTree::isMarked(AddFilesTree::itemOf(node("b.htm").treeItem())));
     EXPECT_FALSE(AddFilesTree::isMarked(AddFilesTree::itemOf(node("a.htm").treeItem())));
     click(node("a.htm"), Qt::ControlModifier);
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "a.htm", dir.path() + "b.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string> {dir.path() + "a.htm", dir.path() + "b.htm"}));
     click(node("b.htm"), Qt::ControlModifier);
-    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string>{dir.path() + "a.htm"}));
+    EXPECT_EQ(chosenPages(dialog->model()), (std::vector<std::string> {dir.path() + "a.htm"}));
 
     // Left on a page goes up to its parent; Left again collapses it, which
     // hands the directory's selection down to everything inside.
@@ -224,7 +223,8 @@ protected:
     test::TempDir dir;
     test::UiTestApp app;
     ScriptedProgress progress;
-    AppServices services{app.profile, app.reports, app.presenter, app.messages, progress, app.shell, {".htm", ".html"}};
+    AppServices services {app.profile, app.reports, app.presenter,    app.messages,
+                          progress,    app.shell,   {".htm", ".html"}};
     std::unique_ptr<CProjectWnd> window;
 };
 
@@ -240,14 +240,14 @@ TEST_F(AddFilesCommand, AddsTheChosenPagesAsOneActionAndClosesOnClose)
     EXPECT_FALSE(window->isEnabled(CmdAddFiles));
     // Pages already in the project are listed like any other.
     EXPECT_EQ(sorted(chosenPages(dialog->model())),
-              (std::vector<std::string>{dir.path() + "a.htm", dir.path() + "c.htm", dir.path() + "d.htm",
-                                        dir.path() + "sub/b.htm"}));
+              (std::vector<std::string> {dir.path() + "a.htm", dir.path() + "c.htm", dir.path() + "d.htm",
+                                         dir.path() + "sub/b.htm"}));
     ASSERT_EQ(projectFile("d.htm"), nullptr);
 
     QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
     window->flushRefresh();
     ASSERT_NE(projectFile("d.htm"), nullptr);
-    EXPECT_EQ(progress.titles, std::vector<std::string>{"Add Files Progress"});
+    EXPECT_EQ(progress.titles, std::vector<std::string> {"Add Files Progress"});
     EXPECT_EQ(progress.total, 4);
     EXPECT_EQ(window->document().undoCode(), std::optional<int>(ActionAddFiles));
     EXPECT_TRUE(dialog->addButton()->isEnabled());

@@ -42,7 +42,7 @@ TEST(AddUrls, DialogAddsOnEnterAndClearsOnlyWhenTicked)
 
     QTest::keyClicks(dialog.urlEdit(), "  http://a.com/");
     QTest::keyClick(dialog.urlEdit(), Qt::Key_Return);
-    EXPECT_EQ(added, std::vector<std::string>{"http://a.com/"});
+    EXPECT_EQ(added, std::vector<std::string> {"http://a.com/"});
     EXPECT_EQ(dialog.urlEdit()->text(), "  http://a.com/");
 
     dialog.clearOnAddBox()->setChecked(true);
@@ -76,7 +76,8 @@ TEST(AddUrls, EachAddIsOneStepAndUrlKeysKeepLetterCase)
     ASSERT_EQ(doc.root().externalUrls().urls().size(), 1u);
 
     window.runCommand(CmdAddExternalUrls);
-    QPointer<AddUrlsDialog> dialog = qobject_cast<AddUrlsDialog*>(window.treeView()->modelessDialog(CmdAddExternalUrls));
+    QPointer<AddUrlsDialog> dialog =
+        qobject_cast<AddUrlsDialog*>(window.treeView()->modelessDialog(CmdAddExternalUrls));
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->parentWidget(), window.treeView());
     EXPECT_FALSE(window.isEnabled(CmdAddExternalUrls));

@@ -32,17 +32,17 @@ TEST(DroppedPages, FoldersGiveThePagesBelowAndNamedFilesAreSortedOut)
     dir.write("readme.txt", "r");
     const DroppedPages dropped =
         droppedPages({dir.path() + "extra", dir.path() + "g.htm", dir.path() + "readme.txt"}, kPages);
-    EXPECT_EQ(sorted(dropped.pages),
-              (std::vector<std::string>{dir.path() + "extra/deep/f.HTML", dir.path() + "extra/e.htm", dir.path() + "g.htm"}))
+    EXPECT_EQ(sorted(dropped.pages), (std::vector<std::string> {dir.path() + "extra/deep/f.HTML",
+                                                                dir.path() + "extra/e.htm", dir.path() + "g.htm"}))
         << "a file inside a dropped folder that is not a page is passed over, as Add Files does";
-    EXPECT_EQ(dropped.notPages, std::vector<std::string>{dir.path() + "readme.txt"});
+    EXPECT_EQ(dropped.notPages, std::vector<std::string> {dir.path() + "readme.txt"});
     EXPECT_EQ(notPagesMessage(dropped.notPages, kPages),
               "These files were not added: only pages (.htm, .html) belong in a project.\n\n" + dir.path() +
                   "readme.txt\n");
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.path() + "g.htm")), QUrl("http://example.com/a.htm")});
-    EXPECT_EQ(droppedLocalPaths(data), std::vector<std::string>{dir.path() + "g.htm"});
+    EXPECT_EQ(droppedLocalPaths(data), std::vector<std::string> {dir.path() + "g.htm"});
 }
 
 class DropOnProject : public test::ProjectWindowFixture {
@@ -104,7 +104,8 @@ TEST_F(DropOnProject, PagesFromElsewhereMeetTheAddFilesRefusals)
     ASSERT_TRUE(drop({local(elsewhere.path() + "far.htm"), local(elsewhere.path() + "bad\\name.htm")}));
     EXPECT_TRUE(inProject(elsewhere.path() + "far.htm"));
     EXPECT_FALSE(inProject(elsewhere.path() + "bad\\name.htm"));
-    EXPECT_EQ(app.messages.shown, std::vector<std::string>{unstorablePagesMessage({elsewhere.path() + "bad\\name.htm"})});
+    EXPECT_EQ(app.messages.shown,
+              std::vector<std::string> {unstorablePagesMessage({elsewhere.path() + "bad\\name.htm"})});
 }
 
 } // namespace

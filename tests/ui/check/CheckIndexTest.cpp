@@ -55,8 +55,8 @@ TEST(CheckIndex, ListsTheFindingsAndShowsTheirPlaceInTheTree)
     window->runCommand(CmdCheckIndex);
     auto* dialog = window->findChild<CheckIndexDialog*>();
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(rowsOf(*dialog), (std::vector<std::string>{"sub/b.htm page-without-entries",
-                                                         "a.htm page-without-entries", "c.htm page-without-entries"}));
+    EXPECT_EQ(rowsOf(*dialog), (std::vector<std::string> {"sub/b.htm page-without-entries",
+                                                          "a.htm page-without-entries", "c.htm page-without-entries"}));
     EXPECT_EQ(dialog->summaryText().toStdString(), "Coverage: 0 of 3 pages have entries (0%). 0 errors, 3 warnings.");
 
     // Activating a row (double-click or Enter) selects its page, opening its folder.
@@ -78,7 +78,7 @@ TEST(CheckIndex, ListsTheFindingsAndShowsTheirPlaceInTheTree)
     window->runCommand(CmdCheckIndex);
     EXPECT_EQ(window->findChildren<CheckIndexDialog*>().size(), 1);
     EXPECT_EQ(rowsOf(*dialog),
-              (std::vector<std::string>{"sub/b.htm page-without-entries", "a.htm page-without-entries"}));
+              (std::vector<std::string> {"sub/b.htm page-without-entries", "a.htm page-without-entries"}));
 }
 
 } // namespace

@@ -127,22 +127,36 @@ TEST_F(CommandRegistryTest, EachPlaceKeepsItsWording)
     QMenu* actions = menuNamed(*frame, "&Actions");
     ASSERT_NE(actions, nullptr);
     emit actions->aboutToShow();
-    EXPECT_EQ(itemTexts(*actions),
-              (QStringList{"Add &Files...", "Add External &URLs...", "&Remove Selected Files, URLs, and Locators", "-",
-                           "E&xclude Selected Targets from Index", "-", "&Add Index Entry to Selected Targets...",
-                           "&Edit Selected Index Entries...", "Acce&pt Selected Default Entries",
-                           "&Delete Selected Index Entries and Cross-References", "-", "&Select Associated Targets",
-                           "-", "&Create Cross-Reference...", "&Edit Selected Cross-Reference...", "-",
-                           "Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "&Make Index", "Chec&k Index..."}));
+    EXPECT_EQ(itemTexts(*actions), (QStringList {"Add &Files...",
+                                                 "Add External &URLs...",
+                                                 "&Remove Selected Files, URLs, and Locators",
+                                                 "-",
+                                                 "E&xclude Selected Targets from Index",
+                                                 "-",
+                                                 "&Add Index Entry to Selected Targets...",
+                                                 "&Edit Selected Index Entries...",
+                                                 "Acce&pt Selected Default Entries",
+                                                 "&Delete Selected Index Entries and Cross-References",
+                                                 "-",
+                                                 "&Select Associated Targets",
+                                                 "-",
+                                                 "&Create Cross-Reference...",
+                                                 "&Edit Selected Cross-Reference...",
+                                                 "-",
+                                                 "Undo\tCtrl+Z",
+                                                 "Redo\tCtrl+Y",
+                                                 "-",
+                                                 "&Make Index",
+                                                 "Chec&k Index..."}));
 
     {
         auto tree = popup(treePopupDef());
         EXPECT_EQ(itemTexts(*tree),
-                  (QStringList{"&Add Index Entry to Selected Targets...", "-", "&Edit Selected Source File",
-                               "&View Selected Source File", "-", "E&xclude Selected Targets from Index", "-",
-                               "Ex&pand All", "&Collapse All", "-", "Add &Files...", "Add External &URLs...",
-                               "&Remove Selected Files, URLs, and Locators", "-", "&Create Cross-Reference...", "-",
-                               "Undo\tCtrl+Z", "Redo\tCtrl+Y"}));
+                  (QStringList {"&Add Index Entry to Selected Targets...", "-", "&Edit Selected Source File",
+                                "&View Selected Source File", "-", "E&xclude Selected Targets from Index", "-",
+                                "Ex&pand All", "&Collapse All", "-", "Add &Files...", "Add External &URLs...",
+                                "&Remove Selected Files, URLs, and Locators", "-", "&Create Cross-Reference...", "-",
+                                "Undo\tCtrl+Z", "Redo\tCtrl+Y"}));
         auto list = popup(listPopupDef());
         EXPECT_EQ(itemOf(*list, CmdAcceptDefaultEntries)->text(), "&Accept Selected Default Entries");
     }

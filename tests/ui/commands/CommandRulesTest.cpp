@@ -94,8 +94,8 @@ TEST(CommandEnabling, WithoutProjectOnlyFrameCommandsRun)
     const CommandState none;
     for (int id : {CmdFileNew, CmdFileOpen, CmdExit, CmdViewToolbar, CmdHtmlTools, CmdHelpTopics})
         EXPECT_TRUE(isCommandEnabled(id, none)) << id;
-    for (int id : {CmdFileSave, CmdFileClose, CmdExpandAll, CmdEditOutputFile, CmdAddFiles, CmdProjectStyleSettings,
-                   CmdCascade})
+    for (int id :
+         {CmdFileSave, CmdFileClose, CmdExpandAll, CmdEditOutputFile, CmdAddFiles, CmdProjectStyleSettings, CmdCascade})
         EXPECT_FALSE(isCommandEnabled(id, none)) << id;
 }
 
@@ -109,14 +109,14 @@ TEST(CommandEnabling, UndoAndRedoItemTexts)
 
 TEST(OpenFiles, SeparateFilesPickTheFirstGroupPageThatExists)
 {
-    const std::set<std::string> present{"/p/Index-M.htm", "/p/Index-Numbers.htm"};
+    const std::set<std::string> present {"/p/Index-M.htm", "/p/Index-Numbers.htm"};
     auto exists = [&present](const std::string& path) { return present.count(path) > 0; };
     EXPECT_EQ(outputFilePath("/p/", "Index.htm", true, 0, exists), "/p/Index-M.htm");
     // Frames in a separate frame: the frame set itself.
     EXPECT_EQ(outputFilePath("/p/", "Index.htm", true, 2, exists), "/p/Index.htm");
     EXPECT_EQ(outputFilePath("/p/", "Index.htm", false, 0, exists), "/p/Index.htm");
 
-    const std::set<std::string> onlyNumbers{"/p/Index-Numbers.htm", "/p/Index-Symbols.htm"};
+    const std::set<std::string> onlyNumbers {"/p/Index-Numbers.htm", "/p/Index-Symbols.htm"};
     auto numbers = [&onlyNumbers](const std::string& path) { return onlyNumbers.count(path) > 0; };
     EXPECT_EQ(outputFilePath("/p/", "Index.htm", true, 1, numbers), "/p/Index-Numbers.htm");
     auto nothing = [](const std::string&) { return false; };
@@ -135,8 +135,7 @@ TEST(OpenFiles, LaunchPlansAndTheirMessages)
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Document);
     EXPECT_EQ(plan.path, "/p/a.htm");
     profile.writeString("Html Tools", "Editor", "notepad.EXE");
-    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsSettings(profile)).kind,
-              LaunchPlan::Kind::Document);
+    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsSettings(profile)).kind, LaunchPlan::Kind::Document);
     profile.writeString("Html Tools", "Editor", "gedit ");
     plan = planSourceFileLaunch(true, "/p/a.htm", readHtmlToolsSettings(profile));
     EXPECT_EQ(plan.kind, LaunchPlan::Kind::Program);
@@ -222,7 +221,7 @@ TEST(WindowPlacement, DefaultsAndProfileRoundTrip)
     EXPECT_TRUE(first.toolbarVisible);
     EXPECT_TRUE(first.statusBarVisible);
 
-    WindowPlacement stored{-4, 10, 800, 600, false, true, false, true};
+    WindowPlacement stored {-4, 10, 800, 600, false, true, false, true};
     writeWindowPlacement(profile, stored);
     EXPECT_EQ(profile.values["Torvane Window Size|Rect"], "-004 0010 0800 0600");
     EXPECT_EQ(profile.values["Torvane Window Size|Max"], "1");
@@ -243,11 +242,11 @@ TEST(RecentFiles, KeepsFourNewestFirstInTheProfile)
         for (const char* path : {"/a.ipj", "/b.ipj", "/c.ipj", "/d.ipj", "/e.ipj"})
             recent.add(path);
         recent.add("/c.ipj");
-        EXPECT_EQ(recent.paths(), (std::vector<std::string>{"/c.ipj", "/e.ipj", "/d.ipj", "/b.ipj"}));
+        EXPECT_EQ(recent.paths(), (std::vector<std::string> {"/c.ipj", "/e.ipj", "/d.ipj", "/b.ipj"}));
         recent.remove("/d.ipj");
     }
     const RecentFiles reread(profile);
-    EXPECT_EQ(reread.paths(), (std::vector<std::string>{"/c.ipj", "/e.ipj", "/b.ipj"}));
+    EXPECT_EQ(reread.paths(), (std::vector<std::string> {"/c.ipj", "/e.ipj", "/b.ipj"}));
     EXPECT_EQ(profile.values.count("Recent File List|File4"), 0u);
 }
 

@@ -40,15 +40,15 @@ TEST(DialogWidth, EveryDialogIsWideEnoughForItsTitleAndFields)
 {
     test::RecordingMessages messages;
     const OutputFlags outputs;
-    EntryDialog addEntry(EntryDialogMode::Add, outputs, IndexEntryValues{}, messages);
+    EntryDialog addEntry(EntryDialogMode::Add, outputs, IndexEntryValues {}, messages);
     expectReadable(addEntry);
-    EntryDialog editEntry(EntryDialogMode::Edit, outputs, IndexEntryValues{}, messages);
+    EntryDialog editEntry(EntryDialogMode::Edit, outputs, IndexEntryValues {}, messages);
     expectReadable(editEntry);
-    EntryTargetsDialog targets(IndexEntryValues{}, outputs, messages);
+    EntryTargetsDialog targets(IndexEntryValues {}, outputs, messages);
     expectReadable(targets);
-    CCrossReferenceDialog crossReference(messages, CCrossReferenceDialog::AddHandler{});
+    CCrossReferenceDialog crossReference(messages, CCrossReferenceDialog::AddHandler {});
     expectReadable(crossReference);
-    FilenamesDialog filenames(ProjectFileNames{}, messages);
+    FilenamesDialog filenames(ProjectFileNames {}, messages);
     expectReadable(filenames);
     AboutDialog about("4.0.1.7");
     expectReadable(about);

@@ -137,8 +137,14 @@ TEST(Progress, GoingAwayMidOperationRestoresTheCursor)
 // page numbered `clickAt` (from 1) is announced.
 class ClickingProgress final : public Progress {
 public:
-    explicit ClickingProgress(int clickAt) : clickAt_(clickAt) {}
-    void begin(std::string_view title, int total, bool cancellable) override { window.begin(title, total, cancellable); }
+    explicit ClickingProgress(int clickAt)
+        : clickAt_(clickAt)
+    {
+    }
+    void begin(std::string_view title, int total, bool cancellable) override
+    {
+        window.begin(title, total, cancellable);
+    }
     bool step(int done, std::string_view text) override
     {
         if (++steps == clickAt_) {
@@ -164,7 +170,7 @@ TEST(Progress, CancelInTheWindowStopsOpeningAProjectBetweenPages)
     const std::string project = test::writeSampleProject(dir);
     test::UiTestApp app;
     ClickingProgress progress(2);
-    AppServices services{app.profile, app.reports, app.presenter, app.messages, progress, app.shell, {".htm"}};
+    AppServices services {app.profile, app.reports, app.presenter, app.messages, progress, app.shell, {".htm"}};
     CProjectDoc document(services);
     ASSERT_TRUE(document.openProject(project));
     EXPECT_EQ(progress.steps, 2) << "no page is announced after Cancel";

@@ -9,8 +9,8 @@
 namespace torvane {
 namespace {
 
-const std::string kCodePage = "caf\xE9";        // "café" in a single-byte code page
-const std::string kUtf8 = "caf\xC3\xA9";        // the same word in UTF-8
+const std::string kCodePage = "caf\xE9"; // "café" in a single-byte code page
+const std::string kUtf8 = "caf\xC3\xA9"; // the same word in UTF-8
 
 TEST(EditBytes, TextThatIsNotUtf8ComesBackByteForByte)
 {

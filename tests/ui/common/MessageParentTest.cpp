@@ -36,7 +36,7 @@ protected:
     }
 
     QWidget mainWindow;
-    QtMessageSink messages{&mainWindow};
+    QtMessageSink messages {&mainWindow};
 };
 
 TEST_F(ModelessRefusal, AddIndexEntryShowsItsBoxOverItselfAndKeepsTheFocusOnIndexAs)
@@ -55,7 +55,8 @@ TEST_F(ModelessRefusal, CreateCrossReferenceShowsItsBoxOverItself)
 {
     mainWindow.show();
     int added = 0;
-    CCrossReferenceDialog dialog(messages, [&added](const CrossReferenceValues&) { ++added; }, &mainWindow);
+    CCrossReferenceDialog dialog(
+        messages, [&added](const CrossReferenceValues&) { ++added; }, &mainWindow);
     dialog.setWindowFlag(Qt::Dialog);
     dialog.show();
     EXPECT_EQ(refusalParentAfterClicking(*dialog.addButton()), &dialog);

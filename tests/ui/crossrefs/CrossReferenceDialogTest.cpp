@@ -82,7 +82,7 @@ TEST(CrossReferenceDialog, AddHandsOnTidiedValuesAndKeepsOrClearsTheFields)
     QTest::keyClick(dialog.field(FieldLocator), Qt::Key_Return);
 
     ASSERT_EQ(added.size(), 1u);
-    EXPECT_EQ(added[0], (CrossReferenceValues{"Fruit, red", "fruit", "", "<i>See</i>", "Apples", "Apples", false}));
+    EXPECT_EQ(added[0], (CrossReferenceValues {"Fruit, red", "fruit", "", "<i>See</i>", "Apples", "Apples", false}));
     EXPECT_TRUE(messages.shown.empty());
     // Not cleared: the fields show what was added, the dialog stays.
     EXPECT_EQ(text(dialog, FieldHeading), "Fruit, red");
@@ -232,7 +232,7 @@ TEST_F(CrossReferenceHooks, CreateAddsUndoableRecordsUnderOneLocatorUntilClosed)
     EXPECT_EQ(cherries->crossReferenceCount(), 2u);
     const CrossReference* kept = cherries->crossReferences().back();
     EXPECT_EQ(CrossReferenceValues::of(*kept),
-              (CrossReferenceValues{"Stone fruit", "Stone fruit", ".", "<i>See</i>", "cherries", "cherries", true}));
+              (CrossReferenceValues {"Stone fruit", "Stone fruit", ".", "<i>See</i>", "cherries", "cherries", true}));
 
     document().undo();
     window->flushRefresh();

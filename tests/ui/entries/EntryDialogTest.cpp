@@ -32,10 +32,10 @@ using test::typedEntry;
 
 TEST(IndexEntryFields, AutoCopyFollowsTheOutputsMade)
 {
-    const OutputFlags all{true, true, true};
-    const OutputFlags htmlOnly{true, false, false};
-    const OutputFlags helpOnly{false, true, false};
-    const OutputFlags javaOnly{false, false, true};
+    const OutputFlags all {true, true, true};
+    const OutputFlags htmlOnly {true, false, false};
+    const OutputFlags helpOnly {false, true, false};
+    const OutputFlags javaOnly {false, false, true};
 
     AutoCopy copy = autoCopyFromIndexAs(true, all);
     EXPECT_TRUE(copy.toHelpAs && copy.toSortAs && !copy.toIndexAs);

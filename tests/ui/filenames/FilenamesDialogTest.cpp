@@ -37,12 +37,12 @@ TEST(FilenamesRules, CompletesTrimmedNamesWithTheirFieldsExtension)
     EXPECT_EQ(completeFileName("sub/Index", ".htm"), std::nullopt);
     EXPECT_EQ(completeFileName("/Index.htm", ".htm"), std::nullopt);
 
-    ProjectFileNames names{"Proj", "Out", "Help", "Java", "Map"};
+    ProjectFileNames names {"Proj", "Out", "Help", "Java", "Map"};
     EXPECT_EQ(completeFileNames(names), std::nullopt);
-    EXPECT_EQ(names, (ProjectFileNames{"Proj.ipj", "Out.htm", "Help.hhk", "Java.xml", "Map.jhm"}));
+    EXPECT_EQ(names, (ProjectFileNames {"Proj.ipj", "Out.htm", "Help.hhk", "Java.xml", "Map.jhm"}));
 
     // One bad field refuses all, once, and changes nothing.
-    ProjectFileNames bad{"Proj", "sub\\Out.htm", "Help", "C:Java", "Map"};
+    ProjectFileNames bad {"Proj", "sub\\Out.htm", "Help", "C:Java", "Map"};
     EXPECT_EQ(completeFileNames(bad), std::string(kPathComponentsError));
     EXPECT_EQ(kPathComponentsError,
               "Please correct the following errors:\n\n  File names may not contain any path components.\n");
@@ -57,7 +57,7 @@ TEST(FilenamesRules, ListsExistingFilesInReportOrderAndOnlyChangedOnes)
         dir.write(name, "x");
     const ProjectFileNames defaults;
     EXPECT_EQ(existingFileNames(dir.path(), defaults),
-              (std::vector<std::string>{"Torvane.ipj", "Torvane.htm", "Torvane.jhm"}));
+              (std::vector<std::string> {"Torvane.ipj", "Torvane.htm", "Torvane.jhm"}));
 
     // Against the names the project had: unchanged and case-only changes
     // are never listed, changed ones only when their file exists.
@@ -65,7 +65,7 @@ TEST(FilenamesRules, ListsExistingFilesInReportOrderAndOnlyChangedOnes)
     renamed.project = "TORVANE.IPJ";
     renamed.outputs.index = "Missing.htm";
     renamed.outputs.javaHelp = "Other.xml";
-    EXPECT_EQ(existingFileNames(dir.path(), renamed, &defaults), (std::vector<std::string>{"Other.xml"}));
+    EXPECT_EQ(existingFileNames(dir.path(), renamed, &defaults), (std::vector<std::string> {"Other.xml"}));
     EXPECT_TRUE(existingFileNames(dir.path(), defaults, &defaults).empty());
 }
 
@@ -84,7 +84,9 @@ TEST(FilenamesRules, QuestionNamesEachFileAndCountsThem)
 struct ScriptedUser {
     ScriptedUser(std::vector<std::string> takenNames, std::deque<OverwriteAnswer> answerList = {},
                  std::deque<std::optional<ProjectFileNames>> typedNames = {})
-        : answers(std::move(answerList)), typed(std::move(typedNames)), taken(std::move(takenNames))
+        : answers(std::move(answerList))
+        , typed(std::move(typedNames))
+        , taken(std::move(takenNames))
     {
     }
 
@@ -129,28 +131,28 @@ TEST(FilenamesRules, SettlingAsksUntilTheNamesAreFreeOrAccepted)
     ProjectFileNames third = start;
     third.outputs.index = "C.htm";
 
-    {   // Free names: no question.
+    { // Free names: no question.
         ScriptedUser user({"Other.ipj"});
         EXPECT_EQ(settleOverwrites(first, user.guard(), std::nullopt), first);
         EXPECT_TRUE(user.questions.empty());
     }
-    {   // No twice with taken names, then free ones; the dialog refilled
+    { // No twice with taken names, then free ones; the dialog refilled
         // with the given names each time.
         ScriptedUser user({"A.htm", "B.htm"}, {OverwriteAnswer::No, OverwriteAnswer::No}, {second, third});
         EXPECT_EQ(settleOverwrites(first, user.guard(), start), third);
         EXPECT_EQ(user.questions.size(), 2u);
-        EXPECT_EQ(user.dialogFills, (std::vector<ProjectFileNames>{start, start}));
+        EXPECT_EQ(user.dialogFills, (std::vector<ProjectFileNames> {start, start}));
     }
-    {   // Without refill names the dialog shows those just asked about.
+    { // Without refill names the dialog shows those just asked about.
         ScriptedUser user({"A.htm"}, {OverwriteAnswer::No}, {third});
         EXPECT_EQ(settleOverwrites(first, user.guard(), std::nullopt), third);
-        EXPECT_EQ(user.dialogFills, (std::vector<ProjectFileNames>{first}));
+        EXPECT_EQ(user.dialogFills, (std::vector<ProjectFileNames> {first}));
     }
-    {   // Yes keeps the taken names.
+    { // Yes keeps the taken names.
         ScriptedUser user({"A.htm"}, {OverwriteAnswer::Yes});
         EXPECT_EQ(settleOverwrites(first, user.guard(), start), first);
     }
-    {   // Cancel, or a cancelled dialog after No, gives nothing.
+    { // Cancel, or a cancelled dialog after No, gives nothing.
         ScriptedUser cancel({"A.htm"}, {OverwriteAnswer::Cancel});
         EXPECT_EQ(settleOverwrites(first, cancel.guard(), start), std::nullopt);
         ScriptedUser dialogCancel({"A.htm"}, {OverwriteAnswer::No}, {std::nullopt});
@@ -161,7 +163,7 @@ TEST(FilenamesRules, SettlingAsksUntilTheNamesAreFreeOrAccepted)
 TEST(FilenamesDialog, AcceptsCompletedNamesAndRefusesPaths)
 {
     test::RecordingMessages messages;
-    FilenamesDialog dialog(ProjectFileNames{}, messages);
+    FilenamesDialog dialog(ProjectFileNames {}, messages);
     EXPECT_EQ(dialog.projectEdit()->text(), "Torvane.ipj");
     EXPECT_EQ(dialog.javaMapEdit()->text(), "Torvane.jhm");
     dialog.show();
@@ -171,7 +173,7 @@ TEST(FilenamesDialog, AcceptsCompletedNamesAndRefusesPaths)
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(messages.shown, std::vector<std::string>{std::string(kPathComponentsError)});
+    EXPECT_EQ(messages.shown, std::vector<std::string> {std::string(kPathComponentsError)});
     EXPECT_EQ(dialog.focusWidget(), dialog.projectEdit());
 
     dialog.indexEdit()->setText(" Index ");
@@ -179,7 +181,7 @@ TEST(FilenamesDialog, AcceptsCompletedNamesAndRefusesPaths)
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.names(),
-              (ProjectFileNames{"Torvane.ipj", "Index.htm", "Torvane.hhk", "Java.xml", "Torvane.jhm"}));
+              (ProjectFileNames {"Torvane.ipj", "Index.htm", "Torvane.hhk", "Java.xml", "Torvane.jhm"}));
 }
 
 TEST(FilenamesRules, NamesThatWouldOverwriteAPageOrTheProjectFileAreErrors)
@@ -204,14 +206,14 @@ TEST(FilenamesDialog, RefusesNamesOfTheProjectsPagesAndKeepsTheDialogOpen)
     ProjectRootNode project;
     project.setProjectDirectory("/p/");
     project.findOrCreateFile("/p/in.htm");
-    FilenamesDialog dialog(ProjectFileNames{}, messages, nullptr, &project);
+    FilenamesDialog dialog(ProjectFileNames {}, messages, nullptr, &project);
     dialog.show();
     dialog.indexEdit()->setText("IN");
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"Please correct the following errors:\n\n  The HTML index "
-                                                       "would overwrite IN.htm, a page of the project.\n"});
+    EXPECT_EQ(messages.shown, std::vector<std::string> {"Please correct the following errors:\n\n  The HTML index "
+                                                        "would overwrite IN.htm, a page of the project.\n"});
     EXPECT_EQ(dialog.focusWidget(), dialog.projectEdit());
     dialog.indexEdit()->setText("Index");
     dialog.accept();
@@ -324,7 +326,7 @@ TEST_F(SetFilenames, NoRefillsTheOriginalNamesAndCancelChangesNothing)
     dir.write("Old.jhm", "x");
     dir.write("Typed.htm", "x");
     play({names("", "Old"), answer(QMessageBox::No), names("Typed"), answer(QMessageBox::No), cancelNames()});
-    EXPECT_EQ(fills, (std::vector<std::string>{"Torvane.htm", "Torvane.htm", "Torvane.htm"}));
+    EXPECT_EQ(fills, (std::vector<std::string> {"Torvane.htm", "Torvane.htm", "Torvane.htm"}));
     EXPECT_EQ(questions.size(), 2u);
     EXPECT_EQ(document().indexName(), "Torvane.htm");
     EXPECT_EQ(document().javaMapName(), "Torvane.jhm");
@@ -365,7 +367,7 @@ TEST_F(SetFilenames, UnwritableNewProjectFileKeepsTheOldNames)
     });
     window->runCommand(CmdFilenames);
     EXPECT_EQ(readFile(dir.path() + "Locked.ipj"), "kept");
-    EXPECT_EQ(app.presenter.titles, std::vector<std::string>{"Report File Errors"});
+    EXPECT_EQ(app.presenter.titles, std::vector<std::string> {"Report File Errors"});
     EXPECT_EQ(document().pathName(), projectPath);
 }
 

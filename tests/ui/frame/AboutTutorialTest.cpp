@@ -82,7 +82,7 @@ protected:
 
     test::TempDir dir;
     test::UiTestApp app;
-    const GuideViewer guide{dir.path(), app.shell, app.profile};
+    const GuideViewer guide {dir.path(), app.shell, app.profile};
     std::function<void()> opener;
 };
 
@@ -104,7 +104,7 @@ TEST_F(TutorialOffer, RunningTheTutorialOpensItAndStopsTheOffer)
 {
     opener = tutorialOpener(guide, app.profile);
     offer(false, true);
-    EXPECT_EQ(app.shell.launches, std::vector<std::string>{"document file://" + dir.path() + "tutorial.htm"});
+    EXPECT_EQ(app.shell.launches, std::vector<std::string> {"document file://" + dir.path() + "tutorial.htm"});
     EXPECT_FALSE(shouldPromptTutorial(app.profile));
 }
 

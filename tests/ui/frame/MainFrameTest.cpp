@@ -123,7 +123,7 @@ TEST_F(MainFrame, FirstStartOpensAtTheDefaultRectangleWithBothBars)
     EXPECT_TRUE(frame.statusBar()->isVisible());
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Ready");
     EXPECT_EQ(frame.windowTitle(), "HTML Torvane");
-    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
+    EXPECT_EQ(menuTitles(frame), (QStringList {"&File", "&View", "&Preferences", "&Help"}));
 }
 
 TEST_F(MainFrame, PlacementAndBarsSurviveARestart)
@@ -185,9 +185,9 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     EXPECT_FALSE(frame.isCommandEnabled(CmdExpandAll));
 
     ASSERT_TRUE(frame.openProjectFile(path));
-    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&Edit", "&View", "&Actions", "&Preferences", "&Window",
-                                              "&Help"}));
-    EXPECT_EQ(frame.recentFiles().paths(), std::vector<std::string>{path});
+    EXPECT_EQ(menuTitles(frame),
+              (QStringList {"&File", "&Edit", "&View", "&Actions", "&Preferences", "&Window", "&Help"}));
+    EXPECT_EQ(frame.recentFiles().paths(), std::vector<std::string> {path});
     EXPECT_EQ(app.profile.values["Recent File List|File1"], path);
     EXPECT_EQ(shownTitle(frame), "HTML Torvane - Sample.ipj");
     EXPECT_TRUE(frame.isCommandEnabled(CmdFileSave));
@@ -206,8 +206,8 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     for (QAction* action : file->actions())
         if (action->isVisible() && !action->isSeparator())
             items << action->text();
-    EXPECT_EQ(items, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S",
-                                  "&1 " + QString::fromStdString(path), "&Exit                    "}));
+    EXPECT_EQ(items, (QStringList {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S",
+                                   "&1 " + QString::fromStdString(path), "&Exit                    "}));
     QMenu* actions = menuNamed(frame, "&Actions");
     ASSERT_NE(actions, nullptr);
     emit actions->aboutToShow();
@@ -233,10 +233,9 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
     window->flushRefresh();
     EXPECT_TRUE(remove->isEnabled());
 
-
     frame.mdiArea()->closeAllSubWindows();
     QTest::qWait(20);
-    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
+    EXPECT_EQ(menuTitles(frame), (QStringList {"&File", "&View", "&Preferences", "&Help"}));
     EXPECT_EQ(frame.windowTitle(), "HTML Torvane");
 }
 
@@ -282,7 +281,7 @@ TEST_F(MainFrame, TitleNamesTheActiveProjectOnceAndMarksUnsavedChanges)
     for (QAction* action : windows->actions())
         if (action->text().startsWith("&1") || action->text().startsWith("&2"))
             listed << action->text();
-    EXPECT_EQ(listed, (QStringList{"&1 Sample.ipj", "&2 Other.ipj"}));
+    EXPECT_EQ(listed, (QStringList {"&1 Sample.ipj", "&2 Other.ipj"}));
 
     frame.mdiArea()->activeSubWindow()->showNormal();
     QTest::qWait(20);
@@ -346,7 +345,7 @@ TEST_F(MainFrame, ARelativePathOpensOnceAndIsRememberedInFull)
     auto* sampleWindow = qobject_cast<CProjectWnd*>(projectWindowOf(frame.mdiArea()->currentSubWindow()));
     ASSERT_NE(sampleWindow, nullptr);
     EXPECT_EQ(sampleWindow->projectPath(), sample);
-    EXPECT_EQ(frame.recentFiles().paths(), std::vector<std::string>{sample});
+    EXPECT_EQ(frame.recentFiles().paths(), std::vector<std::string> {sample});
     EXPECT_EQ(app.profile.values["Recent File List|File1"], sample);
 
     // Asked again, by any spelling, the open window comes forward.
@@ -356,7 +355,7 @@ TEST_F(MainFrame, ARelativePathOpensOnceAndIsRememberedInFull)
         EXPECT_TRUE(frame.openProjectFile(again)) << again;
         EXPECT_EQ(projectWindowOf(frame.mdiArea()->currentSubWindow()), static_cast<QWidget*>(sampleWindow)) << again;
         EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2) << again;
-        EXPECT_EQ(frame.recentFiles().paths(), (std::vector<std::string>{sample, other})) << again;
+        EXPECT_EQ(frame.recentFiles().paths(), (std::vector<std::string> {sample, other})) << again;
     }
 }
 
@@ -376,14 +375,14 @@ TEST_F(MainFrame, CloseAsksToSaveAChangedProjectAndClosesOnlyTheActiveOne)
         SaveQuestionAnswers answers(1);
         QTest::keyClick(otherWindow->treeView(), Qt::Key_W, Qt::ControlModifier);
         QTest::qWait(20);
-        EXPECT_EQ(answers.asked, std::vector<std::string>{"Save changes to Other.ipj?"});
+        EXPECT_EQ(answers.asked, std::vector<std::string> {"Save changes to Other.ipj?"});
     }
     ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 2) << "Cancel keeps the project open";
     {
         SaveQuestionAnswers answers(0);
         frame.runCommand(CmdFileClose);
         QTest::qWait(20);
-        EXPECT_EQ(answers.asked, std::vector<std::string>{"Save changes to Other.ipj?"});
+        EXPECT_EQ(answers.asked, std::vector<std::string> {"Save changes to Other.ipj?"});
     }
     ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(projectWindowOf(frame.mdiArea()->subWindowList().front())->windowTitle(), "Sample.ipj[*]");
@@ -397,7 +396,7 @@ TEST_F(MainFrame, CloseAsksToSaveAChangedProjectAndClosesOnlyTheActiveOne)
         EXPECT_TRUE(answers.asked.empty());
     }
     EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());
-    EXPECT_EQ(menuTitles(frame), (QStringList{"&File", "&View", "&Preferences", "&Help"}));
+    EXPECT_EQ(menuTitles(frame), (QStringList {"&File", "&View", "&Preferences", "&Help"}));
     EXPECT_FALSE(frame.isCommandEnabled(CmdFileClose));
 }
 
@@ -417,7 +416,7 @@ TEST_F(MainFrame, CancelInOneSaveQuestionKeepsTheProgramAndTheLaterProjectsOpen)
     {
         SaveQuestionAnswers answers(1);
         EXPECT_FALSE(frame.close());
-        EXPECT_EQ(answers.asked, std::vector<std::string>{"Save changes to Sample.ipj?"});
+        EXPECT_EQ(answers.asked, std::vector<std::string> {"Save changes to Sample.ipj?"});
     }
     EXPECT_TRUE(frame.isVisible());
     EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
@@ -425,8 +424,7 @@ TEST_F(MainFrame, CancelInOneSaveQuestionKeepsTheProgramAndTheLaterProjectsOpen)
 
     SaveQuestionAnswers answers(0);
     EXPECT_TRUE(frame.close());
-    EXPECT_EQ(answers.asked,
-              (std::vector<std::string>{"Save changes to Sample.ipj?", "Save changes to Other.ipj?"}));
+    EXPECT_EQ(answers.asked, (std::vector<std::string> {"Save changes to Sample.ipj?", "Save changes to Other.ipj?"}));
     EXPECT_TRUE(frame.mdiArea()->subWindowList().isEmpty());
     EXPECT_EQ(app.profile.values.count("Torvane Window Size|Rect"), 1u);
 }
@@ -437,9 +435,9 @@ TEST_F(MainFrame, ToolbarButtonsCarryTipsAndPrompts)
     QStringList tips;
     for (QAction* action : frame.toolBar()->actions())
         tips << (action->isSeparator() ? "-" : action->toolTip());
-    EXPECT_EQ(tips, (QStringList{"New", "Open", "Save", "-", "Add Files", "Add External URLs", "Create X-refs", "-",
-                                 "Remove Files/URLs/X-refs", "-", "Exclude Targets", "-", "Add Index Entry", "-",
-                                 "Set Index Styles", "-", "Make Index", "-", "Help Topics"}));
+    EXPECT_EQ(tips, (QStringList {"New", "Open", "Save", "-", "Add Files", "Add External URLs", "Create X-refs", "-",
+                                  "Remove Files/URLs/X-refs", "-", "Exclude Targets", "-", "Add Index Entry", "-",
+                                  "Set Index Styles", "-", "Make Index", "-", "Help Topics"}));
     for (QAction* action : frame.toolBar()->actions()) {
         if (action->data().toInt() == CmdExclude) {
             EXPECT_EQ(action->statusTip(), "Exclude selected targets from the index");

@@ -92,10 +92,11 @@ TEST_F(NewProject, ReplacedProjectFileLeavesNothingOfItsStyles)
     answerQuestion(QMessageBox::Yes);
     ASSERT_TRUE(createNewProject(*frame, app.services, dir.path()));
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], "Torvane.ipj already exists in the main directory.\n"
-                            "Torvane.hhk already exists in the main directory.\n\n"
-                            "Would you like to overwrite these files?\n"
-                            "  Yes\tOverwrite files\n  No\tSpecify new file names\n  Cancel\tCancel project creation\n");
+    EXPECT_EQ(questions[0],
+              "Torvane.ipj already exists in the main directory.\n"
+              "Torvane.hhk already exists in the main directory.\n\n"
+              "Would you like to overwrite these files?\n"
+              "  Yes\tOverwrite files\n  No\tSpecify new file names\n  Cancel\tCancel project creation\n");
     ASSERT_NE(projectWindow(), nullptr);
     EXPECT_EQ(projectWindow()->document().styles(), loadDefaults(app.profile));
     int pages = 0;
@@ -151,7 +152,7 @@ TEST_F(NewProject, NoLetsTheUserTypeNamesAndTakenOnesAreAskedAgain)
     });
     ASSERT_TRUE(createNewProject(*frame, app.services, dir.path()));
     // The second dialog shows the names typed in the first.
-    EXPECT_EQ(fills, (std::vector<std::string>{"Torvane.htm", "Book.htm"}));
+    EXPECT_EQ(fills, (std::vector<std::string> {"Torvane.htm", "Book.htm"}));
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].substr(0, questions[0].find('\n')), "Taken.ipj already exists in the main directory.");
     EXPECT_EQ(readFile(dir.path() + "Taken.ipj"), "taken");
@@ -199,7 +200,7 @@ TEST_F(NewProject, UnwritableProjectFileOpensNothingAndIsReported)
     answerQuestion(QMessageBox::Yes);
     EXPECT_FALSE(createNewProject(*frame, app.services, dir.path()));
     EXPECT_EQ(readFile(dir.path() + "Torvane.ipj"), "kept");
-    EXPECT_EQ(app.presenter.titles, std::vector<std::string>{"Report File Errors"});
+    EXPECT_EQ(app.presenter.titles, std::vector<std::string> {"Report File Errors"});
     EXPECT_EQ(windowCount(), 0);
 }
 
@@ -234,7 +235,7 @@ TEST_F(NewProject, RenamingAProjectEntersItAmongTheRecentFiles)
     });
     frame->runCommand(CmdFilenames);
     EXPECT_EQ(frame->recentFiles().paths(),
-              (std::vector<std::string>{dir.path() + "Second.ipj", dir.path() + "Torvane.ipj"}));
+              (std::vector<std::string> {dir.path() + "Second.ipj", dir.path() + "Torvane.ipj"}));
     EXPECT_EQ(windowCount(), 1);
     EXPECT_EQ(shownTitle(*frame->mdiArea()->activeSubWindow()), "Second.ipj*");
     EXPECT_TRUE(projectWindow()->document().isModified());

@@ -36,7 +36,7 @@ protected:
 
     const std::string folder = std::string(TORVANE_SOURCE_DIR) + "/docs/guide/";
     test::UiTestApp app;
-    const GuideViewer guide{folder, app.shell, app.profile};
+    const GuideViewer guide {folder, app.shell, app.profile};
 };
 
 TEST_F(GuideHelp, HelpTopicsAndTutorialOpenTheGuideInTheChosenBrowser)
@@ -63,17 +63,17 @@ TEST_F(GuideHelp, F1InADialogOpensItsSection)
     DialogHelpKey helpKey(guide);
     qApp->installEventFilter(&helpKey);
 
-    EntryDialog entry(EntryDialogMode::Add, OutputFlags{}, IndexEntryValues{}, app.messages);
+    EntryDialog entry(EntryDialogMode::Add, OutputFlags {}, IndexEntryValues {}, app.messages);
     entry.show();
     QTest::keyClick(entry.indexAsEdit(), Qt::Key_F1);
     EXPECT_EQ(launched(), "document " + url("entry-dialogs.htm#add-index-entry"));
 
-    CCrossReferenceDialog xref(app.messages, CrossReferenceValues{});
+    CCrossReferenceDialog xref(app.messages, CrossReferenceValues {});
     xref.show();
     QTest::keyClick(xref.findChild<QLineEdit*>(), Qt::Key_F1);
     EXPECT_EQ(launched(), "document " + url("cross-reference-dialog.htm#edit-cross-reference"));
 
-    CIndexStyleDlg styles(StyleSettings{}, StyleSheetEnvironment{true, folder, app.messages});
+    CIndexStyleDlg styles(StyleSettings {}, StyleSheetEnvironment {true, folder, app.messages});
     styles.show();
     styles.tabs()->setCurrentIndex(2);
     QTest::keyClick(styles.tabs()->currentWidget(), Qt::Key_F1);

@@ -28,7 +28,7 @@ TEST(ListRows, FilterKeepsTheOrderOfTheRowsWhoseSortKeyOrTextHoldsIt)
     auto pears = entry("Pears", "pears");
     auto apples = entry("Fruit, Apples", "apples");
     auto plums = entry("Plums", "zz");
-    std::vector<ListRow> rows{{pears.get(), true}, {apples.get(), true}, {plums.get(), true}};
+    std::vector<ListRow> rows {{pears.get(), true}, {apples.get(), true}, {plums.get(), true}};
     filterRows(rows, "");
     EXPECT_EQ(rows.size(), 3u);
     filterRows(rows, "P");

@@ -136,28 +136,28 @@ TEST_F(ProjectWindow, ClicksSelectAloneToggleWithCtrlAndExtendWithShift)
     SourceFile& a = file("a.htm");
     SourceFile& c = file("c.htm");
     click(a);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"a.htm"}));
     EXPECT_EQ(root().currentNode(), &a);
     EXPECT_TRUE(CProjectTree::isMarked(CProjectTree::itemOf(a.treeItem())));
     EXPECT_TRUE(window->isEnabled(CmdEditSourceFile));
 
     click(c, Qt::ControlModifier);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm", "c.htm"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"a.htm", "c.htm"}));
     EXPECT_FALSE(window->isEnabled(CmdEditSourceFile));
     EXPECT_TRUE(window->isEnabled(CmdRemove));
     click(c, Qt::ControlModifier);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"a.htm"}));
 
     // Shift-click below: from the first selected node to the clicked one.
     click(c, Qt::ShiftModifier);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"a.htm", "one", "two", "c.htm"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"a.htm", "one", "two", "c.htm"}));
     EXPECT_EQ(root().currentNode(), &c);
     EXPECT_EQ(tree().currentItem(), CProjectTree::itemOf(c.treeItem()));
 
     // Right-click on an unselected node leaves it alone selected.
     ProjectNode& url = root().findOrCreateUrl("http://example.com/");
     click(url, Qt::ControlModifier, Qt::RightButton);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"http://example.com/"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"http://example.com/"}));
     for (QWidget* popup : QApplication::topLevelWidgets())
         if (qobject_cast<QMenu*>(popup))
             popup->close();
@@ -170,12 +170,12 @@ TEST_F(ProjectWindow, ArrowKeysMoveTheSelectionAndShiftExtendsIt)
     click(a);
     tree().setFocus();
     key(tree(), Qt::Key_Down);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"one"}));
     key(tree(), Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"one", "two"}));
     EXPECT_EQ(root().currentNode()->label(), "two");
     key(tree(), Qt::Key_Up);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"one"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"one"}));
 
     // Left collapses the current node in model and control.
     click(a);
@@ -266,7 +266,7 @@ TEST_F(ProjectWindow, UndoShowsTheSelectionAndExpansionRecordedWithTheStep)
 
     run(CmdUndo);
     SourceFile& restored = file("sub\\b.htm");
-    EXPECT_EQ(selectedLabels(), std::vector<std::string>{"b.htm"});
+    EXPECT_EQ(selectedLabels(), std::vector<std::string> {"b.htm"});
     EXPECT_EQ(root().currentNode(), &restored);
     EXPECT_FALSE(CProjectTree::isMarked(tree().topLevelItem(0))) << "the root is not shown selected";
     EXPECT_TRUE(CProjectTree::isMarked(CProjectTree::itemOf(restored.treeItem())));
@@ -364,14 +364,14 @@ TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
     click(file("a.htm"), Qt::NoModifier);
     click(root().findOrCreateFile(dir.path() + "a.htm").findOrCreateTarget("two"), Qt::ShiftModifier);
     // a.htm, one, two: three default entries, sorted by Target URL.
-    EXPECT_EQ(rowTexts(), (std::vector<std::string>{"Apples|a.htm", "One|a.htm#one", "2 Two|a.htm#two"}));
+    EXPECT_EQ(rowTexts(), (std::vector<std::string> {"Apples|a.htm", "One|a.htm#one", "2 Two|a.htm#two"}));
     EXPECT_EQ(list().currentRow(), 0);
 
     EXPECT_EQ(list().horizontalHeader()->sortIndicatorSection(), ColumnTargetUrl);
     list().sortBy(ColumnIndexEntry);
     window->flushRefresh();
     // Digits before letters.
-    EXPECT_EQ(rowTexts(), (std::vector<std::string>{"2 Two|a.htm#two", "Apples|a.htm", "One|a.htm#one"}));
+    EXPECT_EQ(rowTexts(), (std::vector<std::string> {"2 Two|a.htm#two", "Apples|a.htm", "One|a.htm#one"}));
     EXPECT_EQ(list().horizontalHeader()->sortIndicatorSection(), ColumnIndexEntry);
     EXPECT_EQ(list().horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
     list().sortBy(ColumnIndexEntry);
@@ -386,11 +386,11 @@ TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
     EXPECT_TRUE(list().sortAscending());
 
     clickRow(2);
-    EXPECT_EQ(rowMarks(), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(rowMarks(), (std::vector<bool> {false, false, true}));
     EXPECT_EQ(window->activeView(), window->listView());
     // Shift-click above the selection: from the clicked row to the last selected.
     clickRow(0, Qt::ShiftModifier);
-    EXPECT_EQ(rowMarks(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(rowMarks(), (std::vector<bool> {true, true, true}));
     EXPECT_EQ(window->commandState().selectedEntryCount, 3);
     EXPECT_FALSE(window->commandState().allSelectedEqual);
     EXPECT_TRUE(window->isEnabled(CmdAcceptDefaultEntries));
@@ -399,9 +399,9 @@ TEST_F(ProjectWindow, ListSortsByHeaderClicksAndSelectsWithModifiers)
     key(list(), Qt::Key_Down);
     EXPECT_EQ(list().currentRow(), 1);
     key(list(), Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_EQ(rowMarks(), (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(rowMarks(), (std::vector<bool> {true, false, true}));
     key(list(), Qt::Key_Space);
-    EXPECT_EQ(rowMarks(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(rowMarks(), (std::vector<bool> {false, true, false}));
     EXPECT_EQ(window->commandState().selectedEntryCount, 1);
     EXPECT_TRUE(window->commandState().allSelectedEqual);
 }
@@ -411,7 +411,7 @@ TEST_F(ProjectWindow, DeleteAcceptAndSelectAssociatedTargets)
     run(CmdExpandAll);
     Target& one = file("a.htm").findOrCreateTarget("one");
     click(one);
-    ASSERT_EQ(rowTexts(), (std::vector<std::string>{"One|a.htm#one"}));
+    ASSERT_EQ(rowTexts(), (std::vector<std::string> {"One|a.htm#one"}));
     clickRow(0);
     run(CmdAcceptDefaultEntries);
     ASSERT_EQ(list().rows().size(), 1u);
@@ -434,7 +434,7 @@ TEST_F(ProjectWindow, DeleteAcceptAndSelectAssociatedTargets)
     clickRow(static_cast<int>(two - rows.begin()));
     const ProjectNode* owner = list().rows()[static_cast<size_t>(two - rows.begin())].record->owner();
     run(CmdSelectAssociatedTargets);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"two"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"two"}));
     EXPECT_EQ(root().currentNode(), &root());
     EXPECT_EQ(window->activeView(), window->treeView());
     for (const ProjectNode* up = owner->parent(); up; up = up->parent())
@@ -498,7 +498,7 @@ TEST_F(ProjectWindow, ExpandButtonChangesTheCurrentNodeButNotTheSelection)
     EXPECT_FALSE(a.isExpanded());
     EXPECT_FALSE(item->isExpanded());
     EXPECT_EQ(root().currentNode(), &a);
-    EXPECT_EQ(selectedLabels(), (std::vector<std::string>{"c.htm"}));
+    EXPECT_EQ(selectedLabels(), (std::vector<std::string> {"c.htm"}));
 }
 
 TEST_F(ProjectWindow, DeleteKeepsTheListScrolledAndATreeClickStartsAtTheTop)
@@ -833,7 +833,7 @@ TEST_F(ProjectWindow, UndoShowsTheRecordedSelectionAndLeavesNoListMarkOfTheOneBe
     run(CmdUndo);
     SourceFile& restored = file("c.htm");
     EXPECT_FALSE(restored.isExcluded());
-    EXPECT_EQ(selectedLabels(), std::vector<std::string>{"c.htm"});
+    EXPECT_EQ(selectedLabels(), std::vector<std::string> {"c.htm"});
     EXPECT_EQ(root().currentNode(), &restored);
     EXPECT_TRUE(CProjectTree::isMarked(CProjectTree::itemOf(restored.treeItem())));
     EXPECT_FALSE(CProjectTree::isMarked(CProjectTree::itemOf(file("a.htm").treeItem())));
@@ -855,7 +855,7 @@ TEST_F(ProjectWindow, FilterBoxNarrowsTheRowsAsOneTypesAndClearingShowsAllAgain)
     const auto all = rowTexts();
     ASSERT_EQ(all.size(), 8u);
     QTest::keyClicks(window->filterBox(), "TW");
-    EXPECT_EQ(rowTexts(), (std::vector<std::string>{"2 Two|a.htm#two"})) << "letter case ignored";
+    EXPECT_EQ(rowTexts(), (std::vector<std::string> {"2 Two|a.htm#two"})) << "letter case ignored";
     QTest::keyClicks(window->filterBox(), "x");
     EXPECT_TRUE(list().rows().empty());
     EXPECT_EQ(window->commandState().selectedEntryCount, 0);
@@ -875,7 +875,8 @@ TEST_F(ProjectWindow, EntryTextColumnStandsBesideTheSortKey)
     listEveryRecord(500);
     QAbstractItemModel& model = *list().model();
     EXPECT_EQ(model.headerData(ColumnEntryText, Qt::Horizontal).toString(), "Entry Text");
-    EXPECT_EQ(list().horizontalHeader()->visualIndex(ColumnEntryText), list().horizontalHeader()->visualIndex(ColumnIndexEntry) + 1);
+    EXPECT_EQ(list().horizontalHeader()->visualIndex(ColumnEntryText),
+              list().horizontalHeader()->visualIndex(ColumnIndexEntry) + 1);
     EXPECT_GT(list().columnWidth(ColumnEntryText), 0);
     for (int row = 0; row < model.rowCount(); ++row) {
         const EntryRecord& record = *list().rows()[static_cast<std::size_t>(row)].record;

@@ -6,7 +6,7 @@ namespace {
 
 TEST(RemovalQuestion, AsksForMoreThanAHandfulOrTheWholeProjectOnly)
 {
-    const RemovalCounts large{200, 10, 4};
+    const RemovalCounts large {200, 10, 4};
     EXPECT_FALSE(removalQuestion({5, 0, 0}, large)) << "a handful goes without a question";
     EXPECT_FALSE(removalQuestion({2, 2, 1}, large));
     EXPECT_FALSE(removalQuestion({}, {})) << "nothing to remove";

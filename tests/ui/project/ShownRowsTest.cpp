@@ -43,20 +43,18 @@ protected:
     }
 
     // Everything selected, the way Collapse All leaves it.
-    void selectAll()
-    {
-        root.collapseAll(true);
-    }
+    void selectAll() { root.collapseAll(true); }
 
     // The order every column had before the rows were made in one walk:
     // the records in walk order, sorted.
     std::vector<EntryRecord*> sortedWalk(int column, bool ascending)
     {
         std::vector<EntryRecord*> records;
-        root.collectRecords(records, NodeKindMask::SelectedOnly | NodeKindMask::Entries | NodeKindMask::CrossReferences);
+        root.collectRecords(records,
+                            NodeKindMask::SelectedOnly | NodeKindMask::Entries | NodeKindMask::CrossReferences);
         std::vector<ListRow> rows;
         for (EntryRecord* record : records)
-            rows.push_back(ListRow{record, record->kind() != EntryKind::CrossReference});
+            rows.push_back(ListRow {record, record->kind() != EntryKind::CrossReference});
         sortRows(rows, column, ascending);
         return recordsOf(rows);
     }

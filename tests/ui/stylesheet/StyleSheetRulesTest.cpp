@@ -14,10 +14,11 @@ TEST(StyleSheetRules, OnlyIndexTypesAndCssPagesRefuseTheirValues)
     values.stylesheetPath = " \t ";
     EXPECT_EQ(checkStylePage(StylePageId::IndexTypes, values),
               "Please correct the following errors:\n\nYou must select at least one output file type.\n");
-    EXPECT_EQ(checkStylePage(StylePageId::Css, values),
-              "Please correct the following errors:\n\nIf you select Use Classes, you must specify a Style Sheet File.");
-    for (StylePageId page : {StylePageId::HeadingLinks, StylePageId::GroupHeadings, StylePageId::Layout,
-                             StylePageId::Enhancements})
+    EXPECT_EQ(
+        checkStylePage(StylePageId::Css, values),
+        "Please correct the following errors:\n\nIf you select Use Classes, you must specify a Style Sheet File.");
+    for (StylePageId page :
+         {StylePageId::HeadingLinks, StylePageId::GroupHeadings, StylePageId::Layout, StylePageId::Enhancements})
         EXPECT_FALSE(checkStylePage(page, values));
 
     // Any one output type is enough; without classes no style sheet is needed.

@@ -46,7 +46,7 @@ struct Sheet {
 
     explicit Sheet(const StyleSettings& settings, bool projectMode = true)
         : dialog(std::make_unique<CIndexStyleDlg>(
-              settings, StyleSheetEnvironment{projectMode, "/proj/", messages, choosers.choosers()}))
+              settings, StyleSheetEnvironment {projectMode, "/proj/", messages, choosers.choosers()}))
     {
     }
     StylePage* show(int index)
@@ -71,11 +71,14 @@ QAbstractButton* button(QWidget* page, const QString& text)
     return nullptr;
 }
 
-QLineEdit* edit(QWidget* page, const char* key) { return page->findChild<QLineEdit*>(key); }
+QLineEdit* edit(QWidget* page, const char* key)
+{
+    return page->findChild<QLineEdit*>(key);
+}
 
 TEST(StyleSheet, ShowsItsPagesBuiltWhenFirstShown)
 {
-    Sheet project(StyleSettings{});
+    Sheet project(StyleSettings {});
     EXPECT_EQ(project.dialog->windowTitle(), "Project Style Settings");
     QStringList labels;
     for (int i = 0; i < project.dialog->tabs()->count(); ++i)
@@ -86,7 +89,7 @@ TEST(StyleSheet, ShowsItsPagesBuiltWhenFirstShown)
     EXPECT_EQ(project.dialog->page(3), nullptr);
     EXPECT_NE(project.show(3), nullptr);
 
-    Sheet defaults(StyleSettings{}, false);
+    Sheet defaults(StyleSettings {}, false);
     EXPECT_EQ(defaults.dialog->windowTitle(), "Default Style Settings");
     EXPECT_EQ(defaults.dialog->tabs()->count(), 7);
 }
@@ -138,12 +141,18 @@ TEST(StyleSheet, EveryControlEditsItsOwnOption)
         int StyleSettings::*field;
     };
     const Check checks[] = {
-        {0, "Vertical Bars", &StyleSettings::linksVerticalBars}, {0, "Headings Rule", &StyleSettings::headingsRule},
-        {1, "Include Headings", &StyleSettings::includeHeadings}, {1, "Groups Rule", &StyleSettings::groupsRule},
-        {1, "Separate Files", &StyleSettings::separateFiles},    {2, "Long Lines Wrap", &StyleSettings::longLinesWrap},
-        {3, "Include Top", &StyleSettings::includeTop},          {3, "Include Bottom", &StyleSettings::includeBottom},
-        {4, "Html Help", &StyleSettings::htmlHelp},              {4, "Java Help", &StyleSettings::javaHelp},
-        {5, "Use NBSPs", &StyleSettings::useNbsps},              {5, "Use Classes", &StyleSettings::useClasses},
+        {0, "Vertical Bars", &StyleSettings::linksVerticalBars},
+        {0, "Headings Rule", &StyleSettings::headingsRule},
+        {1, "Include Headings", &StyleSettings::includeHeadings},
+        {1, "Groups Rule", &StyleSettings::groupsRule},
+        {1, "Separate Files", &StyleSettings::separateFiles},
+        {2, "Long Lines Wrap", &StyleSettings::longLinesWrap},
+        {3, "Include Top", &StyleSettings::includeTop},
+        {3, "Include Bottom", &StyleSettings::includeBottom},
+        {4, "Html Help", &StyleSettings::htmlHelp},
+        {4, "Java Help", &StyleSettings::javaHelp},
+        {5, "Use NBSPs", &StyleSettings::useNbsps},
+        {5, "Use Classes", &StyleSettings::useClasses},
     };
     for (const Check& check : checks) {
         SCOPED_TRACE(check.key);
@@ -164,10 +173,14 @@ TEST(StyleSheet, EveryControlEditsItsOwnOption)
         int value;
     };
     const Radio radios[] = {
-        {0, "Appearance", 1, &StyleSettings::linksAppearance, 1}, {0, "Placement", 2, &StyleSettings::linksPlacement, 2},
-        {0, "Symbols", 1, &StyleSettings::linksSymbols, 1},       {1, "Appearance", 1, &StyleSettings::groupsAppearance, 1},
-        {1, "Empty Headings", 2, &StyleSettings::emptyHeadings, 2}, {1, "Symbols", 1, &StyleSettings::groupsSymbols, 1},
-        {2, "MultiLevel", 1, &StyleSettings::multiLevel, 1},      {2, "Columns", 2, &StyleSettings::columns, 3},
+        {0, "Appearance", 1, &StyleSettings::linksAppearance, 1},
+        {0, "Placement", 2, &StyleSettings::linksPlacement, 2},
+        {0, "Symbols", 1, &StyleSettings::linksSymbols, 1},
+        {1, "Appearance", 1, &StyleSettings::groupsAppearance, 1},
+        {1, "Empty Headings", 2, &StyleSettings::emptyHeadings, 2},
+        {1, "Symbols", 1, &StyleSettings::groupsSymbols, 1},
+        {2, "MultiLevel", 1, &StyleSettings::multiLevel, 1},
+        {2, "Columns", 2, &StyleSettings::columns, 3},
         {3, "Return", 2, &StyleSettings::returnLink, 2},
     };
     for (const Radio& radio : radios) {
@@ -187,12 +200,18 @@ TEST(StyleSheet, EveryControlEditsItsOwnOption)
         std::string StyleSettings::*field;
     };
     const Text texts[] = {
-        {0, "Graphics Path", &StyleSettings::linksGraphicsPath}, {1, "Graphics Path", &StyleSettings::groupsGraphicsPath},
-        {2, "Page Title", &StyleSettings::pageTitle},            {2, "Page Heading", &StyleSettings::pageHeading},
-        {3, "Include Path", &StyleSettings::includePath},        {3, "Return Text", &StyleSettings::returnText},
-        {3, "Return Path", &StyleSettings::returnPath},          {4, "Html Index Target", &StyleSettings::htmlIndexTarget},
-        {4, "Html Help Window", &StyleSettings::htmlHelpWindow}, {4, "Html Help Frame", &StyleSettings::htmlHelpFrame},
-        {5, "Stylesheet Path", &StyleSettings::stylesheetPath},  {5, "Body Attributes", &StyleSettings::bodyAttributes},
+        {0, "Graphics Path", &StyleSettings::linksGraphicsPath},
+        {1, "Graphics Path", &StyleSettings::groupsGraphicsPath},
+        {2, "Page Title", &StyleSettings::pageTitle},
+        {2, "Page Heading", &StyleSettings::pageHeading},
+        {3, "Include Path", &StyleSettings::includePath},
+        {3, "Return Text", &StyleSettings::returnText},
+        {3, "Return Path", &StyleSettings::returnPath},
+        {4, "Html Index Target", &StyleSettings::htmlIndexTarget},
+        {4, "Html Help Window", &StyleSettings::htmlHelpWindow},
+        {4, "Html Help Frame", &StyleSettings::htmlHelpFrame},
+        {5, "Stylesheet Path", &StyleSettings::stylesheetPath},
+        {5, "Body Attributes", &StyleSettings::bodyAttributes},
     };
     for (const Text& text : texts) {
         SCOPED_TRACE(text.key);
@@ -230,7 +249,7 @@ TEST(StyleSheet, OkWithoutChangesGivesBackTheRecord)
 
 TEST(StyleSheet, LinksPageEnablesItsControlsByChoice)
 {
-    Sheet sheet(StyleSettings{});
+    Sheet sheet(StyleSettings {});
     auto* page = static_cast<CStyleHeadingLinksTab*>(sheet.dialog->page(0));
     QAbstractButton* bars = button(page, "Separate with Vertical Bars");
     QAbstractButton* rule = button(page, "Separate from Index Entries with Horizontal Rules");
@@ -283,7 +302,7 @@ TEST(StyleSheet, GroupHeadingsPageKeepsRulesAndSeparateFilesApart)
 
 TEST(StyleSheet, EnhancedContentAndIndexTypesEnableByTheirChecks)
 {
-    Sheet sheet(StyleSettings{});
+    Sheet sheet(StyleSettings {});
     auto* enhance = static_cast<CStyleEnhancementsTab*>(sheet.show(3));
     EXPECT_FALSE(enhance->includePath()->edit()->isEnabled());
     button(enhance, "Include Bottom.htm")->click();
@@ -310,7 +329,7 @@ TEST(StyleSheet, EnhancedContentAndIndexTypesEnableByTheirChecks)
 
 TEST(StyleSheet, ARefusedPageStaysInFront)
 {
-    Sheet sheet(StyleSettings{});
+    Sheet sheet(StyleSettings {});
     StylePage* types = sheet.show(4);
     button(types, "HTML (.htm)")->click();
     sheet.dialog->tabs()->setCurrentIndex(0);
@@ -325,8 +344,9 @@ TEST(StyleSheet, ARefusedPageStaysInFront)
     // The default record uses classes without a style sheet.
     sheet.dialog->accept();
     EXPECT_NE(sheet.dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(sheet.messages.shown.back(),
-              "Please correct the following errors:\n\nIf you select Use Classes, you must specify a Style Sheet File.");
+    EXPECT_EQ(
+        sheet.messages.shown.back(),
+        "Please correct the following errors:\n\nIf you select Use Classes, you must specify a Style Sheet File.");
     edit(sheet.dialog->page(5), "Stylesheet Path")->setText(" index.css ");
     const StyleSettings result = sheet.ok();
     EXPECT_EQ(result.htmlIndex, 0);
@@ -345,7 +365,7 @@ TEST(StyleSheet, ControlTabAndPageKeysStepThroughThePages)
     area.show();
     projectWindow->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
-    CIndexStyleDlg sheet(StyleSettings{}, {true, "/proj/", messages}, projectWindow->widget());
+    CIndexStyleDlg sheet(StyleSettings {}, {true, "/proj/", messages}, projectWindow->widget());
     sheet.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
     QApplication::setActiveWindow(&sheet);
@@ -371,7 +391,7 @@ TEST(StyleSheet, ControlTabAndPageKeysStepThroughThePages)
 
 TEST(StyleSheet, ClickingALayoutSketchChoosesItsLayout)
 {
-    Sheet sheet(StyleSettings{});
+    Sheet sheet(StyleSettings {});
     StylePage* layout = sheet.show(2);
     auto* multiLevel = layout->findChild<QButtonGroup*>("MultiLevel");
     ASSERT_NE(multiLevel, nullptr);
@@ -427,10 +447,10 @@ TEST(StyleSheet, BrowsingStoresProjectFoldersRelative)
     EXPECT_EQ(links->graphicsPath()->edit()->text(), "images/");
     EXPECT_TRUE(sheet.messages.shown.empty());
     links->graphicsPath()->browseButton()->click();
-    EXPECT_EQ(sheet.choosers.asked, std::vector<std::string>(
-                                        {"Select Links to Headings Graphics Directory @ /proj/old",
-                                         "Select Links to Headings Graphics Directory @ /proj/old",
-                                         "Select Links to Headings Graphics Directory @ /proj/images"}));
+    EXPECT_EQ(sheet.choosers.asked,
+              std::vector<std::string>({"Select Links to Headings Graphics Directory @ /proj/old",
+                                        "Select Links to Headings Graphics Directory @ /proj/old",
+                                        "Select Links to Headings Graphics Directory @ /proj/images"}));
     ASSERT_EQ(sheet.messages.shown.size(), 1u);
     EXPECT_EQ(sheet.messages.shown[0], outsideProjectMessage("the image files"));
 
@@ -447,7 +467,7 @@ TEST(StyleSheet, BrowsingStoresProjectFoldersRelative)
 
 TEST(StyleSheet, DefaultsKeepBrowsedFoldersAbsoluteWithoutAMessage)
 {
-    Sheet sheet(StyleSettings{}, false);
+    Sheet sheet(StyleSettings {}, false);
     auto* enhance = static_cast<CStyleEnhancementsTab*>(sheet.show(3));
     sheet.choosers.answers = {"/proj/inc", "/proj"};
     enhance->includePath()->browse();
@@ -532,8 +552,9 @@ TEST(StyleSheetHooks, DefaultSettingsAreReadFromAndSavedToTheProfile)
     const StyleSettings saved = loadDefaults(app.profile);
     EXPECT_EQ(saved.useNbsps, 1);
     EXPECT_EQ(saved.useClasses, 0);
-    EXPECT_EQ(saved.extensions, TorvaneExtensions{});
-    for (const auto& [key, value] : app.profile.values) EXPECT_FALSE(key.starts_with("Torvane Extensions|")) << key;
+    EXPECT_EQ(saved.extensions, TorvaneExtensions {});
+    for (const auto& [key, value] : app.profile.values)
+        EXPECT_FALSE(key.starts_with("Torvane Extensions|")) << key;
 
     // The language and page chosen there start new projects.
     test::whenModalOpens<CIndexStyleDlg>([](CIndexStyleDlg& sheet) {

@@ -1,7 +1,6 @@
 #include "document/CProjectDoc.h"
 #include "document/EntryFieldRules.h"
-#include "document/ProjectLookup.h"
-#include "shell/cli/CliProject.h"
+#include "model/EntryHolder.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
@@ -27,26 +26,30 @@ IndexEntryValues typedValues(const CliArguments& arguments)
     return values;
 }
 
-int runAddEntry(const SubcommandCall& call)
+// Adds the entry to its holder directly: a batch of thousands must not walk
+// the whole tree for a selection once per entry.
+bool addEntry(EditContext& context, const CliArguments& arguments)
 {
-    return runEdit(call, [&call](CliProject& project) {
-        CProjectDoc& document = project.document();
-        std::ostream& err = project.err();
-        IndexEntryValues values = typedValues(call.arguments);
-        FieldProblems problems = checkEntryTexts(values);
-        problems.add(checkEntryTargets(values));
-        if (problems.any()) {
-            err << "torvane add-entry: " << problemMessage(problems);
-            return false;
-        }
-        const auto targets = findListedTargets(document, {call.arguments.positionals[1]}, true, err);
-        if (!targets)
-            return false;
-        finishEntryTexts(values);
-        selectOnly(document.root(), *targets);
-        document.addIndexEntry(values);
-        return true;
-    });
+    IndexEntryValues values = typedValues(arguments);
+    FieldProblems problems = checkEntryTexts(values);
+    problems.add(checkEntryTargets(values));
+    if (problems.any()) {
+        context.err() << "torvane add-entry: " << problemMessage(problems);
+        return false;
+    }
+    EntryHolder* target = context.lookup().findTarget(arguments.positionals[1]);
+    if (!target) {
+        context.err() << "torvane: " << arguments.positionals[1] << " is not a page, anchor or URL of the project\n";
+        return false;
+    }
+    finishEntryTexts(values);
+    if (const std::string_view problem = unstorableProblem(values); !problem.empty()) {
+        context.err() << "torvane add-entry: " << problem << "\n";
+        return false;
+    }
+    target->addEntry(entryFrom(values));
+    context.document().setModified(true);
+    return true;
 }
 
 } // namespace
@@ -73,7 +76,8 @@ Subcommand addEntryCommand()
              {"--help-frame", true}},
             3,
             3,
-            runAddEntry};
+            nullptr,
+            addEntry};
 }
 
 } // namespace torvane

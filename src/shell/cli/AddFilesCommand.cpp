@@ -1,6 +1,6 @@
 #include "document/CProjectDoc.h"
 #include "document/PagesBelow.h"
-#include "shell/cli/CliProject.h"
+#include "platform/AppServices.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
 #include <filesystem>
@@ -48,21 +48,20 @@ bool collectPages(const std::string& typed, const std::string& projectDirectory,
     return true;
 }
 
-int runAddFiles(const SubcommandCall& call)
+bool addFiles(EditContext& context, const CliArguments& arguments)
 {
-    return runEdit(call, [&call](CliProject& project) {
-        CProjectDoc& document = project.document();
-        std::ostream& err = project.err();
-        const std::vector<std::string>& arguments = call.arguments.positionals;
-        const std::vector<std::string>& extensions = project.services().validExtensions;
-        std::vector<std::string> pages;
-        bool allFound = true;
-        for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed)
-            allFound = collectPages(*typed, document.projectDirectory(), extensions, pages, err) && allFound;
-        if (allFound)
-            document.addFiles(pages);
-        return allFound;
-    });
+    CProjectDoc& document = context.document();
+    const std::vector<std::string>& typedPaths = arguments.positionals;
+    const std::vector<std::string>& extensions = context.services().validExtensions;
+    std::vector<std::string> pages;
+    bool allFound = true;
+    for (auto typed = typedPaths.begin() + 1; typed != typedPaths.end(); ++typed)
+        allFound = collectPages(*typed, document.projectDirectory(), extensions, pages, context.err()) && allFound;
+    if (allFound) {
+        document.addFiles(pages);
+        context.placesChanged();
+    }
+    return allFound;
 }
 
 } // namespace
@@ -79,7 +78,8 @@ Subcommand addFilesCommand()
             {},
             2,
             kAnyNumber,
-            runAddFiles};
+            nullptr,
+            addFiles};
 }
 
 } // namespace torvane

@@ -1,5 +1,4 @@
 #include "document/CProjectDoc.h"
-#include "shell/cli/CliProject.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
@@ -8,20 +7,24 @@ namespace torvane {
 
 namespace {
 
-int runAddUrl(const SubcommandCall& call)
+bool addUrl(EditContext& context, const CliArguments& arguments)
 {
-    return runEdit(call, [&call](CliProject& project) {
-        const std::vector<std::string>& arguments = call.arguments.positionals;
-        for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed) {
-            if (!urlToAdd(*typed)) {
-                project.err() << "torvane: a URL of blanks only cannot be added\n";
-                return false;
-            }
+    const std::vector<std::string>& urls = arguments.positionals;
+    for (auto typed = urls.begin() + 1; typed != urls.end(); ++typed) {
+        const std::optional<std::string> url = urlToAdd(*typed);
+        if (!url) {
+            context.err() << "torvane: a URL of blanks only cannot be added\n";
+            return false;
         }
-        for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed)
-            project.document().addExternalUrl(*typed);
-        return true;
-    });
+        if (const std::string_view problem = urlStoreProblem(*url); !problem.empty()) {
+            context.err() << "torvane: " << problem << "\n";
+            return false;
+        }
+    }
+    for (auto typed = urls.begin() + 1; typed != urls.end(); ++typed)
+        context.document().addExternalUrl(*typed);
+    context.placesChanged();
+    return true;
 }
 
 } // namespace
@@ -36,7 +39,8 @@ Subcommand addUrlCommand()
             {},
             2,
             kAnyNumber,
-            runAddUrl};
+            nullptr,
+            addUrl};
 }
 
 } // namespace torvane

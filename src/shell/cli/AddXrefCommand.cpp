@@ -1,6 +1,5 @@
 #include "document/CProjectDoc.h"
 #include "document/CrossReferenceRules.h"
-#include "shell/cli/CliProject.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
@@ -23,18 +22,16 @@ CrossReferenceValues typedValues(const CliArguments& arguments)
     return values;
 }
 
-int runAddXref(const SubcommandCall& call)
+bool addXref(EditContext& context, const CliArguments& arguments)
 {
-    return runEdit(call, [&call](CliProject& project) {
-        CrossReferenceValues values = typedValues(call.arguments);
-        if (const std::optional<FieldRefusal> refusal = checkCrossReference(values)) {
-            project.err() << "torvane add-xref: " << refusal->message;
-            return false;
-        }
-        normaliseCrossReferenceCommas(values);
-        project.document().createCrossReference(values);
-        return true;
-    });
+    CrossReferenceValues values = typedValues(arguments);
+    if (const std::optional<FieldRefusal> refusal = checkCrossReference(values)) {
+        context.err() << "torvane add-xref: " << refusal->message;
+        return false;
+    }
+    normaliseCrossReferenceCommas(values);
+    context.document().createCrossReference(values);
+    return true;
 }
 
 } // namespace
@@ -57,7 +54,8 @@ Subcommand addXrefCommand()
              {"--no-link"}},
             3,
             3,
-            runAddXref};
+            nullptr,
+            addXref};
 }
 
 } // namespace torvane

@@ -59,18 +59,22 @@ TEST_F(Apply, AnyRefusedLineWritesNothingAndEachIsListed)
                               "{\"op\":\"add-url\",\"url\":\"https://example.com/a\\\\\"}\n"
                               "[1, 2]\n";
     EXPECT_EQ(apply(lines), 1);
-    EXPECT_EQ(err.str(), "torvane apply: line 2: a.htm#blue is not a page, anchor or URL of the project\n"
-                         "torvane apply: line 3: unknown op \"peel\"\n"
-                         "torvane apply: line 4: Please correct the following errors: To include a quotation "
-                         "mark (\"), precede it with a backslash, like this: \\\"\n"
-                         "torvane apply: line 5: not JSON: an unknown word at character 1\n"
-                         "torvane apply: line 6: missing field \"indexAs\"\n"
-                         "torvane apply: line 7: unknown field \"colour\" for add-entry\n"
-                         "torvane apply: line 8: field \"target\" holds no value\n"
-                         "torvane apply: line 9: field \"target\" holds several values where one is wanted\n"
-                         "torvane apply: line 10: A URL may not end in a single backslash (\\).\n"
-                         "torvane apply: line 11: not a JSON object\n"
-                         "torvane apply: nothing was changed\n");
+    const std::string quote = "torvane apply: line 4: Say \"hi: the ";
+    const std::string bareQuote = " holds a quotation mark without a backslash before it\n";
+    EXPECT_EQ(err.str(), "torvane apply: line 2: a.htm#blue: not a page, anchor or URL of the project\n"
+                         "torvane apply: line 3: unknown op \"peel\"\n" +
+                             quote + "entry text" + bareQuote + quote + "sort key (--sort-as)" + bareQuote + quote +
+                             "help text (--help-as)" + bareQuote +
+                             "torvane apply: line 5: not JSON: an unknown word at character 1\n"
+                             "torvane apply: line 6: missing field \"indexAs\"\n"
+                             "torvane apply: line 7: unknown field \"colour\" for add-entry\n"
+                             "torvane apply: line 8: field \"target\" holds no value\n"
+                             "torvane apply: line 9: field \"target\" holds several values where one is wanted\n"
+                             "torvane apply: line 10: https://example.com/a\\: A URL may not end in a single "
+                             "backslash (\\).\n"
+                             "torvane apply: line 11: not a JSON object\n"
+                             "torvane apply: " +
+                             fixture.projectFile() + ": nothing was changed\n");
     EXPECT_EQ(fixture.read("a.htm"), page);
     EXPECT_EQ(project(), listed);
 
@@ -82,7 +86,7 @@ TEST_F(Apply, AnyRefusedLineWritesNothingAndEachIsListed)
     EXPECT_EQ(project(), listed);
 
     EXPECT_EQ(on("apply", {fixture.path("none.jsonl")}), 2);
-    EXPECT_NE(err.str().find("cannot read"), std::string::npos);
+    EXPECT_NE(err.str().find("none.jsonl: cannot be read"), std::string::npos);
 }
 
 TEST_F(Subcommands, DoubleDashEndsTheOptions)

@@ -2,6 +2,7 @@
 #include "document/EntryFieldRules.h"
 #include "model/EntryHolder.h"
 #include "shell/cli/EditRun.h"
+#include "shell/cli/FieldRefusals.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
 
@@ -30,21 +31,27 @@ IndexEntryValues typedValues(const CliArguments& arguments)
 // the whole tree for a selection once per entry.
 bool addEntry(EditContext& context, const CliArguments& arguments)
 {
+    const std::string& entryText = arguments.positionals[2];
     IndexEntryValues values = typedValues(arguments);
-    FieldProblems problems = checkEntryTexts(values);
-    problems.add(checkEntryTargets(values));
-    if (problems.any()) {
-        context.err() << "torvane add-entry: " << problemMessage(problems);
-        return false;
-    }
+    checkEntryTexts(values);
+    checkEntryTargets(values);
+    const std::vector<std::string> refusals = fieldRefusals({{"the entry text", &values.indexAs},
+                                                             {"the sort key (--sort-as)", &values.sortAs},
+                                                             {"the help text (--help-as)", &values.helpAs},
+                                                             {"the help title", &values.helpTitle, false},
+                                                             {"the index target", &values.indexTarget, false},
+                                                             {"the help window", &values.helpWindow, false},
+                                                             {"the help frame", &values.helpFrame, false}});
+    for (const std::string& refusal : refusals)
+        context.tell(entryText, refusal);
     EntryHolder* target = context.lookup().findTarget(arguments.positionals[1]);
-    if (!target) {
-        context.err() << "torvane: " << arguments.positionals[1] << " is not a page, anchor or URL of the project\n";
+    if (!target)
+        context.tell(arguments.positionals[1], "not a page, anchor or URL of the project");
+    if (!refusals.empty() || !target)
         return false;
-    }
     finishEntryTexts(values);
     if (const std::string_view problem = unstorableProblem(values); !problem.empty()) {
-        context.err() << "torvane add-entry: " << problem << "\n";
+        context.tell(entryText, problem);
         return false;
     }
     target->addEntry(entryFrom(values));
@@ -67,7 +74,7 @@ Subcommand addEntryCommand()
             "split by \", \" (\"Fruit, Apples\"), a backslash before a comma, a quotation mark or\n"
             "a backslash that belongs to the text. The other fields take the dialog's\n"
             "defaults: sort text and help text copied from ENTRY, help title \"Untitled\".\n"
-            "Fields the dialog would refuse are refused with its message (exit 1).\n",
+            "Fields the dialog would refuse are refused, each named (exit 1); nothing changes.\n",
             {{"--sort-as", true},
              {"--help-as", true},
              {"--help-title", true},

@@ -1,6 +1,7 @@
 #include "document/CProjectDoc.h"
 #include "document/CrossReferenceRules.h"
 #include "shell/cli/EditRun.h"
+#include "shell/cli/FieldRefusals.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
 
@@ -25,8 +26,14 @@ CrossReferenceValues typedValues(const CliArguments& arguments)
 bool addXref(EditContext& context, const CliArguments& arguments)
 {
     CrossReferenceValues values = typedValues(arguments);
-    if (const std::optional<FieldRefusal> refusal = checkCrossReference(values)) {
-        context.err() << "torvane add-xref: " << refusal->message;
+    if (checkCrossReference(values)) {
+        for (const std::string& refusal : fieldRefusals({{"the heading", &values.heading},
+                                                         {"the heading's sort key", &values.headingSort},
+                                                         {"the separator", &values.separator, false},
+                                                         {"the reference", &values.reference},
+                                                         {"the locator", &values.locator},
+                                                         {"the locator's sort key", &values.locatorSort}}))
+            context.tell(arguments.positionals[1], refusal);
         return false;
     }
     normaliseCrossReferenceCommas(values);
@@ -45,8 +52,8 @@ Subcommand addXrefCommand()
             "Cross-Reference does, and saves the project. The sort texts are copied from\n"
             "HEADING and LOCATOR unless given; the separator is \".\", the reference\n"
             "\"<i>See</i>\", and the locator is a link unless --no-link. Texts are typed in\n"
-            "their stored form, as in the dialog; fields it would refuse are refused with its\n"
-            "message (exit 1).\n",
+            "their stored form, as in the dialog; fields it would refuse are refused, each\n"
+            "named (exit 1).\n",
             {{"--heading-sort", true},
              {"--locator-sort", true},
              {"--separator", true},

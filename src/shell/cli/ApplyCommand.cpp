@@ -1,3 +1,4 @@
+#include "shell/cli/CliMessages.h"
 #include "shell/cli/CliProject.h"
 #include "shell/cli/EditBatch.h"
 #include "shell/cli/EditRun.h"
@@ -17,26 +18,26 @@ int runApply(const SubcommandCall& call)
     if (source != "-") {
         file.open(source, std::ios::binary);
         if (!file) {
-            call.err << "torvane apply: cannot read " << source << "\n";
+            tellProblem(call.err, call.name, source, "cannot be read");
             return ExitUnusable;
         }
     }
-    CliProject project(call.err, call.showProgress);
+    CliProject project(call);
     if (!project.open(arguments[0]))
-        return refuseProject(call.err, arguments[0]);
-    EditContext context(project, call.out, call.err);
+        return project.refuseOpen(arguments[0]);
+    EditContext context(project, call.out, call.err, call.name);
     const std::vector<BatchRefusal> refusals =
         runEditLines(context, arguments[0], source == "-" ? std::cin : static_cast<std::istream&>(file));
     for (const BatchRefusal& refusal : refusals)
-        call.err << "torvane apply: line " << refusal.line << ": " << refusal.reason << "\n";
+        project.tell("line " + std::to_string(refusal.line), refusal.reason);
     if (!refusals.empty()) {
-        call.err << "torvane apply: nothing was changed\n";
+        project.tell(arguments[0], "nothing was changed");
         return ExitFailed;
     }
     if (call.arguments.has("--dry-run"))
         return ExitOk;
     if (!project.save()) {
-        call.err << "torvane: the project was not saved completely\n";
+        project.tell(arguments[0], "the project was not saved completely");
         return ExitFailed;
     }
     return ExitOk;

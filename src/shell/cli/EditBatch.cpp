@@ -108,56 +108,51 @@ std::string argumentsOf(const JsonValue& line, const OperationFields& operation,
     return {};
 }
 
-// Carries out one line; an empty text when done, else why it was refused.
-std::string runLine(EditContext& context, const std::string& projectPath, std::string_view text)
+// Carries out one line; nothing when done, else why it was refused, one
+// reason a problem.
+std::vector<std::string> runLine(EditContext& context, const std::string& projectPath, std::string_view text)
 {
     std::string problem;
     const std::optional<JsonValue> line = parseJson(text, problem);
     if (!line)
-        return "not JSON: " + problem;
+        return {"not JSON: " + problem};
     if (line->kind != JsonValue::Kind::Object)
-        return "not a JSON object";
+        return {"not a JSON object"};
     const JsonValue* op = line->member("op");
     if (!op || !op->isString())
-        return "missing field \"op\"";
+        return {"missing field \"op\""};
     const OperationFields* operation = findOperation(op->text);
     const Subcommand* command = findSubcommand(op->text);
     if (!operation || !command || !command->edit)
-        return "unknown op \"" + op->text + "\"";
+        return {"unknown op \"" + op->text + "\""};
     CliArguments arguments;
     arguments.positionals.push_back(projectPath);
     if (problem = argumentsOf(*line, *operation, arguments); !problem.empty())
-        return problem;
+        return {problem};
     const std::size_t count = arguments.positionals.size();
+    const std::string firstField(operation->fields.front().field);
     if (count < command->minArguments)
-        return "field \"" + std::string(operation->fields.front().field) + "\" holds no value";
+        return {"field \"" + firstField + "\" holds no value"};
     if (count > command->maxArguments)
-        return "field \"" + std::string(operation->fields.front().field) +
-               "\" holds several values where one is wanted";
+        return {"field \"" + firstField + "\" holds several values where one is wanted"};
     std::ostringstream messages;
     std::ostream& err = context.err();
     context.setErr(messages);
     const bool done = command->edit(context, arguments);
     context.setErr(err);
-    return done ? std::string() : oneLineReason(messages.str());
+    if (done)
+        return {};
+    // The edit tells its problems with the batch's own prefix, which the listing gives once.
+    std::vector<std::string> reasons;
+    std::istringstream told(messages.str());
+    for (std::string reason; std::getline(told, reason);)
+        reasons.push_back(reason.substr(reason.find(": ") + 2));
+    if (reasons.empty())
+        reasons.push_back("refused");
+    return reasons;
 }
 
 } // namespace
-
-std::string oneLineReason(const std::string& messages)
-{
-    std::string reason;
-    std::istringstream lines(messages);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("torvane"))
-            line.erase(0, line.find(": ") == std::string::npos ? 0 : line.find(": ") + 2);
-        const std::size_t start = line.find_first_not_of(' ');
-        if (start == std::string::npos)
-            continue;
-        reason += (reason.empty() ? "" : " ") + line.substr(start);
-    }
-    return reason.empty() ? "refused" : reason;
-}
 
 std::vector<BatchRefusal> runEditLines(EditContext& context, const std::string& projectPath, std::istream& lines)
 {
@@ -167,7 +162,7 @@ std::vector<BatchRefusal> runEditLines(EditContext& context, const std::string& 
         ++number;
         if (text.find_first_not_of(" \t\r") == std::string::npos)
             continue;
-        if (std::string reason = runLine(context, projectPath, text); !reason.empty())
+        for (std::string& reason : runLine(context, projectPath, text))
             refusals.push_back({number, std::move(reason)});
     }
     return refusals;

@@ -7,7 +7,7 @@ namespace torvane {
 
 class EditContext;
 
-// One line of a batch that cannot be carried out, and why.
+// One problem of a line of a batch that cannot be carried out.
 struct BatchRefusal {
     std::size_t line = 0;
     std::string reason;
@@ -19,8 +19,5 @@ struct BatchRefusal {
 // Every line is tried, so that each refused one is listed; the caller saves
 // nothing when any was refused.
 std::vector<BatchRefusal> runEditLines(EditContext& context, const std::string& projectPath, std::istream& lines);
-
-// The messages an edit wrote, as one line without the program's prefix.
-std::string oneLineReason(const std::string& messages);
 
 } // namespace torvane

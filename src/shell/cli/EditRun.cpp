@@ -2,14 +2,16 @@
 #include "document/CProjectDoc.h"
 #include "document/ProjectLookup.h"
 #include "model/EntryHolder.h"
+#include "shell/cli/CliMessages.h"
 #include "shell/cli/CliProject.h"
 #include <ostream>
 
 namespace torvane {
 
-EditContext::EditContext(CliProject& project, std::ostream& out, std::ostream& err)
+EditContext::EditContext(CliProject& project, std::ostream& out, std::ostream& err, std::string_view command)
     : out_(&out)
     , err_(&err)
+    , command_(command)
     , project_(project)
 {
 }
@@ -31,17 +33,22 @@ const TargetLookup& EditContext::lookup()
     return *lookup_;
 }
 
+void EditContext::tell(std::string_view subject, std::string_view message)
+{
+    tellProblem(*err_, command_, subject, message);
+}
+
 int runEdit(const SubcommandCall& call, ProjectEdit edit)
 {
     const std::string& path = call.arguments.positionals[0];
-    CliProject project(call.err, call.showProgress);
+    CliProject project(call);
     if (!project.open(path))
-        return refuseProject(call.err, path);
-    EditContext context(project, call.out, call.err);
+        return project.refuseOpen(path);
+    EditContext context(project, call.out, call.err, call.name);
     if (!edit(context, call.arguments))
         return ExitFailed;
     if (!project.save()) {
-        call.err << "torvane: the project was not saved completely\n";
+        project.tell(path, "the project was not saved completely");
         return ExitFailed;
     }
     return ExitOk;
@@ -55,10 +62,10 @@ std::optional<std::vector<ProjectNode*>> findListedTargets(EditContext& context,
     for (const std::string& text : texts) {
         EntryHolder* target = context.lookup().findTarget(text);
         if (!target) {
-            context.err() << "torvane: " << text << " is not a page, anchor or URL of the project\n";
+            context.tell(text, "not a page, anchor or URL of the project");
             allFound = false;
         } else if (!anchorsAllowed && target->kindBit() == NodeKindMask::Target) {
-            context.err() << "torvane: " << text << " is an anchor; only pages and URLs can be removed\n";
+            context.tell(text, "an anchor; only pages and URLs can be removed");
             allFound = false;
         } else {
             targets.push_back(target);

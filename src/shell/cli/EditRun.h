@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvane {
@@ -18,7 +19,7 @@ struct AppServices;
 // lasts across the edits of a batch, and the streams for its listing and refusals.
 class EditContext {
 public:
-    EditContext(CliProject& project, std::ostream& out, std::ostream& err);
+    EditContext(CliProject& project, std::ostream& out, std::ostream& err, std::string_view command);
 
     CProjectDoc& document();
     AppServices& services();
@@ -28,18 +29,21 @@ public:
     void placesChanged() { lookup_.reset(); }
 
     std::ostream& out() { return *out_; }
-    std::ostream& err() { return *err_; }
+    // "torvane NAME: SUBJECT: MESSAGE" where the refusals go.
+    void tell(std::string_view subject, std::string_view message);
     // Where the refusals of the next edits go.
     void setErr(std::ostream& err) { err_ = &err; }
+    std::ostream& err() { return *err_; }
 
 private:
     std::ostream* out_;
     std::ostream* err_;
+    std::string command_;
     CliProject& project_;
     std::optional<TargetLookup> lookup_;
 };
 
-// Runs `edit` on the project named by the first argument and saves the
+// Opens the project named by the first argument, runs `edit` and saves the
 // project and its changed pages. A refused edit saves nothing (exit 1), and
 // so does a failed save (exit 1); a project that cannot be opened exits 2.
 int runEdit(const SubcommandCall& call, ProjectEdit edit);

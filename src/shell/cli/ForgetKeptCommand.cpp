@@ -24,7 +24,7 @@ std::optional<std::vector<SourceFile*>> namedPages(EditContext& context, const s
         if (SourceFile* page = context.lookup().findPage(*name)) {
             pages.push_back(page);
         } else {
-            context.err() << "torvane forget-kept: " << *name << " is not a listed page\n";
+            context.tell(*name, "not a listed page");
             allFound = false;
         }
     }
@@ -62,11 +62,11 @@ int runForgetKept(const SubcommandCall& call)
 {
     if (!call.arguments.has("--dry-run"))
         return runEdit(call, forgetKept);
-    CliProject project(call.err, call.showProgress);
+    CliProject project(call);
     const std::string& path = call.arguments.positionals[0];
     if (!project.open(path))
-        return refuseProject(call.err, path);
-    EditContext context(project, call.out, call.err);
+        return project.refuseOpen(path);
+    EditContext context(project, call.out, call.err, call.name);
     return forgetKept(context, call.arguments) ? ExitOk : ExitFailed;
 }
 

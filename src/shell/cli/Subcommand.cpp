@@ -1,5 +1,6 @@
 #include "shell/cli/Subcommand.h"
 #include "shell/cli/EditRun.h"
+#include "shell/cli/OutputBuffer.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
 
@@ -49,15 +50,16 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
         return refuseCommandLine(command, *problem, err);
     if (parsed.has("--help")) {
         out << "Usage: torvane " << command.synopsis << "\n\n" << command.help << kCommonHelp;
-        return ExitOk;
+        return checkedOutput(ExitOk, out, err, command.name);
     }
     const std::size_t count = parsed.positionals.size();
     if (count < command.minArguments)
         return refuseCommandLine(command, count == 0 ? "no project file given" : "too few arguments", err);
     if (count > command.maxArguments)
         return refuseCommandLine(command, "too many arguments", err);
-    const SubcommandCall call {parsed, out, err, errIsTerminal && !parsed.has("--quiet")};
-    return command.run ? command.run(call) : runEdit(call, command.edit);
+    const SubcommandCall call {parsed, out, err, errIsTerminal && !parsed.has("--quiet"), command.name};
+    const int status = command.run ? command.run(call) : runEdit(call, command.edit);
+    return checkedOutput(status, out, err, command.name);
 }
 
 std::string subcommandSummary()

@@ -155,7 +155,7 @@ Subcommand exportCommand()
             "\n"
             "Values are the stored form of the entry records, byte for byte (escapes kept).\n"
             "Text that is not UTF-8 is shown one character per byte (as the desktop shows it).\n",
-            {{"--format", true}},
+            {{"--format", true, "json|csv", "the output format (default: json)"}},
             1,
             1,
             runExport};

@@ -121,14 +121,14 @@ int runExport(const SubcommandCall& call)
     if (format != "json" && format != "csv")
         return refuseCommandLine(*findSubcommand("export"), "unknown format " + format, call.err);
     const std::string& path = call.arguments.positionals[0];
-    CliProject project(call.err, call.showProgress);
+    CliProject project(call);
     if (!project.open(path))
-        return refuseProject(call.err, path);
+        return project.refuseOpen(path);
     if (format == "csv")
         writeCsv(project.document(), call.out);
     else
         writeJson(project.document(), call.out);
-    return call.out.good() ? ExitOk : ExitFailed;
+    return ExitOk;
 }
 
 } // namespace

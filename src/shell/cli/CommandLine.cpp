@@ -71,9 +71,11 @@ void printUsage(std::ostream& stream)
 
 const std::vector<ProgramForm>& programForms()
 {
-    static const std::vector<ProgramForm> forms {{"[PROJECT.ipj]", "open the project in the desktop program"},
-                                                 {"PROJECT.ipj /makeindex", "make the project's index files and exit"},
-                                                 {"--help | --version", {}}};
+    static const std::vector<ProgramForm> forms {
+        {"[PROJECT.ipj]", "open the project in the desktop program"},
+        {"--desktop [PROJECT.ipj]", "the same, also for a project not yet there"},
+        {"PROJECT.ipj /makeindex", "make the project's index files and exit"},
+        {"--help | --version", {}}};
     return forms;
 }
 

@@ -44,6 +44,8 @@ TEST(JsonText, EscapesAndShowsCodePageBytesOneCharacterEach)
     // UTF-8 passes unchanged; a Latin-1 "é" (one byte) becomes the character U+00E9.
     EXPECT_EQ(jsonString("caf\xC3\xA9"), "\"caf\xC3\xA9\"");
     EXPECT_EQ(jsonString("caf\xE9"), "\"caf\xC3\xA9\"");
+    // windows-1252 at 0x80 to 0x9F, its unassigned bytes as the code point of their number.
+    EXPECT_EQ(jsonString("\x80\x8A\x91\x9F\x81\x9D"), "\"\xE2\x82\xAC\xC5\xA0\xE2\x80\x98\xC5\xB8\xC2\x81\xC2\x9D\"");
 
     EXPECT_EQ(csvField("plain"), "plain");
     EXPECT_EQ(csvField("Fruit, Apples"), "\"Fruit, Apples\"");

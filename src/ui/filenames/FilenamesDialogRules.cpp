@@ -71,7 +71,8 @@ std::optional<std::string> projectNameErrors(const ProjectFileNames& names, cons
             problems += kLineBreakError;
             break;
         }
-    for (const FileNameCollision& collision : fileNameCollisions(names.outputs, names.project, project))
+    for (const FileNameCollision& collision :
+         fileNameCollisions(names.outputs, names.project, project, ownOutputsIn(project.projectDirectory())))
         problems += "\n  " + collision.message + "\n";
     if (problems.empty())
         return std::nullopt;

@@ -71,8 +71,7 @@ std::optional<std::string> projectNameErrors(const ProjectFileNames& names, cons
             problems += kLineBreakError;
             break;
         }
-    for (const FileNameCollision& collision :
-         fileNameCollisions(names.outputs, names.project, project, ownOutputsIn(project.projectDirectory())))
+    for (const FileNameCollision& collision : fileNameCollisions(names.outputs, names.project, project))
         problems += "\n  " + collision.message + "\n";
     if (problems.empty())
         return std::nullopt;

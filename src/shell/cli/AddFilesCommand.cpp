@@ -113,6 +113,7 @@ Subcommand addFilesCommand()
             2,
             kAnyNumber,
             nullptr,
+            false,
             addFiles};
 }
 

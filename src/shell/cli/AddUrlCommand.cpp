@@ -42,6 +42,7 @@ Subcommand addUrlCommand()
             2,
             kAnyNumber,
             nullptr,
+            false,
             addUrl};
 }
 

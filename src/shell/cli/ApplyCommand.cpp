@@ -69,7 +69,7 @@ Subcommand applyCommand()
             "a refused value, a target not in the project) nothing is written: each refused\n"
             "line is listed by its number with the reason (exit 1).\n"
             "  --dry-run  checks every line; nothing is written.\n",
-            {{"--dry-run", false}},
+            {{"--dry-run", false, {}, "checks every line; nothing is written"}},
             1,
             2,
             runApply};

@@ -25,6 +25,7 @@ Subcommand excludeCommand()
             2,
             kAnyNumber,
             nullptr,
+            false,
             exclude};
 }
 

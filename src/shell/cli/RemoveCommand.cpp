@@ -27,6 +27,7 @@ Subcommand removeCommand()
             2,
             kAnyNumber,
             nullptr,
+            false,
             removePlaces};
 }
 

@@ -39,6 +39,8 @@ struct Subcommand {
     // Runs the subcommand; without it, `edit` runs on the opened project,
     // which is saved after it.
     int (*run)(const SubcommandCall& call) = nullptr;
+    // Left out of the usage and the manual page: a helper of the shell completions.
+    bool hidden = false;
     // The edit a subcommand makes, also run by each line of a batch of edits.
     ProjectEdit edit = nullptr;
 };
@@ -56,6 +58,10 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
 
 // "torvane: " + problem, then where to find help: for a command line that cannot be run.
 int refuseCommandLine(const Subcommand& command, std::string_view problem, std::ostream& err);
+
+// What every subcommand's --help says after its own text: the common
+// options, where messages go, the exit statuses.
+std::string_view subcommandNotes();
 
 // The subcommands, one line each, for the program's --help.
 std::string subcommandSummary();

@@ -15,5 +15,6 @@ Subcommand addUrlCommand();
 Subcommand addXrefCommand();
 Subcommand forgetKeptCommand();
 Subcommand applyCommand();
+Subcommand completeTargetsCommand();
 
 } // namespace torvane

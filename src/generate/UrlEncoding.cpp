@@ -40,14 +40,6 @@ std::string percentEncodedPath(std::string_view path)
     return out;
 }
 
-std::string percentEncodedFragment(std::string_view name)
-{
-    std::string out;
-    out.reserve(name.size());
-    appendEncoded(out, name, fragmentNeedsEncoding);
-    return out;
-}
-
 std::string pageAddress(std::string_view path, std::string_view anchor, bool hasAnchor)
 {
     std::string out;

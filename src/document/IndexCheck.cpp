@@ -44,6 +44,9 @@ public:
 
     void check(const SourceFile& page)
     {
+        // A page that is gone keeps its stored entries in the project's entry store.
+        if (page.isMissing() || page.isUnreadable())
+            checkStoredBlock(page, report_.findings);
         if (page.isMissing())
             add(page, finding::kMissingPage, "the page does not exist");
         else if (page.isUnreadable())

@@ -1,6 +1,7 @@
 #include "sources/PageScan.h"
 
 #include "sources/BlockRecords.h"
+#include "sources/IdTargetScanner.h"
 #include "sources/PageSegments.h"
 
 #include <algorithm>
@@ -37,28 +38,31 @@ void moveOutsideComments(const std::vector<Segment>& segments, std::string_view 
     starts = std::move(merged);
 }
 
-void scanOutsideComments(std::string_view outside, const std::vector<std::size_t>& anchorStarts, ScannedPage& page)
+void scanOutsideComments(std::string_view outside, const std::vector<std::size_t>& anchorStarts, bool withIds,
+                         ScannedPage& page)
 {
     page.headingText = findFirstHeading(outside);
     page.titleText = findTitle(outside);
     page.anchors = findAnchors(outside, anchorStarts);
+    if (withIds)
+        page.ids = findIdTargets(outside);
 }
 
 } // namespace
 
-ScannedPage scanPage(std::string_view text)
+ScannedPage scanPage(std::string_view text, bool withIds)
 {
     ScannedPage page;
     std::vector<std::size_t> anchorStarts;
     const std::vector<Segment> segments = cutSegments(text, nullptr, &anchorStarts);
     // A page without comments is its own text outside comments, and has no block.
     if (segments.size() <= 1) {
-        scanOutsideComments(text, anchorStarts, page);
+        scanOutsideComments(text, anchorStarts, withIds, page);
         return page;
     }
     const std::string outside = joinSegments(text, segments, 0);
     moveOutsideComments(segments, outside, anchorStarts);
-    scanOutsideComments(outside, anchorStarts, page);
+    scanOutsideComments(outside, anchorStarts, withIds, page);
     const std::string comments = joinSegments(text, segments, 1);
     const std::vector<BlockPlace> blocks = findBlocks(comments, commentEnds(segments));
     page.blockRecords = recordsOfBlocks(comments, blocks);

@@ -113,7 +113,9 @@ TEST_F(Subcommands, AddEntryTakesTheDialogsDefaultsAndRefusesWhatItWould)
     const std::string page = fixture.read("a.htm");
     const std::string listed = project();
     EXPECT_EQ(on("add-entry", {"a.htm#blue", "Blue"}), 1);
-    EXPECT_NE(err.str().find("a.htm#blue is not a page, anchor or URL of the project"), std::string::npos);
+    EXPECT_NE(err.str().find("torvane: a.htm has no target named blue\n"), std::string::npos);
+    EXPECT_EQ(on("add-entry", {"c.htm#blue", "Blue"}), 1);
+    EXPECT_NE(err.str().find("c.htm#blue is not a page, anchor or URL of the project"), std::string::npos);
     EXPECT_EQ(on("add-entry", {"a.htm", "Say \"hi"}), 1);
     EXPECT_NE(err.str().find("To include a quotation mark"), std::string::npos);
     EXPECT_EQ(on("add-entry", {"a.htm", "Fine", "--help-frame", "<!-- HTML Torvane"}), 1);

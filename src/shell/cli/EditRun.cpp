@@ -32,7 +32,7 @@ std::optional<std::vector<ProjectNode*>> findListedTargets(CProjectDoc& document
     for (const std::string& text : texts) {
         EntryHolder* target = lookup.findTarget(text);
         if (!target) {
-            err << "torvane: " << text << " is not a page, anchor or URL of the project\n";
+            err << "torvane: " << lookup.whyNotFound(text) << "\n";
             allFound = false;
         } else if (!anchorsAllowed && target->kindBit() == NodeKindMask::Target) {
             err << "torvane: " << text << " is an anchor; only pages and URLs can be removed\n";

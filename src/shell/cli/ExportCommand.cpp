@@ -11,9 +11,13 @@ namespace torvane {
 
 namespace {
 
+// "offered": an element's id resting with its default entry out of the index.
 const char* stateOf(const EntryHolder& holder)
 {
-    return holder.isExcluded() ? "excluded" : holder.usesDefault() ? "default" : "explicit";
+    return holder.isExcluded()          ? "excluded"
+           : !holder.usesDefault()      ? "explicit"
+           : holder.offersDefaultOnly() ? "offered"
+                                        : "default";
 }
 
 // The separator before the next item of a JSON array: none before the first.
@@ -48,6 +52,8 @@ void writeJsonEntries(const EntryHolder& holder, std::ostream& out)
 void writeJsonTarget(const EntryHolder& holder, std::string_view name, std::ostream& out)
 {
     out << "{\"name\": " << jsonString(name) << ", \"state\": \"" << stateOf(holder) << "\", ";
+    if (holder.offersDefaultOnly())
+        out << "\"element\": true, \"text\": " << jsonString(holder.defaultEntry()->indexAs()) << ", ";
     writeJsonEntries(holder, out);
     out << "}";
 }
@@ -148,7 +154,9 @@ Subcommand exportCommand()
             "is the text it is indexed under by default (its first heading, else its title).\n"
             "Target \"#\" is the page itself, the others are its anchors. A state is \"default\"\n"
             "(the entries are the default entry the index uses), \"explicit\" or \"excluded\"\n"
-            "(no entries).\n"
+            "(no entries). With Id Targets=1 an element's id is a target too; it carries\n"
+            "\"element\": true and its \"text\", and rests \"offered\" (no entries, its\n"
+            "default entry not used) until it is given an entry.\n"
             "\n"
             "CSV (--format csv): a header line, then one line per entry: page, target and the\n"
             "seven fields; for a URL the page is empty and the target is the URL.\n"

@@ -16,8 +16,8 @@ const char kCommonHelp[] = "\nEvery subcommand also takes --quiet (no progress l
 const std::vector<Subcommand>& subcommands()
 {
     static const std::vector<Subcommand> all {
-        makeIndexCommand(), checkCommand(),    exportCommand(), addEntryCommand(), excludeCommand(),
-        removeCommand(),    addFilesCommand(), addUrlCommand(), addXrefCommand(),  forgetKeptCommand()};
+        makeIndexCommand(), checkCommand(),  exportCommand(),  addEntryCommand(),   excludeCommand(), removeCommand(),
+        addFilesCommand(),  addUrlCommand(), addXrefCommand(), forgetKeptCommand(), storeCommand()};
     return all;
 }
 

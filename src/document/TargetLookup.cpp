@@ -68,7 +68,7 @@ std::string TargetLookup::whyNotFound(std::string_view text) const
     if (hash != std::string_view::npos && hash + 1 < text.size())
         if (const SourceFile* page = findPage(text.substr(0, hash)))
             return page->relativeUrl() + " has no target named " + std::string(text.substr(hash + 1));
-    return std::string(text) + " is not a page, anchor or URL of the project";
+    return "not a page, anchor or URL of the project";
 }
 
 } // namespace torvane

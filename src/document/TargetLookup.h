@@ -28,8 +28,8 @@ public:
     // A listed URL, a page ("#" is the page itself) or an anchor of a page;
     // null when the project lists no such place.
     EntryHolder* findTarget(std::string_view text) const;
-    // Why findTarget(text) finds nothing, as a refusal says it: which part
-    // of the name is unknown.
+    // Why findTarget(text) finds nothing, as a refusal gives the reason after
+    // the name: which part of it is unknown.
     std::string whyNotFound(std::string_view text) const;
 
 private:

@@ -68,7 +68,7 @@ TEST_F(IdTargets, AreAddressedAsPageAndIdAndKeepTheirEntriesAcrossLoads)
     ASSERT_EQ(on("add-entry", {"g.htm#os.getcwd", "getcwd"}), 0) << err.str();
     ASSERT_EQ(on("exclude", {"g.htm#intro"}), 0) << err.str();
     EXPECT_EQ(on("add-entry", {"g.htm#nope", "Nope"}), 1);
-    EXPECT_EQ(err.str(), "torvane: g.htm has no target named nope\n");
+    EXPECT_EQ(err.str(), "torvane add-entry: g.htm#nope: g.htm has no target named nope\n");
     const std::string page = fixture.read("g.htm");
     EXPECT_NE(page.find("    Target=\"os.getcwd\"\r\n        IndexAs=\"getcwd\""), std::string::npos) << page;
     EXPECT_NE(page.find("    Target=\"intro\"\r\n        IndexAs=\"\""), std::string::npos);

@@ -44,7 +44,9 @@ Subcommand storeCommand()
             "  --to pages     back into the pages' index comment blocks; the store is removed.\n"
             "All files are written together: when any of them cannot be written, none is\n"
             "changed (exit 1).\n",
-            {{"--to", true}, {"--clean-pages", false}},
+            {{"--to", true, "project|pages",
+              "where the entries go: the entry store beside the project file, or the pages"},
+             {"--clean-pages", false, {}, "also takes the index blocks and meta tags out of the pages"}},
             1,
             1,
             runStore};

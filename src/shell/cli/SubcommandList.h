@@ -14,6 +14,7 @@ Subcommand addFilesCommand();
 Subcommand addUrlCommand();
 Subcommand addXrefCommand();
 Subcommand forgetKeptCommand();
+Subcommand completeTargetsCommand();
 Subcommand storeCommand();
 
 } // namespace torvane

@@ -33,23 +33,23 @@ int runStore(const SubcommandCall& call)
 
 Subcommand storeCommand()
 {
-    return {"store",
-            "store PROJECT.ipj --to project|pages [--clean-pages]",
-            "Moves the entries of the project's pages, and saves.\n"
-            "  --to project   into one entry store beside the project file (PROJECT.entries,\n"
-            "                 one line per entry); from then on no command writes into a\n"
-            "                 page, and a generator may rebuild the pages freely.\n"
-            "  --clean-pages  also takes the index comment blocks and Torvane's meta tags out\n"
-            "                 of the pages (with --to project).\n"
-            "  --to pages     back into the pages' index comment blocks; the store is removed.\n"
-            "All files are written together: when any of them cannot be written, none is\n"
-            "changed (exit 1).\n",
-            {{"--to", true, "project|pages",
-              "where the entries go: the entry store beside the project file, or the pages"},
-             {"--clean-pages", false, {}, "also takes the index blocks and meta tags out of the pages"}},
-            1,
-            1,
-            runStore};
+    return {
+        "store",
+        "store PROJECT.ipj --to project|pages [--clean-pages]",
+        "Moves the entries of the project's pages, and saves.\n"
+        "  --to project   into one entry store beside the project file (PROJECT.entries,\n"
+        "                 one line per entry); from then on no command writes into a\n"
+        "                 page, and a generator may rebuild the pages freely.\n"
+        "  --clean-pages  also takes the index comment blocks and Torvane's meta tags out\n"
+        "                 of the pages (with --to project).\n"
+        "  --to pages     back into the pages' index comment blocks; the store is removed.\n"
+        "All files are written together: when any of them cannot be written, none is\n"
+        "changed (exit 1).\n",
+        {{"--to", true, "project|pages", "where the entries go: the entry store beside the project file, or the pages"},
+         {"--clean-pages", false, {}, "also takes the index blocks and meta tags out of the pages"}},
+        1,
+        1,
+        runStore};
 }
 
 } // namespace torvane

@@ -16,9 +16,9 @@ const char kCommonHelp[] = "\nEvery subcommand also takes --quiet (no progress l
 
 const std::vector<Subcommand>& subcommands()
 {
-    static const std::vector<Subcommand> all {makeIndexCommand(),  checkCommand(),          exportCommand(),
-                                              addEntryCommand(),   excludeCommand(),        removeCommand(),
-                                              addFilesCommand(),   addUrlCommand(),         addXrefCommand(),
+    static const std::vector<Subcommand> all {makeIndexCommand(),  checkCommand(),           exportCommand(),
+                                              addEntryCommand(),   excludeCommand(),         removeCommand(),
+                                              addFilesCommand(),   addUrlCommand(),          addXrefCommand(),
                                               forgetKeptCommand(), completeTargetsCommand(), storeCommand()};
     return all;
 }

@@ -1,12 +1,15 @@
 #include "sources/IdTargetScanner.h"
 
 #include "platform/TextUtil.h"
+#include "sources/PageSegments.h"
 #include "sources/SearchText.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace torvane {
 
@@ -174,35 +177,63 @@ std::string elementText(std::string_view text, std::size_t contentStart, std::st
     return cutAtWord(std::string(withoutPermalinkMark(out)));
 }
 
+// Where the next id attribute may start: an "id=" in either letter case
+// after white space. A page has far fewer ids than tags, so the scan goes
+// from '=' to '=' and reads only the tags that hold an id.
+std::size_t nextIdAttribute(std::string_view text, std::size_t from)
+{
+    const char* data = text.data();
+    while (from < text.size()) {
+        const auto* equals = static_cast<const char*>(std::memchr(data + from, '=', text.size() - from));
+        if (!equals)
+            return npos;
+        const auto at = static_cast<std::size_t>(equals - data);
+        from = at + 1;
+        if (at >= 3 && (text[at - 1] | 0x20) == 'd' && (text[at - 2] | 0x20) == 'i' && isSpace(text[at - 3]))
+            return at - 2;
+    }
+    return npos;
+}
+
 } // namespace
 
 std::vector<Anchor> findIdTargets(std::string_view text)
 {
+    std::vector<Segment> raw;
+    cutSegments(text, &raw);
+    return findIdTargets(text, raw);
+}
+
+std::vector<Anchor> findIdTargets(std::string_view text, const std::vector<Segment>& rawTextElements)
+{
     std::vector<Anchor> targets;
+    auto nextRaw = rawTextElements.begin();
     const char* data = text.data();
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto* lt = static_cast<const char*>(std::memchr(data + pos, '<', text.size() - pos));
-        if (!lt)
-            break;
-        const auto nameStart = static_cast<std::size_t>(lt - data) + 1;
-        pos = nameStart;
-        if (nameStart >= text.size() || !isLetter(text[nameStart]))
+    std::size_t done = 0; // everything before has been looked at
+    for (std::size_t at = nextIdAttribute(text, 0); at != npos; at = nextIdAttribute(text, std::max(done, at + 3))) {
+        if (at < done)
             continue;
-        const StartTag tag = readStartTag(text, nameStart);
-        if (tag.end == npos)
-            break;
-        pos = tag.end + 1;
-        const bool script = sameWord(tag.name, "script");
-        if (script || sameWord(tag.name, "style")) {
-            const std::size_t close = findInSearchCopy(text, script ? "</script" : "</style", pos);
-            pos = close == npos ? text.size() : close;
+        const auto* lt = static_cast<const char*>(memrchr(data + done, '<', at - done));
+        if (!lt)
+            continue;
+        const auto tagStart = static_cast<std::size_t>(lt - data);
+        // A '>' in between: the place is text, not an attribute.
+        if (std::memchr(lt, '>', at - tagStart) || !isLetter(text[tagStart + 1]))
+            continue;
+        while (nextRaw != rawTextElements.end() && nextRaw->offset + nextRaw->length <= tagStart)
+            ++nextRaw;
+        if (nextRaw != rawTextElements.end() && nextRaw->offset <= tagStart) {
+            done = nextRaw->offset + nextRaw->length;
             continue;
         }
+        const StartTag tag = readStartTag(text, tagStart + 1);
+        if (tag.end == npos)
+            break;
+        done = tag.end + 1;
         if (!tag.hasId || tag.id.empty())
             continue;
         const bool empty = tag.selfClosing || isVoidElement(tag.name);
-        targets.push_back({std::string(tag.id), empty ? std::string() : elementText(text, pos, tag.name)});
+        targets.push_back({std::string(tag.id), empty ? std::string() : elementText(text, done, tag.name)});
     }
     return targets;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "sources/PageScanner.h"
+#include "sources/PageSegments.h"
 
 #include <string_view>
 #include <vector>
@@ -11,8 +12,12 @@ namespace torvane {
 // its end tag with the markup taken out, white space runs as one space, cut
 // at a word boundary near kIdTextLength bytes. Script and style contents hold
 // no targets. Attribute values may be double-quoted, single-quoted or bare.
-// A name may come twice; the caller keeps the first.
+// The attribute is found written "id" or "ID". A name may come twice; the
+// caller keeps the first.
 std::vector<Anchor> findIdTargets(std::string_view text);
+// The same, given the script and style elements of `text` (start tag to end
+// tag, in order) as cutSegments finds them.
+std::vector<Anchor> findIdTargets(std::string_view text, const std::vector<Segment>& rawTextElements);
 
 inline constexpr std::size_t kIdTextLength = 80;
 

@@ -28,6 +28,11 @@ TEST(IdTargets, ElementsWithoutContentHaveNoText)
     EXPECT_EQ(findIdTargets("<span id=\"  \">blank</span><span id=\" x \">x</span>"), (Targets {{"x", "x"}}));
 }
 
+TEST(IdTargets, TextThatReadsLikeAnAttributeIsPassedOver)
+{
+    EXPECT_EQ(findIdTargets("set id=3 first <b>then id=4</b> x id= <p id=\"p\">p</p> id="), (Targets {{"p", "p"}}));
+}
+
 TEST(IdTargets, ScriptAndStyleContentsHoldNoTargets)
 {
     EXPECT_EQ(findIdTargets("<script id=\"s\">var t = '<p id=\"in\">';</script><style>#x{}</style>"

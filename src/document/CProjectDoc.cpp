@@ -1,6 +1,8 @@
 #include "document/CProjectDoc.h"
 
 #include "document/ActionScope.h"
+#include "document/EntryStore.h"
+#include "document/ProjectLookup.h"
 #include "document/ProjectFileReader.h"
 #include "document/PageLocations.h"
 #include "document/PagesAhead.h"
@@ -96,7 +98,10 @@ bool CProjectDoc::openProject(const std::string& path)
         std::replace(fullPaths.back().begin() + static_cast<std::ptrdiff_t>(projectDirectory_.size()),
                      fullPaths.back().end(), '\\', '/');
     }
+    unlistedStoreLines_.clear();
     loadFiles(fullPaths, nullptr);
+    if (entriesInStore() && !takeEntryStore())
+        return false;
     reportLoadProblems();
     readExternalUrlsSection(lines, *root_);
     readCrossReferencesSection(lines, *root_);
@@ -121,7 +126,8 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
 {
     ReplaceAccess access;
     PageReader reader;
-    SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports, access, reader);
+    SourceFile& file =
+        torvane::loadSourceFile(*root_, fullPath, services_.reports, access, reader, nullptr, pageLoadOptions());
     modified_ = true;
     return file;
 }
@@ -140,13 +146,14 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
     ReplaceAccess access;
     PageReader reader;
     PageLocations locations(projectDirectory_, *root_);
+    const PageLoadOptions options = pageLoadOptions();
     // Finding, reading and scanning a page looks at nothing but the disk:
     // done ahead on a second thread while this one builds the model.
     PagesAhead pages(
         fullPaths.size(),
         [&](std::size_t index, PageAhead& page, PageReader& pageReader) {
             page.located = locations.locate(fullPaths[index]);
-            readLoadedPage(pageReader, page.located.path, page.loaded);
+            readLoadedPage(pageReader, page.located.path, page.loaded, options.withIds);
         },
         readAhead_ && std::thread::hardware_concurrency() > 1);
     std::string sameFiles, outside;
@@ -162,7 +169,8 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
             continue;
         }
         const SourceFile* known = root_->localFiles().findFileAt(path);
-        SourceFile& file = torvane::loadSourceFile(*root_, path, services_.reports, access, reader, &page.loaded);
+        SourceFile& file =
+            torvane::loadSourceFile(*root_, path, services_.reports, access, reader, &page.loaded, options);
         modified_ = true;
         // Counted while it is fresh in memory, so that listing a large
         // selection later walks the folders only.
@@ -198,10 +206,141 @@ std::vector<PageFinding> CProjectDoc::pageFindings()
     return torvane::pageFindings(*root_);
 }
 
+PageLoadOptions CProjectDoc::pageLoadOptions() const
+{
+    return {styles_.extensions.idTargets != 0, !styles_.extensions.entriesInProject};
+}
+
+std::string CProjectDoc::entryStorePath() const
+{
+    return torvane::entryStorePath(pathName_, styles_.extensions);
+}
+
+bool CProjectDoc::takeEntryStore()
+{
+    std::string text;
+    const std::string path = entryStorePath();
+    // A store not made yet holds no entries.
+    if (fileExists(path)) {
+        if (const FileResult read = readWholeFile(path, text); read.failed()) {
+            services_.reports.logFileError(read.failure());
+            services_.reports.reportFileErrors(services_.presenter);
+            return false;
+        }
+    }
+    StoredPageLines stored = readEntryStore(text);
+    for (SourceFile* page : listedPages(*root_)) {
+        const auto found = stored.find(page->relativeUrl());
+        if (found == stored.end())
+            continue;
+        applyStoredEntries(*page, recordsOfStoredLines(found->second), services_.reports);
+        stored.erase(found);
+    }
+    for (const auto& [page, lines] : stored)
+        services_.reports.logPageProblem(path + ": entries of " + page +
+                                         ", a page the project does not list, are kept in the store");
+    unlistedStoreLines_ = std::move(stored);
+    return true;
+}
+
+bool CProjectDoc::writeTogether(const std::string& projectText, PagesWritten pagesWritten)
+{
+    DeferredReplacements files;
+    bool failed = false;
+    const auto write = [&](const std::string& path, std::string_view text) {
+        if (const FileResult result = files.write(path, text); result.failed()) {
+            services_.reports.logFileError(result.failure());
+            failed = true;
+        }
+    };
+    for (SourceFile* page : pagesWritten == PagesWritten::None ? std::vector<SourceFile*> {} : listedPages(*root_)) {
+        const bool holdsEntries = !page->keptTargets().empty() || !page->usesDefault() || page->isExcluded();
+        if (page->isMissing() || page->isUnreadable()) {
+            // Entries that no page can take stay where they are.
+            if (pagesWritten == PagesWritten::WithEntries && holdsEntries) {
+                services_.reports.logFileError(FileFailure {FileOperation::OpenInput, page->fullPath(),
+                                                            page->isMissing() ? CauseFileNotFound : CauseNone, 0});
+                failed = true;
+            }
+            continue;
+        }
+        CHtmlFile html(services_.reports);
+        html.setPath(page->fullPath());
+        html.ReadSource();
+        if (!html.readSucceeded()) {
+            failed = true;
+            continue;
+        }
+        const std::string before = html.wholeText();
+        if (pagesWritten == PagesWritten::WithEntries) {
+            putEntriesIntoPage(*page, html);
+        } else {
+            html.ScanInsertionPoints();
+            html.RemoveEntries();
+        }
+        // A page whose text stays keeps its bytes and its date.
+        if (html.wholeText() != before)
+            write(page->fullPath(), html.wholeText());
+    }
+    if (pagesWritten != PagesWritten::WithEntries)
+        write(entryStorePath(), entryStoreText(*root_, unlistedStoreLines_));
+    std::string onDisk;
+    if (readWholeFile(pathName_, onDisk).failed() || onDisk != projectText)
+        write(pathName_, projectText);
+    if (failed)
+        return false; // the temporaries go with `files`: nothing is replaced
+    bool complete = true;
+    for (const DeferredReplacements::Failed& notPlaced : files.finish()) {
+        services_.reports.logFileError(notPlaced.failure);
+        complete = false;
+    }
+    if (complete)
+        for (SourceFile* page : listedPages(*root_))
+            page->setModified(false);
+    return complete;
+}
+
+bool CProjectDoc::moveEntries(bool intoStore, bool cleanPages)
+{
+    if (addingFiles_)
+        return false;
+    const TorvaneExtensions before = styles_.extensions;
+    const std::string oldStore = entryStorePath();
+    styles_.extensions.entriesInProject = intoStore;
+    const std::string projectText = writeProjectFile(styles_, outputNames_, *root_, {});
+    const PagesWritten pages = !intoStore   ? PagesWritten::WithEntries
+                               : cleanPages ? PagesWritten::Cleaned
+                                            : PagesWritten::None;
+    const bool written = writeTogether(projectText, pages);
+    services_.reports.reportFileErrors(services_.presenter);
+    if (!written) {
+        styles_.extensions = before;
+        return false;
+    }
+    if (!intoStore && before.entriesInProject) {
+        unlistedStoreLines_.clear();
+        std::error_code ignored;
+        std::filesystem::remove(oldStore, ignored);
+    }
+    ++saveCount_;
+    modified_ = false;
+    return true;
+}
+
 bool CProjectDoc::save()
 {
     if (addingFiles_)
         return false;
+    // Pages are only read: one write of the store, and of the project file when it changed.
+    if (entriesInStore()) {
+        const bool saved = writeTogether(writeProjectFile(styles_, outputNames_, *root_, {}), PagesWritten::None);
+        ++saveCount_;
+        services_.reports.reportFileErrors(services_.presenter);
+        if (!saved)
+            return false;
+        modified_ = false;
+        return true;
+    }
     Progress& progress = services_.progress;
     bool progressShown = false;
     // The pages go to temporary files first and are put in place together,

@@ -8,6 +8,7 @@
 #include "styles/StyleSettings.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -65,6 +66,16 @@ public:
     // reports the file errors. False when the project file could not be
     // written (the document then stays modified).
     bool save();
+    // Moves every page's entries between the pages' blocks and the entry
+    // store beside the project file, and saves. Into the store the pages are
+    // left as they are unless `cleanPages`: then their blocks and meta tags
+    // go, in the same save. Into the pages every page is written and the
+    // store removed. All or nothing: when any file cannot be written, none
+    // is changed and the project stays as it was (false).
+    bool moveEntries(bool intoStore, bool cleanPages = false);
+    bool entriesInStore() const { return styles_.extensions.entriesInProject; }
+    std::string entryStorePath() const;
+
     // What the user should know about the pages' index blocks: entries kept
     // for targets a page no longer has, and damaged blocks that the next
     // save repairs.
@@ -168,6 +179,16 @@ private:
     void announceChange();
 
     void resetTree();
+    struct PageLoadOptions pageLoadOptions() const;
+    // Attaches the store's entries to the pages just loaded; false (reported)
+    // when the store exists but cannot be read.
+    bool takeEntryStore();
+    enum class PagesWritten { None, Cleaned, WithEntries };
+    // One save of all it takes: the project file (when changed), the pages
+    // (cleaned of their blocks, or given them) and, unless the pages get the
+    // entries, the store. False, with nothing changed on disk, when any of
+    // them cannot be written; else every page is unmodified.
+    bool writeTogether(const std::string& projectText, PagesWritten pagesWritten);
     // With `action`, each page new to the tree is recorded in it for undo.
     void loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action);
     void reportLoadProblems();
@@ -202,6 +223,8 @@ private:
     // Counts saves, so that undo can tell kept states older than the pages on disk.
     long saveCount_ = 0;
     std::vector<DocumentView*> views_;
+    // Store lines of pages the project does not list, written back as read.
+    std::map<std::string, std::vector<std::string>> unlistedStoreLines_;
 };
 
 } // namespace torvane

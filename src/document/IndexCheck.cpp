@@ -47,6 +47,8 @@ public:
     void check(const SourceFile& page)
     {
         if (page.isMissing() || page.isUnreadable()) {
+            // A page that is gone keeps its stored entries in the project's entry store.
+            checkStoredBlock(page, report_.findings);
             ++report_.pagesChecked;
             if (page.isMissing())
                 add(page, finding::kMissingPage, "the page does not exist");

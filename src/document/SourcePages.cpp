@@ -1,6 +1,7 @@
 #include "document/SourcePages.h"
 
 #include "document/PageFindings.h"
+#include "model/KeyCompare.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "platform/FileAccess.h"
@@ -12,6 +13,7 @@
 #include "sources/PageReader.h"
 #include "sources/StoredValues.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -38,6 +40,30 @@ void installTargets(SourceFile& file, const ScannedPage& page)
     }
 }
 
+// The elements' ids that name no anchor, the first of each name, placed in
+// one merge: a generated page has thousands, rarely in name order.
+void installIdTargets(SourceFile& file, const ScannedPage& page)
+{
+    std::vector<std::unique_ptr<Target>> added;
+    added.reserve(page.ids.size());
+    for (const Anchor& id : page.ids) {
+        if (file.findTarget(id.name))
+            continue;
+        auto target = std::make_unique<Target>(id.name, true);
+        target->setDefaultEntry(id.text,
+                                id.text.empty() ? EntryKind::TargetDefaultEmpty : EntryKind::TargetDefaultText);
+        added.push_back(std::move(target));
+    }
+    const auto before = [](const std::unique_ptr<Target>& a, const std::unique_ptr<Target>& b) {
+        return compareKeys(a->label(), b->label(), KeyCompareMode::CaseInsensitiveThenExact) < 0;
+    };
+    std::stable_sort(added.begin(), added.end(), before);
+    added.erase(
+        std::unique(added.begin(), added.end(), [](const auto& a, const auto& b) { return a->label() == b->label(); }),
+        added.end());
+    file.adoptTargets(std::move(added));
+}
+
 std::unique_ptr<IndexEntry> entryOfRecord(const NameValueList& records, std::size_t first)
 {
     const auto field = [&](std::size_t index) { return storableForm(decodeBlockValue(records[first + index].second)); };
@@ -50,7 +76,7 @@ std::unique_ptr<IndexEntry> entryOfRecord(const NameValueList& records, std::siz
 // itself), and every record after it is seven pairs in the fixed order
 // IndexAs, HelpAs, HelpTitle, SortAs, IndexTarget, HelpWindow, HelpFrame.
 // The entries of a name the page lacks are kept aside under that name.
-void applyBlockRecords(SourceFile& file, const NameValueList& records)
+void applyBlockRecords(SourceFile& file, const NameValueList& records, bool keepAll = false)
 {
     constexpr std::size_t recordPairs = 7;
     EntryHolder* current = nullptr;
@@ -68,10 +94,10 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
             keepPending();
             const std::string& stored = records[i].second;
             const std::string name = decodeTargetName(stored);
-            current = stored == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
+            current = keepAll ? nullptr : stored == "#" ? static_cast<EntryHolder*>(&file) : file.findTarget(name);
             keeping = current == nullptr;
             if (keeping)
-                kept = KeptTarget {storableForm(name, true), {}};
+                kept = KeptTarget {storableForm(name, true), {}, stored == "#"};
             ++i;
             continue;
         }
@@ -104,10 +130,13 @@ void reportPageProblems(SourceFile& file, bool utf16, FileReports& reports)
         reports.logPageProblem(findingLine(finding));
 }
 
-void takeScanInto(SourceFile& file, const ScannedPage& page)
+void takeScanInto(SourceFile& file, const ScannedPage& page, bool entriesFromPage)
 {
     installFileDefault(file, page);
     installTargets(file, page);
+    installIdTargets(file, page);
+    if (!entriesFromPage)
+        return;
     applyBlockRecords(file, page.blockRecords);
     file.setBlockDamage(page.blockDamage);
 }
@@ -117,7 +146,7 @@ void takeScanInto(SourceFile& file, const ScannedPage& page)
 void takePageInto(SourceFile& file, CHtmlFile& page)
 {
     page.ScanPage();
-    takeScanInto(file, page.scanned());
+    takeScanInto(file, page.scanned(), true);
 }
 
 void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page)
@@ -134,7 +163,7 @@ void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page)
 }
 
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
-                           ReplaceAccess& access, PageReader& reader, const LoadedPage* ahead)
+                           ReplaceAccess& access, PageReader& reader, const LoadedPage* ahead, PageLoadOptions options)
 {
     SourceFile& file = root.findOrCreateFile(fullPath);
     if (file.isLoaded())
@@ -145,7 +174,7 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     const bool readAhead = ahead && ahead->path == path;
     LoadedPage readNow;
     if (!readAhead)
-        readLoadedPage(reader, path, readNow);
+        readLoadedPage(reader, path, readNow, options.withIds);
     const LoadedPage& page = readAhead ? *ahead : readNow;
     logFailure(page.outcome, reports);
     const PageReadResult& read = page.result;
@@ -157,11 +186,19 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     } else if (!read.readSucceeded) {
         file.setUnreadable(true);
     } else {
-        takeScanInto(file, page.scan);
+        takeScanInto(file, page.scan, options.entriesFromPages);
         reportPageProblems(file, page.utf16, reports);
     }
     file.setModified(false);
     return file;
+}
+
+void applyStoredEntries(SourceFile& file, const NameValueList& records, FileReports& reports)
+{
+    const bool wasModified = file.isModified();
+    applyBlockRecords(file, records, file.isMissing() || file.isUnreadable());
+    reportPageProblems(file, false, reports);
+    file.setModified(wasModified);
 }
 
 HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)

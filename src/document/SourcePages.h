@@ -1,4 +1,6 @@
 #pragma once
+#include "sources/PairReader.h"
+
 #include <string_view>
 
 namespace torvane {
@@ -13,15 +15,31 @@ class ReplaceAccess;
 class SourceFile;
 enum HtmlFileError : int;
 
+// How pages are taken into the model.
+struct PageLoadOptions {
+    bool withIds = false; // every element with an id is a target too
+    // The entries come from the pages' blocks; otherwise from the project's
+    // entry store, applied afterwards (applyStoredEntries).
+    bool entriesFromPages = true;
+};
+
 // Finds or creates the page's node and, unless it was read before, reads the
 // page into it: default entries from the heading, title and anchors, stored
 // entries from the index comment block. A missing page is marked missing, a
 // page that cannot be read unreadable; a read-only one is listed in
 // `reports` and read all the same; `access` answers whether it may be
 // replaced; `reader` reads the page, unless `ahead` holds it read already
-// under the node's path. The node ends unmodified.
+// under the node's path (read with options.withIds). The node ends
+// unmodified.
 SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, FileReports& reports,
-                           ReplaceAccess& access, PageReader& reader, const LoadedPage* ahead = nullptr);
+                           ReplaceAccess& access, PageReader& reader, const LoadedPage* ahead = nullptr,
+                           PageLoadOptions options = {});
+
+// Applies records read for the page from elsewhere than its block (as
+// readBlockRecords gives them) and reports the entries kept for targets the
+// page lacks. A page that is missing or unreadable keeps them all, its own
+// included, so that they are written back as they were.
+void applyStoredEntries(SourceFile& file, const NameValueList& records, FileReports& reports);
 
 // Scans a page already read and takes its targets and stored entries into
 // the node (the in-memory half of loadSourceFile).

@@ -28,9 +28,13 @@ void checkStoredBlock(const SourceFile& page, std::vector<IndexFinding>& finding
     }
     for (const KeptTarget& target : page.keptTargets()) {
         IndexFinding finding = findingAt(finding::kOrphanedEntries, page);
-        finding.target = target.name;
         finding.entry = target.entries.begin()->indexAs();
-        finding.message = "the page has no anchor \"" + target.name + "\" any more; its stored entries:";
+        if (target.pageItself) {
+            finding.message = "the page is gone; its stored entries:";
+        } else {
+            finding.target = target.name;
+            finding.message = "the page has no anchor \"" + target.name + "\" any more; its stored entries:";
+        }
         const char* separator = " \"";
         for (const IndexEntry& entry : target.entries) {
             finding.message.append(separator).append(entry.indexAs()).append("\"");

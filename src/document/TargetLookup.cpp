@@ -62,4 +62,13 @@ EntryHolder* TargetLookup::findTarget(std::string_view text) const
     return page->findTarget(anchor);
 }
 
+std::string TargetLookup::whyNotFound(std::string_view text) const
+{
+    const std::size_t hash = text.rfind('#');
+    if (hash != std::string_view::npos && hash + 1 < text.size())
+        if (const SourceFile* page = findPage(text.substr(0, hash)))
+            return page->relativeUrl() + " has no target named " + std::string(text.substr(hash + 1));
+    return "not a page, anchor or URL of the project";
+}
+
 } // namespace torvane

@@ -28,6 +28,9 @@ public:
     // A listed URL, a page ("#" is the page itself) or an anchor of a page;
     // null when the project lists no such place.
     EntryHolder* findTarget(std::string_view text) const;
+    // Why findTarget(text) finds nothing, as a refusal gives the reason after
+    // the name: which part of it is unknown.
+    std::string whyNotFound(std::string_view text) const;
 
 private:
     // The first in tree order wins where several share a key.

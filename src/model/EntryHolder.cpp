@@ -22,6 +22,7 @@ EntryHolder::EntryHolder(const EntryHolder& other, ProjectNode* parent)
     , excluded_(other.excluded_)
     , usesDefault_(other.usesDefault_)
     , defaultInSet_(other.defaultInSet_)
+    , offersDefaultOnly_(other.offersDefaultOnly_)
 {
     if (other.defaultEntry_) {
         defaultEntry_ = std::make_unique<IndexEntry>(*other.defaultEntry_);
@@ -103,7 +104,7 @@ void EntryHolder::setExcluded(bool excluded)
         usesDefault_ = false;
         clearRegularEntries();
     } else if (!usesDefault_ && entryCount() == 0) {
-        defaultInSet_ = true;
+        defaultInSet_ = !offersDefaultOnly_;
         usesDefault_ = true;
     }
     recordsChanged();
@@ -125,7 +126,7 @@ void EntryHolder::setUsesDefault(bool usesDefault)
         markExcluded(true);
     } else if (!usesDefault_ && usesDefault) {
         clearRegularEntries();
-        defaultInSet_ = true;
+        defaultInSet_ = !offersDefaultOnly_;
     }
     usesDefault_ = usesDefault;
     recordsChanged();
@@ -156,7 +157,7 @@ void EntryHolder::placeNewDefaultEntry()
 {
     // Regular entries can only be present in default mode after the file
     // became unreadable; they are kept rather than mixed with the default.
-    defaultInSet_ = usesDefault_ && regularEntries_.empty();
+    defaultInSet_ = usesDefault_ && regularEntries_.empty() && !offersDefaultOnly_;
     recordsChanged();
     setModified(true);
 }
@@ -168,6 +169,13 @@ void EntryHolder::resetDefaultEntry(EntryKind kind)
     defaultText_.clear();
     defaultKind_ = kind;
     usesDefault_ = true;
+    recordsChanged();
+}
+
+void EntryHolder::offerDefaultOnly()
+{
+    offersDefaultOnly_ = true;
+    defaultInSet_ = false;
     recordsChanged();
 }
 

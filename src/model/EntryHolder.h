@@ -24,6 +24,9 @@ public:
     bool isExcluded() const { return excluded_; }
     bool isExcludedFromIndex() const override { return excluded_; }
     bool usesDefault() const { return usesDefault_; }
+    // In default mode the default entry is only offered: it stays out of the
+    // set, and so out of the index, until it is accepted as a regular entry.
+    bool offersDefaultOnly() const { return offersDefaultOnly_; }
     // Made from the default's text on the first request, then kept: most
     // holders are never asked for theirs.
     IndexEntry* defaultEntry() const;
@@ -65,6 +68,8 @@ protected:
     // Replaces the default entry by an empty one of `kind` outside the set;
     // regular entries stay.
     void resetDefaultEntry(EntryKind kind);
+    // From now on the default entry is offered, not used (see offersDefaultOnly).
+    void offerDefaultOnly();
 
 private:
     void clearRegularEntries();
@@ -86,6 +91,7 @@ private:
     // The set holds either the default entry alone (defaultInSet_) or the
     // regular entries, never both.
     bool defaultInSet_ = false;
+    bool offersDefaultOnly_ = false;
 };
 
 } // namespace torvane

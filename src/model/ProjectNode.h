@@ -28,6 +28,8 @@ struct NodeIcon {
     static constexpr int Locator = 6;
     // A page that lies outside the project folder (through ".." or a link).
     static constexpr int OutsideFile = 7;
+    // An element's id, not an anchor the writer made.
+    static constexpr int IdTarget = 8;
 };
 
 // A node of the project tree. Every node owns its children; it also carries

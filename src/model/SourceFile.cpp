@@ -81,14 +81,10 @@ void SourceFile::updateIcon()
                                   : NodeIcon::File);
 }
 
-namespace {
-
-bool targetBefore(std::string_view a, std::string_view b)
+bool SourceFile::targetBefore(std::string_view a, std::string_view b)
 {
     return compareKeys(a, b, KeyCompareMode::CaseInsensitiveThenExact) < 0;
 }
-
-} // namespace
 
 std::vector<std::unique_ptr<Target>>::const_iterator SourceFile::targetPosition(std::string_view name) const
 {
@@ -111,6 +107,22 @@ Target& SourceFile::findOrCreateTarget(std::string_view name)
     return created;
 }
 
+void SourceFile::adoptTargets(std::vector<std::unique_ptr<Target>> added)
+{
+    if (added.empty())
+        return;
+    for (const auto& target : added)
+        adoptChild(*target);
+    std::vector<std::unique_ptr<Target>> merged;
+    merged.reserve(targets_.size() + added.size());
+    std::merge(std::make_move_iterator(targets_.begin()), std::make_move_iterator(targets_.end()),
+               std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()), std::back_inserter(merged),
+               [](const std::unique_ptr<Target>& a, const std::unique_ptr<Target>& b) {
+                   return targetBefore(a->label(), b->label());
+               });
+    targets_ = std::move(merged);
+}
+
 void SourceFile::keepTarget(KeptTarget kept)
 {
     // Kept in the order of the page's own targets, entries in entry order, so
@@ -119,8 +131,8 @@ void SourceFile::keepTarget(KeptTarget kept)
     auto found =
         std::lower_bound(keptTargets_.begin(), keptTargets_.end(), kept.name,
                          [&](const KeptTarget& item, const std::string& name) { return less(item.name, name); });
-    if (found == keptTargets_.end() || found->name != kept.name)
-        found = keptTargets_.insert(found, KeptTarget {kept.name, {}});
+    if (found == keptTargets_.end() || found->name != kept.name || found->pageItself != kept.pageItself)
+        found = keptTargets_.insert(found, KeptTarget {kept.name, {}, kept.pageItself});
     found->entries.merge(kept.entries);
 }
 

@@ -27,6 +27,8 @@ struct KeptTarget {
     std::string name;
     // In entry order, without duplicates; never empty.
     std::set<IndexEntry, Order> entries;
+    // The page's own entries ("#"), kept while the page is gone.
+    bool pageItself = false;
 };
 
 // A local HTML page of the project, with its targets.
@@ -59,6 +61,9 @@ public:
 
     Target& findOrCreateTarget(std::string_view name);
     Target* findTarget(std::string_view name) const;
+    // Adds many new targets at once, in one merge: `added` is in key order
+    // and names none the file has.
+    void adoptTargets(std::vector<std::unique_ptr<Target>> added);
     // Targets in key order.
     std::vector<Target*> targets() const;
     void listTargets(std::vector<Target*>& out) const;
@@ -84,6 +89,8 @@ protected:
 
 private:
     void updateIcon();
+    // Whether target name `a` is ordered before `b`.
+    static bool targetBefore(std::string_view a, std::string_view b);
     // The first target not ordered before `name`.
     std::vector<std::unique_ptr<Target>>::const_iterator targetPosition(std::string_view name) const;
 

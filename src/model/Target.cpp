@@ -4,9 +4,12 @@
 
 namespace torvane {
 
-Target::Target(std::string name)
-    : EntryHolder(std::move(name), NodeIcon::Target, EntryKind::TargetDefaultEmpty, EntryKind::TargetEntry, true)
+Target::Target(std::string name, bool fromId)
+    : EntryHolder(std::move(name), fromId ? NodeIcon::IdTarget : NodeIcon::Target, EntryKind::TargetDefaultEmpty,
+                  EntryKind::TargetEntry, true)
 {
+    if (fromId)
+        offerDefaultOnly();
 }
 
 Target::Target(const Target& other, SourceFile* file)

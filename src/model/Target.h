@@ -9,14 +9,18 @@ namespace torvane {
 
 class SourceFile;
 
-// A place in a source file: a named anchor or the page's heading/title text.
+// A place in a source file: a named anchor, or any element with an id when
+// the project takes those as targets. An element's target only offers its
+// default entry: the writer made the anchors for the index, the generator
+// made the ids for links.
 class Target : public EntryHolder {
 public:
-    explicit Target(std::string name);
+    explicit Target(std::string name, bool fromId = false);
     Target(const Target& other, SourceFile* file);
 
     unsigned kindBit() const override { return NodeKindMask::Target; }
     SourceFile* file() const;
+    bool isIdTarget() const { return offersDefaultOnly(); }
 
     std::string relativeUrl() const override;
     // The same, given its file's relativeUrl(): a caller going through many

@@ -367,4 +367,23 @@ void CHtmlFile::PutCommentBlock(std::string_view blockText)
     }
 }
 
+void CHtmlFile::RemoveEntries()
+{
+    PutMetaTags("");
+    // Each round takes text away; a block that cannot be cut out ends it.
+    for (std::size_t size = wholeText_.size() + 1; points_.block.found() && wholeText_.size() < size;) {
+        size = wholeText_.size();
+        const std::vector<Segment> pieces = piecesOf(1, points_.block, nullptr);
+        std::size_t start = pieces.front().offset;
+        std::size_t end = pieces.back().offset + pieces.back().length;
+        const std::string_view whole(wholeText_);
+        if (start >= 2 && whole.substr(start - 2, 2) == "  ")
+            start -= 2;
+        if (whole.substr(end, 2) == "\r\n")
+            end += 2;
+        applySplices({PageSplice {start, end - start, std::string()}});
+        ScanInsertionPoints();
+    }
+}
+
 } // namespace torvane

@@ -85,6 +85,9 @@ public:
     // An empty meta text removes existing generator meta tags.
     void PutMetaTags(std::string_view metaText);
     void PutCommentBlock(std::string_view blockText);
+    // Takes the generator meta tags and every index block out of the page,
+    // each with the line start and end that inserting it wrote.
+    void RemoveEntries();
 
     bool exists() const { return exists_; }
     bool readSucceeded() const { return readSucceeded_; }

@@ -54,7 +54,7 @@ void appendHolder(std::string& block, std::string_view storedName, const EntryHo
 
 void appendKeptTarget(std::string& block, const KeptTarget& kept, bool xml)
 {
-    appendTargetLine(block, encodeTargetName(kept.name, xml));
+    appendTargetLine(block, kept.pageItself ? "#" : encodeTargetName(kept.name, xml));
     for (const IndexEntry& entry : kept.entries)
         appendEntryLine(block, entry, xml);
 }

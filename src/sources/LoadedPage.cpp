@@ -4,14 +4,14 @@
 
 namespace torvane {
 
-void readLoadedPage(PageReader& reader, const std::string& path, LoadedPage& page)
+void readLoadedPage(PageReader& reader, const std::string& path, LoadedPage& page, bool withIds)
 {
     reader.read(path);
     page.path = path;
     page.result = reader.result();
     page.outcome = reader.outcome();
     page.utf16 = startsAsUtf16(reader.text());
-    page.scan = page.result.readSucceeded ? scanPage(reader.text()) : ScannedPage {};
+    page.scan = page.result.readSucceeded ? scanPage(reader.text(), withIds) : ScannedPage {};
 }
 
 } // namespace torvane

@@ -17,7 +17,8 @@ struct LoadedPage {
     ScannedPage scan; // of a page read whole; empty otherwise
 };
 
-// Reads the page at `path` with `reader` and scans it when it was read whole.
-void readLoadedPage(PageReader& reader, const std::string& path, LoadedPage& page);
+// Reads the page at `path` with `reader` and scans it when it was read whole
+// (`withIds`: its elements with an id too).
+void readLoadedPage(PageReader& reader, const std::string& path, LoadedPage& page, bool withIds = false);
 
 } // namespace torvane

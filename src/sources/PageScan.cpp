@@ -1,6 +1,7 @@
 #include "sources/PageScan.h"
 
 #include "sources/BlockRecords.h"
+#include "sources/IdTargetScanner.h"
 #include "sources/PageSegments.h"
 
 #include <algorithm>
@@ -37,28 +38,49 @@ void moveOutsideComments(const std::vector<Segment>& segments, std::string_view 
     starts = std::move(merged);
 }
 
-void scanOutsideComments(std::string_view outside, const std::vector<std::size_t>& anchorStarts, ScannedPage& page)
+// Moves script and style elements from the whole text to the text outside
+// comments; none starts inside a comment.
+std::vector<Segment> outsideComments(const std::vector<Segment>& segments, std::vector<Segment> raw)
+{
+    std::size_t running = 0;
+    auto next = raw.begin();
+    for (std::size_t i = 0; i < segments.size() && next != raw.end(); i += 2) {
+        const Segment& piece = segments[i];
+        for (; next != raw.end() && next->offset < piece.offset + piece.length; ++next)
+            next->offset = next->offset - piece.offset + running;
+        running += piece.length;
+    }
+    return raw;
+}
+
+void scanOutsideComments(std::string_view outside, const std::vector<std::size_t>& anchorStarts,
+                         const std::vector<Segment>* rawElements, ScannedPage& page)
 {
     page.headingText = findFirstHeading(outside);
     page.titleText = findTitle(outside);
     page.anchors = findAnchors(outside, anchorStarts);
+    if (rawElements)
+        page.ids = findIdTargets(outside, *rawElements);
 }
 
 } // namespace
 
-ScannedPage scanPage(std::string_view text)
+ScannedPage scanPage(std::string_view text, bool withIds)
 {
     ScannedPage page;
     std::vector<std::size_t> anchorStarts;
-    const std::vector<Segment> segments = cutSegments(text, nullptr, &anchorStarts);
+    std::vector<Segment> raw;
+    const std::vector<Segment> segments = cutSegments(text, withIds ? &raw : nullptr, &anchorStarts);
     // A page without comments is its own text outside comments, and has no block.
     if (segments.size() <= 1) {
-        scanOutsideComments(text, anchorStarts, page);
+        scanOutsideComments(text, anchorStarts, withIds ? &raw : nullptr, page);
         return page;
     }
     const std::string outside = joinSegments(text, segments, 0);
     moveOutsideComments(segments, outside, anchorStarts);
-    scanOutsideComments(outside, anchorStarts, page);
+    if (withIds)
+        raw = outsideComments(segments, std::move(raw));
+    scanOutsideComments(outside, anchorStarts, withIds ? &raw : nullptr, page);
     const std::string comments = joinSegments(text, segments, 1);
     const std::vector<BlockPlace> blocks = findBlocks(comments, commentEnds(segments));
     page.blockRecords = recordsOfBlocks(comments, blocks);

@@ -12,6 +12,9 @@ constexpr std::string_view kSection = "Torvane Extensions";
 constexpr std::string_view kCollation = "Collation";
 constexpr std::string_view kIndexLayout = "Index Layout";
 constexpr std::string_view kMergeCaseVariants = "Merge Case Variants";
+constexpr std::string_view kIdTargets = "Id Targets";
+constexpr std::string_view kEntryStore = "Entry Store";
+constexpr std::string_view kEntryStoreFile = "Entry Store File";
 
 } // namespace
 
@@ -25,6 +28,12 @@ void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions
             extensions.indexLayout = parseLeadingInt(value);
         else if (takeKeyValue(line, kMergeCaseVariants, value))
             extensions.mergeCaseVariants = parseLeadingInt(value);
+        else if (takeKeyValue(line, kIdTargets, value))
+            extensions.idTargets = parseLeadingInt(value);
+        else if (takeKeyValue(line, kEntryStoreFile, value))
+            extensions.entryStoreFile = std::string(trim(value));
+        else if (takeKeyValue(line, kEntryStore, value))
+            extensions.entriesInProject = trim(value) == "Project";
     });
     extensions.sectionRead = extensions.sectionRead || found;
 }
@@ -37,6 +46,12 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
     out += "Collation=" + extensions.collation + "\r\n";
     out += "Index Layout=" + std::to_string(extensions.indexLayout) + "\r\n";
     out += "Merge Case Variants=" + std::to_string(extensions.mergeCaseVariants) + "\r\n";
+    if (extensions.idTargets != 0)
+        out += std::string(kIdTargets) + "=" + std::to_string(extensions.idTargets) + "\r\n";
+    if (extensions.entriesInProject)
+        out += std::string(kEntryStore) + "=Project\r\n";
+    if (!extensions.entryStoreFile.empty())
+        out += std::string(kEntryStoreFile) + "=" + extensions.entryStoreFile + "\r\n";
     out += "\r\n";
 }
 

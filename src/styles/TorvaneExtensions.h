@@ -15,16 +15,26 @@ struct TorvaneExtensions {
     std::string collation;
     int indexLayout = IndexLayout::Classic; // or one modern HTML5 page
     int mergeCaseVariants = 0; // 1: lines that differ only in letter case become one
+    // Project options that the profile's defaults leave alone; each is
+    // written only when set, so files without them stay as they are.
+    int idTargets = 0; // 1: every element with an id is a target
+    // The entries of the pages live in a file beside the project file
+    // (entryStoreFile there, or the project file's name with kEntryStoreSuffix).
+    bool entriesInProject = false;
+    std::string entryStoreFile;
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
 
     bool atDefaults() const
     {
-        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0;
+        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0 && idTargets == 0 &&
+               !entriesInProject && entryStoreFile.empty();
     }
     bool operator==(const TorvaneExtensions&) const = default;
 };
+
+inline constexpr std::string_view kEntryStoreSuffix = ".entries";
 
 // Reads "[Torvane Extensions]" from a project file given as its list of
 // lines; keys the file lacks keep their value.

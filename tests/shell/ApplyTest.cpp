@@ -62,7 +62,7 @@ TEST_F(Apply, AnyRefusedLineWritesNothingAndEachIsListed)
     EXPECT_EQ(apply(lines), 1);
     const std::string quote = "torvane apply: line 4: Say \"hi: the ";
     const std::string bareQuote = " holds a quotation mark without a backslash before it\n";
-    EXPECT_EQ(err.str(), "torvane apply: line 2: a.htm#blue: not a page, anchor or URL of the project\n"
+    EXPECT_EQ(err.str(), "torvane apply: line 2: a.htm#blue: a.htm has no target named blue\n"
                          "torvane apply: line 3: unknown op \"peel\"\n" +
                              quote + "entry text" + bareQuote + quote + "sort key (--sort-as)" + bareQuote + quote +
                              "help text (--help-as)" + bareQuote +

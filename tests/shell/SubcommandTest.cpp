@@ -88,7 +88,9 @@ TEST_F(Subcommands, AddEntryTakesTheDialogsDefaultsAndRefusesWhatItWould)
     const std::string page = fixture.read("a.htm");
     const std::string listed = project();
     EXPECT_EQ(on("add-entry", {"a.htm#blue", "Blue"}), 1);
-    EXPECT_EQ(err.str(), "torvane add-entry: a.htm#blue: not a page, anchor or URL of the project\n");
+    EXPECT_EQ(err.str(), "torvane add-entry: a.htm#blue: a.htm has no target named blue\n");
+    EXPECT_EQ(on("add-entry", {"c.htm#blue", "Blue"}), 1);
+    EXPECT_EQ(err.str(), "torvane add-entry: c.htm#blue: not a page, anchor or URL of the project\n");
     EXPECT_EQ(on("add-entry", {"a.htm", "Say \"hi"}), 1);
     EXPECT_NE(err.str().find("torvane add-entry: Say \"hi: the entry text holds a quotation mark without a backslash"),
               std::string::npos);

@@ -46,7 +46,7 @@ bool addEntry(EditContext& context, const CliArguments& arguments)
         context.tell(entryText, refusal);
     EntryHolder* target = context.lookup().findTarget(arguments.positionals[1]);
     if (!target)
-        context.tell(arguments.positionals[1], "not a page, anchor or URL of the project");
+        context.tell(arguments.positionals[1], context.lookup().whyNotFound(arguments.positionals[1]));
     if (!refusals.empty() || !target)
         return false;
     finishEntryTexts(values);

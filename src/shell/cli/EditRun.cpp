@@ -78,7 +78,7 @@ std::optional<std::vector<ProjectNode*>> findListedTargets(EditContext& context,
     for (const std::string& text : texts) {
         EntryHolder* target = context.lookup().findTarget(text);
         if (!target) {
-            context.tell(text, "not a page, anchor or URL of the project");
+            context.tell(text, context.lookup().whyNotFound(text));
             allFound = false;
         } else if (!anchorsAllowed && target->kindBit() == NodeKindMask::Target) {
             context.tell(text, "an anchor; only pages and URLs can be removed");

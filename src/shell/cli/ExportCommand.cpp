@@ -12,9 +12,13 @@ namespace torvane {
 
 namespace {
 
+// "offered": an element's id resting with its default entry out of the index.
 const char* stateOf(const EntryHolder& holder)
 {
-    return holder.isExcluded() ? "excluded" : holder.usesDefault() ? "default" : "explicit";
+    return holder.isExcluded()          ? "excluded"
+           : !holder.usesDefault()      ? "explicit"
+           : holder.offersDefaultOnly() ? "offered"
+                                        : "default";
 }
 
 // A page whose entries cannot be read is listed all the same, marked, so
@@ -71,10 +75,14 @@ EntryList entryList(const KeptTarget& kept)
     return entries;
 }
 
+// `element`: an element's id, given with its text.
 void writeJsonTarget(std::string_view name, std::string_view state, const EntryList& entries, std::ostream& out,
-                     const char* nameKey = "name")
+                     const char* nameKey = "name", const EntryHolder* element = nullptr)
 {
-    out << "{\"" << nameKey << "\": " << jsonString(name) << ", \"state\": \"" << state << "\", \"entries\": [";
+    out << "{\"" << nameKey << "\": " << jsonString(name) << ", \"state\": \"" << state << "\", ";
+    if (element)
+        out << "\"element\": true, \"text\": " << jsonString(element->defaultEntry()->indexAs()) << ", ";
+    out << "\"entries\": [";
     ItemSeparator next;
     for (const IndexEntry* entry : entries) {
         out << next();
@@ -95,7 +103,8 @@ void writeJson(CProjectDoc& document, std::ostream& out)
         writeJsonTarget("#", stateOf(*page), entryList(*page), out);
         for (const Target* target : page->targets()) {
             out << ",\n    ";
-            writeJsonTarget(target->label(), stateOf(*target), entryList(*target), out);
+            writeJsonTarget(target->label(), stateOf(*target), entryList(*target), out, "name",
+                            target->isIdTarget() ? target : nullptr);
         }
         for (const KeptTarget& kept : page->keptTargets()) {
             out << ",\n    ";
@@ -198,6 +207,9 @@ Subcommand exportCommand()
             "\"excluded\" (no entries) or \"kept\": entries the page keeps for an anchor it no\n"
             "longer has, which no index shows. A page's state is \"readable\", or \"missing\"\n"
             "or \"unreadable\" for a page whose entries could not be read.\n"
+            "With Id Targets=1 an element's id is a target too: it carries \"element\": true\n"
+            "and its \"text\", and rests \"offered\" (no entries; its default entry is not\n"
+            "used) until it is given one.\n"
             "\n"
             "CSV (--format csv, lines ending in CR LF): a header line, then one line per\n"
             "entry: page, target, the seven fields and the state of its target (for a URL\n"

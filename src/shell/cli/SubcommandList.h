@@ -18,5 +18,6 @@ Subcommand applyCommand();
 Subcommand importCommand();
 Subcommand initCommand();
 Subcommand completeTargetsCommand();
+Subcommand storeCommand();
 
 } // namespace torvane

@@ -17,6 +17,11 @@ std::vector<ArgumentSlot> argumentSlots(const Subcommand& command)
             inOption = !word.ends_with(']');
             continue;
         }
+        // An option every call needs, with its value.
+        if (word.starts_with("--")) {
+            words >> word;
+            continue;
+        }
         ArgumentSlot slot;
         slot.optional = word.starts_with('[');
         if (slot.optional)

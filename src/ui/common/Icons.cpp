@@ -76,7 +76,7 @@ const std::vector<QPixmap>& nodeImages()
     static const std::vector<QPixmap> images = [] {
         std::vector<QPixmap> made;
         for (const char* name : {"node-folder", "node-page", "node-page-missing", "node-page-unreadable", "node-anchor",
-                                 "node-url", "node-locator", "node-page-outside"})
+                                 "node-url", "node-locator", "node-page-outside", "node-id-target"})
             made.push_back(picture(name, 20, 15));
         return made;
     }();

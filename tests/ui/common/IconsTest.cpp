@@ -21,7 +21,7 @@ bool hasInk(const QPixmap& pixmap)
 
 TEST(Icons, EveryPictureComesFromTheResourcesAtItsSize)
 {
-    ASSERT_EQ(nodeImages().size(), 8u);
+    ASSERT_EQ(nodeImages().size(), 9u);
     for (const QPixmap& picture : nodeImages()) {
         EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(20, 15));
         EXPECT_TRUE(hasInk(picture));
@@ -34,6 +34,7 @@ TEST(Icons, EveryPictureComesFromTheResourcesAtItsSize)
     // Pictures of different things differ.
     EXPECT_NE(nodeImages()[0].toImage(), nodeImages()[1].toImage());
     EXPECT_NE(nodeImages()[NodeIcon::OutsideFile].toImage(), nodeImages()[NodeIcon::File].toImage());
+    EXPECT_NE(nodeImages()[NodeIcon::IdTarget].toImage(), nodeImages()[NodeIcon::Target].toImage());
     EXPECT_NE(entryImages()[6].toImage(), entryImages()[7].toImage());
 
     for (int id : {CmdFileNew, CmdFileOpen, CmdFileSave, CmdAddFiles, CmdAddExternalUrls, CmdCreateCrossReference,

@@ -115,6 +115,7 @@ void CProjectDoc::setFileNames(std::string projectFileName, OutputNames outputs)
     outputNames_ = std::move(outputs);
     setProjectPath(projectDirectory_ + projectFileName_);
     modified_ = true;
+    history_.forgetSaved();
 }
 
 SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
@@ -123,6 +124,7 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
     PageReader reader;
     SourceFile& file = torvane::loadSourceFile(*root_, fullPath, services_.reports, access, reader);
     modified_ = true;
+    history_.forgetSaved();
     return file;
 }
 
@@ -250,6 +252,7 @@ bool CProjectDoc::save()
     if (written.failed())
         return false;
     modified_ = false;
+    history_.markSaved();
     return true;
 }
 
@@ -257,6 +260,7 @@ void CProjectDoc::setStyles(const StyleSettings& styles)
 {
     styles_ = styles;
     modified_ = true;
+    history_.forgetSaved();
 }
 
 void CProjectDoc::applyDefaultStyles()
@@ -336,6 +340,7 @@ void CProjectDoc::undo(DocumentView* origin)
     announceChange();
     exchangePlaces(*action);
     history_.pushRedo(std::move(*action));
+    modified_ = !history_.atSavedState();
     updateAllViews(HintUndo, origin);
 }
 
@@ -348,7 +353,8 @@ void CProjectDoc::redo(DocumentView* origin)
         return;
     announceChange();
     exchangePlaces(*action);
-    history_.push(std::move(*action));
+    history_.pushRedone(std::move(*action));
+    modified_ = !history_.atSavedState();
     updateAllViews(HintRedo, origin);
 }
 

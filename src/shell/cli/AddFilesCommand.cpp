@@ -17,14 +17,11 @@ namespace fs = std::filesystem;
 bool collectPages(const std::string& typed, const std::string& projectDirectory,
                   const std::vector<std::string>& validExtensions, std::vector<std::string>& pages, std::ostream& err)
 {
-    const fs::path given(typed);
-    std::string full = (given.is_absolute() ? given : fs::path(projectDirectory) / given).lexically_normal().string();
+    const std::string full = normalPagePath(typed, projectDirectory);
     std::error_code failed;
     const fs::file_status status = fs::status(full, failed);
-    if (fs::is_directory(status) && !full.ends_with('/'))
-        full += '/';
-    if (!full.starts_with(projectDirectory)) {
-        err << "torvane: " << typed << " is not below the project folder " << projectDirectory << "\n";
+    if (!isBelowProjectFolder(full, projectDirectory)) {
+        err << "torvane: " << notBelowProjectFolderMessage(typed, projectDirectory) << "\n";
         return false;
     }
     if (fs::is_directory(status)) {

@@ -147,9 +147,13 @@ bool passesFilter(const EntryRecord& record, const std::string& lowerFilter)
         return true;
     if (record.kind() == EntryKind::CrossReference) {
         const auto& reference = static_cast<const CrossReference&>(record);
-        return holds(reference.heading(), lowerFilter) || holds(reference.reference(), lowerFilter);
+        if (holds(reference.heading(), lowerFilter) || holds(reference.reference(), lowerFilter))
+            return true;
+    } else if (holds(static_cast<const IndexEntry&>(record).indexAs(), lowerFilter)) {
+        return true;
     }
-    return holds(static_cast<const IndexEntry&>(record).indexAs(), lowerFilter);
+    // The Target URL column is searched last: it is put together for each row.
+    return holds(record.linkUrl(), lowerFilter);
 }
 
 void filterRows(std::vector<ListRow>& rows, const std::string& filter)

@@ -133,7 +133,7 @@ TEST_F(CommandRegistryTest, EachPlaceKeepsItsWording)
                                                  "-",
                                                  "E&xclude Selected Targets from Index",
                                                  "-",
-                                                 "&Add Index Entry to Selected Targets...",
+                                                 "&Add Index Entry to Selected Targets...\tCtrl+E",
                                                  "&Edit Selected Index Entries...",
                                                  "Acce&pt Selected Default Entries",
                                                  "&Delete Selected Index Entries and Cross-References",
@@ -141,18 +141,18 @@ TEST_F(CommandRegistryTest, EachPlaceKeepsItsWording)
                                                  "&Select Associated Targets",
                                                  "-",
                                                  "&Create Cross-Reference...",
-                                                 "&Edit Selected Cross-Reference...",
+                                                 "Edit Selected Cross-Refere&nce...",
                                                  "-",
                                                  "Undo\tCtrl+Z",
                                                  "Redo\tCtrl+Y",
                                                  "-",
-                                                 "&Make Index",
+                                                 "&Make Index\tCtrl+M",
                                                  "Chec&k Index..."}));
 
     {
         auto tree = popup(treePopupDef());
         EXPECT_EQ(itemTexts(*tree),
-                  (QStringList {"&Add Index Entry to Selected Targets...", "-", "&Edit Selected Source File",
+                  (QStringList {"&Add Index Entry to Selected Targets...\tCtrl+E", "-", "&Edit Selected Source File",
                                 "&View Selected Source File", "-", "E&xclude Selected Targets from Index", "-",
                                 "Ex&pand All", "&Collapse All", "-", "Add &Files...", "Add External &URLs...",
                                 "&Remove Selected Files, URLs, and Locators", "-", "&Create Cross-Reference...", "-",
@@ -166,11 +166,10 @@ TEST_F(CommandRegistryTest, EachPlaceKeepsItsWording)
     EXPECT_EQ(shared(CmdExpandAll)->text(), "&Expand All");
     EXPECT_EQ(shared(CmdAcceptDefaultEntries)->text(), "Acce&pt Selected Default Entries");
 
-    // Pictures are the toolbar's; F1 runs help without showing in the menu.
+    // Pictures are the toolbar's; the menu shows F1 beside help.
     EXPECT_FALSE(shared(CmdFileNew)->icon().isNull());
     EXPECT_FALSE(shared(CmdFileNew)->isIconVisibleInMenu());
-    EXPECT_EQ(shared(CmdHelpTopics)->text(), "Help &Topics");
-    EXPECT_TRUE(shared(CmdHelpTopics)->shortcut().isEmpty());
+    EXPECT_EQ(shared(CmdHelpTopics)->text(), "Help &Topics\tF1");
     EXPECT_EQ(shared(CmdFileSave)->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(shared(CmdRemove)->toolTip(), "Remove Files/URLs/X-refs");
     EXPECT_EQ(shared(CmdRemove)->statusTip(), "Remove selected files, URLs, and cross-references from the project");
@@ -242,6 +241,42 @@ TEST_F(CommandRegistryTest, KeysRunTheirCommandsOnlyWhenEnabled)
     QTest::keyClick(window->treeView(), Qt::Key_Z, Qt::ControlModifier);
     window->flushRefresh();
     EXPECT_FALSE(window->document().redoCode().has_value()) << "an empty queue has nothing to undo";
+
+    // Ctrl+M makes the index.
+    QTest::keyClick(window->treeView(), Qt::Key_M, Qt::ControlModifier);
+    window->flushRefresh();
+    EXPECT_TRUE(std::filesystem::exists(dir.path() + "Torvane.htm"));
+    EXPECT_EQ(shared(CmdExit)->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(shared(CmdAddIndexEntry)->shortcut(), QKeySequence("Ctrl+E"));
+}
+
+// Alt and a letter must reach one item: two items of a menu with the same
+// access key would need the letter pressed twice.
+TEST_F(CommandRegistryTest, NoTwoItemsOfAMenuShareAnAccessKey)
+{
+    const auto accessKeys = [](const QStringList& texts) {
+        std::multiset<QChar> keys;
+        for (const QString& text : texts) {
+            const qsizetype amp = text.indexOf('&');
+            if (amp >= 0 && amp + 1 < text.size())
+                keys.insert(text.at(amp + 1).toLower());
+        }
+        return keys;
+    };
+    const auto expectUnique = [&accessKeys](const QString& where, const QStringList& texts) {
+        const std::multiset<QChar> keys = accessKeys(texts);
+        for (QChar key : keys)
+            EXPECT_EQ(keys.count(key), 1u) << where.toStdString() << ": &" << QString(key).toStdString();
+    };
+    QStringList bar;
+    for (QAction* top : frame->menuBar()->actions()) {
+        bar << top->text();
+        emit top->menu()->aboutToShow();
+        expectUnique(top->text(), itemTexts(*top->menu()));
+    }
+    expectUnique("menu bar", bar);
+    expectUnique("tree popup", itemTexts(*popup(treePopupDef())));
+    expectUnique("list popup", itemTexts(*popup(listPopupDef())));
 }
 
 } // namespace

@@ -207,7 +207,7 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
         if (action->isVisible() && !action->isSeparator())
             items << action->text();
     EXPECT_EQ(items, (QStringList {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S",
-                                   "&1 " + QString::fromStdString(path), "&Exit                    "}));
+                                   "&1 " + QString::fromStdString(path), "&Exit\tCtrl+Q"}));
     QMenu* actions = menuNamed(frame, "&Actions");
     ASSERT_NE(actions, nullptr);
     emit actions->aboutToShow();

@@ -584,6 +584,9 @@ void BM_ExpandedTreeChanges(benchmark::State& state)
         const double cpu = median(step->times.cpu);
         state.counters[std::string(step->name) + "_ms"] = median(step->times.wall);
         state.counters[std::string(step->name) + "_cpu_ms"] = cpu;
+        // A case over its limit reports no counters: the figures go to the log as well.
+        std::cerr << step->name << ": " << median(step->times.wall) << " ms wall, " << cpu << " ms CPU (limit "
+                  << step->limitMs << " ms)\n";
         if (cpu > step->limitMs)
             missed += std::string(missed.empty() ? "" : ", ") + step->name;
     }

@@ -165,7 +165,8 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
         }
         const SourceFile* known = root_->localFiles().findFileAt(path);
         SourceFile& file = torvane::loadSourceFile(*root_, path, services_.reports, access, reader, &page.loaded);
-        modified_ = true;
+        if (!known)
+            modified_ = true;
         // Counted while it is fresh in memory, so that listing a large
         // selection later walks the folders only.
         file.learnBelow();

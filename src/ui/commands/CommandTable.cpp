@@ -143,7 +143,7 @@ const std::vector<MenuItemDef>& treePopupDef()
         {CmdAddExternalUrls},
         {CmdRemove},
         {0},
-        {CmdCreateCrossReference},
+        {CmdCreateCrossReference, "Create Cr&oss-Reference..."},
         {0},
         {CmdUndo},
         {CmdRedo},

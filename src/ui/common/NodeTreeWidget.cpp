@@ -6,7 +6,6 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 #include <algorithm>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -205,6 +204,11 @@ void NodeTreeWidget::setItemExpanded(QTreeWidgetItem* item, bool expanded)
     NodeItem* shown = asNodeItem(item);
     if (!shown || shown->open == expanded)
         return;
+    // Qt keeps a persistent index for every open item and visits them all
+    // on each change of the tree: an item without children stays closed
+    // until children come (see attachPendingItems).
+    if (expanded && item->childCount() == 0)
+        return;
     deferLayout();
     shown->open = expanded;
     item->setExpanded(expanded);
@@ -267,6 +271,8 @@ void NodeTreeWidget::attachPendingItems()
             run.push_back(pending[next++].item);
         noteStructureChange();
         parent->insertChildren(childIndexAfter(*parent, pending[first].after), run);
+        if (const NodeItem* shown = asNodeItem(parent); shown && !shown->open && shown->node()->isExpanded())
+            pendingExpansion_.push_back(parent);
         first = next;
     }
 }
@@ -286,9 +292,21 @@ void NodeTreeWidget::deleteItem(TreeItem item)
 
 void NodeTreeWidget::deleteItems(const std::vector<TreeItem>& items)
 {
-    if (items.size() <= static_cast<std::size_t>(kChangesBeforeClosing)) {
-        for (TreeItem item : items)
-            deleteItem(item);
+    std::unordered_set<QTreeWidgetItem*> doomed;
+    for (TreeItem item : items)
+        doomed.insert(itemOf(item));
+    const auto parentOf = [this](QTreeWidgetItem* item) {
+        return item->parent() ? item->parent() : invisibleRootItem();
+    };
+    // An item whose parent goes too goes with it, unannounced.
+    std::vector<QTreeWidgetItem*> topmost;
+    for (QTreeWidgetItem* item : doomed) {
+        if (!doomed.contains(parentOf(item)))
+            topmost.push_back(item);
+    }
+    if (topmost.size() <= static_cast<std::size_t>(kChangesBeforeClosing)) {
+        for (QTreeWidgetItem* item : topmost)
+            deleteItem(reinterpret_cast<TreeItem>(item));
         return;
     }
     // Taking a parent's children out and putting the rest back forgets which
@@ -296,19 +314,9 @@ void NodeTreeWidget::deleteItems(const std::vector<TreeItem>& items)
     closeForBatch();
     deferLayout();
     pendingExpansion_.clear();
-    std::unordered_set<QTreeWidgetItem*> doomed;
-    for (TreeItem item : items)
-        doomed.insert(itemOf(item));
-    // An item whose parent goes too goes with it, unannounced.
-    std::unordered_map<QTreeWidgetItem*, std::size_t> goingPerParent;
-    std::vector<QTreeWidgetItem*> parents;
-    for (QTreeWidgetItem* item : doomed) {
-        QTreeWidgetItem* parent = item->parent() ? item->parent() : invisibleRootItem();
-        if (doomed.contains(parent))
-            continue;
-        if (goingPerParent[parent]++ == 0)
-            parents.push_back(parent);
-    }
+    std::unordered_set<QTreeWidgetItem*> parents;
+    for (QTreeWidgetItem* item : topmost)
+        parents.insert(parentOf(item));
     for (QTreeWidgetItem* parent : parents) {
         ++batchChanges_;
         QList<QTreeWidgetItem*> kept;

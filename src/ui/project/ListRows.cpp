@@ -84,6 +84,21 @@ std::string joinedLevels(std::string_view text)
     return joined;
 }
 
+std::string withoutTags(std::string_view markup)
+{
+    std::string text;
+    bool inTag = false;
+    for (char c : markup) {
+        if (c == '<')
+            inTag = true;
+        else if (c == '>' && inTag)
+            inTag = false;
+        else if (!inTag)
+            text += c;
+    }
+    return text;
+}
+
 bool holds(std::string_view text, const std::string& lowerFilter)
 {
     const auto found = std::search(text.begin(), text.end(), lowerFilter.begin(), lowerFilter.end(),
@@ -133,8 +148,9 @@ std::string entryText(const EntryRecord& record)
 {
     if (record.kind() == EntryKind::CrossReference) {
         const auto& reference = static_cast<const CrossReference&>(record);
-        return joinedLevels(reference.heading()) + ". " + unescapeField(reference.separator()) + " " +
-               joinedLevels(reference.reference());
+        // As the index shows it: the reference text is markup there.
+        return joinedLevels(reference.heading()) + unescapeField(reference.separator()) + " " +
+               withoutTags(unescapeField(reference.reference())) + " " + joinedLevels(reference.locator());
     }
     return joinedLevels(static_cast<const IndexEntry&>(record).indexAs());
 }

@@ -66,7 +66,7 @@ public:
                 return;
             asked.push_back(box->text().toStdString());
             const bool cancel = static_cast<int>(asked.size()) <= cancels;
-            box->button(cancel ? QMessageBox::Cancel : QMessageBox::No)->click();
+            box->button(cancel ? QMessageBox::Cancel : QMessageBox::Discard)->click();
         });
         timer_.start(0);
     }

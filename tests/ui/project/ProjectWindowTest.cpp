@@ -913,7 +913,7 @@ TEST_F(ProjectWindow, FilterFindsTargetUrlsIsReachedByCtrlFAndClearedByEsc)
     key(tree(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(window->filterBox()->hasFocus());
     QTest::keyClicks(window->filterBox(), "b.HTM#");
-    EXPECT_EQ(rowTexts(), (std::vector<std::string> {"three|sub/b.htm#three"})) << "matched by its target URL only";
+    EXPECT_EQ(rowTexts(), (std::vector<std::string> {"Three|sub/b.htm#three"})) << "matched by its target URL only";
 
     QTest::keyClicks(window->filterBox(), "nothing");
     EXPECT_TRUE(list().rows().empty());

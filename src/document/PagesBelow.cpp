@@ -81,9 +81,9 @@ bool isBelowProjectFolder(const std::string& normalPath, const std::string& proj
     return normalPath.starts_with(projectFolder);
 }
 
-std::string notBelowProjectFolderMessage(const std::string& typed, const std::string& projectFolder)
+std::string notBelowProjectFolder(const std::string& projectFolder)
 {
-    return typed + " is not below the project folder " + projectFolder;
+    return "not below the project folder " + projectFolder;
 }
 
 } // namespace torvane

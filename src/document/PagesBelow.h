@@ -23,6 +23,7 @@ std::string normalPagePath(const std::string& typed, const std::string& projectF
 // Only what lies below the project folder can be added: a page elsewhere has
 // no path the project file could store.
 bool isBelowProjectFolder(const std::string& normalPath, const std::string& projectFolder);
-std::string notBelowProjectFolderMessage(const std::string& typed, const std::string& projectFolder);
+// Why such a path is refused, told after the path and ": ".
+std::string notBelowProjectFolder(const std::string& projectFolder);
 
 } // namespace torvane

@@ -1,6 +1,6 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/Subcommand.h"
-#include "support/FixtureProject.h"
+#include "shell/SubcommandFixture.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <sstream>
@@ -10,39 +10,7 @@ namespace {
 
 using test::pageText;
 using test::storedEntry;
-
-// A small project: a.htm with the anchor "red", sub/b.htm, one URL and one
-// cross-reference; each test runs subcommands on it with its own profile.
-class Subcommands : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ::setenv("TORVANE_PROFILE", fixture.path("profile.ini").c_str(), 1);
-        fixture.write("a.htm", pageText("Apples", {"red"}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples")));
-        fixture.write("sub/b.htm", pageText("Pears"));
-        fixture.writeProject({"a.htm", "sub\\b.htm"},
-                             "URL=https://example.org/\r\n" + storedEntry("Example", "example"),
-                             "Heading=\"Fruit\",Locator=\"Apples\"\r\n");
-    }
-    void TearDown() override { ::unsetenv("TORVANE_PROFILE"); }
-
-    int run(std::vector<std::string> arguments)
-    {
-        out.str("");
-        err.str("");
-        return runCommandLine(parseCommandLine(arguments), "test", out, err);
-    }
-    // Runs NAME on the fixture's project with the arguments that follow.
-    int on(const std::string& name, std::vector<std::string> arguments = {})
-    {
-        arguments.insert(arguments.begin(), {name, fixture.projectFile()});
-        return run(arguments);
-    }
-    std::string project() const { return fixture.read("Fixture.ipj"); }
-
-    test::FixtureProject fixture;
-    std::ostringstream out, err;
-};
+using test::Subcommands;
 
 TEST_F(Subcommands, TheFirstArgumentNamesTheSubcommand)
 {
@@ -51,12 +19,15 @@ TEST_F(Subcommands, TheFirstArgumentNamesTheSubcommand)
     EXPECT_EQ(check.subcommand, "check");
     EXPECT_EQ(check.arguments, (std::vector<std::string> {"P.ipj", "--json"}));
     // Elsewhere the word is a project file's name, as before.
-    EXPECT_EQ(parseCommandLine({"P.ipj", "check"}).action, CommandLine::Action::Desktop);
+    EXPECT_EQ(parseCommandLine({fixture.projectFile(), "check"}).action, CommandLine::Action::Invalid);
     EXPECT_EQ(parseCommandLine({"P.ipj", "/makeindex"}).action, CommandLine::Action::MakeIndex);
 
     EXPECT_EQ(run({"--help"}), 0);
-    for (const Subcommand& command : subcommands())
-        EXPECT_NE(out.str().find("torvane " + std::string(command.synopsis)), std::string::npos) << command.name;
+    for (const Subcommand& command : subcommands()) {
+        // The helper of the completions is left out of the usage.
+        EXPECT_EQ(out.str().find("torvane " + std::string(command.synopsis)) == std::string::npos, command.hidden)
+            << command.name;
+    }
 }
 
 TEST_F(Subcommands, EachHasItsHelpAndRefusesCommandLinesItCannotRun)
@@ -113,13 +84,18 @@ TEST_F(Subcommands, AddEntryTakesTheDialogsDefaultsAndRefusesWhatItWould)
     const std::string page = fixture.read("a.htm");
     const std::string listed = project();
     EXPECT_EQ(on("add-entry", {"a.htm#blue", "Blue"}), 1);
-    EXPECT_NE(err.str().find("a.htm#blue is not a page, anchor or URL of the project"), std::string::npos);
+    EXPECT_EQ(err.str(), "torvane add-entry: a.htm#blue: not a page, anchor or URL of the project\n");
     EXPECT_EQ(on("add-entry", {"a.htm", "Say \"hi"}), 1);
-    EXPECT_NE(err.str().find("To include a quotation mark"), std::string::npos);
+    EXPECT_NE(err.str().find("torvane add-entry: Say \"hi: the entry text holds a quotation mark without a backslash"),
+              std::string::npos);
     EXPECT_EQ(on("add-entry", {"a.htm", "Fine", "--help-frame", "<!-- HTML Torvane"}), 1);
-    EXPECT_NE(err.str().find("Field may not contain"), std::string::npos);
+    EXPECT_EQ(err.str(),
+              "torvane add-entry: Fine: the help frame holds \"<!-- HTML Torvane\" or \"HTML Torvane -->\"\n");
+    // Each refusal names its field.
+    EXPECT_EQ(on("add-entry", {"a.htm", "Fine", "--sort-as", "  "}), 1);
+    EXPECT_EQ(err.str(), "torvane add-entry: Fine: the sort key (--sort-as) is empty\n");
     EXPECT_EQ(on("add-entry", {"a.htm", "   "}), 1);
-    EXPECT_NE(err.str().find("Required field missing."), std::string::npos);
+    EXPECT_NE(err.str().find("the entry text is empty"), std::string::npos);
     EXPECT_EQ(fixture.read("a.htm"), page);
     EXPECT_EQ(project(), listed);
 }
@@ -128,8 +104,14 @@ TEST_F(Subcommands, AnEditWhosePageCannotBeWrittenFails)
 {
     fixture.writeProject({"a.htm", "gone.htm"});
     EXPECT_EQ(on("add-entry", {"gone.htm", "Gone"}), 1);
-    EXPECT_NE(err.str().find("Open Input, " + fixture.path("gone.htm")), std::string::npos);
-    EXPECT_NE(err.str().find("torvane: the project was not saved completely"), std::string::npos);
+    // One line per problem, each naming the page, not a dialog's text.
+    EXPECT_NE(err.str().find("torvane add-entry: " + fixture.path("gone.htm") + ": cannot open input: file not found"),
+              std::string::npos)
+        << err.str();
+    EXPECT_NE(err.str().find("torvane add-entry: " + fixture.projectFile() + ": the project was not saved completely"),
+              std::string::npos);
+    EXPECT_EQ(err.str().find("Report File Errors"), std::string::npos);
+    EXPECT_EQ(err.str().find("diagnostic information"), std::string::npos);
 }
 
 TEST_F(Subcommands, ExcludeAndRemoveWorkOnTheNamedPlacesOnly)
@@ -172,7 +154,7 @@ TEST_F(Subcommands, ForgetKeptListsAndDropsTheEntriesOfVanishedAnchors)
     EXPECT_EQ(fixture.read("sub/b.htm"), b);
 
     EXPECT_EQ(on("forget-kept", {"sub\\b.htm", "none.htm"}), 1);
-    EXPECT_NE(err.str().find("none.htm is not a listed page"), std::string::npos);
+    EXPECT_TRUE(err.str().ends_with("\ntorvane forget-kept: none.htm: not a listed page\n")) << err.str();
     EXPECT_EQ(fixture.read("sub/b.htm"), b);
 
     EXPECT_EQ(on("forget-kept", {"sub\\b.htm"}), 0) << err.str();
@@ -203,12 +185,28 @@ TEST_F(Subcommands, AddFilesTakesPagesAndFoldersBelowTheProjectFolder)
     EXPECT_EQ(on("add-files", {"new/notes.txt"}), 1);
     EXPECT_NE(err.str().find("does not have a valid extension"), std::string::npos);
     EXPECT_EQ(on("add-files", {"../elsewhere.htm"}), 1);
-    EXPECT_NE(err.str().find("is not below the project folder"), std::string::npos);
+    EXPECT_NE(err.str().find("torvane add-files: ../elsewhere.htm: not below the project folder"), std::string::npos);
     EXPECT_EQ(on("add-files", {"four.htm"}), 1);
-    EXPECT_NE(err.str().find("four.htm does not exist"), std::string::npos);
+    EXPECT_EQ(err.str(), "torvane add-files: four.htm: does not exist\n");
     std::filesystem::create_directories(fixture.path("empty"));
     EXPECT_EQ(on("add-files", {"three.htm", "empty"}), 1);
     EXPECT_NE(err.str().find("holds no page"), std::string::npos);
+    EXPECT_EQ(project(), listed);
+
+    // A second name of a listed page, or of a page named beside it, and names
+    // the project file cannot list are refused, and nothing is added.
+    std::filesystem::create_symlink("a.htm", fixture.path("alias.htm"));
+    std::filesystem::create_symlink("five.htm", fixture.path("six.htm"));
+    fixture.write("five.htm", pageText("Five"));
+    fixture.write("back\\slash.htm", pageText("Back"));
+    fixture.write("line\nbreak.htm", pageText("Break"));
+    EXPECT_EQ(on("add-files", {"alias.htm"}), 1);
+    EXPECT_EQ(err.str(), "torvane add-files: alias.htm: another name of the listed page a.htm\n");
+    EXPECT_EQ(on("add-files", {"five.htm", "six.htm"}), 1);
+    EXPECT_EQ(err.str(), "torvane add-files: six.htm: another name of five.htm\n");
+    EXPECT_EQ(on("add-files", {"five.htm", "back\\slash.htm"}), 1);
+    EXPECT_NE(err.str().find("holding a backslash or a line break cannot be listed"), std::string::npos);
+    EXPECT_EQ(on("add-files", {"line\nbreak.htm"}), 1);
     EXPECT_EQ(project(), listed);
 }
 
@@ -218,6 +216,10 @@ TEST_F(Subcommands, AddUrlAndAddXrefActAsTheirDialogs)
     EXPECT_NE(project().find("URL=https://example.com/a\r\n"), std::string::npos);
     EXPECT_EQ(on("add-url", {"https://example.net/", " \t"}), 1);
     EXPECT_EQ(project().find("example.net"), std::string::npos);
+    // A URL the project file could not give back is a refusal too, and the others are not added.
+    EXPECT_EQ(on("add-url", {"https://example.net/", "https://example.net/x\\"}), 1);
+    EXPECT_NE(err.str().find("torvane add-url: https://example.net/x\\: "), std::string::npos) << err.str();
+    EXPECT_EQ(project().find("example.net"), std::string::npos);
 
     EXPECT_EQ(on("add-xref", {"Pomes ,apples", "Apples", "--no-link"}), 0) << err.str();
     EXPECT_NE(project().find("Heading=\"Pomes, apples\",HeadingSort=\"Pomes, apples\",Separator=\".\","
@@ -225,10 +227,25 @@ TEST_F(Subcommands, AddUrlAndAddXrefActAsTheirDialogs)
               std::string::npos);
     const std::string listed = project();
     EXPECT_EQ(on("add-xref", {"Orchard", " "}), 1);
-    EXPECT_NE(err.str().find("Required field missing."), std::string::npos);
+    EXPECT_EQ(err.str(), "torvane add-xref: Orchard: the locator is empty\n"
+                         "torvane add-xref: Orchard: the locator's sort key is empty\n");
     EXPECT_EQ(on("add-xref", {"Orchard", "Trees", "--separator", "\\"}), 1);
-    EXPECT_NE(err.str().find("A backslash"), std::string::npos);
+    EXPECT_NE(err.str().find("the separator holds a backslash before neither"), std::string::npos);
     EXPECT_EQ(project(), listed);
+}
+
+TEST_F(Subcommands, CompleteTargetsListsWhatEachKindOfArgumentTakes)
+{
+    EXPECT_EQ(on("complete-targets"), 0) << err.str();
+    EXPECT_EQ(out.str(), "sub/b.htm\na.htm\na.htm#red\nhttps://example.org/\n");
+    EXPECT_EQ(on("complete-targets", {"a.htm#"}), 0);
+    EXPECT_EQ(out.str(), "a.htm#red\n");
+    EXPECT_EQ(on("complete-targets", {"--kind", "page"}), 0);
+    EXPECT_EQ(out.str(), "sub/b.htm\na.htm\n");
+    EXPECT_EQ(on("complete-targets", {"--kind=page-or-url", "h"}), 0);
+    EXPECT_EQ(out.str(), "https://example.org/\n");
+    EXPECT_EQ(on("complete-targets", {"--kind", "anchor"}), 2);
+    EXPECT_NE(err.str().find("unknown kind anchor"), std::string::npos);
 }
 
 } // namespace

@@ -37,9 +37,9 @@ void writeLines(const IndexCheckReport& report, bool strict, const std::string& 
 int runCheck(const SubcommandCall& call)
 {
     const std::string& path = call.arguments.positionals[0];
-    CliProject project(call.err, call.showProgress, true);
+    CliProject project(call, true);
     if (!project.open(path))
-        return refuseProject(call.err, path);
+        return project.refuseOpen(path);
     const IndexCheckReport report = checkIndex(project.document());
     const bool strict = call.arguments.has("--strict");
     if (call.arguments.has("--json"))
@@ -79,7 +79,14 @@ std::string checkHelp()
 Subcommand checkCommand()
 {
     static const std::string help = checkHelp();
-    return {"check", "check PROJECT.ipj [--json] [--strict]", help, {{"--json"}, {"--strict"}}, 1, 1, runCheck};
+    return {"check",
+            "check PROJECT.ipj [--json] [--strict]",
+            help,
+            {{"--json", false, {}, "a JSON array of the findings instead of lines"},
+             {"--strict", false, {}, "warnings count as errors"}},
+            1,
+            1,
+            runCheck};
 }
 
 } // namespace torvane

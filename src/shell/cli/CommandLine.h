@@ -1,6 +1,7 @@
 #pragma once
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvane {
@@ -22,10 +23,16 @@ struct CommandLine {
     std::vector<std::string> arguments;
 };
 
+// Opens the desktop program whatever follows, even a project file not yet there.
+inline constexpr const char* kDesktopOption = "--desktop";
+
 // Reads the arguments after the program name. A first argument that names
 // a subcommand ("check", "export", ...) runs it with the rest. Otherwise the
-// switch "/makeindex" (any letter case, trailing blanks ignored) asks for
-// the unattended run; the first other argument names the project file.
+// switch "/makeindex" (any letter case, trailing blanks ignored) after the
+// project file asks for the unattended run. Only no argument, an existing
+// project file or --desktop start the desktop program: any other word is a
+// command line that cannot be run, so that a slip never leaves a build
+// waiting on a window.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // Runs every action except Desktop. Messages go to `err` with the texts the
@@ -35,6 +42,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 // `errIsTerminal` lets subcommands show their progress on `err`.
 int runCommandLine(const CommandLine& command, const std::string& version, std::ostream& out, std::ostream& err,
                    bool errIsTerminal = false);
+
+// The program's own ways of being called, besides its subcommands, as its
+// usage lists them ("[PROJECT.ipj]", "open the project ...").
+struct ProgramForm {
+    std::string_view synopsis;
+    std::string_view meaning;
+};
+const std::vector<ProgramForm>& programForms();
+// What the usage says after the lines of the forms and the subcommands.
+std::string_view programNotes();
 
 // Where a desktop program is not built in.
 int reportNoDesktop(std::ostream& err);

@@ -50,7 +50,7 @@ std::string outsideMessage(const std::vector<std::string>& paths, const std::str
 {
     std::string message = "These files were not added:\n\n";
     for (const std::string& path : paths)
-        message += notBelowProjectFolderMessage(path, projectFolder) + "\n";
+        message += path + ": " + notBelowProjectFolder(projectFolder) + "\n";
     return message;
 }
 

@@ -111,7 +111,7 @@ TEST_F(DropOnProject, PagesFromElsewhereAreRefusedAsAddFilesRefusesThem)
     EXPECT_FALSE(inProject(dir.path() + "bad\\name.htm"));
     EXPECT_EQ(app.messages.shown,
               (std::vector<std::string> {"These files were not added:\n\n" + elsewhere.path() +
-                                             "far.htm is not below the project folder " + dir.path() + "\n",
+                                             "far.htm: not below the project folder " + dir.path() + "\n",
                                          unstorablePagesMessage({dir.path() + "bad\\name.htm"})}));
     EXPECT_EQ(root().count(NodeKindMask::File), pagesBefore) << "no page that never existed";
 

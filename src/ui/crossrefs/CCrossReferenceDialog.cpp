@@ -79,6 +79,8 @@ CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, AddHandler o
     for (const ReferenceChoice& choice : kReferenceChoices)
         referenceChoice_->addItem(choice.name, QString::fromUtf8(choice.stored));
     referenceChoice_->addItem(kOwnReference);
+    // The names take what they need; the typed text gets the rest of the row.
+    referenceChoice_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* reference = new QHBoxLayout;
     reference->setContentsMargins(0, 0, 0, 0);
     reference->addWidget(referenceChoice_);

@@ -120,6 +120,7 @@ void CProjectDoc::setFileNames(std::string projectFileName, OutputNames outputs)
     outputNames_ = std::move(outputs);
     setProjectPath(projectDirectory_ + projectFileName_);
     modified_ = true;
+    history_.forgetSaved();
 }
 
 SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
@@ -129,6 +130,7 @@ SourceFile& CProjectDoc::loadSourceFile(const std::string& fullPath)
     SourceFile& file =
         torvane::loadSourceFile(*root_, fullPath, services_.reports, access, reader, nullptr, pageLoadOptions());
     modified_ = true;
+    history_.forgetSaved();
     return file;
 }
 
@@ -171,7 +173,8 @@ void CProjectDoc::loadFiles(const std::vector<std::string>& fullPaths, ActionSco
         const SourceFile* known = root_->localFiles().findFileAt(path);
         SourceFile& file =
             torvane::loadSourceFile(*root_, path, services_.reports, access, reader, &page.loaded, options);
-        modified_ = true;
+        if (!known)
+            modified_ = true;
         // Counted while it is fresh in memory, so that listing a large
         // selection later walks the folders only.
         file.learnBelow();
@@ -394,6 +397,7 @@ bool CProjectDoc::save()
     if (written.failed())
         return false;
     modified_ = false;
+    history_.markSaved();
     return true;
 }
 
@@ -401,6 +405,7 @@ void CProjectDoc::setStyles(const StyleSettings& styles)
 {
     styles_ = styles;
     modified_ = true;
+    history_.forgetSaved();
 }
 
 void CProjectDoc::applyDefaultStyles()
@@ -480,6 +485,7 @@ void CProjectDoc::undo(DocumentView* origin)
     announceChange();
     exchangePlaces(*action);
     history_.pushRedo(std::move(*action));
+    modified_ = !history_.atSavedState();
     updateAllViews(HintUndo, origin);
 }
 
@@ -492,7 +498,8 @@ void CProjectDoc::redo(DocumentView* origin)
         return;
     announceChange();
     exchangePlaces(*action);
-    history_.push(std::move(*action));
+    history_.pushRedone(std::move(*action));
+    modified_ = !history_.atSavedState();
     updateAllViews(HintRedo, origin);
 }
 

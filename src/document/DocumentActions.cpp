@@ -1,4 +1,5 @@
 // The ten undoable project actions of CProjectDoc.
+#include "document/PageLocations.h"
 #include "document/CProjectDoc.h"
 #include "document/StorablePaths.h"
 
@@ -72,17 +73,25 @@ void CProjectDoc::addFiles(const std::vector<std::string>& fullPaths, DocumentVi
     std::vector<std::string> storable, refused;
     for (const std::string& path : fullPaths)
         (projectFileCanHold(projectDirectory_, path) ? storable : refused).push_back(path);
+    bool added = false;
     {
+        // Pages already in the project stay as they are: with nothing new
+        // the step is dropped when the scope closes, and nothing is marked changed.
         ActionScope action(*this, ActionAddFiles);
         addingFiles_ = true;
         loadFiles(storable, &action);
         addingFiles_ = false;
-        action.commit();
+        added = keptAnyPlace();
+        if (added)
+            action.commit();
     }
-    modified_ = true;
+    if (added)
+        modified_ = true;
     reportLoadProblems();
     if (!refused.empty())
         services_.messages.showMessage(unstorablePagesMessage(refused));
+    else if (!added)
+        services_.messages.showMessage(kNothingAddedMessage);
     updateAllViews(HintFilesAdded, origin);
 }
 

@@ -65,6 +65,9 @@ inline constexpr std::string_view kSameFileMessage =
 inline constexpr std::string_view kOutsidePagesMessage =
     "These pages lie outside the project folder. HTML Torvane reads them, but a save leaves them unchanged "
     "unless \"Write Pages Outside Project=1\" is set in the \"Torvane Options\" section of the profile.\n\n";
+// Told when Add Files or a drop found no page to add.
+inline constexpr std::string_view kNothingAddedMessage =
+    "Nothing was added: no page was chosen, or every page chosen is in the project already.";
 // The profile key that allows saves to write pages outside the project folder.
 inline constexpr std::string_view kWriteOutsideProjectKey = "Write Pages Outside Project";
 

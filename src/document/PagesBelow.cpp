@@ -66,4 +66,24 @@ std::vector<std::string> findPagesBelow(const std::string& startFolder, const st
     return scan.takePages();
 }
 
+std::string normalPagePath(const std::string& typed, const std::string& projectFolder)
+{
+    const fs::path given(typed);
+    std::string full = (given.is_absolute() ? given : fs::path(projectFolder) / given).lexically_normal().string();
+    std::error_code failed;
+    if (fs::is_directory(full, failed) && !full.ends_with('/'))
+        full += '/';
+    return full;
+}
+
+bool isBelowProjectFolder(const std::string& normalPath, const std::string& projectFolder)
+{
+    return normalPath.starts_with(projectFolder);
+}
+
+std::string notBelowProjectFolder(const std::string& projectFolder)
+{
+    return "not below the project folder " + projectFolder;
+}
+
 } // namespace torvane

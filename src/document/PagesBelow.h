@@ -16,4 +16,14 @@ bool hasValidExtension(std::string_view fileName, const std::vector<std::string>
 std::vector<std::string> findPagesBelow(const std::string& startFolder,
                                         const std::vector<std::string>& validExtensions);
 
+// A typed or dropped path made absolute against `projectFolder` (ending in
+// "/") and normalised, with "/" after a folder: the form that is compared
+// with the project folder.
+std::string normalPagePath(const std::string& typed, const std::string& projectFolder);
+// Only what lies below the project folder can be added: a page elsewhere has
+// no path the project file could store.
+bool isBelowProjectFolder(const std::string& normalPath, const std::string& projectFolder);
+// Why such a path is refused, told after the path and ": ".
+std::string notBelowProjectFolder(const std::string& projectFolder);
+
 } // namespace torvane

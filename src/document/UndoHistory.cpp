@@ -22,6 +22,16 @@ int clampUndoLimit(int stored)
 void UndoHistory::push(ProjectAction action)
 {
     undo_.push_front(std::move(action));
+    // A saved state ahead in the redo queue is cut off by a new step.
+    if (toSaved_ && *toSaved_ < 0)
+        toSaved_.reset();
+    else if (toSaved_)
+        ++*toSaved_;
+}
+
+void UndoHistory::pushRedone(ProjectAction action)
+{
+    undo_.push_front(std::move(action));
 }
 
 void UndoHistory::trim()
@@ -29,12 +39,16 @@ void UndoHistory::trim()
     while (undo_.size() > static_cast<std::size_t>(limit_))
         undo_.pop_back();
     redo_.clear();
+    if (toSaved_ && *toSaved_ > static_cast<long>(undo_.size()))
+        toSaved_.reset();
 }
 
 void UndoHistory::discardLast()
 {
     if (!undo_.empty())
         undo_.pop_front();
+    if (toSaved_)
+        --*toSaved_;
 }
 
 std::optional<ProjectAction> UndoHistory::takeFront(std::deque<ProjectAction>& queue)
@@ -48,12 +62,18 @@ std::optional<ProjectAction> UndoHistory::takeFront(std::deque<ProjectAction>& q
 
 std::optional<ProjectAction> UndoHistory::takeUndo()
 {
-    return takeFront(undo_);
+    std::optional<ProjectAction> taken = takeFront(undo_);
+    if (taken && toSaved_)
+        --*toSaved_;
+    return taken;
 }
 
 std::optional<ProjectAction> UndoHistory::takeRedo()
 {
-    return takeFront(redo_);
+    std::optional<ProjectAction> taken = takeFront(redo_);
+    if (taken && toSaved_)
+        ++*toSaved_;
+    return taken;
 }
 
 void UndoHistory::pushRedo(ProjectAction action)
@@ -65,6 +85,7 @@ void UndoHistory::clear()
 {
     undo_.clear();
     redo_.clear();
+    toSaved_ = 0;
 }
 
 std::optional<int> UndoHistory::undoCode() const

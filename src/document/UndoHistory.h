@@ -21,6 +21,7 @@ public:
 
     int limit() const { return limit_; }
 
+    // A new step: the redo queue goes with the next trim.
     void push(ProjectAction action);
     // The most recent undo element, which a running action fills with the
     // places it is about to change; null when the queue is empty.
@@ -35,6 +36,14 @@ public:
     std::optional<ProjectAction> takeUndo();
     std::optional<ProjectAction> takeRedo();
     void pushRedo(ProjectAction action);
+    // Files a step taken from the redo queue back in the undo queue.
+    void pushRedone(ProjectAction action);
+
+    // The saved state is where Undo and Redo can lead back to it; a change
+    // outside the history, or trimming the step that led there, loses it.
+    void markSaved() { toSaved_ = 0; }
+    void forgetSaved() { toSaved_.reset(); }
+    bool atSavedState() const { return toSaved_ == 0; }
 
     void clear();
 
@@ -52,6 +61,9 @@ private:
     int limit_;
     std::deque<ProjectAction> undo_;
     std::deque<ProjectAction> redo_;
+    // How many Undo steps lead back to the saved state (Redo steps when
+    // negative); none when no step does.
+    std::optional<long> toSaved_ = 0;
 };
 
 } // namespace torvane

@@ -282,7 +282,9 @@ TreeItem ProjectNode::insertIntoTree(TreeControl& tree, TreeItem parentItem, Tre
     if (!showingPending_ && treeItem_ != kNoTreeItem)
         return treeItem_;
     if (treeItem_ == kNoTreeItem || displayDirty_) {
-        TreeItemLook look {label_, iconKind_, expanded_, selected_, lookChanged_};
+        // A node put back by Redo kept the flag its item had cleared, but
+        // its new item has neither text nor picture yet.
+        TreeItemLook look {label_, iconKind_, expanded_, selected_, lookChanged_ || treeItem_ == kNoTreeItem};
         look.excluded = isExcludedFromIndex();
         if (treeItem_ == kNoTreeItem)
             treeItem_ = tree.insertItem(parentItem, insertAfter, look, this);

@@ -2,6 +2,7 @@
 #include "support/TempDir.h"
 #include "TreeDump.h"
 
+#include "document/PageLocations.h"
 #include "document/ProjectAction.h"
 #include "model/FolderNode.h"
 #include "model/SourceFile.h"
@@ -78,7 +79,12 @@ TEST_F(ActionsTest, AddFilesLoadsRecordsAndReportsEvenForKnownFiles)
     dir.write("a.htm", "<h1>Changed on disk</h1><a name=\"new\">New</a>");
     doc.addFiles({dir.file("a.htm")});
     EXPECT_EQ(TreeDump::of(doc.root(), true), before) << "a known file is not read again";
-    EXPECT_EQ(doc.history().undoDepth(), 2u);
+    EXPECT_EQ(doc.history().undoDepth(), 1u) << "nothing added: no step";
+
+    ASSERT_TRUE(doc.save());
+    doc.addFiles({dir.file("a.htm")});
+    EXPECT_FALSE(doc.isModified()) << "nothing added: no change mark";
+    EXPECT_EQ(app.messages.messages.back(), kNothingAddedMessage);
 }
 
 TEST_F(ActionsTest, CancelledAddFilesKeepsWhatWasAddedAsOneAction)

@@ -187,7 +187,8 @@ TEST(FileNames, OneFileUnderTwoNamesIsOnePageAndTheOtherNameIsTold)
 
     doc.addFiles({dir.file("hard.htm"), dir.file("a.htm")});
     EXPECT_EQ(listedPaths(doc), std::vector<std::string> {"a.htm"});
-    EXPECT_EQ(app.messages.messages.size(), 2u);
+    ASSERT_EQ(app.messages.messages.size(), 3u);
+    EXPECT_EQ(app.messages.messages[2], kNothingAddedMessage) << "after the other name is told";
 }
 
 TEST(FileNames, PagesOutsideTheProjectFolderAreShownMarkedAndNotWritten)

@@ -20,14 +20,11 @@ namespace fs = std::filesystem;
 bool collectPages(const std::string& typed, EditContext& context, std::vector<std::string>& pages)
 {
     const std::string& projectDirectory = context.document().projectDirectory();
-    const fs::path given(typed);
-    std::string full = (given.is_absolute() ? given : fs::path(projectDirectory) / given).lexically_normal().string();
+    const std::string full = normalPagePath(typed, projectDirectory);
     std::error_code failed;
     const fs::file_status status = fs::status(full, failed);
-    if (fs::is_directory(status) && !full.ends_with('/'))
-        full += '/';
-    if (!full.starts_with(projectDirectory)) {
-        context.tell(typed, "not below the project folder " + projectDirectory);
+    if (!isBelowProjectFolder(full, projectDirectory)) {
+        context.tell(typed, notBelowProjectFolder(projectDirectory));
         return false;
     }
     if (fs::is_directory(status)) {

@@ -15,17 +15,19 @@ std::vector<std::string> droppedLocalPaths(const QMimeData& data)
     return paths;
 }
 
-DroppedPages droppedPages(const std::vector<std::string>& paths, const std::vector<std::string>& validExtensions)
+DroppedPages droppedPages(const std::vector<std::string>& paths, const std::string& projectFolder,
+                          const std::vector<std::string>& validExtensions)
 {
     DroppedPages dropped;
     for (const std::string& path : paths) {
-        std::error_code failed;
-        if (std::filesystem::is_directory(path, failed)) {
-            const std::string folder = path.ends_with('/') ? path : path + "/";
-            for (std::string& page : findPagesBelow(folder, validExtensions))
+        const std::string normal = normalPagePath(path, projectFolder);
+        if (!isBelowProjectFolder(normal, projectFolder)) {
+            dropped.outside.push_back(path);
+        } else if (normal.ends_with('/')) {
+            for (std::string& page : findPagesBelow(normal, validExtensions))
                 dropped.pages.push_back(std::move(page));
-        } else if (hasValidExtension(std::filesystem::path(path).filename().string(), validExtensions)) {
-            dropped.pages.push_back(path);
+        } else if (hasValidExtension(std::filesystem::path(normal).filename().string(), validExtensions)) {
+            dropped.pages.push_back(normal);
         } else {
             dropped.notPages.push_back(path);
         }
@@ -41,6 +43,14 @@ std::string notPagesMessage(const std::vector<std::string>& paths, const std::ve
     std::string message = "These files were not added: only pages (" + kinds + ") belong in a project.\n\n";
     for (const std::string& path : paths)
         message += path + "\n";
+    return message;
+}
+
+std::string outsideMessage(const std::vector<std::string>& paths, const std::string& projectFolder)
+{
+    std::string message = "These files were not added:\n\n";
+    for (const std::string& path : paths)
+        message += path + ": " + notBelowProjectFolder(projectFolder) + "\n";
     return message;
 }
 

@@ -6,10 +6,16 @@
 #include <QStyledItemDelegate>
 #include <QToolTip>
 #include <algorithm>
+#include <unordered_set>
+#include <utility>
 
 namespace torvane {
 
 namespace {
+
+// Below this many changes in a batch, closing and reopening the tree costs
+// more than the changes themselves.
+constexpr int kChangesBeforeClosing = 32;
 
 // An item that knows its node, its selection mark and whether the view
 // shows it open; none of them goes through the item model, so setting and
@@ -154,10 +160,54 @@ void NodeTreeWidget::deferLayout()
     scheduleDelayedItemsLayout();
 }
 
+void NodeTreeWidget::noteStructureChange()
+{
+    deferLayout();
+    if (++batchChanges_ > kChangesBeforeClosing)
+        closeForBatch();
+}
+
+void NodeTreeWidget::closeForBatch()
+{
+    if (closedForBatch_)
+        return;
+    closedForBatch_ = true;
+    // The notices of the closing are echoes: the nodes stay as they are.
+    const bool wasUpdating = updating_;
+    updating_ = true;
+    QTreeWidget::collapseAll();
+    updating_ = wasUpdating;
+}
+
+void NodeTreeWidget::reopenClosedItems(ProjectNode& top)
+{
+    batchChanges_ = 0;
+    if (!closedForBatch_)
+        return;
+    closedForBatch_ = false;
+    struct Reopen {
+        NodeTreeWidget& tree;
+        void operator()(ProjectNode& node) const
+        {
+            if (!node.isExpanded())
+                return;
+            if (QTreeWidgetItem* item = itemOf(node.treeItem()))
+                tree.setItemExpanded(item, true);
+            node.forEachChild(*this);
+        }
+    };
+    Reopen {*this}(top);
+}
+
 void NodeTreeWidget::setItemExpanded(QTreeWidgetItem* item, bool expanded)
 {
     NodeItem* shown = asNodeItem(item);
     if (!shown || shown->open == expanded)
+        return;
+    // Qt keeps a persistent index for every open item and visits them all
+    // on each change of the tree: an item without children stays closed
+    // until children come (see attachPendingItems).
+    if (expanded && item->childCount() == 0)
         return;
     deferLayout();
     shown->open = expanded;
@@ -184,24 +234,47 @@ void NodeTreeWidget::applyLook(QTreeWidgetItem* item, const TreeItemLook& look)
 
 TreeItem NodeTreeWidget::insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node)
 {
-    deferLayout();
     auto* item = new NodeItem(node);
     QTreeWidgetItem* after = itemOf(insertAfter);
-    if (parent == kNoTreeItem) {
-        const int index = after ? indexOfTopLevelItem(after) + 1 : 0;
-        insertTopLevelItem(index, item);
+    QTreeWidgetItem* parentItem = parent == kNoTreeItem ? invisibleRootItem() : itemOf(parent);
+    if (parentItem->treeWidget()) {
+        // Shown at the end of the batch with its whole subtree, and with the
+        // new siblings that follow it, in one change of the view.
+        pendingAttachments_.push_back({parentItem, after, item});
     } else {
-        // Children mostly come in key order, each after the last one: no
-        // search through the siblings then.
-        QTreeWidgetItem* parentItem = itemOf(parent);
-        const int count = parentItem->childCount();
-        int index = 0;
-        if (after)
-            index = count > 0 && parentItem->child(count - 1) == after ? count : parentItem->indexOfChild(after) + 1;
-        parentItem->insertChild(index, item);
+        // Below an item not shown yet: nothing to tell the view.
+        parentItem->insertChild(childIndexAfter(*parentItem, after), item);
     }
     applyLook(item, look);
     return reinterpret_cast<TreeItem>(item);
+}
+
+int NodeTreeWidget::childIndexAfter(const QTreeWidgetItem& parent, const QTreeWidgetItem* after)
+{
+    if (!after)
+        return 0;
+    // Children mostly come in key order, each after the last one: no search
+    // through the siblings then.
+    const int count = parent.childCount();
+    return count > 0 && parent.child(count - 1) == after ? count
+                                                         : parent.indexOfChild(const_cast<QTreeWidgetItem*>(after)) + 1;
+}
+
+void NodeTreeWidget::attachPendingItems()
+{
+    const std::vector<PendingAttachment> pending = std::exchange(pendingAttachments_, {});
+    for (std::size_t first = 0; first < pending.size();) {
+        QTreeWidgetItem* parent = pending[first].parent;
+        QList<QTreeWidgetItem*> run {pending[first].item};
+        std::size_t next = first + 1;
+        while (next < pending.size() && pending[next].parent == parent && pending[next].after == run.back())
+            run.push_back(pending[next++].item);
+        noteStructureChange();
+        parent->insertChildren(childIndexAfter(*parent, pending[first].after), run);
+        if (const NodeItem* shown = asNodeItem(parent); shown && !shown->open && shown->node()->isExpanded())
+            pendingExpansion_.push_back(parent);
+        first = next;
+    }
 }
 
 void NodeTreeWidget::updateItem(TreeItem item, const TreeItemLook& look)
@@ -212,18 +285,60 @@ void NodeTreeWidget::updateItem(TreeItem item, const TreeItemLook& look)
 void NodeTreeWidget::deleteItem(TreeItem item)
 {
     QTreeWidgetItem* doomed = itemOf(item);
-    deferLayout();
+    noteStructureChange();
     std::erase(pendingExpansion_, doomed);
     delete doomed;
+}
+
+void NodeTreeWidget::deleteItems(const std::vector<TreeItem>& items)
+{
+    std::unordered_set<QTreeWidgetItem*> doomed;
+    for (TreeItem item : items)
+        doomed.insert(itemOf(item));
+    const auto parentOf = [this](QTreeWidgetItem* item) {
+        return item->parent() ? item->parent() : invisibleRootItem();
+    };
+    // An item whose parent goes too goes with it, unannounced.
+    std::vector<QTreeWidgetItem*> topmost;
+    for (QTreeWidgetItem* item : doomed) {
+        if (!doomed.contains(parentOf(item)))
+            topmost.push_back(item);
+    }
+    if (topmost.size() <= static_cast<std::size_t>(kChangesBeforeClosing)) {
+        for (QTreeWidgetItem* item : topmost)
+            deleteItem(reinterpret_cast<TreeItem>(item));
+        return;
+    }
+    // Taking a parent's children out and putting the rest back forgets which
+    // of them were open: the batch reopens them from the nodes.
+    closeForBatch();
+    deferLayout();
+    pendingExpansion_.clear();
+    std::unordered_set<QTreeWidgetItem*> parents;
+    for (QTreeWidgetItem* item : topmost)
+        parents.insert(parentOf(item));
+    for (QTreeWidgetItem* parent : parents) {
+        ++batchChanges_;
+        QList<QTreeWidgetItem*> kept;
+        for (QTreeWidgetItem* child : parent->takeChildren()) {
+            if (doomed.contains(child))
+                delete child;
+            else
+                kept.push_back(child);
+        }
+        parent->insertChildren(0, kept);
+    }
 }
 
 void NodeTreeWidget::showNodes(ProjectNode& top)
 {
     pendingExpansion_.clear();
     top.insertIntoTree(*this, kNoTreeItem, kNoTreeItem);
+    attachPendingItems();
     for (QTreeWidgetItem* item : pendingExpansion_)
         setItemExpanded(item, true);
     pendingExpansion_.clear();
+    reopenClosedItems(top);
 }
 
 QTreeWidgetItem* NodeTreeWidget::moveCurrentItemTo(const ProjectNode& node)

@@ -22,6 +22,8 @@ public:
     TreeItem insertItem(TreeItem parent, TreeItem insertAfter, const TreeItemLook& look, ProjectNode* node) override;
     void updateItem(TreeItem item, const TreeItemLook& look) override;
     void deleteItem(TreeItem item) override;
+    // Deletes many items as one change per parent they leave.
+    void deleteItems(const std::vector<TreeItem>& items);
 
     static ProjectNode* nodeOf(const QTreeWidgetItem* item);
     static QTreeWidgetItem* itemOf(TreeItem item) { return reinterpret_cast<QTreeWidgetItem*>(item); }
@@ -59,9 +61,29 @@ private:
     // Asks for one layout of the whole view before the first change of the
     // item structure in a batch; Qt then only records each change.
     void deferLayout();
+    // Qt keeps a persistent index per open item and visits all of them on
+    // every insertion or deletion, so a large change under an expanded tree
+    // grew with the product of its size and the tree's. Past a handful of
+    // changes in one batch the view closes every item at once, and the batch
+    // ends by reopening the items of the open nodes.
+    void noteStructureChange();
+    void closeForBatch();
+    void reopenClosedItems(ProjectNode& top);
+    static int childIndexAfter(const QTreeWidgetItem& parent, const QTreeWidgetItem* after);
+    void attachPendingItems();
 
     // Items whose expansion must wait until their children are in.
     std::vector<QTreeWidgetItem*> pendingExpansion_;
+    // New items whose parents are shown, in the order they came; each one
+    // brings the items made below it.
+    struct PendingAttachment {
+        QTreeWidgetItem* parent;
+        QTreeWidgetItem* after;
+        QTreeWidgetItem* item;
+    };
+    std::vector<PendingAttachment> pendingAttachments_;
+    int batchChanges_ = 0;
+    bool closedForBatch_ = false;
 };
 
 } // namespace torvane

@@ -5,8 +5,10 @@
 #include "ui/common/DialogWidth.h"
 #include "ui/common/EditBytes.h"
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,12 +17,22 @@ namespace torvane {
 
 namespace {
 
-QLabel* rightAligned(const char* text)
+QLabel* rightAligned(const char* text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
     return label;
 }
+
+// The reference texts a reader knows, offered by name; their stored form is
+// the markup the index shows.
+struct ReferenceChoice {
+    const char* name;
+    const char* stored;
+};
+constexpr ReferenceChoice kReferenceChoices[] = {{"See", "<i>See</i>"}, {"See also", "<i>See also</i>"}};
+constexpr const char* kOwnReference = "Other (as typed)";
 
 } // namespace
 
@@ -40,8 +52,9 @@ XrefDialog::XrefDialog(MessageSink& messages, AddHandler onAdd, const CrossRefer
     , onAdd_(std::move(onAdd))
     , values_(initial)
     , autoCopy_(new QCheckBox("Auto-copy x-refs left to right"))
-    , link_(new QCheckBox("Link to Locator"))
-    , clearOnAdd_(new QCheckBox("Clear entries on Add"))
+    , link_(new QCheckBox("Li&nk to Locator"))
+    , clearOnAdd_(new QCheckBox("&Clear entries on Add"))
+    , referenceChoice_(new QComboBox)
     , add_(new QPushButton(addMode() ? "Add" : "OK"))
     , close_(new QPushButton(addMode() ? "Close" : "Cancel"))
 {
@@ -53,13 +66,24 @@ XrefDialog::XrefDialog(MessageSink& messages, AddHandler onAdd, const CrossRefer
 
     auto* grid = new QGridLayout;
     grid->addWidget(autoCopy_, 0, 0, 1, 4);
-    const char* labels[] = {"X-ref heading", "Sort as", "Separator", "Reference Text", "X-ref locator", "Sort as"};
+    const char* labels[] = {"X-ref &heading",  "S&ort as",       "Se&parator",
+                            "&Reference Text", "X-ref &locator", "Sor&t as"};
     for (int which = 0; which < CrossReferenceFieldCount; ++which) {
         const int row = 1 + which / 2;
         const int column = (which % 2) * 2;
-        grid->addWidget(rightAligned(labels[which]), row, column);
+        grid->addWidget(rightAligned(labels[which], field(which)), row, column);
         grid->addWidget(field(which), row, column + 1);
     }
+    for (const ReferenceChoice& choice : kReferenceChoices)
+        referenceChoice_->addItem(choice.name, QString::fromUtf8(choice.stored));
+    referenceChoice_->addItem(kOwnReference);
+    // The names take what they need; the typed text gets the rest of the row.
+    referenceChoice_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* reference = new QHBoxLayout;
+    reference->setContentsMargins(0, 0, 0, 0);
+    reference->addWidget(referenceChoice_);
+    reference->addWidget(field(FieldReference), 1);
+    grid->addLayout(reference, 2, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->addWidget(link_, 4, 1);
@@ -73,6 +97,16 @@ XrefDialog::XrefDialog(MessageSink& messages, AddHandler onAdd, const CrossRefer
     connect(field(FieldHeading), &QLineEdit::textChanged, this, [this] { copyIfAuto(FieldHeading, FieldHeadingSort); });
     connect(field(FieldLocator), &QLineEdit::textChanged, this, [this] { copyIfAuto(FieldLocator, FieldLocatorSort); });
     connect(link_, &QCheckBox::toggled, this, [this] { applyLinkRule(); });
+    // Choosing a name writes its stored text; typing shows which name, if any, it is.
+    connect(referenceChoice_, &QComboBox::activated, this, [this](int index) {
+        const QString stored = referenceChoice_->itemData(index).toString();
+        if (!stored.isEmpty())
+            field(FieldReference)->setText(stored);
+    });
+    connect(field(FieldReference), &QLineEdit::textChanged, this, [this](const QString& text) {
+        const int named = referenceChoice_->findData(text);
+        referenceChoice_->setCurrentIndex(named >= 0 ? named : referenceChoice_->count() - 1);
+    });
 
     autoCopy_->setChecked(true);
     clearOnAdd_->setChecked(false);

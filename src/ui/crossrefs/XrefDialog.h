@@ -7,6 +7,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -35,6 +36,8 @@ public:
     QCheckBox* autoCopyBox() const { return autoCopy_; }
     QCheckBox* linkBox() const { return link_; }
     QCheckBox* clearOnAddBox() const { return clearOnAdd_; }
+    // See, See also or the text as typed, beside the Reference Text field.
+    QComboBox* referenceChoice() const { return referenceChoice_; }
     QPushButton* addButton() const { return add_; }
     QPushButton* closeButton() const { return close_; }
 
@@ -59,6 +62,7 @@ private:
     QCheckBox* autoCopy_;
     QCheckBox* link_;
     QCheckBox* clearOnAdd_;
+    QComboBox* referenceChoice_;
     QPushButton* add_;
     QPushButton* close_;
 };

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace torvane {
 
 std::optional<std::string> checkHtmlToolsSettings(HtmlToolsSettings& settings)
@@ -42,13 +44,16 @@ HtmlToolsDialog::HtmlToolsDialog(Profile& profile, MessageSink& messages, QWidge
     browser_->setText(QString::fromStdString(settings.browser));
     editor_->setText(QString::fromStdString(settings.editor));
 
-    const auto showUsed = [](QLabel* label, const QString& setting) {
-        label->setText(QString::fromStdString(effectiveProgramText(setting.toStdString())));
+    using UsedText = std::string (*)(std::string_view);
+    const auto showUsed = [](QLabel* label, UsedText usedText, const QString& setting) {
+        label->setText(QString::fromStdString(usedText(setting.toStdString())));
     };
-    for (auto [edit, used] : {std::pair {browser_, browserUsed_}, std::pair {editor_, editorUsed_}}) {
+    for (auto [edit, used, usedText] : {std::tuple {browser_, browserUsed_, UsedText {effectiveProgramText}},
+                                        std::tuple {editor_, editorUsed_, UsedText {effectiveEditorText}}}) {
         used->setEnabled(false);
-        showUsed(used, edit->text());
-        connect(edit, &QLineEdit::textChanged, used, [used, showUsed](const QString& text) { showUsed(used, text); });
+        showUsed(used, usedText, edit->text());
+        connect(edit, &QLineEdit::textChanged, used,
+                [used, usedText, showUsed](const QString& text) { showUsed(used, usedText, text); });
     }
 
     auto* browseBrowser = new QPushButton("Browse...");

@@ -1,6 +1,7 @@
 #include "ui/htmltools/OpenFiles.h"
 #include "generate/IndexNode.h"
 #include "generate/IndexPageNames.h"
+#include "platform/DesktopApplications.h"
 #include "platform/PosixShellLauncher.h"
 #include "platform/TextUtil.h"
 #include "styles/StyleOptionValues.h"
@@ -30,6 +31,17 @@ LaunchPlan launch(const std::string& program, const std::string& path)
     return plan;
 }
 
+// Edit goes to the desktop's text editor where the setting names none: the
+// desktop's opener would show the page in the browser.
+LaunchPlan editLaunch(const std::string& editor, const std::string& path)
+{
+    if (meansDesktopOpener(editor)) {
+        if (const std::optional<DesktopApplication> desktopEditor = desktopTextEditor())
+            return launch(desktopEditor->program, path);
+    }
+    return launch(editor, path);
+}
+
 } // namespace
 
 std::string effectiveProgramText(std::string_view setting)
@@ -42,6 +54,15 @@ std::string effectiveProgramText(std::string_view setting)
     return "Not found, cannot be started: " + program;
 }
 
+std::string effectiveEditorText(std::string_view setting)
+{
+    if (meansDesktopOpener(setting)) {
+        if (const std::optional<DesktopApplication> editor = desktopTextEditor())
+            return "Used: " + editor->name + " (" + editor->program + "), the desktop's text editor";
+    }
+    return effectiveProgramText(setting);
+}
+
 std::string cannotStartMessage(const std::string& program)
 {
     return "The program \"" + program +
@@ -51,7 +72,7 @@ std::string cannotStartMessage(const std::string& program)
 
 LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlToolsSettings& tools)
 {
-    return launch(edit ? tools.editor : tools.browser, path);
+    return edit ? editLaunch(tools.editor, path) : launch(tools.browser, path);
 }
 
 LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlToolsSettings& tools)
@@ -63,7 +84,7 @@ LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists,
         text += "You must select a browser.\n";
     if (!text.empty())
         return message(text);
-    return launch(edit ? tools.editor : tools.browser, path);
+    return edit ? editLaunch(tools.editor, path) : launch(tools.browser, path);
 }
 
 std::string outputFilePath(const std::string& projectDirectory, const std::string& indexName, bool separateFiles,

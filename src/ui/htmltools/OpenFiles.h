@@ -17,13 +17,17 @@ struct LaunchPlan {
 };
 
 // An empty editor or browser, or the default "Notepad", opens the file with
-// the desktop's own application for its type: this system has no Notepad.
+// the desktop's own application for its type (for editing, its text editor):
+// this system has no Notepad.
 LaunchPlan planSourceFileLaunch(bool edit, const std::string& path, const HtmlToolsSettings& tools);
 LaunchPlan planOutputFileLaunch(bool edit, const std::string& path, bool exists, const HtmlToolsSettings& tools);
 
 // What an editor or browser setting starts here, as the HTML Tools dialog
 // shows it below the field.
 std::string effectiveProgramText(std::string_view setting);
+// The same for the editor, which without a program of its own is the
+// desktop's text editor, named.
+std::string effectiveEditorText(std::string_view setting);
 
 // What the user is told when the chosen program does not start.
 std::string cannotStartMessage(const std::string& program);

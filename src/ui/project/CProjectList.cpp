@@ -268,6 +268,10 @@ void CProjectList::paintEvent(QPaintEvent* event)
     const int count = std::min(model_->rowCount(), static_cast<int>(rows_.size()));
     // Scrolled to the end, the last row is at the bottom and the top row
     // may be cut.
+    if (count == 0) {
+        drawEmptyHint(painter);
+        return;
+    }
     const int offset = verticalOffset();
     const QRect dirty = event->rect();
     for (int r = (offset + std::max(0, dirty.top())) / height; r < count; ++r) {
@@ -276,6 +280,21 @@ void CProjectList::paintEvent(QPaintEvent* event)
             break;
         drawRow(painter, rect, r);
     }
+}
+
+QString CProjectList::emptyHint() const
+{
+    if (!filter_.empty())
+        return tr("No entry matches the filter. Press Esc in the filter to clear it.");
+    return tr("Select pages, targets or URLs in the tree (collapsed folders count for every page in them) to list "
+              "their entries here.");
+}
+
+void CProjectList::drawEmptyHint(QPainter& painter) const
+{
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    const QRect area = viewport()->rect().adjusted(8, 8, -8, -8);
+    painter.drawText(area, Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap, emptyHint());
 }
 
 void CProjectList::drawRow(QPainter& painter, const QRect& rect, int r) const

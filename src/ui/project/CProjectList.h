@@ -44,10 +44,13 @@ public:
     void selectAssociatedTargets();
     // A click on a column header; the entry text column does not sort.
     void sortBy(int column);
-    // Shows only the rows whose sort key or entry text holds `text`; an
+    // Shows only the rows whose sort key, entry text or target URL holds `text`; an
     // empty text shows all again.
     void setFilter(const std::string& text);
     const std::string& filter() const { return filter_; }
+    // The line the list shows while it has no row: what to select, or that
+    // the filter hides every row.
+    QString emptyHint() const;
     // The records of the selected rows, in row order.
     std::vector<EntryRecord*> selectedRecords() const;
 
@@ -98,6 +101,7 @@ private:
     // All rows are as high as a line of text as the style draws it.
     int lineHeight() const;
     void drawRow(QPainter& painter, const QRect& rect, int row) const;
+    void drawEmptyHint(QPainter& painter) const;
     int rowUnder(const QPoint& pos) const;
     void selectRow(int row, Qt::KeyboardModifiers modifiers);
 

@@ -133,8 +133,7 @@ void CProjectTree::dropReleasedItems()
         clear();
         shownRoot_ = nullptr;
     } else {
-        for (TreeItem item : root.releasedTreeItems())
-            deleteItem(item);
+        deleteItems(root.releasedTreeItems());
         root.clearReleasedTreeItems();
     }
     setUpdatesEnabled(true);

@@ -10,6 +10,7 @@
 #include "ui/commands/CommandIds.h"
 #include "ui/commands/CommandRegistry.h"
 #include "ui/commands/CommandTable.h"
+#include "ui/common/QtMessageSink.h"
 #include "ui/common/QtText.h"
 #include "ui/htmltools/OpenFiles.h"
 #include "document/CProjectDoc.h"
@@ -25,7 +26,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 
@@ -77,6 +80,14 @@ QWidget* CProjectWnd::listPane()
         list_->setFilter(text.toStdString());
         emit refreshed();
     });
+    // Ctrl+F goes to the filter from anywhere in the window; Esc there clears it.
+    auto* find = new QShortcut(QKeySequence::Find, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        filterBox_->setFocus(Qt::ShortcutFocusReason);
+        filterBox_->selectAll();
+    });
+    auto* clear = new QShortcut(QKeySequence(Qt::Key_Escape), filterBox_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(clear, &QShortcut::activated, filterBox_, &QLineEdit::clear);
     auto* pane = new QWidget;
     auto* column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
@@ -267,9 +278,11 @@ void CProjectWnd::showTitle()
 
 void CProjectWnd::addDroppedFiles(const std::vector<std::string>& paths)
 {
-    const DroppedPages dropped = droppedPages(paths, services_.validExtensions);
+    const DroppedPages dropped = droppedPages(paths, document_->projectDirectory(), services_.validExtensions);
     if (!dropped.notPages.empty())
         services_.messages.showMessage(notPagesMessage(dropped.notPages, services_.validExtensions));
+    if (!dropped.outside.empty())
+        services_.messages.showMessage(outsideMessage(dropped.outside, document_->projectDirectory()));
     if (!dropped.pages.empty())
         document_->addFiles(dropped.pages, tree_);
 }
@@ -477,10 +490,16 @@ void CProjectWnd::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    const auto answer = QMessageBox::question(
-        this, "Torvane", QStringLiteral("Save changes to %1?").arg(QString::fromStdString(document_->title())),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !document_->save())) {
+    // Titled as every other box of the program; the buttons say what they do.
+    QMessageBox box(QMessageBox::Question, kMessageTitle,
+                    QStringLiteral("Save changes to %1?").arg(QString::fromStdString(document_->title())),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    box.button(QMessageBox::Save)->setText(tr("&Save"));
+    box.button(QMessageBox::Discard)->setText(tr("&Don't Save"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !document_->save())) {
         event->ignore();
         return;
     }

@@ -84,6 +84,21 @@ std::string joinedLevels(std::string_view text)
     return joined;
 }
 
+std::string withoutTags(std::string_view markup)
+{
+    std::string text;
+    bool inTag = false;
+    for (char c : markup) {
+        if (c == '<')
+            inTag = true;
+        else if (c == '>' && inTag)
+            inTag = false;
+        else if (!inTag)
+            text += c;
+    }
+    return text;
+}
+
 bool holds(std::string_view text, const std::string& lowerFilter)
 {
     const auto found = std::search(text.begin(), text.end(), lowerFilter.begin(), lowerFilter.end(),
@@ -133,8 +148,9 @@ std::string entryText(const EntryRecord& record)
 {
     if (record.kind() == EntryKind::CrossReference) {
         const auto& reference = static_cast<const CrossReference&>(record);
-        return joinedLevels(reference.heading()) + ". " + unescapeField(reference.separator()) + " " +
-               joinedLevels(reference.reference());
+        // As the index shows it: the reference text is markup there.
+        return joinedLevels(reference.heading()) + unescapeField(reference.separator()) + " " +
+               withoutTags(unescapeField(reference.reference())) + " " + joinedLevels(reference.locator());
     }
     return joinedLevels(static_cast<const IndexEntry&>(record).indexAs());
 }
@@ -147,9 +163,13 @@ bool passesFilter(const EntryRecord& record, const std::string& lowerFilter)
         return true;
     if (record.kind() == EntryKind::CrossReference) {
         const auto& reference = static_cast<const CrossReference&>(record);
-        return holds(reference.heading(), lowerFilter) || holds(reference.reference(), lowerFilter);
+        if (holds(reference.heading(), lowerFilter) || holds(reference.reference(), lowerFilter))
+            return true;
+    } else if (holds(static_cast<const IndexEntry&>(record).indexAs(), lowerFilter)) {
+        return true;
     }
-    return holds(static_cast<const IndexEntry&>(record).indexAs(), lowerFilter);
+    // The Target URL column is searched last: it is put together for each row.
+    return holds(record.linkUrl(), lowerFilter);
 }
 
 void filterRows(std::vector<ListRow>& rows, const std::string& filter)

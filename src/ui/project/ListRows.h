@@ -33,7 +33,7 @@ bool tiedInUrlColumn(const EntryRecord& a, const EntryRecord& b);
 void sortRows(std::vector<ListRow>& rows, int column, bool ascending);
 
 // The text of an entry as the index shows it (levels joined by ", ") or of
-// a cross-reference ("Heading. See Reference").
+// a cross-reference as the index shows it ("Heading. See also Locator").
 std::string entryText(const EntryRecord& record);
 // Keeps the rows whose sort key or entry text holds `filter`, letter case
 // ignored; all of them when it is empty.

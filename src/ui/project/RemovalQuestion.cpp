@@ -23,9 +23,35 @@ RemovalCounts countKinds(ProjectRootNode& root, unsigned selection)
     return counts;
 }
 
+// 20000 as "20,000": a count of pages is read at a glance.
+std::string withThousands(std::size_t count)
+{
+    std::string digits = std::to_string(count);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+
 std::string counted(std::size_t count, const char* one, const char* many)
 {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+    return withThousands(count) + " " + (count == 1 ? one : many);
+}
+
+// The kinds that are removed, "A", "A and B" or "A, B and C"; a kind with
+// nothing to remove is left out.
+std::string countedKinds(const RemovalCounts& counts)
+{
+    std::vector<std::string> parts;
+    if (counts.pages > 0)
+        parts.push_back(counted(counts.pages, "page", "pages"));
+    if (counts.urls > 0)
+        parts.push_back(counted(counts.urls, "URL", "URLs"));
+    if (counts.locators > 0)
+        parts.push_back(counted(counts.locators, "cross-reference locator", "cross-reference locators"));
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    return text;
 }
 
 } // namespace
@@ -46,8 +72,7 @@ std::optional<std::string> removalQuestion(const RemovalCounts& removing, const 
     if (!wholeProject && removing.total() <= kRemovalHandful)
         return std::nullopt;
     std::string text = wholeProject ? "This removes everything from the project: " : "This removes ";
-    text += counted(removing.pages, "page", "pages") + ", " + counted(removing.urls, "URL", "URLs") + " and " +
-            counted(removing.locators, "cross-reference locator", "cross-reference locators") + ".\n\n";
+    text += countedKinds(removing) + ".\n\n";
     text += "The pages stay on disk, but the entries of the URLs and the cross-references exist only in the "
             "project file and are lost once it is saved.\n\nRemove them?";
     return text;

@@ -30,12 +30,16 @@ TEST(DroppedPages, FoldersGiveThePagesBelowAndNamedFilesAreSortedOut)
     dir.write("extra/notes.txt", "n");
     dir.write("g.htm", "g");
     dir.write("readme.txt", "r");
-    const DroppedPages dropped =
-        droppedPages({dir.path() + "extra", dir.path() + "g.htm", dir.path() + "readme.txt"}, kPages);
+    test::TempDir elsewhere;
+    elsewhere.write("far.htm", "far");
+    const DroppedPages dropped = droppedPages(
+        {dir.path() + "extra", dir.path() + "g.htm", dir.path() + "readme.txt", elsewhere.path() + "far.htm"},
+        dir.path(), kPages);
     EXPECT_EQ(sorted(dropped.pages), (std::vector<std::string> {dir.path() + "extra/deep/f.HTML",
                                                                 dir.path() + "extra/e.htm", dir.path() + "g.htm"}))
         << "a file inside a dropped folder that is not a page is passed over, as Add Files does";
     EXPECT_EQ(dropped.notPages, std::vector<std::string> {dir.path() + "readme.txt"});
+    EXPECT_EQ(dropped.outside, std::vector<std::string> {elsewhere.path() + "far.htm"});
     EXPECT_EQ(notPagesMessage(dropped.notPages, kPages),
               "These files were not added: only pages (.htm, .html) belong in a project.\n\n" + dir.path() +
                   "readme.txt\n");
@@ -96,16 +100,27 @@ TEST_F(DropOnProject, DroppedPagesAndFoldersAreAddedAsOneAddFiles)
     EXPECT_TRUE(inProject(dir.path() + "a.htm"));
 }
 
-TEST_F(DropOnProject, PagesFromElsewhereMeetTheAddFilesRefusals)
+TEST_F(DropOnProject, PagesFromElsewhereAreRefusedAsAddFilesRefusesThem)
 {
     test::TempDir elsewhere;
     elsewhere.write("far.htm", "<html><body>far</body></html>");
-    elsewhere.write("bad\\name.htm", "<html><body>bad</body></html>");
-    ASSERT_TRUE(drop({local(elsewhere.path() + "far.htm"), local(elsewhere.path() + "bad\\name.htm")}));
-    EXPECT_TRUE(inProject(elsewhere.path() + "far.htm"));
-    EXPECT_FALSE(inProject(elsewhere.path() + "bad\\name.htm"));
+    dir.write("bad\\name.htm", "<html><body>bad</body></html>");
+    const std::size_t pagesBefore = root().count(NodeKindMask::File);
+    ASSERT_TRUE(drop({local(elsewhere.path() + "far.htm"), local(dir.path() + "bad\\name.htm")}));
+    EXPECT_FALSE(inProject(elsewhere.path() + "far.htm"));
+    EXPECT_FALSE(inProject(dir.path() + "bad\\name.htm"));
     EXPECT_EQ(app.messages.shown,
-              std::vector<std::string> {unstorablePagesMessage({elsewhere.path() + "bad\\name.htm"})});
+              (std::vector<std::string> {"These files were not added:\n\n" + elsewhere.path() +
+                                             "far.htm: not below the project folder " + dir.path() + "\n",
+                                         unstorablePagesMessage({dir.path() + "bad\\name.htm"})}));
+    EXPECT_EQ(root().count(NodeKindMask::File), pagesBefore) << "no page that never existed";
+
+    // A drop of nothing but such pages adds nothing and makes no undo step.
+    app.messages.shown.clear();
+    const auto stepsBefore = window->document().history().undoDepth();
+    ASSERT_TRUE(drop({local(elsewhere.path())}));
+    EXPECT_EQ(window->document().history().undoDepth(), stepsBefore);
+    ASSERT_EQ(app.messages.shown.size(), 1u);
 }
 
 } // namespace

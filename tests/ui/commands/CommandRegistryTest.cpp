@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <gtest/gtest.h>
-#include <filesystem>
 #include <set>
 
 namespace torvane {
@@ -133,7 +132,7 @@ TEST_F(CommandRegistryTest, EachPlaceKeepsItsWording)
                                                  "-",
                                                  "E&xclude Selected Targets from Index",
                                                  "-",
-                                                 "&Add Index Entry to Selected Targets...",
+                                                 "&Add Index Entry to Selected Targets...\tCtrl+E",
                                                  "&Edit Selected Index Entries...",
                                                  "Acce&pt Selected Default Entries",
                                                  "&Delete Selected Index Entries and Cross-References",
@@ -141,21 +140,21 @@ TEST_F(CommandRegistryTest, EachPlaceKeepsItsWording)
                                                  "&Select Associated Targets",
                                                  "-",
                                                  "&Create Cross-Reference...",
-                                                 "&Edit Selected Cross-Reference...",
+                                                 "Edit Selected Cross-Refere&nce...",
                                                  "-",
                                                  "Undo\tCtrl+Z",
                                                  "Redo\tCtrl+Y",
                                                  "-",
-                                                 "&Make Index",
+                                                 "&Make Index\tCtrl+M",
                                                  "Chec&k Index..."}));
 
     {
         auto tree = popup(treePopupDef());
         EXPECT_EQ(itemTexts(*tree),
-                  (QStringList {"&Add Index Entry to Selected Targets...", "-", "&Edit Selected Source File",
+                  (QStringList {"&Add Index Entry to Selected Targets...\tCtrl+E", "-", "&Edit Selected Source File",
                                 "&View Selected Source File", "-", "E&xclude Selected Targets from Index", "-",
                                 "Ex&pand All", "&Collapse All", "-", "Add &Files...", "Add External &URLs...",
-                                "&Remove Selected Files, URLs, and Locators", "-", "&Create Cross-Reference...", "-",
+                                "&Remove Selected Files, URLs, and Locators", "-", "Create Cr&oss-Reference...", "-",
                                 "Undo\tCtrl+Z", "Redo\tCtrl+Y"}));
         auto list = popup(listPopupDef());
         EXPECT_EQ(itemOf(*list, CmdAcceptDefaultEntries)->text(), "&Accept Selected Default Entries");
@@ -166,11 +165,10 @@ TEST_F(CommandRegistryTest, EachPlaceKeepsItsWording)
     EXPECT_EQ(shared(CmdExpandAll)->text(), "&Expand All");
     EXPECT_EQ(shared(CmdAcceptDefaultEntries)->text(), "Acce&pt Selected Default Entries");
 
-    // Pictures are the toolbar's; F1 runs help without showing in the menu.
+    // Pictures are the toolbar's; the menu shows F1 beside help.
     EXPECT_FALSE(shared(CmdFileNew)->icon().isNull());
     EXPECT_FALSE(shared(CmdFileNew)->isIconVisibleInMenu());
-    EXPECT_EQ(shared(CmdHelpTopics)->text(), "Help &Topics");
-    EXPECT_TRUE(shared(CmdHelpTopics)->shortcut().isEmpty());
+    EXPECT_EQ(shared(CmdHelpTopics)->text(), "Help &Topics\tF1");
     EXPECT_EQ(shared(CmdFileSave)->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(shared(CmdRemove)->toolTip(), "Remove Files/URLs/X-refs");
     EXPECT_EQ(shared(CmdRemove)->statusTip(), "Remove selected files, URLs, and cross-references from the project");
@@ -242,6 +240,49 @@ TEST_F(CommandRegistryTest, KeysRunTheirCommandsOnlyWhenEnabled)
     QTest::keyClick(window->treeView(), Qt::Key_Z, Qt::ControlModifier);
     window->flushRefresh();
     EXPECT_FALSE(window->document().redoCode().has_value()) << "an empty queue has nothing to undo";
+
+    // The keys of the commands used most reach their actions.
+    for (auto [id, keys] :
+         {std::pair {CmdMakeIndex, QKeySequence("Ctrl+M")}, std::pair {CmdExit, QKeySequence("Ctrl+Q")},
+          std::pair {CmdAddIndexEntry, QKeySequence("Ctrl+E")}}) {
+        int triggered = 0;
+        const auto connection = QObject::connect(shared(id), &QAction::triggered, [&triggered] { ++triggered; });
+        // Exit must not close the frame under the test.
+        shared(id)->setEnabled(id != CmdExit);
+        QTest::keySequence(window->treeView(), keys);
+        EXPECT_EQ(triggered, id == CmdExit ? 0 : 1) << keys.toString().toStdString();
+        EXPECT_EQ(shared(id)->shortcut(), keys);
+        QObject::disconnect(connection);
+    }
+}
+
+// Alt and a letter must reach one item: two items of a menu with the same
+// access key would need the letter pressed twice.
+TEST_F(CommandRegistryTest, NoTwoItemsOfAMenuShareAnAccessKey)
+{
+    const auto accessKeys = [](const QStringList& texts) {
+        std::multiset<QChar> keys;
+        for (const QString& text : texts) {
+            const qsizetype amp = text.indexOf('&');
+            if (amp >= 0 && amp + 1 < text.size())
+                keys.insert(text.at(amp + 1).toLower());
+        }
+        return keys;
+    };
+    const auto expectUnique = [&accessKeys](const QString& where, const QStringList& texts) {
+        const std::multiset<QChar> keys = accessKeys(texts);
+        for (QChar key : keys)
+            EXPECT_EQ(keys.count(key), 1u) << where.toStdString() << ": &" << QString(key).toStdString();
+    };
+    QStringList bar;
+    for (QAction* top : frame->menuBar()->actions()) {
+        bar << top->text();
+        emit top->menu()->aboutToShow();
+        expectUnique(top->text(), itemTexts(*top->menu()));
+    }
+    expectUnique("menu bar", bar);
+    expectUnique("tree popup", itemTexts(*popup(treePopupDef())));
+    expectUnique("list popup", itemTexts(*popup(listPopupDef())));
 }
 
 } // namespace

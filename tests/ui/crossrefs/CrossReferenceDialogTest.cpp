@@ -8,6 +8,8 @@
 #include "ui/commands/CommandIds.h"
 #include "ui/crossrefs/XrefDialog.h"
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -32,6 +34,34 @@ void type(XrefDialog& dialog, int which, const char* typed)
 {
     dialog.field(which)->clear();
     QTest::keyClicks(dialog.field(which), typed);
+}
+
+TEST(CrossReferenceDialog, ReferenceTextIsChosenByNameAndStoredAsMarkup)
+{
+    test::RecordingMessages messages;
+    std::vector<CrossReferenceValues> added;
+    CCrossReferenceDialog dialog(messages, [&added](const CrossReferenceValues& values) { added.push_back(values); });
+    QComboBox& choice = *dialog.referenceChoice();
+    EXPECT_EQ(choice.currentText(), "See") << "the default text is named";
+    choice.setCurrentIndex(choice.findText("See also"));
+    emit choice.activated(choice.currentIndex());
+    EXPECT_EQ(text(dialog, FieldReference), "<i>See also</i>");
+    type(dialog, FieldHeading, "Fruit");
+    type(dialog, FieldLocator, "Apples");
+    dialog.addButton()->click();
+    ASSERT_EQ(added.size(), 1u);
+    EXPECT_EQ(added[0].reference, "<i>See also</i>");
+
+    type(dialog, FieldReference, "compare");
+    EXPECT_EQ(choice.currentText(), "Other (as typed)");
+    type(dialog, FieldReference, "<i>See</i>");
+    EXPECT_EQ(choice.currentText(), "See");
+
+    // Every field is reached by its label's access key.
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        EXPECT_TRUE(label->text().contains('&')) << label->text().toStdString();
+        EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+    }
 }
 
 TEST(CrossReferenceDialog, AddModeStartsWithDefaultsAndAutoCopies)

@@ -66,7 +66,7 @@ public:
                 return;
             asked.push_back(box->text().toStdString());
             const bool cancel = static_cast<int>(asked.size()) <= cancels;
-            box->button(cancel ? QMessageBox::Cancel : QMessageBox::No)->click();
+            box->button(cancel ? QMessageBox::Cancel : QMessageBox::Discard)->click();
         });
         timer_.start(0);
     }
@@ -207,7 +207,7 @@ TEST_F(MainFrame, OpeningAProjectSwitchesMenusAndRemembersTheFile)
         if (action->isVisible() && !action->isSeparator())
             items << action->text();
     EXPECT_EQ(items, (QStringList {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close\tCtrl+W", "&Save\tCtrl+S",
-                                   "&1 " + QString::fromStdString(path), "&Exit                    "}));
+                                   "&1 " + QString::fromStdString(path), "&Exit\tCtrl+Q"}));
     QMenu* actions = menuNamed(frame, "&Actions");
     ASSERT_NE(actions, nullptr);
     emit actions->aboutToShow();

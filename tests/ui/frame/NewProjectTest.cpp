@@ -185,7 +185,7 @@ TEST_F(NewProject, AWindowOpenOnTheReplacedFileMakesWayForTheNewProject)
     EXPECT_FALSE(createNewProject(*frame, app.services, dir.path()));
     EXPECT_EQ(urls(), 1);
 
-    overwriteThenAnswerSave(QMessageBox::No);
+    overwriteThenAnswerSave(QMessageBox::Discard);
     ASSERT_TRUE(createNewProject(*frame, app.services, dir.path()));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(windowCount(), 1);

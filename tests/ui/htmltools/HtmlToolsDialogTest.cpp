@@ -1,7 +1,10 @@
 #include "support/UiTestSupport.h"
 #include "ui/htmltools/HtmlToolsDialog.h"
+#include "ui/htmltools/OpenFiles.h"
 #include <QLabel>
 #include <QLineEdit>
+#include <cstdlib>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace torvane {
@@ -52,7 +55,78 @@ TEST(HtmlToolsDialog, EditorForAutoOpenCannotBeEmpty)
     EXPECT_EQ(profile.values["Html Tools|Auto-open"], "2");
 }
 
-TEST(HtmlToolsDialog, ShowsWhatEachSettingStarts)
+// The desktop's MIME database in a folder of the test's own, so that the
+// machine's default applications play no part.
+class IsolatedDesktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : kVariables) {
+            const char* value = std::getenv(name);
+            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        }
+        ::setenv("XDG_CONFIG_HOME", (dir.path() + "config").c_str(), 1);
+        ::setenv("XDG_CONFIG_DIRS", (dir.path() + "etc").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (dir.path() + "data").c_str(), 1);
+        ::setenv("XDG_DATA_DIRS", (dir.path() + "share").c_str(), 1);
+    }
+
+    void TearDown() override
+    {
+        for (const auto& [name, value] : saved_) {
+            if (value)
+                ::setenv(name, value->c_str(), 1);
+            else
+                ::unsetenv(name);
+        }
+    }
+
+    // Makes `program` the default text editor, shown as `name`.
+    void setTextEditor(const std::string& name, const std::string& program)
+    {
+        dir.write("config/mimeapps.list", "[Added Associations]\ntext/plain=other.desktop;\n"
+                                          "[Default Applications]\ntext/html=browser.desktop\n"
+                                          "text/plain=missing.desktop;editor.desktop;\n");
+        dir.write("share/applications/editor.desktop",
+                  "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" + program + " %U\n");
+    }
+
+    test::TempDir dir;
+
+private:
+    static constexpr const char* kVariables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
+                                                 "XDG_DATA_DIRS"};
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+TEST_F(IsolatedDesktop, EditGoesToTheDesktopsTextEditorNamedInHtmlTools)
+{
+    HtmlToolsSettings tools;
+    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", tools).kind, LaunchPlan::Kind::Document)
+        << "no text editor known: the desktop's opener";
+
+    setTextEditor("Plain Editor", "sh");
+    const LaunchPlan edit = planSourceFileLaunch(true, "/p/a.htm", tools);
+    EXPECT_EQ(edit.kind, LaunchPlan::Kind::Program);
+    EXPECT_EQ(edit.program, "sh");
+    EXPECT_EQ(edit.path, "/p/a.htm");
+    EXPECT_EQ(planSourceFileLaunch(false, "/p/a.htm", tools).kind, LaunchPlan::Kind::Document)
+        << "viewing still goes to the browser";
+    EXPECT_EQ(planOutputFileLaunch(true, "/p/index.htm", true, tools).program, "sh");
+    tools.editor = "vi";
+    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", tools).program, "vi") << "a chosen editor comes first";
+
+    test::MapProfile profile;
+    test::RecordingMessages messages;
+    HtmlToolsDialog dialog(profile, messages);
+    EXPECT_EQ(dialog.editorUsedLabel()->text(), "Used: Plain Editor (sh), the desktop's text editor");
+
+    setTextEditor("Gone", "/nonexistent/editor");
+    EXPECT_EQ(planSourceFileLaunch(true, "/p/a.htm", HtmlToolsSettings {}).kind, LaunchPlan::Kind::Document)
+        << "an editor that cannot start is passed over";
+}
+
+TEST_F(IsolatedDesktop, ShowsWhatEachSettingStarts)
 {
     test::MapProfile profile;
     test::RecordingMessages messages;

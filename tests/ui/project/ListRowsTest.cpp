@@ -19,8 +19,8 @@ TEST(ListRows, EntryTextJoinsTheLevelsWithTheirEscapesResolved)
     EXPECT_EQ(entryText(*entry("Fruit, Apples\\, green", "")), "Fruit, Apples, green");
     EXPECT_EQ(entryText(*entry("Plain", "")), "Plain");
     CrossReference reference;
-    reference.set("Fruit, Dried", "", "See", "Raisins", "", "", false);
-    EXPECT_EQ(entryText(reference), "Fruit, Dried. See Raisins");
+    reference.set("Fruit, Dried", "", ".", "<i>See also</i>", "Raisins", "", false);
+    EXPECT_EQ(entryText(reference), "Fruit, Dried. See also Raisins") << "as a reader of the index reads it";
 }
 
 TEST(ListRows, FilterKeepsTheOrderOfTheRowsWhoseSortKeyOrTextHoldsIt)

@@ -717,11 +717,46 @@ TEST_F(ProjectWindow, ClosingAChangedProjectAsksToSave)
         box.button(QMessageBox::Cancel)->click();
     });
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(asked, "Torvane: Save changes to Sample.ipj?");
+    EXPECT_EQ(asked, "HTML Torvane: Save changes to Sample.ipj?");
 
-    test::whenModalOpens<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    test::whenModalOpens<QMessageBox>([&asked](QMessageBox& box) {
+        asked = box.button(QMessageBox::Save)->text().toStdString() + "/" +
+                box.button(QMessageBox::Discard)->text().toStdString();
+        box.button(QMessageBox::Discard)->click();
+    });
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(window->document().isModified());
+    EXPECT_EQ(asked, "&Save/&Don't Save") << "the buttons say what they do";
+}
+
+TEST_F(ProjectWindow, UndoAndRedoBackToTheSavedStateClearTheChangeMark)
+{
+    run(CmdExpandAll);
+    click(file("c.htm"));
+    run(CmdExclude);
+    EXPECT_TRUE(window->isWindowModified());
+    run(CmdUndo);
+    EXPECT_FALSE(window->isWindowModified()) << "back where it was opened";
+    run(CmdRedo);
+    EXPECT_TRUE(window->isWindowModified());
+
+    ASSERT_TRUE(window->document().save());
+    window->flushRefresh();
+    click(file("a.htm"));
+    run(CmdExclude);
+    run(CmdUndo);
+    EXPECT_FALSE(window->isWindowModified()) << "back where it was saved";
+    run(CmdUndo);
+    EXPECT_TRUE(window->isWindowModified()) << "before the save";
+    run(CmdRedo);
+    EXPECT_FALSE(window->isWindowModified());
+
+    // A new step from before the save cuts the saved state off for good.
+    run(CmdUndo);
+    click(file("sub/b.htm"));
+    run(CmdExclude);
+    run(CmdUndo);
+    EXPECT_TRUE(window->isWindowModified());
 }
 
 TEST_F(ProjectWindow, ModelessAddDialogsBelongToTheTreeAndGetTheFocusBack)
@@ -868,6 +903,39 @@ TEST_F(ProjectWindow, FilterBoxNarrowsTheRowsAsOneTypesAndClearingShowsAllAgain)
 
     window->filterBox()->clear();
     EXPECT_EQ(rowTexts(), all);
+}
+
+TEST_F(ProjectWindow, FilterFindsTargetUrlsIsReachedByCtrlFAndClearedByEsc)
+{
+    listEveryRecord(500);
+    const auto all = rowTexts();
+    window->activateWindow();
+    key(tree(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(window->filterBox()->hasFocus());
+    QTest::keyClicks(window->filterBox(), "b.HTM#");
+    EXPECT_EQ(rowTexts(), (std::vector<std::string> {"Three|sub/b.htm#three"})) << "matched by its target URL only";
+
+    QTest::keyClicks(window->filterBox(), "nothing");
+    EXPECT_TRUE(list().rows().empty());
+    EXPECT_TRUE(list().emptyHint().contains("filter"));
+    QTest::keyClick(window->filterBox(), Qt::Key_Escape);
+    EXPECT_TRUE(window->filterBox()->text().isEmpty());
+    EXPECT_EQ(rowTexts(), all);
+}
+
+TEST_F(ProjectWindow, AnEmptyListSaysWhatToSelect)
+{
+    run(CmdExpandAll);
+    click(root().localFiles());
+    ASSERT_TRUE(list().rows().empty()) << "an expanded folder stands for itself alone";
+    EXPECT_TRUE(list().emptyHint().contains("Select"));
+    // The hint is drawn: the empty list is not blank.
+    const QImage shot = list().viewport()->grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < shot.height(); y += 2)
+        for (int x = 0; x < shot.width(); x += 2)
+            colours.insert(shot.pixel(x, y));
+    EXPECT_GT(colours.size(), 2u);
 }
 
 TEST_F(ProjectWindow, EntryTextColumnStandsBesideTheSortKey)

@@ -19,11 +19,15 @@ TEST(RemovalQuestion, AsksForMoreThanAHandfulOrTheWholeProjectOnly)
     // A small project removed whole is asked about however few items it has.
     const auto whole = removalQuestion({1, 0, 2}, {1, 0, 2});
     ASSERT_TRUE(whole);
-    EXPECT_EQ(whole->rfind("This removes everything from the project: 1 page, 0 URLs and 2 cross-reference "
-                           "locators.",
-                           0),
-              0u)
-        << *whole;
+    EXPECT_EQ(whole->rfind("This removes everything from the project: 1 page and 2 cross-reference locators.", 0), 0u)
+        << *whole << "\nkinds with nothing to remove are left out";
+
+    const auto many = removalQuestion({20000, 0, 0}, large);
+    ASSERT_TRUE(many);
+    EXPECT_EQ(many->rfind("This removes 20,000 pages.\n\n", 0), 0u) << *many;
+    const auto urls = removalQuestion({0, 1234567, 0}, large);
+    ASSERT_TRUE(urls);
+    EXPECT_EQ(urls->rfind("This removes 1,234,567 URLs.", 0), 0u) << *urls;
 }
 
 } // namespace

@@ -12,6 +12,7 @@ constexpr std::string_view kSection = "Torvane Extensions";
 constexpr std::string_view kCollation = "Collation";
 constexpr std::string_view kIndexLayout = "Index Layout";
 constexpr std::string_view kMergeCaseVariants = "Merge Case Variants";
+constexpr std::string_view kEpubIndex = "Epub Index";
 
 } // namespace
 
@@ -25,6 +26,8 @@ void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions
             extensions.indexLayout = parseLeadingInt(value);
         else if (takeKeyValue(line, kMergeCaseVariants, value))
             extensions.mergeCaseVariants = parseLeadingInt(value);
+        else if (takeKeyValue(line, kEpubIndex, value))
+            extensions.epubIndex = parseLeadingInt(value);
     });
     extensions.sectionRead = extensions.sectionRead || found;
 }
@@ -37,6 +40,9 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
     out += "Collation=" + extensions.collation + "\r\n";
     out += "Index Layout=" + std::to_string(extensions.indexLayout) + "\r\n";
     out += "Merge Case Variants=" + std::to_string(extensions.mergeCaseVariants) + "\r\n";
+    // Came later than the others: files that never set it keep their bytes.
+    if (extensions.epubIndex != 0)
+        out += "Epub Index=" + std::to_string(extensions.epubIndex) + "\r\n";
     out += "\r\n";
 }
 
@@ -46,6 +52,7 @@ TorvaneExtensions loadExtensionDefaults(const Profile& profile)
     extensions.collation = std::string(trim(profile.readString(kSection, kCollation, "")));
     extensions.indexLayout = profile.readInt(kSection, kIndexLayout, 0);
     extensions.mergeCaseVariants = profile.readInt(kSection, kMergeCaseVariants, 0);
+    extensions.epubIndex = profile.readInt(kSection, kEpubIndex, 0);
     return extensions;
 }
 
@@ -56,8 +63,9 @@ void saveExtensionDefaults(Profile& profile, const TorvaneExtensions& extensions
         profile.deleteKey(kSection, kCollation);
     else
         profile.writeString(kSection, kCollation, extensions.collation);
-    for (auto [key, value] : {std::pair {kIndexLayout, extensions.indexLayout},
-                              std::pair {kMergeCaseVariants, extensions.mergeCaseVariants}}) {
+    for (auto [key, value] :
+         {std::pair {kIndexLayout, extensions.indexLayout},
+          std::pair {kMergeCaseVariants, extensions.mergeCaseVariants}, std::pair {kEpubIndex, extensions.epubIndex}}) {
         if (value == 0)
             profile.deleteKey(kSection, key);
         else

@@ -15,13 +15,14 @@ struct TorvaneExtensions {
     std::string collation;
     int indexLayout = IndexLayout::Classic; // or one modern HTML5 page
     int mergeCaseVariants = 0; // 1: lines that differ only in letter case become one
+    int epubIndex = 0; // 1: Make Index writes an EPUB index document as well
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
 
     bool atDefaults() const
     {
-        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0;
+        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0 && epubIndex == 0;
     }
     bool operator==(const TorvaneExtensions&) const = default;
 };

@@ -33,11 +33,6 @@ std::string chapter(std::string_view title, std::string_view anchors)
 
 class EpubIndexTest : public HtmlIndexTest {
 protected:
-    void titled(std::string_view sortAs, std::string_view indexAs, std::string_view url, std::string_view title)
-    {
-        generator.addEntry(sortAs, indexAs, indexAs, url, "", title, "", "");
-    }
-
     // Entries of the example manual, with the markup, references and
     // Windows-1252 bytes that pages hold in the wild.
     void addManualEntries()

@@ -19,6 +19,7 @@ CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environmen
     , language_(new QComboBox(this))
     , mergeCaseVariants_(new QCheckBox("Merge Entries that Differ Only in Letter Case", this))
     , layout_(new QButtonGroup(this))
+    , epubIndex_(new QCheckBox("Also Write an EPUB Index (XHTML, for an e-book's spine)", this))
 {
     language_->setObjectName("Collation");
     language_->addItem("Byte Order (classic)", QString());
@@ -41,6 +42,8 @@ CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environmen
         layout_->addButton(radio, id);
         page->addWidget(radio);
     }
+    epubIndex_->setObjectName("Epub Index");
+    page->addWidget(epubIndex_);
 
     const QString kept = environment.projectMode ? "Kept in the project file only."
                                                  : "New projects start from these choices; "
@@ -73,6 +76,7 @@ void CStyleExtensionsTab::loadOwnControls(const StyleSettings& values)
     for (QAbstractButton* button : layout_->buttons())
         button->setChecked(layout_->id(button) == extensions.indexLayout);
     layout_->setExclusive(true);
+    epubIndex_->setChecked(extensions.epubIndex != 0);
 }
 
 void CStyleExtensionsTab::storeOwnControls(StyleSettings& values) const
@@ -80,6 +84,7 @@ void CStyleExtensionsTab::storeOwnControls(StyleSettings& values) const
     TorvaneExtensions& extensions = values.extensions;
     extensions.collation = language_->currentData().toString().toStdString();
     extensions.mergeCaseVariants = mergeCaseVariants_->isChecked() ? 1 : 0;
+    extensions.epubIndex = epubIndex_->isChecked() ? 1 : 0;
     if (layout_->checkedId() >= 0)
         extensions.indexLayout = layout_->checkedId();
 }

@@ -123,9 +123,9 @@ void checkUrls(ProjectRootNode& root, std::vector<IndexFinding>& findings)
 
 void checkOutputNames(CProjectDoc& document, std::vector<IndexFinding>& findings)
 {
-    for (const FileNameCollision& collision :
-         fileNameCollisions(document.outputNames(), document.projectFileName(), document.root(),
-                            ownOutputsIn(document.root().projectDirectory()))) {
+    for (const FileNameCollision& collision : fileNameCollisions(
+             document.outputNames(), document.projectFileName(), document.root(),
+             ownOutputsIn(document.root().projectDirectory()), document.styles().extensions.epubIndex != 0)) {
         IndexFinding finding;
         if (SourceFile* page = findPage(document.root(), collision.fileName))
             finding = findingAt(finding::kOutputHitsPage, *page);

@@ -38,6 +38,11 @@ std::string groupPageName(std::string_view base, std::string_view extension, cha
     return name;
 }
 
+std::string epubIndexFileName(std::string_view configuredIndexName)
+{
+    return splitIndexName(configuredIndexName).base + "-epub.xhtml";
+}
+
 std::vector<std::string> htmlIndexFileNames(const std::string& base, const std::string& extension)
 {
     std::vector<std::string> names = {base + extension, base + "-content" + extension, base + "-nav" + extension};

@@ -27,6 +27,10 @@ std::string groupName(char group);
 // "Index-Symbols.htm", "Index-Numbers.htm", "Index-K.htm".
 std::string groupPageName(std::string_view base, std::string_view extension, char group);
 
+// The EPUB index beside an HTML index of this name: "Index-epub.xhtml". No
+// page of the HTML index ends so, whatever its extension.
+std::string epubIndexFileName(std::string_view configuredIndexName);
+
 // Every file an HTML index of this name may consist of: the index or frame
 // set, the content and navigation pages, and the pages of all groups.
 std::vector<std::string> htmlIndexFileNames(const std::string& base, const std::string& extension);

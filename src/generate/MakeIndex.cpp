@@ -1,4 +1,5 @@
 #include "generate/MakeIndex.h"
+#include "generate/EpubIndexWriter.h"
 #include "generate/HtmlHelpIndexWriter.h"
 #include "generate/HtmlIndexWriter.h"
 #include "generate/IndexAutoOpen.h"
@@ -65,7 +66,8 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     const StyleSettings& style = generator.style();
     MessageSink& messages = services.messages;
     const std::vector<FileNameCollision> collisions =
-        fileNameCollisions(input.outputNames, input.projectFileName, input.root, ownOutputsIn(input.projectDirectory));
+        fileNameCollisions(input.outputNames, input.projectFileName, input.root, ownOutputsIn(input.projectDirectory),
+                           style.extensions.epubIndex != 0);
     const OutputNames& names = input.outputNames;
     bool allWritten = true;
     generator.numberCrossReferenceAnchors();
@@ -73,12 +75,23 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     std::vector<OutputJob> jobs;
     std::string toOpen;
     bool htmlTreeBuilt = false;
+    const bool epubIndex = style.extensions.epubIndex != 0;
+    if (style.htmlIndex || epubIndex) {
+        generator.buildTree(IndexMode::Html);
+        htmlTreeBuilt = true;
+    }
+    if (epubIndex) {
+        jobs.push_back([&generator, &collisions](MessageSink& sink) {
+            const bool blocked = collides(collisions, IndexOutput::EpubIndex, sink) ||
+                                 !replaceable(generator, epubIndexFileName(generator.outputNames().index),
+                                              "Error creating new EPUB index:\n  ", sink);
+            return !blocked && writeEpubIndex(generator, sink);
+        });
+    }
     if (style.htmlIndex) {
         if (collides(collisions, IndexOutput::HtmlIndex, messages)) {
             allWritten = false;
         } else {
-            generator.buildTree(IndexMode::Html);
-            htmlTreeBuilt = true;
             if (mayOpenResult)
                 toOpen = pageToOpen(generator);
             jobs.push_back([&generator, &style](MessageSink& sink) {

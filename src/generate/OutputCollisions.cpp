@@ -35,6 +35,8 @@ std::string_view outputTitle(IndexOutput output)
         return "The JavaHelp index";
     case IndexOutput::JavaMap:
         return "The JavaHelp map";
+    case IndexOutput::EpubIndex:
+        return "The EPUB index";
     case IndexOutput::ProjectFile:
         return "The project file";
     }
@@ -44,7 +46,8 @@ std::string_view outputTitle(IndexOutput output)
 } // namespace
 
 std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, std::string_view projectFileName,
-                                                  const ProjectRootNode& root, const ReplaceablePage& replaceable)
+                                                  const ProjectRootNode& root, const ReplaceablePage& replaceable,
+                                                  bool epubIndex)
 {
     // Only pages directly in the project directory share the outputs' folder
     // (a page from outside it is kept there under its bare name as well).
@@ -74,6 +77,8 @@ std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, st
     check(IndexOutput::HtmlHelp, std::string(bareFileName(outputs.htmlHelp)));
     check(IndexOutput::JavaHelp, std::string(bareFileName(outputs.javaHelp)));
     check(IndexOutput::JavaMap, std::string(bareFileName(outputs.javaMap)));
+    if (epubIndex)
+        check(IndexOutput::EpubIndex, epubIndexFileName(outputs.index));
     return found;
 }
 

@@ -10,7 +10,7 @@ namespace torvane {
 
 class ProjectRootNode;
 
-enum class IndexOutput { HtmlIndex, HtmlHelp, JavaHelp, JavaMap, ProjectFile };
+enum class IndexOutput { HtmlIndex, HtmlHelp, JavaHelp, JavaMap, EpubIndex, ProjectFile };
 
 // A file name of the project that would replace or remove a file it must
 // not: a page the project lists, or the project file.
@@ -27,10 +27,12 @@ struct FileNameCollision {
 // case, so that the answer holds on every file system. Pure: reads no disk
 // but through `replaceable`, which tells whether a listed page in the
 // project directory may give way to an output all the same (an earlier
-// index of this program's own, or a page gone from the disk).
+// index of this program's own, or a page gone from the disk). The EPUB
+// index, named after the HTML index, is looked at only when `epubIndex`.
 using ReplaceablePage = std::function<bool(const std::string& fileName)>;
 std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, std::string_view projectFileName,
-                                                  const ProjectRootNode& root, const ReplaceablePage& replaceable = {});
+                                                  const ProjectRootNode& root, const ReplaceablePage& replaceable = {},
+                                                  bool epubIndex = false);
 
 // Answers `replaceable` from the files of `directory`: missing, or written
 // by this program as an index file.

@@ -15,6 +15,7 @@ constexpr std::string_view kMergeCaseVariants = "Merge Case Variants";
 constexpr std::string_view kIdTargets = "Id Targets";
 constexpr std::string_view kEntryStore = "Entry Store";
 constexpr std::string_view kEntryStoreFile = "Entry Store File";
+constexpr std::string_view kEpubIndex = "Epub Index";
 
 } // namespace
 
@@ -34,6 +35,8 @@ void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions
             extensions.entryStoreFile = std::string(trim(value));
         else if (takeKeyValue(line, kEntryStore, value))
             extensions.entriesInProject = trim(value) == "Project";
+        else if (takeKeyValue(line, kEpubIndex, value))
+            extensions.epubIndex = parseLeadingInt(value);
     });
     extensions.sectionRead = extensions.sectionRead || found;
 }
@@ -52,6 +55,9 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
         out += std::string(kEntryStore) + "=Project\r\n";
     if (!extensions.entryStoreFile.empty())
         out += std::string(kEntryStoreFile) + "=" + extensions.entryStoreFile + "\r\n";
+    // Came later than the others: files that never set it keep their bytes.
+    if (extensions.epubIndex != 0)
+        out += "Epub Index=" + std::to_string(extensions.epubIndex) + "\r\n";
     out += "\r\n";
 }
 
@@ -61,6 +67,7 @@ TorvaneExtensions loadExtensionDefaults(const Profile& profile)
     extensions.collation = std::string(trim(profile.readString(kSection, kCollation, "")));
     extensions.indexLayout = profile.readInt(kSection, kIndexLayout, 0);
     extensions.mergeCaseVariants = profile.readInt(kSection, kMergeCaseVariants, 0);
+    extensions.epubIndex = profile.readInt(kSection, kEpubIndex, 0);
     return extensions;
 }
 
@@ -71,8 +78,9 @@ void saveExtensionDefaults(Profile& profile, const TorvaneExtensions& extensions
         profile.deleteKey(kSection, kCollation);
     else
         profile.writeString(kSection, kCollation, extensions.collation);
-    for (auto [key, value] : {std::pair {kIndexLayout, extensions.indexLayout},
-                              std::pair {kMergeCaseVariants, extensions.mergeCaseVariants}}) {
+    for (auto [key, value] :
+         {std::pair {kIndexLayout, extensions.indexLayout},
+          std::pair {kMergeCaseVariants, extensions.mergeCaseVariants}, std::pair {kEpubIndex, extensions.epubIndex}}) {
         if (value == 0)
             profile.deleteKey(kSection, key);
         else

@@ -22,6 +22,7 @@ struct TorvaneExtensions {
     // (entryStoreFile there, or the project file's name with kEntryStoreSuffix).
     bool entriesInProject = false;
     std::string entryStoreFile;
+    int epubIndex = 0; // 1: Make Index writes an EPUB index document as well
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
@@ -29,7 +30,7 @@ struct TorvaneExtensions {
     bool atDefaults() const
     {
         return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0 && idTargets == 0 &&
-               !entriesInProject && entryStoreFile.empty();
+               !entriesInProject && entryStoreFile.empty() && epubIndex == 0;
     }
     bool operator==(const TorvaneExtensions&) const = default;
 };

@@ -51,6 +51,11 @@ protected:
     {
         generator.addEntry(sortAs, indexAs, indexAs, url, target, "", "", "");
     }
+    // An entry whose page has a title, as the help outputs and page labels use it.
+    void titled(std::string_view sortAs, std::string_view indexAs, std::string_view url, std::string_view title)
+    {
+        generator.addEntry(sortAs, indexAs, indexAs, url, "", title, "", "");
+    }
     // A cross-reference sorted by its own texts.
     void see(std::string_view heading, std::string_view separator, std::string_view reference, std::string_view locator,
              bool link = true)

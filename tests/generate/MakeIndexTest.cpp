@@ -188,6 +188,32 @@ TEST_F(MakeIndexRun, OutputsMadeTogetherAreThoseMadeAlone)
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(MakeIndexRun, TheEpubIndexIsWrittenBesideTheOthersOnlyWhenAskedFor)
+{
+    style.htmlIndex = 1;
+    EXPECT_TRUE(run(false));
+    EXPECT_FALSE(fs::exists(dir / "Manual-epub.xhtml"));
+    const std::string classic = readBytes(dir / "Manual.htm");
+
+    style.extensions.epubIndex = 1;
+    EXPECT_TRUE(run(false));
+    EXPECT_EQ(readBytes(dir / "Manual.htm"), classic);
+    const std::string epub = readBytes(dir / "Manual-epub.xhtml");
+    EXPECT_NE(epub.find("<a epub:type=\"index-locator\" href=\"guide/start%20page.htm#linux\">Linux setup</a>"),
+              std::string::npos)
+        << epub;
+
+    // Alone, and kept from replacing a file that is not an index.
+    style.htmlIndex = 0;
+    fs::remove(dir / "Manual.htm");
+    std::ofstream(dir / "Manual-epub.xhtml") << "<p>notes</p>";
+    EXPECT_FALSE(run(false));
+    EXPECT_EQ(readBytes(dir / "Manual-epub.xhtml"), "<p>notes</p>");
+    EXPECT_FALSE(fs::exists(dir / "Manual.htm"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind("Error creating new EPUB index:\n  ", 0), 0u);
+}
+
 TEST_F(MakeIndexRun, UnattendedRunOpensNothing)
 {
     style.htmlIndex = 1;

@@ -14,11 +14,6 @@ using testing::readBytes;
 
 class ModernIndexTest : public HtmlIndexTest {
 protected:
-    void titled(std::string_view sortAs, std::string_view indexAs, std::string_view url, std::string_view title)
-    {
-        generator.addEntry(sortAs, indexAs, indexAs, url, "", title, "", "");
-    }
-
     // A heading with two linked pages, one with two subentries, and a "See" line.
     void addApplesFruitAndPomme()
     {

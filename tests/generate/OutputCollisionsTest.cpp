@@ -50,6 +50,19 @@ TEST_F(FileNameCollisions, AProjectFileNamedLikeAPageAndCleanNamesAreTold)
     EXPECT_TRUE(fileNameCollisions({"guide-B.htm", "x.hhk", "x.xml", "x.jhm"}, "x.ipj", root).empty());
 }
 
+TEST_F(FileNameCollisions, TheEpubIndexIsComparedOnlyWhenItIsMade)
+{
+    root.findOrCreateFile("/p/Guide-Epub.xhtml");
+    const OutputNames names {"guide.htm", "x.hhk", "x.xml", "x.jhm"};
+    EXPECT_EQ(fileNameCollisions(names, "x.ipj", root).size(), 2u); // the HTML index's own pages
+    const auto found = fileNameCollisions(names, "x.ipj", root, {}, true);
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[2].output, IndexOutput::EpubIndex);
+    EXPECT_EQ(found[2].message, "The EPUB index would overwrite guide-epub.xhtml, a page of the project.");
+    EXPECT_EQ(messagesOf(fileNameCollisions({"x.htm", "x.hhk", "x.xml", "x.jhm"}, "x-epub.xhtml", root, {}, true)),
+              (std::vector<std::string> {"The EPUB index would overwrite x-epub.xhtml, the project file."}));
+}
+
 TEST(OwnOutputs, RecognisedByTheirMarksWhateverTheLetterCase)
 {
     EXPECT_TRUE(looksLikeOwnOutput(""));

@@ -33,8 +33,9 @@ TEST(StyleDefaults, SaveWritesProfileKeysInOrderAndDropsLegacyKey)
     saveDefaults(profile, s);
 
     // The extensions at their defaults only make sure that no key of theirs is left.
-    ASSERT_EQ(profile.log.size(), 43u);
+    ASSERT_EQ(profile.log.size(), 44u);
     EXPECT_EQ(profile.log[40], "delete [torvane extensions]collation");
+    EXPECT_EQ(profile.log[43], "delete [torvane extensions]epub index");
     EXPECT_EQ(profile.log.front(), "[links to headings]appearance=0");
     EXPECT_EQ(profile.log[7], "[group headings]appearance=1");
     EXPECT_EQ(profile.log[17], "[layout]multilevel=1");

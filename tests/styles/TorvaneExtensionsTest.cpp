@@ -51,5 +51,22 @@ TEST(TorvaneExtensionsSection, WrittenWhenSetOrWhenTheFileHeldIt)
     EXPECT_EQ(again, "[Torvane Extensions]\r\nCollation=\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n\r\n");
 }
 
+TEST(TorvaneExtensionsSection, TheEpubIndexKeyIsReadAndWrittenOnlyWhileSet)
+{
+    TorvaneExtensions extensions;
+    readExtensionsSection(Lines {"[Torvane Extensions]", "Collation=sv", "Epub Index=1"}, extensions);
+    EXPECT_EQ(extensions.epubIndex, 1);
+    EXPECT_FALSE(extensions.atDefaults());
+    std::string out;
+    writeExtensionsSection(out, extensions);
+    EXPECT_EQ(out, "[Torvane Extensions]\r\nCollation=sv\r\nIndex Layout=0\r\nMerge Case Variants=0\r\nEpub "
+                   "Index=1\r\n\r\n");
+    // A section written before the option existed comes back as it was.
+    extensions.epubIndex = 0;
+    std::string without;
+    writeExtensionsSection(without, extensions);
+    EXPECT_EQ(without, "[Torvane Extensions]\r\nCollation=sv\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n\r\n");
+}
+
 } // namespace
 } // namespace torvane

@@ -18,6 +18,7 @@ StyleExtensionsTab::StyleExtensionsTab(const StyleSheetEnvironment& environment,
     , language_(new QComboBox(this))
     , mergeCaseVariants_(new QCheckBox("Merge Entries that Differ Only in Letter Case", this))
     , layout_(new QButtonGroup(this))
+    , epubIndex_(new QCheckBox("Also Write an EPUB Index (XHTML, for an e-book's spine)", this))
 {
     language_->setObjectName("Collation");
     language_->addItem("Byte Order (classic)", QString());
@@ -40,6 +41,8 @@ StyleExtensionsTab::StyleExtensionsTab(const StyleSheetEnvironment& environment,
         layout_->addButton(radio, id);
         page->addWidget(radio);
     }
+    epubIndex_->setObjectName("Epub Index");
+    page->addWidget(epubIndex_);
 
     const QString kept = environment.projectMode ? "Kept in the project file only."
                                                  : "New projects start from these choices; "
@@ -72,6 +75,7 @@ void StyleExtensionsTab::loadOwnControls(const StyleSettings& values)
     for (QAbstractButton* button : layout_->buttons())
         button->setChecked(layout_->id(button) == extensions.indexLayout);
     layout_->setExclusive(true);
+    epubIndex_->setChecked(extensions.epubIndex != 0);
 }
 
 void StyleExtensionsTab::storeOwnControls(StyleSettings& values) const
@@ -79,6 +83,7 @@ void StyleExtensionsTab::storeOwnControls(StyleSettings& values) const
     TorvaneExtensions& extensions = values.extensions;
     extensions.collation = language_->currentData().toString().toStdString();
     extensions.mergeCaseVariants = mergeCaseVariants_->isChecked() ? 1 : 0;
+    extensions.epubIndex = epubIndex_->isChecked() ? 1 : 0;
     if (layout_->checkedId() >= 0)
         extensions.indexLayout = layout_->checkedId();
 }

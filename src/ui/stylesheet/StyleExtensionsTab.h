@@ -9,7 +9,7 @@ namespace torvane {
 
 // "Language and Page": the project's extensions beyond the classic options:
 // the language the index is sorted and grouped for, case variants merged,
-// and the classic pages or one modern page.
+// the classic pages or one modern page, and an EPUB index beside them.
 class StyleExtensionsTab : public StylePage {
     Q_OBJECT
 public:
@@ -23,6 +23,7 @@ private:
     QComboBox* language_;
     QCheckBox* mergeCaseVariants_;
     QButtonGroup* layout_;
+    QCheckBox* epubIndex_;
 };
 
 } // namespace torvane

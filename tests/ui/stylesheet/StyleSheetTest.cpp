@@ -104,20 +104,24 @@ TEST(StyleSheet, LanguageAndPageEditsTheProjectExtensions)
     auto* language = page->findChild<QComboBox*>("Collation");
     auto* merge = page->findChild<QCheckBox*>("Merge Case Variants");
     auto* layout = page->findChild<QButtonGroup*>("Index Layout");
-    ASSERT_TRUE(language && merge && layout);
+    auto* epub = page->findChild<QCheckBox*>("Epub Index");
+    ASSERT_TRUE(language && merge && layout && epub);
     EXPECT_EQ(language->currentData().toString(), "sv");
     EXPECT_EQ(language->currentText(), "Swedish (sv)");
     EXPECT_EQ(language->itemText(0), "Byte Order (classic)");
     EXPECT_EQ(layout->checkedId(), 0);
     EXPECT_FALSE(merge->isChecked());
+    EXPECT_FALSE(epub->isChecked());
 
     language->setCurrentIndex(language->findData("cs"));
     merge->setChecked(true);
+    epub->setChecked(true);
     layout->button(1)->click();
     const StyleSettings chosen = sheet.ok();
     EXPECT_EQ(chosen.extensions.collation, "cs");
     EXPECT_EQ(chosen.extensions.mergeCaseVariants, 1);
     EXPECT_EQ(chosen.extensions.indexLayout, 1);
+    EXPECT_EQ(chosen.extensions.epubIndex, 1);
     StyleSettings others = chosen;
     others.extensions = settings.extensions;
     EXPECT_EQ(others, settings) << "no classic option changed";

@@ -19,12 +19,14 @@ a:focus-visible, input:focus-visible { outline: 2px solid var(--tv-link); outlin
 .tv-header { position: sticky; top: 0; z-index: 1; background: var(--tv-bg); padding: .75rem 0 .6rem;
   border-bottom: 1px solid var(--tv-rule); }
 .tv-header h1 { margin: 0 0 .4rem; font-size: 1.75rem; line-height: 1.2; }
+.tv-skip { position: absolute; left: -100vw; }
+.tv-skip:focus { position: static; display: inline-block; margin: .3rem 0; }
 .tv-letters ul { display: flex; flex-wrap: wrap; gap: .1rem; margin: 0; padding: 0; list-style: none; }
 .tv-letters a, .tv-letters span { display: inline-block; min-width: 1.7em; padding: .15em .3em; border-radius: .3em;
   text-align: center; text-decoration: none; font-weight: 600; }
 .tv-letters a:hover { background: var(--tv-hover); }
 .tv-letters .tv-empty { color: var(--tv-faint); font-weight: 400; }
-.tv-filter { display: flex; flex-wrap: wrap; align-items: center; gap: .3rem .7rem; margin-top: .55rem; }
+.tv-filter { display: flex; flex-wrap: wrap; align-items: center; gap: .3rem .7rem; margin-bottom: .45rem; }
 .tv-filter input { width: min(22rem, 100%); padding: .35em .6em; border: 1px solid var(--tv-rule); border-radius: .4em;
   background: var(--tv-bg); color: var(--tv-fg); font: inherit; }
 .tv-filter output { color: var(--tv-muted); font-size: .9rem; }
@@ -42,13 +44,15 @@ a:focus-visible, input:focus-visible { outline: 2px solid var(--tv-link); outlin
 .tv-group h2, .tv-group li { scroll-margin-top: 9rem; }
 .tv-see { color: var(--tv-muted); }
 .tv-see-word { font-style: italic; }
-.tv-anchor { height: 0; margin: 0; }
 .tv-top { margin: .3rem 0 0; font-size: .85rem; }
 .tv-none { margin: 1.5rem 0; color: var(--tv-muted); font-style: italic; }
-@media (max-width: 40rem) {
+/* A phone's screen is left to the entries: the header scrolls away with the page. */
+@media (max-width: 40rem), (max-height: 30rem) {
   body { padding: 0 .8rem 2rem; }
+  .tv-header { position: static; }
   .tv-header h1 { font-size: 1.4rem; }
   .tv-index { columns: 1; }
+  .tv-group h2, .tv-group li { scroll-margin-top: .5rem; }
 }
 @media print {
   body { max-width: none; padding: 0; background: #fff; color: #000; font-size: 10pt; }

@@ -116,6 +116,7 @@ public:
         , plan_(plan)
         , top_(topInclude)
         , bottom_(bottomInclude)
+        , anchors_(plan.topLevel)
     {
         // A present letter's page is that of its entries' A to Z group, the
         // page the generator sends cross-references to as well.
@@ -168,10 +169,10 @@ private:
     // Everything up to the entries: the head and the header with its letter bar.
     std::string opening(std::string_view body, char pageGroup, const PageTargets& pageTargets) const
     {
-        std::string page = "<!DOCTYPE html>\n<html";
-        if (!plan_.style.extensions.collation.empty())
-            page += " lang=\"" + plan_.style.extensions.collation + "\"";
-        page += ">\n<head>\n";
+        // Screen readers pick their voice by it: English words unless a language is set.
+        const std::string& language = plan_.style.extensions.collation;
+        std::string page = "<!DOCTYPE html>\n<html lang=\"" + (language.empty() ? std::string("en") : language);
+        page += "\">\n<head>\n";
         page += isUtf8(body) && isUtf8(plan_.style.pageTitle) && isUtf8(plan_.style.pageHeading)
                     ? "  <meta charset=\"utf-8\">\n"
                     : "  <meta charset=\"windows-1252\">\n";
@@ -246,6 +247,15 @@ private:
     void appendHeader(std::string& out, char pageGroup) const
     {
         out += "<header id=\"HTMLTorvaneTop\" class=\"tv-header\">\n  <h1>" + plan_.style.pageHeading + "</h1>\n";
+        // The filter is the first stop of the keyboard; the skip link passes the letters.
+        if (pageGroup != kMainPage)
+            out += "  <div id=\"tv-filter-box\" class=\"tv-filter\" role=\"search\" hidden>\n"
+                   "    <label for=\"tv-filter\">Filter entries</label>\n"
+                   "    <input id=\"tv-filter\" type=\"search\" autocomplete=\"off\" spellcheck=\"false\" "
+                   "aria-controls=\"tv-index\" aria-describedby=\"tv-filter-status\">\n"
+                   "    <output id=\"tv-filter-status\" aria-live=\"polite\"></output>\n"
+                   "  </div>\n"
+                   "  <a class=\"tv-skip\" href=\"#tv-index\">Skip to the index</a>\n";
         out += "  <nav class=\"tv-letters\" aria-label=\"Index letters\">\n    <ul>\n";
         if (plan_.style.linksSymbols == SymbolsOption::Include) {
             if (plan_.symbolsPresent)
@@ -256,15 +266,7 @@ private:
         const auto letters = static_cast<std::uint16_t>(generator_.letterGroups().size());
         for (std::uint16_t letter = 0; letter < letters; ++letter)
             appendBarLink(out, {kNoGroup, letter}, generator_.isLetterGroupPresent(letter), pageGroup);
-        out += "    </ul>\n  </nav>\n";
-        if (pageGroup != kMainPage)
-            out += "  <div id=\"tv-filter-box\" class=\"tv-filter\" role=\"search\" hidden>\n"
-                   "    <label for=\"tv-filter\">Filter entries</label>\n"
-                   "    <input id=\"tv-filter\" type=\"search\" autocomplete=\"off\" spellcheck=\"false\" "
-                   "aria-controls=\"tv-index\" aria-describedby=\"tv-filter-status\">\n"
-                   "    <output id=\"tv-filter-status\" aria-live=\"polite\"></output>\n"
-                   "  </div>\n";
-        out += "</header>\n";
+        out += "    </ul>\n  </nav>\n</header>\n";
     }
 
     void appendReturnLink(std::string& out) const
@@ -297,7 +299,7 @@ private:
             out += " aria-labelledby=\"" + id + "\">\n";
             out += "      <h2 id=\"" + id + "\">" + groupLabel(generator_, key) + "</h2>\n      <ul>\n";
             for (std::size_t at = first; at < end; ++at)
-                appendModernEntry(out, *nodes[at], plan_.style, 2);
+                appendModernEntry(out, *nodes[at], plan_.style, anchors_, 2);
             closeGroup(out);
         }
     }
@@ -322,6 +324,7 @@ private:
     std::string_view top_;
     std::string_view bottom_;
     std::vector<char> letterPages_; // by letter group: the page holding it, when present
+    ModernAnchors anchors_;
 };
 
 } // namespace

@@ -7,6 +7,7 @@ export function launch() {
   return puppeteer.launch({
     executablePath: chromiumPath,
     headless: true,
+    protocolTimeout: 900000,
     args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
            "--disable-component-update", "--disable-sync"],
   });

@@ -189,7 +189,12 @@ private:
         page += crLfAsLf(block);
         page += "</head>\n<body>\n";
         page += crLfAsLf(top_);
+        // The main page of separate files is its letters alone: they are its main content.
+        if (pageGroup == kMainPage)
+            page += "<main>\n";
         appendHeader(page, pageGroup);
+        if (pageGroup == kMainPage)
+            page += "</main>\n";
         return page;
     }
 

@@ -1,6 +1,6 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/Subcommand.h"
-#include "support/FixtureProject.h"
+#include "shell/SubcommandFixture.h"
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <sstream>
@@ -10,39 +10,7 @@ namespace {
 
 using test::pageText;
 using test::storedEntry;
-
-// A small project: a.htm with the anchor "red", sub/b.htm, one URL and one
-// cross-reference; each test runs subcommands on it with its own profile.
-class Subcommands : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ::setenv("TORVANE_PROFILE", fixture.path("profile.ini").c_str(), 1);
-        fixture.write("a.htm", pageText("Apples", {"red"}, "    Target=\"#\"\r\n" + storedEntry("Apples", "apples")));
-        fixture.write("sub/b.htm", pageText("Pears"));
-        fixture.writeProject({"a.htm", "sub\\b.htm"},
-                             "URL=https://example.org/\r\n" + storedEntry("Example", "example"),
-                             "Heading=\"Fruit\",Locator=\"Apples\"\r\n");
-    }
-    void TearDown() override { ::unsetenv("TORVANE_PROFILE"); }
-
-    int run(std::vector<std::string> arguments)
-    {
-        out.str("");
-        err.str("");
-        return runCommandLine(parseCommandLine(arguments), "test", out, err);
-    }
-    // Runs NAME on the fixture's project with the arguments that follow.
-    int on(const std::string& name, std::vector<std::string> arguments = {})
-    {
-        arguments.insert(arguments.begin(), {name, fixture.projectFile()});
-        return run(arguments);
-    }
-    std::string project() const { return fixture.read("Fixture.ipj"); }
-
-    test::FixtureProject fixture;
-    std::ostringstream out, err;
-};
+using test::Subcommands;
 
 TEST_F(Subcommands, TheFirstArgumentNamesTheSubcommand)
 {
@@ -55,8 +23,11 @@ TEST_F(Subcommands, TheFirstArgumentNamesTheSubcommand)
     EXPECT_EQ(parseCommandLine({"P.ipj", "/makeindex"}).action, CommandLine::Action::MakeIndex);
 
     EXPECT_EQ(run({"--help"}), 0);
-    for (const Subcommand& command : subcommands())
-        EXPECT_NE(out.str().find("torvane " + std::string(command.synopsis)), std::string::npos) << command.name;
+    for (const Subcommand& command : subcommands()) {
+        // The helper of the completions is left out of the usage.
+        EXPECT_EQ(out.str().find("torvane " + std::string(command.synopsis)) == std::string::npos, command.hidden)
+            << command.name;
+    }
 }
 
 TEST_F(Subcommands, EachHasItsHelpAndRefusesCommandLinesItCannotRun)
@@ -261,6 +232,20 @@ TEST_F(Subcommands, AddUrlAndAddXrefActAsTheirDialogs)
     EXPECT_EQ(on("add-xref", {"Orchard", "Trees", "--separator", "\\"}), 1);
     EXPECT_NE(err.str().find("the separator holds a backslash before neither"), std::string::npos);
     EXPECT_EQ(project(), listed);
+}
+
+TEST_F(Subcommands, CompleteTargetsListsWhatEachKindOfArgumentTakes)
+{
+    EXPECT_EQ(on("complete-targets"), 0) << err.str();
+    EXPECT_EQ(out.str(), "sub/b.htm\na.htm\na.htm#red\nhttps://example.org/\n");
+    EXPECT_EQ(on("complete-targets", {"a.htm#"}), 0);
+    EXPECT_EQ(out.str(), "a.htm#red\n");
+    EXPECT_EQ(on("complete-targets", {"--kind", "page"}), 0);
+    EXPECT_EQ(out.str(), "sub/b.htm\na.htm\n");
+    EXPECT_EQ(on("complete-targets", {"--kind=page-or-url", "h"}), 0);
+    EXPECT_EQ(out.str(), "https://example.org/\n");
+    EXPECT_EQ(on("complete-targets", {"--kind", "anchor"}), 2);
+    EXPECT_NE(err.str().find("unknown kind anchor"), std::string::npos);
 }
 
 } // namespace

@@ -129,7 +129,7 @@ std::string_view modernIndexScript()
       if (groupShown[i] !== groupOn[i]) { groups[i].classList.toggle("tv-on", groupShown[i] === 1); groupOn[i] = groupShown[i]; }
     index.classList.add("tv-filtering");
     none.hidden = matches > 0;
-    status.textContent = matches === 1 ? "1 matching entry" : matches + " matching entries";
+    status.textContent = (matches === 1 ? box.dataset.one : box.dataset.many).replace("{n}", matches);
   }
   input.addEventListener("input", apply);
   input.addEventListener("keydown", function (event) {

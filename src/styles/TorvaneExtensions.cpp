@@ -12,6 +12,9 @@ constexpr std::string_view kSection = "Torvane Extensions";
 constexpr std::string_view kCollation = "Collation";
 constexpr std::string_view kIndexLayout = "Index Layout";
 constexpr std::string_view kMergeCaseVariants = "Merge Case Variants";
+constexpr std::string_view kLanguage = "Language";
+// "Word Symbols=Sonderzeichen": one of the index's own words, worded by the project.
+constexpr std::string_view kWordPrefix = "Word ";
 
 } // namespace
 
@@ -25,6 +28,14 @@ void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions
             extensions.indexLayout = parseLeadingInt(value);
         else if (takeKeyValue(line, kMergeCaseVariants, value))
             extensions.mergeCaseVariants = parseLeadingInt(value);
+        else if (takeKeyValue(line, kLanguage, value))
+            extensions.language = std::string(trim(value));
+        else if (line.starts_with(kWordPrefix) && line.find('=') != std::string_view::npos) {
+            const std::size_t equals = line.find('=');
+            const std::string key(trim(line.substr(kWordPrefix.size(), equals - kWordPrefix.size())));
+            if (!key.empty())
+                extensions.words[key] = std::string(line.substr(equals + 1));
+        }
     });
     extensions.sectionRead = extensions.sectionRead || found;
 }
@@ -37,6 +48,11 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
     out += "Collation=" + extensions.collation + "\r\n";
     out += "Index Layout=" + std::to_string(extensions.indexLayout) + "\r\n";
     out += "Merge Case Variants=" + std::to_string(extensions.mergeCaseVariants) + "\r\n";
+    // Written only when set: a project without them keeps its file as it was.
+    if (!extensions.language.empty())
+        out += "Language=" + extensions.language + "\r\n";
+    for (const auto& [key, word] : extensions.words)
+        out += std::string(kWordPrefix) + key + "=" + word + "\r\n";
     out += "\r\n";
 }
 

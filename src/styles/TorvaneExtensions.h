@@ -1,5 +1,6 @@
 #pragma once
 #include "styles/StyleOptionValues.h"
+#include <map>
 #include <span>
 #include <string>
 
@@ -15,13 +16,19 @@ struct TorvaneExtensions {
     std::string collation;
     int indexLayout = IndexLayout::Classic; // or one modern HTML5 page
     int mergeCaseVariants = 0; // 1: lines that differ only in letter case become one
+    // The language of the index's own words ("de"); empty: the collation's,
+    // and the classic layout keeps its English words.
+    std::string language;
+    // The project's own wording of some of those words, by key ("Symbols").
+    std::map<std::string, std::string> words;
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
 
     bool atDefaults() const
     {
-        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0;
+        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0 && language.empty() &&
+               words.empty();
     }
     bool operator==(const TorvaneExtensions&) const = default;
 };

@@ -262,6 +262,50 @@ TEST_F(ModernIndexTest, ShortGroupsAreKeptWhole)
     EXPECT_NE(page.find(".tv-short { break-inside: avoid; }"), std::string::npos);
 }
 
+// The page's own words follow the language: the collation's, or one set for
+// the words alone, each of them open to the project's own wording.
+TEST_F(ModernIndexTest, TheIndexWordsAreInTheReadersLanguage)
+{
+    entry("#", "#", "s.htm");
+    entry("3d", "3D", "n.htm");
+    entry("apple", "Apple", "a.htm");
+    style.extensions.collation = "de";
+    std::string page = makeModern();
+    EXPECT_NE(page.find("<html lang=\"de\">"), std::string::npos);
+    for (const char* word : {"<h2 id=\"Symbols\">Symbole</h2>", "<h2 id=\"Numbers\">Zahlen</h2>",
+                             "<label for=\"tv-filter\">Eintr&#228;ge filtern</label>",
+                             "aria-label=\"Buchstaben des Registers\"", ">Kein Eintrag passt zum Filter.</p>",
+                             "data-many=\"{n} passende Eintr&#228;ge\"", ">Zum Register springen</a>"})
+        EXPECT_NE(page.find(word), std::string::npos) << word;
+    EXPECT_EQ(page.find("Filter entries"), std::string::npos);
+
+    generator.reset();
+    entry("apple", "Apple", "a.htm");
+    style.extensions.collation.clear();
+    style.extensions.language = "cs-CZ";
+    style.extensions.words["Index Letters"] = "Abeceda";
+    page = makeModern();
+    EXPECT_NE(page.find("<html lang=\"cs-CZ\">"), std::string::npos);
+    EXPECT_NE(page.find("<label for=\"tv-filter\">Filtrovat hesla</label>"), std::string::npos);
+    EXPECT_NE(page.find("aria-label=\"Abeceda\""), std::string::npos);
+}
+
+// The classic layout keeps its words unless a language is set for them.
+TEST_F(ModernIndexTest, TheClassicLayoutNamesItsGroupsInTheLanguageSetForTheWords)
+{
+    entry("#", "#", "s.htm");
+    style.extensions.collation = "de";
+    ASSERT_TRUE(make());
+    EXPECT_NE(readBytes(dir / "Index.htm").find("<A NAME=\"Symbols\">Symbols</A>"), std::string::npos);
+    style.extensions.language = "fr";
+    generator.reset();
+    entry("#", "#", "s.htm");
+    ASSERT_TRUE(make());
+    const std::string page = readBytes(dir / "Index.htm");
+    EXPECT_NE(page.find("<A NAME=\"Symbols\">Symboles</A>"), std::string::npos);
+    EXPECT_NE(page.find("<A HREF=\"#Symbols\">Symboles</A>"), std::string::npos);
+}
+
 TEST_F(ModernIndexTest, LatinOneTextsGiveAPageDeclaredSo)
 {
     entry("\xe4pfel", "\xc4pfel", "a.htm");

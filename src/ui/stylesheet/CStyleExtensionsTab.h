@@ -1,15 +1,18 @@
 #pragma once
 #include "ui/stylesheet/StylePage.h"
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 
 namespace torvane {
 
 // "Language and Page": the project's extensions beyond the classic options:
 // the language the index is sorted and grouped for, case variants merged,
-// and the classic pages or one modern page.
+// the classic pages or one modern page, and the language of the index's
+// own words with the project's wording of each.
 class CStyleExtensionsTab : public StylePage {
     Q_OBJECT
 public:
@@ -23,6 +26,8 @@ private:
     QComboBox* language_;
     QCheckBox* mergeCaseVariants_;
     QButtonGroup* layout_;
+    QLineEdit* wordsLanguage_;
+    std::vector<QLineEdit*> words_; // in the order of indexWordKeys()
 };
 
 } // namespace torvane

@@ -13,10 +13,10 @@ namespace torvane {
 // the language the index is sorted and grouped for, case variants merged,
 // the classic pages or one modern page, and the language of the index's
 // own words with the project's wording of each.
-class CStyleExtensionsTab : public StylePage {
+class StyleExtensionsTab : public StylePage {
     Q_OBJECT
 public:
-    CStyleExtensionsTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent = nullptr);
+    StyleExtensionsTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent = nullptr);
 
 protected:
     void loadOwnControls(const StyleSettings& values) override;

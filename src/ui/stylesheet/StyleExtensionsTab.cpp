@@ -1,4 +1,4 @@
-#include "ui/stylesheet/CStyleExtensionsTab.h"
+#include "ui/stylesheet/StyleExtensionsTab.h"
 #include "generate/IndexWords.h"
 #include "generate/LanguageCollation.h"
 #include "ui/stylesheet/StyleSheetEnvironment.h"
@@ -15,8 +15,7 @@
 
 namespace torvane {
 
-CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environment, StyleSettings& record,
-                                         QWidget* parent)
+StyleExtensionsTab::StyleExtensionsTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent)
     : StylePage(StylePageId::Extensions, environment, record, parent)
     , language_(new QComboBox(this))
     , mergeCaseVariants_(new QCheckBox("Merge Entries that Differ Only in Letter Case", this))
@@ -77,7 +76,7 @@ CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environmen
     showRecord();
 }
 
-void CStyleExtensionsTab::loadOwnControls(const StyleSettings& values)
+void StyleExtensionsTab::loadOwnControls(const StyleSettings& values)
 {
     const TorvaneExtensions& extensions = values.extensions;
     const QString tag = QString::fromStdString(extensions.collation);
@@ -105,7 +104,7 @@ void CStyleExtensionsTab::loadOwnControls(const StyleSettings& values)
     }
 }
 
-void CStyleExtensionsTab::storeOwnControls(StyleSettings& values) const
+void StyleExtensionsTab::storeOwnControls(StyleSettings& values) const
 {
     TorvaneExtensions& extensions = values.extensions;
     extensions.collation = language_->currentData().toString().toStdString();

@@ -1,4 +1,5 @@
 #include "document/EntryChecks.h"
+#include "document/EntryMarkup.h"
 #include "document/LinkSyntax.h"
 #include "generate/EntryLevels.h"
 #include "model/IndexEntry.h"
@@ -90,6 +91,19 @@ void checkOwnFields(const IndexEntry& entry, std::vector<IndexFinding>& findings
         finding.entry = entry.indexAs();
         finding.message = "entry " + quoted(entry.indexAs()) + " has an empty sort key and is left out of the index";
         findings.push_back(std::move(finding));
+    }
+    // Each level is set into the index's markup on its own.
+    std::vector<std::string_view> levels;
+    appendLevelPieces(entry.indexAs(), levels);
+    for (std::string_view level : levels) {
+        const std::string problem = markupProblem(unescapeField(level));
+        if (problem.empty())
+            continue;
+        IndexFinding finding = findingAt(finding::kBadEntryMarkup, *entry.owner());
+        finding.entry = entry.indexAs();
+        finding.message = "entry " + quoted(entry.indexAs()) + " is not well-formed HTML: " + problem;
+        findings.push_back(std::move(finding));
+        break;
     }
     const std::string frame = unescapeField(entry.indexTarget());
     if (!frame.empty() && !isValidFrameName(frame)) {

@@ -20,6 +20,8 @@ const std::vector<FindingKind>& findingKinds()
         {finding::kPageWithoutEntries, Warning, "a page with no entry of its own and none on its anchors"},
         {finding::kOutputHitsPage, Warning,
          "an index output (or a page of the HTML index) named like a listed page or the project file"},
+        {finding::kBadEntryMarkup, Warning,
+         "an entry text that is not a well-formed HTML fragment (a bare \"<\", a tag left open)"},
     };
     return kinds;
 }

@@ -47,6 +47,7 @@ inline constexpr const char* kLikelyDuplicate = "likely-duplicate";
 inline constexpr const char* kEmptySortKey = "empty-sort-key";
 inline constexpr const char* kPageWithoutEntries = "page-without-entries";
 inline constexpr const char* kOutputHitsPage = "output-hits-page";
+inline constexpr const char* kBadEntryMarkup = "bad-entry-markup";
 } // namespace finding
 
 // What a check of the whole project found, with the share of its readable

@@ -1,5 +1,7 @@
 #include "generate/HtmlIndexChrome.h"
+#include "generate/IndexWords.h"
 #include "generate/UrlEncoding.h"
+#include "generate/Utf8Html.h"
 
 namespace torvane {
 
@@ -18,6 +20,16 @@ std::string image(std::string_view folder, std::string_view name, std::string_vi
     text += alt;
     text += "\" BORDER=\"0\">";
     return text;
+}
+
+// A group's name as the page shows it: the English names of Symbols and
+// Numbers stay unless the project set the language of the index's words.
+std::string shownName(const HtmlIndexPlan& plan, char group)
+{
+    if (plan.style.extensions.language.empty() || (group != kSymbolsGroup && group != kNumbersGroup))
+        return groupName(group);
+    const IndexWords words = indexWords(plan.style.extensions);
+    return asciiHtml(group == kNumbersGroup ? words.numbers : words.symbols);
 }
 
 void appendLink(std::string& out, const HtmlIndexPlan& plan, char shown, char pointedTo, bool& first)
@@ -40,17 +52,19 @@ void appendLink(std::string& out, const HtmlIndexPlan& plan, char shown, char po
     if (plan.framed())
         out += kContentFrame;
     out += '>';
-    out += plan.style.linksAppearance == Appearance::Graphics ? image(plan.style.linksGraphicsPath, name, name) : name;
+    out += plan.style.linksAppearance == Appearance::Graphics ? image(plan.style.linksGraphicsPath, name, name)
+                                                              : shownName(plan, shown);
     out += "</A>\r\n";
 }
 
 // The text a group anchor holds.
-std::string anchorContent(const HtmlIndexPlan& plan, const std::string& name)
+std::string anchorContent(const HtmlIndexPlan& plan, char group)
 {
     if (!plan.style.includeHeadings)
         return "&nbsp;";
+    const std::string name = groupName(group);
     return plan.style.groupsAppearance == Appearance::Graphics ? image(plan.style.groupsGraphicsPath, name, name)
-                                                               : name;
+                                                               : shownName(plan, group);
 }
 
 void appendNamedAnchor(std::string& out, const std::string& name, std::string_view content)
@@ -131,14 +145,14 @@ void appendGroupHeading(std::string& out, const HtmlIndexPlan& plan, char group)
         out += "<H3>";
     auto [first, last] = letter ? plan.letterRange(group) : std::pair {group, group};
     const std::string firstName = groupName(first);
-    appendNamedAnchor(out, firstName, anchorContent(plan, firstName));
+    appendNamedAnchor(out, firstName, anchorContent(plan, first));
     if (first != last) {
         if (headings)
             out += plan.style.groupsAppearance == Appearance::Graphics
                        ? image(plan.style.groupsGraphicsPath, "Through", "Through")
                        : std::string(" - ");
         const std::string lastName = groupName(last);
-        appendNamedAnchor(out, lastName, anchorContent(plan, lastName));
+        appendNamedAnchor(out, lastName, anchorContent(plan, last));
         for (char between = first + 1; between < last; ++between)
             appendNamedAnchor(out, groupName(between), "&nbsp;");
     }
@@ -154,7 +168,10 @@ void appendReturnLine(std::string& out, const StyleSettings& style)
     } else {
         out += "<IMG SRC=\"";
         out += style.returnPath;
-        out += "Return.gif\" BORDER=\"0\" ALT=\"Return to Top\">";
+        out += "Return.gif\" BORDER=\"0\" ALT=\"";
+        out += style.extensions.language.empty() ? std::string("Return to Top")
+                                                 : asciiHtml(indexWords(style.extensions).returnToTop);
+        out += "\">";
     }
     out += "</A>";
     out += style.useClasses ? "</P>\r\n" : "<BR>\r\n";

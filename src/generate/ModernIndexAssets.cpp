@@ -19,12 +19,14 @@ a:focus-visible, input:focus-visible { outline: 2px solid var(--tv-link); outlin
 .tv-header { position: sticky; top: 0; z-index: 1; background: var(--tv-bg); padding: .75rem 0 .6rem;
   border-bottom: 1px solid var(--tv-rule); }
 .tv-header h1 { margin: 0 0 .4rem; font-size: 1.75rem; line-height: 1.2; }
+.tv-skip { position: absolute; left: -100vw; }
+.tv-skip:focus { position: static; display: inline-block; margin: .3rem 0; }
 .tv-letters ul { display: flex; flex-wrap: wrap; gap: .1rem; margin: 0; padding: 0; list-style: none; }
 .tv-letters a, .tv-letters span { display: inline-block; min-width: 1.7em; padding: .15em .3em; border-radius: .3em;
   text-align: center; text-decoration: none; font-weight: 600; }
 .tv-letters a:hover { background: var(--tv-hover); }
 .tv-letters .tv-empty { color: var(--tv-faint); font-weight: 400; }
-.tv-filter { display: flex; flex-wrap: wrap; align-items: center; gap: .3rem .7rem; margin-top: .55rem; }
+.tv-filter { display: flex; flex-wrap: wrap; align-items: center; gap: .3rem .7rem; margin-bottom: .45rem; }
 .tv-filter input { width: min(22rem, 100%); padding: .35em .6em; border: 1px solid var(--tv-rule); border-radius: .4em;
   background: var(--tv-bg); color: var(--tv-fg); font: inherit; }
 .tv-filter output { color: var(--tv-muted); font-size: .9rem; }
@@ -35,20 +37,23 @@ a:focus-visible, input:focus-visible { outline: 2px solid var(--tv-link); outlin
 .tv-group ul { margin: 0; padding: 0; list-style: none; }
 .tv-group ul ul { padding-left: 1.1em; }
 .tv-group li { margin: .12em 0; padding-left: 1.1em; text-indent: -1.1em; }
-.tv-group > ul > li { break-inside: avoid; }
+.tv-group > ul > li { break-inside: avoid; content-visibility: auto; contain-intrinsic-size: auto 1.5em; }
 .tv-short { break-inside: avoid; }
-.tv-filtered .tv-group { break-inside: avoid; }
+.tv-filtering .tv-group { break-inside: avoid; }
+.tv-filtering .tv-group:not(.tv-on), .tv-filtering li:not(.tv-on) { display: none; }
 .tv-group-page .tv-group h2 { column-span: all; }
 .tv-group h2, .tv-group li { scroll-margin-top: 9rem; }
 .tv-see { color: var(--tv-muted); }
 .tv-see-word { font-style: italic; }
-.tv-anchor { height: 0; margin: 0; }
 .tv-top { margin: .3rem 0 0; font-size: .85rem; }
 .tv-none { margin: 1.5rem 0; color: var(--tv-muted); font-style: italic; }
-@media (max-width: 40rem) {
+/* A phone's screen is left to the entries: the header scrolls away with the page. */
+@media (max-width: 40rem), (max-height: 30rem) {
   body { padding: 0 .8rem 2rem; }
+  .tv-header { position: static; }
   .tv-header h1 { font-size: 1.4rem; }
   .tv-index { columns: 1; }
+  .tv-group h2, .tv-group li { scroll-margin-top: .5rem; }
 }
 @media print {
   body { max-width: none; padding: 0; background: #fff; color: #000; font-size: 10pt; }
@@ -71,40 +76,60 @@ std::string_view modernIndexScript()
   var status = document.getElementById("tv-filter-status"), none = document.getElementById("tv-none");
   var index = document.getElementById("tv-index");
   if (!box || !input || !index) return;
-  var items = Array.prototype.slice.call(index.querySelectorAll("li"));
-  var groups = Array.prototype.slice.call(index.querySelectorAll(".tv-group"));
-  var place = new Map();
-  items.forEach(function (li, i) { place.set(li, i); });
+  var items, groups, own, parent, groupOf, on, groupOn, shown, groupShown;
   function fold(text) {
     return text.normalize("NFD").replace(/[\u0300-\u036f]/g, "").toLowerCase();
   }
-  // A line's own words: its text without its subentries.
-  var own = items.map(function (li) {
-    var text = "";
-    for (var child = li.firstChild; child; child = child.nextSibling)
-      if (child.nodeName !== "UL") text += child.textContent;
-    return fold(text.replace(/\s+/g, " ").trim());
-  });
-  var parent = items.map(function (li) {
-    var above = li.parentNode.closest("li");
-    return above && place.has(above) ? place.get(above) : -1;
-  });
+  // The lines' own words, read once, when the filter is first used.
+  function learn() {
+    items = Array.prototype.slice.call(index.getElementsByTagName("li"));
+    groups = Array.prototype.slice.call(index.querySelectorAll(".tv-group"));
+    var n = items.length, place = new Map(), g;
+    own = new Array(n); parent = new Int32Array(n); groupOf = new Int32Array(n);
+    on = new Uint8Array(n); shown = new Uint8Array(n);
+    groupOn = new Uint8Array(groups.length); groupShown = new Uint8Array(groups.length);
+    for (g = 0; g < groups.length; g++) place.set(groups[g], g);
+    items.forEach(function (li, i) {
+      place.set(li, i);
+      var text = "";
+      for (var child = li.firstChild; child; child = child.nextSibling)
+        if (child.nodeName !== "UL") text += child.textContent;
+      own[i] = fold(text.replace(/\s+/g, " ").trim());
+      var above = li.parentNode.parentNode;
+      parent[i] = above.nodeName === "LI" ? place.get(above) : -1;
+      groupOf[i] = parent[i] >= 0 ? groupOf[parent[i]] : place.get(li.closest(".tv-group"));
+    });
+  }
+  // Only the lines whose state changed are touched; a line is hidden by a
+  // rule of the index while it filters, so that clearing is one change.
   function apply() {
-    var query = fold(input.value.trim()), shown = [], matches = 0, i;
+    var query = fold(input.value.trim()), matches = 0, i;
+    if (query === "") {
+      index.classList.remove("tv-filtering");
+      none.hidden = true;
+      status.textContent = "";
+      return;
+    }
+    if (!items) learn();
+    groupShown.fill(0);
     for (i = 0; i < items.length; i++) {
-      var hit = query !== "" && own[i] !== "" && own[i].indexOf(query) >= 0;
+      var hit = own[i] !== "" && own[i].indexOf(query) >= 0;
       if (hit) matches++;
       // Subentries of a match stay, and so do the headings above it.
-      shown[i] = query === "" || hit || (parent[i] >= 0 && shown[parent[i]] && own[i] !== "");
+      shown[i] = hit || (parent[i] >= 0 && shown[parent[i]] && own[i] !== "") ? 1 : 0;
     }
     for (i = items.length - 1; i >= 0; i--)
-      if (shown[i] && parent[i] >= 0) shown[parent[i]] = true;
-    for (i = 0; i < items.length; i++) items[i].hidden = !shown[i];
-    groups.forEach(function (group) { group.hidden = !group.querySelector("li:not([hidden])"); });
-    // What is left of a group after filtering is short: it stays in one column.
-    index.classList.toggle("tv-filtered", query !== "");
-    none.hidden = query === "" || matches > 0;
-    status.textContent = query === "" ? "" : matches === 1 ? "1 matching entry" : matches + " matching entries";
+      if (shown[i]) {
+        if (parent[i] >= 0) shown[parent[i]] = 1;
+        else groupShown[groupOf[i]] = 1;
+      }
+    for (i = 0; i < items.length; i++)
+      if (shown[i] !== on[i]) { items[i].classList.toggle("tv-on", shown[i] === 1); on[i] = shown[i]; }
+    for (i = 0; i < groups.length; i++)
+      if (groupShown[i] !== groupOn[i]) { groups[i].classList.toggle("tv-on", groupShown[i] === 1); groupOn[i] = groupShown[i]; }
+    index.classList.add("tv-filtering");
+    none.hidden = matches > 0;
+    status.textContent = (matches === 1 ? box.dataset.one : box.dataset.many).replace("{n}", matches);
   }
   input.addEventListener("input", apply);
   input.addEventListener("keydown", function (event) {

@@ -3,6 +3,8 @@
 #include "generate/LinkFreeText.h"
 #include "platform/TextUtil.h"
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace torvane {
 
@@ -43,35 +45,47 @@ std::string pageLabel(const LocatorLink& link)
     return title;
 }
 
-void appendCrossReference(std::string& out, const CrossReferenceLink& link)
+void appendCrossReference(std::string& out, const CrossReferenceLink& link, const ModernAnchors& anchors)
 {
     out += "<span class=\"tv-see\">";
     out += link.separator;
     out += " <span class=\"tv-see-word\">";
     out += link.reference;
     out += "</span> ";
-    if (link.linkToLocator)
+    if (link.linkToLocator && anchors.leadsToALine(link.anchorNumber))
         appendLink(out, link.locatorPage + "#" + crossReferenceAnchorName(link.anchorNumber), {}, link.locator);
     else
         out += link.locator;
     out += "</span>";
 }
 
+// The labels of a heading's pages, a number after each of those named alike.
+std::vector<std::string> pageLabels(const IndexNode& node)
+{
+    std::vector<std::string> labels;
+    std::unordered_map<std::string, int> count;
+    for (const LocatorLink* link : node.locators())
+        ++count[labels.emplace_back(pageLabel(*link))];
+    std::unordered_map<std::string, int> seen;
+    for (std::string& label : labels)
+        if (count[label] > 1)
+            label += " (" + std::to_string(++seen[label]) + ")";
+    return labels;
+}
+
 } // namespace
 
-void appendModernEntry(std::string& out, const IndexNode& node, const StyleSettings& style, int depth)
+void appendModernEntry(std::string& out, const IndexNode& node, const StyleSettings& style,
+                       const ModernAnchors& anchors, int depth)
 {
+    if (ModernAnchors::isBarePlace(node))
+        return;
     indent(out, depth);
     out += "<li";
-    if (node.anchorNumber) {
+    if (const int id = anchors.idOf(node)) {
         out += " id=\"";
-        out += crossReferenceAnchorName(node.anchorNumber);
+        out += crossReferenceAnchorName(id);
         out += '"';
-    }
-    // A place that only a "See" line leads to shows nothing of its own.
-    if (node.locators().empty() && node.crossReferences().empty() && node.children().empty()) {
-        out += " class=\"tv-anchor\"></li>\n";
-        return;
     }
     out += '>';
     if (node.locators().size() == 1) {
@@ -82,14 +96,15 @@ void appendModernEntry(std::string& out, const IndexNode& node, const StyleSetti
         out += "</span>";
     }
     for (const CrossReferenceLink* link : node.crossReferences())
-        appendCrossReference(out, *link);
+        appendCrossReference(out, *link, anchors);
     if (node.locators().size() > 1) {
         out += " <span class=\"tv-pages\">";
-        const char* separator = "";
-        for (const LocatorLink* link : node.locators()) {
-            out += separator;
-            appendLink(out, link->address(), targetOf(*link, style), pageLabel(*link));
-            separator = ", ";
+        const std::vector<std::string> labels = pageLabels(node);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            const LocatorLink& link = *node.locators()[i];
+            appendLink(out, link.address(), targetOf(link, style), labels[i]);
         }
         out += "</span>";
     }
@@ -98,7 +113,7 @@ void appendModernEntry(std::string& out, const IndexNode& node, const StyleSetti
         indent(out, depth + 1);
         out += "<ul>\n";
         for (const IndexNode* child : node.children())
-            appendModernEntry(out, *child, style, depth + 2);
+            appendModernEntry(out, *child, style, anchors, depth + 2);
         indent(out, depth + 1);
         out += "</ul>\n";
         indent(out, depth);

@@ -5,6 +5,8 @@
 #include "generate/HtmlIndexFiles.h"
 #include "generate/IndexGenerator.h"
 #include "generate/IndexPageNames.h"
+#include "generate/IndexWords.h"
+#include "generate/Utf8Html.h"
 #include "generate/ModernIndexAssets.h"
 #include "generate/ModernIndexEntries.h"
 #include "generate/UrlEncoding.h"
@@ -31,48 +33,6 @@ GroupKey groupKeyOf(const IndexNode& node)
     return {pageGroupOf(node), kNoLetter};
 }
 
-// Decodes one UTF-8 sequence at `at`; 0 when the bytes are not UTF-8.
-char32_t nextCodePoint(std::string_view text, std::size_t& at)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-    if (length == 0 || at + length > text.size())
-        return 0;
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next >> 6) != 2)
-            return 0;
-        c = (c << 6) | (next & 0x3F);
-    }
-    at += static_cast<std::size_t>(length);
-    return c;
-}
-
-bool isUtf8(std::string_view text)
-{
-    for (std::size_t at = 0; at < text.size();)
-        if (nextCodePoint(text, at) == 0)
-            return false;
-    return true;
-}
-
-// A letter's name as character references, right in any encoding of the page.
-std::string labelText(std::string_view label)
-{
-    std::string text;
-    for (std::size_t at = 0; at < label.size();) {
-        const char32_t c = nextCodePoint(label, at);
-        if (c == 0)
-            break;
-        if (c < 0x80)
-            text += static_cast<char>(c);
-        else
-            text += "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
-    }
-    return text;
-}
-
 // Letters keep their classic anchor names; others get one in plain ASCII.
 std::string letterId(const std::vector<std::string>& letters, std::uint16_t letter)
 {
@@ -91,11 +51,11 @@ std::string groupId(const IndexGenerator& generator, GroupKey key)
     return groupName(key.group);
 }
 
-std::string groupLabel(const IndexGenerator& generator, GroupKey key)
+std::string groupLabel(const IndexGenerator& generator, const IndexWords& words, GroupKey key)
 {
     if (key.letter != kNoLetter)
-        return labelText(generator.letterGroups()[key.letter]);
-    return groupName(key.group);
+        return asciiHtml(generator.letterGroups()[key.letter]);
+    return asciiHtml(key.group == kNumbersGroup ? words.numbers : words.symbols);
 }
 
 struct StringDrain : TextDrain {
@@ -116,6 +76,8 @@ public:
         , plan_(plan)
         , top_(topInclude)
         , bottom_(bottomInclude)
+        , anchors_(plan.topLevel)
+        , words_(indexWords(plan.style.extensions))
     {
         // A present letter's page is that of its entries' A to Z group, the
         // page the generator sends cross-references to as well.
@@ -139,8 +101,8 @@ public:
         out += "\" style=\"--tv-columns: " + std::to_string(plan_.columns()) + "\">\n";
         out += body;
         out += "  </section>\n"
-               "  <p id=\"tv-none\" class=\"tv-none\" role=\"status\" hidden>No entries match the filter.</p>\n"
-               "</main>\n";
+               "  <p id=\"tv-none\" class=\"tv-none\" role=\"status\" hidden>" +
+               asciiHtml(words_.noMatch) + "</p>\n</main>\n";
         out += crLfAsLf(bottom_);
         out += modernIndexScript();
         return closing(std::move(out));
@@ -168,10 +130,10 @@ private:
     // Everything up to the entries: the head and the header with its letter bar.
     std::string opening(std::string_view body, char pageGroup, const PageTargets& pageTargets) const
     {
-        std::string page = "<!DOCTYPE html>\n<html";
-        if (!plan_.style.extensions.collation.empty())
-            page += " lang=\"" + plan_.style.extensions.collation + "\"";
-        page += ">\n<head>\n";
+        // Screen readers pick their voice by it: English words unless a language is set.
+        const std::string language = wordsLanguage(plan_.style.extensions);
+        std::string page = "<!DOCTYPE html>\n<html lang=\"" + (language.empty() ? std::string("en") : language);
+        page += "\">\n<head>\n";
         page += isUtf8(body) && isUtf8(plan_.style.pageTitle) && isUtf8(plan_.style.pageHeading)
                     ? "  <meta charset=\"utf-8\">\n"
                     : "  <meta charset=\"windows-1252\">\n";
@@ -188,7 +150,12 @@ private:
         page += crLfAsLf(block);
         page += "</head>\n<body>\n";
         page += crLfAsLf(top_);
+        // The main page of separate files is its letters alone: they are its main content.
+        if (pageGroup == kMainPage)
+            page += "<main>\n";
         appendHeader(page, pageGroup);
+        if (pageGroup == kMainPage)
+            page += "</main>\n";
         return page;
     }
 
@@ -236,9 +203,9 @@ private:
             out += "<a href=\"";
             if (plan_.separateFiles() && pageOf(key) != pageGroup)
                 out += percentEncodedPath(plan_.groupPageName(pageOf(key)));
-            out += "#" + groupId(generator_, key) + "\">" + groupLabel(generator_, key) + "</a>";
+            out += "#" + groupId(generator_, key) + "\">" + groupLabel(generator_, words_, key) + "</a>";
         } else {
-            out += "<span class=\"tv-empty\" aria-disabled=\"true\">" + groupLabel(generator_, key) + "</span>";
+            out += "<span class=\"tv-empty\" aria-disabled=\"true\">" + groupLabel(generator_, words_, key) + "</span>";
         }
         out += "</li>\n";
     }
@@ -246,7 +213,18 @@ private:
     void appendHeader(std::string& out, char pageGroup) const
     {
         out += "<header id=\"HTMLTorvaneTop\" class=\"tv-header\">\n  <h1>" + plan_.style.pageHeading + "</h1>\n";
-        out += "  <nav class=\"tv-letters\" aria-label=\"Index letters\">\n    <ul>\n";
+        // The filter is the first stop of the keyboard; the skip link passes the letters.
+        if (pageGroup != kMainPage)
+            out += "  <div id=\"tv-filter-box\" class=\"tv-filter\" role=\"search\" data-one=\"" +
+                   asciiHtml(words_.oneMatch) + "\" data-many=\"" + asciiHtml(words_.manyMatches) + "\" hidden>\n" +
+                   "    <label for=\"tv-filter\">" + asciiHtml(words_.filterEntries) + "</label>\n" +
+                   "    <input id=\"tv-filter\" type=\"search\" autocomplete=\"off\" spellcheck=\"false\" "
+                   "aria-controls=\"tv-index\" aria-describedby=\"tv-filter-status\">\n"
+                   "    <output id=\"tv-filter-status\" aria-live=\"polite\"></output>\n"
+                   "  </div>\n"
+                   "  <a class=\"tv-skip\" href=\"#tv-index\">" +
+                   asciiHtml(words_.skipToIndex) + "</a>\n";
+        out += "  <nav class=\"tv-letters\" aria-label=\"" + asciiHtml(words_.indexLetters) + "\">\n    <ul>\n";
         if (plan_.style.linksSymbols == SymbolsOption::Include) {
             if (plan_.symbolsPresent)
                 appendBarLink(out, {kSymbolsGroup, kNoLetter}, true, pageGroup);
@@ -256,15 +234,7 @@ private:
         const auto letters = static_cast<std::uint16_t>(generator_.letterGroups().size());
         for (std::uint16_t letter = 0; letter < letters; ++letter)
             appendBarLink(out, {kNoGroup, letter}, generator_.isLetterGroupPresent(letter), pageGroup);
-        out += "    </ul>\n  </nav>\n";
-        if (pageGroup != kMainPage)
-            out += "  <div id=\"tv-filter-box\" class=\"tv-filter\" role=\"search\" hidden>\n"
-                   "    <label for=\"tv-filter\">Filter entries</label>\n"
-                   "    <input id=\"tv-filter\" type=\"search\" autocomplete=\"off\" spellcheck=\"false\" "
-                   "aria-controls=\"tv-index\" aria-describedby=\"tv-filter-status\">\n"
-                   "    <output id=\"tv-filter-status\" aria-live=\"polite\"></output>\n"
-                   "  </div>\n";
-        out += "</header>\n";
+        out += "    </ul>\n  </nav>\n</header>\n";
     }
 
     void appendReturnLink(std::string& out) const
@@ -276,7 +246,7 @@ private:
         if (style.returnLink == ReturnLink::Text)
             out += style.returnText;
         else
-            out += "<img src=\"" + style.returnPath + "Return.gif\" alt=\"Return to Top\">";
+            out += "<img src=\"" + style.returnPath + "Return.gif\" alt=\"" + asciiHtml(words_.returnToTop) + "\">";
         out += "</a></p>\n";
     }
 
@@ -295,9 +265,9 @@ private:
             out += lines <= kUnbrokenGroupLines ? "    <section class=\"tv-group tv-short\""
                                                 : "    <section class=\"tv-group\"";
             out += " aria-labelledby=\"" + id + "\">\n";
-            out += "      <h2 id=\"" + id + "\">" + groupLabel(generator_, key) + "</h2>\n      <ul>\n";
+            out += "      <h2 id=\"" + id + "\">" + groupLabel(generator_, words_, key) + "</h2>\n      <ul>\n";
             for (std::size_t at = first; at < end; ++at)
-                appendModernEntry(out, *nodes[at], plan_.style, 2);
+                appendModernEntry(out, *nodes[at], plan_.style, anchors_, 2);
             closeGroup(out);
         }
     }
@@ -322,6 +292,8 @@ private:
     std::string_view top_;
     std::string_view bottom_;
     std::vector<char> letterPages_; // by letter group: the page holding it, when present
+    ModernAnchors anchors_;
+    IndexWords words_;
 };
 
 } // namespace

@@ -16,6 +16,9 @@ constexpr std::string_view kIdTargets = "Id Targets";
 constexpr std::string_view kEntryStore = "Entry Store";
 constexpr std::string_view kEntryStoreFile = "Entry Store File";
 constexpr std::string_view kEpubIndex = "Epub Index";
+constexpr std::string_view kLanguage = "Language";
+// "Word Symbols=Sonderzeichen": one of the index's own words, worded by the project.
+constexpr std::string_view kWordPrefix = "Word ";
 
 } // namespace
 
@@ -37,6 +40,14 @@ void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions
             extensions.entriesInProject = trim(value) == "Project";
         else if (takeKeyValue(line, kEpubIndex, value))
             extensions.epubIndex = parseLeadingInt(value);
+        else if (takeKeyValue(line, kLanguage, value))
+            extensions.language = std::string(trim(value));
+        else if (line.starts_with(kWordPrefix) && line.find('=') != std::string_view::npos) {
+            const std::size_t equals = line.find('=');
+            const std::string key(trim(line.substr(kWordPrefix.size(), equals - kWordPrefix.size())));
+            if (!key.empty())
+                extensions.words[key] = std::string(line.substr(equals + 1));
+        }
     });
     extensions.sectionRead = extensions.sectionRead || found;
 }
@@ -58,6 +69,11 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
     // Came later than the others: files that never set it keep their bytes.
     if (extensions.epubIndex != 0)
         out += "Epub Index=" + std::to_string(extensions.epubIndex) + "\r\n";
+    // Written only when set: a project without them keeps its file as it was.
+    if (!extensions.language.empty())
+        out += "Language=" + extensions.language + "\r\n";
+    for (const auto& [key, word] : extensions.words)
+        out += std::string(kWordPrefix) + key + "=" + word + "\r\n";
     out += "\r\n";
 }
 

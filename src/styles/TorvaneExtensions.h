@@ -1,5 +1,6 @@
 #pragma once
 #include "styles/StyleOptionValues.h"
+#include <map>
 #include <span>
 #include <string>
 
@@ -23,6 +24,11 @@ struct TorvaneExtensions {
     bool entriesInProject = false;
     std::string entryStoreFile;
     int epubIndex = 0; // 1: Make Index writes an EPUB index document as well
+    // The language of the index's own words ("de"); empty: the collation's,
+    // and the classic layout keeps its English words.
+    std::string language;
+    // The project's own wording of some of those words, by key ("Symbols").
+    std::map<std::string, std::string> words;
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
@@ -30,7 +36,7 @@ struct TorvaneExtensions {
     bool atDefaults() const
     {
         return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0 && idTargets == 0 &&
-               !entriesInProject && entryStoreFile.empty() && epubIndex == 0;
+               !entriesInProject && entryStoreFile.empty() && epubIndex == 0 && language.empty() && words.empty();
     }
     bool operator==(const TorvaneExtensions&) const = default;
 };

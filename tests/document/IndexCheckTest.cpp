@@ -110,6 +110,29 @@ TEST_F(IndexCheckTest, LikelyDuplicatesAreSoughtUnderOneParentAndToldOnce)
               "\"apples\" and \"Apples\" differ only in letter case, blanks or punctuation at the same level");
 }
 
+// Each level of an entry goes into the index's list markup on its own.
+TEST_F(IndexCheckTest, EntryTextsThatAreNoWellFormedHtmlAreTold)
+{
+    fixture.write("a.htm", pageText("A", {"x"},
+                                    "    Target=\"x\"\r\n" + storedEntry("a<b", "a b") +
+                                        storedEntry("<i>Fruit, Apples</i>", "fruit apples") +
+                                        storedEntry("<b>Bold</b>, x<br>y", "bold x") +
+                                        storedEntry("Tom &amp; Jerry <!-- c --><img src=t.png alt='a > b'/>", "tom") +
+                                        storedEntry("<em>Loose</i>", "loose") + storedEntry("1 < 2", "one")));
+    fixture.writeProject({"a.htm"});
+    std::vector<std::string> messages;
+    for (const IndexFinding& finding : check().findings) {
+        EXPECT_EQ(finding.kind, "bad-entry-markup");
+        EXPECT_EQ(finding.severity, FindingSeverity::Warning);
+        messages.push_back(finding.message);
+    }
+    EXPECT_THAT(messages, ::testing::UnorderedElementsAre(
+                              "entry \"a<b\" is not well-formed HTML: the tag <b is not closed by \">\"",
+                              "entry \"<i>Fruit, Apples</i>\" is not well-formed HTML: <i> is not closed",
+                              "entry \"<em>Loose</i>\" is not well-formed HTML: </i> closes no open <i>",
+                              "entry \"1 < 2\" is not well-formed HTML: \"<\" starts no tag (write it as &lt;)"));
+}
+
 TEST_F(IndexCheckTest, ExcludedPagesAreDealtWithAndDefaultEntriesAreNoCoverage)
 {
     fixture.write("a.htm", pageText("Anchored", {"x"}, "    Target=\"x\"\r\n" + storedEntry("On anchor", "on anchor")));

@@ -2,6 +2,7 @@
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "model/Target.h"
+#include <cstdlib>
 #include <functional>
 #include <map>
 
@@ -190,8 +191,37 @@ protected:
                                 EXPECT_GT(followAllLinks(setting), minimumLinks) << setting;
                                 expectUniqueAnchors(setting);
                                 expectNoLinkInALink(setting);
+                                if (layout == 1)
+                                    keepForAxe();
                             }
+        expectNoAxeViolations();
     }
+
+    // The pages of one layout, kept in a folder of their own until axe reads them all.
+    void keepForAxe()
+    {
+        const std::filesystem::path kept = dir / ".axe" / std::to_string(axeLayouts_++);
+        std::filesystem::create_directories(kept);
+        for (const std::string& file : writtenFiles())
+            std::filesystem::copy_file(dir / file, kept / file);
+    }
+
+    // Every page of the modern layouts as axe-core finds it in headless Chromium.
+    void expectNoAxeViolations()
+    {
+        const std::string tools = std::string(TORVANE_SOURCE_DIR) + "/scripts/browser";
+        if (std::system(("'" + tools + "/install.sh'").c_str()) != 0)
+            GTEST_SKIP() << "needs Chromium, npm, puppeteer-core and axe-core";
+        std::string command = "node '" + tools + "/axe_check.mjs'";
+        for (const auto& item : std::filesystem::recursive_directory_iterator(dir / ".axe"))
+            if (item.is_regular_file())
+                command += " '" + item.path().string() + "'";
+        const std::string report = (dir / "axe.txt").string();
+        EXPECT_EQ(std::system((command + " > '" + report + "' 2>&1").c_str()), 0) << readBytes(report);
+        std::filesystem::remove_all(dir / ".axe");
+        axeLayouts_ = 0;
+    }
+    int axeLayouts_ = 0;
 
     // A link inside a link is broken apart by every browser.
     void expectNoLinkInALink(const std::string& setting)

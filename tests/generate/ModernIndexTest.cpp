@@ -76,7 +76,12 @@ TEST_F(ModernIndexTest, PageIsWellFormedAccessibleAndEveryLinkResolves)
     const std::string page = makeModern();
 
     EXPECT_TRUE(lintErrors().empty()) << ::testing::PrintToString(lintErrors());
-    EXPECT_EQ(page.rfind("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n  <meta charset=\"utf-8\">", 0), 0u);
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n  <meta charset=\"utf-8\">", 0), 0u);
+    // From the top, the keyboard reaches the filter, then a way past the letters.
+    const std::size_t filter = page.find("<input id=\"tv-filter\"");
+    const std::size_t skip = page.find("<a class=\"tv-skip\" href=\"#tv-index\">Skip to the index</a>");
+    EXPECT_LT(filter, skip);
+    EXPECT_LT(skip, page.find("<a href=\"#A\">"));
     EXPECT_NE(page.find("<nav class=\"tv-letters\" aria-label=\"Index letters\">"), std::string::npos);
     EXPECT_NE(page.find("role=\"doc-index\""), std::string::npos);
     EXPECT_NE(page.find("role=\"search\""), std::string::npos);
@@ -111,19 +116,30 @@ TEST_F(ModernIndexTest, RepeatedLinksNamePagesAndHeadingsShowOnce)
 {
     addApplesFruitAndPomme();
     titled("fruit", "Fruit", "f.htm", "Fruit");
+    titled("grape", "Grape", "g.htm#1", "Vines");
+    titled("grape", "Grape", "g.htm#2", "Vines");
+    titled("grape", "Grape", "h.htm", "Wine");
+    see("Raisin", ".", "See", "Nowhere");
     const std::string page = makeModern();
 
-    // The "See" line's target, lowercased, is a place of its own right before the heading.
-    EXPECT_NE(page.find("<li id=\"TVXR0001\" class=\"tv-anchor\"></li>\r\n"
-                        "        <li><span class=\"tv-term\">Apple</span> <span class=\"tv-pages\">"
+    // The "See" line's target is the item of the heading it names, in whatever letter case.
+    EXPECT_NE(page.find("<li id=\"TVXR0001\"><span class=\"tv-term\">Apple</span> <span class=\"tv-pages\">"
                         "<a href=\"a.htm\">Apples at home</a>, <a href=\"b.htm#x\">Baking</a></span></li>"),
               std::string::npos);
+    EXPECT_EQ(page.find("<li id=\"TVXR0001\" class=\"tv-anchor\">"), std::string::npos);
+    EXPECT_EQ(page.find("tv-anchor"), std::string::npos);
+    // A "See" to no line at all stays text.
+    EXPECT_NE(page.find("<span class=\"tv-see-word\">See</span> Nowhere</span>"), std::string::npos);
     // A heading with a link of its own and subentries: the link once, the children below it.
     EXPECT_NE(page.find("<li><a href=\"f.htm\">Fruit</a>\r\n"), std::string::npos);
     EXPECT_NE(page.find("<li><a href=\"f.htm#ap\">Apples</a></li>"), std::string::npos);
     EXPECT_EQ(page.find(">Fruit, Apples<"), std::string::npos);
     EXPECT_NE(page.find("<li><span class=\"tv-term\">Pomme</span><span class=\"tv-see\">. "
                         "<span class=\"tv-see-word\"><i>See</i></span> <a href=\"#TVXR0001\">Apple</a></span></li>"),
+              std::string::npos);
+    // Pages of the same title are told apart.
+    EXPECT_NE(page.find("<a href=\"g.htm#1\">Vines (1)</a>, <a href=\"g.htm#2\">Vines (2)</a>, "
+                        "<a href=\"h.htm\">Wine</a>"),
               std::string::npos);
 }
 
@@ -239,6 +255,50 @@ TEST_F(ModernIndexTest, ShortGroupsAreKeptWhole)
     EXPECT_NE(page.find("<section class=\"tv-group tv-short\" aria-labelledby=\"A\">"), std::string::npos);
     EXPECT_NE(page.find("<section class=\"tv-group\" aria-labelledby=\"B\">"), std::string::npos);
     EXPECT_NE(page.find(".tv-short { break-inside: avoid; }"), std::string::npos);
+}
+
+// The page's own words follow the language: the collation's, or one set for
+// the words alone, each of them open to the project's own wording.
+TEST_F(ModernIndexTest, TheIndexWordsAreInTheReadersLanguage)
+{
+    entry("#", "#", "s.htm");
+    entry("3d", "3D", "n.htm");
+    entry("apple", "Apple", "a.htm");
+    style.extensions.collation = "de";
+    std::string page = makeModern();
+    EXPECT_NE(page.find("<html lang=\"de\">"), std::string::npos);
+    for (const char* word : {"<h2 id=\"Symbols\">Symbole</h2>", "<h2 id=\"Numbers\">Zahlen</h2>",
+                             "<label for=\"tv-filter\">Eintr&#228;ge filtern</label>",
+                             "aria-label=\"Buchstaben des Registers\"", ">Kein Eintrag passt zum Filter.</p>",
+                             "data-many=\"{n} passende Eintr&#228;ge\"", ">Zum Register springen</a>"})
+        EXPECT_NE(page.find(word), std::string::npos) << word;
+    EXPECT_EQ(page.find("Filter entries"), std::string::npos);
+
+    generator.reset();
+    entry("apple", "Apple", "a.htm");
+    style.extensions.collation.clear();
+    style.extensions.language = "cs-CZ";
+    style.extensions.words["Index Letters"] = "Abeceda";
+    page = makeModern();
+    EXPECT_NE(page.find("<html lang=\"cs-CZ\">"), std::string::npos);
+    EXPECT_NE(page.find("<label for=\"tv-filter\">Filtrovat hesla</label>"), std::string::npos);
+    EXPECT_NE(page.find("aria-label=\"Abeceda\""), std::string::npos);
+}
+
+// The classic layout keeps its words unless a language is set for them.
+TEST_F(ModernIndexTest, TheClassicLayoutNamesItsGroupsInTheLanguageSetForTheWords)
+{
+    entry("#", "#", "s.htm");
+    style.extensions.collation = "de";
+    ASSERT_TRUE(make());
+    EXPECT_NE(readBytes(dir / "Index.htm").find("<A NAME=\"Symbols\">Symbols</A>"), std::string::npos);
+    style.extensions.language = "fr";
+    generator.reset();
+    entry("#", "#", "s.htm");
+    ASSERT_TRUE(make());
+    const std::string page = readBytes(dir / "Index.htm");
+    EXPECT_NE(page.find("<A NAME=\"Symbols\">Symboles</A>"), std::string::npos);
+    EXPECT_NE(page.find("<A HREF=\"#Symbols\">Symboles</A>"), std::string::npos);
 }
 
 TEST_F(ModernIndexTest, LatinOneTextsGiveAPageDeclaredSo)

@@ -68,5 +68,21 @@ TEST(TorvaneExtensionsSection, TheEpubIndexKeyIsReadAndWrittenOnlyWhileSet)
     EXPECT_EQ(without, "[Torvane Extensions]\r\nCollation=sv\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n\r\n");
 }
 
+TEST(TorvaneExtensionsSection, TheLanguageAndTheWordsGoBothWaysOnlyWhenSet)
+{
+    TorvaneExtensions extensions;
+    readExtensionsSection(Lines {"[Torvane Extensions]", "Language= de ", "Word Symbols=Sonderzeichen",
+                                 "Word Filter Entries=Suche: ", "Word =x"},
+                          extensions);
+    EXPECT_EQ(extensions.language, "de");
+    EXPECT_EQ(extensions.words,
+              (std::map<std::string, std::string> {{"Filter Entries", "Suche: "}, {"Symbols", "Sonderzeichen"}}));
+    EXPECT_FALSE(extensions.atDefaults());
+    std::string out;
+    writeExtensionsSection(out, extensions);
+    EXPECT_EQ(out, "[Torvane Extensions]\r\nCollation=\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n"
+                   "Language=de\r\nWord Filter Entries=Suche: \r\nWord Symbols=Sonderzeichen\r\n\r\n");
+}
+
 } // namespace
 } // namespace torvane

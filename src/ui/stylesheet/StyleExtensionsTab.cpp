@@ -1,4 +1,5 @@
 #include "ui/stylesheet/StyleExtensionsTab.h"
+#include "generate/IndexWords.h"
 #include "generate/LanguageCollation.h"
 #include "ui/stylesheet/StyleSheetEnvironment.h"
 #include <QAbstractButton>
@@ -8,6 +9,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -19,6 +21,7 @@ StyleExtensionsTab::StyleExtensionsTab(const StyleSheetEnvironment& environment,
     , mergeCaseVariants_(new QCheckBox("Merge Entries that Differ Only in Letter Case", this))
     , layout_(new QButtonGroup(this))
     , epubIndex_(new QCheckBox("Also Write an EPUB Index (XHTML, for an e-book's spine)", this))
+    , wordsLanguage_(new QLineEdit(this))
 {
     language_->setObjectName("Collation");
     language_->addItem("Byte Order (classic)", QString());
@@ -44,6 +47,22 @@ StyleExtensionsTab::StyleExtensionsTab(const StyleSheetEnvironment& environment,
     epubIndex_->setObjectName("Epub Index");
     page->addWidget(epubIndex_);
 
+    // Each word left empty is the language's own; the field shows it.
+    wordsLanguage_->setObjectName("Language");
+    wordsLanguage_->setPlaceholderText("The sorting language's, else English");
+    auto* wordsBox = new QGroupBox("Index Words", this);
+    auto* wordsForm = new QFormLayout(wordsBox);
+    wordsForm->addRow("Words in:", wordsLanguage_);
+    for (const IndexWordKey& key : indexWordKeys()) {
+        auto* field = new QLineEdit(wordsBox);
+        field->setObjectName(QString("Word ") + key.key);
+        wordsForm->addRow(QString(key.key) + ":", field);
+        words_.push_back(field);
+    }
+
+    // The words are the project's own: the defaults for new projects have none.
+    wordsBox->setVisible(environment.projectMode);
+
     const QString kept = environment.projectMode ? "Kept in the project file only."
                                                  : "New projects start from these choices; "
                                                    "projects already written keep their own.";
@@ -54,6 +73,7 @@ StyleExtensionsTab::StyleExtensionsTab(const StyleSheetEnvironment& environment,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sortingBox);
     layout->addWidget(pageBox);
+    layout->addWidget(wordsBox);
     layout->addWidget(note);
     layout->addStretch();
     showRecord();
@@ -76,6 +96,16 @@ void StyleExtensionsTab::loadOwnControls(const StyleSettings& values)
         button->setChecked(layout_->id(button) == extensions.indexLayout);
     layout_->setExclusive(true);
     epubIndex_->setChecked(extensions.epubIndex != 0);
+    wordsLanguage_->setText(QString::fromStdString(extensions.language));
+    TorvaneExtensions languageOnly = extensions;
+    languageOnly.words.clear();
+    const IndexWords shown = indexWords(languageOnly);
+    const auto& keys = indexWordKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const auto own = extensions.words.find(keys[i].key);
+        words_[i]->setText(own == extensions.words.end() ? QString() : QString::fromStdString(own->second));
+        words_[i]->setPlaceholderText(QString::fromStdString(shown.*keys[i].word));
+    }
 }
 
 void StyleExtensionsTab::storeOwnControls(StyleSettings& values) const
@@ -86,6 +116,12 @@ void StyleExtensionsTab::storeOwnControls(StyleSettings& values) const
     extensions.epubIndex = epubIndex_->isChecked() ? 1 : 0;
     if (layout_->checkedId() >= 0)
         extensions.indexLayout = layout_->checkedId();
+    extensions.language = wordsLanguage_->text().trimmed().toStdString();
+    extensions.words.clear();
+    const auto& keys = indexWordKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (!words_[i]->text().isEmpty())
+            extensions.words[keys[i].key] = words_[i]->text().toStdString();
 }
 
 } // namespace torvane

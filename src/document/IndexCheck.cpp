@@ -1,6 +1,7 @@
 #include "document/IndexCheck.h"
 #include "document/CProjectDoc.h"
 #include "document/EntryChecks.h"
+#include "document/FindingFilter.h"
 #include "document/LinkSyntax.h"
 #include "document/ProjectFileReader.h"
 #include "document/ProjectLookup.h"
@@ -147,6 +148,7 @@ IndexCheckReport checkIndex(CProjectDoc& document)
     checkUrls(root, report.findings);
     checkCrossReferences(root, report.findings);
     checkOutputNames(document, report.findings);
+    applyCheckSettings(report, document.styles().extensions.check);
     return report;
 }
 

@@ -24,24 +24,56 @@ const std::vector<FindingKind>& findingKinds()
     return kinds;
 }
 
-FindingSeverity severityOf(std::string_view kind)
+const FindingKind* findingKind(std::string_view id)
 {
     for (const FindingKind& known : findingKinds()) {
-        if (kind == known.id)
-            return known.severity;
+        if (id == known.id)
+            return &known;
     }
-    return FindingSeverity::Error;
+    return nullptr;
+}
+
+FindingSeverity severityOf(std::string_view kind)
+{
+    const FindingKind* known = findingKind(kind);
+    return known ? known->severity : FindingSeverity::Error;
 }
 
 const char* severityName(FindingSeverity severity)
 {
-    return severity == FindingSeverity::Error ? "error" : "warning";
+    switch (severity) {
+    case FindingSeverity::Error:
+        return "error";
+    case FindingSeverity::Warning:
+        return "warning";
+    case FindingSeverity::Off:
+        break;
+    }
+    return "off";
+}
+
+std::optional<FindingSeverity> severityNamed(std::string_view name)
+{
+    for (FindingSeverity severity : {FindingSeverity::Error, FindingSeverity::Warning, FindingSeverity::Off}) {
+        if (name == severityName(severity))
+            return severity;
+    }
+    return std::nullopt;
 }
 
 bool IndexCheckReport::hasErrors(bool strict) const
 {
     for (const IndexFinding& finding : findings) {
         if (strict || finding.severity == FindingSeverity::Error)
+            return true;
+    }
+    return false;
+}
+
+bool IndexCheckReport::hasFindingsAtLeast(FindingSeverity threshold) const
+{
+    for (const IndexFinding& finding : findings) {
+        if (finding.severity == FindingSeverity::Error || threshold == FindingSeverity::Warning)
             return true;
     }
     return false;
@@ -62,7 +94,11 @@ std::string countsText(const IndexCheckReport& report, bool strict)
     std::size_t errors = 0;
     for (const IndexFinding& finding : report.findings)
         errors += strict || finding.severity == FindingSeverity::Error ? 1 : 0;
-    return std::to_string(errors) + " errors, " + std::to_string(report.findings.size() - errors) + " warnings";
+    std::string counts =
+        std::to_string(errors) + " errors, " + std::to_string(report.findings.size() - errors) + " warnings";
+    if (report.suppressed > 0)
+        counts += ", " + std::to_string(report.suppressed) + " suppressed";
+    return counts;
 }
 
 std::string findingPlace(const IndexFinding& finding, std::string_view projectName)

@@ -25,6 +25,8 @@ void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions
             extensions.indexLayout = parseLeadingInt(value);
         else if (takeKeyValue(line, kMergeCaseVariants, value))
             extensions.mergeCaseVariants = parseLeadingInt(value);
+        else
+            readCheckSetting(line, extensions.check);
     });
     extensions.sectionRead = extensions.sectionRead || found;
 }
@@ -37,6 +39,7 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
     out += "Collation=" + extensions.collation + "\r\n";
     out += "Index Layout=" + std::to_string(extensions.indexLayout) + "\r\n";
     out += "Merge Case Variants=" + std::to_string(extensions.mergeCaseVariants) + "\r\n";
+    writeCheckSettings(out, extensions.check);
     out += "\r\n";
 }
 

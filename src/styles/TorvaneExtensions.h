@@ -1,4 +1,5 @@
 #pragma once
+#include "styles/CheckSettings.h"
 #include "styles/StyleOptionValues.h"
 #include <span>
 #include <string>
@@ -15,13 +16,15 @@ struct TorvaneExtensions {
     std::string collation;
     int indexLayout = IndexLayout::Classic; // or one modern HTML5 page
     int mergeCaseVariants = 0; // 1: lines that differ only in letter case become one
+    // How Check Index judges this project; it changes no output.
+    CheckSettings check;
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
 
     bool atDefaults() const
     {
-        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0;
+        return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0 && check.atDefaults();
     }
     bool operator==(const TorvaneExtensions&) const = default;
 };

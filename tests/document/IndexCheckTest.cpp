@@ -143,6 +143,31 @@ TEST_F(IndexCheckTest, PagesIndexedOnTheirAnchorsCountWhateverTheirTop)
     EXPECT_EQ(coverageText(check()), "0 of 2 pages have entries (0%)");
 }
 
+// The project sets severities and lets single findings stand; the rest of
+// the check is as before, and the suppressed findings are counted.
+TEST_F(IndexCheckTest, TheProjectsCheckSettingsAreHonoured)
+{
+    fixture.write("a.htm", pageText("A", {"x"},
+                                    "    Target=\"x\"\r\n" + storedEntry("Activity", "activity") +
+                                        storedEntry("activity", "activity 2") + storedEntry("No sort", "")));
+    fixture.write("b.htm", pageText("B"));
+    fixture.write("c.htm", pageText("C"));
+    fixture.writeProject({"a.htm", "b.htm", "c.htm"});
+    EXPECT_THAT(kindsAt(check()), ElementsAre("b.htm page-without-entries", "c.htm page-without-entries",
+                                              "a.htm#x empty-sort-key", "a.htm#x likely-duplicate"));
+    fixture.write("Fixture.ipj", fixture.read("Fixture.ipj") +
+                                     "[Torvane Extensions]\r\nCheck Severity empty-sort-key=off\r\n"
+                                     "Check Severity likely-duplicate=error\r\n"
+                                     "Check Ignore=page-without-entries|c.htm|#||the colophon\r\n"
+                                     "Check Ignore=page-without-entries|b.htm|#|other entry|not this one\r\n\r\n");
+    const IndexCheckReport report = check();
+    EXPECT_THAT(kindsAt(report), ElementsAre("b.htm page-without-entries", "a.htm#x likely-duplicate"));
+    EXPECT_EQ(report.findings[1].severity, FindingSeverity::Error);
+    EXPECT_EQ(report.suppressed, 1u);
+    EXPECT_EQ(countsText(report, false), "1 errors, 1 warnings, 1 suppressed");
+    EXPECT_TRUE(report.hasFindingsAtLeast(FindingSeverity::Error));
+}
+
 TEST_F(IndexCheckTest, BlocksAreDamagedWhenDoubledUnclosedOrInOtherLetterCase)
 {
     const std::string block = "    Target=\"#\"\r\n" + storedEntry("Kept", "kept");

@@ -111,9 +111,15 @@ std::string checkHelp()
 Subcommand checkCommand()
 {
     static const std::string help = checkHelp();
-    return {"check", "check PROJECT.ipj [--format text|json|github|sarif] [--strict] [--fail-on error|warning]",
-            help,    {{"--json"}, {"--strict"}, {"--format", true}, {"--fail-on", true}},
-            1,       1,
+    return {"check",
+            "check PROJECT.ipj [--format text|json|github|sarif] [--strict] [--fail-on error|warning]",
+            help,
+            {{"--format", true, "text|json|github|sarif", "the form of the findings: lines, JSON, GitHub or SARIF"},
+             {"--json", false, {}, "the first JSON form: an array of the findings"},
+             {"--strict", false, {}, "warnings count as errors"},
+             {"--fail-on", true, "error|warning", "what makes the exit status 1"}},
+            1,
+            1,
             runCheck};
 }
 

@@ -152,7 +152,7 @@ TEST_F(BashCompletion, OffersSubcommandsProjectsOptionsAndTheirValues)
     EXPECT_EQ(offers("--v"), "--version\n");
     EXPECT_EQ(offers("ch"), "check\n");
     EXPECT_EQ(offers("check Fix"), "Fixture.ipj\n");
-    EXPECT_EQ(offers("check Fixture.ipj --"), "--help\n--json\n--quiet\n--strict\n");
+    EXPECT_EQ(offers("check Fixture.ipj --"), "--fail-on\n--format\n--help\n--json\n--quiet\n--strict\n");
     EXPECT_EQ(offers("export Fixture.ipj --format "), "csv\njson\n");
     // After "=" bash replaces only the value.
     EXPECT_EQ(offers("export Fixture.ipj --format=c"), "csv\n");

@@ -15,11 +15,21 @@ const std::vector<FindingKind>& findingKinds()
         {finding::kBadUrl, Error, "a listed external URL that is not a valid URL"},
         {finding::kBadIndexTarget, Error, "an entry whose IndexTarget is not a valid frame or window name"},
         {finding::kLikelyDuplicate, Warning,
-         "entries at one level that differ only in letter case, blanks or punctuation"},
+         "entries at one level that differ in one respect only: letter case, hyphens and punctuation, or a plural "
+         "ending (names of code, options and what their anchors name count only as the same name)"},
         {finding::kEmptySortKey, Warning, "an entry whose sort key is empty (it is left out of the index)"},
         {finding::kPageWithoutEntries, Warning, "a page with no entry of its own and none on its anchors"},
         {finding::kOutputHitsPage, Warning,
          "an index output (or a page of the HTML index) named like a listed page or the project file"},
+        {finding::kSeeAlsoWithoutLocators, Warning,
+         "a See also under a heading with no locators or subentries of its own (it should be See)"},
+        {finding::kSeeWithLocators, Warning,
+         "a See under a heading that has locators of its own (See also keeps them)"},
+        {finding::kSingleSubentry, Off, "a heading with a single subentry (house style: off unless turned on)"},
+        {finding::kManyLocators, Off,
+         "a heading with more locators than Check Max Locators, 10 unless set (house style: off unless turned on)"},
+        {finding::kDoublePostMismatch, Warning,
+         "a double post (\"A, B\" and \"B, A\") whose two entries lead to different places"},
     };
     return kinds;
 }

@@ -53,6 +53,11 @@ inline constexpr const char* kLikelyDuplicate = "likely-duplicate";
 inline constexpr const char* kEmptySortKey = "empty-sort-key";
 inline constexpr const char* kPageWithoutEntries = "page-without-entries";
 inline constexpr const char* kOutputHitsPage = "output-hits-page";
+inline constexpr const char* kSeeAlsoWithoutLocators = "see-also-without-locators";
+inline constexpr const char* kSeeWithLocators = "see-with-locators";
+inline constexpr const char* kSingleSubentry = "single-subentry";
+inline constexpr const char* kManyLocators = "many-locators";
+inline constexpr const char* kDoublePostMismatch = "double-post-mismatch";
 } // namespace finding
 
 // What a check of the whole project found, with the share of its readable

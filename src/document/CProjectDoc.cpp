@@ -226,9 +226,11 @@ bool CProjectDoc::save()
             return;
         }
         foldersWritten.insert(parentFolder(file.fullPath()));
+        const std::size_t queued = pages.size();
         if (torvane::rewriteSourceFile(file, services_.reports, &pages) == HtmlFileOk) {
             file.setModified(false);
-            pagesWritten.push_back(&file);
+            if (pages.size() > queued)
+                pagesWritten.push_back(&file);
         }
     };
     const std::string text = writeProjectFile(styles_, outputNames_, *root_, rewriteModified);
@@ -240,7 +242,10 @@ bool CProjectDoc::save()
         progress.end();
     ++saveCount_;
 
-    const FileResult written = writeFileAtomically(pathName_, text);
+    // A project file that would come out the same is left as it is.
+    std::string onDisk;
+    const bool unchanged = !readWholeFile(pathName_, onDisk).failed() && onDisk == text;
+    const FileResult written = unchanged ? FileResult {} : writeFileAtomically(pathName_, text);
     if (written.failed())
         services_.reports.logFileError(written.failure());
     for (const std::string& folder : foldersWritten)

@@ -179,8 +179,12 @@ HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, Deferred
     }
     if (page.isUtf16())
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
+    const std::string before = page.wholeText();
     putEntriesIntoPage(file, page);
-    page.WriteSource(later);
+    // A page whose bytes stay as they were keeps its file: no write, no new
+    // inode, no new date for tools that watch it.
+    if (page.wholeText() != before)
+        page.WriteSource(later);
     if (!page.writeSucceeded())
         return page.errorCode();
     file.setBlockDamage({});

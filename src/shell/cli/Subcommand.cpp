@@ -20,9 +20,9 @@ const char kCommonHelp[] = "\nEvery subcommand also takes --quiet (no progress l
 const std::vector<Subcommand>& subcommands()
 {
     static const std::vector<Subcommand> all {
-        makeIndexCommand(),  checkCommand(),  statsCommand(),          exportCommand(), addEntryCommand(),
-        excludeCommand(),    removeCommand(), addFilesCommand(),       addUrlCommand(), addXrefCommand(),
-        forgetKeptCommand(), applyCommand(),  completeTargetsCommand()};
+        makeIndexCommand(),  checkCommand(),  statsCommand(),    exportCommand(), addEntryCommand(),
+        excludeCommand(),    removeCommand(), addFilesCommand(), addUrlCommand(), addXrefCommand(),
+        forgetKeptCommand(), applyCommand(),  importCommand(),   initCommand(),   completeTargetsCommand()};
     return all;
 }
 

@@ -1,5 +1,6 @@
 #include "document/EntryChecks.h"
 #include "document/EntryMarkup.h"
+#include "document/LevelSpellings.h"
 #include "document/LinkSyntax.h"
 #include "generate/EntryLevels.h"
 #include "model/IndexEntry.h"
@@ -19,19 +20,6 @@ std::string quoted(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
-// What is left of a level text for comparing likely duplicates: letters and
-// digits, lower-cased; bytes above ASCII are kept as they are.
-std::string comparable(std::string_view level)
-{
-    std::string result;
-    result.reserve(level.size());
-    for (char c : unescapeField(level)) {
-        if (isAsciiLetter(c) || isAsciiDigit(c) || static_cast<unsigned char>(c) >= 0x80)
-            result += asciiLower(c);
-    }
-    return result;
-}
-
 // Finds level texts that an index would show as separate lines although a
 // reader takes them for one: same parent line, same letters and digits.
 // The levels are gathered first and sorted once, as a sorted array stays
@@ -42,9 +30,11 @@ public:
     {
         pieces_.clear();
         appendLevelPieces(entry.indexAs(), pieces_);
+        const ProjectNode& holder = *entry.owner();
+        const std::string_view anchor = holder.kindBit() == NodeKindMask::Target ? holder.label() : std::string_view();
         std::string parent;
         for (std::string_view piece : pieces_) {
-            const std::string key = comparable(piece);
+            const std::string key = spellingKey(unescapeField(piece), anchor);
             if (!key.empty())
                 levels_.push_back({parent + '\x1f' + key, piece, &entry});
             parent += piece;
@@ -58,14 +48,17 @@ public:
         std::stable_sort(levels_.begin(), levels_.end(), [](const Level& a, const Level& b) { return a.key < b.key; });
         for (auto group = levels_.begin(); group != levels_.end();) {
             const auto end = std::find_if(group, levels_.end(), [&](const Level& l) { return l.key != group->key; });
+            const std::string_view spelling = std::string_view(group->key).substr(group->key.rfind('\x1f') + 1);
+            const std::string first = unescapeField(group->text);
             std::set<std::string_view> told {group->text};
             for (auto level = group + 1; level != end; ++level) {
-                if (!told.insert(level->text).second)
+                const SpellingDifference difference = spellingDifference(spelling, first, unescapeField(level->text));
+                if (difference == SpellingDifference::None || !told.insert(level->text).second)
                     continue;
                 IndexFinding finding = findingAt(finding::kLikelyDuplicate, *level->entry->owner());
                 finding.entry = level->entry->indexAs();
-                finding.message = quoted(level->text) + " and " + quoted(group->text) +
-                                  " differ only in letter case, blanks or punctuation at the same level";
+                finding.message = quoted(level->text) + " and " + quoted(group->text) + " differ only in " +
+                                  differenceText(difference) + " at the same level";
                 findings.push_back(std::move(finding));
             }
             group = end;

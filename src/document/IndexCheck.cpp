@@ -1,9 +1,11 @@
 #include "document/IndexCheck.h"
 #include "document/CProjectDoc.h"
 #include "document/EntryChecks.h"
+#include "document/FindingFilter.h"
 #include "document/LinkSyntax.h"
 #include "document/ProjectFileReader.h"
 #include "document/ProjectLookup.h"
+#include "document/ReviewChecks.h"
 #include "document/StoredBlockChecks.h"
 #include "generate/OutputCollisions.h"
 #include "model/ExternalUrl.h"
@@ -149,7 +151,9 @@ IndexCheckReport checkIndex(CProjectDoc& document)
     checkEntries(root, report.findings);
     checkUrls(root, report.findings);
     checkCrossReferences(root, report.findings);
+    checkReview(root, document.styles().extensions.check.maxLocators, report.findings);
     checkOutputNames(document, report.findings);
+    applyCheckSettings(report, document.styles().extensions.check);
     return report;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace torvane {
 
-enum class FindingSeverity { Error, Warning };
+// Off: the kind is not reported (a matter of house style, or turned off in the project).
+enum class FindingSeverity { Error, Warning, Off };
 
 // One problem of a project's index, named where a writer would look: the
 // page (path below the project folder, "/" separators) and its target ("#"
@@ -33,6 +35,10 @@ struct FindingKind {
 const std::vector<FindingKind>& findingKinds();
 FindingSeverity severityOf(std::string_view kind);
 const char* severityName(FindingSeverity severity);
+// The severity named "error", "warning" or "off"; nothing for another name.
+std::optional<FindingSeverity> severityNamed(std::string_view name);
+// The kind's own description, or null for a kind the program does not make.
+const FindingKind* findingKind(std::string_view id);
 
 namespace finding {
 inline constexpr const char* kDeadCrossReference = "xref-no-entry";
@@ -48,6 +54,11 @@ inline constexpr const char* kEmptySortKey = "empty-sort-key";
 inline constexpr const char* kPageWithoutEntries = "page-without-entries";
 inline constexpr const char* kOutputHitsPage = "output-hits-page";
 inline constexpr const char* kBadEntryMarkup = "bad-entry-markup";
+inline constexpr const char* kSeeAlsoWithoutLocators = "see-also-without-locators";
+inline constexpr const char* kSeeWithLocators = "see-with-locators";
+inline constexpr const char* kSingleSubentry = "single-subentry";
+inline constexpr const char* kManyLocators = "many-locators";
+inline constexpr const char* kDoublePostMismatch = "double-post-mismatch";
 } // namespace finding
 
 // What a check of the whole project found, with the share of its readable
@@ -56,13 +67,18 @@ struct IndexCheckReport {
     std::vector<IndexFinding> findings;
     std::size_t pagesChecked = 0;
     std::size_t pagesWithEntries = 0;
+    // Findings the project lets stand, left out of `findings`.
+    std::size_t suppressed = 0;
 
     bool hasErrors(bool strict) const;
+    // A finding at least as severe as `threshold` (Error: errors only; Warning: any).
+    bool hasFindingsAtLeast(FindingSeverity threshold) const;
 };
 
 // "N of M pages have entries (P%)".
 std::string coverageText(const IndexCheckReport& report);
-// "E errors, W warnings", counting warnings as errors when `strict`.
+// "E errors, W warnings", counting warnings as errors when `strict`, then
+// ", S suppressed" when the project let findings stand.
 std::string countsText(const IndexCheckReport& report, bool strict);
 
 // The place of a finding as one line shows it: "page#anchor", the URL, or

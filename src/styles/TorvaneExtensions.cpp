@@ -47,7 +47,8 @@ void readExtensionsSection(std::span<const std::string> lines, TorvaneExtensions
             const std::string key(trim(line.substr(kWordPrefix.size(), equals - kWordPrefix.size())));
             if (!key.empty())
                 extensions.words[key] = std::string(line.substr(equals + 1));
-        }
+        } else
+            readCheckSetting(line, extensions.check);
     });
     extensions.sectionRead = extensions.sectionRead || found;
 }
@@ -74,6 +75,7 @@ void writeExtensionsSection(std::string& out, const TorvaneExtensions& extension
         out += "Language=" + extensions.language + "\r\n";
     for (const auto& [key, word] : extensions.words)
         out += std::string(kWordPrefix) + key + "=" + word + "\r\n";
+    writeCheckSettings(out, extensions.check);
     out += "\r\n";
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "styles/CheckSettings.h"
 #include "styles/StyleOptionValues.h"
 #include <map>
 #include <span>
@@ -29,6 +30,8 @@ struct TorvaneExtensions {
     std::string language;
     // The project's own wording of some of those words, by key ("Symbols").
     std::map<std::string, std::string> words;
+    // How Check Index judges this project; it changes no output.
+    CheckSettings check;
     // The file read held the section: it is written back even at defaults,
     // so that saving changes nothing the user did not change.
     bool sectionRead = false;
@@ -36,7 +39,8 @@ struct TorvaneExtensions {
     bool atDefaults() const
     {
         return collation.empty() && indexLayout == IndexLayout::Classic && mergeCaseVariants == 0 && idTargets == 0 &&
-               !entriesInProject && entryStoreFile.empty() && epubIndex == 0 && language.empty() && words.empty();
+               !entriesInProject && entryStoreFile.empty() && epubIndex == 0 && language.empty() && words.empty() &&
+               check.atDefaults();
     }
     bool operator==(const TorvaneExtensions&) const = default;
 };

@@ -167,7 +167,7 @@ TEST_F(Completion, BashOffersSubcommandsProjectsOptionsAndTheirValues)
     EXPECT_EQ(offers("--v"), "--version\n");
     EXPECT_EQ(offers("ch"), "check\n");
     EXPECT_EQ(offers("check Fix"), "Fixture.ipj\n");
-    EXPECT_EQ(offers("check Fixture.ipj --"), "--help\n--json\n--quiet\n--strict\n");
+    EXPECT_EQ(offers("check Fixture.ipj --"), "--fail-on\n--format\n--help\n--json\n--quiet\n--strict\n");
     EXPECT_EQ(offers("export Fixture.ipj --format "), "csv\njson\n");
     // After "=" bash replaces only the value.
     EXPECT_EQ(offers("export Fixture.ipj --format=c"), "csv\n");
@@ -196,7 +196,7 @@ TEST_F(Completion, FishOffersWhatBashOffers)
     EXPECT_NE(first.find("add-entry\n"), std::string::npos) << first;
     EXPECT_NE(first.find("Fixture.ipj\n"), std::string::npos) << first;
     EXPECT_EQ(first.find("a.htm"), std::string::npos) << first;
-    EXPECT_EQ(fishOffers("check Fixture.ipj --"), "--help\n--json\n--quiet\n--strict\n");
+    EXPECT_EQ(fishOffers("check Fixture.ipj --"), "--fail-on\n--format\n--help\n--json\n--quiet\n--strict\n");
     EXPECT_EQ(fishOffers("export Fixture.ipj --format "), "csv\njson\n");
     EXPECT_EQ(fishOffers("add-entry Fixture.ipj --sort-as A a"), "a.htm\na.htm#red\n");
     EXPECT_EQ(fishOffers("add-entry Fixture.ipj a.htm Entry "), "");

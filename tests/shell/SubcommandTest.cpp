@@ -282,5 +282,26 @@ TEST_F(Subcommands, CompleteTargetsListsWhatEachKindOfArgumentTakes)
     EXPECT_NE(err.str().find("unknown kind anchor"), std::string::npos);
 }
 
+TEST_F(Subcommands, StatsCountsEntriesLinesLocatorsCoverageAndCrossReferences)
+{
+    fixture.write("sub/b.htm",
+                  pageText("Pears", {"green"},
+                           "    Target=\"green\"\r\n" + storedEntry("Fruit, Pears", "fruit pears") +
+                               storedEntry("fruit, pears", "fruit pears 2") + storedEntry("Apples", "apples 2")));
+    EXPECT_EQ(on("stats"), 0) << err.str();
+    // The anchor "red" and the page sub/b.htm count with their default entries.
+    EXPECT_EQ(out.str(), "entries: 7\n"
+                         "lines at level 1: 5\n"
+                         "lines at level 2: 1\n"
+                         "locators per line: 1: 3; 2: 2; 3-5: 0; 6-10: 0; 11-20: 0; 21+: 0;\n"
+                         "pages with entries: 2 of 2\n"
+                         "targets with entries: 2 of 4\n"
+                         "cross-references: 1 see, 0 see also\n");
+    EXPECT_EQ(on("stats", {"--json"}), 0);
+    EXPECT_EQ(out.str(), "{\"entries\": 7, \"linesByLevel\": [5, 1], \"locatorsPerLine\": {\"1\": 3, \"2\": 2, "
+                         "\"3-5\": 0, \"6-10\": 0, \"11-20\": 0, \"21+\": 0}, \"pages\": 2, \"pagesWithEntries\": 2, "
+                         "\"targets\": 4, \"targetsWithEntries\": 2, \"see\": 1, \"seeAlso\": 0}\n");
+}
+
 } // namespace
 } // namespace torvane

@@ -1,6 +1,8 @@
+#include "document/FindingFilter.h"
+#include "document/FindingLines.h"
 #include "document/IndexCheck.h"
 #include "shell/cli/CliProject.h"
-#include "shell/cli/JsonText.h"
+#include "shell/cli/FindingOutput.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
 
@@ -8,45 +10,60 @@ namespace torvane {
 
 namespace {
 
-FindingSeverity shownSeverity(const IndexFinding& finding, bool strict)
-{
-    return strict ? FindingSeverity::Error : finding.severity;
-}
+using FindingWriter = void (*)(const FindingOutput& output, std::ostream& out);
 
-void writeJson(const IndexCheckReport& report, bool strict, std::ostream& out)
+struct NamedWriter {
+    std::string_view name;
+    FindingWriter write;
+};
+
+constexpr NamedWriter kWriters[] = {{"text", writeFindingsText},
+                                    {"json", writeFindingsJson},
+                                    {"github", writeFindingsGithub},
+                                    {"sarif", writeFindingsSarif}};
+
+FindingWriter writerNamed(std::string_view name)
 {
-    out << "[";
-    const char* separator = "\n";
-    for (const IndexFinding& finding : report.findings) {
-        out << separator << "  {\"kind\": " << jsonString(finding.kind)
-            << ", \"severity\": " << jsonString(severityName(shownSeverity(finding, strict)))
-            << ", \"page\": " << jsonString(finding.page) << ", \"target\": " << jsonString(finding.target)
-            << ", \"entry\": " << jsonString(finding.entry) << ", \"message\": " << jsonString(finding.message) << "}";
-        separator = ",\n";
+    for (const NamedWriter& writer : kWriters) {
+        if (writer.name == name)
+            return writer.write;
     }
-    out << (report.findings.empty() ? "]\n" : "\n]\n");
-}
-
-void writeLines(const IndexCheckReport& report, bool strict, const std::string& projectName, std::ostream& out)
-{
-    for (const IndexFinding& finding : report.findings)
-        out << findingPlace(finding, projectName) << ": " << finding.kind << ": " << finding.message << "\n";
-    out << "coverage: " << coverageText(report) << "\n" << countsText(report, strict) << "\n";
+    return nullptr;
 }
 
 int runCheck(const SubcommandCall& call)
 {
+    const Subcommand& self = *findSubcommand("check");
+    const bool legacyJson = call.arguments.has("--json");
+    const FindingWriter write = writerNamed(call.arguments.value("--format").value_or("text"));
+    if (!write)
+        return refuseCommandLine(self, "unknown format " + *call.arguments.value("--format"), call.err);
+    const std::string failOn = call.arguments.value("--fail-on").value_or("error");
+    if (failOn != "error" && failOn != "warning")
+        return refuseCommandLine(self, "--fail-on takes error or warning, not " + failOn, call.err);
+
     const std::string& path = call.arguments.positionals[0];
     CliProject project(call, true);
     if (!project.open(path))
         return project.refuseOpen(path);
-    const IndexCheckReport report = checkIndex(project.document());
+    CProjectDoc& document = project.document();
+    for (const std::string& problem : checkSettingProblems(document.styles().extensions.check))
+        project.tell(path, problem);
+    const IndexCheckReport report = checkIndex(document);
     const bool strict = call.arguments.has("--strict");
-    if (call.arguments.has("--json"))
-        writeJson(report, strict, call.out);
+    FindingOutput output {report,
+                          findingLines(document.projectDirectory(), report.findings),
+                          strict,
+                          document.title(),
+                          document.projectDirectory(),
+                          path};
+    if (legacyJson)
+        writeFindingsJsonArray(output, call.out);
     else
-        writeLines(report, strict, project.document().title(), call.out);
-    return report.hasErrors(strict) ? ExitFailed : ExitOk;
+        write(output, call.out);
+    const bool failOnWarnings = strict || failOn == "warning";
+    return report.hasFindingsAtLeast(failOnWarnings ? FindingSeverity::Warning : FindingSeverity::Error) ? ExitFailed
+                                                                                                         : ExitOk;
 }
 
 std::string checkHelp()
@@ -55,23 +72,38 @@ std::string checkHelp()
                        "what is wrong with its index, one line each:\n"
                        "    PAGE[#ANCHOR]: KIND: MESSAGE\n"
                        "(a URL, or the project file's name, stands for the page where no page is\n"
-                       "concerned), then the share of pages that have entries of their own (an excluded\n"
-                       "page counts as dealt with) and the number of errors and warnings.\n"
+                       "concerned), then the share of pages that have entries (on the page or on one of\n"
+                       "its anchors; missing and unreadable pages count as without) and the number of\n"
+                       "errors, warnings and findings the project lets stand.\n"
                        "\n"
-                       "  --json    a JSON array instead, one object per finding with the keys \"kind\",\n"
-                       "            \"severity\" (\"error\" or \"warning\"), \"page\" (path below the project\n"
-                       "            folder, \"/\" separators), \"target\" (\"#\" for the page itself, the anchor,\n"
-                       "            or the URL), \"entry\" (the entry text or heading) and \"message\".\n"
-                       "            Text that is not UTF-8 is shown one character per byte.\n"
-                       "  --strict  warnings count as errors (and are shown as errors).\n"
+                       "  --format F     text (the default); json: {\"formatVersion\": 1, \"counts\":\n"
+                       "                 {\"error\", \"warning\", \"suppressed\"}, \"coverage\": {\"pages\",\n"
+                       "                 \"pagesWithEntries\"}, \"findings\": [{\"kind\", \"severity\", \"page\",\n"
+                       "                 \"target\", \"entry\", \"message\", \"line\"}]}, \"line\" being the line\n"
+                       "                 of the page's index block where the target's entries are (0 for\n"
+                       "                 none); github: GitHub Actions workflow commands\n"
+                       "                 (::error file=F,line=N,title=KIND::MESSAGE); sarif: a SARIF 2.1.0\n"
+                       "                 log, one rule per kind. Files are named relative to the working\n"
+                       "                 folder in github and sarif, relative to the project folder else.\n"
+                       "  --json         the first JSON form: an array of the findings without lines.\n"
+                       "  --strict       warnings count as errors (and are shown as errors).\n"
+                       "  --fail-on L    error (the default): exit 1 when errors are found; warning:\n"
+                       "                 also when warnings are found.\n"
+                       "Text that is not UTF-8 is read as windows-1252 in JSON and SARIF.\n"
                        "\n"
-                       "Kinds (stable identifiers):\n";
+                       "The project file may set a kind's severity and let single findings stand, in\n"
+                       "its [Torvane Extensions] section (the desktop's Check Index window writes them):\n"
+                       "    Check Severity likely-duplicate=off        (error, warning or off)\n"
+                       "    Check Ignore=KIND|PAGE|TARGET|ENTRY|REASON  (a \\ before | or \\ in a field)\n"
+                       "    Check Max Locators=10                       (for many-locators)\n"
+                       "\n"
+                       "Kinds (stable identifiers) and their own severity:\n";
     for (const FindingKind& kind : findingKinds()) {
         std::string line = "  " + std::string(kind.id);
-        line.resize(24, ' ');
+        line.resize(28, ' ');
         help += line + severityName(kind.severity) + ": " + kind.meaning + "\n";
     }
-    return help + "\nExit status 1 when errors are found.\n";
+    return help + "\nExit status 1 when errors are found (or warnings, with --strict or --fail-on\nwarning).\n";
 }
 
 } // namespace
@@ -80,10 +112,12 @@ Subcommand checkCommand()
 {
     static const std::string help = checkHelp();
     return {"check",
-            "check PROJECT.ipj [--json] [--strict]",
+            "check PROJECT.ipj [--format text|json|github|sarif] [--strict] [--fail-on error|warning]",
             help,
-            {{"--json", false, {}, "a JSON array of the findings instead of lines"},
-             {"--strict", false, {}, "warnings count as errors"}},
+            {{"--format", true, "text|json|github|sarif", "the form of the findings: lines, JSON, GitHub or SARIF"},
+             {"--json", false, {}, "the first JSON form: an array of the findings"},
+             {"--strict", false, {}, "warnings count as errors"},
+             {"--fail-on", true, "error|warning", "what makes the exit status 1"}},
             1,
             1,
             runCheck};

@@ -47,6 +47,8 @@ std::string unknownCommandProblem(std::string_view word)
     std::string_view closest;
     std::size_t closestDistance = std::max<std::size_t>(1, typed.size() / 3) + 1;
     for (const Subcommand& command : subcommands()) {
+        if (command.hidden)
+            continue;
         const std::size_t distance = editDistance(typed, lettersOf(command.name));
         if (distance < closestDistance) {
             closest = command.name;

@@ -6,6 +6,7 @@ namespace torvane {
 // Each subcommand, defined in a file of its own.
 Subcommand makeIndexCommand();
 Subcommand checkCommand();
+Subcommand statsCommand();
 Subcommand exportCommand();
 Subcommand addEntryCommand();
 Subcommand excludeCommand();

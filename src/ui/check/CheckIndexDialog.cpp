@@ -2,6 +2,7 @@
 #include "ui/common/QtText.h"
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -10,13 +11,16 @@
 
 namespace torvane {
 
-CheckIndexDialog::CheckIndexDialog(Check check, ShowPlace showPlace, QString projectName, QWidget* parent)
+CheckIndexDialog::CheckIndexDialog(Check check, ShowPlace showPlace, Ignore ignore, QString projectName,
+                                   QWidget* parent)
     : QDialog(parent)
     , check_(std::move(check))
     , showPlace_(std::move(showPlace))
+    , ignore_(std::move(ignore))
     , projectName_(std::move(projectName))
     , list_(new QTreeWidget)
     , summary_(new QLabel)
+    , ignoreButton_(nullptr)
 {
     setWindowTitle("Check Index");
     list_->setColumnCount(3);
@@ -29,6 +33,11 @@ CheckIndexDialog::CheckIndexDialog(Check check, ShowPlace showPlace, QString pro
     summary_->setTextFormat(Qt::PlainText);
 
     auto* buttons = new QDialogButtonBox;
+    ignoreButton_ = buttons->addButton("&Ignore This Finding...", QDialogButtonBox::ActionRole);
+    ignoreButton_->setEnabled(false);
+    connect(ignoreButton_, &QPushButton::clicked, this, &CheckIndexDialog::askAndIgnoreCurrent);
+    connect(list_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { ignoreButton_->setEnabled(current != nullptr); });
     QPushButton* again = buttons->addButton("Check &Again", QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     connect(again, &QPushButton::clicked, this, &CheckIndexDialog::refresh);
@@ -64,6 +73,27 @@ void CheckIndexDialog::refresh()
 QString CheckIndexDialog::summaryText() const
 {
     return summary_->text();
+}
+
+void CheckIndexDialog::ignoreRow(int row, const QString& reason)
+{
+    if (row < 0 || row >= static_cast<int>(findings_.size()))
+        return;
+    ignore_(findings_[static_cast<std::size_t>(row)], reason.toUtf8().toStdString());
+    refresh();
+}
+
+void CheckIndexDialog::askAndIgnoreCurrent()
+{
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0)
+        return;
+    bool given = false;
+    const QString reason = QInputDialog::getText(this, "Ignore This Finding",
+                                                 "Why may this finding stand? The reason is kept in the project.",
+                                                 QLineEdit::Normal, QString(), &given);
+    if (given && !reason.trimmed().isEmpty())
+        ignoreRow(row, reason.trimmed());
 }
 
 void CheckIndexDialog::showRow(int row)

@@ -1,5 +1,6 @@
 #include "ui/check/CheckIndexHook.h"
 #include "document/CProjectDoc.h"
+#include "document/FindingFilter.h"
 #include "document/IndexCheck.h"
 #include "ui/check/CheckIndexDialog.h"
 #include "ui/commands/CommandIds.h"
@@ -20,6 +21,13 @@ void showFindingInTree(CProjectWnd& window, const IndexFinding& finding)
     window.document().updateAllViews(HintTreeClick, window.treeView());
 }
 
+void ignoreFinding(CProjectDoc& document, const IndexFinding& finding, std::string reason)
+{
+    StyleSettings styles = document.styles();
+    styles.extensions.check.suppressions.push_back(suppressionOf(finding, std::move(reason)));
+    document.setStyles(styles);
+}
+
 void installCheckIndexHook(CProjectWnd::Hooks& hooks)
 {
     hooks.commands[CmdCheckIndex] = [](CProjectWnd& window) {
@@ -33,6 +41,9 @@ void installCheckIndexHook(CProjectWnd::Hooks& hooks)
         auto* dialog =
             new CheckIndexDialog([owner] { return checkIndex(owner->document()); },
                                  [owner](const IndexFinding& finding) { showFindingInTree(*owner, finding); },
+                                 [owner](const IndexFinding& finding, std::string reason) {
+                                     ignoreFinding(owner->document(), finding, std::move(reason));
+                                 },
                                  fromBytes(window.document().title()), &window);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();

@@ -81,5 +81,37 @@ TEST(CheckIndex, ListsTheFindingsAndShowsTheirPlaceInTheTree)
               (std::vector<std::string> {"sub/b.htm page-without-entries", "a.htm page-without-entries"}));
 }
 
+// A finding let stand leaves the list at once, is counted, and stays away
+// after a save and a new opening: the project keeps it, with its reason.
+TEST(CheckIndex, IgnoreThisFindingKeepsTheReasonInTheProject)
+{
+    test::UiTestApp app;
+    test::TempDir dir;
+    CProjectWnd::Hooks hooks;
+    installCheckIndexHook(hooks);
+    const std::string project = test::writeSampleProject(dir);
+    auto window = test::showProjectWindow(app.services, project, hooks);
+    ASSERT_TRUE(window);
+    window->runCommand(CmdCheckIndex);
+    auto* dialog = window->findChild<CheckIndexDialog*>();
+    ASSERT_TRUE(dialog);
+    dialog->ignoreRow(0, "a cover page, nothing to look up");
+    EXPECT_EQ(rowsOf(*dialog), (std::vector<std::string> {"a.htm page-without-entries", "c.htm page-without-entries"}));
+    EXPECT_EQ(dialog->summaryText().toStdString(),
+              "Coverage: 0 of 3 pages have entries (0%). 0 errors, 2 warnings, 1 suppressed.");
+    EXPECT_TRUE(window->document().isModified());
+    ASSERT_TRUE(window->document().save());
+    EXPECT_NE(
+        test::TempDir::contents(project).find("Check Ignore=page-without-entries|sub/b.htm|#||a cover page, nothing to "
+                                              "look up\r\n"),
+        std::string::npos);
+    window.reset();
+    auto reopened = test::showProjectWindow(app.services, project, hooks);
+    ASSERT_TRUE(reopened);
+    reopened->runCommand(CmdCheckIndex);
+    EXPECT_EQ(rowsOf(*reopened->findChild<CheckIndexDialog*>()),
+              (std::vector<std::string> {"a.htm page-without-entries", "c.htm page-without-entries"}));
+}
+
 } // namespace
 } // namespace torvane

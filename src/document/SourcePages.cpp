@@ -1,6 +1,7 @@
 #include "document/SourcePages.h"
 
 #include "document/PageFindings.h"
+#include "model/KeyCompare.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
 #include "platform/FileAccess.h"
@@ -12,6 +13,7 @@
 #include "sources/PageReader.h"
 #include "sources/StoredValues.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -31,10 +33,20 @@ void installFileDefault(SourceFile& file, const ScannedPage& page)
 
 void installTargets(SourceFile& file, const ScannedPage& page)
 {
-    for (const Anchor& anchor : page.anchors) {
-        Target& target = file.findOrCreateTarget(anchor.name);
-        const EntryKind kind = anchor.text.empty() ? EntryKind::TargetDefaultEmpty : EntryKind::TargetDefaultText;
-        target.setDefaultEntry(anchor.text, kind);
+    // Targets are held in key order: taken in that order, each one joins at
+    // the end instead of moving every target after its place. Among anchors
+    // of one name the last still gives the default text.
+    std::vector<const Anchor*> ordered;
+    ordered.reserve(page.anchors.size());
+    for (const Anchor& anchor : page.anchors)
+        ordered.push_back(&anchor);
+    std::stable_sort(ordered.begin(), ordered.end(), [](const Anchor* a, const Anchor* b) {
+        return compareKeys(a->name, b->name, KeyCompareMode::CaseInsensitiveThenExact) < 0;
+    });
+    for (const Anchor* anchor : ordered) {
+        Target& target = file.findOrCreateTarget(anchor->name);
+        const EntryKind kind = anchor->text.empty() ? EntryKind::TargetDefaultEmpty : EntryKind::TargetDefaultText;
+        target.setDefaultEntry(anchor->text, kind);
     }
 }
 
@@ -56,12 +68,11 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
     EntryHolder* current = nullptr;
     KeptTarget kept;
     bool keeping = false;
-    // A vanished target listed only as excluded holds nothing to lose (index
-    // pages list every letter so), and is dropped as before.
+    bool keptExcluded = false;
     const auto keepPending = [&] {
-        if (keeping && !kept.entries.empty())
+        if (keeping && (keptExcluded || !kept.entries.empty()))
             file.keepTarget(std::move(kept));
-        keeping = false;
+        keeping = keptExcluded = false;
     };
     for (std::size_t i = 0; i < records.size();) {
         if (records[i].first == "Target") {
@@ -80,6 +91,8 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records)
         const bool excluding = records[i].second.empty();
         if (keeping && !excluding)
             kept.entries.insert(*entryOfRecord(records, i));
+        else if (keeping)
+            keptExcluded = true;
         else if (current && excluding) {
             // Every listing of a target opens with this record; a target
             // listed again (a page given a second block) keeps what it has.

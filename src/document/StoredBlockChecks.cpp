@@ -29,6 +29,11 @@ void checkStoredBlock(const SourceFile& page, std::vector<IndexFinding>& finding
     for (const KeptTarget& target : page.keptTargets()) {
         IndexFinding finding = findingAt(finding::kOrphanedEntries, page);
         finding.target = target.name;
+        if (target.isExclusion()) {
+            finding.message = "the page has no anchor \"" + target.name + "\" any more; it is kept excluded";
+            findings.push_back(std::move(finding));
+            continue;
+        }
         finding.entry = target.entries.begin()->indexAs();
         finding.message = "the page has no anchor \"" + target.name + "\" any more; its stored entries:";
         const char* separator = " \"";

@@ -17,16 +17,18 @@ namespace torvane {
 class DirectoryNode;
 
 // Entries that a page's index block holds for a target the page no longer
-// has (its anchor was renamed or removed). They are kept and written back
-// under the old name until the user drops them, so that nothing is lost
-// while the user has not seen them.
+// has (its anchor was renamed or removed), or its exclusion. They are kept
+// and written back under the old name until the user drops them, so that
+// nothing is lost while the user has not seen them, and a target that comes
+// back is excluded again.
 struct KeptTarget {
     struct Order {
         bool operator()(const IndexEntry& a, const IndexEntry& b) const { return a.lessThan(b); }
     };
     std::string name;
-    // In entry order, without duplicates; never empty.
+    // In entry order, without duplicates; empty for a kept exclusion.
     std::set<IndexEntry, Order> entries;
+    bool isExclusion() const { return entries.empty(); }
 };
 
 // A local HTML page of the project, with its targets.

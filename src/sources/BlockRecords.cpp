@@ -1,6 +1,7 @@
 #include "sources/BlockRecords.h"
 
 #include "sources/SearchText.h"
+#include "sources/UnendedBlock.h"
 
 #include <algorithm>
 #include <array>
@@ -144,15 +145,22 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
             blocks.push_back({start, endMarker, end, true, pairedUp});
             start = findInSearchCopy(commentText, blockStartMarker, endMarker + blockEndMarker.size());
         } else {
-            // A block that lost its end marker stops where its comment ends or the next block starts.
-            // Without its end marker a block can only be replaced as the whole
-            // of its own closed comment: otherwise the new block would take the
-            // closing of a comment that the user opened, or the rest of the page.
-            // A block that another one follows in the same comment is replaced
-            // up to it, and the next is then replaced or taken out in turn.
+            // A block that lost its end marker is read by its own records: it
+            // ends with its last record line, and the text after it, which a
+            // browser may well show, stays the user's. Without records it can
+            // only be replaced as the whole of its own closed comment: otherwise
+            // the new block would take the closing of a comment that the user
+            // opened, or the user's text up to the next block. Inside another
+            // comment it is left alone.
             const std::size_t stop = std::min(next, segmentEnd);
-            const bool closedHere = stop == segmentEnd ? commentText.substr(0, stop).ends_with("-->") : true;
-            blocks.push_back({start, stop, stop, false, start == segmentStart && closedHere});
+            const std::string_view upToStop = commentText.substr(0, stop);
+            const bool ownComment = start == segmentStart;
+            if (const std::size_t recordsEnd = unendedBlockEnd(upToStop, start); recordsEnd != npos) {
+                blocks.push_back({start, recordsEnd, recordsEnd, false, ownComment});
+            } else {
+                const bool wholeComment = stop == segmentEnd && upToStop.ends_with("-->");
+                blocks.push_back({start, stop, stop, false, ownComment && wholeComment});
+            }
             start = next;
         }
     }

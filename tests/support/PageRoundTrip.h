@@ -128,7 +128,10 @@ inline std::string checkPageRoundTrip(const std::string& original, const EntryFi
     const auto lost = [](const std::string& before, const std::string& after) {
         return !before.empty() && before.find('<') == std::string::npos && before != after;
     };
-    if (lost(read.headingText(), reread.headingText()) || lost(read.titleText(), reread.titleText()))
+    // A block that lost its end marker is read by its records, and what its
+    // comment hid up to the next "-->" shows from then on, in a heading too.
+    const bool reveals = read.blockDamage().noEndMarker || read.blockDamage().blocks > 1;
+    if (!reveals && (lost(read.headingText(), reread.headingText()) || lost(read.titleText(), reread.titleText())))
         return "the save changed the page's heading or title";
     for (const Anchor& anchor : read.anchors()) {
         // Names made of markup come from broken tags that a replaced generator

@@ -11,6 +11,7 @@
 #include "sources/CommentBlock.h"
 #include "sources/SearchText.h"
 #include "sources/StoredValues.h"
+#include "sources/UnendedBlock.h"
 #include "platform/TextUtil.h"
 
 #include <algorithm>
@@ -35,11 +36,15 @@ inline std::unique_ptr<IndexEntry> entryWith(const EntryFields& fields)
 }
 
 // A text a rewrite may take out of a page: an old block or old meta tags,
-// with the blanks and line end around a block that stood on its own line.
+// with the blanks and line end around a block that stood on its own line. A
+// block runs through its end marker or the end of its comment, or, when it
+// lost its end marker, through its last record line and no further.
 inline bool isOwnedText(std::string_view removed)
 {
     const std::string_view core = trim(removed);
-    return core.empty() || startsWithSearchCopy(core, "<meta") || startsWithSearchCopy(core, "<!-- html torvane");
+    if (!startsWithSearchCopy(core, "<!-- html torvane"))
+        return core.empty() || startsWithSearchCopy(core, "<meta");
+    return core.ends_with("-->") || unendedBlockEnd(core, 0) == core.size();
 }
 
 // Replays the rewrite's changes on the original and checks that they give the

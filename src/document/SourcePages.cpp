@@ -165,6 +165,8 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     if (read.exists && (read.readOnly || !access.mayReadAndReplace(path)))
         reports.logReadOnlyFile(path);
 
+    if (read.exists)
+        file.setLoadedIdentity(read.identity);
     if (!read.exists) {
         file.setMissing(true);
     } else if (!read.readSucceeded) {
@@ -193,9 +195,11 @@ HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, Deferred
     if (page.isUtf16())
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
     putEntriesIntoPage(file, page);
-    page.WriteSource(later);
+    page.WriteSource(later, file.loadedIdentity());
     if (!page.writeSucceeded())
         return page.errorCode();
+    if (!later)
+        file.setLoadedIdentity(fileIdentity(file.fullPath()));
     file.setBlockDamage({});
     return HtmlFileOk;
 }

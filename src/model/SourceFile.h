@@ -5,8 +5,10 @@
 #include "model/IndexEntry.h"
 #include "model/KeyLess.h"
 #include "model/Target.h"
+#include "platform/FileAccess.h"
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -58,6 +60,10 @@ public:
     void setOutsideProject(bool outside);
     bool isLoaded() const { return loaded_; }
     void setLoaded(bool loaded) { loaded_ = loaded; }
+    // The file the page was read from (or last written as): a save refuses a
+    // page that another file or a link has taken the place of since.
+    const std::optional<FileIdentity>& loadedIdentity() const { return loadedIdentity_; }
+    void setLoadedIdentity(std::optional<FileIdentity> identity) { loadedIdentity_ = identity; }
 
     Target& findOrCreateTarget(std::string_view name);
     Target* findTarget(std::string_view name) const;
@@ -94,6 +100,7 @@ private:
     bool unreadable_ = false;
     bool outsideProject_ = false;
     bool loaded_ = false;
+    std::optional<FileIdentity> loadedIdentity_;
     std::vector<KeptTarget> keptTargets_;
     BlockDamage blockDamage_;
     // In key order (case-insensitive, then byte by byte); the label is the key.

@@ -140,8 +140,14 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
         if (endMarker != npos && endMarker < next && endMarker + blockEndMarker.size() <= segmentEnd) {
             const std::size_t end = endMarker + blockEndMarker.size();
             // Inside another comment, a new block (which holds no markers) in
-            // place of one whose markers do not pair up would move that comment's end.
-            const bool pairedUp = start == segmentStart || nestingChange(commentText.substr(start, end - start)) == 0;
+            // place of one whose markers do not pair up would move that
+            // comment's end, and so would one whose end marker ends a
+            // conditional comment (which ends at its first "-->").
+            const std::string_view opening = commentText.substr(segmentStart, start - segmentStart);
+            const bool endsConditional = end == segmentEnd && (startsWithSearchCopy(opening, "<!--[if") ||
+                                                               startsWithSearchCopy(opening, "<!--<![endif]"));
+            const bool pairedUp = start == segmentStart ||
+                                  (nestingChange(commentText.substr(start, end - start)) == 0 && !endsConditional);
             blocks.push_back({start, endMarker, end, true, pairedUp});
             start = findInSearchCopy(commentText, blockStartMarker, endMarker + blockEndMarker.size());
         } else {

@@ -130,8 +130,18 @@ inline std::string checkPageRoundTrip(const std::string& original, const EntryFi
     // and put nothing into a plain heading or title (one that spans markup,
     // such as the whole head of a page with a stray "<h1", takes in the new
     // meta tags as the page scan reads it).
-    const auto lost = [](const std::string& before, const std::string& after) {
-        return !before.empty() && before.find('<') == std::string::npos && before != after;
+    // Blanks are compared as a browser shows them: a run of them as one, so
+    // that the line end taken out with a block standing on its own line
+    // changes no text.
+    const auto shown = [](std::string_view text) {
+        std::string collapsed;
+        for (const char c : text)
+            if (c != ' ' || collapsed.empty() || collapsed.back() != ' ')
+                collapsed.push_back(c);
+        return collapsed;
+    };
+    const auto lost = [&](const std::string& before, const std::string& after) {
+        return !before.empty() && before.find('<') == std::string::npos && shown(before) != shown(after);
     };
     // A block that lost its end marker is read by its records, and what its
     // comment hid up to the next "-->" shows from then on, in a heading too.

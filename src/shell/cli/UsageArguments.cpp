@@ -87,12 +87,35 @@ std::vector<OptionSpec> allOptions(const Subcommand& command)
     return options;
 }
 
+std::string blankSeparated(const std::vector<std::string_view>& words)
+{
+    std::string line;
+    for (std::string_view word : words)
+        line += (line.empty() ? "" : " ") + std::string(word);
+    return line;
+}
+
+std::string slotKinds(const Subcommand& command)
+{
+    std::string kinds;
+    for (const ArgumentSlot& slot : argumentSlots(command))
+        kinds += (kinds.empty() ? "" : " ") + std::string(completionName(argumentCompletion(slot.name))) +
+                 (slot.repeats ? "..." : "");
+    return kinds;
+}
+
 std::string firstSentence(std::string_view help)
 {
     std::string sentence;
+    int depth = 0; // a full stop in parentheses ends no sentence
     for (std::size_t at = 0; at < help.size(); ++at) {
-        sentence += help[at] == '\n' ? ' ' : help[at];
-        if (help[at] == '.' && (at + 1 == help.size() || help[at + 1] == ' ' || help[at + 1] == '\n'))
+        const char c = help[at];
+        const bool lineEnds = at + 1 == help.size() || help[at + 1] == '\n';
+        if (depth == 0 && c == ':' && lineEnds)
+            break;
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        sentence += c == '\n' ? ' ' : c;
+        if (depth == 0 && c == '.' && (lineEnds || help[at + 1] == ' '))
             break;
     }
     return sentence;

@@ -158,10 +158,21 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
             // the new block would take the closing of a comment that the user
             // opened, or the user's text up to the next block. Inside another
             // comment it is left alone.
+            // Its records are read as the page's cut read them: the last one
+            // ends its line, the next block's marker does not cut it short.
             const std::size_t stop = std::min(next, segmentEnd);
             const std::string_view upToStop = commentText.substr(0, stop);
             const bool ownComment = start == segmentStart;
-            if (const std::size_t recordsEnd = unendedBlockEnd(upToStop, start); recordsEnd != npos) {
+            std::size_t recordsEnd = unendedBlockEnd(upToStop, start);
+            if (recordsEnd != npos && !upToStop.substr(0, recordsEnd).ends_with("-->")) {
+                std::size_t after = recordsEnd;
+                while (after < segmentEnd && (commentText[after] == ' ' || commentText[after] == '\t'))
+                    ++after;
+                const std::string_view rest = commentText.substr(after, segmentEnd - after);
+                if (!rest.empty() && rest[0] != '\r' && rest[0] != '\n' && !rest.starts_with("-->"))
+                    recordsEnd = npos;
+            }
+            if (recordsEnd != npos) {
                 blocks.push_back({start, recordsEnd, recordsEnd, false, ownComment});
             } else {
                 const bool wholeComment = stop == segmentEnd && upToStop.ends_with("-->");

@@ -72,7 +72,8 @@ TextSpan findWrittenMetaPair(std::string_view text)
             if (tagEnd == npos)
                 break;
             const std::string_view tag = text.substr(start, tagEnd + 1 - start);
-            if (tag.find_first_of("\r\n") == npos)
+            // Inside a comment, a ">" of "-->" is the comment's end, not the tag's.
+            if (tag.find_first_of("\r\n") == npos && !tag.ends_with("-->"))
                 return spanOf(start, tagEnd + 1);
         }
     }
@@ -94,8 +95,9 @@ TextSpan findTagHolding(std::string_view text, std::string_view opening, std::st
         const std::size_t tagEnd = findInSearchCopy(text, ">", start);
         if (tagEnd == npos)
             return {};
-        if ((enclosed == Enclosed::Allowed || wholeTagEnd(text, start) == tagEnd) &&
-            findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
+        const std::string_view tag = text.substr(start, tagEnd + 1 - start);
+        if ((enclosed == Enclosed::Allowed || wholeTagEnd(text, start) == tagEnd) && !tag.ends_with("-->") &&
+            findInSearchCopy(tag, needle) != npos)
             return spanOf(start, tagEnd + 1);
         from = tagEnd + 1;
     }

@@ -90,6 +90,8 @@ inline std::map<std::string, std::set<std::string>> entriesByTarget(const Source
         addHolder(target->label(), *target);
     for (const KeptTarget& kept : file.keptTargets()) {
         std::set<std::string>& lines = stored[kept.name];
+        if (kept.isExclusion())
+            lines.insert("excluded");
         for (const IndexEntry& entry : kept.entries)
             lines.insert(storedEntryFields(entry));
     }

@@ -26,11 +26,16 @@ for target in "${targets[@]}"; do
   elif [ "$target" != block_reader ]; then
     find examples -name '*.htm' -exec cp -n {} "$corpus/" \;
   fi
+  # The round trip also starts from pages with several blocks, unclosed
+  # comments and unclosed title, script and style elements, and its
+  # dictionary gives it the markup those are made of.
+  options=()
   if [ "$target" = page_round_trip ]; then
-    cp -n tests/document/round-trip-pages/* "$corpus/"
+    cp -n tests/document/round-trip-pages/* fuzz/seeds/page_round_trip/* "$corpus/"
+    options=(-dict=fuzz/page.dict)
   fi
   echo "== $target: ${seconds}s"
-  if ! "build-fuzz/fuzz/fuzz_$target" "$corpus" -max_total_time="$seconds" -max_len=8192 \
+  if ! "build-fuzz/fuzz/fuzz_$target" "$corpus" -max_total_time="$seconds" -max_len=8192 "${options[@]}" \
        -artifact_prefix="$findings/" -print_final_stats=1; then
     status=1
   fi

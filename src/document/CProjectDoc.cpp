@@ -3,6 +3,7 @@
 #include "document/ActionScope.h"
 #include "document/EntryStore.h"
 #include "document/ProjectLookup.h"
+#include "document/CutShortSaves.h"
 #include "document/ProjectFileReader.h"
 #include "document/PageLocations.h"
 #include "document/PagesAhead.h"
@@ -99,6 +100,7 @@ bool CProjectDoc::openProject(const std::string& path)
                      fullPaths.back().end(), '\\', '/');
     }
     unlistedStoreLines_.clear();
+    putBackCutShortSaves(fullPaths, services_.reports);
     loadFiles(fullPaths, nullptr);
     if (entriesInStore() && !takeEntryStore())
         return false;
@@ -353,6 +355,13 @@ bool CProjectDoc::save()
     const bool writeOutside = services_.profile.readInt(kOptionsSection, kWriteOutsideProjectKey, 0) == 1;
     // Where a killed save may have left temporaries: every folder written to.
     std::set<std::string> foldersWritten = {parentFolder(pathName_)};
+    // A page a killed save left half written is put back before it is read again.
+    std::vector<ProjectNode*> files;
+    root_->collect(files, NodeKindMask::File);
+    std::vector<std::string> listedPages;
+    for (const ProjectNode* file : files)
+        listedPages.push_back(static_cast<const SourceFile*>(file)->fullPath());
+    putBackCutShortSaves(listedPages, services_.reports);
     auto rewriteModified = [&](SourceFile& file, int index, int count) {
         if (!progressShown) {
             progress.begin("Save Project Progress", count, false);
@@ -379,7 +388,11 @@ bool CProjectDoc::save()
     for (const DeferredReplacements::Failed& failed : pages.finish()) {
         pagesWritten[failed.index]->setModified(true);
         services_.reports.logFileError(failed.failure);
+        logIfReplaced(services_.reports, failed.failure);
     }
+    // A page put in place by a rename is a new file: the next save expects that one.
+    for (SourceFile* page : pagesWritten)
+        page->setLoadedIdentity(fileIdentity(page->fullPath()));
     if (progressShown)
         progress.end();
     ++saveCount_;

@@ -34,6 +34,8 @@ std::string findingLine(const PageFinding& finding)
 {
     if (finding.kind == PageFindingKind::DamagedBlock)
         return finding.page + ": " + finding.detail;
+    if (finding.entries.empty())
+        return finding.page + ": exclusion of the missing target \"" + finding.oldTarget + "\"";
     std::string line = finding.page + ": entries of the missing target \"" + finding.oldTarget + "\": ";
     for (std::size_t i = 0; i < finding.entries.size(); ++i)
         line += (i ? "; " : "") + finding.entries[i];

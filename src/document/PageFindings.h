@@ -24,7 +24,7 @@ enum class PageFindingKind {
 struct PageFinding {
     std::string page; // full path of the page
     std::string oldTarget; // KeptEntries: the target name in the block
-    std::vector<std::string> entries; // KeptEntries: each entry's IndexAs, as stored
+    std::vector<std::string> entries; // KeptEntries: each entry's IndexAs, as stored; none for an exclusion
     PageFindingKind kind = PageFindingKind::KeptEntries;
     std::string detail; // DamagedBlock: what was wrong
 };

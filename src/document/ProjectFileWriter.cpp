@@ -53,11 +53,24 @@ void appendFiles(std::string& out, ProjectRootNode& root, const SourceFileVisit&
     }
 }
 
+// Whether the reader takes `url` back whole from between double quotes: every
+// quote in it is escaped, and no backslash of its own escapes the closing one.
+bool readsBackQuoted(std::string_view url)
+{
+    for (std::size_t at = 0; at < url.size(); ++at) {
+        if (url[at] == '"')
+            return false;
+        if (url[at] == '\\' && ++at == url.size())
+            return false;
+    }
+    return true;
+}
+
 // A URL holding a blank is written in double quotes, which the reader takes
 // whole; written bare, it would be cut at the blank.
 void appendUrlLine(std::string& out, std::string_view url)
 {
-    const bool quoted = url.find(' ') != std::string_view::npos && url.find('"') == std::string_view::npos;
+    const bool quoted = url.find(' ') != std::string_view::npos && readsBackQuoted(url);
     if (quoted)
         appendLine(out, "URL=\"", std::string(url) + "\"");
     else

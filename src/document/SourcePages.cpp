@@ -33,10 +33,20 @@ void installFileDefault(SourceFile& file, const ScannedPage& page)
 
 void installTargets(SourceFile& file, const ScannedPage& page)
 {
-    for (const Anchor& anchor : page.anchors) {
-        Target& target = file.findOrCreateTarget(anchor.name);
-        const EntryKind kind = anchor.text.empty() ? EntryKind::TargetDefaultEmpty : EntryKind::TargetDefaultText;
-        target.setDefaultEntry(anchor.text, kind);
+    // Targets are held in key order: taken in that order, each one joins at
+    // the end instead of moving every target after its place. Among anchors
+    // of one name the last still gives the default text.
+    std::vector<const Anchor*> ordered;
+    ordered.reserve(page.anchors.size());
+    for (const Anchor& anchor : page.anchors)
+        ordered.push_back(&anchor);
+    std::stable_sort(ordered.begin(), ordered.end(), [](const Anchor* a, const Anchor* b) {
+        return compareKeys(a->name, b->name, KeyCompareMode::CaseInsensitiveThenExact) < 0;
+    });
+    for (const Anchor* anchor : ordered) {
+        Target& target = file.findOrCreateTarget(anchor->name);
+        const EntryKind kind = anchor->text.empty() ? EntryKind::TargetDefaultEmpty : EntryKind::TargetDefaultText;
+        target.setDefaultEntry(anchor->text, kind);
     }
 }
 
@@ -82,12 +92,11 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records, bool keep
     EntryHolder* current = nullptr;
     KeptTarget kept;
     bool keeping = false;
-    // A vanished target listed only as excluded holds nothing to lose (index
-    // pages list every letter so), and is dropped as before.
+    bool keptExcluded = false;
     const auto keepPending = [&] {
-        if (keeping && !kept.entries.empty())
+        if (keeping && (keptExcluded || !kept.entries.empty()))
             file.keepTarget(std::move(kept));
-        keeping = false;
+        keeping = keptExcluded = false;
     };
     for (std::size_t i = 0; i < records.size();) {
         if (records[i].first == "Target") {
@@ -106,6 +115,8 @@ void applyBlockRecords(SourceFile& file, const NameValueList& records, bool keep
         const bool excluding = records[i].second.empty();
         if (keeping && !excluding)
             kept.entries.insert(*entryOfRecord(records, i));
+        else if (keeping)
+            keptExcluded = true;
         else if (current && excluding) {
             // Every listing of a target opens with this record; a target
             // listed again (a page given a second block) keeps what it has.
@@ -181,6 +192,8 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     if (read.exists && (read.readOnly || !access.mayReadAndReplace(path)))
         reports.logReadOnlyFile(path);
 
+    if (read.exists)
+        file.setLoadedIdentity(read.identity);
     if (!read.exists) {
         file.setMissing(true);
     } else if (!read.readSucceeded) {
@@ -221,9 +234,11 @@ HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, Deferred
     // A page whose bytes stay as they were keeps its file: no write, no new
     // inode, no new date for tools that watch it.
     if (page.wholeText() != before)
-        page.WriteSource(later);
+        page.WriteSource(later, file.loadedIdentity());
     if (!page.writeSucceeded())
         return page.errorCode();
+    if (!later)
+        file.setLoadedIdentity(fileIdentity(file.fullPath()));
     file.setBlockDamage({});
     return HtmlFileOk;
 }

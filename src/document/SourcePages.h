@@ -53,7 +53,9 @@ void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page);
 // back, or with `later` into a temporary file put in place when `later`
 // finishes. Returns HtmlFileOk, HtmlFileMissing, HtmlFileOpenInput for a page
 // that could not be read, or the failed write's code; failures are logged in
-// `reports`. The node's modified mark is left to the caller.
+// `reports`. A page that another file or a link has taken the place of since
+// it was read is refused. The node's modified mark, and with `later` its new
+// file's identity, are left to the caller.
 HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later = nullptr);
 
 } // namespace torvane

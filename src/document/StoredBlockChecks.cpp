@@ -28,6 +28,12 @@ void checkStoredBlock(const SourceFile& page, std::vector<IndexFinding>& finding
     }
     for (const KeptTarget& target : page.keptTargets()) {
         IndexFinding finding = findingAt(finding::kOrphanedEntries, page);
+        if (target.isExclusion()) {
+            finding.target = target.name;
+            finding.message = "the page has no anchor \"" + target.name + "\" any more; it is kept excluded";
+            findings.push_back(std::move(finding));
+            continue;
+        }
         finding.entry = target.entries.begin()->indexAs();
         if (target.pageItself) {
             finding.message = "the page is gone; its stored entries:";

@@ -5,8 +5,10 @@
 #include "model/IndexEntry.h"
 #include "model/KeyLess.h"
 #include "model/Target.h"
+#include "platform/FileAccess.h"
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -17,18 +19,20 @@ namespace torvane {
 class DirectoryNode;
 
 // Entries that a page's index block holds for a target the page no longer
-// has (its anchor was renamed or removed). They are kept and written back
-// under the old name until the user drops them, so that nothing is lost
-// while the user has not seen them.
+// has (its anchor was renamed or removed), or its exclusion. They are kept
+// and written back under the old name until the user drops them, so that
+// nothing is lost while the user has not seen them, and a target that comes
+// back is excluded again.
 struct KeptTarget {
     struct Order {
         bool operator()(const IndexEntry& a, const IndexEntry& b) const { return a.lessThan(b); }
     };
     std::string name;
-    // In entry order, without duplicates; never empty.
+    // In entry order, without duplicates; empty for a kept exclusion.
     std::set<IndexEntry, Order> entries;
     // The page's own entries ("#"), kept while the page is gone.
     bool pageItself = false;
+    bool isExclusion() const { return entries.empty(); }
 };
 
 // A local HTML page of the project, with its targets.
@@ -58,6 +62,10 @@ public:
     void setOutsideProject(bool outside);
     bool isLoaded() const { return loaded_; }
     void setLoaded(bool loaded) { loaded_ = loaded; }
+    // The file the page was read from (or last written as): a save refuses a
+    // page that another file or a link has taken the place of since.
+    const std::optional<FileIdentity>& loadedIdentity() const { return loadedIdentity_; }
+    void setLoadedIdentity(std::optional<FileIdentity> identity) { loadedIdentity_ = identity; }
 
     Target& findOrCreateTarget(std::string_view name);
     Target* findTarget(std::string_view name) const;
@@ -99,6 +107,7 @@ private:
     bool unreadable_ = false;
     bool outsideProject_ = false;
     bool loaded_ = false;
+    std::optional<FileIdentity> loadedIdentity_;
     std::vector<KeptTarget> keptTargets_;
     BlockDamage blockDamage_;
     // In key order (case-insensitive, then byte by byte); the label is the key.

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/FileAccess.h"
 #include <optional>
+#include <sys/stat.h>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,9 @@ public:
     AtomicFileStream(AtomicFileStream&& other) noexcept;
     AtomicFileStream& operator=(AtomicFileStream&&) = delete;
 
-    FileResult open(const std::string& path);
+    // With `expected`, a file at the path that is not that one is refused,
+    // here and again just before it is replaced (writeFileAtomically).
+    FileResult open(const std::string& path, const std::optional<FileIdentity>& expected = {});
     // Failures after the first are not tried again: the first is returned.
     FileResult write(std::string_view bytes);
 
@@ -43,12 +46,15 @@ public:
 
 private:
     FileResult openInPlace();
+    bool isExpected(const struct stat& current, bool throughLink) const;
+    FileResult refuseReplaced();
 
     std::string requested_;
     std::string path_;
     std::string temporary_;
     int fd_ = -1;
     bool inPlace_ = false;
+    std::optional<FileIdentity> expected_;
     std::string pending_; // the new bytes of a file replaced in place
     FileResult failure_;
 };

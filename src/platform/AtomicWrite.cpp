@@ -1,6 +1,7 @@
 #include "platform/AtomicFileStream.h"
 #include "platform/DescriptorWrites.h"
 #include "platform/InPlaceWrite.h"
+#include "platform/StatIdentity.h"
 #include "platform/TemporaryNames.h"
 #include <cerrno>
 #include <climits>
@@ -71,17 +72,34 @@ AtomicFileStream::AtomicFileStream(AtomicFileStream&& other) noexcept
     , temporary_(std::exchange(other.temporary_, {}))
     , fd_(std::exchange(other.fd_, -1))
     , inPlace_(other.inPlace_)
+    , expected_(other.expected_)
     , pending_(std::move(other.pending_))
     , failure_(std::move(other.failure_))
 {
 }
 
-FileResult AtomicFileStream::open(const std::string& requested)
+// An editor that saves by a rename leaves another plain file in the page's
+// place, and the save splices into what it reads then; a link, or a file with
+// further names, would take the new text to some other file.
+bool AtomicFileStream::isExpected(const struct stat& current, bool throughLink) const
+{
+    return !expected_ || identityOf(current) == *expected_ || (!throughLink && current.st_nlink == 1);
+}
+
+FileResult AtomicFileStream::refuseReplaced()
+{
+    return failure_ = FileFailure {FileOperation::OpenOutput, requested_, CauseAccessDenied, kReplacedFileError};
+}
+
+FileResult AtomicFileStream::open(const std::string& requested, const std::optional<FileIdentity>& expected)
 {
     requested_ = requested;
+    expected_ = expected;
     path_ = resolveLink(requested);
     struct stat old;
     const bool existed = ::stat(path_.c_str(), &old) == 0;
+    if (existed ? !isExpected(old, path_ != requested) : expected_ && errno == ENOENT)
+        return refuseReplaced();
     if (existed) {
         if (S_ISDIR(old.st_mode))
             return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, EISDIR);
@@ -159,10 +177,14 @@ FileResult AtomicFileStream::replace()
     if (failure_.failed())
         return failure_;
     if (inPlace_) {
-        failure_ = rewriteInPlace(requested_, path_, pending_);
+        failure_ = rewriteInPlace(requested_, path_, pending_, expected_);
         pending_ = std::string();
         return failure_;
     }
+    // The file may have been swapped since open(): the last look before the rename.
+    struct stat current;
+    if (expected_ && ::lstat(path_.c_str(), &current) == 0 && !isExpected(current, S_ISLNK(current.st_mode)))
+        return refuseReplaced();
     if (::rename(temporary_.c_str(), path_.c_str()) != 0)
         return failure_ = failureFromErrno(FileOperation::CloseOutput, requested_, errno);
     temporary_.clear();
@@ -176,10 +198,11 @@ FileResult AtomicFileStream::commit()
     return replace();
 }
 
-FileResult writeFileAtomically(const std::string& requested, std::string_view text)
+FileResult writeFileAtomically(const std::string& requested, std::string_view text,
+                               const std::optional<FileIdentity>& expected)
 {
     AtomicFileStream file;
-    if (FileResult opened = file.open(requested); opened.failed())
+    if (FileResult opened = file.open(requested, expected); opened.failed())
         return opened;
     if (FileResult written = file.write(text); written.failed())
         return written;

@@ -53,10 +53,11 @@ std::map<std::string, int> syncFileSystems(const std::set<std::string>& folders)
 
 } // namespace
 
-FileResult DeferredReplacements::write(const std::string& path, std::string_view text)
+FileResult DeferredReplacements::write(const std::string& path, std::string_view text,
+                                       const std::optional<FileIdentity>& expected)
 {
     AtomicFileStream file;
-    FileResult result = file.open(path);
+    FileResult result = file.open(path, expected);
     if (!result.failed())
         result = file.write(text);
     if (!result.failed())

@@ -17,7 +17,8 @@ namespace torvane {
 class DeferredReplacements {
 public:
     // The failure of writing the temporary file; the file is then left out.
-    FileResult write(const std::string& path, std::string_view text);
+    // `expected` as for writeFileAtomically.
+    FileResult write(const std::string& path, std::string_view text, const std::optional<FileIdentity>& expected = {});
 
     struct Failed {
         std::size_t index; // of the successful write() calls, in their order

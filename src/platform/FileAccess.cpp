@@ -1,5 +1,6 @@
 #include "platform/FileAccess.h"
 #include "platform/InPlaceWrite.h"
+#include "platform/StatIdentity.h"
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -43,12 +44,17 @@ bool isDirectory(const std::string& path)
     return statPath(path, info) && S_ISDIR(info.st_mode);
 }
 
+FileIdentity identityOf(const struct stat& info)
+{
+    return FileIdentity {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
+}
+
 std::optional<FileIdentity> fileIdentity(const std::string& path)
 {
     struct stat info;
     if (!statPath(path, info))
         return {};
-    return FileIdentity {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
+    return identityOf(info);
 }
 
 PathFacts pathFacts(const std::string& path)
@@ -129,6 +135,7 @@ int openRegularFile(const std::string& path, struct stat& info, FileState& state
         return -1;
     }
     state.readOnly = (info.st_mode & kAnyWriteBit) == 0;
+    state.identity = identityOf(info);
     if (!S_ISREG(info.st_mode)) {
         failure = S_ISDIR(info.st_mode) ? failureFromErrno(FileOperation::OpenInput, path, EISDIR)
                                         : FileFailure {FileOperation::OpenInput, path, CauseInvalidFile, 0};

@@ -34,10 +34,18 @@ bool mayReadAndReplace(const std::string& path);
 // Reads the whole file as bytes. On failure `text` holds what was read so far.
 FileResult readWholeFile(const std::string& path, std::string& text);
 
+// What makes a file the same file under any name: its device and inode.
+struct FileIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+
 // What reading a file found out about it besides its bytes.
 struct FileState {
     bool exists = false;
     bool readOnly = false; // as isReadOnly
+    std::optional<FileIdentity> identity; // of the file opened, when it was
 };
 // readWholeFile that also gives the file's state, taken from the opened file
 // (from its path when it cannot be opened): no separate status queries.
@@ -57,8 +65,12 @@ FileResult readFileStart(const std::string& path, std::size_t limit, std::string
 // keeping an existing file's permissions and, where allowed, its owner; in
 // place with a restore copy where that cannot be (AtomicFileStream). A
 // read-only file is refused with CauseAccessDenied at "Open Output", whoever
-// runs the process. When any step fails the old file stays as it was.
-FileResult writeFileAtomically(const std::string& path, std::string_view text);
+// runs the process. With `expected`, a file that is no longer that one and is
+// reached through a link or has further names (a link or a hard link put in
+// its place) is refused at "Open Output" with kReplacedFileError. When any
+// step fails the old file stays as it was.
+FileResult writeFileAtomically(const std::string& path, std::string_view text,
+                               const std::optional<FileIdentity>& expected = {});
 
 // Removes the temporary files that writeFileAtomically left in `folder`
 // when its process was killed: only files of its own naming, and only once
@@ -68,12 +80,6 @@ int removeStaleTemporaries(const std::string& folder);
 
 bool isDirectory(const std::string& path);
 
-// What makes a file the same file under any name: its device and inode.
-struct FileIdentity {
-    unsigned long long device = 0;
-    unsigned long long inode = 0;
-    auto operator<=>(const FileIdentity&) const = default;
-};
 // The identity of the file a path leads to (through links); nothing when
 // there is no such file.
 std::optional<FileIdentity> fileIdentity(const std::string& path);

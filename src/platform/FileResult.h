@@ -1,4 +1,5 @@
 #pragma once
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,10 @@ enum FileCause : int {
     CauseDiskFull = 13,
     CauseEndOfFile = 14,
 };
+
+// The system error given with CauseAccessDenied when the file at a path is
+// no longer the one read there (ESTALE: the file known is gone from it).
+inline constexpr long kReplacedFileError = ESTALE;
 
 // The step of a file operation that failed.
 enum class FileOperation { OpenInput, Read, CloseInput, OpenOutput, Write, CloseOutput, Delete };

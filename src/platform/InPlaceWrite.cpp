@@ -1,6 +1,8 @@
 #include "platform/InPlaceWrite.h"
 #include "platform/DescriptorWrites.h"
 #include "platform/FileAccess.h"
+#include "platform/RestoreCopies.h"
+#include "platform/StatIdentity.h"
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -30,30 +32,6 @@ public:
 private:
     int fd_;
 };
-
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
-// The user's cache folder for restore copies, made when missing; else the
-// temporary folder. Empty when neither takes new files.
-std::string restoreFolder()
-{
-    std::string cache = environment("XDG_CACHE_HOME");
-    if (cache.empty() && !environment("HOME").empty())
-        cache = environment("HOME") + "/.cache";
-    if (!cache.empty()) {
-        const std::string folder = cache + "/torvane/restore";
-        if (!makeDirectories(folder).failed() && mayCreateFilesIn(folder))
-            return folder;
-    }
-    std::string temporary = environment("TMPDIR");
-    if (temporary.empty())
-        temporary = "/tmp";
-    return mayCreateFilesIn(temporary) ? temporary : std::string();
-}
 
 bool readAll(int fd, std::string& text)
 {
@@ -89,10 +67,11 @@ std::string baseName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Writes the restore copy to the disk; its path, or empty with errno set.
-std::string keepRestoreCopy(const std::string& path, std::string_view old)
+// Writes the restore copy to the disk, its header naming the file and the new
+// bytes; its path, or empty with errno set.
+std::string keepRestoreCopy(const std::string& path, std::string_view old, std::string_view text)
 {
-    const std::string folder = restoreFolder();
+    const std::string folder = restoreFolder(true);
     if (folder.empty()) {
         errno = EACCES;
         return {};
@@ -101,7 +80,8 @@ std::string keepRestoreCopy(const std::string& path, std::string_view old)
     const Descriptor fd(::mkostemp(copy.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return {};
-    if (::fchmod(fd.get(), 0600) != 0 || !putWhole(fd.get(), old)) {
+    if (::fchmod(fd.get(), 0600) != 0 || !writeAll(fd.get(), restoreCopyHeader(path, old, text)) ||
+        !writeAll(fd.get(), old) || ::fsync(fd.get()) != 0) {
         const int error = errno;
         ::unlink(copy.c_str());
         errno = error;
@@ -114,18 +94,25 @@ std::string keepRestoreCopy(const std::string& path, std::string_view old)
 
 bool mayKeepRestoreCopies()
 {
-    return !restoreFolder().empty();
+    return !restoreFolder(true).empty();
 }
 
-FileResult rewriteInPlace(const std::string& requested, const std::string& path, std::string_view text)
+FileResult rewriteInPlace(const std::string& requested, const std::string& path, std::string_view text,
+                          const std::optional<FileIdentity>& expected)
 {
-    const Descriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+    const Descriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC | (expected ? O_NOFOLLOW : 0)));
+    const FileFailure replaced {FileOperation::OpenOutput, requested, CauseAccessDenied, kReplacedFileError};
+    if (fd.get() < 0 && errno == ELOOP && expected)
+        return replaced;
     if (fd.get() < 0)
         return failureFromErrno(FileOperation::OpenOutput, requested, errno);
+    struct stat opened;
+    if (expected && (::fstat(fd.get(), &opened) != 0 || (identityOf(opened) != *expected && opened.st_nlink > 1)))
+        return replaced;
     std::string old;
     if (!readAll(fd.get(), old))
         return failureFromErrno(FileOperation::OpenOutput, requested, errno);
-    const std::string copy = keepRestoreCopy(path, old);
+    const std::string copy = keepRestoreCopy(path, old, text);
     if (copy.empty())
         return failureFromErrno(FileOperation::OpenOutput, requested, errno);
 

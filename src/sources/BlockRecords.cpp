@@ -1,6 +1,7 @@
 #include "sources/BlockRecords.h"
 
 #include "sources/SearchText.h"
+#include "sources/UnendedBlock.h"
 
 #include <algorithm>
 #include <array>
@@ -139,20 +140,44 @@ std::vector<BlockPlace> findBlocks(std::string_view commentText, const std::vect
         if (endMarker != npos && endMarker < next && endMarker + blockEndMarker.size() <= segmentEnd) {
             const std::size_t end = endMarker + blockEndMarker.size();
             // Inside another comment, a new block (which holds no markers) in
-            // place of one whose markers do not pair up would move that comment's end.
-            const bool pairedUp = start == segmentStart || nestingChange(commentText.substr(start, end - start)) == 0;
+            // place of one whose markers do not pair up would move that
+            // comment's end, and so would one whose end marker ends a
+            // conditional comment (which ends at its first "-->").
+            const std::string_view opening = commentText.substr(segmentStart, start - segmentStart);
+            const bool endsConditional = end == segmentEnd && (startsWithSearchCopy(opening, "<!--[if") ||
+                                                               startsWithSearchCopy(opening, "<!--<![endif]"));
+            const bool pairedUp = start == segmentStart ||
+                                  (nestingChange(commentText.substr(start, end - start)) == 0 && !endsConditional);
             blocks.push_back({start, endMarker, end, true, pairedUp});
             start = findInSearchCopy(commentText, blockStartMarker, endMarker + blockEndMarker.size());
         } else {
-            // A block that lost its end marker stops where its comment ends or the next block starts.
-            // Without its end marker a block can only be replaced as the whole
-            // of its own closed comment: otherwise the new block would take the
-            // closing of a comment that the user opened, or the rest of the page.
-            // A block that another one follows in the same comment is replaced
-            // up to it, and the next is then replaced or taken out in turn.
+            // A block that lost its end marker is read by its own records: it
+            // ends with its last record line, and the text after it, which a
+            // browser may well show, stays the user's. Without records it can
+            // only be replaced as the whole of its own closed comment: otherwise
+            // the new block would take the closing of a comment that the user
+            // opened, or the user's text up to the next block. Inside another
+            // comment it is left alone.
+            // Its records are read as the page's cut read them: the last one
+            // ends its line, the next block's marker does not cut it short.
             const std::size_t stop = std::min(next, segmentEnd);
-            const bool closedHere = stop == segmentEnd ? commentText.substr(0, stop).ends_with("-->") : true;
-            blocks.push_back({start, stop, stop, false, start == segmentStart && closedHere});
+            const std::string_view upToStop = commentText.substr(0, stop);
+            const bool ownComment = start == segmentStart;
+            std::size_t recordsEnd = unendedBlockEnd(upToStop, start);
+            if (recordsEnd != npos && !upToStop.substr(0, recordsEnd).ends_with("-->")) {
+                std::size_t after = recordsEnd;
+                while (after < segmentEnd && (commentText[after] == ' ' || commentText[after] == '\t'))
+                    ++after;
+                const std::string_view rest = commentText.substr(after, segmentEnd - after);
+                if (!rest.empty() && rest[0] != '\r' && rest[0] != '\n' && !rest.starts_with("-->"))
+                    recordsEnd = npos;
+            }
+            if (recordsEnd != npos) {
+                blocks.push_back({start, recordsEnd, recordsEnd, false, ownComment});
+            } else {
+                const bool wholeComment = stop == segmentEnd && upToStop.ends_with("-->");
+                blocks.push_back({start, stop, stop, false, ownComment && wholeComment});
+            }
             start = next;
         }
     }

@@ -24,17 +24,18 @@ inline constexpr std::string_view blockEndMarker = "html torvane -->";
 
 // Where one block lies in a page's comment text: its content runs from the
 // start marker up to its end marker, the whole block through the end marker.
-// A block that lost its end marker ends where its comment ends or the next
-// block starts.
+// A block that lost its end marker ends with its last record line, or
+// without records where its comment ends or the next block starts.
 struct BlockPlace {
     std::size_t start = 0;
     std::size_t contentEnd = 0;
     std::size_t end = 0;
     bool hasEndMarker = false;
-    // False for a block that lost its end marker and is not the whole of a
-    // closed comment, and for one inside another comment whose markers do not
-    // pair up: replacing it would take or move the closing of a comment the
-    // user opened, or take the rest of the page.
+    // False for a block that lost its end marker inside another comment, or
+    // without records and not the whole of a closed comment, and for one
+    // inside another comment whose markers do not pair up: replacing it would
+    // take or move the closing of a comment the user opened, or take the
+    // user's text.
     bool replaceable = true;
     std::string_view content(std::string_view commentText) const
     {

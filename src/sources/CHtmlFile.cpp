@@ -66,7 +66,7 @@ void CHtmlFile::ReadSource()
     replaceWholeText(std::move(text));
 }
 
-void CHtmlFile::WriteSource(DeferredReplacements* later)
+void CHtmlFile::WriteSource(DeferredReplacements* later, const std::optional<FileIdentity>& expected)
 {
     exists_ = !path_.empty() && fileExists(path_);
     if (!exists_)
@@ -79,10 +79,13 @@ void CHtmlFile::WriteSource(DeferredReplacements* later)
         fail(FileFailure {FileOperation::OpenOutput, path_, CauseInvalidFile, 0});
         return;
     }
-    const FileResult written = later ? later->write(path_, wholeText_) : writeFileAtomically(path_, wholeText_);
+    const FileResult written =
+        later ? later->write(path_, wholeText_, expected) : writeFileAtomically(path_, wholeText_, expected);
     writeSucceeded_ = !written.failed();
-    if (written.failed())
-        fail(written.failure());
+    if (!written.failed())
+        return;
+    fail(written.failure());
+    logIfReplaced(reports_, written.failure());
 }
 
 void CHtmlFile::setWholeText(std::string text)
@@ -118,6 +121,12 @@ void CHtmlFile::replaceWholeText(std::string text)
         }
         running += piece.length;
     }
+}
+
+void logIfReplaced(FileReports& reports, const FileFailure& failure)
+{
+    if (failure.osError == kReplacedFileError)
+        reports.logPageProblem(failure.fileName + ": " + std::string(kReplacedPageProblem));
 }
 
 bool CHtmlFile::startsWithByteOrderMark() const

@@ -1,9 +1,11 @@
 #pragma once
+#include "platform/FileAccess.h"
 #include "sources/InsertionPoints.h"
 #include "sources/PageScan.h"
 #include "sources/PageSegments.h"
 #include "sources/PairReader.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,15 @@ inline constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 // Browsers look for a page's charset declaration in its first 1,024 bytes.
 inline constexpr std::size_t charsetReach = 1024;
 struct FileFailure;
+
+// Why a page was not saved when another file or a link took its place.
+inline constexpr std::string_view kReplacedPageProblem =
+    "Another file or a link has taken the place of the page since it was read; it is left as it is and its "
+    "index entries were not saved.";
+
+// Tells a page refused because another file or a link took its place as a
+// page problem, beside its file error.
+void logIfReplaced(FileReports& reports, const FileFailure& failure);
 
 // Whether a text starts with a UTF-16 byte order mark.
 bool startsAsUtf16(std::string_view text);
@@ -71,8 +82,10 @@ public:
 
     void ReadSource();
     // With `later`, the page goes to a temporary file and is put in place when
-    // `later` finishes; a failure then is the caller's to report.
-    void WriteSource(DeferredReplacements* later = nullptr);
+    // `later` finishes; a failure then is the caller's to report. With
+    // `expected`, a page that another file or a link has taken the place of
+    // is refused, and told as a page problem.
+    void WriteSource(DeferredReplacements* later = nullptr, const std::optional<FileIdentity>& expected = {});
 
     // Replaces the text as if it had been read whole (pages built in memory).
     void setWholeText(std::string text);

@@ -55,6 +55,8 @@ void appendHolder(std::string& block, std::string_view storedName, const EntryHo
 void appendKeptTarget(std::string& block, const KeptTarget& kept, bool xml)
 {
     appendTargetLine(block, kept.pageItself ? "#" : encodeTargetName(kept.name, xml));
+    if (kept.isExclusion())
+        block.append("        ").append(emptyEntryFields).append(crlf);
     for (const IndexEntry& entry : kept.entries)
         appendEntryLine(block, entry, xml);
 }

@@ -38,6 +38,25 @@ std::size_t wholeTagEnd(std::string_view text, std::size_t start)
     return end != npos && text[end] == '>' ? end : npos;
 }
 
+// The ">" that ends the keywords tag written from `from` on its line: older
+// writers left "<" and ">" bare in the quoted keywords, where a browser
+// still reads them as part of the value. A tag whose quotes do not pair up
+// before the line ends is taken to its first ">".
+std::size_t writtenTagEnd(std::string_view text, std::size_t from)
+{
+    bool quoted = false;
+    for (std::size_t at = from; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '\r' || c == '\n')
+            break;
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == '>' && !quoted)
+            return at;
+    }
+    return findInSearchCopy(text, ">", from);
+}
+
 // The generator tag as written, directly followed by the next meta tag; in
 // XHTML pages the tags are written closed. The pair is written on one line:
 // a "match" whose ">" lies past a line end is a tag cut short by a comment,
@@ -49,11 +68,12 @@ TextSpan findWrittenMetaPair(std::string_view text)
           std::string_view("<meta name=\"indexgenerator\" content=\"html torvane\"/><meta ")}) {
         for (std::size_t start = findInSearchCopy(text, pair); start != npos;
              start = findInSearchCopy(text, pair, start + 1)) {
-            const std::size_t tagEnd = findInSearchCopy(text, ">", start + pair.size());
+            const std::size_t tagEnd = writtenTagEnd(text, start + pair.size());
             if (tagEnd == npos)
                 break;
             const std::string_view tag = text.substr(start, tagEnd + 1 - start);
-            if (tag.find_first_of("\r\n") == npos)
+            // Inside a comment, a ">" of "-->" is the comment's end, not the tag's.
+            if (tag.find_first_of("\r\n") == npos && !tag.ends_with("-->"))
                 return spanOf(start, tagEnd + 1);
         }
     }
@@ -75,8 +95,9 @@ TextSpan findTagHolding(std::string_view text, std::string_view opening, std::st
         const std::size_t tagEnd = findInSearchCopy(text, ">", start);
         if (tagEnd == npos)
             return {};
-        if ((enclosed == Enclosed::Allowed || wholeTagEnd(text, start) == tagEnd) &&
-            findInSearchCopy(text.substr(start, tagEnd + 1 - start), needle) != npos)
+        const std::string_view tag = text.substr(start, tagEnd + 1 - start);
+        if ((enclosed == Enclosed::Allowed || wholeTagEnd(text, start) == tagEnd) && !tag.ends_with("-->") &&
+            findInSearchCopy(tag, needle) != npos)
             return spanOf(start, tagEnd + 1);
         from = tagEnd + 1;
     }

@@ -2,6 +2,7 @@
 #include "platform/FileAccess.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,7 @@ struct PageReadResult {
     bool readOnly = false;
     bool readSucceeded = false;
     bool partial = false; // the read failed part-way: the text is cut short
+    std::optional<FileIdentity> identity; // of the file read
 };
 PageReadResult judgePageRead(const FileResult& read, const FileState& state);
 

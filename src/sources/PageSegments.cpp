@@ -2,6 +2,7 @@
 
 #include "sources/ForwardFinder.h"
 #include "sources/SearchText.h"
+#include "sources/UnendedBlock.h"
 
 #include <algorithm>
 #include <bit>
@@ -303,16 +304,21 @@ std::vector<Segment> cutSegments(std::string_view text, std::vector<Segment>* ra
 
         std::size_t end = start;
         std::size_t blockEnd = npos;
+        std::size_t recordsEnd = npos;
         if (opening && startsWithSearchCopy(text.substr(start), blockStart)) {
             blockEnd = blockEnds.find(start);
             // Only a block starting before that end marker matters: the search stops there.
             if (blockEnd != npos &&
                 findInSearchCopy(text.substr(0, blockEnd + blockStart.size() - 1), blockStart, start + 1) < blockEnd)
                 blockEnd = npos;
+            if (blockEnd == npos)
+                recordsEnd = unendedBlockEnd(text, start);
         }
         if (blockEnd != npos) {
             // The index block ends at its own end marker, whatever its values hold.
             end = blockEnd + 16;
+        } else if (recordsEnd != npos) {
+            end = recordsEnd;
         } else if (opening && isConditionalComment(text, start)) {
             end = through(closings, start + commentStart.size(), commentEnd.size(), n);
         } else if (opening) {

@@ -17,7 +17,8 @@ struct Segment {
 // comment each, either an HTML comment (which nests: every "<!--" inside needs
 // its own "-->") or a comment element. Unterminated comments run to the end.
 // Three kinds of comment are read as a browser reads them: the index block
-// ends at its own end marker (unless another block starts first), a
+// ends at its own end marker (unless another block starts first; one that
+// lost it ends with its last record line, UnendedBlock.h), a
 // conditional comment ("<!--[if" or "<!--<![endif]") at its first "-->", and
 // no comment starts inside a script or style element.
 // Markup is matched as in the page's search copy. Linear in the page's length.

@@ -127,26 +127,6 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     const std::string once = opened.saved();
     EXPECT_NE(once.find(page.substr(0, page.find("</head>"))), std::string::npos) << "the user's comment is whole";
 
-    // Opened by a block that lost its end marker, closed by the user after a
-    // whole one: one new block in their place would show the comment's rest.
-    const std::string comment = start + "    Target=\"#\"\r\n" + start + "    Target=\"#\"\r\n" +
-                                entryLine("Kept", "kept") + end + " <h1>x</h1> -->";
-    Opened nested("<html><head>" + comment + "</head><body><h1>H</h1></body></html>");
-    EXPECT_NE(describeBlockDamage(nested.file.blockDamage()).find("left as it is"), std::string::npos);
-    nested.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
-    Opened reopened(nested.saved());
-    EXPECT_NE(reopened.page.wholeText().find(comment), std::string::npos);
-    EXPECT_EQ(reopened.page.headingText(), "H");
-    EXPECT_EQ(reopened.file.entryCount(), 1u);
-
-    // The same when the later block lost its end marker too: the rest would swallow an anchor.
-    const std::string unfinished = start + "    Target=\"#\"\r\n  <!-- HTML Torvane V4.0 x --> <a name=\"h\" -->";
-    Opened both("<html><head>" + unfinished + "</head><body><a name=\"s\">S</a></body></html>");
-    both.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
-    Opened bothReopened(both.saved());
-    EXPECT_NE(bothReopened.page.wholeText().find(unfinished), std::string::npos);
-    EXPECT_EQ(bothReopened.page.anchors(), (std::vector<Anchor> {{"s", "S"}}));
-
     // A whole block inside the user's comment that closes one level of it.
     const std::string closing = "<!-- note " + start + "    Target=\"#\"\r\n x --> y" + end;
     Opened inside("<html><head>" + closing + "</head><body><h1>H</h1></body></html>");
@@ -156,6 +136,56 @@ TEST(PageRepair, BlockThatLostItsEndMarkerInsideAnotherCommentIsLeftAlone)
     EXPECT_NE(insideReopened.page.wholeText().find(closing), std::string::npos);
     EXPECT_EQ(insideReopened.page.headingText(), "H");
     EXPECT_EQ(insideReopened.file.entryCount(), 1u);
+}
+
+TEST(PageRepair, BlockThatLostItsEndMarkerIsReadByItsRecordsAndRepaired)
+{
+    // A value holding "<!--" nests no comment, and the next "-->" lies in the page's text.
+    const std::string block = start + "    Target=\"#\"\r\n" + entryLine("Menu <!-- File", "menu") +
+                              "    Target=\"top\"\r\n" + entryLine("Top", "top");
+    const std::string rest = "\r\n</head>\r\n<body><h1>Heading</h1><a name=\"top\">File --> Save</a>"
+                             "<!-- note --></body></html>";
+    Opened opened("<html><head>\r\n  " + block + rest);
+    EXPECT_EQ(opened.page.headingText(), "Heading");
+    ASSERT_EQ(opened.file.entryCount(), 1u);
+    EXPECT_EQ(opened.file.entries()[0]->indexAs(), "Menu <!-- File");
+    ASSERT_NE(opened.file.findTarget("top"), nullptr);
+    EXPECT_EQ(opened.file.findTarget("top")->entryCount(), 1u);
+    EXPECT_EQ(describeBlockDamage(opened.file.blockDamage()), "The index comment block has no end marker.");
+    const std::string once = opened.saved();
+    EXPECT_NE(once.find(rest), std::string::npos) << "the page's text after the records stays:\n" << once;
+    EXPECT_EQ(once.find("<head>"), once.rfind("<head>")) << "one head";
+    Opened reopened(once);
+    EXPECT_EQ(describeBlockDamage(reopened.file.blockDamage()), "");
+    EXPECT_EQ(reopened.file.entries()[0]->indexAs(), "Menu <!-- File");
+    EXPECT_EQ(reopened.saved(), once);
+
+    // Followed by a whole block in the comment the user closed: both are read,
+    // and the user's text after them stays as it was.
+    const std::string tail = " <h1>x</h1> -->";
+    const std::string twice =
+        start + "    Target=\"#\"\r\n" + start + "    Target=\"#\"\r\n" + entryLine("Kept", "kept") + end + tail;
+    Opened both("<html><head>" + twice + "</head><body><h1>H</h1></body></html>");
+    ASSERT_EQ(both.file.entryCount(), 1u);
+    both.file.addEntry(testing::entryWith(fieldsOf("New", "new")));
+    Opened bothReopened(both.saved());
+    EXPECT_NE(bothReopened.page.wholeText().find("  HTML Torvane -->\r\n" + tail), std::string::npos)
+        << bothReopened.page.wholeText();
+    EXPECT_EQ(bothReopened.file.entryCount(), 2u);
+    EXPECT_EQ(describeBlockDamage(bothReopened.file.blockDamage()), "");
+}
+
+TEST(PageRepair, KeywordsOfAnOlderWriterWithBareAngleBracketsAreReplacedWhole)
+{
+    const std::string old = "<Meta Name=\"IndexGenerator\" Content=\"HTML Torvane\">"
+                            "<Meta Name=\"Keywords\" Content=\"<table> element\">";
+    Opened opened("<html><head>\r\n  " + old + "\r\n  " + start + "    Target=\"#\"\r\n" +
+                  entryLine("Table", "<table> element") + end + "\r\n</head><body><h1>T</h1></body></html>");
+    const std::string once = opened.saved();
+    EXPECT_EQ(once.find("element\">"), once.rfind("element\">")) << once;
+    EXPECT_EQ(once.find(old), std::string::npos);
+    EXPECT_NE(once.find("<Meta Name=\"Keywords\" Content=\"&lt;table&gt; element\">\r\n"), std::string::npos);
+    EXPECT_EQ(Opened(once).saved(), once);
 }
 
 TEST(PageRepair, GeneratorTagInsideTheBlockIsNotReplacedOverIt)
@@ -251,6 +281,25 @@ TEST(PageRepair, EntriesOfAVanishedAnchorAreKeptAndReported)
     const std::string once = opened.saved();
     EXPECT_NE(once.find("    Target=\"gone\"\r\n" + entryLine("Also", "also") + entryLine("Lost", "lost")),
               std::string::npos);
+
+    // An exclusion is kept too, and excludes the anchor again when it comes back.
+    std::string excluded = page;
+    excluded.replace(excluded.find(entryLine("Lost", "lost")), entryLine("Lost", "lost").size() * 2,
+                     std::string("        ") + std::string(emptyEntryFields) + "\r\n");
+    Opened vanished(excluded);
+    ASSERT_EQ(vanished.file.keptTargets().size(), 1u);
+    EXPECT_TRUE(vanished.file.keptTargets()[0].isExclusion());
+    std::vector<PageFinding> exclusion;
+    addPageFindings(vanished.file, exclusion);
+    ASSERT_EQ(exclusion.size(), 1u);
+    EXPECT_EQ(findingLine(exclusion[0]), "page.htm: exclusion of the missing target \"gone\"");
+    vanished.file.findTarget("t")->addEntry(testing::entryWith(fieldsOf("More", "more")));
+    std::string excludedOnce = vanished.saved();
+    EXPECT_NE(excludedOnce.find("    Target=\"gone\"\r\n        " + std::string(emptyEntryFields)), std::string::npos);
+    excludedOnce.replace(excludedOnce.find("<a name=\"t\">"), 12, "<a name=\"gone\">G</a><a name=\"t\">");
+    Opened excludedBack(excludedOnce);
+    EXPECT_TRUE(excludedBack.file.keptTargets().empty());
+    EXPECT_TRUE(excludedBack.file.findTarget("gone")->isExcluded());
 
     // The anchor comes back: its entries with it.
     std::string restored = once;

@@ -201,11 +201,14 @@ TEST(PageRoundTrip, MutatedExamplePagesKeepTheirTextAndEntries)
 }
 
 // Pages that once broke the cycle, as the fuzz target takes them (entry texts
-// after a NUL): each stays a test.
+// after a NUL), and the pages the fuzzing starts from: each stays a test.
 TEST(PageRoundTrip, FormerFindingsKeepTheirTextAndEntries)
 {
-    const std::vector<std::string> pages = pagesBelow("tests/document/round-trip-pages");
+    std::vector<std::string> pages = pagesBelow("tests/document/round-trip-pages");
+    const std::vector<std::string> seeds = pagesBelow("fuzz/seeds/page_round_trip");
     ASSERT_FALSE(pages.empty());
+    ASSERT_FALSE(seeds.empty());
+    pages.insert(pages.end(), seeds.begin(), seeds.end());
     for (const std::string& page : pages)
         EXPECT_EQ(testing::checkPageRoundTripInput(page), "") << "page:\n" << page;
 }

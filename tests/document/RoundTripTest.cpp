@@ -233,5 +233,35 @@ TEST(RoundTrip, QuotesAndBlanksInAcceptedEntriesAndUrlsSurvive)
     ASSERT_NE(reopened.root().externalUrls().findUrl(url), nullptr);
 }
 
+TEST(RoundTrip, UrlsWithBlanksAndEscapedQuotesReadBackAsWritten)
+{
+    TempDir dir;
+    DocumentTestApp app;
+    const std::string handWritten = "http://x/?q=\\\"a b\\\"";
+    const std::string backslashBeforeBlank = "http://z/a\\\\ b";
+    const std::string added = "http://y/?q=\\\"c d\\\"";
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[External URLs]\r\nURL=\"" + handWritten +
+                                                       "\"\r\nIndexAs=\"Q\",SortAs=\"q\"\r\nURL=\"" +
+                                                       backslashBeforeBlank + "\"\r\nIndexAs=\"Z\",SortAs=\"z\"\r\n")));
+    ASSERT_NE(doc.root().externalUrls().findUrl(handWritten), nullptr);
+    ASSERT_NE(doc.root().externalUrls().findUrl(backslashBeforeBlank), nullptr);
+    doc.addExternalUrl(added);
+    selectOnly(doc.root(), *doc.root().externalUrls().findUrl(added));
+    doc.addIndexEntry({"Added", "added", "Added", "Untitled", "", "", ""});
+    for (int save = 0; save < 2; ++save) {
+        ASSERT_TRUE(doc.save());
+        DocumentTestApp otherApp;
+        CProjectDoc reopened(otherApp.services);
+        ASSERT_TRUE(reopened.openProject(dir.file("P.ipj")));
+        EXPECT_EQ(TreeDump::of(reopened.root()), TreeDump::of(doc.root())) << dir.read("P.ipj");
+        for (const std::string& url : {handWritten, backslashBeforeBlank, added}) {
+            const ExternalUrl* read = reopened.root().externalUrls().findUrl(url);
+            ASSERT_NE(read, nullptr) << url << "\n" << dir.read("P.ipj");
+            EXPECT_EQ(read->entryCount(), 1u) << url;
+        }
+    }
+}
+
 } // namespace
 } // namespace torvane::test

@@ -189,12 +189,13 @@ TEST_F(HardLinkedPage, EveryNameSeesTheNewText)
 
 TEST_F(HardLinkedPage, FailedWriteGivesBackTheOldBytes)
 {
-    // A limit between the old size and the new one fails the write part-way.
+    // A limit between the restore copy's size (its header naming the page, and
+    // the old bytes) and the new page's fails the write part-way.
     FileResult failure;
     {
-        const test::FileSizeLimit limit(20);
+        const test::FileSizeLimit limit(2048);
         ASSERT_TRUE(limit.applied());
-        failure = writeFileAtomically(page_, "a new page far longer than twenty bytes");
+        failure = writeFileAtomically(page_, std::string(8192, 'n'));
     }
 
     ASSERT_TRUE(failure.failed());

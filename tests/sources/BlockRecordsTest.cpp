@@ -84,7 +84,18 @@ TEST(BlockRecords, BlockWithoutEndMarkerIsReadOnlyAsTheWholeOfItsClosedComment)
     const std::string lost = "<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n        IndexAs=\"A\",SortAs=\"a\"";
     EXPECT_EQ(readBlockRecords(lost + " -->"),
               joined({targetTop, record("", "", "Untitled", ""), record("A", "A", "Untitled", "a")}));
-    EXPECT_TRUE(readBlockRecords(lost).empty()) << "a comment that never closes holds the rest of the page";
+    // Read by its own records, and only those: a value may hold a comment
+    // marker, and the user's text after the last record is no part of it.
+    const NameValueList read = joined({targetTop, record("", "", "Untitled", ""), record("A", "A", "Untitled", "a")});
+    EXPECT_EQ(readBlockRecords(lost), read);
+    const std::string withMarker =
+        "<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n        IndexAs=\"A <!-- b\",SortAs=\"a\"";
+    const std::string page = withMarker + "\r\n</head><body><a name=\"top\">File --> Save</a>";
+    const std::vector<BlockPlace> places = findBlocks(page, {page.size()});
+    ASSERT_EQ(places.size(), 1u);
+    EXPECT_EQ(places[0].end, withMarker.size());
+    EXPECT_EQ(recordsOfBlocks(withMarker, findBlocks(withMarker)),
+              joined({targetTop, record("", "", "Untitled", ""), record("A <!-- b", "A <!-- b", "Untitled", "a")}));
     const std::string nested = "<!-- note " + lost + " -->";
     EXPECT_TRUE(readBlockRecords(nested, {nested.size()}).empty()) << "inside the user's own comment";
     EXPECT_NE(describeBlockDamage(findBlockDamage(nested, {nested.size()})).find("left as it is"), std::string::npos);
@@ -94,8 +105,8 @@ TEST(BlockRecords, BlockWithoutEndMarkerIsReadOnlyAsTheWholeOfItsClosedComment)
 TEST(BlockRecords, DamageKeepsEveryFactTheWordingsChooseFrom)
 {
     const std::string lost = "<!-- HTML Torvane V4.0\r\n    Target=\"#\"\r\n";
-    // Unclosed to the page's end: left in place and without its end marker at once.
-    const BlockDamage unclosed = findBlockDamage(lost);
+    // Unclosed and without records: left in place and without its end marker at once.
+    const BlockDamage unclosed = findBlockDamage("<!-- HTML Torvane V4.0\r\n<p>text");
     EXPECT_EQ(unclosed, (BlockDamage {1, true, true, false, false}));
     EXPECT_NE(describeBlockDamage(unclosed).find("left as it is"), std::string::npos);
     const BlockDamage twice = findBlockDamage(lost + "HTML Torvane -->" + lost + "HTML Torvane -->");

@@ -45,7 +45,7 @@ TEST(PageReader, ReadsEveryKindOfPageAsCHtmlFileDoes)
 
 TEST(PageReader, OnlyAFailureBeforeTheWholeTextMakesThePageUnread)
 {
-    const FileState exists {true, false};
+    const FileState exists {true, false, {}};
     const auto judged = [&](FileOperation operation) {
         return judgePageRead(FileResult(FileFailure {operation, "p", CauseGeneric, 5}), exists);
     };
@@ -54,7 +54,7 @@ TEST(PageReader, OnlyAFailureBeforeTheWholeTextMakesThePageUnread)
     EXPECT_TRUE(judged(FileOperation::Read).partial);
     EXPECT_TRUE(judged(FileOperation::CloseInput).readSucceeded);
     EXPECT_FALSE(judged(FileOperation::CloseInput).partial);
-    const PageReadResult fine = judgePageRead(FileResult(), FileState {true, true});
+    const PageReadResult fine = judgePageRead(FileResult(), FileState {true, true, {}});
     EXPECT_TRUE(fine.exists && fine.readOnly && fine.readSucceeded && !fine.partial);
 }
 

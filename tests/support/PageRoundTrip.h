@@ -11,6 +11,7 @@
 #include "sources/CommentBlock.h"
 #include "sources/SearchText.h"
 #include "sources/StoredValues.h"
+#include "sources/UnendedBlock.h"
 #include "platform/TextUtil.h"
 
 #include <algorithm>
@@ -35,11 +36,15 @@ inline std::unique_ptr<IndexEntry> entryWith(const EntryFields& fields)
 }
 
 // A text a rewrite may take out of a page: an old block or old meta tags,
-// with the blanks and line end around a block that stood on its own line.
+// with the blanks and line end around a block that stood on its own line. A
+// block runs through its end marker or the end of its comment, or, when it
+// lost its end marker, through its last record line and no further.
 inline bool isOwnedText(std::string_view removed)
 {
     const std::string_view core = trim(removed);
-    return core.empty() || startsWithSearchCopy(core, "<meta") || startsWithSearchCopy(core, "<!-- html torvane");
+    if (!startsWithSearchCopy(core, "<!-- html torvane"))
+        return core.empty() || startsWithSearchCopy(core, "<meta");
+    return core.ends_with("-->") || unendedBlockEnd(core, 0) == core.size();
 }
 
 // Replays the rewrite's changes on the original and checks that they give the
@@ -85,6 +90,8 @@ inline std::map<std::string, std::set<std::string>> entriesByTarget(const Source
         addHolder(target->label(), *target);
     for (const KeptTarget& kept : file.keptTargets()) {
         std::set<std::string>& lines = stored[kept.name];
+        if (kept.isExclusion())
+            lines.insert("excluded");
         for (const IndexEntry& entry : kept.entries)
             lines.insert(storedEntryFields(entry));
     }
@@ -125,10 +132,23 @@ inline std::string checkPageRoundTrip(const std::string& original, const EntryFi
     // and put nothing into a plain heading or title (one that spans markup,
     // such as the whole head of a page with a stray "<h1", takes in the new
     // meta tags as the page scan reads it).
-    const auto lost = [](const std::string& before, const std::string& after) {
-        return !before.empty() && before.find('<') == std::string::npos && before != after;
+    // Blanks are compared as a browser shows them: a run of them as one, so
+    // that the line end taken out with a block standing on its own line
+    // changes no text.
+    const auto shown = [](std::string_view text) {
+        std::string collapsed;
+        for (const char c : text)
+            if (c != ' ' || collapsed.empty() || collapsed.back() != ' ')
+                collapsed.push_back(c);
+        return collapsed;
     };
-    if (lost(read.headingText(), reread.headingText()) || lost(read.titleText(), reread.titleText()))
+    const auto lost = [&](const std::string& before, const std::string& after) {
+        return !before.empty() && before.find('<') == std::string::npos && shown(before) != shown(after);
+    };
+    // A block that lost its end marker is read by its records, and what its
+    // comment hid up to the next "-->" shows from then on, in a heading too.
+    const bool reveals = read.blockDamage().noEndMarker || read.blockDamage().blocks > 1;
+    if (!reveals && (lost(read.headingText(), reread.headingText()) || lost(read.titleText(), reread.titleText())))
         return "the save changed the page's heading or title";
     for (const Anchor& anchor : read.anchors()) {
         // Names made of markup come from broken tags that a replaced generator

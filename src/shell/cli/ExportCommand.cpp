@@ -108,7 +108,7 @@ void writeJson(CProjectDoc& document, std::ostream& out)
         }
         for (const KeptTarget& kept : page->keptTargets()) {
             out << ",\n    ";
-            writeJsonTarget(kept.name, "kept", entryList(kept), out);
+            writeJsonTarget(kept.name, kept.isExclusion() ? "kept-excluded" : "kept", entryList(kept), out);
         }
         out << "]}";
     }

@@ -3,15 +3,20 @@
 #include "document/EntryValues.h"
 #include "generate/OutputNames.h"
 #include "document/PageFindings.h"
+#include "document/ProjectMerge.h"
 #include "document/UndoHistory.h"
 #include "model/ProjectRootNode.h"
+#include "platform/ProjectLock.h"
 #include "styles/StyleSettings.h"
 
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -63,7 +68,12 @@ public:
     HtmlFileError rewriteSourceFile(SourceFile& file);
     // Writes the project file, rewriting every modified page on the way, and
     // reports the file errors. False when the project file could not be
-    // written (the document then stays modified).
+    // written (the document then stays modified). A page or project file
+    // that another program changed since this one read it takes both sides'
+    // changes, or is left alone and reported where they do not combine. The
+    // project's lock is taken for the save unless it is held already; when
+    // another program holds it throughout, nothing is saved and a message
+    // names that program.
     bool save();
     // What the user should know about the pages' index blocks: entries kept
     // for targets a page no longer has, and damaged blocks that the next
@@ -105,6 +115,17 @@ public:
 
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
+
+    // --- Other writers ---
+
+    // Takes the project's lock (see ProjectLock) for `program`, waiting at
+    // most `wait`; it is held until releaseLock, another project is opened,
+    // or the document goes.
+    ProjectLock::Outcome lockProject(std::string_view program, std::chrono::milliseconds wait);
+    void releaseLock() { lock_.release(); }
+    bool holdsLock() const { return lock_.held(); }
+    // Who held the lock when taking it last failed.
+    const std::optional<LockHolder>& lockHolder() const { return lock_.holder(); }
 
     // --- Undo and redo ---
 
@@ -173,6 +194,27 @@ private:
     // With `action`, each page new to the tree is recorded in it for undo.
     void loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action);
     void reportLoadProblems();
+    ProjectSettings readSettings(const std::vector<std::string>& lines, bool emptyFile, const OutputNames& names) const;
+    // The project file as this program last read or wrote it, with its settings.
+    void rememberProjectFile(std::string text);
+    // Takes the lock for a save unless it is held; false after telling who holds it.
+    bool lockForSave(bool& takenHere);
+    // Takes into the tree the changes another program made to the project
+    // file since it was last read or written here; false when they do not
+    // combine with the changes made here (the file is then left alone).
+    bool takeProjectFileChanges();
+    // A page a save wrote, or tried to: the stamps of the bytes written (0
+    // when that failed) and read, and the page merged with another program's
+    // changes, which takes the written node's place.
+    struct WrittenPage {
+        SourceFile* file;
+        std::uint64_t writtenStamp;
+        std::uint64_t readStamp;
+        std::unique_ptr<SourceFile> merged;
+    };
+    void takeWrittenPages(std::vector<WrittenPage>& pages);
+    // Undo and redo put back a page's older state, not the disk's.
+    void keepDiskState(SourceFile& restored, SourceFile& replaced);
     // Commits the action, marks the project modified and tells the views.
     void finishAction(ActionScope& action, int hint, DocumentView* origin);
     // Keeps an edited cross-reference in view: its locator selected, the
@@ -204,6 +246,14 @@ private:
     // Counts saves, so that undo can tell kept states older than the pages on disk.
     long saveCount_ = 0;
     std::vector<DocumentView*> views_;
+    ProjectLock lock_;
+    std::string lockProgram_ {"torvane"};
+    std::string savedProjectPath_;
+    std::string savedProjectText_;
+    ProjectSettings savedSettings_;
+    // The pages changed since they were last read or written, as they were
+    // then: what another program's changes are merged against.
+    std::unordered_map<std::string, std::unique_ptr<ProjectNode>> pageBases_;
 };
 
 } // namespace torvane

@@ -1,8 +1,10 @@
 #include "document/SourcePages.h"
 
 #include "document/PageFindings.h"
+#include "document/PageMerge.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
+#include "platform/ContentStamp.h"
 #include "platform/FileAccess.h"
 #include "platform/ReplaceAccess.h"
 #include "platform/FileReports.h"
@@ -158,13 +160,16 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
         file.setUnreadable(true);
     } else {
         takeScanInto(file, page.scan);
+        file.setDiskStamp(page.stamp);
         reportPageProblems(file, page.utf16, reports);
     }
     file.setModified(false);
     return file;
 }
 
-HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)
+namespace {
+
+HtmlFileError rewritePage(SourceFile& file, FileReports& reports, DeferredReplacements* later, OtherWriter* other)
 {
     CHtmlFile page(reports);
     page.setPath(file.fullPath());
@@ -179,12 +184,45 @@ HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, Deferred
     }
     if (page.isUtf16())
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
-    putEntriesIntoPage(file, page);
+    SourceFile* written = &file;
+    if (other)
+        other->readStamp = contentStamp(page.wholeText());
+    if (other && other->readStamp != file.diskStamp()) {
+        if (other->base)
+            other->merged = mergePage(*other->base, file, page);
+        if (!other->merged) {
+            other->refused = true;
+            logChangedOutside(file.fullPath(), reports);
+            return HtmlFileOpenOutput;
+        }
+        written = other->merged.get();
+    }
+    putEntriesIntoPage(*written, page);
     page.WriteSource(later);
     if (!page.writeSucceeded())
         return page.errorCode();
-    file.setBlockDamage({});
+    if (other)
+        other->writtenStamp = contentStamp(page.wholeText());
+    written->setBlockDamage({});
     return HtmlFileOk;
+}
+
+} // namespace
+
+HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)
+{
+    return rewritePage(file, reports, later, nullptr);
+}
+
+HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later, OtherWriter& other)
+{
+    return rewritePage(file, reports, later, &other);
+}
+
+void logChangedOutside(const std::string& path, FileReports& reports)
+{
+    reports.logFileError(FileFailure {FileOperation::OpenOutput, path, CauseSharingViolation, 0});
+    reports.logPageProblem(path + ": " + std::string(kChangedOutsideProblem));
 }
 
 } // namespace torvane

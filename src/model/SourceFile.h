@@ -6,6 +6,7 @@
 #include "model/KeyLess.h"
 #include "model/Target.h"
 
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
@@ -75,6 +76,11 @@ public:
     const BlockDamage& blockDamage() const { return blockDamage_; }
     void setBlockDamage(const BlockDamage& damage) { blockDamage_ = damage; }
 
+    // The contentStamp of the page as this program last read or wrote it, so
+    // that a save tells another writer's changes.
+    std::uint64_t diskStamp() const { return diskStamp_; }
+    void setDiskStamp(std::uint64_t stamp) { diskStamp_ = stamp; }
+
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
     ProjectNode* findChild(std::string_view label) override;
@@ -94,6 +100,7 @@ private:
     bool loaded_ = false;
     std::vector<KeptTarget> keptTargets_;
     BlockDamage blockDamage_;
+    std::uint64_t diskStamp_ = 0;
     // In key order (case-insensitive, then byte by byte); the label is the key.
     std::vector<std::unique_ptr<Target>> targets_;
 };

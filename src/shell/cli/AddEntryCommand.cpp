@@ -65,7 +65,8 @@ Subcommand addEntryCommand()
             "a backslash that belongs to the text. The other fields take the dialog's\n"
             "defaults: sort text and help text copied from ENTRY, help title \"Untitled\".\n"
             "Fields the dialog would refuse are refused with its message (exit 1).\n",
-            {{"--sort-as", true},
+            {kWaitOption,
+             {"--sort-as", true},
              {"--help-as", true},
              {"--help-title", true},
              {"--index-target", true},

@@ -76,7 +76,7 @@ Subcommand addFilesCommand()
             "depth are added. Pages are files with a valid extension (the \"Valid Extensions\"\n"
             "option, by default htm, html and asp) below the project folder. Pages already in\n"
             "the project stay as they are. Nothing is added when any PATH is refused (exit 1).\n",
-            {},
+            {kWaitOption},
             2,
             kAnyNumber,
             runAddFiles};

@@ -33,7 +33,7 @@ Subcommand addUrlCommand()
             "Adds each external URL to the project, as Add External URLs does (leading\n"
             "blanks and control characters are dropped; a URL already listed stays as it\n"
             "is), and saves the project. A URL of blanks only is refused (exit 1).\n",
-            {},
+            {kWaitOption},
             2,
             kAnyNumber,
             runAddUrl};

@@ -50,7 +50,8 @@ Subcommand addXrefCommand()
             "\"<i>See</i>\", and the locator is a link unless --no-link. Texts are typed in\n"
             "their stored form, as in the dialog; fields it would refuse are refused with its\n"
             "message (exit 1).\n",
-            {{"--heading-sort", true},
+            {kWaitOption,
+             {"--heading-sort", true},
              {"--locator-sort", true},
              {"--separator", true},
              {"--reference", true},

@@ -24,11 +24,25 @@ CliProject::CliProject(std::ostream& err, bool showProgress, bool quietReports)
 {
 }
 
-bool CliProject::open(const std::string& path)
+namespace {
+
+std::string fullPathOf(const std::string& path)
 {
     std::error_code ignored;
-    const std::filesystem::path fullPath = std::filesystem::absolute(path, ignored).lexically_normal();
-    return document_->openProject(fullPath.string());
+    return std::filesystem::absolute(path, ignored).lexically_normal().string();
+}
+
+} // namespace
+
+ProjectLock::Outcome CliProject::lock(const std::string& path, std::string_view program, std::chrono::milliseconds wait)
+{
+    document_->setProjectPath(fullPathOf(path));
+    return document_->lockProject(program, wait);
+}
+
+bool CliProject::open(const std::string& path)
+{
+    return document_->openProject(fullPathOf(path));
 }
 
 bool CliProject::save()

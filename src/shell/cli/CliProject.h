@@ -6,9 +6,11 @@
 #include "platform/PosixShellLauncher.h"
 #include "shell/cli/CliReportPresenter.h"
 #include "shell/cli/TerminalProgress.h"
+#include <chrono>
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace torvane {
 
@@ -23,6 +25,8 @@ public:
     CliProject(const CliProject&) = delete;
     CliProject& operator=(const CliProject&) = delete;
 
+    // Takes the lock of the project at `path` for `program` (see ProjectLock).
+    ProjectLock::Outcome lock(const std::string& path, std::string_view program, std::chrono::milliseconds wait);
     // False when the project file cannot be read (its file error is reported).
     bool open(const std::string& path);
     // Writes the project file and the changed pages; false when any failed.

@@ -4,14 +4,43 @@
 #include "document/TargetLookup.h"
 #include "model/EntryHolder.h"
 #include "shell/cli/CliProject.h"
+#include <charconv>
 #include <ostream>
 
 namespace torvane {
 
+namespace {
+
+std::optional<int> waitSeconds(const CliArguments& arguments)
+{
+    const std::optional<std::string> given = arguments.value(kWaitOption.name);
+    if (!given)
+        return kDefaultWaitSeconds;
+    int seconds = 0;
+    const char* end = given->data() + given->size();
+    const auto [stop, problem] = std::from_chars(given->data(), end, seconds);
+    if (problem != std::errc() || stop != end || seconds < 0)
+        return std::nullopt;
+    return seconds;
+}
+
+} // namespace
+
 int runEdit(const SubcommandCall& call, const ProjectEdit& edit)
 {
     const std::string& path = call.arguments.positionals[0];
+    const std::optional<int> wait = waitSeconds(call.arguments);
+    if (!wait) {
+        call.err << "torvane " << call.name << ": --wait takes a whole number of seconds\n";
+        return ExitUnusable;
+    }
     CliProject project(call.err, call.showProgress);
+    if (project.lock(path, "torvane " + std::string(call.name), std::chrono::seconds(*wait)) ==
+        ProjectLock::Outcome::Busy) {
+        call.err << "torvane: " << lockedProjectMessage(project.document().pathName(), project.document().lockHolder())
+                 << " Gave up after " << *wait << " seconds; nothing was changed.\n";
+        return ExitFailed;
+    }
     if (!project.open(path))
         return refuseProject(call.err, path);
     if (!edit(project))

@@ -1,5 +1,7 @@
 #include "shell/cli/Subcommand.h"
+#include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
+#include <algorithm>
 #include <ostream>
 
 namespace torvane {
@@ -45,7 +47,12 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
     if (const std::optional<std::string> problem = parseArguments(arguments, command.options, parsed))
         return refuseCommandLine(command, *problem, err);
     if (parsed.has("--help")) {
-        out << "Usage: torvane " << command.synopsis << "\n\n" << command.help << kCommonHelp;
+        out << "Usage: torvane " << command.synopsis << "\n\n" << command.help;
+        if (std::find_if(command.options.begin(), command.options.end(), [](const OptionSpec& option) {
+                return option.name == kWaitOption.name;
+            }) != command.options.end())
+            out << kWaitHelp;
+        out << kCommonHelp;
         return ExitOk;
     }
     const std::size_t count = parsed.positionals.size();
@@ -53,7 +60,7 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
         return refuseCommandLine(command, count == 0 ? "no project file given" : "too few arguments", err);
     if (count > command.maxArguments)
         return refuseCommandLine(command, "too many arguments", err);
-    return command.run({parsed, out, err, errIsTerminal && !parsed.has("--quiet")});
+    return command.run({parsed, out, err, errIsTerminal && !parsed.has("--quiet"), command.name});
 }
 
 std::string subcommandSummary()

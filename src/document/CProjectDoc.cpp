@@ -26,14 +26,6 @@
 
 namespace torvane {
 
-namespace {
-
-// Another writer holds the lock from its load to its save: moments for the
-// command line, while it has unsaved changes for the desktop program.
-constexpr std::chrono::seconds kSaveLockWait {5};
-
-} // namespace
-
 CProjectDoc::CProjectDoc(AppServices& services)
     : services_(services)
     , root_(std::make_unique<ProjectRootNode>())
@@ -146,7 +138,7 @@ bool CProjectDoc::lockForSave(bool& takenHere)
 {
     if (lock_.held())
         return true;
-    const ProjectLock::Outcome outcome = lock_.take(pathName_, lockProgram_, kSaveLockWait);
+    const ProjectLock::Outcome outcome = lock_.take(pathName_, lockProgram_, saveLockWait_);
     if (outcome == ProjectLock::Outcome::Busy) {
         services_.messages.showMessage(lockedProjectMessage(pathName_, lock_.holder()) +
                                        "\nNothing was saved; save again when it has finished.");

@@ -123,6 +123,8 @@ public:
     // or the document goes.
     ProjectLock::Outcome lockProject(std::string_view program, std::chrono::milliseconds wait);
     void releaseLock() { lock_.release(); }
+    // How long a save waits for another writer's lock (a few seconds unless set).
+    void setSaveLockWait(std::chrono::milliseconds wait) { saveLockWait_ = wait; }
     bool holdsLock() const { return lock_.held(); }
     // Who held the lock when taking it last failed.
     const std::optional<LockHolder>& lockHolder() const { return lock_.holder(); }
@@ -248,6 +250,9 @@ private:
     std::vector<DocumentView*> views_;
     ProjectLock lock_;
     std::string lockProgram_ {"torvane"};
+    // Another writer holds the lock from its load to its save: moments for
+    // the command line, while it has unsaved changes for the desktop program.
+    std::chrono::milliseconds saveLockWait_ {std::chrono::seconds(5)};
     std::string savedProjectPath_;
     std::string savedProjectText_;
     ProjectSettings savedSettings_;

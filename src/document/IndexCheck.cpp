@@ -42,30 +42,31 @@ public:
     {
     }
 
+    // Missing and unreadable pages count against the coverage: their
+    // entries are in no index.
     void check(const SourceFile& page)
     {
-        if (page.isMissing())
-            add(page, finding::kMissingPage, "the page does not exist");
-        else if (page.isUnreadable())
-            add(page, finding::kUnreadablePage, "the page cannot be read");
-        else
-            checkReadablePage(page);
-    }
-
-private:
-    // An excluded page counts as dealt with; the others make the coverage.
-    void checkReadablePage(const SourceFile& page)
-    {
+        if (page.isMissing() || page.isUnreadable()) {
+            ++report_.pagesChecked;
+            if (page.isMissing())
+                add(page, finding::kMissingPage, "the page does not exist");
+            else
+                add(page, finding::kUnreadablePage, "the page cannot be read");
+            return;
+        }
         checkStoredBlock(page, report_.findings);
-        if (page.isExcluded())
+        // An excluded page top counts as dealt with, unless its anchors carry entries.
+        const bool indexed = pageHasEntries(page);
+        if (page.isExcluded() && !indexed)
             return;
         ++report_.pagesChecked;
-        if (pageHasEntries(page))
+        if (indexed)
             ++report_.pagesWithEntries;
         else
             add(page, finding::kPageWithoutEntries, "the page has no entry of its own and none on its anchors");
     }
 
+private:
     void add(const SourceFile& page, const char* kind, std::string message)
     {
         IndexFinding finding = findingAt(kind, page);

@@ -49,9 +49,12 @@ bool IndexCheckReport::hasErrors(bool strict) const
 
 std::string coverageText(const IndexCheckReport& report)
 {
-    const std::size_t share = report.pagesChecked == 0 ? 100 : report.pagesWithEntries * 100 / report.pagesChecked;
-    return std::to_string(report.pagesWithEntries) + " of " + std::to_string(report.pagesChecked) +
-           " pages have entries (" + std::to_string(share) + "%)";
+    const std::string counts =
+        std::to_string(report.pagesWithEntries) + " of " + std::to_string(report.pagesChecked) + " pages have entries";
+    // No page to count is no share at all, least of all a perfect one.
+    if (report.pagesChecked == 0)
+        return counts;
+    return counts + " (" + std::to_string(report.pagesWithEntries * 100 / report.pagesChecked) + "%)";
 }
 
 std::string countsText(const IndexCheckReport& report, bool strict)

@@ -52,12 +52,16 @@ std::string projectLockPath(const std::string& projectPath)
     return folder + "/." + name + ".torvane-lock";
 }
 
+std::string lockHolderText(const std::optional<LockHolder>& holder)
+{
+    if (!holder)
+        return "another program";
+    return "another program (process " + std::to_string(holder->pid) + ", " + holder->program + ")";
+}
+
 std::string lockedProjectMessage(const std::string& projectPath, const std::optional<LockHolder>& holder)
 {
-    std::string message = "The project " + projectPath + " is being edited by another program";
-    if (holder)
-        message += " (process " + std::to_string(holder->pid) + ", " + holder->program + ")";
-    return message + ".";
+    return "The project " + projectPath + " is being edited by " + lockHolderText(holder) + ".";
 }
 
 ProjectLock::~ProjectLock()

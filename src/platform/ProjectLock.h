@@ -51,6 +51,9 @@ private:
 
 // The file beside the project that carries its lock.
 std::string projectLockPath(const std::string& projectPath);
+// "another program (process 123, torvane add-entry)"; without the
+// parentheses when the holder did not say.
+std::string lockHolderText(const std::optional<LockHolder>& holder);
 // "The project PATH is being edited by another program (process 123,
 // torvane add-entry)."; without the parentheses when the holder did not say.
 std::string lockedProjectMessage(const std::string& projectPath, const std::optional<LockHolder>& holder);

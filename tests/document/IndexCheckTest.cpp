@@ -78,7 +78,8 @@ TEST_F(IndexCheckTest, EachProblemIsNamedAtItsPlace)
                             "A.htm case-clash", "a.htm#red empty-sort-key", "a.htm#red bad-index-target",
                             "c.htm likely-duplicate", "https:/example.org bad-url", "P xref-no-entry",
                             "b.htm output-hits-page"));
-    EXPECT_EQ(report.pagesChecked, 4u);
+    // Missing and unreadable pages count, as pages without entries.
+    EXPECT_EQ(report.pagesChecked, 6u);
     // A comment that never closes holds the rest of the page, so nothing in it is read.
     EXPECT_EQ(report.pagesWithEntries, 2u);
     EXPECT_EQ(report.findings[0].entry, "Old one");
@@ -120,8 +121,26 @@ TEST_F(IndexCheckTest, ExcludedPagesAreDealtWithAndDefaultEntriesAreNoCoverage)
     EXPECT_THAT(kindsAt(report), ElementsAre("c.htm page-without-entries"));
     EXPECT_EQ(report.pagesChecked, 2u);
     EXPECT_EQ(report.pagesWithEntries, 1u);
+    EXPECT_EQ(coverageText(report), "1 of 2 pages have entries (50%)");
     EXPECT_FALSE(report.hasErrors(false));
     EXPECT_TRUE(report.hasErrors(true));
+}
+
+// A manual indexed on its anchors excludes its page tops: those pages are
+// indexed all the same. Nothing to count is never a full coverage.
+TEST_F(IndexCheckTest, PagesIndexedOnTheirAnchorsCountWhateverTheirTop)
+{
+    fixture.write("a.htm", pageText("A", {"x"},
+                                    "    Target=\"#\"\r\n" + storedEntry("", "") + "    Target=\"x\"\r\n" +
+                                        storedEntry("On anchor", "on anchor")));
+    fixture.write("b.htm", pageText("B", {}, "    Target=\"#\"\r\n" + storedEntry("", "")));
+    fixture.writeProject({"a.htm", "b.htm"});
+    EXPECT_EQ(coverageText(check()), "1 of 1 pages have entries (100%)");
+
+    fixture.writeProject({"b.htm"});
+    EXPECT_EQ(coverageText(check()), "0 of 0 pages have entries");
+    fixture.writeProject({"b.htm", "gone.htm", "also-gone.htm"});
+    EXPECT_EQ(coverageText(check()), "0 of 2 pages have entries (0%)");
 }
 
 TEST_F(IndexCheckTest, BlocksAreDamagedWhenDoubledUnclosedOrInOtherLetterCase)

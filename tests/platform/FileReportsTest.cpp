@@ -1,5 +1,3 @@
-#include "platform/StderrMessageSink.h"
-#include "platform/StderrReportPresenter.h"
 #include "platform/FileReports.h"
 #include <gtest/gtest.h>
 #include <sstream>
@@ -104,26 +102,6 @@ TEST(FileReports, EachReportShowsItsListOnceThenEmpties)
               "or you won't be able to save any index entries you create for these files.");
     EXPECT_EQ(presenter.shown[1].body, "/p/locked.htm\r\n");
     EXPECT_TRUE(reports.readOnlyFiles().empty());
-}
-
-TEST(ConsoleOutput, PrintsTheReportAndMessageTexts)
-{
-    std::ostringstream out;
-    FileReports reports;
-    reports.logReadOnlyFile("/p/a.htm");
-    StderrReportPresenter presenter(out);
-    reports.reportReadOnlyFiles(presenter);
-    EXPECT_EQ(out.str(),
-              std::string(kReadOnlyFilesTitle) + "\n" + std::string(kReadOnlyFilesHeading) + "\n/p/a.htm\r\n");
-
-    std::ostringstream messages;
-    StderrMessageSink sink(messages);
-    sink.showMessage("Error creating new index:\n  /p/i.htm");
-    EXPECT_FALSE(sink.askYesNo("Save changes?", false));
-    EXPECT_TRUE(sink.askYesNo("Continue?", true));
-    EXPECT_EQ(messages.str(), "HTML Torvane: Error creating new index:\n  /p/i.htm\n"
-                              "HTML Torvane: Save changes? (No)\n"
-                              "HTML Torvane: Continue? (Yes)\n");
 }
 
 } // namespace

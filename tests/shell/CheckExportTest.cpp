@@ -67,7 +67,7 @@ TEST_F(CheckExport, CheckNamesEachFindingOnItsLineAndFailsOnErrors)
               "Fixture.ipj: xref-no-entry: cross-reference from \"Fruit\" to \"Vegetables\" leads nowhere: no entry "
               "or heading sorts as \"vegetables\"\n"
               "b.htm: output-hits-page: The HTML index would overwrite b.htm, a page of the project.\n"
-              "coverage: 2 of 4 pages have entries (50%)\n"
+              "coverage: 2 of 6 pages have entries (33%)\n"
               "8 errors, 5 warnings\n");
     // The pages are reported as findings, not once more as load reports.
     EXPECT_EQ(err.str(), "");
@@ -110,44 +110,64 @@ TEST_F(CheckExport, WarningsFailOnlyWhenStrictAndACleanProjectGivesNothing)
     EXPECT_EQ(out.str(), "[]\n");
 }
 
+// Every entry the project holds is exported, those no index shows marked:
+// kept entries of an anchor gone, and pages whose entries cannot be read.
 TEST_F(CheckExport, ExportGivesTheStoredFieldsOfEveryPlace)
 {
     fixture.write("sub/a.htm", pageText("Apples", {"red", "x"},
                                         "    Target=\"red\"\r\n" + storedEntry("Fruit\\, \\\"red\\\"", "fruit") +
-                                            "    Target=\"x\"\r\n" + storedEntry("", "")));
-    fixture.write("b.htm", pageText("Caf\xE9"));
-    fixture.writeProject({"sub\\a.htm", "b.htm"}, "URL=https://example.org/\r\n",
+                                            "    Target=\"x\"\r\n" + storedEntry("", "") + "    Target=\"gone\"\r\n" +
+                                            storedEntry("Old", "old")));
+    // Not UTF-8: windows-1252, whose quotation marks are no control characters.
+    fixture.write("b.htm", pageText("Caf\xE9 \x93q\x94"));
+    fixture.writeProject({"sub\\a.htm", "b.htm", "missing.htm"}, "URL=https://example.org/\r\n",
                          "Heading=\"Fruit\",Locator=\"Apples\",LinkToLocator=\"0\"\r\n");
+    const std::string cafe = "Caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D";
     EXPECT_EQ(on("export"), 0) << err.str();
-    EXPECT_EQ(out.str(),
-              "{\"project\": \"Fixture.ipj\",\n"
-              " \"pages\": [\n"
-              "  {\"path\": \"sub/a.htm\", \"title\": \"Apples\",\n"
-              "   \"targets\": [\n"
-              "    {\"name\": \"#\", \"state\": \"default\", \"entries\": [{\"indexAs\": \"Apples\", \"sortAs\": "
-              "\"Apples\", \"helpAs\": \"Apples\", \"helpTitle\": \"Untitled\", \"indexTarget\": \"\", \"helpWindow\": "
-              "\"\", \"helpFrame\": \"\"}]},\n"
-              "    {\"name\": \"red\", \"state\": \"explicit\", \"entries\": [{\"indexAs\": \"Fruit\\\\, "
-              "\\\\\\\"red\\\\\\\"\", "
-              "\"sortAs\": \"fruit\", \"helpAs\": \"Fruit\\\\, \\\\\\\"red\\\\\\\"\", \"helpTitle\": \"Untitled\", "
-              "\"indexTarget\": \"\", \"helpWindow\": \"\", \"helpFrame\": \"\"}]},\n"
-              "    {\"name\": \"x\", \"state\": \"excluded\", \"entries\": []}]},\n"
-              "  {\"path\": \"b.htm\", \"title\": \"Caf\xC3\xA9\",\n"
-              "   \"targets\": [\n"
-              "    {\"name\": \"#\", \"state\": \"default\", \"entries\": [{\"indexAs\": \"Caf\xC3\xA9\", \"sortAs\": "
-              "\"Caf\xC3\xA9\", \"helpAs\": \"Caf\xC3\xA9\", \"helpTitle\": \"Untitled\", \"indexTarget\": \"\", "
-              "\"helpWindow\": \"\", \"helpFrame\": \"\"}]}]}],\n"
-              " \"urls\": [\n"
-              "  {\"url\": \"https://example.org/\", \"state\": \"excluded\", \"entries\": []}],\n"
-              " \"crossReferences\": [\n"
-              "  {\"heading\": \"Fruit\", \"headingSort\": \"Fruit\", \"separator\": \".\", \"reference\": "
-              "\"<i>See</i>\", \"locator\": \"Apples\", \"locatorSort\": \"Apples\", \"linkToLocator\": false}]}\n");
+    EXPECT_EQ(
+        out.str(),
+        "{\"project\": \"Fixture.ipj\",\n"
+        " \"pages\": [\n"
+        "  {\"path\": \"sub/a.htm\", \"title\": \"Apples\", \"state\": \"readable\",\n"
+        "   \"targets\": [\n"
+        "    {\"name\": \"#\", \"state\": \"default\", \"entries\": [{\"indexAs\": \"Apples\", \"sortAs\": "
+        "\"Apples\", \"helpAs\": \"Apples\", \"helpTitle\": \"Untitled\", \"indexTarget\": \"\", \"helpWindow\": "
+        "\"\", \"helpFrame\": \"\"}]},\n"
+        "    {\"name\": \"red\", \"state\": \"explicit\", \"entries\": [{\"indexAs\": \"Fruit\\\\, "
+        "\\\\\\\"red\\\\\\\"\", "
+        "\"sortAs\": \"fruit\", \"helpAs\": \"Fruit\\\\, \\\\\\\"red\\\\\\\"\", \"helpTitle\": \"Untitled\", "
+        "\"indexTarget\": \"\", \"helpWindow\": \"\", \"helpFrame\": \"\"}]},\n"
+        "    {\"name\": \"x\", \"state\": \"excluded\", \"entries\": []},\n"
+        "    {\"name\": \"gone\", \"state\": \"kept\", \"entries\": [{\"indexAs\": \"Old\", \"sortAs\": \"old\", "
+        "\"helpAs\": \"Old\", \"helpTitle\": \"Untitled\", \"indexTarget\": \"\", \"helpWindow\": \"\", "
+        "\"helpFrame\": \"\"}]}]},\n"
+        "  {\"path\": \"b.htm\", \"title\": \"" +
+            cafe +
+            "\", \"state\": \"readable\",\n"
+            "   \"targets\": [\n"
+            "    {\"name\": \"#\", \"state\": \"default\", \"entries\": [{\"indexAs\": \"" +
+            cafe + "\", \"sortAs\": \"" + cafe + "\", \"helpAs\": \"" + cafe +
+            "\", \"helpTitle\": \"Untitled\", \"indexTarget\": \"\", "
+            "\"helpWindow\": \"\", \"helpFrame\": \"\"}]}]},\n"
+            "  {\"path\": \"missing.htm\", \"title\": \"\", \"state\": \"missing\",\n"
+            "   \"targets\": [\n"
+            "    {\"name\": \"#\", \"state\": \"default\", \"entries\": []}]}],\n"
+            " \"urls\": [\n"
+            "  {\"url\": \"https://example.org/\", \"state\": \"excluded\", \"entries\": []}],\n"
+            " \"crossReferences\": [\n"
+            "  {\"heading\": \"Fruit\", \"headingSort\": \"Fruit\", \"separator\": \".\", \"reference\": "
+            "\"<i>See</i>\", \"locator\": \"Apples\", \"locatorSort\": \"Apples\", \"linkToLocator\": false}]}\n");
 
     EXPECT_EQ(on("export", {"--format=csv"}), 0);
-    EXPECT_EQ(out.str(), "page,target,indexAs,sortAs,helpAs,helpTitle,indexTarget,helpWindow,helpFrame\n"
-                         "sub/a.htm,#,Apples,Apples,Apples,Untitled,,,\n"
-                         "sub/a.htm,red,\"Fruit\\, \\\"\"red\\\"\"\",fruit,\"Fruit\\, \\\"\"red\\\"\"\",Untitled,,,\n"
-                         "b.htm,#,Caf\xC3\xA9,Caf\xC3\xA9,Caf\xC3\xA9,Untitled,,,\n");
+    EXPECT_EQ(out.str(), "page,target,indexAs,sortAs,helpAs,helpTitle,indexTarget,helpWindow,helpFrame,state\r\n"
+                         "sub/a.htm,#,Apples,Apples,Apples,Untitled,,,,default\r\n"
+                         "sub/a.htm,red,\"Fruit\\, \\\"\"red\\\"\"\",fruit,\"Fruit\\, \\\"\"red\\\"\"\",Untitled,,,,"
+                         "explicit\r\n"
+                         "sub/a.htm,gone,Old,old,Old,Untitled,,,,kept\r\n"
+                         "b.htm,#," +
+                             cafe + "," + cafe + "," + cafe +
+                             ",Untitled,,,,default\r\n"
+                             "missing.htm,#,,,,,,,,missing\r\n");
 }
 
 #ifdef TORVANE_EXECUTABLE

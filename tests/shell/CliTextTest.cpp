@@ -1,4 +1,7 @@
+#include "platform/FileReports.h"
+#include "shell/cli/CliMessages.h"
 #include "shell/cli/CliOptions.h"
+#include "shell/cli/CliReportPresenter.h"
 #include "shell/cli/JsonText.h"
 #include "shell/cli/TerminalProgress.h"
 #include <gtest/gtest.h>
@@ -41,11 +44,55 @@ TEST(JsonText, EscapesAndShowsCodePageBytesOneCharacterEach)
     // UTF-8 passes unchanged; a Latin-1 "é" (one byte) becomes the character U+00E9.
     EXPECT_EQ(jsonString("caf\xC3\xA9"), "\"caf\xC3\xA9\"");
     EXPECT_EQ(jsonString("caf\xE9"), "\"caf\xC3\xA9\"");
+    // windows-1252 at 0x80 to 0x9F, its unassigned bytes as the code point of their number.
+    EXPECT_EQ(jsonString("\x80\x8A\x91\x9F\x81\x9D"), "\"\xE2\x82\xAC\xC5\xA0\xE2\x80\x98\xC5\xB8\xC2\x81\xC2\x9D\"");
 
     EXPECT_EQ(csvField("plain"), "plain");
     EXPECT_EQ(csvField("Fruit, Apples"), "\"Fruit, Apples\"");
     EXPECT_EQ(csvField("say \"hi\""), "\"say \"\"hi\"\"\"");
     EXPECT_EQ(csvField("\xE9"), "\xC3\xA9");
+}
+
+// Reports and messages the desktop shows as dialogs come out as one line per
+// problem, each naming its page, without the dialogs' titles and headings.
+TEST(CliMessages, OneLinePerProblemWithTheSubcommandAndThePage)
+{
+    std::ostringstream err;
+    CliReportPresenter presenter(err, false, "make-index");
+    FileReports reports;
+    reports.logFileError({FileOperation::OpenInput, "/p/a, b.htm", static_cast<FileCause>(2), 2});
+    reports.logFileError({FileOperation::Write, "/p/c.htm", static_cast<FileCause>(13), 0});
+    reports.logFileError({FileOperation::Read, "/p/d.htm", static_cast<FileCause>(99), 5});
+    reports.logReadOnlyFile("/p/e.htm");
+    reports.logPageProblem("/p/f.htm: entries of the missing target \"x\": X");
+    reports.reportFileErrors(presenter);
+    reports.reportReadOnlyFiles(presenter);
+    reports.reportPageProblems(presenter);
+    EXPECT_EQ(err.str(), "torvane make-index: /p/a, b.htm: cannot open input: file not found (system error 2)\n"
+                         "torvane make-index: /p/c.htm: cannot write: disk full\n"
+                         "torvane make-index: /p/d.htm: cannot read: unknown cause (system error 5)\n"
+                         "torvane make-index: /p/e.htm: read-only: entries cannot be saved into it\n"
+                         "torvane make-index: /p/f.htm: entries of the missing target \"x\": X\n");
+    EXPECT_TRUE(presenter.fileErrorsShown());
+
+    std::ostringstream quietErr;
+    CliReportPresenter quiet(quietErr, true, "check");
+    reports.logFileError({FileOperation::OpenInput, "/p/a.htm", static_cast<FileCause>(2), 2});
+    reports.reportFileErrors(quiet);
+    EXPECT_EQ(quietErr.str(), "");
+    EXPECT_TRUE(quiet.fileErrorsShown());
+
+    std::ostringstream messages;
+    CliMessageSink sink(messages, "");
+    sink.showMessage("Error creating new index:\n  /p/i.htm");
+    sink.showMessage("These files were not added: each is another name.\n\n/p/b.htm\n    the same file as /p/a.htm\n");
+    EXPECT_FALSE(sink.askYesNo("Save changes?", false));
+    EXPECT_TRUE(sink.askYesNo("Continue?", true));
+    EXPECT_EQ(messages.str(), "torvane: Error creating new index: /p/i.htm\n"
+                              "torvane: These files were not added: each is another name.\n"
+                              "torvane: /p/b.htm the same file as /p/a.htm\n"
+                              "torvane: Save changes? (No)\n"
+                              "torvane: Continue? (Yes)\n");
 }
 
 TEST(TerminalProgress, OneRewrittenLineOnlyWhenEnabled)
@@ -57,7 +104,8 @@ TEST(TerminalProgress, OneRewrittenLineOnlyWhenEnabled)
     progress.end();
     const std::string text = shown.str();
     EXPECT_EQ(text.find('\n'), std::string::npos);
-    EXPECT_NE(text.find("\rSave Project Progress 1/2 /docs/a.htm"), std::string::npos);
+    // Labelled for a terminal, not with the dialog's title.
+    EXPECT_NE(text.find("\rSaving pages 1/2 /docs/a.htm"), std::string::npos);
     // The end wipes the line and leaves the cursor at its start.
     EXPECT_EQ(text.substr(text.size() - 2), " \r");
 
@@ -65,7 +113,7 @@ TEST(TerminalProgress, OneRewrittenLineOnlyWhenEnabled)
     TerminalProgress narrow(longPath, true);
     narrow.begin("Add Files Progress", 1, true);
     narrow.step(0, std::string(200, 'x') + "/end.htm");
-    EXPECT_NE(longPath.str().find("...xxx"), std::string::npos);
+    EXPECT_NE(longPath.str().find("\rReading pages 1/1 ...xxx"), std::string::npos);
     EXPECT_NE(longPath.str().find("/end.htm"), std::string::npos);
     EXPECT_LE(longPath.str().size(), 2 * 80u);
 

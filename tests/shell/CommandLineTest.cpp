@@ -2,6 +2,8 @@
 #include "shell/cli/DesktopStart.h"
 #include <gtest/gtest.h>
 #include <filesystem>
+#include <fstream>
+#include <unistd.h>
 #include <sstream>
 
 namespace torvane {
@@ -23,29 +25,90 @@ TEST(CommandLineParse, SwitchAfterTheProjectAsksForTheUnattendedRun)
     }
 }
 
-TEST(CommandLineParse, OtherFormsStartTheDesktopProgram)
+// An existing project file, named so that a switch could be read into its path.
+class ExistingProject : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories(folder);
+        std::ofstream(project) << "[Torvane]\r\n";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder.parent_path()); }
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("torvane-line-" + std::to_string(::getpid())) / "makeindex";
+    const std::string project = (folder / "Manual.ipj").string();
+};
+
+TEST_F(ExistingProject, OnlyAnExistingProjectOrAnExplicitRequestStartsTheDesktop)
 {
-    CommandLine plain = parse({"Manual.ipj"});
+    CommandLine plain = parse({project});
     EXPECT_EQ(plain.action, Action::Desktop);
-    EXPECT_EQ(plain.projectPath, "Manual.ipj");
+    EXPECT_EQ(plain.projectPath, project);
 
     EXPECT_EQ(parse({}).action, Action::Desktop);
     // Only the switch, no project: nothing to make, the program starts as usual.
     CommandLine onlySwitch = parse({"/makeindex"});
     EXPECT_EQ(onlySwitch.action, Action::Desktop);
     EXPECT_EQ(onlySwitch.projectPath, "");
-    // A blank between the slash and the word hides the switch.
-    EXPECT_EQ(parse({"Manual.ipj", "/", "makeindex"}).action, Action::Desktop);
-    EXPECT_EQ(parse({"Manual.ipj", "/ makeindex"}).action, Action::Desktop);
-    EXPECT_EQ(parse({"Manual.ipj", "/makeindexes"}).action, Action::Desktop);
-    // The first argument stands for the project: a switch there does not count.
-    CommandLine switchFirst = parse({"/makeindex", "Manual.ipj"});
-    EXPECT_EQ(switchFirst.action, Action::Desktop);
-    EXPECT_EQ(switchFirst.projectPath, "Manual.ipj");
-    // A folder of that name in a path is no switch.
-    CommandLine folder = parse({"/srv/makeindex/Manual.ipj"});
-    EXPECT_EQ(folder.action, Action::Desktop);
-    EXPECT_EQ(folder.projectPath, "/srv/makeindex/Manual.ipj");
+    // A blank between the slash and the word hides the switch; what is left
+    // is no project and no subcommand.
+    EXPECT_EQ(parse({project, "/", "makeindex"}).action, Action::Invalid);
+    EXPECT_EQ(parse({project, "/ makeindex"}).action, Action::Invalid);
+    EXPECT_EQ(parse({project, "/makeindexes"}).action, Action::Invalid);
+    EXPECT_EQ(parse({project, "/makeindexes"}).problem, "unexpected argument '/makeindexes'");
+    // The switch before the project would leave a script waiting on a window.
+    CommandLine switchFirst = parse({"/makeindex", project});
+    EXPECT_EQ(switchFirst.action, Action::Invalid);
+    EXPECT_NE(switchFirst.problem.find("belongs after the project file"), std::string::npos);
+    // A project not there yet opens only when asked for the desktop.
+    CommandLine absent = parse({"Absent.ipj"});
+    EXPECT_EQ(absent.action, Action::Invalid);
+    EXPECT_EQ(absent.problem, "no project file Absent.ipj (a subcommand or an existing project file is expected)");
+    CommandLine asked = parse({"--desktop", "Absent.ipj"});
+    EXPECT_EQ(asked.action, Action::Desktop);
+    EXPECT_EQ(asked.projectPath, "Absent.ipj");
+}
+
+TEST(CommandLineParse, AMistypedSubcommandIsRefusedWithTheNearestName)
+{
+    std::ostringstream out, err;
+    EXPECT_EQ(runCommandLine(parse({"chek", "P.ipj"}), "1", out, err), 2);
+    EXPECT_EQ(err.str(), "torvane: unknown command 'chek' (did you mean 'check'?)\n"
+                         "Run 'torvane --help' for the commands.\n");
+    EXPECT_EQ(parse({"maek-index"}).problem, "unknown command 'maek-index' (did you mean 'make-index'?)");
+    EXPECT_EQ(parse({"Export", "P.ipj"}).problem, "unknown command 'Export' (did you mean 'export'?)");
+    EXPECT_EQ(parse({"addurl"}).problem, "unknown command 'addurl' (did you mean 'add-url'?)");
+    EXPECT_EQ(parse({"frobnicate"}).problem, "unknown command 'frobnicate'");
+    EXPECT_EQ(parse({"x"}).problem, "unknown command 'x'");
+}
+
+TEST(DesktopDisplay, ADisplayIsNeededUnlessThePlatformDrawsNowhere)
+{
+    const std::filesystem::path sockets =
+        std::filesystem::temp_directory_path() / ("torvane-x11-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(sockets);
+    std::ofstream(sockets / "X0").put('\0');
+    auto problem = [&](const char* platform, const char* x11, const char* wayland) {
+        return missingDisplay({platform, x11, wayland, sockets.string()});
+    };
+    EXPECT_EQ(problem(nullptr, nullptr, nullptr),
+              "the desktop program needs a display, and none is set (DISPLAY and WAYLAND_DISPLAY are empty)");
+    EXPECT_EQ(problem("", "", ""), problem(nullptr, nullptr, nullptr));
+    EXPECT_EQ(problem("xcb", nullptr, "wayland-0"), "the desktop program needs a display, and none is set "
+                                                    "(DISPLAY is empty)");
+    EXPECT_EQ(problem(nullptr, ":0", nullptr), std::nullopt);
+    EXPECT_EQ(problem(nullptr, ":0.0", nullptr), std::nullopt);
+    EXPECT_EQ(problem(nullptr, "unix:0", nullptr), std::nullopt);
+    EXPECT_EQ(problem(nullptr, ":7", nullptr), "the desktop program cannot reach the display :7 (no X server "
+                                               "listens there)");
+    // A remote display cannot be looked at from here: it is left to the toolkit.
+    EXPECT_EQ(problem(nullptr, "host:0", nullptr), std::nullopt);
+    EXPECT_EQ(problem(nullptr, nullptr, "wayland-0"), std::nullopt);
+    EXPECT_EQ(problem("wayland", ":0", nullptr), "the desktop program needs a display, and none is set "
+                                                 "(WAYLAND_DISPLAY is empty)");
+    EXPECT_EQ(problem("offscreen", nullptr, nullptr), std::nullopt);
+    std::filesystem::remove_all(sockets);
 }
 
 TEST(CommandLineParse, HelpVersionAndUnknownOptions)
@@ -73,7 +136,7 @@ TEST(CommandLineRun, UnusableCommandLinesExitWithTwo)
 {
     std::ostringstream out, err;
     EXPECT_EQ(runCommandLine(parse({"--frobnicate"}), "1", out, err), 2);
-    EXPECT_NE(err.str().find("unknown option --frobnicate"), std::string::npos);
+    EXPECT_EQ(err.str(), "torvane: unknown option --frobnicate\nRun 'torvane --help' for the commands.\n");
     std::ostringstream noDesktop;
     EXPECT_EQ(reportNoDesktop(noDesktop), 2);
     EXPECT_NE(noDesktop.str().find("desktop program is not built"), std::string::npos);

@@ -51,10 +51,9 @@ TEST(ConcurrentEdits, AnEditGivesUpAfterItsWaitNamingTheHolder)
     ::waitpid(holder, nullptr, 0);
 
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(project.read("stderr.txt"), "torvane: The project " + project.projectFile() +
-                                              " is being edited by another program (process " +
-                                              std::to_string(holder) +
-                                              ", torvane-desktop). Gave up after 0 seconds; nothing was changed.\n");
+    EXPECT_EQ(project.read("stderr.txt"), "torvane add-url: " + project.projectFile() +
+                                              ": being edited by another program (process " + std::to_string(holder) +
+                                              ", torvane-desktop); gave up after 0 seconds, nothing was changed\n");
     EXPECT_EQ(project.read("Fixture.ipj"), before);
     EXPECT_EQ(exitStatus(std::string("'") + TORVANE_EXECUTABLE + "' add-url '" + project.projectFile() +
                          "' --wait 0 http://x.example/"),

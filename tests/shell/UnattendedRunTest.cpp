@@ -82,8 +82,7 @@ TEST_F(UnattendedRun, FailedOutputIsToldAndExitsWithOneAfterWritingTheRest)
 {
     fs::create_directories(manual() / "Manual.hhk");
     EXPECT_EQ(run({(manual() / "Manual.ipj").string(), "/makeindex"}), 1);
-    EXPECT_EQ(err.str(),
-              "HTML Torvane: Error creating new Html Help index:\n  " + (manual() / "Manual.hhk").string() + "\n");
+    EXPECT_EQ(err.str(), "torvane: Error creating new Html Help index: " + (manual() / "Manual.hhk").string() + "\n");
     EXPECT_TRUE(fs::is_regular_file(manual() / "Manual.htm"));
     EXPECT_TRUE(fs::is_regular_file(manual() / "Manual.jhm"));
 }
@@ -138,6 +137,31 @@ TEST_F(UnattendedRun, ProgramRunsWithoutADisplay)
     status = std::system((std::string("'") + TORVANE_EXECUTABLE + "' --version > /dev/null").c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// What a build script meets on a machine without a display: an exit status
+// and one line saying why, never a core dump or a window waited on.
+TEST_F(UnattendedRun, ProgramExitsWithACauseInsteadOfAbortingOrWaiting)
+{
+    const fs::path errors = dir / "stderr.txt";
+    auto exitOf = [&](const std::string& arguments) {
+        const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '") +
+                                    TORVANE_EXECUTABLE + "' " + arguments + " 2> '" + errors.string() + "'";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const std::string project = "'" + (manual() / "Manual.ipj").string() + "'";
+    EXPECT_EQ(exitOf("chek " + project), 2);
+    EXPECT_EQ(readBytes(errors), "torvane: unknown command 'chek' (did you mean 'check'?)\n"
+                                 "Run 'torvane --help' for the commands.\n");
+    EXPECT_EQ(exitOf("/makeindex " + project), 2);
+    EXPECT_EQ(exitOf(project), 2);
+    EXPECT_EQ(readBytes(errors).rfind("torvane: the desktop program needs a display", 0), 0u) << readBytes(errors);
+
+    EXPECT_EQ(exitOf("check " + project + " > /dev/full"), 1);
+    EXPECT_EQ(readBytes(errors), "torvane check: standard output: cannot be written: No space left on device\n");
+    EXPECT_EQ(exitOf("export " + project + " --format csv > /dev/full"), 1);
+    EXPECT_EQ(exitOf("--help > /dev/full"), 1);
 }
 #endif
 

@@ -3,6 +3,7 @@
 #include "document/ProjectLookup.h"
 #include "shell/cli/CliProject.h"
 #include "shell/cli/EditRun.h"
+#include "shell/cli/FieldRefusals.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
 
@@ -31,18 +32,26 @@ int runAddEntry(const SubcommandCall& call)
 {
     return runEdit(call, [&call](CliProject& project) {
         CProjectDoc& document = project.document();
-        std::ostream& err = project.err();
         IndexEntryValues values = typedValues(call.arguments);
-        FieldProblems problems = checkEntryTexts(values);
-        problems.add(checkEntryTargets(values));
-        if (problems.any()) {
-            err << "torvane add-entry: " << problemMessage(problems);
-            return false;
-        }
-        const auto targets = findListedTargets(document, {call.arguments.positionals[1]}, true, err);
-        if (!targets)
+        checkEntryTexts(values);
+        checkEntryTargets(values);
+        const std::vector<std::string> refusals = fieldRefusals({{"the entry text", &values.indexAs},
+                                                                 {"the sort key (--sort-as)", &values.sortAs},
+                                                                 {"the help text (--help-as)", &values.helpAs},
+                                                                 {"the help title", &values.helpTitle, false},
+                                                                 {"the index target", &values.indexTarget, false},
+                                                                 {"the help window", &values.helpWindow, false},
+                                                                 {"the help frame", &values.helpFrame, false}});
+        for (const std::string& refusal : refusals)
+            project.tell(call.arguments.positionals[2], refusal);
+        const auto targets = findListedTargets(project, {call.arguments.positionals[1]}, true);
+        if (!refusals.empty() || !targets)
             return false;
         finishEntryTexts(values);
+        if (const std::string_view problem = unstorableProblem(values); !problem.empty()) {
+            project.tell(call.arguments.positionals[2], problem);
+            return false;
+        }
         selectOnly(document.root(), *targets);
         document.addIndexEntry(values);
         return true;
@@ -64,7 +73,7 @@ Subcommand addEntryCommand()
             "split by \", \" (\"Fruit, Apples\"), a backslash before a comma, a quotation mark or\n"
             "a backslash that belongs to the text. The other fields take the dialog's\n"
             "defaults: sort text and help text copied from ENTRY, help title \"Untitled\".\n"
-            "Fields the dialog would refuse are refused with its message (exit 1).\n",
+            "Fields the dialog would refuse are refused, each named (exit 1); nothing changes.\n",
             {kWaitOption,
              {"--sort-as", true},
              {"--help-as", true},

@@ -1,9 +1,12 @@
 #include "document/CProjectDoc.h"
+#include "document/PageLocations.h"
 #include "document/PagesBelow.h"
+#include "model/SourceFile.h"
 #include "shell/cli/CliProject.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
 #include <filesystem>
+#include <map>
 #include <ostream>
 
 namespace torvane {
@@ -13,10 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // The pages a path names: the page itself, or every page below a folder.
-// Tells on `err` why a path names none.
-bool collectPages(const std::string& typed, const std::string& projectDirectory,
-                  const std::vector<std::string>& validExtensions, std::vector<std::string>& pages, std::ostream& err)
+// Tells why a path names none.
+bool collectPages(const std::string& typed, CliProject& project, std::vector<std::string>& pages)
 {
+    const std::string& projectDirectory = project.document().projectDirectory();
     const fs::path given(typed);
     std::string full = (given.is_absolute() ? given : fs::path(projectDirectory) / given).lexically_normal().string();
     std::error_code failed;
@@ -24,44 +27,73 @@ bool collectPages(const std::string& typed, const std::string& projectDirectory,
     if (fs::is_directory(status) && !full.ends_with('/'))
         full += '/';
     if (!full.starts_with(projectDirectory)) {
-        err << "torvane: " << typed << " is not below the project folder " << projectDirectory << "\n";
+        project.tell(typed, "not below the project folder " + projectDirectory);
         return false;
     }
     if (fs::is_directory(status)) {
-        std::vector<std::string> below = findPagesBelow(full, validExtensions);
+        std::vector<std::string> below = findPagesBelow(full, project.services().validExtensions);
         if (below.empty()) {
-            err << "torvane: " << typed << " holds no page with a valid extension\n";
+            project.tell(typed, "holds no page with a valid extension");
             return false;
         }
         pages.insert(pages.end(), below.begin(), below.end());
         return true;
     }
     if (!fs::is_regular_file(status)) {
-        err << "torvane: " << typed << (fs::exists(status) ? " is not a regular file\n" : " does not exist\n");
+        project.tell(typed, fs::exists(status) ? "not a regular file" : "does not exist");
         return false;
     }
-    if (!hasValidExtension(fs::path(full).filename().string(), validExtensions)) {
-        err << "torvane: " << typed << " does not have a valid extension for pages\n";
+    if (!hasValidExtension(fs::path(full).filename().string(), project.services().validExtensions)) {
+        project.tell(typed, "does not have a valid extension for pages");
         return false;
     }
     pages.push_back(full);
     return true;
 }
 
+// A name the project file cannot list (it separates folders by backslashes
+// and pages by lines), or a second name of a page listed or named already:
+// two pages would overwrite each other's entries.
+bool allStorable(CliProject& project, const std::vector<std::string>& pages)
+{
+    const std::string& projectDirectory = project.document().projectDirectory();
+    const PageLocations locations(projectDirectory, project.document().root());
+    std::map<FileIdentity, std::string> named;
+    bool storable = true;
+    for (const std::string& page : pages) {
+        const std::string shown = page.substr(projectDirectory.size());
+        if (shown.find_first_of("\\\r\n") != std::string::npos) {
+            project.tell(shown, "a page name holding a backslash or a line break cannot be listed");
+            storable = false;
+            continue;
+        }
+        const PageLocations::Located located = locations.locate(page);
+        if (const SourceFile* listed = locations.sameFileElsewhere(located)) {
+            project.tell(shown, "another name of the listed page " + listed->relativeUrl());
+            storable = false;
+        } else if (located.facts.identity) {
+            const auto [first, isNew] = named.try_emplace(*located.facts.identity, page);
+            if (!isNew && first->second != page) {
+                project.tell(shown, "another name of " + first->second.substr(projectDirectory.size()));
+                storable = false;
+            }
+        }
+    }
+    return storable;
+}
+
 int runAddFiles(const SubcommandCall& call)
 {
     return runEdit(call, [&call](CliProject& project) {
-        CProjectDoc& document = project.document();
-        std::ostream& err = project.err();
         const std::vector<std::string>& arguments = call.arguments.positionals;
-        const std::vector<std::string>& extensions = project.services().validExtensions;
         std::vector<std::string> pages;
         bool allFound = true;
         for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed)
-            allFound = collectPages(*typed, document.projectDirectory(), extensions, pages, err) && allFound;
-        if (allFound)
-            document.addFiles(pages);
-        return allFound;
+            allFound = collectPages(*typed, project, pages) && allFound;
+        if (!allFound || !allStorable(project, pages))
+            return false;
+        project.document().addFiles(pages);
+        return true;
     });
 }
 
@@ -75,7 +107,9 @@ Subcommand addFilesCommand()
             "the project folder (or absolute) names a page or a folder, whose pages at every\n"
             "depth are added. Pages are files with a valid extension (the \"Valid Extensions\"\n"
             "option, by default htm, html and asp) below the project folder. Pages already in\n"
-            "the project stay as they are. Nothing is added when any PATH is refused (exit 1).\n",
+            "the project stay as they are. A second name of one file (a link) and a name\n"
+            "holding a backslash or a line break are refused. Nothing is added when any PATH\n"
+            "is refused (exit 1).\n",
             {kWaitOption},
             2,
             kAnyNumber,

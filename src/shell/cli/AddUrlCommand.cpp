@@ -1,4 +1,5 @@
 #include "document/CProjectDoc.h"
+#include "document/EntryValues.h"
 #include "shell/cli/CliProject.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
@@ -12,12 +13,16 @@ int runAddUrl(const SubcommandCall& call)
 {
     return runEdit(call, [&call](CliProject& project) {
         const std::vector<std::string>& arguments = call.arguments.positionals;
+        bool allAddable = true;
         for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed) {
-            if (!urlToAdd(*typed)) {
-                project.err() << "torvane: a URL of blanks only cannot be added\n";
-                return false;
-            }
+            const std::optional<std::string> url = urlToAdd(*typed);
+            const std::string_view problem = url ? urlStoreProblem(*url) : "a URL of blanks only cannot be added";
+            if (!problem.empty())
+                project.tell(*typed, problem);
+            allAddable = allAddable && problem.empty();
         }
+        if (!allAddable)
+            return false;
         for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed)
             project.document().addExternalUrl(*typed);
         return true;
@@ -32,7 +37,9 @@ Subcommand addUrlCommand()
             "add-url PROJECT.ipj URL...",
             "Adds each external URL to the project, as Add External URLs does (leading\n"
             "blanks and control characters are dropped; a URL already listed stays as it\n"
-            "is), and saves the project. A URL of blanks only is refused (exit 1).\n",
+            "is), and saves the project. A URL of blanks only, or one the project file could\n"
+            "not give back as typed (a backslash at its end, a quotation mark at its start),\n"
+            "is refused with the reason (exit 1), and then nothing is added.\n",
             {kWaitOption},
             2,
             kAnyNumber,

@@ -2,6 +2,7 @@
 #include "document/CrossReferenceRules.h"
 #include "shell/cli/CliProject.h"
 #include "shell/cli/EditRun.h"
+#include "shell/cli/FieldRefusals.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
 
@@ -27,8 +28,14 @@ int runAddXref(const SubcommandCall& call)
 {
     return runEdit(call, [&call](CliProject& project) {
         CrossReferenceValues values = typedValues(call.arguments);
-        if (const std::optional<FieldRefusal> refusal = checkCrossReference(values)) {
-            project.err() << "torvane add-xref: " << refusal->message;
+        if (checkCrossReference(values)) {
+            for (const std::string& refusal : fieldRefusals({{"the heading", &values.heading},
+                                                             {"the heading's sort key", &values.headingSort},
+                                                             {"the separator", &values.separator, false},
+                                                             {"the reference", &values.reference},
+                                                             {"the locator", &values.locator},
+                                                             {"the locator's sort key", &values.locatorSort}}))
+                project.tell(call.arguments.positionals[1], refusal);
             return false;
         }
         normaliseCrossReferenceCommas(values);
@@ -48,8 +55,8 @@ Subcommand addXrefCommand()
             "Cross-Reference does, and saves the project. The sort texts are copied from\n"
             "HEADING and LOCATOR unless given; the separator is \".\", the reference\n"
             "\"<i>See</i>\", and the locator is a link unless --no-link. Texts are typed in\n"
-            "their stored form, as in the dialog; fields it would refuse are refused with its\n"
-            "message (exit 1).\n",
+            "their stored form, as in the dialog; fields it would refuse are refused, each\n"
+            "named (exit 1).\n",
             {kWaitOption,
              {"--heading-sort", true},
              {"--locator-sort", true},

@@ -37,9 +37,9 @@ void writeLines(const IndexCheckReport& report, bool strict, const std::string& 
 int runCheck(const SubcommandCall& call)
 {
     const std::string& path = call.arguments.positionals[0];
-    CliProject project(call.err, call.showProgress, true);
+    CliProject project(call, true);
     if (!project.open(path))
-        return refuseProject(call.err, path);
+        return project.refuseOpen(path);
     const IndexCheckReport report = checkIndex(project.document());
     const bool strict = call.arguments.has("--strict");
     if (call.arguments.has("--json"))

@@ -6,11 +6,12 @@
 
 namespace torvane {
 
-CliProject::CliProject(std::ostream& err, bool showProgress, bool quietReports)
+CliProject::CliProject(std::ostream& err, bool showProgress, bool quietReports, std::string_view command)
     : err_(err)
+    , command_(command)
     , profile_(defaultProfilePath())
-    , presenter_(err, quietReports)
-    , messages_(err)
+    , presenter_(err, quietReports, command)
+    , messages_(err, command)
     , progress_(err, showProgress)
     , services_ {profile_,
                  reports_,
@@ -52,9 +53,14 @@ bool CliProject::save()
     return written && !presenter_.fileErrorsShown();
 }
 
-int refuseProject(std::ostream& err, const std::string& path)
+int CliProject::refuseOpen(const std::string& path) const
 {
-    err << "torvane: cannot open the project " << path << "\n";
+    return refuseProject(err_, path, command_);
+}
+
+int refuseProject(std::ostream& err, const std::string& path, std::string_view command)
+{
+    tellProblem(err, command, path, "cannot open the project");
     return ExitUnusable;
 }
 

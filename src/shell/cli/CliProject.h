@@ -1,10 +1,11 @@
 #pragma once
 #include "document/CProjectDoc.h"
 #include "platform/AppServices.h"
-#include "platform/StderrMessageSink.h"
 #include "platform/IniProfile.h"
 #include "platform/PosixShellLauncher.h"
+#include "shell/cli/CliMessages.h"
 #include "shell/cli/CliReportPresenter.h"
+#include "shell/cli/Subcommand.h"
 #include "shell/cli/TerminalProgress.h"
 #include <chrono>
 #include <iosfwd>
@@ -21,7 +22,11 @@ class CliProject {
 public:
     // `quietReports` keeps the load reports off standard error (a check
     // reports those pages itself).
-    CliProject(std::ostream& err, bool showProgress, bool quietReports = false);
+    CliProject(std::ostream& err, bool showProgress, bool quietReports = false, std::string_view command = {});
+    explicit CliProject(const SubcommandCall& call, bool quietReports = false)
+        : CliProject(call.err, call.showProgress, quietReports, call.name)
+    {
+    }
     CliProject(const CliProject&) = delete;
     CliProject& operator=(const CliProject&) = delete;
 
@@ -35,13 +40,18 @@ public:
     CProjectDoc& document() { return *document_; }
     AppServices& services() { return services_; }
     std::ostream& err() { return err_; }
+    // "torvane NAME: SUBJECT: MESSAGE" on standard error.
+    void tell(std::string_view subject, std::string_view message) { tellProblem(err_, command_, subject, message); }
+    // Tells that the project file at `path` cannot be opened; the exit status for it.
+    int refuseOpen(const std::string& path) const;
 
 private:
     std::ostream& err_;
+    std::string command_;
     IniProfile profile_;
     FileReports reports_;
     CliReportPresenter presenter_;
-    StderrMessageSink messages_;
+    CliMessageSink messages_;
     TerminalProgress progress_;
     PosixShellLauncher shell_;
     AppServices services_;
@@ -49,6 +59,6 @@ private:
 };
 
 // Tells that the project cannot be opened; returns the exit status for it.
-int refuseProject(std::ostream& err, const std::string& path);
+int refuseProject(std::ostream& err, const std::string& path, std::string_view command = {});
 
 } // namespace torvane

@@ -1,7 +1,10 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/UnattendedRun.h"
 #include "platform/AppOptions.h"
+#include "shell/cli/CommandSuggestion.h"
+#include "shell/cli/OutputBuffer.h"
 #include "shell/cli/Subcommand.h"
+#include <filesystem>
 #include <ostream>
 
 namespace torvane {
@@ -17,6 +20,7 @@ bool isMakeIndexSwitchForm(const std::string& argument)
 }
 
 const char kUsageStart[] = "Usage: torvane [PROJECT.ipj]            open the project in the desktop program\n"
+                           "       torvane --desktop [PROJECT.ipj]  the same, also for a project not yet there\n"
                            "       torvane PROJECT.ipj /makeindex   make the project's index files and exit\n"
                            "       torvane --help | --version\n";
 const char kUsageEnd[] = "\n"
@@ -25,6 +29,20 @@ const char kUsageEnd[] = "\n"
                          "Exit status: 0 all written, 1 the project could not be opened or an output failed,\n"
                          "2 a command line that cannot be run.\n"
                          "The subcommands work without a display; 'torvane NAME --help' tells more of each.\n";
+
+bool isExistingFile(const std::string& path)
+{
+    std::error_code failed;
+    return std::filesystem::is_regular_file(path, failed);
+}
+
+// A word without a dot or a slash was meant as a subcommand; anything else as a project file.
+std::string notAProjectProblem(const std::string& argument)
+{
+    if (argument.find_first_of("./") == std::string::npos)
+        return unknownCommandProblem(argument);
+    return "no project file " + argument + " (a subcommand or an existing project file is expected)";
+}
 
 CommandLine actionOnly(CommandLine::Action action, std::string problem = {})
 {
@@ -51,24 +69,41 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         return command;
     }
     bool makeIndex = false;
+    bool desktopAsked = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h")
             return actionOnly(CommandLine::Action::Help);
         if (argument == "--version")
             return actionOnly(CommandLine::Action::Version);
-        // The first argument stands where the project file belongs: a switch
-        // there is passed over, as on the desktop's own command line.
-        if (isMakeIndexSwitchForm(argument))
+        if (argument == kDesktopOption) {
+            desktopAsked = true;
+        } else if (isMakeIndexSwitchForm(argument)) {
+            // The first argument stands where the project file belongs: a
+            // switch there does not count. Alone it starts the program as
+            // usual; before a project it is a slip that would leave a build
+            // waiting on a window.
+            if (i == 0 && arguments.size() > 1)
+                return actionOnly(CommandLine::Action::Invalid, "the switch " + argument +
+                                                                    " belongs after the project file: "
+                                                                    "torvane PROJECT.ipj /makeindex");
             makeIndex = makeIndex || i > 0;
-        else if (argument.size() > 1 && argument.front() == '-')
+        } else if (argument.size() > 1 && argument.front() == '-') {
             return actionOnly(CommandLine::Action::Invalid, "unknown option " + argument);
-        else if (command.projectPath.empty())
+        } else if (command.projectPath.empty()) {
             command.projectPath = argument;
+        } else {
+            // "torvane chek P.ipj": the slip is the first word, not the project after it.
+            return actionOnly(CommandLine::Action::Invalid, isExistingFile(command.projectPath)
+                                                                ? "unexpected argument '" + argument + "'"
+                                                                : notAProjectProblem(command.projectPath));
+        }
     }
     // Without a project file the switch is ignored and the program starts as usual.
     if (makeIndex && !command.projectPath.empty())
         command.action = CommandLine::Action::MakeIndex;
+    else if (!desktopAsked && !command.projectPath.empty() && !isExistingFile(command.projectPath))
+        return actionOnly(CommandLine::Action::Invalid, notAProjectProblem(command.projectPath));
     return command;
 }
 
@@ -78,15 +113,15 @@ int runCommandLine(const CommandLine& command, const std::string& version, std::
     switch (command.action) {
     case CommandLine::Action::Help:
         printUsage(out);
-        return 0;
+        return checkedOutput(0, out, err, {});
     case CommandLine::Action::Version:
         out << "HTML Torvane " << version << "\n";
-        return 0;
+        return checkedOutput(0, out, err, {});
     case CommandLine::Action::MakeIndex:
         return runUnattendedMakeIndex(command.projectPath, err);
     case CommandLine::Action::Invalid:
-        err << "torvane: " << command.problem << "\n";
-        printUsage(err);
+        err << "torvane: " << command.problem << "\n"
+            << "Run 'torvane --help' for the commands.\n";
         return 2;
     case CommandLine::Action::Subcommand:
         return runSubcommand(*findSubcommand(command.subcommand), command.arguments, out, err, errIsTerminal);

@@ -22,10 +22,16 @@ struct CommandLine {
     std::vector<std::string> arguments;
 };
 
+// Opens the desktop program whatever follows, even a project file not yet there.
+inline constexpr const char* kDesktopOption = "--desktop";
+
 // Reads the arguments after the program name. A first argument that names
 // a subcommand ("check", "export", ...) runs it with the rest. Otherwise the
-// switch "/makeindex" (any letter case, trailing blanks ignored) asks for
-// the unattended run; the first other argument names the project file.
+// switch "/makeindex" (any letter case, trailing blanks ignored) after the
+// project file asks for the unattended run. Only no argument, an existing
+// project file or --desktop start the desktop program: any other word is a
+// command line that cannot be run, so that a slip never leaves a build
+// waiting on a window.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // Runs every action except Desktop. Messages go to `err` with the texts the

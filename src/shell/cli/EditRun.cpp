@@ -29,42 +29,42 @@ std::optional<int> waitSeconds(const CliArguments& arguments)
 int runEdit(const SubcommandCall& call, const ProjectEdit& edit)
 {
     const std::string& path = call.arguments.positionals[0];
+    CliProject project(call);
     const std::optional<int> wait = waitSeconds(call.arguments);
     if (!wait) {
-        call.err << "torvane " << call.name << ": --wait takes a whole number of seconds\n";
+        project.tell(kWaitOption.name, "takes a whole number of seconds");
         return ExitUnusable;
     }
-    CliProject project(call.err, call.showProgress);
     if (project.lock(path, "torvane " + std::string(call.name), std::chrono::seconds(*wait)) ==
         ProjectLock::Outcome::Busy) {
-        call.err << "torvane: " << lockedProjectMessage(project.document().pathName(), project.document().lockHolder())
-                 << " Gave up after " << *wait << " seconds; nothing was changed.\n";
+        project.tell(path, "being edited by " + lockHolderText(project.document().lockHolder()) + "; gave up after " +
+                               std::to_string(*wait) + " seconds, nothing was changed");
         return ExitFailed;
     }
     if (!project.open(path))
-        return refuseProject(call.err, path);
+        return project.refuseOpen(path);
     if (!edit(project))
         return ExitFailed;
     if (!project.save()) {
-        call.err << "torvane: the project was not saved completely\n";
+        project.tell(path, "the project was not saved completely");
         return ExitFailed;
     }
     return ExitOk;
 }
 
-std::optional<std::vector<ProjectNode*>> findListedTargets(CProjectDoc& document, const std::vector<std::string>& texts,
-                                                           bool anchorsAllowed, std::ostream& err)
+std::optional<std::vector<ProjectNode*>> findListedTargets(CliProject& project, const std::vector<std::string>& texts,
+                                                           bool anchorsAllowed)
 {
-    const TargetLookup lookup(document.root());
+    const TargetLookup lookup(project.document().root());
     std::vector<ProjectNode*> targets;
     bool allFound = true;
     for (const std::string& text : texts) {
         EntryHolder* target = lookup.findTarget(text);
         if (!target) {
-            err << "torvane: " << text << " is not a page, anchor or URL of the project\n";
+            project.tell(text, "not a page, anchor or URL of the project");
             allFound = false;
         } else if (!anchorsAllowed && target->kindBit() == NodeKindMask::Target) {
-            err << "torvane: " << text << " is an anchor; only pages and URLs can be removed\n";
+            project.tell(text, "an anchor; only pages and URLs can be removed");
             allFound = false;
         } else {
             targets.push_back(target);
@@ -80,8 +80,7 @@ int runSelectionEdit(const SubcommandCall& call, bool anchorsAllowed, void (CPro
     return runEdit(call, [&](CliProject& project) {
         CProjectDoc& document = project.document();
         const std::vector<std::string>& arguments = call.arguments.positionals;
-        const auto targets =
-            findListedTargets(document, {arguments.begin() + 1, arguments.end()}, anchorsAllowed, project.err());
+        const auto targets = findListedTargets(project, {arguments.begin() + 1, arguments.end()}, anchorsAllowed);
         if (!targets)
             return false;
         selectOnly(document.root(), *targets);

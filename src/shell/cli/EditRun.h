@@ -36,8 +36,8 @@ int runEdit(const SubcommandCall& call, const ProjectEdit& edit);
 // The listed pages, anchors ("page#name") and URLs named by `texts`, or
 // nothing after telling each text that names none of them. Without
 // `anchorsAllowed` an anchor is refused too.
-std::optional<std::vector<ProjectNode*>> findListedTargets(CProjectDoc& document, const std::vector<std::string>& texts,
-                                                           bool anchorsAllowed, std::ostream& err);
+std::optional<std::vector<ProjectNode*>> findListedTargets(CliProject& project, const std::vector<std::string>& texts,
+                                                           bool anchorsAllowed);
 
 // Selects the places named after the project file (refusing anchors unless
 // `anchorsAllowed`) and runs one of the document's selection actions on them.

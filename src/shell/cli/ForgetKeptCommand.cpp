@@ -14,9 +14,9 @@ namespace {
 
 // The pages named after the project file, or every listed page when none is
 // named; nothing after telling each name that is not a listed page.
-std::optional<std::vector<SourceFile*>> namedPages(CProjectDoc& document, const std::vector<std::string>& arguments,
-                                                   std::ostream& err)
+std::optional<std::vector<SourceFile*>> namedPages(CliProject& project, const std::vector<std::string>& arguments)
 {
+    CProjectDoc& document = project.document();
     if (arguments.size() == 1)
         return listedPages(document.root());
     std::vector<SourceFile*> pages;
@@ -25,7 +25,7 @@ std::optional<std::vector<SourceFile*>> namedPages(CProjectDoc& document, const 
         if (SourceFile* page = findPage(document.root(), *name)) {
             pages.push_back(page);
         } else {
-            err << "torvane forget-kept: " << *name << " is not a listed page\n";
+            project.tell(*name, "not a listed page");
             allFound = false;
         }
     }
@@ -57,17 +57,17 @@ int runForgetKept(const SubcommandCall& call)
 {
     const std::vector<std::string>& arguments = call.arguments.positionals;
     if (call.arguments.has("--dry-run")) {
-        CliProject project(call.err, call.showProgress);
+        CliProject project(call);
         if (!project.open(arguments[0]))
-            return refuseProject(call.err, arguments[0]);
-        const auto pages = namedPages(project.document(), arguments, call.err);
+            return project.refuseOpen(arguments[0]);
+        const auto pages = namedPages(project, arguments);
         if (!pages)
             return ExitFailed;
         listKeptEntries(*pages, false, call.out);
         return ExitOk;
     }
     return runEdit(call, [&](CliProject& project) {
-        const auto pages = namedPages(project.document(), arguments, project.err());
+        const auto pages = namedPages(project, arguments);
         if (!pages)
             return false;
         listKeptEntries(*pages, true, call.out);

@@ -5,8 +5,8 @@
 namespace torvane {
 
 // A JSON string holding `bytes`: UTF-8 as it is, other text one character
-// per byte (as a single-byte code page, the way the desktop shows it), so
-// that every byte can be told back.
+// per byte as windows-1252 has it (its five unassigned bytes as the code
+// points of the same number), so that every byte can be told back.
 std::string jsonString(std::string_view bytes);
 
 // A CSV field: quoted when it holds a comma, a quote or a line break, with

@@ -1,3 +1,4 @@
+#include "document/ProjectLookup.h"
 #include "shell/cli/CliProject.h"
 #include "shell/cli/ProjectIndex.h"
 #include "shell/cli/SubcommandList.h"
@@ -9,11 +10,12 @@ namespace {
 int runMakeIndex(const SubcommandCall& call)
 {
     const std::string& path = call.arguments.positionals[0];
-    CliProject project(call.err, call.showProgress);
+    CliProject project(call);
     if (!project.open(path))
-        return refuseProject(call.err, path);
+        return project.refuseOpen(path);
     Progress& progress = project.services().progress;
-    progress.begin("Make Index", 0, true);
+    const std::size_t pages = listedPages(project.document().root()).size();
+    progress.begin("Making the index of " + std::to_string(pages) + (pages == 1 ? " page" : " pages"), 0, true);
     const bool written = makeProjectIndex(project.document(), project.services(), false);
     progress.end();
     return written ? ExitOk : ExitFailed;

@@ -1,5 +1,6 @@
 #include "shell/cli/Subcommand.h"
 #include "shell/cli/EditRun.h"
+#include "shell/cli/OutputBuffer.h"
 #include "shell/cli/SubcommandList.h"
 #include <algorithm>
 #include <ostream>
@@ -48,19 +49,20 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
         return refuseCommandLine(command, *problem, err);
     if (parsed.has("--help")) {
         out << "Usage: torvane " << command.synopsis << "\n\n" << command.help;
-        if (std::find_if(command.options.begin(), command.options.end(), [](const OptionSpec& option) {
-                return option.name == kWaitOption.name;
-            }) != command.options.end())
+        if (std::find_if(command.options.begin(), command.options.end(),
+                         [](const OptionSpec& option) { return option.name == kWaitOption.name; }) !=
+            command.options.end())
             out << kWaitHelp;
         out << kCommonHelp;
-        return ExitOk;
+        return checkedOutput(ExitOk, out, err, command.name);
     }
     const std::size_t count = parsed.positionals.size();
     if (count < command.minArguments)
         return refuseCommandLine(command, count == 0 ? "no project file given" : "too few arguments", err);
     if (count > command.maxArguments)
         return refuseCommandLine(command, "too many arguments", err);
-    return command.run({parsed, out, err, errIsTerminal && !parsed.has("--quiet"), command.name});
+    const int status = command.run({parsed, out, err, errIsTerminal && !parsed.has("--quiet"), command.name});
+    return checkedOutput(status, out, err, command.name);
 }
 
 std::string subcommandSummary()

@@ -15,8 +15,8 @@ struct SubcommandCall {
     std::ostream& err;
     // Progress on `err` is wanted: a terminal, and no --quiet.
     bool showProgress = false;
-    // The subcommand's name, as the lock tells who holds it.
-    std::string_view name {};
+    // The subcommand's name, which begins every message it tells.
+    std::string_view name;
 };
 
 // One subcommand of the executable: "torvane NAME PROJECT.ipj ...".

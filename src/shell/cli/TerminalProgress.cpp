@@ -11,11 +11,21 @@ constexpr std::size_t kLineWidth = 79;
 // A terminal redrawn for every one of many thousand pages slows the run.
 constexpr std::chrono::milliseconds kRedrawInterval {100};
 
+// The document titles its progress dialogs; a terminal line says what is done.
+std::string_view lineLabel(std::string_view title)
+{
+    if (title == "Add Files Progress")
+        return "Reading pages";
+    if (title == "Save Project Progress")
+        return "Saving pages";
+    return title;
+}
+
 } // namespace
 
 void TerminalProgress::begin(std::string_view title, int total, bool)
 {
-    title_ = title;
+    title_ = lineLabel(title);
     total_ = total;
     lastShown_ = {};
     if (enabled_)

@@ -5,6 +5,7 @@
 #include "platform/IniProfile.h"
 #include "platform/PosixShellLauncher.h"
 #include "shell/cli/CommandLine.h"
+#include "shell/cli/DesktopStart.h"
 #include "shell/desktop/DesktopHooks.h"
 #include "shell/desktop/FreedMemory.h"
 #include "ui/common/Icons.h"
@@ -16,6 +17,8 @@
 #include "ui/help/GuideHelp.h"
 #include "ui/help/GuideViewer.h"
 #include <QApplication>
+#include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,9 @@ namespace torvane {
 
 int runDesktop(int argc, char** argv)
 {
+    // The toolkit aborts without a display; this says so and exits instead.
+    if (const std::optional<int> refused = refuseWithoutDisplay(std::cerr))
+        return *refused;
     coalesceFreedBlocksAtOnce();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Torvane");

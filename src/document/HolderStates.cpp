@@ -72,11 +72,14 @@ std::optional<HolderState> mergeHolderStates(const HolderState& base, const Hold
     if (theirs == base)
         return ours;
     constexpr HolderState::Mode entries = HolderState::Mode::Entries;
-    if (base.mode != entries || ours.mode != entries || theirs.mode != entries)
+    if (ours.mode != entries || theirs.mode != entries || base.mode == HolderState::Mode::Absent)
         return std::nullopt;
+    // A holder left in default mode or excluded had no entries of its own.
+    const std::vector<IndexEntry> none;
+    const std::vector<IndexEntry>& before = base.mode == entries ? base.entries : none;
     HolderState merged {entries, {}};
-    const std::vector<IndexEntry> kept = difference(theirs.entries, difference(base.entries, ours.entries));
-    const std::vector<IndexEntry> added = difference(ours.entries, base.entries);
+    const std::vector<IndexEntry> kept = difference(theirs.entries, difference(before, ours.entries));
+    const std::vector<IndexEntry> added = difference(ours.entries, before);
     std::set_union(kept.begin(), kept.end(), added.begin(), added.end(), std::back_inserter(merged.entries), entryLess);
     // Both sides emptied it between them: whether that means excluded or
     // back to the default is for the user to say.

@@ -45,9 +45,9 @@ TEST(ProjectLock, AKilledHolderLetsGoAndIsNamedWhileItHolds)
     EXPECT_EQ(lock.take(project, "waiter", milliseconds(60)), ProjectLock::Outcome::Busy);
     ASSERT_TRUE(lock.holder().has_value());
     EXPECT_EQ(lock.holder()->pid, child);
-    EXPECT_EQ(lockedProjectMessage(project, lock.holder()),
-              "The project " + project + " is being edited by another program (process " + std::to_string(child) +
-                  ", lock holder).");
+    EXPECT_EQ(lockedProjectMessage(project, lock.holder()), "The project " + project +
+                                                                " is being edited by another program (process " +
+                                                                std::to_string(child) + ", lock holder).");
 
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);

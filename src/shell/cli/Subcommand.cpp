@@ -49,9 +49,9 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
         return refuseCommandLine(command, *problem, err);
     if (parsed.has("--help")) {
         out << "Usage: torvane " << command.synopsis << "\n\n" << command.help;
-        if (std::find_if(command.options.begin(), command.options.end(),
-                         [](const OptionSpec& option) { return option.name == kWaitOption.name; }) !=
-            command.options.end())
+        if (std::find_if(command.options.begin(), command.options.end(), [](const OptionSpec& option) {
+                return option.name == kWaitOption.name;
+            }) != command.options.end())
             out << kWaitHelp;
         out << kCommonHelp;
         return checkedOutput(ExitOk, out, err, command.name);

@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing need; does nothing when all are there.
 set -euo pipefail
 packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxml2-utils xvfb xauth libicu-dev clang-format)
+          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxml2-utils xvfb xauth libicu-dev clang-format
+          dpkg-dev lintian man-db groff-base xdg-utils shared-mime-info zsh)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

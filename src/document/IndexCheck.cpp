@@ -122,7 +122,8 @@ void checkUrls(ProjectRootNode& root, std::vector<IndexFinding>& findings)
 void checkOutputNames(CProjectDoc& document, std::vector<IndexFinding>& findings)
 {
     for (const FileNameCollision& collision :
-         fileNameCollisions(document.outputNames(), document.projectFileName(), document.root())) {
+         fileNameCollisions(document.outputNames(), document.projectFileName(), document.root(),
+                            ownOutputsIn(document.root().projectDirectory()))) {
         IndexFinding finding;
         if (SourceFile* page = findPage(document.root(), collision.fileName))
             finding = findingAt(finding::kOutputHitsPage, *page);

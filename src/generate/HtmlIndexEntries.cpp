@@ -1,4 +1,6 @@
 #include "generate/HtmlIndexEntries.h"
+#include "generate/HtmlAttribute.h"
+#include "generate/LinkFreeText.h"
 #include <cstdio>
 
 namespace torvane {
@@ -55,6 +57,7 @@ private:
 
     std::string& out_;
     const StyleSettings& style_;
+    std::string scratch_; // a link's text without link tags of its own
 };
 
 void EntryLineWriter::crossReferenceText(const CrossReferenceLink& reference, std::string_view heading)
@@ -69,11 +72,11 @@ void EntryLineWriter::crossReferenceText(const CrossReferenceLink& reference, st
         return;
     }
     out_ += "<A HREF=\"";
-    out_ += reference.locatorPage;
+    appendAttributeValue(out_, reference.locatorPage);
     out_ += '#';
     out_ += crossReferenceAnchorName(reference.anchorNumber);
     out_ += "\" TARGET=\"_self\">";
-    out_ += reference.locator;
+    out_ += linkFreeText(reference.locator, scratch_);
     out_ += "</A>";
 }
 
@@ -82,15 +85,15 @@ void EntryLineWriter::locatorLink(const LocatorLink& locator, std::string_view t
     const std::string_view target =
         locator.frameTarget().empty() ? std::string_view(style_.htmlIndexTarget) : locator.frameTarget();
     out_ += "<A HREF=\"";
-    out_ += locator.address();
+    appendAttributeValue(out_, locator.address());
     out_ += '"';
     if (!target.empty()) {
         out_ += " TARGET=\"";
-        out_ += target;
+        appendAttributeValue(out_, target);
         out_ += '"';
     }
     out_ += '>';
-    out_ += text;
+    out_ += linkFreeText(text, scratch_);
     out_ += "</A>";
 }
 

@@ -136,6 +136,7 @@ void IndexGenerator::reset()
     origins_.clear();
     origins_.shrink_to_fit();
     ownSortKeys_.clear();
+    ownSortTexts_.clear();
     crossReferences_.clear();
     crossReferences_.shrink_to_fit();
     collected_.clear();
@@ -376,6 +377,7 @@ void IndexGenerator::addEntry(std::string_view sortAs, std::string_view indexAs,
     link.moveTextsTo(entryTexts_.copy(std::string_view(piece.data(), end - piece.data())).data());
     entries_.push_back({link});
     origins_.push_back(nullptr);
+    ownSortTexts_[holder] = sortAs;
     std::string& sortKey = ownSortKeys_[holder];
     sortKey = unescapeField(sortAs);
     lowerInPlace(sortKey);
@@ -397,6 +399,8 @@ void IndexGenerator::addCrossReference(std::string_view heading, std::string_vie
     copy.heading = heading;
     copy.headingKey = unescapeField(headingSort);
     lowerInPlace(copy.headingKey);
+    copy.headingSortText = headingSort;
+    lowerInPlace(copy.headingSortText);
     copy.locatorKey = unescapeField(locatorSort);
     lowerInPlace(copy.locatorKey);
     copy.locatorText = locatorSort;
@@ -453,7 +457,8 @@ std::string_view IndexGenerator::displayOf(const Item& item, IndexMode mode) con
 // The rules after the key, for items of equal keys.
 bool IndexGenerator::tieBefore(const Item& a, const Item& b, IndexMode mode) const
 {
-    if (int c = compareInIndexOrder(displayOf(a, mode), displayOf(b, mode)))
+    const std::string_view x = displayOf(a, mode), y = displayOf(b, mode);
+    if (int c = collation_ ? collation_->compare(x, y) : compareInIndexOrder(x, y))
         return c < 0;
     if (a.kind != b.kind)
         return a.kind < b.kind;
@@ -470,9 +475,12 @@ std::vector<IndexGenerator::SortItem> IndexGenerator::makeSortItems()
     items.reserve(entries_.size() + collected_.size() + 2 * crossReferences_.size());
     collationKeys_.clear();
     std::string collationKey;
-    auto add = [this, &items, &collationKey](std::string_view key, std::size_t source, ItemKind kind) {
+    auto add = [this, &items, &collationKey](std::string_view key, std::string_view sortText, std::size_t source,
+                                             ItemKind kind) {
         Filing filing = fileKey(key);
-        if (collation_) {
+        if (sortText.find(',') != std::string_view::npos) {
+            key = collationKeys_.copy(levelKey(key, sortText, collationKey));
+        } else if (collation_) {
             // One collation key per item, made before the sort and compared byte by byte.
             collation_->sortKey(key, collationKey);
             key = collationKeys_.copy(collationKey);
@@ -482,8 +490,10 @@ std::vector<IndexGenerator::SortItem> IndexGenerator::makeSortItems()
     };
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const std::string_view key = sortKeyOf(i);
+        const IndexEntry* origin = origins_[i];
         if (!key.empty())
-            add(key, i, KindEntry);
+            add(key, origin ? origin->sortAs() : std::string_view(ownSortTexts_.at(entries_[i].link.holderNumber())), i,
+                KindEntry);
     }
     // Collected entries are numbered after the copies.
     constexpr std::size_t kAhead = 16, kTextsAhead = 8;
@@ -494,13 +504,41 @@ std::vector<IndexGenerator::SortItem> IndexGenerator::makeSortItems()
             collected_[i + kTextsAhead].entry->fetchTextsAhead();
         std::string_view key = collected_[i].entry->sortKeyLower();
         if (!key.empty())
-            add(key, entries_.size() + i, KindEntry);
+            add(key, collected_[i].entry->sortAs(), entries_.size() + i, KindEntry);
     }
     for (std::size_t i = 0; i < crossReferences_.size(); ++i) {
-        add(crossReferences_[i].headingKey, i, KindCrossReferenceHeading);
-        add(crossReferences_[i].locatorKey, i, KindLocatorAnchor);
+        add(crossReferences_[i].headingKey, crossReferences_[i].headingSortText, i, KindCrossReferenceHeading);
+        add(crossReferences_[i].locatorKey, crossReferences_[i].locatorText, i, KindLocatorAnchor);
     }
     return items;
+}
+
+// A key compared level by level: each level's key, the levels joined by a
+// zero byte, which sorts below every byte of a level's key (collation keys
+// hold none). A heading then comes before every longer heading it begins,
+// and its subentries stay together under it. `key` is returned as it is
+// when its sort text has a single level.
+std::string_view IndexGenerator::levelKey(std::string_view key, std::string_view sortText, std::string& scratch)
+{
+    levelPieces_.clear();
+    appendLevelPieces(sortText, levelPieces_);
+    if (levelPieces_.size() < 2 && !collation_)
+        return key;
+    std::string joined, level;
+    for (std::size_t i = 0; i < levelPieces_.size(); ++i) {
+        if (i > 0)
+            joined += '\0';
+        std::string piece = unescapeField(levelPieces_[i]);
+        lowerInPlace(piece);
+        if (collation_) {
+            collation_->sortKey(piece, level);
+            joined += level;
+        } else {
+            joined += piece;
+        }
+    }
+    scratch = std::move(joined);
+    return scratch;
 }
 
 // Keeps the order and what placing needs; the keys are not read again.

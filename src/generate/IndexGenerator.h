@@ -36,6 +36,7 @@ public:
     struct CrossReferenceCopy {
         std::string heading; // as stored: escapes are resolved once, level by level
         std::string headingKey; // HeadingSort, escapes resolved, lowercased
+        std::string headingSortText; // HeadingSort as stored, lowercased: where its levels are cut
         std::string locatorKey; // LocatorSort, escapes resolved, lowercased
         std::string locatorText; // LocatorSort as stored, lowercased: the anchor's place in the tree
         CrossReferenceLink link;
@@ -131,6 +132,7 @@ private:
     static std::vector<std::string> basicLetterGroups();
     void sortItems(IndexMode mode);
     std::vector<SortItem> makeSortItems();
+    std::string_view levelKey(std::string_view key, std::string_view sortText, std::string& scratch);
     void keepSortedOrder(const std::vector<SortItem>& sorted);
     void sortEqualKeys(IndexMode mode);
     bool tieBefore(const Item& a, const Item& b, IndexMode mode) const;
@@ -172,6 +174,7 @@ private:
     std::vector<EntryCopy> entries_;
     std::vector<const IndexEntry*> origins_; // by copy: the entry it was made from, null without a model
     std::unordered_map<std::uint32_t, std::string> ownSortKeys_; // of copies made without a model, by holder
+    std::unordered_map<std::uint32_t, std::string> ownSortTexts_; // their SortAs as given, by holder
     std::vector<CollectedEntry> collected_; // numbered after `entries_` until the copies are made
     std::vector<CrossReferenceCopy> crossReferences_;
     // Until the copies are made, the texts they do not find in the project:

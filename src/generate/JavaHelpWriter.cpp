@@ -2,6 +2,7 @@
 #include "generate/CrLfText.h"
 #include "generate/IndexGenerator.h"
 #include "generate/OutputFile.h"
+#include "generate/UrlEncoding.h"
 #include "platform/TextUtil.h"
 #include <algorithm>
 #include <cstdint>
@@ -125,8 +126,12 @@ Utf8Scan scanIndexTexts(const IndexGenerator& generator)
             std::string joined;
             take(nodeHeadingView(node, joined));
         }
-        for (const LocatorLink* link : node.locators())
+        for (const LocatorLink* link : node.locators()) {
             take(link->address());
+            const std::size_t hash = link->address().find('#');
+            if (hash != std::string_view::npos)
+                take(decodedFragment(link->address().substr(hash + 1)));
+        }
         for (const IndexNode* child : node.children())
             self(*child, self);
     };
@@ -143,6 +148,30 @@ void writeAttribute(CrLfText& out, std::string_view text)
         out << text;
     else
         out << xmlAttributeValue(text);
+}
+
+// The map's URL of an address: the viewer compares the fragment with the
+// page's anchor names as they are written, without decoding it, so the
+// fragment is written decoded; the file part stays encoded for the URL parser.
+void writeMapUrl(CrLfText& out, std::string_view address)
+{
+    const std::size_t hash = address.find('#');
+    writeAttribute(out, address.substr(0, hash == std::string_view::npos ? address.size() : hash + 1));
+    if (hash == std::string_view::npos)
+        return;
+    std::string anchor;
+    for (char c : decodedFragment(address.substr(hash + 1))) {
+        // An anchor name is plain text: every "&" is one.
+        if (c == '&')
+            anchor += "&amp;";
+        else if (c == '<')
+            anchor += "&lt;";
+        else if (c == '"')
+            anchor += "&quot;";
+        else
+            anchor += c;
+    }
+    out << anchor;
 }
 
 // The index without its XML declaration.
@@ -259,7 +288,7 @@ void writeMapBody(const std::vector<const LocatorLink*>& links, CrLfText& out)
         out.markup("  <mapID target=\"");
         writeAttribute(out, address);
         out.markup("\" url=\"");
-        writeAttribute(out, address);
+        writeMapUrl(out, address);
         out.markup("\"/>\r\n");
     }
     out.markup("</map>\r\n");

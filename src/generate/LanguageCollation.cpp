@@ -62,7 +62,7 @@ std::vector<CollationLanguage> collationLanguages()
 }
 
 struct LanguageCollation::Icu {
-    UCollator* collator = nullptr;
+    UCollator* collator = nullptr; // letter case ignored, as in the lowercased keys of byte order
     std::unique_ptr<icu::AlphabeticIndex::ImmutableIndex> index;
     ~Icu()
     {
@@ -84,6 +84,8 @@ std::unique_ptr<LanguageCollation> LanguageCollation::forLanguage(std::string_vi
     }
     auto icu = std::make_unique<Icu>();
     icu->collator = ucol_open(localeId, &status);
+    if (U_SUCCESS(status))
+        ucol_setStrength(icu->collator, UCOL_SECONDARY);
     const icu::Locale locale(localeId);
     icu::AlphabeticIndex alphabet(locale, status);
     // Latin letters get their groups in every language.
@@ -134,6 +136,16 @@ void LanguageCollation::sortKey(std::string_view text, std::string& out)
     }
     // The terminating zero byte adds nothing to the order.
     out.resize(needed > 0 ? static_cast<std::size_t>(needed - 1) : 0);
+}
+
+int LanguageCollation::compare(std::string_view a, std::string_view b) const
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result = ucol_strcollUTF8(icu_->collator, a.data(), static_cast<int32_t>(a.size()), b.data(),
+                                                     static_cast<int32_t>(b.size()), &status);
+    if (U_FAILURE(status))
+        return a.compare(b);
+    return result == UCOL_LESS ? -1 : (result == UCOL_GREATER ? 1 : 0);
 }
 
 LanguageCollation::Filing LanguageCollation::file(std::string_view text)

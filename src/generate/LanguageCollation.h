@@ -35,8 +35,12 @@ public:
     LanguageCollation(const LanguageCollation&) = delete;
     LanguageCollation& operator=(const LanguageCollation&) = delete;
 
-    // The key's ICU sort key (compared byte by byte), replacing `out`.
+    // The key's ICU sort key (compared byte by byte), replacing `out`. Like
+    // the lowercased keys of byte order, it ignores letter case.
     void sortKey(std::string_view text, std::string& out);
+    // Two texts in the order of their sort keys, without making them:
+    // negative, zero or positive.
+    int compare(std::string_view a, std::string_view b) const;
     // Digits go to Numbers; letters of the language's alphabet to their
     // group; anything else, letters of other scripts too, to Symbols.
     Filing file(std::string_view text);

@@ -65,7 +65,7 @@ bool makeIndex(const MakeIndexInput& input, AppServices& services, bool mayOpenR
     const StyleSettings& style = generator.style();
     MessageSink& messages = services.messages;
     const std::vector<FileNameCollision> collisions =
-        fileNameCollisions(input.outputNames, input.projectFileName, input.root);
+        fileNameCollisions(input.outputNames, input.projectFileName, input.root, ownOutputsIn(input.projectDirectory));
     const OutputNames& names = input.outputNames;
     bool allWritten = true;
     generator.numberCrossReferenceAnchors();

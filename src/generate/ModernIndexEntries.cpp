@@ -1,4 +1,6 @@
 #include "generate/ModernIndexEntries.h"
+#include "generate/HtmlAttribute.h"
+#include "generate/LinkFreeText.h"
 #include "platform/TextUtil.h"
 #include <string_view>
 
@@ -14,15 +16,16 @@ void indent(std::string& out, int depth)
 void appendLink(std::string& out, std::string_view address, std::string_view target, std::string_view label)
 {
     out += "<a href=\"";
-    out += address;
+    appendAttributeValue(out, address);
     out += '"';
     if (!target.empty()) {
         out += " target=\"";
-        out += target;
+        appendAttributeValue(out, target);
         out += '"';
     }
     out += '>';
-    out += label;
+    std::string scratch;
+    out += linkFreeText(label, scratch);
     out += "</a>";
 }
 

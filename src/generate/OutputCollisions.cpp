@@ -1,6 +1,7 @@
 #include "generate/OutputCollisions.h"
 
 #include "generate/HtmlIndexPlan.h"
+#include "generate/OwnOutputs.h"
 #include "model/LocalFilesNode.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
@@ -43,7 +44,7 @@ std::string_view outputTitle(IndexOutput output)
 } // namespace
 
 std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, std::string_view projectFileName,
-                                                  const ProjectRootNode& root)
+                                                  const ProjectRootNode& root, const ReplaceablePage& replaceable)
 {
     // Only pages directly in the project directory share the outputs' folder
     // (a page from outside it is kept there under its bare name as well).
@@ -54,7 +55,10 @@ std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, st
 
     std::vector<FileNameCollision> found;
     auto check = [&](IndexOutput output, const std::string& fileName) {
-        if (pages.count(fileName))
+        const auto page = pages.find(fileName);
+        const bool givesWay =
+            output != IndexOutput::ProjectFile && replaceable && page != pages.end() && replaceable(*page);
+        if (page != pages.end() && !givesWay)
             found.push_back(
                 {output, fileName,
                  std::string(outputTitle(output)) + " would overwrite " + fileName + ", a page of the project."});
@@ -71,6 +75,13 @@ std::vector<FileNameCollision> fileNameCollisions(const OutputNames& outputs, st
     check(IndexOutput::JavaHelp, std::string(bareFileName(outputs.javaHelp)));
     check(IndexOutput::JavaMap, std::string(bareFileName(outputs.javaMap)));
     return found;
+}
+
+ReplaceablePage ownOutputsIn(std::string directory)
+{
+    if (!directory.empty() && directory.back() != '/' && directory.back() != '\\')
+        directory += '/';
+    return [directory](const std::string& fileName) { return mayReplaceOutput(directory + fileName); };
 }
 
 } // namespace torvane

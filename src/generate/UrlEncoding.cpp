@@ -11,7 +11,7 @@ bool fragmentNeedsEncoding(unsigned char c)
 
 bool pathNeedsEncoding(unsigned char c)
 {
-    return fragmentNeedsEncoding(c) || c == '#' || c == '?' || c == '%' || c == '{' || c == '}';
+    return fragmentNeedsEncoding(c) || c == '#' || c == '?' || c == '%' || c == '{' || c == '}' || c == '&';
 }
 
 template <typename NeedsEncoding>
@@ -45,6 +45,41 @@ std::string percentEncodedFragment(std::string_view name)
     std::string out;
     out.reserve(name.size());
     appendEncoded(out, name, fragmentNeedsEncoding);
+    return out;
+}
+
+namespace {
+
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+} // namespace
+
+std::string decodedFragment(std::string_view fragment)
+{
+    std::string out;
+    out.reserve(fragment.size());
+    for (std::size_t i = 0; i < fragment.size(); ++i) {
+        if (fragment[i] == '%' && i + 2 < fragment.size() && hexDigitValue(fragment[i + 1]) >= 0 &&
+            hexDigitValue(fragment[i + 2]) >= 0) {
+            const auto byte =
+                static_cast<unsigned char>(hexDigitValue(fragment[i + 1]) * 16 + hexDigitValue(fragment[i + 2]));
+            if (fragmentNeedsEncoding(byte)) {
+                out += static_cast<char>(byte);
+                i += 2;
+                continue;
+            }
+        }
+        out += fragment[i];
+    }
     return out;
 }
 

@@ -54,7 +54,7 @@ std::string styleSheetTopic(int pageIndex);
 std::string findUserGuide(const std::string& programFolder, std::string_view installedDocFolder);
 
 // The documentation folder as the build installs it, relative to the
-// installed program's folder ("../share/doc/Torvane").
+// installed program's folder ("../share/doc/torvane").
 std::string_view installedDocFolder();
 
 // A link a browser opens: "file://" + folder + topic, blanks as "%20".

@@ -167,6 +167,33 @@ TEST_F(CollationTest, MergeCaseVariantsJoinsLinesThatDifferOnlyInCase)
     EXPECT_EQ(generator.topLevelNodes()[2]->locators().size(), 2u);
 }
 
+// A See whose locator differs from its entry's sort text in the case of a
+// letter beyond ASCII has its anchor placed before that entry's line, where
+// a link to it shows the line, not after it.
+TEST_F(CollationTest, ALocatorAnchorComesBeforeItsEntryWhateverTheCaseOfItsLetters)
+{
+    entry("\xc3\xa5ngstr\xc3\xb6m", "\xc3\xa5ngstr\xc3\xb6m", "a.htm");
+    entry("angle", "Angle", "b.htm");
+    generator.addCrossReference("Angstrom", "angstrom", ".", "See", "\xc3\x85ngstr\xc3\xb6m", "\xc3\x85ngstr\xc3\xb6m",
+                                true);
+    const auto top = build("sv");
+    ASSERT_EQ(texts(top), (Texts {"Angle", "Angstrom", "\xc3\x85ngstr\xc3\xb6m", "\xc3\xa5ngstr\xc3\xb6m"}));
+    EXPECT_NE(generator.topLevelNodes()[2]->anchorNumber, 0);
+    EXPECT_EQ(generator.topLevelNodes()[3]->locators().size(), 1u);
+}
+
+// Subentries stay under their heading, whatever a longer heading that
+// begins like it sorts as; in a language's order too.
+TEST_F(CollationTest, HeadingsAreComparedLevelByLevel)
+{
+    for (const char* language : {"", "de"}) {
+        entries({"object, attribute", "object (built-in class)", "object", "object, method", "objects"});
+        EXPECT_EQ(texts(build(language)), (Texts {"object", "object (built-in class)", "objects"})) << language;
+        EXPECT_EQ(generator.topLevelNodes()[0]->children().size(), 2u) << language;
+        generator.reset();
+    }
+}
+
 // The position of each needle in the text, in the order of the needles.
 std::vector<std::size_t> positions(const std::string& text, std::initializer_list<std::string_view> needles)
 {

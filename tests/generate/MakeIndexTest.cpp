@@ -283,6 +283,28 @@ TEST_F(MakeIndexSafety, CompanionPagesNamedLikeListedPagesAreNeitherRemovedNorWr
     EXPECT_TRUE(fs::exists(dir / "Manual.xml"));
 }
 
+// Add Files of the project folder picks up the index an earlier run wrote:
+// such pages, and listed pages gone from the disk, give way to the new index.
+TEST_F(MakeIndexSafety, ListedPagesOfAnEarlierIndexOrGoneFromDiskAreReplaced)
+{
+    style.htmlIndex = 1;
+    style.linksPlacement = 2;
+    names.index = "guide.htm";
+    listPage("guide.htm");
+    writeFile("guide.htm", "<frameset rows=\"120,*\">\r\n  <frame name=\"Torvane-nav\" src=\"guide-nav.htm\">\r\n");
+    listPage("guide-nav.htm");
+    fs::remove(dir / "guide-nav.htm");
+    listPage("guide-content.htm");
+    writeFile("guide-content.htm", "<HTML>\r\n<HEAD>\r\n  <META NAME=\"GENERATOR\" CONTENT=\"HTML Torvane (tm)\">\r\n");
+    EXPECT_TRUE(run(false));
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown.front();
+    EXPECT_NE(readBytes(dir / "guide-content.htm").find("on Linux"), std::string::npos);
+    EXPECT_NE(readBytes(dir / "guide-nav.htm").find("<H1>"), std::string::npos);
+    EXPECT_NE(readBytes(dir / "guide.htm").find("guide-content.htm"), std::string::npos);
+    // The earlier index's own entries are not indexed as a page's.
+    EXPECT_EQ(readBytes(dir / "guide-content.htm").find("guide-nav.htm#"), std::string::npos);
+}
+
 TEST_F(MakeIndexSafety, OutputsNamedLikeAListedPageOrTheProjectFileLeaveThemAlone)
 {
     style.htmlIndex = 1;

@@ -95,20 +95,20 @@ protected:
 TEST_F(GuideLocation, InstalledGuideIsFoundFromTheProgramsFolder)
 {
     fs::create_directories(folder.file("usr/bin"));
-    makeGuide("usr/share/doc/Torvane/guide");
-    EXPECT_EQ(findUserGuide(folder.file("usr/bin/"), "../share/doc/Torvane"),
-              folder.file("usr/share/doc/Torvane/guide/"));
+    makeGuide("usr/share/doc/torvane/guide");
+    EXPECT_EQ(findUserGuide(folder.file("usr/bin/"), "../share/doc/torvane"),
+              folder.file("usr/share/doc/torvane/guide/"));
 }
 
 TEST_F(GuideLocation, BuildTreeGuideIsFoundBesideTheProgram)
 {
     fs::create_directories(folder.file("build/src/shell"));
-    EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/Torvane"), "");
+    EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/torvane"), "");
     fs::create_directories(folder.file("build/docs/guide"));
-    EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/Torvane"), "")
+    EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/torvane"), "")
         << "a folder without the contents page is no guide";
     makeGuide("build/docs/guide");
-    EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/Torvane"), folder.file("build/docs/guide/"));
+    EXPECT_EQ(findUserGuide(folder.file("build/src/shell/"), "../share/doc/torvane"), folder.file("build/docs/guide/"));
 }
 
 TEST(UserGuide, UrlsCarryTheAnchorAndEscapeBlanks)

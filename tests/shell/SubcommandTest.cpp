@@ -55,8 +55,11 @@ TEST_F(Subcommands, TheFirstArgumentNamesTheSubcommand)
     EXPECT_EQ(parseCommandLine({"P.ipj", "/makeindex"}).action, CommandLine::Action::MakeIndex);
 
     EXPECT_EQ(run({"--help"}), 0);
-    for (const Subcommand& command : subcommands())
-        EXPECT_NE(out.str().find("torvane " + std::string(command.synopsis)), std::string::npos) << command.name;
+    for (const Subcommand& command : subcommands()) {
+        // The helper of the completions is left out of the usage.
+        EXPECT_EQ(out.str().find("torvane " + std::string(command.synopsis)) == std::string::npos, command.hidden)
+            << command.name;
+    }
 }
 
 TEST_F(Subcommands, EachHasItsHelpAndRefusesCommandLinesItCannotRun)
@@ -261,6 +264,20 @@ TEST_F(Subcommands, AddUrlAndAddXrefActAsTheirDialogs)
     EXPECT_EQ(on("add-xref", {"Orchard", "Trees", "--separator", "\\"}), 1);
     EXPECT_NE(err.str().find("the separator holds a backslash before neither"), std::string::npos);
     EXPECT_EQ(project(), listed);
+}
+
+TEST_F(Subcommands, CompleteTargetsListsWhatEachKindOfArgumentTakes)
+{
+    EXPECT_EQ(on("complete-targets"), 0) << err.str();
+    EXPECT_EQ(out.str(), "sub/b.htm\na.htm\na.htm#red\nhttps://example.org/\n");
+    EXPECT_EQ(on("complete-targets", {"a.htm#"}), 0);
+    EXPECT_EQ(out.str(), "a.htm#red\n");
+    EXPECT_EQ(on("complete-targets", {"--kind", "page"}), 0);
+    EXPECT_EQ(out.str(), "sub/b.htm\na.htm\n");
+    EXPECT_EQ(on("complete-targets", {"--kind=page-or-url", "h"}), 0);
+    EXPECT_EQ(out.str(), "https://example.org/\n");
+    EXPECT_EQ(on("complete-targets", {"--kind", "anchor"}), 2);
+    EXPECT_NE(err.str().find("unknown kind anchor"), std::string::npos);
 }
 
 } // namespace

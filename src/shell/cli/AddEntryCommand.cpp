@@ -75,12 +75,12 @@ Subcommand addEntryCommand()
             "defaults: sort text and help text copied from ENTRY, help title \"Untitled\".\n"
             "Fields the dialog would refuse are refused, each named (exit 1); nothing changes.\n",
             {kWaitOption,
-             {"--sort-as", true},
-             {"--help-as", true},
-             {"--help-title", true},
-             {"--index-target", true},
-             {"--help-window", true},
-             {"--help-frame", true}},
+             {"--sort-as", true, "S", "the sort text (default: ENTRY)"},
+             {"--help-as", true, "H", "the help text (default: ENTRY)"},
+             {"--help-title", true, "T", "the help title (default: \"Untitled\")"},
+             {"--index-target", true, "U", "the link target in the HTML index"},
+             {"--help-window", true, "W", "the help window"},
+             {"--help-frame", true, "F", "the help frame"}},
             3,
             3,
             runAddEntry};

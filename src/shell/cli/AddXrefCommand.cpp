@@ -58,11 +58,11 @@ Subcommand addXrefCommand()
             "their stored form, as in the dialog; fields it would refuse are refused, each\n"
             "named (exit 1).\n",
             {kWaitOption,
-             {"--heading-sort", true},
-             {"--locator-sort", true},
-             {"--separator", true},
-             {"--reference", true},
-             {"--no-link"}},
+             {"--heading-sort", true, "S", "the heading's sort text (default: HEADING)"},
+             {"--locator-sort", true, "S", "the locator's sort text (default: LOCATOR)"},
+             {"--separator", true, "S", "the separator after the heading (default: \".\")"},
+             {"--reference", true, "R", "the reference text (default: \"<i>See</i>\")"},
+             {"--no-link", false, {}, "the locator is not a link"}},
             3,
             3,
             runAddXref};

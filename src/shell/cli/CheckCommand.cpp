@@ -79,7 +79,14 @@ std::string checkHelp()
 Subcommand checkCommand()
 {
     static const std::string help = checkHelp();
-    return {"check", "check PROJECT.ipj [--json] [--strict]", help, {{"--json"}, {"--strict"}}, 1, 1, runCheck};
+    return {"check",
+            "check PROJECT.ipj [--json] [--strict]",
+            help,
+            {{"--json", false, {}, "a JSON array of the findings instead of lines"},
+             {"--strict", false, {}, "warnings count as errors"}},
+            1,
+            1,
+            runCheck};
 }
 
 } // namespace torvane

@@ -9,12 +9,19 @@ std::optional<std::string> CliArguments::value(std::string_view option) const
     return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
 }
 
+const std::vector<OptionSpec>& commonOptions()
+{
+    static const std::vector<OptionSpec> common {
+        {"--help", false, {}, "prints the usage and what the subcommand does, and exits"},
+        {"--quiet", false, {}, "shows no progress line on a terminal"}};
+    return common;
+}
+
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments,
                                           const std::vector<OptionSpec>& options, CliArguments& parsed)
 {
     std::vector<OptionSpec> known = options;
-    known.push_back({"--help"});
-    known.push_back({"--quiet"});
+    known.insert(known.end(), commonOptions().begin(), commonOptions().end());
     bool optionsEnded = false;
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         const std::string& argument = arguments[at];

@@ -23,6 +23,11 @@ enum CliExit : int {
 struct OptionSpec {
     std::string_view name;
     bool takesValue = false;
+    // What the value stands for in the manual page ("S"); values joined by
+    // "|" ("json|csv") are the only ones it takes, offered by the completions.
+    std::string_view valueName = {};
+    // One line for the manual page and the completions.
+    std::string_view summary = {};
 };
 
 // The arguments after the subcommand's name, sorted out.
@@ -35,7 +40,10 @@ struct CliArguments {
     std::optional<std::string> value(std::string_view option) const;
 };
 
-// Every subcommand also takes "--help" and "--quiet". "--" ends the options,
+// The options every subcommand takes besides its own: "--help" and "--quiet".
+const std::vector<OptionSpec>& commonOptions();
+
+// "--" ends the options,
 // so that a positional argument may begin with "-". Returns what is wrong.
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments,
                                           const std::vector<OptionSpec>& options, CliArguments& parsed);

@@ -4,6 +4,7 @@
 #include "shell/cli/CommandSuggestion.h"
 #include "shell/cli/OutputBuffer.h"
 #include "shell/cli/Subcommand.h"
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 
@@ -19,16 +20,15 @@ bool isMakeIndexSwitchForm(const std::string& argument)
            hasMakeIndexSwitch("project " + argument);
 }
 
-const char kUsageStart[] = "Usage: torvane [PROJECT.ipj]            open the project in the desktop program\n"
-                           "       torvane --desktop [PROJECT.ipj]  the same, also for a project not yet there\n"
-                           "       torvane PROJECT.ipj /makeindex   make the project's index files and exit\n"
-                           "       torvane --help | --version\n";
 const char kUsageEnd[] = "\n"
                          "The unattended run writes every index the project's style settings switch on\n"
                          "(HTML index, HTML Help index, JavaHelp index and map) into the project's folder.\n"
                          "Exit status: 0 all written, 1 the project could not be opened or an output failed,\n"
                          "2 a command line that cannot be run.\n"
                          "The subcommands work without a display; 'torvane NAME --help' tells more of each.\n";
+
+// Where the meanings of the program's own forms begin in its usage lines.
+constexpr std::size_t kMeaningColumn = 25;
 
 bool isExistingFile(const std::string& path)
 {
@@ -54,10 +54,35 @@ CommandLine actionOnly(CommandLine::Action action, std::string problem = {})
 
 void printUsage(std::ostream& stream)
 {
-    stream << kUsageStart << subcommandSummary() << kUsageEnd;
+    const char* lead = "Usage: torvane ";
+    for (const ProgramForm& form : programForms()) {
+        std::string line(form.synopsis);
+        if (!form.meaning.empty()) {
+            line.resize(std::max(line.size() + 1, kMeaningColumn), ' ');
+            line += form.meaning;
+        }
+        stream << lead << line << "\n";
+        lead = "       torvane ";
+    }
+    stream << subcommandSummary() << kUsageEnd;
 }
 
 } // namespace
+
+const std::vector<ProgramForm>& programForms()
+{
+    static const std::vector<ProgramForm> forms {
+        {"[PROJECT.ipj]", "open the project in the desktop program"},
+        {"--desktop [PROJECT.ipj]", "the same, also for a project not yet there"},
+        {"PROJECT.ipj /makeindex", "make the project's index files and exit"},
+        {"--help | --version", {}}};
+    return forms;
+}
+
+std::string_view programNotes()
+{
+    return std::string_view(kUsageEnd).substr(1);
+}
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {

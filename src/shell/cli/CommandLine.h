@@ -1,6 +1,7 @@
 #pragma once
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvane {
@@ -41,6 +42,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 // `errIsTerminal` lets subcommands show their progress on `err`.
 int runCommandLine(const CommandLine& command, const std::string& version, std::ostream& out, std::ostream& err,
                    bool errIsTerminal = false);
+
+// The program's own ways of being called, besides its subcommands, as its
+// usage lists them ("[PROJECT.ipj]", "open the project ...").
+struct ProgramForm {
+    std::string_view synopsis;
+    std::string_view meaning;
+};
+const std::vector<ProgramForm>& programForms();
+// What the usage says after the lines of the forms and the subcommands.
+std::string_view programNotes();
 
 // Where a desktop program is not built in.
 int reportNoDesktop(std::ostream& err);

@@ -15,7 +15,8 @@ class ProjectNode;
 
 // Every edit takes the project's lock from its load to its save; another
 // writer's lock is waited for this many seconds unless --wait says otherwise.
-inline constexpr OptionSpec kWaitOption {"--wait", true};
+inline constexpr OptionSpec kWaitOption {"--wait", true, "SECONDS",
+                                         "how long to wait for another writer's lock (default 30)"};
 inline constexpr int kDefaultWaitSeconds = 30;
 inline constexpr char kWaitHelp[] = "\n--wait SECONDS: while another program edits the project (another torvane edit,\n"
                                     "or the desktop program with unsaved changes), wait this long for it to finish\n"

@@ -208,7 +208,7 @@ Subcommand exportCommand()
             "Text that is not UTF-8 is read as windows-1252, byte by byte, as browsers read\n"
             "such pages; the five bytes that encoding leaves unassigned (81, 8D, 8F, 90, 9D)\n"
             "become U+0081 and so on, so that every byte can be told back.\n",
-            {{"--format", true}},
+            {{"--format", true, "json|csv", "the output format (default: json)"}},
             1,
             1,
             runExport};

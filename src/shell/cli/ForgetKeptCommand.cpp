@@ -88,7 +88,7 @@ Subcommand forgetKeptCommand()
             "path relative to the project folder (either separator). Nothing is changed\n"
             "when any PAGE is not listed (exit 1).\n"
             "  --dry-run  only lists the kept entries; nothing is changed.\n",
-            {kWaitOption, {"--dry-run", false}},
+            {kWaitOption, {"--dry-run", false, {}, "only lists the kept entries; nothing is changed"}},
             1,
             kAnyNumber,
             runForgetKept};

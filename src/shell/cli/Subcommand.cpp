@@ -18,9 +18,10 @@ const char kCommonHelp[] = "\nEvery subcommand also takes --quiet (no progress l
 
 const std::vector<Subcommand>& subcommands()
 {
-    static const std::vector<Subcommand> all {
-        makeIndexCommand(), checkCommand(),    exportCommand(), addEntryCommand(), excludeCommand(),
-        removeCommand(),    addFilesCommand(), addUrlCommand(), addXrefCommand(),  forgetKeptCommand()};
+    static const std::vector<Subcommand> all {makeIndexCommand(),  checkCommand(),          exportCommand(),
+                                              addEntryCommand(),   excludeCommand(),        removeCommand(),
+                                              addFilesCommand(),   addUrlCommand(),         addXrefCommand(),
+                                              forgetKeptCommand(), completeTargetsCommand()};
     return all;
 }
 
@@ -65,11 +66,19 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
     return checkedOutput(status, out, err, command.name);
 }
 
+std::string_view subcommandNotes()
+{
+    return std::string_view(kCommonHelp).substr(1);
+}
+
 std::string subcommandSummary()
 {
     std::string summary;
-    for (const Subcommand& command : subcommands())
+    for (const Subcommand& command : subcommands()) {
+        if (command.hidden)
+            continue;
         summary += "       torvane " + std::string(command.synopsis) + "\n";
+    }
     return summary;
 }
 

@@ -31,6 +31,8 @@ struct Subcommand {
     std::size_t minArguments = 1;
     std::size_t maxArguments = 1;
     int (*run)(const SubcommandCall& call) = nullptr;
+    // Left out of the usage and the manual page: a helper of the shell completions.
+    bool hidden = false;
 };
 
 inline constexpr std::size_t kAnyNumber = static_cast<std::size_t>(-1);
@@ -46,6 +48,10 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
 
 // "torvane: " + problem, then where to find help: for a command line that cannot be run.
 int refuseCommandLine(const Subcommand& command, std::string_view problem, std::ostream& err);
+
+// What every subcommand's --help says after its own text: the common
+// options, where messages go, the exit statuses.
+std::string_view subcommandNotes();
 
 // The subcommands, one line each, for the program's --help.
 std::string subcommandSummary();

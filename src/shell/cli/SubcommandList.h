@@ -14,5 +14,6 @@ Subcommand addFilesCommand();
 Subcommand addUrlCommand();
 Subcommand addXrefCommand();
 Subcommand forgetKeptCommand();
+Subcommand completeTargetsCommand();
 
 } // namespace torvane

@@ -148,6 +148,19 @@ bool CProjectDoc::lockForSave(bool& takenHere)
     return true;
 }
 
+bool CProjectDoc::changedOnDisk()
+{
+    std::string onDisk;
+    if (savedProjectPath_ == pathName_ && !readWholeFile(pathName_, onDisk).failed() && onDisk != savedProjectText_)
+        return true;
+    std::vector<ProjectNode*> files;
+    root_->collect(files, NodeKindMask::File);
+    return std::any_of(files.begin(), files.end(), [](ProjectNode* node) {
+        const auto& file = static_cast<const SourceFile&>(*node);
+        return file.diskTime() != 0 && modificationTime(file.fullPath()) != file.diskTime();
+    });
+}
+
 bool CProjectDoc::takeProjectFileChanges()
 {
     std::string onDisk;
@@ -344,6 +357,7 @@ void CProjectDoc::takeWrittenPages(std::vector<WrittenPage>& pages)
         const bool written = page.writtenStamp != 0;
         SourceFile& file = page.merged ? *page.merged : *page.file;
         file.setDiskStamp(written ? page.writtenStamp : page.readStamp);
+        file.setDiskTime(modificationTime(file.fullPath()));
         file.setModified(!written);
         if (written || page.merged)
             pageBases_.erase(page.file->fullPath());
@@ -440,6 +454,7 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
 void CProjectDoc::keepDiskState(SourceFile& restored, SourceFile& replaced)
 {
     restored.setDiskStamp(replaced.diskStamp());
+    restored.setDiskTime(replaced.diskTime());
     // What goes out unchanged since its save is what the disk holds.
     if (!replaced.isModified())
         pageBases_.insert_or_assign(replaced.fullPath(), copyOfHolder(replaced));

@@ -126,6 +126,9 @@ public:
     // How long a save waits for another writer's lock (a few seconds unless set).
     void setSaveLockWait(std::chrono::milliseconds wait) { saveLockWait_ = wait; }
     bool holdsLock() const { return lock_.held(); }
+    // Whether another program changed the project file or a page since this
+    // one last read or wrote them (a save then merges, or a reload shows them).
+    bool changedOnDisk();
     // Who held the lock when taking it last failed.
     const std::optional<LockHolder>& lockHolder() const { return lock_.holder(); }
 

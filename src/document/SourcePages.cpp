@@ -161,6 +161,7 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
     } else {
         takeScanInto(file, page.scan);
         file.setDiskStamp(page.stamp);
+        file.setDiskTime(read.modified);
         reportPageProblems(file, page.utf16, reports);
     }
     file.setModified(false);

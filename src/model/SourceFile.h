@@ -80,6 +80,9 @@ public:
     // that a save tells another writer's changes.
     std::uint64_t diskStamp() const { return diskStamp_; }
     void setDiskStamp(std::uint64_t stamp) { diskStamp_ = stamp; }
+    // Its modification time then, to notice another writer without reading it.
+    std::int64_t diskTime() const { return diskTime_; }
+    void setDiskTime(std::int64_t time) { diskTime_ = time; }
 
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
@@ -101,6 +104,7 @@ private:
     std::vector<KeptTarget> keptTargets_;
     BlockDamage blockDamage_;
     std::uint64_t diskStamp_ = 0;
+    std::int64_t diskTime_ = 0;
     // In key order (case-insensitive, then byte by byte); the label is the key.
     std::vector<std::unique_ptr<Target>> targets_;
 };

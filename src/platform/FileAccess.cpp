@@ -43,6 +43,21 @@ bool isDirectory(const std::string& path)
     return statPath(path, info) && S_ISDIR(info.st_mode);
 }
 
+namespace {
+
+std::int64_t modificationOf(const struct stat& info)
+{
+    return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+}
+
+} // namespace
+
+std::int64_t modificationTime(const std::string& path)
+{
+    struct stat info;
+    return statPath(path, info) ? modificationOf(info) : 0;
+}
+
 std::optional<FileIdentity> fileIdentity(const std::string& path)
 {
     struct stat info;
@@ -129,6 +144,7 @@ int openRegularFile(const std::string& path, struct stat& info, FileState& state
         return -1;
     }
     state.readOnly = (info.st_mode & kAnyWriteBit) == 0;
+    state.modified = modificationOf(info);
     if (!S_ISREG(info.st_mode)) {
         failure = S_ISDIR(info.st_mode) ? failureFromErrno(FileOperation::OpenInput, path, EISDIR)
                                         : FileFailure {FileOperation::OpenInput, path, CauseInvalidFile, 0};

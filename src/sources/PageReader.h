@@ -17,6 +17,7 @@ struct PageReadResult {
     bool readOnly = false;
     bool readSucceeded = false;
     bool partial = false; // the read failed part-way: the text is cut short
+    std::int64_t modified = 0; // as FileState
 };
 PageReadResult judgePageRead(const FileResult& read, const FileState& state);
 

@@ -178,7 +178,9 @@ bool CProjectDoc::takeProjectFileChanges()
     OpenProject project {*root_, settings, savedSettings_,
                          [this](const std::vector<std::string>& fullPaths) { loadFiles(fullPaths, nullptr); }};
     announceChange();
-    if (!takeOtherWritersChanges(project, base, theirs))
+    const bool taken = takeOtherWritersChanges(project, base, theirs);
+    updateAllViews(HintNone, nullptr);
+    if (!taken)
         return false;
     styles_ = settings.styles;
     outputNames_ = settings.names;

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxml2-utils xvfb xauth libicu-dev clang-format
-          dpkg-dev lintian man-db groff-base xdg-utils shared-mime-info zsh)
+          dpkg-dev lintian man-db groff-base xdg-utils shared-mime-info zsh fish)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -20,14 +20,6 @@ constexpr unsigned kSelectedRemovable =
     NodeKindMask::SelectedOnly | NodeKindMask::File | NodeKindMask::Url | NodeKindMask::Locator; // 0x82A0
 constexpr unsigned kSelectedNodes = NodeKindMask::SelectedOnly | NodeKindMask::AllNodes; // 0x8AFF
 
-std::unique_ptr<IndexEntry> entryFrom(const IndexEntryValues& values)
-{
-    auto entry = std::make_unique<IndexEntry>();
-    entry->setTexts(values.indexAs, values.helpAs, values.helpTitle, values.sortAs);
-    entry->setTargets(values.indexTarget, values.helpWindow, values.helpFrame);
-    return entry;
-}
-
 std::unique_ptr<CrossReference> crossReferenceFrom(const CrossReferenceValues& values)
 {
     auto record = std::make_unique<CrossReference>();

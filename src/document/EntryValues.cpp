@@ -14,6 +14,14 @@ IndexEntryValues IndexEntryValues::of(const IndexEntry& entry)
             std::string(entry.helpFrame())};
 }
 
+std::unique_ptr<IndexEntry> entryFrom(const IndexEntryValues& values)
+{
+    auto entry = std::make_unique<IndexEntry>();
+    entry->setTexts(values.indexAs, values.helpAs, values.helpTitle, values.sortAs);
+    entry->setTargets(values.indexTarget, values.helpWindow, values.helpFrame);
+    return entry;
+}
+
 std::string_view unstorableProblem(const IndexEntryValues& values)
 {
     for (const std::string* field : {&values.indexAs, &values.sortAs, &values.helpAs, &values.helpTitle,

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ struct IndexEntryValues {
     static IndexEntryValues of(const IndexEntry& entry);
     bool operator==(const IndexEntryValues&) const = default;
 };
+
+// A record holding the values, ready to be added to a holder.
+std::unique_ptr<IndexEntry> entryFrom(const IndexEntryValues& values);
 
 // Why a page's index block could not give these values back as they are
 // (the first problem found), or an empty text.

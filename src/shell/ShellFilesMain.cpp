@@ -33,6 +33,7 @@ int main(int argc, char** argv)
     const bool written =
         writeFile(folder + "/torvane.1", [&](std::ostream& out) { torvane::writeManPage(out, version, docFolder); }) &&
         writeFile(folder + "/torvane.bash", [](std::ostream& out) { torvane::writeBashCompletion(out); }) &&
-        writeFile(folder + "/_torvane", [](std::ostream& out) { torvane::writeZshCompletion(out); });
+        writeFile(folder + "/_torvane", [](std::ostream& out) { torvane::writeZshCompletion(out); }) &&
+        writeFile(folder + "/torvane.fish", [](std::ostream& out) { torvane::writeFishCompletion(out); });
     return written ? 0 : 1;
 }

@@ -45,6 +45,7 @@ page=$(run env MANPATH="$root/usr/share/man" MANWIDTH=200 man torvane-desktop 2>
 completion=$(bash -c "source '$root/usr/share/bash-completion/completions/torvane' && complete -p torvane")
 [ "$completion" = "complete -F _torvane torvane" ] || fail "bash completion: $completion"
 [ -s "$root/usr/share/zsh/vendor-completions/_torvane" ] || fail "no zsh completion"
+[ -s "$root/usr/share/fish/vendor_completions.d/torvane.fish" ] || fail "no fish completion"
 for size in 16 22 24 32 48 64 128 256; do
   [ -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/torvane.png" ] || fail "no ${size}x${size} icon"
 done

@@ -3,6 +3,7 @@
 #include "shell/cli/CliOptions.h"
 #include "shell/cli/CliReportPresenter.h"
 #include "shell/cli/JsonText.h"
+#include "shell/cli/JsonValue.h"
 #include "shell/cli/TerminalProgress.h"
 #include <gtest/gtest.h>
 #include <sstream>
@@ -27,6 +28,46 @@ TEST(CliOptions, FlagsValuesAndPositionalsAreSortedOut)
     CliArguments common;
     EXPECT_EQ(parseArguments({"--quiet", "--help"}, {}, common), std::nullopt);
     EXPECT_TRUE(common.has("--quiet") && common.has("--help"));
+}
+
+TEST(JsonValue, ReadsWhatExportWritesBack)
+{
+    const std::string bytes = std::string("a\"b\\c\r\n\t\x01") + "\xC3\xA9";
+    std::string problem;
+    const auto read = parseJson("{\"text\": " + jsonString(bytes) +
+                                    ", \"list\": [true, false, null, -1.5e3], \"nested\": {\"x\": []}}",
+                                problem);
+    ASSERT_TRUE(read) << problem;
+    EXPECT_EQ(read->member("text")->text, bytes);
+    const JsonValue& list = *read->member("list");
+    ASSERT_EQ(list.items.size(), 4u);
+    EXPECT_TRUE(list.items[0].boolean);
+    EXPECT_EQ(list.items[1].kind, JsonValue::Kind::Boolean);
+    EXPECT_FALSE(list.items[1].boolean);
+    EXPECT_EQ(list.items[2].kind, JsonValue::Kind::Null);
+    EXPECT_EQ(list.items[3].text, "-1.5e3");
+    EXPECT_EQ(read->member("nested")->member("x")->kind, JsonValue::Kind::Array);
+    EXPECT_EQ(read->member("none"), nullptr);
+    // Escapes beyond the first plane come as surrogate pairs.
+    EXPECT_EQ(parseJson("\"\\u00e9\\ud83d\\ude00\\/\"", problem)->text, "\xC3\xA9\xF0\x9F\x98\x80/");
+}
+
+TEST(JsonValue, TellsWhatIsWrongAndWhere)
+{
+    std::string problem;
+    for (const auto& [text, expected] : std::vector<std::pair<std::string, std::string>> {
+             {"{\"a\": 1", "a comma or closing brace is missing at character 8"},
+             {"[1 2]", "a comma or closing bracket is missing at character 4"},
+             {"\"open", "a string is not closed at character 6"},
+             {"\"\\ud800\"", "a lone surrogate at character 8"},
+             {"{1: 2}", "a member name is missing at character 2"},
+             {"{} x", "text after the value at character 4"},
+             {"", "a value is missing at character 1"},
+             {std::string(300, '['), "values nested too deeply at character 202"}}) {
+        problem.clear();
+        EXPECT_FALSE(parseJson(text, problem)) << text;
+        EXPECT_EQ(problem, expected) << text;
+    }
 }
 
 TEST(CliOptions, UnknownOptionsAndMissingValuesAreRefused)

@@ -4,6 +4,7 @@
 #include "support/FixtureProject.h"
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -63,6 +64,13 @@ TEST(UsageArguments, EveryUsageLineAgreesWithTheArgumentsItsSubcommandTakes)
     EXPECT_EQ(keptSlots[1].name, "PAGE");
     EXPECT_EQ(optionChoices({"--format", true, "json|csv"}), (std::vector<std::string_view> {"json", "csv"}));
     EXPECT_TRUE(optionChoices({"--sort-as", true, "S"}).empty());
+
+    // The first sentence of a help describes its subcommand in the completions' lists.
+    EXPECT_EQ(firstSentence("Adds a cross-reference (\"HEADING. See LOCATOR\") to\nthe project. Then saves.\n"),
+              "Adds a cross-reference (\"HEADING. See LOCATOR\") to the project.");
+    EXPECT_EQ(firstSentence("Reports what is wrong, one line each:\n    PAGE: KIND\n"),
+              "Reports what is wrong, one line each");
+    EXPECT_EQ(firstSentence("Writes 2.5 entries\n"), "Writes 2.5 entries ");
 }
 
 #if defined(TORVANE_EXECUTABLE) && defined(TORVANE_SHELL_FILES)
@@ -109,9 +117,9 @@ TEST(ManPage, RendersWithoutWarnings)
     EXPECT_NE(page.find("torvane add-entry PROJECT.ipj TARGET ENTRY [--sort-as S]"), std::string::npos) << page;
 }
 
-// Runs the generated completions in bash as Tab would, with the program as
-// built standing for "torvane", on a project of two pages, an anchor and a URL.
-class BashCompletion : public ::testing::Test {
+// Runs the generated completions as Tab would, with the program as built
+// standing for "torvane", on a project of two pages, an anchor and a URL.
+class Completion : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -132,16 +140,23 @@ printf '%s\n' "${COMPREPLY[@]}" | sort
     }
     void TearDown() override { ::unsetenv("TORVANE_PROFILE"); }
 
-    // The offers, one a line and sorted, for the command line up to the cursor.
+    // The offers of bash, one a line and sorted, for the command line up to the cursor.
     std::string offers(const std::string& line)
     {
         return output("cd '" + fixture.folder() + "' && bash harness.sh '" + TORVANE_EXECUTABLE + " " + line + "'");
+    }
+    // The offers of fish, without their descriptions.
+    std::string fishOffers(const std::string& line)
+    {
+        const std::string folder = std::filesystem::path(TORVANE_EXECUTABLE).parent_path().string();
+        return output("cd '" + fixture.folder() + "' && PATH='" + folder + "':$PATH fish -c \"source '" +
+                      TORVANE_SHELL_FILES + "/torvane.fish'; complete -C 'torvane " + line + "'\" | cut -f1 | sort");
     }
 
     test::FixtureProject fixture;
 };
 
-TEST_F(BashCompletion, OffersSubcommandsProjectsOptionsAndTheirValues)
+TEST_F(Completion, BashOffersSubcommandsProjectsOptionsAndTheirValues)
 {
     const std::string first = offers("");
     EXPECT_NE(first.find("add-entry\n"), std::string::npos) << first;
@@ -159,7 +174,7 @@ TEST_F(BashCompletion, OffersSubcommandsProjectsOptionsAndTheirValues)
     EXPECT_EQ(offers("Fixture.ipj /m"), "/makeindex\n");
 }
 
-TEST_F(BashCompletion, OffersTheProjectsTargetsWhereTheUsageAsksForThem)
+TEST_F(Completion, BashOffersTheProjectsTargetsWhereTheUsageAsksForThem)
 {
     EXPECT_EQ(offers("add-entry Fixture.ipj a"), "a.htm\na.htm#red\n");
     // The value of an option is not a positional argument.
@@ -171,6 +186,22 @@ TEST_F(BashCompletion, OffersTheProjectsTargetsWhereTheUsageAsksForThem)
     EXPECT_EQ(offers("exclude Fixture.ipj a.htm https://ex"), "//example.org/\n");
     EXPECT_EQ(offers("add-files Fixture.ipj s"), "sub\n");
     EXPECT_EQ(offers("add-files Fixture.ipj -- --"), "\n");
+}
+
+TEST_F(Completion, FishOffersWhatBashOffers)
+{
+    if (output("command -v fish").empty())
+        GTEST_SKIP() << "fish is not installed";
+    const std::string first = fishOffers("");
+    EXPECT_NE(first.find("add-entry\n"), std::string::npos) << first;
+    EXPECT_NE(first.find("Fixture.ipj\n"), std::string::npos) << first;
+    EXPECT_EQ(first.find("a.htm"), std::string::npos) << first;
+    EXPECT_EQ(fishOffers("check Fixture.ipj --"), "--help\n--json\n--quiet\n--strict\n");
+    EXPECT_EQ(fishOffers("export Fixture.ipj --format "), "csv\njson\n");
+    EXPECT_EQ(fishOffers("add-entry Fixture.ipj --sort-as A a"), "a.htm\na.htm#red\n");
+    EXPECT_EQ(fishOffers("add-entry Fixture.ipj a.htm Entry "), "");
+    EXPECT_EQ(fishOffers("remove Fixture.ipj "), "a.htm\nhttps://example.org/\nsub/b.htm\n");
+    EXPECT_EQ(fishOffers("add-files Fixture.ipj s"), "sub/\n");
 }
 
 TEST(ZshCompletion, ParsesAndAsksTheProgramForTargets)
@@ -186,8 +217,8 @@ TEST(ZshCompletion, ParsesAndAsksTheProgramForTargets)
     // The completion system's functions stand in as printers of what they are given.
     const std::string offered =
         output("cd '" + fixture.folder() + "' && zsh -c '_call_program() { shift; \"$@\" }; " +
-               "compadd() { print -l -- ${(P)2} }; _arguments() { :; }; source " + script + "; " +
-               "program=" + TORVANE_EXECUTABLE + " line=(Fixture.ipj) PREFIX=a.htm; _torvane_targets target'");
+               "compadd() { print -l -- ${(P)${@[-1]}} }; _arguments() { :; }; source " + script + "; " +
+               "program=" + TORVANE_EXECUTABLE + " line=(Fixture.ipj) PREFIX=a.htm; _torvane_targets -J group target'");
     ::unsetenv("TORVANE_PROFILE");
     EXPECT_EQ(offered, "a.htm\na.htm#red\n");
 }

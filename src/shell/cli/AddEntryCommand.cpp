@@ -1,7 +1,6 @@
 #include "document/CProjectDoc.h"
 #include "document/EntryFieldRules.h"
-#include "document/ProjectLookup.h"
-#include "shell/cli/CliProject.h"
+#include "model/EntryHolder.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/FieldRefusals.h"
 #include "shell/cli/SubcommandList.h"
@@ -28,34 +27,36 @@ IndexEntryValues typedValues(const CliArguments& arguments)
     return values;
 }
 
-int runAddEntry(const SubcommandCall& call)
+// Adds the entry to its holder directly: a batch of thousands must not walk
+// the whole tree for a selection once per entry.
+bool addEntry(EditContext& context, const CliArguments& arguments)
 {
-    return runEdit(call, [&call](CliProject& project) {
-        CProjectDoc& document = project.document();
-        IndexEntryValues values = typedValues(call.arguments);
-        checkEntryTexts(values);
-        checkEntryTargets(values);
-        const std::vector<std::string> refusals = fieldRefusals({{"the entry text", &values.indexAs},
-                                                                 {"the sort key (--sort-as)", &values.sortAs},
-                                                                 {"the help text (--help-as)", &values.helpAs},
-                                                                 {"the help title", &values.helpTitle, false},
-                                                                 {"the index target", &values.indexTarget, false},
-                                                                 {"the help window", &values.helpWindow, false},
-                                                                 {"the help frame", &values.helpFrame, false}});
-        for (const std::string& refusal : refusals)
-            project.tell(call.arguments.positionals[2], refusal);
-        const auto targets = findListedTargets(project, {call.arguments.positionals[1]}, true);
-        if (!refusals.empty() || !targets)
-            return false;
-        finishEntryTexts(values);
-        if (const std::string_view problem = unstorableProblem(values); !problem.empty()) {
-            project.tell(call.arguments.positionals[2], problem);
-            return false;
-        }
-        selectOnly(document.root(), *targets);
-        document.addIndexEntry(values);
-        return true;
-    });
+    const std::string& entryText = arguments.positionals[2];
+    IndexEntryValues values = typedValues(arguments);
+    checkEntryTexts(values);
+    checkEntryTargets(values);
+    const std::vector<std::string> refusals = fieldRefusals({{"the entry text", &values.indexAs},
+                                                             {"the sort key (--sort-as)", &values.sortAs},
+                                                             {"the help text (--help-as)", &values.helpAs},
+                                                             {"the help title", &values.helpTitle, false},
+                                                             {"the index target", &values.indexTarget, false},
+                                                             {"the help window", &values.helpWindow, false},
+                                                             {"the help frame", &values.helpFrame, false}});
+    for (const std::string& refusal : refusals)
+        context.tell(entryText, refusal);
+    EntryHolder* target = context.lookup().findTarget(arguments.positionals[1]);
+    if (!target)
+        context.tell(arguments.positionals[1], "not a page, anchor or URL of the project");
+    if (!refusals.empty() || !target)
+        return false;
+    finishEntryTexts(values);
+    if (const std::string_view problem = unstorableProblem(values); !problem.empty()) {
+        context.tell(entryText, problem);
+        return false;
+    }
+    target->addEntry(entryFrom(values));
+    context.document().setModified(true);
+    return true;
 }
 
 } // namespace
@@ -83,7 +84,9 @@ Subcommand addEntryCommand()
              {"--help-frame", true, "F", "the help frame"}},
             3,
             3,
-            runAddEntry};
+            nullptr,
+            false,
+            addEntry};
 }
 
 } // namespace torvane

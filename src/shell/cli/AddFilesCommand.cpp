@@ -2,7 +2,7 @@
 #include "document/PageLocations.h"
 #include "document/PagesBelow.h"
 #include "model/SourceFile.h"
-#include "shell/cli/CliProject.h"
+#include "platform/AppServices.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
 #include <filesystem>
@@ -17,9 +17,9 @@ namespace fs = std::filesystem;
 
 // The pages a path names: the page itself, or every page below a folder.
 // Tells why a path names none.
-bool collectPages(const std::string& typed, CliProject& project, std::vector<std::string>& pages)
+bool collectPages(const std::string& typed, EditContext& context, std::vector<std::string>& pages)
 {
-    const std::string& projectDirectory = project.document().projectDirectory();
+    const std::string& projectDirectory = context.document().projectDirectory();
     const fs::path given(typed);
     std::string full = (given.is_absolute() ? given : fs::path(projectDirectory) / given).lexically_normal().string();
     std::error_code failed;
@@ -27,24 +27,24 @@ bool collectPages(const std::string& typed, CliProject& project, std::vector<std
     if (fs::is_directory(status) && !full.ends_with('/'))
         full += '/';
     if (!full.starts_with(projectDirectory)) {
-        project.tell(typed, "not below the project folder " + projectDirectory);
+        context.tell(typed, "not below the project folder " + projectDirectory);
         return false;
     }
     if (fs::is_directory(status)) {
-        std::vector<std::string> below = findPagesBelow(full, project.services().validExtensions);
+        std::vector<std::string> below = findPagesBelow(full, context.services().validExtensions);
         if (below.empty()) {
-            project.tell(typed, "holds no page with a valid extension");
+            context.tell(typed, "holds no page with a valid extension");
             return false;
         }
         pages.insert(pages.end(), below.begin(), below.end());
         return true;
     }
     if (!fs::is_regular_file(status)) {
-        project.tell(typed, fs::exists(status) ? "not a regular file" : "does not exist");
+        context.tell(typed, fs::exists(status) ? "not a regular file" : "does not exist");
         return false;
     }
-    if (!hasValidExtension(fs::path(full).filename().string(), project.services().validExtensions)) {
-        project.tell(typed, "does not have a valid extension for pages");
+    if (!hasValidExtension(fs::path(full).filename().string(), context.services().validExtensions)) {
+        context.tell(typed, "does not have a valid extension for pages");
         return false;
     }
     pages.push_back(full);
@@ -54,27 +54,27 @@ bool collectPages(const std::string& typed, CliProject& project, std::vector<std
 // A name the project file cannot list (it separates folders by backslashes
 // and pages by lines), or a second name of a page listed or named already:
 // two pages would overwrite each other's entries.
-bool allStorable(CliProject& project, const std::vector<std::string>& pages)
+bool allStorable(EditContext& context, const std::vector<std::string>& pages)
 {
-    const std::string& projectDirectory = project.document().projectDirectory();
-    const PageLocations locations(projectDirectory, project.document().root());
+    const std::string& projectDirectory = context.document().projectDirectory();
+    const PageLocations locations(projectDirectory, context.document().root());
     std::map<FileIdentity, std::string> named;
     bool storable = true;
     for (const std::string& page : pages) {
         const std::string shown = page.substr(projectDirectory.size());
         if (shown.find_first_of("\\\r\n") != std::string::npos) {
-            project.tell(shown, "a page name holding a backslash or a line break cannot be listed");
+            context.tell(shown, "a page name holding a backslash or a line break cannot be listed");
             storable = false;
             continue;
         }
         const PageLocations::Located located = locations.locate(page);
         if (const SourceFile* listed = locations.sameFileElsewhere(located)) {
-            project.tell(shown, "another name of the listed page " + listed->relativeUrl());
+            context.tell(shown, "another name of the listed page " + listed->relativeUrl());
             storable = false;
         } else if (located.facts.identity) {
             const auto [first, isNew] = named.try_emplace(*located.facts.identity, page);
             if (!isNew && first->second != page) {
-                project.tell(shown, "another name of " + first->second.substr(projectDirectory.size()));
+                context.tell(shown, "another name of " + first->second.substr(projectDirectory.size()));
                 storable = false;
             }
         }
@@ -82,19 +82,18 @@ bool allStorable(CliProject& project, const std::vector<std::string>& pages)
     return storable;
 }
 
-int runAddFiles(const SubcommandCall& call)
+bool addFiles(EditContext& context, const CliArguments& arguments)
 {
-    return runEdit(call, [&call](CliProject& project) {
-        const std::vector<std::string>& arguments = call.arguments.positionals;
-        std::vector<std::string> pages;
-        bool allFound = true;
-        for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed)
-            allFound = collectPages(*typed, project, pages) && allFound;
-        if (!allFound || !allStorable(project, pages))
-            return false;
-        project.document().addFiles(pages);
-        return true;
-    });
+    const std::vector<std::string>& typedPaths = arguments.positionals;
+    std::vector<std::string> pages;
+    bool allFound = true;
+    for (auto typed = typedPaths.begin() + 1; typed != typedPaths.end(); ++typed)
+        allFound = collectPages(*typed, context, pages) && allFound;
+    if (!allFound || !allStorable(context, pages))
+        return false;
+    context.document().addFiles(pages);
+    context.placesChanged();
+    return true;
 }
 
 } // namespace
@@ -113,7 +112,9 @@ Subcommand addFilesCommand()
             {kWaitOption},
             2,
             kAnyNumber,
-            runAddFiles};
+            nullptr,
+            false,
+            addFiles};
 }
 
 } // namespace torvane

@@ -1,6 +1,5 @@
 #include "document/CProjectDoc.h"
 #include "document/EntryValues.h"
-#include "shell/cli/CliProject.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/SubcommandList.h"
 #include <ostream>
@@ -9,24 +8,23 @@ namespace torvane {
 
 namespace {
 
-int runAddUrl(const SubcommandCall& call)
+bool addUrl(EditContext& context, const CliArguments& arguments)
 {
-    return runEdit(call, [&call](CliProject& project) {
-        const std::vector<std::string>& arguments = call.arguments.positionals;
-        bool allAddable = true;
-        for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed) {
-            const std::optional<std::string> url = urlToAdd(*typed);
-            const std::string_view problem = url ? urlStoreProblem(*url) : "a URL of blanks only cannot be added";
-            if (!problem.empty())
-                project.tell(*typed, problem);
-            allAddable = allAddable && problem.empty();
-        }
-        if (!allAddable)
-            return false;
-        for (auto typed = arguments.begin() + 1; typed != arguments.end(); ++typed)
-            project.document().addExternalUrl(*typed);
-        return true;
-    });
+    const std::vector<std::string>& urls = arguments.positionals;
+    bool allAddable = true;
+    for (auto typed = urls.begin() + 1; typed != urls.end(); ++typed) {
+        const std::optional<std::string> url = urlToAdd(*typed);
+        const std::string_view problem = url ? urlStoreProblem(*url) : "a URL of blanks only cannot be added";
+        if (!problem.empty())
+            context.tell(*typed, problem);
+        allAddable = allAddable && problem.empty();
+    }
+    if (!allAddable)
+        return false;
+    for (auto typed = urls.begin() + 1; typed != urls.end(); ++typed)
+        context.document().addExternalUrl(*typed);
+    context.placesChanged();
+    return true;
 }
 
 } // namespace
@@ -43,7 +41,9 @@ Subcommand addUrlCommand()
             {kWaitOption},
             2,
             kAnyNumber,
-            runAddUrl};
+            nullptr,
+            false,
+            addUrl};
 }
 
 } // namespace torvane

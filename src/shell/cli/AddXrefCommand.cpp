@@ -1,6 +1,5 @@
 #include "document/CProjectDoc.h"
 #include "document/CrossReferenceRules.h"
-#include "shell/cli/CliProject.h"
 #include "shell/cli/EditRun.h"
 #include "shell/cli/FieldRefusals.h"
 #include "shell/cli/SubcommandList.h"
@@ -24,24 +23,22 @@ CrossReferenceValues typedValues(const CliArguments& arguments)
     return values;
 }
 
-int runAddXref(const SubcommandCall& call)
+bool addXref(EditContext& context, const CliArguments& arguments)
 {
-    return runEdit(call, [&call](CliProject& project) {
-        CrossReferenceValues values = typedValues(call.arguments);
-        if (checkCrossReference(values)) {
-            for (const std::string& refusal : fieldRefusals({{"the heading", &values.heading},
-                                                             {"the heading's sort key", &values.headingSort},
-                                                             {"the separator", &values.separator, false},
-                                                             {"the reference", &values.reference},
-                                                             {"the locator", &values.locator},
-                                                             {"the locator's sort key", &values.locatorSort}}))
-                project.tell(call.arguments.positionals[1], refusal);
-            return false;
-        }
-        normaliseCrossReferenceCommas(values);
-        project.document().createCrossReference(values);
-        return true;
-    });
+    CrossReferenceValues values = typedValues(arguments);
+    if (checkCrossReference(values)) {
+        for (const std::string& refusal : fieldRefusals({{"the heading", &values.heading},
+                                                         {"the heading's sort key", &values.headingSort},
+                                                         {"the separator", &values.separator, false},
+                                                         {"the reference", &values.reference},
+                                                         {"the locator", &values.locator},
+                                                         {"the locator's sort key", &values.locatorSort}}))
+            context.tell(arguments.positionals[1], refusal);
+        return false;
+    }
+    normaliseCrossReferenceCommas(values);
+    context.document().createCrossReference(values);
+    return true;
 }
 
 } // namespace
@@ -65,7 +62,9 @@ Subcommand addXrefCommand()
              {"--no-link", false, {}, "the locator is not a link"}},
             3,
             3,
-            runAddXref};
+            nullptr,
+            false,
+            addXref};
 }
 
 } // namespace torvane

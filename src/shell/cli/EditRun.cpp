@@ -1,49 +1,53 @@
 #include "shell/cli/EditRun.h"
 #include "document/CProjectDoc.h"
 #include "document/ProjectLookup.h"
-#include "document/TargetLookup.h"
 #include "model/EntryHolder.h"
+#include "shell/cli/CliMessages.h"
 #include "shell/cli/CliProject.h"
-#include <charconv>
 #include <ostream>
 
 namespace torvane {
 
-namespace {
-
-std::optional<int> waitSeconds(const CliArguments& arguments)
+EditContext::EditContext(CliProject& project, std::ostream& out, std::ostream& err, std::string_view command)
+    : out_(&out)
+    , err_(&err)
+    , command_(command)
+    , project_(project)
 {
-    const std::optional<std::string> given = arguments.value(kWaitOption.name);
-    if (!given)
-        return kDefaultWaitSeconds;
-    int seconds = 0;
-    const char* end = given->data() + given->size();
-    const auto [stop, problem] = std::from_chars(given->data(), end, seconds);
-    if (problem != std::errc() || stop != end || seconds < 0)
-        return std::nullopt;
-    return seconds;
 }
 
-} // namespace
+CProjectDoc& EditContext::document()
+{
+    return project_.document();
+}
 
-int runEdit(const SubcommandCall& call, const ProjectEdit& edit)
+AppServices& EditContext::services()
+{
+    return project_.services();
+}
+
+const TargetLookup& EditContext::lookup()
+{
+    if (!lookup_)
+        lookup_.emplace(document().root());
+    return *lookup_;
+}
+
+void EditContext::tell(std::string_view subject, std::string_view message)
+{
+    tellProblem(*err_, command_, subject, message);
+}
+
+int runEdit(const SubcommandCall& call, ProjectEdit edit)
 {
     const std::string& path = call.arguments.positionals[0];
     CliProject project(call);
-    const std::optional<int> wait = waitSeconds(call.arguments);
-    if (!wait) {
-        project.tell(kWaitOption.name, "takes a whole number of seconds");
-        return ExitUnusable;
-    }
-    if (project.lock(path, "torvane " + std::string(call.name), std::chrono::seconds(*wait)) ==
-        ProjectLock::Outcome::Busy) {
-        project.tell(path, "being edited by " + lockHolderText(project.document().lockHolder()) + "; gave up after " +
-                               std::to_string(*wait) + " seconds, nothing was changed");
-        return ExitFailed;
-    }
+    if (const std::optional<int> refused = project.lockForEdit(call, path))
+        return *refused;
     if (!project.open(path))
         return project.refuseOpen(path);
-    if (!edit(project))
+    EditContext context(project, call.out, call.err, call.name);
+    if (!edit(context, call.arguments))
         return ExitFailed;
     if (!project.save()) {
         project.tell(path, "the project was not saved completely");
@@ -52,19 +56,18 @@ int runEdit(const SubcommandCall& call, const ProjectEdit& edit)
     return ExitOk;
 }
 
-std::optional<std::vector<ProjectNode*>> findListedTargets(CliProject& project, const std::vector<std::string>& texts,
+std::optional<std::vector<ProjectNode*>> findListedTargets(EditContext& context, const std::vector<std::string>& texts,
                                                            bool anchorsAllowed)
 {
-    const TargetLookup lookup(project.document().root());
     std::vector<ProjectNode*> targets;
     bool allFound = true;
     for (const std::string& text : texts) {
-        EntryHolder* target = lookup.findTarget(text);
+        EntryHolder* target = context.lookup().findTarget(text);
         if (!target) {
-            project.tell(text, "not a page, anchor or URL of the project");
+            context.tell(text, "not a page, anchor or URL of the project");
             allFound = false;
         } else if (!anchorsAllowed && target->kindBit() == NodeKindMask::Target) {
-            project.tell(text, "an anchor; only pages and URLs can be removed");
+            context.tell(text, "an anchor; only pages and URLs can be removed");
             allFound = false;
         } else {
             targets.push_back(target);
@@ -75,18 +78,17 @@ std::optional<std::vector<ProjectNode*>> findListedTargets(CliProject& project, 
     return targets;
 }
 
-int runSelectionEdit(const SubcommandCall& call, bool anchorsAllowed, void (CProjectDoc::*action)(DocumentView*))
+bool runSelectionEdit(EditContext& context, const CliArguments& arguments, bool anchorsAllowed,
+                      void (CProjectDoc::*action)(DocumentView*))
 {
-    return runEdit(call, [&](CliProject& project) {
-        CProjectDoc& document = project.document();
-        const std::vector<std::string>& arguments = call.arguments.positionals;
-        const auto targets = findListedTargets(project, {arguments.begin() + 1, arguments.end()}, anchorsAllowed);
-        if (!targets)
-            return false;
-        selectOnly(document.root(), *targets);
-        (document.*action)(nullptr);
-        return true;
-    });
+    CProjectDoc& document = context.document();
+    const std::vector<std::string>& texts = arguments.positionals;
+    const auto targets = findListedTargets(context, {texts.begin() + 1, texts.end()}, anchorsAllowed);
+    if (!targets)
+        return false;
+    selectOnly(document.root(), *targets);
+    (document.*action)(nullptr);
+    return true;
 }
 
 } // namespace torvane

@@ -6,9 +6,9 @@ namespace torvane {
 
 namespace {
 
-int runExclude(const SubcommandCall& call)
+bool exclude(EditContext& context, const CliArguments& arguments)
 {
-    return runSelectionEdit(call, true, &CProjectDoc::excludeSelected);
+    return runSelectionEdit(context, arguments, true, &CProjectDoc::excludeSelected);
 }
 
 } // namespace
@@ -24,7 +24,9 @@ Subcommand excludeCommand()
             {kWaitOption},
             2,
             kAnyNumber,
-            runExclude};
+            nullptr,
+            false,
+            exclude};
 }
 
 } // namespace torvane

@@ -14,18 +14,17 @@ namespace {
 
 // The pages named after the project file, or every listed page when none is
 // named; nothing after telling each name that is not a listed page.
-std::optional<std::vector<SourceFile*>> namedPages(CliProject& project, const std::vector<std::string>& arguments)
+std::optional<std::vector<SourceFile*>> namedPages(EditContext& context, const std::vector<std::string>& arguments)
 {
-    CProjectDoc& document = project.document();
     if (arguments.size() == 1)
-        return listedPages(document.root());
+        return listedPages(context.document().root());
     std::vector<SourceFile*> pages;
     bool allFound = true;
     for (auto name = arguments.begin() + 1; name != arguments.end(); ++name) {
-        if (SourceFile* page = findPage(document.root(), *name)) {
+        if (SourceFile* page = context.lookup().findPage(*name)) {
             pages.push_back(page);
         } else {
-            project.tell(*name, "not a listed page");
+            context.tell(*name, "not a listed page");
             allFound = false;
         }
     }
@@ -34,45 +33,41 @@ std::optional<std::vector<SourceFile*>> namedPages(CliProject& project, const st
     return pages;
 }
 
-// Lists the kept entries of `pages` on `out`, one line per old target, and
-// with `forget` drops them so that the next save writes the pages without them.
-void listKeptEntries(const std::vector<SourceFile*>& pages, bool forget, std::ostream& out)
+// Lists the kept entries of the named pages on `out`, one line per old
+// target, and unless `--dry-run` drops them so that the next save writes
+// the pages without them.
+bool forgetKept(EditContext& context, const CliArguments& arguments)
 {
-    for (SourceFile* page : pages) {
+    const auto pages = namedPages(context, arguments.positionals);
+    if (!pages)
+        return false;
+    const bool forget = !arguments.has("--dry-run");
+    for (SourceFile* page : *pages) {
         if (page->keptTargets().empty())
             continue;
         std::vector<PageFinding> findings;
         addPageFindings(*page, findings);
         for (const PageFinding& finding : findings)
             if (finding.kind == PageFindingKind::KeptEntries)
-                out << findingLine(finding) << "\n";
+                context.out() << findingLine(finding) << "\n";
         if (forget) {
             page->dropKeptTargets();
             page->setModified(true);
         }
     }
+    return true;
 }
 
 int runForgetKept(const SubcommandCall& call)
 {
-    const std::vector<std::string>& arguments = call.arguments.positionals;
-    if (call.arguments.has("--dry-run")) {
-        CliProject project(call);
-        if (!project.open(arguments[0]))
-            return project.refuseOpen(arguments[0]);
-        const auto pages = namedPages(project, arguments);
-        if (!pages)
-            return ExitFailed;
-        listKeptEntries(*pages, false, call.out);
-        return ExitOk;
-    }
-    return runEdit(call, [&](CliProject& project) {
-        const auto pages = namedPages(project, arguments);
-        if (!pages)
-            return false;
-        listKeptEntries(*pages, true, call.out);
-        return true;
-    });
+    if (!call.arguments.has("--dry-run"))
+        return runEdit(call, forgetKept);
+    CliProject project(call);
+    const std::string& path = call.arguments.positionals[0];
+    if (!project.open(path))
+        return project.refuseOpen(path);
+    EditContext context(project, call.out, call.err, call.name);
+    return forgetKept(context, call.arguments) ? ExitOk : ExitFailed;
 }
 
 } // namespace
@@ -91,7 +86,9 @@ Subcommand forgetKeptCommand()
             {kWaitOption, {"--dry-run", false, {}, "only lists the kept entries; nothing is changed"}},
             1,
             kAnyNumber,
-            runForgetKept};
+            runForgetKept,
+            false,
+            forgetKept};
 }
 
 } // namespace torvane

@@ -6,9 +6,11 @@ namespace torvane {
 
 namespace {
 
-int runRemove(const SubcommandCall& call)
+bool removePlaces(EditContext& context, const CliArguments& arguments)
 {
-    return runSelectionEdit(call, false, &CProjectDoc::removeSelected);
+    const bool removed = runSelectionEdit(context, arguments, false, &CProjectDoc::removeSelected);
+    context.placesChanged();
+    return removed;
 }
 
 } // namespace
@@ -24,7 +26,9 @@ Subcommand removeCommand()
             {kWaitOption},
             2,
             kAnyNumber,
-            runRemove};
+            nullptr,
+            false,
+            removePlaces};
 }
 
 } // namespace torvane

@@ -9,5 +9,6 @@ namespace torvane {
 // project's pages, anchors and URLs (through "torvane complete-targets").
 void writeBashCompletion(std::ostream& out);
 void writeZshCompletion(std::ostream& out);
+void writeFishCompletion(std::ostream& out);
 
 } // namespace torvane

@@ -10,6 +10,8 @@ namespace torvane {
 namespace {
 
 const char kCommonHelp[] = "\nEvery subcommand also takes --quiet (no progress line on a terminal) and --help.\n"
+                           "\"--\" ends the options: every argument after it is taken as it is, even one\n"
+                           "that begins with \"-\" (an entry \"-O, option\", a value \"--help\").\n"
                            "Messages and refusals go to standard error. Exit status: 0 success, 1 the work\n"
                            "failed or was refused (for check: errors found), 2 a command line that cannot be\n"
                            "run or a project that cannot be opened.\n";
@@ -18,10 +20,10 @@ const char kCommonHelp[] = "\nEvery subcommand also takes --quiet (no progress l
 
 const std::vector<Subcommand>& subcommands()
 {
-    static const std::vector<Subcommand> all {makeIndexCommand(),  checkCommand(),          exportCommand(),
-                                              addEntryCommand(),   excludeCommand(),        removeCommand(),
-                                              addFilesCommand(),   addUrlCommand(),         addXrefCommand(),
-                                              forgetKeptCommand(), completeTargetsCommand()};
+    static const std::vector<Subcommand> all {makeIndexCommand(),  checkCommand(),   exportCommand(),
+                                              addEntryCommand(),   excludeCommand(), removeCommand(),
+                                              addFilesCommand(),   addUrlCommand(),  addXrefCommand(),
+                                              forgetKeptCommand(), applyCommand(),   completeTargetsCommand()};
     return all;
 }
 
@@ -62,7 +64,8 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
         return refuseCommandLine(command, count == 0 ? "no project file given" : "too few arguments", err);
     if (count > command.maxArguments)
         return refuseCommandLine(command, "too many arguments", err);
-    const int status = command.run({parsed, out, err, errIsTerminal && !parsed.has("--quiet"), command.name});
+    const SubcommandCall call {parsed, out, err, errIsTerminal && !parsed.has("--quiet"), command.name};
+    const int status = command.run ? command.run(call) : runEdit(call, command.edit);
     return checkedOutput(status, out, err, command.name);
 }
 

@@ -7,6 +7,12 @@
 
 namespace torvane {
 
+class EditContext;
+
+// An edit of the open project: acts on it and returns true, or tells its
+// refusal on the context's `err` and returns false.
+using ProjectEdit = bool (*)(EditContext& context, const CliArguments& arguments);
+
 // What a subcommand gets to work with: its sorted-out arguments and the
 // two streams (results on `out`, messages, refusals and progress on `err`).
 struct SubcommandCall {
@@ -30,9 +36,13 @@ struct Subcommand {
     // The positional arguments it takes, the project file included.
     std::size_t minArguments = 1;
     std::size_t maxArguments = 1;
+    // Runs the subcommand; without it, `edit` runs on the opened project,
+    // which is saved after it.
     int (*run)(const SubcommandCall& call) = nullptr;
     // Left out of the usage and the manual page: a helper of the shell completions.
     bool hidden = false;
+    // The edit a subcommand makes, also run by each line of a batch of edits.
+    ProjectEdit edit = nullptr;
 };
 
 inline constexpr std::size_t kAnyNumber = static_cast<std::size_t>(-1);

@@ -14,6 +14,7 @@ Subcommand addFilesCommand();
 Subcommand addUrlCommand();
 Subcommand addXrefCommand();
 Subcommand forgetKeptCommand();
+Subcommand applyCommand();
 Subcommand completeTargetsCommand();
 
 } // namespace torvane

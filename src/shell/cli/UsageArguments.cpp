@@ -90,9 +90,15 @@ std::vector<OptionSpec> allOptions(const Subcommand& command)
 std::string firstSentence(std::string_view help)
 {
     std::string sentence;
+    int depth = 0; // a full stop in parentheses ends no sentence
     for (std::size_t at = 0; at < help.size(); ++at) {
-        sentence += help[at] == '\n' ? ' ' : help[at];
-        if (help[at] == '.' && (at + 1 == help.size() || help[at + 1] == ' ' || help[at + 1] == '\n'))
+        const char c = help[at];
+        const bool lineEnds = at + 1 == help.size() || help[at + 1] == '\n';
+        if (depth == 0 && c == ':' && lineEnds)
+            break;
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        sentence += c == '\n' ? ' ' : c;
+        if (depth == 0 && c == '.' && (lineEnds || help[at + 1] == ' '))
             break;
     }
     return sentence;

@@ -12,12 +12,13 @@ _torvane_projects()
     _files -g '*.(#i)ipj(-.)'
 }
 
-# The project is the first argument _arguments has seen ($line[1]).
+# The project is the first argument _arguments has seen ($line[1]); the kind
+# comes last, after the options _arguments passes on to compadd.
 _torvane_targets()
 {
     local -a found
-    found=(${(f)"$(_call_program targets ${(q)program} complete-targets ${(q)${line[1]/#\~/$HOME}} ${(q)PREFIX} --kind $1 2>/dev/null)"})
-    compadd -a found
+    found=(${(f)"$(_call_program targets ${(q)program} complete-targets ${(q)${line[1]/#\~/$HOME}} ${(q)PREFIX} --kind ${@[-1]} 2>/dev/null)"})
+    compadd "${@[1,-2]}" -a found
 }
 )zsh";
 

@@ -13,7 +13,7 @@
 #include "ui/frame/CMainFrame.h"
 #include "ui/project/CProjectWnd.h"
 #include "ui/commands/CommandIds.h"
-#include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/crossrefs/XrefDialog.h"
 #include "document/CrossReferenceRules.h"
 #include "ui/filenames/FilenamesDialog.h"
 #include "ui/htmltools/HtmlToolsDialog.h"
@@ -124,7 +124,7 @@ int run(const fs::path& example, const fs::path& out)
     EntryTargetsDialog targets(entry, OutputFlags {}, messages);
     save(targets, out, "set-targets");
 
-    CCrossReferenceDialog addXref(messages, [](const CrossReferenceValues&) {});
+    XrefDialog addXref(messages, [](const CrossReferenceValues&) {});
     addXref.show();
     QTest::keyClicks(addXref.field(FieldHeading), "labels");
     QTest::keyClicks(addXref.field(FieldLocator), "tags");

@@ -87,8 +87,6 @@ public:
     const std::string& projectFileName() const { return projectFileName_; }
     const OutputNames& outputNames() const { return outputNames_; }
     const std::string& indexName() const { return outputNames_.index; }
-    const std::string& htmlHelpName() const { return outputNames_.htmlHelp; }
-    const std::string& javaHelpName() const { return outputNames_.javaHelp; }
     const std::string& javaMapName() const { return outputNames_.javaMap; }
 
     ProjectRootNode& root() { return *root_; }

@@ -47,7 +47,6 @@ public:
 
     const std::vector<std::string>& fileErrors() const { return fileErrors_; }
     const std::vector<std::string>& readOnlyFiles() const { return readOnlyFiles_; }
-    const std::vector<std::string>& pageProblems() const { return pageProblems_; }
     void clear();
 
 private:

@@ -1,5 +1,6 @@
 #include "shell/SubcommandFixture.h"
 #include <gtest/gtest.h>
+#include <filesystem>
 
 namespace torvane {
 namespace {
@@ -98,6 +99,25 @@ TEST_F(Subcommands, DoubleDashEndsTheOptions)
     EXPECT_NE(fixture.read("a.htm").find("IndexAs=\"-O, option\",SortAs=\"o\""), std::string::npos);
     EXPECT_EQ(on("add-entry", {"a.htm", "-O, option"}), 2);
     EXPECT_NE(err.str().find("unknown option -O, option"), std::string::npos);
+}
+
+TEST_F(Subcommands, InitMakesAProjectOfTheFoldersPagesAndNeverReplacesOne)
+{
+    const std::string listed = project();
+    EXPECT_EQ(run({"init", fixture.projectFile()}), 1);
+    EXPECT_NE(err.str().find("Fixture.ipj: already exists"), std::string::npos);
+    EXPECT_EQ(project(), listed);
+
+    fixture.write("sub/deep/c.html", test::pageText("Quinces"));
+    EXPECT_EQ(run({"init", fixture.path("New.ipj"), fixture.path("sub")}), 0) << err.str();
+    const std::string made = fixture.read("New.ipj");
+    EXPECT_NE(made.find("File=sub\\deep\\c.html\r\nFile=sub\\b.htm\r\n"), std::string::npos) << made;
+    EXPECT_EQ(made.find("a.htm"), std::string::npos);
+    EXPECT_EQ(on("check"), 0) << err.str();
+
+    EXPECT_EQ(run({"init", fixture.path("Other.ipj"), "/"}), 1);
+    EXPECT_NE(err.str().find("not below the project folder"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(fixture.path("Other.ipj")));
 }
 
 } // namespace

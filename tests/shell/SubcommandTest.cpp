@@ -42,7 +42,10 @@ TEST_F(Subcommands, EachHasItsHelpAndRefusesCommandLinesItCannotRun)
         EXPECT_NE(err.str().find("no project file given"), std::string::npos) << name;
         EXPECT_EQ(run({name, fixture.projectFile(), "--no-such-option"}), 2) << name;
         EXPECT_NE(err.str().find("unknown option --no-such-option"), std::string::npos) << name;
-        // A project that cannot be opened, with the arguments the subcommand needs.
+        // A project that cannot be opened, with the arguments the subcommand
+        // needs; init makes the project, so there is none that it cannot open.
+        if (name == "init")
+            continue;
         std::vector<std::string> unopenable {name, fixture.path("none.ipj"), "a.htm", "Entry"};
         unopenable.resize(command.minArguments + 1);
         EXPECT_EQ(run(unopenable), 2) << name;

@@ -32,17 +32,7 @@ int runApply(const SubcommandCall& call)
         runEditLines(context, arguments[0], source == "-" ? std::cin : static_cast<std::istream&>(file));
     for (const BatchRefusal& refusal : refusals)
         project.tell("line " + std::to_string(refusal.line), refusal.reason);
-    if (!refusals.empty()) {
-        project.tell(arguments[0], "nothing was changed");
-        return ExitFailed;
-    }
-    if (call.arguments.has("--dry-run"))
-        return ExitOk;
-    if (!project.save()) {
-        project.tell(arguments[0], "the project was not saved completely");
-        return ExitFailed;
-    }
-    return ExitOk;
+    return saveUnlessRefused(project, call, !refusals.empty());
 }
 
 } // namespace

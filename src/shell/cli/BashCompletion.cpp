@@ -108,14 +108,6 @@ _torvane()
 complete -F _torvane torvane
 )bash";
 
-std::string joined(const std::vector<std::string_view>& words)
-{
-    std::string line;
-    for (std::string_view word : words)
-        line += (line.empty() ? "" : " ") + std::string(word);
-    return line;
-}
-
 void writeSpecs(std::ostream& out)
 {
     out << "_torvane_spec()\n{\n    case $1 in\n";
@@ -128,14 +120,10 @@ void writeSpecs(std::ostream& out)
             if (option.takesValue)
                 valued.push_back(option.name);
         }
-        std::string slots;
-        for (const ArgumentSlot& slot : argumentSlots(command))
-            slots += (slots.empty() ? "" : " ") + std::string(completionName(argumentCompletion(slot.name))) +
-                     (slot.repeats ? "..." : "");
         out << "    " << command.name << ")\n"
-            << "        options='" << joined(names) << "'\n"
-            << "        valued='" << joined(valued) << "'\n"
-            << "        slots='" << slots << "'\n"
+            << "        options='" << blankSeparated(names) << "'\n"
+            << "        valued='" << blankSeparated(valued) << "'\n"
+            << "        slots='" << slotKinds(command) << "'\n"
             << "        ;;\n";
     }
     out << "    *)\n        return 1\n        ;;\n    esac\n}\n";
@@ -147,8 +135,8 @@ void writeChoices(std::ostream& out)
     for (const Subcommand& command : subcommands()) {
         for (const OptionSpec& option : command.hidden ? std::vector<OptionSpec> {} : command.options) {
             if (!optionChoices(option).empty())
-                out << "    '" << command.name << " " << option.name << "') echo '" << joined(optionChoices(option))
-                    << "' ;;\n";
+                out << "    '" << command.name << " " << option.name << "') echo '"
+                    << blankSeparated(optionChoices(option)) << "' ;;\n";
         }
     }
     out << "    esac\n}\n";
@@ -165,7 +153,7 @@ void writeBashCompletion(std::ostream& out)
         if (!command.hidden)
             names.push_back(command.name);
     }
-    out << joined(names) << "'\n}\n\n";
+    out << blankSeparated(names) << "'\n}\n\n";
     writeSpecs(out);
     writeChoices(out);
     out << kBashCompletion;

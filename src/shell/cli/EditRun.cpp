@@ -56,6 +56,22 @@ int runEdit(const SubcommandCall& call, ProjectEdit edit)
     return ExitOk;
 }
 
+int saveUnlessRefused(CliProject& project, const SubcommandCall& call, bool refused)
+{
+    const std::string& path = call.arguments.positionals[0];
+    if (refused) {
+        project.tell(path, "nothing was changed");
+        return ExitFailed;
+    }
+    if (call.arguments.has("--dry-run"))
+        return ExitOk;
+    if (!project.save()) {
+        project.tell(path, "the project was not saved completely");
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
 std::optional<std::vector<ProjectNode*>> findListedTargets(EditContext& context, const std::vector<std::string>& texts,
                                                            bool anchorsAllowed)
 {

@@ -59,6 +59,10 @@ private:
 // failed save (exit 1); a project that cannot be opened exits 2.
 int runEdit(const SubcommandCall& call, ProjectEdit edit);
 
+// Ends a batch of edits: nothing is written when any was refused (exit 1)
+// or when --dry-run asked for the checks alone; else the project is saved.
+int saveUnlessRefused(CliProject& project, const SubcommandCall& call, bool refused);
+
 // The listed pages, anchors ("page#name") and URLs named by `texts`, or
 // nothing after telling each text that names none of them. Without
 // `anchorsAllowed` an anchor is refused too.

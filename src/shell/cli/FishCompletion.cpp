@@ -86,16 +86,13 @@ void writeSpec(std::ostream& out)
     for (const Subcommand& command : subcommands()) {
         if (command.hidden)
             continue;
-        std::string valued, slots;
+        std::vector<std::string_view> valued;
         for (const OptionSpec& option : allOptions(command)) {
             if (option.takesValue)
-                valued += (valued.empty() ? "" : " ") + std::string(option.name);
+                valued.push_back(option.name);
         }
-        for (const ArgumentSlot& slot : argumentSlots(command))
-            slots += (slots.empty() ? "" : " ") + std::string(completionName(argumentCompletion(slot.name))) +
-                     (slot.repeats ? "..." : "");
-        out << "        case " << command.name << "\n            printf '%s\\n' " << quoted(valued) << " "
-            << quoted(slots) << "\n";
+        out << "        case " << command.name << "\n            printf '%s\\n' " << quoted(blankSeparated(valued))
+            << " " << quoted(slotKinds(command)) << "\n";
     }
     out << "        case '*'\n            return 1\n    end\nend\n";
 }
@@ -105,10 +102,7 @@ void writeOption(std::ostream& out, const Subcommand& command, const OptionSpec&
     out << "complete -c torvane -n '__torvane_is " << command.name << "' -l " << option.name.substr(2);
     if (option.takesValue) {
         out << " -x";
-        const std::vector<std::string_view> choices = optionChoices(option);
-        std::string values;
-        for (std::string_view choice : choices)
-            values += (values.empty() ? "" : " ") + std::string(choice);
+        const std::string values = blankSeparated(optionChoices(option));
         if (!values.empty())
             out << " -a " << quoted(values);
     }

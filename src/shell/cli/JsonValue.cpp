@@ -1,4 +1,5 @@
 #include "shell/cli/JsonValue.h"
+#include "shell/cli/MarkupText.h"
 #include <cstdint>
 
 namespace torvane {
@@ -65,6 +66,7 @@ private:
         skipBlanks();
         if (at_ == text_.size())
             return fail("a value is missing");
+        value.offset = at_;
         switch (text_[at_]) {
         case '{':
             value.kind = JsonValue::Kind::Object;
@@ -153,25 +155,6 @@ private:
                 return fail("a bad \\u escape");
         }
         return true;
-    }
-
-    static void appendUtf8(std::string& text, std::uint32_t code)
-    {
-        if (code < 0x80) {
-            text += static_cast<char>(code);
-        } else if (code < 0x800) {
-            text += static_cast<char>(0xC0 | (code >> 6));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            text += static_cast<char>(0xE0 | (code >> 12));
-            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            text += static_cast<char>(0xF0 | (code >> 18));
-            text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (code & 0x3F));
-        }
     }
 
     bool unicodeEscape(std::string& text)

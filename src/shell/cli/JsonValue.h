@@ -17,6 +17,8 @@ struct JsonValue {
     std::vector<JsonValue> items;
     // In the order written; a repeated name keeps its first value for `member`.
     std::vector<std::pair<std::string, JsonValue>> members;
+    // Where the value begins in the text it was read from.
+    std::size_t offset = 0;
 
     const JsonValue* member(std::string_view name) const;
     bool isString() const { return kind == Kind::String; }

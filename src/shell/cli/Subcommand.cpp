@@ -20,10 +20,10 @@ const char kCommonHelp[] = "\nEvery subcommand also takes --quiet (no progress l
 
 const std::vector<Subcommand>& subcommands()
 {
-    static const std::vector<Subcommand> all {makeIndexCommand(),  checkCommand(),   exportCommand(),
-                                              addEntryCommand(),   excludeCommand(), removeCommand(),
-                                              addFilesCommand(),   addUrlCommand(),  addXrefCommand(),
-                                              forgetKeptCommand(), applyCommand(),   completeTargetsCommand()};
+    static const std::vector<Subcommand> all {
+        makeIndexCommand(), checkCommand(),    exportCommand(), addEntryCommand(),       excludeCommand(),
+        removeCommand(),    addFilesCommand(), addUrlCommand(), addXrefCommand(),        forgetKeptCommand(),
+        applyCommand(),     importCommand(),   initCommand(),   completeTargetsCommand()};
     return all;
 }
 

@@ -15,6 +15,8 @@ Subcommand addUrlCommand();
 Subcommand addXrefCommand();
 Subcommand forgetKeptCommand();
 Subcommand applyCommand();
+Subcommand importCommand();
+Subcommand initCommand();
 Subcommand completeTargetsCommand();
 
 } // namespace torvane

@@ -87,6 +87,23 @@ std::vector<OptionSpec> allOptions(const Subcommand& command)
     return options;
 }
 
+std::string blankSeparated(const std::vector<std::string_view>& words)
+{
+    std::string line;
+    for (std::string_view word : words)
+        line += (line.empty() ? "" : " ") + std::string(word);
+    return line;
+}
+
+std::string slotKinds(const Subcommand& command)
+{
+    std::string kinds;
+    for (const ArgumentSlot& slot : argumentSlots(command))
+        kinds += (kinds.empty() ? "" : " ") + std::string(completionName(argumentCompletion(slot.name))) +
+                 (slot.repeats ? "..." : "");
+    return kinds;
+}
+
 std::string firstSentence(std::string_view help)
 {
     std::string sentence;

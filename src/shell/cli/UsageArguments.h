@@ -37,6 +37,13 @@ std::vector<std::string_view> optionChoices(const OptionSpec& option);
 // The subcommand's own options, then those every subcommand takes.
 std::vector<OptionSpec> allOptions(const Subcommand& command);
 
+// The words with a blank between each two, as the completion scripts list them.
+std::string blankSeparated(const std::vector<std::string_view>& words);
+
+// What each positional argument takes, by completionName, "..." after one
+// that repeats: "project target text".
+std::string slotKinds(const Subcommand& command);
+
 // The help's first sentence, on one line, to describe the subcommand in a list.
 std::string firstSentence(std::string_view help);
 

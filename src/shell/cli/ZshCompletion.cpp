@@ -52,10 +52,7 @@ std::string optionSpec(const OptionSpec& option)
     const std::vector<std::string_view> choices = optionChoices(option);
     if (choices.empty())
         return spec + ":" + quoted(option.valueName) + ": ";
-    std::string action;
-    for (std::string_view choice : choices)
-        action += (action.empty() ? "" : " ") + std::string(choice);
-    return spec + ":" + std::string(option.name.substr(2)) + ":(" + action + ")";
+    return spec + ":" + std::string(option.name.substr(2)) + ":(" + blankSeparated(choices) + ")";
 }
 
 std::string argumentSpec(const ArgumentSlot& slot)

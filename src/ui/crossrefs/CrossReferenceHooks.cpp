@@ -4,7 +4,7 @@
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/commands/CommandIds.h"
-#include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/crossrefs/XrefDialog.h"
 
 namespace torvane {
 
@@ -13,7 +13,7 @@ void installCrossReferenceHooks(CProjectWnd::Hooks& hooks, AppServices& services
     hooks.modelessDialogs[CmdCreateCrossReference] = [&services](CProjectWnd& window) -> QWidget* {
         // The tree owns the dialog, so the window outlives every Add.
         CProjectWnd* owner = &window;
-        return new CCrossReferenceDialog(services.messages, [owner](const CrossReferenceValues& values) {
+        return new XrefDialog(services.messages, [owner](const CrossReferenceValues& values) {
             owner->document().createCrossReference(values, owner->treeView());
         });
     };

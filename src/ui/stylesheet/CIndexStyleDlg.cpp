@@ -1,7 +1,7 @@
 #include "ui/stylesheet/CIndexStyleDlg.h"
 #include "ui/stylesheet/CStyleCssTab.h"
 #include "ui/stylesheet/CStyleEnhancementsTab.h"
-#include "ui/stylesheet/CStyleExtensionsTab.h"
+#include "ui/stylesheet/StyleExtensionsTab.h"
 #include "ui/stylesheet/CStyleGroupHeadingsTab.h"
 #include "ui/stylesheet/CStyleHeadingLinksTab.h"
 #include "ui/stylesheet/CStyleIndexTypesTab.h"
@@ -113,7 +113,7 @@ void CIndexStyleDlg::buildPage(int index)
         page = new CStyleCssTab(environment_, settings_, holder);
         break;
     case StylePageId::Extensions:
-        page = new CStyleExtensionsTab(environment_, settings_, holder);
+        page = new StyleExtensionsTab(environment_, settings_, holder);
         break;
     }
     holder->layout()->addWidget(page);

@@ -1,6 +1,6 @@
 #include "support/UiTestSupport.h"
 #include "ui/common/DialogWidth.h"
-#include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/crossrefs/XrefDialog.h"
 #include "ui/entries/EntryDialog.h"
 #include "ui/entries/EntryTargetsDialog.h"
 #include "ui/filenames/FilenamesDialog.h"
@@ -46,7 +46,7 @@ TEST(DialogWidth, EveryDialogIsWideEnoughForItsTitleAndFields)
     expectReadable(editEntry);
     EntryTargetsDialog targets(IndexEntryValues {}, outputs, messages);
     expectReadable(targets);
-    CCrossReferenceDialog crossReference(messages, CCrossReferenceDialog::AddHandler {});
+    XrefDialog crossReference(messages, XrefDialog::AddHandler {});
     expectReadable(crossReference);
     FilenamesDialog filenames(ProjectFileNames {}, messages);
     expectReadable(filenames);

@@ -1,5 +1,5 @@
 #include "support/UiTestSupport.h"
-#include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/crossrefs/XrefDialog.h"
 #include "ui/common/EditBytes.h"
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,7 +46,7 @@ TEST(EditBytes, ConfirmingAnEditDialogLeavesCodePageTextAlone)
 {
     test::RecordingMessages messages;
     const CrossReferenceValues record = {kCodePage, kCodePage, ".", "<i>See</i>", "cr\xE8me", "cr\xE8me", true};
-    test::whenModalOpens<CCrossReferenceDialog>([](CCrossReferenceDialog& shown) { shown.addButton()->click(); });
+    test::whenModalOpens<XrefDialog>([](XrefDialog& shown) { shown.addButton()->click(); });
     const auto edited = editCrossReferenceValues(record, messages, nullptr);
     ASSERT_TRUE(edited.has_value());
     EXPECT_EQ(*edited, record);

@@ -1,6 +1,6 @@
 #include "support/UiTestSupport.h"
 #include "ui/common/QtMessageSink.h"
-#include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/crossrefs/XrefDialog.h"
 #include "ui/entries/EntryDialog.h"
 #include "ui/entries/IndexEntryFields.h"
 #include <QApplication>
@@ -55,7 +55,7 @@ TEST_F(ModelessRefusal, CreateCrossReferenceShowsItsBoxOverItself)
 {
     mainWindow.show();
     int added = 0;
-    CCrossReferenceDialog dialog(
+    XrefDialog dialog(
         messages, [&added](const CrossReferenceValues&) { ++added; }, &mainWindow);
     dialog.setWindowFlag(Qt::Dialog);
     dialog.show();

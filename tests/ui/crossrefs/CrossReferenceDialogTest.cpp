@@ -6,7 +6,7 @@
 #include "ui/project/CProjectList.h"
 #include "ui/project/CProjectTree.h"
 #include "ui/commands/CommandIds.h"
-#include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/crossrefs/XrefDialog.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -23,12 +23,12 @@ using test::kMarker;
 using test::kQuote;
 using test::kRequired;
 
-std::string text(const CCrossReferenceDialog& dialog, int which)
+std::string text(const XrefDialog& dialog, int which)
 {
     return dialog.field(which)->text().toStdString();
 }
 
-void type(CCrossReferenceDialog& dialog, int which, const char* typed)
+void type(XrefDialog& dialog, int which, const char* typed)
 {
     dialog.field(which)->clear();
     QTest::keyClicks(dialog.field(which), typed);
@@ -37,7 +37,7 @@ void type(CCrossReferenceDialog& dialog, int which, const char* typed)
 TEST(CrossReferenceDialog, AddModeStartsWithDefaultsAndAutoCopies)
 {
     test::RecordingMessages messages;
-    CCrossReferenceDialog dialog(messages, [](const CrossReferenceValues&) {});
+    XrefDialog dialog(messages, [](const CrossReferenceValues&) {});
     EXPECT_EQ(dialog.windowTitle(), "Create Cross-Reference");
     EXPECT_EQ(dialog.addButton()->text(), "Add");
     EXPECT_EQ(dialog.closeButton()->text(), "Close");
@@ -72,7 +72,7 @@ TEST(CrossReferenceDialog, AddHandsOnTidiedValuesAndKeepsOrClearsTheFields)
 {
     test::RecordingMessages messages;
     std::vector<CrossReferenceValues> added;
-    CCrossReferenceDialog dialog(messages, [&added](const CrossReferenceValues& values) { added.push_back(values); });
+    XrefDialog dialog(messages, [&added](const CrossReferenceValues& values) { added.push_back(values); });
     dialog.show();
     type(dialog, FieldHeading, " Fruit ,red ");
     dialog.field(FieldHeadingSort)->setText("fruit");
@@ -105,7 +105,7 @@ TEST(CrossReferenceDialog, RefusedAddShowsOneMessageAndOnlyTrimsTheFields)
 {
     test::RecordingMessages messages;
     int adds = 0;
-    CCrossReferenceDialog dialog(messages, [&adds](const CrossReferenceValues&) { ++adds; });
+    XrefDialog dialog(messages, [&adds](const CrossReferenceValues&) { ++adds; });
     dialog.show();
     type(dialog, FieldHeading, "  Say \"hi ");
     dialog.field(FieldHeadingSort)->setText(" say hi ");
@@ -136,7 +136,7 @@ TEST(CrossReferenceDialog, EditModeShowsTheRecordAndReturnsOnlyOnOk)
 {
     test::RecordingMessages messages;
     const CrossReferenceValues record = {"Fruit", "fruit, sorted", ";", "<i>See also</i>", "Apples", "apples", false};
-    CCrossReferenceDialog dialog(messages, record);
+    XrefDialog dialog(messages, record);
     EXPECT_EQ(dialog.windowTitle(), "Edit Selected Cross-Reference");
     EXPECT_EQ(dialog.addButton()->text(), "OK");
     EXPECT_EQ(dialog.closeButton()->text(), "Cancel");
@@ -146,7 +146,7 @@ TEST(CrossReferenceDialog, EditModeShowsTheRecordAndReturnsOnlyOnOk)
     EXPECT_EQ(text(dialog, FieldLocatorSort), "apples");
     EXPECT_FALSE(dialog.field(FieldLocatorSort)->isEnabled());
 
-    test::whenModalOpens<CCrossReferenceDialog>([](CCrossReferenceDialog& shown) {
+    test::whenModalOpens<XrefDialog>([](XrefDialog& shown) {
         shown.field(FieldReference)->setText("see ,also");
         shown.addButton()->click();
     });
@@ -156,7 +156,7 @@ TEST(CrossReferenceDialog, EditModeShowsTheRecordAndReturnsOnlyOnOk)
     expected.reference = "see, also";
     EXPECT_EQ(*edited, expected);
 
-    test::whenModalOpens<CCrossReferenceDialog>([](CCrossReferenceDialog& shown) {
+    test::whenModalOpens<XrefDialog>([](XrefDialog& shown) {
         shown.field(FieldHeading)->clear();
         shown.addButton()->click();
         EXPECT_TRUE(shown.isVisible());
@@ -173,14 +173,14 @@ protected:
 
     LocatorsNode& locators() { return document().root().locators(); }
 
-    CCrossReferenceDialog* openCreateDialog()
+    XrefDialog* openCreateDialog()
     {
         window->runCommand(CmdCreateCrossReference);
         window->flushRefresh();
-        return qobject_cast<CCrossReferenceDialog*>(window->treeView()->modelessDialog(CmdCreateCrossReference));
+        return qobject_cast<XrefDialog*>(window->treeView()->modelessDialog(CmdCreateCrossReference));
     }
 
-    void add(CCrossReferenceDialog& dialog, const char* heading, const char* locator)
+    void add(XrefDialog& dialog, const char* heading, const char* locator)
     {
         dialog.field(FieldHeading)->setText(heading);
         dialog.field(FieldLocator)->setText(locator);
@@ -204,7 +204,7 @@ protected:
 TEST_F(CrossReferenceHooks, CreateAddsUndoableRecordsUnderOneLocatorUntilClosed)
 {
     ASSERT_TRUE(window->isEnabled(CmdCreateCrossReference));
-    QPointer<CCrossReferenceDialog> dialog = openCreateDialog();
+    QPointer<XrefDialog> dialog = openCreateDialog();
     ASSERT_FALSE(dialog.isNull());
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(window->isEnabled(CmdCreateCrossReference));
@@ -265,7 +265,7 @@ TEST_F(CrossReferenceHooks, EditReplacesTheSelectedRecordAndCancelRecordsNothing
     const auto undoBefore = document().undoCode();
 
     CrossReferenceValues shown;
-    test::whenModalOpens<CCrossReferenceDialog>([&shown](CCrossReferenceDialog& dialog) {
+    test::whenModalOpens<XrefDialog>([&shown](XrefDialog& dialog) {
         shown = dialog.values();
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
@@ -276,7 +276,7 @@ TEST_F(CrossReferenceHooks, EditReplacesTheSelectedRecordAndCancelRecordsNothing
     EXPECT_EQ(document().undoCode(), undoBefore);
     EXPECT_FALSE(document().isModified());
 
-    test::whenModalOpens<CCrossReferenceDialog>([](CCrossReferenceDialog& dialog) {
+    test::whenModalOpens<XrefDialog>([](XrefDialog& dialog) {
         dialog.field(FieldHeading)->setText("Fruit ,fresh");
         dialog.field(FieldLocator)->setText("Pears");
         dialog.addButton()->click();
@@ -304,7 +304,7 @@ TEST_F(CrossReferenceHooks, AnEditedLocatorStaysSelectedAndUndoSelectsTheOldOneA
     ASSERT_EQ(list.rows().size(), 1u);
     clickRow(0);
 
-    test::whenModalOpens<CCrossReferenceDialog>([](CCrossReferenceDialog& dialog) {
+    test::whenModalOpens<XrefDialog>([](XrefDialog& dialog) {
         dialog.field(FieldLocator)->setText("Pears");
         dialog.addButton()->click();
     });

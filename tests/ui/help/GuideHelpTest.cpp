@@ -5,7 +5,7 @@
 #include "platform/AppOptions.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/commands/CommandIds.h"
-#include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/crossrefs/XrefDialog.h"
 #include "ui/help/DialogHelpKey.h"
 #include "ui/help/GuideHelp.h"
 #include "ui/help/GuideViewer.h"
@@ -68,7 +68,7 @@ TEST_F(GuideHelp, F1InADialogOpensItsSection)
     QTest::keyClick(entry.indexAsEdit(), Qt::Key_F1);
     EXPECT_EQ(launched(), "document " + url("entry-dialogs.htm#add-index-entry"));
 
-    CCrossReferenceDialog xref(app.messages, CrossReferenceValues {});
+    XrefDialog xref(app.messages, CrossReferenceValues {});
     xref.show();
     QTest::keyClick(xref.findChild<QLineEdit*>(), Qt::Key_F1);
     EXPECT_EQ(launched(), "document " + url("cross-reference-dialog.htm#edit-cross-reference"));

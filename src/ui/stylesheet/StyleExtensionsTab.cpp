@@ -1,4 +1,4 @@
-#include "ui/stylesheet/CStyleExtensionsTab.h"
+#include "ui/stylesheet/StyleExtensionsTab.h"
 #include "generate/LanguageCollation.h"
 #include "ui/stylesheet/StyleSheetEnvironment.h"
 #include <QAbstractButton>
@@ -13,8 +13,7 @@
 
 namespace torvane {
 
-CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environment, StyleSettings& record,
-                                         QWidget* parent)
+StyleExtensionsTab::StyleExtensionsTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent)
     : StylePage(StylePageId::Extensions, environment, record, parent)
     , language_(new QComboBox(this))
     , mergeCaseVariants_(new QCheckBox("Merge Entries that Differ Only in Letter Case", this))
@@ -57,7 +56,7 @@ CStyleExtensionsTab::CStyleExtensionsTab(const StyleSheetEnvironment& environmen
     showRecord();
 }
 
-void CStyleExtensionsTab::loadOwnControls(const StyleSettings& values)
+void StyleExtensionsTab::loadOwnControls(const StyleSettings& values)
 {
     const TorvaneExtensions& extensions = values.extensions;
     const QString tag = QString::fromStdString(extensions.collation);
@@ -75,7 +74,7 @@ void CStyleExtensionsTab::loadOwnControls(const StyleSettings& values)
     layout_->setExclusive(true);
 }
 
-void CStyleExtensionsTab::storeOwnControls(StyleSettings& values) const
+void StyleExtensionsTab::storeOwnControls(StyleSettings& values) const
 {
     TorvaneExtensions& extensions = values.extensions;
     extensions.collation = language_->currentData().toString().toStdString();

@@ -10,10 +10,10 @@ namespace torvane {
 // "Language and Page": the project's extensions beyond the classic options:
 // the language the index is sorted and grouped for, case variants merged,
 // and the classic pages or one modern page.
-class CStyleExtensionsTab : public StylePage {
+class StyleExtensionsTab : public StylePage {
     Q_OBJECT
 public:
-    CStyleExtensionsTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent = nullptr);
+    StyleExtensionsTab(const StyleSheetEnvironment& environment, StyleSettings& record, QWidget* parent = nullptr);
 
 protected:
     void loadOwnControls(const StyleSettings& values) override;

@@ -17,15 +17,15 @@ class MessageSink;
 // Creates cross-references one Add at a time (modeless, stays open), or
 // edits one (modal, OK and Cancel). The user types the texts in their stored,
 // escaped form; the dialog only checks and tidies them.
-class CCrossReferenceDialog : public QDialog {
+class XrefDialog : public QDialog {
     Q_OBJECT
 public:
     using AddHandler = std::function<void(const CrossReferenceValues&)>;
 
     // Add mode: every accepted Add goes to `onAdd`.
-    CCrossReferenceDialog(MessageSink& messages, AddHandler onAdd, QWidget* parent = nullptr);
+    XrefDialog(MessageSink& messages, AddHandler onAdd, QWidget* parent = nullptr);
     // Edit mode, filled with the record's values.
-    CCrossReferenceDialog(MessageSink& messages, const CrossReferenceValues& initial, QWidget* parent = nullptr);
+    XrefDialog(MessageSink& messages, const CrossReferenceValues& initial, QWidget* parent = nullptr);
 
     bool addMode() const { return static_cast<bool>(onAdd_); }
     // The values last accepted by Add or OK.
@@ -46,8 +46,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    CCrossReferenceDialog(MessageSink& messages, AddHandler onAdd, const CrossReferenceValues& initial,
-                          QWidget* parent);
+    XrefDialog(MessageSink& messages, AddHandler onAdd, const CrossReferenceValues& initial, QWidget* parent);
     void showValues(const CrossReferenceValues& values);
     CrossReferenceValues valuesShown() const;
     void copyIfAuto(int from, int to);

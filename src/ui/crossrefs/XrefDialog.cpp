@@ -1,4 +1,4 @@
-#include "ui/crossrefs/CCrossReferenceDialog.h"
+#include "ui/crossrefs/XrefDialog.h"
 #include "ui/common/QtMessageSink.h"
 #include "platform/MessageSink.h"
 #include "ui/common/ButtonRowLayout.h"
@@ -24,19 +24,17 @@ QLabel* rightAligned(const char* text)
 
 } // namespace
 
-CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, AddHandler onAdd, QWidget* parent)
-    : CCrossReferenceDialog(messages, std::move(onAdd), freshCrossReference(), parent)
+XrefDialog::XrefDialog(MessageSink& messages, AddHandler onAdd, QWidget* parent)
+    : XrefDialog(messages, std::move(onAdd), freshCrossReference(), parent)
 {
 }
 
-CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, const CrossReferenceValues& initial,
-                                             QWidget* parent)
-    : CCrossReferenceDialog(messages, AddHandler {}, initial, parent)
+XrefDialog::XrefDialog(MessageSink& messages, const CrossReferenceValues& initial, QWidget* parent)
+    : XrefDialog(messages, AddHandler {}, initial, parent)
 {
 }
 
-CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, AddHandler onAdd,
-                                             const CrossReferenceValues& initial, QWidget* parent)
+XrefDialog::XrefDialog(MessageSink& messages, AddHandler onAdd, const CrossReferenceValues& initial, QWidget* parent)
     : QDialog(parent)
     , messages_(messages)
     , onAdd_(std::move(onAdd))
@@ -70,7 +68,7 @@ CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, AddHandler o
     add_->setDefault(true);
     layOutAboveButtonRow(*this, grid, {add_, close_});
 
-    connect(add_, &QPushButton::clicked, this, &CCrossReferenceDialog::accept);
+    connect(add_, &QPushButton::clicked, this, &XrefDialog::accept);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     connect(field(FieldHeading), &QLineEdit::textChanged, this, [this] { copyIfAuto(FieldHeading, FieldHeadingSort); });
     connect(field(FieldLocator), &QLineEdit::textChanged, this, [this] { copyIfAuto(FieldLocator, FieldLocatorSort); });
@@ -82,7 +80,7 @@ CCrossReferenceDialog::CCrossReferenceDialog(MessageSink& messages, AddHandler o
     showValues(values_);
 }
 
-void CCrossReferenceDialog::showValues(const CrossReferenceValues& values)
+void XrefDialog::showValues(const CrossReferenceValues& values)
 {
     // Each sort text is set after the text it follows, so the auto-copy
     // from filling the heading or locator never outlives this call.
@@ -94,7 +92,7 @@ void CCrossReferenceDialog::showValues(const CrossReferenceValues& values)
     applyLinkRule();
 }
 
-CrossReferenceValues CCrossReferenceDialog::valuesShown() const
+CrossReferenceValues XrefDialog::valuesShown() const
 {
     CrossReferenceValues values;
     const auto texts = textsOf(values);
@@ -104,19 +102,19 @@ CrossReferenceValues CCrossReferenceDialog::valuesShown() const
     return values;
 }
 
-void CCrossReferenceDialog::copyIfAuto(int from, int to)
+void XrefDialog::copyIfAuto(int from, int to)
 {
     if (autoCopy_->isChecked())
         field(to)->setText(field(from)->text());
 }
 
-void CCrossReferenceDialog::applyLinkRule()
+void XrefDialog::applyLinkRule()
 {
     field(FieldLocatorSort)->setEnabled(link_->isChecked());
 }
 
 // Whenever the dialog gets the focus, typing starts in the heading.
-bool CCrossReferenceDialog::event(QEvent* event)
+bool XrefDialog::event(QEvent* event)
 {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
@@ -124,7 +122,7 @@ bool CCrossReferenceDialog::event(QEvent* event)
     return handled;
 }
 
-void CCrossReferenceDialog::accept()
+void XrefDialog::accept()
 {
     CrossReferenceValues read = valuesShown();
     const std::optional<FieldRefusal> refusal = checkCrossReference(read);
@@ -152,7 +150,7 @@ void CCrossReferenceDialog::accept()
 std::optional<CrossReferenceValues> editCrossReferenceValues(const CrossReferenceValues& initial, MessageSink& messages,
                                                              QWidget* parent)
 {
-    CCrossReferenceDialog dialog(messages, initial, parent);
+    XrefDialog dialog(messages, initial, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.values();

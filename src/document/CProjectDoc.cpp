@@ -7,6 +7,7 @@
 #include "document/ProjectFileReader.h"
 #include "document/PageLocations.h"
 #include "document/PagesAhead.h"
+#include "document/PageFindings.h"
 #include "document/ProjectFileWriter.h"
 #include "document/SourcePages.h"
 #include "document/StalePages.h"
@@ -66,6 +67,7 @@ bool CProjectDoc::openProject(const std::string& path)
     setProjectPath(path);
     projectFileName_ = title_;
     history_.clear();
+    pageBases_.clear();
     resetTree();
     styles_ = loadDefaults(services_.profile);
     outputNames_ = OutputNames {};
@@ -82,14 +84,10 @@ bool CProjectDoc::openProject(const std::string& path)
         services_.reports.reportFileErrors(services_.presenter);
         return false;
     }
-    readStyleSections(lines, styles_);
-    // The defaults for new projects leave a written project without the
-    // section as it was made: classic.
-    if (!text.empty())
-        styles_.extensions = TorvaneExtensions {};
-    readExtensionsSection(lines, styles_.extensions);
     LocalFilesSection localFiles = readLocalFilesSection(lines);
-    outputNames_ = localFiles.names;
+    const ProjectSettings settings = readSettings(lines, text.empty(), localFiles.names);
+    styles_ = settings.styles;
+    outputNames_ = settings.names;
     std::vector<std::string> fullPaths;
     fullPaths.reserve(localFiles.relativePaths.size());
     for (const std::string& relative : localFiles.relativePaths) {
@@ -110,9 +108,91 @@ bool CProjectDoc::openProject(const std::string& path)
     // The first click on a folder then costs what later ones do.
     root_->learnBelow();
 
+    rememberProjectFile(std::move(text));
     modified_ = false;
     updateHint_ = HintNone;
     hintOrigin_ = nullptr;
+    return true;
+}
+
+ProjectSettings CProjectDoc::readSettings(const std::vector<std::string>& lines, bool emptyFile,
+                                          const OutputNames& names) const
+{
+    ProjectSettings settings {loadDefaults(services_.profile), names};
+    readStyleSections(lines, settings.styles);
+    // The defaults for new projects leave a written project without the
+    // section as it was made: classic.
+    if (!emptyFile)
+        settings.styles.extensions = TorvaneExtensions {};
+    readExtensionsSection(lines, settings.styles.extensions);
+    return settings;
+}
+
+void CProjectDoc::rememberProjectFile(std::string text)
+{
+    savedProjectPath_ = pathName_;
+    savedProjectText_ = std::move(text);
+    savedSettings_ = {styles_, outputNames_};
+}
+
+ProjectLock::Outcome CProjectDoc::lockProject(std::string_view program, std::chrono::milliseconds wait)
+{
+    lockProgram_ = program;
+    return lock_.take(pathName_, program, wait);
+}
+
+bool CProjectDoc::lockForSave(bool& takenHere)
+{
+    if (lock_.held())
+        return true;
+    const ProjectLock::Outcome outcome = lock_.take(pathName_, lockProgram_, saveLockWait_);
+    if (outcome == ProjectLock::Outcome::Busy) {
+        services_.messages.showMessage(lockedProjectMessage(pathName_, lock_.holder()) +
+                                       "\nNothing was saved; save again when it has finished.");
+        return false;
+    }
+    takenHere = outcome == ProjectLock::Outcome::Taken;
+    return true;
+}
+
+bool CProjectDoc::changedOnDisk()
+{
+    std::string onDisk;
+    if (savedProjectPath_ == pathName_ && !readWholeFile(pathName_, onDisk).failed() && onDisk != savedProjectText_)
+        return true;
+    std::vector<ProjectNode*> files;
+    root_->collect(files, NodeKindMask::File);
+    return std::any_of(files.begin(), files.end(), [](ProjectNode* node) {
+        const auto& file = static_cast<const SourceFile&>(*node);
+        return file.diskTime() != 0 && modificationTime(file.fullPath()) != file.diskTime();
+    });
+}
+
+bool CProjectDoc::takeProjectFileChanges()
+{
+    std::string onDisk;
+    if (savedProjectPath_ != pathName_ || readWholeFile(pathName_, onDisk).failed() || onDisk == savedProjectText_)
+        return true;
+    const std::vector<std::string> theirLines = splitProjectLines(onDisk);
+    if (!onDisk.empty() && !holdsProjectLines(theirLines))
+        return false;
+    const std::vector<std::string> baseLines = splitProjectLines(savedProjectText_);
+    const ProjectFileVersion base {
+        baseLines, readSettings(baseLines, savedProjectText_.empty(), readLocalFilesSection(baseLines).names)};
+    const ProjectFileVersion theirs {theirLines,
+                                     readSettings(theirLines, onDisk.empty(), readLocalFilesSection(theirLines).names)};
+    ProjectSettings settings {styles_, outputNames_};
+    OpenProject project {*root_, settings, savedSettings_,
+                         [this](const std::vector<std::string>& fullPaths) { loadFiles(fullPaths, nullptr); }};
+    announceChange();
+    const bool taken = takeOtherWritersChanges(project, base, theirs);
+    updateAllViews(HintNone, nullptr);
+    if (!taken)
+        return false;
+    styles_ = settings.styles;
+    outputNames_ = settings.names;
+    savedProjectText_ = std::move(onDisk);
+    savedSettings_ = theirs.settings;
     return true;
 }
 
@@ -336,22 +416,32 @@ bool CProjectDoc::save()
 {
     if (addingFiles_)
         return false;
+    bool lockedHere = false;
+    if (!lockForSave(lockedHere))
+        return false;
     // Pages are only read: one write of the store, and of the project file when it changed.
     if (entriesInStore()) {
         const bool saved = writeTogether(writeProjectFile(styles_, outputNames_, *root_, {}), PagesWritten::None);
         ++saveCount_;
+        if (lockedHere)
+            lock_.release();
         services_.reports.reportFileErrors(services_.presenter);
         if (!saved)
             return false;
         modified_ = false;
+        history_.markSaved();
         return true;
     }
+    const bool projectFileTaken = takeProjectFileChanges();
     Progress& progress = services_.progress;
     bool progressShown = false;
     // The pages go to temporary files first and are put in place together,
     // with one wait for the disk instead of one per page.
     DeferredReplacements pages;
-    std::vector<SourceFile*> pagesWritten;
+    std::vector<WrittenPage> pagesWritten;
+    // Where each page handed to `pages` stands in pagesWritten.
+    std::vector<std::size_t> queuedPages;
+    bool pageRefused = false;
     const bool writeOutside = services_.profile.readInt(kOptionsSection, kWriteOutsideProjectKey, 0) == 1;
     // Where a killed save may have left temporaries: every folder written to.
     std::set<std::string> foldersWritten = {parentFolder(pathName_)};
@@ -377,41 +467,82 @@ bool CProjectDoc::save()
             return;
         }
         foldersWritten.insert(parentFolder(file.fullPath()));
+        OtherWriter other;
+        const auto base = pageBases_.find(file.fullPath());
+        if (base != pageBases_.end())
+            other.base = static_cast<const SourceFile*>(base->second.get());
         const std::size_t queued = pages.size();
-        if (torvane::rewriteSourceFile(file, services_.reports, &pages) == HtmlFileOk) {
+        const HtmlFileError result = torvane::rewriteSourceFile(file, services_.reports, &pages, other);
+        if (result == HtmlFileOk) {
             file.setModified(false);
             if (pages.size() > queued)
-                pagesWritten.push_back(&file);
+                queuedPages.push_back(pagesWritten.size());
+            pagesWritten.push_back({&file, other.writtenStamp, other.readStamp, std::move(other.merged)});
         }
+        pageRefused = pageRefused || other.refused;
     };
     const std::string text = writeProjectFile(styles_, outputNames_, *root_, rewriteModified);
     for (const DeferredReplacements::Failed& failed : pages.finish()) {
-        pagesWritten[failed.index]->setModified(true);
+        WrittenPage& page = pagesWritten[queuedPages[failed.index]];
+        page.file->setModified(true);
+        page.writtenStamp = 0;
         services_.reports.logFileError(failed.failure);
         logIfReplaced(services_.reports, failed.failure);
     }
     // A page put in place by a rename is a new file: the next save expects that one.
-    for (SourceFile* page : pagesWritten)
-        page->setLoadedIdentity(fileIdentity(page->fullPath()));
+    for (std::size_t index : queuedPages) {
+        WrittenPage& page = pagesWritten[index];
+        (page.merged ? *page.merged : *page.file).setLoadedIdentity(fileIdentity(page.file->fullPath()));
+    }
     if (progressShown)
         progress.end();
     ++saveCount_;
+    takeWrittenPages(pagesWritten);
 
-    // A project file that would come out the same is left as it is.
+    FileResult written;
     std::string onDisk;
-    const bool unchanged = !readWholeFile(pathName_, onDisk).failed() && onDisk == text;
-    const FileResult written = unchanged ? FileResult {} : writeFileAtomically(pathName_, text);
-    if (written.failed())
+    if (!projectFileTaken)
+        logChangedOutside(pathName_, services_.reports);
+    else if (!readWholeFile(pathName_, onDisk).failed() && onDisk == text)
+        rememberProjectFile(text); // a project file that would come out the same is left as it is
+    else if (written = writeFileAtomically(pathName_, text); written.failed())
         services_.reports.logFileError(written.failure());
+    else
+        rememberProjectFile(text);
     for (const std::string& folder : foldersWritten)
         removeStaleTemporaries(folder);
+    if (lockedHere)
+        lock_.release();
     services_.reports.reportFileErrors(services_.presenter);
     services_.reports.reportPageProblems(services_.presenter);
-    if (written.failed())
+    if (!projectFileTaken || written.failed())
         return false;
-    modified_ = false;
-    history_.markSaved();
+    modified_ = pageRefused;
+    if (!pageRefused)
+        history_.markSaved();
     return true;
+}
+
+void CProjectDoc::takeWrittenPages(std::vector<WrittenPage>& pages)
+{
+    bool merged = false;
+    for (WrittenPage& page : pages) {
+        const bool written = page.writtenStamp != 0;
+        SourceFile& file = page.merged ? *page.merged : *page.file;
+        file.setDiskStamp(written ? page.writtenStamp : page.readStamp);
+        file.setDiskTime(modificationTime(file.fullPath()));
+        file.setModified(!written);
+        if (written || page.merged)
+            pageBases_.erase(page.file->fullPath());
+        if (!page.merged)
+            continue;
+        if (!merged)
+            announceChange();
+        merged = true;
+        exchangeAtSlot(*root_, slotOf(*page.file), std::move(page.merged));
+    }
+    if (merged)
+        updateAllViews(HintNone, nullptr);
 }
 
 void CProjectDoc::setStyles(const StyleSettings& styles)
@@ -446,6 +577,10 @@ void CProjectDoc::keepPlace(ProjectNode& node, bool present)
     ProjectAction* action = history_.newestUndo();
     if (!holder || !action || !keptHolders_.insert(holder).second)
         return;
+    // A page changed for the first time since it was read or written is
+    // as the disk holds it: what another program's changes meet at the save.
+    if (present && holder->kindBit() == NodeKindMask::File && !holder->isModified())
+        pageBases_.insert_or_assign(static_cast<SourceFile&>(*holder).fullPath(), copyOfHolder(*holder));
     action->places.push_back(PlaceState {slotOf(*holder), present ? copyOfHolder(*holder) : nullptr});
 }
 
@@ -474,6 +609,8 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
         if (olderThanDisk && restored && restored->kindBit() == NodeKindMask::File)
             markIfDifferingFromDisk(static_cast<SourceFile&>(*restored),
                                     static_cast<const SourceFile*>(replaced.get()));
+        if (restored && replaced && restored->kindBit() == NodeKindMask::File)
+            keepDiskState(static_cast<SourceFile&>(*restored), static_cast<SourceFile&>(*replaced));
         place->node = std::move(replaced);
     }
     std::reverse(action.places.begin(), action.places.end());
@@ -486,6 +623,15 @@ void CProjectDoc::exchangePlaces(ProjectAction& action)
     action.display = std::move(shown);
     // The tree no longer matches what was saved.
     modified_ = true;
+}
+
+void CProjectDoc::keepDiskState(SourceFile& restored, SourceFile& replaced)
+{
+    restored.setDiskStamp(replaced.diskStamp());
+    restored.setDiskTime(replaced.diskTime());
+    // What goes out unchanged since its save is what the disk holds.
+    if (!replaced.isModified())
+        pageBases_.insert_or_assign(replaced.fullPath(), copyOfHolder(replaced));
 }
 
 void CProjectDoc::undo(DocumentView* origin)

@@ -3,16 +3,21 @@
 #include "document/EntryValues.h"
 #include "generate/OutputNames.h"
 #include "document/PageFindings.h"
+#include "document/ProjectMerge.h"
 #include "document/UndoHistory.h"
 #include "model/ProjectRootNode.h"
+#include "platform/ProjectLock.h"
 #include "styles/StyleSettings.h"
 
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -64,7 +69,12 @@ public:
     HtmlFileError rewriteSourceFile(SourceFile& file);
     // Writes the project file, rewriting every modified page on the way, and
     // reports the file errors. False when the project file could not be
-    // written (the document then stays modified).
+    // written (the document then stays modified). A page or project file
+    // that another program changed since this one read it takes both sides'
+    // changes, or is left alone and reported where they do not combine. The
+    // project's lock is taken for the save unless it is held already; when
+    // another program holds it throughout, nothing is saved and a message
+    // names that program.
     bool save();
     // Moves every page's entries between the pages' blocks and the entry
     // store beside the project file, and saves. Into the store the pages are
@@ -114,6 +124,22 @@ public:
 
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
+
+    // --- Other writers ---
+
+    // Takes the project's lock (see ProjectLock) for `program`, waiting at
+    // most `wait`; it is held until releaseLock, another project is opened,
+    // or the document goes.
+    ProjectLock::Outcome lockProject(std::string_view program, std::chrono::milliseconds wait);
+    void releaseLock() { lock_.release(); }
+    // How long a save waits for another writer's lock (a few seconds unless set).
+    void setSaveLockWait(std::chrono::milliseconds wait) { saveLockWait_ = wait; }
+    bool holdsLock() const { return lock_.held(); }
+    // Whether another program changed the project file or a page since this
+    // one last read or wrote them (a save then merges, or a reload shows them).
+    bool changedOnDisk();
+    // Who held the lock when taking it last failed.
+    const std::optional<LockHolder>& lockHolder() const { return lock_.holder(); }
 
     // --- Undo and redo ---
 
@@ -192,6 +218,27 @@ private:
     // With `action`, each page new to the tree is recorded in it for undo.
     void loadFiles(const std::vector<std::string>& fullPaths, ActionScope* action);
     void reportLoadProblems();
+    ProjectSettings readSettings(const std::vector<std::string>& lines, bool emptyFile, const OutputNames& names) const;
+    // The project file as this program last read or wrote it, with its settings.
+    void rememberProjectFile(std::string text);
+    // Takes the lock for a save unless it is held; false after telling who holds it.
+    bool lockForSave(bool& takenHere);
+    // Takes into the tree the changes another program made to the project
+    // file since it was last read or written here; false when they do not
+    // combine with the changes made here (the file is then left alone).
+    bool takeProjectFileChanges();
+    // A page a save wrote, or tried to: the stamps of the bytes written (0
+    // when that failed) and read, and the page merged with another program's
+    // changes, which takes the written node's place.
+    struct WrittenPage {
+        SourceFile* file;
+        std::uint64_t writtenStamp;
+        std::uint64_t readStamp;
+        std::unique_ptr<SourceFile> merged;
+    };
+    void takeWrittenPages(std::vector<WrittenPage>& pages);
+    // Undo and redo put back a page's older state, not the disk's.
+    void keepDiskState(SourceFile& restored, SourceFile& replaced);
     // Commits the action, marks the project modified and tells the views.
     void finishAction(ActionScope& action, int hint, DocumentView* origin);
     // Keeps an edited cross-reference in view: its locator selected, the
@@ -225,6 +272,17 @@ private:
     std::vector<DocumentView*> views_;
     // Store lines of pages the project does not list, written back as read.
     std::map<std::string, std::vector<std::string>> unlistedStoreLines_;
+    ProjectLock lock_;
+    std::string lockProgram_ {"torvane"};
+    // Another writer holds the lock from its load to its save: moments for
+    // the command line, while it has unsaved changes for the desktop program.
+    std::chrono::milliseconds saveLockWait_ {std::chrono::seconds(5)};
+    std::string savedProjectPath_;
+    std::string savedProjectText_;
+    ProjectSettings savedSettings_;
+    // The pages changed since they were last read or written, as they were
+    // then: what another program's changes are merged against.
+    std::unordered_map<std::string, std::unique_ptr<ProjectNode>> pageBases_;
 };
 
 } // namespace torvane

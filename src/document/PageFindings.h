@@ -12,6 +12,11 @@ class SourceFile;
 inline constexpr std::string_view kUtf16Problem =
     "The page is written in UTF-16, which cannot hold index entries; save it as UTF-8 to index it.";
 
+// Why a save left a file as another program made it.
+inline constexpr std::string_view kChangedOutsideProblem =
+    "Another program changed the file since it was read, in ways that cannot be combined with the changes "
+    "made here; it was left as the other program wrote it. Reopen the project and make the changes again.";
+
 enum class PageFindingKind {
     // The page's block holds entries for a target the page no longer has;
     // they are kept under the old name until the user removes them.

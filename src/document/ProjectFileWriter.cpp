@@ -144,6 +144,14 @@ std::string writeProjectFile(const StyleSettings& styles, const OutputNames& nam
     return out;
 }
 
+std::string storedCrossReference(const CrossReference& record)
+{
+    std::string line;
+    appendCrossReference(line, record);
+    line.resize(line.size() - kCrLf.size());
+    return line;
+}
+
 std::string versionThreeProjectFile(const OutputNames& names)
 {
     return headAndOutputNames("3.0", names);

@@ -6,6 +6,7 @@
 
 namespace torvane {
 
+class CrossReference;
 class ProjectRootNode;
 class SourceFile;
 struct StyleSettings;
@@ -21,6 +22,9 @@ using SourceFileVisit = std::function<void(SourceFile& file, int index, int coun
 // external URLs, cross-references and, when kept, the extensions section.
 std::string writeProjectFile(const StyleSettings& styles, const OutputNames& names, ProjectRootNode& root,
                              const SourceFileVisit& beforeFileLine);
+
+// The line that stores one cross-reference, without its line end.
+std::string storedCrossReference(const CrossReference& record);
 
 // The first file of a new project: the version 3.0 header and the output
 // names, without styles, files, URLs or cross-references.

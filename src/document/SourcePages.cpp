@@ -2,8 +2,10 @@
 
 #include "document/PageFindings.h"
 #include "model/KeyCompare.h"
+#include "document/PageMerge.h"
 #include "model/ProjectRootNode.h"
 #include "model/SourceFile.h"
+#include "platform/ContentStamp.h"
 #include "platform/FileAccess.h"
 #include "platform/ReplaceAccess.h"
 #include "platform/FileReports.h"
@@ -200,6 +202,8 @@ SourceFile& loadSourceFile(ProjectRootNode& root, std::string_view fullPath, Fil
         file.setUnreadable(true);
     } else {
         takeScanInto(file, page.scan, options.entriesFromPages);
+        file.setDiskStamp(page.stamp);
+        file.setDiskTime(read.modified);
         reportPageProblems(file, page.utf16, reports);
     }
     file.setModified(false);
@@ -214,7 +218,9 @@ void applyStoredEntries(SourceFile& file, const NameValueList& records, FileRepo
     file.setModified(wasModified);
 }
 
-HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)
+namespace {
+
+HtmlFileError rewritePage(SourceFile& file, FileReports& reports, DeferredReplacements* later, OtherWriter* other)
 {
     CHtmlFile page(reports);
     page.setPath(file.fullPath());
@@ -229,18 +235,54 @@ HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, Deferred
     }
     if (page.isUtf16())
         reports.logPageProblem(file.fullPath() + ": " + std::string(kUtf16Problem));
+    SourceFile* written = &file;
+    // The file another program left is the one to replace once its changes are merged in.
+    std::optional<FileIdentity> expected = file.loadedIdentity();
+    if (other)
+        other->readStamp = contentStamp(page.wholeText());
+    if (other && other->readStamp != file.diskStamp()) {
+        if (other->base)
+            other->merged = mergePage(*other->base, file, page);
+        if (!other->merged) {
+            other->refused = true;
+            logChangedOutside(file.fullPath(), reports);
+            return HtmlFileOpenOutput;
+        }
+        written = other->merged.get();
+        expected = page.readIdentity();
+    }
     const std::string before = page.wholeText();
-    putEntriesIntoPage(file, page);
+    putEntriesIntoPage(*written, page);
     // A page whose bytes stay as they were keeps its file: no write, no new
     // inode, no new date for tools that watch it.
     if (page.wholeText() != before)
-        page.WriteSource(later, file.loadedIdentity());
+        page.WriteSource(later, expected);
     if (!page.writeSucceeded())
         return page.errorCode();
     if (!later)
-        file.setLoadedIdentity(fileIdentity(file.fullPath()));
-    file.setBlockDamage({});
+        written->setLoadedIdentity(fileIdentity(file.fullPath()));
+    if (other)
+        other->writtenStamp = contentStamp(page.wholeText());
+    written->setBlockDamage({});
     return HtmlFileOk;
+}
+
+} // namespace
+
+HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later)
+{
+    return rewritePage(file, reports, later, nullptr);
+}
+
+HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later, OtherWriter& other)
+{
+    return rewritePage(file, reports, later, &other);
+}
+
+void logChangedOutside(const std::string& path, FileReports& reports)
+{
+    reports.logFileError(FileFailure {FileOperation::OpenOutput, path, CauseSharingViolation, 0});
+    reports.logPageProblem(path + ": " + std::string(kChangedOutsideProblem));
 }
 
 } // namespace torvane

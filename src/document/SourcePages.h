@@ -1,6 +1,9 @@
 #pragma once
 #include "sources/PairReader.h"
 
+#include <cstdint>
+#include <memory>
+#include <string>
 #include <string_view>
 
 namespace torvane {
@@ -57,5 +60,28 @@ void putEntriesIntoPage(const SourceFile& file, CHtmlFile& page);
 // it was read is refused. The node's modified mark, and with `later` its new
 // file's identity, are left to the caller.
 HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later = nullptr);
+
+// A save's look at another writer's changes to a page: the page read at the
+// save is compared with the stamp of what this program last read or wrote.
+struct OtherWriter {
+    // In: the page as this program last read or wrote it, when it has changed
+    // the page since; without it, a page changed on disk is refused.
+    const SourceFile* base = nullptr;
+    // Out: the page carrying both sides' changes, written in the node's
+    // stead; it takes the node's place in the tree.
+    std::unique_ptr<SourceFile> merged;
+    // Out: the stamps of the bytes read at the save and of those written.
+    std::uint64_t readStamp = 0;
+    std::uint64_t writtenStamp = 0;
+    // Out: the page was left alone, its changes and the other writer's not combining.
+    bool refused = false;
+};
+// rewriteSourceFile that merges or refuses (logged at "Open Output" with a
+// line saying why) a page changed on disk since this program read it.
+HtmlFileError rewriteSourceFile(SourceFile& file, FileReports& reports, DeferredReplacements* later,
+                                OtherWriter& other);
+
+// Logs a file this save leaves alone because another program changed it.
+void logChangedOutside(const std::string& path, FileReports& reports);
 
 } // namespace torvane

@@ -21,6 +21,8 @@ SourceFile::SourceFile(const SourceFile& other, DirectoryNode* folder)
     , loaded_(other.loaded_)
     , keptTargets_(other.keptTargets_)
     , blockDamage_(other.blockDamage_)
+    , diskStamp_(other.diskStamp_)
+    , diskTime_(other.diskTime_)
 {
     targets_.reserve(other.targets_.size());
     for (const auto& target : other.targets_)

@@ -7,6 +7,7 @@
 #include "model/Target.h"
 #include "platform/FileAccess.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <set>
@@ -88,6 +89,14 @@ public:
     const BlockDamage& blockDamage() const { return blockDamage_; }
     void setBlockDamage(const BlockDamage& damage) { blockDamage_ = damage; }
 
+    // The contentStamp of the page as this program last read or wrote it, so
+    // that a save tells another writer's changes.
+    std::uint64_t diskStamp() const { return diskStamp_; }
+    void setDiskStamp(std::uint64_t stamp) { diskStamp_ = stamp; }
+    // Its modification time then, to notice another writer without reading it.
+    std::int64_t diskTime() const { return diskTime_; }
+    void setDiskTime(std::int64_t time) { diskTime_ = time; }
+
     void removeFromParent() override;
     void forEachChild(const std::function<void(ProjectNode&)>& action) override;
     ProjectNode* findChild(std::string_view label) override;
@@ -110,6 +119,8 @@ private:
     std::optional<FileIdentity> loadedIdentity_;
     std::vector<KeptTarget> keptTargets_;
     BlockDamage blockDamage_;
+    std::uint64_t diskStamp_ = 0;
+    std::int64_t diskTime_ = 0;
     // In key order (case-insensitive, then byte by byte); the label is the key.
     std::vector<std::unique_ptr<Target>> targets_;
 };

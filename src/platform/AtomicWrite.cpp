@@ -34,10 +34,13 @@ mode_t modeForNewFile()
     return 0666 & ~mask;
 }
 
-// The old file's owner and group, or its group alone where only that is allowed.
+// Whether the new file has, or could be given, the old one's owner and group.
 bool keepOwner(int fd, const struct stat& old)
 {
-    return ::fchown(fd, old.st_uid, old.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    struct stat made;
+    if (::fstat(fd, &made) == 0 && made.st_uid == old.st_uid && made.st_gid == old.st_gid)
+        return true;
+    return ::fchown(fd, old.st_uid, old.st_gid) == 0;
 }
 
 } // namespace
@@ -118,7 +121,8 @@ FileResult AtomicFileStream::open(const std::string& requested, const std::optio
     // A rename would part a file from its other names.
     if (existed && old.st_nlink > 1)
         return openInPlace();
-    temporary_ = parentFolder(path_) + "/" + std::string(kTemporaryPrefix) + std::string(kTemporaryPattern);
+    temporary_ = parentFolder(path_) + "/" + std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "-" +
+                 std::string(kTemporaryPattern);
     fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
@@ -128,9 +132,15 @@ FileResult AtomicFileStream::open(const std::string& requested, const std::optio
         return failure_ = failureFromErrno(FileOperation::OpenOutput, requested, error);
     }
     // The owner first: a change of owner clears the set-id bits of the mode.
-    // Whoever may not give the file its owner (or group) still writes it;
-    // so does a file system without owners (FAT).
-    [[maybe_unused]] const bool owned = existed && keepOwner(fd_, old);
+    // Whoever may not give the file its owner and group writes it in place
+    // rather than hand it over to themselves; a file system without owners
+    // (FAT) gives the new file the old one's anyway.
+    if (existed && !keepOwner(fd_, old)) {
+        ::close(std::exchange(fd_, -1));
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+        return openInPlace();
+    }
     if (::fchmod(fd_, existed ? (old.st_mode & 07777) : modeForNewFile()) != 0)
         return failure_ = failureFromErrno(FileOperation::OpenOutput, requested_, errno);
     return {};

@@ -49,6 +49,21 @@ FileIdentity identityOf(const struct stat& info)
     return FileIdentity {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
 }
 
+namespace {
+
+std::int64_t modificationOf(const struct stat& info)
+{
+    return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+}
+
+} // namespace
+
+std::int64_t modificationTime(const std::string& path)
+{
+    struct stat info;
+    return statPath(path, info) ? modificationOf(info) : 0;
+}
+
 std::optional<FileIdentity> fileIdentity(const std::string& path)
 {
     struct stat info;
@@ -136,6 +151,7 @@ int openRegularFile(const std::string& path, struct stat& info, FileState& state
     }
     state.readOnly = (info.st_mode & kAnyWriteBit) == 0;
     state.identity = identityOf(info);
+    state.modified = modificationOf(info);
     if (!S_ISREG(info.st_mode)) {
         failure = S_ISDIR(info.st_mode) ? failureFromErrno(FileOperation::OpenInput, path, EISDIR)
                                         : FileFailure {FileOperation::OpenInput, path, CauseInvalidFile, 0};

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/FileResult.h"
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,6 +47,8 @@ struct FileState {
     bool exists = false;
     bool readOnly = false; // as isReadOnly
     std::optional<FileIdentity> identity; // of the file opened, when it was
+    // The file's last modification, in nanoseconds (0 when unknown).
+    std::int64_t modified = 0;
 };
 // readWholeFile that also gives the file's state, taken from the opened file
 // (from its path when it cannot be opened): no separate status queries.
@@ -79,6 +82,8 @@ FileResult writeFileAtomically(const std::string& path, std::string_view text,
 int removeStaleTemporaries(const std::string& folder);
 
 bool isDirectory(const std::string& path);
+// The file's last modification as FileState gives it; 0 when there is no file.
+std::int64_t modificationTime(const std::string& path);
 
 // The identity of the file a path leads to (through links); nothing when
 // there is no such file.

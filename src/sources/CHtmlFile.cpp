@@ -57,6 +57,7 @@ void CHtmlFile::ReadSource()
     readOnly_ = result.readOnly;
     readSucceeded_ = result.readSucceeded;
     partialText_ = result.partial;
+    readIdentity_ = result.identity;
     spliceLog_.clear();
     if (read.failed()) {
         fail(read.failure());

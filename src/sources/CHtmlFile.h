@@ -104,6 +104,8 @@ public:
 
     bool exists() const { return exists_; }
     bool readSucceeded() const { return readSucceeded_; }
+    // The file ReadSource read, when it could be opened.
+    const std::optional<FileIdentity>& readIdentity() const { return readIdentity_; }
     bool isReadOnly() const { return readOnly_; }
     bool writeSucceeded() const { return writeSucceeded_; }
     HtmlFileError errorCode() const { return errorCode_; }
@@ -160,6 +162,7 @@ private:
     bool readOnly_ = false;
     bool writeSucceeded_ = false;
     bool partialText_ = false;
+    std::optional<FileIdentity> readIdentity_;
     HtmlFileError errorCode_ = HtmlFileOk;
     ScannedPage scanned_;
     std::vector<std::size_t> commentEnds_;

@@ -1,5 +1,6 @@
 #include "sources/LoadedPage.h"
 
+#include "platform/ContentStamp.h"
 #include "sources/CHtmlFile.h"
 
 namespace torvane {
@@ -12,6 +13,7 @@ void readLoadedPage(PageReader& reader, const std::string& path, LoadedPage& pag
     page.outcome = reader.outcome();
     page.utf16 = startsAsUtf16(reader.text());
     page.scan = page.result.readSucceeded ? scanPage(reader.text(), withIds) : ScannedPage {};
+    page.stamp = page.result.readSucceeded ? contentStamp(reader.text()) : 0;
 }
 
 } // namespace torvane

@@ -3,6 +3,7 @@
 #include "sources/PageReader.h"
 #include "sources/PageScan.h"
 
+#include <cstdint>
 #include <string>
 
 namespace torvane {
@@ -14,6 +15,7 @@ struct LoadedPage {
     PageReadResult result;
     FileResult outcome;
     bool utf16 = false;
+    std::uint64_t stamp = 0; // contentStamp of a page read whole
     ScannedPage scan; // of a page read whole; empty otherwise
 };
 

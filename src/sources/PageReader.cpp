@@ -6,7 +6,7 @@ namespace torvane {
 
 PageReadResult judgePageRead(const FileResult& read, const FileState& state)
 {
-    PageReadResult result {state.exists, state.readOnly, true, false, state.identity};
+    PageReadResult result {state.exists, state.readOnly, true, false, state.identity, state.modified};
     if (read.failed()) {
         const FileOperation operation = read.failure().operation;
         result.readSucceeded = operation != FileOperation::OpenInput && operation != FileOperation::Read;

@@ -19,6 +19,7 @@ struct PageReadResult {
     bool readSucceeded = false;
     bool partial = false; // the read failed part-way: the text is cut short
     std::optional<FileIdentity> identity; // of the file read
+    std::int64_t modified = 0; // as FileState
 };
 PageReadResult judgePageRead(const FileResult& read, const FileState& state);
 

@@ -7,6 +7,8 @@
 #include "model/SourceFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 
@@ -127,6 +129,29 @@ TEST(StaleTemporaries, TheNextSaveRemovesOnlyOldFilesOfItsOwnNaming)
     for (const char* kept :
          {".torvane-notes", ".torvane-ab_123", "sub/torvane-Old123", ".torvane-Now123", "other/.torvane-Old456"})
         EXPECT_TRUE(fs::exists(dir.file(kept))) << kept;
+}
+
+TEST(StaleTemporaries, AFreshTemporaryGoesAtOnceWhenTheProcessThatMadeItIsGone)
+{
+    TempDir dir;
+    DocumentTestApp app;
+    dir.write("a.htm", kPage);
+    CProjectDoc doc(app.services);
+    ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=a.htm\r\n")));
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string killed = ".torvane-" + std::to_string(gone) + "-AbC123";
+    const std::string running = ".torvane-" + std::to_string(::getppid()) + "-AbC123";
+    dir.write(killed, "left by a killed save");
+    dir.write(running, "a save running right now");
+    dir.write(".torvane-0-AbC123", "not of our naming");
+
+    ASSERT_TRUE(doc.save());
+    EXPECT_FALSE(std::filesystem::exists(dir.file(killed)));
+    EXPECT_TRUE(std::filesystem::exists(dir.file(running)));
+    EXPECT_TRUE(std::filesystem::exists(dir.file(".torvane-0-AbC123")));
 }
 
 // --- Which file a listed name really is ---

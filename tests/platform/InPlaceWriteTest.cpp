@@ -101,6 +101,24 @@ TEST_F(LockedFolder, PageIsWrittenInPlaceKeepingItsOwnerAndMode)
     EXPECT_EQ(TempFolder::contents(page_), "short");
 }
 
+TEST_F(LockedFolder, APageOfAnotherOwnerIsWrittenInPlaceRatherThanHandedOver)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give the page to an owner the writer is not";
+    ::chmod(root_.file("pages").c_str(), 0777);
+    ASSERT_EQ(::chown(page_.c_str(), 0, 0), 0);
+    ::chmod(page_.c_str(), 0666);
+    const ino_t inode = statusOf(page_).st_ino;
+    ASSERT_EQ(saveAs("written by another user", root_.file("cache"), root_.file("cache")), 0);
+    EXPECT_EQ(TempFolder::contents(page_), "written by another user");
+    EXPECT_EQ(statusOf(page_).st_ino, inode);
+    EXPECT_EQ(statusOf(page_).st_uid, 0u);
+    EXPECT_EQ(statusOf(page_).st_gid, 0u);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(root_.file("pages")), std::filesystem::directory_iterator()),
+        1);
+}
+
 TEST_F(LockedFolder, PageWithoutAPlaceForItsRestoreCopyIsRefused)
 {
     std::string operation;

@@ -75,7 +75,8 @@ Subcommand addEntryCommand()
             "a backslash that belongs to the text. The other fields take the dialog's\n"
             "defaults: sort text and help text copied from ENTRY, help title \"Untitled\".\n"
             "Fields the dialog would refuse are refused, each named (exit 1); nothing changes.\n",
-            {{"--sort-as", true, "S", "the sort text (default: ENTRY)"},
+            {kWaitOption,
+             {"--sort-as", true, "S", "the sort text (default: ENTRY)"},
              {"--help-as", true, "H", "the help text (default: ENTRY)"},
              {"--help-title", true, "T", "the help title (default: \"Untitled\")"},
              {"--index-target", true, "U", "the link target in the HTML index"},

@@ -106,7 +106,7 @@ Subcommand addFilesCommand()
             "the project stay as they are. A second name of one file (a link) and a name\n"
             "holding a backslash or a line break are refused. Nothing is added when any PATH\n"
             "is refused (exit 1).\n",
-            {},
+            {kWaitOption},
             2,
             kAnyNumber,
             nullptr,

@@ -38,7 +38,7 @@ Subcommand addUrlCommand()
             "is), and saves the project. A URL of blanks only, or one the project file could\n"
             "not give back as typed (a backslash at its end, a quotation mark at its start),\n"
             "is refused with the reason (exit 1), and then nothing is added.\n",
-            {},
+            {kWaitOption},
             2,
             kAnyNumber,
             nullptr,

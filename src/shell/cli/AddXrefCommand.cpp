@@ -54,7 +54,8 @@ Subcommand addXrefCommand()
             "\"<i>See</i>\", and the locator is a link unless --no-link. Texts are typed in\n"
             "their stored form, as in the dialog; fields it would refuse are refused, each\n"
             "named (exit 1).\n",
-            {{"--heading-sort", true, "S", "the heading's sort text (default: HEADING)"},
+            {kWaitOption,
+             {"--heading-sort", true, "S", "the heading's sort text (default: HEADING)"},
              {"--locator-sort", true, "S", "the locator's sort text (default: LOCATOR)"},
              {"--separator", true, "S", "the separator after the heading (default: \".\")"},
              {"--reference", true, "R", "the reference text (default: \"<i>See</i>\")"},

@@ -23,6 +23,8 @@ int runApply(const SubcommandCall& call)
         }
     }
     CliProject project(call);
+    if (const std::optional<int> refused = project.lockForEdit(call, arguments[0]))
+        return *refused;
     if (!project.open(arguments[0]))
         return project.refuseOpen(arguments[0]);
     EditContext context(project, call.out, call.err, call.name);
@@ -59,7 +61,7 @@ Subcommand applyCommand()
             "a refused value, a target not in the project) nothing is written: each refused\n"
             "line is listed by its number with the reason (exit 1).\n"
             "  --dry-run  checks every line; nothing is written.\n",
-            {{"--dry-run", false, {}, "checks every line; nothing is written"}},
+            {kWaitOption, {"--dry-run", false, {}, "checks every line; nothing is written"}},
             1,
             2,
             runApply};

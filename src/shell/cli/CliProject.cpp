@@ -1,6 +1,8 @@
 #include "shell/cli/CliProject.h"
 #include "platform/AppOptions.h"
 #include "shell/cli/CliOptions.h"
+#include "shell/cli/EditRun.h"
+#include <charconv>
 #include <filesystem>
 #include <ostream>
 
@@ -25,11 +27,48 @@ CliProject::CliProject(std::ostream& err, bool showProgress, bool quietReports, 
 {
 }
 
-bool CliProject::open(const std::string& path)
+namespace {
+
+std::optional<int> waitSeconds(const CliArguments& arguments)
+{
+    const std::optional<std::string> given = arguments.value(kWaitOption.name);
+    if (!given)
+        return kDefaultWaitSeconds;
+    int seconds = 0;
+    const char* end = given->data() + given->size();
+    const auto [stop, problem] = std::from_chars(given->data(), end, seconds);
+    if (problem != std::errc() || stop != end || seconds < 0)
+        return std::nullopt;
+    return seconds;
+}
+
+std::string fullPathOf(const std::string& path)
 {
     std::error_code ignored;
-    const std::filesystem::path fullPath = std::filesystem::absolute(path, ignored).lexically_normal();
-    return document_->openProject(fullPath.string());
+    return std::filesystem::absolute(path, ignored).lexically_normal().string();
+}
+
+} // namespace
+
+std::optional<int> CliProject::lockForEdit(const SubcommandCall& call, const std::string& path)
+{
+    const std::optional<int> wait = waitSeconds(call.arguments);
+    if (!wait) {
+        tell(kWaitOption.name, "takes a whole number of seconds");
+        return ExitUnusable;
+    }
+    document_->setProjectPath(fullPathOf(path));
+    if (document_->lockProject("torvane " + std::string(call.name), std::chrono::seconds(*wait)) !=
+        ProjectLock::Outcome::Busy)
+        return std::nullopt;
+    tell(path, "being edited by " + lockHolderText(document_->lockHolder()) + "; gave up after " +
+                   std::to_string(*wait) + " seconds, nothing was changed");
+    return ExitFailed;
+}
+
+bool CliProject::open(const std::string& path)
+{
+    return document_->openProject(fullPathOf(path));
 }
 
 bool CliProject::save()

@@ -7,9 +7,12 @@
 #include "shell/cli/CliReportPresenter.h"
 #include "shell/cli/Subcommand.h"
 #include "shell/cli/TerminalProgress.h"
+#include <chrono>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace torvane {
 
@@ -28,6 +31,11 @@ public:
     CliProject(const CliProject&) = delete;
     CliProject& operator=(const CliProject&) = delete;
 
+    // Takes the lock of the project at `path` for the subcommand, waiting as
+    // long as its --wait says. The exit status when it cannot go on: a
+    // --wait that is no number of seconds (2), another writer holding the
+    // lock throughout (1, told with who holds it).
+    std::optional<int> lockForEdit(const SubcommandCall& call, const std::string& path);
     // False when the project file cannot be read (its file error is reported).
     bool open(const std::string& path);
     // Writes the project file and the changed pages; false when any failed.

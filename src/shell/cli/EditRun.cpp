@@ -42,6 +42,8 @@ int runEdit(const SubcommandCall& call, ProjectEdit edit)
 {
     const std::string& path = call.arguments.positionals[0];
     CliProject project(call);
+    if (const std::optional<int> refused = project.lockForEdit(call, path))
+        return *refused;
     if (!project.open(path))
         return project.refuseOpen(path);
     EditContext context(project, call.out, call.err, call.name);

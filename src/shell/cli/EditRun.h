@@ -15,6 +15,16 @@ class DocumentView;
 class ProjectNode;
 struct AppServices;
 
+// Every edit takes the project's lock from its load to its save; another
+// writer's lock is waited for this many seconds unless --wait says otherwise.
+inline constexpr OptionSpec kWaitOption {"--wait", true, "SECONDS",
+                                         "how long to wait for another writer's lock (default 30)"};
+inline constexpr int kDefaultWaitSeconds = 30;
+inline constexpr char kWaitHelp[] = "\n--wait SECONDS: while another program edits the project (another torvane edit,\n"
+                                    "or the desktop program with unsaved changes), wait this long for it to finish\n"
+                                    "(default 30; 0 tries once), then give up with a message naming that program\n"
+                                    "(exit 1, nothing changed).\n";
+
 // What an edit works with: the open project, a lookup of its places that
 // lasts across the edits of a batch, and the streams for its listing and refusals.
 class EditContext {
@@ -43,9 +53,10 @@ private:
     std::optional<TargetLookup> lookup_;
 };
 
-// Opens the project named by the first argument, runs `edit` and saves the
-// project and its changed pages. A refused edit saves nothing (exit 1), and
-// so does a failed save (exit 1); a project that cannot be opened exits 2.
+// Takes the lock of the project named by the first argument (see
+// CliProject::lockForEdit), opens it, runs `edit` and saves the project and
+// its changed pages. A refused edit saves nothing (exit 1), and so does a
+// failed save (exit 1); a project that cannot be opened exits 2.
 int runEdit(const SubcommandCall& call, ProjectEdit edit);
 
 // Ends a batch of edits: nothing is written when any was refused (exit 1)

@@ -21,7 +21,7 @@ Subcommand excludeCommand()
             "project and the pages. TARGET is a listed page (path relative to the project\n"
             "folder, either separator), PAGE#ANCHOR, or a listed external URL. Nothing is\n"
             "changed when any TARGET is not in the project (exit 1).\n",
-            {},
+            {kWaitOption},
             2,
             kAnyNumber,
             nullptr,

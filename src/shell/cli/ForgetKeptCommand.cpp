@@ -83,7 +83,7 @@ Subcommand forgetKeptCommand()
             "path relative to the project folder (either separator). Nothing is changed\n"
             "when any PAGE is not listed (exit 1).\n"
             "  --dry-run  only lists the kept entries; nothing is changed.\n",
-            {{"--dry-run", false, {}, "only lists the kept entries; nothing is changed"}},
+            {kWaitOption, {"--dry-run", false, {}, "only lists the kept entries; nothing is changed"}},
             1,
             kAnyNumber,
             runForgetKept,

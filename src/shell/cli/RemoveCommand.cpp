@@ -23,7 +23,7 @@ Subcommand removeCommand()
             "URLs, and Locators does, and saves the project. The pages themselves stay on\n"
             "disk unchanged. Nothing is changed when any argument is not a listed page or\n"
             "URL (exit 1).\n",
-            {},
+            {kWaitOption},
             2,
             kAnyNumber,
             nullptr,

@@ -2,6 +2,7 @@
 #include "shell/cli/EditRun.h"
 #include "shell/cli/OutputBuffer.h"
 #include "shell/cli/SubcommandList.h"
+#include <algorithm>
 #include <ostream>
 
 namespace torvane {
@@ -51,7 +52,12 @@ int runSubcommand(const Subcommand& command, const std::vector<std::string>& arg
     if (const std::optional<std::string> problem = parseArguments(arguments, command.options, parsed))
         return refuseCommandLine(command, *problem, err);
     if (parsed.has("--help")) {
-        out << "Usage: torvane " << command.synopsis << "\n\n" << command.help << kCommonHelp;
+        out << "Usage: torvane " << command.synopsis << "\n\n" << command.help;
+        if (std::find_if(command.options.begin(), command.options.end(), [](const OptionSpec& option) {
+                return option.name == kWaitOption.name;
+            }) != command.options.end())
+            out << kWaitHelp;
+        out << kCommonHelp;
         return checkedOutput(ExitOk, out, err, command.name);
     }
     const std::size_t count = parsed.positionals.size();

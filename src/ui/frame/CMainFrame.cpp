@@ -476,8 +476,24 @@ QMdiSubWindow* CMainFrame::addProjectWindow(QWidget* window)
     return sub;
 }
 
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        noticeOtherWritersLater(mdi_->activeSubWindow());
+}
+
+void CMainFrame::noticeOtherWritersLater(QMdiSubWindow* window)
+{
+    auto* project = window ? qobject_cast<CProjectWnd*>(window->widget()) : nullptr;
+    // Asked after the activation is done, not inside it.
+    if (project)
+        QTimer::singleShot(0, project, [project] { project->noticeOtherWriters(); });
+}
+
 void CMainFrame::onSubWindowActivated(QMdiSubWindow* window)
 {
+    noticeOtherWritersLater(window);
     const bool anyProject = window != nullptr || !mdi_->subWindowList().isEmpty();
     buildMenus(anyProject);
     if (window || !anyProject)

@@ -51,9 +51,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Coming back to the program, the active project looks for other writers' changes.
+    void changeEvent(QEvent* event) override;
 
 private:
     void registerCommands();
+    void noticeOtherWritersLater(QMdiSubWindow* window);
     std::function<void()> frameHandler(int id);
     void runProjectCommand(int id);
     QString queueItemText(int id) const;

@@ -2,6 +2,7 @@
 #include "model/ProjectRootNode.h"
 #include "platform/AppServices.h"
 #include "platform/FileAccess.h"
+#include "platform/ProjectLock.h"
 #include "platform/PosixShellLauncher.h"
 #include "styles/StyleSettings.h"
 #include "ui/addfiles/DroppedPages.h"
@@ -33,6 +34,16 @@
 #include <QTimer>
 
 namespace torvane {
+
+namespace {
+
+// Who holds the lock, for a command-line edit that waits for it.
+constexpr char kDesktopProgram[] = "torvane-desktop";
+constexpr std::string_view kCombinedAtSave =
+    "Your changes are combined with the other program's when you save; where both changed the same anchor or "
+    "URL, that file is left as the other program wrote it and the save says so.";
+
+} // namespace
 
 CProjectWnd::CProjectWnd(std::unique_ptr<CProjectDoc> document, AppServices& services, Hooks hooks, QWidget* parent)
     : QWidget(parent)
@@ -273,7 +284,44 @@ void CProjectWnd::showTitle()
 {
     setWindowTitle(fromBytes(document_->title()) + "[*]");
     setWindowModified(document_->isModified());
+    holdLockWhileModified();
     emit titleShown();
+}
+
+void CProjectWnd::holdLockWhileModified()
+{
+    CProjectDoc& document = *document_;
+    if (!document.isModified()) {
+        document.releaseLock();
+        lockRefusalTold_ = false;
+        return;
+    }
+    if (document.holdsLock() ||
+        document.lockProject(kDesktopProgram, std::chrono::milliseconds(0)) != ProjectLock::Outcome::Busy ||
+        lockRefusalTold_)
+        return;
+    lockRefusalTold_ = true;
+    services_.messages.showMessage(lockedProjectMessage(document.pathName(), document.lockHolder()) + "\n" +
+                                   std::string(kCombinedAtSave));
+}
+
+void CProjectWnd::noticeOtherWriters()
+{
+    CProjectDoc& document = *document_;
+    if (otherWriterTold_ || document.isAddingFiles() || !document.changedOnDisk())
+        return;
+    otherWriterTold_ = true;
+    const std::string changed =
+        "Another program changed the project " + document.pathName() + " or its pages since they were read here.";
+    if (document.isModified()) {
+        services_.messages.showMessage(changed + "\n" + std::string(kCombinedAtSave));
+        return;
+    }
+    if (!services_.messages.askYesNo(changed + "\nReload the project to show its changes?", false))
+        return;
+    otherWriterTold_ = false;
+    document.openProject(document.pathName());
+    document.updateAllViews(HintNone, nullptr);
 }
 
 void CProjectWnd::addDroppedFiles(const std::vector<std::string>& paths)
@@ -329,7 +377,8 @@ void CProjectWnd::carryOut(int id)
     }
     switch (id) {
     case CmdFileSave:
-        document_->save();
+        if (document_->save())
+            otherWriterTold_ = false;
         break;
     case CmdFileClose:
         closeProject();

@@ -85,6 +85,11 @@ public:
     bool isEnabled(int id) const;
     // Shows the project's file name, marked while it has unsaved changes.
     void showTitle();
+    // Looks for another program's changes to the project file and pages:
+    // offers to reload an unchanged project, and tells one with unsaved
+    // changes that the save combines both sides' changes. Asks once until
+    // the next save or reload.
+    void noticeOtherWriters();
     // Adds the pages among files and folders dropped from a file manager,
     // as Add Files adds the same paths; tells which files are not pages.
     void addDroppedFiles(const std::vector<std::string>& paths);
@@ -117,6 +122,9 @@ private:
     DocumentView* activeViewAsOrigin() const;
     void openFile(int id);
     void launch(const struct LaunchPlan& plan);
+    // The project's lock is held while it has unsaved changes, so that
+    // command-line edits wait rather than meet them at the save.
+    void holdLockWhileModified();
 
     std::unique_ptr<CProjectDoc> document_;
     AppServices& services_;
@@ -132,6 +140,8 @@ private:
     // The first size known gives the panes 40 and 60 per cent.
     bool panesSized_ = false;
     std::deque<PendingRefresh> pending_;
+    bool lockRefusalTold_ = false;
+    bool otherWriterTold_ = false;
 };
 
 } // namespace torvane

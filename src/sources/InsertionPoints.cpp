@@ -38,23 +38,21 @@ std::size_t wholeTagEnd(std::string_view text, std::size_t start)
     return end != npos && text[end] == '>' ? end : npos;
 }
 
-// The ">" that ends the keywords tag written from `from` on its line: older
-// writers left "<" and ">" bare in the quoted keywords, where a browser
-// still reads them as part of the value. A tag whose quotes do not pair up
-// before the line ends is taken to its first ">".
+// The ">" that ends the meta tag written from `from`: the keywords tag as
+// written holds no quote in its value, but older writers left "<" and ">"
+// bare in it, where a browser still reads them as part of the value. Any
+// other tag ends at its first ">".
 std::size_t writtenTagEnd(std::string_view text, std::size_t from)
 {
-    bool quoted = false;
-    for (std::size_t at = from; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c == '\r' || c == '\n')
-            break;
-        if (c == '"')
-            quoted = !quoted;
-        else if (c == '>' && !quoted)
-            return at;
-    }
-    return findInSearchCopy(text, ">", from);
+    constexpr std::string_view keywords = "name=\"keywords\" content=\"";
+    const std::size_t firstEnd = findInSearchCopy(text, ">", from);
+    if (!startsWithSearchCopy(text.substr(from), keywords))
+        return firstEnd;
+    const std::size_t quote = text.find_first_of("\"\r\n", from + keywords.size());
+    if (quote == npos || text[quote] != '"')
+        return firstEnd;
+    const std::string_view after = text.substr(quote + 1);
+    return after.starts_with(">") ? quote + 1 : after.starts_with("/>") ? quote + 2 : firstEnd;
 }
 
 // The generator tag as written, directly followed by the next meta tag; in

@@ -40,7 +40,7 @@ TEST(CrossReferenceDialog, ReferenceTextIsChosenByNameAndStoredAsMarkup)
 {
     test::RecordingMessages messages;
     std::vector<CrossReferenceValues> added;
-    CrossReferenceDialog dialog(messages, [&added](const CrossReferenceValues& values) { added.push_back(values); });
+    XrefDialog dialog(messages, [&added](const CrossReferenceValues& values) { added.push_back(values); });
     QComboBox& choice = *dialog.referenceChoice();
     EXPECT_EQ(choice.currentText(), "See") << "the default text is named";
     choice.setCurrentIndex(choice.findText("See also"));

@@ -82,38 +82,40 @@ TEST(TorvaneExtensionsSection, TheLanguageAndTheWordsGoBothWaysOnlyWhenSet)
     writeExtensionsSection(out, extensions);
     EXPECT_EQ(out, "[Torvane Extensions]\r\nCollation=\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n"
                    "Language=de\r\nWord Filter Entries=Suche: \r\nWord Symbols=Sonderzeichen\r\n\r\n");
-    // The check settings live in the same section; a bar or backslash in a
-    // suppression's field survives the round trip, and a setting of another
-    // program's version is passed over.
-    TEST(TorvaneExtensionsSection, CheckSettingsGoBackAsTheyCame)
-    {
-        TorvaneExtensions extensions;
-        extensions.check.severities["likely-duplicate"] = "off";
-        extensions.check.maxLocators = 12;
-        extensions.check.suppressions.push_back({"page-without-entries", "a|b.htm", "#", "C:\\x", "cover page"});
-        std::string out;
-        writeExtensionsSection(out, extensions);
-        EXPECT_EQ(out, "[Torvane Extensions]\r\nCollation=\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n"
-                       "Check Severity likely-duplicate=off\r\nCheck Max Locators=12\r\n"
-                       "Check Ignore=page-without-entries|a\\|b.htm|#|C:\\\\x|cover page\r\n\r\n");
-        Lines lines;
-        for (std::size_t start = 0, end; (end = out.find("\r\n", start)) != std::string::npos; start = end + 2)
-            lines.push_back(out.substr(start, end - start));
-        lines.insert(lines.end() - 1, "Check Something Newer=1");
-        TorvaneExtensions read;
-        readExtensionsSection(lines, read);
-        extensions.sectionRead = true;
-        EXPECT_EQ(read, extensions);
+}
 
-        TorvaneExtensions loose;
-        readExtensionsSection(Lines {"[Torvane Extensions]", "Check Severity  empty-sort-key = Error",
-                                     "Check Ignore=bad-url|only the kind"},
-                              loose);
-        EXPECT_EQ(loose.check.severities.at("empty-sort-key"), "error");
-        ASSERT_EQ(loose.check.suppressions.size(), 1u);
-        EXPECT_EQ(loose.check.suppressions[0].page, "only the kind");
-        EXPECT_EQ(loose.check.suppressions[0].reason, "");
-    }
+// The check settings live in the same section; a bar or backslash in a
+// suppression's field survives the round trip, and a setting of another
+// program's version is passed over.
+TEST(TorvaneExtensionsSection, CheckSettingsGoBackAsTheyCame)
+{
+    TorvaneExtensions extensions;
+    extensions.check.severities["likely-duplicate"] = "off";
+    extensions.check.maxLocators = 12;
+    extensions.check.suppressions.push_back({"page-without-entries", "a|b.htm", "#", "C:\\x", "cover page"});
+    std::string out;
+    writeExtensionsSection(out, extensions);
+    EXPECT_EQ(out, "[Torvane Extensions]\r\nCollation=\r\nIndex Layout=0\r\nMerge Case Variants=0\r\n"
+                   "Check Severity likely-duplicate=off\r\nCheck Max Locators=12\r\n"
+                   "Check Ignore=page-without-entries|a\\|b.htm|#|C:\\\\x|cover page\r\n\r\n");
+    Lines lines;
+    for (std::size_t start = 0, end; (end = out.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(out.substr(start, end - start));
+    lines.insert(lines.end() - 1, "Check Something Newer=1");
+    TorvaneExtensions read;
+    readExtensionsSection(lines, read);
+    extensions.sectionRead = true;
+    EXPECT_EQ(read, extensions);
+
+    TorvaneExtensions loose;
+    readExtensionsSection(
+        Lines {"[Torvane Extensions]", "Check Severity  empty-sort-key = Error", "Check Ignore=bad-url|only the kind"},
+        loose);
+    EXPECT_EQ(loose.check.severities.at("empty-sort-key"), "error");
+    ASSERT_EQ(loose.check.suppressions.size(), 1u);
+    EXPECT_EQ(loose.check.suppressions[0].page, "only the kind");
+    EXPECT_EQ(loose.check.suppressions[0].reason, "");
+}
 
 } // namespace
 } // namespace torvane

@@ -241,6 +241,16 @@ HtmlFileError rewritePage(SourceFile& file, FileReports& reports, DeferredReplac
     if (other)
         other->readStamp = contentStamp(page.wholeText());
     if (other && other->readStamp != file.diskStamp()) {
+        // A link or a second name put in the page's place is refused, never merged into.
+        const PathFacts now = pathFacts(file.fullPath());
+        if (file.loadedIdentity() && now.identity != file.loadedIdentity() && (now.isLink || now.hasOtherNames)) {
+            other->refused = true;
+            const FileFailure replaced {FileOperation::OpenOutput, file.fullPath(), CauseAccessDenied,
+                                        kReplacedFileError};
+            reports.logFileError(replaced);
+            logIfReplaced(reports, replaced);
+            return HtmlFileOpenOutput;
+        }
         if (other->base)
             other->merged = mergePage(*other->base, file, page);
         if (!other->merged) {

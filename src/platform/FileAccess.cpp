@@ -80,7 +80,7 @@ PathFacts pathFacts(const std::string& path)
     if (!S_ISLNK(info.st_mode))
         return {
             FileIdentity {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)},
-            false};
+            false, info.st_nlink > 1};
     return {fileIdentity(path), true};
 }
 

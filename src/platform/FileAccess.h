@@ -93,6 +93,7 @@ std::optional<FileIdentity> fileIdentity(const std::string& path);
 struct PathFacts {
     std::optional<FileIdentity> identity;
     bool isLink = false;
+    bool hasOtherNames = false; // a file with more than one hard link
 };
 PathFacts pathFacts(const std::string& path);
 // The absolute path with every link, "." and ".." resolved; empty when the

@@ -2,6 +2,8 @@
 // save is refused, whichever way the save would have written it.
 #include "support/DocumentTestApp.h"
 #include "support/TempDir.h"
+#include "document/EntryFieldRules.h"
+#include "document/ProjectLookup.h"
 
 #include "model/SourceFile.h"
 #include "sources/CHtmlFile.h"
@@ -24,15 +26,17 @@ protected:
         ASSERT_TRUE(doc.openProject(dir.write("P.ipj", "[Local Files]\r\nFile=a.htm\r\n")));
     }
 
-    // Gives the page an entry and saves; true when the page took it.
+    // Gives the page an entry as the user does, and saves; true when the page took it.
     bool saveWithEntry(const std::string& indexAs)
     {
         SourceFile& page = doc.root().findOrCreateFile(dir.file("a.htm"));
-        page.addEntry(std::make_unique<IndexEntry>());
-        page.entries().back()->setTexts(indexAs, indexAs, "Untitled", indexAs);
-        page.setModified(true);
+        selectOnly(doc.root(), {&page});
+        IndexEntryValues values;
+        values.indexAs = values.sortAs = values.helpAs = indexAs;
+        finishEntryTexts(values);
+        doc.addIndexEntry(values);
         doc.save();
-        return !page.isModified();
+        return !doc.root().findOrCreateFile(dir.file("a.htm")).isModified();
     }
 
     std::string pageProblems() const

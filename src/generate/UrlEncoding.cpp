@@ -40,14 +40,6 @@ std::string percentEncodedPath(std::string_view path)
     return out;
 }
 
-std::string percentEncodedFragment(std::string_view name)
-{
-    std::string out;
-    out.reserve(name.size());
-    appendEncoded(out, name, fragmentNeedsEncoding);
-    return out;
-}
-
 namespace {
 
 int hexDigitValue(char c)

@@ -9,12 +9,9 @@ namespace torvane {
 // "#", "?", "%", "&", quotes and angle brackets, controls and every byte above
 // ASCII) becomes "%XX", so that decoding the link gives the name's bytes.
 std::string percentEncodedPath(std::string_view path);
-// An anchor name after "#": the same, except that "#", "?" and "%" stay as
-// they are (viewers that compare the fragment without decoding it still find
-// such names).
-std::string percentEncodedFragment(std::string_view name);
-// An anchor name as `percentEncodedFragment` gave it, decoded again: only
-// "%XX" of a byte that encoding would have encoded is taken for one.
+// An anchor name as a page address encodes it after "#" (as a path, except
+// that "#", "?" and "%" stay as they are), decoded again: only "%XX" of a byte
+// that encoding would have encoded is taken for one.
 std::string decodedFragment(std::string_view fragment);
 // The address of a page in the project, relative to the index: its path
 // encoded, and the anchor name, when there is one, after "#".

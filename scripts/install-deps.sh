@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need; does nothing when all are there.
+# Installs the Debian packages that building and testing need (or the packages named as
+# arguments); does nothing when all are there.
 set -euo pipefail
-packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
+packages=("$@")
+[ $# -gt 0 ] || packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxml2-utils xvfb xauth libicu-dev clang-format
           dpkg-dev lintian man-db groff-base xdg-utils shared-mime-info zsh fish)
 missing=()

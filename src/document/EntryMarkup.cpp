@@ -23,25 +23,6 @@ bool isNameChar(char c)
     return isAsciiLetter(c) || isAsciiDigit(c) || c == '-' || c == ':';
 }
 
-// The end of the tag that starts at `at` (just past its ">"), npos when it
-// does not close; a ">" inside a quoted value does not end it.
-std::size_t tagEnd(std::string_view text, std::size_t at)
-{
-    char quote = 0;
-    for (std::size_t i = at; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return i + 1;
-        }
-    }
-    return std::string_view::npos;
-}
-
 } // namespace
 
 std::string markupProblem(std::string_view text)

@@ -1,5 +1,7 @@
 #include "generate/LinkFreeText.h"
 
+#include "platform/TextUtil.h"
+
 namespace torvane {
 
 namespace {
@@ -18,20 +20,8 @@ std::size_t linkTagLength(std::string_view text)
     const char after = text[at];
     if (after != '>' && after != '/' && after != ' ' && after != '\t' && after != '\r' && after != '\n')
         return 0;
-    // A ">" inside a quoted attribute value does not end the tag.
-    char quote = 0;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return at + 1;
-        }
-    }
-    return 0;
+    const std::size_t end = tagEnd(text, at);
+    return end == std::string_view::npos ? 0 : end;
 }
 
 } // namespace

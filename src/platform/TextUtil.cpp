@@ -105,6 +105,23 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+std::size_t tagEnd(std::string_view text, std::size_t at)
+{
+    char quote = 0;
+    for (std::size_t i = at; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return i + 1;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::string_view trimLeft(std::string_view text)
 {
     std::size_t start = 0;

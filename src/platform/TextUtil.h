@@ -40,6 +40,9 @@ bool isUtf8(std::string_view text);
 
 // Blank, tab, CR, LF, vertical tab and form feed.
 bool isBlank(char c);
+// Just past the ">" that closes a tag whose inside starts at `at`; npos when
+// it does not close. A ">" inside a quoted attribute value does not end it.
+std::size_t tagEnd(std::string_view text, std::size_t at);
 std::string_view trimLeft(std::string_view text);
 std::string_view trimRight(std::string_view text);
 std::string_view trim(std::string_view text);
